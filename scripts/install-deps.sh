@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, test and run Tracelle.
+# Idempotent: prints nothing and installs nothing when every package is present.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config clang-format
+  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  libjpeg-dev libtiff-dev libgif-dev libpng-dev zlib1g-dev
+  libfreexl-dev libemf2svg-dev libwmf-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installation des paquets manquants : ${missing[*]}"
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
