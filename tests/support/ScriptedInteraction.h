@@ -1,0 +1,66 @@
+// A test double for Interaction: records every message and beep, answers questions from
+// queues, and fails the test on a question it was not told to expect.
+#pragma once
+
+#include "platform/Interaction.h"
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tracelle::testing {
+
+class ScriptedInteraction final : public platform::Interaction {
+public:
+    // Installs itself for its lifetime; fails the test if a scripted answer was never used.
+    ScriptedInteraction();
+    ~ScriptedInteraction() override;
+
+    void answerConfirm(bool yes) { confirms_.push_back(yes); }
+    void answerDialog(char answer) { dialogs_.push_back(answer); }
+    void answerFileName(std::optional<std::string> name) { fileNames_.push_back(std::move(name)); }
+    void answerColour(std::optional<std::uint32_t> colour) { colours_.push_back(colour); }
+
+    // What the program said and did.
+    std::vector<std::string> messages;  // information boxes
+    std::vector<std::string> questions; // confirmations and message dialogs
+    std::vector<platform::FileDialogRequest> fileDialogs;
+    std::vector<std::pair<int, int>> tones; // frequency, duration
+    int beeps = 0;                          // plain system beeps
+    int colourDialogs = 0;
+    std::string clipboard;
+    std::vector<std::string> opened;
+    int busyDepth = 0;
+    bool quitRequested = false;
+
+    void beep() override { ++beeps; }
+    void beep(int frequencyHz, int durationMs) override {
+        tones.emplace_back(frequencyHz, durationMs);
+    }
+    void information(const std::string& text) override { messages.push_back(text); }
+    bool confirm(const std::string& text) override;
+    char dlg_titre_message_ONEK_oui_non(const std::string& title, const std::string& message,
+                                        const std::string& buttons, const std::string& firstCaption,
+                                        const std::string& secondCaption,
+                                        platform::DialogWidth width) override;
+    std::optional<std::string> openFileName(const platform::FileDialogRequest& request) override;
+    std::optional<std::string> saveFileName(const platform::FileDialogRequest& request) override;
+    std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;
+    std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    void openWithDesktop(const std::string& path) override { opened.push_back(path); }
+    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void requestQuit() override { quitRequested = true; }
+
+private:
+    std::optional<std::string> nextFileName(const platform::FileDialogRequest& request);
+
+    std::deque<bool> confirms_;
+    std::deque<char> dialogs_;
+    std::deque<std::optional<std::string>> fileNames_;
+    std::deque<std::optional<std::uint32_t>> colours_;
+};
+
+} // namespace tracelle::testing
