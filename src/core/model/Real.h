@@ -1,0 +1,18 @@
+// Reals of the program and the mark of a value never given.
+#pragma once
+
+#include <cmath>
+
+namespace tracelle::model {
+
+// 80-bit extended on x86-64: the undefined value below has no 64-bit double form.
+using Real = long double;
+
+// −3.6 × 10^−495, shown as "-": above all a missing altitude Z. Compared exactly.
+inline constexpr Real kUndefinedReal = -3.6e-495L;
+
+inline bool isUndefined(Real value) {
+    return value == kUndefinedReal;
+}
+
+} // namespace tracelle::model

@@ -1,0 +1,78 @@
+// Reading and writing numbers as text, tolerant of "," and "." whatever the regional
+// settings, and the field, column and blank helpers that go with them.
+#pragma once
+
+#include "model/Real.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tracelle::model {
+
+class TextTable;
+
+// Text in which the first "." (or else the first ",") is replaced by the decimal separator.
+std::string normalise_separateur(std::string_view text);
+
+// Tolerant reader: the longest number-like prefix; 0 when nothing can be read, with an
+// "EConvertError" message when the prefix is malformed.
+Real val_reel(std::string_view text);
+
+// Strict conversion in the notation of the regional settings (blanks around allowed);
+// nothing when the text is not exactly one number.
+std::optional<Real> texte_en_reel_strict(std::string_view text);
+
+struct EntierLu {
+    std::int32_t value = 0;
+    int errorPosition = 0; // 1-based; 0 when the whole text was read
+};
+// The integer rule without any dialog.
+EntierLu lit_entier(std::string_view text);
+
+// Integer reader; on bad text offers to save the project to "~tmp.trc" and stop.
+std::int32_t val_entier(std::string_view text);
+
+// Saves the whole project to the given file; true on success. Installed by the windows.
+using EmergencySave = std::function<bool(const std::string& path)>;
+void setEmergencySave(EmergencySave save);
+
+// Calibration values: the undefined value for "" or "-", 0 when unreadable.
+Real val_r(std::string_view text);
+
+bool est_reel(std::string_view text);
+bool est_entier(std::string_view text);
+void filtre_numerique(std::string& text);
+
+// General form with `precision` significant digits and the decimal separator.
+std::string texte_general(Real x, int precision = 15);
+// General form with 15 digits and "." whatever the regional settings.
+std::string reel_en_texte_point(Real x);
+std::string _format(Real x, int n, int d);
+std::string _format2(Real x, int n, int d);
+std::string cadre_droite(std::string_view text, int width);
+
+inline constexpr std::string_view kExtraitVide = "_extraitUTIL<>";
+std::string _extrait(std::string_view line, int n, char sep);
+Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue);
+
+int indice_col_grille(const TextTable& grid, std::string_view header);
+
+std::string enleve_blancs_gauche(std::string_view text);
+std::string enleve_blancs_droite(std::string_view text);
+std::string enleve_blancs(std::string_view text);
+int nb_car(char c, std::string_view text);
+
+// Variants of the coordinate converter window.
+Real val_reel_utm(std::string_view text);
+bool est_reel_utm(std::string_view text);
+bool est_dms(std::string_view text);
+std::string enleve_espaces(std::string_view text);
+std::string separateurs_locaux(std::string_view text);
+std::string remplace_car(std::string_view text, char from, char to);
+int position_nieme(char c, std::string_view text, int n);
+std::string extrait_champ(std::string_view line, int n, char sep);
+
+} // namespace tracelle::model

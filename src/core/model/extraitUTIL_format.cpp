@@ -1,0 +1,255 @@
+// Writing reals: fixed notation for the grids, general notation for exchanged values.
+#include "model/extraitUTIL.h"
+#include "platform/DecimalSeparator.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tracelle::model {
+
+namespace {
+
+// A real as decimal digits: value = 0.d1d2... × 10^exponent; no digit for zero.
+struct Decimal {
+    bool negative = false;
+    char digits[20] = {};
+    int count = 0;
+    int exponent = 0;
+
+    char digitAt(int k) const { return (k >= 0 && k < count) ? digits[k] : '0'; }
+
+    void dropTrailingZeros() {
+        while (count > 0 && digits[count - 1] == '0')
+            --count;
+        if (count == 0) {
+            exponent = 0;
+            negative = false; // a value that rounds to zero is written without a sign
+        }
+    }
+};
+
+__extension__ typedef unsigned __int128 Uint128; // GCC's, for exact 64 × 64-bit products
+
+constexpr std::uint64_t kPowersOfTen[20] = {1ull,
+                                            10ull,
+                                            100ull,
+                                            1000ull,
+                                            10000ull,
+                                            100000ull,
+                                            1000000ull,
+                                            10000000ull,
+                                            100000000ull,
+                                            1000000000ull,
+                                            10000000000ull,
+                                            100000000000ull,
+                                            1000000000000ull,
+                                            10000000000000ull,
+                                            100000000000000ull,
+                                            1000000000000000ull,
+                                            10000000000000000ull,
+                                            100000000000000000ull,
+                                            1000000000000000000ull,
+                                            10000000000000000000ull};
+
+// The 18 digits of 0.01 <= magnitude < 1e18 in exact integer arithmetic, rounded half to
+// even as the C library rounds; false outside that range.
+bool exactDigits(Real magnitude, Decimal& d) {
+    int e2 = 0;
+    const Real fraction = std::frexp(magnitude, &e2);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 64)); // all 64 mantissa bits
+    const int k = 64 - e2;                                               // magnitude = m / 2^k
+    if (k < 1 || k > 127) return false;
+    // A lower bound of floor(log10(magnitude)), too low by one at most.
+    int p10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    for (int attempt = 0; attempt < 2; ++attempt, ++p10) {
+        const int s = 17 - p10;
+        if (s < 0 || s > 19) return false;
+        const Uint128 product = static_cast<Uint128>(m) * kPowersOfTen[s];
+        Uint128 q = product >> k;
+        const Uint128 rest = product - (q << k);
+        const Uint128 half = static_cast<Uint128>(1) << (k - 1);
+        if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+        if (q >= kPowersOfTen[18]) continue;
+        const auto digits = static_cast<std::uint64_t>(q);
+        const auto [end, ec] = std::to_chars(d.digits, d.digits + sizeof d.digits, digits);
+        d.count = static_cast<int>(end - d.digits);
+        d.exponent = p10 + 1;
+        d.dropTrailingZeros();
+        return true;
+    }
+    return false;
+}
+
+// 18 significant digits, as many as an extended real holds.
+Decimal toDecimal(Real x) {
+    Decimal d;
+    d.negative = std::signbit(x);
+    if (x == 0) {
+        d.negative = false;
+        return d;
+    }
+    if (exactDigits(std::fabs(x), d)) return d;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17Le", x);
+    const char* p = buf + (buf[0] == '-' ? 1 : 0);
+    d.digits[d.count++] = *p++;
+    if (*p != 'e' && (*p < '0' || *p > '9')) ++p; // the radix mark, whatever the C locale
+    while (*p >= '0' && *p <= '9' && d.count < 20)
+        d.digits[d.count++] = *p++;
+    if (*p == 'e') d.exponent = std::atoi(p + 1) + 1;
+    d.dropTrailingZeros();
+    return d;
+}
+
+// Keeps `keep` significant digits, halves rounded away from zero as the decimal digits show.
+void roundTo(Decimal& d, int keep) {
+    if (d.count <= keep) return;
+    if (keep < 0) {
+        d.count = 0;
+        d.dropTrailingZeros();
+        return;
+    }
+    const bool up = d.digits[keep] >= '5';
+    d.count = keep;
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[i] == '9')
+            --i;
+        if (i < 0) {
+            d.digits[0] = '1';
+            d.count = 1;
+            ++d.exponent;
+        } else {
+            ++d.digits[i];
+            d.count = i + 1;
+        }
+    }
+    d.dropTrailingZeros();
+}
+
+std::string fixed(const Decimal& d, int decimals, char ds) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(std::max(d.exponent, 1) + decimals + 2));
+    if (d.negative) out += '-';
+    if (d.exponent <= 0) {
+        out += '0';
+    } else {
+        for (int k = 0; k < d.exponent; ++k)
+            out += d.digitAt(k);
+    }
+    if (decimals > 0) {
+        out += ds;
+        for (int j = 0; j < decimals; ++j)
+            out += d.digitAt(d.exponent + j);
+    }
+    return out;
+}
+
+// `d` already holds at most `precision` digits.
+std::string general(const Decimal& d, int precision, char ds) {
+    if (d.count == 0) return "0";
+    std::string out;
+    if (d.negative) out += '-';
+    const int e = d.exponent;
+    if (e > precision || e < -3) {
+        out += d.digits[0];
+        if (d.count > 1) {
+            out += ds;
+            out.append(d.digits + 1, d.digits + d.count);
+        }
+        out += 'E';
+        if (e - 1 < 0) out += '-';
+        out += std::to_string(std::abs(e - 1));
+    } else if (e <= 0) {
+        out += '0';
+        out += ds;
+        out.append(static_cast<std::size_t>(-e), '0');
+        out.append(d.digits, d.digits + d.count);
+    } else {
+        for (int k = 0; k < e; ++k)
+            out += d.digitAt(k);
+        if (d.count > e) {
+            out += ds;
+            out.append(d.digits + e, d.digits + d.count);
+        }
+    }
+    return out;
+}
+
+int significantDigits(Real x, int n) {
+    return std::clamp(x < 0 ? n + 1 : n, 2, 18);
+}
+
+std::string generalWith(Real x, int precision, char ds) {
+    if (std::isnan(x)) return "NAN";
+    if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
+    Decimal d = toDecimal(x);
+    roundTo(d, precision);
+    return general(d, precision, ds);
+}
+
+} // namespace
+
+std::string texte_general(Real x, int precision) {
+    return generalWith(x, std::clamp(precision, 1, 18), platform::decimalSeparator());
+}
+
+std::string reel_en_texte_point(Real x) {
+    return generalWith(x, 15, '.');
+}
+
+std::string _format2(Real x, int n, int d) {
+    if (std::isnan(x) || std::isinf(x)) return generalWith(x, 18, '.');
+    const char ds = platform::decimalSeparator();
+    const int p = significantDigits(x, n);
+    d = std::clamp(d, 0, 18);
+
+    // Whole numbers (every integer cell, and zero) need no decimal conversion.
+    // The undefined real, like any value too small to show, is written as zero.
+    const Real magnitude = std::fabs(x);
+    if (magnitude < 5e-19L) x = 0;
+    if (magnitude < 1e17L && x == std::trunc(x)) {
+        char buf[24];
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+        const int integerDigits = static_cast<int>(end - buf) - (x < 0 ? 1 : 0);
+        if (d == 0 || integerDigits <= p) {
+            std::string out(buf, end);
+            if (d > 0) {
+                out += ds;
+                out.append(static_cast<std::size_t>(d), '0');
+            }
+            return out;
+        }
+    }
+
+    Decimal v = toDecimal(x);
+    if (d == 0) {
+        roundTo(v, v.exponent); // d = 0 writes the whole integer, however long
+        return fixed(v, 0, ds);
+    }
+    roundTo(v, std::min(p, v.exponent + d));
+    if (v.count > 0 && v.exponent > p) return general(v, p, ds);
+    return fixed(v, d, ds);
+}
+
+std::string _format(Real x, int n, int d) {
+    // The width is the requested one; only the precision of the conversion is bounded.
+    return cadre_droite(_format2(x, n, d), x < 0 ? n + 1 : n);
+}
+
+std::string cadre_droite(std::string_view text, int width) {
+    // Characters, not bytes: UTF-8 continuation bytes do not count.
+    int length = 0;
+    for (const char c : text)
+        length += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (length >= width) return std::string(text);
+    std::string out(static_cast<std::size_t>(2 * (width - length)), ' ');
+    out += text;
+    return out;
+}
+
+} // namespace tracelle::model
