@@ -1,0 +1,241 @@
+// The calibration transform between image pixels and real coordinates, and the ways of
+// setting its three points.
+#include "model/Project.h"
+#include "model/extraitUTIL.h"
+#include "platform/Interaction.h"
+
+#include <cmath>
+
+namespace tracelle::model {
+
+using platform::interaction;
+
+bool Project::repere_carte(std::int32_t x, std::int32_t y, Real& X, Real& Y) const {
+    if (k_ < 3) return false;
+    const auto& p1 = records_[1];
+    const auto& p2 = records_[2];
+    const auto& p3 = records_[3];
+    const std::int64_t a = std::int64_t{p1.x} - p2.x;
+    const std::int64_t b = std::int64_t{p1.y} - p2.y;
+    const std::int64_t c = std::int64_t{p3.x} - p2.x;
+    const std::int64_t d = std::int64_t{p3.y} - p2.y;
+    const Real det = static_cast<Real>(b) * c - static_cast<Real>(d) * a;
+    if (det == 0) return false;
+    const Real dx = static_cast<Real>(std::int64_t{x} - p2.x);
+    const Real dy = static_cast<Real>(std::int64_t{y} - p2.y);
+    const Real u = (c * dy - d * dx) / det;
+    const Real w = (b * dx - a * dy) / det;
+    X = p2.X + u * (p1.X - p2.X) + w * (p3.X - p2.X);
+    Y = p2.Y + u * (p1.Y - p2.Y) + w * (p3.Y - p2.Y);
+    return true;
+}
+
+bool Project::repere_image(Real X, Real Y, std::int32_t& x, std::int32_t& y) const {
+    if (k_ < 3) return false;
+    const auto& p1 = records_[1];
+    const auto& p2 = records_[2];
+    const auto& p3 = records_[3];
+    const Real A = p1.X - p2.X;
+    const Real B = p1.Y - p2.Y;
+    const Real C = p3.X - p2.X;
+    const Real D = p3.Y - p2.Y;
+    const Real det = B * C - D * A;
+    if (det == 0) return false;
+    const Real dX = X - p2.X;
+    const Real dY = Y - p2.Y;
+    const Real u = (C * dY - D * dX) / det;
+    const Real w = (B * dX - A * dY) / det;
+    // Halves go to the even pixel (the default rounding mode).
+    const Real rx = std::nearbyint(p2.x + u * (static_cast<Real>(p1.x) - p2.x) +
+                                   w * (static_cast<Real>(p3.x) - p2.x));
+    const Real ry = std::nearbyint(p2.y + u * (static_cast<Real>(p1.y) - p2.y) +
+                                   w * (static_cast<Real>(p3.y) - p2.y));
+    constexpr Real lo = INT32_MIN;
+    constexpr Real hi = INT32_MAX;
+    if (!(rx >= lo && rx <= hi && ry >= lo && ry <= hi)) return false;
+    x = static_cast<std::int32_t>(rx);
+    y = static_cast<std::int32_t>(ry);
+    return true;
+}
+
+bool Project::distance_nulle_entre_calage(int k, std::int32_t x, std::int32_t y) const {
+    const std::int64_t dx = std::int64_t{val_entier(calibration_.cell(k, indice_col_cal("x")))} - x;
+    const std::int64_t dy = std::int64_t{val_entier(calibration_.cell(k, indice_col_cal("y")))} - y;
+    return dx * dx + dy * dy == 0;
+}
+
+bool Project::derivedPointWouldCoincide(std::int32_t x, std::int32_t y) const {
+    const auto& first = records_[1];
+    if (calibrationMode_ == CalibrationMode::Oblique) return x == first.x || y == first.y;
+    if (calibrationMode_ == CalibrationMode::Horizontal) return x == first.x;
+    return false;
+}
+
+void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
+    if (k_ >= 3) return;
+    for (int k = 1; k <= k_; ++k) {
+        if (distance_nulle_entre_calage(k, x, y)) {
+            interaction().beep();
+            return;
+        }
+    }
+    // A second click that would put the derived third point on a clicked one is refused at
+    // once, so that the user clicks another second point instead of a puzzling third one.
+    if (k_ == 1 && derivedPointWouldCoincide(x, y)) {
+        interaction().beep();
+        interaction().information("Avec ce 2ème point, le 3ème point de calage déduit se "
+                                  "confondrait avec un point cliqué : cliquez un autre 2ème point");
+        return;
+    }
+
+    ++k_;
+    const int row = k_;
+    calibration_.setCell(row, indice_col_cal("x"), _format(x, 4, 0));
+    calibration_.setCell(row, indice_col_cal("y"), _format(y, 4, 0));
+    auto& rec = records_[static_cast<std::size_t>(row)];
+    rec.set = true;
+    rec.x = x;
+    rec.y = y;
+    rec.X = val_r(calibration_.cell(row, indice_col_cal("X")));
+    rec.Y = val_r(calibration_.cell(row, indice_col_cal("Y")));
+    rec.Z = val_r(calibration_.cell(row, indice_col_cal("Z")));
+    view_->selectRow(TableId::Calibration, row);
+    view_->drawCalibrationCross(x, y);
+    view_->repaintView();
+    if (tableMode_) interaction().beep();
+
+    if (k_ == 3) view_->showPointsGrid();
+    if (k_ == 2 && calibrationMode_ != CalibrationMode::ThreePoints) deriveThirdPoint();
+}
+
+void Project::deriveThirdPoint() {
+    const int X = indice_col_cal("X");
+    const int Y = indice_col_cal("Y");
+    const int x = indice_col_cal("x");
+    const int y = indice_col_cal("y");
+    auto& t = calibration_;
+    const auto copy = [&t](int toRow, int fromRow, int col) {
+        t.setCell(toRow, col, std::string(t.cell(fromRow, col)));
+    };
+
+    if (calibrationMode_ == CalibrationMode::Oblique) {
+        // The right-angle corner of the triangle whose hypotenuse joins the two clicks.
+        copy(3, 1, X);
+        copy(3, 1, x);
+        copy(3, 2, Y);
+        copy(3, 2, y);
+    } else {
+        // Point 2 onto the horizontal of point 1; point 3 on the perpendicular through point 1.
+        copy(2, 1, Y);
+        copy(2, 1, y);
+        copy(3, 1, X);
+        copy(3, 1, x);
+        const Real x1 = val_r(t.cell(1, x));
+        const Real y1 = val_r(t.cell(1, y));
+        const Real x2 = val_r(t.cell(2, x));
+        t.setCell(3, y, _format(y1 - (x2 - x1), 4, 0));
+    }
+
+    valide_point_calage(val_entier(t.cell(3, x)), val_entier(t.cell(3, y)));
+
+    // Each row keeps its own number and label; row 2 ends as the right-angle vertex.
+    const std::vector<int> kept = {indice_col_cal("n"), indice_col_cal("Libellé")};
+    if (calibrationMode_ == CalibrationMode::Oblique) {
+        t.exchangeRows(2, 3, kept);
+    } else {
+        t.exchangeRows(1, 3, kept);
+        t.exchangeRows(2, 3, kept);
+    }
+    const char* unitFrame[4][2] = {{"", ""}, {"0", "1"}, {"0", "0"}, {"1", "0"}};
+    for (int k = 1; k <= 3; ++k) {
+        t.setCell(k, X, unitFrame[k][0]);
+        t.setCell(k, Y, unitFrame[k][1]);
+    }
+    loadRecords(k_);
+    view_->redrawWithoutZones();
+    interaction().information(
+        "n'oubliez pas d'affecter les bonnes valeurs aux X Y des 3 points de calages !");
+}
+
+void Project::loadRecords(int upTo) {
+    for (int k = 1; k <= upTo && k <= 3; ++k) {
+        auto& rec = records_[static_cast<std::size_t>(k)];
+        rec.set = true;
+        rec.x = val_entier(calibration_.cell(k, indice_col_cal("x")));
+        rec.y = val_entier(calibration_.cell(k, indice_col_cal("y")));
+        rec.X = val_reel(calibration_.cell(k, indice_col_cal("X")));
+        rec.Y = val_reel(calibration_.cell(k, indice_col_cal("Y")));
+        rec.Z = val_reel(calibration_.cell(k, indice_col_cal("Z")));
+    }
+}
+
+void Project::calcul_nouveaux_calage() {
+    for (int k = 1; k <= k_ && k <= 3; ++k) {
+        auto& rec = records_[static_cast<std::size_t>(k)];
+        rec.set = true;
+        rec.X = val_r(calibration_.cell(k, indice_col_cal("X")));
+        rec.Y = val_r(calibration_.cell(k, indice_col_cal("Y")));
+        rec.Z = val_r(calibration_.cell(k, indice_col_cal("Z")));
+    }
+    const PointColumns columns = pointColumns();
+    for (int i = 1; i <= n_ && i < points_.rowCount(); ++i)
+        recomputePoint(columns, i);
+}
+
+void Project::mess_3_calage_svp_et_init() {
+    if (tableMode_) {
+        interaction().information("Les 3 premiers points cliqués sont les points de calage \n\n    "
+                                  "entrez leur coordonnée");
+    }
+    n_ = 0;
+    currentLine_ = 1;
+}
+
+void Project::setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t ox,
+                                    std::int32_t oy) {
+    const std::int32_t frame[4][4] = {
+        {0, 0, 0, 0}, {0, h - 1, ox, oy}, {0, 0, ox, oy + h}, {w - 1, 0, ox + w, oy + h}};
+    for (int k = 1; k <= 3; ++k) {
+        calibration_.setCell(k, indice_col_cal("X"), std::to_string(frame[k][0]));
+        calibration_.setCell(k, indice_col_cal("Y"), std::to_string(frame[k][1]));
+        calibration_.setCell(k, indice_col_cal("Z"), "0");
+        calibration_.setCell(k, indice_col_cal("x"), std::to_string(frame[k][2]));
+        calibration_.setCell(k, indice_col_cal("y"), std::to_string(frame[k][3]));
+    }
+    k_ = 3;
+    loadRecords(3);
+}
+
+RescaleResult Project::rescale(const std::string& typed) {
+    const Real r = val_reel(typed);
+    const Real c = lastDistance_;
+    if (r * c == 0) {
+        interaction().information("valeur <" + typed + "> non numérique ou distance nulle ");
+        return RescaleResult::Refused;
+    }
+    const Real f = r / c;
+    if (!interaction().confirm(
+            " Mise à l'échelle = calcul des calibrations\n  distance calculée  = " +
+            texte_general(c) + "\n" + "  distance réelle    = " + texte_general(r) + "\n" +
+            "  facteur d'échelle = " + texte_general(f))) {
+        return RescaleResult::Declined;
+    }
+    // About the real origin (0, 0), not about a calibration point.
+    for (int k = 1; k <= k_ && k <= 3; ++k) {
+        for (const char* header : {"X", "Y"}) {
+            const int col = indice_col_cal(header);
+            calibration_.setCell(k, col,
+                                 reel_en_texte_point(val_reel(calibration_.cell(k, col)) * f));
+        }
+    }
+    calcul_nouveaux_calage();
+    saved_ = false;
+    return RescaleResult::Applied;
+}
+
+void Project::restartCalibration() {
+    k_ = 0;
+    Nouvelle_suite_de_points();
+}
+
+} // namespace tracelle::model

@@ -1,0 +1,176 @@
+// One digitizing project: the points, calibration and lines tables, and the state that
+// goes with them (point count, current line, calibration records).
+#pragma once
+
+#include "model/ProjectView.h"
+#include "model/Real.h"
+#include "model/TextTable.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tracelle::model {
+
+struct CalibrationRecord {
+    bool set = false;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    Real X = 0;
+    Real Y = 0;
+    Real Z = 0;
+};
+
+// Calibration by three clicked points, or by two with the third derived.
+enum class CalibrationMode { ThreePoints = 0, Oblique = 1, Horizontal = 2 };
+
+struct PointRow {
+    std::int32_t L = 0;
+    std::string label;
+    Real Z = 0;
+    Real Y = 0;
+    Real X = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct ImagePoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct RealPoint {
+    Real X = 0;
+    Real Y = 0;
+};
+
+struct NearestPoint {
+    std::int32_t line = 0;
+    std::int32_t point = 0;
+};
+
+enum class RescaleResult { Refused, Declined, Applied };
+
+class Project {
+public:
+    Project();
+    Project(const Project&) = delete;
+    Project& operator=(const Project&) = delete;
+
+    TextTable& points() { return points_; }
+    TextTable& calibration() { return calibration_; }
+    TextTable& lines() { return lines_; }
+    const TextTable& points() const { return points_; }
+    const TextTable& calibration() const { return calibration_; }
+    const TextTable& lines() const { return lines_; }
+
+    // The windows that show this project; null detaches them.
+    void setView(ProjectView* view);
+    ProjectView& view() const { return *view_; }
+
+    int indice_col(std::string_view header) const;
+    int indice_col_cal(std::string_view header) const;
+
+    // Project state.
+    std::int32_t N() const { return n_; }
+    std::int32_t currentLine() const { return currentLine_; }
+    bool lineBreakPending() const { return lineBreakPending_; }
+    void setLineBreakPending(bool pending) { lineBreakPending_ = pending; }
+    std::int32_t K() const { return k_; }
+    const CalibrationRecord& record(int k) const {
+        return records_.at(static_cast<std::size_t>(k));
+    }
+    ImagePoint mousePosition() const { return mouse_; }
+    void setMousePosition(ImagePoint p) { mouse_ = p; }
+    bool saved() const { return saved_; }
+    void setSaved(bool saved) { saved_ = saved; }
+    bool tableMode() const { return tableMode_; }
+    void setTableMode(bool on) { tableMode_ = on; }
+    CalibrationMode calibrationMode() const { return calibrationMode_; }
+    void setCalibrationMode(CalibrationMode mode) { calibrationMode_ = mode; }
+    Real lastDistance() const { return lastDistance_; }
+    void setLastDistance(Real d) { lastDistance_ = d; }
+
+    // Number of decimals D, from the text of the decimals box.
+    int D() const { return decimals_; }
+    const std::string& decimalsText() const { return decimalsText_; }
+    void setDecimalsText(std::string text);
+    void affecte_ndecimale();
+
+    // Points.
+    void stocke_xy(std::int32_t n, std::int32_t L, std::int32_t x, std::int32_t y);
+    void valide_point(std::int32_t n, std::int32_t L, std::int32_t x, std::int32_t y);
+    // Stores a clicked point as the next one of the current line.
+    void ajoute_point(std::int32_t x, std::int32_t y);
+    void affecte_en(int i, std::int32_t L, const std::string& label, Real Z, Real X, Real Y,
+                    std::int32_t x, std::int32_t y);
+    void affecte_calage(int k, std::int32_t L, const std::string& label, Real Z, Real Y, Real X);
+    // Fills `row` from row i when 1 <= i < row count; false (row untouched) otherwise.
+    bool liste_extrait_Lxy(int i, PointRow& row) const;
+    void stocke_modif_xy(int i);
+    ImagePoint extrait_xy(int i) const;
+    // Nothing when a cell is not exactly one number.
+    std::optional<RealPoint> extrait_xr_yr(int i) const;
+    void devalide_point();
+    void efface_tab_et_point();
+    void Nouvelle_suite_de_points();
+    // Updates `result` only when a shown point is found.
+    bool cherche_proche_indice_ligne_point(NearestPoint& result) const;
+    std::string val_calage() const;
+    // Empties the tables and the state, as when a new picture is opened.
+    void clear();
+
+    // Calibration.
+    bool repere_carte(std::int32_t x, std::int32_t y, Real& X, Real& Y) const;
+    bool repere_image(Real X, Real Y, std::int32_t& x, std::int32_t& y) const;
+    void valide_point_calage(std::int32_t x, std::int32_t y);
+    bool distance_nulle_entre_calage(int k, std::int32_t x, std::int32_t y) const;
+    void calcul_nouveaux_calage();
+    void mess_3_calage_svp_et_init();
+    // The pixel frame of a picture of w × h drawn at (ox, oy), Y upwards.
+    void setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t ox, std::int32_t oy);
+    // Scales the calibration so that the last computed distance measures `typed`.
+    RescaleResult rescale(const std::string& typed);
+    // Forgets the calibration points so that the next clicks set them again.
+    void restartCalibration();
+
+private:
+    // Column indices of the points table, found by their header text.
+    struct PointColumns {
+        int n, L, label, X, Y, Z, x, y;
+    };
+    PointColumns pointColumns() const;
+    void writePoint(const PointColumns& c, int i, std::int32_t L, const std::string& label, Real Z,
+                    Real X, Real Y, std::int32_t x, std::int32_t y);
+    void readPoint(const PointColumns& c, int i, PointRow& row) const;
+    void recomputePoint(const PointColumns& c, int i);
+
+    void resetTables();
+    void loadRecords(int upTo);
+    void deriveThirdPoint();
+    bool derivedPointWouldCoincide(std::int32_t x, std::int32_t y) const;
+
+    TextTable points_;
+    TextTable calibration_;
+    TextTable lines_;
+    ProjectView* view_;
+
+    std::int32_t n_ = 0;
+    std::int32_t currentLine_ = 1;
+    bool lineBreakPending_ = true;
+    std::int32_t k_ = 0;
+    std::array<CalibrationRecord, 4> records_{}; // 1-based
+    ImagePoint mouse_{};
+    bool saved_ = true;
+    bool tableMode_ = false;
+    CalibrationMode calibrationMode_ = CalibrationMode::ThreePoints;
+    Real lastDistance_ = 0;
+    std::uint32_t lastColour_ = 255;
+
+    std::string decimalsText_ = "8";
+    std::string reportedDecimalsText_;
+    int decimals_ = 8;
+};
+
+} // namespace tracelle::model

@@ -1,0 +1,80 @@
+#include "model/TextTable.h"
+
+#include <algorithm>
+
+namespace tracelle::model {
+
+TextTable::TextTable(std::vector<std::string> headers)
+    : columns_(static_cast<int>(headers.size())), rows_{std::move(headers)} {}
+
+bool TextTable::inside(int row, int column) const {
+    return row >= 0 && row < rowCount() && column >= 0 && column < columns_;
+}
+
+const std::string& TextTable::cell(int row, int column) const {
+    static const std::string empty;
+    return inside(row, column)
+               ? rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
+               : empty;
+}
+
+void TextTable::setCell(int row, int column, std::string text) {
+    if (!inside(row, column)) return;
+    auto& target = rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    if (target == text) return;
+    target = std::move(text);
+    for (auto* l : listeners_)
+        l->cellsChanged(*this, row, row);
+}
+
+void TextTable::setRowCount(int count) {
+    count = std::max(count, 1);
+    const int old = rowCount();
+    if (count > old) {
+        for (auto* l : listeners_)
+            l->rowsAboutToBeInserted(*this, old, count - 1);
+        rows_.resize(static_cast<std::size_t>(count),
+                     std::vector<std::string>(static_cast<std::size_t>(columns_)));
+        for (auto* l : listeners_)
+            l->rowsInserted(*this, old, count - 1);
+    } else if (count < old) {
+        for (auto* l : listeners_)
+            l->rowsAboutToBeRemoved(*this, count, old - 1);
+        rows_.resize(static_cast<std::size_t>(count));
+        for (auto* l : listeners_)
+            l->rowsRemoved(*this, count, old - 1);
+    }
+}
+
+void TextTable::removeRow(int row) {
+    if (row < 1 || row >= rowCount()) return;
+    for (auto* l : listeners_)
+        l->rowsAboutToBeRemoved(*this, row, row);
+    rows_.erase(rows_.begin() + row);
+    for (auto* l : listeners_)
+        l->rowsRemoved(*this, row, row);
+}
+
+void TextTable::exchangeRows(int a, int b, const std::vector<int>& keptColumns) {
+    if (!inside(a, 0) || !inside(b, 0) || a == b) return;
+    auto& rowA = rows_[static_cast<std::size_t>(a)];
+    auto& rowB = rows_[static_cast<std::size_t>(b)];
+    for (int c = 0; c < columns_; ++c) {
+        if (std::find(keptColumns.begin(), keptColumns.end(), c) != keptColumns.end()) continue;
+        std::swap(rowA[static_cast<std::size_t>(c)], rowB[static_cast<std::size_t>(c)]);
+    }
+    for (auto* l : listeners_) {
+        l->cellsChanged(*this, a, a);
+        l->cellsChanged(*this, b, b);
+    }
+}
+
+void TextTable::addListener(TableListener* listener) {
+    listeners_.push_back(listener);
+}
+
+void TextTable::removeListener(TableListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+} // namespace tracelle::model

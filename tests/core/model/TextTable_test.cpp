@@ -1,0 +1,68 @@
+#include "model/TextTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace tracelle::model;
+
+namespace {
+
+struct Recorder : TableListener {
+    std::vector<std::string> events;
+    void cellsChanged(const TextTable&, int a, int b) override { add("cells", a, b); }
+    void rowsAboutToBeInserted(const TextTable&, int a, int b) override { add("+?", a, b); }
+    void rowsInserted(const TextTable&, int a, int b) override { add("+", a, b); }
+    void rowsAboutToBeRemoved(const TextTable&, int a, int b) override { add("-?", a, b); }
+    void rowsRemoved(const TextTable&, int a, int b) override { add("-", a, b); }
+    void add(const char* what, int a, int b) {
+        events.push_back(std::string(what) + " " + std::to_string(a) + ".." + std::to_string(b));
+    }
+};
+
+TEST(TextTable, TellsListenersAroundEveryChange) {
+    TextTable t({"a", "b"});
+    Recorder r;
+    t.addListener(&r);
+    t.setRowCount(3);
+    t.setCell(2, 1, "x");
+    t.setCell(2, 1, "x"); // unchanged text: no event
+    t.setCell(5, 0, "ignored");
+    t.removeRow(1);
+    t.setRowCount(0); // row 0 holds the headers and always stays
+    EXPECT_EQ(r.events, (std::vector<std::string>{"+? 1..2", "+ 1..2", "cells 2..2", "-? 1..1",
+                                                  "- 1..1", "-? 1..1", "- 1..1"}));
+    EXPECT_EQ(t.rowCount(), 1);
+    EXPECT_EQ(t.cell(0, 1), "b");
+    EXPECT_EQ(t.cell(9, 9), "");
+    t.removeListener(&r);
+    t.setRowCount(4);
+    EXPECT_EQ(r.events.size(), 7u);
+}
+
+TEST(TextTable, RemovingARowMovesTheRowsBelowUp) {
+    TextTable t({"n"});
+    t.setRowCount(4);
+    for (int i = 1; i <= 3; ++i)
+        t.setCell(i, 0, std::to_string(i));
+    t.removeRow(2);
+    EXPECT_EQ(t.rowCount(), 3);
+    EXPECT_EQ(t.cell(2, 0), "3");
+    t.removeRow(0); // the header row cannot be removed
+    EXPECT_EQ(t.cell(0, 0), "n");
+}
+
+TEST(TextTable, ExchangingRowsKeepsTheListedColumns) {
+    TextTable t({"n", "v", "w"});
+    t.setRowCount(3);
+    t.setCell(1, 0, "1");
+    t.setCell(1, 1, "a");
+    t.setCell(1, 2, "A");
+    t.setCell(2, 0, "2");
+    t.setCell(2, 1, "b");
+    t.setCell(2, 2, "B");
+    t.exchangeRows(1, 2, {0});
+    EXPECT_EQ(t.cell(1, 0), "1");
+    EXPECT_EQ(t.cell(1, 1), "b");
+    EXPECT_EQ(t.cell(2, 2), "A");
+}
+
+} // namespace
