@@ -1,0 +1,153 @@
+#include "ui/QtInteraction.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QUrl>
+
+namespace tracelle::ui {
+
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString caption() {
+    return QStringLiteral("tracelle");
+}
+
+QString startPath(const platform::FileDialogRequest& r) {
+    if (r.fileName.empty()) return q(r.directory);
+    if (r.directory.empty()) return q(r.fileName);
+    return q(r.directory) + '/' + q(r.fileName);
+}
+
+std::optional<std::string> chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+// Adds the default extension when the user typed a name without one.
+std::optional<std::string> withExtension(const QString& path, const std::string& extension) {
+    if (path.isEmpty() || extension.empty()) return chosen(path);
+    const QString name = path.section('/', -1);
+    if (name.contains('.')) return chosen(path);
+    return chosen(path + '.' + q(extension).remove(QLatin1Char('.')));
+}
+
+} // namespace
+
+QString toQtFilter(const std::string& filter) {
+    const QStringList parts = q(filter).split('|');
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        entries << (description.contains('(') ? description : description + " (" + patterns + ")");
+    }
+    if (entries.isEmpty() && !filter.empty()) entries << q(filter);
+    return entries.join(";;");
+}
+
+void QtInteraction::beep() {
+    QApplication::beep();
+}
+
+// The desktop offers no tone of a chosen pitch: the system beep stands in for it.
+void QtInteraction::beep(int, int) {
+    QApplication::beep();
+}
+
+void QtInteraction::information(const std::string& text) {
+    QMessageBox::information(parent_, caption(), q(text));
+}
+
+bool QtInteraction::confirm(const std::string& text) {
+    return QMessageBox::question(parent_, caption(), q(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+char QtInteraction::dlg_titre_message_ONEK_oui_non(const std::string& title,
+                                                   const std::string& message,
+                                                   const std::string& buttons,
+                                                   const std::string& firstCaption,
+                                                   const std::string& secondCaption,
+                                                   platform::DialogWidth width) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(q(title));
+    box.setText(q(message));
+    box.setMinimumWidth(width == platform::DialogWidth::Wide ? 605 : 455);
+    QAbstractButton* first = nullptr;
+    QAbstractButton* second = nullptr;
+    if (buttons.find('O') != std::string::npos)
+        first = box.addButton(firstCaption.empty() ? QStringLiteral("Oui") : q(firstCaption),
+                              QMessageBox::YesRole);
+    if (buttons.find('N') != std::string::npos)
+        second = box.addButton(secondCaption.empty() ? QStringLiteral("Non") : q(secondCaption),
+                               QMessageBox::NoRole);
+    if (buttons.find('E') != std::string::npos)
+        box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    if (buttons.find('K') != std::string::npos)
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    if (first && box.clickedButton() == first) return 'O';
+    if (second && box.clickedButton() == second) return 'N';
+    return 'E';
+}
+
+std::optional<std::string> QtInteraction::openFileName(const platform::FileDialogRequest& r) {
+    return chosen(
+        QFileDialog::getOpenFileName(parent_, q(r.title), startPath(r), toQtFilter(r.filter)));
+}
+
+std::optional<std::string> QtInteraction::saveFileName(const platform::FileDialogRequest& r) {
+    return withExtension(
+        QFileDialog::getSaveFileName(parent_, q(r.title), startPath(r), toQtFilter(r.filter)),
+        r.defaultExtension);
+}
+
+std::optional<std::string> QtInteraction::savePictureName(const platform::FileDialogRequest& r) {
+    return saveFileName(r);
+}
+
+std::optional<std::uint32_t> QtInteraction::chooseColour(std::uint32_t initial) {
+    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
+                       static_cast<int>((initial >> 16) & 0xFF));
+    const QColor colour = QColorDialog::getColor(start, parent_);
+    if (!colour.isValid()) return std::nullopt;
+    return static_cast<std::uint32_t>(colour.red()) |
+           (static_cast<std::uint32_t>(colour.green()) << 8) |
+           (static_cast<std::uint32_t>(colour.blue()) << 16);
+}
+
+std::string QtInteraction::clipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtInteraction::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(q(text));
+}
+
+void QtInteraction::openWithDesktop(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+}
+
+void QtInteraction::setBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtInteraction::requestQuit() {
+    QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,43 @@
+// The user-facing side of Interaction: Qt's dialogs, clipboard and desktop services.
+#pragma once
+
+#include "platform/Interaction.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace tracelle::ui {
+
+// "Projet (*.trc)|*.trc|Tous (*.*)|*.*" as Qt's "Projet (*.trc);;Tous (*.*)".
+QString toQtFilter(const std::string& filter);
+
+class QtInteraction final : public platform::Interaction {
+public:
+    // Dialogs are centred on `parent` when given.
+    explicit QtInteraction(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void beep() override;
+    void beep(int frequencyHz, int durationMs) override;
+    void information(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    char dlg_titre_message_ONEK_oui_non(const std::string& title, const std::string& message,
+                                        const std::string& buttons, const std::string& firstCaption,
+                                        const std::string& secondCaption,
+                                        platform::DialogWidth width) override;
+    std::optional<std::string> openFileName(const platform::FileDialogRequest& request) override;
+    std::optional<std::string> saveFileName(const platform::FileDialogRequest& request) override;
+    std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;
+    std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
+    void openWithDesktop(const std::string& path) override;
+    void setBusy(bool busy) override;
+    void requestQuit() override;
+
+private:
+    QWidget* parent_;
+    int busyDepth_ = 0;
+};
+
+} // namespace tracelle::ui
