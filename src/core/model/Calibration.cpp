@@ -92,13 +92,9 @@ void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
     const int row = k_;
     calibration_.setCell(row, indice_col_cal("x"), _format(x, 4, 0));
     calibration_.setCell(row, indice_col_cal("y"), _format(y, 4, 0));
-    auto& rec = records_[static_cast<std::size_t>(row)];
-    rec.set = true;
-    rec.x = x;
-    rec.y = y;
-    rec.X = val_r(calibration_.cell(row, indice_col_cal("X")));
-    rec.Y = val_r(calibration_.cell(row, indice_col_cal("Y")));
-    rec.Z = val_r(calibration_.cell(row, indice_col_cal("Z")));
+    records_[static_cast<std::size_t>(row)].x = x;
+    records_[static_cast<std::size_t>(row)].y = y;
+    readRecordReals(row, val_r);
     view_->selectRow(TableId::Calibration, row);
     view_->drawCalibrationCross(x, y);
     view_->repaintView();
@@ -157,26 +153,26 @@ void Project::deriveThirdPoint() {
         "n'oubliez pas d'affecter les bonnes valeurs aux X Y des 3 points de calages !");
 }
 
+void Project::readRecordReals(int k, Real (*read)(std::string_view)) {
+    auto& rec = records_[static_cast<std::size_t>(k)];
+    rec.set = true;
+    rec.X = read(calibration_.cell(k, indice_col_cal("X")));
+    rec.Y = read(calibration_.cell(k, indice_col_cal("Y")));
+    rec.Z = read(calibration_.cell(k, indice_col_cal("Z")));
+}
+
 void Project::loadRecords(int upTo) {
     for (int k = 1; k <= upTo && k <= 3; ++k) {
         auto& rec = records_[static_cast<std::size_t>(k)];
-        rec.set = true;
         rec.x = val_entier(calibration_.cell(k, indice_col_cal("x")));
         rec.y = val_entier(calibration_.cell(k, indice_col_cal("y")));
-        rec.X = val_reel(calibration_.cell(k, indice_col_cal("X")));
-        rec.Y = val_reel(calibration_.cell(k, indice_col_cal("Y")));
-        rec.Z = val_reel(calibration_.cell(k, indice_col_cal("Z")));
+        readRecordReals(k, val_reel);
     }
 }
 
 void Project::calcul_nouveaux_calage() {
-    for (int k = 1; k <= k_ && k <= 3; ++k) {
-        auto& rec = records_[static_cast<std::size_t>(k)];
-        rec.set = true;
-        rec.X = val_r(calibration_.cell(k, indice_col_cal("X")));
-        rec.Y = val_r(calibration_.cell(k, indice_col_cal("Y")));
-        rec.Z = val_r(calibration_.cell(k, indice_col_cal("Z")));
-    }
+    for (int k = 1; k <= k_ && k <= 3; ++k)
+        readRecordReals(k, val_r);
     const PointColumns columns = pointColumns();
     for (int i = 1; i <= n_ && i < points_.rowCount(); ++i)
         recomputePoint(columns, i);

@@ -148,6 +148,7 @@ private:
 
     void resetTables();
     void loadRecords(int upTo);
+    void readRecordReals(int k, Real (*read)(std::string_view));
     void deriveThirdPoint();
     bool derivedPointWouldCoincide(std::int32_t x, std::int32_t y) const;
 
