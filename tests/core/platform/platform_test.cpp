@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace tracelle::platform;
 namespace fs = std::filesystem;
@@ -27,7 +28,8 @@ TEST(DecimalSeparator, EnvironmentForcesTheMarkElseTheLocaleDecides) {
 }
 
 TEST(Paths, ConfigurationFolderIsCreatedUnderXdgConfigHome) {
-    const fs::path base = fs::temp_directory_path() / "tracelle_paths_test";
+    const fs::path base =
+        fs::temp_directory_path() / ("tracelle_paths_test_" + std::to_string(getpid()));
     fs::remove_all(base);
     setenv("XDG_CONFIG_HOME", base.c_str(), 1);
     EXPECT_EQ(configFile("~tracelle.~i"), (base / "tracelle" / "~tracelle.~i").string());

@@ -1,0 +1,16 @@
+// Windows-1252 text, the encoding of the program's files, and the UTF-8 used inside.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tracelle::files {
+
+bool isValidUtf8(std::string_view bytes);
+// Bytes of a file as UTF-8: valid UTF-8 stays as it is, anything else is read as Windows-1252.
+std::string fileTextToUtf8(std::string_view bytes);
+std::string cp1252ToUtf8(std::string_view bytes);
+// A character that Windows-1252 cannot hold becomes "?".
+std::string utf8ToCp1252(std::string_view text);
+
+} // namespace tracelle::files
