@@ -1,12 +1,13 @@
 #include "ui/QtInteraction.h"
 
+#include "ui/Unit6.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 
@@ -79,26 +80,8 @@ char QtInteraction::dlg_titre_message_ONEK_oui_non(const std::string& title,
                                                    const std::string& firstCaption,
                                                    const std::string& secondCaption,
                                                    platform::DialogWidth width) {
-    QMessageBox box(parent_);
-    box.setWindowTitle(q(title));
-    box.setText(q(message));
-    box.setMinimumWidth(width == platform::DialogWidth::Wide ? 605 : 455);
-    QAbstractButton* first = nullptr;
-    QAbstractButton* second = nullptr;
-    if (buttons.find('O') != std::string::npos)
-        first = box.addButton(firstCaption.empty() ? QStringLiteral("Oui") : q(firstCaption),
-                              QMessageBox::YesRole);
-    if (buttons.find('N') != std::string::npos)
-        second = box.addButton(secondCaption.empty() ? QStringLiteral("Non") : q(secondCaption),
-                               QMessageBox::NoRole);
-    if (buttons.find('E') != std::string::npos)
-        box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-    if (buttons.find('K') != std::string::npos)
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
-    if (first && box.clickedButton() == first) return 'O';
-    if (second && box.clickedButton() == second) return 'N';
-    return 'E';
+    return dialog_->dlg_titre_message_ONEK_oui_non(title, message, buttons, firstCaption,
+                                                   secondCaption, width);
 }
 
 std::optional<std::string> QtInteraction::openFileName(const platform::FileDialogRequest& r) {

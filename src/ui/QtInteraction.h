@@ -12,10 +12,12 @@ namespace tracelle::ui {
 // "Projet (*.trc)|*.trc|Tous (*.*)|*.*" as Qt's "Projet (*.trc);;Tous (*.*)".
 QString toQtFilter(const std::string& filter);
 
+class Unit6;
+
 class QtInteraction final : public platform::Interaction {
 public:
-    // Dialogs are centred on `parent` when given.
-    explicit QtInteraction(QWidget* parent = nullptr) : parent_(parent) {}
+    // Dialogs are centred on `parent`; `dialog` is the program's own message dialog.
+    QtInteraction(QWidget* parent, Unit6* dialog) : parent_(parent), dialog_(dialog) {}
 
     void beep() override;
     void beep(int frequencyHz, int durationMs) override;
@@ -37,6 +39,7 @@ public:
 
 private:
     QWidget* parent_;
+    Unit6* dialog_;
     int busyDepth_ = 0;
 };
 

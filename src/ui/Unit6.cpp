@@ -1,0 +1,158 @@
+#include "ui/Unit6.h"
+
+#include "ui/Artwork.h"
+#include "ui/Degradeur.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tracelle::ui {
+
+namespace {
+
+constexpr int kHeight = 213;
+constexpr int kButtonTop = 164;
+constexpr int kButtonWidth = 95;
+constexpr int kButtonGap = 10;
+constexpr int kLeft = 24;
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+Unit6::Unit6(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName("Form6");
+    setModal(true);
+
+    title_ = new QLabel(this);
+    title_->setObjectName("Label1");
+    title_->setStyleSheet("color: yellow; font-weight: bold; background: transparent;");
+    title_->move(kLeft, 18);
+
+    message_ = new QLabel(this);
+    message_->setObjectName("Label2");
+    message_->setStyleSheet("color: aqua; background: transparent;");
+    message_->setWordWrap(true);
+    message_->move(kLeft, 48);
+
+    picture_ = new QLabel(this);
+    picture_->setObjectName("Image1");
+    picture_->setAttribute(Qt::WA_TransparentForMouseEvents); // dragging goes through it
+    picture_->move(kLeft, 18);
+    picture_->hide();
+
+    textPane_ = new QPlainTextEdit(this);
+    textPane_->setObjectName("Memo1");
+    textPane_->hide();
+
+    first_ = makeButton(QStringLiteral("Oui"), 'O');
+    second_ = makeButton(QStringLiteral("Non"), 'N');
+    cancel_ = makeButton(QStringLiteral("Annuler"), 'E');
+    ok_ = makeButton(QStringLiteral("OK"), 'E');
+}
+
+QPushButton* Unit6::makeButton(const QString& caption, char answer) {
+    auto* button = new QPushButton(caption, this);
+    button->setFixedSize(kButtonWidth, 28);
+    // A button answers as soon as the mouse button goes down on it.
+    connect(button, &QPushButton::pressed, this, [this, answer] {
+        answer_ = answer;
+        accept();
+    });
+    return button;
+}
+
+char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::string& message,
+                                           const std::string& buttons,
+                                           const std::string& firstCaption,
+                                           const std::string& secondCaption,
+                                           platform::DialogWidth width) {
+    if (isVisible()) return 'E';
+    hide();
+    const int w = width == platform::DialogWidth::Wide ? 605 : 455;
+    setFixedSize(w, kHeight);
+
+    const bool quitQuestion = message == "Quitter";
+    title_->setText(q(title));
+    title_->adjustSize();
+    QFont font("Courier New");
+    font.setBold(true);
+    font.setPointSize(buttons.find('+') != std::string::npos ? 25 : 10);
+    message_->setFont(font);
+    message_->setText(q(message));
+    message_->setFixedWidth(w - 2 * kLeft);
+    message_->adjustSize();
+    title_->setVisible(!quitQuestion);
+    message_->setVisible(!quitQuestion);
+    if (quitQuestion) {
+        picture_->setPixmap(quitPicture(w - 2 * kLeft, kButtonTop - 30));
+        picture_->adjustSize();
+    }
+    picture_->setVisible(quitQuestion);
+    textPane_->setGeometry(kLeft, 70, w - 2 * kLeft, kButtonTop - 78);
+
+    first_->setText(firstCaption.empty() ? QStringLiteral("Oui") : q(firstCaption));
+    second_->setText(secondCaption.empty() ? QStringLiteral("Non") : q(secondCaption));
+    const std::pair<QPushButton*, char> all[] = {
+        {first_, 'O'}, {second_, 'N'}, {cancel_, 'E'}, {ok_, 'K'}};
+    int x = kLeft;
+    for (const auto& [button, code] : all) {
+        const bool shown = buttons.find(code) != std::string::npos;
+        button->setVisible(shown);
+        if (shown) {
+            button->move(x, kButtonTop);
+            x += kButtonWidth + kButtonGap;
+        }
+    }
+
+    answer_ = 'E';
+    exec();
+    if (width == platform::DialogWidth::Wide) textPane_->hide();
+    return answer_;
+}
+
+void Unit6::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Degradeur(painter, rect(), QColor(0, 0, 140), QColor(28, 205, 208));
+}
+
+void Unit6::showEvent(QShowEvent* event) {
+    QBitmap shape(size());
+    shape.fill(Qt::color0);
+    QPainter painter(&shape);
+    painter.setBrush(Qt::color1);
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(rect(), 20, 20); // corners rounded by 40 × 40
+    setMask(shape);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void Unit6::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        dragging_ = true;
+        dragStart_ = event->globalPosition().toPoint();
+    }
+}
+
+void Unit6::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    const QPoint now = event->globalPosition().toPoint();
+    move(pos() + now - dragStart_);
+    dragStart_ = now;
+}
+
+void Unit6::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
+
+} // namespace tracelle::ui
