@@ -1,6 +1,5 @@
 #include "platform/DecimalSeparator.h"
-#include "ui/QtInteraction.h"
-#include "ui/scroll.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <clocale>
@@ -11,12 +10,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     tracelle::platform::initDecimalSeparator();
 
-    tracelle::ui::Scroll mainWindow;
-    tracelle::ui::QtInteraction interaction(&mainWindow);
-    tracelle::platform::setInteraction(&interaction);
-
-    mainWindow.showMaximized();
-    const int status = app.exec();
-    tracelle::platform::setInteraction(nullptr);
-    return status;
+    tracelle::ui::Startup startup(QApplication::arguments().mid(1));
+    startup.show();
+    return QApplication::exec();
 }

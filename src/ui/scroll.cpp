@@ -1,11 +1,127 @@
 #include "ui/scroll.h"
 
+#include "platform/Interaction.h"
+#include "platform/Paths.h"
+#include "platform/WheelSetting.h"
+#include "ui/AltitudePanel.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
+#include "ui/TextPanel.h"
+#include "ui/scroll2.h"
+#include "ui/scrollab.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <filesystem>
+
 namespace tracelle::ui {
 
 Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("    t r a c e l l e") + QStringLiteral("  3.2"));
     resize(1024, 700);
+    project_.setView(this);
+
+    wheelDirection_ = platform::wheelInverted() ? -1 : 1;
+
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette background = central->palette();
+    background.setColor(QPalette::Window, kWindowBackground);
+    central->setPalette(background);
+    image1_ = new ImageArea(central);
+    scrollBar1_ = new QScrollBar(Qt::Horizontal, central);
+    scrollBar1_->setObjectName("ScrollBar1");
+    scrollBar2_ = new QScrollBar(Qt::Vertical, central);
+    scrollBar2_->setObjectName("ScrollBar2");
+    panel1_ = new QWidget(central);
+    panel1_->setObjectName("Panel1");
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(image1_, 0, 0);
+    grid->addWidget(scrollBar2_, 0, 1);
+    grid->addWidget(scrollBar1_, 1, 0);
+    grid->addWidget(panel1_, 2, 0, 1, 2);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(0, 1);
+    setCentralWidget(central);
+    connect(image1_, &ImageArea::wheelTurned, this, &Scroll::wheel);
+
+    for (int i = 0; i < 3; ++i) {
+        status_[i] = new QLabel(this);
+        status_[i]->setMinimumWidth(i == 2 ? 200 : 260);
+        statusBar()->addWidget(status_[i], i == 2 ? 1 : 0);
+    }
+
+    creerMenus();
+    creerPanneauOutils();
+    creerPanneauxFlottants();
+    rouletteItem_->setChecked(wheelDirection_ == -1);
+    setDrawingStyle(true);
+
+    // The undo copy of a colouring does not outlive the run that made it.
+    std::error_code ec;
+    std::filesystem::remove(platform::configFile("~tracelle.~bmp"), ec);
+
+    qApp->installEventFilter(this);
+    placeCursorLeftOfCentre();
+}
+
+Scroll::~Scroll() {
+    qApp->removeEventFilter(this);
+    project_.setView(nullptr);
+}
+
+void Scroll::attachWindows(const ShellWindows& windows) {
+    windows_ = windows;
+    if (windows_.table) {
+        connect(windows_.table, &Scroll2::altitudeToggled, altitudePanel_, &QWidget::setVisible);
+    }
+    if (windows_.about) windows_.about->setImageDescription([] { return QString(); });
+}
+
+QString Scroll::joinArguments(const QStringList& arguments) {
+    return arguments.join(' ');
+}
+
+void Scroll::ouvrirParametre() {
+    if (parametre_.isEmpty()) return;
+    pasEncoreDisponible(QStringLiteral("Ouvrir le projet ") + parametre_);
+}
+
+QAction* Scroll::action(const QString& caption) const {
+    const auto it = actions_.find(caption);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QString Scroll::statusText(int panel) const {
+    return panel >= 0 && panel < 3 ? status_[panel]->text() : QString();
+}
+
+void Scroll::showStatus(int panel, const std::string& text) {
+    if (panel >= 0 && panel < 3) status_[panel]->setText(QString::fromStdString(text));
+}
+
+void Scroll::selectRow(model::TableId table, int row) {
+    if (windows_.table) windows_.table->selectRow(table, row);
+}
+
+int Scroll::activePointsTableRow() const {
+    if (!windows_.table || !windows_.table->isActiveWindow()) return -1;
+    return windows_.table->selectedPointRow();
+}
+
+void Scroll::pasEncoreDisponible(const QString& command) {
+    platform::interaction().information(
+        "« " + command.toStdString() +
+        " » : cette fonction n'est pas encore disponible dans cette version de Tracelle.");
 }
 
 } // namespace tracelle::ui

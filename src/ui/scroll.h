@@ -1,21 +1,160 @@
-// The main window: the picture, the digitizing workflow and every command.
+// The main window: the picture, the digitizing workflow and every command of the program.
 #pragma once
 
 #include "model/Project.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <map>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+class QToolButton;
 
 namespace tracelle::ui {
 
-class Scroll : public QMainWindow {
+class AltitudePanel;
+class CalibrationPanel;
+class Convert;
+class Emf;
+class ImageArea;
+class ScalePanel;
+class Scroll2;
+class Scrollab;
+class Scrollf1;
+class Scrollrep;
+class TextPanel;
+
+// The other windows of the program, owned by the application shell.
+struct ShellWindows {
+    Scroll2* table = nullptr;
+    Scrollab* about = nullptr;
+    Scrollrep* graph = nullptr;
+    Scrollf1* help = nullptr;
+    Convert* converter = nullptr;
+    Emf* conversion = nullptr;
+};
+
+class Scroll : public QMainWindow, public model::ProjectView {
     Q_OBJECT
 public:
     explicit Scroll(QWidget* parent = nullptr);
+    ~Scroll() override;
 
     model::Project& project() { return project_; }
+    void attachWindows(const ShellWindows& windows);
+
+    // The program's arguments joined by single spaces, so that a path with spaces survives.
+    static QString joinArguments(const QStringList& arguments);
+    QString parametre() const { return parametre_; }
+    void setParametre(const QString& parametre) { parametre_ = parametre; }
+    // Opens the project named on the command line, if any.
+    void ouvrirParametre();
+
+    bool hasPicture() const { return false; }
+    int wheelDirection() const { return wheelDirection_; }
+    bool drawsLines() const { return drawsLines_; }
+    // The item of a menu ("&Fichier|&Quitter"); the bar's own items have no menu ("|Aide").
+    QAction* action(const QString& path) const;
+    QString statusText(int panel) const;
+    TextPanel* textPanel() const { return textPanel_; }
+    AltitudePanel* altitudePanel() const { return altitudePanel_; }
+    CalibrationPanel* calibrationPanel() const { return calibrationPanel_; }
+    ScalePanel* scalePanel() const { return scalePanel_; }
+
+    // Commands of the menus, buttons and keys.
+    bool Quitter1Click(); // true when the program is ending
+    void quitterMenu() { Quitter1Click(); }
+    void Nouvelle_suite_de_points() { project_.Nouvelle_suite_de_points(); }
+    void devalide_point() { project_.devalide_point(); }
+    void altitudePlus() { altitude_pm(+1); }
+    void altitudeMoins() { altitude_pm(-1); }
+    void stylePoints() { setDrawingStyle(false); }
+    void styleLignes() { setDrawingStyle(true); }
+    void Graphe1Click();
+    void setDrawingStyle(bool lines);
+    void Redessiner();
+    void DigitaliserClick();
+    void SurfaceClick();
+    void CarteTableauClick();
+    void CarteSeuleClick();
+    void AideClick();
+    void AideBascule();
+    void AProposClick();
+    void rouletteInverseeClick();
+    void Tabledigitaliser1Click();
+    void altitude_pm(int sign);
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void wheel(int notches, QPoint position);
+
+    // ProjectView.
+    void showStatus(int panel, const std::string& text) override;
+    void selectRow(model::TableId table, int row) override;
+    int activePointsTableRow() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void creerMenus();
+    void creerPanneauOutils();
+    void creerPanneauxFlottants();
+    QAction* addCommand(QMenu* menu, const QString& caption, void (Scroll::*handler)(),
+                        const QKeySequence& key = {});
+    QToolButton* toolButton(const QString& caption, const QString& hint, bool checkable = false);
+    // Tells plainly that a command is not part of this version yet.
+    void pasEncoreDisponible(const QString& command);
+    void laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key = {});
+    void placeCursorLeftOfCentre();
+    void hideTextPanelWithRefresh();
+    void selectMode(QToolButton* button);
+    void hideColouringControls();
+    void SpeedButton14Click(); // "Calibrer ->"
+    void Button10Click(const QString& typed);
+    void setZOfSelectedPoint(const QString& text);
+
     model::Project project_;
+    ShellWindows windows_;
+    QString parametre_;
+    int wheelDirection_ = 1;
+    bool drawsLines_ = true;
+    bool ignoreNextClick_ = false;
+    bool quitting_ = false;
+    const QEvent* lastKey_ = nullptr;
+
+    ImageArea* image1_ = nullptr;
+    QScrollBar* scrollBar1_ = nullptr; // horizontal
+    QScrollBar* scrollBar2_ = nullptr; // vertical
+    QWidget* panel1_ = nullptr;        // bottom tool panel
+    QLabel* status_[3] = {};
+    QLabel* label1_ = nullptr; // step
+    QLabel* label2_ = nullptr; // "cumul"
+    QCheckBox* flottants_ = nullptr;
+    TextPanel* textPanel_ = nullptr;
+    AltitudePanel* altitudePanel_ = nullptr;
+    CalibrationPanel* calibrationPanel_ = nullptr;
+    ScalePanel* scalePanel_ = nullptr;
+
+    std::map<QString, QAction*> actions_;
+    QAction* pointsItem_ = nullptr;
+    QAction* lignesItem_ = nullptr;
+    QAction* tableItem_ = nullptr;
+    QAction* rouletteItem_ = nullptr;
+    QAction* annulationItem_ = nullptr;
+    QToolButton* pointsButton_ = nullptr;
+    QToolButton* lignesButton_ = nullptr;
+    QToolButton* carteTableau_ = nullptr;
+    QToolButton* carteSeule_ = nullptr;
+    QToolButton* digitaliser_ = nullptr;
+    QToolButton* surface_ = nullptr;
+    QToolButton* modeBefore_ = nullptr;
+    QToolButton* avecLignes_ = nullptr;
+    QToolButton* sansLignes_ = nullptr;
+    QList<QWidget*> colouringControls_;
 };
 
 } // namespace tracelle::ui

@@ -1,0 +1,53 @@
+// The program's start-up: the splash window, then every window in its fixed order.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+namespace tracelle::ui {
+
+class Convert;
+class Emf;
+class QtInteraction;
+class Scroll;
+class Scroll2;
+class Scrollab;
+class Scrollf1;
+class Scrollrep;
+class Splash;
+class Unit6;
+
+class Startup {
+public:
+    // Creates the windows; `arguments` are the program's, without its own name.
+    explicit Startup(const QStringList& arguments);
+    ~Startup();
+    Startup(const Startup&) = delete;
+    Startup& operator=(const Startup&) = delete;
+
+    // Shows the main window maximised; the splash leaves once it has come forward.
+    void show();
+
+    Scroll& mainWindow() const { return *main_; }
+    Unit6& messageDialog() const { return *dialog_; }
+    Splash& splash() const { return *splash_; }
+    // Object names of the windows, in the order they were created.
+    const QStringList& creationOrder() const { return order_; }
+
+private:
+    template <class W, class... Args> std::unique_ptr<W> create(Args&&... args);
+
+    QStringList order_;
+    std::unique_ptr<Splash> splash_;
+    std::unique_ptr<Scroll> main_;
+    std::unique_ptr<Scroll2> table_;
+    std::unique_ptr<Scrollab> about_;
+    std::unique_ptr<Scrollrep> graph_;
+    std::unique_ptr<Scrollf1> help_;
+    std::unique_ptr<Unit6> dialog_;
+    std::unique_ptr<Convert> converter_;
+    std::unique_ptr<Emf> conversion_;
+    std::unique_ptr<QtInteraction> interaction_;
+};
+
+} // namespace tracelle::ui

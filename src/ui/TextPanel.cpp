@@ -1,0 +1,86 @@
+#include "ui/TextPanel.h"
+
+#include "platform/Interaction.h"
+#include "platform/Paths.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+namespace tracelle::ui {
+
+TextPanel::TextPanel(QWidget* parent) : FloatingPanel("Panel3", QColor(230, 230, 210), parent) {
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName("Memo1");
+    memo_->setFont(QFont("DejaVu Sans Mono", 9));
+
+    const auto button = [this](const char* caption, const char* hint) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        if (*hint) b->setToolTip(QString::fromUtf8(hint));
+        return b;
+    };
+    auto* fermer = button("Fermer", "");
+    auto* vider = button("Vider le texte", "Efface le texte");
+    auto* copier = button("Copier -> pp", "Copie l'ensemble du texte dans le presse-papier");
+    auto* rajouter = button("Rajouter -> pp", "Rajoute l'ensemble du texte dans le presse-papier");
+    auto* blocNote = button("Bloc note", "");
+
+    auto* grip = new QLabel(QStringLiteral("Résultats"), this);
+    grip->setAttribute(Qt::WA_TransparentForMouseEvents); // the title area drags the panel
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->addWidget(grip, 0, 0, 1, 5);
+    layout->addWidget(memo_, 1, 0, 1, 5);
+    layout->addWidget(fermer, 2, 0);
+    layout->addWidget(vider, 2, 1);
+    layout->addWidget(copier, 2, 2);
+    layout->addWidget(rajouter, 2, 3);
+    layout->addWidget(blocNote, 2, 4);
+    resize(560, 320);
+
+    connect(fermer, &QPushButton::clicked, this, [this] {
+        hide();
+        emit closed();
+    });
+    connect(vider, &QPushButton::clicked, memo_, &QPlainTextEdit::clear);
+    connect(copier, &QPushButton::clicked, this, &TextPanel::copyToClipboard);
+    connect(rajouter, &QPushButton::clicked, this, &TextPanel::appendToClipboard);
+    connect(blocNote, &QPushButton::clicked, this, &TextPanel::openNotepad);
+}
+
+void TextPanel::append(const QString& text) {
+    memo_->appendPlainText(text);
+}
+
+void TextPanel::copyToClipboard() {
+    platform::interaction().setClipboardText(memo_->toPlainText().toStdString());
+    platform::interaction().information("le texte à été copié dans le presse papier");
+}
+
+void TextPanel::appendToClipboard() {
+    const std::string existing = platform::interaction().clipboardText();
+    if (existing.empty()) {
+        copyToClipboard();
+        return;
+    }
+    std::string joined = existing;
+    if (joined.back() != '\n') joined += '\n';
+    for (const QString& line : memo_->toPlainText().split('\n'))
+        joined += line.toStdString() + '\n';
+    platform::interaction().setClipboardText(joined);
+    platform::interaction().information("le texte à été rajouté dans le presse papier");
+}
+
+void TextPanel::openNotepad() {
+    const std::string path = platform::currentDirFile("surface.txt");
+    // The editor opens an existing file only: an absent one is created empty first.
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) std::ofstream(path).close();
+    platform::interaction().openWithDesktop(path);
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,120 @@
+// The command table: menus, items, captions and shortcuts.
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace tracelle::ui {
+
+QAction* Scroll::addCommand(QMenu* menu, const QString& caption, void (Scroll::*handler)(),
+                            const QKeySequence& key) {
+    auto* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+    if (!key.isEmpty()) action->setShortcut(key);
+    connect(action, &QAction::triggered, this, handler);
+    actions_[(menu ? menu->title() : QString()) + '|' + caption] = action;
+    return action;
+}
+
+void Scroll::laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key) {
+    auto* action = menu->addAction(caption);
+    if (!key.isEmpty()) action->setShortcut(key);
+    QString plain = caption;
+    plain.remove('&');
+    connect(action, &QAction::triggered, this,
+            [this, plain] { pasEncoreDisponible(plain.trimmed()); });
+    actions_[menu->title() + '|' + caption] = action;
+}
+
+void Scroll::creerMenus() {
+    QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    laterCommand(fichier,
+                 QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
+                 QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    laterCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"));
+    laterCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"));
+    laterCommand(fichier,
+                 QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"));
+    laterCommand(fichier,
+                 QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"));
+    laterCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"));
+    laterCommand(fichier,
+                 QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"));
+    fichier->addSeparator();
+    laterCommand(fichier, QStringLiteral("=> Charger l'image présente dans le presse-papier"));
+    laterCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"));
+    laterCommand(fichier, QStringLiteral("=> Charger  un fichier *.hdr ARC/INFO "));
+    fichier->addSeparator();
+    laterCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"));
+    laterCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "));
+    fichier->addSeparator();
+    addCommand(fichier, QStringLiteral("&Quitter"), &Scroll::quitterMenu,
+               QKeySequence(Qt::Key_F12));
+
+    QMenu* edition = menuBar()->addMenu(QStringLiteral("Edition"));
+    laterCommand(edition, QStringLiteral("Tableau de points et calages  F4"));
+    addCommand(edition, QStringLiteral("&Nouvelle suite de points [espace]"),
+               &Scroll::Nouvelle_suite_de_points);
+    addCommand(edition, QStringLiteral("&Effacer le dernier point  F6"), &Scroll::devalide_point);
+    laterCommand(edition, QStringLiteral("&Copier dans le presse-papier (->Excel)"));
+    edition->addSeparator();
+    addCommand(edition, QStringLiteral("Altitude + delta Z"), &Scroll::altitudePlus,
+               QKeySequence(Qt::Key_F3));
+    addCommand(edition, QStringLiteral("Altitude - delta Z"), &Scroll::altitudeMoins,
+               QKeySequence(Qt::Key_F2));
+    edition->addSeparator();
+    laterCommand(
+        edition,
+        QStringLiteral("Rajout de points digitalisés à partir d'un *trc  associé à la même image"));
+    laterCommand(
+        edition,
+        QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"));
+    laterCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"));
+    laterCommand(edition,
+                 QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"));
+    laterCommand(edition, QStringLiteral(
+                              "Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"));
+
+    QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    laterCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"));
+    laterCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"));
+    laterCommand(affichage, QStringLiteral("&Carte complète"), QKeySequence(Qt::Key_F10));
+    addCommand(affichage, QStringLiteral("&Graphe"), &Scroll::Graphe1Click,
+               QKeySequence(Qt::Key_F7));
+    laterCommand(affichage, QStringLiteral("&Plein écran"), QKeySequence(Qt::Key_F11));
+    laterCommand(affichage, QStringLiteral("Garder les proportions L x H"));
+    QAction* proportions = action(QStringLiteral("&Affichage|Garder les proportions L x H"));
+    proportions->setCheckable(true);
+    proportions->setChecked(true);
+    // Checked until the view that uses it exists.
+    connect(proportions, &QAction::triggered, proportions,
+            [proportions] { proportions->setChecked(true); });
+
+    QMenu* aide = menuBar()->addMenu(QStringLiteral("&?"));
+    addCommand(aide, QStringLiteral("&Aide"), &Scroll::AideClick, QKeySequence(Qt::Key_F1));
+    addCommand(aide, QStringLiteral("A &propos ..."), &Scroll::AProposClick);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    pointsItem_ = addCommand(options, QStringLiteral("Points"), &Scroll::stylePoints);
+    lignesItem_ = addCommand(options, QStringLiteral("Lignes"), &Scroll::styleLignes);
+    tableItem_ = addCommand(options, QStringLiteral("&Table à digitaliser"),
+                            &Scroll::Tabledigitaliser1Click);
+    annulationItem_ = options->addAction(QStringLiteral("une annulation colorée"));
+    actions_[options->title() + '|' + annulationItem_->text()] = annulationItem_;
+    rouletteItem_ =
+        addCommand(options, QStringLiteral("roulette inversée"), &Scroll::rouletteInverseeClick);
+    for (QAction* item : {pointsItem_, lignesItem_, tableItem_, annulationItem_, rouletteItem_})
+        item->setCheckable(true);
+    pointsItem_->setChecked(true);
+    annulationItem_->setChecked(true); // the option of keeping one undo copy before a colouring
+
+    QMenu* conversions = menuBar()->addMenu(QStringLiteral("&Conversions"));
+    laterCommand(conversions, QStringLiteral("UTM <-> Lat"));
+    laterCommand(conversions, QStringLiteral("emf, wmf, bmp -> TIF, JPG, BMP"));
+
+    addCommand(nullptr, QStringLiteral("Aide"), &Scroll::AideBascule);
+    addCommand(nullptr, QStringLiteral("&Quitter"), &Scroll::quitterMenu);
+    addCommand(nullptr, QStringLiteral("Redessiner"), &Scroll::Redessiner);
+}
+
+} // namespace tracelle::ui

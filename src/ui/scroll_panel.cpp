@@ -1,0 +1,239 @@
+// The bottom tool panel and the floating panels of the main window.
+#include "ui/AltitudePanel.h"
+#include "ui/Artwork.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/TextPanel.h"
+#include "ui/scroll.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tracelle::ui {
+
+QToolButton* Scroll::toolButton(const QString& caption, const QString& hint, bool checkable) {
+    auto* button = new QToolButton(panel1_);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setCheckable(checkable);
+    button->setAutoRaise(false);
+    return button;
+}
+
+void Scroll::creerPanneauOutils() {
+    panel1_->setAutoFillBackground(true);
+    QPalette p = panel1_->palette();
+    p.setColor(QPalette::Window, QColor(212, 208, 200));
+    panel1_->setPalette(p);
+    // A pressed mode shows pressed, as the user must see which mode clicks are in.
+    panel1_->setStyleSheet("QToolButton { padding: 2px 6px; }"
+                           "QToolButton:checked { background-color: rgb(150, 170, 205);"
+                           " border: 2px inset rgb(110, 110, 110); }");
+
+    auto* nouvelle = toolButton(QStringLiteral("Nouvelle ligne"),
+                                QStringLiteral(" nouvelle suite de points [F7, espace]"));
+    auto* supprime = toolButton(QStringLiteral("Supr. points"),
+                                QStringLiteral(" effacer le dernier point [suppr]"));
+    connect(nouvelle, &QToolButton::clicked, this, &Scroll::Nouvelle_suite_de_points);
+    connect(supprime, &QToolButton::clicked, this, &Scroll::devalide_point);
+
+    const std::pair<ToolIcon, const char*> icons[] = {
+        {ToolIcon::Table, " nouvelle saisie table à digitaliser"},
+        {ToolIcon::OpenPicture, " Charger une image de fond"},
+        {ToolIcon::ReadProject, " Lire un tableau de points Maj F2"},
+        {ToolIcon::SaveProject, " Enregistrer les points"},
+        {ToolIcon::SavePicture, "Enregistrer l'image avec les lignes"},
+        {ToolIcon::FitWindow, "carte adaptée à la fenêtre"}};
+    QList<QToolButton*> iconButtons;
+    for (const auto& [icon, hint] : icons) {
+        auto* button = toolButton(QString(), QString::fromUtf8(hint));
+        button->setIcon(toolIcon(icon));
+        button->setIconSize(QSize(24, 24));
+        const QString command = QString::fromUtf8(hint).trimmed();
+        connect(button, &QToolButton::clicked, this,
+                [this, command] { pasEncoreDisponible(command); });
+        iconButtons << button;
+    }
+
+    auto* redessiner =
+        toolButton(QStringLiteral("Redessiner"), QStringLiteral("l'image SANS ZONES COLOREES"));
+    connect(redessiner, &QToolButton::clicked, this, &Scroll::Redessiner);
+
+    pointsButton_ = toolButton(QStringLiteral("Points"), QString(), true);
+    lignesButton_ = toolButton(QStringLiteral("Lignes"), QString(), true);
+    auto* style = new QButtonGroup(this);
+    style->addButton(pointsButton_);
+    style->addButton(lignesButton_);
+    connect(pointsButton_, &QToolButton::clicked, this, &Scroll::stylePoints);
+    connect(lignesButton_, &QToolButton::clicked, this, &Scroll::styleLignes);
+
+    carteTableau_ = toolButton(QStringLiteral("Carte + Tableau"), QString(), true);
+    carteSeule_ = toolButton(QStringLiteral("Carte seule"), QString(), true);
+    auto* arrangement = new QButtonGroup(this);
+    arrangement->addButton(carteTableau_);
+    arrangement->addButton(carteSeule_);
+    carteSeule_->setChecked(true);
+    connect(carteTableau_, &QToolButton::clicked, this, &Scroll::CarteTableauClick);
+    connect(carteSeule_, &QToolButton::clicked, this, &Scroll::CarteSeuleClick);
+
+    digitaliser_ = toolButton(QStringLiteral("Digitaliser"), QString(), true);
+    surface_ = toolButton(QStringLiteral("Surface"), QString(), true);
+    auto* cap = toolButton(QStringLiteral("Cap et angle"), QString(), true);
+    auto* colorerSurface =
+        toolButton(QStringLiteral("Colorer la surface"),
+                   QStringLiteral("peint la surface tant que la couleur est la même"), true);
+    auto* colorerBordee = toolButton(
+        QStringLiteral("Colorer la surf. bordée"),
+        QStringLiteral("peint toute surfaces j'usqu'à la limite de la couleur de bordure"), true);
+    auto* choixBord =
+        toolButton(QStringLiteral("Choix couleur de bord"),
+                   QStringLiteral("Prélèver la couleur choisie de la bordure SUR L'IMAGE"), true);
+    auto* choixFond = toolButton(
+        QStringLiteral("Choix couleur de fond"),
+        QStringLiteral("couleur de fond utilisée pour marquer les surfaces à mesurer"), true);
+    auto* pinceau = toolButton(QString(), QStringLiteral("pinceau"), true);
+    pinceau->setIcon(toolIcon(ToolIcon::Brush));
+    auto* gomme = toolButton(QString(), QStringLiteral("gomme"), true);
+    gomme->setIcon(toolIcon(ToolIcon::Eraser));
+    auto* seuil = toolButton(
+        QStringLiteral("n && b : seuil de gris ->"),
+        QStringLiteral("modifie le contraste momentanément ( clik sur Redessiner pour annuler)"),
+        true);
+    auto* modes = new QButtonGroup(this);
+    for (QToolButton* b : {digitaliser_, surface_, cap, colorerSurface, colorerBordee, choixBord,
+                           choixFond, pinceau, gomme, seuil})
+        modes->addButton(b);
+    digitaliser_->setChecked(true);
+    modeBefore_ = digitaliser_;
+    connect(digitaliser_, &QToolButton::clicked, this, &Scroll::DigitaliserClick);
+    connect(surface_, &QToolButton::clicked, this, &Scroll::SurfaceClick);
+    for (QToolButton* later :
+         {cap, colorerSurface, colorerBordee, choixBord, choixFond, pinceau, gomme, seuil}) {
+        connect(later, &QToolButton::clicked, this, [this, later] {
+            pasEncoreDisponible(later->text().isEmpty() ? later->toolTip()
+                                                        : later->text().replace("&&", "&"));
+            modeBefore_->setChecked(true);
+        });
+    }
+
+    const auto swatch = [this](const QString& hint, const QColor& colour) {
+        auto* box = new QLabel(panel1_);
+        box->setFixedSize(22, 22);
+        box->setToolTip(hint);
+        box->setAutoFillBackground(true);
+        box->setFrameShape(QFrame::Box);
+        QPalette sp = box->palette();
+        sp.setColor(QPalette::Window, colour);
+        box->setPalette(sp);
+        return box;
+    };
+    auto* bordSwatch =
+        swatch(QStringLiteral("couleur prélevée pour la bordure SUR L'IMAGE"), Qt::black);
+    bordSwatch->setObjectName("Coul_Bord_Panel5");
+    auto* fondSwatch = swatch(QStringLiteral("coleur de fond"), QColor(0, 128, 0));
+    fondSwatch->setObjectName("Coul_fond_Panel6");
+    colouringControls_ = {bordSwatch, fondSwatch, choixBord, choixFond, pinceau, gomme};
+    hideColouringControls();
+
+    auto* calcul = toolButton(QStringLiteral("-> Calcul Surf colorée"),
+                              QStringLiteral("calcul de surfaces colorée en couleur de fond"));
+    auto* annuler = toolButton(QStringLiteral("Annuler la dernière coloration"),
+                               QStringLiteral("Annuler la dernière coloration"));
+    for (QToolButton* later : {calcul, annuler})
+        connect(later, &QToolButton::clicked, this,
+                [this, later] { pasEncoreDisponible(later->text()); });
+
+    avecLignes_ = toolButton(QStringLiteral("avec les lignes"),
+                             QStringLiteral("image avec les lignes ou points"), true);
+    sansLignes_ =
+        toolButton(QStringLiteral("sans lignes ni pts"),
+                   QStringLiteral("image sans les lignes et points (pour les surfaces)"), true);
+    auto* overlay = new QButtonGroup(this);
+    overlay->addButton(avecLignes_);
+    overlay->addButton(sansLignes_);
+    avecLignes_->setChecked(true);
+    connect(sansLignes_, &QToolButton::clicked, this, [this] {
+        // The surfaces are measured without the lines: "Surface" shows pressed.
+        surface_->setChecked(true);
+        modeBefore_ = surface_;
+    });
+
+    auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
+    connect(quitter, &QToolButton::clicked, this, &Scroll::quitterMenu);
+    flottants_ = new QCheckBox(QStringLiteral("X et Y   flottants"), panel1_);
+    flottants_->setToolTip(QStringLiteral("affichage à côté du pointeur de la souris"));
+
+    label2_ = new QLabel(panel1_);
+    label2_->setObjectName("Label2");
+    label1_ = new QLabel(panel1_);
+    label1_->setObjectName("Label1");
+
+    // Three rows, so that the panel fits a window of 1024 pixels: files and drawing, the
+    // click modes, the colouring tools.
+    const auto row = [](std::initializer_list<QWidget*> widgets, QWidget* last = nullptr) {
+        auto* layout = new QHBoxLayout;
+        for (QWidget* w : widgets)
+            layout->addWidget(w);
+        layout->addStretch(1);
+        if (last) layout->addWidget(last);
+        return layout;
+    };
+    auto* row1 = row({nouvelle, supprime});
+    for (QToolButton* b : iconButtons)
+        row1->insertWidget(row1->count() - 1, b);
+    for (QWidget* w : {static_cast<QWidget*>(redessiner), static_cast<QWidget*>(pointsButton_),
+                       static_cast<QWidget*>(lignesButton_), static_cast<QWidget*>(carteTableau_),
+                       static_cast<QWidget*>(carteSeule_)})
+        row1->insertWidget(row1->count() - 1, w);
+    row1->addWidget(quitter);
+    auto* row2 = row({digitaliser_, surface_, cap, avecLignes_, sansLignes_, seuil, flottants_,
+                      label2_, label1_});
+    auto* row3 = row({colorerSurface, colorerBordee, choixBord, bordSwatch, choixFond, fondSwatch,
+                      pinceau, gomme, calcul, annuler});
+
+    auto* rows = new QVBoxLayout(panel1_);
+    rows->setContentsMargins(4, 3, 4, 3);
+    rows->setSpacing(3);
+    rows->addLayout(row1);
+    rows->addLayout(row2);
+    rows->addLayout(row3);
+}
+
+void Scroll::hideColouringControls() {
+    for (QWidget* w : colouringControls_)
+        w->hide();
+}
+
+void Scroll::creerPanneauxFlottants() {
+    textPanel_ = new TextPanel(centralWidget());
+    textPanel_->move(40, 40);
+    connect(textPanel_, &TextPanel::closed, this, [this] {
+        if (digitaliser_->isChecked() || surface_->isChecked()) hideTextPanelWithRefresh();
+    });
+
+    altitudePanel_ = new AltitudePanel(centralWidget());
+    calibrationPanel_ = new CalibrationPanel(centralWidget());
+    scalePanel_ = new ScalePanel(centralWidget());
+    connect(altitudePanel_, &AltitudePanel::stepRequested, this, &Scroll::altitude_pm);
+    connect(altitudePanel_, &AltitudePanel::zTyped, this, &Scroll::setZOfSelectedPoint);
+    connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &Scroll::SpeedButton14Click);
+    connect(calibrationPanel_, &CalibrationPanel::modeChanged, this, [this](int mode) {
+        project_.setCalibrationMode(static_cast<model::CalibrationMode>(mode));
+    });
+    connect(scalePanel_, &ScalePanel::rescale, this, &Scroll::Button10Click);
+
+    // The three panels share one place: the centre of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QPoint centre = screen->availableGeometry().center();
+        for (QWidget* panel :
+             std::initializer_list<QWidget*>{calibrationPanel_, scalePanel_, altitudePanel_})
+            panel->move(centre - panel->rect().center());
+    }
+}
+
+} // namespace tracelle::ui
