@@ -1,0 +1,13 @@
+// The window tests share one application object, created before and destroyed after them.
+#include <QApplication>
+#include <clocale>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // headless, also when ctest lists the tests
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    return RUN_ALL_TESTS();
+}

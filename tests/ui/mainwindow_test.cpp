@@ -1,0 +1,234 @@
+#include "platform/WheelSetting.h"
+#include "support/ScriptedInteraction.h"
+#include "ui/AltitudePanel.h"
+#include "ui/TextPanel.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace tracelle::ui;
+using tracelle::testing::ScriptedInteraction;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each test keeps its configuration files in a folder of its own.
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow()
+        : config_(fs::temp_directory_path() / ("tracelle_ui_test_" + std::to_string(getpid()))) {
+        fs::remove_all(config_);
+        setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
+    }
+    ~MainWindow() override {
+        fs::remove_all(config_);
+        unsetenv("XDG_CONFIG_HOME");
+    }
+
+    fs::path config_;
+    ScriptedInteraction ui;
+};
+
+TEST_F(MainWindow, MenusHoldEveryCommandWithItsShortcut) {
+    Scroll w;
+    const std::pair<const char*, const char*> items[] = {
+        {"&Fichier|===> Ouvrir un fichier *.trc  (points et image associés)", "Shift+F2"},
+        {"&Fichier|=> &Charger une image de fond seule", ""},
+        {"&Fichier|&Enregistrer les points et le nom de l'image  => *.trc", ""},
+        {"&Fichier|Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes", ""},
+        {"&Fichier|Enregistrer l'image avec les lignes ou les points (*.jpg)", ""},
+        {"&Fichier|Enregistrer les coordonnées digitalisées", ""},
+        {"&Fichier|Exporter les coordonnées digitalisées via le presse-papier", ""},
+        {"&Fichier|=> Charger l'image présente dans le presse-papier", ""},
+        {"&Fichier|=> Charger un *.TAB MapInfo", ""},
+        {"&Fichier|=> Charger  un fichier *.hdr ARC/INFO ", ""},
+        {"&Fichier|Conversion  emf, wmf, bmp -> TIF, JPEG, BMP", ""},
+        {"&Fichier|&Nouvelle saisie avec table à digitaliser ", ""},
+        {"&Fichier|&Quitter", "F12"},
+        {"Edition|Tableau de points et calages  F4", ""},
+        {"Edition|&Nouvelle suite de points [espace]", ""},
+        {"Edition|&Effacer le dernier point  F6", ""},
+        {"Edition|&Copier dans le presse-papier (->Excel)", ""},
+        {"Edition|Altitude + delta Z", "F3"},
+        {"Edition|Altitude - delta Z", "F2"},
+        {"Edition|Rajout de points digitalisés à partir d'un *trc  associé à la même image", ""},
+        {"Edition|Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)", ""},
+        {"Edition|Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS", ""},
+        {"Edition|Récupération de valeurs  réelles (X,Y,Z) de calibration", ""},
+        {"Edition|Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier", ""},
+        {"&Affichage|&Agrandir  [Maj] ou [+]", ""},
+        {"&Affichage|&Rétrécir  [Ctrl] ou [-]", ""},
+        {"&Affichage|&Carte complète", "F10"},
+        {"&Affichage|&Graphe", "F7"},
+        {"&Affichage|&Plein écran", "F11"},
+        {"&Affichage|Garder les proportions L x H", ""},
+        {"&?|&Aide", "F1"},
+        {"&?|A &propos ...", ""},
+        {"&Options|Points", ""},
+        {"&Options|Lignes", ""},
+        {"&Options|&Table à digitaliser", ""},
+        {"&Options|une annulation colorée", ""},
+        {"&Options|roulette inversée", ""},
+        {"&Conversions|UTM <-> Lat", ""},
+        {"&Conversions|emf, wmf, bmp -> TIF, JPG, BMP", ""},
+        {"|Aide", ""},
+        {"|&Quitter", ""},
+        {"|Redessiner", ""},
+    };
+    for (const auto& [path, key] : items) {
+        SCOPED_TRACE(path);
+        QAction* action = w.action(QString::fromUtf8(path));
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->shortcut().toString(), QString::fromUtf8(key));
+    }
+    EXPECT_TRUE(w.action("&Affichage|Garder les proportions L x H")->isChecked());
+    EXPECT_TRUE(w.action("&Options|une annulation colorée")->isChecked());
+}
+
+TEST_F(MainWindow, LaterCommandsSaySoInsteadOfDoingNothing) {
+    Scroll w;
+    w.action("&Conversions|UTM <-> Lat")->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "« UTM <-> Lat » : cette fonction n'est pas encore disponible dans "
+                              "cette version de Tracelle.");
+}
+
+TEST_F(MainWindow, QuittingAsksToSaveOnlyUnsavedWork) {
+    {
+        Scroll w;
+        ui.answerDialog('N'); // "annuler"
+        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_TRUE(ui.questions.size() == 1 && ui.questions[0] == "Quitter")
+            << "right after start-up only the final confirmation is asked";
+        ui.answerDialog('O');
+        EXPECT_TRUE(w.Quitter1Click());
+    }
+    ui.questions.clear();
+    {
+        Scroll w;
+        w.project().setSaved(false);
+        ui.answerConfirm(false);
+        ui.answerDialog('E');
+        EXPECT_FALSE(w.Quitter1Click());
+        ASSERT_EQ(ui.questions.size(), 2u);
+        EXPECT_EQ(ui.questions[0], " Voulez-vous enregistrer le tableau de points ? ");
+        ui.answerConfirm(false);
+        ui.answerDialog('O');
+        EXPECT_TRUE(w.Quitter1Click());
+    }
+}
+
+TEST_F(MainWindow, InvertedWheelIsKeptFromOneRunToTheNext) {
+    {
+        Scroll w;
+        EXPECT_EQ(w.wheelDirection(), 1);
+        w.action("&Options|roulette inversée")->trigger();
+        EXPECT_EQ(w.wheelDirection(), -1);
+        ui.answerDialog('O');
+        w.Quitter1Click();
+    }
+    EXPECT_TRUE(fs::exists(config_ / "tracelle" / "~tracelle_roulette_inv.cfg"));
+    EXPECT_EQ(fs::file_size(config_ / "tracelle" / "~tracelle_roulette_inv.cfg"), 0u);
+    {
+        Scroll w;
+        EXPECT_TRUE(w.action("&Options|roulette inversée")->isChecked());
+        EXPECT_EQ(w.wheelDirection(), -1);
+        w.action("&Options|roulette inversée")->trigger();
+        ui.answerDialog('O');
+        w.Quitter1Click();
+    }
+    EXPECT_FALSE(fs::exists(config_ / "tracelle" / "~tracelle_roulette_inv.cfg"));
+}
+
+TEST_F(MainWindow, KeysWithoutAPictureActAndBeep) {
+    Scroll w;
+    QTest::keyClick(&w, Qt::Key_Space);
+    EXPECT_EQ(ui.beeps, 1) << "no point: no new line, but no picture: beep";
+    QTest::keyClick(&w, Qt::Key_Delete);
+    EXPECT_EQ(ui.beeps, 1) << "Delete never beeps";
+    QTest::keyClick(&w, Qt::Key_Left);
+    EXPECT_EQ(ui.beeps, 2);
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_EQ(ui.beeps, 2);
+    EXPECT_EQ(ui.messages.size(), 1u) << "the points table comes later";
+
+    w.wheel(-1, QPoint(10, 10));
+    EXPECT_EQ(ui.beeps, 3) << "the wheel acts as the zoom keys";
+    w.action("&Options|&Table à digitaliser")->trigger();
+    w.wheel(-1, QPoint(10, 10));
+    EXPECT_EQ(ui.beeps, 3) << "no wheel in table mode";
+}
+
+TEST_F(MainWindow, EscapeHidesTheTextPanelBeforeQuitting) {
+    Scroll w;
+    w.textPanel()->show();
+    w.FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_TRUE(w.textPanel()->isHidden());
+    EXPECT_EQ(ui.beeps, 0);
+    ui.answerDialog('E');
+    w.FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(ui.questions.back(), "Quitter");
+}
+
+TEST_F(MainWindow, DrawingStyleKeepsMenuAndButtonsInStep) {
+    Scroll w;
+    EXPECT_TRUE(w.drawsLines());
+    EXPECT_TRUE(w.action("&Options|Lignes")->isChecked());
+    EXPECT_FALSE(w.action("&Options|Points")->isChecked());
+    w.action("&Options|Points")->trigger();
+    EXPECT_FALSE(w.drawsLines());
+    EXPECT_TRUE(w.action("&Options|Points")->isChecked());
+    EXPECT_FALSE(w.action("&Options|Lignes")->isChecked());
+}
+
+TEST_F(MainWindow, TextPanelCopiesOrAppendsToTheClipboard) {
+    Scroll w;
+    w.textPanel()->append("L = 12,5");
+    w.textPanel()->appendToClipboard(); // empty clipboard: a plain copy
+    EXPECT_EQ(ui.clipboard, "L = 12,5");
+    EXPECT_EQ(ui.messages.back(), "le texte à été copié dans le presse papier");
+    ui.clipboard = "avant";
+    w.textPanel()->appendToClipboard();
+    EXPECT_EQ(ui.clipboard, "avant\nL = 12,5\n");
+    EXPECT_EQ(ui.messages.back(), "le texte à été rajouté dans le presse papier");
+}
+
+TEST_F(MainWindow, AltitudeKeysStepTheSelectedPointWhileTheBoxIsChecked) {
+    Scroll w;
+    Scroll2 table(w.project());
+    w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+    auto& p = w.project();
+    p.setDefaultCalibration(100, 100, 0, 0);
+    p.ajoute_point(10, 10);
+    p.ajoute_point(20, 20);
+    EXPECT_EQ(table.selectedPointRow(), 2);
+
+    w.altitude_pm(+1);
+    EXPECT_EQ(p.points().cell(2, p.indice_col("Z")), "0.00000000") << "box unchecked: nothing";
+    table.altitudeCheckBox()->setChecked(true);
+    EXPECT_FALSE(w.altitudePanel()->isHidden());
+    p.setSaved(true);
+    w.altitude_pm(+1);
+    w.altitude_pm(+1);
+    w.altitude_pm(-1);
+    EXPECT_EQ(p.points().cell(2, p.indice_col("Z")), "50");
+    EXPECT_EQ(w.altitudePanel()->zBox()->text(), "50");
+    EXPECT_FALSE(p.saved());
+    w.altitudePanel()->decimalsBox()->setText("2");
+    w.altitudePanel()->deltaBox()->setText("0,25");
+    w.altitude_pm(-1);
+    EXPECT_EQ(p.points().cell(2, p.indice_col("Z")), "49.75");
+    table.altitudeCheckBox()->setChecked(false);
+    EXPECT_TRUE(w.altitudePanel()->isHidden());
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "support/ScriptedInteraction.h"
+#include "ui/Degradeur.h"
+#include "ui/QtInteraction.h"
+#include "ui/Splash.h"
+#include "ui/Startup.h"
+#include "ui/Unit6.h"
+#include "ui/scroll.h"
+#include "ui/scrollab.h"
+#include "ui/scrollf1.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tracelle::ui;
+using tracelle::platform::DialogWidth;
+
+namespace {
+
+TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
+    Startup startup({});
+    EXPECT_EQ(startup.creationOrder(),
+              QStringList({"Form1", "Form2", "AboutBox", "Form4", "HelpWindow", "Form6", "Form7",
+                           "Splash2", "Form9"}));
+    const std::pair<const char*, QString> captions[] = {
+        {"Form1", QStringLiteral("    t r a c e l l e  3.2")},
+        {"Form2", QStringLiteral("Points digitalisés")},
+        {"AboutBox", QStringLiteral("   à propos de...")},
+        {"Form4", QStringLiteral("   Graphe 3D")},
+        {"HelpWindow",
+         QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r ")},
+        {"Form7", QStringLiteral("Convertions")},
+        {"Form9", QStringLiteral("e m f")},
+    };
+    for (const auto& [name, caption] : captions) {
+        SCOPED_TRACE(name);
+        const auto found = QApplication::topLevelWidgets();
+        const auto it = std::find_if(found.begin(), found.end(),
+                                     [&](QWidget* w) { return w->objectName() == name; });
+        ASSERT_NE(it, found.end());
+        EXPECT_EQ((*it)->windowTitle(), caption);
+        EXPECT_FALSE((*it)->isVisible()) << "secondary windows start hidden";
+    }
+    EXPECT_TRUE(startup.mainWindow().parametre().isEmpty());
+    startup.show();
+    EXPECT_TRUE(startup.mainWindow().isVisible());
+}
+
+TEST(Startup, ArgumentsAreJoinedBySingleSpaces) {
+    EXPECT_EQ(Scroll::joinArguments({"C:\\mes", "plans\\a.trc"}), "C:\\mes plans\\a.trc");
+    EXPECT_EQ(Scroll::joinArguments({}), "");
+}
+
+TEST(Splash, MovingTheMouseOverItClosesItAndRestoresTheArrow) {
+    Splash splash;
+    splash.show();
+    EXPECT_EQ(splash.size(), QSize(418, 345));
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QTest::mouseMove(&splash, QPoint(100, 100));
+    QApplication::sendPostedEvents();
+    QMouseEvent move(QEvent::MouseMove, QPointF(120, 120), QPointF(120, 120), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&splash, &move);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Runs `answer` once the modal dialog is on screen.
+void whenShown(Unit6& dialog, std::function<void()> answer) {
+    auto* poll = new QTimer(&dialog);
+    QObject::connect(poll, &QTimer::timeout, &dialog, [&dialog, poll, answer] {
+        if (!dialog.isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        answer();
+    });
+    poll->start(5);
+}
+
+QStringList shownButtons(const Unit6& d) {
+    QStringList captions;
+    for (QPushButton* b : {d.firstButton(), d.secondButton(), d.cancelButton(), d.okButton()})
+        if (b->isVisible()) captions << b->text();
+    return captions;
+}
+
+TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
+    Unit6 dialog;
+    struct Case {
+        const char* set;
+        const char* first;
+        const char* second;
+        QStringList buttons;
+        int press; // index among the shown buttons
+        char answer;
+    } cases[] = {
+        {"ON", "", "", {"Oui", "Non"}, 1, 'N'},
+        {"OE", "supprimer", "annuler", {"supprimer", "Annuler"}, 0, 'O'},
+        {"ONE", "Continuer", "Exemple", {"Continuer", "Exemple", "Annuler"}, 2, 'E'},
+        {"K", "", "", {"OK"}, 0, 'E'},
+        {"ON+", "", "", {"Oui", "Non"}, 0, 'O'},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.set);
+        QStringList seen;
+        int messageSize = 0;
+        whenShown(dialog, [&] {
+            seen = shownButtons(dialog);
+            messageSize = dialog.findChild<QLabel*>("Label2")->font().pointSize();
+            QPushButton* all[] = {dialog.firstButton(), dialog.secondButton(),
+                                  dialog.cancelButton(), dialog.okButton()};
+            int index = 0;
+            for (QPushButton* b : all) {
+                if (b->isVisible() && index++ == c.press) QTest::mousePress(b, Qt::LeftButton);
+            }
+        });
+        const char answer = dialog.dlg_titre_message_ONEK_oui_non(
+            "titre", "message", c.set, c.first, c.second, DialogWidth::Narrow);
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(seen, c.buttons);
+        EXPECT_EQ(messageSize, std::string(c.set).find('+') != std::string::npos ? 25 : 10);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) {
+    Unit6 dialog;
+    char nested = '?';
+    bool picture = false;
+    bool labels = true;
+    QSize size;
+    whenShown(dialog, [&] {
+        picture = dialog.findChild<QLabel*>("Image1")->isVisible();
+        labels = dialog.findChild<QLabel*>("Label1")->isVisible();
+        size = dialog.size();
+        nested = dialog.dlg_titre_message_ONEK_oui_non("t", "m", "ON", "", "", DialogWidth::Wide);
+        dialog.reject(); // closing the window
+    });
+    EXPECT_EQ(dialog.dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "", "annuler",
+                                                    DialogWidth::Narrow),
+              'E');
+    EXPECT_EQ(nested, 'E') << "a dialog already on screen answers at once";
+    EXPECT_TRUE(picture);
+    EXPECT_FALSE(labels);
+    EXPECT_EQ(size, QSize(455, 213));
+}
+
+TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {
+    QImage image(10, 512, QImage::Format_RGB32);
+    QPainter painter(&image);
+    Degradeur(painter, image.rect(), QColor(0, 0, 140), QColor(28, 205, 208));
+    painter.end();
+    EXPECT_EQ(QColor(image.pixel(5, 0)), QColor(0, 0, 140));
+    EXPECT_EQ(QColor(image.pixel(5, 511)), QColor(28, 205, 208));
+    EXPECT_EQ(image.pixel(5, 2), image.pixel(5, 3)) << "each band covers H/256 rows";
+    EXPECT_EQ(QColor(image.pixel(5, 256)),
+              QColor(0 + 128 * 28 / 255, 128 * 205 / 255, 140 + 128 * 68 / 255));
+}
+
+TEST(AboutBox, RefreshesItsTenLines) {
+    Scrollab about;
+    about.setImageDescription([] { return QStringLiteral("800x600x24=1406 "); });
+    about.refresh();
+    const QStringList lines = about.lines();
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_FALSE(lines[0].trimmed().isEmpty());
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Mémoire totale : ")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" KB")));
+    EXPECT_EQ(lines[6], QStringLiteral("sizeof(MEMORYSTATUS)     32 octets"));
+    EXPECT_EQ(lines[9], QStringLiteral("Image=800x600x24=1406  Ko"));
+    about.show();
+    QTest::keyClick(&about, Qt::Key_A);
+    EXPECT_FALSE(about.isVisible()) << "any key hides the box";
+}
+
+TEST(HelpWindow, ShowsTheHelpText) {
+    Scrollf1 help;
+    EXPECT_TRUE(help.text().contains(QStringLiteral("T R A C E L L E")));
+    EXPECT_TRUE(help.text().contains(QStringLiteral("Digitaliser")));
+}
+
+} // namespace
