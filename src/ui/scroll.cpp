@@ -118,6 +118,17 @@ int Scroll::activePointsTableRow() const {
     return windows_.table->selectedPointRow();
 }
 
+void Scroll::pointCountChanged(int n) {
+    if (windows_.table) windows_.table->setPointCount(n);
+}
+
+void Scroll::showPointsTable() {
+    if (!windows_.table) return;
+    windows_.table->show();
+    windows_.table->raise();
+    windows_.table->activateWindow();
+}
+
 void Scroll::pasEncoreDisponible(const QString& command) {
     platform::interaction().information(
         "« " + command.toStdString() +

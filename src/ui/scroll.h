@@ -75,6 +75,7 @@ public:
     void stylePoints() { setDrawingStyle(false); }
     void styleLignes() { setDrawingStyle(true); }
     void Graphe1Click();
+    void tab_points() { showPointsTable(); }
     void setDrawingStyle(bool lines);
     void Redessiner();
     void DigitaliserClick();
@@ -94,6 +95,8 @@ public:
     void showStatus(int panel, const std::string& text) override;
     void selectRow(model::TableId table, int row) override;
     int activePointsTableRow() const override;
+    void pointCountChanged(int n) override;
+    void showPointsTable() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

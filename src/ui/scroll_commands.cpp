@@ -102,8 +102,21 @@ void Scroll::hideTextPanelWithRefresh() {
 }
 
 void Scroll::CarteTableauClick() {
-    pasEncoreDisponible(QStringLiteral("Carte + Tableau"));
-    carteSeule_->setChecked(true);
+    carteTableau_->setChecked(true);
+    Scroll2* table = windows_.table;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!table || !screen) return;
+    const QRect area = screen->availableGeometry();
+    showNormal();
+    move(area.left(), geometry().top());
+    const int frame = table->frameGeometry().height() - table->height();
+    table->setFixedHeight(area.height() - frame);
+    table->move(area.right() - table->frameGeometry().width() + 1, area.top());
+    table->show();
+    if (width() > area.width() - table->frameGeometry().width())
+        resize(area.width() - table->frameGeometry().width(), height());
+    activateWindow();
+    setFocus();
 }
 
 void Scroll::CarteSeuleClick() {

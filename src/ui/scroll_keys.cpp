@@ -91,7 +91,7 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         devalide_point();
         break;
     case Qt::Key_F4:
-        pasEncoreDisponible(QStringLiteral("Tableau de points et calages"));
+        tab_points();
         break;
     case Qt::Key_Space:
         Nouvelle_suite_de_points();

@@ -52,7 +52,7 @@ void Scroll::creerMenus() {
                QKeySequence(Qt::Key_F12));
 
     QMenu* edition = menuBar()->addMenu(QStringLiteral("Edition"));
-    laterCommand(edition, QStringLiteral("Tableau de points et calages  F4"));
+    addCommand(edition, QStringLiteral("Tableau de points et calages  F4"), &Scroll::tab_points);
     addCommand(edition, QStringLiteral("&Nouvelle suite de points [espace]"),
                &Scroll::Nouvelle_suite_de_points);
     addCommand(edition, QStringLiteral("&Effacer le dernier point  F6"), &Scroll::devalide_point);

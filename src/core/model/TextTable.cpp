@@ -4,8 +4,25 @@
 
 namespace tracelle::model {
 
+const std::vector<TableListener*>& TextTable::notified() const {
+    static const std::vector<TableListener*> nobody;
+    return bulkDepth_ > 0 ? nobody : listeners_;
+}
+
 TextTable::TextTable(std::vector<std::string> headers)
     : columns_(static_cast<int>(headers.size())), rows_{std::move(headers)} {}
+
+TextTable::Bulk::Bulk(TextTable& table) : table_(table) {
+    if (table_.bulkDepth_++ == 0)
+        for (auto* l : table_.listeners_)
+            l->aboutToReset(table_);
+}
+
+TextTable::Bulk::~Bulk() {
+    if (--table_.bulkDepth_ == 0)
+        for (auto* l : table_.listeners_)
+            l->reset(table_);
+}
 
 bool TextTable::inside(int row, int column) const {
     return row >= 0 && row < rowCount() && column >= 0 && column < columns_;
@@ -23,7 +40,7 @@ void TextTable::setCell(int row, int column, std::string text) {
     auto& target = rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
     if (target == text) return;
     target = std::move(text);
-    for (auto* l : listeners_)
+    for (auto* l : notified())
         l->cellsChanged(*this, row, row);
 }
 
@@ -31,27 +48,27 @@ void TextTable::setRowCount(int count) {
     count = std::max(count, 1);
     const int old = rowCount();
     if (count > old) {
-        for (auto* l : listeners_)
+        for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, old, count - 1);
         rows_.resize(static_cast<std::size_t>(count),
                      std::vector<std::string>(static_cast<std::size_t>(columns_)));
-        for (auto* l : listeners_)
+        for (auto* l : notified())
             l->rowsInserted(*this, old, count - 1);
     } else if (count < old) {
-        for (auto* l : listeners_)
+        for (auto* l : notified())
             l->rowsAboutToBeRemoved(*this, count, old - 1);
         rows_.resize(static_cast<std::size_t>(count));
-        for (auto* l : listeners_)
+        for (auto* l : notified())
             l->rowsRemoved(*this, count, old - 1);
     }
 }
 
 void TextTable::removeRow(int row) {
     if (row < 1 || row >= rowCount()) return;
-    for (auto* l : listeners_)
+    for (auto* l : notified())
         l->rowsAboutToBeRemoved(*this, row, row);
     rows_.erase(rows_.begin() + row);
-    for (auto* l : listeners_)
+    for (auto* l : notified())
         l->rowsRemoved(*this, row, row);
 }
 
@@ -63,7 +80,7 @@ void TextTable::exchangeRows(int a, int b, const std::vector<int>& keptColumns) 
         if (std::find(keptColumns.begin(), keptColumns.end(), c) != keptColumns.end()) continue;
         std::swap(rowA[static_cast<std::size_t>(c)], rowB[static_cast<std::size_t>(c)]);
     }
-    for (auto* l : listeners_) {
+    for (auto* l : notified()) {
         l->cellsChanged(*this, a, a);
         l->cellsChanged(*this, b, b);
     }

@@ -18,6 +18,9 @@ public:
     virtual void rowsInserted(const TextTable&, int /*first*/, int /*last*/) {}
     virtual void rowsAboutToBeRemoved(const TextTable&, int /*first*/, int /*last*/) {}
     virtual void rowsRemoved(const TextTable&, int /*first*/, int /*last*/) {}
+    // Many changes at once: nothing is told in between.
+    virtual void aboutToReset(const TextTable&) {}
+    virtual void reset(const TextTable&) {}
 };
 
 class TextTable {
@@ -38,15 +41,30 @@ public:
     // Exchanges the two rows' cells except those of the columns listed.
     void exchangeRows(int a, int b, const std::vector<int>& keptColumns);
 
+    // Groups many changes (an import, a file read) into one notification; nests.
+    class Bulk {
+    public:
+        explicit Bulk(TextTable& table);
+        ~Bulk();
+        Bulk(const Bulk&) = delete;
+        Bulk& operator=(const Bulk&) = delete;
+
+    private:
+        TextTable& table_;
+    };
+
     void addListener(TableListener* listener);
     void removeListener(TableListener* listener);
 
 private:
     bool inside(int row, int column) const;
+    // The listeners to tell of one change: nobody while a bulk change runs.
+    const std::vector<TableListener*>& notified() const;
 
     int columns_;
     std::vector<std::vector<std::string>> rows_;
     std::vector<TableListener*> listeners_;
+    int bulkDepth_ = 0;
 };
 
 } // namespace tracelle::model

@@ -38,6 +38,22 @@ TEST(TextTable, TellsListenersAroundEveryChange) {
     EXPECT_EQ(r.events.size(), 7u);
 }
 
+TEST(TextTable, BulkChangesAreToldOnceAtTheEnd) {
+    TextTable t({"a"});
+    struct ResetRecorder : Recorder {
+        void aboutToReset(const TextTable&) override { events.push_back("reset?"); }
+        void reset(const TextTable&) override { events.push_back("reset"); }
+    } rr;
+    t.addListener(&rr);
+    {
+        TextTable::Bulk outer(t);
+        TextTable::Bulk inner(t);
+        t.setRowCount(5);
+        t.setCell(3, 0, "x");
+    }
+    EXPECT_EQ(rr.events, (std::vector<std::string>{"reset?", "reset"}));
+}
+
 TEST(TextTable, RemovingARowMovesTheRowsBelowUp) {
     TextTable t({"n"});
     t.setRowCount(4);

@@ -1,0 +1,67 @@
+#include "ui/TextTableModel.h"
+
+#include <algorithm>
+
+namespace tracelle::ui {
+
+TextTableModel::TextTableModel(model::TextTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {
+    table_.addListener(this);
+}
+
+TextTableModel::~TextTableModel() {
+    table_.removeListener(this);
+}
+
+int TextTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.rowCount() - 1;
+}
+
+int TextTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.columnCount();
+}
+
+QVariant TextTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    return QString::fromStdString(table_.cell(index.row() + 1, index.column()));
+}
+
+QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    return QString::fromStdString(table_.cell(0, section));
+}
+
+void TextTableModel::cellsChanged(const model::TextTable&, int firstRow, int lastRow) {
+    if (firstRow == 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, table_.columnCount() - 1);
+        firstRow = 1;
+    }
+    if (lastRow < firstRow) return;
+    emit dataChanged(index(firstRow - 1, 0), index(lastRow - 1, table_.columnCount() - 1));
+}
+
+void TextTableModel::rowsAboutToBeInserted(const model::TextTable&, int first, int last) {
+    beginInsertRows({}, std::max(first, 1) - 1, last - 1);
+}
+
+void TextTableModel::rowsInserted(const model::TextTable&, int, int) {
+    endInsertRows();
+}
+
+void TextTableModel::rowsAboutToBeRemoved(const model::TextTable&, int first, int last) {
+    beginRemoveRows({}, std::max(first, 1) - 1, last - 1);
+}
+
+void TextTableModel::rowsRemoved(const model::TextTable&, int, int) {
+    endRemoveRows();
+}
+
+void TextTableModel::aboutToReset(const model::TextTable&) {
+    beginResetModel();
+}
+
+void TextTableModel::reset(const model::TextTable&) {
+    endResetModel();
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,35 @@
+// A Qt table model over one of the project's text tables: the grids show the one copy of
+// the data, and follow its changes.
+#pragma once
+
+#include "model/TextTable.h"
+
+#include <QAbstractTableModel>
+
+namespace tracelle::ui {
+
+class TextTableModel : public QAbstractTableModel, private model::TableListener {
+    Q_OBJECT
+public:
+    TextTableModel(model::TextTable& table, QObject* parent = nullptr);
+    ~TextTableModel() override;
+
+    // Data rows are the table's rows 1 and up; its row 0 gives the column headers.
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    void cellsChanged(const model::TextTable&, int firstRow, int lastRow) override;
+    void rowsAboutToBeInserted(const model::TextTable&, int first, int last) override;
+    void rowsInserted(const model::TextTable&, int first, int last) override;
+    void rowsAboutToBeRemoved(const model::TextTable&, int first, int last) override;
+    void rowsRemoved(const model::TextTable&, int first, int last) override;
+    void aboutToReset(const model::TextTable&) override;
+    void reset(const model::TextTable&) override;
+
+    model::TextTable& table_;
+};
+
+} // namespace tracelle::ui
