@@ -1,0 +1,37 @@
+// Conversion of decoded rows into RGB555, shared by the decoders.
+#pragma once
+
+#include "picture/Raster.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tracelle::picture {
+
+// `count` pixels of 8-bit samples r, g, b spaced `step` bytes apart (3 for RGB, 4 for RGBA).
+inline void rgbRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {
+    for (int x = 0; x < count; ++x, src += step) dst[x] = rgb555(src[0], src[1], src[2]);
+}
+
+inline void bgrRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {
+    for (int x = 0; x < count; ++x, src += step) dst[x] = rgb555(src[2], src[1], src[0]);
+}
+
+inline void greyRowTo555(const std::uint8_t* src, Pixel* dst, int count) {
+    for (int x = 0; x < count; ++x) dst[x] = rgb555(src[x], src[x], src[x]);
+}
+
+// Indices of `bits` bits (1, 2, 4 or 8), most significant first, through a palette of
+// RGB555 entries; indices beyond the palette give entry 0.
+inline void indexedRowTo555(const std::uint8_t* src, int bits, const Pixel* palette,
+                            int paletteSize, Pixel* dst, int count) {
+    const int perByte = 8 / bits;
+    const int mask = (1 << bits) - 1;
+    for (int x = 0; x < count; ++x) {
+        const int shift = 8 - bits * (x % perByte + 1);
+        const int index = (src[x / perByte] >> shift) & mask;
+        dst[x] = palette[index < paletteSize ? index : 0];
+    }
+}
+
+} // namespace tracelle::picture

@@ -1,0 +1,56 @@
+#include "picture/Raster.h"
+
+#include "platform/SystemInfo.h"
+
+#include <algorithm>
+#include <new>
+
+namespace tracelle::picture {
+
+std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height) {
+    if (width == 0 || height == 0) return "image vide (largeur ou hauteur nulle)";
+    if (width > 0x7FFFFFFF || height > 0x7FFFFFFF || width * height > (std::uint64_t{1} << 40))
+        return "image trop grande (" + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels)";
+    // The picture and its layer (a copy) must both fit in the memory still available.
+    const std::uint64_t needKB = width * height * sizeof(Pixel) * 2 / 1024;
+    const std::uint64_t availableKB = platform::readMemoryStatus().availablePhysical;
+    if (availableKB > 0 && needKB > availableKB)
+        return "mémoire insuffisante pour une image de " + std::to_string(width) + " x " +
+               std::to_string(height) + " pixels (" + std::to_string(needKB / 1024) +
+               " Mo nécessaires, " + std::to_string(availableKB / 1024) + " Mo disponibles)";
+    return {};
+}
+
+Raster Raster::create(int width, int height, std::string* error) {
+    Raster r;
+    const std::string refused =
+        checkFitsInMemory(static_cast<std::uint64_t>(std::max(width, 0)),
+                          static_cast<std::uint64_t>(std::max(height, 0)));
+    if (!refused.empty()) {
+        if (error) *error = refused;
+        return r;
+    }
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    r.pixels_.reset(new (std::nothrow) Pixel[count]);
+    if (!r.pixels_) {
+        if (error) *error = "mémoire insuffisante";
+        return r;
+    }
+    r.width_ = width;
+    r.height_ = height;
+    return r;
+}
+
+void Raster::fill(Pixel value) {
+    if (!empty()) std::fill(data(), data() + stride() * static_cast<std::size_t>(height_), value);
+}
+
+Raster Raster::copy(std::string* error) const {
+    if (empty()) return {};
+    Raster r = create(width_, height_, error);
+    if (!r.empty()) std::copy(data(), data() + stride() * static_cast<std::size_t>(height_), r.data());
+    return r;
+}
+
+} // namespace tracelle::picture

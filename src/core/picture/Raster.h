@@ -1,0 +1,55 @@
+// A picture in memory: 16-bit words of 5 bits per channel (RGB555: 0RRRRRGGGGGBBBBB), rows
+// one after the other. The windows wrap the same memory to draw; measurements read it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tracelle::picture {
+
+using Pixel = std::uint16_t;
+
+constexpr Pixel rgb555(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return static_cast<Pixel>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+}
+// 5 bits back to 8, so that full intensity stays 255.
+constexpr std::uint8_t red8(Pixel p) { return static_cast<std::uint8_t>(((p >> 10) & 31) * 255 / 31); }
+constexpr std::uint8_t green8(Pixel p) { return static_cast<std::uint8_t>(((p >> 5) & 31) * 255 / 31); }
+constexpr std::uint8_t blue8(Pixel p) { return static_cast<std::uint8_t>((p & 31) * 255 / 31); }
+
+class Raster {
+public:
+    Raster() = default;
+
+    // Allocates an uninitialised w × h picture; empty (with `error` set) when the size is
+    // not positive or the memory is not there. Nothing is allocated before that check.
+    static Raster create(int width, int height, std::string* error = nullptr);
+
+    bool empty() const { return !pixels_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Pixels from one row to the next.
+    std::size_t stride() const { return static_cast<std::size_t>(width_); }
+    std::size_t byteSize() const { return stride() * static_cast<std::size_t>(height_) * sizeof(Pixel); }
+
+    Pixel* row(int y) { return pixels_.get() + stride() * static_cast<std::size_t>(y); }
+    const Pixel* row(int y) const { return pixels_.get() + stride() * static_cast<std::size_t>(y); }
+    Pixel* data() { return pixels_.get(); }
+    const Pixel* data() const { return pixels_.get(); }
+
+    Pixel pixel(int x, int y) const { return row(y)[x]; }
+    void fill(Pixel value);
+    Raster copy(std::string* error = nullptr) const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::unique_ptr<Pixel[]> pixels_;
+};
+
+// The French text that refuses a picture too large for the memory, or empty when it fits.
+std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height);
+
+} // namespace tracelle::picture
