@@ -23,7 +23,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$(basename $$b)"; $$b --benchmark_min_time=0.2 || exit 1; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; $$b --benchmark_min_time=0.2 || exit 1; done
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
