@@ -33,7 +33,8 @@ bool AtomicFile::commit(std::string* error) {
         if (error) *error = "le fichier " + path_ + " n'a pas été ouvert";
         return false;
     }
-    const bool written = std::fflush(file_) == 0 && !std::ferror(file_) && fsync(fileno(file_)) == 0;
+    const bool written =
+        std::fflush(file_) == 0 && !std::ferror(file_) && fsync(fileno(file_)) == 0;
     const int closed = std::fclose(file_);
     file_ = nullptr;
     if (!written || closed != 0) {

@@ -10,15 +10,18 @@ namespace tracelle::picture {
 
 // `count` pixels of 8-bit samples r, g, b spaced `step` bytes apart (3 for RGB, 4 for RGBA).
 inline void rgbRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x, src += step) dst[x] = rgb555(src[0], src[1], src[2]);
+    for (int x = 0; x < count; ++x, src += step)
+        dst[x] = rgb555(src[0], src[1], src[2]);
 }
 
 inline void bgrRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x, src += step) dst[x] = rgb555(src[2], src[1], src[0]);
+    for (int x = 0; x < count; ++x, src += step)
+        dst[x] = rgb555(src[2], src[1], src[0]);
 }
 
 inline void greyRowTo555(const std::uint8_t* src, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x) dst[x] = rgb555(src[x], src[x], src[x]);
+    for (int x = 0; x < count; ++x)
+        dst[x] = rgb555(src[x], src[x], src[x]);
 }
 
 // Indices of `bits` bits (1, 2, 4 or 8), most significant first, through a palette of

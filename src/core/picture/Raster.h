@@ -15,9 +15,15 @@ constexpr Pixel rgb555(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return static_cast<Pixel>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
 }
 // 5 bits back to 8, so that full intensity stays 255.
-constexpr std::uint8_t red8(Pixel p) { return static_cast<std::uint8_t>(((p >> 10) & 31) * 255 / 31); }
-constexpr std::uint8_t green8(Pixel p) { return static_cast<std::uint8_t>(((p >> 5) & 31) * 255 / 31); }
-constexpr std::uint8_t blue8(Pixel p) { return static_cast<std::uint8_t>((p & 31) * 255 / 31); }
+constexpr std::uint8_t red8(Pixel p) {
+    return static_cast<std::uint8_t>(((p >> 10) & 31) * 255 / 31);
+}
+constexpr std::uint8_t green8(Pixel p) {
+    return static_cast<std::uint8_t>(((p >> 5) & 31) * 255 / 31);
+}
+constexpr std::uint8_t blue8(Pixel p) {
+    return static_cast<std::uint8_t>((p & 31) * 255 / 31);
+}
 
 class Raster {
 public:
@@ -32,7 +38,9 @@ public:
     int height() const { return height_; }
     // Pixels from one row to the next.
     std::size_t stride() const { return static_cast<std::size_t>(width_); }
-    std::size_t byteSize() const { return stride() * static_cast<std::size_t>(height_) * sizeof(Pixel); }
+    std::size_t byteSize() const {
+        return stride() * static_cast<std::size_t>(height_) * sizeof(Pixel);
+    }
 
     Pixel* row(int y) { return pixels_.get() + stride() * static_cast<std::size_t>(y); }
     const Pixel* row(int y) const { return pixels_.get() + stride() * static_cast<std::size_t>(y); }

@@ -52,7 +52,8 @@ TEST(Raster, RefusesImpossibleSizesBeforeAllocating) {
 }
 
 TEST(AtomicFile, AFailedSaveKeepsTheOldFileWhole) {
-    const fs::path dir = fs::temp_directory_path() / ("tracelle_atomic_" + std::to_string(getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("tracelle_atomic_" + std::to_string(getpid()));
     fs::create_directories(dir);
     const std::string target = (dir / "a.txt").string();
     std::ofstream(target) << "old";
