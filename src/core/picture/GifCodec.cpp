@@ -1,0 +1,121 @@
+#include "picture/GifCodec.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <gif_lib.h>
+#include <memory>
+
+namespace tracelle::picture {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct GifCloser {
+    void operator()(GifFileType* gif) const {
+        int ignored = 0;
+        DGifCloseFile(gif, &ignored);
+    }
+};
+
+std::string reason(int code) {
+    switch (code) {
+    case D_GIF_ERR_OPEN_FAILED:
+        return "fichier GIF introuvable ou illisible";
+    case D_GIF_ERR_READ_FAILED:
+    case D_GIF_ERR_EOF_TOO_SOON:
+        return "fichier GIF tronqué";
+    case D_GIF_ERR_NOT_GIF_FILE:
+        return "GIF : ce fichier n'est pas une image GIF";
+    case D_GIF_ERR_NO_COLOR_MAP:
+        return "GIF : pas de palette de couleurs";
+    case D_GIF_ERR_NOT_ENOUGH_MEM:
+        return "GIF : mémoire insuffisante";
+    case D_GIF_ERR_IMAGE_DEFECT:
+    case D_GIF_ERR_DATA_TOO_BIG:
+        return "GIF : données d'image défectueuses";
+    case D_GIF_ERR_WRONG_RECORD:
+        return "GIF : bloc de type inconnu";
+    default: {
+        const char* text = GifErrorString(code);
+        return std::string("GIF : ") + (text ? text : "erreur de lecture");
+    }
+    }
+}
+
+Pixel colour(const ColorMapObject& map, int index) {
+    const GifColorType& c = map.Colors[index < map.ColorCount ? index : 0];
+    return rgb555(c.Red, c.Green, c.Blue);
+}
+
+} // namespace
+
+Decoded decodeGif(const std::string& path) {
+    int code = D_GIF_SUCCEEDED;
+    std::unique_ptr<GifFileType, GifCloser> gif(DGifOpenFileName(path.c_str(), &code));
+    if (!gif) {
+        std::error_code ignored;
+        if (code == D_GIF_ERR_READ_FAILED && fs::file_size(path, ignored) == 0)
+            return failed("fichier GIF vide");
+        // giflib leaves the code unset when the screen description is cut short.
+        return failed(code == D_GIF_SUCCEEDED ? "fichier GIF tronqué" : reason(code));
+    }
+    // Refused before giflib reads every frame into memory.
+    if (gif->SWidth > 0 && gif->SHeight > 0) {
+        const std::string refused = checkFitsInMemory(static_cast<std::uint64_t>(gif->SWidth),
+                                                      static_cast<std::uint64_t>(gif->SHeight));
+        if (!refused.empty()) return failed(refused);
+    }
+    // giflib reads every frame, each de-interlaced, as 8-bit indices.
+    if (DGifSlurp(gif.get()) != GIF_OK) return failed(reason(gif->Error));
+    if (gif->ImageCount < 1) return failed("GIF : aucune image dans le fichier");
+
+    const SavedImage& frame = gif->SavedImages[0];
+    if (!frame.RasterBits) return failed("GIF : image vide");
+    const GifImageDesc& desc = frame.ImageDesc;
+    const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+    if (!map || map->ColorCount < 1 || !map->Colors)
+        return failed("GIF : pas de palette de couleurs");
+
+    // Some writers leave the logical screen at zero: the frame then sets the size.
+    const int width = gif->SWidth > 0 ? gif->SWidth : desc.Left + desc.Width;
+    const int height = gif->SHeight > 0 ? gif->SHeight : desc.Top + desc.Height;
+    std::string error;
+    Raster raster = Raster::create(width, height, &error);
+    if (raster.empty()) return failed(error);
+
+    // Without a global palette the background index means nothing: white, like paper.
+    const Pixel background = gif->SColorMap && gif->SColorMap->Colors
+                                 ? colour(*gif->SColorMap, gif->SBackGroundColor)
+                                 : rgb555(255, 255, 255);
+    raster.fill(background);
+
+    Pixel palette[256];
+    for (int i = 0; i < 256; ++i)
+        palette[i] = colour(*map, i);
+    GraphicsControlBlock control{};
+    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    DGifSavedExtensionToGCB(gif.get(), 0, &control); // leaves the default when there is none
+    if (control.TransparentColor >= 0 && control.TransparentColor < 256)
+        palette[control.TransparentColor] = background;
+
+    // The frame may overhang the screen: only its visible part is drawn.
+    const int x0 = std::min(desc.Left, width);
+    const int x1 = std::min(desc.Left + desc.Width, width);
+    const int y1 = std::min(desc.Top + desc.Height, height);
+    for (int y = std::min(desc.Top, height); y < y1; ++y) {
+        const GifByteType* src =
+            frame.RasterBits + static_cast<std::size_t>(y - desc.Top) * desc.Width;
+        Pixel* dst = raster.row(y);
+        for (int x = x0; x < x1; ++x)
+            dst[x] = palette[src[x - desc.Left]];
+    }
+
+    Decoded decoded;
+    decoded.raster = std::move(raster);
+    decoded.sourceBits = 8;
+    return decoded;
+}
+
+} // namespace tracelle::picture

@@ -1,0 +1,13 @@
+// GIF pictures through giflib, decoded into RGB555.
+#pragma once
+
+#include "picture/Decoded.h"
+
+#include <string>
+
+namespace tracelle::picture {
+
+// The first frame only, drawn on the logical screen filled with the background colour.
+Decoded decodeGif(const std::string& path);
+
+} // namespace tracelle::picture

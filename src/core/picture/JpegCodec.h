@@ -1,0 +1,19 @@
+// JPEG pictures through libjpeg-turbo: decoding straight into RGB555, and writing.
+#pragma once
+
+#include "picture/Decoded.h"
+#include "picture/Raster.h"
+
+#include <string>
+
+namespace tracelle::picture {
+
+// Baseline or progressive; colour, greyscale, CMYK or YCCK. A file cut short fails
+// ("fichier JPEG tronqué") rather than giving a picture padded with grey.
+Decoded decodeJpeg(const std::string& path);
+
+// Writes `raster` as a colour JPEG (quality 1 to 100; the program uses 90). Returns "" on
+// success, otherwise the reason in French; an existing file is then left as it was.
+std::string writeJpeg(const Raster& raster, const std::string& path, int quality);
+
+} // namespace tracelle::picture

@@ -1,0 +1,168 @@
+#include "picture/PngCodec.h"
+
+#include "picture/PixelRows.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <png.h>
+
+namespace tracelle::picture {
+
+namespace {
+
+// Everything the decoding touches across libpng's longjmp lives here, outside the frame
+// that calls setjmp, so that no local is left indeterminate and no destructor is skipped.
+struct PngJob {
+    std::FILE* file;
+    png_structp png;
+    png_infop info;
+    png_bytep row; // one decoded row, reused
+    Raster* raster;
+    std::string* refused; // why the raster could not be made
+    int sourceBits;
+    bool truncated;
+    char message[256];
+};
+
+[[noreturn]] void onError(png_structp png, png_const_charp message) {
+    auto* job = static_cast<PngJob*>(png_get_error_ptr(png));
+    std::snprintf(job->message, sizeof job->message, "%s", message);
+    png_longjmp(png, 1);
+}
+
+void onWarning(png_structp, png_const_charp) {}
+
+void readData(png_structp png, png_bytep data, std::size_t length) {
+    auto* job = static_cast<PngJob*>(png_get_io_ptr(png));
+    if (std::fread(data, 1, length, job->file) != length) {
+        job->truncated = true;
+        png_error(png, "end of file");
+    }
+}
+
+// Transparency is laid over white, the colour of the paper a map is drawn on.
+void rgbaRowTo555(const png_byte* src, Pixel* dst, int count) {
+    for (int x = 0; x < count; ++x, src += 4) {
+        const unsigned a = src[3];
+        const auto over = [a](unsigned c) {
+            return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
+        };
+        dst[x] = rgb555(over(src[0]), over(src[1]), over(src[2]));
+    }
+}
+
+void rowTo555(const png_byte* src, int channels, Pixel* dst, int count) {
+    if (channels == 4)
+        rgbaRowTo555(src, dst, count);
+    else
+        rgbRowTo555(src, 3, dst, count);
+}
+
+void release(PngJob& job) {
+    if (job.row) png_free(job.png, job.row);
+    job.row = nullptr;
+    png_destroy_read_struct(&job.png, &job.info, nullptr);
+}
+
+// No object with a destructor is alive in this frame while libpng runs.
+bool runDecode(PngJob& job) {
+    job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &job, onError, onWarning);
+    if (job.png) job.info = png_create_info_struct(job.png);
+    if (!job.png || !job.info) {
+        std::snprintf(job.message, sizeof job.message, "mémoire insuffisante");
+        png_destroy_read_struct(&job.png, nullptr, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(job.png))) {
+        release(job);
+        return false;
+    }
+    png_set_read_fn(job.png, &job, readData);
+    png_set_sig_bytes(job.png, 8);
+    png_read_info(job.png, job.info);
+    job.sourceBits = png_get_bit_depth(job.png, job.info) * png_get_channels(job.png, job.info);
+
+    // Down to 8-bit RGB, with alpha when the file has any transparency.
+    png_set_expand(job.png);
+    png_set_strip_16(job.png);
+    png_set_gray_to_rgb(job.png);
+    png_read_update_info(job.png, job.info);
+    const int channels = png_get_channels(job.png, job.info);
+    const png_uint_32 width = png_get_image_width(job.png, job.info);
+    const png_uint_32 height = png_get_image_height(job.png, job.info);
+
+    *job.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), job.refused);
+    if (job.raster->empty()) {
+        release(job);
+        return false;
+    }
+    job.row = static_cast<png_bytep>(png_malloc(job.png, png_get_rowbytes(job.png, job.info)));
+
+    if (png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE) {
+        for (png_uint_32 y = 0; y < height; ++y) {
+            png_read_row(job.png, job.row, nullptr);
+            rowTo555(job.row, channels, job.raster->row(static_cast<int>(y)),
+                     static_cast<int>(width));
+        }
+    } else {
+        // Without libpng's interlace handling each pass comes as its own reduced picture,
+        // whose pixels go straight to their places: no full-size buffer of 8-bit samples.
+        Pixel converted[64];
+        for (int pass = 0; pass < 7; ++pass) {
+            const png_uint_32 columns = PNG_PASS_COLS(width, pass);
+            const png_uint_32 rows = PNG_PASS_ROWS(height, pass);
+            if (columns == 0 || rows == 0) continue; // libpng skips empty passes
+            const png_uint_32 x0 = PNG_PASS_START_COL(pass);
+            const png_uint_32 dx = 1u << PNG_PASS_COL_SHIFT(pass);
+            for (png_uint_32 r = 0; r < rows; ++r) {
+                png_read_row(job.png, job.row, nullptr);
+                const png_uint_32 y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
+                Pixel* dst = job.raster->row(static_cast<int>(y));
+                for (png_uint_32 c = 0; c < columns; c += 64) {
+                    const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
+                    rowTo555(job.row + c * static_cast<png_uint_32>(channels), channels, converted,
+                             count);
+                    for (int i = 0; i < count; ++i)
+                        dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
+                }
+            }
+        }
+    }
+    // The picture is whole: chunks after the image data are of no use here.
+    release(job);
+    return true;
+}
+
+} // namespace
+
+Decoded decodePng(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return failed("fichier PNG introuvable ou illisible");
+    png_byte signature[8];
+    const std::size_t got = std::fread(signature, 1, sizeof signature, file);
+    if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
+        std::fclose(file);
+        if (got == 0) return failed("fichier PNG vide");
+        if (png_sig_cmp(signature, 0, got) == 0) return failed("fichier PNG tronqué");
+        return failed("PNG : ce fichier n'est pas une image PNG");
+    }
+    Raster raster;
+    std::string refused;
+    PngJob job{};
+    job.file = file;
+    job.raster = &raster;
+    job.refused = &refused;
+    const bool ok = runDecode(job);
+    std::fclose(file);
+    if (!ok) {
+        if (!refused.empty()) return failed(refused);
+        if (job.truncated) return failed("fichier PNG tronqué");
+        return failed(std::string("PNG : ") + job.message);
+    }
+    Decoded decoded;
+    decoded.raster = std::move(raster);
+    decoded.sourceBits = job.sourceBits;
+    return decoded;
+}
+
+} // namespace tracelle::picture

@@ -1,0 +1,210 @@
+#include "picture/JpegCodec.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <vector>
+// clang-format off
+#include <jpeglib.h> // needs <cstdio> first
+// clang-format on
+
+using namespace tracelle::picture;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Rgb = std::array<int, 3>;
+enum class Kind { Baseline, Progressive, Grey, Cmyk, AdobeCmyk, AdobeYcck };
+
+// Flat 16 × 16 blocks on the chroma grid, so that only quantisation moves their colours.
+int block(int x, int y) {
+    return (x / 16 + 3 * (y / 16)) % 8;
+}
+const Rgb kColours[] = {{255, 0, 0}, {0, 255, 0},    {0, 0, 255},     {255, 255, 255},
+                        {0, 0, 0},   {230, 140, 30}, {120, 180, 230}, {150, 90, 40}};
+// Plain inks, and the colours they print.
+const int kInks[][4] = {{0, 255, 255, 0}, {255, 0, 255, 0}, {255, 255, 0, 0},  {0, 0, 0, 0},
+                        {0, 0, 0, 255},   {0, 0, 0, 128},   {0, 128, 255, 64}, {255, 0, 0, 0}};
+const Rgb kPrinted[] = {{255, 0, 0}, {0, 255, 0},     {0, 0, 255},  {255, 255, 255},
+                        {0, 0, 0},   {127, 127, 127}, {191, 95, 0}, {0, 255, 255}};
+
+bool inked(Kind k) {
+    return k == Kind::Cmyk || k == Kind::AdobeCmyk || k == Kind::AdobeYcck;
+}
+
+Rgb expected(Kind kind, int x, int y) {
+    const int b = block(x, y);
+    return kind == Kind::Grey ? Rgb{b * 36, b * 36, b * 36}
+           : inked(kind)      ? kPrinted[b]
+                              : kColours[b];
+}
+
+void writeFixture(const std::string& path, Kind kind, int width, int height) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    jpeg_compress_struct c;
+    jpeg_error_mgr errors;
+    c.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&c);
+    jpeg_stdio_dest(&c, file);
+    c.image_width = static_cast<JDIMENSION>(width);
+    c.image_height = static_cast<JDIMENSION>(height);
+    c.input_components = kind == Kind::Grey ? 1 : inked(kind) ? 4 : 3;
+    c.in_color_space = kind == Kind::Grey ? JCS_GRAYSCALE : inked(kind) ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&c);
+    jpeg_set_quality(&c, 95, TRUE);
+    if (kind == Kind::Progressive) jpeg_simple_progression(&c);
+    if (inked(kind)) jpeg_set_colorspace(&c, kind == Kind::AdobeYcck ? JCS_YCCK : JCS_CMYK);
+    c.write_Adobe_marker = kind == Kind::AdobeCmyk || kind == Kind::AdobeYcck;
+    jpeg_start_compress(&c, TRUE);
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(width * c.input_components));
+    JSAMPROW rows[1] = {row.data()};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0, i = 0; x < width; ++x)
+            for (int s = 0; s < c.input_components; ++s, ++i) {
+                const int v = inked(kind) ? kInks[block(x, y)][s] : expected(kind, x, y)[s];
+                row[static_cast<std::size_t>(i)] =
+                    static_cast<JSAMPLE>(c.write_Adobe_marker ? 255 - v : v);
+            }
+        jpeg_write_scanlines(&c, rows, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::fclose(file);
+}
+
+// Quantisation moves a flat colour by a few levels: one 5-bit step at most.
+int mismatches(const Raster& r, Kind kind) {
+    int wrong = 0;
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x) {
+            const Rgb e = expected(kind, x, y);
+            const Pixel want =
+                rgb555(static_cast<std::uint8_t>(e[0]), static_cast<std::uint8_t>(e[1]),
+                       static_cast<std::uint8_t>(e[2]));
+            for (int shift : {10, 5, 0})
+                if (std::abs((r.pixel(x, y) >> shift & 31) - (want >> shift & 31)) > 1) {
+                    ++wrong;
+                    break;
+                }
+        }
+    return wrong;
+}
+
+std::vector<char> bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const std::string& path, const std::vector<char>& b) {
+    std::ofstream(path, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
+}
+
+class JpegCodecTest : public ::testing::Test {
+protected:
+    static fs::path dir() {
+        return fs::temp_directory_path() / ("tracelle_jpeg_" + std::to_string(getpid()));
+    }
+    static void SetUpTestSuite() { fs::create_directories(dir()); }
+    static void TearDownTestSuite() { fs::remove_all(dir()); }
+    static std::string path(const std::string& name) { return (dir() / name).string(); }
+};
+
+TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
+    const struct {
+        const char* name;
+        Kind kind;
+        int width, height, sourceBits;
+    } cases[] = {
+        {"baseline", Kind::Baseline, 67, 45, 24},
+        {"baseline, many row batches", Kind::Baseline, 35, 300, 24},
+        {"progressive", Kind::Progressive, 67, 45, 24},
+        {"greyscale", Kind::Grey, 50, 37, 8},
+        {"CMYK without Adobe marker", Kind::Cmyk, 67, 45, 32},
+        {"inverted CMYK with Adobe marker", Kind::AdobeCmyk, 67, 45, 32},
+        {"YCCK with Adobe marker", Kind::AdobeYcck, 67, 45, 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFixture(path("fixture.jpg"), c.kind, c.width, c.height);
+        const Decoded d = decodeJpeg(path("fixture.jpg"));
+        ASSERT_TRUE(d.ok()) << d.error;
+        EXPECT_EQ(d.raster.width(), c.width);
+        EXPECT_EQ(d.raster.height(), c.height);
+        EXPECT_EQ(d.sourceBits, c.sourceBits);
+        EXPECT_EQ(mismatches(d.raster, c.kind), 0);
+    }
+}
+
+TEST_F(JpegCodecTest, WrittenPictureReadsBackAndReplacesTheOldFile) {
+    Raster picture = Raster::create(90, 50);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 90; ++x) {
+            const Rgb c = expected(Kind::Baseline, x, y);
+            picture.row(y)[x] =
+                rgb555(static_cast<std::uint8_t>(c[0]), static_cast<std::uint8_t>(c[1]),
+                       static_cast<std::uint8_t>(c[2]));
+        }
+    writeBytes(path("written.jpg"), {'o', 'l', 'd'});
+    ASSERT_EQ(writeJpeg(picture, path("written.jpg"), 90), "");
+    const Decoded d = decodeJpeg(path("written.jpg"));
+    ASSERT_TRUE(d.ok()) << d.error;
+    EXPECT_EQ(d.sourceBits, 24);
+    EXPECT_EQ(mismatches(d.raster, Kind::Baseline), 0);
+}
+
+TEST_F(JpegCodecTest, FailedWriteKeepsTheOldFileWhole) {
+    EXPECT_NE(writeJpeg(Raster::create(8, 8), path("missing/out.jpg"), 90), "");
+    EXPECT_NE(writeJpeg(Raster(), path("empty.jpg"), 90), "");
+    EXPECT_FALSE(fs::exists(path("empty.jpg")));
+
+    const std::string file = path("kept.jpg");
+    writeBytes(file, {'o', 'l', 'd'});
+    // Wider than JPEG allows: libjpeg gives up once the file is already open.
+    const std::string error = writeJpeg(Raster::create(70000, 1), file, 90);
+    EXPECT_NE(error.find("JPEG"), std::string::npos) << error;
+    EXPECT_EQ(bytesOf(file), (std::vector<char>{'o', 'l', 'd'}));
+    for (const auto& entry : fs::directory_iterator(dir()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with("kept.jpg.")) << "left behind";
+}
+
+TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
+    writeFixture(path("base.jpg"), Kind::Baseline, 160, 120);
+    writeFixture(path("prog.jpg"), Kind::Progressive, 160, 120);
+    const std::vector<char> base = bytesOf(path("base.jpg")), prog = bytesOf(path("prog.jpg"));
+    std::vector<char> noSize = base;
+    for (std::size_t i = 0; i + 8 < noSize.size(); ++i)
+        if (noSize[i] == '\xFF' && noSize[i + 1] == '\xC0') { // frame header: height and width
+            std::fill_n(noSize.begin() + static_cast<std::ptrdiff_t>(i) + 5, 4, 0);
+            break;
+        }
+    const struct {
+        const char* name;
+        std::vector<char> bytes;
+        const char* error;
+    } cases[] = {
+        {"baseline cut in half",
+         {base.begin(), base.begin() + base.size() / 2},
+         "fichier JPEG tronqué"},
+        {"progressive cut short", {prog.begin(), prog.end() - 200}, "fichier JPEG tronqué"},
+        {"headers only", {base.begin(), base.begin() + 400}, "fichier JPEG tronqué"},
+        {"empty", {}, "fichier JPEG vide"},
+        {"not a JPEG", {'\x89', 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, "JPEG : "},
+        {"zero size", noSize, "JPEG : "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(path("broken.jpg"), c.bytes);
+        testing::internal::CaptureStderr();
+        const Decoded d = decodeJpeg(path("broken.jpg"));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_TRUE(d.raster.empty());
+        EXPECT_NE(d.error.find(c.error), std::string::npos) << d.error;
+    }
+    EXPECT_FALSE(decodeJpeg(path("nowhere.jpg")).error.empty());
+}
+
+} // namespace
