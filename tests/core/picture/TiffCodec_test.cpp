@@ -1,0 +1,472 @@
+// The fixtures are written by libtiff itself at run time, so that every compression and
+// sample layout is checked against the pixels it was given.
+#include "picture/TiffCodec.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <string>
+#include <tiffio.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace tracelle::picture;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string tempFile(const std::string& name) {
+    struct Folder {
+        fs::path path = fs::temp_directory_path() / ("tracelle_tiff_" + std::to_string(getpid()));
+        Folder() { fs::create_directories(path); }
+        ~Folder() { fs::remove_all(path); }
+    };
+    static const Folder folder;
+    return (folder.path / name).string();
+}
+
+enum class Colour { Black, White, Palette, OldPalette, Rgb, Cmyk, YCbCr };
+
+struct Layout {
+    Colour colour;
+    int bits;
+    int samples; // extra samples included
+};
+
+std::string describe(const Layout& l) {
+    const char* names[] = {"grey", "white", "palette", "8-bit map palette", "rgb", "cmyk", "ycbcr"};
+    return std::string(names[static_cast<int>(l.colour)]) + " " + std::to_string(l.bits) +
+           " bits, " + std::to_string(l.samples) + " samples";
+}
+
+// Every sample layout, with and without extra samples.
+std::vector<Layout> allLayouts() {
+    std::vector<Layout> all{{Colour::OldPalette, 8, 1}, {Colour::YCbCr, 8, 3}};
+    for (int bits : {1, 2, 4, 8, 16}) {
+        all.insert(all.end(), {{Colour::Black, bits, 1}, {Colour::White, bits, 1}});
+        if (bits >= 4) all.push_back({Colour::Black, bits, 2});
+        if (bits <= 8) all.push_back({Colour::Palette, bits, 1});
+    }
+    for (int bits : {8, 16}) {
+        all.insert(all.end(), {{Colour::Rgb, bits, 3}, {Colour::Rgb, bits, 4}});
+        all.insert(all.end(), {{Colour::Rgb, bits, 5}, {Colour::Cmyk, bits, 4}});
+    }
+    return all;
+}
+
+struct Compression {
+    const char* name;
+    std::uint16_t code;
+    bool predictor = false;
+    std::uint32_t g3Options = 0;
+};
+
+const Compression kCompressions[] = {{"none", COMPRESSION_NONE},
+                                     {"LZW", COMPRESSION_LZW},
+                                     {"LZW+predictor", COMPRESSION_LZW, true},
+                                     {"PackBits", COMPRESSION_PACKBITS},
+                                     {"deflate", COMPRESSION_ADOBE_DEFLATE},
+                                     {"old deflate+predictor", COMPRESSION_DEFLATE, true},
+                                     {"JPEG", COMPRESSION_JPEG},
+                                     {"CCITT RLE", COMPRESSION_CCITTRLE},
+                                     {"G3", COMPRESSION_CCITTFAX3},
+                                     {"G3 2D", COMPRESSION_CCITTFAX3, false, GROUP3OPT_2DENCODING},
+                                     {"G4", COMPRESSION_CCITTFAX4}};
+
+struct Organisation {
+    const char* name;
+    bool tiled;
+    bool separate;
+    bool bigEndian = false;
+    bool lsbFirst = false;
+};
+
+const Organisation kOrganisations[] = {{"strips", false, false},
+                                       {"tiles", true, false},
+                                       {"separate strips", false, true},
+                                       {"separate tiles", true, true},
+                                       {"big-endian strips", false, false, true},
+                                       {"LSB-first tiles", true, false, false, true}};
+
+bool fits(const Layout& l, const Compression& c, const Organisation& o) {
+    if (c.code == COMPRESSION_CCITTRLE || c.code == COMPRESSION_CCITTFAX3 ||
+        c.code == COMPRESSION_CCITTFAX4)
+        return l.bits == 1 && l.samples == 1;
+    if ((c.predictor && l.bits < 8) || (o.separate && l.samples == 1)) return false;
+    if (l.colour == Colour::YCbCr) return c.code == COMPRESSION_JPEG && !o.separate;
+    return c.code != COMPRESSION_JPEG ||
+           (l.bits == 8 && (l.colour == Colour::Black || l.colour == Colour::Rgb) &&
+            l.samples != 2 && l.samples < 4);
+}
+
+// The picture a fixture holds: the samples written and the pixels they stand for.
+struct Source {
+    int width, height;
+    Layout layout;
+    bool smooth = false; // for JPEG, whose losses grow with sharp changes
+
+    int top() const { return (1 << layout.bits) - 1; }
+    int colours() const {
+        const Colour c = layout.colour;
+        return c == Colour::Cmyk ? 4 : c == Colour::Rgb || c == Colour::YCbCr ? 3 : 1;
+    }
+    bool grey() const { return layout.colour == Colour::Black || layout.colour == Colour::White; }
+    static int entry(int i, int c) { return (i * (67 + c * 84) + 13 + c * 90) & 255; }
+    static bool inked(int x, int y) { return (x + y) % 5 == 0; } // CMYK black hides the rest
+
+    // Channel c of the colour pictures; for grey and palette ones, the level or index.
+    int value(int x, int y, int c) const {
+        const int w = width - 1, h = height - 1;
+        if (smooth) {
+            const int v[] = {20 + x * 180 / w, 30 + y * 176 / h, 200 - x * 72 / w - y * 66 / h};
+            return colours() == 1 ? 20 + x * 108 / w + y * 88 / h : v[c];
+        }
+        if (colours() == 1) return (x * 5 + y * 3) % std::min(top() + 1, 256);
+        const int v[] = {x * 7 + y * 3, x * 11 ^ y * 17, x * y * 5 + 40};
+        return v[c] & 255;
+    }
+
+    unsigned sample(int x, int y, int c) const {
+        if (c >= colours()) return static_cast<unsigned>(x * 31 + y + c) & top(); // ignored
+        int v = value(x, y, c);
+        if (layout.colour == Colour::White) v = (layout.bits == 16 ? 255 : top()) - v;
+        if (layout.colour == Colour::Cmyk) v = c < 3 ? 255 - v : inked(x, y) * 255;
+        if (layout.bits < 16) return static_cast<unsigned>(v);
+        return static_cast<unsigned>(v << 8 | ((x * 29 + y * 13 + c * 71) & 255)); // low byte
+    }
+
+    Pixel expected(int x, int y) const {
+        const int v = value(x, y, 0);
+        if (grey()) {
+            const int level = layout.bits == 16 ? v : v * 255 / top();
+            return rgb555(level, level, level);
+        }
+        if (colours() == 1) return rgb555(entry(v, 0), entry(v, 1), entry(v, 2));
+        if (layout.colour == Colour::Cmyk && inked(x, y)) return 0;
+        return rgb555(v, value(x, y, 1), value(x, y, 2));
+    }
+
+    // Samples [first, first + count) of a block, packed as libtiff takes them. Past the
+    // picture's edge, tiles repeat it, as encoders do, so that JPEG keeps the edge sharp.
+    std::vector<std::uint8_t> pack(int x0, int y0, int w, int h, int first, int count) const {
+        const int bits = layout.bits;
+        const std::size_t rowBytes = (static_cast<std::size_t>(w) * count * bits + 7) / 8;
+        std::vector<std::uint8_t> out(rowBytes * h, 0);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                for (int c = 0; c < count; ++c) {
+                    const unsigned v = sample(std::min(x0 + x, width - 1),
+                                              std::min(y0 + y, height - 1), first + c);
+                    const std::size_t i = static_cast<std::size_t>(x) * count + c;
+                    std::uint8_t* row = out.data() + rowBytes * y;
+                    if (bits == 16) {
+                        const auto v16 = static_cast<std::uint16_t>(v); // libtiff swaps
+                        std::memcpy(row + i * 2, &v16, 2);
+                    } else {
+                        row[i * bits / 8] |=
+                            static_cast<std::uint8_t>(v << (8 - bits - i * bits % 8));
+                    }
+                }
+        return out;
+    }
+};
+
+struct WriteOptions {
+    Compression compression{"none", COMPRESSION_NONE};
+    Organisation organisation{"strips", false, false};
+    int rowsPerStrip = 5;
+    bool directoryFirst = false; // so that a file cut in its pixels keeps its directory
+    int pages = 1;
+};
+
+// Not kept by libtiff when it reads the directory back: set again each time.
+void setJpegFields(TIFF* t, const Source& s, const WriteOptions& w) {
+    if (w.compression.code != COMPRESSION_JPEG) return;
+    TIFFSetField(t, TIFFTAG_JPEGQUALITY, 95);
+    if (s.layout.colour == Colour::YCbCr) TIFFSetField(t, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+    if (w.directoryFirst) TIFFSetField(t, TIFFTAG_JPEGTABLESMODE, 0); // would change it
+}
+
+void setFields(TIFF* t, const Source& s, const WriteOptions& w) {
+    const Layout& l = s.layout;
+    const std::uint16_t photometric[] = {
+        PHOTOMETRIC_MINISBLACK, PHOTOMETRIC_MINISWHITE, PHOTOMETRIC_PALETTE, PHOTOMETRIC_PALETTE,
+        PHOTOMETRIC_RGB,        PHOTOMETRIC_SEPARATED,  PHOTOMETRIC_YCBCR};
+    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, s.width);
+    TIFFSetField(t, TIFFTAG_IMAGELENGTH, s.height);
+    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, l.bits);
+    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, l.samples);
+    TIFFSetField(t, TIFFTAG_SAMPLEFORMAT, SAMPLEFORMAT_UINT);
+    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, photometric[static_cast<int>(l.colour)]);
+    TIFFSetField(t, TIFFTAG_PLANARCONFIG,
+                 w.organisation.separate ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG);
+    TIFFSetField(t, TIFFTAG_COMPRESSION, w.compression.code);
+    if (l.samples > s.colours()) {
+        std::vector<std::uint16_t> kinds(l.samples - s.colours(), EXTRASAMPLE_UNASSALPHA);
+        TIFFSetField(t, TIFFTAG_EXTRASAMPLES, static_cast<std::uint16_t>(kinds.size()),
+                     kinds.data());
+    }
+    if (l.colour == Colour::Palette || l.colour == Colour::OldPalette) {
+        std::vector<std::uint16_t> map[3];
+        for (int c = 0; c < 3; ++c)
+            for (int i = 0; i < 1 << l.bits; ++i)
+                map[c].push_back(Source::entry(i, c) * (l.colour == Colour::Palette ? 257 : 1));
+        TIFFSetField(t, TIFFTAG_COLORMAP, map[0].data(), map[1].data(), map[2].data());
+    }
+    if (w.compression.predictor) TIFFSetField(t, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+    if (w.compression.g3Options) TIFFSetField(t, TIFFTAG_GROUP3OPTIONS, w.compression.g3Options);
+    setJpegFields(t, s, w);
+    if (w.organisation.lsbFirst) TIFFSetField(t, TIFFTAG_FILLORDER, FILLORDER_LSB2MSB);
+    if (w.organisation.tiled) {
+        TIFFSetField(t, TIFFTAG_TILEWIDTH, 16);
+        TIFFSetField(t, TIFFTAG_TILELENGTH, 16);
+    } else {
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, w.rowsPerStrip);
+    }
+}
+
+bool writePixels(TIFF* t, const Source& s, const WriteOptions& w) {
+    const bool separate = w.organisation.separate;
+    const int count = separate ? 1 : s.layout.samples;
+    bool ok = true;
+    for (int p = 0; p < (separate ? s.layout.samples : 1); ++p) {
+        if (w.organisation.tiled) {
+            for (int y = 0; y < s.height; y += 16)
+                for (int x = 0; x < s.width; x += 16) {
+                    auto block = s.pack(x, y, 16, 16, p, count);
+                    ok &= TIFFWriteEncodedTile(t, TIFFComputeTile(t, x, y, 0, p), block.data(),
+                                               static_cast<tmsize_t>(block.size())) >= 0;
+                }
+            continue;
+        }
+        const int strips = (s.height + w.rowsPerStrip - 1) / w.rowsPerStrip;
+        for (int i = 0; i < strips; ++i) {
+            const int y = i * w.rowsPerStrip;
+            auto block = s.pack(0, y, s.width, std::min(w.rowsPerStrip, s.height - y), p, count);
+            ok &= TIFFWriteEncodedStrip(t, p * strips + i, block.data(),
+                                        static_cast<tmsize_t>(block.size())) >= 0;
+        }
+    }
+    return ok;
+}
+
+int ignore(TIFF*, void*, const char*, const char*, va_list) {
+    return 1;
+}
+
+// Further pages hold wider pictures. The fixtures' own warnings (such as the old deflate
+// code) are kept off stderr, where the decoder must print nothing.
+bool writeTiff(const std::string& path, const Source& source, const WriteOptions& w) {
+    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+    TIFFOpenOptionsSetWarningHandlerExtR(options, ignore, nullptr);
+    TIFF* t = TIFFOpenExt(path.c_str(), w.organisation.bigEndian ? "wb" : "wl", options);
+    TIFFOpenOptionsFree(options);
+    if (!t) return false;
+    bool ok = true;
+    for (int page = 0; page < w.pages && ok; ++page) {
+        Source s = source;
+        s.width += page * 10;
+        setFields(t, s, w);
+        if (w.directoryFirst) {
+            TIFFDeferStrileArrayWriting(t);
+            TIFFWriteCheck(t, w.organisation.tiled, "fixture");
+            TIFFWriteDirectory(t);
+            TIFFSetDirectory(t, 0);
+            setJpegFields(t, s, w);
+            TIFFForceStrileArrayWriting(t);
+        }
+        ok = writePixels(t, s, w) && (page + 1 == w.pages || TIFFWriteDirectory(t));
+    }
+    TIFFClose(t);
+    return ok;
+}
+
+// Differences beyond `tolerance` RGB555 steps in a channel, and where the first one is.
+int mismatches(const Decoded& d, const Source& s, int tolerance, std::string* first) {
+    int bad = 0;
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            const Pixel got = d.raster.pixel(x, y), want = s.expected(x, y);
+            bool same = true;
+            for (int shift : {10, 5, 0})
+                same = same && std::abs((got >> shift & 31) - (want >> shift & 31)) <= tolerance;
+            if (!same && bad++ == 0) {
+                char text[64];
+                std::snprintf(text, sizeof text, "(%d, %d): %04x for %04x", x, y, got, want);
+                *first = text;
+            }
+        }
+    return bad;
+}
+
+void expectSourcePixels(const Source& source, const WriteOptions& w) {
+    const std::string path = tempFile("pixels.tif");
+    ASSERT_TRUE(writeTiff(path, source, w));
+    const Decoded d = decodeTiff(path);
+    ASSERT_TRUE(d.ok()) << d.error;
+    ASSERT_EQ(d.raster.width(), source.width);
+    ASSERT_EQ(d.raster.height(), source.height);
+    EXPECT_EQ(d.sourceBits, source.layout.bits * source.layout.samples);
+    std::string first;
+    EXPECT_EQ(mismatches(d, source, source.smooth ? 1 : 0, &first), 0) << first;
+}
+
+TEST(TiffCodec, EveryCompressionLayoutAndOrganisationGivesTheSourcePixels) {
+    int checked = 0;
+    for (const Layout& layout : allLayouts())
+        for (const Compression& compression : kCompressions)
+            for (const Organisation& organisation : kOrganisations) {
+                if (!fits(layout, compression, organisation)) continue;
+                SCOPED_TRACE(describe(layout) + ", " + compression.name + ", " + organisation.name);
+                const bool jpeg = compression.code == COMPRESSION_JPEG;
+                expectSourcePixels({37, 23, layout, jpeg},
+                                   {compression, organisation, jpeg ? 16 : 5});
+                ++checked;
+            }
+    EXPECT_GT(checked, 300);
+}
+
+// Strips too large to hold whole are read a row at a time, through one handle a plane.
+TEST(TiffCodec, OneHugeStripGivesTheSourcePixels) {
+    const struct {
+        Layout layout;
+        Compression compression;
+        bool separate;
+    } cases[] = {
+        {{Colour::Rgb, 8, 3}, {"LZW", COMPRESSION_LZW}, false},
+        {{Colour::Rgb, 16, 4}, {"deflate", COMPRESSION_ADOBE_DEFLATE, true}, true},
+        {{Colour::YCbCr, 8, 3}, {"JPEG", COMPRESSION_JPEG}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(describe(c.layout) + ", " + c.compression.name);
+        const Source source{1203, 1801, c.layout, c.compression.code == COMPRESSION_JPEG};
+        expectSourcePixels(source, {c.compression, {"one strip", false, c.separate}, 1801});
+    }
+}
+
+TEST(TiffCodec, AMultiPageFileGivesItsFirstPage) {
+    WriteOptions w{{"LZW", COMPRESSION_LZW}};
+    w.pages = 3;
+    expectSourcePixels({37, 23, {Colour::Rgb, 8, 3}}, w);
+}
+
+std::vector<char> readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeAll(const std::string& path, const std::vector<char>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Little-endian fixtures on a little-endian machine.
+std::uint32_t directoryOffset(const std::vector<char>& file) {
+    std::uint32_t offset;
+    std::memcpy(&offset, file.data() + 4, 4);
+    return offset;
+}
+
+void patchField(std::vector<char>& file, std::uint16_t tag, std::uint16_t value) {
+    const std::uint32_t ifd = directoryOffset(file);
+    std::uint16_t count, entryTag;
+    std::memcpy(&count, file.data() + ifd, 2);
+    for (char* entry = file.data() + ifd + 2; count-- > 0; entry += 12)
+        if (std::memcpy(&entryTag, entry, 2), entryTag == tag) std::memcpy(entry + 8, &value, 2);
+}
+
+Decoded decodeSilently(const std::string& path) {
+    testing::internal::CaptureStderr();
+    Decoded d = decodeTiff(path);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    return d;
+}
+
+const Layout kRgb{Colour::Rgb, 8, 3};
+const Compression kNone{"none", COMPRESSION_NONE}, kLzw{"LZW", COMPRESSION_LZW};
+
+enum How { CutPixels, CutDirectory, RandomAfterSignature, RandomDirectory, Empty, Missing, Patch };
+
+struct Refusal {
+    const char* name;
+    How how;
+    const char* reason; // how the error begins
+    Compression compression = kLzw;
+    Layout layout = kRgb;
+    bool tiled = false;
+    std::uint16_t tag = 0, value = 0; // the field rewritten by Patch
+};
+
+TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
+    const char* damaged = "TIFF : fichier endommagé ou tronqué (";
+    const char* unreadable = "TIFF : fichier illisible (";
+    const char* pixel = "TIFF : format de pixel non reconnu";
+    const char* codec = "TIFF : compression non reconnue";
+    const Layout grey{Colour::Black, 8, 1};
+    const Refusal cases[] = {
+        {"pixels cut, none", CutPixels, damaged, kNone},
+        {"pixels cut, LZW", CutPixels, damaged},
+        {"pixels cut, LZW tiles", CutPixels, damaged, kLzw, kRgb, true},
+        {"pixels cut, PackBits", CutPixels, damaged, {"", COMPRESSION_PACKBITS}},
+        {"pixels cut, deflate", CutPixels, damaged, {"", COMPRESSION_ADOBE_DEFLATE}},
+        {"pixels cut, JPEG", CutPixels, damaged, {"", COMPRESSION_JPEG}},
+        {"pixels cut, G4", CutPixels, damaged, {"", COMPRESSION_CCITTFAX4}, {Colour::Black, 1, 1}},
+        {"directory cut", CutDirectory, unreadable},
+        {"directory cut, tiles", CutDirectory, unreadable, kNone, kRgb, true},
+        {"random after the signature", RandomAfterSignature, unreadable},
+        {"random directory", RandomDirectory, unreadable},
+        {"empty file", Empty, unreadable},
+        {"no file", Missing, unreadable},
+        {"float samples", Patch, pixel, kNone, grey, false, TIFFTAG_SAMPLEFORMAT,
+         SAMPLEFORMAT_IEEEFP},
+        {"12-bit grey", Patch, pixel, kNone, grey, false, TIFFTAG_BITSPERSAMPLE, 12},
+        {"uncompressed YCbCr", Patch, pixel, kNone, kRgb, false, TIFFTAG_PHOTOMETRIC,
+         PHOTOMETRIC_YCBCR},
+        {"CIE Lab", Patch, pixel, kNone, kRgb, false, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_CIELAB},
+        {"JPEG 2000", Patch, codec, kNone, kRgb, false, TIFFTAG_COMPRESSION, 34712},
+        {"old-style JPEG", Patch, codec, kNone, kRgb, false, TIFFTAG_COMPRESSION,
+         COMPRESSION_OJPEG},
+    };
+    std::mt19937 random(7);
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteOptions w{c.compression, {"", c.tiled, false}, 16};
+        w.directoryFirst = c.how == CutPixels;
+        const std::string path = tempFile("refused.tif");
+        ASSERT_TRUE(
+            writeTiff(path, {301, 203, c.layout, c.compression.code == COMPRESSION_JPEG}, w));
+        std::vector<char> file = readAll(path);
+        const std::size_t ifd = directoryOffset(file);
+        if (c.how == CutPixels) {
+            ASSERT_LT(ifd, file.size() / 4);
+            file.resize(file.size() * 2 / 3);
+        } else if (c.how == CutDirectory) {
+            ASSERT_GT(ifd, file.size() / 2);
+            file.resize(ifd + 40);
+        } else if (c.how == Empty) {
+            file.clear();
+        } else if (c.how == Patch) {
+            patchField(file, c.tag, c.value);
+        }
+        if (c.how == RandomAfterSignature || c.how == RandomDirectory)
+            for (std::size_t i = c.how == RandomDirectory ? ifd : 4; i < file.size(); ++i)
+                file[i] = static_cast<char>(random());
+        writeAll(path, file);
+        if (c.how == Missing) fs::remove(path);
+
+        const Decoded d = decodeSilently(path);
+        EXPECT_TRUE(d.raster.empty());
+        EXPECT_EQ(d.error.rfind(c.reason, 0), 0u) << d.error;
+        EXPECT_EQ(d.error.find(path), std::string::npos) << "the caller names the file";
+    }
+}
+
+} // namespace
