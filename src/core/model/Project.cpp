@@ -59,6 +59,14 @@ void Project::clear() {
     saved_ = true;
 }
 
+void Project::clearPointsAndLines() {
+    points_.setRowCount(1);
+    lines_.setRowCount(2);
+    n_ = 0;
+    currentLine_ = 1;
+    lineBreakPending_ = true;
+}
+
 int Project::indice_col(std::string_view header) const {
     return indice_col_grille(points_, header);
 }

@@ -52,6 +52,15 @@ struct NearestPoint {
 
 enum class RescaleResult { Refused, Declined, Applied };
 
+// The background picture as the project names and places it.
+struct PictureState {
+    std::string file; // the user's own file, full path; empty without a picture
+    int canvasWidth = 0;
+    int canvasHeight = 0;
+    int ox = 0; // where the picture's top-left pixel lies in the canvas
+    int oy = 0;
+};
+
 class Project {
 public:
     Project();
@@ -92,6 +101,9 @@ public:
     Real lastDistance() const { return lastDistance_; }
     void setLastDistance(Real d) { lastDistance_ = d; }
 
+    PictureState& picture() { return picture_; }
+    const PictureState& picture() const { return picture_; }
+
     // Number of decimals D, from the text of the decimals box.
     int D() const { return decimals_; }
     const std::string& decimalsText() const { return decimalsText_; }
@@ -120,6 +132,8 @@ public:
     std::string val_calage() const;
     // Empties the tables and the state, as when a new picture is opened.
     void clear();
+    // Forgets the points and the lines but line 1's settings; the calibration stays.
+    void clearPointsAndLines();
 
     // Calibration.
     bool repere_carte(std::int32_t x, std::int32_t y, Real& X, Real& Y) const;
@@ -168,6 +182,7 @@ private:
     CalibrationMode calibrationMode_ = CalibrationMode::ThreePoints;
     Real lastDistance_ = 0;
     std::uint32_t lastColour_ = 255;
+    PictureState picture_;
 
     std::string decimalsText_ = "8";
     std::string reportedDecimalsText_;

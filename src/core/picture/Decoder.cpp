@@ -1,0 +1,53 @@
+#include "picture/Decoder.h"
+
+#include "picture/BmpCodec.h"
+#include "picture/GifCodec.h"
+#include "picture/JpegCodec.h"
+#include "picture/PngCodec.h"
+#include "picture/TiffCodec.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace tracelle::picture {
+
+namespace {
+
+FallbackDecoder fallback;
+
+bool startsWith(const char* head, std::size_t size, const char* magic, std::size_t length) {
+    return size >= length && std::memcmp(head, magic, length) == 0;
+}
+
+} // namespace
+
+void setFallbackDecoder(FallbackDecoder decoder) {
+    fallback = std::move(decoder);
+}
+
+Decoded decodeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return failed("fichier introuvable ou illisible");
+    char head[8] = {};
+    in.read(head, sizeof head);
+    const auto size = static_cast<std::size_t>(in.gcount());
+    if (size == 0) return failed("fichier vide");
+
+    // The content decides, not the extension: a renamed picture still opens.
+    if (startsWith(head, size, "\xFF\xD8\xFF", 3)) return decodeJpeg(path);
+    if (startsWith(head, size, "\x89PNG\r\n\x1A\n", 8)) return decodePng(path);
+    if (startsWith(head, size, "GIF87a", 6) || startsWith(head, size, "GIF89a", 6))
+        return decodeGif(path);
+    if (startsWith(head, size, "II*\0", 4) || startsWith(head, size, "MM\0*", 4) ||
+        startsWith(head, size, "II+\0", 4) || startsWith(head, size, "MM\0+", 4)) // BigTIFF too
+        return decodeTiff(path);
+    if (startsWith(head, size, "BM", 2)) return decodeBmp(path);
+    if (fallback) return fallback(path);
+    return failed("format d'image non reconnu");
+}
+
+std::string decodeFailureMessage(const std::string& path, const std::string& reason) {
+    return "Impossible de lire l'image " + path + " :\n" + reason;
+}
+
+} // namespace tracelle::picture
