@@ -1,8 +1,10 @@
 #include "ui/Startup.h"
 
+#include "picture/Decoder.h"
 #include "platform/Interaction.h"
 #include "ui/Convert.h"
 #include "ui/QtInteraction.h"
+#include "ui/QtPictureDecoder.h"
 #include "ui/Splash.h"
 #include "ui/Unit6.h"
 #include "ui/emf.h"
@@ -46,6 +48,7 @@ Startup::Startup(const QStringList& arguments) {
     }
     conversion_ = create<Emf>();
 
+    picture::setFallbackDecoder(decodeWithQt);
     interaction_ = std::make_unique<QtInteraction>(main_.get(), dialog_.get());
     platform::setInteraction(interaction_.get());
     main_->attachWindows({table_.get(), about_.get(), graph_.get(), help_.get(), converter_.get(),

@@ -84,7 +84,7 @@ void Scroll::attachWindows(const ShellWindows& windows) {
     if (windows_.table) {
         connect(windows_.table, &Scroll2::altitudeToggled, altitudePanel_, &QWidget::setVisible);
     }
-    if (windows_.about) windows_.about->setImageDescription([] { return QString(); });
+    if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
 }
 
 QString Scroll::joinArguments(const QStringList& arguments) {

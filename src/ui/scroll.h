@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Project.h"
+#include "picture/Raster.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -54,7 +55,10 @@ public:
     // Opens the project named on the command line, if any.
     void ouvrirParametre();
 
-    bool hasPicture() const { return false; }
+    bool hasPicture() const { return !picture_.empty(); }
+    const picture::Raster& layer() const { return layer_; }
+    // "LxHxC" of the loaded picture, empty without one.
+    QString imageDescription() const;
     int wheelDirection() const { return wheelDirection_; }
     bool drawsLines() const { return drawsLines_; }
     // The item of a menu ("&Fichier|&Quitter"); the bar's own items have no menu ("|Aide").
@@ -64,6 +68,17 @@ public:
     AltitudePanel* altitudePanel() const { return altitudePanel_; }
     CalibrationPanel* calibrationPanel() const { return calibrationPanel_; }
     ScalePanel* scalePanel() const { return scalePanel_; }
+
+    // The background picture: file dialog, then loading. `mode` is empty for a new picture,
+    // "relecture" when a project re-reads its picture, "décalage" when the picture is shifted;
+    // both keep the stored canvas and offset. False when nothing was loaded.
+    void Ouvrir_bmp();
+    bool Ouvrir_fichier_image(const std::string& file, const std::string& mode,
+                              const std::string& projectFile = {});
+    void affecte_bitmap_img();
+    void creer_calque_de_bitmap();
+    void Enregistrerlimage1Click();
+    void SpeedButton11Click();
 
     // Commands of the menus, buttons and keys.
     bool Quitter1Click(); // true when the program is ending
@@ -97,6 +112,7 @@ public:
     int activePointsTableRow() const override;
     void pointCountChanged(int n) override;
     void showPointsTable() override;
+    void showPointsGrid() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,8 +135,11 @@ private:
     void SpeedButton14Click(); // "Calibrer ->"
     void Button10Click(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
+    bool keepProportions() const;
 
     model::Project project_;
+    picture::Raster picture_; // the decoded picture in its canvas
+    picture::Raster layer_;   // the picture with the crosses, points and lines drawn on it
     ShellWindows windows_;
     QString parametre_;
     int wheelDirection_ = 1;

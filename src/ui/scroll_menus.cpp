@@ -31,12 +31,13 @@ void Scroll::creerMenus() {
     laterCommand(fichier,
                  QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
                  QKeySequence(Qt::SHIFT | Qt::Key_F2));
-    laterCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"));
+    addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"), &Scroll::Ouvrir_bmp);
     laterCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"));
-    laterCommand(fichier,
-                 QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"));
-    laterCommand(fichier,
-                 QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"));
+    addCommand(fichier,
+               QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"),
+               &Scroll::Enregistrerlimage1Click);
+    addCommand(fichier, QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"),
+               &Scroll::SpeedButton11Click);
     laterCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"));
     laterCommand(fichier,
                  QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"));

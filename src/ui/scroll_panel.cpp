@@ -54,10 +54,14 @@ void Scroll::creerPanneauOutils() {
         auto* button = toolButton(QString(), QString::fromUtf8(hint));
         button->setIcon(toolIcon(icon));
         button->setIconSize(QSize(24, 24));
-        const QString command = QString::fromUtf8(hint).trimmed();
-        connect(button, &QToolButton::clicked, this,
-                [this, command] { pasEncoreDisponible(command); });
         iconButtons << button;
+    }
+    connect(iconButtons[1], &QToolButton::clicked, this, &Scroll::Ouvrir_bmp);
+    connect(iconButtons[4], &QToolButton::clicked, this, &Scroll::SpeedButton11Click);
+    for (int later : {0, 2, 3, 5}) {
+        QToolButton* button = iconButtons[later];
+        connect(button, &QToolButton::clicked, this,
+                [this, button] { pasEncoreDisponible(button->toolTip().trimmed()); });
     }
 
     auto* redessiner =

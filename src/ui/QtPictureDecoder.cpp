@@ -1,0 +1,34 @@
+#include "ui/QtPictureDecoder.h"
+
+#include "picture/PixelRows.h"
+
+#include <QImage>
+#include <QImageReader>
+
+namespace tracelle::ui {
+
+picture::Decoded decodeWithQt(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    if (!reader.canRead()) return picture::failed("format d'image non reconnu");
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        const std::string refused = picture::checkFitsInMemory(
+            static_cast<std::uint64_t>(size.width()), static_cast<std::uint64_t>(size.height()));
+        if (!refused.empty()) return picture::failed(refused);
+    }
+    // Scanned maps exceed Qt's default limit of 256 MB; the memory check above stands in.
+    reader.setAllocationLimit(0);
+    QImage image = reader.read();
+    if (image.isNull()) return picture::failed(reader.errorString().toStdString());
+    image = image.convertToFormat(QImage::Format_RGB888);
+
+    picture::Decoded result;
+    result.sourceBits = image.depth();
+    result.raster = picture::Raster::create(image.width(), image.height(), &result.error);
+    if (result.raster.empty()) return result;
+    for (int y = 0; y < image.height(); ++y)
+        picture::rgbRowTo555(image.constScanLine(y), 3, result.raster.row(y), image.width());
+    return result;
+}
+
+} // namespace tracelle::ui

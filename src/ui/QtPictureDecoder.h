@@ -1,0 +1,13 @@
+// Pictures of the formats Qt reads (PNM, TGA, WebP, ICO...) for the formats the program's
+// own codecs do not know.
+#pragma once
+
+#include "picture/Decoded.h"
+
+#include <string>
+
+namespace tracelle::ui {
+
+picture::Decoded decodeWithQt(const std::string& path);
+
+} // namespace tracelle::ui

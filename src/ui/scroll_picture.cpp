@@ -1,0 +1,225 @@
+// Opening the background picture, placing it in its canvas, and saving the layer.
+#include "files/LastFolder.h"
+#include "files/PictureLocator.h"
+#include "picture/BmpCodec.h"
+#include "picture/Decoder.h"
+#include "picture/JpegCodec.h"
+#include "picture/Placement.h"
+#include "platform/Interaction.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableView>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* kPictureFilter =
+    "Fichiers (*.jpg, *.bmp, *.gif, *.tif)|*.jpg;*.gif;*.bmp;*.tif|Fichiers Bitmap "
+    "(*.bmp)|*.bmp;Tous (*.*)|*.*";
+
+std::string upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+void Scroll::Ouvrir_bmp() {
+    platform::FileDialogRequest request;
+    request.title = " Ouvrir un fichier image";
+    request.filter = kPictureFilter;
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    const auto chosen = interaction().openFileName(request);
+    if (!chosen) {
+        image1_->update();
+        return;
+    }
+    files::premiere_ligne_enregistre(files::kLastFolderFile,
+                                     fs::path(*chosen).parent_path().string());
+    CarteTableauClick();
+    Ouvrir_fichier_image(*chosen, "");
+    Redessiner();
+}
+
+bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mode,
+                                  const std::string& projectFile) {
+    model::PictureState& state = project_.picture();
+    const files::PictureLocation where = files::localise_image(file, projectFile);
+    std::string path = where.found;
+    if (path.empty()) {
+        if (!interaction().confirm(where.question)) {
+            state.file.clear();
+            return false;
+        }
+        platform::FileDialogRequest request;
+        request.title = where.searchTitle;
+        request.filter = "Fichiers (*.jpg, *.bmp, *.gif, *.tif)|*.jpg;*.gif;*.bmp;*.tif|Fichiers "
+                         "Bitmap (*.bmp)|*.bmp";
+        request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+        request.fileName = where.proposedName;
+        const auto chosen = interaction().openFileName(request);
+        if (!chosen) {
+            state.file.clear();
+            return false;
+        }
+        path = *chosen;
+    }
+
+    // Decoded before anything is cleared: a file that cannot be read leaves the picture and
+    // the project as they were.
+    picture::Decoded decoded;
+    {
+        platform::BusyCursor busy;
+        decoded = picture::decodeFile(path);
+    }
+    if (!decoded.ok()) {
+        interaction().information(picture::decodeFailureMessage(path, decoded.error));
+        return false;
+    }
+    const int w = decoded.raster.width();
+    const int h = decoded.raster.height();
+
+    if (!mode.empty() && (state.canvasWidth < w + state.ox || state.canvasHeight < h + state.oy)) {
+        // A canvas too small for the picture at its offset (a file edited by hand): the
+        // picture is kept whole.
+        state.canvasWidth = std::max(state.canvasWidth, w + std::max(state.ox, 0));
+        state.canvasHeight = std::max(state.canvasHeight, h + std::max(state.oy, 0));
+    }
+    const picture::Placement placed =
+        mode.empty()
+            ? picture::placePicture(w, h, keepProportions(), image1_->width(), image1_->height())
+            : picture::Placement{state.canvasWidth, state.canvasHeight, state.ox, state.oy};
+
+    picture::Raster canvas;
+    if (placed.canvasWidth == w && placed.canvasHeight == h && placed.ox == 0 && placed.oy == 0) {
+        canvas = std::move(decoded.raster);
+    } else {
+        std::string error;
+        canvas = picture::Raster::create(placed.canvasWidth, placed.canvasHeight, &error);
+        if (canvas.empty()) {
+            interaction().information(picture::decodeFailureMessage(path, error));
+            return false;
+        }
+        // The margins of the canvas: teal, as the picture is framed on screen.
+        canvas.fill(picture::rgb555(0, 128, 128));
+        for (int y = 0; y < h; ++y) {
+            const int cy = y + placed.oy;
+            if (cy < 0 || cy >= canvas.height()) continue;
+            const int x0 = std::max(0, -placed.ox);
+            const int x1 = std::min(w, canvas.width() - placed.ox);
+            if (x1 > x0)
+                std::copy(decoded.raster.row(y) + x0, decoded.raster.row(y) + x1,
+                          canvas.row(cy) + placed.ox + x0);
+        }
+    }
+    std::string error;
+    picture::Raster layer = canvas.copy(&error);
+    if (layer.empty()) {
+        interaction().information(picture::decodeFailureMessage(path, error));
+        return false;
+    }
+
+    platform::BusyCursor busy;
+    if (!picture_.empty()) project_.clearPointsAndLines();
+    picture_ = std::move(canvas);
+    layer_ = std::move(layer);
+    state.file = path;
+    state.canvasWidth = placed.canvasWidth;
+    state.canvasHeight = placed.canvasHeight;
+    state.ox = placed.ox;
+    state.oy = placed.oy;
+
+    status_[1]->setText(
+        QString::fromStdString(picture::LxHxC(picture_.width(), picture_.height(), 15)));
+    affecte_bitmap_img();
+    for (QScrollBar* bar : {scrollBar1_, scrollBar2_})
+        bar->setValue(0);
+    project_.mess_3_calage_svp_et_init();
+    setWindowTitle(QStringLiteral("    t r a c e l l e                  ") +
+                   QString::fromStdString(fs::path(path).filename().string()) + "  " +
+                   QString::fromStdString(picture::sizeText(w, h)));
+    if (mode.empty()) {
+        project_.setDefaultCalibration(w, h, placed.ox, placed.oy);
+        showPointsGrid();
+    }
+    if (project_.N() == 0 && mode != "relecture" &&
+        interaction().confirm("Voulez-vous d'abord choisir vos points de calibrage ? "))
+        calibrationPanel_->show();
+    return true;
+}
+
+void Scroll::affecte_bitmap_img() {
+    image1_->setLayer(&layer_);
+}
+
+void Scroll::creer_calque_de_bitmap() {
+    std::string error;
+    picture::Raster copy = picture_.copy(&error);
+    if (copy.empty() && !picture_.empty()) {
+        interaction().information(error);
+        return;
+    }
+    layer_ = std::move(copy);
+    affecte_bitmap_img();
+}
+
+QString Scroll::imageDescription() const {
+    return layer_.empty()
+               ? QString()
+               : QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15));
+}
+
+void Scroll::Enregistrerlimage1Click() {
+    if (layer_.empty()) return;
+    platform::FileDialogRequest request;
+    request.title = "  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg";
+    request.filter = "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg";
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto chosen = interaction().savePictureName(request);
+    if (!chosen) return;
+    if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".bmp";
+    platform::BusyCursor busy;
+    const std::string error = upper(*chosen).find("JPG") != std::string::npos
+                                  ? picture::writeJpeg(layer_, *chosen, 90)
+                                  : picture::writeBmp(layer_, *chosen);
+    if (!error.empty()) interaction().information(error);
+}
+
+void Scroll::SpeedButton11Click() {
+    if (layer_.empty()) return;
+    platform::FileDialogRequest request;
+    request.title = "Enregistrer l'image avec les lignes";
+    request.filter = "JPEG (*.jpg)|*.jpg";
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto chosen = interaction().savePictureName(request);
+    if (!chosen) return;
+    if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".jpg";
+    // The rubber band is drawn over the view, never into the layer: nothing to erase.
+    platform::BusyCursor busy;
+    const std::string error = picture::writeJpeg(layer_, *chosen, 90);
+    if (!error.empty()) interaction().information(error);
+}
+
+bool Scroll::keepProportions() const {
+    return action(QStringLiteral("&Affichage|Garder les proportions L x H"))->isChecked();
+}
+
+void Scroll::showPointsGrid() {
+    if (windows_.table) windows_.table->pointsGrid()->show();
+}
+
+} // namespace tracelle::ui
