@@ -2,6 +2,7 @@
 
 #include "picture/Stretch.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -18,18 +19,53 @@ void ImageArea::setLayer(const picture::Raster* layer) {
     update();
 }
 
+void ImageArea::setView(const picture::ViewRect& view) {
+    view_ = view;
+    update();
+}
+
+void ImageArea::setBand(std::optional<QLine> band) {
+    if (band == band_) return;
+    band_ = band;
+    update();
+}
+
+QPointF ImageArea::toArea(QPoint p) const {
+    return {(p.x() - view_.x1 + 0.5) * width() / view_.width(),
+            (p.y() - view_.y1 + 0.5) * height() / view_.height()};
+}
+
 void ImageArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!layer_) {
+    if (!layer_ || view_.width() <= 0 || view_.height() <= 0) {
         painter.fillRect(rect(), kWindowBackground);
         return;
     }
     if (display_.size() != size()) display_ = QImage(size(), QImage::Format_RGB32);
-    picture::stretchToRgb32(*layer_, 0, 0, layer_->width() - 1, layer_->height() - 1,
+    picture::stretchToRgb32(*layer_, view_.x1, view_.y1, view_.x2, view_.y2,
                             reinterpret_cast<std::uint32_t*>(display_.bits()),
                             static_cast<int>(display_.bytesPerLine() / 4), width(), height(),
                             kWindowBackground.rgb());
     painter.drawImage(0, 0, display_);
+    if (band_) {
+        // Yellow in exclusive-or, 4 layer pixels wide, as the band always was.
+        const double scale = static_cast<double>(width()) / view_.width();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(QColor(255, 255, 0), std::max(1.0, 4 * scale)));
+        painter.drawLine(toArea(band_->p1()), toArea(band_->p2()));
+    }
+}
+
+void ImageArea::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->position().toPoint());
+}
+
+void ImageArea::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint(), event->buttons());
+}
+
+void ImageArea::mouseReleaseEvent(QMouseEvent*) {
+    emit released();
 }
 
 void ImageArea::wheelEvent(QWheelEvent* event) {

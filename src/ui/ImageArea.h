@@ -1,10 +1,14 @@
-// The main window's image area, where the picture and the overlay are shown and clicked.
+// The main window's image area: the shown rectangle of the layer, stretched over the area,
+// with the rubber band drawn over it; clicks and moves go to the main window.
 #pragma once
 
 #include "picture/Raster.h"
+#include "picture/View.h"
 
 #include <QImage>
+#include <QLine>
 #include <QWidget>
+#include <optional>
 
 namespace tracelle::ui {
 
@@ -13,19 +17,33 @@ class ImageArea : public QWidget {
 public:
     explicit ImageArea(QWidget* parent);
 
-    // The layer to show, stretched over the area; null shows the plain background.
+    // The layer to show; null shows the plain background.
     void setLayer(const picture::Raster* layer);
+    void setView(const picture::ViewRect& view);
+    // The rubber band, in layer pixels; drawn over the view, never into the layer.
+    void setBand(std::optional<QLine> band);
+    const std::optional<QLine>& band() const { return band_; }
 
 signals:
+    void pressed(Qt::MouseButton button, QPoint position);
+    void moved(QPoint position, Qt::MouseButtons buttons);
+    void released();
     // One notch of the wheel: +1 away from the user, −1 towards; at a position of the area.
     void wheelTurned(int notches, QPoint position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    QPointF toArea(QPoint layerPixel) const;
+
     const picture::Raster* layer_ = nullptr;
+    picture::ViewRect view_;
+    std::optional<QLine> band_;
     QImage display_; // window-sized, reused from one repaint to the next
 };
 

@@ -53,6 +53,28 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
     connect(image1_, &ImageArea::wheelTurned, this, &Scroll::wheel);
+    connect(image1_, &ImageArea::pressed, this, &Scroll::Image1MouseDown);
+    connect(image1_, &ImageArea::moved, this, &Scroll::Image1MouseMove);
+    connect(image1_, &ImageArea::released, this, &Scroll::Image1MouseUp);
+    connect(scrollBar1_, &QScrollBar::valueChanged, this, [this](int x) {
+        const int width = view_.width();
+        view_.x1 = x;
+        view_.x2 = x + width - 1;
+        redessiner();
+    });
+    connect(scrollBar2_, &QScrollBar::valueChanged, this, [this](int y) {
+        const int height = view_.height();
+        view_.y1 = y;
+        view_.y2 = y + height - 1;
+        redessiner();
+    });
+    floating_ = new QLabel(central);
+    floating_->setStyleSheet("background: rgb(255, 255, 225); color: black; padding: 2px;");
+    floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    floating_->hide();
+    prompt_ = new QLabel(central);
+    prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    prompt_->hide();
 
     for (int i = 0; i < 3; ++i) {
         status_[i] = new QLabel(this);

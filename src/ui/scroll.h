@@ -3,6 +3,7 @@
 
 #include "model/Project.h"
 #include "picture/Raster.h"
+#include "picture/View.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -79,6 +80,28 @@ public:
     void creer_calque_de_bitmap();
     void Enregistrerlimage1Click();
     void SpeedButton11Click();
+    // New acquisition on a blank sheet, for a digitizing table.
+    void ouvrir_sans_bmp();
+
+    // The view: which rectangle of the layer is shown, and the overlay drawn on the layer.
+    const picture::ViewRect& view() const { return view_; }
+    void redessiner();
+    void redessiner_calque();
+    void af_point(int x, int y, int L, int i);
+    void af_croix_calage(int x, int y);
+    void af_micro_point(int x, int y);
+    void toucheVue(int key);
+    void Carte_complete();
+    void plein_ecran();
+    void GarderlesproportionsLxH1Click();
+    void position_scrollbar();
+
+    // The mouse on the image area (the Ctrl key replays a left click).
+    void Image1MouseDown(Qt::MouseButton button, QPoint position);
+    void Image1MouseMove(QPoint position, Qt::MouseButtons buttons = Qt::NoButton);
+    void Image1MouseUp();
+    // Set when the points table window gives the focus back: that click only activates.
+    void setIgnoreNextClick(bool ignore) { ignoreNextClick_ = ignore; }
 
     // Commands of the menus, buttons and keys.
     bool Quitter1Click(); // true when the program is ending
@@ -90,6 +113,8 @@ public:
     void stylePoints() { setDrawingStyle(false); }
     void styleLignes() { setDrawingStyle(true); }
     void Graphe1Click();
+    void agrandir() { toucheVue(Qt::Key_Plus); }
+    void retrecir() { toucheVue(Qt::Key_Minus); }
     void tab_points() { showPointsTable(); }
     void setDrawingStyle(bool lines);
     void Redessiner();
@@ -113,6 +138,13 @@ public:
     void pointCountChanged(int n) override;
     void showPointsTable() override;
     void showPointsGrid() override;
+    void drawPoint(int row) override;
+    void drawCalibrationCross(int x, int y) override;
+    void redrawOverlay() override;
+    void redrawWithoutZones() override;
+    void eraseRubberBand() override;
+    void repaintView() override;
+    void replayMouseMove() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -136,10 +168,25 @@ private:
     void Button10Click(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
     bool keepProportions() const;
+    void init_calque_a_b_pen();
+    void showCoordinates(model::Real X, model::Real Y);
+    void showPrompt(const QString& text, const QColor& colour, QPoint near);
+    void moveBand(int x, int y);
+    bool bandApplies() const;
 
     model::Project project_;
     picture::Raster picture_; // the decoded picture in its canvas
     picture::Raster layer_;   // the picture with the crosses, points and lines drawn on it
+    picture::ViewRect view_;
+    picture::ViewRect shown_;
+    bool redrawNeeded_ = false;
+    QPoint previousPoint_; // layer pixel of the last drawn point: where the band starts
+    QPoint lastMouse_;     // image-area position of the last move
+    bool dragging_ = false;
+    QPoint anchor_;
+    bool fullScreen_ = false;
+    QLabel* floating_ = nullptr; // "X et Y   flottants"
+    QLabel* prompt_ = nullptr;   // calibration prompts beside the mouse
     ShellWindows windows_;
     QString parametre_;
     int wheelDirection_ = 1;

@@ -73,7 +73,9 @@ void Scroll::setDrawingStyle(bool lines) {
 
 void Scroll::Redessiner() {
     if (!hasPicture()) return;
-    image1_->update();
+    redessiner_calque();
+    repaintView();
+    if (!sansLignes_->isChecked()) eraseRubberBand();
 }
 
 void Scroll::selectMode(QToolButton* button) {

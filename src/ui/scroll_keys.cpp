@@ -74,8 +74,7 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     bool hidTextPanel = false;
     switch (key) {
     case Qt::Key_Control:
-        // The digitizing click at the last mouse position needs a picture.
-        if (hasPicture()) pasEncoreDisponible(QStringLiteral("Clic au clavier [Ctrl]"));
+        Image1MouseDown(Qt::LeftButton, lastMouse_);
         break;
     case Qt::Key_Escape:
         if (!textPanel_->isHidden()) {
@@ -98,7 +97,7 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         break;
     case Qt::Key_D:
     case Qt::Key_S:
-        if (hasPicture()) pasEncoreDisponible(QStringLiteral("Mesure de la ligne [D] [S]"));
+        if (hasPicture()) pasEncoreDisponible(QStringLiteral("Surface"));
         break;
     case Qt::Key_F12:
         placeCursorLeftOfCentre();
@@ -106,8 +105,7 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         Quitter1Click();
         break;
     default:
-        if (isViewKey(key) && hasPicture() && !project_.tableMode())
-            pasEncoreDisponible(QStringLiteral("Déplacement et zoom de la vue"));
+        if (isViewKey(key)) toucheVue(key);
         break;
     }
     Q_UNUSED(modifiers);

@@ -47,7 +47,8 @@ void Scroll::creerMenus() {
     laterCommand(fichier, QStringLiteral("=> Charger  un fichier *.hdr ARC/INFO "));
     fichier->addSeparator();
     laterCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"));
-    laterCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "));
+    addCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "),
+               &Scroll::ouvrir_sans_bmp);
     fichier->addSeparator();
     addCommand(fichier, QStringLiteral("&Quitter"), &Scroll::quitterMenu,
                QKeySequence(Qt::Key_F12));
@@ -77,19 +78,19 @@ void Scroll::creerMenus() {
                               "Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"));
 
     QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    laterCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"));
-    laterCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"));
-    laterCommand(affichage, QStringLiteral("&Carte complète"), QKeySequence(Qt::Key_F10));
+    addCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"), &Scroll::agrandir);
+    addCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"), &Scroll::retrecir);
+    addCommand(affichage, QStringLiteral("&Carte complète"), &Scroll::Carte_complete,
+               QKeySequence(Qt::Key_F10));
     addCommand(affichage, QStringLiteral("&Graphe"), &Scroll::Graphe1Click,
                QKeySequence(Qt::Key_F7));
-    laterCommand(affichage, QStringLiteral("&Plein écran"), QKeySequence(Qt::Key_F11));
-    laterCommand(affichage, QStringLiteral("Garder les proportions L x H"));
-    QAction* proportions = action(QStringLiteral("&Affichage|Garder les proportions L x H"));
+    addCommand(affichage, QStringLiteral("&Plein écran"), &Scroll::plein_ecran,
+               QKeySequence(Qt::Key_F11))
+        ->setCheckable(true);
+    QAction* proportions = addCommand(affichage, QStringLiteral("Garder les proportions L x H"),
+                                      &Scroll::GarderlesproportionsLxH1Click);
     proportions->setCheckable(true);
     proportions->setChecked(true);
-    // Checked until the view that uses it exists.
-    connect(proportions, &QAction::triggered, proportions,
-            [proportions] { proportions->setChecked(true); });
 
     QMenu* aide = menuBar()->addMenu(QStringLiteral("&?"));
     addCommand(aide, QStringLiteral("&Aide"), &Scroll::AideClick, QKeySequence(Qt::Key_F1));

@@ -56,9 +56,11 @@ void Scroll::creerPanneauOutils() {
         button->setIconSize(QSize(24, 24));
         iconButtons << button;
     }
+    connect(iconButtons[0], &QToolButton::clicked, this, &Scroll::ouvrir_sans_bmp);
     connect(iconButtons[1], &QToolButton::clicked, this, &Scroll::Ouvrir_bmp);
     connect(iconButtons[4], &QToolButton::clicked, this, &Scroll::SpeedButton11Click);
-    for (int later : {0, 2, 3, 5}) {
+    connect(iconButtons[5], &QToolButton::clicked, this, &Scroll::Carte_complete);
+    for (int later : {2, 3}) {
         QToolButton* button = iconButtons[later];
         connect(button, &QToolButton::clicked, this,
                 [this, button] { pasEncoreDisponible(button->toolTip().trimmed()); });
@@ -165,7 +167,9 @@ void Scroll::creerPanneauOutils() {
         // The surfaces are measured without the lines: "Surface" shows pressed.
         surface_->setChecked(true);
         modeBefore_ = surface_;
+        Redessiner();
     });
+    connect(avecLignes_, &QToolButton::clicked, this, &Scroll::Redessiner);
 
     auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
     connect(quitter, &QToolButton::clicked, this, &Scroll::quitterMenu);

@@ -145,10 +145,8 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
 
     status_[1]->setText(
         QString::fromStdString(picture::LxHxC(picture_.width(), picture_.height(), 15)));
-    affecte_bitmap_img();
-    for (QScrollBar* bar : {scrollBar1_, scrollBar2_})
-        bar->setValue(0);
     project_.mess_3_calage_svp_et_init();
+    affecte_bitmap_img();
     setWindowTitle(QStringLiteral("    t r a c e l l e                  ") +
                    QString::fromStdString(fs::path(path).filename().string()) + "  " +
                    QString::fromStdString(picture::sizeText(w, h)));
@@ -164,6 +162,9 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
 
 void Scroll::affecte_bitmap_img() {
     image1_->setLayer(&layer_);
+    init_calque_a_b_pen();
+    position_scrollbar();
+    redessiner();
 }
 
 void Scroll::creer_calque_de_bitmap() {

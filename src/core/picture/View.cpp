@@ -1,0 +1,91 @@
+#include "picture/View.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace tracelle::picture {
+
+ViewRect wholeLayer(int w, int h) {
+    return {0, 0, w - 1, h - 1};
+}
+
+ViewChange zoomIn(const ViewRect& v, int bx, int by) {
+    const int w = v.width() * 100 / 105;
+    const int h = v.height() * 100 / 105;
+    if (w < 5 || h < 5) return {v, true};
+    ViewRect z;
+    z.x1 = bx - (bx - v.x1 + 1) * 100 / 105;
+    z.x2 = z.x1 + w - 1;
+    z.y1 = by - (by - v.y1 + 1) * 100 / 105;
+    z.y2 = z.y1 + h - 1;
+    return {z, false};
+}
+
+ViewChange zoomOut(const ViewRect& v, int bx, int by) {
+    const int w = v.width() * 105 / 100;
+    const int h = v.height() * 105 / 100;
+    if (w > 20000 || h > 10000) return {v, true};
+    ViewRect z;
+    z.x1 = bx - (bx - v.x1 + 1) * 105 / 100 + 2;
+    z.x2 = z.x1 + w - 1;
+    z.y1 = by - (by - v.y1 + 1) * 105 / 100 + 2;
+    z.y2 = z.y1 + h - 1;
+    return {z, false};
+}
+
+namespace {
+
+// Moves [a, b] by `delta` keeping a within [0, limit]; true when it had to stop.
+bool shift(int& a, int& b, int delta, int limit) {
+    int target = a + delta;
+    const bool stopped = target < 0 || target > limit;
+    target = std::clamp(target, 0, std::max(limit, 0));
+    b += target - a;
+    a = target;
+    return stopped;
+}
+
+} // namespace
+
+ViewChange pan(const ViewRect& v, int layerWidth, int layerHeight, Move move) {
+    const int limitX = layerWidth - v.width();
+    const int limitY = layerHeight - v.height();
+    const int s = std::max(1, (v.x2 - v.x1) / 20);
+    ViewChange c{v, false};
+    ViewRect& r = c.view;
+    switch (move) {
+    case Move::Right:
+        c.beep = shift(r.x1, r.x2, s, limitX);
+        break;
+    case Move::Left:
+        c.beep = shift(r.x1, r.x2, -s, limitX);
+        break;
+    case Move::Down:
+        c.beep = shift(r.y1, r.y2, s, limitY);
+        break;
+    case Move::Up:
+        c.beep = shift(r.y1, r.y2, -s, limitY);
+        break;
+    case Move::Home:
+        shift(r.x1, r.x2, -r.x1, limitX);
+        shift(r.y1, r.y2, -r.y1, limitY);
+        break;
+    case Move::End:
+        shift(r.x1, r.x2, limitX - r.x1, limitX);
+        shift(r.y1, r.y2, limitY - r.y1, limitY);
+        break;
+    }
+    return c;
+}
+
+void repere_image_bitmap(int sx, int sy, const ViewRect& shown, int wa, int ha, int& bx, int& by) {
+    if (wa <= 0 || ha <= 0) return;
+    // The product in integers, the division in reals, halves to the even pixel.
+    const double x = static_cast<double>(std::int64_t{sx} * shown.width()) / wa + shown.x1;
+    const double y = static_cast<double>(std::int64_t{sy} * shown.height()) / ha + shown.y1;
+    bx = static_cast<int>(std::nearbyint(x));
+    by = static_cast<int>(std::nearbyint(y));
+}
+
+} // namespace tracelle::picture

@@ -1,0 +1,38 @@
+// Which rectangle of the layer the image area shows, and how it moves and zooms.
+#pragma once
+
+namespace tracelle::picture {
+
+// Inclusive pixel bounds of the layer rectangle shown.
+struct ViewRect {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+
+    int width() const { return x2 - x1 + 1; }
+    int height() const { return y2 - y1 + 1; }
+    bool operator==(const ViewRect&) const = default;
+};
+
+// A new view, and whether the move was refused or stopped at an edge (the beep).
+struct ViewChange {
+    ViewRect view;
+    bool beep = false;
+};
+
+ViewRect wholeLayer(int w, int h);
+
+// Zoom by 105/100 about the layer pixel (bx, by), which stays under the mouse. In: refused
+// below 5 pixels; out: refused beyond 20000 × 10000 pixels.
+ViewChange zoomIn(const ViewRect& v, int bx, int by);
+ViewChange zoomOut(const ViewRect& v, int bx, int by);
+
+enum class Move { Left, Right, Up, Down, Home, End };
+// Moves by a twentieth of the view's width, stopping at the layer's edges.
+ViewChange pan(const ViewRect& v, int layerWidth, int layerHeight, Move move);
+
+// The layer pixel under (sx, sy) of an image area of wa × ha showing `shown`; halves to even.
+void repere_image_bitmap(int sx, int sy, const ViewRect& shown, int wa, int ha, int& bx, int& by);
+
+} // namespace tracelle::picture

@@ -1,0 +1,173 @@
+// The mouse on the image area: calibration and digitizing clicks, moves, dragging.
+#include "platform/Interaction.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
+#include "ui/TextPanel.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+
+void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
+    lastMouse_ = position;
+    if (button == Qt::RightButton) {
+        if (project_.tableMode()) {
+            Nouvelle_suite_de_points();
+            return;
+        }
+        if (layer_.empty()) return;
+        image1_->setCursor(Qt::ClosedHandCursor);
+        scrollBar1_->setEnabled(false);
+        scrollBar2_->setEnabled(false);
+        dragging_ = true;
+        anchor_ = position;
+        return;
+    }
+    if (button != Qt::LeftButton) return;
+    if (layer_.empty()) {
+        interaction().beep();
+        return;
+    }
+    if (ignoreNextClick_) {
+        ignoreNextClick_ = false;
+        return;
+    }
+    int x = 0, y = 0;
+    picture::repere_image_bitmap(position.x(), position.y(), shown_, image1_->width(),
+                                 image1_->height(), x, y);
+    if (digitaliser_->isChecked()) {
+        project_.setSaved(false);
+        if (project_.K() < 3) {
+            project_.valide_point_calage(x, y);
+        } else {
+            project_.ajoute_point(x, y);
+            pointCountChanged(project_.N());
+        }
+        redessiner();
+    } else if (surface_->isChecked()) {
+        pasEncoreDisponible(QStringLiteral("Surface"));
+    }
+}
+
+bool Scroll::bandApplies() const {
+    return project_.N() > 0 && drawsLines_ && !project_.lineBreakPending() &&
+           digitaliser_->isChecked() && previousPoint_ != QPoint(0, 0);
+}
+
+void Scroll::moveBand(int x, int y) {
+    image1_->setBand(bandApplies() ? std::optional<QLine>(QLine(previousPoint_, QPoint(x, y)))
+                                   : std::nullopt);
+}
+
+void Scroll::showPrompt(const QString& text, const QColor& colour, QPoint near) {
+    prompt_->setText(text);
+    prompt_->setStyleSheet(
+        QStringLiteral("background: %1; color: black; padding: 3px;").arg(colour.name()));
+    prompt_->adjustSize();
+    QPoint at = near + QPoint(50, 50);
+    at.setY(std::min(at.y(), image1_->height() - prompt_->height()));
+    prompt_->move(image1_->mapTo(centralWidget(), at));
+    prompt_->show();
+    prompt_->raise();
+}
+
+void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
+    lastMouse_ = position;
+    if (hasPicture() || !layer_.empty()) {
+        if (flottants_->isChecked()) {
+            QPoint at = position + QPoint(20, 20);
+            at.setX(std::min(at.x(), image1_->width() - floating_->width()));
+            at.setY(std::min(at.y(), image1_->height() - floating_->height()));
+            floating_->move(image1_->mapTo(centralWidget(), at));
+            floating_->show();
+            floating_->raise();
+        } else {
+            floating_->hide();
+        }
+        const bool tableActive = windows_.table && windows_.table->isActiveWindow();
+        if (project_.K() < 3 && !tableActive) {
+            static const char* prompts[3] = {"Cliquer le PREMIER POINT DE CALAGE",
+                                             "Cliquer le DEUXIEME POINT DE CALAGE",
+                                             "Cliquer le TROISIEME POINT DE CALAGE"};
+            const QString prompt = QString::fromLatin1(prompts[project_.K()]);
+            status_[1]->setText(prompt);
+            status_[2]->setText(QString::fromStdString(project_.val_calage()));
+            // White, then pale yellow, then yellow: 0xFFFFFF xor K × 0x400000 in BGR.
+            const std::uint32_t bgr =
+                0xFFFFFFu ^ (static_cast<std::uint32_t>(project_.K()) * 4194304u);
+            showPrompt(prompt, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF), position);
+        } else if (tableActive) {
+            showPrompt(QStringLiteral("clicker pour activer cette fenêtre puis digitaliser"),
+                       Qt::white, position);
+        } else {
+            prompt_->hide();
+        }
+    }
+    if (layer_.empty()) {
+        image1_->update();
+        return;
+    }
+    int x = 0, y = 0;
+    picture::repere_image_bitmap(position.x(), position.y(), shown_, image1_->width(),
+                                 image1_->height(), x, y);
+    if (project_.K() >= 3) {
+        model::Real X = 0, Y = 0;
+        if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
+    }
+    if (dragging_ && (buttons & Qt::RightButton)) {
+        int ax = 0, ay = 0;
+        picture::repere_image_bitmap(anchor_.x(), anchor_.y(), shown_, image1_->width(),
+                                     image1_->height(), ax, ay);
+        // The picture follows the mouse.
+        view_.x1 += ax - x;
+        view_.x2 += ax - x;
+        view_.y1 += ay - y;
+        view_.y2 += ay - y;
+        anchor_ = position;
+        redessiner();
+        return;
+    }
+    label1_->clear();
+    moveBand(x, y);
+    project_.setMousePosition({x, y});
+}
+
+void Scroll::Image1MouseUp() {
+    if (!hasPicture() && layer_.empty()) return;
+    dragging_ = false;
+    image1_->unsetCursor();
+    position_scrollbar();
+    scrollBar1_->setEnabled(!project_.tableMode());
+    scrollBar2_->setEnabled(!project_.tableMode());
+}
+
+void Scroll::ouvrir_sans_bmp() {
+    std::string error;
+    picture::Raster sheet = picture::Raster::create(2100, 1485, &error);
+    if (sheet.empty()) {
+        interaction().information(error);
+        return;
+    }
+    platform::BusyCursor busy;
+    project_.clearPointsAndLines();
+    picture_ = {};
+    layer_ = std::move(sheet);
+    project_.picture() = {"", layer_.width(), layer_.height(), 0, 0};
+    status_[1]->clear();
+    affecte_bitmap_img();
+    redessiner_calque();
+    project_.mess_3_calage_svp_et_init();
+    tableItem_->setChecked(true);
+    Tabledigitaliser1Click();
+    showPointsTable();
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,284 @@
+// The view of the layer (zoom, scrolling, window size) and the overlay drawn on the layer.
+#include "model/extraitUTIL.h"
+#include "picture/Placement.h"
+#include "platform/Interaction.h"
+#include "ui/ImageArea.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+
+namespace {
+
+const picture::Pixel kBlankSheet = picture::rgb555(139, 231, 195);
+
+// The layer's memory seen by QPainter: drawing goes straight into the picture's pixels.
+QImage painterImage(picture::Raster& layer) {
+    return QImage(reinterpret_cast<uchar*>(layer.data()), layer.width(), layer.height(),
+                  static_cast<qsizetype>(layer.stride() * sizeof(picture::Pixel)),
+                  QImage::Format_RGB555);
+}
+
+QColor fromBgr(std::int32_t colour) {
+    const auto c = static_cast<std::uint32_t>(colour);
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+} // namespace
+
+void Scroll::init_calque_a_b_pen() {
+    view_ = picture::wholeLayer(layer_.width(), layer_.height());
+    redrawNeeded_ = true;
+}
+
+void Scroll::redessiner() {
+    if (layer_.empty()) return;
+    if (view_ == shown_ && !redrawNeeded_) return;
+    shown_ = view_;
+    redrawNeeded_ = false;
+    image1_->setView(view_);
+    scrollBar1_->setPageStep(std::max(1, (view_.x2 - view_.x1) / 3));
+    scrollBar2_->setPageStep(std::max(1, (view_.y2 - view_.y1) / 3));
+}
+
+void Scroll::redessiner_calque() {
+    if (layer_.empty()) return;
+    if (!picture_.empty()) {
+        std::copy(picture_.data(), picture_.data() + picture_.stride() * picture_.height(),
+                  layer_.data());
+    } else {
+        layer_.fill(kBlankSheet);
+    }
+    redrawNeeded_ = true;
+    if (sansLignes_->isChecked()) return;
+    const auto& cal = project_.calibration();
+    for (int k = 1; k <= project_.K(); ++k)
+        af_croix_calage(model::val_entier(cal.cell(k, project_.indice_col_cal("x"))),
+                        model::val_entier(cal.cell(k, project_.indice_col_cal("y"))));
+    const bool pending = project_.lineBreakPending();
+    const auto& points = project_.points();
+    const int nCol = project_.indice_col("n");
+    int previousLine = -1;
+    for (int i = 1; i <= project_.N() && i < points.rowCount(); ++i) {
+        if (points.cell(i, nCol).empty()) continue;
+        const auto at = project_.extrait_xy(i);
+        const int L = model::val_entier(points.cell(i, project_.indice_col("L")));
+        if (L > 0) project_.setLineBreakPending(L != previousLine);
+        previousLine = L;
+        af_point(at.x, at.y, L, i);
+    }
+    project_.setLineBreakPending(pending);
+}
+
+void Scroll::af_point(int x, int y, int L, int i) {
+    const auto& lines = project_.lines();
+    const QColor colour = fromBgr(model::val_entier(lines.cell(L, 2)));
+    const int thickness = model::val_entier(lines.cell(L, 1));
+    const bool shown = !lines.cell(L, 3).empty();
+    const int dotWidth = thickness >= 2 ? 2 * thickness : 1;
+    {
+        QImage image = painterImage(layer_);
+        QPainter p(&image);
+        if (shown) {
+            p.setPen(QPen(colour, dotWidth, Qt::SolidLine, Qt::SquareCap));
+            p.drawPoint(x, y);
+        }
+        if (i >= 2 && drawsLines_ && !project_.lineBreakPending() && shown) {
+            p.setPen(QPen(colour, std::max(thickness, 1), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(previousPoint_, QPoint(x, y));
+        }
+    }
+    if (dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
+        af_micro_point(previousPoint_.x(), previousPoint_.y());
+    if (dotWidth > 1) af_micro_point(x, y);
+    project_.setLineBreakPending(false);
+    previousPoint_ = QPoint(x, y);
+    redrawNeeded_ = true;
+}
+
+void Scroll::af_micro_point(int x, int y) {
+    const auto put = [this](int px, int py, picture::Pixel v) {
+        if (px >= 0 && py >= 0 && px < layer_.width() && py < layer_.height())
+            layer_.row(py)[px] = v;
+    };
+    const picture::Pixel silver = picture::rgb555(192, 192, 192);
+    const picture::Pixel black = 0;
+    put(x - 1, y - 1, black);
+    put(x, y, black);
+    put(x - 1, y, silver);
+    put(x, y - 1, silver);
+}
+
+void Scroll::af_croix_calage(int x, int y) {
+    if (layer_.empty()) return;
+    {
+        QImage image = painterImage(layer_);
+        QPainter p(&image);
+        p.setPen(QPen(QColor(255, 0, 0), 2));
+        p.drawRect(x - 10, y - 10, 20, 20);
+        p.drawLine(x - 10, y - 10, x + 10, y + 10);
+        p.drawLine(x - 10, y + 10, x + 10, y - 10);
+    }
+    af_micro_point(x, y);
+    redrawNeeded_ = true;
+}
+
+void Scroll::drawPoint(int row) {
+    const auto at = project_.extrait_xy(row);
+    af_point(at.x, at.y, model::val_entier(project_.points().cell(row, project_.indice_col("L"))),
+             row);
+}
+
+void Scroll::drawCalibrationCross(int x, int y) {
+    af_croix_calage(x, y);
+}
+
+void Scroll::redrawOverlay() {
+    redessiner_calque();
+    redessiner();
+}
+
+void Scroll::redrawWithoutZones() {
+    redrawOverlay();
+}
+
+void Scroll::eraseRubberBand() {
+    image1_->setBand(std::nullopt);
+}
+
+void Scroll::repaintView() {
+    redrawNeeded_ = true;
+    redessiner();
+}
+
+void Scroll::replayMouseMove() {
+    Image1MouseMove(lastMouse_);
+}
+
+void Scroll::toucheVue(int key) {
+    if (!hasPicture() || project_.tableMode()) return;
+    int bx = 0, by = 0;
+    picture::repere_image_bitmap(lastMouse_.x(), lastMouse_.y(), shown_, image1_->width(),
+                                 image1_->height(), bx, by);
+    bx = std::clamp(bx, 0, layer_.width() - 1);
+    by = std::clamp(by, 0, layer_.height() - 1);
+    picture::ViewChange change{view_, false};
+    const auto move = [&](picture::Move m) {
+        change = picture::pan(view_, layer_.width(), layer_.height(), m);
+    };
+    switch (key) {
+    case Qt::Key_Plus:
+        change = picture::zoomIn(view_, bx, by);
+        break;
+    case Qt::Key_Minus:
+        change = picture::zoomOut(view_, bx, by);
+        break;
+    case Qt::Key_Left:
+        move(picture::Move::Left);
+        break;
+    case Qt::Key_Right:
+        move(picture::Move::Right);
+        break;
+    case Qt::Key_Up:
+        move(picture::Move::Up);
+        break;
+    case Qt::Key_Down:
+        move(picture::Move::Down);
+        break;
+    case Qt::Key_Home:
+        move(picture::Move::Home);
+        break;
+    case Qt::Key_End:
+        move(picture::Move::End);
+        break;
+    default:
+        return;
+    }
+    if (change.beep) interaction().beep();
+    view_ = change.view;
+    redessiner();
+    position_scrollbar();
+}
+
+void Scroll::Carte_complete() {
+    if (layer_.empty()) return;
+    view_ = picture::wholeLayer(layer_.width(), layer_.height());
+    scrollBar1_->setValue(0);
+    scrollBar2_->setValue(0);
+    repaintView();
+}
+
+void Scroll::position_scrollbar() {
+    if (dragging_ || layer_.empty()) return;
+    if (view_.x1 < 0 || view_.y1 < 0 || view_.x2 >= layer_.width() || view_.y2 >= layer_.height())
+        return;
+    const int maxX = layer_.width() - view_.width();
+    const int maxY = layer_.height() - view_.height();
+    const QSignalBlocker blockX(scrollBar1_);
+    const QSignalBlocker blockY(scrollBar2_);
+    scrollBar1_->setRange(0, maxX < 1 ? layer_.width() : maxX);
+    scrollBar2_->setRange(0, maxY < 1 ? layer_.height() : maxY);
+    scrollBar1_->setValue(view_.x1);
+    scrollBar2_->setValue(view_.y1);
+}
+
+void Scroll::plein_ecran() {
+    if (project_.tableMode()) return;
+    fullScreen_ = !fullScreen_;
+    QAction* item = action(QStringLiteral("&Affichage|&Plein écran"));
+    if (fullScreen_) {
+        showFullScreen();
+        item->setChecked(false);
+    } else {
+        showMaximized();
+        item->setChecked(true);
+    }
+    repaintView();
+}
+
+void Scroll::GarderlesproportionsLxH1Click() {
+    if (keepProportions() && hasPicture()) {
+        // The window takes the picture's proportions at the screen's top-left corner.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const int chrome = height() - image1_->height();
+            const int w = area.width();
+            const int h =
+                std::min(area.height(), layer_.height() * w / std::max(1, layer_.width()) + chrome);
+            showNormal();
+            setGeometry(area.left(), area.top(), w, h);
+        }
+    } else {
+        showMaximized();
+    }
+    repaintView();
+}
+
+void Scroll::showCoordinates(model::Real X, model::Real Y) {
+    const auto text = [](const char* axis, model::Real v) {
+        QString digits = QString::fromStdString(model::_format2(v, 18, 8));
+        return QString::fromLatin1(axis) + "= " + digits.rightJustified(8);
+    };
+    const QString x = text("X", X);
+    const QString y = text("Y", Y);
+    status_[0]->setText(x + ' ' + y);
+    if (flottants_->isChecked()) {
+        floating_->setText(x + "   " + y);
+        floating_->adjustSize();
+    }
+}
+
+} // namespace tracelle::ui

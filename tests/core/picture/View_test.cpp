@@ -1,0 +1,61 @@
+#include "picture/View.h"
+
+#include <gtest/gtest.h>
+
+using namespace tracelle::picture;
+
+namespace {
+
+TEST(View, ZoomKeepsThePixelUnderTheMouseAndStopsAtItsLimits) {
+    const ViewRect hundred{0, 0, 99, 99};
+    const ViewChange in = zoomIn(hundred, 50, 50);
+    EXPECT_FALSE(in.beep);
+    EXPECT_EQ(in.view.width(), 95);
+    EXPECT_EQ(in.view.x1, 50 - 51 * 100 / 105);
+    EXPECT_EQ(zoomOut(in.view, 50, 50).view.width(), 99);
+
+    const ViewChange tiny = zoomIn({10, 10, 13, 13}, 11, 11);
+    EXPECT_TRUE(tiny.beep) << "4 pixels wide cannot shrink";
+    EXPECT_EQ(tiny.view, (ViewRect{10, 10, 13, 13}));
+    EXPECT_TRUE(zoomOut({0, 0, 19999, 999}, 0, 0).beep) << "no view wider than 20000 pixels";
+
+    // Zooming in then out around the same pixel keeps it close to the same place.
+    ViewRect v{0, 0, 1999, 999};
+    for (int k = 0; k < 10; ++k)
+        v = zoomIn(v, 700, 300).view;
+    EXPECT_NEAR((700.0 - v.x1) / v.width(), 0.35, 0.01);
+}
+
+TEST(View, PanningStopsAtTheEdgesWithABeep) {
+    const int W = 1000, H = 800;
+    ViewRect v{0, 0, 199, 99};
+    const ViewChange right = pan(v, W, H, Move::Right);
+    EXPECT_FALSE(right.beep);
+    EXPECT_EQ(right.view.x1, 9); // a twentieth of x2 − x1
+    EXPECT_EQ(right.view.width(), 200);
+    const ViewChange left = pan(v, W, H, Move::Left);
+    EXPECT_TRUE(left.beep);
+    EXPECT_EQ(left.view.x1, 0);
+    const ViewChange end = pan(v, W, H, Move::End);
+    EXPECT_EQ(end.view, (ViewRect{800, 700, 999, 799}));
+    const ViewChange atEdge = pan(end.view, W, H, Move::Right);
+    EXPECT_TRUE(atEdge.beep);
+    EXPECT_EQ(atEdge.view, end.view);
+    EXPECT_EQ(pan(end.view, W, H, Move::Home).view, v);
+    EXPECT_EQ(pan({0, 0, 9, 9}, W, H, Move::Down).view.y1, 1) << "the step is at least one pixel";
+}
+
+TEST(View, ScreenPositionsMapToLayerPixels) {
+    int bx = -1, by = -1;
+    repere_image_bitmap(0, 0, {100, 200, 199, 299}, 400, 400, bx, by);
+    EXPECT_EQ(bx, 100);
+    EXPECT_EQ(by, 200);
+    repere_image_bitmap(2, 6, {0, 0, 99, 99}, 400, 400, bx, by); // 0.5 and 1.5: halves to even
+    EXPECT_EQ(bx, 0);
+    EXPECT_EQ(by, 2);
+    repere_image_bitmap(399, 399, {0, 0, 1999, 999}, 400, 200, bx, by);
+    EXPECT_EQ(bx, 1995);
+    EXPECT_EQ(by, 1995);
+}
+
+} // namespace
