@@ -49,8 +49,16 @@ void stretchToRgb32(const Raster& source, int x1, int y1, int x2, int y2, std::u
             continue;
         }
         const Pixel* row = source.row(static_cast<int>(y));
+        // The source row needed three target rows ahead is fetched while this one is copied:
+        // on a large picture every row sampled is far from the last, and memory latency
+        // dominates.
+        const std::int64_t ahead = y1 + (2 * (j + 3) + 1) * spanY / (2 * h);
+        const Pixel* next = (j + 3 < h && ahead >= 0 && ahead < source.height() && ahead != y)
+                                ? source.row(static_cast<int>(ahead))
+                                : nullptr;
         for (int i = 0; i < w; ++i) {
             const int x = columns[static_cast<std::size_t>(i)];
+            if (next && x >= 0) __builtin_prefetch(next + x);
             out[i] = x >= 0 ? lut[row[x] & 0x7FFF] : outside;
         }
     }
