@@ -82,16 +82,7 @@ void Scroll::showPrompt(const QString& text, const QColor& colour, QPoint near) 
 void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     lastMouse_ = position;
     if (hasPicture() || !layer_.empty()) {
-        if (flottants_->isChecked()) {
-            QPoint at = position + QPoint(20, 20);
-            at.setX(std::min(at.x(), image1_->width() - floating_->width()));
-            at.setY(std::min(at.y(), image1_->height() - floating_->height()));
-            floating_->move(image1_->mapTo(centralWidget(), at));
-            floating_->show();
-            floating_->raise();
-        } else {
-            floating_->hide();
-        }
+        floating_->setVisible(flottants_->isChecked());
         const bool tableActive = windows_.table && windows_.table->isActiveWindow();
         if (project_.K() < 3 && !tableActive) {
             static const char* prompts[3] = {"Cliquer le PREMIER POINT DE CALAGE",
@@ -138,6 +129,14 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     label1_->clear();
     moveBand(x, y);
     project_.setMousePosition({x, y});
+    if (flottants_->isChecked()) {
+        // Beside the mouse, kept inside the image area, once its text is known.
+        QPoint near = position + QPoint(20, 20);
+        near.setX(std::min(near.x(), image1_->width() - floating_->width()));
+        near.setY(std::min(near.y(), image1_->height() - floating_->height()));
+        floating_->move(image1_->mapTo(centralWidget(), near));
+        floating_->raise();
+    }
 }
 
 void Scroll::Image1MouseUp() {
