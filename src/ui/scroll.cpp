@@ -105,6 +105,7 @@ void Scroll::attachWindows(const ShellWindows& windows) {
     windows_ = windows;
     if (windows_.table) {
         connect(windows_.table, &Scroll2::altitudeToggled, altitudePanel_, &QWidget::setVisible);
+        connect(windows_.table, &Scroll2::labelStyleChanged, this, &Scroll::Redessiner);
     }
     if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
 }

@@ -1,12 +1,17 @@
 #include "ui/scroll2.h"
 
 #include "model/Project.h"
+#include "model/extraitUTIL.h"
+#include "platform/Interaction.h"
 #include "ui/TextTableModel.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,13 +58,50 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
     grids_[2]->setFixedHeight(130);
     altitude_ = new QCheckBox(QStringLiteral("altitude Z + -  (F2,F3)"), this);
     altitude_->setToolTip(QStringLiteral("F9 = recopie l'altitude pour le reste des points"));
+    labels_ = new QCheckBox(QStringLiteral("Affiche Lib.  Taille"), this);
+    labels_->setObjectName("CheckBoxLabels");
+    labelHeight_ = new QLineEdit(QStringLiteral("30"), this);
+    labelHeight_->setFixedWidth(40);
+    labelText_ = new QPushButton(this);
+    labelBackground_ = new QPushButton(this);
+    const auto swatch = [this](QPushButton* button, const QColor& colour) {
+        button->setFixedSize(24, 20);
+        button->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
+        button->setProperty("colour", colour);
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            const QColor now = button->property("colour").value<QColor>();
+            const auto bgr = static_cast<std::uint32_t>(now.red()) |
+                             (static_cast<std::uint32_t>(now.green()) << 8) |
+                             (static_cast<std::uint32_t>(now.blue()) << 16);
+            if (const auto chosen = platform::interaction().chooseColour(bgr)) {
+                const QColor c(static_cast<int>(*chosen & 0xFF),
+                               static_cast<int>((*chosen >> 8) & 0xFF),
+                               static_cast<int>((*chosen >> 16) & 0xFF));
+                button->setProperty("colour", c);
+                button->setStyleSheet(QStringLiteral("background: %1;").arg(c.name()));
+                emit labelStyleChanged();
+            }
+        });
+    };
+    const LabelStyle defaults;
+    swatch(labelText_, defaults.text);
+    swatch(labelBackground_, defaults.background);
+    connect(labels_, &QCheckBox::toggled, this, &Scroll2::labelStyleChanged);
+    connect(labelHeight_, &QLineEdit::returnPressed, this, &Scroll2::labelStyleChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(count_);
     layout->addWidget(grids_[0], 1);
     layout->addWidget(grids_[1]);
     layout->addWidget(grids_[2]);
-    layout->addWidget(altitude_);
+    auto* options = new QHBoxLayout;
+    options->addWidget(altitude_);
+    options->addStretch(1);
+    options->addWidget(labels_);
+    options->addWidget(labelHeight_);
+    options->addWidget(labelText_);
+    options->addWidget(labelBackground_);
+    layout->addLayout(options);
 
     connect(altitude_, &QCheckBox::toggled, this, &Scroll2::altitudeToggled);
     connect(grids_[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -75,6 +117,15 @@ void Scroll2::selectRow(model::TableId table, int row) {
     grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                        QItemSelectionModel::Rows);
     grid->scrollTo(index);
+}
+
+LabelStyle Scroll2::labelStyle() const {
+    LabelStyle style;
+    style.shown = labels_->isChecked();
+    style.height = model::val_entier(labelHeight_->text().toStdString());
+    style.text = labelText_->property("colour").value<QColor>();
+    style.background = labelBackground_->property("colour").value<QColor>();
+    return style;
 }
 
 void Scroll2::setPointCount(int n) {

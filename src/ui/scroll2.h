@@ -3,10 +3,13 @@
 
 #include "model/ProjectView.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTableView;
 
 namespace tracelle::model {
@@ -14,6 +17,14 @@ class Project;
 }
 
 namespace tracelle::ui {
+
+// How the labels of the points are drawn on the picture.
+struct LabelStyle {
+    bool shown = false;
+    int height = 30;
+    QColor text{0, 0, 128};         // navy
+    QColor background{0, 255, 255}; // aqua
+};
 
 class Scroll2 : public QWidget {
     Q_OBJECT
@@ -29,8 +40,12 @@ public:
     int selectedPointRow() const { return selectedPoint_; }
     void selectRow(model::TableId table, int row);
     void setPointCount(int n);
+    LabelStyle labelStyle() const;
 
 signals:
+    // A label setting changed: the picture is drawn again.
+    void labelStyleChanged();
+
     void altitudeToggled(bool on);
 
 private:
@@ -38,6 +53,10 @@ private:
     QTableView* grids_[3];
     QLabel* count_;
     QCheckBox* altitude_;
+    QCheckBox* labels_;
+    QLineEdit* labelHeight_;
+    QPushButton* labelText_;
+    QPushButton* labelBackground_;
     int selectedPoint_ = 0;
 };
 

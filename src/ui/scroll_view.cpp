@@ -101,6 +101,24 @@ void Scroll::af_point(int x, int y, int L, int i) {
             p.drawLine(previousPoint_, QPoint(x, y));
         }
     }
+    if (windows_.table && shown) {
+        const LabelStyle style = windows_.table->labelStyle();
+        const std::string label =
+            model::enleve_blancs(project_.points().cell(i, project_.indice_col("Libellé")));
+        if (style.shown && !label.empty() && style.height > 0) {
+            QImage image = painterImage(layer_);
+            QPainter p(&image);
+            QFont font = p.font();
+            font.setPixelSize(style.height);
+            p.setFont(font);
+            const QString text = QString::fromStdString(label);
+            const QRect box = QFontMetrics(font).boundingRect(text).translated(x + 3, y);
+            const QRect placed(x + 3, y, box.width() + 2, QFontMetrics(font).height());
+            p.fillRect(placed, style.background);
+            p.setPen(style.text);
+            p.drawText(placed, Qt::AlignLeft | Qt::AlignTop, text);
+        }
+    }
     if (dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
         af_micro_point(previousPoint_.x(), previousPoint_.y());
     if (dotWidth > 1) af_micro_point(x, y);

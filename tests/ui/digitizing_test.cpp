@@ -4,9 +4,11 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/scroll.h"
+#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -153,6 +155,37 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
     w.Image1MouseDown(Qt::RightButton, at(10, 10)); // the right button starts a new line
     click(600, 600);
     EXPECT_EQ(w.project().points().cell(2, w.project().indice_col("L")), "  2");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
+    ui::Scroll2 table(w.project());
+    w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+    auto& p = w.project();
+    p.lines().setCell(1, 1, "1");
+    click(50, 50);
+    click(150, 50);
+    int x = 0, y = 0;
+    at(150, 50, &x, &y);
+    const picture::Pixel red = picture::rgb555(255, 0, 0);
+    const picture::Pixel white = picture::rgb555(255, 255, 255);
+    EXPECT_EQ(pixel(x, y), red) << "no 2 × 2 marker on a 1-pixel line";
+    EXPECT_EQ(pixel(x, y - 2), white) << "the line is 1 pixel wide";
+    EXPECT_EQ(pixel(100, 50), red);
+
+    p.points().setCell(1, p.indice_col("Libellé"), " A ");
+    table.findChild<QCheckBox*>("CheckBoxLabels")->setChecked(true);
+    int lx = 0, ly = 0;
+    at(50, 50, &lx, &ly);
+    const picture::Pixel aqua = picture::rgb555(0, 255, 255);
+    int aquaPixels = 0;
+    for (int dy = 0; dy < 30; ++dy)
+        for (int dx = 3; dx < 30; ++dx)
+            aquaPixels += pixel(lx + dx, ly + dy) == aqua;
+    EXPECT_GT(aquaPixels, 100) << "the label's background, right of the point";
 }
 
 } // namespace
