@@ -13,6 +13,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QPainter;
 class QScrollBar;
 class QToolButton;
 
@@ -185,8 +186,9 @@ private:
     bool dragging_ = false;
     QPoint anchor_;
     bool fullScreen_ = false;
-    QLabel* floating_ = nullptr; // "X et Y   flottants"
-    QLabel* prompt_ = nullptr;   // calibration prompts beside the mouse
+    QLabel* floating_ = nullptr;         // "X et Y   flottants"
+    QLabel* prompt_ = nullptr;           // calibration prompts beside the mouse
+    QPainter* overlayPainter_ = nullptr; // open while the whole overlay is drawn again
     ShellWindows windows_;
     QString parametre_;
     int wheelDirection_ = 1;

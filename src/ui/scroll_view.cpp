@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <optional>
 
 namespace tracelle::ui {
 
@@ -69,6 +70,9 @@ void Scroll::redessiner_calque() {
         af_croix_calage(model::val_entier(cal.cell(k, project_.indice_col_cal("x"))),
                         model::val_entier(cal.cell(k, project_.indice_col_cal("y"))));
     const bool pending = project_.lineBreakPending();
+    QImage image = painterImage(layer_);
+    QPainter painter(&image);
+    overlayPainter_ = &painter;
     const auto& points = project_.points();
     const int nCol = project_.indice_col("n");
     int previousLine = -1;
@@ -80,34 +84,41 @@ void Scroll::redessiner_calque() {
         previousLine = L;
         af_point(at.x, at.y, L, i);
     }
+    overlayPainter_ = nullptr;
     project_.setLineBreakPending(pending);
 }
 
 void Scroll::af_point(int x, int y, int L, int i) {
     const auto& lines = project_.lines();
-    const QColor colour = fromBgr(model::val_entier(lines.cell(L, 2)));
-    const int thickness = model::val_entier(lines.cell(L, 1));
-    const bool shown = !lines.cell(L, 3).empty();
+    const QColor colour =
+        fromBgr(model::val_entier(lines.cell(L, model::indice_col_grille(lines, "couleur"))));
+    const int thickness =
+        model::val_entier(lines.cell(L, model::indice_col_grille(lines, "épaisseur")));
+    const bool shown = !lines.cell(L, model::indice_col_grille(lines, "OK")).empty();
     const int dotWidth = thickness >= 2 ? 2 * thickness : 1;
-    {
-        QImage image = painterImage(layer_);
-        QPainter p(&image);
-        if (shown) {
-            p.setPen(QPen(colour, dotWidth, Qt::SolidLine, Qt::SquareCap));
-            p.drawPoint(x, y);
-        }
-        if (i >= 2 && drawsLines_ && !project_.lineBreakPending() && shown) {
-            p.setPen(QPen(colour, std::max(thickness, 1), Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(previousPoint_, QPoint(x, y));
-        }
+    // One painter for a whole redraw; a point drawn alone opens its own.
+    std::optional<QImage> image;
+    std::optional<QPainter> own;
+    QPainter* painter = overlayPainter_;
+    if (!painter) {
+        image.emplace(painterImage(layer_));
+        own.emplace(&*image);
+        painter = &*own;
+    }
+    QPainter& p = *painter;
+    if (shown) {
+        p.setPen(QPen(colour, dotWidth, Qt::SolidLine, Qt::SquareCap));
+        p.drawPoint(x, y);
+    }
+    if (i >= 2 && drawsLines_ && !project_.lineBreakPending() && shown) {
+        p.setPen(QPen(colour, std::max(thickness, 1), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(previousPoint_, QPoint(x, y));
     }
     if (windows_.table && shown) {
         const LabelStyle style = windows_.table->labelStyle();
         const std::string label =
             model::enleve_blancs(project_.points().cell(i, project_.indice_col("Libellé")));
         if (style.shown && !label.empty() && style.height > 0) {
-            QImage image = painterImage(layer_);
-            QPainter p(&image);
             QFont font = p.font();
             font.setPixelSize(style.height);
             p.setFont(font);
