@@ -30,6 +30,12 @@ void ImageArea::setBand(std::optional<QLine> band) {
     update();
 }
 
+void ImageArea::setCrossHair(std::optional<QPoint> at) {
+    if (at == crossHair_) return;
+    crossHair_ = at;
+    update();
+}
+
 QPointF ImageArea::toArea(QPoint p) const {
     return {(p.x() - view_.x1 + 0.5) * width() / view_.width(),
             (p.y() - view_.y1 + 0.5) * height() / view_.height()};
@@ -47,6 +53,16 @@ void ImageArea::paintEvent(QPaintEvent*) {
                             static_cast<int>(display_.bytesPerLine() / 4), width(), height(),
                             kWindowBackground.rgb());
     painter.drawImage(0, 0, display_);
+    if (crossHair_) {
+        // Red in exclusive-or, 18 layer pixels wide, across the whole view.
+        const double scale = static_cast<double>(width()) / view_.width();
+        const QPointF at = toArea(*crossHair_);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(QColor(255, 0, 0), std::max(1.0, 18 * scale)));
+        painter.drawLine(QPointF(at.x(), 0), QPointF(at.x(), height()));
+        painter.drawLine(QPointF(0, at.y()), QPointF(width(), at.y()));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     if (band_) {
         // Yellow in exclusive-or, 4 layer pixels wide, as the band always was.
         const double scale = static_cast<double>(width()) / view_.width();

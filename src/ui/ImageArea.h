@@ -23,6 +23,9 @@ public:
     // The rubber band, in layer pixels; drawn over the view, never into the layer.
     void setBand(std::optional<QLine> band);
     const std::optional<QLine>& band() const { return band_; }
+    // The cross-hair of the point selected in the points table, in layer pixels.
+    void setCrossHair(std::optional<QPoint> at);
+    const std::optional<QPoint>& crossHair() const { return crossHair_; }
 
 signals:
     void pressed(Qt::MouseButton button, QPoint position);
@@ -44,6 +47,7 @@ private:
     const picture::Raster* layer_ = nullptr;
     picture::ViewRect view_;
     std::optional<QLine> band_;
+    std::optional<QPoint> crossHair_;
     QImage display_; // window-sized, reused from one repaint to the next
 };
 

@@ -1,5 +1,8 @@
 #include "ui/TextTableModel.h"
 
+#include "model/extraitUTIL.h"
+
+#include <QColor>
 #include <algorithm>
 
 namespace tracelle::ui {
@@ -22,13 +25,35 @@ int TextTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TextTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return QString::fromStdString(table_.cell(index.row() + 1, index.column()));
+    if (!index.isValid()) return {};
+    const std::string& text = table_.cell(index.row() + 1, index.column());
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return QString::fromStdString(text);
+    // A line's colour shows as a plain swatch: the cell and its text in that colour.
+    if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && !text.empty() &&
+        table_.cell(0, index.column()) == "couleur") {
+        const auto c = static_cast<std::uint32_t>(model::lit_entier(text).value);
+        return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                      static_cast<int>((c >> 16) & 0xFF));
+    }
+    return {};
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
     return QString::fromStdString(table_.cell(0, section));
+}
+
+Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    const QString header = QString::fromStdString(table_.cell(0, index.column())).trimmed();
+    if (editable_.contains(header)) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TextTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    table_.setCell(index.row() + 1, index.column(), value.toString().toStdString());
+    return true;
 }
 
 void TextTableModel::cellsChanged(const model::TextTable&, int firstRow, int lastRow) {

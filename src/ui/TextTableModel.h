@@ -19,6 +19,12 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // The columns the user may type into, by header text.
+    void setEditableColumns(const QStringList& headers) { editable_ = headers; }
+    model::TextTable& table() const { return table_; }
 
 private:
     void cellsChanged(const model::TextTable&, int firstRow, int lastRow) override;
@@ -30,6 +36,7 @@ private:
     void reset(const model::TextTable&) override;
 
     model::TextTable& table_;
+    QStringList editable_;
 };
 
 } // namespace tracelle::ui

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -105,7 +106,30 @@ void Scroll::attachWindows(const ShellWindows& windows) {
     windows_ = windows;
     if (windows_.table) {
         connect(windows_.table, &Scroll2::altitudeToggled, altitudePanel_, &QWidget::setVisible);
-        connect(windows_.table, &Scroll2::labelStyleChanged, this, &Scroll::Redessiner);
+        Scroll2* table = windows_.table;
+        connect(table, &Scroll2::labelStyleChanged, this, &Scroll::Redessiner);
+        connect(table, &Scroll2::redessinerDemande, this, &Scroll::Redessiner);
+        connect(table, &Scroll2::calibrationDemandee, calibrationPanel_, &QWidget::show);
+        connect(table, &Scroll2::grapheDemande, this, &Scroll::Graphe1Click);
+        connect(table, &Scroll2::laterCommand, this, &Scroll::pasEncoreDisponible);
+        connect(table, &Scroll2::zAffiche, altitudePanel_->zBox(), &QLineEdit::setText);
+        connect(table, &Scroll2::crossHair, this, [this](int x, int y, bool shown) {
+            image1_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
+        });
+        connect(table, &Scroll2::rendLaMain, this, [this] {
+            // The click that brings the main window forward is not a digitizing click.
+            if (!QApplication::activeWindow() || QApplication::activeWindow() == this)
+                ignoreNextClick_ = true;
+            Redessiner();
+            eraseRubberBand();
+        });
+        connect(table, &Scroll2::decalage, this, [this](int dx, int dy) {
+            project_.picture().ox = dx;
+            project_.picture().oy = dy;
+            if (!project_.picture().file.empty())
+                Ouvrir_fichier_image(project_.picture().file, "décalage");
+            Redessiner();
+        });
     }
     if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
 }

@@ -158,8 +158,12 @@ private:
     QAction* addCommand(QMenu* menu, const QString& caption, void (Scroll::*handler)(),
                         const QKeySequence& key = {});
     QToolButton* toolButton(const QString& caption, const QString& hint, bool checkable = false);
+
+public:
     // Tells plainly that a command is not part of this version yet.
     void pasEncoreDisponible(const QString& command);
+
+private:
     void laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key = {});
     void placeCursorLeftOfCentre();
     void hideTextPanelWithRefresh();

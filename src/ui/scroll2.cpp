@@ -2,16 +2,17 @@
 
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
-#include "platform/Interaction.h"
+#include "ui/CellDelegate.h"
 #include "ui/TextTableModel.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,14 +20,19 @@ namespace tracelle::ui {
 
 namespace {
 
-QTableView* makeGrid(model::TextTable& table, const char* name, std::initializer_list<int> widths,
+QTableView* makeGrid(model::TextTable& table, model::TableId id, const char* name,
+                     std::initializer_list<int> widths, const QStringList& editable,
                      QWidget* parent) {
     auto* grid = new QTableView(parent);
     grid->setObjectName(name);
-    grid->setModel(new TextTableModel(table, grid));
+    auto* model = new TextTableModel(table, grid);
+    model->setEditableColumns(editable);
+    grid->setModel(model);
+    grid->setItemDelegate(new CellDelegate(id, grid));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
     grid->setStyleSheet("QTableView { selection-background-color: navy; selection-color: white; }");
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(18);
@@ -46,68 +52,91 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
       project_(project) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Points digitalisés"));
-    setFixedSize(600, 720);
+    setFixedSize(620, 760);
+    buildGrids();
 
     count_ = new QLabel(QStringLiteral("Points digitalisés"), this);
     count_->setToolTip(QStringLiteral("la touche Alt Graphique = un clik gauche"));
-    grids_[0] = makeGrid(project.points(), "StringGrid1", {40, 36, 60, 110, 110, 80, 50, 50}, this);
-    grids_[1] =
-        makeGrid(project.calibration(), "StringGrid2", {22, 22, 60, 110, 110, 80, 50, 50}, this);
-    grids_[2] = makeGrid(project.lines(), "StringGrid3", {40, 70, 60, 30}, this);
-    grids_[1]->setFixedHeight(4 * 18 + 6);
-    grids_[2]->setFixedHeight(130);
-    altitude_ = new QCheckBox(QStringLiteral("altitude Z + -  (F2,F3)"), this);
-    altitude_->setToolTip(QStringLiteral("F9 = recopie l'altitude pour le reste des points"));
-    labels_ = new QCheckBox(QStringLiteral("Affiche Lib.  Taille"), this);
-    labels_->setObjectName("CheckBoxLabels");
-    labelHeight_ = new QLineEdit(QStringLiteral("30"), this);
-    labelHeight_->setFixedWidth(40);
-    labelText_ = new QPushButton(this);
-    labelBackground_ = new QPushButton(this);
-    const auto swatch = [this](QPushButton* button, const QColor& colour) {
-        button->setFixedSize(24, 20);
-        button->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
-        button->setProperty("colour", colour);
-        connect(button, &QPushButton::clicked, this, [this, button] {
-            const QColor now = button->property("colour").value<QColor>();
-            const auto bgr = static_cast<std::uint32_t>(now.red()) |
-                             (static_cast<std::uint32_t>(now.green()) << 8) |
-                             (static_cast<std::uint32_t>(now.blue()) << 16);
-            if (const auto chosen = platform::interaction().chooseColour(bgr)) {
-                const QColor c(static_cast<int>(*chosen & 0xFF),
-                               static_cast<int>((*chosen >> 8) & 0xFF),
-                               static_cast<int>((*chosen >> 16) & 0xFF));
-                button->setProperty("colour", c);
-                button->setStyleSheet(QStringLiteral("background: %1;").arg(c.name()));
-                emit labelStyleChanged();
-            }
-        });
-    };
-    const LabelStyle defaults;
-    swatch(labelText_, defaults.text);
-    swatch(labelBackground_, defaults.background);
-    connect(labels_, &QCheckBox::toggled, this, &Scroll2::labelStyleChanged);
-    connect(labelHeight_, &QLineEdit::returnPressed, this, &Scroll2::labelStyleChanged);
+    auto* hint = new QLabel(QStringLiteral("clik gauche = AltGr ou Ctrl"), this);
 
+    auto* readout = new QWidget(this);
+    readout->setAutoFillBackground(true);
+    QPalette grey = readout->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    readout->setPalette(grey);
+    readX_ = new QLabel(QStringLiteral("X="), readout);
+    readY_ = new QLabel(QStringLiteral("Y="), readout);
+    decimals_ = new QLineEdit(project.decimalsText().c_str(), readout);
+    decimals_->setFixedWidth(40);
+    decimals_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), decimals_));
+    auto* readoutLayout = new QGridLayout(readout);
+    readoutLayout->addWidget(readX_, 0, 0);
+    readoutLayout->addWidget(readY_, 0, 1);
+    readoutLayout->addWidget(new QLabel(QStringLiteral("décimales (puis <Entrée>)"), readout), 0,
+                             2);
+    readoutLayout->addWidget(decimals_, 0, 3);
+    connect(decimals_, &QLineEdit::returnPressed, this, [this] {
+        project_.setDecimalsText(decimals_->text().toStdString());
+        emit redessinerDemande();
+    });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(count_);
+    top->addStretch(1);
+    top->addWidget(hint);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(count_);
+    layout->addLayout(top);
     layout->addWidget(grids_[0], 1);
+    layout->addWidget(readout);
     layout->addWidget(grids_[1]);
     layout->addWidget(grids_[2]);
-    auto* options = new QHBoxLayout;
-    options->addWidget(altitude_);
-    options->addStretch(1);
-    options->addWidget(labels_);
-    options->addWidget(labelHeight_);
-    options->addWidget(labelText_);
-    options->addWidget(labelBackground_);
-    layout->addLayout(options);
+    layout->addWidget(buildButtons());
+}
 
-    connect(altitude_, &QCheckBox::toggled, this, &Scroll2::altitudeToggled);
+void Scroll2::buildGrids() {
+    grids_[0] = makeGrid(project_.points(), model::TableId::Points, "StringGrid1",
+                         {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
+    grids_[1] = makeGrid(project_.calibration(), model::TableId::Calibration, "StringGrid2",
+                         {22, 22, 60, 110, 110, 80, 50, 50}, {"Libellé", "X", "Y", "Z"}, this);
+    grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "StringGrid3", {40, 70, 60, 30},
+                         {"épaisseur"}, this);
+    grids_[1]->setFixedHeight(4 * 18 + 6);
+    grids_[2]->setFixedHeight(110);
+
     connect(grids_[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                selectedPoint_ = current.isValid() ? current.row() + 1 : 0;
+                onPointSelected(current.isValid() ? current.row() + 1 : 0);
             });
+    connect(grids_[1]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) onCalibrationSelected(current.row() + 1);
+            });
+    connect(grids_[2]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                onLineSelected(current.isValid() ? current.row() + 1 : 0);
+            });
+
+    auto* points = static_cast<CellDelegate*>(grids_[0]->itemDelegate());
+    connect(points, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
+    auto* calibration = static_cast<CellDelegate*>(grids_[1]->itemDelegate());
+    connect(calibration, &CellDelegate::typed, this, [this] { calibrationEdited_ = true; });
+    connect(calibration, &CellDelegate::edited, this, [this] {
+        project_.calcul_nouveaux_calage();
+        emit redessinerDemande();
+    });
+    connect(grids_[1], &QTableView::clicked, this, [this] { project_.calcul_nouveaux_calage(); });
+    auto* lines = static_cast<CellDelegate*>(grids_[2]->itemDelegate());
+    connect(lines, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
+    connect(grids_[2], &QTableView::pressed, this, &Scroll2::linesCellClicked);
+    connect(grids_[2], &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int ok = model::indice_col_grille(project_.lines(), "OK");
+        if (index.column() != ok) return;
+        auto& lines = project_.lines();
+        const int row = index.row() + 1;
+        lines.setCell(row, ok, lines.cell(row, ok) == "x" ? "" : "x");
+        emit redessinerDemande();
+    });
 }
 
 void Scroll2::selectRow(model::TableId table, int row) {
@@ -119,17 +148,67 @@ void Scroll2::selectRow(model::TableId table, int row) {
     grid->scrollTo(index);
 }
 
-LabelStyle Scroll2::labelStyle() const {
-    LabelStyle style;
-    style.shown = labels_->isChecked();
-    style.height = model::val_entier(labelHeight_->text().toStdString());
-    style.text = labelText_->property("colour").value<QColor>();
-    style.background = labelBackground_->property("colour").value<QColor>();
-    return style;
+void Scroll2::onPointSelected(int row) {
+    selectedPoint_ = row;
+    if (row < 1) return;
+    emit zAffiche(QString::fromStdString(project_.points().cell(row, project_.indice_col("Z"))));
+    if (isActiveWindow() && row <= project_.N()) depointer_i_sel_anc_puis_pointer(row);
+}
+
+void Scroll2::onCalibrationSelected(int row) {
+    if (isActiveWindow() && row <= project_.K()) depointer_i_sel_anc_puis_pointer(-row);
 }
 
 void Scroll2::setPointCount(int n) {
     count_->setText(QString::number(n) + QStringLiteral(" points"));
+}
+
+void Scroll2::showCoordinates(const QString& x, const QString& y) {
+    readX_->setText(x);
+    readY_->setText(y);
+}
+
+void Scroll2::depointer_i_sel_anc_puis_pointer(int j) {
+    if (highlighted_ != 0) {
+        highlighted_ = 0;
+        emit crossHair(0, 0, false);
+    }
+    pointer_dans_form1(j);
+}
+
+void Scroll2::pointer_dans_form1(int j) {
+    const model::TextTable* table = nullptr;
+    int row = 0;
+    if (j >= 1 && j <= project_.N() && j < project_.points().rowCount()) {
+        table = &project_.points();
+        row = j;
+    } else if (j < 0 && -j < project_.calibration().rowCount()) {
+        table = &project_.calibration();
+        row = -j;
+    }
+    if (!table) return;
+    const int x = model::val_entier(table->cell(row, model::indice_col_grille(*table, "x")));
+    const int y = model::val_entier(table->cell(row, model::indice_col_grille(*table, "y")));
+    const auto X = model::val_reel(table->cell(row, model::indice_col_grille(*table, "X")));
+    const auto Y = model::val_reel(table->cell(row, model::indice_col_grille(*table, "Y")));
+    showCoordinates(
+        QStringLiteral("X= ") + QString::fromStdString(model::_format2(X, 18, project_.D())),
+        QStringLiteral("Y= ") + QString::fromStdString(model::_format2(Y, 18, project_.D())));
+    highlighted_ = j;
+    emit crossHair(x, y, true);
+}
+
+void Scroll2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            calibrationEdited_ = false;
+        } else if (isVisible()) {
+            if (calibrationEdited_) project_.calcul_nouveaux_calage();
+            calibrationEdited_ = false;
+            emit rendLaMain();
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 } // namespace tracelle::ui

@@ -89,6 +89,7 @@ void Scroll::redessiner_calque() {
 }
 
 void Scroll::af_point(int x, int y, int L, int i) {
+    if (layer_.empty()) return;
     const auto& lines = project_.lines();
     const QColor colour =
         fromBgr(model::val_entier(lines.cell(L, model::indice_col_grille(lines, "couleur"))));
@@ -304,6 +305,7 @@ void Scroll::showCoordinates(model::Real X, model::Real Y) {
     const QString x = text("X", X);
     const QString y = text("Y", Y);
     status_[0]->setText(x + ' ' + y);
+    if (windows_.table) windows_.table->showCoordinates(x, y);
     if (flottants_->isChecked()) {
         floating_->setText(x + "   " + y);
         floating_->adjustSize();

@@ -84,6 +84,9 @@ public:
     // Project state.
     std::int32_t N() const { return n_; }
     std::int32_t currentLine() const { return currentLine_; }
+    // For the operations that rewrite whole tables (line deletion, file reading, imports).
+    void setN(std::int32_t n) { n_ = n; }
+    void setCurrentLine(std::int32_t line) { currentLine_ = line; }
     bool lineBreakPending() const { return lineBreakPending_; }
     void setLineBreakPending(bool pending) { lineBreakPending_ = pending; }
     std::int32_t K() const { return k_; }

@@ -1,0 +1,141 @@
+#include "model/TableEditing.h"
+
+#include "model/extraitUTIL.h"
+
+namespace tracelle::model {
+
+namespace {
+
+bool litEntierEnEntier(const std::string& text) {
+    return lit_entier(text).errorPosition == 0;
+}
+
+// Clears the line's own cells; its "OK" cell is left as it was.
+void effaceCellulesLigne(TextTable& lines, int row) {
+    for (const char* header : {"L", "épaisseur", "couleur"})
+        lines.setCell(row, indice_col_grille(lines, header), "");
+}
+
+void decrementeLigneCourante(Project& p) {
+    if (p.currentLine() > 0) p.setCurrentLine(p.currentLine() - 1);
+}
+
+} // namespace
+
+bool texteCelluleAccepte(TableId table, const std::string& header, const std::string& text) {
+    if (text.empty()) return true;
+    if (table == TableId::Lines) return litEntierEnEntier(text);
+    if (enleve_blancs(header) == "Libellé") return true;
+    // A sign alone or a decimal mark is a number still being typed.
+    if (text == "+" || text == "-") return true;
+    if (text.find_first_of(".,") != std::string::npos) return true;
+    return litEntierEnEntier(text);
+}
+
+LigneASupprimer ligneASupprimer(const Project& p, int linesRow) {
+    LigneASupprimer l;
+    l.s = enleve_blancs(p.lines().cell(linesRow, indice_col_grille(p.lines(), "L")));
+
+    const TextTable& points = p.points();
+    const int lCol = p.indice_col("L");
+    const auto deLaLigne = [&](int i) { return enleve_blancs(points.cell(i, lCol)) == l.s; };
+    for (int i = 1; i < points.rowCount(); ++i) {
+        if (deLaLigne(i)) {
+            l.premier = i;
+            break;
+        }
+    }
+    if (l.premier == 0) return l;
+    l.dernier = l.premier;
+    while (l.dernier + 1 < points.rowCount() && deLaLigne(l.dernier + 1))
+        ++l.dernier;
+    l.nombre = l.dernier - l.premier + 1;
+    return l;
+}
+
+bool supprimeLigneSansQuestion(Project& p, const LigneASupprimer& l) {
+    TextTable& lines = p.lines();
+    // The strict reader: a line name that is no number is simply not the last row here.
+    const EntierLu ligne = lit_entier(l.s);
+    if (l.nombre != 0 || ligne.errorPosition != 0 || ligne.value != lines.rowCount() - 1)
+        return false;
+    if (lines.rowCount() > 2) {
+        effaceCellulesLigne(lines, ligne.value);
+        lines.setRowCount(lines.rowCount() - 1);
+        decrementeLigneCourante(p);
+    }
+    return true;
+}
+
+std::string titreSuppressionLigne(const LigneASupprimer& l) {
+    return "Supprimer la ligne " + l.s + " en inverse video du tableau de lignes";
+}
+
+std::string messageSuppressionLigne(const Project& p, const LigneASupprimer& l) {
+    return "TOTAL :" + std::to_string(p.currentLine()) + " ligne(s) / " + std::to_string(p.N()) +
+           " points" + "\n\n" + " Effacer la ligne sélectionnée n° " + l.s + " " + " composée de " +
+           std::to_string(l.nombre) + " points ?";
+}
+
+void supprimeLigne(Project& p, const LigneASupprimer& l) {
+    TextTable& points = p.points();
+    TextTable& lines = p.lines();
+    const std::int32_t ligne = val_entier(l.s);
+
+    if (ligne == 1 && p.currentLine() == 1) {
+        // The only line: row 1 stays as the table's blank row, only partly emptied.
+        p.setN(0);
+        p.setCurrentLine(1);
+        for (const char* header : {"Libellé", "X", "Y"})
+            points.setCell(1, p.indice_col(header), "");
+        points.setRowCount(2);
+        return;
+    }
+
+    if (l.nombre > 0) {
+        // Removing every data row would leave the table without its one row: they then stay.
+        if (points.rowCount() - l.nombre >= 2) {
+            for (int k = 0; k < l.nombre; ++k)
+                points.removeRow(l.premier);
+            const int nCol = p.indice_col("n");
+            for (int i = l.premier; i < points.rowCount(); ++i)
+                points.setCell(i, nCol, _format(i, 3, 0));
+        }
+        p.setN(points.rowCount() - 1);
+    }
+
+    // The other lines keep their numbers, so their rows stay where they are.
+    if (ligne >= 1) lines.setCell(ligne, indice_col_grille(lines, "couleur"), "");
+
+    if (ligne == p.currentLine() && p.currentLine() > 0) {
+        effaceCellulesLigne(lines, ligne);
+        if (lines.rowCount() > 2) lines.setRowCount(lines.rowCount() - 1);
+        decrementeLigneCourante(p);
+    }
+}
+
+void afficheLignes(Project& p, bool shown) {
+    TextTable& lines = p.lines();
+    const int okCol = indice_col_grille(lines, "OK");
+    for (int k = 1; k <= p.currentLine() && k < lines.rowCount(); ++k)
+        lines.setCell(k, okCol, shown ? "x" : "");
+}
+
+std::string titreRecopieZ(const Project& p, int row) {
+    const std::string& z = p.points().cell(row, p.indice_col("Z"));
+    const std::string& L = p.points().cell(row, p.indice_col("L"));
+    return "\rrecopier l'altitude Z = " + z + "\r\r" + "sur le reste des points de la ligne n°" + L;
+}
+
+void recopieZ(Project& p, int row) {
+    TextTable& points = p.points();
+    if (row < 1 || row >= points.rowCount()) return;
+    const int zCol = p.indice_col("Z");
+    const int lCol = p.indice_col("L");
+    const std::string z = points.cell(row, zCol);
+    const std::string L = points.cell(row, lCol);
+    for (int i = row; i < points.rowCount() && points.cell(i, lCol) == L; ++i)
+        points.setCell(i, zCol, z);
+}
+
+} // namespace tracelle::model

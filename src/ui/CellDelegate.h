@@ -1,0 +1,27 @@
+// Editing a grid cell: every change of the text is checked as it is typed, and a refused
+// text gives back the cell's text from before the editing began.
+#pragma once
+
+#include "model/ProjectView.h"
+
+#include <QStyledItemDelegate>
+
+namespace tracelle::ui {
+
+class CellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    CellDelegate(model::TableId table, QObject* parent);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+
+signals:
+    void typed(); // a key was typed into a cell of this grid
+    void edited(const QModelIndex& index);
+
+private:
+    model::TableId table_;
+};
+
+} // namespace tracelle::ui

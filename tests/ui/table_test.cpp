@@ -1,0 +1,127 @@
+#include "model/extraitUTIL.h"
+#include "support/ScriptedInteraction.h"
+#include "ui/ImageArea.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tracelle;
+using tracelle::testing::ScriptedInteraction;
+
+namespace {
+
+// The main window and its points table, with a calibrated blank 1000 × 1000 frame and two
+// lines: points 1 to 3 on line 1, points 4 and 5 on line 2.
+class PointsTable : public ::testing::Test {
+protected:
+    PointsTable() {
+        w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+        auto& p = w.project();
+        p.setDefaultCalibration(1001, 1001, 0, 0);
+        p.calibration().setCell(1, p.indice_col_cal("Y"), "1001"); // X = x, Y = 1001 − y
+        p.calibration().setCell(3, p.indice_col_cal("X"), "1001");
+        p.calcul_nouveaux_calage();
+        for (int i = 1; i <= 3; ++i)
+            p.ajoute_point(100 * i, 100);
+        ui.answerColour(std::nullopt);
+        p.Nouvelle_suite_de_points();
+        for (int i = 4; i <= 5; ++i)
+            p.ajoute_point(100 * i, 200);
+        p.points().setCell(1, p.indice_col("Z"), "12.5");
+        table.show();
+        QApplication::processEvents();
+    }
+    std::string cell(int row, const char* header) {
+        return w.project().points().cell(row, w.project().indice_col(header));
+    }
+    // Types `keys` into a cell of a grid as the user would.
+    QString type(QTableView* grid, int row, int column, const QString& keys) {
+        grid->setCurrentIndex(grid->model()->index(row - 1, column));
+        grid->edit(grid->currentIndex());
+        QLineEdit* editor = nullptr;
+        for (auto* e : grid->findChildren<QLineEdit*>())
+            if (e->isVisible()) editor = e;
+        if (!editor) return QStringLiteral("<no editor>");
+        editor->selectAll();
+        QTest::keyClicks(editor, keys);
+        const QString text = editor->text();
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the delegate commits through a queued call
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return text;
+    }
+
+    ScriptedInteraction ui;
+    ui::Scroll w;
+    ui::Scroll2 table{w.project()};
+};
+
+TEST_F(PointsTable, KeystrokesAreCheckedByColumn) {
+    const int z = w.project().indice_col("Z");
+    EXPECT_EQ(type(table.pointsGrid(), 2, z, "12.a"), "12.a")
+        << "a decimal mark: accepted as typed";
+    EXPECT_TRUE(ui.tones.empty());
+    EXPECT_EQ(cell(2, "Z"), "12.a");
+    EXPECT_EQ(type(table.pointsGrid(), 3, z, "12a"), "0.00000000") << "refused: the text before";
+    EXPECT_EQ(ui.tones.back(), std::make_pair(1400, 250));
+    EXPECT_EQ(type(table.pointsGrid(), 1, w.project().indice_col("Libellé"), "abc"), "abc");
+    EXPECT_FALSE(table.pointsGrid()->model()->flags(
+                     table.pointsGrid()->model()->index(0, w.project().indice_col("X"))) &
+                 Qt::ItemIsEditable);
+}
+
+TEST_F(PointsTable, EditingACalibrationValueRecomputesEveryPoint) {
+    const std::string before = cell(2, "X");
+    type(table.calibrationGrid(), 3, w.project().indice_col_cal("X"), "2002");
+    EXPECT_NE(cell(2, "X"), before);
+    EXPECT_EQ(model::val_reel(cell(1, "X")), 200) << "X doubles when the frame's X does";
+}
+
+TEST_F(PointsTable, DeletingALineKeepsTheOtherLinesNumbers) {
+    table.linesGrid()->setCurrentIndex(table.linesGrid()->model()->index(0, 0));
+    ui.answerDialog('O');
+    table.supprimeLigneCourante();
+    auto& p = w.project();
+    EXPECT_EQ(p.N(), 2);
+    EXPECT_EQ(cell(1, "L"), "  2");
+    EXPECT_EQ(cell(1, "n"), "    1");
+    EXPECT_EQ(p.lines().cell(1, 2), "") << "only the deleted line's colour is emptied";
+}
+
+TEST_F(PointsTable, F9CopiesTheAltitudeAlongTheRestOfTheLine) {
+    table.pointsGrid()->setFocus();
+    table.selectRow(model::TableId::Points, 1);
+    ui.answerDialog('O');
+    table.recopieZ();
+    EXPECT_EQ(cell(2, "Z"), "12.5");
+    EXPECT_EQ(cell(3, "Z"), "12.5");
+    EXPECT_EQ(cell(4, "Z"), "0.00000000") << "line 2 is another line";
+}
+
+TEST_F(PointsTable, SelectingAPointTwiceLeavesOneCrossHair) {
+    auto* area = w.findChild<ui::ImageArea*>("Image1");
+    table.depointer_i_sel_anc_puis_pointer(2);
+    table.depointer_i_sel_anc_puis_pointer(2);
+    ASSERT_TRUE(area->crossHair().has_value());
+    EXPECT_EQ(*area->crossHair(), QPoint(200, 100));
+    EXPECT_EQ(table.highlighted(), 2);
+    table.depointer_i_sel_anc_puis_pointer(-1);
+    EXPECT_EQ(*area->crossHair(), QPoint(0, 0)) << "calibration point 1 of the pixel frame";
+}
+
+TEST_F(PointsTable, DecimalsAreTakenOnEnter) {
+    table.decimalsBox()->setText("3");
+    QTest::keyClick(table.decimalsBox(), Qt::Key_Return);
+    EXPECT_EQ(w.project().D(), 3);
+    w.project().calcul_nouveaux_calage();
+    EXPECT_EQ(cell(1, "X"), model::_format2(model::val_reel(cell(1, "X")), 18, 3));
+}
+
+} // namespace
