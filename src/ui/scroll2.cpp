@@ -52,7 +52,7 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
       project_(project) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Points digitalisés"));
-    setFixedSize(620, 760);
+    setFixedSize(720, 800);
     buildGrids();
 
     count_ = new QLabel(QStringLiteral("Points digitalisés"), this);

@@ -152,7 +152,7 @@ QWidget* Scroll2::buildButtons() {
     options->addWidget(labelBackground_);
     grid->addLayout(options, 2, 0, 1, 4);
     for (int i = 0; i < fileButtons.size(); ++i)
-        grid->addWidget(fileButtons[i], 3 + i / 4, i % 4);
+        grid->addWidget(fileButtons[i], 3 + i / 3, i % 3, 1, i % 3 == 2 ? 2 : 1);
     return panel;
 }
 
