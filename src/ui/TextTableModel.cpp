@@ -47,6 +47,7 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     const QString header = QString::fromStdString(table_.cell(0, index.column())).trimmed();
     if (editable_.contains(header)) f |= Qt::ItemIsEditable;
+    if (fixed_.contains(header)) f &= ~Qt::ItemIsSelectable;
     return f;
 }
 

@@ -24,6 +24,8 @@ public:
 
     // The columns the user may type into, by header text.
     void setEditableColumns(const QStringList& headers) { editable_ = headers; }
+    // Columns shown as fixed: never selected.
+    void setFixedColumns(const QStringList& headers) { fixed_ = headers; }
     model::TextTable& table() const { return table_; }
 
 private:
@@ -37,6 +39,7 @@ private:
 
     model::TextTable& table_;
     QStringList editable_;
+    QStringList fixed_;
 };
 
 } // namespace tracelle::ui

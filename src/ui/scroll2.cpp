@@ -101,6 +101,7 @@ void Scroll2::buildGrids() {
                          {22, 22, 60, 110, 110, 80, 50, 50}, {"Libellé", "X", "Y", "Z"}, this);
     grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "StringGrid3", {40, 70, 60, 30},
                          {"épaisseur"}, this);
+    static_cast<TextTableModel*>(grids_[1]->model())->setFixedColumns({"n", "L"});
     grids_[1]->setFixedHeight(4 * 18 + 6);
     grids_[2]->setFixedHeight(110);
 
