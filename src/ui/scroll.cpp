@@ -1,5 +1,6 @@
 #include "ui/scroll.h"
 
+#include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "platform/WheelSetting.h"
@@ -93,11 +94,16 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     std::error_code ec;
     std::filesystem::remove(platform::configFile("~tracelle.~bmp"), ec);
 
+    // The rescue save offered when a number cannot be read writes this project.
+    model::setEmergencySave([this](const std::string& name) {
+        return files::sauve_projet(project_, platform::currentDirFile(name)).empty();
+    });
     qApp->installEventFilter(this);
     placeCursorLeftOfCentre();
 }
 
 Scroll::~Scroll() {
+    model::setEmergencySave(nullptr);
     qApp->removeEventFilter(this);
     project_.setView(nullptr);
 }
@@ -111,7 +117,15 @@ void Scroll::attachWindows(const ShellWindows& windows) {
         connect(table, &Scroll2::redessinerDemande, this, &Scroll::Redessiner);
         connect(table, &Scroll2::calibrationDemandee, calibrationPanel_, &QWidget::show);
         connect(table, &Scroll2::grapheDemande, this, &Scroll::Graphe1Click);
-        connect(table, &Scroll2::laterCommand, this, &Scroll::pasEncoreDisponible);
+        connect(table, &Scroll2::laterCommand, this, [this](const QString& caption) {
+            if (caption == QStringLiteral("rajouter des points digitalisés")) {
+                SpeedButton4Click_completer();
+            } else if (caption == QStringLiteral("récup. Cal XY")) {
+                SpeedButton9Click();
+            } else {
+                pasEncoreDisponible(caption);
+            }
+        });
         connect(table, &Scroll2::zAffiche, altitudePanel_->zBox(), &QLineEdit::setText);
         connect(table, &Scroll2::crossHair, this, [this](int x, int y, bool shown) {
             image1_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
@@ -139,8 +153,7 @@ QString Scroll::joinArguments(const QStringList& arguments) {
 }
 
 void Scroll::ouvrirParametre() {
-    if (parametre_.isEmpty()) return;
-    pasEncoreDisponible(QStringLiteral("Ouvrir le projet ") + parametre_);
+    if (!parametre_.isEmpty()) Liredespoints1Click();
 }
 
 QAction* Scroll::action(const QString& caption) const {

@@ -1,6 +1,7 @@
 // The main window: the picture, the digitizing workflow and every command of the program.
 #pragma once
 
+#include "files/ProjectFile.h"
 #include "model/Project.h"
 #include "picture/Raster.h"
 #include "picture/View.h"
@@ -81,6 +82,13 @@ public:
     void creer_calque_de_bitmap();
     void Enregistrerlimage1Click();
     void SpeedButton11Click();
+    // Projects: save, open, calibration values and points taken from another project file.
+    void sauve_fic_points();
+    bool sauve_dans(const std::string& name);
+    void Liredespoints1Click();
+    void SpeedButton9Click();
+    void SpeedButton4Click_completer();
+
     // New acquisition on a blank sheet, for a digitizing table.
     void ouvrir_sans_bmp();
 
@@ -173,6 +181,8 @@ private:
     void Button10Click(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
     bool keepProportions() const;
+    std::optional<files::ProjectText> readOtherProject(const std::string& path,
+                                                       const std::string& question);
     void init_calque_a_b_pen();
     void showCoordinates(model::Real X, model::Real Y);
     void showPrompt(const QString& text, const QColor& colour, QPoint near);
@@ -195,6 +205,7 @@ private:
     QPainter* overlayPainter_ = nullptr; // open while the whole overlay is drawn again
     ShellWindows windows_;
     QString parametre_;
+    std::string projectFile_; // the project being read, named in the picture search
     int wheelDirection_ = 1;
     bool drawsLines_ = true;
     bool ignoreNextClick_ = false;

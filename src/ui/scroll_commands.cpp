@@ -33,7 +33,7 @@ bool Scroll::Quitter1Click() {
     if (quitting_) return true;
     if (!project_.saved() &&
         interaction().confirm(" Voulez-vous enregistrer le tableau de points ? ")) {
-        pasEncoreDisponible(QStringLiteral("Enregistrer les points"));
+        sauve_fic_points();
     }
     if (interaction().dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "", "annuler",
                                                      platform::DialogWidth::Narrow) != 'O')

@@ -28,11 +28,11 @@ void Scroll::laterCommand(QMenu* menu, const QString& caption, const QKeySequenc
 
 void Scroll::creerMenus() {
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    laterCommand(fichier,
-                 QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
-                 QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    addCommand(fichier, QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
+               &Scroll::Liredespoints1Click, QKeySequence(Qt::SHIFT | Qt::Key_F2));
     addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"), &Scroll::Ouvrir_bmp);
-    laterCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"));
+    addCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"),
+               &Scroll::sauve_fic_points);
     addCommand(fichier,
                QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"),
                &Scroll::Enregistrerlimage1Click);
@@ -65,15 +65,16 @@ void Scroll::creerMenus() {
     addCommand(edition, QStringLiteral("Altitude - delta Z"), &Scroll::altitudeMoins,
                QKeySequence(Qt::Key_F2));
     edition->addSeparator();
-    laterCommand(
+    addCommand(
         edition,
-        QStringLiteral("Rajout de points digitalisés à partir d'un *trc  associé à la même image"));
+        QStringLiteral("Rajout de points digitalisés à partir d'un *trc  associé à la même image"),
+        &Scroll::SpeedButton4Click_completer);
     laterCommand(
         edition,
         QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"));
     laterCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"));
-    laterCommand(edition,
-                 QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"));
+    addCommand(edition, QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"),
+               &Scroll::SpeedButton9Click);
     laterCommand(edition, QStringLiteral(
                               "Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"));
 

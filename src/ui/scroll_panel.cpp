@@ -60,11 +60,8 @@ void Scroll::creerPanneauOutils() {
     connect(iconButtons[1], &QToolButton::clicked, this, &Scroll::Ouvrir_bmp);
     connect(iconButtons[4], &QToolButton::clicked, this, &Scroll::SpeedButton11Click);
     connect(iconButtons[5], &QToolButton::clicked, this, &Scroll::Carte_complete);
-    for (int later : {2, 3}) {
-        QToolButton* button = iconButtons[later];
-        connect(button, &QToolButton::clicked, this,
-                [this, button] { pasEncoreDisponible(button->toolTip().trimmed()); });
-    }
+    connect(iconButtons[2], &QToolButton::clicked, this, &Scroll::Liredespoints1Click);
+    connect(iconButtons[3], &QToolButton::clicked, this, &Scroll::sauve_fic_points);
 
     auto* redessiner =
         toolButton(QStringLiteral("Redessiner"), QStringLiteral("l'image SANS ZONES COLOREES"));

@@ -4,6 +4,7 @@
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tracelle::model {
@@ -159,6 +160,11 @@ void Project::readRecordReals(int k, Real (*read)(std::string_view)) {
     rec.X = read(calibration_.cell(k, indice_col_cal("X")));
     rec.Y = read(calibration_.cell(k, indice_col_cal("Y")));
     rec.Z = read(calibration_.cell(k, indice_col_cal("Z")));
+}
+
+void Project::chargeCalage(std::int32_t k) {
+    k_ = std::clamp(k, 0, 3);
+    loadRecords(k_);
 }
 
 void Project::loadRecords(int upTo) {

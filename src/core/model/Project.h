@@ -87,6 +87,8 @@ public:
     // For the operations that rewrite whole tables (line deletion, file reading, imports).
     void setN(std::int32_t n) { n_ = n; }
     void setCurrentLine(std::int32_t line) { currentLine_ = line; }
+    // K calibration points, their records loaded from the calibration table (a file read).
+    void chargeCalage(std::int32_t k);
     bool lineBreakPending() const { return lineBreakPending_; }
     void setLineBreakPending(bool pending) { lineBreakPending_ = pending; }
     std::int32_t K() const { return k_; }

@@ -1,0 +1,267 @@
+#include "files/ProjectFile.h"
+
+#include "files/AtomicFile.h"
+#include "files/CommaText.h"
+#include "files/Cp1252.h"
+#include "model/Project.h"
+#include "model/extraitUTIL.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tracelle::files {
+
+namespace {
+
+std::vector<std::string> rowCells(const model::TextTable& table, int row) {
+    std::vector<std::string> cells(static_cast<std::size_t>(table.columnCount()));
+    for (int c = 0; c < table.columnCount(); ++c)
+        cells[static_cast<std::size_t>(c)] = table.cell(row, c);
+    return cells;
+}
+
+} // namespace
+
+std::string nomProjet(const std::string& chosen) {
+    std::filesystem::path p(chosen);
+    p.replace_extension(".trc");
+    return p.string();
+}
+
+std::string sauve_projet(const model::Project& project, const std::string& path) {
+    std::string out;
+    const auto line = [&out](const std::string& text) {
+        out += utf8ToCp1252(text);
+        out += "\r\n";
+    };
+    const auto& picture = project.picture();
+    line(kProjectKeyword);
+    line(picture.file);
+    line("/taille image LxH dx0/dy0");
+    line(std::to_string(picture.canvasWidth) + "  " + std::to_string(picture.canvasHeight) + "  " +
+         std::to_string(picture.ox) + "  " + std::to_string(picture.oy));
+    line("/nombre de  points");
+    line(std::to_string(project.N()));
+    line("/nombre de  lignes");
+    line(std::to_string(project.currentLine()));
+    line("/nombre de points de calage  X Y (Z)");
+    line(std::to_string(project.K()));
+    for (int k = 0; k <= project.K(); ++k)
+        line(encodeRow(rowCells(project.calibration(), k)));
+    for (int i = 1; i <= project.N(); ++i)
+        line(encodeRow(rowCells(project.points(), i)));
+    for (int l = 1; l <= project.currentLine(); ++l)
+        line(encodeRow(rowCells(project.lines(), l)));
+
+    AtomicFile file(path);
+    std::string error;
+    std::FILE* f = file.open(&error);
+    if (!f) return error;
+    if (std::fwrite(out.data(), 1, out.size(), f) != out.size()) {
+        return "écriture impossible dans le fichier " + path;
+    }
+    if (!file.commit(&error)) return error;
+    return {};
+}
+
+std::optional<std::string> ProjectText::firstLine(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string first(4096, '\0');
+    in.read(first.data(), static_cast<std::streamsize>(first.size()));
+    first.resize(static_cast<std::size_t>(in.gcount()));
+    first = first.substr(0, first.find('\n'));
+    if (!first.empty() && first.back() == '\r') first.pop_back();
+    return fileTextToUtf8(first);
+}
+
+std::optional<ProjectText> ProjectText::read(const std::string& path, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (error) *error = "impossible de lire le fichier " + path;
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string text = fileTextToUtf8(bytes.str());
+    ProjectText t;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string l = text.substr(start, end - start);
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        if (end < text.size() || !l.empty()) t.lines_.push_back(std::move(l));
+        start = end + 1;
+    }
+    return t;
+}
+
+const std::string& ProjectText::line(std::size_t index) const {
+    static const std::string empty;
+    return index < lines_.size() ? lines_[index] : empty;
+}
+
+bool ProjectText::readInt(std::int64_t& value) {
+    // Blanks and line ends before the number are passed.
+    while (next_ < lines_.size()) {
+        const std::string& l = lines_[next_];
+        while (column_ < l.size() && (l[column_] == ' ' || l[column_] == '\t'))
+            ++column_;
+        if (column_ < l.size()) break;
+        ++next_;
+        column_ = 0;
+    }
+    const std::string& l = line(next_);
+    std::size_t i = column_;
+    const bool negative = i < l.size() && l[i] == '-';
+    if (i < l.size() && (l[i] == '-' || l[i] == '+')) ++i;
+    const std::size_t digits = i;
+    std::int64_t v = 0;
+    while (i < l.size() && l[i] >= '0' && l[i] <= '9' && v < (std::int64_t{1} << 40))
+        v = v * 10 + (l[i++] - '0');
+    if (i == digits || (i < l.size() && l[i] != ' ' && l[i] != '\t')) return false;
+    column_ = i;
+    value = negative ? -v : v;
+    return true;
+}
+
+void ProjectText::skipRestOfLine() {
+    ++next_;
+    column_ = 0;
+}
+
+int ProjectText::readCanvas(int& width, int& height, int& dx0, int& dy0) {
+    next_ = 3; // line 4
+    column_ = 0;
+    std::int64_t v[4];
+    for (int i = 0; i < 4; ++i) {
+        if (!readInt(v[i]) || v[i] < INT32_MIN || v[i] > INT32_MAX)
+            return static_cast<int>(next_) + 1;
+    }
+    column_ = line(next_).size(); // the rest of the canvas line is ignored
+    width = static_cast<int>(v[0]);
+    height = static_cast<int>(v[1]);
+    dx0 = static_cast<int>(v[2]);
+    dy0 = static_cast<int>(v[3]);
+    return 0;
+}
+
+int ProjectText::readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& k) {
+    // Each count follows its keyword line, read where the previous reading stopped.
+    std::int64_t* targets[3] = {&n, &lines, &k};
+    for (std::int64_t* target : targets) {
+        skipRestOfLine(); // the end of the line read last
+        skipRestOfLine(); // the keyword line
+        if (!readInt(*target)) return static_cast<int>(next_) + 1;
+        column_ = line(next_).size();
+    }
+    skipRestOfLine();
+    return 0;
+}
+
+ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl) {
+    ProjectTables t;
+    std::size_t at = start;
+    t.header = decodeRow(text.line(at++), 9);
+    for (int i = 0; i < k; ++i)
+        t.calibration.push_back(decodeRow(text.line(at++), 9));
+    if (n > 0) {
+        for (int i = 0; i < n; ++i)
+            t.points.push_back(decodeRow(text.line(at++), 9));
+        for (int i = 0; i < nl; ++i)
+            t.lines.push_back(decodeRow(text.line(at++), 4));
+    }
+    return t;
+}
+
+namespace {
+
+void setRow(model::TextTable& table, int row, const std::vector<std::string>& cells) {
+    if (row >= table.rowCount()) table.setRowCount(row + 1);
+    for (int c = 0; c < table.columnCount() && c < static_cast<int>(cells.size()); ++c)
+        table.setCell(row, c, cells[static_cast<std::size_t>(c)]);
+}
+
+} // namespace
+
+void appliqueTables(model::Project& project, const ProjectTables& tables, int k, int n, int nl) {
+    auto& cal = project.calibration();
+    auto& points = project.points();
+    auto& lines = project.lines();
+    model::TextTable::Bulk bulkPoints(points);
+    model::TextTable::Bulk bulkLines(lines);
+    setRow(cal, 0, tables.header);
+    setRow(points, 0, tables.header);
+    for (int i = 0; i < k; ++i)
+        setRow(cal, i + 1, tables.calibration[static_cast<std::size_t>(i)]);
+    cal.setRowCount(std::max(k + 1, 4)); // the three calibration rows stay, to be clicked later
+    project.chargeCalage(k);
+    if (n > 0) {
+        points.setRowCount(n + 1);
+        for (int i = 0; i < n; ++i)
+            setRow(points, i + 1, tables.points[static_cast<std::size_t>(i)]);
+        lines.setRowCount(nl + 1);
+        const int lCol = model::indice_col_grille(lines, "L");
+        const int okCol = model::indice_col_grille(lines, "OK");
+        for (int l = 1; l <= nl; ++l) {
+            setRow(lines, l, tables.lines[static_cast<std::size_t>(l - 1)]);
+            lines.setCell(l, lCol, model::_format(l, 2, 0));
+            lines.setCell(l, okCol, "x");
+        }
+    }
+    project.setN(n);
+    project.setCurrentLine(nl);
+    project.setLineBreakPending(false);
+}
+
+void importeValeursCalage(model::Project& project, const ProjectTables& tables) {
+    auto& cal = project.calibration();
+    for (std::size_t k = 0; k < tables.calibration.size() && k < 3; ++k) {
+        const int row = static_cast<int>(k) + 1;
+        for (const char* header : {"X", "Y", "Z"}) {
+            const int from = model::indice_col_grille(model::TextTable(tables.header), header);
+            const int to = project.indice_col_cal(header);
+            if (from >= 0 && static_cast<std::size_t>(from) < tables.calibration[k].size())
+                cal.setCell(row, to, tables.calibration[k][static_cast<std::size_t>(from)]);
+        }
+    }
+    project.calcul_nouveaux_calage();
+}
+
+void completePoints(model::Project& project, const ProjectTables& tables) {
+    auto& points = project.points();
+    auto& lines = project.lines();
+    const int n = project.N();
+    const int nl = project.currentLine();
+    {
+        model::TextTable::Bulk bulk(points);
+        points.setRowCount(n + static_cast<int>(tables.points.size()) + 1);
+        for (std::size_t j = 0; j < tables.points.size(); ++j) {
+            const int row = n + static_cast<int>(j) + 1;
+            std::vector<std::string> cells = tables.points[j];
+            // By position, as the file's columns are the program's own.
+            const int lineRead = model::val_entier(cells.size() > 1 ? cells[1] : "");
+            if (cells.size() > 2) {
+                cells[0] = model::_format(row, 3, 0);
+                cells[1] = model::_format(nl + lineRead, 2, 0);
+                cells[2].assign(1, 'b');
+            }
+            setRow(points, row, cells);
+        }
+    }
+    project.setN(n + static_cast<int>(tables.points.size()));
+    lines.setRowCount(nl + static_cast<int>(tables.lines.size()) + 1);
+    const int lCol = model::indice_col_grille(lines, "L");
+    for (std::size_t j = 0; j < tables.lines.size(); ++j) {
+        const int row = nl + static_cast<int>(j) + 1;
+        setRow(lines, row, tables.lines[j]);
+        lines.setCell(row, lCol, model::_format(row, 2, 0));
+    }
+    project.setCurrentLine(nl + static_cast<int>(tables.lines.size()));
+    project.calcul_nouveaux_calage();
+}
+
+} // namespace tracelle::files

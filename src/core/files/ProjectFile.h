@@ -1,0 +1,74 @@
+// The project file ".trc": the picture, its canvas, the calibration, points and lines
+// tables, one comma-text line a row, in Windows-1252 with CR LF.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tracelle::model {
+class Project;
+}
+
+namespace tracelle::files {
+
+inline constexpr const char* kProjectKeyword = "/TRACELLE";
+
+// Writes the project through a temporary file; "" on success, else the reason. The tables
+// are written up to N, the current line and K without being cut in memory.
+std::string sauve_projet(const model::Project& project, const std::string& path);
+
+// The name of the project file for a name chosen in the save dialog: its extension, if any,
+// replaced by ".trc".
+std::string nomProjet(const std::string& chosen);
+
+// A project file's text, read line by line and, for its counts, number by number.
+class ProjectText {
+public:
+    // The first line only, so that a file of any size is refused quickly.
+    static std::optional<std::string> firstLine(const std::string& path);
+    static std::optional<ProjectText> read(const std::string& path, std::string* error);
+
+    const std::string& line(std::size_t index) const; // 0-based; empty past the end
+    std::size_t lineCount() const { return lines_.size(); }
+
+    // From the start of line `index`: the integers of the canvas line, then the three counts,
+    // each read after blanks and line ends as the file's layout allows. 0 when read, else
+    // the number of the line where the reading failed.
+    int readCanvas(int& width, int& height, int& dx0, int& dy0);
+    int readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& k);
+    // The line after the counts: the header row.
+    std::size_t tablesStart() const { return next_; }
+
+private:
+    bool readInt(std::int64_t& value);
+    void skipRestOfLine();
+
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0; // line of the reading cursor
+    std::size_t column_ = 0;
+};
+
+// The rows of the tables as stored, starting at the header row `start`.
+struct ProjectTables {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> calibration;
+    std::vector<std::vector<std::string>> points;
+    std::vector<std::vector<std::string>> lines;
+};
+// The header, K calibration rows, then N points and NL lines (when N > 0); rows the file
+// lacks come back empty.
+ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl);
+
+// The tables read by the open command replace the project's: header, calibration rows and
+// records, points, and lines each shown and numbered by its row.
+void appliqueTables(model::Project& project, const ProjectTables& tables, int k, int n, int nl);
+// The real X, Y, Z of another project's calibration rows (three at most) replace ours; the
+// rest of our rows is kept. Every point is then recomputed.
+void importeValeursCalage(model::Project& project, const ProjectTables& tables);
+// Another project's points and lines appended after ours, labelled "b", their lines
+// numbered after ours; every point is then recomputed from its image position.
+void completePoints(model::Project& project, const ProjectTables& tables);
+
+} // namespace tracelle::files

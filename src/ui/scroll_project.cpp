@@ -1,0 +1,258 @@
+// Saving and opening projects, and taking calibration values or points from another one.
+#include "files/LastFolder.h"
+#include "files/ProjectFile.h"
+#include "model/extraitUTIL.h"
+#include "platform/Interaction.h"
+#include "platform/Paths.h"
+#include "ui/ImageArea.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QTableView>
+#include <filesystem>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileName(const std::string& path) {
+    return fs::path(path).filename().string();
+}
+
+std::string folderOf(const std::string& path) {
+    return fs::path(path).parent_path().string();
+}
+
+// An open dialog over ".trc" files starting in the last folder.
+std::optional<std::string> askProjectFile(const std::string& title, const std::string& filter) {
+    platform::FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    const auto chosen = interaction().openFileName(request);
+    if (chosen) files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
+    return chosen;
+}
+
+} // namespace
+
+bool Scroll::sauve_dans(const std::string& name) {
+    const std::string path = files::nomProjet(name);
+    const std::string error = files::sauve_projet(project_, path);
+    project_.setSaved(true);
+    if (!error.empty()) {
+        interaction().information(error);
+        return false;
+    }
+    return true;
+}
+
+void Scroll::sauve_fic_points() {
+    platform::FileDialogRequest request;
+    request.title = " Enregistrer pour TRACELLE, EXCEL et TEXTE";
+    request.filter =
+        "Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
+        "(*.*)|*.*";
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    const std::string image = fileName(project_.picture().file);
+    request.fileName = image.substr(0, image.find('.'));
+    request.defaultExtension = "trc";
+    const auto chosen = interaction().saveFileName(request);
+    if (!chosen) {
+        if (layer_.empty()) image1_->update();
+        return;
+    }
+    sauve_dans(*chosen);
+    files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
+}
+
+void Scroll::Liredespoints1Click() {
+    std::string path;
+    if (!parametre_.isEmpty()) {
+        path = parametre_.toStdString();
+        parametre_.clear();
+    } else {
+        const auto chosen = askProjectFile(" Ouvrir un fichier TRACELLE *.trc",
+                                           "Fichiers txt (*.trc)|*.trc;Tous (*.*)|*.*");
+        if (!chosen) {
+            image1_->update();
+            return;
+        }
+        path = *chosen;
+    }
+    platform::BusyCursor busy;
+    files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
+    projectFile_ = path;
+
+    const auto first = files::ProjectText::firstLine(path);
+    if (!first || *first != files::kProjectKeyword) {
+        interaction().information(
+            " Le fichier n'est pas compatible \n le mot clé en première ligne est "
+            "manquant\n /TRACELLE introuvable : mess= <" +
+            first.value_or("") + ">");
+        return;
+    }
+    std::string error;
+    auto text = files::ProjectText::read(path, &error);
+    if (!text) {
+        interaction().information(error);
+        return;
+    }
+    const std::string image = text->line(1);
+    if (!project_.picture().file.empty() && fileName(image) != fileName(project_.picture().file) &&
+        !interaction().confirm(
+            " L'image relative à ce fichier est différente de l'image actuelle\n\nimage "
+            "actuelle =<" +
+            fileName(project_.picture().file) + ">\nimage fichier  =<" + fileName(image) +
+            ">\n Pour traiter néanmoins cette nouvelle image et sa "
+            "digitalisation "))
+        return;
+    CarteTableauClick();
+    project_.picture().file = image;
+
+    int w = 0, h = 0, dx0 = 0, dy0 = 0;
+    if (const int failed = text->readCanvas(w, h, dx0, dy0)) {
+        interaction().information(
+            "Ancien format : erreur =" + std::to_string(failed) + "\n" +
+            "Les données dx0/dy0 sont manquantes\n" +
+            "éventuellement recharger juste l'image, et recopier la ligne qui "
+            "suit celle contenant\n /taille image LxH   dx0/dy0\ndans les "
+            "fichiers *.trc");
+        return;
+    }
+    std::int64_t n = 0, nl = 0, k = 0;
+    const int countFailure = text->readCounts(n, nl, k);
+    // Counts are checked before anything is replaced: a damaged file leaves the project whole.
+    const auto remaining = static_cast<std::int64_t>(text->lineCount()) -
+                           static_cast<std::int64_t>(text->tablesStart());
+    if (countFailure == 0 && k > 3) {
+        interaction().information("Problème de lecture\nn_calc=" + std::to_string(k));
+        return;
+    }
+    if (countFailure == 0 && (n < 0 || nl < 0 || k < 0 || n + nl > remaining + 1000000)) {
+        interaction().information("Problème de lecture\nle fichier annonce " + std::to_string(n) +
+                                  " points et " + std::to_string(nl) +
+                                  " lignes mais n'en contient que " +
+                                  std::to_string(std::max<std::int64_t>(remaining, 0)) + " lignes");
+        return;
+    }
+
+    if (!image.empty()) {
+        project_.picture().canvasWidth = w;
+        project_.picture().canvasHeight = h;
+        project_.picture().ox = dx0;
+        project_.picture().oy = dy0;
+        if (!Ouvrir_fichier_image(image, "relecture", path)) {
+            project_.picture().file.clear();
+            return;
+        }
+    } else {
+        ouvrir_sans_bmp();
+    }
+    if (countFailure) {
+        interaction().information("erreur =" + std::to_string(countFailure));
+        return;
+    }
+    const files::ProjectTables tables = files::litTables(
+        *text, text->tablesStart(), static_cast<int>(k), static_cast<int>(n), static_cast<int>(nl));
+    files::appliqueTables(project_, tables, static_cast<int>(k), static_cast<int>(n),
+                          static_cast<int>(nl));
+    project_.setSaved(true);
+    if (n > 0) {
+        showPointsGrid();
+        selectRow(model::TableId::Points, static_cast<int>(n));
+        selectRow(model::TableId::Lines, static_cast<int>(nl));
+    }
+    pointCountChanged(project_.N());
+    Redessiner();
+}
+
+void Scroll::SpeedButton9Click() {
+    if (!interaction().confirm("A partir d'un fichier *.trc , \nremplacement au maximum des 9 "
+                               "valeurs réelles (X,Y,Z) des 3 "
+                               "points de calibration  \n\n1- les autres points digitalisés sont "
+                               "ignorés \n2- seules les "
+                               "coordonnées réelles (X,Y,Z) sont importées\n   et non les "
+                               "coordonnées image (x,y)\n   => les 3 "
+                               "points de calibration peuvent provenir d'une autre vue, c'est à "
+                               "dire d'une autre image \n     "
+                               "     traitant des mêmes sites de calibration"))
+        return;
+    const auto chosen =
+        askProjectFile("Remplacer les valeurs réelles (X,Y) des 3 points de calibration",
+                       "Fichiers (*.trc)|*.trc");
+    if (!chosen) return;
+    auto text = readOtherProject(*chosen, " Importer malgré tout les points de calibration ?");
+    if (!text) return;
+    int w, h, dx0, dy0;
+    std::int64_t n = 0, nl = 0, k = 0;
+    if (text->readCanvas(w, h, dx0, dy0) || text->readCounts(n, nl, k)) {
+        interaction().information(" Le fichier n'est pas compatible ");
+        return;
+    }
+    platform::BusyCursor busy;
+    files::importeValeursCalage(
+        project_, files::litTables(*text, text->tablesStart(),
+                                   static_cast<int>(std::clamp<std::int64_t>(k, 0, 3)), 0, 0));
+    project_.setSaved(false);
+    Redessiner();
+}
+
+void Scroll::SpeedButton4Click_completer() {
+    if (!interaction().confirm("Lors du rajout des points image (x,y) du fichier *.trc  ,\n\n1- "
+                               "les points de calibration "
+                               "sont ignorés \n2- les points digitalisés sont importés avec leurs "
+                               "coordonnées image x,y\n   et "
+                               "non leur coordonnées réelles X,Y \n   => la calibration courante "
+                               "éventuellement différente ne "
+                               "modifiera pas l'import (le polygone)\n   => à faire de préférence "
+                               "sur une même image de fond"))
+        return;
+    const auto chosen = askProjectFile(
+        "Compléter avec une série de points associés à la même image", "Fichiers (*.trc)|*.trc");
+    if (!chosen) return;
+    auto text = readOtherProject(*chosen, " Importer malgré tout les points X Y ?");
+    if (!text) return;
+    int w, h, dx0, dy0;
+    std::int64_t n = 0, nl = 0, k = 0;
+    const std::int64_t remaining = static_cast<std::int64_t>(text->lineCount());
+    if (text->readCanvas(w, h, dx0, dy0) || text->readCounts(n, nl, k) || k < 0 || k > 3 || n < 0 ||
+        nl < 0 || n + nl > remaining) {
+        interaction().information(" Le fichier n'est pas compatible ");
+        return;
+    }
+    platform::BusyCursor busy;
+    const auto tables = files::litTables(*text, text->tablesStart(), static_cast<int>(k),
+                                         static_cast<int>(n), static_cast<int>(nl));
+    files::completePoints(project_, tables);
+    project_.setSaved(false);
+    pointCountChanged(project_.N());
+    Redessiner();
+}
+
+std::optional<files::ProjectText> Scroll::readOtherProject(const std::string& path,
+                                                           const std::string& question) {
+    const auto first = files::ProjectText::firstLine(path);
+    if (!first || *first != files::kProjectKeyword) {
+        interaction().information(" Le fichier n'est pas compatible ");
+        return std::nullopt;
+    }
+    std::string error;
+    auto text = files::ProjectText::read(path, &error);
+    if (!text) {
+        interaction().information(error);
+        return std::nullopt;
+    }
+    const std::string image = fileName(text->line(1));
+    if (image != fileName(project_.picture().file) &&
+        !interaction().confirm(" L'image de fond <" + image +
+                               "> est différente de l'image actuelle <" + project_.picture().file +
+                               "> \n\n" + question))
+        return std::nullopt;
+    return text;
+}
+
+} // namespace tracelle::ui

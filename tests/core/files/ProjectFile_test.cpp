@@ -1,0 +1,172 @@
+#include "files/CommaText.h"
+#include "files/ProjectFile.h"
+#include "model/Project.h"
+#include "model/extraitUTIL.h"
+#include "support/ScriptedInteraction.h"
+#include "support/Separator.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+using namespace tracelle;
+using namespace tracelle::files;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string bytesOf(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class ProjectFile : public ::testing::TestWithParam<char> {
+protected:
+    ProjectFile() : dir_(fs::temp_directory_path() / ("tracelle_trc_" + std::to_string(getpid()))) {
+        fs::create_directories(dir_);
+    }
+    ~ProjectFile() override { fs::remove_all(dir_); }
+
+    // The worked example: 800 × 600 picture, three calibration points, three points on two lines.
+    void makeExample(model::Project& p) {
+        p.picture() = {"C:\\cartes\\plan.jpg", 800, 600, 0, 0};
+        const char* cal[3][5] = {{"0", "1000", "102", "518", "cal 1"},
+                                 {"0", "0", "102", "88", "cal 2"},
+                                 {"1000", "0", "690", "88", "cal 3"}};
+        auto& c = p.calibration();
+        for (int k = 1; k <= 3; ++k) {
+            c.setCell(k, p.indice_col_cal("X"), cal[k - 1][0]);
+            c.setCell(k, p.indice_col_cal("Y"), cal[k - 1][1]);
+            c.setCell(k, p.indice_col_cal("x"), model::_format(std::stoi(cal[k - 1][2]), 4, 0));
+            c.setCell(k, p.indice_col_cal("y"), model::_format(std::stoi(cal[k - 1][3]), 4, 0));
+        }
+        p.chargeCalage(3);
+        p.setDecimalsText("3");
+        p.affecte_en(1, 1, "", 12.5L, 243.197L, 286.047L, 245, 211);
+        p.affecte_en(2, 1, "", 12.5L, 256.803L, 262.791L, 253, 201);
+        p.affecte_en(3, 2, "", 8.25L, 353.741L, 767.442L, 310, 418);
+        p.setN(3);
+        p.lines().setRowCount(3);
+        const char* line2[4] = {"2", "4", "255", "x"};
+        for (int col = 0; col < 4; ++col)
+            p.lines().setCell(2, col, line2[col]);
+        p.setCurrentLine(2);
+    }
+
+    // Reads a project file back into a new project, as the open command does.
+    void readBack(const fs::path& file, model::Project& p) {
+        std::string error;
+        auto text = ProjectText::read(file.string(), &error);
+        ASSERT_TRUE(text) << error;
+        int w = 0, h = 0, dx = 0, dy = 0;
+        ASSERT_EQ(text->readCanvas(w, h, dx, dy), 0);
+        std::int64_t n = 0, nl = 0, k = 0;
+        ASSERT_EQ(text->readCounts(n, nl, k), 0);
+        p.picture() = {text->line(1), w, h, dx, dy};
+        appliqueTables(p,
+                       litTables(*text, text->tablesStart(), static_cast<int>(k),
+                                 static_cast<int>(n), static_cast<int>(nl)),
+                       static_cast<int>(k), static_cast<int>(n), static_cast<int>(nl));
+    }
+
+    tracelle::testing::SeparatorScope scope{GetParam()};
+    tracelle::testing::ScriptedInteraction ui;
+    fs::path dir_;
+};
+
+INSTANTIATE_TEST_SUITE_P(DS, ProjectFile, ::testing::Values('.', ','),
+                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+
+TEST_P(ProjectFile, TheWorkedExampleIsWrittenByteForByte) {
+    model::Project p;
+    makeExample(p);
+    const fs::path file = dir_ / "plan.trc";
+    ASSERT_EQ(sauve_projet(p, file.string()), "");
+    const std::string real = GetParam() == '.' ? "243.197" : "\"243,197\"";
+    const std::string expected =
+        "/TRACELLE\r\nC:\\cartes\\plan.jpg\r\n/taille image LxH dx0/dy0\r\n800  600  0  0\r\n"
+        "/nombre de  points\r\n3\r\n/nombre de  lignes\r\n2\r\n"
+        "/nombre de points de calage  X Y (Z)\r\n3\r\n"
+        "n,L,Libell\xE9,X,Y,Z,x,y,z\r\n"
+        "1,0,\"cal 1\",0,1000,\"            0" +
+        std::string(1, GetParam()) + "0000\",\"  102\",\"  518\",\r\n";
+    const std::string written = bytesOf(file);
+    EXPECT_EQ(written.substr(0, expected.size()), expected);
+    if (GetParam() == '.') {
+        EXPECT_NE(
+            written.find("\"    1\",\"  1\",,243.197,286.047,12.500,\"  245\",\"  211\",\r\n"),
+            std::string::npos);
+        EXPECT_NE(written.find("\"    3\",\"  2\",,353.741,767.442,8.250,\"  310\",\"  418\",\r\n"
+                               "1,4,255,x\r\n2,4,255,x\r\n"),
+                  std::string::npos);
+        EXPECT_EQ(written.substr(written.size() - 11), "2,4,255,x\r\n");
+    } else {
+        EXPECT_NE(written.find(",," + real + ","), std::string::npos) << "reals quoted under \",\"";
+    }
+}
+
+TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
+    model::Project p;
+    makeExample(p);
+    p.points().setCell(2, p.indice_col("Libellé"), "puits \"Nord\", côté é");
+    const fs::path first = dir_ / "a.trc";
+    const fs::path second = dir_ / "b.trc";
+    ASSERT_EQ(sauve_projet(p, first.string()), "");
+    model::Project back;
+    readBack(first, back);
+    EXPECT_EQ(back.points().cell(2, back.indice_col("Libellé")), "puits \"Nord\", côté é");
+    EXPECT_EQ(back.points().cell(1, back.indice_col("Libellé")), " ")
+        << "an empty label comes back as one space";
+    EXPECT_EQ(back.N(), 3);
+    EXPECT_EQ(back.K(), 3);
+    EXPECT_EQ(back.record(3).x, 690);
+    ASSERT_EQ(sauve_projet(back, second.string()), "");
+    model::Project again;
+    readBack(second, again);
+    const fs::path third = dir_ / "c.trc";
+    ASSERT_EQ(sauve_projet(again, third.string()), "");
+    EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
+}
+
+TEST_P(ProjectFile, CountsAreReadAcrossBlanksAndOldFilesAreTold) {
+    const fs::path file = dir_ / "old.trc";
+    std::ofstream(file, std::ios::binary)
+        << "/TRACELLE\r\n\r\n/taille image LxH dx0/dy0\r\n800  600\r\n"
+           "/nombre de  points\r\n0\r\n";
+    auto text = ProjectText::read(file.string(), nullptr);
+    ASSERT_TRUE(text);
+    int w, h, dx, dy;
+    EXPECT_EQ(text->readCanvas(w, h, dx, dy), 5) << "the reading runs into line 5";
+
+    std::ofstream(file, std::ios::binary)
+        << "/TRACELLE\nx\n/t\n 1 2\n 3 4 extra\n/n\n  7\n/n\n\n2\n/n\n4\n";
+    text = ProjectText::read(file.string(), nullptr);
+    ASSERT_EQ(text->readCanvas(w, h, dx, dy), 0);
+    EXPECT_EQ(dy, 4);
+    std::int64_t n, nl, k;
+    ASSERT_EQ(text->readCounts(n, nl, k), 0) << "a blank line before a count is passed";
+    EXPECT_EQ(n, 7);
+    EXPECT_EQ(nl, 2);
+    EXPECT_EQ(k, 4);
+    EXPECT_EQ(text->tablesStart(), 12u);
+    EXPECT_EQ(ProjectText::firstLine(file.string()).value_or(""), "/TRACELLE");
+}
+
+TEST(CommaText, RowsRoundTripAndEmptyCellsBecomeOneSpace) {
+    const std::vector<std::string> row = {"    1", "", "a,b", "say \"hi\"", "x\ty", "é", ""};
+    const std::string line = encodeRow(row);
+    EXPECT_EQ(line, "\"    1\",,\"a,b\",\"say \"\"hi\"\"\",\"x\ty\",é,");
+    const auto back = decodeRow(line, 9);
+    EXPECT_EQ(back, (std::vector<std::string>{"    1", " ", "a,b", "say \"hi\"", "x\ty", "é", "",
+                                              "", ""}));
+    EXPECT_EQ(decodeRow("a b,c", 3), (std::vector<std::string>{"a", "b", "c"}))
+        << "a bare space ends a field";
+    EXPECT_EQ(decodeRow("1,2,3,4,5", 2), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(decodeRow(std::string("\0\0,x", 4), 2).size(), 2u) << "a damaged line never stalls";
+}
+
+} // namespace

@@ -1,0 +1,167 @@
+#include "files/ProjectFile.h"
+#include "support/ScriptedInteraction.h"
+#include "ui/scroll.h"
+
+#include <QAction>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace tracelle;
+using tracelle::testing::ScriptedInteraction;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Projects on the blank sheet of a digitizing table: three points on two lines.
+class Projects : public ::testing::Test {
+protected:
+    Projects()
+        : dir_(fs::temp_directory_path() / ("tracelle_projects_" + std::to_string(getpid()))) {
+        fs::create_directories(dir_ / "config");
+        setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    }
+    ~Projects() override {
+        unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(dir_);
+    }
+    void digitize(ui::Scroll& w, int count, int lines) {
+        w.ouvrir_sans_bmp();
+        auto& p = w.project();
+        p.setDefaultCalibration(2100, 1485, 0, 0);
+        for (int l = 1; l <= lines; ++l) {
+            if (l > 1) {
+                ui.answerColour(std::nullopt);
+                p.Nouvelle_suite_de_points();
+            }
+            for (int i = 0; i < count; ++i)
+                p.ajoute_point(100 * l + 10 * i, 200 + 10 * i);
+        }
+    }
+    std::string saveAs(ui::Scroll& w, const std::string& name) {
+        ui.answerFileName((dir_ / name).string());
+        w.sauve_fic_points();
+        return (dir_ / name).replace_extension(".trc").string();
+    }
+    void open(ui::Scroll& w, const std::string& path) {
+        ui.answerFileName(path);
+        w.Liredespoints1Click();
+    }
+    std::string write(const char* name, const std::string& content) {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    fs::path dir_;
+    ScriptedInteraction ui;
+};
+
+TEST_F(Projects, SavedThenOpenedAsTheyWere) {
+    std::string path;
+    {
+        ui::Scroll w;
+        digitize(w, 2, 2);
+        EXPECT_FALSE(w.project().saved());
+        path = saveAs(w, "plan.xls"); // whatever the extension typed, the project is a .trc
+        EXPECT_TRUE(fs::exists(path));
+        EXPECT_TRUE(w.project().saved());
+    }
+    ui::Scroll w;
+    open(w, path);
+    const auto& p = w.project();
+    EXPECT_EQ(p.N(), 4);
+    EXPECT_EQ(p.currentLine(), 2);
+    EXPECT_EQ(p.K(), 3);
+    EXPECT_EQ(p.points().cell(3, p.indice_col("L")), "  2");
+    EXPECT_EQ(w.layer().width(), 2100) << "no picture: a blank sheet";
+    EXPECT_TRUE(ui.messages.empty()) << (ui.messages.empty() ? "" : ui.messages[0]);
+}
+
+TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
+    ui::Scroll w;
+    digitize(w, 3, 1);
+    const std::string good = saveAs(w, "good");
+    std::ifstream in(good, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    const auto replaced = [&text](const std::string& from, const std::string& to) {
+        std::string t = text;
+        t.replace(t.find(from), from.size(), to);
+        return t;
+    };
+    const struct {
+        const char* name;
+        std::string content;
+        const char* message;
+    } cases[] = {
+        {"word.trc", replaced("/TRACELLE\r\n", "/TRACELLE \r\n"),
+         " Le fichier n'est pas compatible"},
+        {"binary.trc", std::string("\x89PNG\r\n\x1A\n\0\0\0", 11),
+         " Le fichier n'est pas compatible"},
+        {"old.trc", replaced("2100  1485  0  0", "2100  1485"), "Ancien format : erreur =5"},
+        {"k4.trc", replaced("(Z)\r\n3\r\n", "(Z)\r\n4\r\n"), "Problème de lecture\nn_calc=4"},
+        {"huge.trc", replaced("points\r\n3\r\n", "points\r\n2000000000\r\n"),
+         "Problème de lecture\nle fichier annonce"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.messages.clear();
+        open(w, write(c.name, c.content));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind(c.message, 0), 0u) << ui.messages[0];
+        EXPECT_EQ(w.project().N(), 3);
+    }
+}
+
+TEST_F(Projects, AFailedSaveSaysSo) {
+    ui::Scroll w;
+    digitize(w, 1, 1);
+    ui.answerFileName((dir_ / "missing" / "p.trc").string());
+    w.sauve_fic_points();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("impossible de créer le fichier"), std::string::npos);
+}
+
+TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
+    std::string other;
+    {
+        ui::Scroll w;
+        digitize(w, 1, 2); // 2 points, lines 1 and 2
+        other = saveAs(w, "other");
+    }
+    ui::Scroll w;
+    digitize(w, 2, 3); // 6 points, current line 3
+    ui.answerConfirm(true);
+    ui.answerFileName(other);
+    w.SpeedButton4Click_completer();
+    const auto& p = w.project();
+    EXPECT_EQ(p.N(), 8);
+    EXPECT_EQ(p.points().cell(7, p.indice_col("L")), "  4");
+    EXPECT_EQ(p.points().cell(8, p.indice_col("L")), "  5");
+    EXPECT_EQ(p.points().cell(8, p.indice_col("Libellé")), "b");
+    EXPECT_EQ(p.points().cell(8, p.indice_col("n")), "    8");
+    EXPECT_EQ(p.currentLine(), 5);
+}
+
+TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
+    std::string other;
+    {
+        ui::Scroll w;
+        digitize(w, 1, 1);
+        w.project().calibration().setCell(1, w.project().indice_col_cal("X"), "500");
+        other = saveAs(w, "cal");
+    }
+    ui::Scroll w;
+    digitize(w, 1, 1);
+    auto& c = w.project().calibration();
+    c.setCell(1, w.project().indice_col_cal("x"), "  77");
+    ui.answerConfirm(true);
+    ui.answerFileName(other);
+    w.SpeedButton9Click();
+    EXPECT_EQ(c.cell(1, w.project().indice_col_cal("X")), "500");
+    EXPECT_EQ(c.cell(1, w.project().indice_col_cal("x")), "  77");
+    EXPECT_EQ(c.cell(1, w.project().indice_col_cal("Libellé")), "cal 1");
+}
+
+} // namespace
