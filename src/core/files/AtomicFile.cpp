@@ -33,8 +33,9 @@ bool AtomicFile::commit(std::string* error) {
         if (error) *error = "le fichier " + path_ + " n'a pas été ouvert";
         return false;
     }
-    const bool written =
-        std::fflush(file_) == 0 && !std::ferror(file_) && fsync(fileno(file_)) == 0;
+    // Flushed to the system, not forced to the disk: the rename is what keeps the old file
+    // whole when writing fails, and forcing every save to the disk costs more than writing it.
+    const bool written = std::fflush(file_) == 0 && !std::ferror(file_);
     const int closed = std::fclose(file_);
     file_ = nullptr;
     if (!written || closed != 0) {

@@ -13,24 +13,27 @@ bool blankOrControl(char c) {
 
 } // namespace
 
+void appendCell(std::string& line, const std::string& cell) {
+    bool quote = false;
+    for (const char c : cell)
+        quote = quote || blankOrControl(c) || c == '"' || c == ',';
+    if (!quote) {
+        line += cell;
+        return;
+    }
+    line += '"';
+    for (const char c : cell) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
 std::string encodeRow(const std::vector<std::string>& cells) {
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) line += ',';
-        const std::string& cell = cells[i];
-        bool quote = false;
-        for (const char c : cell)
-            quote = quote || blankOrControl(c) || c == '"' || c == ',';
-        if (!quote) {
-            line += cell;
-            continue;
-        }
-        line += '"';
-        for (const char c : cell) {
-            if (c == '"') line += '"';
-            line += c;
-        }
-        line += '"';
+        appendCell(line, cells[i]);
     }
     return line;
 }
@@ -48,29 +51,36 @@ std::vector<std::string> decodeRow(std::string_view line, int columns) {
         std::string field;
         if (line[i] == '"') {
             ++i;
+            // Runs between quotes are copied whole; a doubled quote stands for one.
             while (i < line.size()) {
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        field += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
+                const std::size_t quote = line.find('"', i);
+                const std::size_t end = quote == std::string_view::npos ? line.size() : quote;
+                field.append(line.substr(i, end - i));
+                i = end;
+                if (i >= line.size()) break;
+                if (i + 1 < line.size() && line[i + 1] == '"') {
+                    field += '"';
+                    i += 2;
+                    continue;
                 }
-                field += line[i++];
+                ++i;
+                break;
             }
         } else {
+            const std::size_t start = i;
             while (i < line.size() && line[i] != ',' && !blankOrControl(line[i]))
-                field += line[i++];
+                ++i;
+            field.assign(line.substr(start, i - start));
         }
         skipBlanks();
         if (i < line.size() && line[i] == ',') {
             ++i;
             skipBlanks();
         }
-        if (filled < columns)
-            cells[static_cast<std::size_t>(filled++)] = field.empty() ? " " : field;
+        if (filled < columns) {
+            if (field.empty()) field.assign(1, ' ');
+            cells[static_cast<std::size_t>(filled++)] = std::move(field);
+        }
     }
     return cells;
 }

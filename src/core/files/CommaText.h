@@ -10,6 +10,8 @@ namespace tracelle::files {
 // A cell holding a blank or control character, a double quote or a comma is quoted, its
 // quotes doubled; an empty cell is written as nothing.
 std::string encodeRow(const std::vector<std::string>& cells);
+// Appends one cell as `encodeRow` writes it.
+void appendCell(std::string& line, const std::string& cell);
 
 // Fills `columns` cells from the left; an empty field is kept as one space so that it counts
 // as filled; fields beyond the last column are dropped, cells no field reaches stay empty.

@@ -64,10 +64,22 @@ bool decodeUtf8(std::string_view s, std::size_t& i, char32_t& c) {
 
 } // namespace
 
-bool isValidUtf8(std::string_view bytes) {
+// Where the first byte above 127 is: the whole text, for the usual ASCII files.
+std::size_t asciiPrefix(std::string_view bytes) {
     std::size_t i = 0;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = asciiPrefix(bytes);
     char32_t c;
     while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         if (!decodeUtf8(bytes, i, c)) return false;
     }
     return true;
@@ -95,9 +107,10 @@ std::string fileTextToUtf8(std::string_view bytes) {
 }
 
 std::string utf8ToCp1252(std::string_view text) {
-    std::string out;
+    std::size_t i = asciiPrefix(text);
+    std::string out(text.substr(0, i));
+    if (i == text.size()) return out;
     out.reserve(text.size());
-    std::size_t i = 0;
     while (i < text.size()) {
         char32_t c;
         if (!decodeUtf8(text, i, c)) {

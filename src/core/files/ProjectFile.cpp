@@ -15,11 +15,11 @@ namespace tracelle::files {
 
 namespace {
 
-std::vector<std::string> rowCells(const model::TextTable& table, int row) {
-    std::vector<std::string> cells(static_cast<std::size_t>(table.columnCount()));
-    for (int c = 0; c < table.columnCount(); ++c)
-        cells[static_cast<std::size_t>(c)] = table.cell(row, c);
-    return cells;
+void appendRow(std::string& out, const model::TextTable& table, int row) {
+    for (int c = 0; c < table.columnCount(); ++c) {
+        if (c > 0) out += ',';
+        appendCell(out, table.cell(row, c));
+    }
 }
 
 } // namespace
@@ -32,8 +32,9 @@ std::string nomProjet(const std::string& chosen) {
 
 std::string sauve_projet(const model::Project& project, const std::string& path) {
     std::string out;
+    out.reserve(static_cast<std::size_t>(project.N()) * 80 + 1024);
     const auto line = [&out](const std::string& text) {
-        out += utf8ToCp1252(text);
+        out += text;
         out += "\r\n";
     };
     const auto& picture = project.picture();
@@ -48,12 +49,16 @@ std::string sauve_projet(const model::Project& project, const std::string& path)
     line(std::to_string(project.currentLine()));
     line("/nombre de points de calage  X Y (Z)");
     line(std::to_string(project.K()));
-    for (int k = 0; k <= project.K(); ++k)
-        line(encodeRow(rowCells(project.calibration(), k)));
-    for (int i = 1; i <= project.N(); ++i)
-        line(encodeRow(rowCells(project.points(), i)));
-    for (int l = 1; l <= project.currentLine(); ++l)
-        line(encodeRow(rowCells(project.lines(), l)));
+    const auto rows = [&out](const model::TextTable& table, int first, int last) {
+        for (int r = first; r <= last; ++r) {
+            appendRow(out, table, r);
+            out += "\r\n";
+        }
+    };
+    rows(project.calibration(), 0, project.K());
+    rows(project.points(), 1, project.N());
+    rows(project.lines(), 1, project.currentLine());
+    out = utf8ToCp1252(out);
 
     AtomicFile file(path);
     std::string error;
@@ -83,10 +88,14 @@ std::optional<ProjectText> ProjectText::read(const std::string& path, std::strin
         if (error) *error = "impossible de lire le fichier " + path;
         return std::nullopt;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::string text = fileTextToUtf8(bytes.str());
+    in.seekg(0, std::ios::end);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string text = isValidUtf8(bytes) ? std::move(bytes) : cp1252ToUtf8(bytes);
     ProjectText t;
+    t.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
@@ -164,6 +173,7 @@ int ProjectText::readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& 
 
 ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl) {
     ProjectTables t;
+    t.points.reserve(static_cast<std::size_t>(std::max(n, 0)));
     std::size_t at = start;
     t.header = decodeRow(text.line(at++), 9);
     for (int i = 0; i < k; ++i)
@@ -179,15 +189,13 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
 
 namespace {
 
-void setRow(model::TextTable& table, int row, const std::vector<std::string>& cells) {
-    if (row >= table.rowCount()) table.setRowCount(row + 1);
-    for (int c = 0; c < table.columnCount() && c < static_cast<int>(cells.size()); ++c)
-        table.setCell(row, c, cells[static_cast<std::size_t>(c)]);
+void setRow(model::TextTable& table, int row, std::vector<std::string> cells) {
+    table.setRow(row, std::move(cells));
 }
 
 } // namespace
 
-void appliqueTables(model::Project& project, const ProjectTables& tables, int k, int n, int nl) {
+void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl) {
     auto& cal = project.calibration();
     auto& points = project.points();
     auto& lines = project.lines();
@@ -200,9 +208,9 @@ void appliqueTables(model::Project& project, const ProjectTables& tables, int k,
     cal.setRowCount(std::max(k + 1, 4)); // the three calibration rows stay, to be clicked later
     project.chargeCalage(k);
     if (n > 0) {
-        points.setRowCount(n + 1);
+        points.setRowCount(1);
         for (int i = 0; i < n; ++i)
-            setRow(points, i + 1, tables.points[static_cast<std::size_t>(i)]);
+            setRow(points, i + 1, std::move(tables.points[static_cast<std::size_t>(i)]));
         lines.setRowCount(nl + 1);
         const int lCol = model::indice_col_grille(lines, "L");
         const int okCol = model::indice_col_grille(lines, "OK");

@@ -63,7 +63,7 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
 
 // The tables read by the open command replace the project's: header, calibration rows and
 // records, points, and lines each shown and numbered by its row.
-void appliqueTables(model::Project& project, const ProjectTables& tables, int k, int n, int nl);
+void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl);
 // The real X, Y, Z of another project's calibration rows (three at most) replace ours; the
 // rest of our rows is kept. Every point is then recomputed.
 void importeValeursCalage(model::Project& project, const ProjectTables& tables);

@@ -44,6 +44,24 @@ void TextTable::setCell(int row, int column, std::string text) {
         l->cellsChanged(*this, row, row);
 }
 
+void TextTable::setRow(int row, std::vector<std::string> cells) {
+    if (row < 0) return;
+    cells.resize(static_cast<std::size_t>(columns_));
+    if (row > rowCount()) setRowCount(row);
+    if (row == rowCount()) {
+        // Appended as it is: no empty row made first (a file of 100,000 points is read so).
+        for (auto* l : notified())
+            l->rowsAboutToBeInserted(*this, row, row);
+        rows_.push_back(std::move(cells));
+        for (auto* l : notified())
+            l->rowsInserted(*this, row, row);
+        return;
+    }
+    rows_[static_cast<std::size_t>(row)] = std::move(cells);
+    for (auto* l : notified())
+        l->cellsChanged(*this, row, row);
+}
+
 void TextTable::setRowCount(int count) {
     count = std::max(count, 1);
     const int old = rowCount();

@@ -34,6 +34,8 @@ public:
     const std::string& cell(int row, int column) const;
     // Writes a cell of an existing row; writes outside the table are ignored.
     void setCell(int row, int column, std::string text);
+    // Replaces a whole row (growing the table if needed); missing cells become empty.
+    void setRow(int row, std::vector<std::string> cells);
     // Grows with empty rows or drops the last rows; row 0 always stays.
     void setRowCount(int count);
     // Removes a data row; the rows below move up by one.
