@@ -1,4 +1,5 @@
 #include "picture/GifCodec.h"
+#include "support/TempFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -82,23 +83,12 @@ void writeGif(const std::string& path, const Gif& g) {
     GifFreeMapObject(global);
 }
 
-std::vector<char> bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using tracelle::testing::bytesOf;
+using tracelle::testing::writeBytes;
 
-void writeBytes(const std::string& path, const std::vector<char>& b) {
-    std::ofstream(path, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
-}
-
-class GifCodecTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { fs::create_directories(dir()); }
-    static void TearDownTestSuite() { fs::remove_all(dir()); }
-    static fs::path dir() {
-        return fs::temp_directory_path() / ("tracelle_gif_" + std::to_string(getpid()));
-    }
-    static std::string path(const std::string& name) { return (dir() / name).string(); }
+class GifCodecTest : public tracelle::testing::TempSuite<GifCodecTest> {
+public:
+    static fs::path dir() { return tracelle::testing::tempFolder("tracelle_gif_"); }
 };
 
 TEST_F(GifCodecTest, FirstFrameOnTheBackgroundOfTheScreen) {

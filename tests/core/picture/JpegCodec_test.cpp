@@ -1,4 +1,5 @@
 #include "picture/JpegCodec.h"
+#include "support/TempFiles.h"
 
 #include <array>
 #include <cstdio>
@@ -94,23 +95,12 @@ int mismatches(const Raster& r, Kind kind) {
     return wrong;
 }
 
-std::vector<char> bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using tracelle::testing::bytesOf;
+using tracelle::testing::writeBytes;
 
-void writeBytes(const std::string& path, const std::vector<char>& b) {
-    std::ofstream(path, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
-}
-
-class JpegCodecTest : public ::testing::Test {
-protected:
-    static fs::path dir() {
-        return fs::temp_directory_path() / ("tracelle_jpeg_" + std::to_string(getpid()));
-    }
-    static void SetUpTestSuite() { fs::create_directories(dir()); }
-    static void TearDownTestSuite() { fs::remove_all(dir()); }
-    static std::string path(const std::string& name) { return (dir() / name).string(); }
+class JpegCodecTest : public tracelle::testing::TempSuite<JpegCodecTest> {
+public:
+    static fs::path dir() { return tracelle::testing::tempFolder("tracelle_jpeg_"); }
 };
 
 TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {

@@ -1,4 +1,5 @@
 #include "picture/PngCodec.h"
+#include "support/TempFiles.h"
 
 #include <cmath>
 #include <filesystem>
@@ -122,23 +123,12 @@ Pixel expected(const Case& c, int x, int y) {
     return rgb555(out[0], out[1], out[2]);
 }
 
-std::vector<char> bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using tracelle::testing::bytesOf;
+using tracelle::testing::writeBytes;
 
-void writeBytes(const std::string& path, const std::vector<char>& b) {
-    std::ofstream(path, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
-}
-
-class PngCodecTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { fs::create_directories(dir()); }
-    static void TearDownTestSuite() { fs::remove_all(dir()); }
-    static fs::path dir() {
-        return fs::temp_directory_path() / ("tracelle_png_" + std::to_string(getpid()));
-    }
-    static std::string path(const std::string& name) { return (dir() / name).string(); }
+class PngCodecTest : public tracelle::testing::TempSuite<PngCodecTest> {
+public:
+    static fs::path dir() { return tracelle::testing::tempFolder("tracelle_png_"); }
 };
 
 TEST_F(PngCodecTest, DecodesEveryColourTypeAndDepthExactly) {

@@ -1,0 +1,35 @@
+// Files the tests make: a folder of the test's own under the system's temporary folder,
+// and whole files read and written as bytes.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace tracelle::testing {
+
+// A folder named after `prefix` and the process, so that suites run in parallel never meet.
+inline std::filesystem::path tempFolder(const std::string& prefix) {
+    return std::filesystem::temp_directory_path() / (prefix + std::to_string(getpid()));
+}
+
+inline std::vector<char> bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void writeBytes(const std::string& path, const std::vector<char>& b) {
+    std::ofstream(path, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
+}
+
+// A test suite's folder, made before its tests and removed after them.
+template <class Suite> struct TempSuite : ::testing::Test {
+    static void SetUpTestSuite() { std::filesystem::create_directories(Suite::dir()); }
+    static void TearDownTestSuite() { std::filesystem::remove_all(Suite::dir()); }
+    static std::string path(const std::string& name) { return (Suite::dir() / name).string(); }
+};
+
+} // namespace tracelle::testing
