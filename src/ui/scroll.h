@@ -122,6 +122,8 @@ public:
     void stylePoints() { setDrawingStyle(false); }
     void styleLignes() { setDrawingStyle(true); }
     void Graphe1Click();
+    // The report on the line nearest the mouse ("Surface" clicks, D and S).
+    void Surface1Click();
     void agrandir() { toucheVue(Qt::Key_Plus); }
     void retrecir() { toucheVue(Qt::Key_Minus); }
     void tab_points() { showPointsTable(); }

@@ -97,7 +97,7 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         break;
     case Qt::Key_D:
     case Qt::Key_S:
-        if (hasPicture()) pasEncoreDisponible(QStringLiteral("Surface"));
+        if (hasPicture()) Surface1Click();
         break;
     case Qt::Key_F12:
         placeCursorLeftOfCentre();

@@ -53,7 +53,8 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
         }
         redessiner();
     } else if (surface_->isChecked()) {
-        pasEncoreDisponible(QStringLiteral("Surface"));
+        project_.setMousePosition({x, y});
+        Surface1Click();
     }
 }
 

@@ -3,12 +3,14 @@
 #include "support/ScriptedInteraction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/TextPanel.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -186,6 +188,30 @@ TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
         for (int dx = 3; dx < 30; ++dx)
             aquaPixels += pixel(lx + dx, ly + dy) == aqua;
     EXPECT_GT(aquaPixels, 100) << "the label's background, right of the point";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
+    click(20, 20);
+    click(120, 20);
+    click(120, 80);
+    ui.answerColour(std::nullopt);
+    w.FormKeyDown(Qt::Key_Space, Qt::NoModifier);
+    click(150, 90);
+    click(190, 90);
+    w.SurfaceClick();
+    w.Image1MouseDown(Qt::LeftButton, at(118, 78));
+    const QString report = w.textPanel()->memo()->toPlainText();
+    EXPECT_TRUE(report.startsWith(QStringLiteral(" Suite(1)= \t3\t points")))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Surface  A = \t"))) << report.toStdString();
+
+    w.Image1MouseDown(Qt::LeftButton, at(185, 90));
+    EXPECT_FALSE(w.scalePanel()->isHidden()) << "a line of two points: the rescaling";
+    EXPECT_GT(w.project().lastDistance(), 0);
 }
 
 } // namespace

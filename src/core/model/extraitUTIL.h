@@ -53,6 +53,11 @@ std::string reel_en_texte_point(Real x);
 std::string _format(Real x, int n, int d);
 std::string _format2(Real x, int n, int d);
 std::string cadre_droite(std::string_view text, int width);
+// "0.000 E+00": one digit, DS, `decimals` digits, a space, E, the exponent's sign, two digits.
+std::string texte_scientifique(Real x, int decimals);
+// "### ### ### ### ##0.000000000": `decimals` digits after DS, the integer part in groups of
+// three separated by one space, four spaces in all in front of and between the groups.
+std::string texte_groupe(Real x, int decimals);
 
 inline constexpr std::string_view kExtraitVide = "_extraitUTIL<>";
 std::string _extrait(std::string_view line, int n, char sep);

@@ -241,6 +241,44 @@ std::string _format(Real x, int n, int d) {
     return cadre_droite(_format2(x, n, d), x < 0 ? n + 1 : n);
 }
 
+std::string texte_scientifique(Real x, int decimals) {
+    const char ds = platform::decimalSeparator();
+    Decimal d = toDecimal(x);
+    roundTo(d, decimals + 1);
+    std::string out;
+    if (d.negative) out += '-';
+    out += d.digitAt(0);
+    out += ds;
+    for (int k = 1; k <= decimals; ++k)
+        out += d.digitAt(k);
+    const int exponent = d.count == 0 ? 0 : d.exponent - 1;
+    out += exponent < 0 ? " E-" : " E+";
+    const std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < 2) out += '0';
+    out += digits;
+    return out;
+}
+
+std::string texte_groupe(Real x, int decimals) {
+    Decimal d = toDecimal(x);
+    roundTo(d, std::min(18, std::max(d.exponent, 0) + decimals));
+    const std::string text = fixed(d, decimals, platform::decimalSeparator());
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string body = negative ? text.substr(1) : text;
+    const std::size_t point =
+        decimals > 0 ? body.size() - static_cast<std::size_t>(decimals) - 1 : body.size();
+    const std::string integer = body.substr(0, point);
+    std::string grouped;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0) grouped += ' ';
+        grouped += integer[i];
+    }
+    const int separators = static_cast<int>((integer.size() + 2) / 3) - 1;
+    std::string out(static_cast<std::size_t>(std::max(0, 4 - separators)), ' ');
+    if (negative) out += '-';
+    return out + grouped + body.substr(point);
+}
+
 std::string cadre_droite(std::string_view text, int width) {
     // Characters, not bytes: UTF-8 continuation bytes do not count.
     int length = 0;

@@ -1,0 +1,108 @@
+#include "measure/VectorMeasure.h"
+#include "model/Project.h"
+#include "model/extraitUTIL.h"
+#include "support/ScriptedInteraction.h"
+#include "support/Separator.h"
+
+#include <gtest/gtest.h>
+
+using namespace tracelle;
+using namespace tracelle::measure;
+
+namespace {
+
+class Measures : public ::testing::TestWithParam<char> {
+protected:
+    // Points of real (X, Y), one line each list, stored in order.
+    void store(std::initializer_list<std::initializer_list<std::pair<double, double>>> lines) {
+        int i = 0, L = 0;
+        for (const auto& line : lines) {
+            ++L;
+            for (const auto& [X, Y] : line) {
+                ++i;
+                p.affecte_en(i, L, "", 0, X, Y, static_cast<int>(X), static_cast<int>(Y));
+            }
+        }
+        p.setN(i);
+        p.setCurrentLine(L);
+    }
+    std::string ds(const char* text) const {
+        return tracelle::testing::withSeparator(text, GetParam());
+    }
+
+    tracelle::testing::SeparatorScope scope{GetParam()};
+    tracelle::testing::ScriptedInteraction ui;
+    model::Project p;
+};
+
+INSTANTIATE_TEST_SUITE_P(DS, Measures, ::testing::Values('.', ','),
+                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+
+TEST_P(Measures, ThreePointLineReport) {
+    store({{{0, 0}, {3, 0}, {3, 4}}});
+    const LineLengths m = distance_perimetre_indice_ligne(p, 1);
+    EXPECT_EQ(m.n, 3);
+    EXPECT_EQ(m.D, 7);
+    EXPECT_EQ(m.P, 12);
+    EXPECT_EQ(surface_indice_ligne(p, 1), 6);
+    Real two = -1;
+    const auto lines = rapportSurface(p, 1, two);
+    ASSERT_EQ(lines.size(), 6u) << "one line only: no network lines";
+    EXPECT_EQ(lines[0], " Suite(1)= \t3\t points");
+    EXPECT_EQ(lines[1], ds(" Surface  A = \t6.000 E+00    \t    6.000000000"));
+    EXPECT_EQ(lines[4], " Indice de compacité = P/(4.pi.A)^0.5 = \t" + ds("1.38197659788534"));
+    EXPECT_EQ(lines[5], ds(" Rectangle équivalent L=P/4+sqrt(P²/16-A)= \t4.73205080756888"));
+}
+
+TEST_P(Measures, AreasAndSpecialLines) {
+    store({{{3, 4}, {3, 0}, {0, 0}},
+           {{0, 0}, {10, 0}, {10, 10}, {0, 10}},
+           {{5, 5}},
+           {{0, 0}, {2, 0}}});
+    EXPECT_EQ(surface_indice_ligne(p, 1), 6) << "the other direction gives the same area";
+    Real two = -1;
+    const auto square = rapportSurface(p, 2, two);
+    EXPECT_EQ(square[1].substr(0, 26), ds(" Surface  A = \t1.000 E+02 "));
+    for (const auto& line : square)
+        EXPECT_EQ(line.find("Rectangle"), std::string::npos) << "A = P²/16";
+    EXPECT_EQ(square.size(), 10u) << "several lines: the network lines follow";
+    EXPECT_EQ(rapportSurface(p, 3, two)[4], " Indice de compacité = P/(4.pi.A)^0.5 = \t0");
+    EXPECT_TRUE(rapportSurface(p, 4, two).empty()) << "two points: the scale case";
+    EXPECT_EQ(two, 2);
+}
+
+TEST_P(Measures, AnInterruptedLineIsMeasuredUpToTheInterruption) {
+    store({{{0, 0}, {1, 0}}, {{5, 5}}});
+    p.affecte_en(4, 1, "", 0, 100, 0, 100, 0);
+    p.setN(4);
+    EXPECT_EQ(distance_perimetre_indice_ligne(p, 1).D, 1);
+}
+
+TEST_P(Measures, BearingsFromNorthWithTheCorrections) {
+    store({{{0, 0}, {0, 10}, {10, 0}, {-10, 0}, {0, -10}}});
+    const struct {
+        int to;
+        Real corrected, bare;
+    } cases[] = {{2, 4.5L, 0}, {3, 94.5L, 90}, {4, -85.5L, -90}, {5, 184.5L, 180}, {1, 4.5L, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        EXPECT_NEAR(static_cast<double>(distance_entre_point(p, 1, c.to, {}).cap),
+                    static_cast<double>(c.corrected), 1e-12);
+        EXPECT_NEAR(static_cast<double>(distance_entre_point(p, 1, c.to, {0, 0}).cap),
+                    static_cast<double>(c.bare), 1e-12);
+    }
+    EXPECT_EQ(distance_entre_point(p, 1, 2, {}).d, 10);
+}
+
+TEST_P(Measures, ReportNumberTexts) {
+    EXPECT_EQ(model::texte_groupe(6, 9), ds("    6.000000000"));
+    EXPECT_EQ(model::texte_groupe(1234.5L, 9), ds("   1 234.500000000"));
+    EXPECT_EQ(model::texte_groupe(1234567, 9), ds("  1 234 567.000000000"));
+    EXPECT_EQ(model::texte_groupe(0.25L, 9), ds("    0.250000000"));
+    EXPECT_EQ(model::texte_scientifique(1234.5L, 3), ds("1.235 E+03"));
+    EXPECT_EQ(model::texte_scientifique(0.5L, 3), ds("5.000 E-01"));
+    EXPECT_EQ(model::texte_scientifique(0, 3), ds("0.000 E+00"));
+    EXPECT_EQ(model::texte_scientifique(12345678, 4), ds("1.2346 E+07"));
+}
+
+} // namespace
