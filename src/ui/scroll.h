@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files/ProjectFile.h"
+#include "measure/Cap.h"
 #include "model/Project.h"
 #include "picture/Raster.h"
 #include "picture/View.h"
@@ -124,6 +125,8 @@ public:
     void Graphe1Click();
     // The report on the line nearest the mouse ("Surface" clicks, D and S).
     void Surface1Click();
+    // "Cap et angle": distances and bearings summed from point to point.
+    void CapClick();
     void agrandir() { toucheVue(Qt::Key_Plus); }
     void retrecir() { toucheVue(Qt::Key_Minus); }
     void tab_points() { showPointsTable(); }
@@ -205,6 +208,9 @@ private:
     QLabel* floating_ = nullptr;         // "X et Y   flottants"
     QLabel* prompt_ = nullptr;           // calibration prompts beside the mouse
     QPainter* overlayPainter_ = nullptr; // open while the whole overlay is drawn again
+    measure::CapState cap_;
+    void capClickAt(int x, int y);
+    void capMoveAt(int x, int y, QPoint position);
     ShellWindows windows_;
     QString parametre_;
     std::string projectFile_; // the project being read, named in the picture search
@@ -239,6 +245,7 @@ private:
     QToolButton* carteSeule_ = nullptr;
     QToolButton* digitaliser_ = nullptr;
     QToolButton* surface_ = nullptr;
+    QToolButton* capButton_ = nullptr;
     QToolButton* modeBefore_ = nullptr;
     QToolButton* avecLignes_ = nullptr;
     QToolButton* sansLignes_ = nullptr;

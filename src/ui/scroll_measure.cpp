@@ -5,6 +5,7 @@
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <cstdio>
 
 namespace tracelle::ui {
@@ -68,6 +71,76 @@ void Scroll::Surface1Click() {
     textPanel_->raise();
     for (const std::string& line : report)
         textPanel_->append(QString::fromStdString(line));
+}
+
+void Scroll::CapClick() {
+    capButton_->setChecked(true);
+    modeBefore_ = capButton_;
+    project_.setLineBreakPending(true);
+    if (hasPicture()) Redessiner();
+    cap_.CapClick();
+    label2_->setText(QStringLiteral("Distance cumulée= 0.0"));
+    if (!textPanel_->isHidden()) {
+        textPanel_->append(label2_->text());
+    } else {
+        textPanel_->show();
+        textPanel_->raise();
+        textPanel_->memo()->clear();
+        textPanel_->append(QStringLiteral(" "));
+        textPanel_->append(QStringLiteral(" Distance cumulée : "));
+    }
+    avecLignes_->setChecked(true);
+    hideColouringControls();
+}
+
+void Scroll::capClickAt(int x, int y) {
+    if (project_.N() == 0) {
+        platform::interaction().information("pas de points digitalisés");
+        DigitaliserClick();
+        return;
+    }
+    project_.setMousePosition({x, y});
+    model::NearestPoint nearest{0, cap_.previous()};
+    project_.cherche_proche_indice_ligne_point(nearest);
+    selectRow(model::TableId::Points, nearest.point);
+    const QString text = QString::fromStdString(cap_.click(project_, nearest.point, {}));
+    label2_->setText(text);
+    textPanel_->append(text);
+}
+
+void Scroll::capMoveAt(int x, int y, QPoint position) {
+    model::NearestPoint nearest{0, cap_.previous()};
+    project_.cherche_proche_indice_ligne_point(nearest);
+    const std::string step = cap_.move(project_, nearest.point, {});
+    if (!step.empty()) {
+        label1_->setText(QString::fromStdString(step));
+        label1_->repaint();
+    }
+    if (cap_.startPending()) {
+        floating_->setText(QStringLiteral(" sélectionnez un départ"));
+    } else {
+        const measure::DistanceCap toMouse =
+            measure::distance_entre_point_et_XY(project_, cap_.previous(), x, y, {});
+        char text[96];
+        std::snprintf(text, sizeof text, "Distance= %8.4f  Cap= %8.2f  ",
+                      static_cast<double>(toMouse.d), static_cast<double>(toMouse.cap));
+        QString status = QString::fromLatin1(text);
+        status.replace('.', QChar(platform::decimalSeparator()));
+        status_[2]->setText(status);
+        std::snprintf(text, sizeof text, "D= %8.4f  Cap= %8.2f  proxi=  %2d",
+                      static_cast<double>(toMouse.d), static_cast<double>(toMouse.cap),
+                      nearest.point);
+        QString floating = QString::fromLatin1(text);
+        floating.replace('.', QChar(platform::decimalSeparator()));
+        floating_->setText(floating);
+    }
+    floating_->adjustSize();
+    QPoint near = position + QPoint(10, 10);
+    near.setX(std::min(near.x(), image1_->width() - floating_->width()));
+    near.setY(std::min(near.y(), image1_->height() - floating_->height()));
+    floating_->move(image1_->mapTo(centralWidget(), near));
+    floating_->show();
+    floating_->raise();
 }
 
 } // namespace tracelle::ui

@@ -55,12 +55,16 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
     } else if (surface_->isChecked()) {
         project_.setMousePosition({x, y});
         Surface1Click();
+    } else if (capButton_->isChecked()) {
+        capClickAt(x, y);
     }
 }
 
 bool Scroll::bandApplies() const {
-    return project_.N() > 0 && drawsLines_ && !project_.lineBreakPending() &&
-           digitaliser_->isChecked() && previousPoint_ != QPoint(0, 0);
+    // In "Cap et angle" the band always shows; in "Digitaliser" only when lines are drawn.
+    const bool cap = capButton_->isChecked();
+    return project_.N() > 0 && (drawsLines_ || cap) && !project_.lineBreakPending() &&
+           (digitaliser_->isChecked() || cap) && previousPoint_ != QPoint(0, 0);
 }
 
 void Scroll::moveBand(int x, int y) {
@@ -127,7 +131,11 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
         redessiner();
         return;
     }
-    label1_->clear();
+    if (capButton_->isChecked()) {
+        capMoveAt(x, y, position);
+    } else {
+        label1_->clear();
+    }
     moveBand(x, y);
     project_.setMousePosition({x, y});
     if (flottants_->isChecked()) {

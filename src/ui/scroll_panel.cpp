@@ -86,7 +86,11 @@ void Scroll::creerPanneauOutils() {
 
     digitaliser_ = toolButton(QStringLiteral("Digitaliser"), QString(), true);
     surface_ = toolButton(QStringLiteral("Surface"), QString(), true);
-    auto* cap = toolButton(QStringLiteral("Cap et angle"), QString(), true);
+    capButton_ = toolButton(
+        QStringLiteral("Cap et angle"),
+        QStringLiteral("calcul de cumuls de distances et caps  entre points digitalisés"), true);
+    auto* cap = capButton_;
+    surface_->setToolTip(QStringLiteral("Calcul des longueurs et surfaces vectorisées"));
     auto* colorerSurface =
         toolButton(QStringLiteral("Colorer la surface"),
                    QStringLiteral("peint la surface tant que la couleur est la même"), true);
@@ -115,8 +119,9 @@ void Scroll::creerPanneauOutils() {
     modeBefore_ = digitaliser_;
     connect(digitaliser_, &QToolButton::clicked, this, &Scroll::DigitaliserClick);
     connect(surface_, &QToolButton::clicked, this, &Scroll::SurfaceClick);
+    connect(cap, &QToolButton::clicked, this, &Scroll::CapClick);
     for (QToolButton* later :
-         {cap, colorerSurface, colorerBordee, choixBord, choixFond, pinceau, gomme, seuil}) {
+         {colorerSurface, colorerBordee, choixBord, choixFond, pinceau, gomme, seuil}) {
         connect(later, &QToolButton::clicked, this, [this, later] {
             pasEncoreDisponible(later->text().isEmpty() ? later->toolTip()
                                                         : later->text().replace("&&", "&"));

@@ -215,3 +215,27 @@ TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {
+    w.CapClick();
+    click(50, 50);
+    EXPECT_EQ(ui.messages.back(), "pas de points digitalisés");
+    w.DigitaliserClick();
+    click(20, 20);
+    click(120, 20);
+    w.CapClick();
+    EXPECT_TRUE(
+        w.textPanel()->memo()->toPlainText().contains(QStringLiteral(" Distance cumulée : ")));
+    click(20, 20);
+    w.Image1MouseMove(at(119, 21));
+    click(119, 21);
+    const QString text = w.textPanel()->memo()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral(" distance cumulée à partir de (1)... ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(" distance cumulée +(1 à 2) = ")))
+        << text.toStdString();
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include "measure/Cap.h"
 #include "measure/VectorMeasure.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
@@ -103,6 +104,28 @@ TEST_P(Measures, ReportNumberTexts) {
     EXPECT_EQ(model::texte_scientifique(0.5L, 3), ds("5.000 E-01"));
     EXPECT_EQ(model::texte_scientifique(0, 3), ds("0.000 E+00"));
     EXPECT_EQ(model::texte_scientifique(12345678, 4), ds("1.2346 E+07"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_P(Measures, CapSumsTheStepsOfTheMovesAndRearmsWhenPressed) {
+    store({{{0, 0}, {0, 10}, {10, 10}}});
+    CapState cap;
+    EXPECT_EQ(cap.move(p, 2, {}), "") << "nothing before a start";
+    EXPECT_EQ(cap.click(p, 1, {}), " distance cumulée à partir de (1)... ");
+    EXPECT_EQ(cap.move(p, 2, {}), ds("1/2=> D=10.0000 cap=    4.50"));
+    EXPECT_EQ(cap.click(p, 2, {}),
+              ds(" distance cumulée +(1 à 2) = 10.0000   1/2=> D=10.0000 cap=    4.50"));
+    EXPECT_EQ(cap.click(p, 2, {}).substr(0, 38), ds(" distance cumulée +(2 à 2) = 10.0000"))
+        << "clicking again adds 0";
+    cap.move(p, 3, {});
+    cap.click(p, 3, {});
+    EXPECT_EQ(cap.cumulative(), 20);
+    cap.CapClick();
+    EXPECT_TRUE(cap.startPending()) << "pressing the button starts a new sequence";
+    EXPECT_EQ(cap.cumulative(), 0);
 }
 
 } // namespace

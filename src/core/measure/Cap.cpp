@@ -1,0 +1,44 @@
+#include "measure/Cap.h"
+
+#include "model/extraitUTIL.h"
+
+namespace tracelle::measure {
+
+std::string texteEtape(int from, int to, const DistanceCap& step) {
+    return std::to_string(from) + "/" + std::to_string(to) +
+           "=> D=" + model::_format(step.d, 6, 4) + " cap=" + model::_format(step.cap, 6, 2);
+}
+
+void CapState::CapClick() {
+    startPending_ = true;
+    cumulative_ = 0;
+    pendingStep_ = 0;
+}
+
+std::string CapState::click(const model::Project& p, int c, const BearingCorrection& correction) {
+    if (startPending_) {
+        startPending_ = false;
+        previous_ = c;
+        cumulative_ = 0;
+        return " distance cumulée à partir de (" + std::to_string(c) + ")... ";
+    }
+    cumulative_ += pendingStep_;
+    pendingStep_ = 0; // a step is added once: a second click on the same point adds nothing
+    std::string text = " distance cumulée +(" + std::to_string(previous_) + " à " +
+                       std::to_string(c) + ") = " + model::_format(cumulative_, 6, 4);
+    text += "   " + texteEtape(previous_, c, distance_entre_point(p, previous_, c, correction));
+    previous_ = c;
+    return text;
+}
+
+std::string CapState::move(const model::Project& p, int c, const BearingCorrection& correction) {
+    if (c == previous_ || startPending_) {
+        pendingStep_ = 0;
+        return {};
+    }
+    const DistanceCap step = distance_entre_point(p, previous_, c, correction);
+    pendingStep_ = step.d;
+    return texteEtape(previous_, c, step);
+}
+
+} // namespace tracelle::measure
