@@ -122,6 +122,10 @@ void Scroll::attachWindows(const ShellWindows& windows) {
                 SpeedButton4Click_completer();
             } else if (caption == QStringLiteral("récup. Cal XY")) {
                 SpeedButton9Click();
+            } else if (caption == QStringLiteral("Enregistrer (points+cal) et  Export")) {
+                affiche_panel_sauve();
+            } else if (caption == QStringLiteral("Export Presse-papier (pts+cal)")) {
+                Button2Click();
             } else {
                 pasEncoreDisponible(caption);
             }

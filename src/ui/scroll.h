@@ -23,6 +23,7 @@ namespace tracelle::ui {
 
 class AltitudePanel;
 class CalibrationPanel;
+class ExportPanel;
 class Convert;
 class Emf;
 class ImageArea;
@@ -85,6 +86,11 @@ public:
     void SpeedButton11Click();
     // Projects: save, open, calibration values and points taken from another project file.
     void sauve_fic_points();
+    void Enregistrerlespoints1Click();
+    void affiche_panel_sauve();
+    void Button2Click();
+    void Copierdanslepressepaier1Click();
+    ExportPanel* exportPanel() const { return exportPanel_; }
     bool sauve_dans(const std::string& name);
     void Liredespoints1Click();
     void SpeedButton9Click();
@@ -232,6 +238,7 @@ private:
     AltitudePanel* altitudePanel_ = nullptr;
     CalibrationPanel* calibrationPanel_ = nullptr;
     ScalePanel* scalePanel_ = nullptr;
+    ExportPanel* exportPanel_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QAction* pointsItem_ = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/WheelSetting.h"
 #include "ui/AltitudePanel.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
@@ -216,6 +217,14 @@ void Scroll::SpeedButton14Click() {
 
 void Scroll::Button10Click(const QString& typed) {
     if (project_.rescale(typed.toStdString()) == model::RescaleResult::Applied) scalePanel_->hide();
+}
+
+} // namespace tracelle::ui
+
+namespace tracelle::ui {
+
+void Scroll::affiche_panel_sauve() {
+    exportPanel_->affiche_panel_sauve();
 }
 
 } // namespace tracelle::ui

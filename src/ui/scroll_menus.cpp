@@ -32,15 +32,17 @@ void Scroll::creerMenus() {
                &Scroll::Liredespoints1Click, QKeySequence(Qt::SHIFT | Qt::Key_F2));
     addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"), &Scroll::Ouvrir_bmp);
     addCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"),
-               &Scroll::sauve_fic_points);
+               &Scroll::Enregistrerlespoints1Click);
     addCommand(fichier,
                QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"),
                &Scroll::Enregistrerlimage1Click);
     addCommand(fichier, QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"),
                &Scroll::SpeedButton11Click);
-    laterCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"));
-    laterCommand(fichier,
-                 QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"));
+    addCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"),
+               &Scroll::affiche_panel_sauve);
+    addCommand(fichier,
+               QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"),
+               &Scroll::Button2Click);
     fichier->addSeparator();
     laterCommand(fichier, QStringLiteral("=> Charger l'image présente dans le presse-papier"));
     laterCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"));
@@ -58,7 +60,8 @@ void Scroll::creerMenus() {
     addCommand(edition, QStringLiteral("&Nouvelle suite de points [espace]"),
                &Scroll::Nouvelle_suite_de_points);
     addCommand(edition, QStringLiteral("&Effacer le dernier point  F6"), &Scroll::devalide_point);
-    laterCommand(edition, QStringLiteral("&Copier dans le presse-papier (->Excel)"));
+    addCommand(edition, QStringLiteral("&Copier dans le presse-papier (->Excel)"),
+               &Scroll::Copierdanslepressepaier1Click);
     edition->addSeparator();
     addCommand(edition, QStringLiteral("Altitude + delta Z"), &Scroll::altitudePlus,
                QKeySequence(Qt::Key_F3));

@@ -2,6 +2,7 @@
 #include "ui/AltitudePanel.h"
 #include "ui/Artwork.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/ExportPanel.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
 
@@ -229,6 +230,8 @@ void Scroll::creerPanneauxFlottants() {
     altitudePanel_ = new AltitudePanel(centralWidget());
     calibrationPanel_ = new CalibrationPanel(centralWidget());
     scalePanel_ = new ScalePanel(centralWidget());
+    exportPanel_ = new ExportPanel(centralWidget());
+    connect(exportPanel_, &ExportPanel::traiter, this, &Scroll::sauve_fic_points);
     connect(altitudePanel_, &AltitudePanel::stepRequested, this, &Scroll::altitude_pm);
     connect(altitudePanel_, &AltitudePanel::zTyped, this, &Scroll::setZOfSelectedPoint);
     connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &Scroll::SpeedButton14Click);

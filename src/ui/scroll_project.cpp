@@ -1,15 +1,20 @@
 // Saving and opening projects, and taking calibration values or points from another one.
+#include "files/Cp1252.h"
+#include "files/Export.h"
 #include "files/LastFolder.h"
 #include "files/ProjectFile.h"
+#include "files/TextFile.h"
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
+#include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QTableView>
 #include <filesystem>
+#include <fstream>
 
 namespace tracelle::ui {
 
@@ -40,13 +45,30 @@ std::optional<std::string> askProjectFile(const std::string& title, const std::s
 } // namespace
 
 bool Scroll::sauve_dans(const std::string& name) {
-    const std::string path = files::nomProjet(name);
-    const std::string error = files::sauve_projet(project_, path);
     project_.setSaved(true);
-    if (!error.empty()) {
+    if (exportPanel_->writesProject()) {
+        const std::string error = files::sauve_projet(project_, files::nomProjet(name));
+        if (!error.empty()) {
+            interaction().information(error);
+            return false;
+        }
+    }
+    if (!exportPanel_->writesExport()) return true;
+    const files::ExportChoices choices = exportPanel_->choices();
+    const files::ExportResult result = files::exporte(project_, choices);
+    if (!result.error.empty()) {
+        interaction().information(result.error);
+        return false;
+    }
+    exportPanel_->showRead(result.xMinRead, result.xMaxRead);
+    const std::string base = (fs::path(name).parent_path() / fs::path(name).stem()).string();
+    const std::string path = files::nomExport(base, choices.extension);
+    if (const std::string error = files::writeTextFile(path, result.text); !error.empty()) {
         interaction().information(error);
         return false;
     }
+    interaction().setClipboardText(result.text);
+    interaction().openWithDesktop(path);
     return true;
 }
 
@@ -67,6 +89,53 @@ void Scroll::sauve_fic_points() {
     }
     sauve_dans(*chosen);
     files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
+}
+
+void Scroll::Enregistrerlespoints1Click() {
+    // The project file only: the export stays for "Traiter" on the export panel.
+    exportPanel_->setWrites(true, false);
+    sauve_fic_points();
+}
+
+void Scroll::Button2Click() {
+    if (!interaction().confirm(
+            "Voulez-vous copier les points de calage et les autres \r  dans le presse "
+            "papier (valeurs séparées par TABULATION) \r  et dans un fichier "
+            "<presse_papier.xls> ?"))
+        return;
+    std::string file;
+    std::string clipboard;
+    const auto rows = [&](const model::TextTable& table, int first) {
+        for (int r = first; r < table.rowCount(); ++r) {
+            for (int c = 0; c < table.columnCount(); ++c)
+                file += table.cell(r, c) + '\t';
+            file += "\r\n";
+            for (int c = 1; c <= 5; ++c)
+                clipboard += table.cell(r, c) + '\t';
+            clipboard += "\r\n";
+        }
+    };
+    rows(project_.calibration(), 0);
+    rows(project_.points(), 1);
+    // Tab-separated text that spreadsheets open by its ".xls" name.
+    const std::string path = platform::configFile("presse_papier.xls");
+    if (!files::writeTextFile(path, file).empty()) return;
+    interaction().setClipboardText(clipboard);
+    interaction().information("Le presse-papier est à jour \r ainsi que le fichier <" + path + ">");
+}
+
+void Scroll::Copierdanslepressepaier1Click() {
+    const std::string name = platform::currentDirFile("~tmp.txt");
+    if (!sauve_dans(name)) return;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
+        interaction().information("impossible de lire le fichier " + name);
+        return;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    // The whole text, however long.
+    interaction().setClipboardText(files::fileTextToUtf8(bytes));
+    interaction().information(" Presse papier... OK   ");
 }
 
 void Scroll::Liredespoints1Click() {

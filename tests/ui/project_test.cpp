@@ -165,3 +165,27 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
+    ui::Scroll w;
+    digitize(w, 2, 1);
+    const std::string project = saveAs(w, "plan");
+    const fs::path exported = fs::path(project).replace_extension(".txt");
+    ASSERT_TRUE(fs::exists(exported));
+    EXPECT_EQ(ui.clipboard.rfind("2\t0\r\n", 0), 0u) << ui.clipboard;
+    EXPECT_EQ(ui.opened.back(), exported.string());
+
+    ui.answerFileName((dir_ / "seul").string());
+    w.Enregistrerlespoints1Click(); // the project only
+    EXPECT_TRUE(fs::exists(dir_ / "seul.trc"));
+    EXPECT_FALSE(fs::exists(dir_ / "seul.txt"));
+
+    ui.answerConfirm(true);
+    w.Button2Click();
+    EXPECT_EQ(ui.clipboard.rfind("L\tLibellé\tX\tY\tZ\t\r\n", 0), 0u) << ui.clipboard;
+    EXPECT_TRUE(fs::exists(dir_ / "config" / "tracelle" / "presse_papier.xls"));
+}
+
+} // namespace

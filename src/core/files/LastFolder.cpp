@@ -1,7 +1,7 @@
 #include "files/LastFolder.h"
 
-#include "files/AtomicFile.h"
 #include "files/Cp1252.h"
+#include "files/TextFile.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 
@@ -24,11 +24,7 @@ std::string premiere_ligne_lecture(const std::string& name) {
 }
 
 bool premiere_ligne_enregistre(const std::string& name, const std::string& text) {
-    AtomicFile file(platform::configFile(name));
-    std::FILE* out = file.open(nullptr);
-    const std::string line = utf8ToCp1252(text) + "\r\n";
-    if (!out || std::fwrite(line.data(), 1, line.size(), out) != line.size() ||
-        !file.commit(nullptr)) {
+    if (!writeTextFile(platform::configFile(name), text + "\r\n").empty()) {
         platform::interaction().beep(1250, 100);
         return false;
     }

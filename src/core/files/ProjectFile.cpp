@@ -1,8 +1,8 @@
 #include "files/ProjectFile.h"
 
-#include "files/AtomicFile.h"
 #include "files/CommaText.h"
 #include "files/Cp1252.h"
+#include "files/TextFile.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
 
@@ -58,17 +58,7 @@ std::string sauve_projet(const model::Project& project, const std::string& path)
     rows(project.calibration(), 0, project.K());
     rows(project.points(), 1, project.N());
     rows(project.lines(), 1, project.currentLine());
-    out = utf8ToCp1252(out);
-
-    AtomicFile file(path);
-    std::string error;
-    std::FILE* f = file.open(&error);
-    if (!f) return error;
-    if (std::fwrite(out.data(), 1, out.size(), f) != out.size()) {
-        return "écriture impossible dans le fichier " + path;
-    }
-    if (!file.commit(&error)) return error;
-    return {};
+    return writeTextFile(path, out);
 }
 
 std::optional<std::string> ProjectText::firstLine(const std::string& path) {

@@ -129,3 +129,24 @@ TEST_P(Measures, CapSumsTheStepsOfTheMovesAndRearmsWhenPressed) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MeasuresLarge, AReportOnALineOfAHundredThousandPoints) {
+    tracelle::testing::ScriptedInteraction ui;
+    model::Project p;
+    {
+        model::TextTable::Bulk bulk(p.points());
+        for (int i = 1; i <= 100000; ++i)
+            p.affecte_en(i, 1, "", 0, i % 2 ? i : i - 1, i % 2 ? 0 : 1, 0, 0);
+    }
+    p.setN(100000);
+    p.setCurrentLine(1);
+    Real two = 0;
+    const auto report = rapportSurface(p, 1, two);
+    ASSERT_FALSE(report.empty());
+    EXPECT_EQ(report[0], " Suite(1)= \t100000\t points");
+    EXPECT_GT(distance_perimetre_indice_ligne(p, 1).D, 99999);
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+// The export panel: which files the save writes, and how the coordinates are exported.
+#pragma once
+
+#include "files/Export.h"
+#include "ui/FloatingPanel.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace tracelle::ui {
+
+class ExportPanel : public FloatingPanel {
+    Q_OBJECT
+public:
+    explicit ExportPanel(QWidget* parent);
+
+    files::ExportChoices choices() const;
+    bool writesProject() const;
+    bool writesExport() const;
+    void setWrites(bool project, bool exportFile);
+    // "X mini lu", "X maxi lu" after an export.
+    void showRead(model::Real xMin, model::Real xMax);
+    // At the window's top-left corner, the regional decimal mark told.
+    void affiche_panel_sauve();
+
+signals:
+    void traiter();
+
+private:
+    QCheckBox* check(const char* caption, bool on);
+
+    QCheckBox* project_;
+    QCheckBox* export_;
+    QCheckBox* columns_[11]; // n, L, Libellé, X, Y, x, y, z, inter-point, Z, cumulative
+    QCheckBox* calibration_;
+    QCheckBox* shownOnly_;
+    QRadioButton* point_;
+    QComboBox* separator_;
+    QLineEdit* customSeparator_;
+    QComboBox* extension_;
+    QLineEdit* customExtension_;
+    QCheckBox* firstLine_;
+    QCheckBox* firstLineCount_;
+    QLineEdit* firstLineText_;
+    QCheckBox* normalized_;
+    QLineEdit* step_;
+    QLineEdit* xMin_;
+    QLineEdit* xMax_;
+    QLineEdit* xMinRead_;
+    QLineEdit* xMaxRead_;
+    QRadioButton* regression_;
+    QLabel* localMark_;
+};
+
+} // namespace tracelle::ui

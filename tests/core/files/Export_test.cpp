@@ -1,0 +1,102 @@
+#include "files/Export.h"
+#include "model/Project.h"
+#include "model/extraitUTIL.h"
+#include "support/ScriptedInteraction.h"
+#include "support/Separator.h"
+
+#include <gtest/gtest.h>
+
+using namespace tracelle;
+using namespace tracelle::files;
+
+namespace {
+
+class Exporting : public ::testing::TestWithParam<char> {
+protected:
+    // Points of real (X, Y) stored in `line`.
+    void add(int line, double X, double Y) {
+        const int i = p.N() + 1;
+        p.affecte_en(i, line, "", 0, X, Y, 0, 0);
+        p.setN(i);
+        if (line >= p.lines().rowCount()) {
+            p.lines().setRowCount(line + 1);
+            for (int c = 0; c < 4; ++c)
+                p.lines().setCell(line, c, c == 3 ? "x" : "1");
+        }
+        p.setCurrentLine(line);
+    }
+    std::string ds(const char* text) const {
+        return tracelle::testing::withSeparator(text, GetParam());
+    }
+
+    tracelle::testing::SeparatorScope scope{GetParam()};
+    tracelle::testing::ScriptedInteraction ui;
+    model::Project p;
+};
+
+INSTANTIATE_TEST_SUITE_P(DS, Exporting, ::testing::Values('.', ','),
+                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+
+TEST_P(Exporting, InitialChoicesGiveTheCountThenXAndY) {
+    add(1, 243.197, 286.047);
+    add(1, 1, 2);
+    add(2, 5, 6);
+    p.lines().setCell(2, 3, ""); // line 2 hidden
+    const ExportResult r = exporte(p, ExportChoices{});
+    EXPECT_EQ(r.text, "3\t0\r\n243.19700000\t286.04700000\r\n1.00000000\t2.00000000\r\n")
+        << "the first line counts every point; the hidden line is not exported";
+    EXPECT_EQ(r.xMaxRead, 243.197L);
+    ExportChoices comma;
+    comma.decimalComma = true;
+    comma.firstLine = false;
+    comma.interDistance = true;
+    EXPECT_EQ(exporte(p, comma).text.rfind("243,19700000\t286,04700000\t0\r\n1,0", 0), 0u);
+}
+
+TEST_P(Exporting, DistancesRestartOnEachLine) {
+    add(1, 0, 0);
+    add(1, 3, 4);
+    add(1, 6, 8);
+    add(2, 100, 100);
+    ExportChoices c;
+    c.X = c.Y = false;
+    c.firstLine = false;
+    c.interDistance = c.cumulative = true;
+    c.separator = " ; ";
+    EXPECT_EQ(exporte(p, c).text, "0 ; 0\r\n5 ; 5\r\n5 ; 10\r\n0 ; 0\r\n")
+        << "the whole separator is removed";
+}
+
+TEST_P(Exporting, NormalizedExportResamplesAtTheStep) {
+    add(1, 0, 0);
+    add(1, 2, 4);
+    ExportChoices c;
+    c.normalized = true;
+    c.step = "0.3";
+    EXPECT_EQ(exporte(p, c).text,
+              "EXPORT normalisé\r\n0\t0\r\n0.3\t0.6\r\n0.6\t1.2\r\n0.9\t1.8\r\n");
+    c.step = "0.05";
+    const std::string fine = exporte(p, c).text;
+    EXPECT_EQ(std::count(fine.begin(), fine.end(), '\n'), 22);
+    c.xMin = "-1";
+    c.xMax = "3";
+    c.step = "1";
+    EXPECT_EQ(exporte(p, c).text, "EXPORT normalisé\r\n-1\t0\r\n0\t0\r\n1\t2\r\n2\t4\r\n3\t4\r\n");
+    c.regression = false;
+    c.xMin = "0.9";
+    c.xMax = "1";
+    c.step = "0.1";
+    EXPECT_EQ(exporte(p, c).text, "EXPORT normalisé\r\n0.9\t0\r\n1\t4\r\n")
+        << "a tie goes to the later point";
+}
+
+TEST_P(Exporting, NamesAndUnreadableCells) {
+    EXPECT_EQ(nomExport("/data/plan", "dat"), "/data/plan.dat");
+    EXPECT_EQ(nomExport("/data/plan", ".dat"), "/data/plan.dat");
+    add(1, 1, 2);
+    p.points().setCell(1, p.indice_col("X"), "1.2.3");
+    const ExportResult r = exporte(p, ExportChoices{});
+    EXPECT_NE(r.error, "");
+}
+
+} // namespace
