@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QUrl>
 
@@ -82,6 +83,23 @@ char QtInteraction::dlg_titre_message_ONEK_oui_non(const std::string& title,
                                                    platform::DialogWidth width) {
     return dialog_->dlg_titre_message_ONEK_oui_non(title, message, buttons, firstCaption,
                                                    secondCaption, width);
+}
+
+std::optional<std::string> QtInteraction::af_fic_txt_memo(const std::string& title,
+                                                          const std::string& text) {
+    QPlainTextEdit* pane = dialog_->textPane();
+    pane->setPlainText(q(text));
+    pane->show();
+    if (dialog_->dlg_titre_message_ONEK_oui_non(title, "", "OE", "traiter", "annuler",
+                                                platform::DialogWidth::Narrow) != 'O') {
+        pane->clear();
+        pane->hide();
+        return std::nullopt;
+    }
+    const std::string edited = pane->toPlainText().toStdString();
+    pane->clear();
+    pane->hide();
+    return edited;
 }
 
 std::optional<std::string> QtInteraction::openFileName(const platform::FileDialogRequest& r) {

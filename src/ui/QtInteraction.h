@@ -27,6 +27,8 @@ public:
                                         const std::string& buttons, const std::string& firstCaption,
                                         const std::string& secondCaption,
                                         platform::DialogWidth width) override;
+    std::optional<std::string> af_fic_txt_memo(const std::string& title,
+                                               const std::string& text) override;
     std::optional<std::string> openFileName(const platform::FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const platform::FileDialogRequest& request) override;
     std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;

@@ -78,7 +78,11 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
     if (isVisible()) return 'E';
     hide();
     const int w = width == platform::DialogWidth::Wide ? 605 : 455;
-    setFixedSize(w, kHeight);
+    // A review shows the file's text: the dialog grows to hold it.
+    const bool review = !textPane_->isHidden();
+    const int h = review ? 520 : kHeight;
+    const int buttonTop = review ? h - 49 : kButtonTop;
+    setFixedSize(w, h);
 
     const bool quitQuestion = message == "Quitter";
     title_->setText(q(title));
@@ -97,7 +101,7 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
         picture_->adjustSize();
     }
     picture_->setVisible(quitQuestion);
-    textPane_->setGeometry(kLeft, 70, w - 2 * kLeft, kButtonTop - 78);
+    textPane_->setGeometry(kLeft, review ? 48 : 70, w - 2 * kLeft, buttonTop - (review ? 56 : 78));
 
     first_->setText(firstCaption.empty() ? QStringLiteral("Oui") : q(firstCaption));
     second_->setText(secondCaption.empty() ? QStringLiteral("Non") : q(secondCaption));
@@ -108,7 +112,7 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
         const bool shown = buttons.find(code) != std::string::npos;
         button->setVisible(shown);
         if (shown) {
-            button->move(x, kButtonTop);
+            button->move(x, buttonTop);
             x += kButtonWidth + kButtonGap;
         }
     }

@@ -126,6 +126,10 @@ void Scroll::attachWindows(const ShellWindows& windows) {
                 affiche_panel_sauve();
             } else if (caption == QStringLiteral("Export Presse-papier (pts+cal)")) {
                 Button2Click();
+            } else if (caption == QStringLiteral("*.TXT rajouter des points (X,Y,Lib)")) {
+                SpeedButton6Click();
+            } else if (caption == QStringLiteral("CalXY coller")) {
+                SpeedButton10Click();
             } else {
                 pasEncoreDisponible(caption);
             }

@@ -95,6 +95,8 @@ public:
     void Liredespoints1Click();
     void SpeedButton9Click();
     void SpeedButton4Click_completer();
+    void SpeedButton6Click();  // points from a text file
+    void SpeedButton10Click(); // calibration values from the clipboard
 
     // New acquisition on a blank sheet, for a digitizing table.
     void ouvrir_sans_bmp();

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -158,6 +159,22 @@ void Scroll2::onPointSelected(int row) {
 
 void Scroll2::onCalibrationSelected(int row) {
     if (isActiveWindow() && row <= project_.K()) depointer_i_sel_anc_puis_pointer(-row);
+}
+
+void Scroll2::showPaste(const QString& text) {
+    if (!paste_) {
+        paste_ = new QPlainTextEdit(this);
+        paste_->setReadOnly(true);
+        paste_->setStyleSheet("QPlainTextEdit { background: cyan; }");
+    }
+    paste_->setGeometry(grids_[0]->geometry());
+    paste_->setPlainText(text);
+    paste_->show();
+    paste_->raise();
+}
+
+void Scroll2::hidePaste() {
+    if (paste_) paste_->hide();
 }
 
 void Scroll2::setPointCount(int n) {

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTableView;
 
@@ -44,6 +45,9 @@ public:
     int highlighted() const { return highlighted_; }
     void selectRow(model::TableId table, int row);
     void setPointCount(int n);
+    // The clipboard's text shown over the points grid while its values are taken.
+    void showPaste(const QString& text);
+    void hidePaste();
     void showCoordinates(const QString& x, const QString& y);
     LabelStyle labelStyle() const;
 
@@ -82,6 +86,7 @@ private:
     model::Project& project_;
     QTableView* grids_[3];
     QLabel* count_;
+    QPlainTextEdit* paste_ = nullptr;
     QLabel* readX_;
     QLabel* readY_;
     QLineEdit* decimals_;

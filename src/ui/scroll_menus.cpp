@@ -72,14 +72,16 @@ void Scroll::creerMenus() {
         edition,
         QStringLiteral("Rajout de points digitalisés à partir d'un *trc  associé à la même image"),
         &Scroll::SpeedButton4Click_completer);
-    laterCommand(
+    addCommand(
         edition,
-        QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"));
+        QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"),
+        &Scroll::SpeedButton6Click);
     laterCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"));
     addCommand(edition, QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"),
                &Scroll::SpeedButton9Click);
-    laterCommand(edition, QStringLiteral(
-                              "Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"));
+    addCommand(edition,
+               QStringLiteral("Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"),
+               &Scroll::SpeedButton10Click);
 
     QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
     addCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"), &Scroll::agrandir);

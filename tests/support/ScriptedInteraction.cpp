@@ -14,6 +14,7 @@ ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(dialogs_.empty()) << dialogs_.size() << " scripted dialog answer(s) never asked";
     EXPECT_TRUE(fileNames_.empty()) << fileNames_.size() << " scripted file name(s) never asked";
     EXPECT_TRUE(colours_.empty()) << colours_.size() << " scripted colour(s) never asked";
+    EXPECT_TRUE(reviews_.empty()) << reviews_.size() << " scripted review(s) never asked";
 }
 
 bool ScriptedInteraction::confirm(const std::string& text) {
@@ -50,6 +51,19 @@ std::optional<std::string> ScriptedInteraction::nextFileName(const platform::Fil
     }
     auto answer = fileNames_.front();
     fileNames_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedInteraction::af_fic_txt_memo(const std::string& title,
+                                                                const std::string& text) {
+    questions.push_back(title);
+    reviewed.push_back(text);
+    if (reviews_.empty()) {
+        ADD_FAILURE() << "unexpected review: " << title;
+        return std::nullopt;
+    }
+    auto answer = reviews_.front();
+    reviews_.pop_front();
     return answer;
 }
 

@@ -21,11 +21,14 @@ public:
     void answerDialog(char answer) { dialogs_.push_back(answer); }
     void answerFileName(std::optional<std::string> name) { fileNames_.push_back(std::move(name)); }
     void answerColour(std::optional<std::uint32_t> colour) { colours_.push_back(colour); }
+    // The text the user leaves in the review (nothing: cancelled).
+    void answerReview(std::optional<std::string> text) { reviews_.push_back(std::move(text)); }
 
     // What the program said and did.
     std::vector<std::string> messages;  // information boxes
     std::vector<std::string> questions; // confirmations and message dialogs
     std::vector<platform::FileDialogRequest> fileDialogs;
+    std::vector<std::string> reviewed;      // texts shown for review
     std::vector<std::pair<int, int>> tones; // frequency, duration
     int beeps = 0;                          // plain system beeps
     int colourDialogs = 0;
@@ -44,6 +47,8 @@ public:
                                         const std::string& buttons, const std::string& firstCaption,
                                         const std::string& secondCaption,
                                         platform::DialogWidth width) override;
+    std::optional<std::string> af_fic_txt_memo(const std::string& title,
+                                               const std::string& text) override;
     std::optional<std::string> openFileName(const platform::FileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const platform::FileDialogRequest& request) override;
     std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;
@@ -61,6 +66,7 @@ private:
     std::deque<char> dialogs_;
     std::deque<std::optional<std::string>> fileNames_;
     std::deque<std::optional<std::uint32_t>> colours_;
+    std::deque<std::optional<std::string>> reviews_;
 };
 
 } // namespace tracelle::testing

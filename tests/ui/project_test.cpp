@@ -189,3 +189,33 @@ TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir_); // the review copy "~memo.txt" goes to the current folder
+    ui::Scroll w;
+    digitize(w, 2, 1);
+    const std::string file = write("points.txt", "10 20 a\n30 40 b\n");
+    ui.answerConfirm(true);
+    ui.answerDialog('O');
+    ui.answerFileName(file);
+    ui.answerReview("10 20 a\n' removed during the review\n50 60 c\n");
+    ui.answerColour(std::nullopt);
+    w.SpeedButton6Click();
+    const auto& p = w.project();
+    EXPECT_EQ(ui.reviewed.back(), "10 20 a\n30 40 b\n");
+    EXPECT_EQ(p.N(), 4);
+    EXPECT_EQ(p.points().cell(4, p.indice_col("Libellé")), "c");
+    EXPECT_EQ(p.points().cell(4, p.indice_col("L")), "  2") << "an import starts a new line";
+    EXPECT_TRUE(fs::exists(dir_ / "~memo.txt"));
+
+    ui.clipboard = "100 200 10\n";
+    ui.answerConfirm(true);
+    w.SpeedButton10Click();
+    EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
+    fs::current_path(previous);
+}
+
+} // namespace

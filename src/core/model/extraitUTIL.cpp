@@ -330,11 +330,22 @@ Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue) {
     return parseReal(field, '.', true).value_or(defaultValue);
 }
 
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
 int indice_col_grille(const TextTable& grid, std::string_view header) {
-    const std::string wanted = enleve_blancs(header);
+    // Compared without copies: columns are looked up for every cell a row writes.
+    const std::string_view wanted = trimmed(header);
     int found = -1;
     for (int col = 0; col < grid.columnCount(); ++col) {
-        if (enleve_blancs(grid.cell(0, col)) == wanted) found = col;
+        if (trimmed(grid.cell(0, col)) == wanted) found = col;
     }
     return found;
 }

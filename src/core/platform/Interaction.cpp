@@ -15,6 +15,9 @@ public:
                                         DialogWidth) override {
         return 'E';
     }
+    std::optional<std::string> af_fic_txt_memo(const std::string&, const std::string&) override {
+        return {};
+    }
     std::optional<std::string> openFileName(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> saveFileName(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> savePictureName(const FileDialogRequest&) override { return {}; }

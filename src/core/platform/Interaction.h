@@ -34,6 +34,10 @@ public:
     dlg_titre_message_ONEK_oui_non(const std::string& title, const std::string& message,
                                    const std::string& buttons, const std::string& firstCaption,
                                    const std::string& secondCaption, DialogWidth width) = 0;
+    // The review of an import: `text` shown in the message dialog's text pane for the user to
+    // edit; the edited text when the user goes on, nothing when he cancels.
+    virtual std::optional<std::string> af_fic_txt_memo(const std::string& title,
+                                                       const std::string& text) = 0;
     virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> savePictureName(const FileDialogRequest& request) = 0;

@@ -1,0 +1,82 @@
+// Points from a text file, and calibration values pasted from the clipboard.
+#include "files/Cp1252.h"
+#include "files/LastFolder.h"
+#include "files/PointImport.h"
+#include "files/TextFile.h"
+#include "platform/Interaction.h"
+#include "platform/Paths.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+
+void Scroll::SpeedButton6Click() {
+    if (!interaction().confirm("Rajout de points X,Y à partir d'un fichier texte\n\n Les "
+                               "coordonnées importées sont réelles "
+                               "X,Y, c'est à dire que les coordonnées image x,y\n sont recalculées "
+                               "à partir des réelles avec "
+                               "le calibrage courant\n\n Puis une fois déposés sur l'image on "
+                               "recalcule les réelles dont les "
+                               "valeurs seront\n un peu différentes de celles importées à cause du "
+                               "nombre limité de pixels "
+                               "(LxH) de l'image"))
+        return;
+    if (interaction().dlg_titre_message_ONEK_oui_non(
+            "Le fichier TEXTE contient 2 ou 3 colonnes, X  Y et éventuellement Libellé",
+            " exemple :\n0.23 111.5 pointA\n1.25 215.6 pointB\n    etc...\n le séparateur "
+            "peut-être "
+            "l'espace ou la tabulation\n les valeurs sont recalculées par rapport au nombre de "
+            "pixels!\n "
+            "les ligne commençant par ' seront ignorées",
+            "ON", "Continuer", "annuler", platform::DialogWidth::Wide) != 'O')
+        return;
+    platform::FileDialogRequest request;
+    request.title = "Ouvrir un fichier X  Y";
+    request.filter = "Fichiers (*.txt)|*.txt";
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    const auto chosen = interaction().openFileName(request);
+    if (!chosen) return;
+    std::ifstream in(*chosen, std::ios::binary);
+    if (!in) {
+        interaction().information("impossible de lire le fichier " + *chosen);
+        return;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    // The import reads the text as the user left it in the review, kept as "~memo.txt".
+    const auto reviewed =
+        interaction().af_fic_txt_memo("contenu de " + *chosen + "\r", files::fileTextToUtf8(bytes));
+    if (!reviewed) return;
+    files::writeTextFile(platform::currentDirFile("~memo.txt"), *reviewed);
+    files::premiere_ligne_enregistre(files::kLastFolderFile,
+                                     std::filesystem::path(*chosen).parent_path().string());
+    platform::BusyCursor busy;
+    project_.Nouvelle_suite_de_points();
+    files::ajoutePointsTexte(project_, *reviewed);
+    project_.calcul_nouveaux_calage();
+    project_.setSaved(false);
+    pointCountChanged(project_.N());
+    project_.setLineBreakPending(false);
+    Redessiner();
+}
+
+void Scroll::SpeedButton10Click() {
+    const std::string text = interaction().clipboardText();
+    if (windows_.table) windows_.table->showPaste(QString::fromStdString(text));
+    const bool replace =
+        interaction().confirm(" Voulez-vous remplacer les valeurs réelles des calibrations "
+                              "(X,Y,Z) \n\n avec le contenu du presse-papier visible de "
+                              "côté ?  ==> ");
+    if (replace) {
+        files::colleValeursCalage(project_, text);
+        project_.setSaved(false);
+        Redessiner();
+    }
+    if (windows_.table) windows_.table->hidePaste();
+}
+
+} // namespace tracelle::ui
