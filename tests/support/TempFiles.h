@@ -26,6 +26,19 @@ inline void writeBytes(const std::string& path, const std::vector<char>& b) {
 }
 
 // A test suite's folder, made before its tests and removed after them.
+// A damaged file is refused with the expected reason, an empty picture and nothing printed.
+template <class Decode>
+void expectRefused(Decode decode, const std::string& path, const std::vector<char>& bytes,
+                   const std::string& reason) {
+    writeBytes(path, bytes);
+    ::testing::internal::CaptureStderr();
+    const auto d = decode(path);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(d.ok());
+    EXPECT_TRUE(d.raster.empty());
+    EXPECT_NE(d.error.find(reason), std::string::npos) << d.error;
+}
+
 template <class Suite> struct TempSuite : ::testing::Test {
     static void SetUpTestSuite() { std::filesystem::create_directories(Suite::dir()); }
     static void TearDownTestSuite() { std::filesystem::remove_all(Suite::dir()); }
