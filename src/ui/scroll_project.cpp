@@ -170,7 +170,7 @@ void Scroll::Liredespoints1Click() {
         interaction().information(error);
         return;
     }
-    const std::string image = text->line(1);
+    const std::string image(text->line(1));
     if (!project_.picture().file.empty() && fileName(image) != fileName(project_.picture().file) &&
         !interaction().confirm(
             " L'image relative à ce fichier est différente de l'image actuelle\n\nimage "
@@ -315,7 +315,7 @@ std::optional<files::ProjectText> Scroll::readOtherProject(const std::string& pa
         interaction().information(error);
         return std::nullopt;
     }
-    const std::string image = fileName(text->line(1));
+    const std::string image = fileName(std::string(text->line(1)));
     if (image != fileName(project_.picture().file) &&
         !interaction().confirm(" L'image de fond <" + image +
                                "> est différente de l'image actuelle <" + project_.picture().file +

@@ -83,37 +83,39 @@ std::optional<ProjectText> ProjectText::read(const std::string& path, std::strin
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    const std::string text = isValidUtf8(bytes) ? std::move(bytes) : cp1252ToUtf8(bytes);
     ProjectText t;
+    t.text_ = isValidUtf8(bytes) ? std::move(bytes) : cp1252ToUtf8(bytes);
+    const std::string& text = t.text_;
+    // Lines are kept as places in the one text: no copy of each.
     t.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        std::string l = text.substr(start, end - start);
-        if (!l.empty() && l.back() == '\r') l.pop_back();
-        if (end < text.size() || !l.empty()) t.lines_.push_back(std::move(l));
+        std::size_t length = end - start;
+        if (length > 0 && text[start + length - 1] == '\r') --length;
+        if (end < text.size() || length > 0) t.lines_.push_back({start, length});
         start = end + 1;
     }
     return t;
 }
 
-const std::string& ProjectText::line(std::size_t index) const {
-    static const std::string empty;
-    return index < lines_.size() ? lines_[index] : empty;
+std::string_view ProjectText::line(std::size_t index) const {
+    if (index >= lines_.size()) return {};
+    return std::string_view(text_).substr(lines_[index].first, lines_[index].second);
 }
 
 bool ProjectText::readInt(std::int64_t& value) {
     // Blanks and line ends before the number are passed.
     while (next_ < lines_.size()) {
-        const std::string& l = lines_[next_];
+        const std::string_view l = line(next_);
         while (column_ < l.size() && (l[column_] == ' ' || l[column_] == '\t'))
             ++column_;
         if (column_ < l.size()) break;
         ++next_;
         column_ = 0;
     }
-    const std::string& l = line(next_);
+    const std::string_view l = line(next_);
     std::size_t i = column_;
     const bool negative = i < l.size() && l[i] == '-';
     if (i < l.size() && (l[i] == '-' || l[i] == '+')) ++i;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tracelle::model {
@@ -30,7 +32,7 @@ public:
     static std::optional<std::string> firstLine(const std::string& path);
     static std::optional<ProjectText> read(const std::string& path, std::string* error);
 
-    const std::string& line(std::size_t index) const; // 0-based; empty past the end
+    std::string_view line(std::size_t index) const; // 0-based; empty past the end
     std::size_t lineCount() const { return lines_.size(); }
 
     // From the start of line `index`: the integers of the canvas line, then the three counts,
@@ -45,8 +47,9 @@ private:
     bool readInt(std::int64_t& value);
     void skipRestOfLine();
 
-    std::vector<std::string> lines_;
-    std::size_t next_ = 0; // line of the reading cursor
+    std::string text_;
+    std::vector<std::pair<std::size_t, std::size_t>> lines_; // start and length in text_
+    std::size_t next_ = 0;                                   // line of the reading cursor
     std::size_t column_ = 0;
 };
 

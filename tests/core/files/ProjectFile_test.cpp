@@ -66,7 +66,7 @@ protected:
         ASSERT_EQ(text->readCanvas(w, h, dx, dy), 0);
         std::int64_t n = 0, nl = 0, k = 0;
         ASSERT_EQ(text->readCounts(n, nl, k), 0);
-        p.picture() = {text->line(1), w, h, dx, dy};
+        p.picture() = {std::string(text->line(1)), w, h, dx, dy};
         appliqueTables(p,
                        litTables(*text, text->tablesStart(), static_cast<int>(k),
                                  static_cast<int>(n), static_cast<int>(nl)),
