@@ -1,51 +1,79 @@
-// Importing 100,000 text lines against reading the same text and splitting its lines.
+// Importing 100,000 text lines from a file against reading the same file and splitting its
+// lines.
+#include "BenchFolder.h"
 #include "RatioReporter.h"
 #include "files/PointImport.h"
+#include "files/TextFile.h"
 #include "model/Project.h"
 
 #include <benchmark/benchmark.h>
-#include <sstream>
+#include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
 
 using namespace tracelle;
 
 namespace {
 
-const std::string& text() {
-    static const std::string t = [] {
-        std::string s;
+const std::string& pointsFile() {
+    static const std::string path = [] {
+        const std::string p = (bench::benchFolder() / "points.txt").string();
+        std::ofstream out(p, std::ios::binary);
         for (int i = 0; i < 100000; ++i)
-            s += std::to_string(i * 0.5) + " " + std::to_string(i * 0.25) + " p" +
-                 std::to_string(i) + "\n";
-        return s;
+            out << i * 0.5 << ' ' << i * 0.25 << " p" << i << "\r\n";
+        return p;
     }();
-    return t;
+    return path;
 }
 
+std::unique_ptr<model::Project> calibrated() {
+    auto p = std::make_unique<model::Project>();
+    p->setDefaultCalibration(60000, 30000, 0, 0);
+    return p;
+}
+
+// The import as the program runs it once the text is reviewed: the points, then every real
+// value recomputed from its pixel.
 void Import100kLines(benchmark::State& state) {
     for (auto _ : state) {
-        model::Project p;
-        p.setDefaultCalibration(60000, 30000, 0, 0);
-        benchmark::DoNotOptimize(files::ajoutePointsTexte(p, text()));
+        state.PauseTiming();
+        auto p = calibrated();
+        state.ResumeTiming();
+        const auto text = files::readTextFile(pointsFile(), nullptr);
+        benchmark::DoNotOptimize(files::ajoutePointsTexte(*p, *text));
+        p->calcul_nouveaux_calage();
     }
 }
 BENCHMARK(Import100kLines)->Unit(benchmark::kMillisecond);
 
-void SplitLines100k(benchmark::State& state) {
+void PointsOnly100kLines(benchmark::State& state) {
+    const auto text = files::readTextFile(pointsFile(), nullptr);
     for (auto _ : state) {
-        std::istringstream in(text());
-        std::string line;
-        std::size_t count = 0;
-        while (std::getline(in, line))
-            count += line.size();
-        benchmark::DoNotOptimize(count);
+        state.PauseTiming();
+        auto p = calibrated();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(files::ajoutePointsTexte(*p, *text));
     }
 }
-BENCHMARK(SplitLines100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(PointsOnly100kLines)->Unit(benchmark::kMillisecond);
+
+void ReadAndSplit100kLines(benchmark::State& state) {
+    for (auto _ : state) {
+        std::ifstream in(pointsFile(), std::ios::binary);
+        std::vector<std::string> lines;
+        std::string line;
+        while (std::getline(in, line))
+            lines.push_back(line);
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(ReadAndSplit100kLines)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
     return tracelle::bench::runWithRatios(argc, argv,
-                                          {{"Import100kLines", "SplitLines100k", 10.0}});
+                                          {{"Import100kLines", "ReadAndSplit100kLines", 10.0},
+                                           {"PointsOnly100kLines", "ReadAndSplit100kLines", 10.0}});
 }

@@ -1,5 +1,4 @@
 // Points from a text file, and calibration values pasted from the clipboard.
-#include "files/Cp1252.h"
 #include "files/LastFolder.h"
 #include "files/PointImport.h"
 #include "files/TextFile.h"
@@ -9,7 +8,6 @@
 #include "ui/scroll2.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace tracelle::ui {
 
@@ -41,15 +39,14 @@ void Scroll::SpeedButton6Click() {
     request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
-    std::ifstream in(*chosen, std::ios::binary);
-    if (!in) {
-        interaction().information("impossible de lire le fichier " + *chosen);
+    std::string error;
+    const auto text = files::readTextFile(*chosen, &error);
+    if (!text) {
+        interaction().information(error);
         return;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
     // The import reads the text as the user left it in the review, kept as "~memo.txt".
-    const auto reviewed =
-        interaction().af_fic_txt_memo("contenu de " + *chosen + "\r", files::fileTextToUtf8(bytes));
+    const auto reviewed = interaction().af_fic_txt_memo("contenu de " + *chosen + "\r", *text);
     if (!reviewed) return;
     files::writeTextFile(platform::currentDirFile("~memo.txt"), *reviewed);
     files::premiere_ligne_enregistre(files::kLastFolderFile,

@@ -1,5 +1,4 @@
 // Saving and opening projects, and taking calibration values or points from another one.
-#include "files/Cp1252.h"
 #include "files/Export.h"
 #include "files/LastFolder.h"
 #include "files/ProjectFile.h"
@@ -14,7 +13,6 @@
 
 #include <QTableView>
 #include <filesystem>
-#include <fstream>
 
 namespace tracelle::ui {
 
@@ -127,14 +125,14 @@ void Scroll::Button2Click() {
 void Scroll::Copierdanslepressepaier1Click() {
     const std::string name = platform::currentDirFile("~tmp.txt");
     if (!sauve_dans(name)) return;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-        interaction().information("impossible de lire le fichier " + name);
+    std::string error;
+    const auto text = files::readTextFile(name, &error);
+    if (!text) {
+        interaction().information(error);
         return;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
     // The whole text, however long.
-    interaction().setClipboardText(files::fileTextToUtf8(bytes));
+    interaction().setClipboardText(*text);
     interaction().information(" Presse papier... OK   ");
 }
 

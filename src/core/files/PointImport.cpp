@@ -1,75 +1,131 @@
 #include "files/PointImport.h"
 
+#include "files/SheetCells.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <sstream>
+#include <string_view>
 
 namespace tracelle::files {
 
 namespace {
 
 // Separator of the lines: the space, then the tab from the first line that holds one on.
-char separatorFor(const std::string& line, char current) {
-    return line.find('\t') != std::string::npos ? '\t' : current;
+char separatorFor(std::string_view line, char current) {
+    return line.find('\t') != std::string_view::npos ? '\t' : current;
 }
 
-std::string withoutCr(std::string line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+// Calls `each` with every line of the text, without its line end.
+template <typename Each> void forEachLine(std::string_view text, Each&& each) {
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!each(line)) return;
+        if (end == std::string_view::npos) return;
+        text.remove_prefix(end + 1);
+    }
 }
+
+std::int32_t pixelFor(model::Real v) {
+    return static_cast<std::int32_t>(
+        model::entierProche(std::clamp<model::Real>(v, INT32_MIN, INT32_MAX)));
+}
+
+// Appends imported points to the current line.
+class PointAppender {
+public:
+    explicit PointAppender(model::Project& project)
+        : project_(project), columns_(project.pointColumns()), bulk_(project.points()) {}
+
+    void add(const std::string& label, model::Real Z, model::Real X, model::Real Y) {
+        std::int32_t x = 0, y = 0;
+        // Without a usable calibration (fewer than three points, or points in a line) the
+        // real values, rounded, stand for the pixels: the point is kept, and its real values
+        // stay as read until a calibration exists.
+        if (!project_.repere_image(X, Y, x, y)) {
+            x = pixelFor(X);
+            y = pixelFor(Y);
+        }
+        const int n = project_.N() + 1;
+        project_.writePoint(columns_, n, project_.currentLine(), label, Z, X, Y, x, y);
+        project_.setN(n);
+        ++added_;
+    }
+    int added() const { return added_; }
+
+private:
+    model::Project& project_;
+    const model::Project::PointColumns columns_;
+    model::TextTable::Bulk bulk_;
+    int added_ = 0;
+};
 
 } // namespace
 
 int ajoutePointsTexte(model::Project& project, const std::string& text) {
-    std::istringstream in(text);
-    std::string line;
+    PointAppender points(project);
     char sep = ' ';
-    int added = 0;
-    model::TextTable::Bulk bulk(project.points());
-    while (std::getline(in, line)) {
-        line = withoutCr(line);
+    forEachLine(text, [&](std::string_view line) {
         sep = separatorFor(line, sep);
-        if (model::enleve_blancs(line).empty() || line[0] == '\'') continue;
-        const model::Real X = model::extrait_reel(line, 1, sep, 0);
-        const model::Real Y = model::extrait_reel(line, 2, sep, 0);
-        std::int32_t x = 0, y = 0;
-        // Without a usable calibration the real values, rounded, stand for the pixels: the
-        // point is kept and its real values stay as read until a calibration exists.
-        if (!project.repere_image(X, Y, x, y)) {
-            x = static_cast<std::int32_t>(
-                std::clamp<model::Real>(std::nearbyint(X), INT32_MIN, INT32_MAX));
-            y = static_cast<std::int32_t>(
-                std::clamp<model::Real>(std::nearbyint(Y), INT32_MIN, INT32_MAX));
+        if (line.find_first_not_of(' ') == std::string_view::npos || line[0] == '\'') return true;
+        points.add(model::_extrait(line, 3, sep), model::kUndefinedReal,
+                   model::extrait_reel(line, 1, sep, 0), model::extrait_reel(line, 2, sep, 0));
+        return true;
+    });
+    return points.added();
+}
+
+std::string colonnesIllisibles(const SheetColumns& c) {
+    // Only A to Z can be addressed; a label or altitude column of 0 means none.
+    const auto outside = [](int column, int from) {
+        return column < from || column > kSheetLastColumn;
+    };
+    if (outside(c.X, 1) || outside(c.Y, 1))
+        return "Les colonnes X et Y doivent être comprises entre 1 (A) et 26 (Z)";
+    if (c.label > kSheetLastColumn || c.Z > kSheetLastColumn)
+        return "Les colonnes Libellé et Z ne peuvent dépasser 26 (Z) ; 0 : pas de colonne";
+    if (c.firstRow < 1) return "Le n° de ligne de début doit être au moins 1";
+    return {};
+}
+
+int ajoutePointsTableur(model::Project& project, const SheetCells& cells, const SheetColumns& c,
+                        const std::function<void(int)>& progress) {
+    PointAppender points(project);
+    for (int r = c.firstRow;; ++r) {
+        const std::string s = cells.cellText(c.X, r);
+        if (s.empty()) break;
+        // Headings and texts between the data rows are passed over.
+        if (!model::est_reel(s)) continue;
+        model::Real Z = model::kUndefinedReal;
+        if (c.Z > 0) {
+            const std::string z = cells.cellText(c.Z, r);
+            if (model::est_reel(z)) Z = model::val_reel(z);
         }
-        const int n = project.N() + 1;
-        project.affecte_en(n, project.currentLine(), model::_extrait(line, 3, sep),
-                           model::kUndefinedReal, X, Y, x, y);
-        project.setN(n);
-        ++added;
+        points.add(c.label > 0 ? cells.cellText(c.label, r) : std::string(), Z, model::val_reel(s),
+                   model::val_reel(cells.cellText(c.Y, r)));
+        if (progress) progress(points.added());
     }
-    return added;
+    return points.added();
 }
 
 void colleValeursCalage(model::Project& project, const std::string& text) {
-    std::istringstream in(text);
-    std::string line;
     char sep = ' ';
+    int i = 0;
     const char* headers[3] = {"X", "Y", "Z"};
-    for (int i = 1; i <= 11 && std::getline(in, line); ++i) {
-        line = withoutCr(line);
+    forEachLine(text, [&](std::string_view line) {
         sep = separatorFor(line, sep);
-        if (i > 3) continue; // only three calibration rows exist
+        if (++i > 3) return false; // only three calibration rows exist
         for (int f = 1; f <= 3; ++f) {
             std::string v = model::_extrait(line, f, sep);
             model::filtre_numerique(v);
             if (!v.empty())
                 project.calibration().setCell(i, project.indice_col_cal(headers[f - 1]), v);
         }
-    }
+        return true;
+    });
     project.calcul_nouveaux_calage();
 }
 

@@ -2,6 +2,7 @@
 // the clipboard.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tracelle::model {
@@ -10,10 +11,30 @@ class Project;
 
 namespace tracelle::files {
 
+class SheetCells;
+
 // The lines of a text of "X Y label" (space, or tab from the first line holding one), each
 // added to the current line at the image position of its real coordinates. Empty lines and
 // lines starting with an apostrophe are skipped. Returns the number of points added.
 int ajoutePointsTexte(model::Project& project, const std::string& text);
+
+// Columns (1 = A) and first row of a worksheet of "X Y label Z" rows.
+struct SheetColumns {
+    int label = 3;
+    int X = 1;
+    int Y = 2;
+    int Z = 12; // 0 or less: no altitude column
+    int firstRow = 5;
+};
+
+// Why these columns cannot be read, in French; empty when they can.
+std::string colonnesIllisibles(const SheetColumns& columns);
+
+// The rows from the first one down to the first whose X cell is empty, each whose X cell is
+// a number added to the current line; `progress` is told the count after each point.
+// Returns the number of points added.
+int ajoutePointsTableur(model::Project& project, const SheetCells& cells,
+                        const SheetColumns& columns, const std::function<void(int)>& progress = {});
 
 // The first eleven lines give the X, Y, Z of calibration rows 1 to 3; an empty field leaves
 // its cell. Every point is then recomputed.

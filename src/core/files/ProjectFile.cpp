@@ -73,18 +73,10 @@ std::optional<std::string> ProjectText::firstLine(const std::string& path) {
 }
 
 std::optional<ProjectText> ProjectText::read(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "impossible de lire le fichier " + path;
-        return std::nullopt;
-    }
-    in.seekg(0, std::ios::end);
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    auto whole = readTextFile(path, error);
+    if (!whole) return std::nullopt;
     ProjectText t;
-    t.text_ = isValidUtf8(bytes) ? std::move(bytes) : cp1252ToUtf8(bytes);
+    t.text_ = std::move(*whole);
     const std::string& text = t.text_;
     // Lines are kept as places in the one text: no copy of each.
     t.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);

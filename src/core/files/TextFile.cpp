@@ -3,6 +3,9 @@
 #include "files/AtomicFile.h"
 #include "files/Cp1252.h"
 
+#include <algorithm>
+#include <fstream>
+
 namespace tracelle::files {
 
 std::string writeTextFile(const std::string& path, const std::string& text) {
@@ -15,6 +18,21 @@ std::string writeTextFile(const std::string& path, const std::string& text) {
         return "écriture impossible dans le fichier " + path;
     if (!file.commit(&error)) return error;
     return {};
+}
+
+std::optional<std::string> readTextFile(const std::string& path, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (in) in.seekg(0, std::ios::end);
+    if (!in) {
+        if (error) *error = "impossible de lire le fichier " + path;
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (isValidUtf8(bytes)) return bytes;
+    return cp1252ToUtf8(bytes);
 }
 
 } // namespace tracelle::files

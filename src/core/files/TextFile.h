@@ -1,12 +1,17 @@
-// The one way the program writes a text file: Windows-1252, through a temporary file renamed
-// over the old one, so a failed save keeps the old file whole.
+// The one way the program reads and writes a text file: Windows-1252, through a temporary file
+// renamed over the old one, so a failed save keeps the old file whole.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tracelle::files {
 
 // `text` is UTF-8 with its own line ends; "" on success, else the reason in French.
 std::string writeTextFile(const std::string& path, const std::string& text);
+
+// The whole text of a file, as UTF-8 (a file that is not valid UTF-8 is read as
+// Windows-1252); nothing, with the reason in French in `error`, when it cannot be read.
+std::optional<std::string> readTextFile(const std::string& path, std::string* error);
 
 } // namespace tracelle::files

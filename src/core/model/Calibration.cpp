@@ -46,16 +46,17 @@ bool Project::repere_image(Real X, Real Y, std::int32_t& x, std::int32_t& y) con
     const Real dY = Y - p2.Y;
     const Real u = (C * dY - D * dX) / det;
     const Real w = (B * dX - A * dY) / det;
-    // Halves go to the even pixel (the default rounding mode).
-    const Real rx = std::nearbyint(p2.x + u * (static_cast<Real>(p1.x) - p2.x) +
-                                   w * (static_cast<Real>(p3.x) - p2.x));
-    const Real ry = std::nearbyint(p2.y + u * (static_cast<Real>(p1.y) - p2.y) +
-                                   w * (static_cast<Real>(p3.y) - p2.y));
-    constexpr Real lo = INT32_MIN;
-    constexpr Real hi = INT32_MAX;
-    if (!(rx >= lo && rx <= hi && ry >= lo && ry <= hi)) return false;
-    x = static_cast<std::int32_t>(rx);
-    y = static_cast<std::int32_t>(ry);
+    const Real rx =
+        p2.x + u * (static_cast<Real>(p1.x) - p2.x) + w * (static_cast<Real>(p3.x) - p2.x);
+    const Real ry =
+        p2.y + u * (static_cast<Real>(p1.y) - p2.y) + w * (static_cast<Real>(p3.y) - p2.y);
+    // Positions that round outside the pixel range (or are not numbers) have no pixel.
+    constexpr Real lo = INT32_MIN - 0.5L;
+    constexpr Real hi = INT32_MAX + 0.5L;
+    if (!(rx >= lo && rx < hi && ry >= lo && ry < hi)) return false;
+    // Halves go to the even pixel.
+    x = static_cast<std::int32_t>(entierProche(rx));
+    y = static_cast<std::int32_t>(entierProche(ry));
     return true;
 }
 

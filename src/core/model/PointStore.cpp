@@ -4,6 +4,8 @@
 #include "platform/Interaction.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tracelle::model {
 
@@ -54,16 +56,24 @@ void Project::affecte_en(int i, std::int32_t L, const std::string& label, Real Z
 // D follows the decimals text: it is read again whenever that text is set.
 void Project::writePoint(const PointColumns& c, int i, std::int32_t L, const std::string& label,
                          Real Z, Real X, Real Y, std::int32_t x, std::int32_t y) {
-    if (i >= points_.rowCount()) points_.setRowCount(i + 1);
     const int d = decimals_;
-    points_.setCell(i, c.n, _format(i, 3, 0));
-    points_.setCell(i, c.L, _format(L, 2, 0));
-    points_.setCell(i, c.label, label);
-    points_.setCell(i, c.X, _format2(X, 18, d));
-    points_.setCell(i, c.Y, _format2(Y, 18, d));
-    points_.setCell(i, c.Z, _format2(Z, 18, d));
-    points_.setCell(i, c.x, _format(x, 4, 0));
-    points_.setCell(i, c.y, _format(y, 4, 0));
+    std::pair<int, std::string> cells[] = {{c.n, format_entier(i, 3)}, {c.L, format_entier(L, 2)},
+                                           {c.label, label},           {c.X, _format2(X, 18, d)},
+                                           {c.Y, _format2(Y, 18, d)},  {c.Z, _format2(Z, 18, d)},
+                                           {c.x, format_entier(x, 4)}, {c.y, format_entier(y, 4)}};
+    if (i > points_.rowCount()) points_.setRowCount(i);
+    if (i == points_.rowCount()) {
+        // A new last row is appended whole rather than made empty and then filled.
+        std::vector<std::string> row(static_cast<std::size_t>(points_.columnCount()));
+        for (auto& [column, text] : cells) {
+            if (column >= 0 && column < points_.columnCount())
+                row[static_cast<std::size_t>(column)] = std::move(text);
+        }
+        points_.setRow(i, std::move(row));
+        return;
+    }
+    for (auto& [column, text] : cells)
+        points_.setCell(i, column, std::move(text));
 }
 
 void Project::affecte_calage(int k, std::int32_t L, const std::string& label, Real Z, Real Y,
@@ -99,10 +109,17 @@ void Project::stocke_modif_xy(int i) {
 }
 
 void Project::recomputePoint(const PointColumns& c, int i) {
-    PointRow row;
-    readPoint(c, i, row);
-    repere_carte(row.x, row.y, row.X, row.Y);
-    writePoint(c, i, row.L, row.label, row.Z, row.X, row.Y, row.x, row.y);
+    // The real X and Y are read only when no calibration can make them again from the pixel.
+    const std::int32_t x = val_entier(points_.cell(i, c.x));
+    const std::int32_t y = val_entier(points_.cell(i, c.y));
+    Real X = 0;
+    Real Y = 0;
+    if (!repere_carte(x, y, X, Y)) {
+        X = val_reel(points_.cell(i, c.X));
+        Y = val_reel(points_.cell(i, c.Y));
+    }
+    writePoint(c, i, val_entier(points_.cell(i, c.L)), points_.cell(i, c.label),
+               val_reel(points_.cell(i, c.Z)), X, Y, x, y);
 }
 
 ImagePoint Project::extrait_xy(int i) const {

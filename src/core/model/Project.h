@@ -154,14 +154,17 @@ public:
     // Forgets the calibration points so that the next clicks set them again.
     void restartCalibration();
 
-private:
-    // Column indices of the points table, found by their header text.
+    // Column indices of the points table, found by their header text: looked up once by
+    // the loops that write many points.
     struct PointColumns {
         int n, L, label, X, Y, Z, x, y;
     };
     PointColumns pointColumns() const;
+    // affecte_en with the columns already found.
     void writePoint(const PointColumns& c, int i, std::int32_t L, const std::string& label, Real Z,
                     Real X, Real Y, std::int32_t x, std::int32_t y);
+
+private:
     void readPoint(const PointColumns& c, int i, PointRow& row) const;
     void recomputePoint(const PointColumns& c, int i);
 

@@ -15,4 +15,10 @@ inline bool isUndefined(Real value) {
     return value == kUndefinedReal;
 }
 
+// The nearest integer, halves to even, for |x| < 2^63. Cheaper than nearbyint and trunc,
+// which switch the x87 rounding mode or save the floating-point state on every call.
+inline long long entierProche(Real x) {
+    return std::llrint(x);
+}
+
 } // namespace tracelle::model

@@ -52,6 +52,8 @@ std::string texte_general(Real x, int precision = 15);
 std::string reel_en_texte_point(Real x);
 std::string _format(Real x, int n, int d);
 std::string _format2(Real x, int n, int d);
+// _format(v, n, 0) of an integer, without going through a real.
+std::string format_entier(long long v, int n);
 std::string cadre_droite(std::string_view text, int width);
 // "0.000 E+00": one digit, DS, `decimals` digits, a space, E, the exponent's sign, two digits.
 std::string texte_scientifique(Real x, int decimals);

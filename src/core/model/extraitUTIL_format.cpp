@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 
 namespace tracelle::model {
 
@@ -58,10 +60,19 @@ constexpr std::uint64_t kPowersOfTen[20] = {1ull,
 // The 18 digits of 0.01 <= magnitude < 1e18 in exact integer arithmetic, rounded half to
 // even as the C library rounds; false outside that range.
 bool exactDigits(Real magnitude, Decimal& d) {
-    int e2 = 0;
-    const Real fraction = std::frexp(magnitude, &e2);
-    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 64)); // all 64 mantissa bits
-    const int k = 64 - e2;                                               // magnitude = m / 2^k
+    // The extended real's own fields: 64 mantissa bits with the integer bit, then a 15-bit
+    // exponent biased by 16383 (read directly: frexp and ldexp cost two library calls).
+    static_assert(std::numeric_limits<Real>::digits == 64);
+    unsigned char bytes[sizeof(Real)];
+    std::memcpy(bytes, &magnitude, sizeof bytes);
+    std::uint64_t m = 0;
+    std::uint16_t biased = 0;
+    std::memcpy(&m, bytes, sizeof m);
+    std::memcpy(&biased, bytes + 8, sizeof biased);
+    biased &= 0x7FFF;
+    if (biased == 0 || (m >> 63) == 0) return false; // denormal: far below the range
+    const int e2 = biased - 16383 + 1;               // magnitude = 0.m × 2^e2
+    const int k = 64 - e2;                           // magnitude = m / 2^k
     if (k < 1 || k > 127) return false;
     // A lower bound of floor(log10(magnitude)), too low by one at most.
     int p10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
@@ -132,20 +143,21 @@ void roundTo(Decimal& d, int keep) {
 }
 
 std::string fixed(const Decimal& d, int decimals, char ds) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(std::max(d.exponent, 1) + decimals + 2));
-    if (d.negative) out += '-';
+    std::string out(static_cast<std::size_t>(std::max(d.exponent, 1) + decimals + 2), '\0');
+    char* p = out.data();
+    if (d.negative) *p++ = '-';
     if (d.exponent <= 0) {
-        out += '0';
+        *p++ = '0';
     } else {
         for (int k = 0; k < d.exponent; ++k)
-            out += d.digitAt(k);
+            *p++ = d.digitAt(k);
     }
     if (decimals > 0) {
-        out += ds;
+        *p++ = ds;
         for (int j = 0; j < decimals; ++j)
-            out += d.digitAt(d.exponent + j);
+            *p++ = d.digitAt(d.exponent + j);
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
 }
 
@@ -212,9 +224,9 @@ std::string _format2(Real x, int n, int d) {
     // The undefined real, like any value too small to show, is written as zero.
     const Real magnitude = std::fabs(x);
     if (magnitude < 5e-19L) x = 0;
-    if (magnitude < 1e17L && x == std::trunc(x)) {
+    if (magnitude < 1e17L && static_cast<Real>(entierProche(x)) == x) {
         char buf[24];
-        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, entierProche(x));
         const int integerDigits = static_cast<int>(end - buf) - (x < 0 ? 1 : 0);
         if (d == 0 || integerDigits <= p) {
             std::string out(buf, end);
@@ -234,6 +246,18 @@ std::string _format2(Real x, int n, int d) {
     roundTo(v, std::min(p, v.exponent + d));
     if (v.count > 0 && v.exponent > p) return general(v, p, ds);
     return fixed(v, d, ds);
+}
+
+std::string format_entier(long long v, int n) {
+    char buf[24];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    const auto length = static_cast<int>(end - buf);
+    const int width = v < 0 ? n + 1 : n;
+    if (length >= width) return std::string(buf, end);
+    // Two spaces for each missing character, as cadre_droite pads.
+    std::string out(static_cast<std::size_t>(2 * (width - length)), ' ');
+    out.append(buf, end);
+    return out;
 }
 
 std::string _format(Real x, int n, int d) {
