@@ -128,6 +128,8 @@ void Scroll::attachWindows(const ShellWindows& windows) {
                 Button2Click();
             } else if (caption == QStringLiteral("*.TXT rajouter des points (X,Y,Lib)")) {
                 SpeedButton6Click();
+            } else if (caption == QStringLiteral("*.XLS rajouter des points (X,Y,Lib)")) {
+                SpeedButton5Click();
             } else if (caption == QStringLiteral("CalXY coller")) {
                 SpeedButton10Click();
             } else {

@@ -28,6 +28,7 @@ class Convert;
 class Emf;
 class ImageArea;
 class ScalePanel;
+class SheetImportPanel;
 class Scroll2;
 class Scrollab;
 class Scrollf1;
@@ -95,7 +96,10 @@ public:
     void Liredespoints1Click();
     void SpeedButton9Click();
     void SpeedButton4Click_completer();
-    void SpeedButton6Click();  // points from a text file
+    void SpeedButton6Click(); // points from a text file
+    void SpeedButton5Click(); // the spreadsheet to read, then its panel
+    void Button4Click();      // "Traiter le fichier": points from the spreadsheet
+    SheetImportPanel* sheetImportPanel() const { return sheetImportPanel_; }
     void SpeedButton10Click(); // calibration values from the clipboard
 
     // New acquisition on a blank sheet, for a digitizing table.
@@ -188,6 +192,8 @@ private:
     void laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key = {});
     void placeCursorLeftOfCentre();
     void hideTextPanelWithRefresh();
+    // What every point import ends with: recomputation, counts and redraw.
+    void finImport();
     void selectMode(QToolButton* button);
     void hideColouringControls();
     void SpeedButton14Click(); // "Calibrer ->"
@@ -241,6 +247,7 @@ private:
     CalibrationPanel* calibrationPanel_ = nullptr;
     ScalePanel* scalePanel_ = nullptr;
     ExportPanel* exportPanel_ = nullptr;
+    SheetImportPanel* sheetImportPanel_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QAction* pointsItem_ = nullptr;

@@ -1,12 +1,16 @@
-// Points from a text file, and calibration values pasted from the clipboard.
+// Points from a text file or a spreadsheet, and calibration values pasted from the clipboard.
 #include "files/LastFolder.h"
 #include "files/PointImport.h"
 #include "files/TextFile.h"
+#include "files/Workbook.h"
+#include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
+#include "ui/SheetImportPanel.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
+#include <QLineEdit>
 #include <filesystem>
 
 namespace tracelle::ui {
@@ -54,11 +58,60 @@ void Scroll::SpeedButton6Click() {
     platform::BusyCursor busy;
     project_.Nouvelle_suite_de_points();
     files::ajoutePointsTexte(project_, *reviewed);
+    finImport();
+}
+
+void Scroll::finImport() {
+    // The real values are made again from the pixels where the points were put.
     project_.calcul_nouveaux_calage();
     project_.setSaved(false);
     pointCountChanged(project_.N());
     project_.setLineBreakPending(false);
     Redessiner();
+}
+
+void Scroll::SpeedButton5Click() {
+    if (!interaction().confirm(
+            "Rajout de points X,Y à partir d'un fichier issu d'un Tableur \n\n Les coordonnées "
+            "importées sont réelles (X,Y), c'est à dire que les coordonnées image (x,y)\n sont "
+            "calculées à partir des réelles avec le calibrage courant\n\n Puis une fois déposés "
+            "sur l'image on recalcule les réelles dont les valeurs seront\n un peu différentes de "
+            "celles importées à cause du nombre limité de pixels (LxH) de l'image"))
+        return;
+    platform::FileDialogRequest request;
+    request.title = "Ouvrir un fichier X  Y Lib ...";
+    request.filter = "Fichiers (*.xls)|*.xls";
+    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    const auto chosen = interaction().openFileName(request);
+    if (!chosen) return;
+    sheetImportPanel_->setFile(QString::fromStdString(*chosen));
+    sheetImportPanel_->show();
+    sheetImportPanel_->raise();
+}
+
+void Scroll::Button4Click() {
+    files::SheetColumns columns;
+    int* fields[5] = {&columns.label, &columns.X, &columns.Y, &columns.Z, &columns.firstRow};
+    for (int i = 0; i < 5; ++i)
+        *fields[i] = model::val_entier(sheetImportPanel_->box(i)->text().toStdString());
+    if (const std::string why = files::colonnesIllisibles(columns); !why.empty()) {
+        interaction().information(why);
+        return;
+    }
+    const std::string path = sheetImportPanel_->path().toStdString();
+    std::string error;
+    const auto workbook = files::Workbook::open(path, error);
+    if (!workbook) {
+        interaction().information("Impossible d'ouvrir le classeur " + path + " :\n" + error);
+        return;
+    }
+    platform::BusyCursor busy;
+    project_.Nouvelle_suite_de_points();
+    const int count = files::ajoutePointsTableur(
+        project_, *workbook, columns, [this](int n) { sheetImportPanel_->showProgress(n); });
+    interaction().information("nombre de points rajoutés : " + std::to_string(count));
+    sheetImportPanel_->hide();
+    finImport();
 }
 
 void Scroll::SpeedButton10Click() {

@@ -76,7 +76,8 @@ void Scroll::creerMenus() {
         edition,
         QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"),
         &Scroll::SpeedButton6Click);
-    laterCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"));
+    addCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"),
+               &Scroll::SpeedButton5Click);
     addCommand(edition, QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"),
                &Scroll::SpeedButton9Click);
     addCommand(edition,

@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
+#include "ui/SheetImportPanel.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
 
@@ -232,6 +233,9 @@ void Scroll::creerPanneauxFlottants() {
     scalePanel_ = new ScalePanel(centralWidget());
     exportPanel_ = new ExportPanel(centralWidget());
     connect(exportPanel_, &ExportPanel::traiter, this, &Scroll::sauve_fic_points);
+    sheetImportPanel_ = new SheetImportPanel(centralWidget());
+    sheetImportPanel_->move(60, 60);
+    connect(sheetImportPanel_, &SheetImportPanel::traiter, this, &Scroll::Button4Click);
     connect(altitudePanel_, &AltitudePanel::stepRequested, this, &Scroll::altitude_pm);
     connect(altitudePanel_, &AltitudePanel::zTyped, this, &Scroll::setZOfSelectedPoint);
     connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &Scroll::SpeedButton14Click);

@@ -1,8 +1,10 @@
 #include "files/ProjectFile.h"
 #include "support/ScriptedInteraction.h"
+#include "ui/SheetImportPanel.h"
 #include "ui/scroll.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -216,6 +218,45 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     w.SpeedButton10Click();
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     fs::current_path(previous);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
+    ui::Scroll w;
+    digitize(w, 2, 1);
+    ui.answerConfirm(true);
+    ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xls");
+    w.SpeedButton5Click();
+    auto* panel = w.sheetImportPanel();
+    ASSERT_FALSE(panel->isHidden());
+    ui.answerColour(std::nullopt);
+    w.Button4Click();
+    EXPECT_EQ(ui.messages.back(), "nombre de points rajoutés : 4");
+    EXPECT_TRUE(panel->isHidden());
+    const auto& p = w.project();
+    EXPECT_EQ(p.N(), 6);
+    EXPECT_EQ(p.points().cell(3, p.indice_col("Libellé")), "borne 1");
+    EXPECT_EQ(p.points().cell(6, p.indice_col("L")), "  2") << "an import starts a new line";
+    EXPECT_FALSE(p.saved());
+
+    // A damaged workbook: a clear message, and neither a point nor a line is added.
+    const std::string damaged = write("abîmé.xls", std::string(2048, 'x'));
+    ui.answerConfirm(true);
+    ui.answerFileName(damaged);
+    w.SpeedButton5Click();
+    w.Button4Click();
+    EXPECT_EQ(ui.messages.back().rfind("Impossible d'ouvrir le classeur " + damaged, 0), 0u)
+        << ui.messages.back();
+    EXPECT_EQ(p.N(), 6);
+    EXPECT_EQ(p.currentLine(), 2);
+
+    panel->box(1)->setText("27");
+    w.Button4Click();
+    EXPECT_EQ(ui.messages.back(),
+              "Les colonnes X et Y doivent être comprises entre 1 (A) et 26 (Z)");
 }
 
 } // namespace

@@ -67,6 +67,11 @@ TEST_P(Formatting, FormatAlignsWithTwoSpacesPerMissingCharacter) {
     EXPECT_EQ(_format(-5, 3, 0), "    -5");
     EXPECT_EQ(_format(1000, 3, 0), "1000");
     EXPECT_EQ(_format(0, 12, 4), std::string(12, ' ') + ds("0.0000"));
+    // The integer shortcut of the point cells writes what _format writes.
+    for (const long long v : {0LL, 7LL, -5LL, 999LL, 1000LL, -2147483648LL, 123456789012LL}) {
+        for (const int n : {1, 2, 3, 4, 12})
+            EXPECT_EQ(format_entier(v, n), _format(static_cast<long double>(v), n, 0)) << v;
+    }
 }
 
 TEST_P(Formatting, GeneralTexts) {
