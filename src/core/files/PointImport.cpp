@@ -67,6 +67,9 @@ private:
 
 int ajoutePointsTexte(model::Project& project, const std::string& text) {
     PointAppender points(project);
+    const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
+    project.points().reserveRows(project.N() + 1 +
+                                 static_cast<int>(std::min<long>(lines, 1 << 24)));
     char sep = ' ';
     forEachLine(text, [&](std::string_view line) {
         sep = separatorFor(line, sep);

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <utility>
-#include <vector>
 
 namespace tracelle::model {
 
@@ -61,17 +60,7 @@ void Project::writePoint(const PointColumns& c, int i, std::int32_t L, const std
                                            {c.label, label},           {c.X, _format2(X, 18, d)},
                                            {c.Y, _format2(Y, 18, d)},  {c.Z, _format2(Z, 18, d)},
                                            {c.x, format_entier(x, 4)}, {c.y, format_entier(y, 4)}};
-    if (i > points_.rowCount()) points_.setRowCount(i);
-    if (i == points_.rowCount()) {
-        // A new last row is appended whole rather than made empty and then filled.
-        std::vector<std::string> row(static_cast<std::size_t>(points_.columnCount()));
-        for (auto& [column, text] : cells) {
-            if (column >= 0 && column < points_.columnCount())
-                row[static_cast<std::size_t>(column)] = std::move(text);
-        }
-        points_.setRow(i, std::move(row));
-        return;
-    }
+    if (i >= points_.rowCount()) points_.setRowCount(i + 1);
     for (auto& [column, text] : cells)
         points_.setCell(i, column, std::move(text));
 }

@@ -1,6 +1,7 @@
 #include "model/TextTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tracelle::model {
 
@@ -10,7 +11,7 @@ const std::vector<TableListener*>& TextTable::notified() const {
 }
 
 TextTable::TextTable(std::vector<std::string> headers)
-    : columns_(static_cast<int>(headers.size())), rows_{std::move(headers)} {}
+    : columns_(static_cast<int>(headers.size())), cells_(std::move(headers)) {}
 
 TextTable::Bulk::Bulk(TextTable& table) : table_(table) {
     if (table_.bulkDepth_++ == 0)
@@ -30,14 +31,12 @@ bool TextTable::inside(int row, int column) const {
 
 const std::string& TextTable::cell(int row, int column) const {
     static const std::string empty;
-    return inside(row, column)
-               ? rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]
-               : empty;
+    return inside(row, column) ? cells_[indexOf(row, column)] : empty;
 }
 
 void TextTable::setCell(int row, int column, std::string text) {
     if (!inside(row, column)) return;
-    auto& target = rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    auto& target = at(row, column);
     if (target == text) return;
     target = std::move(text);
     for (auto* l : notified())
@@ -52,12 +51,13 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
         // Appended as it is: no empty row made first (a file of 100,000 points is read so).
         for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, row, row);
-        rows_.push_back(std::move(cells));
+        std::move(cells.begin(), cells.end(), std::back_inserter(cells_));
+        ++rows_;
         for (auto* l : notified())
             l->rowsInserted(*this, row, row);
         return;
     }
-    rows_[static_cast<std::size_t>(row)] = std::move(cells);
+    std::move(cells.begin(), cells.end(), &at(row, 0));
     for (auto* l : notified())
         l->cellsChanged(*this, row, row);
 }
@@ -68,35 +68,44 @@ void TextTable::setRowCount(int count) {
     if (count > old) {
         for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, old, count - 1);
-        rows_.resize(static_cast<std::size_t>(count),
-                     std::vector<std::string>(static_cast<std::size_t>(columns_)));
+        resizeRows(count);
         for (auto* l : notified())
             l->rowsInserted(*this, old, count - 1);
     } else if (count < old) {
         for (auto* l : notified())
             l->rowsAboutToBeRemoved(*this, count, old - 1);
-        rows_.resize(static_cast<std::size_t>(count));
+        resizeRows(count);
         for (auto* l : notified())
             l->rowsRemoved(*this, count, old - 1);
     }
+}
+
+void TextTable::resizeRows(int count) {
+    cells_.resize(static_cast<std::size_t>(count) * static_cast<std::size_t>(columns_));
+    rows_ = count;
+}
+
+void TextTable::reserveRows(int count) {
+    cells_.reserve(static_cast<std::size_t>(std::max(count, rows_)) *
+                   static_cast<std::size_t>(columns_));
 }
 
 void TextTable::removeRow(int row) {
     if (row < 1 || row >= rowCount()) return;
     for (auto* l : notified())
         l->rowsAboutToBeRemoved(*this, row, row);
-    rows_.erase(rows_.begin() + row);
+    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
+    cells_.erase(first, first + columns_);
+    --rows_;
     for (auto* l : notified())
         l->rowsRemoved(*this, row, row);
 }
 
 void TextTable::exchangeRows(int a, int b, const std::vector<int>& keptColumns) {
     if (!inside(a, 0) || !inside(b, 0) || a == b) return;
-    auto& rowA = rows_[static_cast<std::size_t>(a)];
-    auto& rowB = rows_[static_cast<std::size_t>(b)];
     for (int c = 0; c < columns_; ++c) {
         if (std::find(keptColumns.begin(), keptColumns.end(), c) != keptColumns.end()) continue;
-        std::swap(rowA[static_cast<std::size_t>(c)], rowB[static_cast<std::size_t>(c)]);
+        std::swap(at(a, c), at(b, c));
     }
     for (auto* l : notified()) {
         l->cellsChanged(*this, a, a);

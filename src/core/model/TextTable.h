@@ -27,7 +27,7 @@ class TextTable {
 public:
     explicit TextTable(std::vector<std::string> headers);
 
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
 
     // Empty text outside the table.
@@ -38,6 +38,8 @@ public:
     void setRow(int row, std::vector<std::string> cells);
     // Grows with empty rows or drops the last rows; row 0 always stays.
     void setRowCount(int count);
+    // Room for `count` rows without moving the cells again while they are added.
+    void reserveRows(int count);
     // Removes a data row; the rows below move up by one.
     void removeRow(int row);
     // Exchanges the two rows' cells except those of the columns listed.
@@ -60,11 +62,20 @@ public:
 
 private:
     bool inside(int row, int column) const;
+    void resizeRows(int count);
     // The listeners to tell of one change: nobody while a bulk change runs.
     const std::vector<TableListener*>& notified() const;
 
+    std::size_t indexOf(int row, int column) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+               static_cast<std::size_t>(column);
+    }
+    std::string& at(int row, int column) { return cells_[indexOf(row, column)]; }
+
     int columns_;
-    std::vector<std::vector<std::string>> rows_;
+    int rows_ = 1;
+    // Row after row in one block: a table of 100,000 points is not 100,000 allocations.
+    std::vector<std::string> cells_;
     std::vector<TableListener*> listeners_;
     int bulkDepth_ = 0;
 };

@@ -58,8 +58,9 @@ constexpr std::uint64_t kPowersOfTen[20] = {1ull,
                                             10000000000000000000ull};
 
 // The 18 digits of 0.01 <= magnitude < 1e18 in exact integer arithmetic, rounded half to
-// even as the C library rounds; false outside that range.
-bool exactDigits(Real magnitude, Decimal& d) {
+// even as the C library rounds: magnitude ≈ q × 10^(e − 18) with 10^17 <= q < 10^18.
+// False outside that range.
+bool exactDigits18(Real magnitude, std::uint64_t& q18, int& e) {
     // The extended real's own fields: 64 mantissa bits with the integer bit, then a 15-bit
     // exponent biased by 16383 (read directly: frexp and ldexp cost two library calls).
     static_assert(std::numeric_limits<Real>::digits == 64);
@@ -85,14 +86,52 @@ bool exactDigits(Real magnitude, Decimal& d) {
         const Uint128 half = static_cast<Uint128>(1) << (k - 1);
         if (rest > half || (rest == half && (q & 1) != 0)) ++q;
         if (q >= kPowersOfTen[18]) continue;
-        const auto digits = static_cast<std::uint64_t>(q);
-        const auto [end, ec] = std::to_chars(d.digits, d.digits + sizeof d.digits, digits);
-        d.count = static_cast<int>(end - d.digits);
-        d.exponent = p10 + 1;
-        d.dropTrailingZeros();
+        q18 = static_cast<std::uint64_t>(q);
+        e = p10 + 1;
         return true;
     }
     return false;
+}
+
+bool exactDigits(Real magnitude, Decimal& d) {
+    std::uint64_t q = 0;
+    if (!exactDigits18(magnitude, q, d.exponent)) return false;
+    const auto [end, ec] = std::to_chars(d.digits, d.digits + sizeof d.digits, q);
+    d.count = static_cast<int>(end - d.digits);
+    d.dropTrailingZeros();
+    return true;
+}
+
+// _format2's fixed text straight from the 18 digits, for the usual case: a value from 0.01
+// to 10^17 written with decimals. False when the general path must write it.
+bool fixedFast(Real x, int p, int d, char ds, std::string& out) {
+    std::uint64_t q = 0;
+    int e = 0;
+    if (d < 1 || !exactDigits18(std::fabs(x), q, e) || e > p) return false;
+    const int keep = std::min(p, e + d);
+    if (keep <= 0) return false;
+    std::uint64_t r = q;
+    if (keep < 18) {
+        // Halves away from zero, as the 18 digits show.
+        const std::uint64_t unit = kPowersOfTen[18 - keep];
+        r = q / unit + (q % unit >= unit / 2 ? 1 : 0);
+        if (r == kPowersOfTen[keep] && e + 1 > p) return false; // 99.9… carried past p
+    }
+    const int f = keep - e; // decimals held by r, from 0 to d
+    char buf[48];
+    char* o = buf;
+    if (std::signbit(x)) *o++ = '-';
+    o = std::to_chars(o, buf + sizeof buf, r / kPowersOfTen[f]).ptr;
+    *o++ = ds;
+    char* fraction = o;
+    std::uint64_t rest = r % kPowersOfTen[f];
+    for (int k = f - 1; k >= 0; --k, rest /= 10)
+        fraction[k] = static_cast<char>('0' + rest % 10);
+    o += f;
+    std::memset(o, '0', static_cast<std::size_t>(d - f));
+    o += d - f;
+    out.assign(buf, o);
+    return true;
 }
 
 // 18 significant digits, as many as an extended real holds.
@@ -238,6 +277,7 @@ std::string _format2(Real x, int n, int d) {
         }
     }
 
+    if (std::string out; fixedFast(x, p, d, ds, out)) return out;
     Decimal v = toDecimal(x);
     if (d == 0) {
         roundTo(v, v.exponent); // d = 0 writes the whole integer, however long
