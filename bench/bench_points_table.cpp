@@ -1,5 +1,6 @@
 // The points table window showing 1,000,000 points and scrolled to the last one.
 #include "RatioReporter.h"
+#include "files/PointImport.h"
 #include "model/Project.h"
 #include "ui/scroll2.h"
 
@@ -35,6 +36,26 @@ void ShowAndScrollToTheEnd1M(benchmark::State& state) {
     }
 }
 BENCHMARK(ShowAndScrollToTheEnd1M)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The import of 100,000 text lines while the table shows the points, as the program runs it.
+void ImportWithTheTableShown100k(benchmark::State& state) {
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += std::to_string(i * 0.5) + " " + std::to_string(i * 0.25) + " p\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        tracelle::model::Project p;
+        p.setDefaultCalibration(60000, 30000, 0, 0);
+        tracelle::ui::Scroll2 table(p);
+        table.show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        tracelle::files::ajoutePointsTexte(p, text);
+        p.calcul_nouveaux_calage();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(ImportWithTheTableShown100k)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

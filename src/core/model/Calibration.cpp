@@ -181,6 +181,7 @@ void Project::calcul_nouveaux_calage() {
     for (int k = 1; k <= k_ && k <= 3; ++k)
         readRecordReals(k, val_r);
     const PointColumns columns = pointColumns();
+    TextTable::CellChanges changes(points_);
     for (int i = 1; i <= n_ && i < points_.rowCount(); ++i)
         recomputePoint(columns, i);
 }

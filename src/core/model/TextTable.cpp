@@ -39,8 +39,29 @@ void TextTable::setCell(int row, int column, std::string text) {
     auto& target = at(row, column);
     if (target == text) return;
     target = std::move(text);
+    if (changesDepth_ > 0) {
+        if (changedFirst_ > changedLast_) changedFirst_ = changedLast_ = row;
+        changedFirst_ = std::min(changedFirst_, row);
+        changedLast_ = std::max(changedLast_, row);
+        return;
+    }
     for (auto* l : notified())
         l->cellsChanged(*this, row, row);
+}
+
+TextTable::CellChanges::CellChanges(TextTable& table) : table_(table) {
+    ++table_.changesDepth_;
+}
+
+TextTable::CellChanges::~CellChanges() {
+    if (--table_.changesDepth_ > 0 || table_.changedFirst_ > table_.changedLast_) return;
+    const int first = table_.changedFirst_;
+    const int last = std::min(table_.changedLast_, table_.rowCount() - 1);
+    table_.changedFirst_ = 0;
+    table_.changedLast_ = -1;
+    if (first > last) return;
+    for (auto* l : table_.notified())
+        l->cellsChanged(table_, first, last);
 }
 
 void TextTable::setRow(int row, std::vector<std::string> cells) {

@@ -57,6 +57,19 @@ public:
         TextTable& table_;
     };
 
+    // Gathers the cell writes of a long loop (a recomputation) into one change of the rows
+    // they touched; rows inserted or removed meanwhile are still told at once.
+    class CellChanges {
+    public:
+        explicit CellChanges(TextTable& table);
+        ~CellChanges();
+        CellChanges(const CellChanges&) = delete;
+        CellChanges& operator=(const CellChanges&) = delete;
+
+    private:
+        TextTable& table_;
+    };
+
     void addListener(TableListener* listener);
     void removeListener(TableListener* listener);
 
@@ -78,6 +91,9 @@ private:
     std::vector<std::string> cells_;
     std::vector<TableListener*> listeners_;
     int bulkDepth_ = 0;
+    int changesDepth_ = 0;
+    int changedFirst_ = 0; // rows written during CellChanges; none while first > last
+    int changedLast_ = -1;
 };
 
 } // namespace tracelle::model

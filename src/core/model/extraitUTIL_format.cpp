@@ -263,9 +263,10 @@ std::string _format2(Real x, int n, int d) {
     // The undefined real, like any value too small to show, is written as zero.
     const Real magnitude = std::fabs(x);
     if (magnitude < 5e-19L) x = 0;
-    if (magnitude < 1e17L && static_cast<Real>(entierProche(x)) == x) {
+    const long long whole = magnitude < 1e17L ? entierProche(x) : 0;
+    if (magnitude < 1e17L && static_cast<Real>(whole) == x) {
         char buf[24];
-        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, entierProche(x));
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, whole);
         const int integerDigits = static_cast<int>(end - buf) - (x < 0 ? 1 : 0);
         if (d == 0 || integerDigits <= p) {
             std::string out(buf, end);

@@ -54,6 +54,36 @@ TEST(TextTable, BulkChangesAreToldOnceAtTheEnd) {
     EXPECT_EQ(rr.events, (std::vector<std::string>{"reset?", "reset"}));
 }
 
+TEST(TextTable, GatheredCellWritesAreToldAsOneRangeOfRows) {
+    TextTable t({"a", "b"});
+    t.setRowCount(9);
+    Recorder r;
+    t.addListener(&r);
+    {
+        TextTable::CellChanges outer(t);
+        {
+            TextTable::CellChanges inner(t);
+            t.setCell(6, 0, "x");
+            t.setCell(2, 1, "y");
+        }
+        t.setCell(4, 0, "z");
+        t.setCell(4, 0, "z");
+        EXPECT_TRUE(r.events.empty()) << "nothing before the outer batch ends";
+    }
+    {
+        TextTable::CellChanges unchanged(t);
+        t.setCell(4, 0, "z");
+    }
+    {
+        TextTable::CellChanges shrinking(t);
+        t.setCell(8, 0, "w");
+        t.setRowCount(3); // the written row is gone before the batch ends
+    }
+    EXPECT_EQ(r.events, (std::vector<std::string>{"cells 2..6", "-? 3..8", "- 3..8"}));
+    EXPECT_EQ(t.cell(6, 0), "");
+    EXPECT_EQ(t.cell(2, 1), "y");
+}
+
 TEST(TextTable, RemovingARowMovesTheRowsBelowUp) {
     TextTable t({"n"});
     t.setRowCount(4);
