@@ -154,21 +154,13 @@ void Scroll::Liredespoints1Click() {
     files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
     projectFile_ = path;
 
-    const auto first = files::ProjectText::firstLine(path);
-    if (!first || *first != files::kProjectKeyword) {
-        interaction().information(
-            " Le fichier n'est pas compatible \n le mot clé en première ligne est "
-            "manquant\n /TRACELLE introuvable : mess= <" +
-            first.value_or("") + ">");
-        return;
-    }
     std::string error;
-    auto text = files::ProjectText::read(path, &error);
-    if (!text) {
+    auto read = files::lisProjet(path, error);
+    if (!read) {
         interaction().information(error);
         return;
     }
-    const std::string image(text->line(1));
+    const std::string& image = read->image;
     if (!project_.picture().file.empty() && fileName(image) != fileName(project_.picture().file) &&
         !interaction().confirm(
             " L'image relative à ce fichier est différente de l'image actuelle\n\nimage "
@@ -179,39 +171,11 @@ void Scroll::Liredespoints1Click() {
         return;
     CarteTableauClick();
     project_.picture().file = image;
-
-    int w = 0, h = 0, dx0 = 0, dy0 = 0;
-    if (const int failed = text->readCanvas(w, h, dx0, dy0)) {
-        interaction().information(
-            "Ancien format : erreur =" + std::to_string(failed) + "\n" +
-            "Les données dx0/dy0 sont manquantes\n" +
-            "éventuellement recharger juste l'image, et recopier la ligne qui "
-            "suit celle contenant\n /taille image LxH   dx0/dy0\ndans les "
-            "fichiers *.trc");
-        return;
-    }
-    std::int64_t n = 0, nl = 0, k = 0;
-    const int countFailure = text->readCounts(n, nl, k);
-    // Counts are checked before anything is replaced: a damaged file leaves the project whole.
-    const auto remaining = static_cast<std::int64_t>(text->lineCount()) -
-                           static_cast<std::int64_t>(text->tablesStart());
-    if (countFailure == 0 && k > 3) {
-        interaction().information("Problème de lecture\nn_calc=" + std::to_string(k));
-        return;
-    }
-    if (countFailure == 0 && (n < 0 || nl < 0 || k < 0 || n + nl > remaining + 1000000)) {
-        interaction().information("Problème de lecture\nle fichier annonce " + std::to_string(n) +
-                                  " points et " + std::to_string(nl) +
-                                  " lignes mais n'en contient que " +
-                                  std::to_string(std::max<std::int64_t>(remaining, 0)) + " lignes");
-        return;
-    }
-
     if (!image.empty()) {
-        project_.picture().canvasWidth = w;
-        project_.picture().canvasHeight = h;
-        project_.picture().ox = dx0;
-        project_.picture().oy = dy0;
+        project_.picture().canvasWidth = read->width;
+        project_.picture().canvasHeight = read->height;
+        project_.picture().ox = read->dx0;
+        project_.picture().oy = read->dy0;
         if (!Ouvrir_fichier_image(image, "relecture", path)) {
             project_.picture().file.clear();
             return;
@@ -219,19 +183,18 @@ void Scroll::Liredespoints1Click() {
     } else {
         ouvrir_sans_bmp();
     }
-    if (countFailure) {
-        interaction().information("erreur =" + std::to_string(countFailure));
+    if (read->countFailure) {
+        interaction().information("erreur =" + std::to_string(read->countFailure));
         return;
     }
-    const files::ProjectTables tables = files::litTables(
-        *text, text->tablesStart(), static_cast<int>(k), static_cast<int>(n), static_cast<int>(nl));
-    files::appliqueTables(project_, tables, static_cast<int>(k), static_cast<int>(n),
-                          static_cast<int>(nl));
+    const int n = static_cast<int>(read->n);
+    const int nl = static_cast<int>(read->lines);
+    files::appliqueTables(project_, std::move(read->tables), static_cast<int>(read->k), n, nl);
     project_.setSaved(true);
     if (n > 0) {
         showPointsGrid();
-        selectRow(model::TableId::Points, static_cast<int>(n));
-        selectRow(model::TableId::Lines, static_cast<int>(nl));
+        selectRow(model::TableId::Points, n);
+        selectRow(model::TableId::Lines, nl);
     }
     pointCountChanged(project_.N());
     Redessiner();

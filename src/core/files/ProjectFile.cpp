@@ -179,6 +179,45 @@ void setRow(model::TextTable& table, int row, std::vector<std::string> cells) {
 
 } // namespace
 
+std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
+    const auto first = ProjectText::firstLine(path);
+    if (!first || *first != kProjectKeyword) {
+        error = " Le fichier n'est pas compatible \n le mot clé en première ligne est "
+                "manquant\n /TRACELLE introuvable : mess= <" +
+                first.value_or("") + ">";
+        return std::nullopt;
+    }
+    auto text = ProjectText::read(path, &error);
+    if (!text) return std::nullopt;
+    ProjetLu read;
+    read.image = std::string(text->line(1));
+    if (const int failed = text->readCanvas(read.width, read.height, read.dx0, read.dy0)) {
+        error = "Ancien format : erreur =" + std::to_string(failed) +
+                "\nLes données dx0/dy0 sont manquantes\néventuellement recharger juste "
+                "l'image, et recopier la ligne qui suit celle contenant\n /taille image LxH   "
+                "dx0/dy0\ndans les fichiers *.trc";
+        return std::nullopt;
+    }
+    read.countFailure = text->readCounts(read.n, read.lines, read.k);
+    if (read.countFailure) return read;
+    // Counts are checked before anything is replaced: a damaged file leaves the project whole.
+    const auto remaining = static_cast<std::int64_t>(text->lineCount()) -
+                           static_cast<std::int64_t>(text->tablesStart());
+    if (read.k > 3) {
+        error = "Problème de lecture\nn_calc=" + std::to_string(read.k);
+        return std::nullopt;
+    }
+    if (read.n < 0 || read.lines < 0 || read.k < 0 || read.n + read.lines > remaining + 1000000) {
+        error = "Problème de lecture\nle fichier annonce " + std::to_string(read.n) +
+                " points et " + std::to_string(read.lines) + " lignes mais n'en contient que " +
+                std::to_string(std::max<std::int64_t>(remaining, 0)) + " lignes";
+        return std::nullopt;
+    }
+    read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
+                            static_cast<int>(read.n), static_cast<int>(read.lines));
+    return read;
+}
+
 void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl) {
     auto& cal = project.calibration();
     auto& points = project.points();

@@ -64,6 +64,19 @@ struct ProjectTables {
 // lacks come back empty.
 ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl);
 
+// A project file read and checked, as the open command replaces the project with it.
+struct ProjetLu {
+    std::string image; // the picture's path as stored; empty for none
+    int width = 0, height = 0, dx0 = 0, dy0 = 0;
+    std::int64_t n = 0, lines = 0, k = 0;
+    // The line where the counts could not be read (the tables are then empty); 0 when read.
+    int countFailure = 0;
+    ProjectTables tables;
+};
+// Nothing, with the program's message in `error`, when the file is not a project, cannot be
+// read, or has a damaged canvas line or impossible counts.
+std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error);
+
 // The tables read by the open command replace the project's: header, calibration rows and
 // records, points, and lines each shown and numbered by its row.
 void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl);
