@@ -53,15 +53,9 @@ void Scroll::Surface1Click() {
     const std::vector<std::string> report = measure::rapportSurface(project_, l, twoPoints);
     if (report.empty()) {
         project_.setLastDistance(twoPoints);
-        scalePanel_->captionLabel()->setText(
-            QStringLiteral("La suite (") + QString::number(l) +
-            QStringLiteral(") ne contient que 2 points distants de ") +
-            QString::fromStdString(model::texte_general(twoPoints)));
-        char text[64];
-        std::snprintf(text, sizeof text, "%8.6f ", static_cast<double>(twoPoints));
-        QString distance = QString::fromLatin1(text);
-        distance.replace('.', QChar(platform::decimalSeparator()));
-        scalePanel_->distanceLabel()->setText(QStringLiteral("distance calculée = ") + distance);
+        const measure::TextesDeuxPoints texts = measure::textesDeuxPoints(l, twoPoints);
+        scalePanel_->captionLabel()->setText(QString::fromStdString(texts.caption));
+        scalePanel_->distanceLabel()->setText(QString::fromStdString(texts.distance));
         scalePanel_->show();
         scalePanel_->raise();
         scalePanel_->distanceBox()->setFocus();

@@ -181,10 +181,14 @@ void setRow(model::TextTable& table, int row, std::vector<std::string> cells) {
 
 std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
     const auto first = ProjectText::firstLine(path);
-    if (!first || *first != kProjectKeyword) {
+    if (!first) {
+        error = "impossible de lire le fichier " + path;
+        return std::nullopt;
+    }
+    if (*first != kProjectKeyword) {
         error = " Le fichier n'est pas compatible \n le mot clé en première ligne est "
                 "manquant\n /TRACELLE introuvable : mess= <" +
-                first.value_or("") + ">";
+                *first + ">";
         return std::nullopt;
     }
     auto text = ProjectText::read(path, &error);
@@ -216,6 +220,17 @@ std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
     read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
                             static_cast<int>(read.n), static_cast<int>(read.lines));
     return read;
+}
+
+std::string chargeProjetSansImage(const std::string& path, model::Project& project) {
+    std::string error;
+    auto read = lisProjet(path, error);
+    if (!read) return error;
+    if (read->countFailure) return "erreur =" + std::to_string(read->countFailure);
+    project.picture() = {read->image, read->width, read->height, read->dx0, read->dy0};
+    appliqueTables(project, std::move(read->tables), static_cast<int>(read->k),
+                   static_cast<int>(read->n), static_cast<int>(read->lines));
+    return {};
 }
 
 void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl) {

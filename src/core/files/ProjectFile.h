@@ -77,6 +77,10 @@ struct ProjetLu {
 // read, or has a damaged canvas line or impossible counts.
 std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error);
 
+// The project file opened without decoding its picture (for work without windows): the
+// picture's path and canvas as stored, then the tables. "" on success, else the message.
+std::string chargeProjetSansImage(const std::string& path, model::Project& project);
+
 // The tables read by the open command replace the project's: header, calibration rows and
 // records, points, and lines each shown and numbered by its row.
 void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl);

@@ -2,9 +2,11 @@
 
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
+#include "platform/DecimalSeparator.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace tracelle::measure {
@@ -157,6 +159,16 @@ std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& tw
                         "   (calage 2 à 3) = " + model::texte_general(d23));
     }
     return lines;
+}
+
+TextesDeuxPoints textesDeuxPoints(int l, Real length) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%8.6f ", static_cast<double>(length));
+    std::string distance = text;
+    std::replace(distance.begin(), distance.end(), '.', platform::decimalSeparator());
+    return {"La suite (" + std::to_string(l) + ") ne contient que 2 points distants de " +
+                model::texte_general(length),
+            "distance calculée = " + distance};
 }
 
 } // namespace tracelle::measure

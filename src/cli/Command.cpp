@@ -1,0 +1,123 @@
+#include "cli/Command.h"
+
+#include "files/ProjectFile.h"
+#include "files/TextFile.h"
+#include "model/Project.h"
+#include "model/extraitUTIL.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace tracelle::cli {
+
+namespace {
+
+std::vector<Command>& registry() {
+    static std::vector<Command> all;
+    return all;
+}
+
+const OptionSpec* find(const std::vector<OptionSpec>& specs, std::string_view name) {
+    const auto it = std::find_if(specs.begin(), specs.end(),
+                                 [&](const OptionSpec& s) { return s.name == name; });
+    return it == specs.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+Registration::Registration(Command command) {
+    registry().push_back(std::move(command));
+}
+
+const std::vector<Command>& commands() {
+    auto& all = registry();
+    std::sort(all.begin(), all.end(),
+              [](const Command& a, const Command& b) { return a.name < b.name; });
+    return all;
+}
+
+Arguments::Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a[0] != '-' || a == "--") {
+            if (a == "--") {
+                positional_.insert(positional_.end(), args.begin() + static_cast<long>(i) + 1,
+                                   args.end());
+                return;
+            }
+            positional_.push_back(a);
+            continue;
+        }
+        std::string name;
+        std::optional<std::string> inlineValue;
+        if (a[1] == '-') {
+            name = a.substr(2);
+            if (const auto eq = name.find('='); eq != std::string::npos) {
+                inlineValue = name.substr(eq + 1);
+                name.resize(eq);
+            }
+        } else {
+            const auto it = std::find_if(specs.begin(), specs.end(),
+                                         [&](const OptionSpec& s) { return s.shortName == a[1]; });
+            if (a.size() != 2 || it == specs.end()) throw UsageError("option inconnue : " + a);
+            name = it->name;
+        }
+        const OptionSpec* spec = find(specs, name);
+        if (!spec) throw UsageError("option inconnue : " + a);
+        if (!spec->takesValue) {
+            if (inlineValue) throw UsageError("l'option --" + name + " n'attend pas de valeur");
+            options_.emplace_back(name, "");
+            continue;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) throw UsageError("l'option --" + name + " attend une valeur");
+            inlineValue = args[++i];
+        }
+        options_.emplace_back(name, *inlineValue);
+    }
+}
+
+const std::string& Arguments::positional(std::size_t i, const char* what) const {
+    if (i >= positional_.size()) throw UsageError(std::string("argument manquant : ") + what);
+    return positional_[i];
+}
+
+std::optional<std::string> Arguments::value(std::string_view name) const {
+    // The last one given wins, as with most command-line tools.
+    for (auto it = options_.rbegin(); it != options_.rend(); ++it) {
+        if (it->first == name) return it->second;
+    }
+    return std::nullopt;
+}
+
+bool Arguments::flag(std::string_view name) const {
+    return value(name).has_value();
+}
+
+int Arguments::integer(std::string_view name, int fallback) const {
+    const auto text = value(name);
+    if (!text) return fallback;
+    const model::EntierLu read = model::lit_entier(*text);
+    if (read.errorPosition != 0 || text->empty())
+        throw UsageError("--" + std::string(name) + " : '" + *text +
+                         "' n'est pas une valeur entière correcte");
+    return read.value;
+}
+
+void chargeProjet(const std::string& path, model::Project& project) {
+    // The file is named in the message, as a batch of projects needs it.
+    if (const std::string error = files::chargeProjetSansImage(path, project); !error.empty())
+        throw InputError(error.find(path) == std::string::npos ? path + " : " + error : error);
+}
+
+void ecritSortie(const std::optional<std::string>& path, const std::string& text) {
+    if (!path) {
+        std::cout << text << std::flush;
+        if (!std::cout) throw InputError("écriture impossible sur la sortie standard");
+        return;
+    }
+    if (const std::string error = files::writeTextFile(*path, text); !error.empty())
+        throw InputError(error);
+}
+
+} // namespace tracelle::cli

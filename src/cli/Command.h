@@ -1,0 +1,69 @@
+// The subcommands of tracelle-cli: each lives in a file of its own under commands/ and
+// registers itself, with its options and its help, through a Registration object.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tracelle::model {
+class Project;
+}
+
+namespace tracelle::cli {
+
+// Bad usage: an unknown option, a missing argument (exit status 2).
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// Bad input: a missing or damaged file, a line that does not exist (exit status 1).
+struct InputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct OptionSpec {
+    std::string name;        // without the leading "--"
+    bool takesValue = false; // "--name VALUE" or "--name=VALUE"
+    char shortName = 0;      // "-o VALUE"
+};
+
+class Arguments {
+public:
+    Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+
+    const std::vector<std::string>& positional() const { return positional_; }
+    // The positional argument i; a UsageError naming `what` when it is missing.
+    const std::string& positional(std::size_t i, const char* what) const;
+    std::optional<std::string> value(std::string_view name) const;
+    bool flag(std::string_view name) const;
+    // The option's value read as an integer; `fallback` when absent.
+    int integer(std::string_view name, int fallback) const;
+
+private:
+    std::vector<std::string> positional_;
+    std::vector<std::pair<std::string, std::string>> options_;
+};
+
+struct Command {
+    std::string name;
+    std::string summary; // one line of the tool's help
+    std::string help;    // the command's own help, after its usage line
+    std::vector<OptionSpec> options;
+    int (*run)(const Arguments& args) = nullptr;
+};
+
+class Registration {
+public:
+    explicit Registration(Command command);
+};
+
+const std::vector<Command>& commands();
+
+// The project file read as the open command reads it (without its picture).
+void chargeProjet(const std::string& path, model::Project& project);
+// The text written to `path` as the program writes its files, or to standard output.
+void ecritSortie(const std::optional<std::string>& path, const std::string& text);
+
+} // namespace tracelle::cli

@@ -1,0 +1,83 @@
+// tracelle-cli: the program's exports, measures and imports for many projects at once,
+// computed by the same core as the windows.
+#include "cli/CliInteraction.h"
+#include "cli/Command.h"
+#include "platform/DecimalSeparator.h"
+
+#include <algorithm>
+#include <iostream>
+
+using namespace tracelle;
+using namespace tracelle::cli;
+
+namespace {
+
+void aideGenerale(std::ostream& out) {
+    out << "Usage : tracelle-cli COMMANDE [OPTIONS] ...\n\n"
+           "Traite des projets Tracelle (*.trc) sans fenêtre : les résultats sont ceux du "
+           "programme,\nau caractère près.\n\nCommandes :\n";
+    for (const Command& c : commands()) {
+        std::string name = "  " + c.name;
+        name.resize(std::max<std::size_t>(name.size() + 2, 12), ' ');
+        out << name << c.summary << '\n';
+    }
+    out << "\nOptions de toutes les commandes :\n"
+           "  --decimal-separator , ou .   marque décimale des nombres du projet, comme les\n"
+           "                               réglages régionaux du programme (par défaut ceux\n"
+           "                               de la session)\n"
+           "  --help                       l'aide de la commande\n\n"
+           "« tracelle-cli COMMANDE --help » décrit une commande.\n"
+           "Code de sortie : 0 réussite, 1 données incorrectes, 2 mauvais usage.\n";
+}
+
+int usage(const std::string& message) {
+    std::cerr << "tracelle-cli : " << surUneLigne(message)
+              << " (tracelle-cli --help pour l'aide)\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    platform::initDecimalSeparator();
+    CliInteraction ui;
+    platform::setInteraction(&ui);
+    const std::vector<std::string> all(argv + 1, argv + argc);
+    if (all.empty()) {
+        aideGenerale(std::cerr);
+        return 2;
+    }
+    if (all[0] == "--help" || all[0] == "-h") {
+        aideGenerale(std::cout);
+        return 0;
+    }
+    const auto& list = commands();
+    const auto command =
+        std::find_if(list.begin(), list.end(), [&](const Command& c) { return c.name == all[0]; });
+    if (command == list.end()) return usage("commande inconnue : " + all[0]);
+    try {
+        std::vector<OptionSpec> specs = command->options;
+        specs.push_back({"help", false, 'h'});
+        specs.push_back({"decimal-separator", true});
+        const Arguments args({all.begin() + 1, all.end()}, specs);
+        if (args.flag("help")) {
+            std::cout << "Usage : tracelle-cli " << command->name << ' ' << command->help
+                      << "\n  --decimal-separator , ou .   marque décimale des nombres du projet\n";
+            return 0;
+        }
+        if (const auto ds = args.value("decimal-separator")) {
+            if (*ds != "," && *ds != ".")
+                throw UsageError("--decimal-separator attend , ou . (pas « " + *ds + " »)");
+            platform::setDecimalSeparator((*ds)[0]);
+        }
+        return command->run(args);
+    } catch (const UsageError& e) {
+        return usage(e.what());
+    } catch (const InputError& e) {
+        std::cerr << "tracelle-cli : " << surUneLigne(e.what()) << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "tracelle-cli : mémoire insuffisante\n";
+        return 1;
+    }
+}

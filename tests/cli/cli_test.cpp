@@ -1,0 +1,217 @@
+// tracelle-cli run as a process on projects made here; its output is compared with what the
+// core functions give for the same input.
+#include "files/Cp1252.h"
+#include "files/Export.h"
+#include "files/PointImport.h"
+#include "files/ProjectFile.h"
+#include "files/Workbook.h"
+#include "measure/Cap.h"
+#include "measure/VectorMeasure.h"
+#include "model/Project.h"
+#include "support/ScriptedInteraction.h"
+#include "support/Separator.h"
+#include "support/TempFiles.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+using namespace tracelle;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    Cli() : dir_(tracelle::testing::tempFolder("tracelle_cli_")) {
+        fs::create_directories(dir_);
+        // A frame of 1 real unit a pixel; a square on line 1, two points on line 2.
+        p.setDefaultCalibration(1001, 1001, 0, 0);
+        p.picture() = {"/cartes/carte.jpg", 1001, 1001, 0, 0};
+        for (auto [x, y] : {std::pair{100, 100}, {300, 100}, {300, 400}, {100, 400}})
+            p.ajoute_point(x, y);
+        ui.answerColour(std::nullopt);
+        p.Nouvelle_suite_de_points();
+        p.ajoute_point(500, 500);
+        p.ajoute_point(800, 900);
+        project_ = path("plan.trc");
+        EXPECT_EQ(files::sauve_projet(p, project_), "");
+        // What the tool reads: the project as the file gives it back.
+        EXPECT_EQ(files::chargeProjetSansImage(project_, p), "");
+    }
+    ~Cli() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string read(const std::string& file) const {
+        const auto b = tracelle::testing::bytesOf(file);
+        return {b.begin(), b.end()};
+    }
+
+    Outcome run(const std::vector<std::string>& args) {
+        std::string command = "TRACELLE_DECIMAL_SEPARATOR=. '" TRACELLE_CLI "'";
+        for (const auto& a : args) {
+            std::string quoted;
+            for (const char c : a)
+                quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+            command += " '" + quoted + "'";
+        }
+        command += " >'" + path("out") + "' 2>'" + path("err") + "'";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(path("out")), read(path("err"))};
+    }
+
+    fs::path dir_;
+    tracelle::testing::ScriptedInteraction ui;
+    tracelle::testing::SeparatorScope scope{'.'};
+    model::Project p;
+    std::string project_;
+};
+
+TEST_F(Cli, InfoTellsThePictureTheCountsAndTheCalibration) {
+    const Outcome r = run({"info", project_});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Image : /cartes/carte.jpg\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Taille LxH : 1001 x 1001\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\n3\t"), std::string::npos) << "calibration row 3";
+}
+
+TEST_F(Cli, ExportWritesWhatTheExportPanelWrites) {
+    Outcome r = run({"export", project_});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, files::utf8ToCp1252(files::exporte(p, {}).text));
+
+    files::ExportChoices c;
+    c.n = c.L = c.label = c.Z = true;
+    c.cumulative = true;
+    c.decimalComma = true;
+    c.separator = ", ";
+    c.firstLineCount = false;
+    c.firstLineText = "titre été";
+    r = run({"export", project_, "--columns", "n,L,Libellé,X,Y,Z", "--cumulative-distance",
+             "--decimal-mark", "virgule", "--separator", "comma-space", "--first-line-count=off",
+             "--first-line-text", "titre été", "-o", path("plan.dat"), "--extension", "bln"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(read(path("plan.bln")), files::utf8ToCp1252(files::exporte(p, c).text));
+
+    r = run({"export", project_, "--normalized", "--step", "50", "--x-min", "100", "--x-max", "300",
+             "--method", "nearest"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    files::ExportChoices normalized;
+    normalized.normalized = true;
+    normalized.step = "50";
+    normalized.xMin = "100";
+    normalized.xMax = "300";
+    normalized.regression = false;
+    EXPECT_EQ(r.out, files::utf8ToCp1252(files::exporte(p, normalized).text));
+
+    // A project written under the comma reads under the comma.
+    tracelle::testing::SeparatorScope comma(',');
+    p.calcul_nouveaux_calage();
+    ASSERT_EQ(files::sauve_projet(p, path("virgule.trc")), "");
+    r = run({"export", path("virgule.trc"), "--decimal-separator", ",", "--columns", "X,Y,Z"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    files::ExportChoices withZ;
+    withZ.Z = true;
+    EXPECT_EQ(r.out, files::utf8ToCp1252(files::exporte(p, withZ).text));
+}
+
+TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
+    model::Real two = 0;
+    std::string expected;
+    for (const auto& line : measure::rapportSurface(p, 1, two))
+        expected += line + "\n";
+    Outcome r = run({"measure", project_, "--line", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, expected);
+
+    EXPECT_TRUE(measure::rapportSurface(p, 2, two).empty());
+    const auto texts = measure::textesDeuxPoints(2, two);
+    r = run({"measure", project_, "--line=2"});
+    EXPECT_EQ(r.out, texts.caption + "\n" + texts.distance + "\n");
+
+    measure::CapState cap;
+    cap.CapClick();
+    expected.clear();
+    for (int c : {1, 3, 2})
+        expected += cap.click(p, c, {}) + "\n";
+    r = run({"measure", project_, "--cap", "1,3,2"});
+    EXPECT_EQ(r.out, expected);
+}
+
+TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
+    const std::string points = path("points.txt");
+    tracelle::testing::writeBytes(points, {'1', '0', ' ', '2', '0', ' ', 'a', '\n', '\'', '\n', '3',
+                                           '0', '\t', '4', '0', '\n'});
+    Outcome r = run({"import", project_, points, "-o", path("avec.trc")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "nombre de points rajoutés : 2\n");
+    ui.answerColour(std::nullopt);
+    p.Nouvelle_suite_de_points();
+    files::ajoutePointsTexte(p, read(points));
+    p.calcul_nouveaux_calage();
+    ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
+    EXPECT_EQ(read(path("avec.trc")), read(path("attendu.trc")));
+
+    ASSERT_EQ(files::chargeProjetSansImage(path("avec.trc"), p), "");
+    const std::string xls = std::string(TEST_DATA_DIR) + "/points.xls";
+    r = run({"import", path("avec.trc"), xls, "-o", path("classeur.trc"), "--z-column", "0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "nombre de points rajoutés : 4\n");
+    std::string error;
+    const auto book = files::Workbook::open(xls, error);
+    ASSERT_TRUE(book) << error;
+    files::SheetColumns columns;
+    columns.Z = 0;
+    ui.answerColour(std::nullopt);
+    p.Nouvelle_suite_de_points();
+    files::ajoutePointsTableur(p, *book, columns);
+    p.calcul_nouveaux_calage();
+    ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
+    EXPECT_EQ(read(path("classeur.trc")), read(path("attendu.trc")));
+}
+
+TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
+    tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
+                                                      '\n', 'x', '\n', 'y', 'z', '\n'});
+    tracelle::testing::writeBytes(path("abime.xls"), std::vector<char>(600, 'q'));
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    } cases[] = {
+        {{"info", path("absent.trc")}, 1, "impossible de lire le fichier"},
+        {{"export", path("abime.trc")}, 1, "abime.trc : Ancien format"},
+        {{"measure", project_, "--line", "7"}, 1, "la ligne 7 n'existe pas"},
+        {{"measure", project_, "--cap", "1,9"}, 1, "le point 9 n'existe pas"},
+        {{"import", project_, path("abime.xls"), "-o", path("x.trc")},
+         1,
+         "Impossible d'ouvrir le classeur"},
+        {{"export", project_, "--colonnes", "X"}, 2, "option inconnue : --colonnes"},
+        {{"measure", project_}, 2, "indiquez soit --line L, soit --cap"},
+        {{"import", project_, path("p.txt")}, 2, "-o SORTIE.trc est obligatoire"},
+        {{"info", project_, "--decimal-separator", ";"}, 2, "--decimal-separator attend"},
+        {{"dessine"}, 2, "commande inconnue : dessine"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[0] << " " << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(fs::exists(path("x.trc"))) << "nothing written for a damaged workbook";
+    const Outcome help = run({"export", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
+}
+
+} // namespace
