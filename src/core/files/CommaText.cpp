@@ -40,6 +40,11 @@ std::string encodeRow(const std::vector<std::string>& cells) {
 
 std::vector<std::string> decodeRow(std::string_view line, int columns) {
     std::vector<std::string> cells(static_cast<std::size_t>(std::max(columns, 0)));
+    decodeRowInto(line, cells.data(), columns);
+    return cells;
+}
+
+void decodeRowInto(std::string_view line, std::string* cells, int columns) {
     std::size_t i = 0;
     int filled = 0;
     const auto skipBlanks = [&] {
@@ -79,10 +84,9 @@ std::vector<std::string> decodeRow(std::string_view line, int columns) {
         }
         if (filled < columns) {
             if (field.empty()) field.assign(1, ' ');
-            cells[static_cast<std::size_t>(filled++)] = std::move(field);
+            cells[filled++] = std::move(field);
         }
     }
-    return cells;
 }
 
 } // namespace tracelle::files

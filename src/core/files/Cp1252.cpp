@@ -64,7 +64,6 @@ bool decodeUtf8(std::string_view s, std::size_t& i, char32_t& c) {
 
 } // namespace
 
-// Where the first byte above 127 is: the whole text, for the usual ASCII files.
 std::size_t asciiPrefix(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)

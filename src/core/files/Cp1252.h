@@ -6,6 +6,8 @@
 
 namespace tracelle::files {
 
+// Where the first byte above 127 is: the whole text, for the usual ASCII files.
+std::size_t asciiPrefix(std::string_view bytes);
 bool isValidUtf8(std::string_view bytes);
 // Bytes of a file as UTF-8: valid UTF-8 stays as it is, anything else is read as Windows-1252.
 std::string fileTextToUtf8(std::string_view bytes);

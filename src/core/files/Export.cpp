@@ -32,7 +32,10 @@ std::string nomExport(const std::string& base, const std::string& extension) {
 ExportResult exporte(const model::Project& p, const ExportChoices& c) {
     ExportResult r;
     const auto& S = c.separator;
-    const auto line = [&r](const std::string& text) { r.text += text + "\r\n"; };
+    const auto line = [&r](const std::string& text) {
+        r.text += text;
+        r.text += "\r\n";
+    };
     const bool columns[9] = {c.n, c.L, c.label, c.X, c.Y, c.Z, c.x, c.y, c.z};
     const auto build = [&](const model::TextTable& table, int row) {
         std::string text;
@@ -62,6 +65,7 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
     // No fixed capacity: every exported point is kept for the resampling.
     std::vector<Point> extraction;
     const auto& points = p.points();
+    extraction.reserve(static_cast<std::size_t>(points.rowCount()));
     const auto& lines = p.lines();
     const int okCol = model::indice_col_grille(lines, "OK");
     bool havePrevious = false;
@@ -98,6 +102,10 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
         havePrevious = true;
         previousLine = L.value;
         strip(text);
+        // The first row tells the size of the whole text well enough to grow it once.
+        if (extraction.empty() && !c.normalized)
+            r.text.reserve(r.text.size() + static_cast<std::size_t>(points.rowCount() - i + 1) *
+                                               (text.size() + 2) * 5 / 4);
         if (!c.normalized) line(text);
         extraction.push_back({*X, *Y});
         if (*X < r.xMinRead) r.xMinRead = *X;

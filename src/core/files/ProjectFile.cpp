@@ -5,6 +5,7 @@
 #include "files/TextFile.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
+#include "platform/LargePages.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -157,27 +158,23 @@ int ProjectText::readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& 
 
 ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl) {
     ProjectTables t;
-    t.points.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    constexpr int width = ProjectTables::kPointCells;
     std::size_t at = start;
-    t.header = decodeRow(text.line(at++), 9);
+    t.header = decodeRow(text.line(at++), width);
     for (int i = 0; i < k; ++i)
-        t.calibration.push_back(decodeRow(text.line(at++), 9));
+        t.calibration.push_back(decodeRow(text.line(at++), width));
     if (n > 0) {
-        for (int i = 0; i < n; ++i)
-            t.points.push_back(decodeRow(text.line(at++), 9));
+        const std::size_t cells = (static_cast<std::size_t>(n) + 1) * width;
+        t.points.reserve(cells);
+        platform::preferLargePages(t.points.data(), cells * sizeof(std::string));
+        t.points.resize(cells);
+        for (int i = 1; i <= n; ++i)
+            decodeRowInto(text.line(at++), &t.points[static_cast<std::size_t>(i) * width], width);
         for (int i = 0; i < nl; ++i)
             t.lines.push_back(decodeRow(text.line(at++), 4));
     }
     return t;
 }
-
-namespace {
-
-void setRow(model::TextTable& table, int row, std::vector<std::string> cells) {
-    table.setRow(row, std::move(cells));
-}
-
-} // namespace
 
 std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
     const auto first = ProjectText::firstLine(path);
@@ -239,21 +236,19 @@ void appliqueTables(model::Project& project, ProjectTables tables, int k, int n,
     auto& lines = project.lines();
     model::TextTable::Bulk bulkPoints(points);
     model::TextTable::Bulk bulkLines(lines);
-    setRow(cal, 0, tables.header);
-    setRow(points, 0, tables.header);
+    cal.setRow(0, tables.header);
+    points.setRow(0, tables.header);
     for (int i = 0; i < k; ++i)
-        setRow(cal, i + 1, tables.calibration[static_cast<std::size_t>(i)]);
+        cal.setRow(i + 1, tables.calibration[static_cast<std::size_t>(i)]);
     cal.setRowCount(std::max(k + 1, 4)); // the three calibration rows stay, to be clicked later
     project.chargeCalage(k);
     if (n > 0) {
-        points.setRowCount(1);
-        for (int i = 0; i < n; ++i)
-            setRow(points, i + 1, std::move(tables.points[static_cast<std::size_t>(i)]));
+        points.replaceRows(std::move(tables.points), ProjectTables::kPointCells);
         lines.setRowCount(nl + 1);
         const int lCol = model::indice_col_grille(lines, "L");
         const int okCol = model::indice_col_grille(lines, "OK");
         for (int l = 1; l <= nl; ++l) {
-            setRow(lines, l, tables.lines[static_cast<std::size_t>(l - 1)]);
+            lines.setRow(l, tables.lines[static_cast<std::size_t>(l - 1)]);
             lines.setCell(l, lCol, model::_format(l, 2, 0));
             lines.setCell(l, okCol, "x");
         }
@@ -284,10 +279,11 @@ void completePoints(model::Project& project, const ProjectTables& tables) {
     const int nl = project.currentLine();
     {
         model::TextTable::Bulk bulk(points);
-        points.setRowCount(n + static_cast<int>(tables.points.size()) + 1);
-        for (std::size_t j = 0; j < tables.points.size(); ++j) {
-            const int row = n + static_cast<int>(j) + 1;
-            std::vector<std::string> cells = tables.points[j];
+        points.setRowCount(n + tables.pointCount() + 1);
+        for (int j = 1; j <= tables.pointCount(); ++j) {
+            const int row = n + j;
+            const std::string* first = tables.pointRow(j);
+            std::vector<std::string> cells(first, first + ProjectTables::kPointCells);
             // By position, as the file's columns are the program's own.
             const int lineRead = model::val_entier(cells.size() > 1 ? cells[1] : "");
             if (cells.size() > 2) {
@@ -295,15 +291,15 @@ void completePoints(model::Project& project, const ProjectTables& tables) {
                 cells[1] = model::_format(nl + lineRead, 2, 0);
                 cells[2].assign(1, 'b');
             }
-            setRow(points, row, cells);
+            points.setRow(row, cells);
         }
     }
-    project.setN(n + static_cast<int>(tables.points.size()));
+    project.setN(n + tables.pointCount());
     lines.setRowCount(nl + static_cast<int>(tables.lines.size()) + 1);
     const int lCol = model::indice_col_grille(lines, "L");
     for (std::size_t j = 0; j < tables.lines.size(); ++j) {
         const int row = nl + static_cast<int>(j) + 1;
-        setRow(lines, row, tables.lines[j]);
+        lines.setRow(row, tables.lines[j]);
         lines.setCell(row, lCol, model::_format(row, 2, 0));
     }
     project.setCurrentLine(nl + static_cast<int>(tables.lines.size()));

@@ -55,10 +55,21 @@ private:
 
 // The rows of the tables as stored, starting at the header row `start`.
 struct ProjectTables {
+    static constexpr int kPointCells = 9; // n, L, Libellé, X, Y, Z, x, y, z
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> calibration;
-    std::vector<std::vector<std::string>> points;
+    // The points' cells row after row in one block (a row of empty cells first, where the
+    // table keeps its headers), so that 100,000 points are not 100,000 allocations.
+    std::vector<std::string> points;
     std::vector<std::vector<std::string>> lines;
+
+    int pointCount() const {
+        return points.empty() ? 0 : static_cast<int>(points.size()) / kPointCells - 1;
+    }
+    // The cells of point row j, from 1.
+    const std::string* pointRow(int j) const {
+        return points.data() + static_cast<std::size_t>(j) * kPointCells;
+    }
 };
 // The header, K calibration rows, then N points and NL lines (when N > 0); rows the file
 // lacks come back empty.

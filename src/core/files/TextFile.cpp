@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/Cp1252.h"
+#include "platform/LargePages.h"
 
 #include <algorithm>
 #include <fstream>
@@ -9,7 +10,10 @@
 namespace tracelle::files {
 
 std::string writeTextFile(const std::string& path, const std::string& text) {
-    const std::string bytes = utf8ToCp1252(text);
+    // Plain ASCII, the usual export, is written as it is: no copy of a large text.
+    const bool ascii = asciiPrefix(text) == text.size();
+    const std::string converted = ascii ? std::string() : utf8ToCp1252(text);
+    const std::string& bytes = ascii ? text : converted;
     AtomicFile file(path);
     std::string error;
     std::FILE* f = file.open(&error);
@@ -27,7 +31,11 @@ std::optional<std::string> readTextFile(const std::string& path, std::string* er
         if (error) *error = "impossible de lire le fichier " + path;
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    const auto size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
+    std::string bytes;
+    bytes.reserve(size);
+    platform::preferLargePages(bytes.data(), size);
+    bytes.resize(size);
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));

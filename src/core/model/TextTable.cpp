@@ -1,5 +1,7 @@
 #include "model/TextTable.h"
 
+#include "platform/LargePages.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -106,9 +108,30 @@ void TextTable::resizeRows(int count) {
     rows_ = count;
 }
 
+void TextTable::replaceRows(std::vector<std::string>&& cells, int width) {
+    Bulk bulk(*this);
+    const int rows = width > 0 ? static_cast<int>(cells.size()) / width : 0;
+    if (width != columns_ || rows < 1) {
+        setRowCount(1);
+        for (int r = 1; r < rows; ++r) {
+            const auto first = cells.begin() + static_cast<std::ptrdiff_t>(r) * width;
+            setRow(r, {std::make_move_iterator(first), std::make_move_iterator(first + width)});
+        }
+        return;
+    }
+    // Same layout as ours: the block is taken as it is.
+    cells.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(width));
+    std::move(cells_.begin(), cells_.begin() + columns_, cells.begin());
+    cells_.swap(cells);
+    rows_ = rows;
+}
+
 void TextTable::reserveRows(int count) {
-    cells_.reserve(static_cast<std::size_t>(std::max(count, rows_)) *
-                   static_cast<std::size_t>(columns_));
+    const std::size_t wanted =
+        static_cast<std::size_t>(std::max(count, rows_)) * static_cast<std::size_t>(columns_);
+    if (wanted <= cells_.capacity()) return;
+    cells_.reserve(wanted);
+    platform::preferLargePages(cells_.data(), cells_.capacity() * sizeof(std::string));
 }
 
 void TextTable::removeRow(int row) {

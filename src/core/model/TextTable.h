@@ -38,6 +38,9 @@ public:
     void setRow(int row, std::vector<std::string> cells);
     // Grows with empty rows or drops the last rows; row 0 always stays.
     void setRowCount(int count);
+    // The data rows replaced by `cells`, rows of `width` cells one after the other whose
+    // first row stands for the headers (the table keeps its own). Told as a reset.
+    void replaceRows(std::vector<std::string>&& cells, int width);
     // Room for `count` rows without moving the cells again while they are added.
     void reserveRows(int count);
     // Removes a data row; the rows below move up by one.

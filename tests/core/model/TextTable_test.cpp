@@ -84,6 +84,23 @@ TEST(TextTable, GatheredCellWritesAreToldAsOneRangeOfRows) {
     EXPECT_EQ(t.cell(2, 1), "y");
 }
 
+TEST(TextTable, ReplacedRowsKeepTheHeaders) {
+    TextTable t({"a", "b"});
+    t.setRowCount(5);
+    Recorder r;
+    t.addListener(&r);
+    t.replaceRows({"", "", "1", "2", "3", "4"}, 2);
+    EXPECT_EQ(t.rowCount(), 3);
+    EXPECT_EQ(t.cell(0, 1), "b");
+    EXPECT_EQ(t.cell(2, 0), "3");
+    t.replaceRows({"", "", "", "", "5", "6", "7", "8"}, 4); // another width: cell by cell
+    EXPECT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.cell(1, 0), "5");
+    EXPECT_EQ(t.cell(1, 1), "6");
+    EXPECT_EQ(t.cell(0, 0), "a");
+    EXPECT_TRUE(r.events.empty()) << "told as resets only";
+}
+
 TEST(TextTable, RemovingARowMovesTheRowsBelowUp) {
     TextTable t({"n"});
     t.setRowCount(4);
