@@ -51,7 +51,6 @@ void ImportWithTheTableShown100k(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
         tracelle::files::ajoutePointsTexte(p, text);
-        p.calcul_nouveaux_calage();
         QApplication::processEvents();
     }
 }

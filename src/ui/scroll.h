@@ -192,7 +192,7 @@ private:
     void laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key = {});
     void placeCursorLeftOfCentre();
     void hideTextPanelWithRefresh();
-    // What every point import ends with: recomputation, counts and redraw.
+    // What every point import ends with: the counts and the redraw.
     void finImport();
     void selectMode(QToolButton* button);
     void hideColouringControls();

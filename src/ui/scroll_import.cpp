@@ -62,8 +62,6 @@ void Scroll::SpeedButton6Click() {
 }
 
 void Scroll::finImport() {
-    // The real values are made again from the pixels where the points were put.
-    project_.calcul_nouveaux_calage();
     project_.setSaved(false);
     pointCountChanged(project_.N());
     project_.setLineBreakPending(false);

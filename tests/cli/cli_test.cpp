@@ -157,7 +157,6 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     ui.answerColour(std::nullopt);
     p.Nouvelle_suite_de_points();
     files::ajoutePointsTexte(p, read(points));
-    p.calcul_nouveaux_calage();
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("avec.trc")), read(path("attendu.trc")));
 
@@ -174,7 +173,6 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     ui.answerColour(std::nullopt);
     p.Nouvelle_suite_de_points();
     files::ajoutePointsTableur(p, *book, columns);
-    p.calcul_nouveaux_calage();
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("classeur.trc")), read(path("attendu.trc")));
 }

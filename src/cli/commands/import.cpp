@@ -56,7 +56,6 @@ int importCommand(const Arguments& args) {
         project.Nouvelle_suite_de_points();
         added = files::ajoutePointsTexte(project, *text);
     }
-    project.calcul_nouveaux_calage();
     if (const std::string error = files::sauve_projet(project, *out); !error.empty())
         throw InputError(error);
     std::cout << "nombre de points rajoutés : " << added << '\n';

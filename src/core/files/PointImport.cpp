@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tracelle::files {
@@ -38,14 +39,20 @@ std::int32_t pixelFor(model::Real v) {
 class PointAppender {
 public:
     explicit PointAppender(model::Project& project)
-        : project_(project), columns_(project.pointColumns()), bulk_(project.points()) {}
+        : project_(project), columns_(project.pointColumns()), first_(project.N() + 1),
+          bulk_(std::in_place, project.points()) {}
 
     void add(const std::string& label, model::Real Z, model::Real X, model::Real Y) {
+
         std::int32_t x = 0, y = 0;
-        // Without a usable calibration (fewer than three points, or points in a line) the
-        // real values, rounded, stand for the pixels: the point is kept, and its real values
-        // stay as read until a calibration exists.
-        if (!project_.repere_image(X, Y, x, y)) {
+        if (project_.repere_image(X, Y, x, y)) {
+            // The real values of the pixel, as the recomputation that ends an import makes
+            // them: the points added need not be recomputed again.
+            project_.repere_carte(x, y, X, Y);
+        } else {
+            // Without a usable calibration (fewer than three points, or points in a line) the
+            // real values, rounded, stand for the pixels: the point is kept, and its real
+            // values stay as read until a calibration exists.
             x = pixelFor(X);
             y = pixelFor(Y);
         }
@@ -55,11 +62,18 @@ public:
         ++added_;
     }
     int added() const { return added_; }
+    // Ends the import: the real values of every point made again from its pixel.
+    int finish() {
+        bulk_.reset();
+        project_.calcul_nouveaux_calage(first_, project_.N());
+        return added_;
+    }
 
 private:
     model::Project& project_;
     const model::Project::PointColumns columns_;
-    model::TextTable::Bulk bulk_;
+    const int first_;
+    std::optional<model::TextTable::Bulk> bulk_;
     int added_ = 0;
 };
 
@@ -78,7 +92,7 @@ int ajoutePointsTexte(model::Project& project, const std::string& text) {
                    model::extrait_reel(line, 1, sep, 0), model::extrait_reel(line, 2, sep, 0));
         return true;
     });
-    return points.added();
+    return points.finish();
 }
 
 std::string colonnesIllisibles(const SheetColumns& c) {
@@ -111,7 +125,7 @@ int ajoutePointsTableur(model::Project& project, const SheetCells& cells, const 
                    model::val_reel(cells.cellText(c.Y, r)));
         if (progress) progress(points.added());
     }
-    return points.added();
+    return points.finish();
 }
 
 void colleValeursCalage(model::Project& project, const std::string& text) {

@@ -15,7 +15,8 @@ class SheetCells;
 
 // The lines of a text of "X Y label" (space, or tab from the first line holding one), each
 // added to the current line at the image position of its real coordinates. Empty lines and
-// lines starting with an apostrophe are skipped. Returns the number of points added.
+// lines starting with an apostrophe are skipped. The real values of every point are then
+// made again from its pixel. Returns the number of points added.
 int ajoutePointsTexte(model::Project& project, const std::string& text);
 
 // Columns (1 = A) and first row of a worksheet of "X Y label Z" rows.
@@ -31,8 +32,9 @@ struct SheetColumns {
 std::string colonnesIllisibles(const SheetColumns& columns);
 
 // The rows from the first one down to the first whose X cell is empty, each whose X cell is
-// a number added to the current line; `progress` is told the count after each point.
-// Returns the number of points added.
+// a number added to the current line; `progress` is told the count after each point. The
+// real values of every point are then made again from its pixel. Returns the number of
+// points added.
 int ajoutePointsTableur(model::Project& project, const SheetCells& cells,
                         const SheetColumns& columns, const std::function<void(int)>& progress = {});
 

@@ -178,12 +178,24 @@ void Project::loadRecords(int upTo) {
 }
 
 void Project::calcul_nouveaux_calage() {
+    calcul_nouveaux_calage(1, 0);
+}
+
+void Project::calcul_nouveaux_calage(int currentFirst, int currentLast) {
+    const auto before = records_;
     for (int k = 1; k <= k_ && k <= 3; ++k)
         readRecordReals(k, val_r);
+    const auto same = [](const CalibrationRecord& a, const CalibrationRecord& b) {
+        return a.set == b.set && a.x == b.x && a.y == b.y && a.X == b.X && a.Y == b.Y;
+    };
+    if (!std::equal(before.begin(), before.end(), records_.begin(), same)) currentLast = 0;
     const PointColumns columns = pointColumns();
     TextTable::CellChanges changes(points_);
-    for (int i = 1; i <= n_ && i < points_.rowCount(); ++i)
+    for (int i = 1; i <= n_ && i < points_.rowCount(); ++i) {
+        if (i >= currentFirst && i <= currentLast) i = currentLast + 1;
+        if (i > n_ || i >= points_.rowCount()) break;
         recomputePoint(columns, i);
+    }
 }
 
 void Project::mess_3_calage_svp_et_init() {

@@ -146,6 +146,10 @@ public:
     void valide_point_calage(std::int32_t x, std::int32_t y);
     bool distance_nulle_entre_calage(int k, std::int32_t x, std::int32_t y) const;
     void calcul_nouveaux_calage();
+    // The same when rows first..last were just written with their real values made from their
+    // pixels: if reloading leaves the calibration as it was, they are already what the
+    // recomputation would write, and are passed over.
+    void calcul_nouveaux_calage(int currentFirst, int currentLast);
     void mess_3_calage_svp_et_init();
     // The pixel frame of a picture of w × h drawn at (ox, oy), Y upwards.
     void setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t ox, std::int32_t oy);

@@ -54,6 +54,31 @@ TEST_P(Importing, TextLinesBecomePointsOnTheirPixels) {
     EXPECT_EQ(cell(1, "Z"), model::_format2(0, 18, 8)) << "no altitude";
 }
 
+// The rows an import adds are not recomputed again at its end: the tables must be just what
+// a recomputation of every point gives, also when the calibration cells had been edited.
+TEST_P(Importing, TheImportEndsAsAFullRecomputationWould) {
+    const auto cells = [this] {
+        std::vector<std::string> all;
+        for (int r = 0; r < p.points().rowCount(); ++r)
+            for (int c = 0; c < p.points().columnCount(); ++c)
+                all.push_back(p.points().cell(r, c));
+        return all;
+    };
+    p.ajoute_point(10, 20);
+    p.ajoute_point(30, 40);
+    p.calibration().setCell(3, p.indice_col_cal("X"), "20.02"); // not applied yet
+    EXPECT_EQ(ajoutePointsTexte(p, "1.234567 2.5 a\n3,3 4 b\n-1e3 7.77777777777 c\n"), 3);
+    auto imported = cells();
+    p.calcul_nouveaux_calage();
+    EXPECT_EQ(imported, cells()) << "edited calibration";
+    EXPECT_EQ(cell(1, "X"), model::_format2(0.2L, 18, 8)) << "a clicked point follows the edit";
+
+    EXPECT_EQ(ajoutePointsTexte(p, "5.55555 6.125 d\n"), 1);
+    imported = cells();
+    p.calcul_nouveaux_calage();
+    EXPECT_EQ(imported, cells()) << "calibration unchanged";
+}
+
 TEST_P(Importing, WithoutCalibrationThePointsAreKept) {
     model::Project bare;
     EXPECT_EQ(ajoutePointsTexte(bare, "12.4 7.6 a\n"), 1);
