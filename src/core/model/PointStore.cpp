@@ -4,7 +4,6 @@
 #include "platform/Interaction.h"
 
 #include <cmath>
-#include <utility>
 
 namespace tracelle::model {
 
@@ -56,13 +55,15 @@ void Project::affecte_en(int i, std::int32_t L, const std::string& label, Real Z
 void Project::writePoint(const PointColumns& c, int i, std::int32_t L, const std::string& label,
                          Real Z, Real X, Real Y, std::int32_t x, std::int32_t y) {
     const int d = decimals_;
-    std::pair<int, std::string> cells[] = {{c.n, format_entier(i, 3)}, {c.L, format_entier(L, 2)},
-                                           {c.label, label},           {c.X, _format2(X, 18, d)},
-                                           {c.Y, _format2(Y, 18, d)},  {c.Z, _format2(Z, 18, d)},
-                                           {c.x, format_entier(x, 4)}, {c.y, format_entier(y, 4)}};
     if (i >= points_.rowCount()) points_.setRowCount(i + 1);
-    for (auto& [column, text] : cells)
-        points_.setCell(i, column, std::move(text));
+    points_.setCell(i, c.n, format_entier(i, 3));
+    points_.setCell(i, c.L, format_entier(L, 2));
+    points_.setCell(i, c.label, label);
+    points_.setCell(i, c.X, _format2(X, 18, d));
+    points_.setCell(i, c.Y, _format2(Y, 18, d));
+    points_.setCell(i, c.Z, _format2(Z, 18, d));
+    points_.setCell(i, c.x, format_entier(x, 4));
+    points_.setCell(i, c.y, format_entier(y, 4));
 }
 
 void Project::affecte_calage(int k, std::int32_t L, const std::string& label, Real Z, Real Y,

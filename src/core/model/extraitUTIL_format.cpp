@@ -103,22 +103,21 @@ bool exactDigits(Real magnitude, Decimal& d) {
 }
 
 // _format2's fixed text straight from the 18 digits, for the usual case: a value from 0.01
-// to 10^17 written with decimals. False when the general path must write it.
-bool fixedFast(Real x, int p, int d, char ds, std::string& out) {
+// to 10^17 written with decimals. Its length in `buf`; 0 when the general path must write it.
+std::size_t fixedFast(Real x, int p, int d, char ds, char (&buf)[48]) {
     std::uint64_t q = 0;
     int e = 0;
-    if (d < 1 || !exactDigits18(std::fabs(x), q, e) || e > p) return false;
+    if (d < 1 || !exactDigits18(std::fabs(x), q, e) || e > p) return 0;
     const int keep = std::min(p, e + d);
-    if (keep <= 0) return false;
+    if (keep <= 0) return 0;
     std::uint64_t r = q;
     if (keep < 18) {
         // Halves away from zero, as the 18 digits show.
         const std::uint64_t unit = kPowersOfTen[18 - keep];
         r = q / unit + (q % unit >= unit / 2 ? 1 : 0);
-        if (r == kPowersOfTen[keep] && e + 1 > p) return false; // 99.9… carried past p
+        if (r == kPowersOfTen[keep] && e + 1 > p) return 0; // 99.9… carried past p
     }
     const int f = keep - e; // decimals held by r, from 0 to d
-    char buf[48];
     char* o = buf;
     if (std::signbit(x)) *o++ = '-';
     o = std::to_chars(o, buf + sizeof buf, r / kPowersOfTen[f]).ptr;
@@ -130,8 +129,7 @@ bool fixedFast(Real x, int p, int d, char ds, std::string& out) {
     o += f;
     std::memset(o, '0', static_cast<std::size_t>(d - f));
     o += d - f;
-    out.assign(buf, o);
-    return true;
+    return static_cast<std::size_t>(o - buf);
 }
 
 // 18 significant digits, as many as an extended real holds.
@@ -278,7 +276,8 @@ std::string _format2(Real x, int n, int d) {
         }
     }
 
-    if (std::string out; fixedFast(x, p, d, ds, out)) return out;
+    char buf[48];
+    if (const std::size_t length = fixedFast(x, p, d, ds, buf)) return std::string(buf, length);
     Decimal v = toDecimal(x);
     if (d == 0) {
         roundTo(v, v.exponent); // d = 0 writes the whole integer, however long
