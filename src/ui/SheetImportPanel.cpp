@@ -60,7 +60,12 @@ void SheetImportPanel::setFile(const QString& path) {
 
 void SheetImportPanel::showProgress(int count) {
     progress_->setText(QString::number(count));
-    progress_->repaint();
+    // Painted at once so that the count moves during a long import, but not more often than
+    // the eye follows: a sheet of many thousand rows is not slowed down by its own count.
+    if (!painted_.isValid() || painted_.elapsed() >= 40) {
+        progress_->repaint();
+        painted_.start();
+    }
 }
 
 } // namespace tracelle::ui

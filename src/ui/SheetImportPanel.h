@@ -4,6 +4,8 @@
 
 #include "ui/FloatingPanel.h"
 
+#include <QElapsedTimer>
+
 class QLabel;
 class QLineEdit;
 
@@ -31,6 +33,7 @@ private:
     QLabel* progress_;
     QLineEdit* boxes_[5];
     QString path_;
+    QElapsedTimer painted_;
 };
 
 } // namespace tracelle::ui
