@@ -37,10 +37,7 @@ void Scroll::SpeedButton6Click() {
             "les ligne commençant par ' seront ignorées",
             "ON", "Continuer", "annuler", platform::DialogWidth::Wide) != 'O')
         return;
-    platform::FileDialogRequest request;
-    request.title = "Ouvrir un fichier X  Y";
-    request.filter = "Fichiers (*.txt)|*.txt";
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto request = files::dansDernierDossier("Ouvrir un fichier X  Y", "Fichiers (*.txt)|*.txt");
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
     std::string error;
@@ -76,10 +73,8 @@ void Scroll::SpeedButton5Click() {
             "sur l'image on recalcule les réelles dont les valeurs seront\n un peu différentes de "
             "celles importées à cause du nombre limité de pixels (LxH) de l'image"))
         return;
-    platform::FileDialogRequest request;
-    request.title = "Ouvrir un fichier X  Y Lib ...";
-    request.filter = "Fichiers (*.xls)|*.xls";
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto request =
+        files::dansDernierDossier("Ouvrir un fichier X  Y Lib ...", "Fichiers (*.xls)|*.xls");
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
     sheetImportPanel_->setFile(QString::fromStdString(*chosen));

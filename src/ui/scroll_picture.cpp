@@ -39,10 +39,7 @@ std::string upper(std::string text) {
 } // namespace
 
 void Scroll::Ouvrir_bmp() {
-    platform::FileDialogRequest request;
-    request.title = " Ouvrir un fichier image";
-    request.filter = kPictureFilter;
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto request = files::dansDernierDossier(" Ouvrir un fichier image", kPictureFilter);
     const auto chosen = interaction().openFileName(request);
     if (!chosen) {
         image1_->update();
@@ -65,11 +62,9 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
             state.file.clear();
             return false;
         }
-        platform::FileDialogRequest request;
-        request.title = where.searchTitle;
-        request.filter = "Fichiers (*.jpg, *.bmp, *.gif, *.tif)|*.jpg;*.gif;*.bmp;*.tif|Fichiers "
-                         "Bitmap (*.bmp)|*.bmp";
-        request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+        auto request = files::dansDernierDossier(
+            where.searchTitle, "Fichiers (*.jpg, *.bmp, *.gif, *.tif)|*.jpg;*.gif;*.bmp;*.tif|"
+                               "Fichiers Bitmap (*.bmp)|*.bmp");
         request.fileName = where.proposedName;
         const auto chosen = interaction().openFileName(request);
         if (!chosen) {
@@ -186,10 +181,9 @@ QString Scroll::imageDescription() const {
 
 void Scroll::Enregistrerlimage1Click() {
     if (layer_.empty()) return;
-    platform::FileDialogRequest request;
-    request.title = "  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg";
-    request.filter = "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg";
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto request =
+        files::dansDernierDossier("  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg",
+                                  "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg");
     auto chosen = interaction().savePictureName(request);
     if (!chosen) return;
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".bmp";
@@ -202,10 +196,8 @@ void Scroll::Enregistrerlimage1Click() {
 
 void Scroll::SpeedButton11Click() {
     if (layer_.empty()) return;
-    platform::FileDialogRequest request;
-    request.title = "Enregistrer l'image avec les lignes";
-    request.filter = "JPEG (*.jpg)|*.jpg";
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto request =
+        files::dansDernierDossier("Enregistrer l'image avec les lignes", "JPEG (*.jpg)|*.jpg");
     auto chosen = interaction().savePictureName(request);
     if (!chosen) return;
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".jpg";

@@ -31,10 +31,7 @@ std::string folderOf(const std::string& path) {
 
 // An open dialog over ".trc" files starting in the last folder.
 std::optional<std::string> askProjectFile(const std::string& title, const std::string& filter) {
-    platform::FileDialogRequest request;
-    request.title = title;
-    request.filter = filter;
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+    auto request = files::dansDernierDossier(title, filter);
     const auto chosen = interaction().openFileName(request);
     if (chosen) files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
     return chosen;
@@ -71,12 +68,10 @@ bool Scroll::sauve_dans(const std::string& name) {
 }
 
 void Scroll::sauve_fic_points() {
-    platform::FileDialogRequest request;
-    request.title = " Enregistrer pour TRACELLE, EXCEL et TEXTE";
-    request.filter =
+    auto request = files::dansDernierDossier(
+        " Enregistrer pour TRACELLE, EXCEL et TEXTE",
         "Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
-        "(*.*)|*.*";
-    request.directory = files::premiere_ligne_lecture(files::kLastFolderFile);
+        "(*.*)|*.*");
     const std::string image = fileName(project_.picture().file);
     request.fileName = image.substr(0, image.find('.'));
     request.defaultExtension = "trc";

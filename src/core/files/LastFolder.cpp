@@ -31,4 +31,12 @@ bool premiere_ligne_enregistre(const std::string& name, const std::string& text)
     return true;
 }
 
+platform::FileDialogRequest dansDernierDossier(std::string title, std::string filter) {
+    platform::FileDialogRequest request;
+    request.title = std::move(title);
+    request.filter = std::move(filter);
+    request.directory = premiere_ligne_lecture(kLastFolderFile);
+    return request;
+}
+
 } // namespace tracelle::files
