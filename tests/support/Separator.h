@@ -3,6 +3,9 @@
 
 #include "platform/DecimalSeparator.h"
 
+#include <gtest/gtest.h>
+#include <string>
+
 namespace tracelle::testing {
 
 class SeparatorScope {
@@ -26,4 +29,14 @@ inline std::string withSeparator(std::string text, char separator) {
     return text;
 }
 
+// Test names for the two marks of a suite run under both.
+inline std::string separatorName(const ::testing::TestParamInfo<char>& info) {
+    return info.param == '.' ? "point" : "virgule";
+}
+
 } // namespace tracelle::testing
+
+// Runs the parameterised suite under "." and under ",".
+#define TRACELLE_UNDER_BOTH_SEPARATORS(Suite)                                                      \
+    INSTANTIATE_TEST_SUITE_P(DS, Suite, ::testing::Values('.', ','),                               \
+                             ::tracelle::testing::separatorName)

@@ -34,8 +34,7 @@ protected:
     model::Project p;
 };
 
-INSTANTIATE_TEST_SUITE_P(DS, Exporting, ::testing::Values('.', ','),
-                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+TRACELLE_UNDER_BOTH_SEPARATORS(Exporting);
 
 TEST_P(Exporting, InitialChoicesGiveTheCountThenXAndY) {
     add(1, 243.197, 286.047);

@@ -1,10 +1,14 @@
 #include "files/PointImport.h"
+#include "files/Workbook.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
+#include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <memory>
 
 using namespace tracelle;
 using namespace tracelle::files;
@@ -29,8 +33,7 @@ protected:
     model::Project p;
 };
 
-INSTANTIATE_TEST_SUITE_P(DS, Importing, ::testing::Values('.', ','),
-                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+TRACELLE_UNDER_BOTH_SEPARATORS(Importing);
 
 TEST_P(Importing, TextLinesBecomePointsOnTheirPixels) {
     const int added = ajoutePointsTexte(p, "0.23 111.5 pointA\r\n"
@@ -98,6 +101,124 @@ TEST_P(Importing, ClipboardCalibrationValues) {
     EXPECT_EQ(p.calibration().cell(2, p.indice_col_cal("Z")), "5");
     EXPECT_EQ(p.calibration().cell(3, p.indice_col_cal("X")), "67")
         << "tab from then on: one field";
+}
+
+// Spreadsheets.
+
+const std::string kPoints = std::string(TEST_DATA_DIR) + "/points.xls";
+
+std::unique_ptr<Workbook> open(const std::string& path) {
+    std::string error;
+    auto book = Workbook::open(path, error);
+    EXPECT_TRUE(book) << error;
+    return book;
+}
+
+TEST_P(Importing, CellsOfTheFirstSheetAsText) {
+    const auto book = open(kPoints);
+    ASSERT_TRUE(book);
+    const std::string ds(1, GetParam());
+    EXPECT_EQ(book->cellText(1, 5), "X");
+    EXPECT_EQ(book->cellText(1, 6), "1" + ds + "25") << "numbers in the regional notation";
+    EXPECT_EQ(book->cellText(1, 7), "3") << "a whole number has no decimals";
+    EXPECT_EQ(book->cellText(3, 7), "Église");
+    EXPECT_EQ(book->cellText(12, 6), "100" + ds + "5") << "column 12 is L";
+    EXPECT_EQ(book->cellText(1, 10), "") << "an empty cell";
+    EXPECT_EQ(book->cellText(1, 6000), "") << "below the sheet";
+    EXPECT_EQ(book->cellText(27, 6), "") << "beyond Z";
+    EXPECT_EQ(book->cellText(0, 6), "");
+}
+
+TEST_P(Importing, RowsDownToTheFirstEmptyXCellBecomePoints) {
+    const auto book = open(kPoints);
+    ASSERT_TRUE(book);
+    std::vector<int> told;
+    const int added = ajoutePointsTableur(p, *book, {}, [&](int n) { told.push_back(n); });
+    EXPECT_EQ(added, 4) << "the heading row is passed over; row 11 is after the empty X cell";
+    EXPECT_EQ(told, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(p.N(), 4);
+    EXPECT_EQ(cell(1, "Libellé"), "borne 1");
+    EXPECT_EQ(model::val_entier(cell(1, "x")), 125);
+    EXPECT_EQ(model::val_entier(cell(1, "y")), 1001 - 250) << "Y = 2.5: 250 pixels up";
+    EXPECT_EQ(model::val_reel(cell(1, "Z")), 100.5L);
+    EXPECT_EQ(cell(2, "Libellé"), "Église");
+    EXPECT_EQ(cell(3, "Libellé"), "") << "an empty label cell";
+    EXPECT_EQ(model::val_reel(cell(3, "Z")), 0) << "a text in the Z column gives no altitude";
+    EXPECT_EQ(cell(4, "Libellé"), "42") << "a number as label";
+    EXPECT_EQ(model::val_reel(cell(4, "X")), -7.5L);
+}
+
+TEST_P(Importing, ColumnChoices) {
+    const auto book = open(kPoints);
+    ASSERT_TRUE(book);
+    SheetColumns noZ;
+    noZ.Z = 0;
+    noZ.label = 0;
+    EXPECT_EQ(ajoutePointsTableur(p, *book, noZ), 4);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(model::val_reel(cell(i, "Z")), 0) << i;
+        EXPECT_EQ(cell(i, "Libellé"), "") << "label column 0: no label";
+    }
+    SheetColumns fromData;
+    fromData.firstRow = 8;
+    EXPECT_EQ(ajoutePointsTableur(p, *book, fromData), 2);
+    SheetColumns emptyColumn;
+    emptyColumn.X = 5;
+    EXPECT_EQ(ajoutePointsTableur(p, *book, emptyColumn), 0);
+    EXPECT_EQ(p.N(), 6);
+
+    SheetColumns bad;
+    EXPECT_EQ(colonnesIllisibles(bad), "");
+    bad.X = 0;
+    EXPECT_NE(colonnesIllisibles(bad), "");
+    bad = {};
+    bad.Z = 27;
+    EXPECT_NE(colonnesIllisibles(bad), "");
+    bad = {};
+    bad.firstRow = 0;
+    EXPECT_NE(colonnesIllisibles(bad), "");
+}
+
+TEST_P(Importing, DamagedWorkbooksAreRefusedWithAReason) {
+    const auto dir = tracelle::testing::tempFolder("tracelle_xls_");
+    std::filesystem::create_directories(dir);
+    auto bytes = tracelle::testing::bytesOf(kPoints);
+    const std::map<std::string, std::vector<char>> damaged = {
+        {"texte.xls", std::vector<char>(3000, 'a')},
+        {"tronque.xls", std::vector<char>(bytes.begin(), bytes.begin() + 1500)},
+        {"vide.xls", {}},
+    };
+    for (const auto& [name, content] : damaged) {
+        const std::string path = (dir / name).string();
+        tracelle::testing::writeBytes(path, content);
+        std::string error;
+        EXPECT_FALSE(Workbook::open(path, error)) << name;
+        EXPECT_FALSE(error.empty()) << name;
+    }
+    std::string error;
+    EXPECT_FALSE(Workbook::open((dir / "absent.xls").string(), error));
+    EXPECT_EQ(error, "le fichier est introuvable ou illisible");
+    std::filesystem::remove_all(dir);
+}
+
+// Every damaged byte of the workbook's header and first records: refused or read, never a
+// crash.
+TEST_P(Importing, CorruptedBytesNeverCrash) {
+    const auto dir = tracelle::testing::tempFolder("tracelle_xls_fuzz_");
+    std::filesystem::create_directories(dir);
+    const auto bytes = tracelle::testing::bytesOf(kPoints);
+    const std::string path = (dir / "f.xls").string();
+    for (std::size_t i = 0; i < bytes.size(); i += 7) {
+        auto copy = bytes;
+        copy[i] = static_cast<char>(copy[i] ^ 0x5A);
+        tracelle::testing::writeBytes(path, copy);
+        std::string error;
+        if (const auto book = Workbook::open(path, error)) {
+            model::Project q;
+            ajoutePointsTableur(q, *book, {});
+        }
+    }
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

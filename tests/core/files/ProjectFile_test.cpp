@@ -78,8 +78,7 @@ protected:
     fs::path dir_;
 };
 
-INSTANTIATE_TEST_SUITE_P(DS, ProjectFile, ::testing::Values('.', ','),
-                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+TRACELLE_UNDER_BOTH_SEPARATORS(ProjectFile);
 
 TEST_P(ProjectFile, TheWorkedExampleIsWrittenByteForByte) {
     model::Project p;

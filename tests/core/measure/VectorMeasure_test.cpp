@@ -36,8 +36,7 @@ protected:
     model::Project p;
 };
 
-INSTANTIATE_TEST_SUITE_P(DS, Measures, ::testing::Values('.', ','),
-                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+TRACELLE_UNDER_BOTH_SEPARATORS(Measures);
 
 TEST_P(Measures, ThreePointLineReport) {
     store({{{0, 0}, {3, 0}, {3, 4}}});

@@ -25,8 +25,7 @@ protected:
         }
     }
 };
-INSTANTIATE_TEST_SUITE_P(DS, Calibration, ::testing::Values('.', ','),
-                         tracelle::testing::separatorName);
+TRACELLE_UNDER_BOTH_SEPARATORS(Calibration);
 
 TEST_P(Calibration, ThreeClickedPointsMapImageToRealAndBack) {
     calibrate();

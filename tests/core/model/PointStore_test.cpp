@@ -6,8 +6,7 @@ using tracelle::testing::ProjectTest;
 namespace {
 
 class PointStore : public ProjectTest {};
-INSTANTIATE_TEST_SUITE_P(DS, PointStore, ::testing::Values('.', ','),
-                         tracelle::testing::separatorName);
+TRACELLE_UNDER_BOTH_SEPARATORS(PointStore);
 
 TEST_P(PointStore, ANewProjectHasItsThreeTables) {
     const std::vector<std::string> headers = {"n", "L", "Libellé", "X", "Y", "Z", "x", "y", "z"};

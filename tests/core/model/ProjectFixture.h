@@ -40,8 +40,4 @@ protected:
     model::Project project;
 };
 
-inline std::string separatorName(const ::testing::TestParamInfo<char>& info) {
-    return info.param == '.' ? "point" : "virgule";
-}
-
 } // namespace tracelle::testing

@@ -22,8 +22,7 @@ protected:
     std::string ds(const char* text) const { return withSeparator(text, GetParam()); }
 };
 
-INSTANTIATE_TEST_SUITE_P(DS, Formatting, ::testing::Values('.', ','),
-                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+TRACELLE_UNDER_BOTH_SEPARATORS(Formatting);
 
 struct FormatCase {
     long double x;

@@ -21,8 +21,7 @@ protected:
     ScriptedInteraction ui;
 };
 
-INSTANTIATE_TEST_SUITE_P(DS, BothSeparators, ::testing::Values('.', ','),
-                         [](const auto& info) { return info.param == '.' ? "point" : "virgule"; });
+TRACELLE_UNDER_BOTH_SEPARATORS(BothSeparators);
 
 TEST(UndefinedReal, HoldsTheExactExtendedPattern) {
     unsigned char bytes[16] = {};
