@@ -17,10 +17,10 @@ std::vector<Command>& registry() {
     return all;
 }
 
-const OptionSpec* find(const std::vector<OptionSpec>& specs, std::string_view name) {
-    const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [&](const OptionSpec& s) { return s.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const OptionRule* find(const std::vector<OptionRule>& rules, std::string_view name) {
+    const auto it = std::find_if(rules.begin(), rules.end(),
+                                 [&](const OptionRule& s) { return s.name == name; });
+    return it == rules.end() ? nullptr : &*it;
 }
 
 } // namespace
@@ -36,7 +36,7 @@ const std::vector<Command>& commands() {
     return all;
 }
 
-Arguments::Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+Arguments::Arguments(const std::vector<std::string>& args, const std::vector<OptionRule>& rules) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.size() < 2 || a[0] != '-' || a == "--") {
@@ -57,14 +57,14 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
                 name.resize(eq);
             }
         } else {
-            const auto it = std::find_if(specs.begin(), specs.end(),
-                                         [&](const OptionSpec& s) { return s.shortName == a[1]; });
-            if (a.size() != 2 || it == specs.end()) throw UsageError("option inconnue : " + a);
+            const auto it = std::find_if(rules.begin(), rules.end(),
+                                         [&](const OptionRule& s) { return s.shortName == a[1]; });
+            if (a.size() != 2 || it == rules.end()) throw UsageError("option inconnue : " + a);
             name = it->name;
         }
-        const OptionSpec* spec = find(specs, name);
-        if (!spec) throw UsageError("option inconnue : " + a);
-        if (!spec->takesValue) {
+        const OptionRule* rule = find(rules, name);
+        if (!rule) throw UsageError("option inconnue : " + a);
+        if (!rule->takesValue) {
             if (inlineValue) throw UsageError("l'option --" + name + " n'attend pas de valeur");
             options_.emplace_back(name, "");
             continue;

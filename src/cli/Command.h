@@ -23,7 +23,7 @@ struct InputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+struct OptionRule {
     std::string name;        // without the leading "--"
     bool takesValue = false; // "--name VALUE" or "--name=VALUE"
     char shortName = 0;      // "-o VALUE"
@@ -31,7 +31,7 @@ struct OptionSpec {
 
 class Arguments {
 public:
-    Arguments(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+    Arguments(const std::vector<std::string>& args, const std::vector<OptionRule>& rules);
 
     const std::vector<std::string>& positional() const { return positional_; }
     // The positional argument i; a UsageError naming `what` when it is missing.
@@ -50,7 +50,7 @@ struct Command {
     std::string name;
     std::string summary; // one line of the tool's help
     std::string help;    // the command's own help, after its usage line
-    std::vector<OptionSpec> options;
+    std::vector<OptionRule> options;
     int (*run)(const Arguments& args) = nullptr;
 };
 

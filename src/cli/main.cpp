@@ -56,10 +56,10 @@ int main(int argc, char** argv) {
         std::find_if(list.begin(), list.end(), [&](const Command& c) { return c.name == all[0]; });
     if (command == list.end()) return usage("commande inconnue : " + all[0]);
     try {
-        std::vector<OptionSpec> specs = command->options;
-        specs.push_back({"help", false, 'h'});
-        specs.push_back({"decimal-separator", true});
-        const Arguments args({all.begin() + 1, all.end()}, specs);
+        std::vector<OptionRule> rules = command->options;
+        rules.push_back({"help", false, 'h'});
+        rules.push_back({"decimal-separator", true});
+        const Arguments args({all.begin() + 1, all.end()}, rules);
         if (args.flag("help")) {
             std::cout << "Usage : tracelle-cli " << command->name << ' ' << command->help
                       << "\n  --decimal-separator , ou .   marque décimale des nombres du projet\n";
