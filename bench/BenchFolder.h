@@ -7,14 +7,16 @@
 
 namespace tracelle::bench {
 
+// Removed when the benchmark ends.
 inline const std::filesystem::path& benchFolder() {
-    static const std::filesystem::path dir = [] {
-        auto d =
+    struct Folder {
+        std::filesystem::path path =
             std::filesystem::temp_directory_path() / ("tracelle_bench_" + std::to_string(getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return dir;
+        Folder() { std::filesystem::create_directories(path); }
+        ~Folder() { std::filesystem::remove_all(path); }
+    };
+    static const Folder folder;
+    return folder.path;
 }
 
 } // namespace tracelle::bench

@@ -2,6 +2,7 @@
 // and whole files read and written as bytes.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -38,6 +39,24 @@ void expectRefused(Decode decode, const std::string& path, const std::vector<cha
     EXPECT_TRUE(d.raster.empty());
     EXPECT_NE(d.error.find(reason), std::string::npos) << d.error;
 }
+
+// A test's own folder with its configuration folder "config" set as XDG_CONFIG_HOME; the
+// setting undone and the folder removed with it.
+struct ConfigHome {
+    explicit ConfigHome(const std::string& prefix) : dir(tempFolder(prefix)) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir / "config");
+        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    }
+    ~ConfigHome() {
+        unsetenv("XDG_CONFIG_HOME");
+        std::filesystem::remove_all(dir);
+    }
+    ConfigHome(const ConfigHome&) = delete;
+    ConfigHome& operator=(const ConfigHome&) = delete;
+
+    const std::filesystem::path dir;
+};
 
 template <class Suite> struct TempSuite : ::testing::Test {
     static void SetUpTestSuite() { std::filesystem::create_directories(Suite::dir()); }

@@ -1,6 +1,7 @@
 #include "model/extraitUTIL.h"
 #include "picture/BmpCodec.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
@@ -24,10 +25,7 @@ namespace {
 // A main window on screen (headless) with a white 200 × 100 picture opened.
 class Digitizing : public ::testing::Test {
 protected:
-    Digitizing()
-        : dir_(fs::temp_directory_path() / ("tracelle_digit_" + std::to_string(getpid()))) {
-        fs::create_directories(dir_ / "config");
-        setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    Digitizing() {
         w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
         w.resize(1000, 700);
         w.show();
@@ -35,14 +33,10 @@ protected:
         area = w.findChild<ui::ImageArea*>("Image1");
         picture::Raster white = picture::Raster::create(200, 100);
         white.fill(picture::rgb555(255, 255, 255));
-        const std::string path = (dir_ / "blanc.bmp").string();
+        const std::string path = (home_.dir / "blanc.bmp").string();
         picture::writeBmp(white, path);
         ui.answerConfirm(false);
         w.Ouvrir_fichier_image(path, "");
-    }
-    ~Digitizing() override {
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(dir_);
     }
 
     // The image-area position that shows layer pixel (x, y), and the pixel it really maps to.
@@ -59,7 +53,7 @@ protected:
     void click(int x, int y) { w.Image1MouseDown(Qt::LeftButton, at(x, y)); }
     picture::Pixel pixel(int x, int y) { return w.layer().pixel(x, y); }
 
-    fs::path dir_;
+    tracelle::testing::ConfigHome home_{"tracelle_digit_"};
     ScriptedInteraction ui;
     ui::Scroll w;
     ui::ImageArea* area = nullptr;

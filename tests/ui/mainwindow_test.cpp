@@ -1,5 +1,6 @@
 #include "platform/WheelSetting.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
 #include "ui/AltitudePanel.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
@@ -25,17 +26,7 @@ namespace {
 // Each test keeps its configuration files in a folder of its own.
 class MainWindow : public ::testing::Test {
 protected:
-    MainWindow()
-        : config_(fs::temp_directory_path() / ("tracelle_ui_test_" + std::to_string(getpid()))) {
-        fs::remove_all(config_);
-        setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
-    }
-    ~MainWindow() override {
-        fs::remove_all(config_);
-        unsetenv("XDG_CONFIG_HOME");
-    }
-
-    fs::path config_;
+    tracelle::testing::ConfigHome home_{"tracelle_ui_test_"};
     ScriptedInteraction ui;
 };
 
@@ -137,8 +128,8 @@ TEST_F(MainWindow, InvertedWheelIsKeptFromOneRunToTheNext) {
         ui.answerDialog('O');
         w.Quitter1Click();
     }
-    EXPECT_TRUE(fs::exists(config_ / "tracelle" / "~tracelle_roulette_inv.cfg"));
-    EXPECT_EQ(fs::file_size(config_ / "tracelle" / "~tracelle_roulette_inv.cfg"), 0u);
+    EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
+    EXPECT_EQ(fs::file_size(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"), 0u);
     {
         Scroll w;
         EXPECT_TRUE(w.action("&Options|roulette inversée")->isChecked());
@@ -147,7 +138,7 @@ TEST_F(MainWindow, InvertedWheelIsKeptFromOneRunToTheNext) {
         ui.answerDialog('O');
         w.Quitter1Click();
     }
-    EXPECT_FALSE(fs::exists(config_ / "tracelle" / "~tracelle_roulette_inv.cfg"));
+    EXPECT_FALSE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
 }
 
 TEST_F(MainWindow, KeysWithoutAPictureActAndBeep) {

@@ -1,6 +1,7 @@
 #include "picture/BmpCodec.h"
 #include "picture/Decoder.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
 #include "ui/scroll.h"
 
 #include <QAction>
@@ -17,17 +18,9 @@ namespace {
 
 class OpeningPictures : public ::testing::Test {
 protected:
-    OpeningPictures()
-        : dir_(fs::temp_directory_path() / ("tracelle_open_" + std::to_string(getpid()))) {
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "config");
-        setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    OpeningPictures() {
         // The canvas is the picture itself, whatever the window's size.
         w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
-    }
-    ~OpeningPictures() override {
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(dir_);
     }
 
     // A w × h BMP whose pixel (x, y) has red x, green y.
@@ -36,12 +29,12 @@ protected:
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 r.row(y)[x] = picture::rgb555(x * 8, y * 8, 0);
-        const std::string path = (dir_ / name).string();
+        const std::string path = (home_.dir / name).string();
         EXPECT_EQ(picture::writeBmp(r, path), "");
         return path;
     }
 
-    fs::path dir_;
+    tracelle::testing::ConfigHome home_{"tracelle_open_"};
     ScriptedInteraction ui;
     ui::Scroll w;
 };
@@ -71,7 +64,7 @@ TEST_F(OpeningPictures, ASecondPictureClearsThePointsButAnUnreadableOneChangesNo
     p.ajoute_point(3, 4);
     p.ajoute_point(5, 6);
 
-    const std::string broken = (dir_ / "b.bmp").string();
+    const std::string broken = (home_.dir / "b.bmp").string();
     std::ofstream(broken, std::ios::binary) << "BM this is no picture";
     EXPECT_FALSE(w.Ouvrir_fichier_image(broken, ""));
     ASSERT_FALSE(ui.messages.empty());
@@ -88,7 +81,7 @@ TEST_F(OpeningPictures, ASecondPictureClearsThePointsButAnUnreadableOneChangesNo
 
 TEST_F(OpeningPictures, AMissingPictureIsSearchedOnlyWhenTheUserAgrees) {
     ui.answerConfirm(false);
-    EXPECT_FALSE(w.Ouvrir_fichier_image((dir_ / "gone.jpg").string(), "relecture", "p.trc"));
+    EXPECT_FALSE(w.Ouvrir_fichier_image((home_.dir / "gone.jpg").string(), "relecture", "p.trc"));
     EXPECT_NE(ui.questions.back().find("est introuvable"), std::string::npos);
     EXPECT_TRUE(w.project().picture().file.empty());
 
@@ -96,7 +89,7 @@ TEST_F(OpeningPictures, AMissingPictureIsSearchedOnlyWhenTheUserAgrees) {
     w.project().picture() = {"", 8, 8, 0, 0};
     ui.answerConfirm(true);
     ui.answerFileName(found);
-    EXPECT_TRUE(w.Ouvrir_fichier_image((dir_ / "gone.jpg").string(), "relecture", "p.trc"));
+    EXPECT_TRUE(w.Ouvrir_fichier_image((home_.dir / "gone.jpg").string(), "relecture", "p.trc"));
     EXPECT_EQ(ui.fileDialogs.back().title, " Rechercher le fichier gone.jpg");
     EXPECT_EQ(w.project().picture().file, found);
 }
@@ -114,15 +107,15 @@ TEST_F(OpeningPictures, StoredCanvasAndOffsetAreKeptWhenAProjectRereadsItsPictur
 TEST_F(OpeningPictures, TheLayerIsSavedAsBmpByDefaultOrJpeg) {
     ui.answerConfirm(false);
     ASSERT_TRUE(w.Ouvrir_fichier_image(makePicture("s.bmp", 16, 8), ""));
-    ui.answerFileName((dir_ / "copie").string());
+    ui.answerFileName((home_.dir / "copie").string());
     w.Enregistrerlimage1Click();
-    const picture::Decoded bmp = picture::decodeFile((dir_ / "copie.bmp").string());
+    const picture::Decoded bmp = picture::decodeFile((home_.dir / "copie.bmp").string());
     ASSERT_TRUE(bmp.ok()) << bmp.error;
     EXPECT_EQ(bmp.raster.pixel(15, 7), w.layer().pixel(15, 7));
 
-    ui.answerFileName((dir_ / "copie.JPG").string());
+    ui.answerFileName((home_.dir / "copie.JPG").string());
     w.Enregistrerlimage1Click();
-    const picture::Decoded jpeg = picture::decodeFile((dir_ / "copie.JPG").string());
+    const picture::Decoded jpeg = picture::decodeFile((home_.dir / "copie.JPG").string());
     ASSERT_TRUE(jpeg.ok()) << jpeg.error;
     EXPECT_EQ(jpeg.raster.width(), 16);
 }

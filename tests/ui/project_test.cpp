@@ -1,5 +1,6 @@
 #include "files/ProjectFile.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
 #include "ui/SheetImportPanel.h"
 #include "ui/scroll.h"
 
@@ -19,15 +20,6 @@ namespace {
 // Projects on the blank sheet of a digitizing table: three points on two lines.
 class Projects : public ::testing::Test {
 protected:
-    Projects()
-        : dir_(fs::temp_directory_path() / ("tracelle_projects_" + std::to_string(getpid()))) {
-        fs::create_directories(dir_ / "config");
-        setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
-    }
-    ~Projects() override {
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(dir_);
-    }
     void digitize(ui::Scroll& w, int count, int lines) {
         w.ouvrir_sans_bmp();
         auto& p = w.project();
@@ -42,21 +34,21 @@ protected:
         }
     }
     std::string saveAs(ui::Scroll& w, const std::string& name) {
-        ui.answerFileName((dir_ / name).string());
+        ui.answerFileName((home_.dir / name).string());
         w.sauve_fic_points();
-        return (dir_ / name).replace_extension(".trc").string();
+        return (home_.dir / name).replace_extension(".trc").string();
     }
     void open(ui::Scroll& w, const std::string& path) {
         ui.answerFileName(path);
         w.Liredespoints1Click();
     }
     std::string write(const char* name, const std::string& content) {
-        const std::string path = (dir_ / name).string();
+        const std::string path = (home_.dir / name).string();
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }
 
-    fs::path dir_;
+    tracelle::testing::ConfigHome home_{"tracelle_projects_"};
     ScriptedInteraction ui;
 };
 
@@ -119,7 +111,7 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
 TEST_F(Projects, AFailedSaveSaysSo) {
     ui::Scroll w;
     digitize(w, 1, 1);
-    ui.answerFileName((dir_ / "missing" / "p.trc").string());
+    ui.answerFileName((home_.dir / "missing" / "p.trc").string());
     w.sauve_fic_points();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("impossible de créer le fichier"), std::string::npos);
@@ -179,15 +171,15 @@ TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
     EXPECT_EQ(ui.clipboard.rfind("2\t0\r\n", 0), 0u) << ui.clipboard;
     EXPECT_EQ(ui.opened.back(), exported.string());
 
-    ui.answerFileName((dir_ / "seul").string());
+    ui.answerFileName((home_.dir / "seul").string());
     w.Enregistrerlespoints1Click(); // the project only
-    EXPECT_TRUE(fs::exists(dir_ / "seul.trc"));
-    EXPECT_FALSE(fs::exists(dir_ / "seul.txt"));
+    EXPECT_TRUE(fs::exists(home_.dir / "seul.trc"));
+    EXPECT_FALSE(fs::exists(home_.dir / "seul.txt"));
 
     ui.answerConfirm(true);
     w.Button2Click();
     EXPECT_EQ(ui.clipboard.rfind("L\tLibellé\tX\tY\tZ\t\r\n", 0), 0u) << ui.clipboard;
-    EXPECT_TRUE(fs::exists(dir_ / "config" / "tracelle" / "presse_papier.xls"));
+    EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "presse_papier.xls"));
 }
 
 } // namespace
@@ -196,7 +188,7 @@ namespace {
 
 TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     const fs::path previous = fs::current_path();
-    fs::current_path(dir_); // the review copy "~memo.txt" goes to the current folder
+    fs::current_path(home_.dir); // the review copy "~memo.txt" goes to the current folder
     ui::Scroll w;
     digitize(w, 2, 1);
     const std::string file = write("points.txt", "10 20 a\n30 40 b\n");
@@ -211,7 +203,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     EXPECT_EQ(p.N(), 4);
     EXPECT_EQ(p.points().cell(4, p.indice_col("Libellé")), "c");
     EXPECT_EQ(p.points().cell(4, p.indice_col("L")), "  2") << "an import starts a new line";
-    EXPECT_TRUE(fs::exists(dir_ / "~memo.txt"));
+    EXPECT_TRUE(fs::exists(home_.dir / "~memo.txt"));
 
     ui.clipboard = "100 200 10\n";
     ui.answerConfirm(true);

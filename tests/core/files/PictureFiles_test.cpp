@@ -1,6 +1,7 @@
 #include "files/LastFolder.h"
 #include "files/PictureLocator.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,45 +16,36 @@ namespace {
 // Runs in a folder of its own, which is also the current directory.
 class PictureFiles : public ::testing::Test {
 protected:
-    PictureFiles()
-        : dir_(fs::temp_directory_path() / ("tracelle_files_" + std::to_string(getpid()))) {
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "maps");
-        fs::create_directories(dir_ / "config");
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
-        setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    PictureFiles() {
+        fs::create_directories(home_.dir / "maps");
+        fs::current_path(home_.dir);
     }
-    ~PictureFiles() override {
-        fs::current_path(previous_);
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(dir_);
-    }
+    ~PictureFiles() override { fs::current_path(previous_); }
     static void touch(const fs::path& p) { std::ofstream(p) << "x"; }
 
-    fs::path dir_;
-    fs::path previous_;
+    tracelle::testing::ConfigHome home_{"tracelle_files_"};
+    const fs::path previous_ = fs::current_path();
     tracelle::testing::ScriptedInteraction ui;
 };
 
 TEST_F(PictureFiles, APictureIsTakenWhereNamedThenFromTheCurrentDirectory) {
-    touch(dir_ / "maps" / "carte.jpg");
-    EXPECT_EQ(localise_image((dir_ / "maps" / "carte.jpg").string(), "p.trc").found,
-              (dir_ / "maps" / "carte.jpg").string());
+    touch(home_.dir / "maps" / "carte.jpg");
+    EXPECT_EQ(localise_image((home_.dir / "maps" / "carte.jpg").string(), "p.trc").found,
+              (home_.dir / "maps" / "carte.jpg").string());
 
-    touch(dir_ / "carte.jpg");
-    EXPECT_EQ(localise_image("/gone/carte.jpg", "p.trc").found, (dir_ / "carte.jpg").string());
+    touch(home_.dir / "carte.jpg");
+    EXPECT_EQ(localise_image("/gone/carte.jpg", "p.trc").found, (home_.dir / "carte.jpg").string());
 
-    touch(dir_ / "maps" / "~tmp.bmp");
-    touch(dir_ / "~tmp.bmp");
+    touch(home_.dir / "maps" / "~tmp.bmp");
+    touch(home_.dir / "~tmp.bmp");
     const PictureLocation temporary =
-        localise_image((dir_ / "maps" / "~tmp.bmp").string(), "p.trc");
+        localise_image((home_.dir / "maps" / "~tmp.bmp").string(), "p.trc");
     EXPECT_TRUE(temporary.found.empty()) << "a temporary picture is never the user's";
 }
 
 TEST_F(PictureFiles, AMissingPictureProposesASearchNamedAfterTheProject) {
-    touch(dir_ / "relevé.jpg");
-    touch(dir_ / "relevé.jpg.bmp");
+    touch(home_.dir / "relevé.jpg");
+    touch(home_.dir / "relevé.jpg.bmp");
     const PictureLocation where = localise_image("/gone/scan.tif", "/projets/relevé.v2.trc");
     EXPECT_TRUE(where.found.empty());
     EXPECT_EQ(where.question,
@@ -69,14 +61,14 @@ TEST_F(PictureFiles, LastFolderFileRoundTrip) {
     EXPECT_EQ(premiere_ligne_lecture(kLastFolderFile), fs::current_path().string());
     EXPECT_TRUE(premiere_ligne_enregistre(kLastFolderFile, "/données/cartes"));
     EXPECT_EQ(premiere_ligne_lecture(kLastFolderFile), "/données/cartes");
-    std::ifstream raw(dir_ / "config" / "tracelle" / kLastFolderFile, std::ios::binary);
+    std::ifstream raw(home_.dir / "config" / "tracelle" / kLastFolderFile, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(raw)), {});
     EXPECT_EQ(bytes, "/donn\xE9"
                      "es/cartes\r\n")
         << "Windows-1252 with CR LF";
 
-    fs::remove_all(dir_ / "config");
-    std::ofstream(dir_ / "config") << "a file where the folder should be";
+    fs::remove_all(home_.dir / "config");
+    std::ofstream(home_.dir / "config") << "a file where the folder should be";
     EXPECT_FALSE(premiere_ligne_enregistre(kLastFolderFile, "/x"));
     ASSERT_EQ(ui.tones.size(), 1u);
     EXPECT_EQ(ui.tones[0], std::make_pair(1250, 100));

@@ -1,6 +1,7 @@
 // The fixtures are written by libtiff itself at run time, so that every compression and
 // sample layout is checked against the pixels it was given.
 #include "picture/TiffCodec.h"
+#include "support/TempFiles.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -25,7 +26,7 @@ namespace {
 
 std::string tempFile(const std::string& name) {
     struct Folder {
-        fs::path path = fs::temp_directory_path() / ("tracelle_tiff_" + std::to_string(getpid()));
+        fs::path path = tracelle::testing::tempFolder("tracelle_tiff_");
         Folder() { fs::create_directories(path); }
         ~Folder() { fs::remove_all(path); }
     };
@@ -358,15 +359,8 @@ TEST(TiffCodec, AMultiPageFileGivesItsFirstPage) {
     expectSourcePixels({37, 23, {Colour::Rgb, 8, 3}}, w);
 }
 
-std::vector<char> readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeAll(const std::string& path, const std::vector<char>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using tracelle::testing::bytesOf;
+using tracelle::testing::writeBytes;
 
 // Little-endian fixtures on a little-endian machine.
 std::uint32_t directoryOffset(const std::vector<char>& file) {
@@ -443,7 +437,7 @@ TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
         const std::string path = tempFile("refused.tif");
         ASSERT_TRUE(
             writeTiff(path, {301, 203, c.layout, c.compression.code == COMPRESSION_JPEG}, w));
-        std::vector<char> file = readAll(path);
+        std::vector<char> file = bytesOf(path);
         const std::size_t ifd = directoryOffset(file);
         if (c.how == CutPixels) {
             ASSERT_LT(ifd, file.size() / 4);
@@ -459,7 +453,7 @@ TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
         if (c.how == RandomAfterSignature || c.how == RandomDirectory)
             for (std::size_t i = c.how == RandomDirectory ? ifd : 4; i < file.size(); ++i)
                 file[i] = static_cast<char>(random());
-        writeAll(path, file);
+        writeBytes(path, file);
         if (c.how == Missing) fs::remove(path);
 
         const Decoded d = decodeSilently(path);
