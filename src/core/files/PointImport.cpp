@@ -43,7 +43,6 @@ public:
           bulk_(std::in_place, project.points()) {}
 
     void add(const std::string& label, model::Real Z, model::Real X, model::Real Y) {
-
         std::int32_t x = 0, y = 0;
         if (project_.repere_image(X, Y, x, y)) {
             // The real values of the pixel, as the recomputation that ends an import makes

@@ -192,9 +192,7 @@ void Project::calcul_nouveaux_calage(int currentFirst, int currentLast) {
     const PointColumns columns = pointColumns();
     TextTable::CellChanges changes(points_);
     for (int i = 1; i <= n_ && i < points_.rowCount(); ++i) {
-        if (i >= currentFirst && i <= currentLast) i = currentLast + 1;
-        if (i > n_ || i >= points_.rowCount()) break;
-        recomputePoint(columns, i);
+        if (i < currentFirst || i > currentLast) recomputePoint(columns, i);
     }
 }
 
