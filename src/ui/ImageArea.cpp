@@ -36,9 +36,20 @@ void ImageArea::setCrossHair(std::optional<QPoint> at) {
     update();
 }
 
+picture::ViewRect ImageArea::shown() const {
+    return picture::squarePixels(view_, width(), height());
+}
+
+QPoint ImageArea::toLayer(QPoint position) const {
+    int x = 0, y = 0;
+    picture::repere_image_bitmap(position.x(), position.y(), shown(), width(), height(), x, y);
+    return {x, y};
+}
+
 QPointF ImageArea::toArea(QPoint p) const {
-    return {(p.x() - view_.x1 + 0.5) * width() / view_.width(),
-            (p.y() - view_.y1 + 0.5) * height() / view_.height()};
+    const picture::ViewRect s = shown();
+    return {(p.x() - s.x1 + 0.5) * width() / s.width(),
+            (p.y() - s.y1 + 0.5) * height() / s.height()};
 }
 
 void ImageArea::paintEvent(QPaintEvent*) {
@@ -47,15 +58,15 @@ void ImageArea::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), kWindowBackground);
         return;
     }
+    const picture::ViewRect s = shown();
     if (display_.size() != size()) display_ = QImage(size(), QImage::Format_RGB32);
-    picture::stretchToRgb32(*layer_, view_.x1, view_.y1, view_.x2, view_.y2,
-                            reinterpret_cast<std::uint32_t*>(display_.bits()),
-                            static_cast<int>(display_.bytesPerLine() / 4), width(), height(),
-                            kWindowBackground.rgb());
+    picture::stretchToRgb32(
+        *layer_, s.x1, s.y1, s.x2, s.y2, reinterpret_cast<std::uint32_t*>(display_.bits()),
+        static_cast<int>(display_.bytesPerLine() / 4), width(), height(), kWindowBackground.rgb());
     painter.drawImage(0, 0, display_);
     if (crossHair_) {
         // Red in exclusive-or, 18 layer pixels wide, across the whole view.
-        const double scale = static_cast<double>(width()) / view_.width();
+        const double scale = static_cast<double>(width()) / s.width();
         const QPointF at = toArea(*crossHair_);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(QColor(255, 0, 0), std::max(1.0, 18 * scale)));
@@ -65,7 +76,7 @@ void ImageArea::paintEvent(QPaintEvent*) {
     }
     if (band_) {
         // Yellow in exclusive-or, 4 layer pixels wide, as the band always was.
-        const double scale = static_cast<double>(width()) / view_.width();
+        const double scale = static_cast<double>(width()) / s.width();
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(QColor(255, 255, 0), std::max(1.0, 4 * scale)));
         painter.drawLine(toArea(band_->p1()), toArea(band_->p2()));

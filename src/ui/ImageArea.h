@@ -20,6 +20,10 @@ public:
     // The layer to show; null shows the plain background.
     void setLayer(const picture::Raster* layer);
     void setView(const picture::ViewRect& view);
+    // The rectangle of the layer actually shown: the view at the area's proportions.
+    picture::ViewRect shown() const;
+    // The layer pixel under a position of the area.
+    QPoint toLayer(QPoint position) const;
     // The rubber band, in layer pixels; drawn over the view, never into the layer.
     void setBand(std::optional<QLine> band);
     const std::optional<QLine>& band() const { return band_; }

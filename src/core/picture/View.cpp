@@ -10,6 +10,25 @@ ViewRect wholeLayer(int w, int h) {
     return {0, 0, w - 1, h - 1};
 }
 
+ViewRect squarePixels(const ViewRect& v, int wa, int ha) {
+    if (wa <= 0 || ha <= 0 || v.width() <= 0 || v.height() <= 0) return v;
+    const auto grow = [](int& a, int& b, int wanted) {
+        const int extra = wanted - (b - a + 1);
+        a -= extra / 2;
+        b += extra - extra / 2;
+    };
+    ViewRect s = v;
+    // Compared in 64 bits: a 20000-pixel view times a 4000-pixel window overflows 32.
+    const std::int64_t across = static_cast<std::int64_t>(v.width()) * ha;
+    const std::int64_t down = static_cast<std::int64_t>(v.height()) * wa;
+    if (across < down) {
+        grow(s.x1, s.x2, static_cast<int>(std::llround(static_cast<double>(down) / ha)));
+    } else if (down < across) {
+        grow(s.y1, s.y2, static_cast<int>(std::llround(static_cast<double>(across) / wa)));
+    }
+    return s;
+}
+
 ViewChange zoomIn(const ViewRect& v, int bx, int by) {
     const int w = v.width() * 100 / 105;
     const int h = v.height() * 100 / 105;

@@ -23,6 +23,11 @@ struct ViewChange {
 
 ViewRect wholeLayer(int w, int h);
 
+// The rectangle an image area of wa × ha shows for the view `v`: `v` widened (or heightened)
+// about its centre to the area's proportions, so that screen pixels stay square whatever the
+// window's shape; what lies outside the layer shows as margins.
+ViewRect squarePixels(const ViewRect& v, int wa, int ha);
+
 // Zoom by 105/100 about the layer pixel (bx, by), which stays under the mouse. In: refused
 // below 5 pixels; out: refused beyond 20000 × 10000 pixels.
 ViewChange zoomIn(const ViewRect& v, int bx, int by);

@@ -58,4 +58,27 @@ TEST(View, ScreenPositionsMapToLayerPixels) {
     EXPECT_EQ(by, 1995);
 }
 
+TEST(View, TheShownRectangleKeepsScreenPixelsSquare) {
+    struct Case {
+        ViewRect view;
+        int wa, ha;
+        ViewRect shown;
+    };
+    const Case cases[] = {
+        {{0, 0, 1999, 1499}, 1600, 1200, {0, 0, 1999, 1499}},         // same proportions: as it is
+        {{0, 0, 1999, 1499}, 1600, 600, {-1000, 0, 2999, 1499}},      // wide window: side margins
+        {{0, 0, 1999, 1499}, 800, 1200, {0, -750, 1999, 2249}},       // tall window: top and bottom
+        {{100, 50, 104, 54}, 333, 111, {95, 50, 109, 54}},            // deep zoom
+        {{0, 0, 19999, 9999}, 3840, 100, {-182000, 0, 201999, 9999}}, // no overflow
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.wa << " x " << c.ha);
+        const ViewRect s = squarePixels(c.view, c.wa, c.ha);
+        EXPECT_EQ(s, c.shown);
+        EXPECT_NEAR(static_cast<double>(s.width()) / c.wa, static_cast<double>(s.height()) / c.ha,
+                    1.0 / c.ha)
+            << "one layer pixel covers as many screen pixels across as down";
+    }
+}
+
 } // namespace
