@@ -1,5 +1,6 @@
 #include "platform/DecimalSeparator.h"
 #include "ui/Startup.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <clocale>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     // Number texts follow our own rules; the C library must not switch to a local mark.
     std::setlocale(LC_NUMERIC, "C");
     tracelle::platform::initDecimalSeparator();
+    tracelle::ui::installeTraductionsQt(app);
 
     tracelle::ui::Startup startup(QApplication::arguments().mid(1));
     startup.show();

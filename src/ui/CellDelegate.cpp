@@ -4,6 +4,7 @@
 #include "platform/Interaction.h"
 
 #include <QLineEdit>
+#include <QPainter>
 
 namespace tracelle::ui {
 
@@ -11,6 +12,18 @@ CellDelegate::CellDelegate(model::TableId table, QObject* parent)
     : QStyledItemDelegate(parent), table_(table) {
     connect(this, &QStyledItemDelegate::closeEditor, this,
             [this](QWidget* editor) { emit edited(editor->property("index").toModelIndex()); });
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const QVariant swatch = index.data(Qt::BackgroundRole);
+    if (swatch.canConvert<QColor>() &&
+        index.model()->headerData(index.column(), Qt::Horizontal).toString() ==
+            QStringLiteral("couleur")) {
+        painter->fillRect(option.rect, swatch.value<QColor>());
+        return;
+    }
+    QStyledItemDelegate::paint(painter, option, index);
 }
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

@@ -15,6 +15,9 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    // A line's colour is a plain swatch, selected or not.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 signals:
     void typed(); // a key was typed into a cell of this grid

@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -35,26 +36,43 @@ std::optional<std::string> chosen(const QString& path) {
     return path.toStdString();
 }
 
-// Adds the default extension when the user typed a name without one.
-std::optional<std::string> withExtension(const QString& path, const std::string& extension) {
+// Adds the default extension when the user typed a name without one. The dialog asked about
+// replacing the name typed, not the one completed: that one is asked here.
+std::optional<std::string> withExtension(QWidget* parent, const QString& path,
+                                         const std::string& extension) {
     if (path.isEmpty() || extension.empty()) return chosen(path);
     const QString name = path.section('/', -1);
     if (name.contains('.')) return chosen(path);
-    return chosen(path + '.' + q(extension).remove(QLatin1Char('.')));
+    const QString completed = path + '.' + q(extension).remove(QLatin1Char('.'));
+    if (QFileInfo::exists(completed) &&
+        QMessageBox::question(parent, caption(),
+                              QStringLiteral("Le fichier %1 existe déjà.\nLe remplacer ?")
+                                  .arg(completed.section('/', -1))) != QMessageBox::Yes)
+        return std::nullopt;
+    return chosen(completed);
 }
 
 } // namespace
 
 QString toQtFilter(const std::string& filter) {
+    const QString everything = QStringLiteral("Tous les fichiers (*)");
     const QStringList parts = q(filter).split('|');
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
-        entries << (description.contains('(') ? description : description + " (" + patterns + ")");
+        // The dialog takes its patterns from between the parentheses, separated by spaces: a
+        // description's own "(*.jpg, *.bmp)" would match no file at all.
+        QString description = parts[i].section('(', 0, 0).trimmed();
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(';', Qt::SkipEmptyParts))
+            patterns << pattern.trimmed();
+        if (patterns.isEmpty()) continue;
+        if (patterns == QStringList{QStringLiteral("*.*")} ||
+            patterns == QStringList{QStringLiteral("*")})
+            continue; // "*.*" would leave out names without a dot: the list ends with its own
+        entries << description + " (" + patterns.join(' ') + ")";
     }
-    if (entries.isEmpty() && !filter.empty()) entries << q(filter);
-    return entries.join(";;");
+    entries << everything;
+    return entries.join(QStringLiteral(";;"));
 }
 
 void QtInteraction::beep() {
@@ -109,6 +127,7 @@ std::optional<std::string> QtInteraction::openFileName(const platform::FileDialo
 
 std::optional<std::string> QtInteraction::saveFileName(const platform::FileDialogRequest& r) {
     return withExtension(
+        parent_,
         QFileDialog::getSaveFileName(parent_, q(r.title), startPath(r), toQtFilter(r.filter)),
         r.defaultExtension);
 }

@@ -31,4 +31,17 @@ picture::Decoded decodeWithQt(const std::string& path) {
     return result;
 }
 
+std::string filtreImages() {
+    // The program's own codecs first, then whatever Qt's readers add (PNM, TGA, WebP...).
+    QStringList patterns = {"*.jpg", "*.jpeg", "*.jpe",  "*.bmp", "*.dib",
+                            "*.gif", "*.tif",  "*.tiff", "*.png"};
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString pattern = "*." + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(pattern)) patterns << pattern;
+    }
+    return "Fichiers image|" + patterns.join(';').toStdString() +
+           "|Fichiers JPEG|*.jpg;*.jpeg;*.jpe|Fichiers Bitmap|*.bmp;*.dib|Fichiers "
+           "TIFF|*.tif;*.tiff";
+}
+
 } // namespace tracelle::ui

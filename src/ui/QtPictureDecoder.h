@@ -10,4 +10,7 @@ namespace tracelle::ui {
 
 picture::Decoded decodeWithQt(const std::string& path);
 
+// The open dialogs' filter of every picture the program reads: its own codecs' and Qt's.
+std::string filtreImages();
+
 } // namespace tracelle::ui

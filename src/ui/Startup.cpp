@@ -65,7 +65,8 @@ Startup::~Startup() {
 }
 
 void Startup::show() {
-    main_->showMaximized();
+    // A project named on the command line has already placed the windows.
+    if (!main_->isVisible()) main_->showMaximized();
     main_->raise();
     main_->activateWindow();
     Splash* splash = splash_.get();

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace tracelle::ui {
 
@@ -112,8 +113,11 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
         const bool shown = buttons.find(code) != std::string::npos;
         button->setVisible(shown);
         if (shown) {
+            // A long caption ("Ne pas enregistrer") widens its button rather than being cut.
+            button->setFixedWidth(std::max(
+                kButtonWidth, button->fontMetrics().horizontalAdvance(button->text()) + 16));
             button->move(x, buttonTop);
-            x += kButtonWidth + kButtonGap;
+            x += button->width() + kButtonGap;
         }
     }
 

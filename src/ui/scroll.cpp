@@ -20,13 +20,15 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <filesystem>
 
 namespace tracelle::ui {
 
 Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("    t r a c e l l e") + QStringLiteral("  3.2"));
+    pictureCaption_ = kCaption;
+    majTitre();
     resize(1024, 700);
     project_.setView(this);
 
@@ -71,6 +73,7 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
         redessiner();
     });
     floating_ = new QLabel(central);
+    floating_->setObjectName("LabelFlottant");
     floating_->setStyleSheet("background: rgb(255, 255, 225); color: black; padding: 2px;");
     floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
     floating_->hide();
@@ -78,10 +81,12 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
     prompt_->hide();
 
+    // Shares of the width rather than fixed widths: on a narrow window the texts are cut,
+    // never drawn over one another.
     for (int i = 0; i < 3; ++i) {
         status_[i] = new QLabel(this);
-        status_[i]->setMinimumWidth(i == 2 ? 200 : 260);
-        statusBar()->addWidget(status_[i], i == 2 ? 1 : 0);
+        status_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        statusBar()->addWidget(status_[i], i == 1 ? 2 : 3);
     }
 
     creerMenus();
@@ -99,6 +104,13 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
         return files::sauve_projet(project_, platform::currentDirFile(name)).empty();
     });
     qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        if (!now) return; // between two windows, or away from the program
+        if (now == windowHandle() && previousFocus_ && windows_.table &&
+            previousFocus_ == windows_.table->windowHandle())
+            activatedFromTable_.start();
+        previousFocus_ = now;
+    });
     placeCursorLeftOfCentre();
 }
 
@@ -141,11 +153,13 @@ void Scroll::attachWindows(const ShellWindows& windows) {
             image1_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
         });
         connect(table, &Scroll2::rendLaMain, this, [this] {
-            // The click that brings the main window forward is not a digitizing click.
-            if (!QApplication::activeWindow() || QApplication::activeWindow() == this)
-                ignoreNextClick_ = true;
             Redessiner();
             eraseRubberBand();
+        });
+        connect(table, &Scroll2::quitDirect, this, [this] {
+            if (!gardeLeTravail()) return;
+            quitting_ = true;
+            QApplication::quit();
         });
         connect(table, &Scroll2::decalage, this, [this](int dx, int dy) {
             project_.picture().ox = dx;
@@ -156,6 +170,19 @@ void Scroll::attachWindows(const ShellWindows& windows) {
         });
     }
     if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
+}
+
+void Scroll::majTitre() {
+    QString title = pictureCaption_;
+    if (!projectFile_.empty())
+        title += QStringLiteral("  —  ") +
+                 QString::fromStdString(std::filesystem::path(projectFile_).filename().string());
+    if (!project_.saved()) title += QStringLiteral(" *");
+    setWindowTitle(title);
+}
+
+void Scroll::savedChanged(bool) {
+    majTitre();
 }
 
 QString Scroll::joinArguments(const QStringList& arguments) {

@@ -7,6 +7,7 @@
 #include "picture/Raster.h"
 #include "picture/View.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
@@ -44,6 +45,9 @@ struct ShellWindows {
     Convert* converter = nullptr;
     Emf* conversion = nullptr;
 };
+
+// The caption at start-up, before any picture.
+inline const QString kCaption = QStringLiteral("    t r a c e l l e  3.2");
 
 class Scroll : public QMainWindow, public model::ProjectView {
     Q_OBJECT
@@ -86,7 +90,8 @@ public:
     void Enregistrerlimage1Click();
     void SpeedButton11Click();
     // Projects: save, open, calibration values and points taken from another project file.
-    void sauve_fic_points();
+    // True when the project file was written.
+    bool sauve_fic_points();
     void Enregistrerlespoints1Click();
     void affiche_panel_sauve();
     void Button2Click();
@@ -94,6 +99,10 @@ public:
     ExportPanel* exportPanel() const { return exportPanel_; }
     bool sauve_dans(const std::string& name);
     void Liredespoints1Click();
+    // Opens a project file without its dialog (command line, recent projects).
+    void ouvreProjet(const std::string& path);
+    // The project file last opened or saved; empty for a project never saved.
+    const std::string& projectFile() const { return projectFile_; }
     void SpeedButton9Click();
     void SpeedButton4Click_completer();
     void SpeedButton6Click(); // points from a text file
@@ -104,6 +113,7 @@ public:
 
     // New acquisition on a blank sheet, for a digitizing table.
     void ouvrir_sans_bmp();
+    void nouvelleFeuille(); // the same once unsaved work has been dealt with
 
     // The view: which rectangle of the layer is shown, and the overlay drawn on the layer.
     const picture::ViewRect& view() const { return view_; }
@@ -122,8 +132,6 @@ public:
     void Image1MouseDown(Qt::MouseButton button, QPoint position);
     void Image1MouseMove(QPoint position, Qt::MouseButtons buttons = Qt::NoButton);
     void Image1MouseUp();
-    // Set when the points table window gives the focus back: that click only activates.
-    void setIgnoreNextClick(bool ignore) { ignoreNextClick_ = ignore; }
 
     // Commands of the menus, buttons and keys.
     bool Quitter1Click(); // true when the program is ending
@@ -157,7 +165,13 @@ public:
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void wheel(int notches, QPoint position);
 
+    // Before unsaved work is replaced or discarded: "Enregistrer" saves it first, "Ne pas
+    // enregistrer" goes on, "Annuler" stops. False when the command must stop (also when the
+    // save was cancelled or failed).
+    bool gardeLeTravail();
+
     // ProjectView.
+    void savedChanged(bool saved) override;
     void showStatus(int panel, const std::string& text) override;
     void selectRow(model::TableId table, int row) override;
     int activePointsTableRow() const override;
@@ -190,6 +204,19 @@ public:
 
 private:
     void laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key = {});
+    void fillRecentProjects(QMenu* menu);
+    // The caption: the picture, then the project's file name, " *" while it is not saved.
+    void majTitre();
+    // Writes the project file alone; true when written.
+    bool ecritProjet(const std::string& path);
+    bool proposeEnregistrement(const std::string& question);
+    void litProjet(const std::string& path);
+    std::optional<std::string> demandeNomProjet();
+    // "Carte + Tableau" unless it is in force already: a load never moves the windows.
+    void carteEtTableau();
+    void placeMapAndTable();
+    // The status texts of the calibration prompts and of the point count, brought up to date.
+    void majStatut();
     void placeCursorLeftOfCentre();
     void hideTextPanelWithRefresh();
     // What every point import ends with: the counts and the redraw.
@@ -227,10 +254,14 @@ private:
     void capMoveAt(int x, int y, QPoint position);
     ShellWindows windows_;
     QString parametre_;
-    std::string projectFile_; // the project being read, named in the picture search
+    std::string projectFile_; // the project opened or saved last, named in the caption
+    QString pictureCaption_;  // the caption's picture part
     int wheelDirection_ = 1;
     bool drawsLines_ = true;
-    bool ignoreNextClick_ = false;
+    // Started when the main window takes over from the points table: the click that brought
+    // it forward only activates it.
+    QElapsedTimer activatedFromTable_;
+    QWindow* previousFocus_ = nullptr;
     bool quitting_ = false;
     const QEvent* lastKey_ = nullptr;
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,10 +54,14 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
       project_(project) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Points digitalisés"));
-    setFixedSize(720, 800);
+    // Shown beside the map, it leaves the keyboard and the clicks to the map until the user
+    // comes to it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(kWidth, 800);
     buildGrids();
 
     count_ = new QLabel(QStringLiteral("Points digitalisés"), this);
+    count_->setObjectName("LabelPoints");
     count_->setToolTip(QStringLiteral("la touche Alt Graphique = un clik gauche"));
     auto* hint = new QLabel(QStringLiteral("clik gauche = AltGr ou Ctrl"), this);
 
@@ -103,7 +108,8 @@ void Scroll2::buildGrids() {
     grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "StringGrid3", {40, 70, 60, 30},
                          {"épaisseur"}, this);
     static_cast<TextTableModel*>(grids_[1]->model())->setFixedColumns({"n", "L"});
-    grids_[1]->setFixedHeight(4 * 18 + 6);
+    // The header and the three calibration rows, above the scroll bar of a narrow window.
+    grids_[1]->setFixedHeight(4 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
     grids_[2]->setFixedHeight(110);
 
     connect(grids_[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

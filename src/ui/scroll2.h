@@ -33,6 +33,8 @@ class Scroll2 : public QWidget {
 public:
     Scroll2(model::Project& project, QWidget* parent = nullptr);
 
+    static constexpr int kWidth = 720;
+
     QTableView* pointsGrid() const { return grids_[0]; }
     QTableView* calibrationGrid() const { return grids_[1]; }
     QTableView* linesGrid() const { return grids_[2]; }
@@ -70,6 +72,7 @@ signals:
     void zAffiche(const QString& z); // the selected point's Z, for the Z panel
     void decalage(int dx, int dy);   // the picture's offset typed in dx0 / dy0
     void laterCommand(const QString& caption);
+    void quitDirect(); // "Quit direct": ends the program once unsaved work is dealt with
 
 protected:
     void changeEvent(QEvent* event) override;

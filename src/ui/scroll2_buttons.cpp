@@ -4,16 +4,17 @@
 #include "model/TableEditing.h"
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
+#include "ui/FlowLayout.h"
 #include "ui/scroll2.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace tracelle::ui {
 
@@ -35,8 +36,9 @@ std::uint32_t toBgr(const QColor& c) {
 
 QWidget* Scroll2::buildButtons() {
     auto* panel = new QWidget(this);
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
     const auto button = [panel](const char* caption, const char* hint = "") {
         auto* b = new QPushButton(QString::fromUtf8(caption), panel);
         if (*hint) b->setToolTip(QString::fromUtf8(hint));
@@ -71,7 +73,7 @@ QWidget* Scroll2::buildButtons() {
                                   "l'échelle");
     });
     connect(graph, &QPushButton::clicked, this, &Scroll2::grapheDemande);
-    connect(quit, &QPushButton::clicked, qApp, &QApplication::quit);
+    connect(quit, &QPushButton::clicked, this, &Scroll2::quitDirect);
 
     altitude_ = new QCheckBox(QStringLiteral("altitude Z + -  (F2,F3)"), panel);
     altitude_->setToolTip(QStringLiteral("F9 = recopie l'altitude pour le reste des points"));
@@ -135,14 +137,15 @@ QWidget* Scroll2::buildButtons() {
         fileButtons << b;
     }
 
-    grid->addWidget(deletePoint, 0, 0);
-    grid->addWidget(deleteLine_, 0, 1);
-    grid->addWidget(showAll, 0, 2);
-    grid->addWidget(hideAll, 0, 3);
-    grid->addWidget(calibration, 1, 0);
-    grid->addWidget(scale, 1, 1);
-    grid->addWidget(graph, 1, 2);
-    grid->addWidget(quit, 1, 3);
+    // The buttons wrap onto further rows when the window is narrow (a small screen).
+    auto* commands = new FlowLayout(4);
+    for (QWidget* b : std::initializer_list<QWidget*>{deletePoint, deleteLine_, showAll, hideAll,
+                                                      calibration, scale, graph, quit})
+        commands->addWidget(b);
+    // Wide enough for "n° 999": the buttons after it do not move as a line is selected.
+    deleteLine_->setMinimumWidth(deleteLine_->fontMetrics().horizontalAdvance(
+                                     QStringLiteral("Supprimer la ligne courante n° 999")) +
+                                 16);
     auto* options = new QHBoxLayout;
     options->addWidget(altitude_);
     options->addStretch(1);
@@ -150,9 +153,12 @@ QWidget* Scroll2::buildButtons() {
     options->addWidget(labelHeight_);
     options->addWidget(labelText_);
     options->addWidget(labelBackground_);
-    grid->addLayout(options, 2, 0, 1, 4);
-    for (int i = 0; i < fileButtons.size(); ++i)
-        grid->addWidget(fileButtons[i], 3 + i / 3, i % 3, 1, i % 3 == 2 ? 2 : 1);
+    auto* files = new FlowLayout(4);
+    for (QPushButton* b : fileButtons)
+        files->addWidget(b);
+    layout->addLayout(commands);
+    layout->addLayout(options);
+    layout->addLayout(files);
     return panel;
 }
 

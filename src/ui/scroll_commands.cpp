@@ -8,6 +8,7 @@
 #include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
+#include "ui/WindowPlacement.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 #include "ui/scrollab.h"
@@ -24,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tracelle::ui {
@@ -32,10 +34,7 @@ using platform::interaction;
 
 bool Scroll::Quitter1Click() {
     if (quitting_) return true;
-    if (!project_.saved() &&
-        interaction().confirm(" Voulez-vous enregistrer le tableau de points ? ")) {
-        sauve_fic_points();
-    }
+    if (!proposeEnregistrement(" Voulez-vous enregistrer le tableau de points ? ")) return false;
     if (interaction().dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "", "annuler",
                                                      platform::DialogWidth::Narrow) != 'O')
         return false;
@@ -84,7 +83,11 @@ void Scroll::selectMode(QToolButton* button) {
     modeBefore_ = button;
     Redessiner();
     status_[2]->clear();
+    label1_->clear();
     label2_->clear();
+    // The texts beside the mouse belong to the mode left; the next move shows the new ones.
+    floating_->hide();
+    prompt_->hide();
     textPanel_->hide();
     avecLignes_->setChecked(true);
     hideColouringControls();
@@ -106,28 +109,44 @@ void Scroll::hideTextPanelWithRefresh() {
 
 void Scroll::CarteTableauClick() {
     carteTableau_->setChecked(true);
-    Scroll2* table = windows_.table;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!table || !screen) return;
-    const QRect area = screen->availableGeometry();
+    if (!windows_.table) return;
     showNormal();
-    move(area.left(), geometry().top());
-    const int frame = table->frameGeometry().height() - table->height();
-    table->setFixedHeight(area.height() - frame);
-    table->move(area.right() - table->frameGeometry().width() + 1, area.top());
-    table->show();
-    if (width() > area.width() - table->frameGeometry().width())
-        resize(area.width() - table->frameGeometry().width(), height());
+    windows_.table->show();
+    placeMapAndTable();
     activateWindow();
     setFocus();
+    // A window manager frames a window a moment after it is shown or restored: the places are
+    // taken again once the frames are known.
+    QTimer::singleShot(300, this, [this] {
+        if (carteTableau_->isChecked() && windows_.table->isVisible()) placeMapAndTable();
+    });
+}
+
+void Scroll::placeMapAndTable() {
+    // Side by side by their frames within the free part of the screen: the table at the right
+    // edge, the map beside it, both of the whole height. On a small screen the table gives up
+    // width (its grids scroll, its buttons wrap) rather than cover the map.
+    Scroll2* table = windows_.table;
+    const QRect area = availableArea(this);
+    const QMargins mainFrame = frameMargins(this);
+    const QMargins tableFrame = frameMargins(table, this);
+    const int tableWidth =
+        std::min(Scroll2::kWidth + tableFrame.left() + tableFrame.right(), area.width() * 45 / 100);
+    const QRect tableRect(area.right() - tableWidth + 1, area.top(), tableWidth, area.height());
+    table->setFixedSize(tableRect.marginsRemoved(tableFrame).size());
+    placeFrame(table, tableRect, tableFrame);
+    placeFrame(this, QRect(area.topLeft(), QSize(area.width() - tableWidth, area.height())),
+               mainFrame);
+}
+
+void Scroll::carteEtTableau() {
+    if (!carteTableau_->isChecked() || !windows_.table || !windows_.table->isVisible())
+        CarteTableauClick();
 }
 
 void Scroll::CarteSeuleClick() {
     if (windows_.table) windows_.table->hide();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        setGeometry(area.left(), geometry().top(), area.width(), geometry().height());
-    }
+    showMaximized();
     carteSeule_->setChecked(true);
 }
 
@@ -210,7 +229,7 @@ void Scroll::SpeedButton14Click() {
     activateWindow();
     setFocus();
     selectMode(digitaliser_);
-    ignoreNextClick_ = false;
+    activatedFromTable_.invalidate();
     calibrationPanel_->hide();
     Redessiner();
 }

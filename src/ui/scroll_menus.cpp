@@ -3,6 +3,7 @@
 #include "ui/scroll2.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace tracelle::ui {
@@ -30,6 +31,9 @@ void Scroll::creerMenus() {
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     addCommand(fichier, QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
                &Scroll::Liredespoints1Click, QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    QMenu* recents = fichier->addMenu(QStringLiteral("Projets récents"));
+    recents->setObjectName("ProjetsRecents");
+    connect(recents, &QMenu::aboutToShow, this, [this, recents] { fillRecentProjects(recents); });
     addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"), &Scroll::Ouvrir_bmp);
     addCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"),
                &Scroll::Enregistrerlespoints1Click);

@@ -36,20 +36,23 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
         interaction().beep();
         return;
     }
-    if (ignoreNextClick_) {
-        ignoreNextClick_ = false;
-        return;
+    if (activatedFromTable_.isValid()) {
+        // Only the click that brought the window forward, which comes at once.
+        const bool activating = activatedFromTable_.elapsed() < 500;
+        activatedFromTable_.invalidate();
+        if (activating) return;
     }
-    int x = 0, y = 0;
-    picture::repere_image_bitmap(position.x(), position.y(), shown_, image1_->width(),
-                                 image1_->height(), x, y);
+    const QPoint pixel = image1_->toLayer(position);
+    const int x = pixel.x(), y = pixel.y();
     if (digitaliser_->isChecked()) {
         project_.setSaved(false);
         if (project_.K() < 3) {
             project_.valide_point_calage(x, y);
+            majStatut();
         } else {
             project_.ajoute_point(x, y);
             pointCountChanged(project_.N());
+            moveBand(x, y); // the band starts again from the new point, moved or not
         }
         redessiner();
     } else if (surface_->isChecked()) {
@@ -111,22 +114,19 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
         image1_->update();
         return;
     }
-    int x = 0, y = 0;
-    picture::repere_image_bitmap(position.x(), position.y(), shown_, image1_->width(),
-                                 image1_->height(), x, y);
+    const QPoint pixel = image1_->toLayer(position);
+    const int x = pixel.x(), y = pixel.y();
     if (project_.K() >= 3) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
     }
     if (dragging_ && (buttons & Qt::RightButton)) {
-        int ax = 0, ay = 0;
-        picture::repere_image_bitmap(anchor_.x(), anchor_.y(), shown_, image1_->width(),
-                                     image1_->height(), ax, ay);
         // The picture follows the mouse.
-        view_.x1 += ax - x;
-        view_.x2 += ax - x;
-        view_.y1 += ay - y;
-        view_.y2 += ay - y;
+        const QPoint step = image1_->toLayer(anchor_) - pixel;
+        view_.x1 += step.x();
+        view_.x2 += step.x();
+        view_.y1 += step.y();
+        view_.y2 += step.y();
         anchor_ = position;
         redessiner();
         return;
@@ -157,7 +157,18 @@ void Scroll::Image1MouseUp() {
     scrollBar2_->setEnabled(!project_.tableMode());
 }
 
+void Scroll::majStatut() {
+    if (project_.K() < 3) return; // the moves show the calibration prompts
+    status_[1]->setText(QString::fromStdString(project_.texteSuitePoint()));
+    status_[2]->clear();
+    prompt_->hide();
+}
+
 void Scroll::ouvrir_sans_bmp() {
+    if (gardeLeTravail()) nouvelleFeuille();
+}
+
+void Scroll::nouvelleFeuille() {
     std::string error;
     picture::Raster sheet = picture::Raster::create(2100, 1485, &error);
     if (sheet.empty()) {
@@ -169,6 +180,11 @@ void Scroll::ouvrir_sans_bmp() {
     picture_ = {};
     layer_ = std::move(sheet);
     project_.picture() = {"", layer_.width(), layer_.height(), 0, 0};
+    projectFile_.clear();
+    project_.setSaved(true);
+    pictureCaption_ = kCaption;
+    majTitre();
+    pointCountChanged(0);
     status_[1]->clear();
     affecte_bitmap_img();
     redessiner_calque();

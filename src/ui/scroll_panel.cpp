@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
+#include "ui/FlowLayout.h"
 #include "ui/SheetImportPanel.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
@@ -10,7 +11,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
@@ -178,42 +178,41 @@ void Scroll::creerPanneauOutils() {
     auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
     connect(quitter, &QToolButton::clicked, this, &Scroll::quitterMenu);
     flottants_ = new QCheckBox(QStringLiteral("X et Y   flottants"), panel1_);
+    flottants_->setObjectName("CheckBoxFlottants");
     flottants_->setToolTip(QStringLiteral("affichage à côté du pointeur de la souris"));
+    connect(flottants_, &QCheckBox::toggled, this, [this](bool on) {
+        // "Cap et angle" keeps its distance beside the mouse.
+        if (!on && !capButton_->isChecked()) floating_->hide();
+    });
 
     label2_ = new QLabel(panel1_);
     label2_->setObjectName("Label2");
     label1_ = new QLabel(panel1_);
     label1_->setObjectName("Label1");
 
-    // Three rows, so that the panel fits a window of 1024 pixels: files and drawing, the
-    // click modes, the colouring tools.
-    const auto row = [](std::initializer_list<QWidget*> widgets, QWidget* last = nullptr) {
-        auto* layout = new QHBoxLayout;
+    // Three groups: files and drawing, the click modes, the colouring tools. Each wraps onto
+    // further rows when the window is narrow (a small screen, the map beside the table).
+    const auto group = [](std::initializer_list<QWidget*> widgets) {
+        auto* layout = new FlowLayout(4);
         for (QWidget* w : widgets)
             layout->addWidget(w);
-        layout->addStretch(1);
-        if (last) layout->addWidget(last);
         return layout;
     };
-    auto* row1 = row({nouvelle, supprime});
+    auto* files = group({nouvelle, supprime});
     for (QToolButton* b : iconButtons)
-        row1->insertWidget(row1->count() - 1, b);
-    for (QWidget* w : {static_cast<QWidget*>(redessiner), static_cast<QWidget*>(pointsButton_),
-                       static_cast<QWidget*>(lignesButton_), static_cast<QWidget*>(carteTableau_),
-                       static_cast<QWidget*>(carteSeule_)})
-        row1->insertWidget(row1->count() - 1, w);
-    row1->addWidget(quitter);
-    auto* row2 = row({digitaliser_, surface_, cap, avecLignes_, sansLignes_, seuil, flottants_,
-                      label2_, label1_});
-    auto* row3 = row({colorerSurface, colorerBordee, choixBord, bordSwatch, choixFond, fondSwatch,
-                      pinceau, gomme, calcul, annuler});
+        files->addWidget(b);
+    for (QWidget* w : std::initializer_list<QWidget*>{redessiner, pointsButton_, lignesButton_,
+                                                      carteTableau_, carteSeule_, quitter})
+        files->addWidget(w);
 
     auto* rows = new QVBoxLayout(panel1_);
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
-    rows->addLayout(row1);
-    rows->addLayout(row2);
-    rows->addLayout(row3);
+    rows->addLayout(files);
+    rows->addLayout(group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, seuil, flottants_,
+                           label2_, label1_}));
+    rows->addLayout(group({colorerSurface, colorerBordee, choixBord, bordSwatch, choixFond,
+                           fondSwatch, pinceau, gomme, calcul, annuler}));
 }
 
 void Scroll::hideColouringControls() {

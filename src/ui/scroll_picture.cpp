@@ -8,6 +8,7 @@
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/QtPictureDecoder.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
@@ -26,10 +27,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* kPictureFilter =
-    "Fichiers (*.jpg, *.bmp, *.gif, *.tif)|*.jpg;*.gif;*.bmp;*.tif|Fichiers Bitmap "
-    "(*.bmp)|*.bmp;Tous (*.*)|*.*";
-
 std::string upper(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -39,7 +36,8 @@ std::string upper(std::string text) {
 } // namespace
 
 void Scroll::Ouvrir_bmp() {
-    auto request = files::dansDernierDossier(" Ouvrir un fichier image", kPictureFilter);
+    if (!gardeLeTravail()) return;
+    auto request = files::dansDernierDossier(" Ouvrir un fichier image", filtreImages());
     const auto chosen = interaction().openFileName(request);
     if (!chosen) {
         image1_->update();
@@ -47,7 +45,7 @@ void Scroll::Ouvrir_bmp() {
     }
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      fs::path(*chosen).parent_path().string());
-    CarteTableauClick();
+    carteEtTableau();
     Ouvrir_fichier_image(*chosen, "");
     Redessiner();
 }
@@ -62,9 +60,7 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
             state.file.clear();
             return false;
         }
-        auto request = files::dansDernierDossier(
-            where.searchTitle, "Fichiers (*.jpg, *.bmp, *.gif, *.tif)|*.jpg;*.gif;*.bmp;*.tif|"
-                               "Fichiers Bitmap (*.bmp)|*.bmp");
+        auto request = files::dansDernierDossier(where.searchTitle, filtreImages());
         request.fileName = where.proposedName;
         const auto chosen = interaction().openFileName(request);
         if (!chosen) {
@@ -129,7 +125,8 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
     }
 
     platform::BusyCursor busy;
-    if (!picture_.empty()) project_.clearPointsAndLines();
+    // A picture or a blank sheet already open: its points go with it.
+    if (!layer_.empty()) project_.clearPointsAndLines();
     picture_ = std::move(canvas);
     layer_ = std::move(layer);
     state.file = path;
@@ -142,13 +139,18 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
         QString::fromStdString(picture::LxHxC(picture_.width(), picture_.height(), 15)));
     project_.mess_3_calage_svp_et_init();
     affecte_bitmap_img();
-    setWindowTitle(QStringLiteral("    t r a c e l l e                  ") +
-                   QString::fromStdString(fs::path(path).filename().string()) + "  " +
-                   QString::fromStdString(picture::sizeText(w, h)));
+    pictureCaption_ = QStringLiteral("    t r a c e l l e                  ") +
+                      QString::fromStdString(fs::path(path).filename().string()) + "  " +
+                      QString::fromStdString(picture::sizeText(w, h));
+    pointCountChanged(project_.N());
     if (mode.empty()) {
+        // A new picture starts a new project, with nothing to save yet.
+        projectFile_.clear();
+        project_.setSaved(true);
         project_.setDefaultCalibration(w, h, placed.ox, placed.oy);
         showPointsGrid();
     }
+    majTitre();
     if (project_.N() == 0 && mode != "relecture" &&
         interaction().confirm("Voulez-vous d'abord choisir vos points de calibrage ? "))
         calibrationPanel_->show();

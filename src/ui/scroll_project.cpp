@@ -2,6 +2,7 @@
 #include "files/Export.h"
 #include "files/LastFolder.h"
 #include "files/ProjectFile.h"
+#include "files/RecentProjects.h"
 #include "files/TextFile.h"
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
@@ -11,6 +12,8 @@
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTableView>
 #include <filesystem>
 
@@ -39,15 +42,24 @@ std::optional<std::string> askProjectFile(const std::string& title, const std::s
 
 } // namespace
 
-bool Scroll::sauve_dans(const std::string& name) {
-    project_.setSaved(true);
-    if (exportPanel_->writesProject()) {
-        const std::string error = files::sauve_projet(project_, files::nomProjet(name));
-        if (!error.empty()) {
-            interaction().information(error);
-            return false;
-        }
+bool Scroll::ecritProjet(const std::string& name) {
+    const std::string path = files::nomProjet(name);
+    if (const std::string error = files::sauve_projet(project_, path); !error.empty()) {
+        interaction().information(error);
+        return false;
     }
+    std::error_code ec;
+    projectFile_ = fs::absolute(path, ec).string();
+    files::noteProjetRecent(projectFile_);
+    project_.setSaved(true);
+    majTitre();
+    return true;
+}
+
+bool Scroll::sauve_dans(const std::string& name) {
+    // Only a written project file makes the work saved: an export alone, or a failed
+    // write, leaves the question at closing.
+    if (exportPanel_->writesProject() && !ecritProjet(name)) return false;
     if (!exportPanel_->writesExport()) return true;
     const files::ExportChoices choices = exportPanel_->choices();
     const files::ExportResult result = files::exporte(project_, choices);
@@ -67,27 +79,56 @@ bool Scroll::sauve_dans(const std::string& name) {
     return true;
 }
 
-void Scroll::sauve_fic_points() {
+std::optional<std::string> Scroll::demandeNomProjet() {
     auto request = files::dansDernierDossier(
         " Enregistrer pour TRACELLE, EXCEL et TEXTE",
         "Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
         "(*.*)|*.*");
-    const std::string image = fileName(project_.picture().file);
-    request.fileName = image.substr(0, image.find('.'));
+    // A project opened or saved before keeps its name; a new one is named after its picture.
+    const std::string named =
+        fileName(projectFile_.empty() ? project_.picture().file : projectFile_);
+    request.fileName = named.substr(0, named.find('.'));
     request.defaultExtension = "trc";
     const auto chosen = interaction().saveFileName(request);
     if (!chosen) {
         if (layer_.empty()) image1_->update();
-        return;
+        return std::nullopt;
     }
-    sauve_dans(*chosen);
     files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
+    return chosen;
+}
+
+bool Scroll::sauve_fic_points() {
+    const auto chosen = demandeNomProjet();
+    return chosen && sauve_dans(*chosen);
 }
 
 void Scroll::Enregistrerlespoints1Click() {
     // The project file only: the export stays for "Traiter" on the export panel.
     exportPanel_->setWrites(true, false);
     sauve_fic_points();
+}
+
+bool Scroll::gardeLeTravail() {
+    return proposeEnregistrement(
+        "Le projet en cours n'est pas enregistré. L'enregistrer avant de continuer ?");
+}
+
+bool Scroll::proposeEnregistrement(const std::string& question) {
+    if (project_.saved()) return true;
+    switch (interaction().dlg_titre_message_ONEK_oui_non("Projet non enregistré", question, "ONE",
+                                                         "Enregistrer", "Ne pas enregistrer",
+                                                         platform::DialogWidth::Narrow)) {
+    case 'O': {
+        // The project file alone, whatever the export panel holds: that is what is at stake.
+        const auto chosen = demandeNomProjet();
+        return chosen && ecritProjet(*chosen);
+    }
+    case 'N':
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Scroll::Button2Click() {
@@ -118,36 +159,42 @@ void Scroll::Button2Click() {
 }
 
 void Scroll::Copierdanslepressepaier1Click() {
-    const std::string name = platform::currentDirFile("~tmp.txt");
-    if (!sauve_dans(name)) return;
-    std::string error;
-    const auto text = files::readTextFile(name, &error);
-    if (!text) {
-        interaction().information(error);
+    // The export made in memory: no working file to leave behind, and the project's own file
+    // and saved state are not touched.
+    const files::ExportResult result = files::exporte(project_, exportPanel_->choices());
+    if (!result.error.empty()) {
+        interaction().information(result.error);
         return;
     }
-    // The whole text, however long.
-    interaction().setClipboardText(*text);
+    exportPanel_->showRead(result.xMinRead, result.xMaxRead);
+    interaction().setClipboardText(result.text);
     interaction().information(" Presse papier... OK   ");
 }
 
 void Scroll::Liredespoints1Click() {
-    std::string path;
     if (!parametre_.isEmpty()) {
-        path = parametre_.toStdString();
+        const std::string path = parametre_.toStdString();
         parametre_.clear();
-    } else {
-        const auto chosen = askProjectFile(" Ouvrir un fichier TRACELLE *.trc",
-                                           "Fichiers txt (*.trc)|*.trc;Tous (*.*)|*.*");
-        if (!chosen) {
-            image1_->update();
-            return;
-        }
-        path = *chosen;
+        ouvreProjet(path);
+        return;
     }
+    if (!gardeLeTravail()) return;
+    const auto chosen = askProjectFile(" Ouvrir un fichier TRACELLE *.trc",
+                                       "Fichiers txt (*.trc)|*.trc|Tous (*.*)|*.*");
+    if (!chosen) {
+        image1_->update();
+        return;
+    }
+    litProjet(*chosen);
+}
+
+void Scroll::ouvreProjet(const std::string& path) {
+    if (gardeLeTravail()) litProjet(path);
+}
+
+void Scroll::litProjet(const std::string& path) {
     platform::BusyCursor busy;
     files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
-    projectFile_ = path;
 
     std::string error;
     auto read = files::lisProjet(path, error);
@@ -164,7 +211,8 @@ void Scroll::Liredespoints1Click() {
             ">\n Pour traiter néanmoins cette nouvelle image et sa "
             "digitalisation "))
         return;
-    CarteTableauClick();
+    carteEtTableau();
+    projectFile_.clear(); // the work is no longer the previous project's, whatever follows
     project_.picture().file = image;
     if (!image.empty()) {
         project_.picture().canvasWidth = read->width;
@@ -173,19 +221,25 @@ void Scroll::Liredespoints1Click() {
         project_.picture().oy = read->dy0;
         if (!Ouvrir_fichier_image(image, "relecture", path)) {
             project_.picture().file.clear();
+            majTitre();
             return;
         }
     } else {
-        ouvrir_sans_bmp();
+        nouvelleFeuille();
     }
     if (read->countFailure) {
         interaction().information("erreur =" + std::to_string(read->countFailure));
+        majTitre();
         return;
     }
     const int n = static_cast<int>(read->n);
     const int nl = static_cast<int>(read->lines);
     files::appliqueTables(project_, std::move(read->tables), static_cast<int>(read->k), n, nl);
+    std::error_code ec;
+    projectFile_ = fs::absolute(path, ec).string();
+    files::noteProjetRecent(projectFile_);
     project_.setSaved(true);
+    majTitre();
     if (n > 0) {
         showPointsGrid();
         selectRow(model::TableId::Points, n);
@@ -193,6 +247,25 @@ void Scroll::Liredespoints1Click() {
     }
     pointCountChanged(project_.N());
     Redessiner();
+}
+
+void Scroll::fillRecentProjects(QMenu* menu) {
+    menu->clear();
+    const std::vector<std::string> recent = files::projetsRecents();
+    if (recent.empty()) menu->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
+    for (const std::string& path : recent) {
+        connect(menu->addAction(QString::fromStdString(path)), &QAction::triggered, this,
+                [this, path] {
+                    if (!fs::exists(path)) {
+                        files::oublieProjetRecent(path);
+                        interaction().information("Le projet <" + path +
+                                                  "> est introuvable : il est retiré de la liste "
+                                                  "des projets récents.");
+                        return;
+                    }
+                    ouvreProjet(path);
+                });
+    }
 }
 
 void Scroll::SpeedButton9Click() {

@@ -3,16 +3,15 @@
 #include "picture/Placement.h"
 #include "platform/Interaction.h"
 #include "ui/ImageArea.h"
+#include "ui/WindowPlacement.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <optional>
@@ -200,11 +199,9 @@ void Scroll::replayMouseMove() {
 
 void Scroll::toucheVue(int key) {
     if (!hasPicture() || project_.tableMode()) return;
-    int bx = 0, by = 0;
-    picture::repere_image_bitmap(lastMouse_.x(), lastMouse_.y(), shown_, image1_->width(),
-                                 image1_->height(), bx, by);
-    bx = std::clamp(bx, 0, layer_.width() - 1);
-    by = std::clamp(by, 0, layer_.height() - 1);
+    const QPoint mouse = image1_->toLayer(lastMouse_);
+    const int bx = std::clamp(mouse.x(), 0, layer_.width() - 1);
+    const int by = std::clamp(mouse.y(), 0, layer_.height() - 1);
     picture::ViewChange change{view_, false};
     const auto move = [&](picture::Move m) {
         change = picture::pan(view_, layer_.width(), layer_.height(), m);
@@ -281,16 +278,15 @@ void Scroll::plein_ecran() {
 
 void Scroll::GarderlesproportionsLxH1Click() {
     if (keepProportions() && hasPicture()) {
-        // The window takes the picture's proportions at the screen's top-left corner.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            const int chrome = height() - image1_->height();
-            const int w = area.width();
-            const int h =
-                std::min(area.height(), layer_.height() * w / std::max(1, layer_.width()) + chrome);
-            showNormal();
-            setGeometry(area.left(), area.top(), w, h);
-        }
+        // The window takes the picture's proportions at the top-left corner of the free area.
+        const QRect area = availableArea(this);
+        const QMargins frame = frameMargins(this);
+        const int chrome = height() - image1_->height() + frame.top() + frame.bottom();
+        const int across = image1_->width() + area.width() - frameGeometry().width();
+        const int h = std::min(area.height(),
+                               layer_.height() * across / std::max(1, layer_.width()) + chrome);
+        showNormal();
+        placeFrame(this, QRect(area.topLeft(), QSize(area.width(), h)), frame);
     } else {
         showMaximized();
     }

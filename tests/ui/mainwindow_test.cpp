@@ -108,12 +108,14 @@ TEST_F(MainWindow, QuittingAsksToSaveOnlyUnsavedWork) {
     {
         Scroll w;
         w.project().setSaved(false);
-        ui.answerConfirm(false);
-        ui.answerDialog('E');
+        ui.answerDialog('E'); // "Annuler": nothing else is asked, the window stays
         EXPECT_FALSE(w.Quitter1Click());
-        ASSERT_EQ(ui.questions.size(), 2u);
+        ASSERT_EQ(ui.questions.size(), 1u);
         EXPECT_EQ(ui.questions[0], " Voulez-vous enregistrer le tableau de points ? ");
-        ui.answerConfirm(false);
+        ui.answerDialog('O'); // "Enregistrer", but the save dialog is cancelled: no quitting
+        ui.answerFileName(std::nullopt);
+        EXPECT_FALSE(w.Quitter1Click());
+        ui.answerDialog('N'); // "Ne pas enregistrer"
         ui.answerDialog('O');
         EXPECT_TRUE(w.Quitter1Click());
     }

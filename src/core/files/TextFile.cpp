@@ -13,7 +13,10 @@ std::string writeTextFile(const std::string& path, const std::string& text) {
     // Plain ASCII, the usual export, is written as it is: no copy of a large text.
     const bool ascii = asciiPrefix(text) == text.size();
     const std::string converted = ascii ? std::string() : utf8ToCp1252(text);
-    const std::string& bytes = ascii ? text : converted;
+    return writeBytesFile(path, ascii ? text : converted);
+}
+
+std::string writeBytesFile(const std::string& path, const std::string& bytes) {
     AtomicFile file(path);
     std::string error;
     std::FILE* f = file.open(&error);

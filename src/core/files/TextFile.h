@@ -9,6 +9,8 @@ namespace tracelle::files {
 
 // `text` is UTF-8 with its own line ends; "" on success, else the reason in French.
 std::string writeTextFile(const std::string& path, const std::string& text);
+// The bytes as they are: the program's own UTF-8 state files.
+std::string writeBytesFile(const std::string& path, const std::string& bytes);
 
 // The whole text of a file, as UTF-8 (a file that is not valid UTF-8 is read as
 // Windows-1252); nothing, with the reason in French in `error`, when it cannot be read.

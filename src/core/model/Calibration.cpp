@@ -243,7 +243,7 @@ RescaleResult Project::rescale(const std::string& typed) {
         }
     }
     calcul_nouveaux_calage();
-    saved_ = false;
+    setSaved(false);
     return RescaleResult::Applied;
 }
 

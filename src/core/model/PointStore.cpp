@@ -37,7 +37,7 @@ void Project::valide_point(std::int32_t n, std::int32_t L, std::int32_t x, std::
 
 void Project::ajoute_point(std::int32_t x, std::int32_t y) {
     ++n_;
-    saved_ = false;
+    setSaved(false);
     valide_point(n_, currentLine_, x, y);
 }
 
@@ -138,7 +138,7 @@ void Project::efface_tab_et_point() {
 
     // The next click continues the line of the new last point.
     currentLine_ = n_ >= 1 ? std::max(1, val_entier(points_.cell(n_, indice_col("L")))) : 1;
-    saved_ = false;
+    setSaved(false);
 
     if (fromTable) {
         view_->redrawOverlay();
@@ -151,6 +151,7 @@ void Project::devalide_point() {
     efface_tab_et_point();
     view_->redrawWithoutZones();
     view_->pointCountChanged(n_);
+    view_->showStatus(1, texteSuitePoint());
     view_->replayMouseMove();
 }
 
@@ -203,6 +204,10 @@ bool Project::cherche_proche_indice_ligne_point(NearestPoint& result) const {
         }
     }
     return found;
+}
+
+std::string Project::texteSuitePoint() const {
+    return statusLinePoint(currentLine_, std::to_string(n_));
 }
 
 std::string Project::val_calage() const {

@@ -29,6 +29,12 @@ void Project::setView(ProjectView* view) {
     view_ = view ? view : &detachedView();
 }
 
+void Project::setSaved(bool saved) {
+    if (saved == saved_) return;
+    saved_ = saved;
+    view_->savedChanged(saved);
+}
+
 void Project::resetTables() {
     points_.setRowCount(1);
 
@@ -56,7 +62,7 @@ void Project::clear() {
     lineBreakPending_ = true;
     k_ = 0;
     records_ = {};
-    saved_ = true;
+    setSaved(true);
 }
 
 void Project::clearPointsAndLines() {

@@ -98,7 +98,7 @@ public:
     ImagePoint mousePosition() const { return mouse_; }
     void setMousePosition(ImagePoint p) { mouse_ = p; }
     bool saved() const { return saved_; }
-    void setSaved(bool saved) { saved_ = saved; }
+    void setSaved(bool saved);
     bool tableMode() const { return tableMode_; }
     void setTableMode(bool on) { tableMode_ = on; }
     CalibrationMode calibrationMode() const { return calibrationMode_; }
@@ -135,6 +135,8 @@ public:
     // Updates `result` only when a shown point is found.
     bool cherche_proche_indice_ligne_point(NearestPoint& result) const;
     std::string val_calage() const;
+    // "Suite L  point N ": the current line and the point count, for the status bar.
+    std::string texteSuitePoint() const;
     // Empties the tables and the state, as when a new picture is opened.
     void clear();
     // Forgets the points and the lines but line 1's settings; the calibration stays.

@@ -21,6 +21,8 @@ public:
     virtual void showPointsGrid() {}
     virtual void showPointsTable() {}
     virtual void pointCountChanged(int /*n*/) {}
+    // The project became saved, or has unsaved changes.
+    virtual void savedChanged(bool /*saved*/) {}
 
     // Drawing on the overlay and repainting the view.
     virtual void drawPoint(int /*row*/) {}

@@ -1,8 +1,10 @@
 #include "files/LastFolder.h"
 #include "files/PictureLocator.h"
+#include "files/RecentProjects.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -72,6 +74,30 @@ TEST_F(PictureFiles, LastFolderFileRoundTrip) {
     EXPECT_FALSE(premiere_ligne_enregistre(kLastFolderFile, "/x"));
     ASSERT_EQ(ui.tones.size(), 1u);
     EXPECT_EQ(ui.tones[0], std::make_pair(1250, 100));
+}
+
+TEST_F(PictureFiles, RecentProjectsKeepTheNewestEightOnceEach) {
+    EXPECT_TRUE(projetsRecents().empty());
+    for (int i = 1; i <= 10; ++i) {
+        std::string name = "p";
+        name += std::to_string(i);
+        noteProjetRecent(name + ".trc");
+    }
+    noteProjetRecent("p5.trc");
+    const std::string here = fs::current_path().string() + "/";
+    std::vector<std::string> expected = {"p5", "p10", "p9", "p8", "p7", "p6", "p4", "p3"};
+    for (std::string& name : expected)
+        name = here + name + ".trc";
+    EXPECT_EQ(projetsRecents(), expected) << "absolute paths, newest first, no duplicate";
+
+    oublieProjetRecent(here + "p10.trc");
+    const std::string foreign = "/cartes/łódź/relevé.trc"; // not Windows-1252
+    noteProjetRecent(foreign);
+    const auto list = projetsRecents();
+    ASSERT_EQ(list.size(), 8u);
+    EXPECT_EQ(list[0], foreign);
+    EXPECT_EQ(list[1], here + "p5.trc");
+    EXPECT_EQ(std::count(list.begin(), list.end(), here + "p10.trc"), 0);
 }
 
 } // namespace

@@ -125,6 +125,7 @@ TEST_P(PointStore, DeletingPointsRenumbersAndKeepsLines) {
     view.activeRow = 2; // chosen in the points table
     project.devalide_point();
     EXPECT_EQ(project.N(), 3);
+    EXPECT_EQ(view.status[1], "Suite 2  point 3 ") << "the count drops with the point";
     EXPECT_EQ(cell(2, "n"), "    2");
     EXPECT_EQ(cell(2, "x"), "    40");
     EXPECT_EQ(cell(3, "L"), "  2");

@@ -1,0 +1,12 @@
+// The toolkit's own dialogs (files, colours, buttons) speak French like the rest of the
+// program, whatever the language of the session.
+#pragma once
+
+class QCoreApplication;
+
+namespace tracelle::ui {
+
+// False when the toolkit's French catalogue is not installed: its dialogs then stay in English.
+bool installeTraductionsQt(QCoreApplication& app);
+
+} // namespace tracelle::ui

@@ -1,0 +1,226 @@
+#include "files/ProjectFile.h"
+#include "picture/BmpCodec.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
+#include "ui/QtInteraction.h"
+#include "ui/QtPictureDecoder.h"
+#include "ui/TextPanel.h"
+#include "ui/Translations.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace tracelle;
+using tracelle::testing::ScriptedInteraction;
+namespace fs = std::filesystem;
+
+namespace {
+
+// What the user sees and where his clicks go: the main window with its points table, over a
+// white 200 × 100 picture holding a black 40 × 40 square at (80, 30).
+class Screen : public ::testing::Test {
+protected:
+    Screen() {
+        w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+        w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
+        w.resize(1000, 700);
+        w.show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        picture::Raster map = picture::Raster::create(200, 100);
+        map.fill(picture::rgb555(255, 255, 255));
+        for (int y = 30; y < 70; ++y)
+            for (int x = 80; x < 120; ++x)
+                map.row(y)[x] = 0;
+        picture::writeBmp(map, picturePath);
+        area = w.findChild<ui::ImageArea*>("Image1");
+    }
+    void load() {
+        ui.answerConfirm(false);
+        w.Ouvrir_fichier_image(picturePath, "");
+    }
+    QPoint at(int x, int y) const {
+        const auto v = area->shown();
+        return {(x - v.x1) * area->width() / v.width(), (y - v.y1) * area->height() / v.height()};
+    }
+    void click(int x, int y) { QTest::mouseClick(area, Qt::LeftButton, {}, at(x, y)); }
+    QToolButton* button(const QString& caption) {
+        for (auto* b : w.findChildren<QToolButton*>())
+            if (b->text() == caption) return b;
+        ADD_FAILURE() << caption.toStdString();
+        return nullptr;
+    }
+    // Calibrates anew by the panel's button and three clicks.
+    void calibrate() {
+        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(), Qt::LeftButton);
+        click(20, 20);
+        click(20, 80);
+        click(180, 80);
+    }
+
+    tracelle::testing::ConfigHome home_{"tracelle_screen_"};
+    const std::string picturePath = (home_.dir / "carte.bmp").string();
+    ScriptedInteraction ui;
+    ui::Scroll w;
+    ui::Scroll2 table{w.project()};
+    ui::ImageArea* area = nullptr;
+};
+
+TEST_F(Screen, NoClickIsSwallowedButTheOneThatBringsTheMapForward) {
+    load();
+    auto& p = w.project();
+    calibrate();
+    click(50, 50);
+    EXPECT_EQ(p.N(), 1) << "the click after the third calibration click";
+
+    QTest::mouseClick(button("Surface"), Qt::LeftButton);
+    click(60, 50);
+    EXPECT_EQ(ui.beeps, 1) << "the Surface click is handled: one point only, a beep";
+    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
+    click(60, 50);
+    click(60, 60);
+    QTest::mouseClick(button("Surface"), Qt::LeftButton);
+    click(60, 50);
+    EXPECT_FALSE(w.textPanel()->isHidden()) << "the report of the click after Surface";
+    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
+
+    table.show();
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+    w.activateWindow(); // the click on the map brings it forward
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    click(70, 50);
+    EXPECT_EQ(p.N(), 3) << "the click that only brought the map forward";
+    click(70, 50);
+    EXPECT_EQ(p.N(), 4);
+
+    const std::string project = (home_.dir / "plan.trc").string();
+    ASSERT_EQ(files::sauve_projet(p, project), "");
+    p.setSaved(true);
+    w.setParametre(QString::fromStdString(project));
+    w.ouvrirParametre();
+    ASSERT_EQ(p.N(), 4);
+    click(80, 20);
+    EXPECT_EQ(p.N(), 5) << "the first click after a project opened at start-up";
+}
+
+TEST_F(Screen, ASquareStaysSquareWhateverTheWindow) {
+    load();
+    for (const QSize size : {QSize(1000, 700), QSize(600, 700), QSize(1200, 300)}) {
+        SCOPED_TRACE(size.width());
+        w.resize(size);
+        QTest::keyClick(&w, Qt::Key_F10);
+        const QImage shot = area->grab().toImage();
+        QRect black;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixel(x, y) == qRgb(0, 0, 0)) black |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(black.isEmpty());
+        EXPECT_NEAR(black.width(), black.height(), 1);
+        const QPoint centre = area->toLayer(black.center());
+        EXPECT_LE((centre - QPoint(100, 50)).manhattanLength(), 2)
+            << "clicks map where the square shows";
+    }
+}
+
+TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
+    ui.answerFileName(picturePath);
+    ui.answerConfirm(false);
+    w.Ouvrir_bmp();
+    const QRect free = w.screen()->availableGeometry();
+    const QRect map = w.frameGeometry();
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_FALSE(map.intersects(table.frameGeometry()));
+    EXPECT_TRUE(free.contains(map)) << map.bottom();
+    EXPECT_TRUE(free.contains(table.frameGeometry()));
+    EXPECT_EQ(map.width() + table.frameGeometry().width(), free.width());
+
+    ui.answerFileName(picturePath);
+    ui.answerConfirm(false);
+    w.Ouvrir_bmp();
+    EXPECT_EQ(w.frameGeometry(), map) << "a load never moves the windows";
+}
+
+TEST_F(Screen, NoStaleTextIsLeftBehind) {
+    load();
+    w.Image1MouseMove(at(20, 20));
+    calibrate();
+    EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 0 "));
+    EXPECT_EQ(w.statusText(2), QString());
+    click(50, 50);
+    click(60, 50);
+    QTest::keyClick(&w, Qt::Key_Delete);
+    EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 1 "));
+
+    auto* floating = w.findChild<QLabel*>("LabelFlottant");
+    QTest::mouseClick(w.findChild<QCheckBox*>("CheckBoxFlottants"), Qt::LeftButton);
+    QTest::mouseMove(area, at(100, 40));
+    EXPECT_TRUE(floating->isVisible());
+    QTest::mouseClick(w.findChild<QCheckBox*>("CheckBoxFlottants"), Qt::LeftButton);
+    EXPECT_FALSE(floating->isVisible()) << "the box unchecked";
+    QTest::mouseClick(button("Cap et angle"), Qt::LeftButton);
+    QTest::mouseMove(area, at(190, 95));
+    EXPECT_TRUE(floating->isVisible());
+    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
+    EXPECT_FALSE(floating->isVisible()) << "the mode left";
+
+    ui.answerDialog('N');
+    w.ouvrir_sans_bmp();
+    EXPECT_EQ(table.findChild<QLabel*>("LabelPoints")->text(), QStringLiteral("0 points"));
+}
+
+TEST_F(Screen, TheSelectedLineShowsItsColour) {
+    table.show();
+    table.selectRow(model::TableId::Lines, 1);
+    QTableView* lines = table.linesGrid();
+    const QRect cell = lines->visualRect(lines->model()->index(0, 2));
+    const QImage shot = lines->viewport()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(cell.center()), QColor(255, 0, 0)) << "a swatch, not a number";
+}
+
+TEST(FileDialogs, EveryFilterListsItsFilesAndEndsWithAllFiles) {
+    const struct {
+        std::string program;
+        const char* dialog;
+    } cases[] = {
+        {"Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
+         "(*.*)|*.*",
+         "Fichiers texte (*.trc *.xls *.txt *.bln);;Tous les fichiers (*)"},
+        {"Fichiers txt (*.trc)|*.trc|Tous (*.*)|*.*",
+         "Fichiers txt (*.trc);;Tous les fichiers (*)"},
+        {"Fichiers (*.xls)|*.xls", "Fichiers (*.xls);;Tous les fichiers (*)"},
+        {"Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg",
+         "Bitmap (*.bmp);;JPEG (*.jpg);;Tous les fichiers (*)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        EXPECT_EQ(ui::toQtFilter(c.program), QString::fromUtf8(c.dialog));
+    }
+    const QString pictures = ui::toQtFilter(ui::filtreImages());
+    const QStringList first = pictures.section(";;", 0, 0).section('(', 1).chopped(1).split(' ');
+    for (const char* pattern : {"*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.tiff", "*.png"})
+        EXPECT_TRUE(first.contains(pattern)) << pattern << " in " << pictures.toStdString();
+    EXPECT_TRUE(pictures.endsWith(";;Tous les fichiers (*)"));
+}
+
+TEST(Translations, TheToolkitsDialogsSpeakFrench) {
+    ASSERT_TRUE(ui::installeTraductionsQt(*qApp));
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+}
+
+} // namespace
