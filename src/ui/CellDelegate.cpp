@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <memory>
 
 namespace tracelle::ui {
 
@@ -33,12 +34,19 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     const std::string header =
         index.model()->headerData(index.column(), Qt::Horizontal).toString().toStdString();
     editor->setProperty("index", QVariant::fromValue(index));
+    // A refused keystroke is refused alone: the text accepted before it comes back, with the
+    // cursor where it was, and the next keys go on from there.
+    auto accepted = std::make_shared<std::pair<QString, int>>(saved, saved.size());
     connect(editor, &QLineEdit::textEdited, this,
-            [this, editor, saved, header](const QString& text) {
+            [this, editor, accepted, header](const QString& text) {
                 emit const_cast<CellDelegate*>(this)->typed();
-                if (model::texteCelluleAccepte(table_, header, text.toStdString())) return;
+                if (model::texteCelluleAccepte(table_, header, text.toStdString())) {
+                    *accepted = {text, editor->cursorPosition()};
+                    return;
+                }
                 if (table_ != model::TableId::Lines) platform::interaction().beep(1400, 250);
-                editor->setText(saved);
+                editor->setText(accepted->first);
+                editor->setCursorPosition(accepted->second);
             });
     return editor;
 }

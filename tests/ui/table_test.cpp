@@ -69,8 +69,13 @@ TEST_F(PointsTable, KeystrokesAreCheckedByColumn) {
         << "a decimal mark: accepted as typed";
     EXPECT_TRUE(ui.tones.empty());
     EXPECT_EQ(cell(2, "Z"), "12.a");
-    EXPECT_EQ(type(table.pointsGrid(), 3, z, "12a"), "0.00000000") << "refused: the text before";
-    EXPECT_EQ(ui.tones.back(), std::make_pair(1400, 250));
+    EXPECT_EQ(type(table.pointsGrid(), 3, z, "12abc3"), "123") << "each refused key alone";
+    EXPECT_EQ(ui.tones, std::vector(3, std::make_pair(1400, 250)));
+    EXPECT_EQ(cell(3, "Z"), "123");
+    EXPECT_EQ(type(table.pointsGrid(), 4, z, "a"), "0.00000000") << "the cell's own text stays";
+    EXPECT_EQ(type(table.calibrationGrid(), 1, w.project().indice_col_cal("X"), "6543210987"),
+              "6543210987")
+        << "a ten-digit coordinate";
     EXPECT_EQ(type(table.pointsGrid(), 1, w.project().indice_col("Libellé"), "abc"), "abc");
     EXPECT_FALSE(table.pointsGrid()->model()->flags(
                      table.pointsGrid()->model()->index(0, w.project().indice_col("X"))) &

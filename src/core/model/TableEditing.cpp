@@ -29,7 +29,16 @@ bool texteCelluleAccepte(TableId table, const std::string& header, const std::st
     // A sign alone or a decimal mark is a number still being typed.
     if (text == "+" || text == "-") return true;
     if (text.find_first_of(".,") != std::string::npos) return true;
-    return litEntierEnEntier(text);
+    if (litEntierEnEntier(text)) return true;
+    // Any real the reader takes whole (a ten-digit coordinate, an exponent), also while its
+    // exponent is still to be typed ("1E", "1E-").
+    if (text.find(' ') != std::string::npos) return false;
+    std::string_view number = text;
+    if (number.size() >= 2 && (number.back() == '+' || number.back() == '-') &&
+        number[number.size() - 2] == 'E')
+        number.remove_suffix(1);
+    if (!number.empty() && number.back() == 'E') number.remove_suffix(1);
+    return !number.empty() && texte_en_reel_strict(number).has_value();
 }
 
 LigneASupprimer ligneASupprimer(const Project& p, int linesRow) {

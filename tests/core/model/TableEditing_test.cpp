@@ -44,11 +44,22 @@ TEST(TexteCelluleAccepte, FollowsEachTablesRule) {
         const char* text;
         bool accepted;
     } cases[] = {
-        {TableId::Points, "Z", "12a", false},        {TableId::Points, "Z", "12.a", true},
-        {TableId::Points, "Z", "-", true},           {TableId::Points, "Z", "12 ", false},
-        {TableId::Points, "Libellé", "abc", true},   {TableId::Calibration, "X", "1,5e", true},
-        {TableId::Calibration, "Y", "e", false},     {TableId::Lines, "épaisseur", "", true},
-        {TableId::Lines, "épaisseur", "1.5", false}, {TableId::Lines, "couleur", "-", false},
+        {TableId::Points, "Z", "12a", false},
+        {TableId::Points, "Z", "12.a", true},
+        {TableId::Points, "Z", "-", true},
+        {TableId::Points, "Z", "12 ", false},
+        {TableId::Points, "Libellé", "abc", true},
+        {TableId::Calibration, "X", "1,5e", true},
+        {TableId::Calibration, "Y", "e", false},
+        {TableId::Lines, "épaisseur", "", true},
+        {TableId::Lines, "épaisseur", "1.5", false},
+        {TableId::Lines, "couleur", "-", false},
+        {TableId::Calibration, "X", "6543210987", true},
+        {TableId::Points, "Z", "1E400", true},
+        {TableId::Points, "Z", "-2E-", true},
+        {TableId::Points, "Z", "1e4", false},
+        {TableId::Points, "Z", "12-", false},
+        {TableId::Lines, "épaisseur", "6543210987", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.header) + " <" + c.text + ">");
