@@ -1,9 +1,6 @@
+#include "MapWindow.h"
 #include "files/ProjectFile.h"
-#include "picture/BmpCodec.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TempFiles.h"
 #include "ui/CalibrationPanels.h"
-#include "ui/ImageArea.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/TextPanel.h"
@@ -25,45 +22,15 @@
 #include <gtest/gtest.h>
 
 using namespace tracelle;
-using tracelle::testing::ScriptedInteraction;
 namespace fs = std::filesystem;
 
 namespace {
 
-// What the user sees and where his clicks go: the main window with its points table, over a
-// white 200 × 100 picture holding a black 40 × 40 square at (80, 30).
-class Screen : public ::testing::Test {
+// What the user sees and where his clicks go.
+class Screen : public tracelle::testing::MapWindow {
 protected:
-    Screen() {
-        w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
-        w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
-        w.resize(1000, 700);
-        w.show();
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        picture::Raster map = picture::Raster::create(200, 100);
-        map.fill(picture::rgb555(255, 255, 255));
-        for (int y = 30; y < 70; ++y)
-            for (int x = 80; x < 120; ++x)
-                map.row(y)[x] = 0;
-        picture::writeBmp(map, picturePath);
-        area = w.findChild<ui::ImageArea*>("Image1");
-    }
-    void load() {
-        ui.answerConfirm(false);
-        w.Ouvrir_fichier_image(picturePath, "");
-    }
-    QPoint at(int x, int y) const {
-        const auto v = area->shown();
-        return {(x - v.x1) * area->width() / v.width(), (y - v.y1) * area->height() / v.height()};
-    }
-    void click(int x, int y) { QTest::mouseClick(area, Qt::LeftButton, {}, at(x, y)); }
-    QToolButton* button(const QString& caption) {
-        for (auto* b : w.findChildren<QToolButton*>())
-            if (b->text() == caption) return b;
-        ADD_FAILURE() << caption.toStdString();
-        return nullptr;
-    }
+    Screen() : MapWindow("tracelle_screen_") {}
+
     // Calibrates anew by the panel's button and three clicks.
     void calibrate() {
         QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(), Qt::LeftButton);
@@ -71,13 +38,6 @@ protected:
         click(20, 80);
         click(180, 80);
     }
-
-    tracelle::testing::ConfigHome home_{"tracelle_screen_"};
-    const std::string picturePath = (home_.dir / "carte.bmp").string();
-    ScriptedInteraction ui;
-    ui::Scroll w;
-    ui::Scroll2 table{w.project()};
-    ui::ImageArea* area = nullptr;
 };
 
 TEST_F(Screen, NoClickIsSwallowedButTheOneThatBringsTheMapForward) {

@@ -1,10 +1,5 @@
+#include "MapWindow.h"
 #include "files/RecentProjects.h"
-#include "picture/BmpCodec.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TempFiles.h"
-#include "ui/ImageArea.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,38 +11,19 @@
 #include <gtest/gtest.h>
 
 using namespace tracelle;
-using tracelle::testing::ScriptedInteraction;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A main window with its points table, a calibrated 200 × 100 picture and points clicked on
-// it with real mouse events: work that is not saved yet.
-class UnsavedWork : public ::testing::Test {
+// Points clicked on the picture: work that is not saved yet.
+class UnsavedWork : public tracelle::testing::MapWindow {
 protected:
-    UnsavedWork() {
+    UnsavedWork() : MapWindow("tracelle_unsaved_") {
         fs::current_path(home_.dir);
-        w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
-        w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
-        w.resize(1000, 700);
-        w.show();
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w)) << "shortcuts need the active window";
-        picture::Raster white = picture::Raster::create(200, 100);
-        white.fill(picture::rgb555(255, 255, 255));
-        picture::writeBmp(white, picturePath);
-        ui.answerConfirm(false); // no calibration panel
-        w.Ouvrir_fichier_image(picturePath, "");
-        area = w.findChild<ui::ImageArea*>("Image1");
+        load();
     }
     ~UnsavedWork() override { fs::current_path(previous_); }
 
-    void click(int x, int y) {
-        const auto v = area->shown();
-        QTest::mouseClick(area, Qt::LeftButton, {},
-                          QPoint((x - v.x1) * area->width() / v.width(),
-                                 (y - v.y1) * area->height() / v.height()));
-    }
     void digitize(int points) {
         for (int i = 0; i < points; ++i)
             click(20 + 10 * i, 50);
@@ -59,13 +35,7 @@ protected:
     }
     QMenu* recentMenu() { return w.findChild<QMenu*>("ProjetsRecents"); }
 
-    tracelle::testing::ConfigHome home_{"tracelle_unsaved_"};
     const fs::path previous_ = fs::current_path();
-    const std::string picturePath = (home_.dir / "carte.bmp").string();
-    ScriptedInteraction ui;
-    ui::Scroll w;
-    ui::Scroll2 table{w.project()};
-    ui::ImageArea* area = nullptr;
 };
 
 // Every command that replaces the work asks first; "Annuler" changes nothing, "Enregistrer"
@@ -86,11 +56,7 @@ TEST_F(UnsavedWork, EveryCommandThatReplacesTheWorkAsksFirst) {
          },
          true},
         {"bouton Lire",
-         [&] {
-             for (auto* b : w.findChildren<QToolButton*>())
-                 if (b->toolTip() == " Lire un tableau de points Maj F2")
-                     QTest::mouseClick(b, Qt::LeftButton);
-         },
+         [&] { QTest::mouseClick(button(" Lire un tableau de points Maj F2"), Qt::LeftButton); },
          true},
         {"ligne de commande",
          [&] {

@@ -1,0 +1,63 @@
+// The main window on screen (headless) with its points table, over a white 200 × 100 picture
+// holding a black 40 × 40 square at (80, 30); clicks reach it as real mouse events.
+#pragma once
+
+#include "picture/BmpCodec.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
+#include "ui/ImageArea.h"
+#include "ui/scroll.h"
+#include "ui/scroll2.h"
+
+#include <QAction>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace tracelle::testing {
+
+class MapWindow : public ::testing::Test {
+protected:
+    explicit MapWindow(const std::string& prefix) : home_(prefix) {
+        w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+        w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
+        w.resize(1000, 700);
+        w.show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w)) << "shortcuts need the active window";
+        picture::Raster map = picture::Raster::create(200, 100);
+        map.fill(picture::rgb555(255, 255, 255));
+        for (int y = 30; y < 70; ++y)
+            for (int x = 80; x < 120; ++x)
+                map.row(y)[x] = 0;
+        picture::writeBmp(map, picturePath);
+        area = w.findChild<ui::ImageArea*>("Image1");
+    }
+
+    // Opens the picture as a new project, declining the calibration panel.
+    void load() {
+        ui.answerConfirm(false);
+        w.Ouvrir_fichier_image(picturePath, "");
+    }
+    // Where the layer pixel (x, y) shows in the image area.
+    QPoint at(int x, int y) const {
+        const auto v = area->shown();
+        return {(x - v.x1) * area->width() / v.width(), (y - v.y1) * area->height() / v.height()};
+    }
+    void click(int x, int y) { QTest::mouseClick(area, Qt::LeftButton, {}, at(x, y)); }
+    QToolButton* button(const QString& caption) {
+        for (auto* b : w.findChildren<QToolButton*>())
+            if (b->text() == caption || b->toolTip() == caption) return b;
+        ADD_FAILURE() << caption.toStdString();
+        return nullptr;
+    }
+
+    ConfigHome home_;
+    const std::string picturePath = (home_.dir / "carte.bmp").string();
+    ScriptedInteraction ui;
+    ui::Scroll w;
+    ui::Scroll2 table{w.project()};
+    ui::ImageArea* area = nullptr;
+};
+
+} // namespace tracelle::testing
