@@ -149,11 +149,11 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
 
 TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     const std::string points = path("points.txt");
-    tracelle::testing::writeBytes(points, {'1', '0', ' ', '2', '0', ' ', 'a', '\n', '\'', '\n', '3',
-                                           '0', '\t', '4', '0', '\n'});
+    const std::string lines = "10 20 a\n'\n30\t40\nbonjour le monde\n50 60\n";
+    tracelle::testing::writeBytes(points, {lines.begin(), lines.end()});
     Outcome r = run({"import", project_, points, "-o", path("avec.trc")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "nombre de points rajoutés : 2\n");
+    EXPECT_EQ(r.out, "nombre de points rajoutés : 3\n1 ligne ignorée (X ou Y illisible) : 4\n");
     ui.answerColour(std::nullopt);
     p.Nouvelle_suite_de_points();
     files::ajoutePointsTexte(p, read(points));

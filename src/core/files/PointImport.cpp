@@ -13,10 +13,14 @@ namespace tracelle::files {
 
 namespace {
 
-// Separator of the lines: the space, then the tab from the first line that holds one on.
-char separatorFor(std::string_view line, char current) {
-    return line.find('\t') != std::string_view::npos ? '\t' : current;
+// Each line has its own separator, so that a tab-separated line does not turn the lines
+// after it into single fields.
+char separatorOf(std::string_view line) {
+    return line.find('\t') != std::string_view::npos ? '\t' : ' ';
 }
+
+// Lines named in the closing message; the count tells of the others.
+constexpr std::size_t kLinesNamed = 10;
 
 // Calls `each` with every line of the text, without its line end.
 template <typename Each> void forEachLine(std::string_view text, Each&& each) {
@@ -78,20 +82,46 @@ private:
 
 } // namespace
 
-int ajoutePointsTexte(model::Project& project, const std::string& text) {
+std::string bilanImport(const ImportResult& r) {
+    std::string text = "nombre de points rajoutés : " + std::to_string(r.added);
+    if (r.passedOver == 0) return text;
+    text += '\n';
+    text += std::to_string(r.passedOver);
+    text += r.passedOver == 1 ? " ligne ignorée" : " lignes ignorées";
+    text += " (X ou Y illisible) : ";
+    for (std::size_t i = 0; i < r.firstPassedOver.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += std::to_string(r.firstPassedOver[i]);
+    }
+    if (static_cast<std::size_t>(r.passedOver) > r.firstPassedOver.size()) text += ", ...";
+    return text;
+}
+
+ImportResult ajoutePointsTexte(model::Project& project, const std::string& text) {
     PointAppender points(project);
     const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
     project.points().reserveRows(project.N() + 1 +
                                  static_cast<int>(std::min<long>(lines, 1 << 24)));
-    char sep = ' ';
+    ImportResult result;
+    int number = 0;
     forEachLine(text, [&](std::string_view line) {
-        sep = separatorFor(line, sep);
-        if (line.find_first_not_of(' ') == std::string_view::npos || line[0] == '\'') return true;
-        points.add(model::_extrait(line, 3, sep), model::kUndefinedReal,
-                   model::extrait_reel(line, 1, sep, 0), model::extrait_reel(line, 2, sep, 0));
+        ++number;
+        if (line.find_first_not_of(" \t") == std::string_view::npos || line[0] == '\'') return true;
+        const char sep = separatorOf(line);
+        const auto X = model::reel_de_champ(model::_extrait(line, 1, sep));
+        const auto Y = model::reel_de_champ(model::_extrait(line, 2, sep));
+        if (!X || !Y) {
+            // A point at 0 would look like data: the line is named to the user instead.
+            if (result.firstPassedOver.size() < kLinesNamed)
+                result.firstPassedOver.push_back(number);
+            ++result.passedOver;
+            return true;
+        }
+        points.add(model::_extrait(line, 3, sep), model::kUndefinedReal, *X, *Y);
         return true;
     });
-    return points.finish();
+    result.added = points.finish();
+    return result;
 }
 
 std::string colonnesIllisibles(const SheetColumns& c) {
@@ -132,7 +162,7 @@ void colleValeursCalage(model::Project& project, const std::string& text) {
     int i = 0;
     const char* headers[3] = {"X", "Y", "Z"};
     forEachLine(text, [&](std::string_view line) {
-        sep = separatorFor(line, sep);
+        if (separatorOf(line) == '\t') sep = '\t';
         if (++i > 3) return false; // only three calibration rows exist
         for (int f = 1; f <= 3; ++f) {
             std::string v = model::_extrait(line, f, sep);
