@@ -116,9 +116,14 @@ void Scroll::SpeedButton10Click() {
                               "(X,Y,Z) \n\n avec le contenu du presse-papier visible de "
                               "côté ?  ==> ");
     if (replace) {
-        files::colleValeursCalage(project_, text);
-        project_.setSaved(false);
-        Redessiner();
+        // Told while the paste is still shown, so that the named line can be found in it.
+        if (const std::string refused = files::colleValeursCalage(project_, text);
+            !refused.empty()) {
+            interaction().information(refused);
+        } else {
+            project_.setSaved(false);
+            Redessiner();
+        }
     }
     if (windows_.table) windows_.table->hidePaste();
 }

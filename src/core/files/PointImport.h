@@ -51,8 +51,10 @@ std::string colonnesIllisibles(const SheetColumns& columns);
 int ajoutePointsTableur(model::Project& project, const SheetCells& cells,
                         const SheetColumns& columns, const std::function<void(int)>& progress = {});
 
-// The first eleven lines give the X, Y, Z of calibration rows 1 to 3; an empty field leaves
-// its cell. Every point is then recomputed.
-void colleValeursCalage(model::Project& project, const std::string& text);
+// The first three lines that are not empty give the X, Y and Z of calibration rows 1 to 3
+// (tab-separated when the line holds a tab, else space-separated); an absent Z leaves its
+// cell. Every point is then recomputed. When a line's X or Y (or a Z given) is not a number,
+// or no line is given, nothing changes and the French reason is returned; empty on success.
+std::string colleValeursCalage(model::Project& project, const std::string& text);
 
 } // namespace tracelle::files

@@ -15,6 +15,14 @@ using namespace tracelle::files;
 
 namespace {
 
+std::vector<std::string> cellsOf(const model::TextTable& table) {
+    std::vector<std::string> all;
+    for (int r = 0; r < table.rowCount(); ++r)
+        for (int c = 0; c < table.columnCount(); ++c)
+            all.push_back(table.cell(r, c));
+    return all;
+}
+
 class Importing : public ::testing::TestWithParam<char> {
 protected:
     Importing() {
@@ -84,13 +92,7 @@ TEST_P(Importing, TheClosingMessageCountsAndNamesThePassedOverLines) {
 // The rows an import adds are not recomputed again at its end: the tables must be just what
 // a recomputation of every point gives, also when the calibration cells had been edited.
 TEST_P(Importing, TheImportEndsAsAFullRecomputationWould) {
-    const auto cells = [this] {
-        std::vector<std::string> all;
-        for (int r = 0; r < p.points().rowCount(); ++r)
-            for (int c = 0; c < p.points().columnCount(); ++c)
-                all.push_back(p.points().cell(r, c));
-        return all;
-    };
+    const auto cells = [this] { return cellsOf(p.points()); };
     p.ajoute_point(10, 20);
     p.ajoute_point(30, 40);
     p.calibration().setCell(3, p.indice_col_cal("X"), "20.02"); // not applied yet
@@ -114,17 +116,48 @@ TEST_P(Importing, WithoutCalibrationThePointsAreKept) {
 }
 
 TEST_P(Importing, ClipboardCalibrationValues) {
-    colleValeursCalage(p, "100 200 10\n");
+    EXPECT_EQ(colleValeursCalage(p, "100 200 10\n"), "");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Z")), "10");
     EXPECT_EQ(p.record(1).X, 100);
-    colleValeursCalage(p, "1  2\n3\t4\t5\n6 7\n");
-    EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Y")), "2");
+    colleValeursCalage(p, "\n1  2\n3\t4\t5\n6 7\n8 9\n");
+    EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Y")), "2") << "empty lines give no row";
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Z")), "10")
         << "an empty field leaves its cell";
     EXPECT_EQ(p.calibration().cell(2, p.indice_col_cal("Z")), "5");
-    EXPECT_EQ(p.calibration().cell(3, p.indice_col_cal("X")), "67")
-        << "tab from then on: one field";
+    EXPECT_EQ(p.record(3).Y, 7) << "a space-separated line after a tab-separated one";
+    colleValeursCalage(p, "1,5 -2.25\n");
+    EXPECT_EQ(p.record(1).X, 1.5L) << "either decimal mark";
+    EXPECT_EQ(p.record(1).Y, -2.25L);
+}
+
+// A paste that is not calibration values (prose, a coordinate export, a damaged line)
+// changes nothing, and the message names the first line that cannot be read.
+TEST_P(Importing, UnreadableClipboardCalibrationChangesNothing) {
+    const auto cells = [this] { return cellsOf(p.calibration()); };
+    ajoutePointsTexte(p, "1 2 a\n");
+    const auto calibration = cells();
+    const std::string point = p.points().cell(1, p.indice_col("X"));
+    const std::string refused = "Le presse-papier ne contient pas de valeurs de calibration "
+                                "lisibles (X Y [Z] par ligne) : rien n'est modifié.";
+    const struct {
+        const char* text;
+        const char* line;
+    } cases[] = {
+        {"bonjour le monde\n", "\nLigne 1 : X illisible"},
+        {"25\t0\n12\n", "\nLigne 2 : Y illisible"},
+        {"1 2\n\n3 4 cote\n", "\nLigne 3 : Z illisible"},
+        {"1e3 2\n", "\nLigne 1 : X illisible"},
+        {"1 2\n3 4\n5 6,5,1\n", "\nLigne 3 : Y illisible"},
+        {"", ""},
+        {" \t\n\n", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(colleValeursCalage(p, c.text), refused + c.line);
+        EXPECT_EQ(cells(), calibration);
+        EXPECT_EQ(p.points().cell(1, p.indice_col("X")), point);
+    }
 }
 
 // Spreadsheets.
