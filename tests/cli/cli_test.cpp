@@ -8,6 +8,7 @@
 #include "measure/Cap.h"
 #include "measure/VectorMeasure.h"
 #include "model/Project.h"
+#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
@@ -145,6 +146,9 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
         expected += cap.click(p, c, {}) + "\n";
     r = run({"measure", project_, "--cap", "1,3,2"});
     EXPECT_EQ(r.out, expected);
+    r = run({"measure", project_, "--cap", "1,2"});
+    const model::Real step = measure::distance_entre_point(p, 1, 2, {}).d;
+    EXPECT_NE(r.out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << r.out;
 }
 
 TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
