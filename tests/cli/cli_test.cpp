@@ -185,6 +185,10 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
                                                       '\n', 'x', '\n', 'y', 'z', '\n'});
     tracelle::testing::writeBytes(path("abime.xls"), std::vector<char>(600, 'q'));
+    model::Project single;
+    single.setDefaultCalibration(1001, 1001, 0, 0);
+    single.ajoute_point(10, 10);
+    ASSERT_EQ(files::sauve_projet(single, path("seul.trc")), "");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -193,6 +197,7 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
         {{"info", path("absent.trc")}, 1, "impossible de lire le fichier"},
         {{"export", path("abime.trc")}, 1, "abime.trc : Ancien format"},
         {{"measure", project_, "--line", "7"}, 1, "la ligne 7 n'existe pas"},
+        {{"measure", path("seul.trc"), "--line", "1"}, 1, "la ligne 1 n'a qu'un point"},
         {{"measure", project_, "--cap", "1,9"}, 1, "le point 9 n'existe pas"},
         {{"import", project_, path("abime.xls"), "-o", path("x.trc")},
          1,
