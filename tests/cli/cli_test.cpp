@@ -151,6 +151,20 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
     EXPECT_NE(r.out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << r.out;
 }
 
+// The integer reader's question is answered "No" without a window: its text is still told.
+TEST_F(Cli, AnUnreadableIntegerIsToldOnStandardError) {
+    p.points().setCell(1, p.indice_col("L"), "1x");
+    ASSERT_EQ(files::sauve_projet(p, path("entier.trc")), "");
+    const Outcome r = run({"measure", path("entier.trc"), "--line", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err.rfind("tracelle-cli : avertissement : <1x> n'est pas une valeur entière err=2 "
+                          "Sauver automatiquement",
+                          0),
+              0u)
+        << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "told once, however often it is read";
+}
+
 TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     const std::string points = path("points.txt");
     const std::string lines = "10 20 a\n'\n30\t40\nbonjour le monde\n50 60\n";
