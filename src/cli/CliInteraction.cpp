@@ -19,7 +19,15 @@ std::string surUneLigne(const std::string& text) {
 }
 
 void CliInteraction::information(const std::string& text) {
-    std::cerr << "tracelle-cli : avertissement : " << surUneLigne(text) << '\n';
+    const std::string line = surUneLigne(text);
+    if (told_.insert(line).second) std::cerr << "tracelle-cli : avertissement : " << line << '\n';
+}
+
+bool CliInteraction::confirm(const std::string& text) {
+    // The question tells what went wrong (an unreadable integer cell); the answer is shown
+    // with it, since nobody is there to give another.
+    information(text + " (réponse : non)");
+    return false;
 }
 
 } // namespace tracelle::cli

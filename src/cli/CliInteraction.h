@@ -1,8 +1,11 @@
 // The interaction of a program without windows: messages go to standard error as warnings,
-// every question is answered "No" or "cancel".
+// every question is answered "No" or "cancel" (a Yes / No question told as a warning too).
+// A warning is told once: a cell is read again at every pass over the points.
 #pragma once
 
 #include "platform/Interaction.h"
+
+#include <set>
 
 namespace tracelle::cli {
 
@@ -14,7 +17,7 @@ public:
     void beep() override {}
     void beep(int, int) override {}
     void information(const std::string& text) override;
-    bool confirm(const std::string&) override { return false; }
+    bool confirm(const std::string& text) override;
     char dlg_titre_message_ONEK_oui_non(const std::string&, const std::string&, const std::string&,
                                         const std::string&, const std::string&,
                                         platform::DialogWidth) override {
@@ -38,6 +41,9 @@ public:
     void openWithDesktop(const std::string&) override {}
     void setBusy(bool) override {}
     void requestQuit() override {}
+
+private:
+    std::set<std::string> told_;
 };
 
 } // namespace tracelle::cli

@@ -54,8 +54,9 @@ void Scroll::SpeedButton6Click() {
                                      std::filesystem::path(*chosen).parent_path().string());
     platform::BusyCursor busy;
     project_.Nouvelle_suite_de_points();
-    files::ajoutePointsTexte(project_, *reviewed);
+    const files::ImportResult result = files::ajoutePointsTexte(project_, *reviewed);
     finImport();
+    if (result.passedOver > 0) interaction().information(files::bilanImport(result));
 }
 
 void Scroll::finImport() {
@@ -102,7 +103,7 @@ void Scroll::Button4Click() {
     project_.Nouvelle_suite_de_points();
     const int count = files::ajoutePointsTableur(
         project_, *workbook, columns, [this](int n) { sheetImportPanel_->showProgress(n); });
-    interaction().information("nombre de points rajoutés : " + std::to_string(count));
+    interaction().information(files::bilanImport({count, 0, {}}));
     sheetImportPanel_->hide();
     finImport();
 }
@@ -115,9 +116,14 @@ void Scroll::SpeedButton10Click() {
                               "(X,Y,Z) \n\n avec le contenu du presse-papier visible de "
                               "côté ?  ==> ");
     if (replace) {
-        files::colleValeursCalage(project_, text);
-        project_.setSaved(false);
-        Redessiner();
+        // Told while the paste is still shown, so that the named line can be found in it.
+        if (const std::string refused = files::colleValeursCalage(project_, text);
+            !refused.empty()) {
+            interaction().information(refused);
+        } else {
+            project_.setSaved(false);
+            Redessiner();
+        }
     }
     if (windows_.table) windows_.table->hidePaste();
 }

@@ -8,6 +8,7 @@
 #include "measure/Cap.h"
 #include "measure/VectorMeasure.h"
 #include "model/Project.h"
+#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
@@ -145,15 +146,32 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
         expected += cap.click(p, c, {}) + "\n";
     r = run({"measure", project_, "--cap", "1,3,2"});
     EXPECT_EQ(r.out, expected);
+    r = run({"measure", project_, "--cap", "1,2"});
+    const model::Real step = measure::distance_entre_point(p, 1, 2, {}).d;
+    EXPECT_NE(r.out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << r.out;
+}
+
+// The integer reader's question is answered "No" without a window: its text is still told.
+TEST_F(Cli, AnUnreadableIntegerIsToldOnStandardError) {
+    p.points().setCell(1, p.indice_col("L"), "1x");
+    ASSERT_EQ(files::sauve_projet(p, path("entier.trc")), "");
+    const Outcome r = run({"measure", path("entier.trc"), "--line", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err.rfind("tracelle-cli : avertissement : <1x> n'est pas une valeur entière err=2 "
+                          "Sauver automatiquement",
+                          0),
+              0u)
+        << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "told once, however often it is read";
 }
 
 TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     const std::string points = path("points.txt");
-    tracelle::testing::writeBytes(points, {'1', '0', ' ', '2', '0', ' ', 'a', '\n', '\'', '\n', '3',
-                                           '0', '\t', '4', '0', '\n'});
+    const std::string lines = "10 20 a\n'\n30\t40\nbonjour le monde\n50 60\n";
+    tracelle::testing::writeBytes(points, {lines.begin(), lines.end()});
     Outcome r = run({"import", project_, points, "-o", path("avec.trc")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "nombre de points rajoutés : 2\n");
+    EXPECT_EQ(r.out, "nombre de points rajoutés : 3\n1 ligne ignorée (X ou Y illisible) : 4\n");
     ui.answerColour(std::nullopt);
     p.Nouvelle_suite_de_points();
     files::ajoutePointsTexte(p, read(points));
@@ -181,6 +199,10 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
                                                       '\n', 'x', '\n', 'y', 'z', '\n'});
     tracelle::testing::writeBytes(path("abime.xls"), std::vector<char>(600, 'q'));
+    model::Project single;
+    single.setDefaultCalibration(1001, 1001, 0, 0);
+    single.ajoute_point(10, 10);
+    ASSERT_EQ(files::sauve_projet(single, path("seul.trc")), "");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -189,6 +211,7 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
         {{"info", path("absent.trc")}, 1, "impossible de lire le fichier"},
         {{"export", path("abime.trc")}, 1, "abime.trc : Ancien format"},
         {{"measure", project_, "--line", "7"}, 1, "la ligne 7 n'existe pas"},
+        {{"measure", path("seul.trc"), "--line", "1"}, 1, "la ligne 1 n'a qu'un point"},
         {{"measure", project_, "--cap", "1,9"}, 1, "le point 9 n'existe pas"},
         {{"import", project_, path("abime.xls"), "-o", path("x.trc")},
          1,

@@ -21,7 +21,8 @@ bool isWorkbook(const std::string& path) {
     return ext == ".xls";
 }
 
-int importFromWorkbook(const Arguments& args, const std::string& path, model::Project& project) {
+files::ImportResult importFromWorkbook(const Arguments& args, const std::string& path,
+                                       model::Project& project) {
     files::SheetColumns columns; // the import panel's initial values
     columns.label = args.integer("label-column", columns.label);
     columns.X = args.integer("x-column", columns.X);
@@ -34,7 +35,7 @@ int importFromWorkbook(const Arguments& args, const std::string& path, model::Pr
     const auto workbook = files::Workbook::open(path, error);
     if (!workbook) throw InputError("Impossible d'ouvrir le classeur " + path + " : " + error);
     project.Nouvelle_suite_de_points();
-    return files::ajoutePointsTableur(project, *workbook, columns);
+    return {files::ajoutePointsTableur(project, *workbook, columns), 0, {}};
 }
 
 int importCommand(const Arguments& args) {
@@ -46,19 +47,19 @@ int importCommand(const Arguments& args) {
     if (!out) throw UsageError("-o SORTIE.trc est obligatoire");
     model::Project project;
     chargeProjet(projectFile, project);
-    int added = 0;
+    files::ImportResult result;
     if (isWorkbook(points)) {
-        added = importFromWorkbook(args, points, project);
+        result = importFromWorkbook(args, points, project);
     } else {
         std::string error;
         const auto text = files::readTextFile(points, &error);
         if (!text) throw InputError(error);
         project.Nouvelle_suite_de_points();
-        added = files::ajoutePointsTexte(project, *text);
+        result = files::ajoutePointsTexte(project, *text);
     }
     if (const std::string error = files::sauve_projet(project, *out); !error.empty())
         throw InputError(error);
-    std::cout << "nombre de points rajoutés : " << added << '\n';
+    std::cout << files::bilanImport(result) << '\n';
     return 0;
 }
 
@@ -69,7 +70,8 @@ const Registration registration({
     "Ajoute les points de POINTS sur une nouvelle ligne, placés par le calage du projet, puis\n"
     "recalcule les coordonnées réelles de tous les points et écrit le projet dans SORTIE.trc.\n"
     "POINTS est un texte « X Y libellé » (espace ou tabulation ; lignes commençant par '\n"
-    "ignorées) ou un classeur Excel 97-2003 (*.xls), dont seule la première feuille est lue.\n\n"
+    "ignorées ; lignes dont X ou Y n'est pas un nombre sautées et signalées) ou un classeur\n"
+    "Excel 97-2003 (*.xls), dont seule la première feuille est lue.\n\n"
     "  -o, --output SORTIE.trc  le projet écrit (obligatoire)\n"
     "  Pour un classeur, les colonnes (1 = A ... 26 = Z) et la ligne de début :\n"
     "  --label-column N         colonne du libellé, 0 : aucune (défaut 3)\n"

@@ -33,6 +33,11 @@ bool hasPointOn(const model::Project& project, int l) {
 void surface(const model::Project& project, int l) {
     if (!hasPointOn(project, l))
         throw InputError("la ligne " + std::to_string(l) + " n'existe pas ou n'a pas de point");
+    // The window refuses a measure with fewer than two points; a report of zeros would pass
+    // for one here.
+    if (measure::distance_perimetre_indice_ligne(project, l).n < 2)
+        throw InputError("la ligne " + std::to_string(l) +
+                         " n'a qu'un point : il en faut deux pour la mesurer");
     model::Real twoPoints = 0;
     const auto report = measure::rapportSurface(project, l, twoPoints);
     if (report.empty()) {

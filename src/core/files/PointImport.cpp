@@ -5,6 +5,7 @@
 #include "model/extraitUTIL.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,9 +14,24 @@ namespace tracelle::files {
 
 namespace {
 
-// Separator of the lines: the space, then the tab from the first line that holds one on.
-char separatorFor(std::string_view line, char current) {
-    return line.find('\t') != std::string_view::npos ? '\t' : current;
+// Each line has its own separator, so that a tab-separated line does not turn the lines
+// after it into single fields.
+char separatorOf(std::string_view line) {
+    return line.find('\t') != std::string_view::npos ? '\t' : ' ';
+}
+
+// Lines named in the closing message; the count tells of the others.
+constexpr std::size_t kLinesNamed = 10;
+
+// Spaces and tabs alone make an empty line, skipped without a word.
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The calibration cells are read without an exponent (val_r): a value written with one would
+// be misread, so it is refused with the other unreadable ones.
+bool isCalibrationNumber(std::string_view field) {
+    return model::reel_de_champ(field) && field.find_first_of("eE") == std::string_view::npos;
 }
 
 // Calls `each` with every line of the text, without its line end.
@@ -78,20 +94,46 @@ private:
 
 } // namespace
 
-int ajoutePointsTexte(model::Project& project, const std::string& text) {
+std::string bilanImport(const ImportResult& r) {
+    std::string text = "nombre de points rajoutés : " + std::to_string(r.added);
+    if (r.passedOver == 0) return text;
+    text += '\n';
+    text += std::to_string(r.passedOver);
+    text += r.passedOver == 1 ? " ligne ignorée" : " lignes ignorées";
+    text += " (X ou Y illisible) : ";
+    for (std::size_t i = 0; i < r.firstPassedOver.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += std::to_string(r.firstPassedOver[i]);
+    }
+    if (static_cast<std::size_t>(r.passedOver) > r.firstPassedOver.size()) text += ", ...";
+    return text;
+}
+
+ImportResult ajoutePointsTexte(model::Project& project, const std::string& text) {
     PointAppender points(project);
     const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
     project.points().reserveRows(project.N() + 1 +
                                  static_cast<int>(std::min<long>(lines, 1 << 24)));
-    char sep = ' ';
+    ImportResult result;
+    int number = 0;
     forEachLine(text, [&](std::string_view line) {
-        sep = separatorFor(line, sep);
-        if (line.find_first_not_of(' ') == std::string_view::npos || line[0] == '\'') return true;
-        points.add(model::_extrait(line, 3, sep), model::kUndefinedReal,
-                   model::extrait_reel(line, 1, sep, 0), model::extrait_reel(line, 2, sep, 0));
+        ++number;
+        if (isBlank(line) || line[0] == '\'') return true;
+        const char sep = separatorOf(line);
+        const auto X = model::reel_de_champ(model::_extrait(line, 1, sep));
+        const auto Y = model::reel_de_champ(model::_extrait(line, 2, sep));
+        if (!X || !Y) {
+            // A point at 0 would look like data: the line is named to the user instead.
+            if (result.firstPassedOver.size() < kLinesNamed)
+                result.firstPassedOver.push_back(number);
+            ++result.passedOver;
+            return true;
+        }
+        points.add(model::_extrait(line, 3, sep), model::kUndefinedReal, *X, *Y);
         return true;
     });
-    return points.finish();
+    result.added = points.finish();
+    return result;
 }
 
 std::string colonnesIllisibles(const SheetColumns& c) {
@@ -127,22 +169,44 @@ int ajoutePointsTableur(model::Project& project, const SheetCells& cells, const 
     return points.finish();
 }
 
-void colleValeursCalage(model::Project& project, const std::string& text) {
-    char sep = ' ';
-    int i = 0;
+std::string colleValeursCalage(model::Project& project, const std::string& text) {
     const char* headers[3] = {"X", "Y", "Z"};
+    std::vector<std::array<std::string, 3>> rows; // cell texts; an empty one leaves its cell
+    std::string unreadable;
+    int number = 0;
     forEachLine(text, [&](std::string_view line) {
-        sep = separatorFor(line, sep);
-        if (++i > 3) return false; // only three calibration rows exist
-        for (int f = 1; f <= 3; ++f) {
-            std::string v = model::_extrait(line, f, sep);
-            model::filtre_numerique(v);
-            if (!v.empty())
-                project.calibration().setCell(i, project.indice_col_cal(headers[f - 1]), v);
+        ++number;
+        if (isBlank(line)) return true;
+        const char sep = separatorOf(line);
+        auto& row = rows.emplace_back();
+        for (int f = 0; f < 3; ++f) {
+            const std::string field = model::_extrait(line, f + 1, sep);
+            // Z may be absent, or "-": no altitude.
+            if (f == 2 && (field.empty() || field == "-")) {
+                row[f] = field;
+            } else if (isCalibrationNumber(field)) {
+                row[f] = model::normalise_separateur(field);
+            } else {
+                unreadable =
+                    "\nLigne " + std::to_string(number) + " : " + headers[f] + " illisible";
+                return false;
+            }
         }
-        return true;
+        return rows.size() < 3; // only three calibration rows exist
     });
+    if (rows.empty() || !unreadable.empty())
+        return "Le presse-papier ne contient pas de valeurs de calibration lisibles (X Y [Z] par "
+               "ligne) : rien n'est modifié." +
+               unreadable;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (int f = 0; f < 3; ++f) {
+            if (!rows[i][f].empty())
+                project.calibration().setCell(static_cast<int>(i) + 1,
+                                              project.indice_col_cal(headers[f]), rows[i][f]);
+        }
+    }
     project.calcul_nouveaux_calage();
+    return {};
 }
 
 } // namespace tracelle::files

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tracelle::model {
 class Project;
@@ -13,11 +14,23 @@ namespace tracelle::files {
 
 class SheetCells;
 
-// The lines of a text of "X Y label" (space, or tab from the first line holding one), each
-// added to the current line at the image position of its real coordinates. Empty lines and
-// lines starting with an apostrophe are skipped. The real values of every point are then
-// made again from its pixel. Returns the number of points added.
-int ajoutePointsTexte(model::Project& project, const std::string& text);
+// What an import did: the points added, and the lines passed over because their X or Y is
+// not a number (their count, and the first ten of their 1-based numbers in the text).
+struct ImportResult {
+    int added = 0;
+    int passedOver = 0;
+    std::vector<int> firstPassedOver;
+};
+
+// The closing message: "nombre de points rajoutés : N", then the lines passed over if any.
+std::string bilanImport(const ImportResult& result);
+
+// The lines of a text of "X Y label" (tab-separated when the line holds a tab, else
+// space-separated), each added to the current line at the image position of its real
+// coordinates. Empty lines and lines starting with an apostrophe are skipped; lines whose X
+// or Y is not a number are passed over. The real values of every point are then made again
+// from its pixel.
+ImportResult ajoutePointsTexte(model::Project& project, const std::string& text);
 
 // Columns (1 = A) and first row of a worksheet of "X Y label Z" rows.
 struct SheetColumns {
@@ -38,8 +51,10 @@ std::string colonnesIllisibles(const SheetColumns& columns);
 int ajoutePointsTableur(model::Project& project, const SheetCells& cells,
                         const SheetColumns& columns, const std::function<void(int)>& progress = {});
 
-// The first eleven lines give the X, Y, Z of calibration rows 1 to 3; an empty field leaves
-// its cell. Every point is then recomputed.
-void colleValeursCalage(model::Project& project, const std::string& text);
+// The first three lines that are not empty give the X, Y and Z of calibration rows 1 to 3
+// (tab-separated when the line holds a tab, else space-separated); an absent Z leaves its
+// cell. Every point is then recomputed. When a line's X or Y (or a Z given) is not a number,
+// or no line is given, nothing changes and the French reason is returned; empty on success.
+std::string colleValeursCalage(model::Project& project, const std::string& text);
 
 } // namespace tracelle::files

@@ -12,7 +12,6 @@ std::string texteEtape(int from, int to, const DistanceCap& step) {
 void CapState::CapClick() {
     startPending_ = true;
     cumulative_ = 0;
-    pendingStep_ = 0;
 }
 
 std::string CapState::click(const model::Project& p, int c, const BearingCorrection& correction) {
@@ -22,23 +21,20 @@ std::string CapState::click(const model::Project& p, int c, const BearingCorrect
         cumulative_ = 0;
         return " distance cumulée à partir de (" + std::to_string(c) + ")... ";
     }
-    cumulative_ += pendingStep_;
-    pendingStep_ = 0; // a step is added once: a second click on the same point adds nothing
+    // The step to the clicked point itself: the last move may have been elsewhere, or none
+    // (a jump onto the point, a tablet, a script).
+    const DistanceCap step = distance_entre_point(p, previous_, c, correction);
+    cumulative_ += step.d;
     std::string text = " distance cumulée +(" + std::to_string(previous_) + " à " +
                        std::to_string(c) + ") = " + model::_format(cumulative_, 6, 4);
-    text += "   " + texteEtape(previous_, c, distance_entre_point(p, previous_, c, correction));
+    text += "   " + texteEtape(previous_, c, step);
     previous_ = c;
     return text;
 }
 
 std::string CapState::move(const model::Project& p, int c, const BearingCorrection& correction) {
-    if (c == previous_ || startPending_) {
-        pendingStep_ = 0;
-        return {};
-    }
-    const DistanceCap step = distance_entre_point(p, previous_, c, correction);
-    pendingStep_ = step.d;
-    return texteEtape(previous_, c, step);
+    if (c == previous_ || startPending_) return {};
+    return texteEtape(previous_, c, distance_entre_point(p, previous_, c, correction));
 }
 
 } // namespace tracelle::measure

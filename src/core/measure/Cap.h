@@ -11,8 +11,9 @@ class CapState {
 public:
     // "Cap et angle" pressed: the sum starts again, and so does the sequence.
     void CapClick();
-    // A click whose nearest shown point is c: the text for the cumulative label, also
-    // appended to the text panel.
+    // A click whose nearest shown point is c: the step from the previous Cap point to c is
+    // added to the sum; returns the text for the cumulative label, also appended to the text
+    // panel.
     std::string click(const model::Project& p, int c, const BearingCorrection& correction);
     // A move whose nearest shown point is c: the step label's text (empty when none).
     std::string move(const model::Project& p, int c, const BearingCorrection& correction);
@@ -25,7 +26,6 @@ private:
     bool startPending_ = true;
     int previous_ = 1;
     Real cumulative_ = 0;
-    Real pendingStep_ = 0;
 };
 
 // "P/C=> D=…… cap=……": one step between two points.

@@ -325,9 +325,13 @@ std::string _extrait(std::string_view line, int n, char sep) {
 }
 
 Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue) {
-    std::string field = _extrait(line, n, sep);
-    if (const auto comma = field.find(','); comma != std::string::npos) field[comma] = '.';
-    return parseReal(field, '.', true).value_or(defaultValue);
+    return reel_de_champ(_extrait(line, n, sep)).value_or(defaultValue);
+}
+
+std::optional<Real> reel_de_champ(std::string_view field) {
+    std::string dotted(field);
+    if (const auto comma = dotted.find(','); comma != std::string::npos) dotted[comma] = '.';
+    return parseReal(dotted, '.', true);
 }
 
 namespace {

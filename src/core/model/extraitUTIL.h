@@ -64,6 +64,9 @@ std::string texte_groupe(Real x, int decimals);
 inline constexpr std::string_view kExtraitVide = "_extraitUTIL<>";
 std::string _extrait(std::string_view line, int n, char sep);
 Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue);
+// A field as extrait_reel reads it ("," or "." as mark, exponent "E" or "e"); nothing when it
+// is not exactly one number.
+std::optional<Real> reel_de_champ(std::string_view field);
 
 int indice_col_grille(const TextTable& grid, std::string_view header);
 

@@ -15,6 +15,14 @@ using namespace tracelle::files;
 
 namespace {
 
+std::vector<std::string> cellsOf(const model::TextTable& table) {
+    std::vector<std::string> all;
+    for (int r = 0; r < table.rowCount(); ++r)
+        for (int c = 0; c < table.columnCount(); ++c)
+            all.push_back(table.cell(r, c));
+    return all;
+}
+
 class Importing : public ::testing::TestWithParam<char> {
 protected:
     Importing() {
@@ -36,47 +44,65 @@ protected:
 TRACELLE_UNDER_BOTH_SEPARATORS(Importing);
 
 TEST_P(Importing, TextLinesBecomePointsOnTheirPixels) {
-    const int added = ajoutePointsTexte(p, "0.23 111.5 pointA\r\n"
-                                           "\n"
-                                           "'a comment\n"
-                                           "1,25 2 point A\n"
-                                           "3\t4\tavec tab\n"
-                                           "5 6 after the tab\n"
-                                           "  'not a comment\n");
-    EXPECT_EQ(added, 5);
-    EXPECT_EQ(p.N(), 5);
+    const ImportResult r = ajoutePointsTexte(p, "0.23 111.5 pointA\r\n"
+                                                "\n"
+                                                "'a comment\n"
+                                                "1,25 2 point A\n"
+                                                "3\t4\tavec tab\n"
+                                                "5 6 after the tab\n"
+                                                "bonjour le monde\n"
+                                                "7\n"
+                                                " \t \n"
+                                                "  'not a comment\n");
+    EXPECT_EQ(r.added, 4);
+    EXPECT_EQ(r.firstPassedOver, (std::vector<int>{7, 8, 10})) << "X or Y not a number";
+    EXPECT_EQ(p.N(), 4);
     EXPECT_EQ(cell(1, "Libellé"), "pointA");
     EXPECT_EQ(model::val_entier(cell(1, "x")), 23) << "the pixel of X = 0.23";
     EXPECT_EQ(cell(2, "Libellé"), "point") << "a space ends a label";
     EXPECT_EQ(model::val_reel(cell(2, "X")), 1.25L);
     EXPECT_EQ(cell(3, "Libellé"), "avec tab");
-    EXPECT_EQ(model::val_reel(cell(4, "Y")), 0) << "spaces after the switch to tabs: one field";
-    EXPECT_EQ(model::val_reel(cell(5, "X")), 0) << "an apostrophe after blanks is no comment";
+    EXPECT_EQ(model::val_reel(cell(4, "Y")), 6) << "each line has its own separator";
+    EXPECT_EQ(cell(4, "Libellé"), "after");
     p.calcul_nouveaux_calage();
     EXPECT_NEAR(static_cast<double>(model::val_reel(cell(1, "X"))), 0.23, 0.006);
     EXPECT_EQ(cell(1, "Z"), model::_format2(0, 18, 8)) << "no altitude";
 }
 
+TEST_P(Importing, TheClosingMessageCountsAndNamesThePassedOverLines) {
+    const struct {
+        int bad;
+        const char* says;
+    } cases[] = {
+        {0, "nombre de points rajoutés : 2"},
+        {1, "nombre de points rajoutés : 2\n1 ligne ignorée (X ou Y illisible) : 2"},
+        {3, "nombre de points rajoutés : 2\n3 lignes ignorées (X ou Y illisible) : 2, 3, 4"},
+        {12, "nombre de points rajoutés : 2\n12 lignes ignorées (X ou Y illisible) : 2, 3, 4, 5, "
+             "6, 7, 8, 9, 10, 11, ..."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bad);
+        std::string text = "1 2\n";
+        for (int i = 0; i < c.bad; ++i)
+            text += "X Y\n";
+        EXPECT_EQ(bilanImport(ajoutePointsTexte(p, text + "3 4\n")), c.says);
+    }
+}
+
 // The rows an import adds are not recomputed again at its end: the tables must be just what
 // a recomputation of every point gives, also when the calibration cells had been edited.
 TEST_P(Importing, TheImportEndsAsAFullRecomputationWould) {
-    const auto cells = [this] {
-        std::vector<std::string> all;
-        for (int r = 0; r < p.points().rowCount(); ++r)
-            for (int c = 0; c < p.points().columnCount(); ++c)
-                all.push_back(p.points().cell(r, c));
-        return all;
-    };
+    const auto cells = [this] { return cellsOf(p.points()); };
     p.ajoute_point(10, 20);
     p.ajoute_point(30, 40);
     p.calibration().setCell(3, p.indice_col_cal("X"), "20.02"); // not applied yet
-    EXPECT_EQ(ajoutePointsTexte(p, "1.234567 2.5 a\n3,3 4 b\n-1e3 7.77777777777 c\n"), 3);
+    EXPECT_EQ(ajoutePointsTexte(p, "1.234567 2.5 a\n3,3 4 b\n-1e3 7.77777777777 c\n").added, 3);
     auto imported = cells();
     p.calcul_nouveaux_calage();
     EXPECT_EQ(imported, cells()) << "edited calibration";
     EXPECT_EQ(cell(1, "X"), model::_format2(0.2L, 18, 8)) << "a clicked point follows the edit";
 
-    EXPECT_EQ(ajoutePointsTexte(p, "5.55555 6.125 d\n"), 1);
+    EXPECT_EQ(ajoutePointsTexte(p, "5.55555 6.125 d\n").added, 1);
     imported = cells();
     p.calcul_nouveaux_calage();
     EXPECT_EQ(imported, cells()) << "calibration unchanged";
@@ -84,23 +110,54 @@ TEST_P(Importing, TheImportEndsAsAFullRecomputationWould) {
 
 TEST_P(Importing, WithoutCalibrationThePointsAreKept) {
     model::Project bare;
-    EXPECT_EQ(ajoutePointsTexte(bare, "12.4 7.6 a\n"), 1);
+    EXPECT_EQ(ajoutePointsTexte(bare, "12.4 7.6 a\n").added, 1);
     EXPECT_EQ(model::val_entier(bare.points().cell(1, bare.indice_col("x"))), 12);
     EXPECT_EQ(model::val_reel(bare.points().cell(1, bare.indice_col("X"))), 12.4L);
 }
 
 TEST_P(Importing, ClipboardCalibrationValues) {
-    colleValeursCalage(p, "100 200 10\n");
+    EXPECT_EQ(colleValeursCalage(p, "100 200 10\n"), "");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Z")), "10");
     EXPECT_EQ(p.record(1).X, 100);
-    colleValeursCalage(p, "1  2\n3\t4\t5\n6 7\n");
-    EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Y")), "2");
+    colleValeursCalage(p, "\n1  2\n3\t4\t5\n6 7\n8 9\n");
+    EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Y")), "2") << "empty lines give no row";
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Z")), "10")
         << "an empty field leaves its cell";
     EXPECT_EQ(p.calibration().cell(2, p.indice_col_cal("Z")), "5");
-    EXPECT_EQ(p.calibration().cell(3, p.indice_col_cal("X")), "67")
-        << "tab from then on: one field";
+    EXPECT_EQ(p.record(3).Y, 7) << "a space-separated line after a tab-separated one";
+    colleValeursCalage(p, "1,5 -2.25\n");
+    EXPECT_EQ(p.record(1).X, 1.5L) << "either decimal mark";
+    EXPECT_EQ(p.record(1).Y, -2.25L);
+}
+
+// A paste that is not calibration values (prose, a coordinate export, a damaged line)
+// changes nothing, and the message names the first line that cannot be read.
+TEST_P(Importing, UnreadableClipboardCalibrationChangesNothing) {
+    const auto cells = [this] { return cellsOf(p.calibration()); };
+    ajoutePointsTexte(p, "1 2 a\n");
+    const auto calibration = cells();
+    const std::string point = p.points().cell(1, p.indice_col("X"));
+    const std::string refused = "Le presse-papier ne contient pas de valeurs de calibration "
+                                "lisibles (X Y [Z] par ligne) : rien n'est modifié.";
+    const struct {
+        const char* text;
+        const char* line;
+    } cases[] = {
+        {"bonjour le monde\n", "\nLigne 1 : X illisible"},
+        {"25\t0\n12\n", "\nLigne 2 : Y illisible"},
+        {"1 2\n\n3 4 cote\n", "\nLigne 3 : Z illisible"},
+        {"1e3 2\n", "\nLigne 1 : X illisible"},
+        {"1 2\n3 4\n5 6,5,1\n", "\nLigne 3 : Y illisible"},
+        {"", ""},
+        {" \t\n\n", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(colleValeursCalage(p, c.text), refused + c.line);
+        EXPECT_EQ(cells(), calibration);
+        EXPECT_EQ(p.points().cell(1, p.indice_col("X")), point);
+    }
 }
 
 // Spreadsheets.

@@ -109,19 +109,21 @@ TEST_P(Measures, ReportNumberTexts) {
 
 namespace {
 
-TEST_P(Measures, CapSumsTheStepsOfTheMovesAndRearmsWhenPressed) {
+// A click adds the step to its own point, whatever the moves before it (a jump onto a point,
+// a tablet, a script).
+TEST_P(Measures, CapSumsTheStepsToTheClickedPointsAndRearmsWhenPressed) {
     store({{{0, 0}, {0, 10}, {10, 10}}});
     CapState cap;
     EXPECT_EQ(cap.move(p, 2, {}), "") << "nothing before a start";
     EXPECT_EQ(cap.click(p, 1, {}), " distance cumulée à partir de (1)... ");
-    EXPECT_EQ(cap.move(p, 2, {}), ds("1/2=> D=10.0000 cap=    4.50"));
     EXPECT_EQ(cap.click(p, 2, {}),
-              ds(" distance cumulée +(1 à 2) = 10.0000   1/2=> D=10.0000 cap=    4.50"));
+              ds(" distance cumulée +(1 à 2) = 10.0000   1/2=> D=10.0000 cap=    4.50"))
+        << "a click without a move before it";
     EXPECT_EQ(cap.click(p, 2, {}).substr(0, 38), ds(" distance cumulée +(2 à 2) = 10.0000"))
         << "clicking again adds 0";
-    cap.move(p, 3, {});
+    EXPECT_EQ(cap.move(p, 1, {}), ds("2/1=> D=10.0000 cap=184.50"));
     cap.click(p, 3, {});
-    EXPECT_EQ(cap.cumulative(), 20);
+    EXPECT_EQ(cap.cumulative(), 20) << "the step to the point clicked, not to the one moved over";
     cap.CapClick();
     EXPECT_TRUE(cap.startPending()) << "pressing the button starts a new sequence";
     EXPECT_EQ(cap.cumulative(), 0);
