@@ -205,7 +205,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     EXPECT_EQ(p.points().cell(4, p.indice_col("L")), "  2") << "an import starts a new line";
     EXPECT_TRUE(fs::exists(home_.dir / "~memo.txt"));
 
-    ui.clipboard = "100 200 10\n";
+    ui.clipboard = "100 200 10\n0 0\n1 0\n";
     ui.answerConfirm(true);
     w.SpeedButton10Click();
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");

@@ -174,9 +174,12 @@ std::string colleValeursCalage(model::Project& project, const std::string& text)
     std::vector<std::array<std::string, 3>> rows; // cell texts; an empty one leaves its cell
     std::string unreadable;
     int number = 0;
+    int lines = 0;
     forEachLine(text, [&](std::string_view line) {
         ++number;
         if (isBlank(line)) return true;
+        // Three rows exactly: a longer text (a coordinate export, a table) is no calibration.
+        if (++lines > 3) return true;
         const char sep = separatorOf(line);
         auto& row = rows.emplace_back();
         for (int f = 0; f < 3; ++f) {
@@ -192,11 +195,16 @@ std::string colleValeursCalage(model::Project& project, const std::string& text)
                 return false;
             }
         }
-        return rows.size() < 3; // only three calibration rows exist
+        return true;
     });
-    if (rows.empty() || !unreadable.empty())
-        return "Le presse-papier ne contient pas de valeurs de calibration lisibles (X Y [Z] par "
-               "ligne) : rien n'est modifié." +
+    if (unreadable.empty() && lines != 3) {
+        unreadable = '\n';
+        unreadable += std::to_string(lines);
+        unreadable += lines > 1 ? " lignes au lieu de trois" : " ligne au lieu de trois";
+    }
+    if (!unreadable.empty())
+        return "Le presse-papier ne contient pas trois lignes de calibration lisibles (X Y [Z] "
+               "par ligne) : rien n'est modifié." +
                unreadable;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (int f = 0; f < 3; ++f) {

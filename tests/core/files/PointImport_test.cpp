@@ -116,45 +116,48 @@ TEST_P(Importing, WithoutCalibrationThePointsAreKept) {
 }
 
 TEST_P(Importing, ClipboardCalibrationValues) {
-    EXPECT_EQ(colleValeursCalage(p, "100 200 10\n"), "");
+    EXPECT_EQ(colleValeursCalage(p, "100 200 10\n0 0\n300 0\n"), "");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Z")), "10");
     EXPECT_EQ(p.record(1).X, 100);
-    colleValeursCalage(p, "\n1  2\n3\t4\t5\n6 7\n8 9\n");
+    EXPECT_EQ(p.record(3).X, 300);
+    colleValeursCalage(p, "\n1  2\n3\t4\t5\n6 7\n\n");
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Y")), "2") << "empty lines give no row";
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("Z")), "10")
         << "an empty field leaves its cell";
     EXPECT_EQ(p.calibration().cell(2, p.indice_col_cal("Z")), "5");
     EXPECT_EQ(p.record(3).Y, 7) << "a space-separated line after a tab-separated one";
-    colleValeursCalage(p, "1,5 -2.25\n");
+    colleValeursCalage(p, "1,5 -2.25\n0 0\n1 0\n");
     EXPECT_EQ(p.record(1).X, 1.5L) << "either decimal mark";
     EXPECT_EQ(p.record(1).Y, -2.25L);
 }
 
-// A paste that is not calibration values (prose, a coordinate export, a damaged line)
-// changes nothing, and the message names the first line that cannot be read.
+// A paste that is not three rows of calibration values (prose, a coordinate export, a damaged
+// line) changes nothing, and the message says why.
 TEST_P(Importing, UnreadableClipboardCalibrationChangesNothing) {
     const auto cells = [this] { return cellsOf(p.calibration()); };
     ajoutePointsTexte(p, "1 2 a\n");
     const auto calibration = cells();
     const std::string point = p.points().cell(1, p.indice_col("X"));
-    const std::string refused = "Le presse-papier ne contient pas de valeurs de calibration "
+    const std::string refused = "Le presse-papier ne contient pas trois lignes de calibration "
                                 "lisibles (X Y [Z] par ligne) : rien n'est modifié.";
     const struct {
         const char* text;
-        const char* line;
+        const char* why;
     } cases[] = {
         {"bonjour le monde\n", "\nLigne 1 : X illisible"},
         {"25\t0\n12\n", "\nLigne 2 : Y illisible"},
         {"1 2\n\n3 4 cote\n", "\nLigne 3 : Z illisible"},
         {"1e3 2\n", "\nLigne 1 : X illisible"},
         {"1 2\n3 4\n5 6,5,1\n", "\nLigne 3 : Y illisible"},
-        {"", ""},
-        {" \t\n\n", ""},
+        {"3\t0\n1.5\t2\n3\t4\n5\t6\n", "\n4 lignes au lieu de trois"}, // an export
+        {"100 200 10\n", "\n1 ligne au lieu de trois"},
+        {"", "\n0 ligne au lieu de trois"},
+        {" \t\n\n", "\n0 ligne au lieu de trois"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(colleValeursCalage(p, c.text), refused + c.line);
+        EXPECT_EQ(colleValeursCalage(p, c.text), refused + c.why);
         EXPECT_EQ(cells(), calibration);
         EXPECT_EQ(p.points().cell(1, p.indice_col("X")), point);
     }
