@@ -131,6 +131,33 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
 }
 
+TEST_P(ProjectFile, EveryByteOfALabelIsWrittenBackAsItWasRead) {
+    model::Project p;
+    makeExample(p);
+    // Cells as the open command leaves them, so that only the label can differ.
+    for (int i = 1; i <= 3; ++i)
+        p.points().setCell(i, p.indice_col("Libellé"), "label" + std::to_string(i));
+    for (int l = 1; l <= 2; ++l)
+        p.lines().setCell(l, 0, model::_format(l, 2, 0));
+    const fs::path made = dir_ / "made.trc";
+    ASSERT_EQ(sauve_projet(p, made.string()), "");
+    // Every byte but the line ends, those that Windows-1252 leaves undefined included.
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+    }
+    std::string text = bytesOf(made);
+    text.replace(text.find("label2"), 6, encodeRow({bytes}));
+    const fs::path original = dir_ / "original.trc";
+    std::ofstream(original, std::ios::binary) << text;
+
+    model::Project back;
+    readBack(original, back);
+    const fs::path again = dir_ / "again.trc";
+    ASSERT_EQ(sauve_projet(back, again.string()), "");
+    EXPECT_EQ(bytesOf(again), text);
+}
+
 TEST_P(ProjectFile, CountsAreReadAcrossBlanksAndOldFilesAreTold) {
     const fs::path file = dir_ / "old.trc";
     std::ofstream(file, std::ios::binary)
