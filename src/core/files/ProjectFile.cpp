@@ -170,9 +170,10 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
         t.points.resize(cells);
         for (int i = 1; i <= n; ++i)
             decodeRowInto(text.line(at++), &t.points[static_cast<std::size_t>(i) * width], width);
-        for (int i = 0; i < nl; ++i)
-            t.lines.push_back(decodeRow(text.line(at++), 4));
     }
+    // Written whatever N: the open command alone passes them over when there is no point.
+    for (int i = 0; i < nl; ++i)
+        t.lines.push_back(decodeRow(text.line(at++), 4));
     return t;
 }
 

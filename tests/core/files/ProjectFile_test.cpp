@@ -158,6 +158,29 @@ TEST_P(ProjectFile, EveryByteOfALabelIsWrittenBackAsItWasRead) {
     EXPECT_EQ(bytesOf(again), text);
 }
 
+TEST_P(ProjectFile, AnAppendTakesTheLinesOfAFileWithoutPoints) {
+    model::Project other;
+    other.lines().setRow(2, {"2", "7", "65280", ""});
+    other.setCurrentLine(2);
+    const fs::path file = dir_ / "lines.trc";
+    ASSERT_EQ(sauve_projet(other, file.string()), "");
+    auto text = ProjectText::read(file.string(), nullptr);
+    ASSERT_TRUE(text);
+    int w, h, dx, dy;
+    std::int64_t n, nl, k;
+    ASSERT_EQ(text->readCanvas(w, h, dx, dy) + text->readCounts(n, nl, k), 0);
+
+    model::Project p;
+    makeExample(p);
+    completePoints(p, litTables(*text, text->tablesStart(), static_cast<int>(k),
+                                static_cast<int>(n), static_cast<int>(nl)));
+    EXPECT_EQ(p.N(), 3);
+    EXPECT_EQ(p.currentLine(), 4);
+    ASSERT_EQ(p.lines().rowCount(), 5);
+    EXPECT_EQ(p.lines().cell(4, 0), "  4");
+    EXPECT_EQ(p.lines().cell(4, 2), "65280");
+}
+
 TEST_P(ProjectFile, CountsAreReadAcrossBlanksAndOldFilesAreTold) {
     const fs::path file = dir_ / "old.trc";
     std::ofstream(file, std::ios::binary)
