@@ -241,7 +241,7 @@ void appliqueTables(model::Project& project, ProjectTables tables, int k, int n,
     points.setRow(0, tables.header);
     for (int i = 0; i < k; ++i)
         cal.setRow(i + 1, tables.calibration[static_cast<std::size_t>(i)]);
-    cal.setRowCount(std::max(k + 1, 4)); // the three calibration rows stay, to be clicked later
+    cal.setRowCount(k + 1); // as written: clicks make the missing rows again
     project.chargeCalage(k);
     if (n > 0) {
         points.replaceRows(std::move(tables.points), ProjectTables::kPointCells);

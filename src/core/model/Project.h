@@ -173,6 +173,9 @@ private:
     void recomputePoint(const PointColumns& c, int i);
 
     void resetTables();
+    // Calibration rows `first` to 3 as a new project has them; none from 4 on. A project
+    // opened with K < 3 has only K rows: clicking or framing a picture makes the others again.
+    void resetCalibrationRows(int first);
     void loadRecords(int upTo);
     void readRecordReals(int k, Real (*read)(std::string_view));
     void deriveThirdPoint();

@@ -158,6 +158,25 @@ TEST_P(ProjectFile, EveryByteOfALabelIsWrittenBackAsItWasRead) {
     EXPECT_EQ(bytesOf(again), text);
 }
 
+TEST_P(ProjectFile, AnOpenKeepsTheCalibrationRowsOfTheFileThatClicksThenComplete) {
+    for (const int k : {0, 2}) {
+        SCOPED_TRACE(k);
+        model::Project p;
+        for (int i = 1; i <= k; ++i)
+            p.valide_point_calage(10 * i, 20);
+        const fs::path file = dir_ / "k.trc";
+        ASSERT_EQ(sauve_projet(p, file.string()), "");
+        model::Project back;
+        ASSERT_EQ(chargeProjetSansImage(file.string(), back), "");
+        EXPECT_EQ(back.calibration().rowCount(), k + 1);
+        back.valide_point_calage(99, 98);
+        EXPECT_EQ(back.K(), k + 1);
+        EXPECT_EQ(back.calibration().rowCount(), 4) << "the three rows to click";
+        EXPECT_EQ(back.calibration().cell(k + 1, back.indice_col_cal("y")), "    98");
+        EXPECT_EQ(back.calibration().cell(3, back.indice_col_cal("Libellé")), "cal 3");
+    }
+}
+
 TEST_P(ProjectFile, AnAppendTakesTheLinesOfAFileWithoutPoints) {
     model::Project other;
     other.lines().setRow(2, {"2", "7", "65280", ""});
