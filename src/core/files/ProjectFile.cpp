@@ -186,7 +186,7 @@ std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
     if (*first != kProjectKeyword) {
         error = " Le fichier n'est pas compatible \n le mot clé en première ligne est "
                 "manquant\n /TRACELLE introuvable : mess= <" +
-                *first + ">";
+                model::excerptForMessage(*first) + ">";
         return std::nullopt;
     }
     auto text = ProjectText::read(path, &error);

@@ -4,6 +4,7 @@
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -121,6 +122,37 @@ std::string enleve_blancs(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+namespace {
+
+// Bytes of the UTF-8 sequence that `lead` starts (1 for a byte that starts none).
+std::size_t sequenceLength(unsigned char lead) {
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+} // namespace
+
+std::string excerptForMessage(std::string_view text) {
+    constexpr int kCharacters = 60;
+    std::string out;
+    std::size_t i = 0;
+    for (int count = 0; count < kCharacters && i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = std::min(sequenceLength(lead), text.size() - i);
+        // "?" rather than a space, so that the reader sees where something unprintable stood:
+        // C0 controls, DEL, stray continuation bytes, and the C1 controls U+0080 to U+009F
+        // (which bytes undefined in Windows-1252 become).
+        const bool c1 =
+            lead == 0xC2 && length == 2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC0) || c1) {
+            out += '?';
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return out;
+}
+
 int nb_car(char c, std::string_view text) {
     int count = 0;
     for (const char t : text)
@@ -230,7 +262,7 @@ std::int32_t val_entier(std::string_view text) {
 
     static const std::string kRescueFile = "~tmp.trc";
     std::string question = "<";
-    question.append(text);
+    question += excerptForMessage(text);
     question += "> n'est pas une valeur entière err=" + std::to_string(read.errorPosition) +
                 "\n Sauver automatiquement pour relancer l'application et recharger le projet ? ";
     if (interaction().confirm(question)) {

@@ -67,6 +67,10 @@ Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue);
 
 int indice_col_grille(const TextTable& grid, std::string_view header);
 
+// A text of a file or cell quoted in a message: its first 60 characters, every control
+// character shown as "?", so that a damaged or binary file still gives one short readable line.
+std::string excerptForMessage(std::string_view text);
+
 std::string enleve_blancs_gauche(std::string_view text);
 std::string enleve_blancs_droite(std::string_view text);
 std::string enleve_blancs(std::string_view text);

@@ -200,6 +200,31 @@ TEST_P(ProjectFile, AnAppendTakesTheLinesOfAFileWithoutPoints) {
     EXPECT_EQ(p.lines().cell(4, 2), "65280");
 }
 
+TEST_P(ProjectFile, ABadFirstLineIsQuotedShortAndOnOneLine) {
+    std::string utf8Line;
+    for (int i = 0; i < 70; ++i)
+        utf8Line += "é";
+    const struct {
+        std::string bytes;
+        std::string quoted;
+    } cases[] = {
+        {"/TRACELLE \r\n", "/TRACELLE "},
+        {std::string("\x89PNG\r\x1A\0\x81\t", 9) + std::string(100, 'z') + "\n\x01",
+         "‰PNG?????" + std::string(51, 'z')},
+        {utf8Line, utf8Line.substr(0, 120)}, // 60 characters, not bytes
+    };
+    const fs::path file = dir_ / "bad.trc";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.quoted);
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        std::string error;
+        EXPECT_FALSE(lisProjet(file.string(), error));
+        EXPECT_EQ(error, " Le fichier n'est pas compatible \n le mot clé en première ligne est "
+                         "manquant\n /TRACELLE introuvable : mess= <" +
+                             c.quoted + ">");
+    }
+}
+
 TEST_P(ProjectFile, CountsAreReadAcrossBlanksAndOldFilesAreTold) {
     const fs::path file = dir_ / "old.trc";
     std::ofstream(file, std::ios::binary)

@@ -139,6 +139,10 @@ TEST(ValEntier, BadTextOffersTheRescueSaveAndStopsOnlyWhenItSucceeded) {
                                    "projet ? ");
         EXPECT_TRUE(savedTo.empty());
         EXPECT_FALSE(ui.quitRequested);
+        ui.answerConfirm(false);
+        val_entier("\x01" + std::string(80, '7'));
+        EXPECT_EQ(ui.questions[1].substr(0, 62), "<?" + std::string(59, '7') + ">")
+            << "a damaged cell quoted short, as one line";
     }
     {
         ScriptedInteraction ui;
