@@ -192,8 +192,9 @@ void Project::calcul_nouveaux_calage(int currentFirst, int currentLast) {
     if (!std::equal(before.begin(), before.end(), records_.begin(), same)) currentLast = 0;
     const PointColumns columns = pointColumns();
     TextTable::CellChanges changes(points_);
+    bool told = false;
     for (int i = 1; i <= n_ && i < points_.rowCount(); ++i) {
-        if (i < currentFirst || i > currentLast) recomputePoint(columns, i);
+        if (i < currentFirst || i > currentLast) recomputePoint(columns, i, told);
     }
 }
 

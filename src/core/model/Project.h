@@ -170,7 +170,8 @@ public:
 
 private:
     void readPoint(const PointColumns& c, int i, PointRow& row) const;
-    void recomputePoint(const PointColumns& c, int i);
+    // `told`: whether the recomputation has already told of a cell holding no number.
+    void recomputePoint(const PointColumns& c, int i, bool& told);
 
     void resetTables();
     // Calibration rows `first` to 3 as a new project has them; none from 4 on. A project

@@ -58,6 +58,8 @@ TEST_P(BothSeparators, ValReelReadsTheNumberPrefixWhateverTheMark) {
         {"1.5e3", 1.5L, false},
         {"1.5E3", 1500, false},
         {"  -7.25E-2  ", -0.0725L, false},
+        {"+.5", 0.5L, false},
+        {"7,", 7, false},
         {"1E5000", 0, true},
         {"--5", 0, true},
         {"5E", 0, true},
@@ -68,6 +70,8 @@ TEST_P(BothSeparators, ValReelReadsTheNumberPrefixWhateverTheMark) {
         ui.messages.clear();
         EXPECT_EQ(val_reel(c.text), c.expected);
         EXPECT_EQ(ui.messages.size(), c.message ? 1u : 0u);
+        EXPECT_EQ(readRealQuietly(c.text).value_or(-1), c.message ? -1 : c.expected);
+        EXPECT_EQ(readsAsReal(c.text), !c.message);
     }
 }
 
