@@ -13,6 +13,7 @@
 #include "support/Separator.h"
 #include "support/TempFiles.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -233,6 +234,36 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     const Outcome help = run({"export", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
+    for (const int k : {0, 2}) {
+        model::Project few;
+        for (int i = 1; i <= k; ++i)
+            few.valide_point_calage(10 * i, 20);
+        ASSERT_EQ(files::sauve_projet(few, path("few.trc")), "");
+        const Outcome r = run({"export", path("few.trc"), "--calibration"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1 + k) << "k=" << k << r.out;
+    }
+
+    // Every byte but the line feed; a NUL would end the message early.
+    std::vector<char> binary = {'\x89', 'P', 'N', 'G', '\r', '\x1A'};
+    for (int i = 0; i < 4000; ++i)
+        binary.push_back(static_cast<char>(1 + i % 255 == '\n' ? 1 : 1 + i % 255));
+    tracelle::testing::writeBytes(path("image.trc"), binary);
+    const Outcome r = run({"info", path("image.trc")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("mess= <"), std::string::npos) << r.err;
+    EXPECT_LT(r.err.size(), 300u) << r.err;
+    EXPECT_EQ(std::count_if(r.err.begin(), r.err.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 32; }),
+              1)
+        << "one line of printable characters: " << r.err;
 }
 
 } // namespace

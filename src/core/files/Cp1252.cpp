@@ -117,7 +117,9 @@ std::string utf8ToCp1252(std::string_view text) {
             ++i;
             continue;
         }
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // The bytes that Windows-1252 leaves undefined were read as the Latin-1 characters of
+        // their codes: they go back to the same bytes, so that a file is written as it was read.
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c < 0xA0 && kHigh[c - 0x80] == 0)) {
             out += static_cast<char>(c);
             continue;
         }

@@ -170,9 +170,10 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
         t.points.resize(cells);
         for (int i = 1; i <= n; ++i)
             decodeRowInto(text.line(at++), &t.points[static_cast<std::size_t>(i) * width], width);
-        for (int i = 0; i < nl; ++i)
-            t.lines.push_back(decodeRow(text.line(at++), 4));
     }
+    // Written whatever N: the open command alone passes them over when there is no point.
+    for (int i = 0; i < nl; ++i)
+        t.lines.push_back(decodeRow(text.line(at++), 4));
     return t;
 }
 
@@ -185,7 +186,7 @@ std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
     if (*first != kProjectKeyword) {
         error = " Le fichier n'est pas compatible \n le mot clé en première ligne est "
                 "manquant\n /TRACELLE introuvable : mess= <" +
-                *first + ">";
+                model::excerptForMessage(*first) + ">";
         return std::nullopt;
     }
     auto text = ProjectText::read(path, &error);
@@ -240,7 +241,7 @@ void appliqueTables(model::Project& project, ProjectTables tables, int k, int n,
     points.setRow(0, tables.header);
     for (int i = 0; i < k; ++i)
         cal.setRow(i + 1, tables.calibration[static_cast<std::size_t>(i)]);
-    cal.setRowCount(std::max(k + 1, 4)); // the three calibration rows stay, to be clicked later
+    cal.setRowCount(k + 1); // as written: clicks make the missing rows again
     project.chargeCalage(k);
     if (n > 0) {
         points.replaceRows(std::move(tables.points), ProjectTables::kPointCells);

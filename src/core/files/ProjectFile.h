@@ -71,8 +71,8 @@ struct ProjectTables {
         return points.data() + static_cast<std::size_t>(j) * kPointCells;
     }
 };
-// The header, K calibration rows, then N points and NL lines (when N > 0); rows the file
-// lacks come back empty.
+// The header, K calibration rows, then N points and NL lines; rows the file lacks come back
+// empty.
 ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl);
 
 // A project file read and checked, as the open command replaces the project with it.
@@ -93,7 +93,7 @@ std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error);
 std::string chargeProjetSansImage(const std::string& path, model::Project& project);
 
 // The tables read by the open command replace the project's: header, calibration rows and
-// records, points, and lines each shown and numbered by its row.
+// records, then, when there are points, points and lines each shown and numbered by its row.
 void appliqueTables(model::Project& project, ProjectTables tables, int k, int n, int nl);
 // The real X, Y, Z of another project's calibration rows (three at most) replace ours; the
 // rest of our rows is kept. Every point is then recomputed.

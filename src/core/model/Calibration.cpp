@@ -90,6 +90,7 @@ void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
         return;
     }
 
+    resetCalibrationRows(calibration_.rowCount());
     ++k_;
     const int row = k_;
     calibration_.setCell(row, indice_col_cal("x"), _format(x, 4, 0));
@@ -191,8 +192,9 @@ void Project::calcul_nouveaux_calage(int currentFirst, int currentLast) {
     if (!std::equal(before.begin(), before.end(), records_.begin(), same)) currentLast = 0;
     const PointColumns columns = pointColumns();
     TextTable::CellChanges changes(points_);
+    bool told = false;
     for (int i = 1; i <= n_ && i < points_.rowCount(); ++i) {
-        if (i < currentFirst || i > currentLast) recomputePoint(columns, i);
+        if (i < currentFirst || i > currentLast) recomputePoint(columns, i, told);
     }
 }
 
@@ -209,6 +211,7 @@ void Project::setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t
                                     std::int32_t oy) {
     const std::int32_t frame[4][4] = {
         {0, 0, 0, 0}, {0, h - 1, ox, oy}, {0, 0, ox, oy + h}, {w - 1, 0, ox + w, oy + h}};
+    resetCalibrationRows(calibration_.rowCount());
     for (int k = 1; k <= 3; ++k) {
         calibration_.setCell(k, indice_col_cal("X"), std::to_string(frame[k][0]));
         calibration_.setCell(k, indice_col_cal("Y"), std::to_string(frame[k][1]));

@@ -95,21 +95,40 @@ void Project::readPoint(const PointColumns& c, int i, PointRow& row) const {
 
 void Project::stocke_modif_xy(int i) {
     if (i < 1 || i >= points_.rowCount()) return;
-    recomputePoint(pointColumns(), i);
+    bool told = false;
+    recomputePoint(pointColumns(), i, told);
 }
 
-void Project::recomputePoint(const PointColumns& c, int i) {
-    // The real X and Y are read only when no calibration can make them again from the pixel.
+void Project::recomputePoint(const PointColumns& c, int i, bool& told) {
+    // A cell that holds no number is told by val_reel's message, once for all the rows of a
+    // recomputation.
+    const auto tell = [&told](const std::string& text) {
+        if (told) return;
+        val_reel(text);
+        told = true;
+    };
+    const auto read = [&](int column) {
+        const std::string& text = points_.cell(i, column);
+        const auto value = readRealQuietly(text);
+        if (!value) tell(text);
+        return value.value_or(0);
+    };
     const std::int32_t x = val_entier(points_.cell(i, c.x));
     const std::int32_t y = val_entier(points_.cell(i, c.y));
     Real X = 0;
     Real Y = 0;
-    if (!repere_carte(x, y, X, Y)) {
-        X = val_reel(points_.cell(i, c.X));
-        Y = val_reel(points_.cell(i, c.Y));
+    if (repere_carte(x, y, X, Y)) {
+        // Made again from the pixel: the cells are only checked before they are replaced.
+        for (const int column : {c.X, c.Y}) {
+            const std::string& text = points_.cell(i, column);
+            if (!told && !readsAsReal(text)) tell(text);
+        }
+    } else {
+        X = read(c.X);
+        Y = read(c.Y);
     }
-    writePoint(c, i, val_entier(points_.cell(i, c.L)), points_.cell(i, c.label),
-               val_reel(points_.cell(i, c.Z)), X, Y, x, y);
+    const Real Z = read(c.Z);
+    writePoint(c, i, val_entier(points_.cell(i, c.L)), points_.cell(i, c.label), Z, X, Y, x, y);
 }
 
 ImagePoint Project::extrait_xy(int i) const {

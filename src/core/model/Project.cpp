@@ -37,22 +37,22 @@ void Project::setSaved(bool saved) {
 
 void Project::resetTables() {
     points_.setRowCount(1);
-
-    // The unit frame: point 2 at the origin, point 1 on the Y axis, point 3 on the X axis.
-    calibration_.setRowCount(4);
-    const Real unitFrame[4][2] = {{0, 0}, {0, 1}, {0, 0}, {1, 0}};
-    for (int k = 1; k <= 3; ++k) {
-        calibration_.setCell(k, 0, _format(k, 1, 0));
-        affecte_calage(k, 0, "cal " + std::to_string(k), 0, unitFrame[k][1], unitFrame[k][0]);
-        calibration_.setCell(k, indice_col_cal("x"), "");
-        calibration_.setCell(k, indice_col_cal("y"), "");
-    }
-
+    resetCalibrationRows(1);
     lines_.setRowCount(1);
     lines_.setRowCount(2);
     const std::string firstLine[4] = {"1", "4", "255", "x"};
     for (int c = 0; c < 4; ++c)
         lines_.setCell(1, c, firstLine[c]);
+}
+
+void Project::resetCalibrationRows(int first) {
+    // The unit frame: point 2 at the origin, point 1 on the Y axis, point 3 on the X axis.
+    const Real unitFrame[4][2] = {{0, 0}, {0, 1}, {0, 0}, {1, 0}};
+    for (int k = first; k <= 3; ++k) {
+        affecte_calage(k, 0, "cal " + std::to_string(k), 0, unitFrame[k][1], unitFrame[k][0]);
+        calibration_.setCell(k, indice_col_cal("x"), "");
+        calibration_.setCell(k, indice_col_cal("y"), "");
+    }
 }
 
 void Project::clear() {

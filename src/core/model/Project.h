@@ -172,9 +172,13 @@ public:
 
 private:
     void readPoint(const PointColumns& c, int i, PointRow& row) const;
-    void recomputePoint(const PointColumns& c, int i);
+    // `told`: whether the recomputation has already told of a cell holding no number.
+    void recomputePoint(const PointColumns& c, int i, bool& told);
 
     void resetTables();
+    // Calibration rows `first` to 3 as a new project has them; none from 4 on. A project
+    // opened with K < 3 has only K rows: clicking or framing a picture makes the others again.
+    void resetCalibrationRows(int first);
     void loadRecords(int upTo);
     void readRecordReals(int k, Real (*read)(std::string_view));
     void deriveThirdPoint();

@@ -4,6 +4,7 @@
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -20,14 +21,22 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 constexpr Real kPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,
                                  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L,
                                  1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L,
                                  1e24L, 1e25L, 1e26L, 1e27L}; // all exact in 64 bits
 
 // Reads one real and nothing else: [sign] digits [mark digits] [E [sign] digits], with at
-// least one digit before the exponent.
-std::optional<Real> parseReal(std::string_view text, char mark, bool lowerCaseExponent) {
+// least one digit before the exponent. The character at `markAt` is a mark too, so that a
+// text whose mark normalisation changes is read without a copy.
+std::optional<Real> parseReal(std::string_view text, char mark, bool lowerCaseExponent,
+                              std::size_t markAt = std::string_view::npos) {
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -45,7 +54,7 @@ std::optional<Real> parseReal(std::string_view text, char mark, bool lowerCaseEx
             if (significant > 0 || c != '0') {
                 if (++significant <= 19) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
             }
-        } else if (c == mark && !seenMark) {
+        } else if ((c == mark || i == markAt) && !seenMark) {
             seenMark = true;
         } else {
             break;
@@ -75,13 +84,13 @@ std::optional<Real> parseReal(std::string_view text, char mark, bool lowerCaseEx
         return negative ? -value : value;
     }
 
-    std::string dotted(text.substr(text[0] == '+' ? 1 : 0));
-    for (char& c : dotted) {
-        if (c == mark) c = '.';
+    std::string dotted(text);
+    for (std::size_t k = 0; k < dotted.size(); ++k) {
+        if (dotted[k] == mark || k == markAt) dotted[k] = '.';
     }
     Real value = 0;
     const char* end = dotted.data() + dotted.size();
-    const auto [ptr, ec] = std::from_chars(dotted.data(), end, value);
+    const auto [ptr, ec] = std::from_chars(dotted.data() + (text[0] == '+' ? 1 : 0), end, value);
     if (ec != std::errc() || ptr != end) return std::nullopt;
     return value;
 }
@@ -121,6 +130,37 @@ std::string enleve_blancs(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+namespace {
+
+// Bytes of the UTF-8 sequence that `lead` starts (1 for a byte that starts none).
+std::size_t sequenceLength(unsigned char lead) {
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+} // namespace
+
+std::string excerptForMessage(std::string_view text) {
+    constexpr int kCharacters = 60;
+    std::string out;
+    std::size_t i = 0;
+    for (int count = 0; count < kCharacters && i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = std::min(sequenceLength(lead), text.size() - i);
+        // "?" rather than a space, so that the reader sees where something unprintable stood:
+        // C0 controls, DEL, stray continuation bytes, and the C1 controls U+0080 to U+009F
+        // (which bytes undefined in Windows-1252 become).
+        const bool c1 =
+            lead == 0xC2 && length == 2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (lead < 0x20 || lead == 0x7F || (lead >= 0x80 && lead < 0xC0) || c1) {
+            out += '?';
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return out;
+}
+
 int nb_car(char c, std::string_view text) {
     int count = 0;
     for (const char t : text)
@@ -130,32 +170,41 @@ int nb_car(char c, std::string_view text) {
 
 namespace {
 
-// Shared by val_reel and its converter-window variant, which also lets spaces through.
-Real readTolerant(std::string_view text, bool dropSpaces) {
-    const char ds = decimalSeparator();
-    // Trimming and then swapping the first mark for DS, without copying the text twice.
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return 0;
-    const std::string_view trimmed = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    const std::size_t swapped = markToSwap(trimmed, ds);
-    std::string kept;
-    kept.reserve(trimmed.size());
-    for (std::size_t i = 0; i < trimmed.size(); ++i) {
-        const char c = (i == swapped) ? ds : trimmed[i];
-        if (isDigit(c) || c == '+' || c == '-' || c == 'E' || c == ds) {
-            kept += c;
-        } else if (dropSpaces && c == ' ') {
-            continue;
-        } else if (dropSpaces && c == '\xC2' && i + 1 < trimmed.size() &&
-                   trimmed[i + 1] == '\xA0') {
-            ++i; // no-break space
-        } else {
-            break;
-        }
+// The number-like prefix that val_reel keeps, as a part of the text, and where the mark
+// normalisation puts DS in it (npos: nowhere).
+struct KeptPrefix {
+    std::string_view text;
+    std::size_t swapped;
+
+    std::string inDs(char ds) const {
+        std::string out(text);
+        if (swapped != std::string_view::npos) out[swapped] = ds;
+        return out;
     }
-    if (kept.empty() || kept == "+" || kept == "-") return 0;
-    if (const auto value = parseReal(kept, ds, false)) return *value;
-    interaction().information("EConvertError\n\r'" + kept +
+};
+
+KeptPrefix keptPrefix(std::string_view text, char ds) {
+    const std::string_view t = trimmed(text);
+    const std::size_t swapped = markToSwap(t, ds);
+    std::size_t end = 0;
+    for (; end < t.size(); ++end) {
+        const char c = end == swapped ? ds : t[end];
+        if (!isDigit(c) && c != '+' && c != '-' && c != 'E' && c != ds) break;
+    }
+    return {t.substr(0, end), swapped < end ? swapped : std::string_view::npos};
+}
+
+// Nothing when the kept prefix is malformed; 0 when there is none.
+std::optional<Real> readKept(const KeptPrefix& kept, char ds) {
+    if (kept.text.empty() || kept.text == "+" || kept.text == "-") return 0;
+    return parseReal(kept.text, ds, false, kept.swapped);
+}
+
+Real readTelling(std::string_view text) {
+    const char ds = decimalSeparator();
+    const KeptPrefix kept = keptPrefix(text, ds);
+    if (const auto value = readKept(kept, ds)) return *value;
+    interaction().information("EConvertError\n\r'" + kept.inDs(ds) +
                               "' n'est pas une valeur en virgule flottante correcte");
     return 0;
 }
@@ -163,11 +212,36 @@ Real readTolerant(std::string_view text, bool dropSpaces) {
 } // namespace
 
 Real val_reel(std::string_view text) {
-    return readTolerant(text, false);
+    return readTelling(text);
 }
 
 Real val_reel_utm(std::string_view text) {
-    return readTolerant(text, true);
+    // Spaces and no-break spaces do not end its scan: without them, it is val_reel's.
+    return readTelling(enleve_espaces(text));
+}
+
+std::optional<Real> readRealQuietly(std::string_view text) {
+    const char ds = decimalSeparator();
+    return readKept(keptPrefix(text, ds), ds);
+}
+
+bool readsAsReal(std::string_view text) {
+    // A sign, digits and one mark at most, short enough to be in range: every number the grids
+    // hold reads so under either separator, and is passed without being converted.
+    std::size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    bool digit = false;
+    bool mark = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            digit = true;
+        } else if ((text[i] == '.' || text[i] == ',') && !mark) {
+            mark = true;
+        } else {
+            break;
+        }
+    }
+    if (digit && i == text.size() && text.size() <= 40) return true;
+    return readRealQuietly(text).has_value();
 }
 
 std::optional<Real> texte_en_reel_strict(std::string_view text) {
@@ -230,7 +304,7 @@ std::int32_t val_entier(std::string_view text) {
 
     static const std::string kRescueFile = "~tmp.trc";
     std::string question = "<";
-    question.append(text);
+    question += excerptForMessage(text);
     question += "> n'est pas une valeur entière err=" + std::to_string(read.errorPosition) +
                 "\n Sauver automatiquement pour relancer l'application et recharger le projet ? ";
     if (interaction().confirm(question)) {
@@ -333,16 +407,6 @@ std::optional<Real> reel_de_champ(std::string_view field) {
     if (const auto comma = dotted.find(','); comma != std::string::npos) dotted[comma] = '.';
     return parseReal(dotted, '.', true);
 }
-
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-} // namespace
 
 int indice_col_grille(const TextTable& grid, std::string_view header) {
     // Compared without copies: columns are looked up for every cell a row writes.

@@ -20,6 +20,10 @@ std::string normalise_separateur(std::string_view text);
 // Tolerant reader: the longest number-like prefix; 0 when nothing can be read, with an
 // "EConvertError" message when the prefix is malformed.
 Real val_reel(std::string_view text);
+// val_reel without its message: nothing where val_reel would tell the prefix is malformed.
+std::optional<Real> readRealQuietly(std::string_view text);
+// Whether val_reel reads the text without its message; quick for the texts the grids hold.
+bool readsAsReal(std::string_view text);
 
 // Strict conversion in the notation of the regional settings (blanks around allowed);
 // nothing when the text is not exactly one number.
@@ -69,6 +73,10 @@ Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue);
 std::optional<Real> reel_de_champ(std::string_view field);
 
 int indice_col_grille(const TextTable& grid, std::string_view header);
+
+// A text of a file or cell quoted in a message: its first 60 characters, every control
+// character shown as "?", so that a damaged or binary file still gives one short readable line.
+std::string excerptForMessage(std::string_view text);
 
 std::string enleve_blancs_gauche(std::string_view text);
 std::string enleve_blancs_droite(std::string_view text);

@@ -325,7 +325,9 @@ std::string texte_scientifique(Real x, int decimals) {
 
 std::string texte_groupe(Real x, int decimals) {
     Decimal d = toDecimal(x);
-    roundTo(d, std::min(18, std::max(d.exponent, 0) + decimals));
+    // Digits up to the last decimal, counted from the first significant one: fewer than
+    // `decimals` below 0.1, none when the value rounds below the last decimal.
+    roundTo(d, std::min(18, d.exponent + decimals));
     const std::string text = fixed(d, decimals, platform::decimalSeparator());
     const bool negative = !text.empty() && text[0] == '-';
     const std::string body = negative ? text.substr(1) : text;

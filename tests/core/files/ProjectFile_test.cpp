@@ -131,6 +131,100 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
 }
 
+TEST_P(ProjectFile, EveryByteOfALabelIsWrittenBackAsItWasRead) {
+    model::Project p;
+    makeExample(p);
+    // Cells as the open command leaves them, so that only the label can differ.
+    for (int i = 1; i <= 3; ++i)
+        p.points().setCell(i, p.indice_col("Libellé"), "label" + std::to_string(i));
+    for (int l = 1; l <= 2; ++l)
+        p.lines().setCell(l, 0, model::_format(l, 2, 0));
+    const fs::path made = dir_ / "made.trc";
+    ASSERT_EQ(sauve_projet(p, made.string()), "");
+    // Every byte but the line ends, those that Windows-1252 leaves undefined included.
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+    }
+    std::string text = bytesOf(made);
+    text.replace(text.find("label2"), 6, encodeRow({bytes}));
+    const fs::path original = dir_ / "original.trc";
+    std::ofstream(original, std::ios::binary) << text;
+
+    model::Project back;
+    readBack(original, back);
+    const fs::path again = dir_ / "again.trc";
+    ASSERT_EQ(sauve_projet(back, again.string()), "");
+    EXPECT_EQ(bytesOf(again), text);
+}
+
+TEST_P(ProjectFile, AnOpenKeepsTheCalibrationRowsOfTheFileThatClicksThenComplete) {
+    for (const int k : {0, 2}) {
+        SCOPED_TRACE(k);
+        model::Project p;
+        for (int i = 1; i <= k; ++i)
+            p.valide_point_calage(10 * i, 20);
+        const fs::path file = dir_ / "k.trc";
+        ASSERT_EQ(sauve_projet(p, file.string()), "");
+        model::Project back;
+        ASSERT_EQ(chargeProjetSansImage(file.string(), back), "");
+        EXPECT_EQ(back.calibration().rowCount(), k + 1);
+        back.valide_point_calage(99, 98);
+        EXPECT_EQ(back.K(), k + 1);
+        EXPECT_EQ(back.calibration().rowCount(), 4) << "the three rows to click";
+        EXPECT_EQ(back.calibration().cell(k + 1, back.indice_col_cal("y")), "    98");
+        EXPECT_EQ(back.calibration().cell(3, back.indice_col_cal("Libellé")), "cal 3");
+    }
+}
+
+TEST_P(ProjectFile, AnAppendTakesTheLinesOfAFileWithoutPoints) {
+    model::Project other;
+    other.lines().setRow(2, {"2", "7", "65280", ""});
+    other.setCurrentLine(2);
+    const fs::path file = dir_ / "lines.trc";
+    ASSERT_EQ(sauve_projet(other, file.string()), "");
+    auto text = ProjectText::read(file.string(), nullptr);
+    ASSERT_TRUE(text);
+    int w, h, dx, dy;
+    std::int64_t n, nl, k;
+    ASSERT_EQ(text->readCanvas(w, h, dx, dy) + text->readCounts(n, nl, k), 0);
+
+    model::Project p;
+    makeExample(p);
+    completePoints(p, litTables(*text, text->tablesStart(), static_cast<int>(k),
+                                static_cast<int>(n), static_cast<int>(nl)));
+    EXPECT_EQ(p.N(), 3);
+    EXPECT_EQ(p.currentLine(), 4);
+    ASSERT_EQ(p.lines().rowCount(), 5);
+    EXPECT_EQ(p.lines().cell(4, 0), "  4");
+    EXPECT_EQ(p.lines().cell(4, 2), "65280");
+}
+
+TEST_P(ProjectFile, ABadFirstLineIsQuotedShortAndOnOneLine) {
+    std::string utf8Line;
+    for (int i = 0; i < 70; ++i)
+        utf8Line += "é";
+    const struct {
+        std::string bytes;
+        std::string quoted;
+    } cases[] = {
+        {"/TRACELLE \r\n", "/TRACELLE "},
+        {std::string("\x89PNG\r\x1A\0\x81\t", 9) + std::string(100, 'z') + "\n\x01",
+         "‰PNG?????" + std::string(51, 'z')},
+        {utf8Line, utf8Line.substr(0, 120)}, // 60 characters, not bytes
+    };
+    const fs::path file = dir_ / "bad.trc";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.quoted);
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        std::string error;
+        EXPECT_FALSE(lisProjet(file.string(), error));
+        EXPECT_EQ(error, " Le fichier n'est pas compatible \n le mot clé en première ligne est "
+                         "manquant\n /TRACELLE introuvable : mess= <" +
+                             c.quoted + ">");
+    }
+}
+
 TEST_P(ProjectFile, CountsAreReadAcrossBlanksAndOldFilesAreTold) {
     const fs::path file = dir_ / "old.trc";
     std::ofstream(file, std::ios::binary)

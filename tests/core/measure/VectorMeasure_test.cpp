@@ -5,6 +5,8 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 
+#include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace tracelle;
@@ -95,10 +97,31 @@ TEST_P(Measures, BearingsFromNorthWithTheCorrections) {
 }
 
 TEST_P(Measures, ReportNumberTexts) {
-    EXPECT_EQ(model::texte_groupe(6, 9), ds("    6.000000000"));
-    EXPECT_EQ(model::texte_groupe(1234.5L, 9), ds("   1 234.500000000"));
-    EXPECT_EQ(model::texte_groupe(1234567, 9), ds("  1 234 567.000000000"));
-    EXPECT_EQ(model::texte_groupe(0.25L, 9), ds("    0.250000000"));
+    const std::pair<Real, const char*> grouped[] = {
+        {6, "    6.000000000"},
+        {1234.5L, "   1 234.500000000"},
+        {1234567, "  1 234 567.000000000"},
+        {0.25L, "    0.250000000"},
+        {0.0999999999L, "    0.100000000"}, // the ninth decimal rounded below 0.1 too
+        {999.9999999996L, "   1 000.000000000"},
+        {6e-10L, "    0.000000001"},
+        {-1.23456787e-5L, "    -0.000012346"},
+        {-4e-10L, "    0.000000000"}, // rounded to zero: no sign, as in the grids
+    };
+    for (const auto& [x, expected] : grouped) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(model::texte_groupe(x, 9), ds(expected));
+    }
+    // At every magnitude the digits are the C library's rounding of the value (up to the 18
+    // significant digits that the texts keep).
+    for (int e = -12; e <= 8; ++e) {
+        const Real x = 1.2345678751L * std::pow(10.0L, e);
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.9Lf", x);
+        std::string digits = model::texte_groupe(x, 9);
+        std::erase(digits, ' ');
+        EXPECT_EQ(digits, ds(expected)) << "10^" << e;
+    }
     EXPECT_EQ(model::texte_scientifique(1234.5L, 3), ds("1.235 E+03"));
     EXPECT_EQ(model::texte_scientifique(0.5L, 3), ds("5.000 E-01"));
     EXPECT_EQ(model::texte_scientifique(0, 3), ds("0.000 E+00"));

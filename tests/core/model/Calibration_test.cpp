@@ -155,6 +155,23 @@ TEST_P(Calibration, EditedValuesAreTakenByTheRecomputation) {
     EXPECT_TRUE(isUndefined(project.record(1).Y));
 }
 
+TEST_P(Calibration, ARecomputationTellsOnceOfTheCellsThatHoldNoNumber) {
+    calibrate();
+    for (int i = 0; i < 3; ++i)
+        project.ajoute_point(60 + i, 60);
+    const std::string told =
+        "EConvertError\n\r'2-3' n'est pas une valeur en virgule flottante correcte";
+    for (const char* header : {"X", "Y", "Z"}) {
+        SCOPED_TRACE(header);
+        ui.messages.clear();
+        for (int i = 1; i <= 3; ++i)
+            project.points().setCell(i, project.indice_col(header), "2-3");
+        project.calcul_nouveaux_calage();
+        EXPECT_EQ(ui.messages, std::vector<std::string>{told});
+        EXPECT_EQ(cell(2, "X"), ds("51.00000000")) << "made again from the pixel";
+    }
+}
+
 TEST_P(Calibration, DefaultFrameOfANewPicture) {
     project.setDefaultCalibration(1000, 500, 0, 83);
     EXPECT_EQ(project.K(), 3);

@@ -58,6 +58,8 @@ TEST_P(BothSeparators, ValReelReadsTheNumberPrefixWhateverTheMark) {
         {"1.5e3", 1.5L, false},
         {"1.5E3", 1500, false},
         {"  -7.25E-2  ", -0.0725L, false},
+        {"+.5", 0.5L, false},
+        {"7,", 7, false},
         {"1E5000", 0, true},
         {"--5", 0, true},
         {"5E", 0, true},
@@ -68,6 +70,8 @@ TEST_P(BothSeparators, ValReelReadsTheNumberPrefixWhateverTheMark) {
         ui.messages.clear();
         EXPECT_EQ(val_reel(c.text), c.expected);
         EXPECT_EQ(ui.messages.size(), c.message ? 1u : 0u);
+        EXPECT_EQ(readRealQuietly(c.text).value_or(-1), c.message ? -1 : c.expected);
+        EXPECT_EQ(readsAsReal(c.text), !c.message);
     }
 }
 
@@ -139,6 +143,10 @@ TEST(ValEntier, BadTextOffersTheRescueSaveAndStopsOnlyWhenItSucceeded) {
                                    "projet ? ");
         EXPECT_TRUE(savedTo.empty());
         EXPECT_FALSE(ui.quitRequested);
+        ui.answerConfirm(false);
+        val_entier("\x01" + std::string(80, '7'));
+        EXPECT_EQ(ui.questions[1].substr(0, 62), "<?" + std::string(59, '7') + ">")
+            << "a damaged cell quoted short, as one line";
     }
     {
         ScriptedInteraction ui;
