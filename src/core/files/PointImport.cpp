@@ -206,6 +206,7 @@ std::string colleValeursCalage(model::Project& project, const std::string& text)
         return "Le presse-papier ne contient pas trois lignes de calibration lisibles (X Y [Z] "
                "par ligne) : rien n'est modifié." +
                unreadable;
+    project.completeCalibrationRows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (int f = 0; f < 3; ++f) {
             if (!rows[i][f].empty())

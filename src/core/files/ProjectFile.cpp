@@ -260,6 +260,7 @@ void appliqueTables(model::Project& project, ProjectTables tables, int k, int n,
 }
 
 void importeValeursCalage(model::Project& project, const ProjectTables& tables) {
+    project.completeCalibrationRows();
     auto& cal = project.calibration();
     for (std::size_t k = 0; k < tables.calibration.size() && k < 3; ++k) {
         const int row = static_cast<int>(k) + 1;

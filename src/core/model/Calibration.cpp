@@ -90,7 +90,7 @@ void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
         return;
     }
 
-    resetCalibrationRows(calibration_.rowCount());
+    completeCalibrationRows();
     ++k_;
     const int row = k_;
     calibration_.setCell(row, indice_col_cal("x"), _format(x, 4, 0));
@@ -211,7 +211,7 @@ void Project::setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t
                                     std::int32_t oy) {
     const std::int32_t frame[4][4] = {
         {0, 0, 0, 0}, {0, h - 1, ox, oy}, {0, 0, ox, oy + h}, {w - 1, 0, ox + w, oy + h}};
-    resetCalibrationRows(calibration_.rowCount());
+    completeCalibrationRows();
     for (int k = 1; k <= 3; ++k) {
         calibration_.setCell(k, indice_col_cal("X"), std::to_string(frame[k][0]));
         calibration_.setCell(k, indice_col_cal("Y"), std::to_string(frame[k][1]));

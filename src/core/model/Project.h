@@ -159,6 +159,9 @@ public:
     RescaleResult rescale(const std::string& typed);
     // Forgets the calibration points so that the next clicks set them again.
     void restartCalibration();
+    // The calibration rows up to 3 that a project opened with K < 3 left out, made again with
+    // their default values, before values are written into them.
+    void completeCalibrationRows() { resetCalibrationRows(calibration_.rowCount()); }
 
     // Column indices of the points table, found by their header text: looked up once by
     // the loops that write many points.

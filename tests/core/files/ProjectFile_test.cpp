@@ -1,4 +1,5 @@
 #include "files/CommaText.h"
+#include "files/PointImport.h"
 #include "files/ProjectFile.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
@@ -174,6 +175,12 @@ TEST_P(ProjectFile, AnOpenKeepsTheCalibrationRowsOfTheFileThatClicksThenComplete
         EXPECT_EQ(back.calibration().rowCount(), 4) << "the three rows to click";
         EXPECT_EQ(back.calibration().cell(k + 1, back.indice_col_cal("y")), "    98");
         EXPECT_EQ(back.calibration().cell(3, back.indice_col_cal("Libellé")), "cal 3");
+
+        model::Project pasted;
+        ASSERT_EQ(chargeProjetSansImage(file.string(), pasted), "");
+        ASSERT_EQ(colleValeursCalage(pasted, "1 2\n3 4\n5 6\n"), "");
+        EXPECT_EQ(pasted.calibration().cell(3, pasted.indice_col_cal("X")), "5")
+            << "values pasted into the rows the file did not have";
     }
 }
 
