@@ -1,6 +1,7 @@
 #include "ui/FloatingPanel.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace tracelle::ui {
 
@@ -15,6 +16,15 @@ FloatingPanel::FloatingPanel(const QString& objectName, const QColor& colour, QW
     p.setColor(QPalette::Window, colour);
     setPalette(p);
     hide();
+}
+
+void FloatingPanel::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (const QWidget* area = parentWidget()) {
+        const int x = std::clamp(pos().x(), 0, std::max(0, area->width() - width()));
+        const int y = std::clamp(pos().y(), 0, std::max(0, area->height() - height()));
+        move(x, y);
+    }
 }
 
 void FloatingPanel::mousePressEvent(QMouseEvent* event) {

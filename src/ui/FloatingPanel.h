@@ -13,6 +13,8 @@ public:
     FloatingPanel(const QString& objectName, const QColor& colour, QWidget* parent);
 
 protected:
+    // Shown inside the window, whatever its size: a narrow window must not cut the panel.
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QToolButton>
@@ -189,6 +190,14 @@ void Scroll::creerPanneauOutils() {
     label2_->setObjectName("Label2");
     label1_ = new QLabel(panel1_);
     label1_->setObjectName("Label1");
+    // The running texts of "Cap et angle" grow long: cut by a narrow window, they never
+    // widen it, and on a row of their own they never make the buttons wrap (and the map
+    // change its size) as they change.
+    for (QLabel* label : {label1_, label2_})
+        label->setMinimumSize(1, label->fontMetrics().height());
+    auto* texts = new QHBoxLayout;
+    texts->addWidget(label2_, 3);
+    texts->addWidget(label1_, 2);
 
     // Three groups: files and drawing, the click modes, the colouring tools. Each wraps onto
     // further rows when the window is narrow (a small screen, the map beside the table).
@@ -209,10 +218,11 @@ void Scroll::creerPanneauOutils() {
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
     rows->addLayout(files);
-    rows->addLayout(group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, seuil, flottants_,
-                           label2_, label1_}));
+    rows->addLayout(
+        group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, seuil, flottants_}));
     rows->addLayout(group({colorerSurface, colorerBordee, choixBord, bordSwatch, choixFond,
                            fondSwatch, pinceau, gomme, calcul, annuler}));
+    rows->addLayout(texts);
 }
 
 void Scroll::hideColouringControls() {

@@ -108,6 +108,9 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_TRUE(free.contains(map)) << map.bottom();
     EXPECT_TRUE(free.contains(table.frameGeometry()));
     EXPECT_EQ(map.width() + table.frameGeometry().width(), free.width());
+    w.calibrationPanel()->show();
+    EXPECT_TRUE(w.centralWidget()->rect().contains(w.calibrationPanel()->geometry()))
+        << "a panel is never cut by the narrow window";
 
     ui.answerFileName(picturePath);
     ui.answerConfirm(false);
