@@ -79,12 +79,6 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
     if (isVisible()) return 'E';
     hide();
     const int w = width == platform::DialogWidth::Wide ? 605 : 455;
-    // A review shows the file's text: the dialog grows to hold it.
-    const bool review = !textPane_->isHidden();
-    const int h = review ? 520 : kHeight;
-    const int buttonTop = review ? h - 49 : kButtonTop;
-    setFixedSize(w, h);
-
     const bool quitQuestion = message == "Quitter";
     title_->setText(q(title));
     title_->adjustSize();
@@ -95,6 +89,18 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
     message_->setText(q(message));
     message_->setFixedWidth(w - 2 * kLeft);
     message_->adjustSize();
+
+    // A review shows the file's text, and a long message its every line: the dialog grows to
+    // hold them above its buttons.
+    const bool review = !textPane_->isHidden();
+    const int below = kHeight - kButtonTop;
+    const int h = review ? 520
+                  : quitQuestion
+                      ? kHeight
+                      : std::max(kHeight, message_->y() + message_->height() + 8 + below);
+    const int buttonTop = h - below;
+    setFixedSize(w, h);
+
     title_->setVisible(!quitQuestion);
     message_->setVisible(!quitQuestion);
     if (quitQuestion) {

@@ -62,6 +62,7 @@ void Scroll::SpeedButton6Click() {
 void Scroll::finImport() {
     project_.setSaved(false);
     pointCountChanged(project_.N());
+    majStatut();
     project_.setLineBreakPending(false);
     Redessiner();
 }

@@ -203,6 +203,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     EXPECT_EQ(p.N(), 4);
     EXPECT_EQ(p.points().cell(4, p.indice_col("Libellé")), "c");
     EXPECT_EQ(p.points().cell(4, p.indice_col("L")), "  2") << "an import starts a new line";
+    EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 2  point 4 "));
     EXPECT_TRUE(fs::exists(home_.dir / "~memo.txt"));
 
     ui.clipboard = "100 200 10\n0 0\n1 0\n";

@@ -130,6 +130,23 @@ TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
     }
 }
 
+TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
+    Unit6 dialog;
+    bool whole = false;
+    whenShown(dialog, [&] {
+        const QLabel* message = dialog.findChild<QLabel*>("Label2");
+        const int top = dialog.firstButton()->y();
+        whole = message->geometry().bottom() < top &&
+                dialog.secondButton()->width() >=
+                    dialog.secondButton()->fontMetrics().horizontalAdvance("Ne pas enregistrer") &&
+                dialog.secondButton()->geometry().right() < dialog.cancelButton()->x();
+        QTest::mousePress(dialog.cancelButton(), Qt::LeftButton);
+    });
+    dialog.dlg_titre_message_ONEK_oui_non("titre", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10", "ONE",
+                                          "Enregistrer", "Ne pas enregistrer", DialogWidth::Narrow);
+    EXPECT_TRUE(whole);
+}
+
 TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) {
     Unit6 dialog;
     char nested = '?';
