@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -91,13 +92,23 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
     top->addWidget(count_);
     top->addStretch(1);
     top->addWidget(hint);
-    auto* layout = new QVBoxLayout(this);
+    // On a small screen the window is shorter than its controls: they scroll rather than
+    // overlap.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(top);
     layout->addWidget(grids_[0], 1);
     layout->addWidget(readout);
     layout->addWidget(grids_[1]);
     layout->addWidget(grids_[2]);
     layout->addWidget(buildButtons());
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroll);
 }
 
 void Scroll2::buildGrids() {
@@ -169,7 +180,7 @@ void Scroll2::onCalibrationSelected(int row) {
 
 void Scroll2::showPaste(const QString& text) {
     if (!paste_) {
-        paste_ = new QPlainTextEdit(this);
+        paste_ = new QPlainTextEdit(grids_[0]->parentWidget());
         paste_->setReadOnly(true);
         paste_->setStyleSheet("QPlainTextEdit { background: cyan; }");
     }
