@@ -380,22 +380,26 @@ void filtre_numerique(std::string& text) {
     text = std::move(kept);
 }
 
+bool champSuivant(std::string_view line, char sep, std::size_t& i, std::string_view& field) {
+    // Runs of separators count as one: field n is the n-th non-empty piece.
+    while (i < line.size() && line[i] == sep)
+        ++i;
+    if (i >= line.size()) return false;
+    const std::size_t start = i;
+    while (i < line.size() && line[i] != sep)
+        ++i;
+    field = trimmed(line.substr(start, i - start));
+    return true;
+}
+
 std::string _extrait(std::string_view line, int n, char sep) {
     if (line.empty()) return std::string(kExtraitVide);
-    if (n <= 0) return {};
-    // Runs of separators count as one: field n is the n-th non-empty piece.
-    int field = 0;
     std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && line[i] == sep)
-            ++i;
-        if (i >= line.size()) break;
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != sep)
-            ++i;
-        if (++field == n) return enleve_blancs(line.substr(start, i - start));
+    std::string_view field;
+    for (int k = 1; k <= n; ++k) {
+        if (!champSuivant(line, sep, i, field)) return {};
     }
-    return {};
+    return n > 0 ? std::string(field) : std::string();
 }
 
 Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue) {
@@ -403,9 +407,8 @@ Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue) {
 }
 
 std::optional<Real> reel_de_champ(std::string_view field) {
-    std::string dotted(field);
-    if (const auto comma = dotted.find(','); comma != std::string::npos) dotted[comma] = '.';
-    return parseReal(dotted, '.', true);
+    // The first "," is the mark when there is one, else "."; read in place, without a copy.
+    return parseReal(field, field.find(',') != std::string_view::npos ? ',' : '.', true);
 }
 
 int indice_col_grille(const TextTable& grid, std::string_view header) {

@@ -67,6 +67,9 @@ std::string texte_groupe(Real x, int decimals);
 
 inline constexpr std::string_view kExtraitVide = "_extraitUTIL<>";
 std::string _extrait(std::string_view line, int n, char sep);
+// The next field of a line from position `i` on, as `_extrait` takes them, without a copy;
+// false at the end of the line.
+bool champSuivant(std::string_view line, char sep, std::size_t& i, std::string_view& field);
 Real extrait_reel(std::string_view line, int n, char sep, Real defaultValue);
 // A field as extrait_reel reads it ("," or "." as mark, exponent "E" or "e"); nothing when it
 // is not exactly one number.
