@@ -359,9 +359,13 @@ Decoded decodeBmp(const std::string& path) {
 }
 
 std::string writeBmp(const Raster& raster, const std::string& path) {
-    if (raster.empty()) return "image vide : rien à enregistrer";
-    const auto width = static_cast<std::uint64_t>(raster.width());
-    const auto height = static_cast<std::uint64_t>(raster.height());
+    return writeBmp(RowSource::of(raster), path);
+}
+
+std::string writeBmp(const RowSource& rows, const std::string& path) {
+    if (rows.empty()) return "image vide : rien à enregistrer";
+    const auto width = static_cast<std::uint64_t>(rows.width);
+    const auto height = static_cast<std::uint64_t>(rows.height);
     const std::uint64_t rowBytes = (width * 3 + 3) / 4 * 4;
     const std::uint64_t offset = kFileHeaderSize + kInfoHeaderSize;
     const std::uint64_t fileSize = offset + rowBytes * height;
@@ -389,9 +393,9 @@ std::string writeBmp(const Raster& raster, const std::string& path) {
     };
     if (std::fwrite(head, sizeof head, 1, out) != 1) return failedWrite();
     std::vector<std::uint8_t> row(rowBytes, 0); // the padding stays zero
-    for (int y = raster.height() - 1; y >= 0; --y) {
-        const Pixel* src = raster.row(y);
-        for (int x = 0; x < raster.width(); ++x) {
+    for (int y = rows.height - 1; y >= 0; --y) {
+        const Pixel* src = rows.row(y);
+        for (int x = 0; x < rows.width; ++x) {
             row[3 * x] = blue8(src[x]);
             row[3 * x + 1] = green8(src[x]);
             row[3 * x + 2] = red8(src[x]);

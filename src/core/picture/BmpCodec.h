@@ -4,6 +4,7 @@
 
 #include "picture/Decoded.h"
 #include "picture/Raster.h"
+#include "picture/RowSource.h"
 
 #include <string>
 
@@ -18,5 +19,6 @@ Decoded decodeBmp(const std::string& path);
 // Writes `raster` as a 24-bit bottom-up BMP. Returns "" on success, otherwise the reason in
 // French; an existing file is then left as it was.
 std::string writeBmp(const Raster& raster, const std::string& path);
+std::string writeBmp(const RowSource& rows, const std::string& path);
 
 } // namespace tracelle::picture

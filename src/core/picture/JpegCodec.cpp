@@ -175,7 +175,7 @@ struct EncodeJob {
     jpeg_compress_struct cinfo;
     ErrorManager errors;
     std::FILE* file;
-    const Raster* raster;
+    const RowSource* rows;
     int quality;
 };
 
@@ -189,24 +189,24 @@ bool runEncode(EncodeJob& job) {
     }
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, job.file);
-    const Raster& raster = *job.raster;
-    cinfo.image_width = static_cast<JDIMENSION>(raster.width());
-    cinfo.image_height = static_cast<JDIMENSION>(raster.height());
+    const RowSource& source = *job.rows;
+    cinfo.image_width = static_cast<JDIMENSION>(source.width);
+    cinfo.image_height = static_cast<JDIMENSION>(source.height);
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, std::clamp(job.quality, 1, 100), TRUE);
     jpeg_start_compress(&cinfo, TRUE);
 
-    const int width = raster.width();
+    const int width = source.width;
     JSAMPARRAY rows =
         (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
                                    static_cast<JDIMENSION>(width * 3), kBatchRows);
     while (cinfo.next_scanline < cinfo.image_height) {
         const int first = static_cast<int>(cinfo.next_scanline);
-        const int count = std::min(kBatchRows, raster.height() - first);
+        const int count = std::min(kBatchRows, source.height - first);
         for (int i = 0; i < count; ++i) {
-            const Pixel* src = raster.row(first + i);
+            const Pixel* src = source.row(first + i);
             JSAMPLE* dst = rows[i];
             for (int x = 0; x < width; ++x, dst += 3) {
                 dst[0] = red8(src[x]);
@@ -242,14 +242,18 @@ Decoded decodeJpeg(const std::string& path) {
 }
 
 std::string writeJpeg(const Raster& raster, const std::string& path, int quality) {
-    if (raster.empty()) return "image vide : rien à enregistrer";
+    return writeJpeg(RowSource::of(raster), path, quality);
+}
+
+std::string writeJpeg(const RowSource& rows, const std::string& path, int quality) {
+    if (rows.empty()) return "image vide : rien à enregistrer";
     files::AtomicFile out(path);
     std::string error;
     std::FILE* file = out.open(&error);
     if (!file) return error;
     EncodeJob job{};
     job.file = file;
-    job.raster = &raster;
+    job.rows = &rows;
     job.quality = quality;
     if (!runEncode(job)) return reason(job.errors);
     if (!out.commit(&error)) return error;

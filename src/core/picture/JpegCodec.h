@@ -3,6 +3,7 @@
 
 #include "picture/Decoded.h"
 #include "picture/Raster.h"
+#include "picture/RowSource.h"
 
 #include <string>
 
@@ -15,5 +16,6 @@ Decoded decodeJpeg(const std::string& path);
 // Writes `raster` as a colour JPEG (quality 1 to 100; the program uses 90). Returns "" on
 // success, otherwise the reason in French; an existing file is then left as it was.
 std::string writeJpeg(const Raster& raster, const std::string& path, int quality);
+std::string writeJpeg(const RowSource& rows, const std::string& path, int quality);
 
 } // namespace tracelle::picture
