@@ -14,14 +14,21 @@ ImageArea::ImageArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageArea::setLayer(const picture::Raster* layer) {
+void ImageArea::setLayer(const picture::Layer* layer, const picture::Overview* overview) {
     layer_ = layer && !layer->empty() ? layer : nullptr;
+    overview_ = overview;
+    displayStale_ = true;
     update();
 }
 
 void ImageArea::setView(const picture::ViewRect& view) {
     view_ = view;
+    displayStale_ = true;
     update();
+}
+
+void ImageArea::resizeEvent(QResizeEvent*) {
+    displayStale_ = true;
 }
 
 void ImageArea::setBand(std::optional<QLine> band) {
@@ -59,10 +66,17 @@ void ImageArea::paintEvent(QPaintEvent*) {
         return;
     }
     const picture::ViewRect s = shown();
-    if (display_.size() != size()) display_ = QImage(size(), QImage::Format_RGB32);
-    picture::stretchToRgb32(
-        *layer_, s.x1, s.y1, s.x2, s.y2, reinterpret_cast<std::uint32_t*>(display_.bits()),
-        static_cast<int>(display_.bytesPerLine() / 4), width(), height(), kWindowBackground.rgb());
+    if (display_.size() != size()) {
+        display_ = QImage(size(), QImage::Format_RGB32);
+        displayStale_ = true;
+    }
+    if (displayStale_) {
+        picture::stretchToRgb32(*layer_, overview_, s.x1, s.y1, s.x2, s.y2,
+                                reinterpret_cast<std::uint32_t*>(display_.bits()),
+                                static_cast<int>(display_.bytesPerLine() / 4), width(), height(),
+                                kWindowBackground.rgb());
+        displayStale_ = false;
+    }
     painter.drawImage(0, 0, display_);
     if (crossHair_) {
         // Red in exclusive-or, 18 layer pixels wide, across the whole view.

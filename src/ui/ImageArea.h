@@ -2,7 +2,8 @@
 // with the rubber band drawn over it; clicks and moves go to the main window.
 #pragma once
 
-#include "picture/Raster.h"
+#include "picture/Layer.h"
+#include "picture/Overview.h"
 #include "picture/View.h"
 
 #include <QImage>
@@ -17,8 +18,9 @@ class ImageArea : public QWidget {
 public:
     explicit ImageArea(QWidget* parent);
 
-    // The layer to show; null shows the plain background.
-    void setLayer(const picture::Raster* layer);
+    // The layer to show, and its overview; null shows the plain background.
+    void setLayer(const picture::Layer* layer, const picture::Overview* overview);
+    // Also after the layer's pixels or its overview changed: the picture is drawn again.
     void setView(const picture::ViewRect& view);
     // The rectangle of the layer actually shown: the view at the area's proportions.
     picture::ViewRect shown() const;
@@ -40,6 +42,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -48,11 +51,14 @@ protected:
 private:
     QPointF toArea(QPoint layerPixel) const;
 
-    const picture::Raster* layer_ = nullptr;
+    const picture::Layer* layer_ = nullptr;
+    const picture::Overview* overview_ = nullptr;
     picture::ViewRect view_;
     std::optional<QLine> band_;
     std::optional<QPoint> crossHair_;
-    QImage display_; // window-sized, reused from one repaint to the next
+    // The picture stretched to the area, kept while only the band or the cross-hair move.
+    QImage display_;
+    bool displayStale_ = true;
 };
 
 // The window background, also the plain colour of the image area without a picture.

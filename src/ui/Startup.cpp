@@ -1,5 +1,6 @@
 #include "ui/Startup.h"
 
+#include "files/ProjectFile.h"
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
 #include "ui/Convert.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <filesystem>
 
 namespace tracelle::ui {
 
@@ -25,14 +27,34 @@ template <class W, class... Args> std::unique_ptr<W> Startup::create(Args&&... a
     return window;
 }
 
+namespace {
+
+// A project is named by its ".trc" or recognised by its first line; anything else named on
+// the command line is taken for a picture.
+bool isProject(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    return name.endsWith(QStringLiteral(".trc"), Qt::CaseInsensitive) ||
+           files::ProjectText::firstLine(path) == std::string(files::kProjectKeyword);
+}
+
+} // namespace
+
 Startup::Startup(const QStringList& arguments) {
+    picture::setFallbackDecoder(decodeWithQt);
+    const std::string named = Scroll::joinArguments(arguments).toStdString();
+    if (!named.empty() && !isProject(named)) {
+        std::error_code ec;
+        picture_ = std::filesystem::absolute(named, ec).string();
+        decoding_ =
+            std::async(std::launch::async, [path = picture_] { return picture::decodeFile(path); });
+    }
     splash_ = std::make_unique<Splash>();
     splash_->show();
     splash_->repaint();
     QApplication::processEvents();
 
     main_ = create<Scroll>();
-    main_->setParametre(Scroll::joinArguments(arguments));
+    if (picture_.empty()) main_->setParametre(Scroll::joinArguments(arguments));
     table_ = create<Scroll2>(main_->project());
     about_ = create<Scrollab>();
     graph_ = create<Scrollrep>();
@@ -48,7 +70,6 @@ Startup::Startup(const QStringList& arguments) {
     }
     conversion_ = create<Emf>();
 
-    picture::setFallbackDecoder(decodeWithQt);
     interaction_ = std::make_unique<QtInteraction>(main_.get(), dialog_.get());
     platform::setInteraction(interaction_.get());
     main_->attachWindows({table_.get(), about_.get(), graph_.get(), help_.get(), converter_.get(),
@@ -57,6 +78,9 @@ Startup::Startup(const QStringList& arguments) {
     if (!main_->parametre().isEmpty()) {
         main_->showMaximized();
         main_->ouvrirParametre();
+    } else if (decoding_.valid()) {
+        main_->showMaximized();
+        main_->ouvreImage(picture_, decoding_.get());
     }
 }
 

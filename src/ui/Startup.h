@@ -1,7 +1,10 @@
 // The program's start-up: the splash window, then every window in its fixed order.
 #pragma once
 
+#include "picture/Decoded.h"
+
 #include <QStringList>
+#include <future>
 #include <memory>
 
 namespace tracelle::ui {
@@ -48,6 +51,9 @@ private:
     std::unique_ptr<Convert> converter_;
     std::unique_ptr<Emf> conversion_;
     std::unique_ptr<QtInteraction> interaction_;
+    // A picture named on the command line, decoded while the windows are built.
+    std::string picture_;
+    std::future<picture::Decoded> decoding_;
 };
 
 } // namespace tracelle::ui

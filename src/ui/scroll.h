@@ -4,7 +4,9 @@
 #include "files/ProjectFile.h"
 #include "measure/Cap.h"
 #include "model/Project.h"
-#include "picture/Raster.h"
+#include "picture/Decoded.h"
+#include "picture/Layer.h"
+#include "picture/Overview.h"
 #include "picture/View.h"
 
 #include <QElapsedTimer>
@@ -28,6 +30,7 @@ class ExportPanel;
 class Convert;
 class Emf;
 class ImageArea;
+class LayerPainter;
 class ScalePanel;
 class SheetImportPanel;
 class Scroll2;
@@ -65,8 +68,9 @@ public:
     // Opens the project named on the command line, if any.
     void ouvrirParametre();
 
-    bool hasPicture() const { return !picture_.empty(); }
-    const picture::Raster& layer() const { return layer_; }
+    bool hasPicture() const { return layer_.picture() != nullptr; }
+    const picture::Layer& layer() const { return layer_; }
+    const picture::Overview& overview() const { return overview_; }
     // "LxHxC" of the loaded picture, empty without one.
     QString imageDescription() const;
     int wheelDirection() const { return wheelDirection_; }
@@ -85,8 +89,12 @@ public:
     void Ouvrir_bmp();
     bool Ouvrir_fichier_image(const std::string& file, const std::string& mode,
                               const std::string& projectFile = {});
+    // A picture named on the command line, decoded already, opened as from the file dialog.
+    void ouvreImage(const std::string& path, picture::Decoded decoded);
+    // A decoded picture made the new background (what Ouvrir_fichier_image does once the
+    // file is found and read).
+    bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode);
     void affecte_bitmap_img();
-    void creer_calque_de_bitmap();
     void Enregistrerlimage1Click();
     void SpeedButton11Click();
     // Projects: save, open, calibration values and points taken from another project file.
@@ -236,8 +244,9 @@ private:
     bool bandApplies() const;
 
     model::Project project_;
-    picture::Raster picture_; // the decoded picture in its canvas
-    picture::Raster layer_;   // the picture with the crosses, points and lines drawn on it
+    // The picture in its canvas with the crosses, points and lines drawn on it.
+    picture::Layer layer_;
+    picture::Overview overview_;
     picture::ViewRect view_;
     picture::ViewRect shown_;
     bool redrawNeeded_ = false;
@@ -246,9 +255,9 @@ private:
     bool dragging_ = false;
     QPoint anchor_;
     bool fullScreen_ = false;
-    QLabel* floating_ = nullptr;         // "X et Y   flottants"
-    QLabel* prompt_ = nullptr;           // calibration prompts beside the mouse
-    QPainter* overlayPainter_ = nullptr; // open while the whole overlay is drawn again
+    QLabel* floating_ = nullptr;             // "X et Y   flottants"
+    QLabel* prompt_ = nullptr;               // calibration prompts beside the mouse
+    LayerPainter* overlayPainter_ = nullptr; // open while the whole overlay is drawn again
     measure::CapState cap_;
     void capClickAt(int x, int y);
     void capMoveAt(int x, int y, QPoint position);

@@ -6,10 +6,10 @@
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/LayerPainter.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -34,17 +34,13 @@ void Scroll::Surface1Click() {
     measure::surface_indice_ligne(project_, l, &fan);
     if (!layer_.empty() && !fan.empty()) {
         // The fan of triangles from the first point shows how the area was summed.
-        QImage image(reinterpret_cast<uchar*>(layer_.data()), layer_.width(), layer_.height(),
-                     static_cast<qsizetype>(layer_.stride() * sizeof(picture::Pixel)),
-                     QImage::Format_RGB555);
-        QPainter p(&image);
+        LayerPainter painter(layer_);
         const int width = std::max(1, layer_.width() / 1000);
+        const QPen edge(QColor(234, 200, 62), width), closing(QColor(0, 255, 255), width);
         for (const auto& t : fan) {
-            p.setPen(QPen(QColor(234, 200, 62), width));
-            p.drawLine(t.x0, t.y0, t.x1, t.y1);
-            p.drawLine(t.x1, t.y1, t.x2, t.y2);
-            p.setPen(QPen(QColor(0, 255, 255), width));
-            p.drawLine(t.x0, t.y0, t.x2, t.y2);
+            painter.line({t.x0, t.y0}, {t.x1, t.y1}, edge);
+            painter.line({t.x1, t.y1}, {t.x2, t.y2}, edge);
+            painter.line({t.x0, t.y0}, {t.x2, t.y2}, closing);
         }
     }
     repaintView();

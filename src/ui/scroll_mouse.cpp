@@ -169,16 +169,9 @@ void Scroll::ouvrir_sans_bmp() {
 }
 
 void Scroll::nouvelleFeuille() {
-    std::string error;
-    picture::Raster sheet = picture::Raster::create(2100, 1485, &error);
-    if (sheet.empty()) {
-        interaction().information(error);
-        return;
-    }
     platform::BusyCursor busy;
     project_.clearPointsAndLines();
-    picture_ = {};
-    layer_ = std::move(sheet);
+    layer_ = picture::Layer::blank(2100, 1485, picture::rgb555(139, 231, 195));
     project_.picture() = {"", layer_.width(), layer_.height(), 0, 0};
     projectFile_.clear();
     project_.setSaved(true);

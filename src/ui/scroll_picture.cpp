@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
@@ -50,6 +51,13 @@ void Scroll::Ouvrir_bmp() {
     Redessiner();
 }
 
+void Scroll::ouvreImage(const std::string& path, picture::Decoded decoded) {
+    files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
+    carteEtTableau();
+    poseImage(path, std::move(decoded), "");
+    Redessiner();
+}
+
 bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mode,
                                   const std::string& projectFile) {
     model::PictureState& state = project_.picture();
@@ -77,10 +85,15 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
         platform::BusyCursor busy;
         decoded = picture::decodeFile(path);
     }
+    return poseImage(path, std::move(decoded), mode);
+}
+
+bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode) {
     if (!decoded.ok()) {
         interaction().information(picture::decodeFailureMessage(path, decoded.error));
         return false;
     }
+    model::PictureState& state = project_.picture();
     const int w = decoded.raster.width();
     const int h = decoded.raster.height();
 
@@ -95,40 +108,14 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
             ? picture::placePicture(w, h, keepProportions(), image1_->width(), image1_->height())
             : picture::Placement{state.canvasWidth, state.canvasHeight, state.ox, state.oy};
 
-    picture::Raster canvas;
-    if (placed.canvasWidth == w && placed.canvasHeight == h && placed.ox == 0 && placed.oy == 0) {
-        canvas = std::move(decoded.raster);
-    } else {
-        std::string error;
-        canvas = picture::Raster::create(placed.canvasWidth, placed.canvasHeight, &error);
-        if (canvas.empty()) {
-            interaction().information(picture::decodeFailureMessage(path, error));
-            return false;
-        }
-        // The margins of the canvas: teal, as the picture is framed on screen.
-        canvas.fill(picture::rgb555(0, 128, 128));
-        for (int y = 0; y < h; ++y) {
-            const int cy = y + placed.oy;
-            if (cy < 0 || cy >= canvas.height()) continue;
-            const int x0 = std::max(0, -placed.ox);
-            const int x1 = std::min(w, canvas.width() - placed.ox);
-            if (x1 > x0)
-                std::copy(decoded.raster.row(y) + x0, decoded.raster.row(y) + x1,
-                          canvas.row(cy) + placed.ox + x0);
-        }
-    }
-    std::string error;
-    picture::Raster layer = canvas.copy(&error);
-    if (layer.empty()) {
-        interaction().information(picture::decodeFailureMessage(path, error));
-        return false;
-    }
-
     platform::BusyCursor busy;
     // A picture or a blank sheet already open: its points go with it.
     if (!layer_.empty()) project_.clearPointsAndLines();
-    picture_ = std::move(canvas);
-    layer_ = std::move(layer);
+    // The margins of the canvas: teal, as the picture is framed on screen. The picture is
+    // placed, not copied.
+    layer_ = picture::Layer::over(
+        std::make_shared<const picture::Raster>(std::move(decoded.raster)), placed.canvasWidth,
+        placed.canvasHeight, placed.ox, placed.oy, picture::rgb555(0, 128, 128));
     state.file = path;
     state.canvasWidth = placed.canvasWidth;
     state.canvasHeight = placed.canvasHeight;
@@ -136,7 +123,7 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
     state.oy = placed.oy;
 
     status_[1]->setText(
-        QString::fromStdString(picture::LxHxC(picture_.width(), picture_.height(), 15)));
+        QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15)));
     project_.mess_3_calage_svp_et_init();
     affecte_bitmap_img();
     pictureCaption_ = QStringLiteral("    t r a c e l l e                  ") +
@@ -158,21 +145,21 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
 }
 
 void Scroll::affecte_bitmap_img() {
-    image1_->setLayer(&layer_);
+    // The overview of a large picture is made beside the window, which stays usable; it is
+    // shown once ready.
+    QPointer<Scroll> self(this);
+    overview_.build(layer_, [self] {
+        QMetaObject::invokeMethod(
+            self,
+            [self] {
+                if (self) self->repaintView();
+            },
+            Qt::QueuedConnection);
+    });
+    image1_->setLayer(&layer_, &overview_);
     init_calque_a_b_pen();
     position_scrollbar();
     redessiner();
-}
-
-void Scroll::creer_calque_de_bitmap() {
-    std::string error;
-    picture::Raster copy = picture_.copy(&error);
-    if (copy.empty() && !picture_.empty()) {
-        interaction().information(error);
-        return;
-    }
-    layer_ = std::move(copy);
-    affecte_bitmap_img();
 }
 
 QString Scroll::imageDescription() const {
@@ -191,8 +178,8 @@ void Scroll::Enregistrerlimage1Click() {
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".bmp";
     platform::BusyCursor busy;
     const std::string error = upper(*chosen).find("JPG") != std::string::npos
-                                  ? picture::writeJpeg(layer_, *chosen, 90)
-                                  : picture::writeBmp(layer_, *chosen);
+                                  ? picture::writeJpeg(layer_.rows(), *chosen, 90)
+                                  : picture::writeBmp(layer_.rows(), *chosen);
     if (!error.empty()) interaction().information(error);
 }
 
@@ -205,7 +192,7 @@ void Scroll::SpeedButton11Click() {
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".jpg";
     // The rubber band is drawn over the view, never into the layer: nothing to erase.
     platform::BusyCursor busy;
-    const std::string error = picture::writeJpeg(layer_, *chosen, 90);
+    const std::string error = picture::writeJpeg(layer_.rows(), *chosen, 90);
     if (!error.empty()) interaction().information(error);
 }
 

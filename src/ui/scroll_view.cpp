@@ -3,6 +3,7 @@
 #include "picture/Placement.h"
 #include "platform/Interaction.h"
 #include "ui/ImageArea.h"
+#include "ui/LayerPainter.h"
 #include "ui/WindowPlacement.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
@@ -22,15 +23,6 @@ using platform::interaction;
 
 namespace {
 
-const picture::Pixel kBlankSheet = picture::rgb555(139, 231, 195);
-
-// The layer's memory seen by QPainter: drawing goes straight into the picture's pixels.
-QImage painterImage(picture::Raster& layer) {
-    return QImage(reinterpret_cast<uchar*>(layer.data()), layer.width(), layer.height(),
-                  static_cast<qsizetype>(layer.stride() * sizeof(picture::Pixel)),
-                  QImage::Format_RGB555);
-}
-
 QColor fromBgr(std::int32_t colour) {
     const auto c = static_cast<std::uint32_t>(colour);
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -49,6 +41,7 @@ void Scroll::redessiner() {
     if (view_ == shown_ && !redrawNeeded_) return;
     shown_ = view_;
     redrawNeeded_ = false;
+    overview_.update(layer_);
     image1_->setView(view_);
     scrollBar1_->setPageStep(std::max(1, (view_.x2 - view_.x1) / 3));
     scrollBar2_->setPageStep(std::max(1, (view_.y2 - view_.y1) / 3));
@@ -56,22 +49,16 @@ void Scroll::redessiner() {
 
 void Scroll::redessiner_calque() {
     if (layer_.empty()) return;
-    if (!picture_.empty()) {
-        std::copy(picture_.data(), picture_.data() + picture_.stride() * picture_.height(),
-                  layer_.data());
-    } else {
-        layer_.fill(kBlankSheet);
-    }
+    layer_.clear();
     redrawNeeded_ = true;
     if (sansLignes_->isChecked()) return;
     const auto& cal = project_.calibration();
+    LayerPainter painter(layer_);
+    overlayPainter_ = &painter;
     for (int k = 1; k <= project_.K(); ++k)
         af_croix_calage(model::val_entier(cal.cell(k, project_.indice_col_cal("x"))),
                         model::val_entier(cal.cell(k, project_.indice_col_cal("y"))));
     const bool pending = project_.lineBreakPending();
-    QImage image = painterImage(layer_);
-    QPainter painter(&image);
-    overlayPainter_ = &painter;
     const auto& points = project_.points();
     const int nCol = project_.indice_col("n");
     int previousLine = -1;
@@ -97,69 +84,67 @@ void Scroll::af_point(int x, int y, int L, int i) {
     const bool shown = !lines.cell(L, model::indice_col_grille(lines, "OK")).empty();
     const int dotWidth = thickness >= 2 ? 2 * thickness : 1;
     // One painter for a whole redraw; a point drawn alone opens its own.
-    std::optional<QImage> image;
-    std::optional<QPainter> own;
-    QPainter* painter = overlayPainter_;
-    if (!painter) {
-        image.emplace(painterImage(layer_));
-        own.emplace(&*image);
-        painter = &*own;
-    }
-    QPainter& p = *painter;
+    std::optional<LayerPainter> own;
+    LayerPainter* painter = overlayPainter_;
+    if (!painter) painter = &own.emplace(layer_);
+    const QPoint at(x, y);
     if (shown) {
-        p.setPen(QPen(colour, dotWidth, Qt::SolidLine, Qt::SquareCap));
-        p.drawPoint(x, y);
+        const QPen dot(colour, dotWidth, Qt::SolidLine, Qt::SquareCap);
+        painter->paint(QRect(at, at).adjusted(-dotWidth, -dotWidth, dotWidth, dotWidth),
+                       [&](QPainter& p) {
+                           p.setPen(dot);
+                           p.drawPoint(at);
+                       });
     }
-    if (i >= 2 && drawsLines_ && !project_.lineBreakPending() && shown) {
-        p.setPen(QPen(colour, std::max(thickness, 1), Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(previousPoint_, QPoint(x, y));
-    }
+    if (i >= 2 && drawsLines_ && !project_.lineBreakPending() && shown)
+        painter->line(previousPoint_, at,
+                      QPen(colour, std::max(thickness, 1), Qt::SolidLine, Qt::RoundCap));
     if (windows_.table && shown) {
         const LabelStyle style = windows_.table->labelStyle();
         const std::string label =
             model::enleve_blancs(project_.points().cell(i, project_.indice_col("Libellé")));
         if (style.shown && !label.empty() && style.height > 0) {
-            QFont font = p.font();
+            QFont font;
             font.setPixelSize(style.height);
-            p.setFont(font);
             const QString text = QString::fromStdString(label);
-            const QRect box = QFontMetrics(font).boundingRect(text).translated(x + 3, y);
-            const QRect placed(x + 3, y, box.width() + 2, QFontMetrics(font).height());
-            p.fillRect(placed, style.background);
-            p.setPen(style.text);
-            p.drawText(placed, Qt::AlignLeft | Qt::AlignTop, text);
+            const QFontMetrics metrics(font);
+            const QRect placed(x + 3, y, metrics.boundingRect(text).width() + 2, metrics.height());
+            painter->paint(placed, [&](QPainter& p) {
+                p.setFont(font);
+                p.fillRect(placed, style.background);
+                p.setPen(style.text);
+                p.drawText(placed, Qt::AlignLeft | Qt::AlignTop, text);
+            });
         }
     }
     if (dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
         af_micro_point(previousPoint_.x(), previousPoint_.y());
     if (dotWidth > 1) af_micro_point(x, y);
     project_.setLineBreakPending(false);
-    previousPoint_ = QPoint(x, y);
+    previousPoint_ = at;
     redrawNeeded_ = true;
 }
 
 void Scroll::af_micro_point(int x, int y) {
-    const auto put = [this](int px, int py, picture::Pixel v) {
-        if (px >= 0 && py >= 0 && px < layer_.width() && py < layer_.height())
-            layer_.row(py)[px] = v;
-    };
     const picture::Pixel silver = picture::rgb555(192, 192, 192);
     const picture::Pixel black = 0;
-    put(x - 1, y - 1, black);
-    put(x, y, black);
-    put(x - 1, y, silver);
-    put(x, y - 1, silver);
+    layer_.setPixel(x - 1, y - 1, black);
+    layer_.setPixel(x, y, black);
+    layer_.setPixel(x - 1, y, silver);
+    layer_.setPixel(x, y - 1, silver);
 }
 
 void Scroll::af_croix_calage(int x, int y) {
     if (layer_.empty()) return;
     {
-        QImage image = painterImage(layer_);
-        QPainter p(&image);
-        p.setPen(QPen(QColor(255, 0, 0), 2));
-        p.drawRect(x - 10, y - 10, 20, 20);
-        p.drawLine(x - 10, y - 10, x + 10, y + 10);
-        p.drawLine(x - 10, y + 10, x + 10, y - 10);
+        std::optional<LayerPainter> own;
+        LayerPainter* painter = overlayPainter_ ? overlayPainter_ : &own.emplace(layer_);
+        painter->paint(QRect(x - 12, y - 12, 25, 25), [x, y](QPainter& p) {
+            p.setPen(QPen(QColor(255, 0, 0), 2));
+            p.drawRect(x - 10, y - 10, 20, 20);
+            p.drawLine(x - 10, y - 10, x + 10, y + 10);
+            p.drawLine(x - 10, y + 10, x + 10, y - 10);
+        });
     }
     af_micro_point(x, y);
     redrawNeeded_ = true;

@@ -10,6 +10,7 @@
 #include "ui/scroll2.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -45,6 +46,11 @@ protected:
         return {(x - v.x1) * area->width() / v.width(), (y - v.y1) * area->height() / v.height()};
     }
     void click(int x, int y) { QTest::mouseClick(area, Qt::LeftButton, {}, at(x, y)); }
+    // A key typed as the keyboard sends it: to the widget that has the focus.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &w, k, modifiers);
+    }
     QToolButton* button(const QString& caption) {
         for (auto* b : w.findChildren<QToolButton*>())
             if (b->text() == caption || b->toolTip() == caption) return b;

@@ -83,7 +83,7 @@ TEST_F(Screen, ASquareStaysSquareWhateverTheWindow) {
     for (const QSize size : {QSize(1000, 700), QSize(600, 700), QSize(1200, 300)}) {
         SCOPED_TRACE(size.width());
         w.resize(size);
-        QTest::keyClick(&w, Qt::Key_F10);
+        key(Qt::Key_F10);
         const QImage shot = area->grab().toImage();
         QRect black;
         for (int y = 0; y < shot.height(); ++y)
@@ -126,7 +126,7 @@ TEST_F(Screen, NoStaleTextIsLeftBehind) {
     EXPECT_EQ(w.statusText(2), QString());
     click(50, 50);
     click(60, 50);
-    QTest::keyClick(&w, Qt::Key_Delete);
+    key(Qt::Key_Delete);
     EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 1 "));
 
     auto* floating = w.findChild<QLabel*>("LabelFlottant");

@@ -48,7 +48,7 @@ TEST_F(UnsavedWork, EveryCommandThatReplacesTheWorkAsksFirst) {
         std::function<void()> run;
         bool asksForAFile; // its own dialog comes after the question
     } commands[] = {
-        {"Shift+F2", [&] { QTest::keyClick(&w, Qt::Key_F2, Qt::ShiftModifier); }, true},
+        {"Shift+F2", [&] { key(Qt::Key_F2, Qt::ShiftModifier); }, true},
         {"menu Ouvrir",
          [&] {
              w.action("&Fichier|===> Ouvrir un fichier *.trc  (points et image associés)")
@@ -126,7 +126,7 @@ TEST_F(UnsavedWork, TheCaptionNamesTheProjectAndMarksUnsavedWork) {
     EXPECT_EQ(w.windowTitle(), picture + QStringLiteral("  —  plan.trc"));
     click(60, 60);
     EXPECT_EQ(w.windowTitle(), picture + QStringLiteral("  —  plan.trc *"));
-    QTest::keyClick(&w, Qt::Key_Delete);
+    key(Qt::Key_Delete);
     EXPECT_EQ(w.windowTitle(), picture + QStringLiteral("  —  plan.trc *"));
     ui.answerDialog('N');
     w.ouvrir_sans_bmp();

@@ -1,6 +1,8 @@
 #include "picture/Stretch.h"
 
+#include <algorithm>
 #include <array>
+#include <thread>
 #include <vector>
 
 namespace tracelle::picture {
@@ -20,48 +22,179 @@ const std::array<std::uint32_t, 32768>& palette() {
     return table;
 }
 
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// Averaging adds pixels with their channels spread ten bits apart, one addition a pixel: a
+// box of up to 32 pixels fits; boxes are kept within 5 × 5.
+constexpr int kWidestBox = 5;
+// Source pixels a repaint reads beyond which a second thread costs less than it saves.
+constexpr std::int64_t kWorthASecondCore = 4'000'000;
+
+std::uint32_t spread(Pixel p) {
+    return ((p & 0x7C00u) << 10) | ((p & 0x3E0u) << 5) | (p & 0x1Fu);
+}
+
+// 255 / (31 n) in 16-bit fixed point, for the average of n pixels' 5-bit channels as 8 bits:
+// a multiplication where a division would cost several times more.
+const std::array<std::uint32_t, kWidestBox * kWidestBox + 1>& reciprocals() {
+    static const auto table = [] {
+        std::array<std::uint32_t, kWidestBox * kWidestBox + 1> t{};
+        for (std::uint32_t n = 1; n < t.size(); ++n)
+            t[n] = ((255u << 16) + 31 * n / 2) / (31 * n);
+        return t;
+    }();
+    return table;
+}
+
+// The source pixels [first, last) that fall on each of n target pixels along one axis, for a
+// shown span starting at `origin` (level-0 pixels) on a source `shift` times halved and
+// `size` pixels long; first == last outside the source. Without `average`, or magnified, the
+// one pixel under the target pixel's centre.
+struct Boxes {
+    std::vector<int> first, last;
+    bool single = true; // every box one pixel wide
+
+    Boxes(std::int64_t origin, std::int64_t span, int n, int shift, int size, bool average)
+        : first(static_cast<std::size_t>(n)), last(static_cast<std::size_t>(n)) {
+        const std::int64_t scale = std::int64_t{n} << shift;
+        for (int i = 0; i < n; ++i) {
+            std::int64_t a, b;
+            if (average && span >= n) {
+                // Every source pixel goes to the target pixel where its left edge falls.
+                a = floorDiv(origin * n + i * span, scale);
+                b = std::clamp(floorDiv(origin * n + (i + 1) * span, scale), a + 1, a + kWidestBox);
+            } else {
+                a = floorDiv(2 * origin * n + (2 * i + 1) * span, 2 * scale);
+                b = a + 1;
+            }
+            a = std::clamp<std::int64_t>(a, 0, size);
+            b = std::clamp<std::int64_t>(b, a, size);
+            first[static_cast<std::size_t>(i)] = static_cast<int>(a);
+            last[static_cast<std::size_t>(i)] = static_cast<int>(b);
+            single = single && b - a <= 1;
+        }
+    }
+};
+
+// Averages source rows into target rows, one target row at a time: the rows of its box added
+// column by column, then each target pixel's columns.
+template <class Runs>
+void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std::int64_t x1,
+                 std::int64_t y1, std::int64_t spanX, std::int64_t spanY, std::uint32_t* target,
+                 int targetStride, int w, int h, std::uint32_t outside, Runs&& rowRuns) {
+    const Boxes columns(x1, spanX, w, shift, sourceWidth, average);
+    const Boxes rows(y1, spanY, h, shift, sourceHeight, average);
+    int xa = sourceWidth, xb = 0;
+    for (int i = 0; i < w; ++i) {
+        if (columns.first[i] == columns.last[i]) continue;
+        xa = std::min(xa, columns.first[i]);
+        xb = std::max(xb, columns.last[i]);
+    }
+    // Target rows j0 to j1 − 1; the two halves of a dear repaint go to both cores.
+    const auto part = [&](int j0, int j1) {
+        const auto& lut = palette();
+        const auto& reciprocal = reciprocals();
+        std::vector<std::uint32_t> sums(xa < xb ? static_cast<std::size_t>(xb - xa) : 1);
+        std::vector<Pixel> copied(sums.size());
+        std::uint32_t* previous = nullptr;
+        for (int j = j0; j < j1; ++j) {
+            std::uint32_t* out = target + static_cast<std::size_t>(j) * targetStride;
+            const int c = rows.first[j], d = rows.last[j];
+            if (c == d || xa >= xb) {
+                std::fill(out, out + w, outside);
+                previous = nullptr;
+                continue;
+            }
+            if (previous && j > j0 && c == rows.first[j - 1] && d == rows.last[j - 1]) {
+                std::copy(previous, previous + w, out); // a magnified row shown again
+                continue;
+            }
+            previous = out;
+            if (columns.single && d - c == 1) {
+                // One pixel a target pixel: the row's pixels looked up as they are.
+                rowRuns(c, xa, xb, [&](int x, const Pixel* p, int count) {
+                    std::copy(p, p + count, copied.data() + (x - xa));
+                });
+                for (int i = 0; i < w; ++i)
+                    out[i] =
+                        columns.first[i] == columns.last[i]
+                            ? outside
+                            : lut[copied[static_cast<std::size_t>(columns.first[i] - xa)] & 0x7FFF];
+                continue;
+            }
+            std::fill(sums.begin(), sums.end(), 0u);
+            for (int y = c; y < d; ++y) {
+                rowRuns(y, xa, xb, [&](int x, const Pixel* p, int count) {
+                    std::uint32_t* s = sums.data() + (x - xa);
+                    for (int i = 0; i < count; ++i)
+                        s[i] += spread(p[i]);
+                });
+            }
+            const auto rowsSummed = static_cast<std::uint32_t>(d - c);
+            for (int i = 0; i < w; ++i) {
+                const int a = columns.first[i] - xa, b = columns.last[i] - xa;
+                if (a == b) {
+                    out[i] = outside;
+                    continue;
+                }
+                std::uint32_t sum = 0;
+                for (int x = a; x < b; ++x)
+                    sum += sums[static_cast<std::size_t>(x)];
+                // 5-bit sums to 8-bit averages, rounded.
+                const std::uint32_t r = reciprocal[rowsSummed * static_cast<std::uint32_t>(b - a)];
+                const auto channel = [&](std::uint32_t field) {
+                    return std::min(255u, (((sum >> field) & 0x3FFu) * r + 0x8000u) >> 16);
+                };
+                out[i] = 0xFF000000u | (channel(20) << 16) | (channel(10) << 8) | channel(0);
+            }
+        }
+    };
+    std::int64_t read = 0;
+    for (int j = 0; j < h; ++j)
+        read += rows.last[j] - rows.first[j];
+    if (read * std::max(xb - xa, 0) < kWorthASecondCore) {
+        part(0, h);
+        return;
+    }
+    std::thread half(part, h / 2, h);
+    part(0, h / 2);
+    half.join();
+}
+
 } // namespace
 
 std::uint32_t toRgb32(Pixel p) {
     return palette()[p & 0x7FFF];
 }
 
-void stretchToRgb32(const Raster& source, int x1, int y1, int x2, int y2, std::uint32_t* target,
-                    int targetStride, int w, int h, std::uint32_t outside) {
+void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1, int x2, int y2,
+                    std::uint32_t* target, int targetStride, int w, int h, std::uint32_t outside) {
     if (w <= 0 || h <= 0) return;
-    const auto& lut = palette();
     const std::int64_t spanX = std::int64_t{x2} - x1 + 1;
     const std::int64_t spanY = std::int64_t{y2} - y1 + 1;
-    // Source column of each target column, computed once; -1 outside the picture.
-    std::vector<int> columns(static_cast<std::size_t>(w));
-    for (int i = 0; i < w; ++i) {
-        const std::int64_t x = x1 + (2 * i + 1) * spanX / (2 * w);
-        columns[static_cast<std::size_t>(i)] =
-            (x >= 0 && x < source.width()) ? static_cast<int>(x) : -1;
+    if (layer.empty() || spanX <= 0 || spanY <= 0) {
+        for (int j = 0; j < h; ++j)
+            std::fill(target + static_cast<std::size_t>(j) * targetStride,
+                      target + static_cast<std::size_t>(j) * targetStride + w, outside);
+        return;
     }
-    for (int j = 0; j < h; ++j) {
-        std::uint32_t* out =
-            target + static_cast<std::size_t>(j) * static_cast<std::size_t>(targetStride);
-        const std::int64_t y = y1 + (2 * j + 1) * spanY / (2 * h);
-        if (source.empty() || y < 0 || y >= source.height()) {
-            for (int i = 0; i < w; ++i)
-                out[i] = outside;
-            continue;
-        }
-        const Pixel* row = source.row(static_cast<int>(y));
-        // The source row needed three target rows ahead is fetched while this one is copied:
-        // on a large picture every row sampled is far from the last, and memory latency
-        // dominates.
-        const std::int64_t ahead = y1 + (2 * (j + 3) + 1) * spanY / (2 * h);
-        const Pixel* next = (j + 3 < h && ahead >= 0 && ahead < source.height() && ahead != y)
-                                ? source.row(static_cast<int>(ahead))
-                                : nullptr;
-        for (int i = 0; i < w; ++i) {
-            const int x = columns[static_cast<std::size_t>(i)];
-            if (next && x >= 0) __builtin_prefetch(next + x);
-            out[i] = x >= 0 ? lut[row[x] & 0x7FFF] : outside;
-        }
+    const double factor = std::min(static_cast<double>(spanX) / w, static_cast<double>(spanY) / h);
+    int k = 0;
+    if (const Raster* level = overview ? overview->levelFor(factor, &k) : nullptr) {
+        stretchFrom(level->width(), level->height(), k, true, x1, y1, spanX, spanY, target,
+                    targetStride, w, h, outside, [level](int y, int xa, int xb, auto&& each) {
+                        each(xa, level->row(y) + xa, xb - xa);
+                    });
+        return;
     }
+    // Averaging the layer itself costs the square of the factor: beyond the overview's first
+    // level, until it is ready, the nearest pixel stands in.
+    const bool average = factor < (1 << Overview::kFirstLevel);
+    stretchFrom(layer.width(), layer.height(), 0, average, x1, y1, spanX, spanY, target,
+                targetStride, w, h, outside,
+                [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
 }
 
 } // namespace tracelle::picture

@@ -42,14 +42,16 @@ TEST(Stretch, NearestPixelsOfTheViewAndGreyOutside) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x)
             r.row(y)[x] = static_cast<Pixel>(x + 4 * y);
+    const Layer layer = Layer::over(std::make_shared<Raster>(std::move(r)), 4, 2, 0, 0, 0);
     std::vector<std::uint32_t> out(8 * 4);
     const std::uint32_t grey = 0xFF646464;
-    stretchToRgb32(r, 0, 0, 3, 1, out.data(), 8, 8, 4, grey); // twice the size
+    stretchToRgb32(layer, nullptr, 0, 0, 3, 1, out.data(), 8, 8, 4, grey); // twice the size
     EXPECT_EQ(out[0], toRgb32(0));
     EXPECT_EQ(out[1], toRgb32(0));
     EXPECT_EQ(out[2], toRgb32(1));
     EXPECT_EQ(out[7 + 3 * 8], toRgb32(7));
-    stretchToRgb32(r, -2, 0, 1, 1, out.data(), 8, 4, 2, grey); // view reaching left of the picture
+    stretchToRgb32(layer, nullptr, -2, 0, 1, 1, out.data(), 8, 4, 2,
+                   grey); // view reaching left of the picture
     EXPECT_EQ(out[0], grey);
     EXPECT_EQ(out[1], grey);
     EXPECT_EQ(out[2], toRgb32(0));

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Opening a 12000 × 8400 map-like scan, from the process's start to the picture shown with its
+# calibration question, against the decoders alone (djpeg with the program's settings,
+# tiffinfo -D) and against g3data, in the same rounds; and the memory with the picture open.
+# Usage: bench/open_e2e.sh [ROUNDS]   (run by `make bench`; BUILD_DIR as for make)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+rounds=${1:-5}
+build=${BUILD_DIR:-build}
+dir=${TMPDIR:-/tmp}/tracelle-bench-open
+mkdir -p "$dir"
+
+# The files, made once: a JPEG, a TIFF in LZW strips of 8 rows, a TIFF in deflate strips.
+if [[ ! -f $dir/scan_zip.tif ]]; then
+  "$build/bench/make_scan" 12000 8400 "$dir/scan.ppm"
+  cjpeg -quality 90 "$dir/scan.ppm" > "$dir/scan.jpg"
+  ppm2tiff -c lzw -r 8 "$dir/scan.ppm" "$dir/scan_lzw.tif"
+  ppm2tiff -c zip -r 8 "$dir/scan.ppm" "$dir/scan_zip.tif"
+  "$build/bench/make_scan" 400 300 "$dir/small.ppm"
+  cjpeg -quality 90 "$dir/small.ppm" > "$dir/small.jpg"
+  rm -f "$dir/scan.ppm" "$dir/small.ppm"
+fi
+
+now() { date +%s.%N; }
+
+# Seconds from start to exit of a command.
+timed() {
+  local s e
+  s=$(now)
+  "$@" > /dev/null 2>&1
+  e=$(now)
+  echo "$e - $s" | bc
+}
+
+# Tracelle ends at its first question (the calibration question of a new picture) and tells
+# its memory then.
+tracelle() {
+  local s e
+  s=$(now)
+  TRACELLE_EXIT_AT_FIRST_QUESTION=1 "$build/src/app/tracelle" "$1" 2> "$dir/tracelle.err"
+  e=$(now)
+  echo "$(echo "$e - $s" | bc) $(awk '/VmRSS/ {print $2}' "$dir/tracelle.err")"
+}
+
+# g3data: until its window with the picture is on screen.
+g3data_open() {
+  local s e id pid
+  s=$(now)
+  g3data "$1" > /dev/null 2>&1 &
+  pid=$!
+  until id=$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | head -n 1) && [[ -n $id ]]; do
+    sleep 0.005
+  done
+  e=$(now)
+  local rss
+  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  kill "$pid"
+  wait "$pid" 2> /dev/null || true
+  echo "$(echo "$e - $s" | bc) $rss"
+}
+
+run() {
+  declare -A sum
+  local f
+  for ((r = 1; r <= rounds; r++)); do
+    for f in scan.jpg scan_lzw.tif scan_zip.tif; do
+      if [[ $f == *.jpg ]]; then
+        t=$(timed djpeg -dct fast -nosmooth -outfile /dev/null "$dir/$f")
+      else
+        t=$(timed tiffinfo -D "$dir/$f")
+      fi
+      sum[$f.decoder]=$(echo "${sum[$f.decoder]:-0} + $t" | bc)
+      read -r t m <<< "$(tracelle "$dir/$f")"
+      sum[$f.tracelle]=$(echo "${sum[$f.tracelle]:-0} + $t" | bc)
+      sum[$f.tracellekb]=$m
+      read -r t m <<< "$(g3data_open "$dir/$f")"
+      sum[$f.g3data]=$(echo "${sum[$f.g3data]:-0} + $t" | bc)
+      sum[$f.g3datakb]=$m
+    done
+  done
+  read -r t base <<< "$(tracelle "$dir/small.jpg")"
+  local raw=$((12000 * 8400 * 2 / 1024))
+  printf '%-14s %10s %10s %8s %10s %8s %12s %10s\n' file decoder tracelle ratio g3data ratio "memory MB" "× raw"
+  for f in scan.jpg scan_lzw.tif scan_zip.tif; do
+    local d t g
+    d=$(echo "scale=3; ${sum[$f.decoder]} / $rounds" | bc)
+    t=$(echo "scale=3; ${sum[$f.tracelle]} / $rounds" | bc)
+    g=$(echo "scale=3; ${sum[$f.g3data]} / $rounds" | bc)
+    printf '%-14s %9ss %9ss %8s %9ss %8s %12s %10s\n' "$f" "$d" "$t" \
+      "$(echo "scale=2; $t / $d" | bc)" "$g" "$(echo "scale=2; $t / $g" | bc)" \
+      "$((${sum[$f.tracellekb]} / 1024))" \
+      "$(echo "scale=2; (${sum[$f.tracellekb]} - $base) / $raw" | bc)"
+  done
+  echo "targets: JPEG ≤ 1.5 × djpeg, TIFF ≤ 1.3 × tiffinfo -D, below g3data (ratio < 1);"
+  echo "memory beyond the start-up's ($((base / 1024)) MB) ≤ 1.25 × the raw 15-bit picture"
+}
+
+if [[ -z ${DISPLAY:-} ]]; then
+  exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "$@"
+fi
+run

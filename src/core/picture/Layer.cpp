@@ -1,0 +1,179 @@
+#include "picture/Layer.h"
+
+#include <algorithm>
+
+namespace tracelle::picture {
+
+namespace {
+
+// Division rounding towards minus infinity: tiles left of or above the picture have negative
+// indices.
+int floorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+} // namespace
+
+Layer Layer::over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy,
+                  Pixel margin) {
+    Layer l;
+    l.picture_ = picture && !picture->empty() ? std::move(picture) : nullptr;
+    l.width_ = w;
+    l.height_ = h;
+    l.ox_ = l.picture_ ? ox : 0;
+    l.oy_ = l.picture_ ? oy : 0;
+    l.margin_ = margin;
+    l.layOut();
+    return l;
+}
+
+Layer Layer::blank(int w, int h, Pixel colour) {
+    return over(nullptr, w, h, 0, 0, colour);
+}
+
+void Layer::layOut() {
+    tiles_.clear();
+    if (empty()) return;
+    marginRow_.assign(kTile, margin_);
+    // The grid starts at the picture's corner, so that a tile is the picture's alone or the
+    // margin's alone but along the picture's right and bottom edges.
+    firstX_ = floorDiv(-ox_, kTile);
+    firstY_ = floorDiv(-oy_, kTile);
+    tilesX_ = floorDiv(width_ - 1 - ox_, kTile) - firstX_ + 1;
+    tilesY_ = floorDiv(height_ - 1 - oy_, kTile) - firstY_ + 1;
+    tiles_.resize(static_cast<std::size_t>(tilesX_) * static_cast<std::size_t>(tilesY_));
+    for (int ty = 0; ty < tilesY_; ++ty) {
+        for (int tx = 0; tx < tilesX_; ++tx) {
+            Tile& t = tiles_[static_cast<std::size_t>(ty) * static_cast<std::size_t>(tilesX_) +
+                             static_cast<std::size_t>(tx)];
+            t.x = ox_ + (firstX_ + tx) * kTile;
+            t.y = oy_ + (firstY_ + ty) * kTile;
+            restore(t);
+        }
+    }
+}
+
+TileRect Layer::visible(const Tile& t) const {
+    const int x0 = std::max(t.x, 0);
+    const int y0 = std::max(t.y, 0);
+    return {x0, y0, std::min(t.x + kTile, width_) - x0, std::min(t.y + kTile, height_) - y0};
+}
+
+void Layer::restore(Tile& t) {
+    const TileRect v = visible(t);
+    const int pw = picture_ ? picture_->width() : 0;
+    const int ph = picture_ ? picture_->height() : 0;
+    // The part of the tile's visible rectangle that the picture covers.
+    const int px0 = std::max(v.x, ox_), px1 = std::min(v.x + v.width, ox_ + pw);
+    const int py0 = std::max(v.y, oy_), py1 = std::min(v.y + v.height, oy_ + ph);
+    const bool none = px0 >= px1 || py0 >= py1;
+    const bool whole =
+        !none && px0 == v.x && px1 == v.x + v.width && py0 == v.y && py1 == v.y + v.height;
+    t.straddles = !none && !whole;
+    t.drawn = false;
+    if (none) {
+        t.own.reset();
+        t.base = marginRow_.data();
+        t.stride = 0;
+    } else if (whole) {
+        t.own.reset();
+        t.base = picture_->row(t.y - oy_) + (t.x - ox_);
+        t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
+    } else {
+        Pixel* p = copyOf(t);
+        for (int y = v.y; y < v.y + v.height; ++y) {
+            Pixel* row = p + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x;
+            std::fill(row + v.x, row + v.x + v.width, margin_);
+            if (y >= py0 && y < py1) {
+                const Pixel* src = picture_->row(y - oy_) - ox_;
+                std::copy(src + px0, src + px1, row + px0);
+            }
+        }
+    }
+}
+
+Pixel* Layer::copyOf(Tile& t) {
+    if (!t.own) {
+        auto copy = std::make_unique<Pixel[]>(static_cast<std::size_t>(kTile) * kTile);
+        const TileRect v = visible(t);
+        if (t.base) {
+            for (int y = v.y; y < v.y + v.height; ++y) {
+                const Pixel* src = t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride - t.x;
+                std::copy(src + v.x, src + v.x + v.width,
+                          copy.get() + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x + v.x);
+            }
+        }
+        t.own = std::move(copy);
+        t.base = t.own.get();
+        t.stride = kTile;
+    }
+    return t.own.get();
+}
+
+Pixel* Layer::drawInto(Tile& t) {
+    t.drawn = true;
+    t.changed = true;
+    return copyOf(t);
+}
+
+void Layer::setPixel(int x, int y, Pixel value) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    Tile& t = tiles_[tileIndex(x, y)];
+    drawInto(t)[static_cast<std::ptrdiff_t>(y - t.y) * kTile + (x - t.x)] = value;
+}
+
+void Layer::clear() {
+    for (Tile& t : tiles_) {
+        if (!t.drawn) continue;
+        restore(t);
+        t.changed = true;
+    }
+}
+
+void Layer::writable(int x0, int y0, int x1, int y1,
+                     const std::function<void(const Piece&)>& each) {
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, width_);
+    y1 = std::min(y1, height_);
+    if (x0 >= x1 || y0 >= y1) return;
+    const int tx0 = ((x0 - ox_) >> kTileShift), tx1 = ((x1 - 1 - ox_) >> kTileShift);
+    const int ty0 = ((y0 - oy_) >> kTileShift), ty1 = ((y1 - 1 - oy_) >> kTileShift);
+    for (int ty = ty0; ty <= ty1; ++ty) {
+        for (int tx = tx0; tx <= tx1; ++tx) {
+            Tile& t =
+                tiles_[static_cast<std::size_t>(ty - firstY_) * static_cast<std::size_t>(tilesX_) +
+                       static_cast<std::size_t>(tx - firstX_)];
+            each(Piece{drawInto(t), kTile, t.x, t.y, visible(t)});
+        }
+    }
+}
+
+RowSource Layer::rows() const {
+    auto buffer = std::make_shared<std::vector<Pixel>>(static_cast<std::size_t>(width_));
+    return {width_, height_, [this, buffer](int y) {
+                runs(y, 0, width_, [&](int x, const Pixel* p, int n) {
+                    std::copy(p, p + n, buffer->data() + x);
+                });
+                return static_cast<const Pixel*>(buffer->data());
+            }};
+}
+
+std::vector<TileRect> Layer::takeChanged() {
+    std::vector<TileRect> changed;
+    for (Tile& t : tiles_) {
+        if (!t.changed) continue;
+        changed.push_back(visible(t));
+        t.changed = false;
+    }
+    return changed;
+}
+
+std::size_t Layer::drawnBytes() const {
+    std::size_t bytes = 0;
+    for (const Tile& t : tiles_)
+        if (t.own) bytes += sizeof(Pixel) * kTile * kTile;
+    return bytes;
+}
+
+} // namespace tracelle::picture

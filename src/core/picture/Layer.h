@@ -1,0 +1,128 @@
+// The picture as the user sees it and saves it: the decoded picture placed in its canvas, with
+// margins of one colour around it, and what is drawn over it (calibration crosses, points,
+// lines, measurement fans, colour zones). The canvas is cut into tiles that read the picture
+// until something is drawn into them, and only then become copies of their own: the layer of a
+// large scan costs no second copy of it, and the bare picture comes back by dropping the copies.
+#pragma once
+
+#include "picture/Raster.h"
+#include "picture/RowSource.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tracelle::picture {
+
+struct TileRect {
+    int x = 0; // canvas pixels, the part of the tile inside the canvas
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class Layer {
+public:
+    static constexpr int kTileShift = 8;
+    static constexpr int kTile = 1 << kTileShift;
+
+    Layer() = default;
+
+    // The picture at (ox, oy) in a canvas of w × h (the picture may reach outside it), with
+    // `margin` around it.
+    static Layer over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy,
+                      Pixel margin);
+    // A sheet of one colour, for a digitizing table.
+    static Layer blank(int w, int h, Pixel colour);
+
+    bool empty() const { return width_ <= 0 || height_ <= 0; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The decoded picture, never drawn into; null on a blank sheet.
+    const std::shared_ptr<const Raster>& picture() const { return picture_; }
+    int pictureX() const { return ox_; }
+    int pictureY() const { return oy_; }
+    Pixel margin() const { return margin_; }
+
+    Pixel pixel(int x, int y) const {
+        const Tile& t = tiles_[tileIndex(x, y)];
+        return t.base[static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x)];
+    }
+    // Outside the canvas: nothing.
+    void setPixel(int x, int y, Pixel value);
+    // The bare picture again: everything drawn is dropped.
+    void clear();
+
+    // A writable tile of the layer: `data` is its pixel (x, y), rows `stride` pixels apart,
+    // for kTile × kTile pixels of which `inside` lies within the canvas (the rest is never
+    // shown: drawing may spill there).
+    struct Piece {
+        Pixel* data;
+        int stride;
+        int x;
+        int y;
+        TileRect inside;
+    };
+    // Calls `each` with the pieces covering [x0, x1) × [y0, y1) within the canvas, made
+    // writable first.
+    void writable(int x0, int y0, int x1, int y1, const std::function<void(const Piece&)>& each);
+
+    // The pixels of row y from x0 to x1 (exclusive, within the canvas) as runs of memory:
+    // each(x, pixels, count).
+    template <class F> void runs(int y, int x0, int x1, F&& each) const {
+        while (x0 < x1) {
+            const Tile& t = tiles_[tileIndex(x0, y)];
+            const int end = std::min(x1, t.x + kTile);
+            each(x0, t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x0 - t.x),
+                 end - x0);
+            x0 = end;
+        }
+    }
+    // The rows of the whole canvas, for the writers.
+    RowSource rows() const;
+
+    // The parts of the canvas whose pixels changed since the last call.
+    std::vector<TileRect> takeChanged();
+    // Memory of the tiles drawn into, in bytes.
+    std::size_t drawnBytes() const;
+
+private:
+    struct Tile {
+        const Pixel* base = nullptr; // pixel (x, y) of the tile's origin
+        std::ptrdiff_t stride = 0;   // 0 for a tile of margin alone: one row read again
+        int x = 0;                   // the tile's origin in canvas pixels
+        int y = 0;
+        std::unique_ptr<Pixel[]> own;
+        bool straddles = false; // picture and margin both: a copy from the start
+        bool drawn = false;     // drawn into since the bare picture
+        bool changed = false;   // since the last takeChanged
+    };
+
+    std::size_t tileIndex(int x, int y) const {
+        const int tx = ((x - ox_) >> kTileShift) - firstX_;
+        const int ty = ((y - oy_) >> kTileShift) - firstY_;
+        return static_cast<std::size_t>(ty) * static_cast<std::size_t>(tilesX_) +
+               static_cast<std::size_t>(tx);
+    }
+    void layOut();
+    void restore(Tile& t);
+    Pixel* copyOf(Tile& t);
+    Pixel* drawInto(Tile& t);
+    TileRect visible(const Tile& t) const;
+
+    std::shared_ptr<const Raster> picture_;
+    int width_ = 0;
+    int height_ = 0;
+    int ox_ = 0;
+    int oy_ = 0;
+    Pixel margin_ = 0;
+    int firstX_ = 0; // index of the first tile column, negative with a margin on the left
+    int firstY_ = 0;
+    int tilesX_ = 0;
+    int tilesY_ = 0;
+    std::vector<Pixel> marginRow_;
+    std::vector<Tile> tiles_;
+};
+
+} // namespace tracelle::picture

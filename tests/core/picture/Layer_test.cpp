@@ -1,0 +1,123 @@
+#include "picture/Layer.h"
+#include "picture/Overview.h"
+#include "picture/Stretch.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace tracelle::picture;
+
+namespace {
+
+std::shared_ptr<Raster> pattern(int w, int h) {
+    auto r = std::make_shared<Raster>(Raster::create(w, h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            r->row(y)[x] = static_cast<Pixel>((x * 31 + y * 7) & 0x7FFF);
+    return r;
+}
+
+// What the canvas shows without drawings: the picture where it lies, the margin elsewhere.
+Pixel bare(const Raster& picture, int ox, int oy, Pixel margin, int x, int y) {
+    const int px = x - ox, py = y - oy;
+    return px >= 0 && py >= 0 && px < picture.width() && py < picture.height()
+               ? picture.pixel(px, py)
+               : margin;
+}
+
+TEST(Layer, TheCanvasReadsThePictureAndOnlyDrawnTilesAreCopied) {
+    const Pixel teal = rgb555(0, 128, 128);
+    const struct {
+        int w, h, ox, oy;
+    } canvases[] = {{700, 300, 0, 0}, {900, 520, 137, 61}, {500, 260, -40, -15}};
+    for (const auto& c : canvases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.ox << ", " << c.oy);
+        const auto picture = pattern(700, 300);
+        const std::vector<Pixel> before(picture->data(), picture->data() + 700 * 300);
+        Layer layer = Layer::over(picture, c.w, c.h, c.ox, c.oy, teal);
+        const std::size_t fixed = layer.drawnBytes(); // the tiles where margin meets picture
+        EXPECT_LE(fixed, std::size_t{Layer::kTile} * Layer::kTile * 2 * 8);
+        layer.takeChanged();
+
+        layer.setPixel(300, 150, 0x7FFF);
+        layer.writable(10, 10, 20, 12, [](const Layer::Piece& piece) {
+            for (int y = 10; y < 12; ++y)
+                for (int x = 10; x < 20; ++x)
+                    piece.data[(y - piece.y) * piece.stride + (x - piece.x)] = 0x001F;
+        });
+        EXPECT_EQ(layer.pixel(300, 150), 0x7FFF);
+        EXPECT_EQ(layer.pixel(15, 11), 0x001F);
+        EXPECT_LE(layer.drawnBytes() - fixed, std::size_t{Layer::kTile} * Layer::kTile * 2 * 2)
+            << "two tiles drawn into, at most";
+        EXPECT_EQ(layer.takeChanged().size(), 2u);
+        EXPECT_EQ(std::vector<Pixel>(picture->data(), picture->data() + 700 * 300), before)
+            << "the picture is never drawn into";
+
+        const RowSource rows = layer.rows();
+        layer.clear();
+        EXPECT_EQ(layer.drawnBytes(), fixed);
+        for (int y = 0; y < c.h; y += 7) {
+            const Pixel* row = rows.row(y);
+            for (int x = 0; x < c.w; ++x)
+                ASSERT_EQ(row[x], bare(*picture, c.ox, c.oy, teal, x, y)) << x << ", " << y;
+        }
+    }
+}
+
+// Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
+// whatever the factor of the view.
+TEST(Overview, ThinLinesShowAtEveryFactor) {
+    const int w = 6400, h = 4000;
+    auto picture = std::make_shared<Raster>(Raster::create(w, h));
+    picture->fill(rgb555(255, 255, 255));
+    for (int y = 0; y < h; ++y)
+        for (int x = 13; x < w; x += 40)
+            picture->row(y)[x] = 0;
+    const Layer layer = Layer::over(picture, w, h, 0, 0, 0);
+    Overview overview;
+    overview.buildNow(layer);
+    ASSERT_TRUE(overview.ready());
+    for (const int areaW : {3200, 1600, 800, 400}) {
+        SCOPED_TRACE(areaW);
+        std::vector<std::uint32_t> area(static_cast<std::size_t>(areaW) * 10);
+        stretchToRgb32(layer, &overview, 0, 0, w - 1, w / areaW * 10 - 1, area.data(), areaW, areaW,
+                       10, 0);
+        int lines = 0;
+        for (int i = 0; i < areaW; ++i) {
+            const bool dark = (area[static_cast<std::size_t>(5 * areaW + i)] & 0xFF) < 0xF8;
+            const bool before =
+                i > 0 && (area[static_cast<std::size_t>(5 * areaW + i - 1)] & 0xFF) < 0xF8;
+            lines += dark && !before;
+        }
+        EXPECT_EQ(lines, w / 40);
+    }
+}
+
+TEST(Overview, DrawingsReachTheOverviewAndANewPictureRebuildsIt) {
+    auto grey = std::make_shared<Raster>(Raster::create(2048, 1024));
+    grey->fill(rgb555(128, 128, 128));
+    Layer layer = Layer::over(grey, 2048, 1024, 0, 0, 0);
+    Overview overview;
+    overview.buildNow(layer);
+    for (int x = 0; x < 2048; ++x)
+        layer.setPixel(x, 500, rgb555(255, 0, 0));
+    overview.update(layer);
+    int k = 0;
+    const Raster* level = overview.levelFor(16, &k);
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(k, 4);
+    EXPECT_GT(red8(level->pixel(10, 500 >> 4)), red8(level->pixel(10, 10)))
+        << "the red line shows in the average";
+
+    auto white = std::make_shared<Raster>(Raster::create(512, 512));
+    white->fill(rgb555(255, 255, 255));
+    layer = Layer::over(white, 512, 512, 0, 0, 0);
+    overview.build(layer, {});
+    overview.reset(); // a build dropped halfway leaves no level behind
+    EXPECT_EQ(overview.levelFor(8, &k), nullptr);
+    overview.buildNow(layer);
+    EXPECT_EQ(overview.levelFor(8, &k)->pixel(3, 3), rgb555(255, 255, 255));
+}
+
+} // namespace
