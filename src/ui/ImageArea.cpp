@@ -14,7 +14,7 @@ ImageArea::ImageArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageArea::setLayer(const picture::Layer* layer, const picture::Overview* overview) {
+void ImageArea::setLayer(picture::Layer* layer, picture::Overview* overview) {
     layer_ = layer && !layer->empty() ? layer : nullptr;
     overview_ = overview;
     displayStale_ = true;
@@ -71,6 +71,10 @@ void ImageArea::paintEvent(QPaintEvent*) {
         displayStale_ = true;
     }
     if (displayStale_) {
+        // What was drawn reaches the overview when a view shows it; views closer in (every
+        // digitizing click) leave the tiles drawn to take in later.
+        if (overview_ && picture::Overview::shows(static_cast<double>(s.width()) / width()))
+            overview_->update(*layer_);
         picture::stretchToRgb32(*layer_, overview_, s.x1, s.y1, s.x2, s.y2,
                                 reinterpret_cast<std::uint32_t*>(display_.bits()),
                                 static_cast<int>(display_.bytesPerLine() / 4), width(), height(),

@@ -19,7 +19,7 @@ public:
     explicit ImageArea(QWidget* parent);
 
     // The layer to show, and its overview; null shows the plain background.
-    void setLayer(const picture::Layer* layer, const picture::Overview* overview);
+    void setLayer(picture::Layer* layer, picture::Overview* overview);
     // Also after the layer's pixels or its overview changed: the picture is drawn again.
     void setView(const picture::ViewRect& view);
     // The rectangle of the layer actually shown: the view at the area's proportions.
@@ -51,8 +51,8 @@ protected:
 private:
     QPointF toArea(QPoint layerPixel) const;
 
-    const picture::Layer* layer_ = nullptr;
-    const picture::Overview* overview_ = nullptr;
+    picture::Layer* layer_ = nullptr;
+    picture::Overview* overview_ = nullptr;
     picture::ViewRect view_;
     std::optional<QLine> band_;
     std::optional<QPoint> crossHair_;

@@ -41,7 +41,6 @@ void Scroll::redessiner() {
     if (view_ == shown_ && !redrawNeeded_) return;
     shown_ = view_;
     redrawNeeded_ = false;
-    overview_.update(layer_);
     image1_->setView(view_);
     scrollBar1_->setPageStep(std::max(1, (view_.x2 - view_.x1) / 3));
     scrollBar2_->setPageStep(std::max(1, (view_.y2 - view_.y1) / 3));

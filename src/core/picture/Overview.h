@@ -34,6 +34,8 @@ public:
     void reset();
 
     bool ready() const { return shared_ && shared_->ready.load(std::memory_order_acquire); }
+    // Whether a view of `factor` layer pixels a screen pixel reads the overview.
+    static bool shows(double factor) { return factor >= (1 << kFirstLevel); }
     // Takes in the parts of the layer changed since the last update (once ready).
     void update(Layer& layer);
     // The finest level of at most `factor` layer pixels a side, null when none is ready.

@@ -191,7 +191,7 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
     }
     // Averaging the layer itself costs the square of the factor: beyond the overview's first
     // level, until it is ready, the nearest pixel stands in.
-    const bool average = factor < (1 << Overview::kFirstLevel);
+    const bool average = !Overview::shows(factor);
     stretchFrom(layer.width(), layer.height(), 0, average, x1, y1, spanX, spanY, target,
                 targetStride, w, h, outside,
                 [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
