@@ -23,7 +23,9 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
+	@scripts/install-deps.sh --bench
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; $$b --benchmark_min_time=0.2 || exit 1; done
+	@echo "== open_e2e.sh"; BUILD_DIR=$(BUILD_DIR) bench/open_e2e.sh
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

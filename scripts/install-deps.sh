@@ -11,6 +11,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )
+# The opening benchmark also runs the decoders' own tools and another digitizer beside ours.
+if [[ ${1:-} == --bench ]]; then
+  packages+=(xvfb xdotool bc libjpeg-turbo-progs libtiff-tools g3data)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
