@@ -179,9 +179,9 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
         const std::size_t cells = (static_cast<std::size_t>(n) + 1) * width;
         t.points.reserve(cells);
         platform::preferLargePages(t.points.data(), cells * sizeof(std::string));
-        t.points.resize(cells);
+        t.points.resize(width);
         for (int i = 1; i <= n; ++i)
-            decodeRowInto(text.line(at++), &t.points[static_cast<std::size_t>(i) * width], width);
+            appendDecodedRow(text.line(at++), t.points, width);
     }
     // Written whatever N: the open command alone passes them over when there is no point.
     for (int i = 0; i < nl; ++i)

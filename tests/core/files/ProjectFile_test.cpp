@@ -301,4 +301,20 @@ TEST(CommaText, RowsRoundTripAndEmptyCellsBecomeOneSpace) {
     EXPECT_EQ(decodeRow(std::string("\0\0,x", 4), 2).size(), 2u) << "a damaged line never stalls";
 }
 
+TEST(CommaText, AnUnquotedFieldEndsAtItsFirstCommaOrBlankWhateverItsLength) {
+    // Bytes above 127 whose low bits are a comma or a space (U+00AC, U+00A0) do not end it.
+    for (const std::string kind : {"7", "\xC2\xAC", "\xC2\xA0", "x\""}) {
+        std::string field;
+        while (field.size() < 20) {
+            field += kind;
+            for (const char end : {',', ' ', '\t', '\0', '\x1F'}) {
+                SCOPED_TRACE(field + "|" + end);
+                EXPECT_EQ(decodeRow(field + end + "z!", 3),
+                          (std::vector<std::string>{field, "z!", ""}));
+            }
+            EXPECT_EQ(decodeRow(field, 2), (std::vector<std::string>{field, ""}));
+        }
+    }
+}
+
 } // namespace
