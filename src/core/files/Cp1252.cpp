@@ -108,19 +108,24 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string cp1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
     std::size_t i = 0;
     while (true) {
         const std::size_t run = asciiPrefix(bytes.substr(i));
         out.append(bytes.substr(i, run));
         i += run;
-        if (i == bytes.size()) return out;
+        if (i == bytes.size()) return;
         const auto b = static_cast<unsigned char>(bytes[i++]);
         const char32_t c = b < 0xA0 ? kHigh[b - 0x80] : b;
         appendUtf8(out, c ? c : b); // undefined bytes keep their Latin-1 meaning
     }
+}
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    appendCp1252AsUtf8(out, bytes);
+    return out;
 }
 
 std::string fileTextToUtf8(std::string_view bytes) {

@@ -92,7 +92,7 @@ std::optional<ProjectText> ProjectText::read(const std::string& path, std::strin
         if (length > 0 && text[start + length - 1] == '\r') --length;
         if (high < end) {
             const std::size_t from = t.converted_.size();
-            t.converted_ += cp1252ToUtf8(text.substr(start, length));
+            appendCp1252AsUtf8(t.converted_, text.substr(start, length));
             t.lines_.push_back({text.size() + from, t.converted_.size() - from});
             high = end + asciiPrefix(text.substr(end));
         } else if (end < text.size() || length > 0) {
