@@ -1,6 +1,9 @@
 #include "files/CommaText.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace tracelle::files {
 
@@ -9,6 +12,26 @@ namespace {
 // Codes 1 to 32, and the NUL byte of a damaged file, which must not stop the reading.
 bool blankOrControl(char c) {
     return static_cast<unsigned char>(c) <= 32;
+}
+
+// The end of an unquoted field: the first comma or code of 32 or less from p, or stop. Eight
+// bytes are tested at once, the numbers of a large project being most of its bytes.
+const char* unquotedEnd(const char* p, const char* stop) {
+    static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (; stop - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        const std::uint64_t comma = word ^ (kOnes * ',');
+        // A byte's high bit is set where it is below 33 or a comma; a byte's borrow can only
+        // mark bytes after it, so the lowest mark is exact.
+        const std::uint64_t marks = ((word - kOnes * 33) & ~word) | ((comma - kOnes) & ~comma);
+        if (marks & kHighBits) return p + std::countr_zero(marks & kHighBits) / 8;
+    }
+    while (p < stop && *p != ',' && !blankOrControl(*p))
+        ++p;
+    return p;
 }
 
 } // namespace
@@ -39,54 +62,62 @@ std::string encodeRow(const std::vector<std::string>& cells) {
 }
 
 std::vector<std::string> decodeRow(std::string_view line, int columns) {
-    std::vector<std::string> cells(static_cast<std::size_t>(std::max(columns, 0)));
-    decodeRowInto(line, cells.data(), columns);
+    std::vector<std::string> cells;
+    appendDecodedRow(line, cells, columns);
     return cells;
 }
 
-void decodeRowInto(std::string_view line, std::string* cells, int columns) {
-    std::size_t i = 0;
-    int filled = 0;
+void appendDecodedRow(std::string_view line, std::vector<std::string>& cells, int columns) {
+    // Each field is found first, then its cell made once, with no string in between: a
+    // project of 100,000 points has 900,000 of them.
+    const std::size_t end = cells.size() + static_cast<std::size_t>(std::max(columns, 0));
+    const char* p = line.data();
+    const char* const stop = p + line.size();
     const auto skipBlanks = [&] {
-        while (i < line.size() && blankOrControl(line[i]))
-            ++i;
+        while (p < stop && blankOrControl(*p))
+            ++p;
     };
     skipBlanks();
-    while (i < line.size()) {
-        std::string field;
-        if (line[i] == '"') {
-            ++i;
-            // Runs between quotes are copied whole; a doubled quote stands for one.
-            while (i < line.size()) {
-                const std::size_t quote = line.find('"', i);
-                const std::size_t end = quote == std::string_view::npos ? line.size() : quote;
-                field.append(line.substr(i, end - i));
-                i = end;
-                if (i >= line.size()) break;
-                if (i + 1 < line.size() && line[i + 1] == '"') {
-                    field += '"';
-                    i += 2;
-                    continue;
+    while (p < stop) {
+        const char* first = p;
+        const char* last;
+        bool doubledQuotes = false;
+        if (*p == '"') {
+            first = ++p;
+            // To the quote that is not doubled, or to the end of a line cut short.
+            while (p < stop) {
+                if (*p == '"') {
+                    if (p + 1 == stop || p[1] != '"') break;
+                    doubledQuotes = true;
+                    ++p;
                 }
-                ++i;
-                break;
+                ++p;
             }
+            last = p;
+            if (p < stop) ++p; // the closing quote
         } else {
-            const std::size_t start = i;
-            while (i < line.size() && line[i] != ',' && !blankOrControl(line[i]))
-                ++i;
-            field.assign(line.substr(start, i - start));
+            p = unquotedEnd(p, stop);
+            last = p;
         }
         skipBlanks();
-        if (i < line.size() && line[i] == ',') {
-            ++i;
+        if (p < stop && *p == ',') {
+            ++p;
             skipBlanks();
         }
-        if (filled < columns) {
-            if (field.empty()) field.assign(1, ' ');
-            cells[filled++] = std::move(field);
+        if (cells.size() == end) continue;
+        if (first == last) {
+            cells.emplace_back(1, ' ');
+        } else if (!doubledQuotes) {
+            cells.emplace_back(first, last);
+        } else {
+            std::string& cell = cells.emplace_back();
+            for (const char* q = first; q < last; ++q) {
+                cell += *q;
+                if (*q == '"') ++q; // a doubled quote stands for one
+            }
         }
     }
+    cells.resize(end);
 }
 
 } // namespace tracelle::files

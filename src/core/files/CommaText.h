@@ -16,7 +16,7 @@ void appendCell(std::string& line, const std::string& cell);
 // Fills `columns` cells from the left; an empty field is kept as one space so that it counts
 // as filled; fields beyond the last column are dropped, cells no field reaches stay empty.
 std::vector<std::string> decodeRow(std::string_view line, int columns);
-// The same into `columns` cells already there (left as they are where no field reaches).
-void decodeRowInto(std::string_view line, std::string* cells, int columns);
+// The same appended to `cells`: exactly `columns` cells more.
+void appendDecodedRow(std::string_view line, std::vector<std::string>& cells, int columns);
 
 } // namespace tracelle::files

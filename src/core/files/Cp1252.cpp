@@ -1,6 +1,7 @@
 #include "files/Cp1252.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace tracelle::files {
 
@@ -62,42 +63,68 @@ bool decodeUtf8(std::string_view s, std::size_t& i, char32_t& c) {
     return true;
 }
 
+// A character that Windows-1252 cannot hold becomes "?".
+char cp1252Byte(char32_t c) {
+    // The bytes that Windows-1252 leaves undefined were read as the Latin-1 characters of
+    // their codes: they go back to the same bytes, so that a file is written as it was read.
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c < 0xA0 && kHigh[c - 0x80] == 0))
+        return static_cast<char>(c);
+    for (int k = 0; k < 32; ++k) {
+        if (kHigh[k] == c) return static_cast<char>(0x80 + k);
+    }
+    return '?';
+}
+
 } // namespace
 
 std::size_t asciiPrefix(std::string_view bytes) {
+    // Files are ASCII but for a few accented labels: their megabytes are passed 32 bytes at a
+    // time, the high bit of every byte tested at once.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    const auto highIn = [&bytes](std::size_t at, std::size_t words) {
+        std::uint64_t any = 0;
+        for (std::size_t w = 0; w < words; ++w) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + at + 8 * w, 8);
+            any |= word;
+        }
+        return (any & kHighBits) != 0;
+    };
     std::size_t i = 0;
+    while (i + 32 <= bytes.size() && !highIn(i, 4))
+        i += 32;
+    while (i + 8 <= bytes.size() && !highIn(i, 1))
+        i += 8;
     while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
         ++i;
     return i;
 }
 
 bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = asciiPrefix(bytes);
     char32_t c;
-    while (i < bytes.size()) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
+    for (std::size_t i = asciiPrefix(bytes); i < bytes.size(); i += asciiPrefix(bytes.substr(i))) {
         if (!decodeUtf8(bytes, i, c)) return false;
     }
     return true;
 }
 
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
+    std::size_t i = 0;
+    while (true) {
+        const std::size_t run = asciiPrefix(bytes.substr(i));
+        out.append(bytes.substr(i, run));
+        i += run;
+        if (i == bytes.size()) return;
+        const auto b = static_cast<unsigned char>(bytes[i++]);
+        const char32_t c = b < 0xA0 ? kHigh[b - 0x80] : b;
+        appendUtf8(out, c ? c : b); // undefined bytes keep their Latin-1 meaning
+    }
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out += ch;
-        } else if (b < 0xA0) {
-            const char32_t c = kHigh[b - 0x80];
-            appendUtf8(out, c ? c : b); // undefined bytes keep their Latin-1 meaning
-        } else {
-            appendUtf8(out, b);
-        }
-    }
+    appendCp1252AsUtf8(out, bytes);
     return out;
 }
 
@@ -107,27 +134,21 @@ std::string fileTextToUtf8(std::string_view bytes) {
 
 std::string utf8ToCp1252(std::string_view text) {
     std::size_t i = asciiPrefix(text);
-    std::string out(text.substr(0, i));
-    if (i == text.size()) return out;
+    if (i == text.size()) return std::string(text);
+    std::string out;
     out.reserve(text.size());
+    out.append(text.substr(0, i));
     while (i < text.size()) {
         char32_t c;
-        if (!decodeUtf8(text, i, c)) {
+        if (decodeUtf8(text, i, c)) {
+            out += cp1252Byte(c);
+        } else {
             out += '?';
             ++i;
-            continue;
         }
-        // The bytes that Windows-1252 leaves undefined were read as the Latin-1 characters of
-        // their codes: they go back to the same bytes, so that a file is written as it was read.
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c < 0xA0 && kHigh[c - 0x80] == 0)) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        char mapped = '?';
-        for (int k = 0; k < 32; ++k) {
-            if (kHigh[k] == c) mapped = static_cast<char>(0x80 + k);
-        }
-        out += mapped;
+        const std::size_t run = asciiPrefix(text.substr(i));
+        out.append(text.substr(i, run));
+        i += run;
     }
     return out;
 }

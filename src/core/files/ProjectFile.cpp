@@ -74,20 +74,30 @@ std::optional<std::string> ProjectText::firstLine(const std::string& path) {
 }
 
 std::optional<ProjectText> ProjectText::read(const std::string& path, std::string* error) {
-    auto whole = readTextFile(path, error);
-    if (!whole) return std::nullopt;
+    auto bytes = readBytesFile(path, error);
+    if (!bytes) return std::nullopt;
     ProjectText t;
-    t.text_ = std::move(*whole);
-    const std::string& text = t.text_;
-    // Lines are kept as places in the one text: no copy of each.
-    t.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    t.text_ = std::move(*bytes);
+    const std::string_view text = t.text_;
+    // The file is read as Windows-1252 unless it is valid UTF-8 as a whole; its ASCII lines,
+    // nearly all, read the same either way and are kept as places in the one text, uncopied.
+    const bool cp1252 = !isValidUtf8(text);
+    std::size_t high = cp1252 ? asciiPrefix(text) : text.size(); // the next byte above 127
+    t.lines_.reserve(text.size() / 64); // a guess: counting the lines first costs a pass
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         std::size_t length = end - start;
         if (length > 0 && text[start + length - 1] == '\r') --length;
-        if (end < text.size() || length > 0) t.lines_.push_back({start, length});
+        if (high < end) {
+            const std::size_t from = t.converted_.size();
+            appendCp1252AsUtf8(t.converted_, text.substr(start, length));
+            t.lines_.push_back({text.size() + from, t.converted_.size() - from});
+            high = end + asciiPrefix(text.substr(end));
+        } else if (end < text.size() || length > 0) {
+            t.lines_.push_back({start, length});
+        }
         start = end + 1;
     }
     return t;
@@ -95,7 +105,9 @@ std::optional<ProjectText> ProjectText::read(const std::string& path, std::strin
 
 std::string_view ProjectText::line(std::size_t index) const {
     if (index >= lines_.size()) return {};
-    return std::string_view(text_).substr(lines_[index].first, lines_[index].second);
+    const auto [start, length] = lines_[index];
+    if (start < text_.size()) return std::string_view(text_).substr(start, length);
+    return std::string_view(converted_).substr(start - text_.size(), length);
 }
 
 bool ProjectText::readInt(std::int64_t& value) {
@@ -167,9 +179,9 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
         const std::size_t cells = (static_cast<std::size_t>(n) + 1) * width;
         t.points.reserve(cells);
         platform::preferLargePages(t.points.data(), cells * sizeof(std::string));
-        t.points.resize(cells);
+        t.points.resize(width);
         for (int i = 1; i <= n; ++i)
-            decodeRowInto(text.line(at++), &t.points[static_cast<std::size_t>(i) * width], width);
+            appendDecodedRow(text.line(at++), t.points, width);
     }
     // Written whatever N: the open command alone passes them over when there is no point.
     for (int i = 0; i < nl; ++i)

@@ -47,8 +47,11 @@ private:
     bool readInt(std::int64_t& value);
     void skipRestOfLine();
 
-    std::string text_;
-    std::vector<std::pair<std::size_t, std::size_t>> lines_; // start and length in text_
+    std::string text_; // the file's bytes
+    // The lines of a Windows-1252 file that hold a byte above 127, as UTF-8, one after the
+    // other: a line's start counts on from the end of text_ into them.
+    std::string converted_;
+    std::vector<std::pair<std::size_t, std::size_t>> lines_; // start and length
     std::size_t next_ = 0;                                   // line of the reading cursor
     std::size_t column_ = 0;
 };

@@ -27,7 +27,7 @@ std::string writeBytesFile(const std::string& path, const std::string& bytes) {
     return {};
 }
 
-std::optional<std::string> readTextFile(const std::string& path, std::string* error) {
+std::optional<std::string> readBytesFile(const std::string& path, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (in) in.seekg(0, std::ios::end);
     if (!in) {
@@ -42,8 +42,13 @@ std::optional<std::string> readTextFile(const std::string& path, std::string* er
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (isValidUtf8(bytes)) return bytes;
-    return cp1252ToUtf8(bytes);
+    return bytes;
+}
+
+std::optional<std::string> readTextFile(const std::string& path, std::string* error) {
+    auto bytes = readBytesFile(path, error);
+    if (!bytes || isValidUtf8(*bytes)) return bytes;
+    return cp1252ToUtf8(*bytes);
 }
 
 } // namespace tracelle::files

@@ -15,5 +15,7 @@ std::string writeBytesFile(const std::string& path, const std::string& bytes);
 // The whole text of a file, as UTF-8 (a file that is not valid UTF-8 is read as
 // Windows-1252); nothing, with the reason in French in `error`, when it cannot be read.
 std::optional<std::string> readTextFile(const std::string& path, std::string* error);
+// The bytes as they are, for a reader that converts only the lines that need it.
+std::optional<std::string> readBytesFile(const std::string& path, std::string* error);
 
 } // namespace tracelle::files

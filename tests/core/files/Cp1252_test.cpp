@@ -17,6 +17,20 @@ TEST(Cp1252, FileBytesBecomeUtf8AndBack) {
     EXPECT_EQ(cp1252ToUtf8("\x81"), "\xC2\x81") << "an undefined byte keeps its Latin-1 meaning";
 }
 
+TEST(Cp1252, AnAccentedCharacterIsFoundWhereverItLies) {
+    // ASCII runs are passed by blocks of 8 and 32 bytes: every place across their edges.
+    for (std::size_t before = 0; before <= 70; ++before) {
+        SCOPED_TRACE(before);
+        const std::string ascii(before, 'a'), after(before % 11, 'b');
+        EXPECT_EQ(asciiPrefix(ascii), before);
+        EXPECT_EQ(asciiPrefix(ascii + "\xE9" + after), before);
+        EXPECT_EQ(cp1252ToUtf8(ascii + "\xE9" + after), ascii + "é" + after);
+        EXPECT_EQ(utf8ToCp1252(ascii + "é" + after), ascii + "\xE9" + after);
+        EXPECT_TRUE(isValidUtf8(ascii + "é" + after));
+        EXPECT_FALSE(isValidUtf8(ascii + "\xE9" + after));
+    }
+}
+
 TEST(Cp1252, Utf8Validation) {
     EXPECT_TRUE(isValidUtf8("plain ASCII"));
     EXPECT_TRUE(isValidUtf8("\xF0\x9F\x97\xBA"));

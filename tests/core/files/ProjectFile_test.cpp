@@ -1,4 +1,5 @@
 #include "files/CommaText.h"
+#include "files/Cp1252.h"
 #include "files/PointImport.h"
 #include "files/ProjectFile.h"
 #include "model/Project.h"
@@ -130,6 +131,37 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     const fs::path third = dir_ / "c.trc";
     ASSERT_EQ(sauve_projet(again, third.string()), "");
     EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
+}
+
+TEST_P(ProjectFile, AFileReadsAlikeInWindows1252AndInUtf8) {
+    model::Project p;
+    makeExample(p);
+    p.points().setCell(1, 2, "côté € œ");
+    p.points().setCell(3, 2, "n° 2");
+    const fs::path file = dir_ / "read.trc";
+    const fs::path again = dir_ / "again.trc";
+    ASSERT_EQ(sauve_projet(p, file.string()), "");
+    const std::string utf8 = cp1252ToUtf8(bytesOf(file));
+    std::string stray = utf8; // one byte of Windows-1252 makes the whole file Windows-1252
+    stray.replace(stray.find("n°"), std::string("n°").size(), "n\xB0");
+    std::string firstSave;
+    for (const std::string& bytes : {bytesOf(file), utf8, stray}) {
+        SCOPED_TRACE(bytes == utf8 ? "UTF-8" : bytes == stray ? "stray byte" : "Windows-1252");
+        std::ofstream(file, std::ios::binary) << bytes;
+        model::Project back;
+        readBack(file, back);
+        const auto read = [&](const std::string& s) {
+            return bytes == stray ? cp1252ToUtf8(s) : s;
+        };
+        EXPECT_EQ(back.points().cell(0, 2), read("Libellé"));
+        EXPECT_EQ(back.points().cell(1, 2), read("côté € œ"));
+        EXPECT_EQ(back.points().cell(3, 2), "n° 2");
+        ASSERT_EQ(sauve_projet(back, again.string()), "");
+        if (firstSave.empty()) firstSave = bytesOf(again);
+        if (bytes != stray) {
+            EXPECT_EQ(bytesOf(again), firstSave) << "the same cells";
+        }
+    }
 }
 
 TEST_P(ProjectFile, EveryByteOfALabelIsWrittenBackAsItWasRead) {
@@ -267,6 +299,22 @@ TEST(CommaText, RowsRoundTripAndEmptyCellsBecomeOneSpace) {
         << "a bare space ends a field";
     EXPECT_EQ(decodeRow("1,2,3,4,5", 2), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(decodeRow(std::string("\0\0,x", 4), 2).size(), 2u) << "a damaged line never stalls";
+}
+
+TEST(CommaText, AnUnquotedFieldEndsAtItsFirstCommaOrBlankWhateverItsLength) {
+    // Bytes above 127 whose low bits are a comma or a space (U+00AC, U+00A0) do not end it.
+    for (const std::string kind : {"7", "\xC2\xAC", "\xC2\xA0", "x\""}) {
+        std::string field;
+        while (field.size() < 20) {
+            field += kind;
+            for (const char end : {',', ' ', '\t', '\0', '\x1F'}) {
+                SCOPED_TRACE(field + "|" + end);
+                EXPECT_EQ(decodeRow(field + end + "z!", 3),
+                          (std::vector<std::string>{field, "z!", ""}));
+            }
+            EXPECT_EQ(decodeRow(field, 2), (std::vector<std::string>{field, ""}));
+        }
+    }
 }
 
 } // namespace
