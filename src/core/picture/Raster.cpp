@@ -1,6 +1,5 @@
 #include "picture/Raster.h"
 
-#include "platform/LargePages.h"
 #include "platform/SystemInfo.h"
 
 #include <algorithm>
@@ -37,8 +36,6 @@ Raster Raster::create(int width, int height, std::string* error) {
         if (error) *error = "mémoire insuffisante";
         return r;
     }
-    // A picture of a hundred megapixels is faulted in several times faster so.
-    platform::preferLargePages(r.pixels_.get(), count * sizeof(Pixel));
     r.width_ = width;
     r.height_ = height;
     return r;
