@@ -8,6 +8,10 @@
 
 namespace tracelle::picture {
 
+// From this many pixels on, a picture is decoded on two threads; below, a second thread
+// costs about what it saves.
+constexpr std::uint64_t kTwoThreadsFrom = std::uint64_t{1} << 20;
+
 // Most of a large picture's conversion time goes into its rows: given AVX2, the compiler
 // handles 16 pixels at a time, about four times faster than one by one.
 #if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
