@@ -4,9 +4,14 @@
 #include "picture/PixelRows.h"
 
 #include <algorithm>
+#include <array>
+#include <condition_variable>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <mutex>
+#include <system_error>
+#include <thread>
 // clang-format off
 #include <jpeglib.h> // needs <cstdio> first
 #include <jerror.h>
@@ -70,17 +75,6 @@ std::string reason(const ErrorManager& errors) {
     }
 }
 
-// Everything the decoding touches across a longjmp lives here, outside the frame that calls
-// setjmp, so that no local is left indeterminate and no destructor is skipped.
-struct DecodeJob {
-    jpeg_decompress_struct cinfo;
-    ErrorManager errors;
-    std::FILE* file;
-    Raster* raster;
-    std::string* refused; // why the raster could not be made
-    int sourceBits;
-};
-
 void cmykRowTo555(const JSAMPLE* src, bool inverted, Pixel* dst, int count) {
     if (inverted) { // Adobe's convention: 255 means no ink
         for (int x = 0; x < count; ++x, src += 4) {
@@ -99,12 +93,157 @@ void cmykRowTo555(const JSAMPLE* src, bool inverted, Pixel* dst, int count) {
     }
 }
 
+// How libjpeg's rows become the picture's.
+struct RowFormat {
+    Raster* raster;
+    J_COLOR_SPACE space;
+    bool inverted;
+
+    void convert(JSAMPARRAY rows, int first, int count) const {
+        const int width = raster->width();
+        for (int i = 0; i < count; ++i) {
+            Pixel* dst = raster->row(first + i);
+            if (space == JCS_EXT_RGBX)
+                rgbRowTo555(rows[i], 4, dst, width);
+            else if (space == JCS_GRAYSCALE)
+                greyRowTo555(rows[i], dst, width);
+            else
+                cmykRowTo555(rows[i], inverted, dst, width);
+        }
+    }
+};
+
+// Batches of decoded rows on their way to the picture.
+constexpr int kSlots = 4;
+
+// A second core converts the rows into the picture while libjpeg decodes the next batch: the
+// conversion and the first touch of the picture's fresh memory then add nothing to the
+// decoding's time. When that core is busy elsewhere, the decoding thread converts the oldest
+// batch itself rather than wait for it.
+class RowConverter {
+public:
+    enum class State { Free, Full, Converting };
+    struct Batch {
+        JSAMPARRAY rows = nullptr;
+        int first = 0;
+        int count = 0;
+        State state = State::Free;
+    };
+    std::array<Batch, kSlots> batches; // their rows allocated before start
+
+    // Without a second thread (declined, or none to be had), rows are converted as delivered.
+    void start(const RowFormat& format, bool secondThread) {
+        format_ = format;
+        if (!secondThread) return;
+        try {
+            thread_ = std::thread([this] { run(); });
+        } catch (const std::system_error&) {
+        }
+    }
+
+    // The batch to decode into next, once its previous rows are in the picture.
+    Batch& next() {
+        Batch& batch = batches[next_];
+        std::unique_lock lock(mutex_);
+        if (batch.state == State::Full) convert(batch, lock);
+        changed_.wait(lock, [&] { return batch.state == State::Free; });
+        return batch;
+    }
+
+    void deliver(int first, int count) {
+        Batch& batch = batches[next_];
+        batch.first = first;
+        batch.count = count;
+        if (!thread_.joinable()) return format_.convert(batch.rows, first, count);
+        {
+            const std::lock_guard lock(mutex_);
+            batch.state = State::Full;
+            next_ = (next_ + 1) % kSlots;
+        }
+        changed_.notify_all();
+    }
+
+    // Returns once every delivered row is in the picture; before libjpeg frees the batches.
+    void finish() {
+        if (!thread_.joinable()) return;
+        {
+            const std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+
+    ~RowConverter() { finish(); }
+
+private:
+    // Called and returns with the lock held.
+    void convert(Batch& batch, std::unique_lock<std::mutex>& lock) {
+        batch.state = State::Converting;
+        lock.unlock();
+        format_.convert(batch.rows, batch.first, batch.count);
+        lock.lock();
+        batch.state = State::Free;
+    }
+
+    // Batches fill in turn, the oldest at next_.
+    Batch* oldestFull() {
+        for (std::size_t i = 0; i < kSlots; ++i)
+            if (Batch& batch = batches[(next_ + i) % kSlots]; batch.state == State::Full)
+                return &batch;
+        return nullptr;
+    }
+
+    void run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            Batch* batch = nullptr;
+            changed_.wait(lock, [&] { return (batch = oldestFull()) || finished_; });
+            if (!batch) return;
+            convert(*batch, lock);
+            changed_.notify_all();
+        }
+    }
+
+    RowFormat format_{};
+    std::size_t next_ = 0;
+    bool finished_ = false;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::thread thread_;
+};
+
+// Everything the decoding touches across a longjmp lives here, outside the frame that calls
+// setjmp, so that no local is left indeterminate and no destructor is skipped.
+struct DecodeJob {
+    jpeg_decompress_struct cinfo;
+    ErrorManager errors;
+    std::FILE* file;
+    Raster* raster;
+    std::string* refused; // why the raster could not be made
+    int sourceBits;
+    RowConverter converter;
+};
+
+// libjpeg gives a row group at a time, two rows for the usual subsampled colour: filled whole,
+// a batch is handed over hundreds of times rather than thousands. 0 when libjpeg gives none.
+int readBatch(jpeg_decompress_struct& cinfo, JSAMPARRAY rows, JDIMENSION batch) {
+    JDIMENSION count = 0;
+    while (count < batch && cinfo.output_scanline < cinfo.output_height) {
+        const JDIMENSION got = jpeg_read_scanlines(&cinfo, rows + count, batch - count);
+        if (got == 0) break;
+        count += got;
+    }
+    return static_cast<int>(count);
+}
+
 // No object with a destructor is alive in this frame while libjpeg runs.
 bool runDecode(DecodeJob& job) {
     jpeg_decompress_struct& cinfo = job.cinfo;
     cinfo.err = &job.errors.pub;
     installErrors(job.errors);
     if (setjmp(job.errors.jump)) {
+        job.converter.finish();
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -141,32 +280,27 @@ bool runDecode(DecodeJob& job) {
     }
     jpeg_start_decompress(&cinfo);
 
-    const int width = static_cast<int>(cinfo.output_width);
-    const int channels = cinfo.output_components;
     const JDIMENSION batch = static_cast<JDIMENSION>(std::max(cinfo.rec_outbuf_height, kBatchRows));
-    JSAMPARRAY rows =
-        (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                   static_cast<JDIMENSION>(width * channels), batch);
-    const bool inverted = cinfo.saw_Adobe_marker;
+    for (RowConverter::Batch& b : job.converter.batches)
+        b.rows = (*cinfo.mem->alloc_sarray)(
+            reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+            static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
+    const std::uint64_t pixels = std::uint64_t{cinfo.output_width} * cinfo.output_height;
+    job.converter.start({job.raster, cinfo.out_color_space, cinfo.saw_Adobe_marker != 0},
+                        pixels >= kTwoThreadsFrom);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int first = static_cast<int>(cinfo.output_scanline);
-        const int count = static_cast<int>(jpeg_read_scanlines(&cinfo, rows, batch));
+        const int count = readBatch(cinfo, job.converter.next().rows, batch);
         if (count == 0) {
             job.errors.truncated = true;
+            job.converter.finish();
             jpeg_destroy_decompress(&cinfo);
             return false;
         }
-        for (int i = 0; i < count; ++i) {
-            Pixel* dst = job.raster->row(first + i);
-            if (cinfo.out_color_space == JCS_EXT_RGBX)
-                rgbRowTo555(rows[i], 4, dst, width);
-            else if (cinfo.out_color_space == JCS_GRAYSCALE)
-                greyRowTo555(rows[i], dst, width);
-            else
-                cmykRowTo555(rows[i], inverted, dst, width);
-        }
+        job.converter.deliver(first, count);
     }
     // Every row is in: what may follow the last scan is of no use here.
+    job.converter.finish();
     jpeg_destroy_decompress(&cinfo);
     return true;
 }

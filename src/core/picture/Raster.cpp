@@ -1,6 +1,5 @@
 #include "picture/Raster.h"
 
-#include "platform/LargePages.h"
 #include "platform/SystemInfo.h"
 
 #include <algorithm>
@@ -13,8 +12,10 @@ std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height) {
     if (width > 0x7FFFFFFF || height > 0x7FFFFFFF || width * height > (std::uint64_t{1} << 40))
         return "image trop grande (" + std::to_string(width) + " x " + std::to_string(height) +
                " pixels)";
-    // The picture and its layer (a copy) must both fit in the memory still available.
-    const std::uint64_t needKB = width * height * sizeof(Pixel) * 2 / 1024;
+    // Beside the picture, its layer holds only the tiles drawn on and an overview of about a
+    // twelfth of the picture: a quarter more leaves room for both.
+    const std::uint64_t pictureBytes = width * height * sizeof(Pixel);
+    const std::uint64_t needKB = (pictureBytes + pictureBytes / 4) / 1024;
     const std::uint64_t availableKB = platform::readMemoryStatus().availablePhysical;
     if (availableKB > 0 && needKB > availableKB)
         return "mémoire insuffisante pour une image de " + std::to_string(width) + " x " +
@@ -37,8 +38,6 @@ Raster Raster::create(int width, int height, std::string* error) {
         if (error) *error = "mémoire insuffisante";
         return r;
     }
-    // A picture of a hundred megapixels is faulted in several times faster so.
-    platform::preferLargePages(r.pixels_.get(), count * sizeof(Pixel));
     r.width_ = width;
     r.height_ = height;
     return r;

@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
+#include <optional>
+#include <system_error>
+#include <thread>
 #include <tiffio.h>
 #include <vector>
 
@@ -216,32 +221,10 @@ Pixel cmyk(unsigned c, unsigned m, unsigned y, unsigned k) {
                   static_cast<std::uint8_t>((255 - y) * (255 - k) / 255));
 }
 
-// Most of a large picture's conversion time goes into these rows: given AVX2, the compiler
-// handles 16 pixels at a time, about four times faster than one by one.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
-#define TRACELLE_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define TRACELLE_VECTOR_CLONES
-#endif
-
-constexpr Pixel pack555(unsigned r, unsigned g, unsigned b) {
-    return static_cast<Pixel>(((r & 0xF8u) << 7) | ((g & 0xF8u) << 2) | (b >> 3));
-}
-
-TRACELLE_VECTOR_CLONES void rgbRow(const std::uint8_t* src, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x)
-        dst[x] = pack555(src[3 * x], src[3 * x + 1], src[3 * x + 2]);
-}
-
-TRACELLE_VECTOR_CLONES void rgbaRow(const std::uint8_t* src, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x)
-        dst[x] = pack555(src[4 * x], src[4 * x + 1], src[4 * x + 2]);
-}
-
 TRACELLE_VECTOR_CLONES void planesRow(const std::uint8_t* r, const std::uint8_t* g,
                                       const std::uint8_t* b, Pixel* dst, int count) {
     for (int x = 0; x < count; ++x)
-        dst[x] = pack555(r[x], g[x], b[x]);
+        dst[x] = rgb555(r[x], g[x], b[x]);
 }
 
 // `ch[c]` points at colour sample c of the first pixel (for samples under 8 bits, only
@@ -269,11 +252,7 @@ void convertRow(const Format& f, const std::uint8_t* const* ch, Pixel* dst, int 
             dst[x] = table[high(ch[0] + x * s)];
         break;
     case Kind::Rgb8:
-        if (!f.separate && s == 3)
-            rgbRow(ch[0], dst, count);
-        else if (!f.separate && s == 4)
-            rgbaRow(ch[0], dst, count);
-        else if (s == 1)
+        if (f.separate)
             planesRow(ch[0], ch[1], ch[2], dst, count);
         else
             rgbRowTo555(ch[0], s, dst, count);
@@ -322,76 +301,83 @@ void convertBlockRow(const Format& f, Buffers& buffers, std::uint64_t rowBytes, 
     convertRow(f, ch, dst, count);
 }
 
+// How the picture is cut: into strips (blocks the picture's width across) or tiles.
+struct Blocks {
+    std::uint32_t width = 0, height = 0; // of one block
+    std::uint32_t across = 0, down = 0;  // blocks in a row of blocks, rows of blocks
+    std::uint64_t rowBytes = 0;          // one row of a block in one plane
+    tmsize_t bytes = 0;                  // one plane of a block
+    bool tiled = false;
+
+    std::uint32_t count() const { return across * down; } // in one plane
+};
+
+constexpr const char* kTileSize = "TIFF : taille des tuiles invalide";
+
+// Strips too large to hold whole are given no height: they are read row by row instead.
+std::string cut(TIFF* tif, const Format& f, std::uint32_t width, std::uint32_t height,
+                const Messages& messages, Blocks& blocks) {
+    blocks.tiled = TIFFIsTiled(tif);
+    if (blocks.tiled) {
+        if (!TIFFGetField(tif, TIFFTAG_TILEWIDTH, &blocks.width) ||
+            !TIFFGetField(tif, TIFFTAG_TILELENGTH, &blocks.height) || blocks.width == 0 ||
+            blocks.height == 0)
+            return withDetail(kTileSize, messages);
+        blocks.rowBytes = f.rowBytes(blocks.width);
+        blocks.bytes = TIFFTileSize(tif);
+        if (blocks.bytes <= 0 ||
+            static_cast<std::uint64_t>(blocks.bytes) < blocks.rowBytes * blocks.height)
+            return withDetail(kTileSize, messages);
+    } else {
+        std::uint32_t rowsPerStrip = 0;
+        TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+        blocks.width = width;
+        blocks.height = std::clamp<std::uint32_t>(rowsPerStrip, 1, height);
+        blocks.rowBytes = f.rowBytes(width);
+        blocks.bytes = static_cast<tmsize_t>(blocks.rowBytes * blocks.height);
+        if (static_cast<std::uint64_t>(blocks.bytes) > kLargeStrip && blocks.height > 1)
+            blocks.height = 0;
+    }
+    blocks.across = (width - 1) / blocks.width + 1;
+    blocks.down = blocks.height > 0 ? (height - 1) / blocks.height + 1 : 0;
+    return {};
+}
+
+// Reading through one handle, with its own messages and buffers, so that two can run at once.
 class Reader {
 public:
     Reader(TIFF* tif, Messages& messages, const Format& format, Raster& raster)
         : tif_(tif), messages_(messages), f_(format), raster_(raster) {}
 
-    std::string readStrips() {
-        const auto height = static_cast<std::uint32_t>(raster_.height());
-        std::uint32_t rowsPerStrip = 0;
-        TIFFGetFieldDefaulted(tif_, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
-        rowsPerStrip = std::clamp<std::uint32_t>(rowsPerStrip, 1, height);
-        const std::uint64_t rowBytes = f_.rowBytes(static_cast<std::uint32_t>(raster_.width()));
-        if (rowBytes * rowsPerStrip > kLargeStrip && rowsPerStrip > 1) return readScanlines();
+    bool allocate(const Blocks& blocks) {
+        return buffers_.allocate(f_.planes(), static_cast<std::uint64_t>(blocks.bytes));
+    }
 
-        Buffers buffers;
-        if (!buffers.allocate(f_.planes(), rowBytes * rowsPerStrip)) return kMemory;
-        const std::uint32_t stripsPerPlane = (height - 1) / rowsPerStrip + 1;
-        for (std::uint32_t strip = 0; strip < stripsPerPlane; ++strip) {
-            const std::uint32_t y0 = strip * rowsPerStrip;
-            const std::uint32_t rows = std::min(rowsPerStrip, height - y0);
-            const auto needed = static_cast<tmsize_t>(rows * rowBytes);
-            for (int p = 0; p < f_.planes(); ++p) {
-                messages_.errors = 0;
-                const tmsize_t got = TIFFReadEncodedStrip(
-                    tif_, static_cast<std::uint32_t>(p) * stripsPerPlane + strip, buffers.plane(p),
-                    needed);
-                if (got < needed || messages_.errors > 0) return damaged();
-            }
-            for (std::uint32_t r = 0; r < rows; ++r)
-                convertBlockRow(f_, buffers, rowBytes, r, raster_.row(static_cast<int>(y0 + r)),
-                                raster_.width());
+    // Block `i` counts rows of blocks from the top, each from the left, as libtiff does.
+    std::string read(const Blocks& blocks, std::uint32_t i) {
+        const std::uint32_t x0 = i % blocks.across * blocks.width;
+        const std::uint32_t y0 = i / blocks.across * blocks.height;
+        const std::uint32_t columns =
+            std::min(blocks.width, static_cast<std::uint32_t>(raster_.width()) - x0);
+        const std::uint32_t rows =
+            std::min(blocks.height, static_cast<std::uint32_t>(raster_.height()) - y0);
+        for (int p = 0; p < f_.planes(); ++p) {
+            const std::uint32_t index =
+                blocks.tiled ? TIFFComputeTile(tif_, x0, y0, 0, static_cast<std::uint16_t>(p))
+                             : static_cast<std::uint32_t>(p) * blocks.count() + i;
+            messages_.errors = 0;
+            const tmsize_t got =
+                blocks.tiled ? TIFFReadEncodedTile(tif_, index, buffers_.plane(p), blocks.bytes)
+                             : TIFFReadEncodedStrip(tif_, index, buffers_.plane(p), blocks.bytes);
+            if (got < static_cast<tmsize_t>(rows * blocks.rowBytes) || messages_.errors > 0)
+                return damaged();
         }
+        for (std::uint32_t r = 0; r < rows; ++r)
+            convertBlockRow(f_, buffers_, blocks.rowBytes, r,
+                            raster_.row(static_cast<int>(y0 + r)) + x0, static_cast<int>(columns));
         return {};
     }
 
-    std::string readTiles() {
-        std::uint32_t tileWidth = 0, tileHeight = 0;
-        if (!TIFFGetField(tif_, TIFFTAG_TILEWIDTH, &tileWidth) ||
-            !TIFFGetField(tif_, TIFFTAG_TILELENGTH, &tileHeight) || tileWidth == 0 ||
-            tileHeight == 0)
-            return withDetail("TIFF : taille des tuiles invalide", messages_);
-        const std::uint64_t rowBytes = f_.rowBytes(tileWidth);
-        const tmsize_t tileSize = TIFFTileSize(tif_);
-        if (tileSize <= 0 || static_cast<std::uint64_t>(tileSize) < rowBytes * tileHeight)
-            return withDetail("TIFF : taille des tuiles invalide", messages_);
-        Buffers buffers;
-        if (!buffers.allocate(f_.planes(), static_cast<std::uint64_t>(tileSize))) return kMemory;
-
-        const auto width = static_cast<std::uint32_t>(raster_.width());
-        const auto height = static_cast<std::uint32_t>(raster_.height());
-        for (std::uint32_t y0 = 0; y0 < height; y0 += std::min(tileHeight, height - y0)) {
-            const std::uint32_t rows = std::min(tileHeight, height - y0);
-            for (std::uint32_t x0 = 0; x0 < width; x0 += std::min(tileWidth, width - x0)) {
-                const auto columns = static_cast<int>(std::min(tileWidth, width - x0));
-                for (int p = 0; p < f_.planes(); ++p) {
-                    messages_.errors = 0;
-                    const tmsize_t got = TIFFReadEncodedTile(
-                        tif_, TIFFComputeTile(tif_, x0, y0, 0, static_cast<std::uint16_t>(p)),
-                        buffers.plane(p), tileSize);
-                    if (got < static_cast<tmsize_t>(rows * rowBytes) || messages_.errors > 0)
-                        return damaged();
-                }
-                for (std::uint32_t r = 0; r < rows; ++r)
-                    convertBlockRow(f_, buffers, rowBytes, r,
-                                    raster_.row(static_cast<int>(y0 + r)) + x0, columns);
-            }
-        }
-        return {};
-    }
-
-private:
     // Each separate plane gets its own handle: read alternately through one handle, the
     // planes' strips would be decoded again from their start for every row.
     std::string readScanlines() {
@@ -403,25 +389,25 @@ private:
             handles.push_back(extra.back().get());
         }
         const std::uint64_t rowBytes = f_.rowBytes(static_cast<std::uint32_t>(raster_.width()));
-        Buffers buffers;
-        if (!buffers.allocate(f_.planes(),
-                              std::max<std::uint64_t>(
-                                  rowBytes, static_cast<std::uint64_t>(TIFFScanlineSize(tif_)))))
+        if (!buffers_.allocate(f_.planes(),
+                               std::max<std::uint64_t>(
+                                   rowBytes, static_cast<std::uint64_t>(TIFFScanlineSize(tif_)))))
             return kMemory;
         for (int y = 0; y < raster_.height(); ++y) {
             for (int p = 0; p < f_.planes(); ++p) {
                 messages_.errors = 0;
-                if (TIFFReadScanline(handles[static_cast<std::size_t>(p)], buffers.plane(p),
+                if (TIFFReadScanline(handles[static_cast<std::size_t>(p)], buffers_.plane(p),
                                      static_cast<std::uint32_t>(y),
                                      static_cast<std::uint16_t>(p)) < 0 ||
                     messages_.errors > 0)
                     return damaged();
             }
-            convertBlockRow(f_, buffers, rowBytes, 0, raster_.row(y), raster_.width());
+            convertBlockRow(f_, buffers_, rowBytes, 0, raster_.row(y), raster_.width());
         }
         return {};
     }
 
+private:
     std::string damaged() const {
         return withDetail("TIFF : fichier endommagé ou tronqué", messages_);
     }
@@ -430,7 +416,64 @@ private:
     Messages& messages_;
     const Format& f_;
     Raster& raster_;
+    Buffers buffers_;
 };
+
+constexpr std::uint32_t kNoBlock = std::numeric_limits<std::uint32_t>::max();
+
+struct Failure {
+    std::uint32_t block = kNoBlock;
+    std::string reason;
+};
+
+// Blocks first, first + step... up to the first damaged block either thread has met: those
+// before it are still read, so that the damage reported is the first, as in one pass.
+Failure readEvery(Reader& reader, const Blocks& blocks, std::uint32_t first, std::uint32_t step,
+                  std::atomic<std::uint32_t>& damagedFrom) {
+    for (std::uint64_t i = first; i < blocks.count() && i < damagedFrom.load(); i += step) {
+        const auto block = static_cast<std::uint32_t>(i);
+        if (std::string reason = reader.read(blocks, block); !reason.empty()) {
+            for (std::uint32_t seen = damagedFrom.load();
+                 block < seen && !damagedFrom.compare_exchange_weak(seen, block);) {
+            }
+            return {block, std::move(reason)};
+        }
+    }
+    return {};
+}
+
+// Every strip and tile is compressed on its own (old-style JPEG, whose strips may share one
+// stream, is refused above): a second handle on the file decodes every other block on the
+// second core, each thread converting its own rows into the picture.
+std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, const Blocks& blocks,
+                       Raster& raster) {
+    Reader reader(tif, messages, format, raster);
+    if (!reader.allocate(blocks)) return kMemory;
+    std::atomic<std::uint32_t> damagedFrom{kNoBlock};
+    Messages otherMessages{messages.path, {}, 0};
+    Handle other;
+    Format otherFormat; // describing the second handle also sets it up as the first
+    std::optional<Reader> helper;
+    Failure helped;
+    std::jthread thread; // joined before what it uses goes
+    const auto pixels = static_cast<std::uint64_t>(raster.width()) * raster.height();
+    if (pixels >= kTwoThreadsFrom && blocks.count() > 1 && (other = openTiff(otherMessages)) &&
+        describe(other.get(), otherFormat).empty()) {
+        helper.emplace(other.get(), otherMessages, format, raster);
+        try {
+            if (helper->allocate(blocks))
+                thread =
+                    std::jthread([&] { helped = readEvery(*helper, blocks, 1, 2, damagedFrom); });
+        } catch (const std::system_error&) {
+        }
+    }
+    Failure failure = readEvery(reader, blocks, 0, thread.joinable() ? 2 : 1, damagedFrom);
+    if (thread.joinable()) {
+        thread.join();
+        if (helped.block < failure.block) failure = std::move(helped);
+    }
+    return failure.reason;
+}
 
 } // namespace
 
@@ -448,14 +491,18 @@ Decoded decodeTiff(const std::string& path) {
     if (auto refused = checkFitsInMemory(width, height); !refused.empty())
         return failed("TIFF : " + refused);
 
+    Blocks blocks;
+    if (auto refused = cut(tif.get(), format, width, height, messages, blocks); !refused.empty())
+        return failed(refused);
+
     Decoded decoded;
     decoded.sourceBits = format.bits * format.samples;
     std::string error;
     decoded.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), &error);
     if (decoded.raster.empty()) return failed("TIFF : " + error);
 
-    Reader reader(tif.get(), messages, format, decoded.raster);
-    error = TIFFIsTiled(tif.get()) ? reader.readTiles() : reader.readStrips();
+    error = blocks.height > 0 ? readBlocks(tif.get(), messages, format, blocks, decoded.raster)
+                              : Reader(tif.get(), messages, format, decoded.raster).readScanlines();
     if (!error.empty()) return failed(error);
     return decoded;
 }

@@ -111,6 +111,7 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
     } cases[] = {
         {"baseline", Kind::Baseline, 67, 45, 24},
         {"baseline, many row batches", Kind::Baseline, 35, 300, 24},
+        {"baseline, converted on a second thread", Kind::Baseline, 800, 700, 24},
         {"progressive", Kind::Progressive, 67, 45, 24},
         {"greyscale", Kind::Grey, 50, 37, 8},
         {"CMYK without Adobe marker", Kind::Cmyk, 67, 45, 32},
@@ -164,7 +165,9 @@ TEST_F(JpegCodecTest, FailedWriteKeepsTheOldFileWhole) {
 TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
     writeFixture(path("base.jpg"), Kind::Baseline, 160, 120);
     writeFixture(path("prog.jpg"), Kind::Progressive, 160, 120);
+    writeFixture(path("large.jpg"), Kind::Baseline, 800, 700);
     const std::vector<char> base = bytesOf(path("base.jpg")), prog = bytesOf(path("prog.jpg"));
+    const std::vector<char> large = bytesOf(path("large.jpg"));
     std::vector<char> noSize = base;
     for (std::size_t i = 0; i + 8 < noSize.size(); ++i)
         if (noSize[i] == '\xFF' && noSize[i + 1] == '\xC0') { // frame header: height and width
@@ -180,6 +183,9 @@ TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
          {base.begin(), base.begin() + base.size() / 2},
          "fichier JPEG tronqué"},
         {"progressive cut short", {prog.begin(), prog.end() - 200}, "fichier JPEG tronqué"},
+        {"converted on a second thread, cut in half",
+         {large.begin(), large.begin() + large.size() / 2},
+         "fichier JPEG tronqué"},
         {"headers only", {base.begin(), base.begin() + 400}, "fichier JPEG tronqué"},
         {"empty", {}, "fichier JPEG vide"},
         {"not a JPEG", {'\x89', 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, "JPEG : "},

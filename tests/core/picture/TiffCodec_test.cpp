@@ -335,6 +335,9 @@ TEST(TiffCodec, EveryCompressionLayoutAndOrganisationGivesTheSourcePixels) {
     EXPECT_GT(checked, 300);
 }
 
+const Layout kRgb{Colour::Rgb, 8, 3};
+const Compression kNone{"none", COMPRESSION_NONE}, kLzw{"LZW", COMPRESSION_LZW};
+
 // Strips too large to hold whole are read a row at a time, through one handle a plane.
 TEST(TiffCodec, OneHugeStripGivesTheSourcePixels) {
     const struct {
@@ -350,6 +353,26 @@ TEST(TiffCodec, OneHugeStripGivesTheSourcePixels) {
         SCOPED_TRACE(describe(c.layout) + ", " + c.compression.name);
         const Source source{1203, 1801, c.layout, c.compression.code == COMPRESSION_JPEG};
         expectSourcePixels(source, {c.compression, {"one strip", false, c.separate}, 1801});
+    }
+}
+
+// From half a megapixel on, two threads share the strips or tiles, each through its own handle.
+TEST(TiffCodec, LargePicturesGiveTheSourcePixels) {
+    const Layout ycbcr{Colour::YCbCr, 8, 3}, rgba{Colour::Rgb, 8, 4};
+    const Compression jpeg{"JPEG", COMPRESSION_JPEG};
+    const struct {
+        Layout layout;
+        Compression compression;
+        Organisation organisation;
+    } cases[] = {{kRgb, kLzw, kOrganisations[0]},
+                 {ycbcr, jpeg, kOrganisations[0]},
+                 {ycbcr, jpeg, kOrganisations[1]},
+                 {rgba, kLzw, kOrganisations[2]},
+                 {rgba, kLzw, kOrganisations[3]}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(describe(c.layout) + ", " + c.compression.name + ", " + c.organisation.name);
+        const bool smooth = c.compression.code == COMPRESSION_JPEG;
+        expectSourcePixels({800, 700, c.layout, smooth}, {c.compression, c.organisation, 16});
     }
 }
 
@@ -383,9 +406,6 @@ Decoded decodeSilently(const std::string& path) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     return d;
 }
-
-const Layout kRgb{Colour::Rgb, 8, 3};
-const Compression kNone{"none", COMPRESSION_NONE}, kLzw{"LZW", COMPRESSION_LZW};
 
 enum How { CutPixels, CutDirectory, RandomAfterSignature, RandomDirectory, Empty, Missing, Patch };
 
@@ -460,6 +480,55 @@ TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
         EXPECT_TRUE(d.raster.empty());
         EXPECT_EQ(d.error.rfind(c.reason, 0), 0u) << d.error;
         EXPECT_EQ(d.error.find(path), std::string::npos) << "the caller names the file";
+    }
+}
+
+// The byte counts of blocks `damaged` set to 0, a fault that libtiff names with the block.
+void emptyBlocks(std::vector<char>& file, std::uint16_t tag,
+                 const std::vector<std::uint32_t>& damaged) {
+    const std::uint32_t ifd = directoryOffset(file);
+    std::uint16_t count, entryTag, type;
+    std::memcpy(&count, file.data() + ifd, 2);
+    for (const char* entry = file.data() + ifd + 2; count-- > 0; entry += 12) {
+        std::uint32_t array; // more values than fit in the entry
+        if (std::memcpy(&entryTag, entry, 2), entryTag != tag) continue;
+        std::memcpy(&type, entry + 2, 2);
+        std::memcpy(&array, entry + 8, 4);
+        const std::size_t size = type == TIFF_SHORT ? 2 : 4;
+        for (std::uint32_t block : damaged)
+            std::memset(file.data() + array + size * block, 0, size);
+    }
+}
+
+// Whichever thread meets it, the damage reported is the first block's, as in one pass, and
+// no half-read picture comes back.
+TEST(TiffCodec, ALargePictureWithADamagedBlockIsRefusedForTheFirstOne) {
+    const struct {
+        const char* name;
+        bool tiled;
+        std::vector<std::uint32_t> damaged;
+        const char* detail;
+    } cases[] = {
+        {"an even strip in the second half", false, {30}, "strip 30)"},
+        {"an odd strip in the second half", false, {33}, "strip 33)"},
+        {"an odd strip, then an even one", false, {25, 26}, "strip 25)"},
+        {"an even strip, then an odd one", false, {26, 27}, "strip 26)"},
+        {"the last strip", false, {43}, "strip 43)"},
+        {"two tiles of the second half", true, {1500, 1901}, "tile 1500)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = tempFile("damaged.tif");
+        WriteOptions w{kLzw, {"", c.tiled, false}, 16};
+        w.directoryFirst = true;
+        ASSERT_TRUE(writeTiff(path, {800, 700, kRgb}, w)); // 44 strips, 2200 tiles
+        std::vector<char> file = bytesOf(path);
+        emptyBlocks(file, c.tiled ? TIFFTAG_TILEBYTECOUNTS : TIFFTAG_STRIPBYTECOUNTS, c.damaged);
+        writeBytes(path, file);
+        const Decoded d = decodeSilently(path);
+        EXPECT_TRUE(d.raster.empty());
+        EXPECT_EQ(d.error.rfind("TIFF : fichier endommagé ou tronqué (", 0), 0u) << d.error;
+        EXPECT_NE(d.error.find(c.detail), std::string::npos) << d.error;
     }
 }
 
