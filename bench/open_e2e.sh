@@ -42,21 +42,36 @@ tracelle() {
   echo "$(echo "$e - $s" | bc) $(awk '/VmRSS/ {print $2}' "$dir/tracelle.err")"
 }
 
-# g3data: until its window with the picture is on screen.
+# g3data: until its window with the picture is on screen (it shows it once read). A start
+# refused by the X server now and then ("cannot open display") is tried again.
 g3data_open() {
-  local s e id pid
-  s=$(now)
-  g3data "$1" > /dev/null 2>&1 &
-  pid=$!
-  until id=$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | head -n 1) && [[ -n $id ]]; do
-    sleep 0.005
+  local s e id pid tries attempt
+  for attempt in 1 2 3; do
+    s=$(now)
+    g3data "$1" > /dev/null 2> "$dir/g3data.err" &
+    pid=$!
+    tries=0
+    until id=$(xdotool search --onlyvisible --pid "$pid" 2> /dev/null | head -n 1) && [[ -n $id ]]; do
+      if ! kill -0 "$pid" 2> /dev/null || ((++tries > 1000)); then
+        id=""
+        break
+      fi
+      sleep 0.02
+    done
+    e=$(now)
+    if [[ -n $id ]]; then
+      local rss
+      rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+      kill "$pid"
+      wait "$pid" 2> /dev/null || true
+      echo "$(echo "$e - $s" | bc) $rss"
+      return
+    fi
+    kill "$pid" 2> /dev/null || true
+    wait "$pid" 2> /dev/null || true
   done
-  e=$(now)
-  local rss
-  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-  kill "$pid"
-  wait "$pid" 2> /dev/null || true
-  echo "$(echo "$e - $s" | bc) $rss"
+  echo "g3data did not show $1: $(cat "$dir/g3data.err")" >&2
+  exit 1
 }
 
 run() {

@@ -213,11 +213,68 @@ private:
     std::thread thread_;
 };
 
+// libjpeg's own file source reads 4 KB at a time, which keeps its Huffman decoder off its fast
+// path; reads of 64 KB decode a large scan several percent faster. The end of the file is
+// met as libjpeg meets it: an empty file is refused, a cut one gets an end marker and the
+// warning that has it refused.
+struct FileSource {
+    jpeg_source_mgr pub; // first, so that libjpeg's pointer to it leads back here
+    std::FILE* file;
+    bool startOfFile;
+    std::array<JOCTET, 65536> buffer;
+};
+
+void initSource(j_decompress_ptr cinfo) {
+    reinterpret_cast<FileSource*>(cinfo->src)->startOfFile = true;
+}
+
+boolean fillInput(j_decompress_ptr cinfo) {
+    auto* src = reinterpret_cast<FileSource*>(cinfo->src);
+    std::size_t n = std::fread(src->buffer.data(), 1, src->buffer.size(), src->file);
+    if (n == 0) {
+        if (src->startOfFile) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        src->buffer[0] = 0xFF;
+        src->buffer[1] = JPEG_EOI;
+        n = 2;
+    }
+    src->pub.next_input_byte = src->buffer.data();
+    src->pub.bytes_in_buffer = n;
+    src->startOfFile = false;
+    return TRUE;
+}
+
+void skipInput(j_decompress_ptr cinfo, long count) {
+    if (count <= 0) return;
+    auto* src = reinterpret_cast<FileSource*>(cinfo->src);
+    while (count > static_cast<long>(src->pub.bytes_in_buffer)) {
+        count -= static_cast<long>(src->pub.bytes_in_buffer);
+        fillInput(cinfo);
+    }
+    src->pub.next_input_byte += count;
+    src->pub.bytes_in_buffer -= static_cast<std::size_t>(count);
+}
+
+void termSource(j_decompress_ptr) {}
+
+void readFrom(jpeg_decompress_struct& cinfo, FileSource& source, std::FILE* file) {
+    source.pub.init_source = initSource;
+    source.pub.fill_input_buffer = fillInput;
+    source.pub.skip_input_data = skipInput;
+    source.pub.resync_to_restart = jpeg_resync_to_restart;
+    source.pub.term_source = termSource;
+    source.pub.bytes_in_buffer = 0;
+    source.pub.next_input_byte = nullptr;
+    source.file = file;
+    cinfo.src = &source.pub;
+}
+
 // Everything the decoding touches across a longjmp lives here, outside the frame that calls
 // setjmp, so that no local is left indeterminate and no destructor is skipped.
 struct DecodeJob {
     jpeg_decompress_struct cinfo;
     ErrorManager errors;
+    FileSource source;
     std::FILE* file;
     Raster* raster;
     std::string* refused; // why the raster could not be made
@@ -248,7 +305,7 @@ bool runDecode(DecodeJob& job) {
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, job.file);
+    readFrom(cinfo, job.source, job.file);
     jpeg_read_header(&cinfo, TRUE);
 
     switch (cinfo.jpeg_color_space) {
