@@ -111,9 +111,72 @@ Pixel* Layer::copyOf(Tile& t) {
 }
 
 Pixel* Layer::drawInto(Tile& t) {
+    if (!recordings_.empty()) keep(static_cast<std::size_t>(&t - tiles_.data()));
     t.drawn = true;
     t.changed = true;
     return copyOf(t);
+}
+
+void Layer::keep(std::size_t index) {
+    std::erase_if(recordings_, [](const std::weak_ptr<Recording>& r) { return r.expired(); });
+    const Tile& t = tiles_[index];
+    for (const auto& weak : recordings_) {
+        const auto recording = weak.lock();
+        if (recording->saved_[index]) continue;
+        recording->saved_[index] = 1;
+        Recording::Saved saved{index, nullptr};
+        if (t.drawn) { // otherwise the bare picture, made again when given back
+            saved.pixels = std::make_unique<Pixel[]>(static_cast<std::size_t>(kTile) * kTile);
+            std::copy(t.own.get(), t.own.get() + kTile * kTile, saved.pixels.get());
+        }
+        recording->tiles_.push_back(std::move(saved));
+    }
+}
+
+std::shared_ptr<Layer::Recording> Layer::record() {
+    auto recording = std::make_shared<Recording>();
+    recording->saved_.assign(tiles_.size(), 0);
+    recording->owner_ = tiles_.data();
+    recordings_.push_back(recording);
+    return recording;
+}
+
+void Layer::giveBack(Recording& recording) {
+    if (recording.owner_ != tiles_.data()) return; // a recording of another picture
+    for (const Recording::Saved& saved : recording.tiles_) {
+        Tile& t = tiles_[saved.index];
+        if (!recordings_.empty()) keep(saved.index); // the other recordings keep what goes
+        if (saved.pixels) {
+            std::copy(saved.pixels.get(), saved.pixels.get() + kTile * kTile, copyOf(t));
+            t.drawn = true;
+        } else {
+            restore(t);
+        }
+        t.changed = true;
+    }
+}
+
+std::size_t Layer::Recording::bytes() const {
+    std::size_t n = 0;
+    for (const Saved& s : tiles_)
+        if (s.pixels) n += sizeof(Pixel) * kTile * kTile;
+    return n;
+}
+
+Pixel* Layer::writableRun(int x, int y, int& before, int& after) {
+    Tile& t = tiles_[tileIndex(x, y)];
+    drawInto(t);
+    return const_cast<Pixel*>(run(x, y, before, after));
+}
+
+void Layer::fillSpan(int y, int x0, int x1, Pixel value) {
+    while (x0 < x1) {
+        int before = 0, after = 0;
+        Pixel* p = writableRun(x0, y, before, after);
+        const int n = std::min(x1 - x0, after + 1);
+        std::fill(p, p + n, value);
+        x0 += n;
+    }
 }
 
 void Layer::setPixel(int x, int y, Pixel value) {
@@ -125,6 +188,7 @@ void Layer::setPixel(int x, int y, Pixel value) {
 void Layer::clear() {
     for (Tile& t : tiles_) {
         if (!t.drawn) continue;
+        if (!recordings_.empty()) keep(static_cast<std::size_t>(&t - tiles_.data()));
         restore(t);
         t.changed = true;
     }

@@ -8,6 +8,7 @@
 #include "picture/Raster.h"
 #include "picture/RowSource.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -82,6 +83,28 @@ public:
     // The rows of the whole canvas, for the writers.
     RowSource rows() const;
 
+    // Row y around x (within the canvas): the memory of pixel x, with `before` pixels of the
+    // same row before it and `after` after it in that memory (x itself not counted).
+    const Pixel* run(int x, int y, int& before, int& after) const {
+        const Tile& t = tiles_[tileIndex(x, y)];
+        before = x - std::max(t.x, 0);
+        after = std::min(t.x + kTile, width_) - x - 1;
+        return t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x);
+    }
+    // The same, writable (the tile drawn into).
+    Pixel* writableRun(int x, int y, int& before, int& after);
+    // Pixels x0 to x1 − 1 of row y (within the canvas) set to `value`.
+    void fillSpan(int y, int x0, int x1, Pixel value);
+
+    // The layer as it is now, kept to be given back later (an undo): a tile is saved at its
+    // first change after this call, as it was, so that the memory follows what changed
+    // since (nothing for a tile still shared with the picture). Kept while the handle lives.
+    class Recording;
+    std::shared_ptr<Recording> record();
+    // The layer back as it was when `recording` began; the recording goes on, so that giving
+    // it back again gives the same state.
+    void giveBack(Recording& recording);
+
     // The parts of the canvas whose pixels changed since the last call.
     std::vector<TileRect> takeChanged();
     // Memory of the tiles drawn into, in bytes.
@@ -109,6 +132,8 @@ private:
     void restore(Tile& t);
     Pixel* copyOf(Tile& t);
     Pixel* drawInto(Tile& t);
+    // Before tile t changes: the recordings under way keep it as it is.
+    void keep(std::size_t index);
     TileRect visible(const Tile& t) const;
 
     std::shared_ptr<const Raster> picture_;
@@ -123,6 +148,23 @@ private:
     int tilesY_ = 0;
     std::vector<Pixel> marginRow_;
     std::vector<Tile> tiles_;
+    std::vector<std::weak_ptr<Recording>> recordings_;
+};
+
+class Layer::Recording {
+public:
+    // Memory of the tiles saved, in bytes.
+    std::size_t bytes() const;
+
+private:
+    friend class Layer;
+    struct Saved {
+        std::size_t index;
+        std::unique_ptr<Pixel[]> pixels; // null: the tile read the picture or the margin
+    };
+    std::vector<std::uint8_t> saved_; // a flag a tile
+    std::vector<Saved> tiles_;
+    const void* owner_ = nullptr; // the tiles recorded
 };
 
 } // namespace tracelle::picture

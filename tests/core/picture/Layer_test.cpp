@@ -65,6 +65,38 @@ TEST(Layer, TheCanvasReadsThePictureAndOnlyDrawnTilesAreCopied) {
     }
 }
 
+TEST(Layer, ARecordingGivesBackTheLayerAsItWas) {
+    const auto picture = pattern(600, 600);
+    Layer layer = Layer::over(picture, 600, 600, 0, 0, 0);
+    const auto state = [&layer] {
+        std::vector<Pixel> all;
+        for (int y = 0; y < layer.height(); ++y)
+            for (int x = 0; x < layer.width(); ++x)
+                all.push_back(layer.pixel(x, y));
+        return all;
+    };
+    layer.fillSpan(10, 0, 600, 1); // drawn before: kept as a copy
+    const auto before = state();
+    const auto undo = layer.record();
+    EXPECT_EQ(undo->bytes(), 0u);
+    layer.fillSpan(10, 100, 400, 2);
+    layer.fillSpan(500, 0, 600, 3);
+    const auto contour = layer.record(); // a second one at the same time
+    layer.setPixel(599, 599, 4);
+    layer.clear(); // "Redessiner" after the fill
+    layer.giveBack(*undo);
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(undo->bytes(), std::size_t{Layer::kTile} * Layer::kTile * 2 * 3)
+        << "only the tiles of row 10 were drawn: the others are the picture again";
+    layer.setPixel(5, 5, 7);
+    layer.giveBack(*undo);
+    EXPECT_EQ(state(), before) << "given back twice, the same state";
+    Layer other = Layer::over(picture, 600, 600, 0, 0, 0);
+    other.setPixel(1, 1, 9);
+    other.giveBack(*undo); // a recording of another layer changes nothing
+    EXPECT_EQ(other.pixel(1, 1), 9);
+}
+
 // Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
 // whatever the factor of the view.
 TEST(Overview, ThinLinesShowAtEveryFactor) {
