@@ -115,6 +115,10 @@ Real surface_indice_ligne(const model::Project& p, int l, std::vector<FanTriangl
     return std::fabs(S);
 }
 
+std::string scientifiqueEtGroupe(Real v) {
+    return model::texte_scientifique(v, 3) + "    \t" + model::texte_groupe(v, 9);
+}
+
 std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& twoPointLength) {
     const Real A = surface_indice_ligne(p, l);
     Real R = 0;
@@ -130,14 +134,11 @@ std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& tw
     const Real Ic = A != 0 ? (P / 2) / std::sqrt(std::numbers::pi_v<Real> * A) : 0;
     const Real Lr = A < P * P / 16 ? P / 4 + std::sqrt(P * P / 16 - A) : 0;
     const Real Dd = A != 0 ? R / A : 0;
-    const auto both = [](Real v) {
-        return model::texte_scientifique(v, 3) + "    \t" + model::texte_groupe(v, 9);
-    };
     std::vector<std::string> lines;
     lines.push_back(" Suite(" + std::to_string(l) + ")= \t" + std::to_string(m.n) + "\t points");
-    lines.push_back(" Surface  A = \t" + both(A));
-    lines.push_back(" Distance D = \t" + both(m.D));
-    lines.push_back(" Périmètre P = \t" + both(P));
+    lines.push_back(" Surface  A = \t" + scientifiqueEtGroupe(A));
+    lines.push_back(" Distance D = \t" + scientifiqueEtGroupe(m.D));
+    lines.push_back(" Périmètre P = \t" + scientifiqueEtGroupe(P));
     lines.push_back(" Indice de compacité = P/(4.pi.A)^0.5 = \t" + model::texte_general(Ic));
     if (Lr != 0)
         lines.push_back(" Rectangle équivalent L=P/4+sqrt(P²/16-A)= \t" + model::texte_general(Lr));

@@ -49,6 +49,9 @@ Real surface_indice_ligne(const model::Project& p, int l, std::vector<FanTriangl
 // whose length goes to the rescaling instead (`twoPointLength`).
 std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& twoPointLength);
 
+// A value as the measurement reports show it: short scientific text, then grouped fixed text.
+std::string scientifiqueEtGroupe(Real v);
+
 // The rescaling panel's two texts for line l of two points `length` apart.
 struct TextesDeuxPoints {
     std::string caption;  // "La suite (l) ne contient que 2 points distants de …"
