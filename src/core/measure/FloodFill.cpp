@@ -1,5 +1,6 @@
 // The fill click: a scanline fill with an explicit stack of row intervals, reading and writing
 // the layer a tile run at a time.
+#include "measure/PixelScan.h"
 #include "measure/RasterSurface.h"
 
 #include <algorithm>
@@ -20,19 +21,21 @@ constexpr Pixel kVisited = 0x8000;
 // The pixels of exactly the clicked colour; painted ones differ from it, so none is met twice.
 struct SameColour {
     Pixel target;
-    bool operator()(Pixel p) const { return p == target; }
+    template <class P> auto inside(P p) const { return p == target; }
+    template <class P> auto outside(P p) const { return p != target; }
 };
 
 // Every pixel but the border colour, and not yet painted.
 struct UpToBorder {
     Pixel border;
-    bool operator()(Pixel p) const { return (p & kVisited) == 0 && p != border; }
+    template <class P> auto inside(P p) const { return ((p & kVisited) == 0) & (p != border); }
+    template <class P> auto outside(P p) const { return ((p & kVisited) != 0) | (p == border); }
 };
 
-template <class Inside> class SpanFill {
+template <class Region> class SpanFill {
 public:
-    SpanFill(Layer& layer, Inside inside, Pixel paint)
-        : layer_(layer), inside_(inside), paint_(paint),
+    SpanFill(Layer& layer, Region region, Pixel paint)
+        : layer_(layer), region_(region), paint_(paint),
           extents_(static_cast<std::size_t>(layer.height()), Extent{layer.width(), -1}) {}
 
     // The number of pixels painted.
@@ -69,7 +72,7 @@ public:
     const std::vector<Extent>& extents() const { return extents_; }
 
 private:
-    bool insideAt(int x, int y) const { return inside_(layer_.pixel(x, y)); }
+    bool insideAt(int x, int y) const { return region_.inside(layer_.pixel(x, y)); }
 
     void note(int y, int first, int last) {
         Extent& e = extents_[static_cast<std::size_t>(y)];
@@ -82,13 +85,12 @@ private:
         const int start = x;
         while (x > 0) {
             int before = 0, after = 0;
-            if (!inside_(*layer_.run(x - 1, y, before, after))) break;
-            Pixel* p = layer_.writableRun(x - 1, y, before, after);
-            int n = 0;
-            while (n <= before && inside_(p[-n]))
-                p[-n++] = paint_;
-            x -= n;
-            if (n <= before) break;
+            if (!region_.inside(*layer_.run(x - 1, y, before, after))) break;
+            Pixel* p = layer_.writableRun(x - 1, y, before, after) - before;
+            const int first = lastWhere(p, before + 1, outside()) + 1;
+            std::fill(p + first, p + before + 1, paint_);
+            x -= before + 1 - first;
+            if (first > 0) break;
         }
         painted_ += start - x;
         if (x < start) note(y, x, start - 1);
@@ -100,11 +102,10 @@ private:
         const int start = x;
         while (x < layer_.width()) {
             int before = 0, after = 0;
-            if (!inside_(*layer_.run(x, y, before, after))) break;
+            if (!region_.inside(*layer_.run(x, y, before, after))) break;
             Pixel* p = layer_.writableRun(x, y, before, after);
-            int n = 0;
-            while (n <= after && inside_(p[n]))
-                p[n++] = paint_;
+            const int n = firstWhere(p, after + 1, outside());
+            std::fill(p, p + n, paint_);
             x += n;
             if (n <= after) break;
         }
@@ -119,15 +120,19 @@ private:
             int before = 0, after = 0;
             const Pixel* p = layer_.run(x, y, before, after);
             const int n = std::min(after, last - x) + 1;
-            const Pixel* hit = std::find_if(p, p + n, inside_);
-            if (hit != p + n) return x + static_cast<int>(hit - p);
+            const int hit = firstWhere(p, n, [this](auto v) { return region_.inside(v); });
+            if (hit < n) return x + hit;
             x += n;
         }
         return x;
     }
 
+    auto outside() const {
+        return [this](auto v) { return region_.outside(v); };
+    }
+
     Layer& layer_;
-    Inside inside_;
+    Region region_;
     Pixel paint_;
     std::vector<Extent> extents_;
     std::int64_t painted_ = 0;
@@ -139,10 +144,10 @@ void clearMarks(Layer& layer, int y, int first, int last) {
         const Pixel* p = layer.run(x, y, before, after);
         const int n = std::min(after, last - x) + 1;
         // Tiles of the row that the fill went round are left shared with the picture.
-        const Pixel* marked = std::find_if(p, p + n, [](Pixel v) { return (v & kVisited) != 0; });
-        if (marked != p + n) {
+        const int marked = firstWhere(p, n, [](auto v) { return (v & kVisited) != 0; });
+        if (marked < n) {
             Pixel* w = layer.writableRun(x, y, before, after);
-            for (int i = static_cast<int>(marked - p); i < n; ++i)
+            for (int i = marked; i < n; ++i)
                 w[i] &= static_cast<Pixel>(~kVisited);
         }
         x += n;

@@ -1,7 +1,7 @@
-// The passes of the raster area and of the threshold. Each scans rows top to bottom and pixels
-// left to right, reading a copy of the rows around the one it visits, kept in step with what
-// it writes: the copy is read at the speed of memory whatever tile a pixel lies in, and what a
-// pass paints ahead of its scan is seen when the scan gets there.
+// The passes of the raster area and of the threshold: rows top to bottom, pixels left to
+// right, each pass writing into the layer as its scan goes. They read the layer through the
+// memory of its tiles, one tile's columns at a time.
+#include "measure/PixelScan.h"
 #include "measure/RasterSurface.h"
 
 #include <algorithm>
@@ -15,50 +15,54 @@ using picture::Pixel;
 
 namespace {
 
-// Rows y − 1, y and y + 1 of the bounds' columns, as the layer holds them.
-class RowWindow {
+// Rows y − 1, y and y + 1 over the columns of one tile, within the bounds: pointers into the
+// layer's memory, taken again after each write, since a write into a tile shared with the
+// picture moves the tile into a copy of its own.
+class Segment {
 public:
-    RowWindow(Layer& layer, const Bounds& b) : layer_(layer), b_(b) {
-        for (auto& row : rows_)
-            row.resize(static_cast<std::size_t>(b.x1 - b.x0 + 1));
-    }
+    Segment(Layer& layer, const Bounds& b) : layer_(layer), b_(b) {}
 
-    // Moves to row y; the rows outside the bounds are not read. From one row to the next,
-    // each row is read once.
-    void moveTo(int y) {
-        if (y == y_ + 1) {
-            std::rotate(rows_.begin(), rows_.begin() + 1, rows_.end());
-        } else {
-            if (y > b_.y0) load(rows_[0], y - 1);
-            load(rows_[1], y);
-        }
-        if (y < b_.y1) load(rows_[2], y + 1);
+    // The tile columns from x, on row y; the rows beyond the bounds are not read.
+    void at(int x, int y) {
+        x_ = x;
         y_ = y;
+        int before = 0, after = 0;
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (y + dy < b_.y0 || y + dy > b_.y1) continue;
+            rows_[static_cast<std::size_t>(dy + 1)] = layer_.run(x, y + dy, before, after);
+        }
+        end_ = std::min(x + after + 1, b_.x1 + 1);
     }
+    int begin() const { return x_; }
+    int end() const { return end_; }
 
-    // Pixel (x, y + dy), dy from −1 to 1, for x within the bounds.
-    Pixel at(int x, int dy) const { return row(dy)[x - b_.x0]; }
-    const Pixel* row(int dy) const { return rows_[static_cast<std::size_t>(dy + 1)].data(); }
+    // Pixel (x, y + dy), from the tile's memory or, past its columns, from the layer.
+    const Pixel* row(int dy) const { return rows_[static_cast<std::size_t>(dy + 1)] - x_; }
+    Pixel get(int x, int dy) const {
+        return x >= x_ && x < end_ ? row(dy)[x] : layer_.pixel(x, y_ + dy);
+    }
     void set(int x, int dy, Pixel value) {
-        rows_[static_cast<std::size_t>(dy + 1)][static_cast<std::size_t>(x - b_.x0)] = value;
         layer_.setPixel(x, y_ + dy, value);
+        at(x_, y_);
     }
 
 private:
-    void load(std::vector<Pixel>& row, int y) {
-        layer_.runs(y, b_.x0, b_.x1 + 1, [&](int x, const Pixel* p, int n) {
-            std::copy(p, p + n, row.begin() + (x - b_.x0));
-        });
-    }
-
     Layer& layer_;
     Bounds b_;
-    int y_ = -2;
-    std::array<std::vector<Pixel>, 3> rows_;
+    int x_ = 0, y_ = 0, end_ = 0;
+    std::array<const Pixel*, 3> rows_{};
 };
 
 bool empty(const Bounds& b) {
     return b.x1 < b.x0 || b.y1 < b.y0;
+}
+
+// Calls each(segment) for the tile segments of row y from column x0 to x1.
+template <class F> void segments(Segment& s, int y, int x0, int x1, F&& each) {
+    for (int x = x0; x <= x1; x = s.end()) {
+        s.at(x, y);
+        each();
+    }
 }
 
 // The progress bar's position after row y of the pass that starts at `start`.
@@ -73,41 +77,52 @@ RasterCounts rasterArea(Layer& layer, const Bounds& b, Rgb fill, const Progress&
     if (empty(b)) return counts;
     const Pixel f = toPixel(fill);
     const Pixel contour = toPixel(kContour);
-    RowWindow rows(layer, b);
-    const auto outline = [&](int x, int dy) {
-        const Pixel p = rows.at(x, dy);
-        if (p != f && p != contour) rows.set(x, dy, contour);
+    const auto open = [f, contour](auto p) { return (p != f) & (p != contour); };
+    Segment s(layer, b);
+    // The neighbours of pixels a to e − 1 in row y + dy that are neither fill nor contour.
+    const auto outline = [&](int a, int e, int dy) {
+        for (int x = a; (x += firstWhere(s.row(dy) + x, e - x, open)) < e; ++x)
+            s.set(x, dy, contour);
     };
+    // Pass 1, a run of fill pixels at a time: what its pixels paint in turn, above, below, left
+    // and right, is their row above and below and the two pixels beside the run.
     for (int y = b.y0; y <= b.y1; ++y) {
-        rows.moveTo(y);
-        const Pixel* row = rows.row(0);
-        for (int x = b.x0; x <= b.x1; ++x) {
-            if (row[x - b.x0] != f) continue;
-            ++counts.count;
-            if (y - 1 > b.y0) outline(x, -1);
-            if (y + 1 < b.y1) outline(x, 1);
-            if (x - 1 > b.x0) outline(x - 1, 0);
-            if (x + 1 < b.x1) outline(x + 1, 0);
-        }
+        segments(s, y, b.x0, b.x1, [&] {
+            for (int x = s.begin(); x < s.end();) {
+                x += firstWhere(s.row(0) + x, s.end() - x, [f](auto p) { return p == f; });
+                if (x == s.end()) break;
+                const int e =
+                    x + firstWhere(s.row(0) + x, s.end() - x, [f](auto p) { return p != f; });
+                counts.count += e - x;
+                if (y - 1 > b.y0) outline(x, e, -1);
+                if (y + 1 < b.y1) outline(x, e, 1);
+                if (x - 1 > b.x0 && open(s.get(x - 1, 0))) s.set(x - 1, 0, contour);
+                if (e < b.x1 && open(s.get(e, 0))) s.set(e, 0, contour);
+                x = e;
+            }
+        });
         tell(progress, y, b.y1, 0);
     }
+    // Pass 3.
     for (int y = b.y0 + 1; y < b.y1; ++y) {
-        rows.moveTo(y);
-        const Pixel* up = rows.row(-1) - b.x0;
-        const Pixel* row = rows.row(0) - b.x0;
-        for (int x = b.x0 + 1; x < b.x1; ++x) {
-            if (row[x] != contour) continue;
-            if (row[x - 1] == contour)
-                ++counts.s;
-            else if (up[x - 1] == contour)
-                ++counts.d;
-            else if (up[x] == contour)
-                ++counts.s;
-            else if (up[x + 1] == contour)
-                ++counts.d;
-            else if (row[x + 1] == contour)
-                ++counts.s;
-        }
+        segments(s, y, b.x0 + 1, b.x1 - 1, [&] {
+            const int end = std::min(s.end(), b.x1);
+            for (int x = s.begin();
+                 (x += firstWhere(s.row(0) + x, end - x,
+                                  [contour](auto p) { return p == contour; })) < end;
+                 ++x) {
+                if (s.get(x - 1, 0) == contour)
+                    ++counts.s;
+                else if (s.get(x - 1, -1) == contour)
+                    ++counts.d;
+                else if (s.row(-1)[x] == contour)
+                    ++counts.s;
+                else if (s.get(x + 1, -1) == contour)
+                    ++counts.d;
+                else if (s.get(x + 1, 0) == contour)
+                    ++counts.s;
+            }
+        });
         tell(progress, y, b.y1 - 1, 2 * b.y1 / 3);
     }
     return counts;
@@ -135,20 +150,23 @@ void threshold(Layer& layer, const Bounds& b, std::int64_t t, Rgb border,
         }
         tell(progress, y, b.y1, 0);
     }
+    // Pass 2.
     const Pixel edge = toPixel(border);
-    RowWindow rows(layer, b);
+    Segment s(layer, b);
     for (int y = b.y0 + 1; y < b.y1; ++y) {
-        rows.moveTo(y);
-        for (int x = b.x0 + 1; x < b.x1; ++x) {
-            if (rows.at(x, 0) != edge) continue;
-            const Pixel n = rows.at(x - 1, -1);
-            if (n == edge) continue;
-            bool alike = true;
-            for (int dy = -1; dy <= 1 && alike; ++dy)
-                for (int dx = -1; dx <= 1 && alike; ++dx)
-                    alike = (dx == 0 && dy == 0) || rows.at(x + dx, dy) == n;
-            if (alike) rows.set(x, 0, white);
-        }
+        segments(s, y, b.x0 + 1, b.x1 - 1, [&] {
+            const int end = std::min(s.end(), b.x1);
+            for (int x = s.begin(); (x += firstWhere(s.row(0) + x, end - x,
+                                                     [edge](auto p) { return p == edge; })) < end;
+                 ++x) {
+                const Pixel n = s.get(x - 1, -1);
+                bool alike = n != edge;
+                for (int dy = -1; dy <= 1 && alike; ++dy)
+                    for (int dx = -1; dx <= 1 && alike; ++dx)
+                        alike = (dx == 0 && dy == 0) || s.get(x + dx, dy) == n;
+                if (alike) s.set(x, 0, white);
+            }
+        });
         tell(progress, y, b.y1 - 1, b.y1 / 3);
     }
 }
