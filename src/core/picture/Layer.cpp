@@ -31,6 +31,24 @@ Layer Layer::blank(int w, int h, Pixel colour) {
     return over(nullptr, w, h, 0, 0, colour);
 }
 
+void Layer::Spare::give(std::unique_ptr<Pixel[]> tile) {
+    if (tile && tiles.size() < most) tiles.push_back(std::move(tile));
+}
+
+std::unique_ptr<Pixel[]> Layer::newTile() {
+    if (spare_->tiles.empty())
+        return std::make_unique_for_overwrite<Pixel[]>(static_cast<std::size_t>(kTile) * kTile);
+    auto tile = std::move(spare_->tiles.back());
+    spare_->tiles.pop_back();
+    return tile;
+}
+
+Layer::Recording::~Recording() {
+    if (const auto spare = spare_.lock())
+        for (Saved& saved : tiles_)
+            spare->give(std::move(saved.pixels));
+}
+
 void Layer::layOut() {
     tiles_.clear();
     if (empty()) return;
@@ -42,6 +60,7 @@ void Layer::layOut() {
     tilesX_ = floorDiv(width_ - 1 - ox_, kTile) - firstX_ + 1;
     tilesY_ = floorDiv(height_ - 1 - oy_, kTile) - firstY_ + 1;
     tiles_.resize(static_cast<std::size_t>(tilesX_) * static_cast<std::size_t>(tilesY_));
+    spare_->most = tiles_.size();
     for (int ty = 0; ty < tilesY_; ++ty) {
         for (int tx = 0; tx < tilesX_; ++tx) {
             Tile& t = tiles_[static_cast<std::size_t>(ty) * static_cast<std::size_t>(tilesX_) +
@@ -72,11 +91,11 @@ void Layer::restore(Tile& t) {
     t.straddles = !none && !whole;
     t.drawn = false;
     if (none) {
-        t.own.reset();
+        spare_->give(std::move(t.own));
         t.base = marginRow_.data();
         t.stride = 0;
     } else if (whole) {
-        t.own.reset();
+        spare_->give(std::move(t.own));
         t.base = picture_->row(t.y - oy_) + (t.x - ox_);
         t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
     } else {
@@ -94,8 +113,10 @@ void Layer::restore(Tile& t) {
 
 Pixel* Layer::copyOf(Tile& t) {
     if (!t.own) {
-        auto copy = std::make_unique<Pixel[]>(static_cast<std::size_t>(kTile) * kTile);
+        auto copy = newTile();
         const TileRect v = visible(t);
+        if (v.width < kTile || v.height < kTile) // the part outside the canvas, never shown
+            std::fill(copy.get(), copy.get() + kTile * kTile, Pixel{0});
         if (t.base) {
             for (int y = v.y; y < v.y + v.height; ++y) {
                 const Pixel* src = t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride - t.x;
@@ -126,7 +147,7 @@ void Layer::keep(std::size_t index) {
         recording->saved_[index] = 1;
         Recording::Saved saved{index, nullptr};
         if (t.drawn) { // otherwise the bare picture, made again when given back
-            saved.pixels = std::make_unique<Pixel[]>(static_cast<std::size_t>(kTile) * kTile);
+            saved.pixels = newTile();
             std::copy(t.own.get(), t.own.get() + kTile * kTile, saved.pixels.get());
         }
         recording->tiles_.push_back(std::move(saved));
@@ -137,6 +158,7 @@ std::shared_ptr<Layer::Recording> Layer::record() {
     auto recording = std::make_shared<Recording>();
     recording->saved_.assign(tiles_.size(), 0);
     recording->owner_ = tiles_.data();
+    recording->spare_ = spare_;
     recordings_.push_back(recording);
     return recording;
 }

@@ -128,6 +128,16 @@ private:
         return static_cast<std::size_t>(ty) * static_cast<std::size_t>(tilesX_) +
                static_cast<std::size_t>(tx);
     }
+    // Tile memory given up (copies dropped, recordings ended), for the next copies: on a large
+    // layer, fresh pages faulted in one by one cost more than the copies themselves. At most
+    // one layer's worth is kept.
+    struct Spare {
+        std::vector<std::unique_ptr<Pixel[]>> tiles;
+        std::size_t most = 0;
+        void give(std::unique_ptr<Pixel[]> tile);
+    };
+    std::unique_ptr<Pixel[]> newTile();
+
     void layOut();
     void restore(Tile& t);
     Pixel* copyOf(Tile& t);
@@ -149,10 +159,15 @@ private:
     std::vector<Pixel> marginRow_;
     std::vector<Tile> tiles_;
     std::vector<std::weak_ptr<Recording>> recordings_;
+    std::shared_ptr<Spare> spare_ = std::make_shared<Spare>();
 };
 
 class Layer::Recording {
 public:
+    Recording() = default;
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+    ~Recording();
     // Memory of the tiles saved, in bytes.
     std::size_t bytes() const;
 
@@ -165,6 +180,7 @@ private:
     std::vector<std::uint8_t> saved_; // a flag a tile
     std::vector<Saved> tiles_;
     const void* owner_ = nullptr; // the tiles recorded
+    std::weak_ptr<Spare> spare_;
 };
 
 } // namespace tracelle::picture
