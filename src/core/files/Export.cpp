@@ -81,8 +81,7 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
         const auto X = model::texte_en_reel_strict(points.cell(i, 3));
         const auto Y = model::texte_en_reel_strict(points.cell(i, 4));
         if (!X || !Y) {
-            r.error = "'" + points.cell(i, X ? 4 : 3) +
-                      "' n'est pas une valeur en virgule flottante correcte";
+            r.error = model::texte_pas_un_reel(points.cell(i, X ? 4 : 3));
             return r;
         }
         std::string text = build(points, i);
@@ -117,7 +116,7 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
         const Real xMin = model::val_reel(c.xMin);
         const auto xMax = model::texte_en_reel_strict(c.xMax);
         if (!xMax) {
-            r.error = "'" + c.xMax + "' n'est pas une valeur en virgule flottante correcte";
+            r.error = model::texte_pas_un_reel(c.xMax);
             return r;
         }
         line("EXPORT normalisé");

@@ -204,12 +204,17 @@ Real readTelling(std::string_view text) {
     const char ds = decimalSeparator();
     const KeptPrefix kept = keptPrefix(text, ds);
     if (const auto value = readKept(kept, ds)) return *value;
-    interaction().information("EConvertError\n\r'" + kept.inDs(ds) +
-                              "' n'est pas une valeur en virgule flottante correcte");
+    interaction().information("EConvertError\n\r" + texte_pas_un_reel(kept.inDs(ds)));
     return 0;
 }
 
 } // namespace
+
+std::string texte_pas_un_reel(std::string_view text) {
+    std::string out = "'";
+    out.append(text);
+    return out.append("' n'est pas une valeur en virgule flottante correcte");
+}
 
 Real val_reel(std::string_view text) {
     return readTelling(text);

@@ -25,6 +25,10 @@ std::optional<Real> readRealQuietly(std::string_view text);
 // Whether val_reel reads the text without its message; quick for the texts the grids hold.
 bool readsAsReal(std::string_view text);
 
+// The conversion error's text for a real that cannot be read: "'" + text + "' n'est pas une
+// valeur en virgule flottante correcte".
+std::string texte_pas_un_reel(std::string_view text);
+
 // Strict conversion in the notation of the regional settings (blanks around allowed);
 // nothing when the text is not exactly one number.
 std::optional<Real> texte_en_reel_strict(std::string_view text);
