@@ -2,11 +2,17 @@
 
 #include "files/ProjectFile.h"
 #include "files/TextFile.h"
+#include "measure/RasterSurface.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
+#include "picture/BmpCodec.h"
+#include "picture/Decoder.h"
+#include "picture/JpegCodec.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
+#include <sstream>
 
 namespace tracelle::cli {
 
@@ -118,6 +124,45 @@ void ecritSortie(const std::optional<std::string>& path, const std::string& text
     }
     if (const std::string error = files::writeTextFile(*path, text); !error.empty())
         throw InputError(error);
+}
+
+picture::Layer chargeImage(const std::string& path) {
+    picture::Decoded decoded = picture::decodeFile(path);
+    if (!decoded.ok()) throw InputError(picture::decodeFailureMessage(path, decoded.error));
+    auto raster = std::make_shared<const picture::Raster>(std::move(decoded.raster));
+    const int w = raster->width(), h = raster->height();
+    return picture::Layer::over(std::move(raster), w, h, 0, 0, 0);
+}
+
+void ecritImage(const picture::Layer& layer, const std::string& path) {
+    std::string upper = path;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string error = upper.find("JPG") != std::string::npos
+                                  ? picture::writeJpeg(layer.rows(), path, 90)
+                                  : picture::writeBmp(layer.rows(), path);
+    if (!error.empty()) throw InputError(error);
+}
+
+measure::Rgb couleur(const Arguments& args, std::string_view name, measure::Rgb fallback) {
+    const auto text = args.value(name);
+    if (!text) return fallback;
+    std::uint8_t channels[3] = {};
+    int count = 0;
+    std::istringstream in(*text);
+    for (std::string item; std::getline(in, item, ',');) {
+        const model::EntierLu read = model::lit_entier(item);
+        if (count == 3 || item.empty() || read.errorPosition != 0 || read.value < 0 ||
+            read.value > 255) {
+            count = -1;
+            break;
+        }
+        channels[count++] = static_cast<std::uint8_t>(read.value);
+    }
+    if (count != 3 || text->back() == ',')
+        throw InputError("--" + std::string(name) + " : '" + *text +
+                         "' n'est pas une couleur R,G,B (trois entiers de 0 à 255)");
+    return {channels[0], channels[1], channels[2]};
 }
 
 } // namespace tracelle::cli

@@ -11,6 +11,12 @@
 namespace tracelle::model {
 class Project;
 }
+namespace tracelle::picture {
+class Layer;
+}
+namespace tracelle::measure {
+struct Rgb;
+}
 
 namespace tracelle::cli {
 
@@ -65,5 +71,13 @@ const std::vector<Command>& commands();
 void chargeProjet(const std::string& path, model::Project& project);
 // The text written to `path` as the program writes its files, or to standard output.
 void ecritSortie(const std::optional<std::string>& path, const std::string& text);
+
+// A picture file read as the program opens it, as a layer without margins.
+picture::Layer chargeImage(const std::string& path);
+// The layer written as the picture save writes it: JPEG of quality 90 when the name holds
+// "jpg", BMP otherwise.
+void ecritImage(const picture::Layer& layer, const std::string& path);
+// The value of option --`name`, "R,G,B" (three integers from 0 to 255), or `fallback`.
+measure::Rgb couleur(const Arguments& args, std::string_view name, measure::Rgb fallback);
 
 } // namespace tracelle::cli

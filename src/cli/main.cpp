@@ -17,11 +17,14 @@ namespace {
 
 void aideGenerale(std::ostream& out) {
     out << "Usage : tracelle-cli COMMANDE [OPTIONS] ...\n\n"
-           "Traite des projets Tracelle (*.trc) sans fenêtre : les résultats sont ceux du "
-           "programme,\nau caractère près.\n\nCommandes :\n";
+           "Traite des projets Tracelle (*.trc) et des images sans fenêtre : les résultats sont "
+           "ceux du\nprogramme, au caractère près.\n\nCommandes :\n";
+    std::size_t widest = 0;
+    for (const Command& c : commands())
+        widest = std::max(widest, c.name.size());
     for (const Command& c : commands()) {
         std::string name = "  " + c.name;
-        name.resize(std::max<std::size_t>(name.size() + 2, 12), ' ');
+        name.resize(widest + 4, ' ');
         out << name << c.summary << '\n';
     }
     out << "\nOptions de toutes les commandes :\n"

@@ -6,9 +6,13 @@
 #include "files/ProjectFile.h"
 #include "files/Workbook.h"
 #include "measure/Cap.h"
+#include "measure/RasterSurface.h"
 #include "measure/VectorMeasure.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
+#include "picture/BmpCodec.h"
+#include "picture/Decoder.h"
+#include "picture/Layer.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
@@ -67,6 +71,31 @@ protected:
         command += " >'" + path("out") + "' 2>'" + path("err") + "'";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(path("out")), read(path("err"))};
+    }
+
+    // A map in greys with zones painted: a square of the fill colour, a bar of another green.
+    std::string paintedMap() {
+        picture::Raster r = picture::Raster::create(60, 40);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const int g = (4 * x + 2 * y) % 256;
+                r.row(y)[x] = x >= 5 && x < 15 && y >= 5 && y < 15     ? picture::rgb555(0, 128, 0)
+                              : x >= 30 && x < 50 && y >= 20 && y < 24 ? picture::rgb555(0, 200, 0)
+                                                                       : picture::rgb555(g, g, g);
+            }
+        EXPECT_EQ(picture::writeBmp(r, path("carte.bmp")), "");
+        return path("carte.bmp");
+    }
+    static picture::Layer layerOf(const std::string& file) {
+        auto decoded = std::make_shared<const picture::Raster>(picture::decodeFile(file).raster);
+        return picture::Layer::over(decoded, decoded->width(), decoded->height(), 0, 0, 0);
+    }
+    static std::vector<picture::Pixel> pixelsOf(const picture::Layer& layer) {
+        std::vector<picture::Pixel> all;
+        for (int y = 0; y < layer.height(); ++y)
+            for (int x = 0; x < layer.width(); ++x)
+                all.push_back(layer.pixel(x, y));
+        return all;
     }
 
     fs::path dir_;
@@ -152,6 +181,50 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
     EXPECT_NE(r.out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << r.out;
 }
 
+TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
+    const std::string map = paintedMap();
+    const struct {
+        std::vector<std::string> options;
+        measure::Rgb fill;
+        bool scaled;
+    } cases[] = {
+        {{}, {0, 128, 0}, false},
+        {{"--fill", "0,200,0", "--project", project_}, {0, 200, 0}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scaled);
+        picture::Layer layer = layerOf(map);
+        const auto counts = measure::rasterArea(layer, measure::bounds(layer, 0, 0), c.fill);
+        std::string expected;
+        for (const auto& line :
+             measure::rapportRaster(counts, c.scaled ? measure::echelleRaster(p) : 1))
+            expected += line + "\n";
+        std::vector<std::string> args = {"raster-area", map, "-o", path("contour.bmp")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(pixelsOf(layerOf(path("contour.bmp"))), pixelsOf(layer));
+    }
+}
+
+TEST_F(Cli, ThresholdWritesTheCoresBlackAndWhite) {
+    const std::string map = paintedMap();
+    picture::Layer layer = layerOf(map);
+    measure::threshold(layer, measure::bounds(layer, 0, 0), *measure::seuil("10,5"), {0, 0, 0});
+    Outcome r =
+        run({"threshold", map, "--threshold", "10,5", "--border", "0,0,0", "-o", path("nb.bmp")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(pixelsOf(layerOf(path("nb.bmp"))), pixelsOf(layer));
+    r = run({"threshold", map, "--threshold", "10", "-o", path("nb.JPG")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto jpeg = tracelle::testing::bytesOf(path("nb.JPG"));
+    ASSERT_GT(jpeg.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>(jpeg[0]), 0xFF) << "a JPEG, as the picture save writes";
+    EXPECT_EQ(static_cast<unsigned char>(jpeg[1]), 0xD8);
+}
+
 // The integer reader's question is answered "No" without a window: its text is still told.
 TEST_F(Cli, AnUnreadableIntegerIsToldOnStandardError) {
     p.points().setCell(1, p.indice_col("L"), "1x");
@@ -200,6 +273,7 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
                                                       '\n', 'x', '\n', 'y', 'z', '\n'});
     tracelle::testing::writeBytes(path("abime.xls"), std::vector<char>(600, 'q'));
+    const std::string map = paintedMap();
     model::Project single;
     single.setDefaultCalibration(1001, 1001, 0, 0);
     single.ajoute_point(10, 10);
@@ -217,7 +291,17 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
         {{"import", project_, path("abime.xls"), "-o", path("x.trc")},
          1,
          "Impossible d'ouvrir le classeur"},
+        {{"raster-area", path("absent.bmp")}, 1, "Impossible de lire l'image"},
+        {{"raster-area", map, "--fill", "0,300,0"}, 1, "--fill : '0,300,0' n'est pas une couleur"},
+        {{"raster-area", map, "--project", path("abime.trc")}, 1, "abime.trc : Ancien format"},
+        {{"threshold", map, "--threshold", "dix", "-o", path("x.bmp")},
+         1,
+         "'dix' n'est pas une valeur en virgule flottante correcte"},
+        {{"threshold", map, "--threshold", "10", "--border", "1,2,3,", "-o", path("x.bmp")},
+         1,
+         "--border : '1,2,3,'"},
         {{"export", project_, "--colonnes", "X"}, 2, "option inconnue : --colonnes"},
+        {{"threshold", map, "-o", path("x.bmp")}, 2, "--threshold SEUIL est obligatoire"},
         {{"measure", project_}, 2, "indiquez soit --line L, soit --cap"},
         {{"import", project_, path("p.txt")}, 2, "-o SORTIE.trc est obligatoire"},
         {{"info", project_, "--decimal-separator", ";"}, 2, "--decimal-separator attend"},
@@ -231,6 +315,7 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
         EXPECT_EQ(r.out, "");
     }
     EXPECT_FALSE(fs::exists(path("x.trc"))) << "nothing written for a damaged workbook";
+    EXPECT_FALSE(fs::exists(path("x.bmp"))) << "nor for a threshold that cannot be read";
     const Outcome help = run({"export", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
