@@ -102,25 +102,17 @@ TEST(Layer, ARecordingGivesBackTheLayerAsItWas) {
 TEST(Layer, TileMemoryGivenUpServesAgainWithoutItsOldPixels) {
     const auto picture = pattern(600, 500);
     Layer layer = Layer::over(picture, 700, 520, 30, 10, 5);
-    const std::vector<Pixel> bare = [&] {
-        std::vector<Pixel> all;
-        for (int y = 0; y < 520; ++y)
-            for (int x = 0; x < 700; ++x)
-                all.push_back(layer.pixel(x, y));
-        return all;
-    }();
-    for (int round = 0; round < 3; ++round) {
-        SCOPED_TRACE(round);
+    for (int round = 1; round <= 2; ++round) {
         auto undo = layer.record();
         for (int y = 0; y < 520; y += 3)
-            layer.fillSpan(y, 0, 700, static_cast<Pixel>(round + 1));
+            layer.fillSpan(y, 0, 700, static_cast<Pixel>(round));
         undo.reset();
         layer.clear();
         layer.setPixel(699, 519, 9);
         for (int y = 0; y < 520; ++y)
-            for (int x = 0; x < 700; ++x)
-                ASSERT_EQ(layer.pixel(x, y), x == 699 && y == 519 ? 9 : bare[y * 700 + x])
-                    << x << ", " << y;
+            for (int x = 0; x < 699; ++x)
+                ASSERT_EQ(layer.pixel(x, y), bare(*picture, 30, 10, 5, x, y)) << x << ", " << y;
+        EXPECT_EQ(layer.pixel(699, 519), 9);
     }
 }
 
