@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -77,6 +78,12 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     floating_->setStyleSheet("background: rgb(255, 255, 225); color: black; padding: 2px;");
     floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
     floating_->hide();
+    colour_.picker = new QLabel(QStringLiteral(" prélever la couleur de bordure"), central);
+    colour_.picker->setObjectName("LabelPrelever");
+    colour_.picker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    colour_.picker->setStyleSheet(
+        "background: rgb(0, 255, 0); color: rgb(255, 0, 255); padding: 2px;");
+    colour_.picker->hide();
     prompt_ = new QLabel(central);
     prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
     prompt_->hide();
@@ -88,6 +95,12 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
         status_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         statusBar()->addWidget(status_[i], i == 1 ? 2 : 3);
     }
+
+    colour_.progress = new QProgressBar(this);
+    colour_.progress->setObjectName("ProgressBar1");
+    colour_.progress->setMaximumWidth(200);
+    statusBar()->addPermanentWidget(colour_.progress);
+    colour_.progress->hide();
 
     creerMenus();
     creerPanneauOutils();

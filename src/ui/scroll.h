@@ -3,6 +3,7 @@
 
 #include "files/ProjectFile.h"
 #include "measure/Cap.h"
+#include "measure/RasterSurface.h"
 #include "model/Project.h"
 #include "picture/Decoded.h"
 #include "picture/Layer.h"
@@ -18,6 +19,8 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
+class QProgressBar;
 class QPainter;
 class QScrollBar;
 class QToolButton;
@@ -47,6 +50,31 @@ struct ShellWindows {
     Scrollf1* help = nullptr;
     Convert* converter = nullptr;
     Emf* conversion = nullptr;
+};
+
+// The colouring tools of the tool panel and their state.
+struct ColourTools {
+    QToolButton* surface = nullptr;    // "Colorer la surface"
+    QToolButton* bordered = nullptr;   // "Colorer la surf. bordée"
+    QToolButton* pickBorder = nullptr; // "Choix couleur de bord"
+    QToolButton* chooseFill = nullptr; // "Choix couleur de fond"
+    QToolButton* brush = nullptr;
+    QToolButton* eraser = nullptr;
+    QToolButton* threshold = nullptr; // "n && b : seuil de gris ->"
+    QToolButton* borderSwatch = nullptr;
+    QToolButton* fillSwatch = nullptr;
+    QLineEdit* edit2 = nullptr; // the threshold, in millions
+    QLineEdit* edit1 = nullptr;
+    QLabel* picker = nullptr; // " prélever la couleur de bordure", beside the mouse
+    QProgressBar* progress = nullptr;
+    measure::Rgb border{0, 255, 0}; // the swatches' colours
+    measure::Rgb fill{0, 128, 0};
+    bool dragging = false; // a brush or eraser stroke under way
+    // The layer before the last fill ("une annulation colorée").
+    std::shared_ptr<picture::Layer::Recording> undo;
+
+    // Hidden but in the colouring modes.
+    QList<QWidget*> shownWhenColouring() const;
 };
 
 // The caption at start-up, before any picture.
@@ -160,6 +188,15 @@ public:
     void tab_points() { showPointsTable(); }
     void setDrawingStyle(bool lines);
     void Redessiner();
+    // Colouring the surfaces to measure on the layer.
+    void Color_surf_fond_SpeedButton14Click(); // "Colorer la surface"
+    void Color_surf_bord_SpeedButton15Click(); // "Colorer la surf. bordée"
+    void Choix_bord_SpeedButton16Click();
+    void Coul_fond_Panel6Click();
+    void Annuler_SpeedButton14Click();
+    // "-> Calcul Surf colorée" (false) or "n && b : seuil de gris ->" (true).
+    void SpeedButton12Click(bool threshold);
+    const ColourTools& colourTools() const { return colour_; }
     void DigitaliserClick();
     void SurfaceClick();
     void CarteTableauClick();
@@ -231,6 +268,14 @@ private:
     void finImport();
     void selectMode(QToolButton* button);
     void hideColouringControls();
+    void showColouringControls();
+    void enterFillMode(QToolButton* mode);
+    void setBorderColour(measure::Rgb colour);
+    void setFillColour(measure::Rgb colour);
+    // A click or a drag on the layer in a colouring mode; false when no such mode is down.
+    bool colourClick(int x, int y);
+    bool colourDrag(int x, int y);
+    void movePicker(QPoint near);
     void SpeedButton14Click(); // "Calibrer ->"
     void Button10Click(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
@@ -305,7 +350,7 @@ private:
     QToolButton* modeBefore_ = nullptr;
     QToolButton* avecLignes_ = nullptr;
     QToolButton* sansLignes_ = nullptr;
-    QList<QWidget*> colouringControls_;
+    ColourTools colour_;
 };
 
 } // namespace tracelle::ui

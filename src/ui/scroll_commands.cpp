@@ -88,6 +88,7 @@ void Scroll::selectMode(QToolButton* button) {
     // The texts beside the mouse belong to the mode left; the next move shows the new ones.
     floating_->hide();
     prompt_->hide();
+    colour_.picker->hide();
     textPanel_->hide();
     avecLignes_->setChecked(true);
     hideColouringControls();

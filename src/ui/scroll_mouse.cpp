@@ -32,6 +32,10 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
         return;
     }
     if (button != Qt::LeftButton) return;
+    // The undo of a fill: the layer as it was before this click, kept as it changes.
+    if ((colour_.surface->isChecked() || colour_.bordered->isChecked()) && !layer_.empty() &&
+        annulationItem_->isChecked())
+        colour_.undo = layer_.record();
     if (layer_.empty()) {
         interaction().beep();
         return;
@@ -60,6 +64,8 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
         Surface1Click();
     } else if (capButton_->isChecked()) {
         capClickAt(x, y);
+    } else {
+        colourClick(x, y);
     }
 }
 
@@ -120,6 +126,11 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
     }
+    if (colour_.pickBorder->isChecked())
+        movePicker(position);
+    else
+        colour_.picker->hide();
+    if (!(buttons & Qt::RightButton) && colourDrag(x, y)) return;
     if (dragging_ && (buttons & Qt::RightButton)) {
         // The picture follows the mouse.
         const QPoint step = image1_->toLayer(anchor_) - pixel;
@@ -151,6 +162,7 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
 void Scroll::Image1MouseUp() {
     if (!hasPicture() && layer_.empty()) return;
     dragging_ = false;
+    colour_.dragging = false;
     image1_->unsetCursor();
     position_scrollbar();
     scrollBar1_->setEnabled(!project_.tableMode());

@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,70 +96,81 @@ void Scroll::creerPanneauOutils() {
         QStringLiteral("calcul de cumuls de distances et caps  entre points digitalisés"), true);
     auto* cap = capButton_;
     surface_->setToolTip(QStringLiteral("Calcul des longueurs et surfaces vectorisées"));
-    auto* colorerSurface =
+    ColourTools& c = colour_;
+    c.surface =
         toolButton(QStringLiteral("Colorer la surface"),
                    QStringLiteral("peint la surface tant que la couleur est la même"), true);
-    auto* colorerBordee = toolButton(
+    c.bordered = toolButton(
         QStringLiteral("Colorer la surf. bordée"),
         QStringLiteral("peint toute surfaces j'usqu'à la limite de la couleur de bordure"), true);
-    auto* choixBord =
+    c.pickBorder =
         toolButton(QStringLiteral("Choix couleur de bord"),
                    QStringLiteral("Prélèver la couleur choisie de la bordure SUR L'IMAGE"), true);
-    auto* choixFond = toolButton(
+    c.chooseFill = toolButton(
         QStringLiteral("Choix couleur de fond"),
         QStringLiteral("couleur de fond utilisée pour marquer les surfaces à mesurer"), true);
-    auto* pinceau = toolButton(QString(), QStringLiteral("pinceau"), true);
-    pinceau->setIcon(toolIcon(ToolIcon::Brush));
-    auto* gomme = toolButton(QString(), QStringLiteral("gomme"), true);
-    gomme->setIcon(toolIcon(ToolIcon::Eraser));
-    auto* seuil = toolButton(
+    c.brush = toolButton(QString(), QStringLiteral("pinceau"), true);
+    c.brush->setIcon(toolIcon(ToolIcon::Brush));
+    c.eraser = toolButton(QString(), QStringLiteral("gomme"), true);
+    c.eraser->setIcon(toolIcon(ToolIcon::Eraser));
+    c.threshold = toolButton(
         QStringLiteral("n && b : seuil de gris ->"),
         QStringLiteral("modifie le contraste momentanément ( clik sur Redessiner pour annuler)"),
         true);
     auto* modes = new QButtonGroup(this);
-    for (QToolButton* b : {digitaliser_, surface_, cap, colorerSurface, colorerBordee, choixBord,
-                           choixFond, pinceau, gomme, seuil})
+    for (QToolButton* b : {digitaliser_, surface_, cap, c.surface, c.bordered, c.pickBorder,
+                           c.chooseFill, c.brush, c.eraser, c.threshold})
         modes->addButton(b);
     digitaliser_->setChecked(true);
     modeBefore_ = digitaliser_;
     connect(digitaliser_, &QToolButton::clicked, this, &Scroll::DigitaliserClick);
     connect(surface_, &QToolButton::clicked, this, &Scroll::SurfaceClick);
     connect(cap, &QToolButton::clicked, this, &Scroll::CapClick);
-    for (QToolButton* later :
-         {colorerSurface, colorerBordee, choixBord, choixFond, pinceau, gomme, seuil}) {
-        connect(later, &QToolButton::clicked, this, [this, later] {
-            pasEncoreDisponible(later->text().isEmpty() ? later->toolTip()
-                                                        : later->text().replace("&&", "&"));
-            modeBefore_->setChecked(true);
-        });
-    }
+    connect(c.surface, &QToolButton::clicked, this, &Scroll::Color_surf_fond_SpeedButton14Click);
+    connect(c.bordered, &QToolButton::clicked, this, &Scroll::Color_surf_bord_SpeedButton15Click);
+    connect(c.pickBorder, &QToolButton::clicked, this, &Scroll::Choix_bord_SpeedButton16Click);
+    connect(c.chooseFill, &QToolButton::clicked, this, &Scroll::Coul_fond_Panel6Click);
+    for (QToolButton* tool : {c.brush, c.eraser})
+        connect(tool, &QToolButton::clicked, this, [this, tool] { modeBefore_ = tool; });
+    connect(c.threshold, &QToolButton::clicked, this, [this] { SpeedButton12Click(true); });
 
-    const auto swatch = [this](const QString& hint, const QColor& colour) {
-        auto* box = new QLabel(panel1_);
+    // The swatches are buttons of one colour: a click on one acts as the button beside it.
+    const auto swatch = [this](const char* name, const QString& hint) {
+        auto* box = new QToolButton(panel1_);
+        box->setObjectName(name);
         box->setFixedSize(22, 22);
         box->setToolTip(hint);
-        box->setAutoFillBackground(true);
-        box->setFrameShape(QFrame::Box);
-        QPalette sp = box->palette();
-        sp.setColor(QPalette::Window, colour);
-        box->setPalette(sp);
         return box;
     };
-    auto* bordSwatch =
-        swatch(QStringLiteral("couleur prélevée pour la bordure SUR L'IMAGE"), Qt::black);
-    bordSwatch->setObjectName("Coul_Bord_Panel5");
-    auto* fondSwatch = swatch(QStringLiteral("coleur de fond"), QColor(0, 128, 0));
-    fondSwatch->setObjectName("Coul_fond_Panel6");
-    colouringControls_ = {bordSwatch, fondSwatch, choixBord, choixFond, pinceau, gomme};
+    c.borderSwatch =
+        swatch("Coul_Bord_Panel5", QStringLiteral("couleur prélevée pour la bordure SUR L'IMAGE"));
+    c.fillSwatch = swatch("Coul_fond_Panel6", QStringLiteral("coleur de fond"));
+    connect(c.borderSwatch, &QToolButton::clicked, this, &Scroll::Choix_bord_SpeedButton16Click);
+    connect(c.fillSwatch, &QToolButton::clicked, this, &Scroll::Coul_fond_Panel6Click);
+    setBorderColour(c.border);
+    setFillColour(c.fill);
     hideColouringControls();
+
+    // The threshold in millions; the second box's text is not read, Enter in it acts alike.
+    const auto thresholdBox = [this](const char* name, const QString& hint) {
+        auto* box = new QLineEdit(QStringLiteral("10"), panel1_);
+        box->setObjectName(name);
+        box->setToolTip(hint);
+        box->setFixedWidth(44);
+        connect(box, &QLineEdit::returnPressed, this, [this] {
+            if (colour_.threshold->isChecked()) SpeedButton12Click(true);
+        });
+        return box;
+    };
+    c.edit2 = thresholdBox("Edit2", QStringLiteral("seuil de gris  (x 1 000 000)"));
+    c.edit1 = thresholdBox("Edit1", QStringLiteral("seuil de gris "));
 
     auto* calcul = toolButton(QStringLiteral("-> Calcul Surf colorée"),
                               QStringLiteral("calcul de surfaces colorée en couleur de fond"));
     auto* annuler = toolButton(QStringLiteral("Annuler la dernière coloration"),
                                QStringLiteral("Annuler la dernière coloration"));
-    for (QToolButton* later : {calcul, annuler})
-        connect(later, &QToolButton::clicked, this,
-                [this, later] { pasEncoreDisponible(later->text()); });
+    connect(calcul, &QToolButton::clicked, this, [this] { SpeedButton12Click(false); });
+    connect(annuler, &QToolButton::clicked, this, &Scroll::Annuler_SpeedButton14Click);
 
     avecLignes_ = toolButton(QStringLiteral("avec les lignes"),
                              QStringLiteral("image avec les lignes ou points"), true);
@@ -218,16 +231,25 @@ void Scroll::creerPanneauOutils() {
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
     rows->addLayout(files);
-    rows->addLayout(
-        group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, seuil, flottants_}));
-    rows->addLayout(group({colorerSurface, colorerBordee, choixBord, bordSwatch, choixFond,
-                           fondSwatch, pinceau, gomme, calcul, annuler}));
+    rows->addLayout(group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, c.threshold,
+                           c.edit2, c.edit1, flottants_}));
+    rows->addLayout(group({c.surface, c.bordered, c.pickBorder, c.borderSwatch, c.chooseFill,
+                           c.fillSwatch, c.brush, c.eraser, calcul, annuler}));
     rows->addLayout(texts);
 }
 
+QList<QWidget*> ColourTools::shownWhenColouring() const {
+    return {borderSwatch, fillSwatch, pickBorder, chooseFill, brush, eraser};
+}
+
 void Scroll::hideColouringControls() {
-    for (QWidget* w : colouringControls_)
+    for (QWidget* w : colour_.shownWhenColouring())
         w->hide();
+}
+
+void Scroll::showColouringControls() {
+    for (QWidget* w : colour_.shownWhenColouring())
+        w->show();
 }
 
 void Scroll::creerPanneauxFlottants() {

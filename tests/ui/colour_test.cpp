@@ -1,0 +1,62 @@
+#include "MapWindow.h"
+#include "ui/TextPanel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace tracelle;
+
+namespace {
+
+class Colouring : public tracelle::testing::MapWindow {
+protected:
+    Colouring() : MapWindow("tracelle_colour_") { load(); }
+    picture::Pixel at(int x, int y) const { return w.layer().pixel(x, y); }
+};
+
+// The black square of the picture coloured, measured, its contour taken away, the fill undone.
+TEST_F(Colouring, AFillMeasuredThenUndone) {
+    const picture::Pixel black = 0, green = picture::rgb555(0, 128, 0);
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    EXPECT_TRUE(w.colourTools().brush->isVisible()) << "the colouring tools shown";
+    EXPECT_TRUE(button("sans lignes ni pts")->isChecked());
+    click(100, 50);
+    EXPECT_EQ(at(100, 50), green);
+    EXPECT_EQ(at(80, 30), green) << "the whole square";
+    EXPECT_EQ(at(79, 30), picture::rgb555(255, 255, 255)) << "and nothing else";
+
+    ui.answerConfirm(false); // No: the contour stays
+    QTest::mouseClick(button("-> Calcul Surf colorée"), Qt::LeftButton);
+    const QString report = w.textPanel()->memo()->toPlainText();
+    EXPECT_TRUE(report.contains(QStringLiteral(" Surface raster = \t"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral(" L raster = \t")));
+    EXPECT_EQ(at(100, 29), picture::rgb555(0, 255, 255)) << "the cyan contour, kept";
+    ui.answerConfirm(true); // Yes: taken away, the green stays
+    QTest::mouseClick(button("-> Calcul Surf colorée"), Qt::LeftButton);
+    EXPECT_EQ(at(100, 29), picture::rgb555(0, 255, 255)) << "the first contour was kept";
+
+    QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
+    EXPECT_EQ(at(100, 50), black) << "the layer before the fill";
+    EXPECT_EQ(at(100, 29), picture::rgb555(255, 255, 255));
+    QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
+    EXPECT_EQ(at(100, 50), black) << "one level: the same state again";
+    EXPECT_EQ(w.layer().picture()->pixel(100, 50), black) << "the picture never changes";
+}
+
+TEST_F(Colouring, TheBorderColourIsPickedOnThePicture) {
+    QTest::mouseClick(button("Colorer la surf. bordée"), Qt::LeftButton);
+    QTest::mouseClick(w.colourTools().pickBorder, Qt::LeftButton);
+    EXPECT_TRUE(w.findChild<QLabel*>("LabelPrelever")->isVisible());
+    click(100, 50);
+    EXPECT_EQ(w.colourTools().border, (measure::Rgb{0, 0, 0}));
+    QTest::mouseClick(w.colourTools().bordered, Qt::LeftButton);
+    click(10, 10); // bordered by black: everything but the square
+    EXPECT_EQ(at(150, 90), picture::rgb555(0, 128, 0));
+    EXPECT_EQ(at(100, 50), 0);
+}
+
+} // namespace
