@@ -1,6 +1,7 @@
 #include "picture/Layer.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace tracelle::picture {
 
@@ -50,6 +51,8 @@ Layer::Recording::~Recording() {
 }
 
 void Layer::layOut() {
+    static std::atomic<std::uint64_t> layouts{0};
+    layout_ = ++layouts;
     tiles_.clear();
     if (empty()) return;
     marginRow_.assign(kTile, margin_);
@@ -157,14 +160,14 @@ void Layer::keep(std::size_t index) {
 std::shared_ptr<Layer::Recording> Layer::record() {
     auto recording = std::make_shared<Recording>();
     recording->saved_.assign(tiles_.size(), 0);
-    recording->owner_ = tiles_.data();
+    recording->layout_ = layout_;
     recording->spare_ = spare_;
     recordings_.push_back(recording);
     return recording;
 }
 
 void Layer::giveBack(Recording& recording) {
-    if (recording.owner_ != tiles_.data()) return; // a recording of another picture
+    if (recording.layout_ != layout_) return; // a recording of another picture
     for (const Recording::Saved& saved : recording.tiles_) {
         Tile& t = tiles_[saved.index];
         if (!recordings_.empty()) keep(saved.index); // the other recordings keep what goes

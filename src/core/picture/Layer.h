@@ -158,6 +158,9 @@ private:
     int tilesY_ = 0;
     std::vector<Pixel> marginRow_;
     std::vector<Tile> tiles_;
+    // Which laying out of the tiles: a recording is given back only to the one it saw (the
+    // address of the tiles may come back with another picture).
+    std::uint64_t layout_ = 0;
     std::vector<std::weak_ptr<Recording>> recordings_;
     std::shared_ptr<Spare> spare_ = std::make_shared<Spare>();
 };
@@ -179,7 +182,7 @@ private:
     };
     std::vector<std::uint8_t> saved_; // a flag a tile
     std::vector<Saved> tiles_;
-    const void* owner_ = nullptr; // the tiles recorded
+    std::uint64_t layout_ = 0; // the tiles recorded
     std::weak_ptr<Spare> spare_;
 };
 

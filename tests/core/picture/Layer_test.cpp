@@ -95,6 +95,9 @@ TEST(Layer, ARecordingGivesBackTheLayerAsItWas) {
     other.setPixel(1, 1, 9);
     other.giveBack(*undo); // a recording of another layer changes nothing
     EXPECT_EQ(other.pixel(1, 1), 9);
+    layer = Layer::over(picture, 600, 600, 0, 0, 0); // a picture opened again in its place
+    layer.giveBack(*undo);
+    EXPECT_EQ(layer.pixel(0, 10), picture->pixel(0, 10));
 }
 
 // Tiles given up by an ended recording and by "Redessiner" are drawn into again: each shows
