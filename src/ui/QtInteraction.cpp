@@ -1,5 +1,6 @@
 #include "ui/QtInteraction.h"
 
+#include "ui/Bgr.h"
 #include "ui/Unit6.h"
 
 #include <QApplication>
@@ -156,13 +157,9 @@ std::optional<std::string> QtInteraction::savePictureName(const platform::FileDi
 }
 
 std::optional<std::uint32_t> QtInteraction::chooseColour(std::uint32_t initial) {
-    const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
-                       static_cast<int>((initial >> 16) & 0xFF));
-    const QColor colour = QColorDialog::getColor(start, parent_);
+    const QColor colour = QColorDialog::getColor(fromBgr(initial), parent_);
     if (!colour.isValid()) return std::nullopt;
-    return static_cast<std::uint32_t>(colour.red()) |
-           (static_cast<std::uint32_t>(colour.green()) << 8) |
-           (static_cast<std::uint32_t>(colour.blue()) << 16);
+    return toBgr(colour);
 }
 
 std::string QtInteraction::clipboardText() {

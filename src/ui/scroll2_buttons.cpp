@@ -4,6 +4,7 @@
 #include "model/TableEditing.h"
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
+#include "ui/Bgr.h"
 #include "ui/FlowLayout.h"
 #include "ui/scroll2.h"
 
@@ -20,19 +21,7 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-namespace {
-
-QColor fromBgr(std::uint32_t c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
-std::uint32_t toBgr(const QColor& c) {
-    return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8) |
-           (static_cast<std::uint32_t>(c.blue()) << 16);
-}
-
-} // namespace
+namespace {} // namespace
 
 QWidget* Scroll2::buildButtons() {
     auto* panel = new QWidget(this);

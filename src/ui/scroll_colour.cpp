@@ -2,6 +2,7 @@
 // picture, the black-and-white threshold, the raster area and the undo of the last fill.
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
+#include "ui/Bgr.h"
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
@@ -21,15 +22,6 @@ namespace {
 
 QColor toQColor(measure::Rgb c) {
     return QColor(c.r, c.g, c.b);
-}
-
-std::uint32_t toBgr(measure::Rgb c) {
-    return std::uint32_t{c.r} | (std::uint32_t{c.g} << 8) | (std::uint32_t{c.b} << 16);
-}
-
-measure::Rgb fromBgr(std::uint32_t c) {
-    return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
-            static_cast<std::uint8_t>((c >> 16) & 0xFF)};
 }
 
 void paintSwatch(QToolButton* swatch, measure::Rgb c) {
@@ -90,8 +82,11 @@ void Scroll::movePicker(QPoint near) {
 }
 
 void Scroll::Coul_fond_Panel6Click() {
-    if (const auto chosen = interaction().chooseColour(toBgr(colour_.fill)))
-        setFillColour(fromBgr(*chosen));
+    if (const auto chosen = interaction().chooseColour(toBgr(toQColor(colour_.fill)))) {
+        const QColor c = fromBgr(*chosen);
+        setFillColour({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue())});
+    }
     // Shown pressed, without entering the mode.
     colour_.surface->setChecked(true);
     modeBefore_ = colour_.surface;

@@ -2,6 +2,7 @@
 #include "model/extraitUTIL.h"
 #include "picture/Placement.h"
 #include "platform/Interaction.h"
+#include "ui/Bgr.h"
 #include "ui/ImageArea.h"
 #include "ui/LayerPainter.h"
 #include "ui/WindowPlacement.h"
@@ -20,16 +21,6 @@
 namespace tracelle::ui {
 
 using platform::interaction;
-
-namespace {
-
-QColor fromBgr(std::int32_t colour) {
-    const auto c = static_cast<std::uint32_t>(colour);
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
-} // namespace
 
 void Scroll::init_calque_a_b_pen() {
     view_ = picture::wholeLayer(layer_.width(), layer_.height());
@@ -76,8 +67,8 @@ void Scroll::redessiner_calque() {
 void Scroll::af_point(int x, int y, int L, int i) {
     if (layer_.empty()) return;
     const auto& lines = project_.lines();
-    const QColor colour =
-        fromBgr(model::val_entier(lines.cell(L, model::indice_col_grille(lines, "couleur"))));
+    const QColor colour = fromBgr(static_cast<std::uint32_t>(
+        model::val_entier(lines.cell(L, model::indice_col_grille(lines, "couleur")))));
     const int thickness =
         model::val_entier(lines.cell(L, model::indice_col_grille(lines, "épaisseur")));
     const bool shown = !lines.cell(L, model::indice_col_grille(lines, "OK")).empty();
