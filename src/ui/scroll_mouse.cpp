@@ -130,7 +130,7 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
         movePicker(position);
     else
         colour_.picker->hide();
-    if (!(buttons & Qt::RightButton) && colourDrag(x, y)) return;
+    if (buttons != Qt::RightButton && colourDrag(x, y)) return;
     if (dragging_ && (buttons & Qt::RightButton)) {
         // The picture follows the mouse.
         const QPoint step = image1_->toLayer(anchor_) - pixel;
