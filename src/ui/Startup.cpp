@@ -75,6 +75,9 @@ Startup::Startup(const QStringList& arguments) {
     main_->attachWindows({table_.get(), about_.get(), graph_.get(), help_.get(), converter_.get(),
                           conversion_.get()});
 
+    // Opening what the command line names may ask questions: the card, on top of every
+    // window and with its hourglass, would hide them.
+    if (!main_->parametre().isEmpty() || decoding_.valid()) splash_->close();
     if (!main_->parametre().isEmpty()) {
         main_->showMaximized();
         main_->ouvrirParametre();

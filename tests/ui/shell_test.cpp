@@ -1,4 +1,5 @@
 #include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
 #include "ui/Degradeur.h"
 #include "ui/QtInteraction.h"
 #include "ui/Splash.h"
@@ -50,6 +51,31 @@ TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     EXPECT_TRUE(startup.mainWindow().parametre().isEmpty());
     startup.show();
     EXPECT_TRUE(startup.mainWindow().isVisible());
+}
+
+// The card stays on top of every window: the questions asked while the picture named on the
+// command line opens must not come up under it.
+TEST(Startup, QuestionsOfTheOpeningAreNotHiddenByTheCard) {
+    tracelle::testing::ConfigHome home("tracelle_startup_");
+    const QString picture = QString::fromStdString((home.dir / "plan.png").string());
+    QImage(60, 40, QImage::Format_RGB32).save(picture);
+    int asked = 0;
+    bool cardShown = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* question = QApplication::activeModalWidget();
+        if (!question) return;
+        ++asked;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            cardShown |= w->objectName() == "Splash" && w->isVisible();
+        QTest::keyClick(question, Qt::Key_Escape);
+    });
+    poll.start(20);
+    Startup startup({picture});
+    poll.stop();
+    EXPECT_GT(asked, 0);
+    EXPECT_FALSE(cardShown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "no hourglass over the questions";
 }
 
 TEST(Startup, ArgumentsAreJoinedBySingleSpaces) {
