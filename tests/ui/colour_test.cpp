@@ -59,4 +59,41 @@ TEST_F(Colouring, TheBorderColourIsPickedOnThePicture) {
     EXPECT_EQ(at(100, 50), 0);
 }
 
+// Without "une annulation colorée" a fill keeps no copy: the undo gives back the one an
+// earlier fill kept, or does nothing when there is none.
+TEST_F(Colouring, UndoWithoutTheOptionGivesBackTheLastCopyKept) {
+    const picture::Pixel white = picture::rgb555(255, 255, 255), green = picture::rgb555(0, 128, 0);
+    QAction* option = w.action("&Options|une annulation colorée");
+    ASSERT_TRUE(option->isChecked());
+    option->trigger();
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    click(100, 50);
+    QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
+    EXPECT_EQ(at(100, 50), green) << "no copy: nothing";
+
+    option->trigger();
+    click(10, 10); // the white around, with a copy
+    option->trigger();
+    click(100, 50); // green to white, without
+    EXPECT_EQ(at(100, 50), white);
+    QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
+    EXPECT_EQ(at(100, 50), green) << "the layer before the fill of the white";
+    EXPECT_EQ(at(10, 10), white);
+}
+
+// The brush paints where the button went down and where it is dragged, and no more once the
+// button is up.
+TEST_F(Colouring, TheBrushFollowsTheDragUntilTheButtonComesUp) {
+    const picture::Pixel lime = picture::rgb555(0, 255, 0);
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    QTest::mouseClick(button("pinceau"), Qt::LeftButton);
+    QTest::mousePress(area, Qt::LeftButton, {}, MapWindow::at(20, 20));
+    QTest::mouseMove(area, MapWindow::at(40, 20));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, MapWindow::at(40, 20));
+    QTest::mouseMove(area, MapWindow::at(60, 20));
+    EXPECT_EQ(at(19, 19), lime);
+    EXPECT_EQ(at(39, 19), lime);
+    EXPECT_EQ(at(59, 19), picture::rgb555(255, 255, 255));
+}
+
 } // namespace
