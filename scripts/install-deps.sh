@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config clang-format
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
-  libjpeg-dev libtiff-dev libgif-dev libpng-dev zlib1g-dev
+  libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev
   libfreexl-dev libemf2svg-dev libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core

@@ -209,15 +209,20 @@ void Project::mess_3_calage_svp_et_init() {
 
 void Project::setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t ox,
                                     std::int32_t oy) {
-    const std::int32_t frame[4][4] = {
-        {0, 0, 0, 0}, {0, h - 1, ox, oy}, {0, 0, ox, oy + h}, {w - 1, 0, ox + w, oy + h}};
+    setCalibration({CalibrationPoint{"0", std::to_string(h - 1), ox, oy},
+                    CalibrationPoint{"0", "0", ox, oy + h},
+                    CalibrationPoint{std::to_string(w - 1), "0", ox + w, oy + h}});
+}
+
+void Project::setCalibration(const std::array<CalibrationPoint, 3>& points) {
     completeCalibrationRows();
     for (int k = 1; k <= 3; ++k) {
-        calibration_.setCell(k, indice_col_cal("X"), std::to_string(frame[k][0]));
-        calibration_.setCell(k, indice_col_cal("Y"), std::to_string(frame[k][1]));
+        const CalibrationPoint& p = points[static_cast<std::size_t>(k - 1)];
+        calibration_.setCell(k, indice_col_cal("X"), p.X);
+        calibration_.setCell(k, indice_col_cal("Y"), p.Y);
         calibration_.setCell(k, indice_col_cal("Z"), "0");
-        calibration_.setCell(k, indice_col_cal("x"), std::to_string(frame[k][2]));
-        calibration_.setCell(k, indice_col_cal("y"), std::to_string(frame[k][3]));
+        calibration_.setCell(k, indice_col_cal("x"), std::to_string(p.x));
+        calibration_.setCell(k, indice_col_cal("y"), std::to_string(p.y));
     }
     k_ = 3;
     loadRecords(3);

@@ -45,6 +45,15 @@ struct RealPoint {
     Real Y = 0;
 };
 
+// A calibration point as the calibration table holds it: its real X and Y as texts, its
+// pixel in the canvas.
+struct CalibrationPoint {
+    std::string X;
+    std::string Y;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
 struct NearestPoint {
     std::int32_t line = 0;
     std::int32_t point = 0;
@@ -155,6 +164,8 @@ public:
     void mess_3_calage_svp_et_init();
     // The pixel frame of a picture of w × h drawn at (ox, oy), Y upwards.
     void setDefaultCalibration(std::int32_t w, std::int32_t h, std::int32_t ox, std::int32_t oy);
+    // Three calibration points written as they are given (Z = 0), K = 3.
+    void setCalibration(const std::array<CalibrationPoint, 3>& points);
     // Scales the calibration so that the last computed distance measures `typed`.
     RescaleResult rescale(const std::string& typed);
     // Forgets the calibration points so that the next clicks set them again.

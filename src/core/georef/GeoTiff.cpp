@@ -1,0 +1,113 @@
+#include "georef/GeoTiff.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <geotiff/geo_normalize.h>
+#include <geotiff/geotiff.h>
+#include <geotiff/geovalues.h>
+#include <geotiff/xtiffio.h>
+#include <memory>
+#include <mutex>
+#include <tiffio.h>
+
+namespace tracelle::georef {
+
+namespace {
+
+// Warnings of unknown tags and the like are of no use here: the picture's decoder reports
+// what matters.
+int quiet(TIFF*, void*, const char*, const char*, va_list) {
+    return 1;
+}
+
+bool isTiff(const std::string& path) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
+    unsigned char magic[4] = {};
+    if (!f || std::fread(magic, 1, 4, f.get()) != 4) return false;
+    return (magic[0] == 'I' && magic[1] == 'I' && magic[2] == 42 && magic[3] == 0) ||
+           (magic[0] == 'M' && magic[1] == 'M' && magic[2] == 0 && magic[3] == 42) ||
+           (magic[0] == 'I' && magic[1] == 'I' && magic[2] == 43 && magic[3] == 0) || // BigTIFF
+           (magic[0] == 'M' && magic[1] == 'M' && magic[2] == 0 && magic[3] == 43);
+}
+
+struct TiffCloser {
+    void operator()(TIFF* t) const { TIFFClose(t); }
+};
+struct GtifFreer {
+    void operator()(GTIF* g) const { GTIFFree(g); }
+};
+
+std::string codeName(GTIF* gtif, geokey_t key, bool projected) {
+    unsigned short code = 0;
+    if (GTIFKeyGet(gtif, key, &code, 0, 1) != 1 || code == 0 || code == KvUserDefined) return {};
+    std::string text = "EPSG:" + std::to_string(code);
+    char* name = nullptr;
+    const int found = projected ? GTIFGetPCSInfo(code, &name, nullptr, nullptr, nullptr)
+                                : GTIFGetGCSInfo(code, &name, nullptr, nullptr, nullptr);
+    if (found && name) text += std::string(" ") + name;
+    GTIFFreeMemory(name);
+    return text;
+}
+
+std::string citation(GTIF* gtif) {
+    for (const geokey_t key : {PCSCitationGeoKey, GTCitationGeoKey, GeogCitationGeoKey}) {
+        char text[512] = {};
+        if (GTIFKeyGetASCII(gtif, key, text, sizeof text) > 0 && text[0]) return text;
+    }
+    return {};
+}
+
+} // namespace
+
+GeoTiffTags lit_geotiff(const std::string& path) {
+    GeoTiffTags g;
+    if (!isTiff(path)) return g;
+    static std::once_flag tags;
+    std::call_once(tags, XTIFFInitialize); // libgeotiff's tags known to libtiff
+
+    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+    if (!options) return g;
+    TIFFOpenOptionsSetErrorHandlerExtR(options, quiet, nullptr);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, quiet, nullptr);
+    const std::unique_ptr<TIFF, TiffCloser> tif(TIFFOpenExt(path.c_str(), "rm", options));
+    TIFFOpenOptionsFree(options);
+    if (!tif) return g;
+    const std::unique_ptr<GTIF, GtifFreer> gtif(GTIFNew(tif.get()));
+    if (!gtif) return g;
+
+    // Pixel centres: half a pixel in from the corner the tie point names, unless the raster
+    // says its values are points.
+    unsigned short rasterType = RasterPixelIsArea;
+    GTIFKeyGet(gtif.get(), GTRasterTypeGeoKey, &rasterType, 0, 1);
+    const model::Real r = rasterType == RasterPixelIsPoint ? 0 : 0.5L;
+    // The tags themselves rather than libgeotiff's conversion of three pixels: their
+    // differences would lose the digits of a scale against coordinates of millions.
+    std::uint16_t n = 0;
+    double* m = nullptr;
+    double* tie = nullptr;
+    double* scale = nullptr;
+    std::uint16_t nScale = 0;
+    if (TIFFGetField(tif.get(), TIFFTAG_GEOTRANSMATRIX, &n, &m) && n >= 16) {
+        const model::Real M[8] = {m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7]};
+        g.map = {M[0], M[4], M[1], M[5], (M[0] + M[1]) * r + M[3], (M[4] + M[5]) * r + M[7]};
+    } else if (TIFFGetField(tif.get(), TIFFTAG_GEOTIEPOINTS, &n, &tie) && n >= 6 &&
+               TIFFGetField(tif.get(), TIFFTAG_GEOPIXELSCALE, &nScale, &scale) && nScale >= 2) {
+        const model::Real sx = scale[0], sy = scale[1];
+        g.map = {sx, 0, 0, -sy, tie[3] + (r - tie[0]) * sx, tie[4] - (r - tie[1]) * sy};
+    } else if (n >= 6) {
+        g.found = true;
+        g.error = "image GeoTIFF calée par des points d'appui sans échelle ni transformation : "
+                  "ce calage n'est pas pris en charge";
+        return g;
+    } else {
+        return g;
+    }
+    g.found = true;
+
+    g.crs = codeName(gtif.get(), ProjectedCSTypeGeoKey, true);
+    if (g.crs.empty()) g.crs = codeName(gtif.get(), GeographicTypeGeoKey, false);
+    if (g.crs.empty()) g.crs = citation(gtif.get());
+    return g;
+}
+
+} // namespace tracelle::georef

@@ -1,0 +1,20 @@
+// The position a GeoTIFF picture carries in its tags, read through libgeotiff.
+#pragma once
+
+#include "georef/Affine.h"
+
+#include <string>
+
+namespace tracelle::georef {
+
+struct GeoTiffTags {
+    bool found = false; // the picture is a TIFF with a tie point and scale, or a transformation
+    Affine map;         // pixel centres, as world files count them
+    std::string crs;    // "EPSG:32631 WGS 84 / UTM zone 31N", the file's citation, or empty
+    std::string error;  // tags found but unusable
+};
+
+// Nothing found for a file that is not a TIFF or has no such tags.
+GeoTiffTags lit_geotiff(const std::string& path);
+
+} // namespace tracelle::georef
