@@ -5,12 +5,10 @@
 #include "measure/RasterSurface.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
-#include "picture/BmpCodec.h"
 #include "picture/Decoder.h"
-#include "picture/JpegCodec.h"
+#include "picture/PictureWriter.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <sstream>
 
@@ -135,12 +133,7 @@ picture::Layer chargeImage(const std::string& path) {
 }
 
 void ecritImage(const picture::Layer& layer, const std::string& path) {
-    std::string upper = path;
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    const std::string error = upper.find("JPG") != std::string::npos
-                                  ? picture::writeJpeg(layer.rows(), path, 90)
-                                  : picture::writeBmp(layer.rows(), path);
+    const std::string error = picture::writeBmpOrJpeg(layer.rows(), path);
     if (!error.empty()) throw InputError(error);
 }
 

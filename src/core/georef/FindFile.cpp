@@ -1,17 +1,13 @@
 #include "georef/FindFile.h"
 
+#include "model/extraitUTIL.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace tracelle::georef {
 
 namespace fs = std::filesystem;
-
-std::string minuscules(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
+using model::minuscules;
 
 std::string trouveSansCasse(const fs::path& folder, const std::string& name) {
     std::error_code ec;

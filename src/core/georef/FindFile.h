@@ -16,6 +16,4 @@ std::string trouveSansCasse(const std::filesystem::path& folder, const std::stri
 std::vector<std::filesystem::path> memeNom(const std::filesystem::path& folder,
                                            const std::string& stem);
 
-std::string minuscules(std::string text);
-
 } // namespace tracelle::georef

@@ -12,6 +12,7 @@
 namespace tracelle::georef {
 
 namespace fs = std::filesystem;
+using model::minuscules;
 
 namespace {
 

@@ -130,6 +130,20 @@ std::string enleve_blancs(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+std::string majuscules(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::string minuscules(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 namespace {
 
 // Bytes of the UTF-8 sequence that `lead` starts (1 for a byte that starts none).

@@ -88,6 +88,9 @@ std::string excerptForMessage(std::string_view text);
 std::string enleve_blancs_gauche(std::string_view text);
 std::string enleve_blancs_droite(std::string_view text);
 std::string enleve_blancs(std::string_view text);
+// ASCII letters only: names of files and keys compared without regard to case.
+std::string majuscules(std::string_view text);
+std::string minuscules(std::string_view text);
 int nb_car(char c, std::string_view text);
 
 // Variants of the coordinate converter window.
