@@ -37,6 +37,7 @@ public:
     }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
     std::string clipboardText() override { return {}; }
+    std::optional<picture::Rgb24> clipboardPicture() override { return {}; }
     void setClipboardText(const std::string&) override {}
     void openWithDesktop(const std::string&) override {}
     void setBusy(bool) override {}

@@ -9,10 +9,12 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -164,6 +166,18 @@ std::optional<std::uint32_t> QtInteraction::chooseColour(std::uint32_t initial) 
 
 std::string QtInteraction::clipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
+}
+
+std::optional<picture::Rgb24> QtInteraction::clipboardPicture() {
+    const QImage image =
+        QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB888);
+    if (image.isNull()) return std::nullopt;
+    picture::Rgb24 p{image.width(), image.height(), {}};
+    const auto rowBytes = static_cast<std::size_t>(p.width) * 3;
+    p.rgb.resize(rowBytes * static_cast<std::size_t>(p.height));
+    for (int y = 0; y < p.height; ++y)
+        std::copy_n(image.constScanLine(y), rowBytes, p.rgb.data() + rowBytes * y);
+    return p;
 }
 
 void QtInteraction::setClipboardText(const std::string& text) {

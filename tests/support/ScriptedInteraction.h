@@ -33,6 +33,7 @@ public:
     int beeps = 0;                          // plain system beeps
     int colourDialogs = 0;
     std::string clipboard;
+    std::optional<picture::Rgb24> clipboardImage;
     std::vector<std::string> opened;
     int busyDepth = 0;
     bool quitRequested = false;
@@ -55,6 +56,7 @@ public:
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
+    std::optional<picture::Rgb24> clipboardPicture() override { return clipboardImage; }
     void openWithDesktop(const std::string& path) override { opened.push_back(path); }
     void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void requestQuit() override { quitRequested = true; }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -362,10 +363,15 @@ std::string writeBmp(const Raster& raster, const std::string& path) {
     return writeBmp(RowSource::of(raster), path);
 }
 
-std::string writeBmp(const RowSource& rows, const std::string& path) {
-    if (rows.empty()) return "image vide : rien à enregistrer";
-    const auto width = static_cast<std::uint64_t>(rows.width);
-    const auto height = static_cast<std::uint64_t>(rows.height);
+namespace {
+
+// Row y (0 at the top) as blue, green, red bytes.
+using BgrRow = std::function<void(int y, std::uint8_t* bgr)>;
+
+std::string writeBmp24(int w, int h, const BgrRow& rowOf, const std::string& path) {
+    if (w <= 0 || h <= 0) return "image vide : rien à enregistrer";
+    const auto width = static_cast<std::uint64_t>(w);
+    const auto height = static_cast<std::uint64_t>(h);
     const std::uint64_t rowBytes = (width * 3 + 3) / 4 * 4;
     const std::uint64_t offset = kFileHeaderSize + kInfoHeaderSize;
     const std::uint64_t fileSize = offset + rowBytes * height;
@@ -393,17 +399,46 @@ std::string writeBmp(const RowSource& rows, const std::string& path) {
     };
     if (std::fwrite(head, sizeof head, 1, out) != 1) return failedWrite();
     std::vector<std::uint8_t> row(rowBytes, 0); // the padding stays zero
-    for (int y = rows.height - 1; y >= 0; --y) {
-        const Pixel* src = rows.row(y);
-        for (int x = 0; x < rows.width; ++x) {
-            row[3 * x] = blue8(src[x]);
-            row[3 * x + 1] = green8(src[x]);
-            row[3 * x + 2] = red8(src[x]);
-        }
+    for (int y = h - 1; y >= 0; --y) {
+        rowOf(y, row.data());
         if (std::fwrite(row.data(), rowBytes, 1, out) != 1) return failedWrite();
     }
     if (!file.commit(&error)) return error;
     return {};
+}
+
+} // namespace
+
+std::string writeBmp(const RowSource& rows, const std::string& path) {
+    return writeBmp24(
+        rows.width, rows.height,
+        [&rows](int y, std::uint8_t* bgr) {
+            const Pixel* src = rows.row(y);
+            for (int x = 0; x < rows.width; ++x) {
+                bgr[3 * x] = blue8(src[x]);
+                bgr[3 * x + 1] = green8(src[x]);
+                bgr[3 * x + 2] = red8(src[x]);
+            }
+        },
+        path);
+}
+
+std::string writeBmp(const Rgb24& picture, const std::string& path) {
+    if (picture.rgb.size() <
+        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 3)
+        return "image incomplète : rien à enregistrer";
+    return writeBmp24(
+        picture.width, picture.height,
+        [&picture](int y, std::uint8_t* bgr) {
+            const std::uint8_t* src =
+                picture.rgb.data() + static_cast<std::size_t>(y) * picture.width * 3;
+            for (int x = 0; x < picture.width; ++x) {
+                bgr[3 * x] = src[3 * x + 2];
+                bgr[3 * x + 1] = src[3 * x + 1];
+                bgr[3 * x + 2] = src[3 * x];
+            }
+        },
+        path);
 }
 
 } // namespace tracelle::picture

@@ -4,6 +4,7 @@
 
 #include "picture/Decoded.h"
 #include "picture/Raster.h"
+#include "picture/Rgb24.h"
 #include "picture/RowSource.h"
 
 #include <string>
@@ -20,5 +21,6 @@ Decoded decodeBmp(const std::string& path);
 // French; an existing file is then left as it was.
 std::string writeBmp(const Raster& raster, const std::string& path);
 std::string writeBmp(const RowSource& rows, const std::string& path);
+std::string writeBmp(const Rgb24& picture, const std::string& path);
 
 } // namespace tracelle::picture

@@ -24,6 +24,7 @@ public:
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return {}; }
     std::string clipboardText() override { return {}; }
     void setClipboardText(const std::string&) override {}
+    std::optional<picture::Rgb24> clipboardPicture() override { return {}; }
     void openWithDesktop(const std::string&) override {}
     void setBusy(bool) override {}
     void requestQuit() override {}

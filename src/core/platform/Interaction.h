@@ -2,6 +2,8 @@
 // clipboard, beeps. The windows provide the Qt implementation; tests script one.
 #pragma once
 
+#include "picture/Rgb24.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +47,8 @@ public:
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
+    // The picture on the clipboard; nothing when it holds none.
+    virtual std::optional<picture::Rgb24> clipboardPicture() = 0;
     virtual void openWithDesktop(const std::string& path) = 0;
     virtual void setBusy(bool busy) = 0;
     // Ends the program once the current event has been handled.
