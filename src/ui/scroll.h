@@ -25,6 +25,10 @@ class QPainter;
 class QScrollBar;
 class QToolButton;
 
+namespace tracelle::georef {
+struct Calage;
+}
+
 namespace tracelle::ui {
 
 class AltitudePanel;
@@ -120,8 +124,14 @@ public:
     // A picture named on the command line, decoded already, opened as from the file dialog.
     void ouvreImage(const std::string& path, picture::Decoded decoded);
     // A decoded picture made the new background (what Ouvrir_fichier_image does once the
-    // file is found and read).
-    bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode);
+    // file is found and read), with `calage` when it comes with its own position.
+    bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
+                   const georef::Calage* calage = nullptr);
+    // Pictures that come with their position, and the clipboard's picture.
+    void ChargerunTAB1Click();
+    void Charger1Click();
+    void chargeImageGeoreferencee();
+    void Imagedupressepapier1Click();
     void affecte_bitmap_img();
     void Enregistrerlimage1Click();
     void SpeedButton11Click();
@@ -214,6 +224,13 @@ public:
     // enregistrer" goes on, "Annuler" stops. False when the command must stop (also when the
     // save was cancelled or failed).
     bool gardeLeTravail();
+    // After the save question: the descriptor chosen in the last folder.
+    std::optional<std::string> demandeDescripteur(const std::string& title,
+                                                  const std::string& filter);
+    // The picture of a checked calibration opened with it; false when nothing changed.
+    bool ouvreImageCalee(const georef::Calage& calage);
+    // The coordinate system a georeferenced picture names, in the status bar.
+    void showCoordinateSystem(const std::string& crs);
 
     // ProjectView.
     void savedChanged(bool saved) override;
@@ -324,6 +341,7 @@ private:
     QScrollBar* scrollBar2_ = nullptr; // vertical
     QWidget* panel1_ = nullptr;        // bottom tool panel
     QLabel* status_[3] = {};
+    QLabel* crs_ = nullptr;
     QLabel* label1_ = nullptr; // step
     QLabel* label2_ = nullptr; // "cumul"
     QCheckBox* flottants_ = nullptr;

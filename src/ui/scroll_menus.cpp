@@ -48,9 +48,15 @@ void Scroll::creerMenus() {
                QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"),
                &Scroll::Button2Click);
     fichier->addSeparator();
-    laterCommand(fichier, QStringLiteral("=> Charger l'image présente dans le presse-papier"));
-    laterCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"));
-    laterCommand(fichier, QStringLiteral("=> Charger  un fichier *.hdr ARC/INFO "));
+    addCommand(fichier, QStringLiteral("=> Charger l'image présente dans le presse-papier"),
+               &Scroll::Imagedupressepapier1Click);
+    addCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"), &Scroll::ChargerunTAB1Click);
+    addCommand(fichier, QStringLiteral("=> Charger  un fichier *.hdr ARC/INFO "),
+               &Scroll::Charger1Click);
+    addCommand(fichier,
+               QStringLiteral("=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, *.pgw, "
+                              "*.wld)"),
+               &Scroll::chargeImageGeoreferencee);
     fichier->addSeparator();
     laterCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"));
     addCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "),

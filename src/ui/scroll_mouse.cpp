@@ -191,6 +191,7 @@ void Scroll::nouvelleFeuille() {
     majTitre();
     pointCountChanged(0);
     status_[1]->clear();
+    showCoordinateSystem({});
     affecte_bitmap_img();
     redessiner_calque();
     project_.mess_3_calage_svp_et_init();

@@ -1,9 +1,10 @@
 // Opening the background picture, placing it in its canvas, and saving the layer.
 #include "files/LastFolder.h"
 #include "files/PictureLocator.h"
-#include "picture/BmpCodec.h"
+#include "georef/Georef.h"
 #include "picture/Decoder.h"
 #include "picture/JpegCodec.h"
+#include "picture/PictureWriter.h"
 #include "picture/Placement.h"
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
@@ -18,23 +19,12 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace tracelle::ui {
 
 using platform::interaction;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
 
 void Scroll::Ouvrir_bmp() {
     if (!gardeLeTravail()) return;
@@ -88,7 +78,8 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
     return poseImage(path, std::move(decoded), mode);
 }
 
-bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode) {
+bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
+                       const georef::Calage* calage) {
     if (!decoded.ok()) {
         interaction().information(picture::decodeFailureMessage(path, decoded.error));
         return false;
@@ -138,6 +129,24 @@ bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const 
         showPointsGrid();
     }
     majTitre();
+    showCoordinateSystem({});
+    // A picture that carries its own calibration offers it in place of the frame of pixels.
+    std::optional<georef::Calage> own;
+    if (mode.empty() && !calage) {
+        own = georef::calagePropre(path, w, h);
+        if (own && !own->ok()) {
+            interaction().information(own->error + "\n L'image garde le calage par défaut.");
+            own.reset();
+        }
+        if (own && interaction().confirm("Cette image porte son propre calage (" + own->source +
+                                         ") : l'utiliser ?"))
+            calage = &*own;
+    }
+    if (calage) {
+        georef::appliqueCalage(project_, *calage);
+        showCoordinateSystem(calage->crs);
+        return true;
+    }
     if (project_.N() == 0 && mode != "relecture" &&
         interaction().confirm("Voulez-vous d'abord choisir vos points de calibrage ? "))
         calibrationPanel_->show();
@@ -177,9 +186,7 @@ void Scroll::Enregistrerlimage1Click() {
     if (!chosen) return;
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".bmp";
     platform::BusyCursor busy;
-    const std::string error = upper(*chosen).find("JPG") != std::string::npos
-                                  ? picture::writeJpeg(layer_.rows(), *chosen, 90)
-                                  : picture::writeBmp(layer_.rows(), *chosen);
+    const std::string error = picture::writeBmpOrJpeg(layer_.rows(), *chosen);
     if (!error.empty()) interaction().information(error);
 }
 
