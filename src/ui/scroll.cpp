@@ -96,11 +96,6 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
         statusBar()->addWidget(status_[i], i == 1 ? 2 : 3);
     }
 
-    crs_ = new QLabel(this);
-    crs_->setObjectName("LabelSCR");
-    crs_->setToolTip(QStringLiteral("système de coordonnées de l'image géoréférencée"));
-    statusBar()->addPermanentWidget(crs_);
-    crs_->hide();
     colour_.progress = new QProgressBar(this);
     colour_.progress->setObjectName("ProgressBar1");
     colour_.progress->setMaximumWidth(200);

@@ -229,7 +229,7 @@ public:
                                                   const std::string& filter);
     // The picture of a checked calibration opened with it; false when nothing changed.
     bool ouvreImageCalee(const georef::Calage& calage);
-    // The coordinate system a georeferenced picture names, in the status bar.
+    // The coordinate system a georeferenced picture names, above the points.
     void showCoordinateSystem(const std::string& crs);
 
     // ProjectView.
@@ -341,7 +341,6 @@ private:
     QScrollBar* scrollBar2_ = nullptr; // vertical
     QWidget* panel1_ = nullptr;        // bottom tool panel
     QLabel* status_[3] = {};
-    QLabel* crs_ = nullptr;
     QLabel* label1_ = nullptr; // step
     QLabel* label2_ = nullptr; // "cumul"
     QCheckBox* flottants_ = nullptr;

@@ -65,6 +65,10 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
     count_->setObjectName("LabelPoints");
     count_->setToolTip(QStringLiteral("la touche Alt Graphique = un clik gauche"));
     auto* hint = new QLabel(QStringLiteral("clik gauche = AltGr ou Ctrl"), this);
+    crs_ = new QLabel(this);
+    crs_->setObjectName("LabelSCR");
+    crs_->setToolTip(QStringLiteral("système de coordonnées de l'image géoréférencée"));
+    crs_->hide();
 
     auto* readout = new QWidget(this);
     readout->setAutoFillBackground(true);
@@ -90,6 +94,8 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(count_);
+    top->addStretch(1);
+    top->addWidget(crs_);
     top->addStretch(1);
     top->addWidget(hint);
     // On a small screen the window is shorter than its controls: they scroll rather than
@@ -196,6 +202,11 @@ void Scroll2::hidePaste() {
 
 void Scroll2::setPointCount(int n) {
     count_->setText(QString::number(n) + QStringLiteral(" points"));
+}
+
+void Scroll2::showCoordinateSystem(const QString& crs) {
+    crs_->setText(crs);
+    crs_->setVisible(!crs.isEmpty());
 }
 
 void Scroll2::showCoordinates(const QString& x, const QString& y) {

@@ -51,6 +51,8 @@ public:
     void showPaste(const QString& text);
     void hidePaste();
     void showCoordinates(const QString& x, const QString& y);
+    // The coordinate system of a georeferenced picture; empty hides it.
+    void showCoordinateSystem(const QString& crs);
     LabelStyle labelStyle() const;
 
     // Moves the cross-hair to a point (j > 0) or a calibration point (j < 0).
@@ -89,6 +91,7 @@ private:
     model::Project& project_;
     QTableView* grids_[3];
     QLabel* count_;
+    QLabel* crs_;
     QPlainTextEdit* paste_ = nullptr;
     QLabel* readX_;
     QLabel* readY_;

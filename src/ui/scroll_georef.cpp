@@ -10,8 +10,8 @@
 #include "ui/ImageArea.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/scroll.h"
+#include "ui/scroll2.h"
 
-#include <QLabel>
 #include <filesystem>
 
 namespace tracelle::ui {
@@ -134,8 +134,7 @@ void Scroll::Imagedupressepapier1Click() {
 }
 
 void Scroll::showCoordinateSystem(const std::string& crs) {
-    crs_->setText(QString::fromStdString(crs));
-    crs_->setVisible(!crs.empty());
+    if (windows_.table) windows_.table->showCoordinateSystem(QString::fromStdString(crs));
 }
 
 } // namespace tracelle::ui

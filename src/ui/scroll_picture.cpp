@@ -113,6 +113,9 @@ bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const 
     state.ox = placed.ox;
     state.oy = placed.oy;
 
+    // The coordinates shown belong to the picture left.
+    status_[0]->clear();
+    if (windows_.table) windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
     status_[1]->setText(
         QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15)));
     project_.mess_3_calage_svp_et_init();
