@@ -82,19 +82,26 @@ GeoTiffTags lit_geotiff(const std::string& path) {
     const model::Real r = rasterType == RasterPixelIsPoint ? 0 : 0.5L;
     // The tags themselves rather than libgeotiff's conversion of three pixels: their
     // differences would lose the digits of a scale against coordinates of millions.
-    std::uint16_t n = 0;
+    std::uint16_t nMatrix = 0, nTie = 0, nScale = 0;
     double* m = nullptr;
     double* tie = nullptr;
     double* scale = nullptr;
-    std::uint16_t nScale = 0;
-    if (TIFFGetField(tif.get(), TIFFTAG_GEOTRANSMATRIX, &n, &m) && n >= 16) {
+    const bool hasMatrix = TIFFGetField(tif.get(), TIFFTAG_GEOTRANSMATRIX, &nMatrix, &m);
+    const bool hasTie = TIFFGetField(tif.get(), TIFFTAG_GEOTIEPOINTS, &nTie, &tie) && nTie >= 6;
+    const bool hasScale =
+        TIFFGetField(tif.get(), TIFFTAG_GEOPIXELSCALE, &nScale, &scale) && nScale >= 2;
+    if (hasMatrix && nMatrix >= 16) {
         const model::Real M[8] = {m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7]};
         g.map = {M[0], M[4], M[1], M[5], (M[0] + M[1]) * r + M[3], (M[4] + M[5]) * r + M[7]};
-    } else if (TIFFGetField(tif.get(), TIFFTAG_GEOTIEPOINTS, &n, &tie) && n >= 6 &&
-               TIFFGetField(tif.get(), TIFFTAG_GEOPIXELSCALE, &nScale, &scale) && nScale >= 2) {
+    } else if (hasTie && hasScale) {
         const model::Real sx = scale[0], sy = scale[1];
         g.map = {sx, 0, 0, -sy, tie[3] + (r - tie[0]) * sx, tie[4] - (r - tie[1]) * sy};
-    } else if (n >= 6) {
+    } else if (hasMatrix) {
+        g.found = true;
+        g.error = "matrice de transformation GeoTIFF incomplète (" + std::to_string(nMatrix) +
+                  " valeurs au lieu de 16)";
+        return g;
+    } else if (hasTie) {
         g.found = true;
         g.error = "image GeoTIFF calée par des points d'appui sans échelle ni transformation : "
                   "ce calage n'est pas pris en charge";

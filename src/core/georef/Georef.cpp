@@ -80,11 +80,15 @@ Calage lit_tab(const std::string& path) {
         p.Y = extrait_entre(text, "", ",", ")", false);
         const std::string x = extrait_entre(text, "", "(", ",", false);
         const std::string y = extrait_entre(text, "", ",", ")", false);
-        for (const std::string* real : {&p.X, &p.Y}) {
-            if (!model::reel_de_champ(model::enleve_blancs(*real))) {
+        for (std::string* real : {&p.X, &p.Y}) {
+            const auto value = model::reel_de_champ(model::enleve_blancs(*real));
+            if (!value) {
                 c.error = model::texte_pas_un_reel(model::excerptForMessage(*real));
                 break;
             }
+            // A number the calibration would read otherwise ("6e5": its reader stops at a
+            // small "e") is written as the program writes numbers.
+            if (model::readRealQuietly(*real) != value) *real = model::texte_general(*value);
         }
         const auto xi = c.error.empty() ? entier(x, c.error) : std::nullopt;
         const auto yi = c.error.empty() ? entier(y, c.error) : std::nullopt;
@@ -141,9 +145,19 @@ Calage lit_hdr(const std::string& path) {
                       "ulymap, en minuscules et dans cet ordre)";
             return c;
         }
-        const std::string value = extrait_entre(text, f.key, " ", "\n", true);
+        const std::string raw = extrait_entre(text, f.key, " ", "\n", false);
+        std::string value = raw;
+        model::filtre_numerique(value);
         if (f.real) {
-            const auto read = model::texte_en_reel_strict(value);
+            // The number as written first: the filter drops a small "e", which would turn
+            // "3e5" into 35.
+            const std::size_t first = raw.find_first_not_of(" \t\r");
+            const std::size_t last = raw.find_last_not_of(" \t\r");
+            auto read =
+                first == std::string::npos
+                    ? std::nullopt
+                    : model::reel_de_champ(std::string_view(raw).substr(first, last - first + 1));
+            if (!read) read = model::texte_en_reel_strict(value);
             if (!read) {
                 c.error = model::texte_pas_un_reel(model::excerptForMessage(value));
                 return c;
@@ -184,9 +198,11 @@ std::optional<Calage> calagePropre(const std::string& picture, int w, int h) {
     // The tags inside the picture first, as GIS tools read them; then a world file beside.
     const GeoTiffTags tags = lit_geotiff(picture);
     Calage c;
+    const std::string name = fs::path(picture).filename().string();
     if (tags.found) {
-        c = tags.error.empty() ? calageAffine(tags.map, w, h, "GeoTIFF") : Calage{};
-        if (!tags.error.empty()) c.error = tags.error;
+        c = tags.error.empty() ? calageAffine(tags.map, w, h, name) : Calage{};
+        if (!tags.error.empty()) c.error = "<" + name + "> : " + tags.error;
+        c.source = "GeoTIFF";
         c.crs = tags.crs;
     } else {
         const std::string world = worldFileFor(picture);
