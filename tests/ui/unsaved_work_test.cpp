@@ -73,6 +73,22 @@ TEST_F(UnsavedWork, EveryCommandThatReplacesTheWorkAsksFirst) {
          false},
         {"image de fond",
          [&] { w.action("&Fichier|=> &Charger une image de fond seule")->trigger(); }, true},
+        {"MapInfo", [&] { w.action("&Fichier|=> Charger un *.TAB MapInfo")->trigger(); }, true},
+        {"ARC/INFO",
+         [&] { w.action("&Fichier|=> Charger  un fichier *.hdr ARC/INFO ")->trigger(); }, true},
+        {"image géoréférencée",
+         [&] {
+             w.action("&Fichier|=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, "
+                      "*.pgw, *.wld)")
+                 ->trigger();
+         },
+         true},
+        {"presse-papier",
+         [&] {
+             ui.clipboardImage = picture::Rgb24{1, 1, {1, 2, 3}};
+             w.action("&Fichier|=> Charger l'image présente dans le presse-papier")->trigger();
+         },
+         true},
         {"table à digitaliser",
          [&] { w.action("&Fichier|&Nouvelle saisie avec table à digitaliser ")->trigger(); },
          false},
