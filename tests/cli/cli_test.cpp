@@ -13,6 +13,7 @@
 #include "picture/BmpCodec.h"
 #include "picture/Decoder.h"
 #include "picture/Layer.h"
+#include "support/GeoTiffFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
@@ -21,6 +22,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/wait.h>
 
 using namespace tracelle;
@@ -349,6 +351,184 @@ TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
                             [](char c) { return static_cast<unsigned char>(c) < 32; }),
               1)
         << "one line of printable characters: " << r.err;
+}
+
+} // namespace
+
+namespace {
+
+// Georeferenced sources made beside their pictures: each must give a project whose pixels
+// follow the map its numbers describe, written here by hand rather than through the core.
+class CliGeoref : public Cli {
+protected:
+    struct Map {
+        model::Real A, D, B, E, C, F; // pixel (i, j) at (A·i + B·j + C, D·i + E·j + F)
+    };
+
+    std::string picture(const std::string& name, int w = 50, int h = 40) {
+        fs::create_directories(fs::path(path(name)).parent_path());
+        picture::Raster r = picture::Raster::create(w, h);
+        r.fill(picture::rgb555(200, 190, 170));
+        EXPECT_EQ(picture::writeBmp(r, path(name)), "");
+        return path(name);
+    }
+    std::string text(const std::string& name, const std::string& content) {
+        fs::create_directories(fs::path(path(name)).parent_path());
+        tracelle::testing::writeBytes(path(name), {content.begin(), content.end()});
+        return path(name);
+    }
+    static std::string world(const Map& m) {
+        std::ostringstream out;
+        out.precision(17);
+        for (const model::Real v : {m.A, m.D, m.B, m.E, m.C, m.F})
+            out << static_cast<double>(v) << "\r\n";
+        return out.str();
+    }
+    static std::string tab(const std::string& file, const std::string& points) {
+        return "!table\r\n!version 300\r\n\r\nDefinition Table\r\n  File \"" + file +
+               "\"\r\n  Type \"RASTER\"\r\n" + points + "  Units \"m\"\r\n";
+    }
+};
+
+TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
+    const Map north{10, 0, 0, -10, 600000.5L, 2000000.25L}, plan{1.5L, 0, 0, -1.5L, 10, 20};
+    const Map rotated{2, 0.5L, 0.25L, -2, 500000.5L, 6000000.25L};
+    const Map geoMap{5, 0, 0, -5, 700002.5L, 4999997.5L}; // pixel centres
+    text("cartes/nord.tab",
+         tab("images\\nord.bmp", "  (600000.5,2000000.25) (0,0) Label \"Pt 1\",\r\n"
+                                 "  (610000.5,2000000.25) (1000,0) Label \"Pt 2\",\r\n"
+                                 "  (600000.5,1990000.25) (0,1000) Label \"Pt 3\"\r\n"));
+    const std::string nord = picture("cartes/images/nord.bmp");
+    text("relief.hdr", "nbands 3\nxdim 2.5\nydim -2.5\nncols 50\nnrows 40\n"
+                       "ulxmap 300000\nulymap 5000000\n");
+    const std::string relief = picture("relief.BMP");
+    const std::string ortho = picture("ortho.bmp");
+    text("ortho.bpw", world(rotated));
+    text("plan.wld", world(plan));
+    const std::string feuille = picture("scans/feuille.bmp", 30, 20);
+    tracelle::testing::GeoTiffSpec geo;
+    geo.tiePoint = {0, 0, 0, 700000, 5000000, 0};
+    geo.scale = {5, 5, 0};
+    geo.epsg = 32631;
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("geo.tif"), geo));
+
+    // A source named from the working folder still gives the picture's full path.
+    const std::string hdr = fs::relative(path("relief.hdr")).string();
+    const struct {
+        std::vector<std::string> args;
+        std::string picture;
+        int width, height;
+        Map map;
+        std::string source; // the "Calage :" line
+    } cases[] = {
+        {{path("cartes/nord.tab")}, nord, 50, 40, north, "nord.tab"},
+        {{hdr}, relief, 50, 40, {2.5L, 0, 0, -2.5L, 300000, 5000000}, "relief.hdr"},
+        {{path("ortho.bpw")}, ortho, 50, 40, rotated, "ortho.bpw"},
+        {{ortho}, ortho, 50, 40, rotated, "ortho.bpw"},
+        {{path("plan.wld"), "--picture", feuille}, feuille, 30, 20, plan, "plan.wld"},
+        {{path("geo.tif")}, path("geo.tif"), 40, 30, geoMap, "GeoTIFF, EPSG:32631"},
+    };
+    for (const char ds : {'.', ','}) {
+        tracelle::testing::SeparatorScope scope(ds);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.args[0] + " DS " + ds);
+            std::vector<std::string> args = {"georef", "-o", path("cale.trc"),
+                                             "--decimal-separator", std::string(1, ds)};
+            args.insert(args.begin() + 1, c.args.begin(), c.args.end());
+            const Outcome r = run(args);
+            ASSERT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.err, "") << "no warning of the GeoTIFF tags";
+            EXPECT_EQ(r.out.rfind("Image : " + c.picture + " (" + std::to_string(c.width) + " x " +
+                                      std::to_string(c.height) + ")\nCalage : " + c.source,
+                                  0),
+                      0u)
+                << r.out;
+
+            model::Project q;
+            ASSERT_EQ(files::chargeProjetSansImage(path("cale.trc"), q), "");
+            EXPECT_EQ(q.picture().file, c.picture);
+            EXPECT_EQ(q.picture().canvasWidth, c.width);
+            EXPECT_EQ(q.picture().canvasHeight, c.height);
+            EXPECT_EQ(q.picture().ox + q.picture().oy, 0);
+            EXPECT_EQ(q.N(), 0);
+            ASSERT_EQ(q.K(), 3);
+            const int w = c.width - 1, h = c.height - 1;
+            for (const auto& [i, j] : {std::pair{0, 0}, {w, 0}, {0, h}, {w, h}, {17, 11}}) {
+                model::Real X = 0, Y = 0;
+                ASSERT_TRUE(q.repere_carte(i, j, X, Y));
+                const model::Real wantX = c.map.A * i + c.map.B * j + c.map.C;
+                const model::Real wantY = c.map.D * i + c.map.E * j + c.map.F;
+                EXPECT_NEAR(static_cast<double>(X), static_cast<double>(wantX), 1e-6)
+                    << "pixel " << i << "," << j;
+                EXPECT_NEAR(static_cast<double>(Y), static_cast<double>(wantY), 1e-6)
+                    << "pixel " << i << "," << j;
+            }
+        }
+    }
+    const Outcome info = run({"info", path("cale.trc"), "--decimal-separator", ","});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("Image : " + path("geo.tif") + "\nTaille LxH : 40 x 30\n"),
+              std::string::npos)
+        << info.out;
+    EXPECT_NE(info.out.find("Points (N) : 0\nLignes : 1\nPoints de calage (K) : 3\n"),
+              std::string::npos);
+    EXPECT_NE(info.out.find("\n2\t0\tcal 2\t700002,5\t4999847,5\t0\t0\t30\t"), std::string::npos)
+        << "row 2 at pixel (0, h), its centre read from the tags";
+}
+
+// The readers' own refusals are the core's tests; here, each kind of source the command
+// turns away, once, and what it leaves behind.
+TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
+    const std::string good = text("bon.tab", tab("bon.bmp", "(0,0) (0,0)\n(10,0) (10,0)\n"
+                                                            "(0,10) (0,10)\n"));
+    picture("bon.bmp");
+    text("sans-image.tab", tab("perdue.bmp", "(0,0) (0,0)\n(10,0) (10,0)\n(0,10) (0,10)\n"));
+    text("plat.bpw", world({1, 2, 2, 4, 100, 200}));
+    picture("plat.bmp");
+    text("orphelin.tfw", world({1, 0, 0, -1, 0, 0}));
+    text("abime.bpw", world({1, 0, 0, -1, 0, 0}));
+    text("abime.bmp", "BM pas une image");
+    const std::string bare = picture("nue.bmp");
+    tracelle::testing::GeoTiffSpec flat;
+    flat.tiePoint = {0, 0, 0, 700000, 5000000, 0};
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("zero.tif"), flat));
+
+    const std::string out = path("refus.trc");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    } cases[] = {
+        {{path("absent.tab"), "-o", out}, 1, "absent.tab> impossible à ouvrir"},
+        {{path("sans-image.tab"), "-o", out}, 1, "perdue.bmp> impossible à ouvrir"},
+        {{path("plat.bpw"), "-o", out}, 1, "alignés"},
+        {{path("orphelin.tfw"), "-o", out}, 1, "aucune image du même nom"},
+        {{path("abime.bpw"), "-o", out}, 1, "Impossible de lire l'image"},
+        {{bare, "-o", out}, 1, "nue.bmp> n'est pas calée"},
+        {{path("zero.tif"), "-o", out}, 1, "<zero.tif> : les trois points de calage sont alignés"},
+        {{path("absent.tif"), "-o", out}, 1, "Impossible de lire l'image"},
+        {{good}, 2, "-o PROJET.trc est obligatoire"},
+        {{good, "--picture", bare, "-o", out}, 2, "--picture ne sert qu'avec un fichier de calage"},
+        {{good, bare, "-o", out}, 2, "argument en trop"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        std::vector<std::string> args = {"georef"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+        EXPECT_EQ(r.out, "");
+        for (const auto& entry : fs::directory_iterator(dir_))
+            EXPECT_EQ(entry.path().filename().string().rfind("refus", 0), std::string::npos)
+                << entry.path();
+    }
+
+    // A project already there is left whole by a refusal.
+    const std::string kept = text("garde.trc", "ancien projet");
+    EXPECT_EQ(run({"georef", path("plat.bpw"), "-o", kept}).status, 1);
+    EXPECT_EQ(read(kept), "ancien projet");
 }
 
 } // namespace
