@@ -68,12 +68,19 @@ Calage lit_tab(const std::string& path) {
     // MapInfo writes Windows paths: a folder of the name is taken as a folder here too.
     const std::string name =
         model::remplace_car(extrait_entre(text, "File", "\"", "\"", false), '\\', '/');
-    c.picture = (fs::path(path).parent_path() / name).string();
-    std::error_code ec;
-    if (name.empty() || name.front() == '?' || !fs::is_regular_file(c.picture, ec)) {
+    const fs::path named = fs::path(path).parent_path() / name;
+    c.picture = named.string();
+    if (name.empty() || name.front() == '?') {
+        // No quoted name: the rest of the file would follow the marker into the message.
+        c.error = impossibleAOuvrir(model::excerptForMessage(c.picture));
+        return c;
+    }
+    const std::string found = trouveSansCasse(named.parent_path(), named.filename().string());
+    if (found.empty()) {
         c.error = impossibleAOuvrir(c.picture);
         return c;
     }
+    c.picture = found;
     for (std::size_t k = 0; k < 3; ++k) {
         model::CalibrationPoint& p = c.points[k];
         p.X = extrait_entre(text, k == 0 ? "Type" : "", "(", ",", false);
@@ -127,6 +134,8 @@ Calage lit_hdr(const std::string& path) {
         return c;
     }
     std::string& text = d.text;
+    // The last line ends at the end of the file, with or without its line feed.
+    if (text.back() != '\n') text += '\n';
     Real xdim = 0, ydim = 0, ulxmap = 0, ulymap = 0;
     std::int32_t ncols = 0, nrows = 0;
     struct Field {
