@@ -3,6 +3,7 @@
 // a .TAB, a .hdr and a world file are each read after decoding the picture, then made into
 // the project's calibration, as the import does.
 #include "BenchFolder.h"
+#include "ScanTiff.h"
 #include "georef/Affine.h"
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
@@ -59,14 +60,7 @@ void mapRow(int y, std::uint8_t* out) {
 }
 
 void setPictureFields(TIFF* tif) {
-    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, kWidth);
-    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, kHeight);
-    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
-    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
-    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, kRowsPerStrip);
+    bench::setScanFields(tif, kWidth, kHeight, COMPRESSION_ADOBE_DEFLATE, kRowsPerStrip);
 }
 
 // The same strips into both files: one plain TIFF, one with a tie point, a pixel scale and

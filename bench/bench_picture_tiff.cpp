@@ -1,6 +1,7 @@
 // TIFF decoding against libtiff alone reading the same strips, on 100-megapixel maps written
 // at run time; then the memory one decoding takes beyond its picture.
 #include "RatioReporter.h"
+#include "ScanTiff.h"
 #include "picture/TiffCodec.h"
 
 #include <benchmark/benchmark.h>
@@ -64,14 +65,7 @@ private:
 bool writeMap(const std::string& path, std::uint16_t compression) {
     TIFF* tif = TIFFOpen(path.c_str(), "w");
     if (!tif) return false;
-    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, kWidth);
-    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, kHeight);
-    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
-    TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(tif, TIFFTAG_COMPRESSION, compression);
-    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, kRowsPerStrip);
+    tracelle::bench::setScanFields(tif, kWidth, kHeight, compression, kRowsPerStrip);
     const MapPattern pattern;
     const std::size_t rowBytes = std::size_t{kWidth} * 3;
     std::vector<std::uint8_t> strip(rowBytes * kRowsPerStrip);
