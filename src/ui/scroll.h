@@ -121,6 +121,8 @@ public:
     void Ouvrir_bmp();
     bool Ouvrir_fichier_image(const std::string& file, const std::string& mode,
                               const std::string& projectFile = {});
+    // A picture file chosen by the user opened as a new background, its folder remembered.
+    void ouvreImageChoisie(const std::string& path);
     // A picture named on the command line, decoded already, opened as from the file dialog.
     void ouvreImage(const std::string& path, picture::Decoded decoded);
     // A decoded picture made the new background (what Ouvrir_fichier_image does once the

@@ -126,11 +126,7 @@ void Scroll::Imagedupressepapier1Click() {
             return;
         }
     }
-    files::premiere_ligne_enregistre(files::kLastFolderFile,
-                                     fs::path(*chosen).parent_path().string());
-    carteEtTableau();
-    Ouvrir_fichier_image(*chosen, "");
-    Redessiner();
+    ouvreImageChoisie(*chosen);
 }
 
 void Scroll::showCoordinateSystem(const std::string& crs) {

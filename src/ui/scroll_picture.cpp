@@ -34,10 +34,13 @@ void Scroll::Ouvrir_bmp() {
         image1_->update();
         return;
     }
-    files::premiere_ligne_enregistre(files::kLastFolderFile,
-                                     fs::path(*chosen).parent_path().string());
+    ouvreImageChoisie(*chosen);
+}
+
+void Scroll::ouvreImageChoisie(const std::string& path) {
+    files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
     carteEtTableau();
-    Ouvrir_fichier_image(*chosen, "");
+    Ouvrir_fichier_image(path, "");
     Redessiner();
 }
 
