@@ -390,18 +390,15 @@ protected:
     }
 };
 
+// Each kind of source the command tells apart; how each maps its pixels is the core's test.
 TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
     const Map north{10, 0, 0, -10, 600000.5L, 2000000.25L}, plan{1.5L, 0, 0, -1.5L, 10, 20};
     const Map rotated{2, 0.5L, 0.25L, -2, 500000.5L, 6000000.25L};
-    const Map geoMap{5, 0, 0, -5, 700002.5L, 4999997.5L}; // pixel centres
     text("cartes/nord.tab",
          tab("images\\nord.bmp", "  (600000.5,2000000.25) (0,0) Label \"Pt 1\",\r\n"
                                  "  (610000.5,2000000.25) (1000,0) Label \"Pt 2\",\r\n"
                                  "  (600000.5,1990000.25) (0,1000) Label \"Pt 3\"\r\n"));
     const std::string nord = picture("cartes/images/nord.bmp");
-    text("relief.hdr", "nbands 3\nxdim 2.5\nydim -2.5\nncols 50\nnrows 40\n"
-                       "ulxmap 300000\nulymap 5000000\n");
-    const std::string relief = picture("relief.BMP");
     const std::string ortho = picture("ortho.bmp");
     text("ortho.bpw", world(rotated));
     text("plan.wld", world(plan));
@@ -412,8 +409,6 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
     geo.epsg = 32631;
     ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("geo.tif"), geo));
 
-    // A source named from the working folder still gives the picture's full path.
-    const std::string hdr = fs::relative(path("relief.hdr")).string();
     const struct {
         std::vector<std::string> args;
         std::string picture;
@@ -422,56 +417,44 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
         std::string source; // the "Calage :" line
     } cases[] = {
         {{path("cartes/nord.tab")}, nord, 50, 40, north, "nord.tab"},
-        {{hdr}, relief, 50, 40, {2.5L, 0, 0, -2.5L, 300000, 5000000}, "relief.hdr"},
-        {{path("ortho.bpw")}, ortho, 50, 40, rotated, "ortho.bpw"},
         {{ortho}, ortho, 50, 40, rotated, "ortho.bpw"},
         {{path("plan.wld"), "--picture", feuille}, feuille, 30, 20, plan, "plan.wld"},
-        {{path("geo.tif")}, path("geo.tif"), 40, 30, geoMap, "GeoTIFF, EPSG:32631"},
+        {{path("geo.tif")},
+         path("geo.tif"),
+         40,
+         30,
+         {5, 0, 0, -5, 700002.5L, 4999997.5L},
+         "GeoTIFF, EPSG:32631"},
     };
-    for (const char ds : {'.', ','}) {
-        tracelle::testing::SeparatorScope scope(ds);
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.args[0] + " DS " + ds);
-            std::vector<std::string> args = {"georef", "-o", path("cale.trc"),
-                                             "--decimal-separator", std::string(1, ds)};
-            args.insert(args.begin() + 1, c.args.begin(), c.args.end());
-            const Outcome r = run(args);
-            ASSERT_EQ(r.status, 0) << r.err;
-            EXPECT_EQ(r.err, "") << "no warning of the GeoTIFF tags";
-            EXPECT_EQ(r.out.rfind("Image : " + c.picture + " (" + std::to_string(c.width) + " x " +
-                                      std::to_string(c.height) + ")\nCalage : " + c.source,
-                                  0),
-                      0u)
-                << r.out;
-
-            model::Project q;
-            ASSERT_EQ(files::chargeProjetSansImage(path("cale.trc"), q), "");
-            EXPECT_EQ(q.picture().file, c.picture);
-            EXPECT_EQ(q.picture().canvasWidth, c.width);
-            EXPECT_EQ(q.picture().canvasHeight, c.height);
-            EXPECT_EQ(q.picture().ox + q.picture().oy, 0);
-            EXPECT_EQ(q.N(), 0);
-            ASSERT_EQ(q.K(), 3);
-            const int w = c.width - 1, h = c.height - 1;
-            for (const auto& [i, j] : {std::pair{0, 0}, {w, 0}, {0, h}, {w, h}, {17, 11}}) {
-                model::Real X = 0, Y = 0;
-                ASSERT_TRUE(q.repere_carte(i, j, X, Y));
-                const model::Real wantX = c.map.A * i + c.map.B * j + c.map.C;
-                const model::Real wantY = c.map.D * i + c.map.E * j + c.map.F;
-                EXPECT_NEAR(static_cast<double>(X), static_cast<double>(wantX), 1e-6)
-                    << "pixel " << i << "," << j;
-                EXPECT_NEAR(static_cast<double>(Y), static_cast<double>(wantY), 1e-6)
-                    << "pixel " << i << "," << j;
-            }
-        }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        std::vector<std::string> args = {"georef", "-o", path("cale.trc"), "--decimal-separator",
+                                         ","};
+        args.insert(args.begin() + 1, c.args.begin(), c.args.end());
+        const Outcome r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "") << "no warning of the GeoTIFF tags";
+        EXPECT_EQ(r.out.rfind("Image : " + c.picture + " (" + std::to_string(c.width) + " x " +
+                                  std::to_string(c.height) + ")\nCalage : " + c.source,
+                              0),
+                  0u)
+            << r.out;
+        model::Project q;
+        ASSERT_EQ(files::chargeProjetSansImage(path("cale.trc"), q), "");
+        EXPECT_EQ(q.picture().file, c.picture);
+        EXPECT_EQ(q.picture().canvasWidth, c.width);
+        EXPECT_EQ(q.picture().canvasHeight, c.height);
+        EXPECT_EQ(q.N(), 0);
+        model::Real X = 0, Y = 0;
+        ASSERT_TRUE(q.repere_carte(17, 11, X, Y));
+        EXPECT_NEAR(static_cast<double>(X),
+                    static_cast<double>(c.map.A * 17 + c.map.B * 11 + c.map.C), 1e-6);
+        EXPECT_NEAR(static_cast<double>(Y),
+                    static_cast<double>(c.map.D * 17 + c.map.E * 11 + c.map.F), 1e-6);
     }
     const Outcome info = run({"info", path("cale.trc"), "--decimal-separator", ","});
     ASSERT_EQ(info.status, 0) << info.err;
-    EXPECT_NE(info.out.find("Image : " + path("geo.tif") + "\nTaille LxH : 40 x 30\n"),
-              std::string::npos)
-        << info.out;
-    EXPECT_NE(info.out.find("Points (N) : 0\nLignes : 1\nPoints de calage (K) : 3\n"),
-              std::string::npos);
+    EXPECT_NE(info.out.find("Points de calage (K) : 3\n"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("\n2\t0\tcal 2\t700002,5\t4999847,5\t0\t0\t30\t"), std::string::npos)
         << "row 2 at pixel (0, h), its centre read from the tags";
 }
