@@ -7,8 +7,11 @@ packages=(
   g++ cmake make pkg-config clang-format
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev
+  python3-xlwt
   libfreexl-dev libemf2svg-dev libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # PROJ's cs2cs: an outside reference for the UTM tests only, never linked.
+  proj-bin
   fonts-dejavu-core
 )
 # The opening benchmark also runs the decoders' own tools and another digitizer beside ours.

@@ -156,12 +156,14 @@ TDMS deg_vers_dms(Real x) {
     const Real s = (x - r.degrees) * 3600;
     r.minutes = static_cast<std::int32_t>(std::trunc(s / 60));
     r.seconds = s - 60 * static_cast<Real>(r.minutes);
-    if (r.seconds >= kSecondsLimit) {
-        r.seconds -= 60;
-        ++r.minutes;
-        if (r.minutes >= 60) {
-            r.minutes -= 60;
-            ++r.degrees;
+    // Away from zero on both sides: -4.6 is -4° 36' 0", not -4° 35' 60".
+    if (std::fabs(r.seconds) >= kSecondsLimit) {
+        const int away = r.seconds < 0 ? -1 : 1;
+        r.seconds -= 60 * away;
+        r.minutes += away;
+        if (std::abs(r.minutes) >= 60) {
+            r.minutes -= 60 * away;
+            r.degrees += away;
         }
     }
     return r;
