@@ -68,6 +68,12 @@ std::string texte_scientifique(Real x, int decimals);
 // "### ### ### ### ##0.000000000": `decimals` digits after DS, the integer part in groups of
 // three separated by one space, four spaces in all in front of and between the groups.
 std::string texte_groupe(Real x, int decimals);
+// printf's "%W.Df": `decimals` digits after DS (18 at most), spaces in front up to `width`
+// characters.
+std::string texte_fixe(Real x, int width, int decimals);
+// The same with the integer part in groups of three separated by the regional thousands
+// separator ("%W.Dn"); val_reel_utm reads it back.
+std::string texte_milliers(Real x, int width, int decimals);
 
 inline constexpr std::string_view kExtraitVide = "_extraitUTIL<>";
 std::string _extrait(std::string_view line, int n, char sep);

@@ -345,6 +345,91 @@ std::string texte_groupe(Real x, int decimals) {
     return out + grouped + body.substr(point);
 }
 
+namespace {
+
+// The digits of |x| rounded to `decimals` decimals (halves away from zero, as the 18 digits
+// show), the integer part first with at least one digit, straight from the 18 exact digits;
+// false when the rounding falls outside them.
+bool roundedDigits18(Real magnitude, int decimals, char (&digits)[40], int& integerDigits) {
+    std::uint64_t q = 0;
+    int e = 0;
+    if (!exactDigits18(magnitude, q, e)) return false;
+    const int keep = e + decimals;
+    if (keep < 1 || keep > 18) return false;
+    std::uint64_t r = q; // the value × 10^decimals, rounded
+    if (keep < 18) {
+        const std::uint64_t unit = kPowersOfTen[18 - keep];
+        r = q / unit + (q % unit >= unit / 2 ? 1 : 0);
+    }
+    char text[24];
+    const int length = static_cast<int>(std::to_chars(text, text + sizeof text, r).ptr - text);
+    const int total = std::max(length, decimals + 1);
+    std::memset(digits, '0', static_cast<std::size_t>(total - length));
+    std::memcpy(digits + total - length, text, static_cast<std::size_t>(length));
+    integerDigits = total - decimals;
+    return true;
+}
+
+// "%W.Df" and "%W.Dn"; `group` is empty for no grouping.
+std::string fixedWidth(Real x, int width, int decimals, std::string_view group) {
+    if (std::isnan(x) || std::isinf(x)) {
+        std::string text = generalWith(x, 18, '.');
+        if (static_cast<int>(text.size()) < width)
+            text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+        return text;
+    }
+    decimals = std::clamp(decimals, 0, 18);
+    bool negative = std::signbit(x);
+    char fast[40];
+    int integerDigits = 0;
+    std::string slow; // the digits of values far from the usual ones
+    const char* digits = fast;
+    if (!roundedDigits18(std::fabs(x), decimals, fast, integerDigits)) {
+        Decimal d = toDecimal(x);
+        roundTo(d, std::min(18, d.exponent + decimals));
+        negative = d.negative; // nothing left of a value that rounds to zero, its sign included
+        integerDigits = std::max(d.exponent, 1);
+        slow.resize(static_cast<std::size_t>(integerDigits + decimals));
+        for (int k = 0; k < integerDigits; ++k)
+            slow[static_cast<std::size_t>(k)] = d.exponent > 0 ? d.digitAt(k) : '0';
+        for (int j = 0; j < decimals; ++j)
+            slow[static_cast<std::size_t>(integerDigits + j)] = d.digitAt(d.exponent + j);
+        digits = slow.data();
+    }
+
+    const int groups = group.empty() ? 0 : (integerDigits - 1) / 3;
+    const int characters =
+        (negative ? 1 : 0) + integerDigits + groups + (decimals > 0 ? 1 + decimals : 0);
+    const int padding = std::max(0, width - characters);
+    std::string out(static_cast<std::size_t>(padding + characters - groups) +
+                        static_cast<std::size_t>(groups) * group.size(),
+                    ' ');
+    char* p = out.data() + padding;
+    if (negative) *p++ = '-';
+    for (int k = 0; k < integerDigits; ++k) {
+        if (k > 0 && groups > 0 && (integerDigits - k) % 3 == 0) {
+            std::memcpy(p, group.data(), group.size());
+            p += group.size();
+        }
+        *p++ = digits[k];
+    }
+    if (decimals > 0) {
+        *p++ = platform::decimalSeparator();
+        std::memcpy(p, digits + integerDigits, static_cast<std::size_t>(decimals));
+    }
+    return out;
+}
+
+} // namespace
+
+std::string texte_fixe(Real x, int width, int decimals) {
+    return fixedWidth(x, width, decimals, {});
+}
+
+std::string texte_milliers(Real x, int width, int decimals) {
+    return fixedWidth(x, width, decimals, platform::thousandsSeparator());
+}
+
 std::string cadre_droite(std::string_view text, int width) {
     // Characters, not bytes: UTF-8 continuation bytes do not count.
     int length = 0;

@@ -93,6 +93,35 @@ TEST_P(Formatting, GeneralTexts) {
     }
 }
 
+TEST_P(Formatting, PrintfWidthsAndRegionalThousands) {
+    const std::string_view previous = tracelle::platform::thousandsSeparator();
+    for (const char* mark : {" ", "\xC2\xA0"}) {
+        tracelle::platform::setThousandsSeparator(mark);
+        const auto grouped = [&](std::string text) {
+            for (std::size_t at; (at = text.find('_')) != std::string::npos;)
+                text.replace(at, 1, mark);
+            return ds(text.c_str());
+        };
+        EXPECT_EQ(texte_milliers(5383757.00012L, 8, 2), grouped("5_383_757.00"));
+        EXPECT_EQ(texte_milliers(406863.5L, 7, 0), grouped("406_864"));
+        EXPECT_EQ(texte_milliers(-1234567.5L, 5, 0), grouped("-1_234_568"));
+        EXPECT_EQ(texte_milliers(556.4L, 5, 0), "  556");
+        EXPECT_EQ(texte_milliers(0, 8, 2), ds("    0.00"));
+        EXPECT_EQ(val_reel_utm(texte_milliers(5383757.25L, 8, 2)), 5383757.25L);
+    }
+    tracelle::platform::setThousandsSeparator(previous);
+    EXPECT_EQ(texte_fixe(7.73672367L, 8, 10), ds("7.7367236700"));
+    EXPECT_EQ(texte_fixe(-27.5L, 8, 3), ds(" -27.500"));
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Only a kind of no-break space keeps its place; U+202F is written as U+00A0.
+    using tracelle::platform::thousandsSeparatorFor;
+    for (const char* nbsp : {"\xC2\xA0", "\xA0", "\xE2\x80\xAF"})
+        EXPECT_EQ(thousandsSeparatorFor(nbsp), "\xC2\xA0");
+    for (const char* other : {"", ".", ",", "'", " "})
+        EXPECT_EQ(thousandsSeparatorFor(other), " ");
+}
+
 TEST_P(Formatting, WrittenRealsReadBackWithinTheirDecimals) {
     for (long double x : {0.1L, -1234.56789L, 6543210.123456789L, 1e-7L, 99999.999999999L}) {
         for (int d : {0, 3, 8, 12}) {
@@ -138,6 +167,7 @@ TEST(FormatAgainstTheCLibrary, RandomRealsAtEveryDecimalCount) {
         if (text.rfind("-0", 0) == 0 && text.find_first_not_of("-0.") == std::string::npos)
             text.erase(0, 1); // a value that rounds to zero is written without a sign
         ASSERT_EQ(_format2(x, 18, d), text) << "x=" << static_cast<double>(x) << " d=" << d;
+        ASSERT_EQ(texte_fixe(x, 0, d), text) << "x=" << static_cast<double>(x) << " d=" << d;
     }
 }
 
