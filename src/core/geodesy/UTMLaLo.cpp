@@ -1,10 +1,8 @@
 #include "geodesy/UTMLaLo.h"
 
 #include "model/extraitUTIL.h"
-#include "platform/DecimalSeparator.h"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace tracelle::geodesy {
@@ -58,6 +56,18 @@ Derived derive(TMapDatum datum) {
     return {el.a, e2, e2 / (1 - e2), (1 - root) / (1 + root)};
 }
 
+// sin 2x, sin 4x and sin 6x of the series from one sine and cosine: each sine of a large
+// angle costs an argument reduction; the identities change the last bits only.
+struct Multiples {
+    Real sin2, sin4, sin6;
+    explicit Multiples(Real x) {
+        const Real s = std::sin(2 * x), c = std::cos(2 * x);
+        sin2 = s;
+        sin4 = 2 * s * c;
+        sin6 = s * (3 - 4 * s * s);
+    }
+};
+
 } // namespace
 
 const std::array<TEllipsoid, 23>& ellipsoides() {
@@ -92,16 +102,16 @@ UTM LatLon_vers_UTM(TMapDatum datum, Real latitude, Real longitude) {
                  : 0;
     const Real lambda0 = (6 * static_cast<Real>(u.zone) - 183) * kDegToRad;
     u.letter = LetterDesignator(latitude);
-    const Real sinPhi = std::sin(phi), cosPhi = std::cos(phi), tanPhi = std::tan(phi);
+    const Real sinPhi = std::sin(phi), cosPhi = std::cos(phi), tanPhi = sinPhi / cosPhi;
     const Real N = d.a / std::sqrt(1 - d.e2 * sinPhi * sinPhi);
     const Real T = tanPhi * tanPhi;
     const Real C = d.ep2 * cosPhi * cosPhi;
     const Real A = cosPhi * (longitude * kDegToRad - lambda0);
     const Real e4 = d.e2 * d.e2, e6 = e4 * d.e2;
+    const Multiples m(phi);
     const Real M = d.a * ((1 - d.e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256) * phi -
-                          (3 * d.e2 / 8 + 3 * e4 / 32 + 45 * e6 / 1024) * std::sin(2 * phi) +
-                          (15 * e4 / 256 + 45 * e6 / 1024) * std::sin(4 * phi) -
-                          (35 * e6 / 3072) * std::sin(6 * phi));
+                          (3 * d.e2 / 8 + 3 * e4 / 32 + 45 * e6 / 1024) * m.sin2 +
+                          (15 * e4 / 256 + 45 * e6 / 1024) * m.sin4 - (35 * e6 / 3072) * m.sin6);
     const Real A2 = A * A, A3 = A2 * A, A4 = A3 * A, A5 = A4 * A, A6 = A5 * A;
     u.easting =
         kK0 * N *
@@ -124,15 +134,15 @@ LatLon UTM_vers_LatLon(TMapDatum datum, int zone, char letter, Real easting, Rea
     const Real M = northing / kK0;
     const Real mu = M / (d.a * (1 - d.e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256));
     const Real e1 = d.e1, e12 = e1 * e1, e13 = e12 * e1, e14 = e13 * e1;
-    const Real phi1 = mu + (3 * e1 / 2 - 27 * e13 / 32) * std::sin(2 * mu) +
-                      (21 * e12 / 16 - 55 * e14 / 32) * std::sin(4 * mu) +
-                      (151 * e13 / 96) * std::sin(6 * mu);
-    const Real sin1 = std::sin(phi1), cos1 = std::cos(phi1), tan1 = std::tan(phi1);
+    const Multiples m(mu);
+    const Real phi1 = mu + (3 * e1 / 2 - 27 * e13 / 32) * m.sin2 +
+                      (21 * e12 / 16 - 55 * e14 / 32) * m.sin4 + (151 * e13 / 96) * m.sin6;
+    const Real sin1 = std::sin(phi1), cos1 = std::cos(phi1), tan1 = sin1 / cos1;
     const Real w = 1 - d.e2 * sin1 * sin1;
     const Real N1 = d.a / std::sqrt(w);
     const Real T1 = tan1 * tan1;
     const Real C1 = d.ep2 * cos1 * cos1;
-    const Real R1 = d.a * (1 - d.e2) / std::pow(w, 1.5L);
+    const Real R1 = d.a * (1 - d.e2) / (w * std::sqrt(w));
     const Real D = x / (N1 * kK0);
     const Real D2 = D * D, D3 = D2 * D, D4 = D3 * D, D5 = D4 * D, D6 = D5 * D;
     LatLon r;
@@ -204,11 +214,7 @@ std::string deg_vers_texte_dms(std::string_view text) {
     const auto x = model::texte_en_reel_strict(local);
     if (!x || !(std::fabs(*x) < 2147483647)) return {};
     const TDMS r = deg_vers_dms(*x);
-    char seconds[64];
-    std::snprintf(seconds, sizeof seconds, "%2.4Lf", std::fabs(r.seconds));
-    std::string s = seconds;
-    for (char& c : s)
-        if (c == '.') c = platform::decimalSeparator();
+    const std::string s = model::texte_fixe(std::fabs(r.seconds), 2, 4);
     // A negative angle under one degree keeps its sign on the degrees, where the reading of
     // the text looks for it.
     std::string out = r.degrees == 0 && *x < 0 ? "-0" : std::to_string(r.degrees);
