@@ -4,7 +4,9 @@
 #include "files/Export.h"
 #include "files/PointImport.h"
 #include "files/ProjectFile.h"
+#include "files/TextFile.h"
 #include "files/Workbook.h"
+#include "geodesy/Worksheet.h"
 #include "measure/Cap.h"
 #include "measure/RasterSurface.h"
 #include "measure/VectorMeasure.h"
@@ -512,6 +514,73 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
     const std::string kept = text("garde.trc", "ancien projet");
     EXPECT_EQ(run({"georef", path("plat.bpw"), "-o", kept}).status, 1);
     EXPECT_EQ(read(kept), "ancien projet");
+}
+
+} // namespace
+
+namespace {
+
+// The converter's commands give, through the file, what the worksheet gives in memory.
+TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
+    const std::string_view previous = platform::thousandsSeparator();
+    platform::setThousandsSeparator(platform::localeThousandsSeparator()); // as the child's
+    const geodesy::Worksheet example;
+    ASSERT_EQ(files::writeTextFile(path("feuille.txt"), example.texteExport()), "");
+    const struct {
+        const char* command;
+        void (*apply)(geodesy::Worksheet&);
+    } cases[] = {
+        {"utm-to-latlon", [](geodesy::Worksheet& w) { w.utmVersLatLon("6400", "6347"); }},
+        {"latlon-to-utm", [](geodesy::Worksheet& w) { w.latLonVersUtm(false, "6400", "6347"); }},
+        {"latlon-to-utm-empty",
+         [](geodesy::Worksheet& w) { w.latLonVersUtm(true, "6400", "6347"); }},
+        {"dms-to-decimal", [](geodesy::Worksheet& w) { w.dmsVersDecimal(); }},
+        {"decimal-to-dms", [](geodesy::Worksheet& w) { w.decimalVersDms(); }},
+        {"km", [](geodesy::Worksheet& w) { w.km("6400", "6347"); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        std::string error;
+        auto expected = geodesy::Worksheet::lit(example.texteExport(), error);
+        c.apply(*expected);
+        const Outcome r =
+            run({"utm", c.command, path("feuille.txt"), "-o", path("sortie.txt"), "--ra", "6400"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(read(path("sortie.txt")), files::utf8ToCp1252(expected->texteExport()));
+    }
+    const Outcome piped = run({"utm", "km", "-o", path("sortie.txt")}); // empty standard input
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_NE(piped.err.find("n'est pas l'en-tête d'un tableau de conversion"), std::string::npos);
+    platform::setThousandsSeparator(previous);
+
+    geodesy::Worksheet bad(3);
+    bad.table().setCell(2, 2, "406864");
+    bad.table().setCell(2, 3, "5383757");
+    bad.table().setCell(2, 4, "32.5");
+    bad.table().setCell(2, 6, "N");
+    bad.table().setCell(2, 7, "WGS 84");
+    ASSERT_EQ(files::writeTextFile(path("zone.txt"), bad.texteExport()), "");
+    fs::remove(path("sortie.txt"));
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    } refused[] = {
+        {{"utm", "utm-to-latlon", path("zone.txt"), "-o", path("sortie.txt")},
+         1,
+         "zone.txt : ligne 3 (n° 2 du tableau) : '32.5' n'est pas une valeur entière correcte"},
+        {{"utm", "km", path("zone.txt"), "--rb", "x", "-o", path("sortie.txt")},
+         2,
+         "--rb : 'x' n'est pas un nombre de kilomètres"},
+        {{"utm", "utm-vers-latlon", path("zone.txt")}, 2, "conversion inconnue : utm-vers-latlon"},
+    };
+    for (const auto& c : refused) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(fs::exists(path("sortie.txt"))) << "nothing written after a stop";
 }
 
 } // namespace

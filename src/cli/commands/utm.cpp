@@ -1,0 +1,136 @@
+// tracelle-cli utm: the commands of the coordinate converter on a worksheet written by its
+// clipboard export ("UTMpresse_papier.txt").
+#include "cli/Command.h"
+#include "files/Cp1252.h"
+#include "files/TextFile.h"
+#include "geodesy/Worksheet.h"
+#include "model/extraitUTIL.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace tracelle::cli {
+
+namespace {
+
+enum class Conversion { UtmVersLatLon, Tous, Vide, DmsVersDecimal, DecimalVersDms, Km };
+
+const struct {
+    const char* name;
+    Conversion conversion;
+} kConversions[] = {
+    {"utm-to-latlon", Conversion::UtmVersLatLon},   {"latlon-to-utm", Conversion::Tous},
+    {"latlon-to-utm-empty", Conversion::Vide},      {"dms-to-decimal", Conversion::DmsVersDecimal},
+    {"decimal-to-dms", Conversion::DecimalVersDms}, {"km", Conversion::Km},
+};
+
+Conversion conversionOf(const std::string& name) {
+    for (const auto& c : kConversions)
+        if (name == c.name) return c.conversion;
+    throw UsageError("conversion inconnue : " + name +
+                     " (utm-to-latlon, latlon-to-utm, latlon-to-utm-empty, dms-to-decimal, "
+                     "decimal-to-dms ou km)");
+}
+
+// A radius as the converter's boxes take it; refused here rather than read as 0.
+std::string rayon(const Arguments& args, const char* name, const char* fallback) {
+    const std::string text = args.value(name).value_or(fallback);
+    if (!model::est_reel_utm(text) || !model::readRealQuietly(model::enleve_espaces(text)))
+        throw UsageError(std::string("--") + name + " : '" + text +
+                         "' n'est pas un nombre de kilomètres");
+    return text;
+}
+
+std::string entreeStandard() {
+    std::string bytes;
+    char buffer[1 << 16];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;)
+        bytes.append(buffer, n);
+    if (std::ferror(stdin)) throw InputError("lecture impossible sur l'entrée standard");
+    return bytes;
+}
+
+int utmCommand(const Arguments& args) {
+    const Conversion conversion = conversionOf(args.positional(0, "CONVERSION"));
+    if (args.positional().size() > 2)
+        throw UsageError("argument en trop : " + args.positional()[2]);
+    const std::string ra = rayon(args, "ra", "6378");
+    const std::string rb = rayon(args, "rb", "6347");
+
+    const bool fromFile = args.positional().size() > 1;
+    std::string bytes;
+    if (fromFile) {
+        std::string error;
+        auto read = files::readBytesFile(args.positional()[1], &error);
+        if (!read) throw InputError(error);
+        bytes = std::move(*read);
+    } else {
+        bytes = entreeStandard();
+    }
+    // The file is named in the message, as a batch of worksheets needs it.
+    const std::string source = fromFile ? args.positional()[1] + " : " : std::string();
+    std::string error;
+    std::optional<geodesy::Worksheet> sheet = geodesy::Worksheet::lit(bytes, error);
+    if (!sheet) throw InputError(source + error);
+    bytes = {};
+
+    std::optional<geodesy::Stopped> stopped;
+    switch (conversion) {
+    case Conversion::UtmVersLatLon:
+        stopped = sheet->utmVersLatLon(ra, rb);
+        break;
+    case Conversion::Tous:
+    case Conversion::Vide:
+        stopped = sheet->latLonVersUtm(conversion == Conversion::Vide, ra, rb);
+        break;
+    case Conversion::DmsVersDecimal:
+        sheet->dmsVersDecimal();
+        break;
+    case Conversion::DecimalVersDms:
+        sheet->decimalVersDms();
+        break;
+    case Conversion::Km:
+        sheet->km(ra, rb);
+        break;
+    }
+    // The header is the text's line 1: row r is its line r + 1.
+    if (stopped)
+        throw InputError(source + "ligne " + std::to_string(stopped->row + 1) + " (n° " +
+                         std::to_string(stopped->row) + " du tableau) : " + stopped->message);
+
+    const auto out = args.value("output");
+    const std::string text = sheet->texteExport();
+    if (out)
+        ecritSortie(out, text);
+    else
+        ecritSortie(std::nullopt, files::utf8ToCp1252(text));
+    return 0;
+}
+
+const Registration registration({
+    "utm",
+    "les conversions du tableau UTM (UTM, degrés décimaux, degrés-minutes-secondes, km)",
+    "CONVERSION [TABLEAU] [-o SORTIE] [--ra KM] [--rb KM]\n\n"
+    "Lit TABLEAU (sinon l'entrée standard), un tableau de conversion tel que l'écrit le bouton\n"
+    "« Presse papier » du convertisseur (UTMpresse_papier.txt : une ligne d'en-têtes, puis une\n"
+    "ligne par point, chaque case suivie d'une tabulation), y fait la conversion demandée comme\n"
+    "le bouton du même nom, et écrit le tableau obtenu sous la même forme (Windows-1252, fins\n"
+    "de ligne CR LF) dans SORTIE ou sur la sortie standard. CONVERSION est l'une de :\n"
+    "  utm-to-latlon        « UTM --> Lat,Long »\n"
+    "  latlon-to-utm        « °lat,°long --> UTM  (tous) »\n"
+    "  latlon-to-utm-empty  « °lat,°long --> UTM (vide) » : seulement les lignes sans Est ni "
+    "Nord\n"
+    "  dms-to-decimal       « °lat °long --> Lat Long »\n"
+    "  decimal-to-dms       « Lat Long --> °lat °long »\n"
+    "  km                   « °lat,°long --> x et y »\n"
+    "Une zone qui n'est pas un nombre entier arrête la conversion : rien n'est écrit.\n\n"
+    "  -o, --output SORTIE  le tableau écrit (sinon la sortie standard)\n"
+    "  --ra KM              rayon Ra de l'approximation en km (défaut 6378)\n"
+    "  --rb KM              rayon Rb de l'approximation en km (défaut 6347)\n",
+    {{"output", true, 'o'}, {"ra", true}, {"rb", true}},
+    utmCommand,
+});
+
+} // namespace
+
+} // namespace tracelle::cli
