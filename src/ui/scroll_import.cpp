@@ -1,6 +1,7 @@
 // Points from a text file or a spreadsheet, and calibration values pasted from the clipboard.
 #include "files/LastFolder.h"
 #include "files/PointImport.h"
+#include "files/ReviewedText.h"
 #include "files/TextFile.h"
 #include "files/Workbook.h"
 #include "model/extraitUTIL.h"
@@ -40,16 +41,8 @@ void Scroll::SpeedButton6Click() {
     auto request = files::dansDernierDossier("Ouvrir un fichier X  Y", "Fichiers (*.txt)|*.txt");
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
-    std::string error;
-    const auto text = files::readTextFile(*chosen, &error);
-    if (!text) {
-        interaction().information(error);
-        return;
-    }
-    // The import reads the text as the user left it in the review, kept as "~memo.txt".
-    const auto reviewed = interaction().af_fic_txt_memo("contenu de " + *chosen + "\r", *text);
+    const auto reviewed = files::texteRevu(*chosen);
     if (!reviewed) return;
-    files::writeTextFile(platform::currentDirFile("~memo.txt"), *reviewed);
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      std::filesystem::path(*chosen).parent_path().string());
     platform::BusyCursor busy;
