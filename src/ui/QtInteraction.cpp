@@ -185,7 +185,9 @@ void QtInteraction::setClipboardText(const std::string& text) {
 }
 
 void QtInteraction::openWithDesktop(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(q(path))))
+        information("Aucun programme n'a pu ouvrir <" + path +
+                    "> : associez un programme à ce type de fichier dans le bureau.");
 }
 
 void QtInteraction::setBusy(bool busy) {

@@ -6,6 +6,7 @@
 #include "platform/WheelSetting.h"
 #include "ui/AltitudePanel.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/Convert.h"
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll2.h"
@@ -169,11 +170,7 @@ void Scroll::attachWindows(const ShellWindows& windows) {
             Redessiner();
             eraseRubberBand();
         });
-        connect(table, &Scroll2::quitDirect, this, [this] {
-            if (!gardeLeTravail()) return;
-            quitting_ = true;
-            QApplication::quit();
-        });
+        connect(table, &Scroll2::quitDirect, this, &Scroll::quitteDirect);
         connect(table, &Scroll2::decalage, this, [this](int dx, int dy) {
             project_.picture().ox = dx;
             project_.picture().oy = dy;
@@ -182,7 +179,24 @@ void Scroll::attachWindows(const ShellWindows& windows) {
             Redessiner();
         });
     }
+    if (windows_.converter) {
+        connect(windows_.converter, &Convert::quitDirect, this, &Scroll::quitteDirect);
+        connect(windows_.converter, &Convert::left, this, &Scroll::repaintView);
+    }
     if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
+}
+
+void Scroll::quitteDirect() {
+    if (!gardeLeTravail()) return;
+    quitting_ = true;
+    QApplication::quit();
+}
+
+void Scroll::UTMLat1Click() {
+    if (!windows_.converter) return;
+    windows_.converter->show();
+    windows_.converter->raise();
+    windows_.converter->activateWindow();
 }
 
 void Scroll::majTitre() {

@@ -129,6 +129,8 @@ public:
     // file is found and read), with `calage` when it comes with its own position.
     bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
                    const georef::Calage* calage = nullptr);
+    // The converter window.
+    void UTMLat1Click();
     // Pictures that come with their position, and the clipboard's picture.
     void ChargerunTAB1Click();
     void Charger1Click();
@@ -226,6 +228,8 @@ public:
     // enregistrer" goes on, "Annuler" stops. False when the command must stop (also when the
     // save was cancelled or failed).
     bool gardeLeTravail();
+    // "Quit direct" of the other windows: the program ends once unsaved work is dealt with.
+    void quitteDirect();
     // After the save question: the descriptor chosen in the last folder.
     std::optional<std::string> demandeDescripteur(const std::string& title,
                                                   const std::string& filter);

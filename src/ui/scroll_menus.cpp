@@ -128,7 +128,7 @@ void Scroll::creerMenus() {
     annulationItem_->setChecked(true); // the option of keeping one undo copy before a colouring
 
     QMenu* conversions = menuBar()->addMenu(QStringLiteral("&Conversions"));
-    laterCommand(conversions, QStringLiteral("UTM <-> Lat"));
+    addCommand(conversions, QStringLiteral("UTM <-> Lat"), &Scroll::UTMLat1Click);
     laterCommand(conversions, QStringLiteral("emf, wmf, bmp -> TIF, JPG, BMP"));
 
     addCommand(nullptr, QStringLiteral("Aide"), &Scroll::AideBascule);

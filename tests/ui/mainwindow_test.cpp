@@ -88,9 +88,9 @@ TEST_F(MainWindow, MenusHoldEveryCommandWithItsShortcut) {
 
 TEST_F(MainWindow, LaterCommandsSaySoInsteadOfDoingNothing) {
     Scroll w;
-    w.action("&Conversions|UTM <-> Lat")->trigger();
+    w.action("&Conversions|emf, wmf, bmp -> TIF, JPG, BMP")->trigger();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "« UTM <-> Lat » : cette fonction n'est pas encore disponible dans "
+    EXPECT_EQ(ui.messages[0], "« emf, wmf, bmp -> TIF, JPG, BMP » : cette fonction n'est pas encore disponible dans "
                               "cette version de Tracelle.");
 }
 
