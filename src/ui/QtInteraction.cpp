@@ -105,13 +105,22 @@ void QtInteraction::beep(int, int) {
     QApplication::beep();
 }
 
+QWidget* QtInteraction::owner() {
+    // The window the user works in (the converter, the points table): a message over the main
+    // window would raise it above that window and hide it. Right after the message dialog
+    // closes no window is active yet: the one it was asked from stands.
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible() && active != dialog_) lastOwner_ = active;
+    return lastOwner_ && lastOwner_->isVisible() ? lastOwner_.data() : parent_;
+}
+
 void QtInteraction::information(const std::string& text) {
-    QMessageBox::information(parent_, caption(), q(text));
+    QMessageBox::information(owner(), caption(), q(text));
 }
 
 bool QtInteraction::confirm(const std::string& text) {
     exitIfBenchmarking();
-    return QMessageBox::question(parent_, caption(), q(text), QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(owner(), caption(), q(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
@@ -121,12 +130,14 @@ char QtInteraction::dlg_titre_message_ONEK_oui_non(const std::string& title,
                                                    const std::string& firstCaption,
                                                    const std::string& secondCaption,
                                                    platform::DialogWidth width) {
+    owner();
     return dialog_->dlg_titre_message_ONEK_oui_non(title, message, buttons, firstCaption,
                                                    secondCaption, width);
 }
 
 std::optional<std::string> QtInteraction::af_fic_txt_memo(const std::string& title,
                                                           const std::string& text) {
+    owner();
     QPlainTextEdit* pane = dialog_->textPane();
     pane->setPlainText(q(text));
     pane->show();
@@ -144,13 +155,13 @@ std::optional<std::string> QtInteraction::af_fic_txt_memo(const std::string& tit
 
 std::optional<std::string> QtInteraction::openFileName(const platform::FileDialogRequest& r) {
     return chosen(
-        QFileDialog::getOpenFileName(parent_, q(r.title), startPath(r), toQtFilter(r.filter)));
+        QFileDialog::getOpenFileName(owner(), q(r.title), startPath(r), toQtFilter(r.filter)));
 }
 
 std::optional<std::string> QtInteraction::saveFileName(const platform::FileDialogRequest& r) {
     return withExtension(
-        parent_,
-        QFileDialog::getSaveFileName(parent_, q(r.title), startPath(r), toQtFilter(r.filter)),
+        owner(),
+        QFileDialog::getSaveFileName(owner(), q(r.title), startPath(r), toQtFilter(r.filter)),
         r.defaultExtension);
 }
 
@@ -159,7 +170,7 @@ std::optional<std::string> QtInteraction::savePictureName(const platform::FileDi
 }
 
 std::optional<std::uint32_t> QtInteraction::chooseColour(std::uint32_t initial) {
-    const QColor colour = QColorDialog::getColor(fromBgr(initial), parent_);
+    const QColor colour = QColorDialog::getColor(fromBgr(initial), owner());
     if (!colour.isValid()) return std::nullopt;
     return toBgr(colour);
 }

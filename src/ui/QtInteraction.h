@@ -3,9 +3,9 @@
 
 #include "platform/Interaction.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace tracelle::ui {
 
@@ -16,7 +16,8 @@ class Unit6;
 
 class QtInteraction final : public platform::Interaction {
 public:
-    // Dialogs are centred on `parent`; `dialog` is the program's own message dialog.
+    // Dialogs are shown over the window the user works in, else `parent`; `dialog` is the
+    // program's own message dialog.
     QtInteraction(QWidget* parent, Unit6* dialog) : parent_(parent), dialog_(dialog) {}
 
     void beep() override;
@@ -41,7 +42,11 @@ public:
     void requestQuit() override;
 
 private:
+    // The window the dialogs are shown over.
+    QWidget* owner();
+
     QWidget* parent_;
+    QPointer<QWidget> lastOwner_;
     Unit6* dialog_;
     int busyDepth_ = 0;
 };
