@@ -102,10 +102,29 @@ Convert::Convert(QWidget* parent) : QWidget(parent, Qt::Window) {
     grid_->horizontalHeader()->setDefaultSectionSize(64);
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
-    const std::pair<int, int> widths[] = {{0, 30},  {2, 74},  {3, 74},  {8, 85}, {9, 85},
-                                          {10, 90}, {11, 90}, {12, 60}, {13, 60}};
-    for (const auto& [column, width] : widths)
-        grid_->setColumnWidth(column, width);
+    // The widths of the original small font, widened where this font's header or a typical
+    // value would not fit: a cell cut by an ellipsis hides the digits the user checks.
+    const struct {
+        int column, width;
+        const char* sample;
+    } widths[] = {{0, 30, "999"},
+                  {1, 64, "Mont Ventoux"},
+                  {2, 74, "9 999 999.99"},
+                  {3, 74, "9 999 999.99"},
+                  {7, 64, "International"},
+                  {8, 85, "-48.5999598581"},
+                  {9, 85, "-148.5999598581"},
+                  {10, 90, "-48° 35' 59.8555\""},
+                  {11, 90, "-148° 35' 59.8555\""},
+                  {12, 60, "9 999"},
+                  {13, 60, "99 999"}};
+    const QFontMetrics metrics = grid_->fontMetrics();
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) + 14; };
+    for (int column = 0; column < model->columnCount(); ++column)
+        grid_->setColumnWidth(column, std::max(64, fits(headers[column])));
+    for (const auto& c : widths)
+        grid_->setColumnWidth(c.column, std::max({c.width, fits(headers[c.column]),
+                                                  fits(QString::fromUtf8(c.sample))}));
     grid_->viewport()->installEventFilter(this);
 
     chooser_ = new QComboBox(grid_->viewport());
@@ -264,7 +283,7 @@ void Convert::importeTexte() {
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      fs::path(*chosen).parent_path().string());
     const auto reviewed = files::texteRevu(*chosen);
-    if (!reviewed) return;
+    if (!reviewed || !remplacementAccepte()) return;
     const int n = sheet_.importeTexte(*reviewed);
     count_->setText(QString::number(n) + QStringLiteral(" positions"));
 }
@@ -326,6 +345,7 @@ void Convert::importeClasseur(bool utm) {
         interaction().information(error);
         return;
     }
+    if (!remplacementAccepte()) return;
     platform::BusyCursor busy;
     const int n = utm ? sheet_.importeClasseurUtm(*book) : sheet_.importeClasseurLatLon(*book);
     count_->setText(QString::number(n) + QStringLiteral(" points"));
@@ -356,6 +376,13 @@ void Convert::pressePapier() {
     interaction().setClipboardText(text);
     interaction().information("Le presse-papier est à jour  \r ainsi que le fichier <" + path +
                               ">");
+}
+
+bool Convert::remplacementAccepte() {
+    // The example rows are nobody's work; anything else may hold results found nowhere else.
+    if (sheet_.texteExport() == geodesy::Worksheet().texteExport()) return true;
+    return interaction().confirm("Les lignes du tableau vont être remplacées par celles du "
+                                 "fichier. Continuer ?");
 }
 
 std::pair<int, int> Convert::currentCell() const {
@@ -410,7 +437,7 @@ void Convert::toutEffacer() {
 void Convert::showChooser() {
     const QModelIndex at = grid_->currentIndex();
     if (!at.isValid() || sheet_.table().cell(0, at.column()) != "Ellipsoïde") {
-        chooser_->hide();
+        hideChooser();
         return;
     }
     const QRect cell = grid_->visualRect(at);
@@ -427,8 +454,14 @@ void Convert::chooseEllipsoid(int index) {
     const auto [row, column] = currentCell();
     if (row > 0 && index >= 0)
         sheet_.table().setCell(row, column, chooser_->itemText(index).toStdString());
-    chooser_->hide();
+    hideChooser();
+}
+
+void Convert::hideChooser() {
+    // Focus back on the grid first: a focused widget that hides hands the focus on as a Tab
+    // would, and the grid takes a Tab for a move to the next cell.
     grid_->setFocus();
+    chooser_->hide();
 }
 
 bool Convert::eventFilter(QObject* watched, QEvent* event) {
@@ -441,13 +474,12 @@ bool Convert::eventFilter(QObject* watched, QEvent* event) {
             showChooser();
             return true;
         }
-        chooser_->hide();
+        if (chooser_->isVisible()) hideChooser();
     } else if (watched == chooser_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Up &&
             key != Qt::Key_Down) {
-            chooser_->hide();
-            grid_->setFocus();
+            hideChooser();
             return true;
         }
     }

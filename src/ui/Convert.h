@@ -55,8 +55,11 @@ private:
     QWidget* buildLabels();
     void placeNotes();
     void showStopped(const std::optional<geodesy::Stopped>& stopped);
+    // Whether the rows may be replaced by an import (asked when they are not the examples).
+    bool remplacementAccepte();
     void showChooser();
     void chooseEllipsoid(int index);
+    void hideChooser();
     // The cell the user is on, (data row, column); row 0 when none.
     std::pair<int, int> currentCell() const;
 

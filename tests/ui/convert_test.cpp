@@ -81,6 +81,7 @@ TEST_F(Converter, RightClickInTheEllipsoidColumnChoosesAName) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(airy).center());
     EXPECT_EQ(cell(3, kEll), "Airy");
     EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(w.grid()->currentIndex(), w.grid()->model()->index(2, kEll)) << "the cell stays";
 
     QTest::mouseClick(w.grid()->viewport(), Qt::RightButton, {}, centreOf(3, kLib));
     EXPECT_FALSE(chooser->isVisible()) << "only in the Ellipsoïde column";
@@ -114,11 +115,21 @@ TEST_F(Converter, WorkbookImportExampleAndClipboardExport) {
     EXPECT_EQ(cell(1, kEst), model::texte_milliers(448252, 7, 0));
     EXPECT_EQ(cell(1, kZone), "31");
 
+    w.worksheet().table().setCell(1, kLib, "Tour Eiffel (sommet)");
+    ui.answerDialog('O');
+    ui.answerFileName(book);
+    ui.answerConfirm(false);
+    press(QStringLiteral("Importer un fichier XLS UTM->°lat,]lon"));
+    EXPECT_EQ(ui.questions.back(),
+              "Les lignes du tableau vont être remplacées par celles du fichier. Continuer ?");
+    EXPECT_EQ(cell(1, kLib), "Tour Eiffel (sommet)") << "refused: the rows stay";
+
     ui.answerConfirm(true);
     press(QStringLiteral("Presse papier"));
     const std::string file = platform::configFile("UTMpresse_papier.txt");
     EXPECT_EQ(ui.clipboard, w.worksheet().texteExport());
-    EXPECT_NE(ui.clipboard.find("\r\n1\tTour Eiffel\t448252\t5411939\t"), std::string::npos)
+    EXPECT_NE(ui.clipboard.find("\r\n1\tTour Eiffel (sommet)\t448252\t5411939\t"),
+              std::string::npos)
         << "the metres without their spaces";
     ASSERT_TRUE(fs::exists(file));
     EXPECT_EQ(ui.messages.back(),
