@@ -10,6 +10,7 @@
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll2.h"
+#include "ui/scrollrep.h"
 #include "ui/scrollab.h"
 
 #include <QAction>
@@ -178,6 +179,12 @@ void Scroll::attachWindows(const ShellWindows& windows) {
                 Ouvrir_fichier_image(project_.picture().file, "décalage");
             Redessiner();
         });
+    }
+    if (windows_.graph) {
+        windows_.graph->setProject(&project_);
+        // The graph shows the points as they are: nothing changes them while it is open.
+        connect(windows_.graph, &Scrollrep::activated, this, [this] { setEnabled(false); });
+        connect(windows_.graph, &Scrollrep::left, this, [this] { setEnabled(true); });
     }
     if (windows_.converter) {
         connect(windows_.converter, &Convert::quitDirect, this, &Scroll::quitteDirect);

@@ -10,6 +10,7 @@
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
 #include "ui/scroll.h"
+#include "ui/scrollrep.h"
 #include "ui/scroll2.h"
 #include "ui/scrollab.h"
 #include "ui/scrollf1.h"
@@ -178,8 +179,10 @@ void Scroll::AProposClick() {
 }
 
 void Scroll::Graphe1Click() {
-    if (project_.N() == 0) return;
-    pasEncoreDisponible(QStringLiteral("Graphe"));
+    if (project_.N() == 0 || !windows_.graph) return;
+    windows_.graph->show();
+    windows_.graph->raise();
+    windows_.graph->activateWindow();
 }
 
 void Scroll::rouletteInverseeClick() {

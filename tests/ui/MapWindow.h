@@ -8,6 +8,7 @@
 #include "ui/ImageArea.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
+#include "ui/scrollrep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,7 @@ namespace tracelle::testing {
 class MapWindow : public ::testing::Test {
 protected:
     explicit MapWindow(const std::string& prefix) : home_(prefix) {
-        w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+        w.attachWindows({&table, nullptr, &graph, nullptr, nullptr, nullptr});
         w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
         w.resize(1000, 700);
         w.show();
@@ -61,6 +62,7 @@ protected:
     ConfigHome home_;
     const std::string picturePath = (home_.dir / "carte.bmp").string();
     ScriptedInteraction ui;
+    ui::Scrollrep graph;
     ui::Scroll w;
     ui::Scroll2 table{w.project()};
     ui::ImageArea* area = nullptr;
