@@ -9,6 +9,8 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -366,7 +368,10 @@ struct EncodeJob {
     jpeg_compress_struct cinfo;
     ErrorManager errors;
     std::FILE* file;
-    const RowSource* rows;
+    int width;
+    int height;
+    // Row y (0 at the top) as red, green, blue bytes.
+    std::function<void(int y, JSAMPLE* rgb)> fill;
     int quality;
 };
 
@@ -380,31 +385,22 @@ bool runEncode(EncodeJob& job) {
     }
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, job.file);
-    const RowSource& source = *job.rows;
-    cinfo.image_width = static_cast<JDIMENSION>(source.width);
-    cinfo.image_height = static_cast<JDIMENSION>(source.height);
+    cinfo.image_width = static_cast<JDIMENSION>(job.width);
+    cinfo.image_height = static_cast<JDIMENSION>(job.height);
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, std::clamp(job.quality, 1, 100), TRUE);
     jpeg_start_compress(&cinfo, TRUE);
 
-    const int width = source.width;
     JSAMPARRAY rows =
         (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                   static_cast<JDIMENSION>(width * 3), kBatchRows);
+                                   static_cast<JDIMENSION>(job.width * 3), kBatchRows);
     while (cinfo.next_scanline < cinfo.image_height) {
         const int first = static_cast<int>(cinfo.next_scanline);
-        const int count = std::min(kBatchRows, source.height - first);
-        for (int i = 0; i < count; ++i) {
-            const Pixel* src = source.row(first + i);
-            JSAMPLE* dst = rows[i];
-            for (int x = 0; x < width; ++x, dst += 3) {
-                dst[0] = red8(src[x]);
-                dst[1] = green8(src[x]);
-                dst[2] = blue8(src[x]);
-            }
-        }
+        const int count = std::min(kBatchRows, job.height - first);
+        for (int i = 0; i < count; ++i)
+            job.fill(first + i, rows[i]);
         jpeg_write_scanlines(&cinfo, rows, static_cast<JDIMENSION>(count));
     }
     jpeg_finish_compress(&cinfo);
@@ -436,19 +432,42 @@ std::string writeJpeg(const Raster& raster, const std::string& path, int quality
     return writeJpeg(RowSource::of(raster), path, quality);
 }
 
-std::string writeJpeg(const RowSource& rows, const std::string& path, int quality) {
-    if (rows.empty()) return "image vide : rien à enregistrer";
+namespace {
+
+std::string encode(EncodeJob& job, const std::string& path) {
+    if (job.width <= 0 || job.height <= 0) return "image vide : rien à enregistrer";
     files::AtomicFile out(path);
     std::string error;
-    std::FILE* file = out.open(&error);
-    if (!file) return error;
-    EncodeJob job{};
-    job.file = file;
-    job.rows = &rows;
-    job.quality = quality;
+    job.file = out.open(&error);
+    if (!job.file) return error;
     if (!runEncode(job)) return reason(job.errors);
     if (!out.commit(&error)) return error;
     return {};
+}
+
+} // namespace
+
+std::string writeJpeg(const RowSource& rows, const std::string& path, int quality) {
+    EncodeJob job{};
+    job.width = rows.width;
+    job.height = rows.height;
+    job.fill = [&rows](int y, JSAMPLE* rgb) { rowTo888(rows.row(y), rgb, rows.width); };
+    job.quality = quality;
+    return encode(job, path);
+}
+
+std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality) {
+    const std::size_t rowBytes = static_cast<std::size_t>(std::max(picture.width, 0)) * 3;
+    if (picture.rgb.size() < rowBytes * static_cast<std::size_t>(std::max(picture.height, 0)))
+        return "image incomplète : rien à enregistrer";
+    EncodeJob job{};
+    job.width = picture.width;
+    job.height = picture.height;
+    job.fill = [&picture, rowBytes](int y, JSAMPLE* rgb) {
+        std::memcpy(rgb, picture.rgb.data() + rowBytes * static_cast<std::size_t>(y), rowBytes);
+    };
+    job.quality = quality;
+    return encode(job, path);
 }
 
 } // namespace tracelle::picture

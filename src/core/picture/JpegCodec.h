@@ -3,6 +3,7 @@
 
 #include "picture/Decoded.h"
 #include "picture/Raster.h"
+#include "picture/Rgb24.h"
 #include "picture/RowSource.h"
 
 #include <string>
@@ -17,5 +18,6 @@ Decoded decodeJpeg(const std::string& path);
 // success, otherwise the reason in French; an existing file is then left as it was.
 std::string writeJpeg(const Raster& raster, const std::string& path, int quality);
 std::string writeJpeg(const RowSource& rows, const std::string& path, int quality);
+std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality);
 
 } // namespace tracelle::picture

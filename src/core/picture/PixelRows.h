@@ -29,6 +29,15 @@ inline void bgrRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, i
         dst[x] = rgb555(src[2], src[1], src[0]);
 }
 
+// The other way, for the writers: red, green, blue bytes, full intensity staying 255.
+inline void rowTo888(const Pixel* src, std::uint8_t* rgb, int count) {
+    for (int x = 0; x < count; ++x, rgb += 3) {
+        rgb[0] = red8(src[x]);
+        rgb[1] = green8(src[x]);
+        rgb[2] = blue8(src[x]);
+    }
+}
+
 inline void greyRowTo555(const std::uint8_t* src, Pixel* dst, int count) {
     for (int x = 0; x < count; ++x)
         dst[x] = rgb555(src[x], src[x], src[x]);
