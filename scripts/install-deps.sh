@@ -8,15 +8,17 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev
   python3-xlwt
-  libfreexl-dev libemf2svg-dev libwmf-dev
+  libfreexl-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # tiffinfo checks the TIFF files the tests write.
+  libtiff-tools
   # PROJ's cs2cs: an outside reference for the UTM tests only, never linked.
   proj-bin
   fonts-dejavu-core
 )
 # The opening benchmark also runs the decoders' own tools and another digitizer beside ours.
 if [[ ${1:-} == --bench ]]; then
-  packages+=(xvfb xdotool bc libjpeg-turbo-progs libtiff-tools g3data)
+  packages+=(xvfb xdotool bc libjpeg-turbo-progs g3data)
 fi
 
 missing=()
