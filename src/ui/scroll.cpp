@@ -9,9 +9,10 @@
 #include "ui/Convert.h"
 #include "ui/ImageArea.h"
 #include "ui/TextPanel.h"
+#include "ui/emf.h"
 #include "ui/scroll2.h"
-#include "ui/scrollrep.h"
 #include "ui/scrollab.h"
+#include "ui/scrollrep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,6 +187,12 @@ void Scroll::attachWindows(const ShellWindows& windows) {
         connect(windows_.graph, &Scrollrep::activated, this, [this] { setEnabled(false); });
         connect(windows_.graph, &Scrollrep::left, this, [this] { setEnabled(true); });
     }
+    if (windows_.conversion) {
+        connect(windows_.conversion, &Emf::quitDirect, this, &Scroll::quitteDirect);
+        connect(windows_.conversion, &Emf::lectureTest, this, [this](const QString& path) {
+            if (gardeLeTravail()) ouvreImageChoisie(path.toStdString());
+        });
+    }
     if (windows_.converter) {
         connect(windows_.converter, &Convert::quitDirect, this, &Scroll::quitteDirect);
         connect(windows_.converter, &Convert::left, this, &Scroll::repaintView);
@@ -197,6 +204,13 @@ void Scroll::quitteDirect() {
     if (!gardeLeTravail()) return;
     quitting_ = true;
     QApplication::quit();
+}
+
+void Scroll::emfwmfTIF1Click() {
+    if (!windows_.conversion) return;
+    windows_.conversion->show();
+    windows_.conversion->raise();
+    windows_.conversion->activateWindow();
 }
 
 void Scroll::UTMLat1Click() {

@@ -131,6 +131,8 @@ public:
                    const georef::Calage* calage = nullptr);
     // The converter window.
     void UTMLat1Click();
+    // The picture conversion window.
+    void emfwmfTIF1Click();
     // Pictures that come with their position, and the clipboard's picture.
     void ChargerunTAB1Click();
     void Charger1Click();
@@ -271,7 +273,6 @@ public:
     void pasEncoreDisponible(const QString& command);
 
 private:
-    void laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key = {});
     void fillRecentProjects(QMenu* menu);
     // The caption: the picture, then the project's file name, " *" while it is not saved.
     void majTitre();

@@ -17,16 +17,6 @@ QAction* Scroll::addCommand(QMenu* menu, const QString& caption, void (Scroll::*
     return action;
 }
 
-void Scroll::laterCommand(QMenu* menu, const QString& caption, const QKeySequence& key) {
-    auto* action = menu->addAction(caption);
-    if (!key.isEmpty()) action->setShortcut(key);
-    QString plain = caption;
-    plain.remove('&');
-    connect(action, &QAction::triggered, this,
-            [this, plain] { pasEncoreDisponible(plain.trimmed()); });
-    actions_[menu->title() + '|' + caption] = action;
-}
-
 void Scroll::creerMenus() {
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     addCommand(fichier, QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
@@ -58,7 +48,8 @@ void Scroll::creerMenus() {
                               "*.wld)"),
                &Scroll::chargeImageGeoreferencee);
     fichier->addSeparator();
-    laterCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"));
+    addCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"),
+               &Scroll::emfwmfTIF1Click);
     addCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "),
                &Scroll::ouvrir_sans_bmp);
     fichier->addSeparator();
@@ -129,7 +120,8 @@ void Scroll::creerMenus() {
 
     QMenu* conversions = menuBar()->addMenu(QStringLiteral("&Conversions"));
     addCommand(conversions, QStringLiteral("UTM <-> Lat"), &Scroll::UTMLat1Click);
-    laterCommand(conversions, QStringLiteral("emf, wmf, bmp -> TIF, JPG, BMP"));
+    addCommand(conversions, QStringLiteral("emf, wmf, bmp -> TIF, JPG, BMP"),
+               &Scroll::emfwmfTIF1Click);
 
     addCommand(nullptr, QStringLiteral("Aide"), &Scroll::AideBascule);
     addCommand(nullptr, QStringLiteral("&Quitter"), &Scroll::quitterMenu);

@@ -210,7 +210,7 @@ void Scrollrep::keyPressEvent(QKeyEvent* event) {
 }
 
 void Scrollrep::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !ownDialog_) {
+    if (event->type() == QEvent::ActivationChange && !dialogs_.ignore(isActiveWindow())) {
         if (isActiveWindow()) {
             emit activated();
             if (project_) view_.init_variables_book(*project_, buffer_.width(), buffer_.height());
@@ -235,10 +235,14 @@ void Scrollrep::quitte() {
 }
 
 void Scrollrep::enregistreImage() {
-    ownDialog_ = true;
-    auto request = files::dansDernierDossier("Enregistrer le graphe", "Image PNG (*.png)|*.png");
-    request.defaultExtension = "png";
-    const auto chosen = interaction().savePictureName(request);
+    std::optional<std::string> chosen;
+    {
+        const OwnDialogs::Open open(dialogs_);
+        auto request =
+            files::dansDernierDossier("Enregistrer le graphe", "Image PNG (*.png)|*.png");
+        request.defaultExtension = "png";
+        chosen = interaction().savePictureName(request);
+    }
     if (chosen) {
         std::string path = *chosen;
         if (std::filesystem::path(path).extension().empty()) path += ".png";
@@ -248,10 +252,11 @@ void Scrollrep::enregistreImage() {
         const std::string error = buffer_.save(&out, "PNG")
                                       ? files::writeBytesFile(path, png.toStdString())
                                       : "l'image du graphe n'a pas pu être codée en PNG";
-        if (!error.empty()) interaction().information(error);
+        if (!error.empty()) {
+            const OwnDialogs::Open open(dialogs_);
+            interaction().information(error);
+        }
     }
-    ownDialog_ = false;
-    activateWindow();
 }
 
 } // namespace tracelle::ui

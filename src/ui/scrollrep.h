@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graph/GraphView.h"
+#include "ui/OwnDialogs.h"
 
 #include <QImage>
 #include <QWidget>
@@ -54,8 +55,8 @@ private:
     // they are.
     QImage buffer_;
     GraphArea* area_ = nullptr;
-    // Our own save dialog takes the activation for a while: the window is not left for it.
-    bool ownDialog_ = false;
+    // Its save dialog takes the activation for a while: the window is not left for it.
+    OwnDialogs dialogs_;
 };
 
 } // namespace tracelle::ui

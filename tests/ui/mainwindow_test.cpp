@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <cstdlib>
@@ -88,10 +89,14 @@ TEST_F(MainWindow, MenusHoldEveryCommandWithItsShortcut) {
 
 TEST_F(MainWindow, LaterCommandsSaySoInsteadOfDoingNothing) {
     Scroll w;
-    w.action("&Conversions|emf, wmf, bmp -> TIF, JPG, BMP")->trigger();
+    tracelle::ui::Scroll2 table(w.project());
+    w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
+    for (auto* b : table.findChildren<QPushButton*>())
+        if (b->text() == "rajouter (lib,  distance, cap)") QTest::mouseClick(b, Qt::LeftButton);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "« emf, wmf, bmp -> TIF, JPG, BMP » : cette fonction n'est pas encore disponible dans "
-                              "cette version de Tracelle.");
+    EXPECT_EQ(ui.messages[0],
+              "« rajouter (lib,  distance, cap) » : cette fonction n'est pas encore "
+              "disponible dans cette version de Tracelle.");
 }
 
 TEST_F(MainWindow, QuittingAsksToSaveOnlyUnsavedWork) {

@@ -1,0 +1,132 @@
+#include "render/ConversionSource.h"
+
+#include "model/extraitUTIL.h"
+#include "picture/ConversionSize.h"
+#include "picture/Decoder.h"
+#include "picture/Raster.h"
+#include "render/GuiApplication.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <filesystem>
+
+namespace tracelle::render {
+
+namespace {
+
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+SourceKind kindOf(const std::string& path) {
+    const std::string ext = model::minuscules(std::filesystem::path(path).extension().string());
+    if (ext == ".bmp") return SourceKind::Bitmap;
+    if (ext == ".jpg" || ext == ".jpeg") return SourceKind::Jpeg;
+    if (ext == ".ico") return SourceKind::Icon;
+    if (ext == ".emf" || ext == ".wmf") return SourceKind::Metafile;
+    if (ext == ".pdf") return SourceKind::Pdf;
+    return SourceKind::None;
+}
+
+// At its own depth through Qt's readers; the program's own decoders for what they refuse,
+// and for the reason told in French.
+QImage readPicture(const std::string& path, std::string* error) {
+    QImageReader reader(QString::fromStdString(path));
+    reader.setAutoTransform(false);
+    QImage image = reader.read();
+    if (!image.isNull()) return image.convertToFormat(QImage::Format_RGB32);
+    const picture::Decoded decoded = picture::decodeFile(path);
+    if (!decoded.ok()) {
+        if (error) *error = picture::decodeFailureMessage(path, decoded.error);
+        return {};
+    }
+    const picture::Raster& r = decoded.raster;
+    return QImage(reinterpret_cast<const uchar*>(r.data()), r.width(), r.height(),
+                  static_cast<qsizetype>(r.stride() * sizeof(picture::Pixel)),
+                  QImage::Format_RGB555)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QSize pageSize(const PdfDocument& pdf, int page) {
+    const QSizeF points = pdf.pageSize(page);
+    return {qRound(points.width() * kPixelsPerPoint), qRound(points.height() * kPixelsPerPoint)};
+}
+
+} // namespace
+
+ConversionSource ConversionSource::load(const std::string& path, std::string* error) {
+    ConversionSource s;
+    const SourceKind kind = kindOf(path);
+    if (kind == SourceKind::None) return s;
+    std::string why;
+    const auto fail = [&](const std::string& reason) {
+        if (error) *error = picture::decodeFailureMessage(path, reason);
+        return ConversionSource();
+    };
+    switch (kind) {
+    case SourceKind::Metafile:
+        s.metafile_ = Metafile::load(path, &why);
+        if (s.metafile_.empty()) return fail(why);
+        s.size_ = QSize(s.metafile_.width(), s.metafile_.height());
+        break;
+    case SourceKind::Pdf:
+        if (std::string gui = ensureGuiApplication(); !gui.empty()) return fail(gui);
+        s.pdf_ = PdfDocument::load(path, &why);
+        if (s.pdf_.empty()) return fail(why);
+        if (s.pdf_.pageCount() < 1) return fail("le document n'a aucune page");
+        s.size_ = pageSize(s.pdf_, 0);
+        break;
+    default:
+        if (std::string gui = ensureGuiApplication(); !gui.empty()) return fail(gui);
+        s.picture_ = readPicture(path, error);
+        if (s.picture_.isNull()) return ConversionSource();
+        s.size_ = s.picture_.size();
+        break;
+    }
+    s.kind_ = kind;
+    s.path_ = path;
+    return s;
+}
+
+bool ConversionSource::setPage(int index, std::string* error) {
+    if (kind_ != SourceKind::Pdf || index < 0 || index >= pdf_.pageCount()) {
+        if (error)
+            *error = "le document n'a pas de page " + std::to_string(index + 1) + " (" +
+                     std::to_string(pageCount()) + " pages)";
+        return false;
+    }
+    page_ = index;
+    size_ = pageSize(pdf_, index);
+    return true;
+}
+
+int ConversionSource::zoomFor(long long targetWidth) const {
+    return scalable() ? picture::conversionZoom(targetWidth, size_.width()) : 100;
+}
+
+QImage ConversionSource::draw(QSize size, const QColor& background, std::string* error) const {
+    if (size.isEmpty() || empty()) return {};
+    switch (kind_) {
+    case SourceKind::Metafile:
+        return metafile_.render(size, background, error);
+    case SourceKind::Pdf: {
+        // The page keeps its proportions at the width asked; its height is the one asked.
+        QImage page = pdf_.renderPage(page_, size.width(), background, error);
+        if (page.isNull() || page.size() == size) return page;
+        QImage fitted(size, QImage::Format_RGB32);
+        fitted.fill(background);
+        QPainter(&fitted).drawImage(QRect(QPoint(), size), page);
+        return fitted;
+    }
+    default: {
+        const std::string tooLarge = picture::checkFitsInMemory(
+            static_cast<std::uint64_t>(size.width()), static_cast<std::uint64_t>(size.height()));
+        if (!tooLarge.empty()) {
+            if (error) *error = tooLarge;
+            return {};
+        }
+        if (size == picture_.size()) return picture_;
+        return picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    }
+}
+
+} // namespace tracelle::render
