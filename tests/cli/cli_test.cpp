@@ -13,9 +13,13 @@
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
 #include "picture/BmpCodec.h"
+#include "picture/ConversionOutput.h"
 #include "picture/Decoder.h"
 #include "picture/Layer.h"
+#include "render/ConversionSource.h"
+#include "render/RgbImage.h"
 #include "support/GeoTiffFile.h"
+#include "support/MetafileBytes.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
@@ -581,6 +585,48 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
         EXPECT_EQ(r.out, "");
     }
     EXPECT_FALSE(fs::exists(path("sortie.txt"))) << "nothing written after a stop";
+}
+
+} // namespace
+
+namespace {
+
+// The window's steps 1 to 4 without a window: the same file, byte for byte.
+TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
+    tracelle::testing::writeBytes(path("plan.emf"), tracelle::testing::emfBytes());
+    const Outcome r = run({"convert", path("plan.emf"), "-o", path("plan.jpg"), "--format", "tif",
+                           "--background", "0,255,0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(path("plan.jpg")));
+
+    std::string error;
+    const auto source = render::ConversionSource::load(path("plan.emf"), &error);
+    const QImage bitmap = source.draw(QSize(1065, 532), QColor(0, 255, 0), &error);
+    ASSERT_EQ(picture::writeConverted(render::toRgb24(bitmap), picture::OutputFormat::Tif,
+                                      path("attendu.tif")),
+              "");
+    EXPECT_EQ(read(path("plan.tif")), read(path("attendu.tif")));
+
+    tracelle::testing::writeBytes(path("abime.emf"), std::vector<char>(64, 'x'));
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    } refused[] = {
+        {{"convert", path("abime.emf"), "-o", path("x.bmp")}, 1, "abime.emf"},
+        {{"convert", path("plan.txt"), "-o", path("x.bmp")}, 1, "se convertissent"},
+        {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--page", "2"}, 1, "pas de page 2"},
+        {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--dpi", "1a"},
+         2,
+         "'1a' n'est pas une valeur entière correcte"},
+        {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--format", "gif"}, 2, "--format"},
+    };
+    for (const auto& c : refused) {
+        const Outcome bad = run(c.args);
+        EXPECT_EQ(bad.status, c.status) << bad.err;
+        EXPECT_NE(bad.err.find(c.says), std::string::npos) << bad.err;
+    }
+    EXPECT_FALSE(fs::exists(path("x.bmp")));
 }
 
 } // namespace
