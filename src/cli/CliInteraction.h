@@ -36,6 +36,9 @@ public:
         return std::nullopt;
     }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
+    std::optional<platform::PdfPage> choosePdfPage(const std::string&, int) override {
+        return std::nullopt;
+    }
     std::string clipboardText() override { return {}; }
     std::optional<picture::Rgb24> clipboardPicture() override { return {}; }
     void setClipboardText(const std::string&) override {}

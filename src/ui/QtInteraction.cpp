@@ -7,16 +7,22 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QStringList>
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace tracelle::ui {
@@ -173,6 +179,32 @@ std::optional<std::uint32_t> QtInteraction::chooseColour(std::uint32_t initial) 
     const QColor colour = QColorDialog::getColor(fromBgr(initial), owner());
     if (!colour.isValid()) return std::nullopt;
     return toBgr(colour);
+}
+
+std::optional<platform::PdfPage> QtInteraction::choosePdfPage(const std::string& file,
+                                                              int pageCount) {
+    QDialog dialog(owner());
+    dialog.setWindowTitle(QStringLiteral("Ouvrir une page PDF"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(
+        new QLabel(QString::fromStdString(std::filesystem::path(file).filename().string()) +
+                   QStringLiteral(" : ") + QString::number(pageCount) +
+                   (pageCount > 1 ? QStringLiteral(" pages") : QStringLiteral(" page"))));
+    auto* page = new QSpinBox;
+    page->setRange(1, std::max(pageCount, 1));
+    form->addRow(QStringLiteral("Page"), page);
+    auto* dpi = new QSpinBox;
+    // Beyond 1200 dpi a page is billions of pixels; under 36 no line can be read.
+    dpi->setRange(36, 1200);
+    dpi->setValue(300);
+    dpi->setSuffix(QStringLiteral(" dpi"));
+    form->addRow(QStringLiteral("Résolution"), dpi);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return platform::PdfPage{page->value(), dpi->value()};
 }
 
 std::string QtInteraction::clipboardText() {

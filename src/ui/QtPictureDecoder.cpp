@@ -18,10 +18,13 @@ picture::Decoded decodeWithQt(const std::string& path) {
     }
     // Scanned maps exceed Qt's default limit of 256 MB; the memory check above stands in.
     reader.setAllocationLimit(0);
-    QImage image = reader.read();
+    const QImage image = reader.read();
     if (image.isNull()) return picture::failed(reader.errorString().toStdString());
-    image = image.convertToFormat(QImage::Format_RGB888);
+    return fromQImage(image);
+}
 
+picture::Decoded fromQImage(const QImage& drawn) {
+    const QImage image = drawn.convertToFormat(QImage::Format_RGB888);
     picture::Decoded result;
     result.sourceBits = image.depth();
     result.raster = picture::Raster::create(image.width(), image.height(), &result.error);
@@ -34,14 +37,14 @@ picture::Decoded decodeWithQt(const std::string& path) {
 std::string filtreImages() {
     // The program's own codecs first, then whatever Qt's readers add (PNM, TGA, WebP...).
     QStringList patterns = {"*.jpg", "*.jpeg", "*.jpe",  "*.bmp", "*.dib",
-                            "*.gif", "*.tif",  "*.tiff", "*.png"};
+                            "*.gif", "*.tif",  "*.tiff", "*.png", "*.pdf"};
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         const QString pattern = "*." + QString::fromLatin1(format).toLower();
         if (!patterns.contains(pattern)) patterns << pattern;
     }
     return "Fichiers image|" + patterns.join(';').toStdString() +
            "|Fichiers JPEG|*.jpg;*.jpeg;*.jpe|Fichiers Bitmap|*.bmp;*.dib|Fichiers "
-           "TIFF|*.tif;*.tiff";
+           "TIFF|*.tif;*.tiff|Documents PDF|*.pdf";
 }
 
 } // namespace tracelle::ui

@@ -4,11 +4,14 @@
 
 #include "picture/Decoded.h"
 
+#include <QImage>
 #include <string>
 
 namespace tracelle::ui {
 
 picture::Decoded decodeWithQt(const std::string& path);
+// A picture drawn here (a PDF page) in the program's own form.
+picture::Decoded fromQImage(const QImage& image);
 
 // The open dialogs' filter of every picture the program reads: its own codecs' and Qt's.
 std::string filtreImages();

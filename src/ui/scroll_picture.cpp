@@ -9,6 +9,7 @@
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/PdfPicture.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
@@ -71,14 +72,32 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
         path = *chosen;
     }
 
+    // A PDF page chosen now, or the one a project names (asked for when it names none).
+    const bool pdf = isPdf(path);
+    platform::PdfPage page{state.pdfPage, state.pdfDpi};
+    if (pdf && (mode.empty() || page.page < 1 || page.dpi < 1)) {
+        std::string error;
+        const int pages = pdfPageCount(path, &error);
+        if (pages < 1) {
+            interaction().information(picture::decodeFailureMessage(path, error));
+            return false;
+        }
+        const auto chosen = interaction().choosePdfPage(path, pages);
+        if (!chosen) return false;
+        page = *chosen;
+    }
+
     // Decoded before anything is cleared: a file that cannot be read leaves the picture and
     // the project as they were.
     picture::Decoded decoded;
     {
         platform::BusyCursor busy;
-        decoded = picture::decodeFile(path);
+        decoded = pdf ? decodePdfPage(path, page.page, page.dpi) : picture::decodeFile(path);
     }
-    return poseImage(path, std::move(decoded), mode);
+    if (!poseImage(path, std::move(decoded), mode)) return false;
+    state.pdfPage = pdf ? page.page : 0;
+    state.pdfDpi = pdf ? page.dpi : 0;
+    return true;
 }
 
 bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,

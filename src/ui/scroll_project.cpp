@@ -219,6 +219,8 @@ void Scroll::litProjet(const std::string& path) {
         project_.picture().canvasHeight = read->height;
         project_.picture().ox = read->dx0;
         project_.picture().oy = read->dy0;
+        project_.picture().pdfPage = read->pdfPage;
+        project_.picture().pdfDpi = read->pdfDpi;
         if (!Ouvrir_fichier_image(image, "relecture", path)) {
             project_.picture().file.clear();
             majTitre();

@@ -91,4 +91,16 @@ std::optional<std::uint32_t> ScriptedInteraction::chooseColour(std::uint32_t) {
     return answer;
 }
 
+std::optional<platform::PdfPage> ScriptedInteraction::choosePdfPage(const std::string&,
+                                                                    int pageCount) {
+    pdfPageCounts.push_back(pageCount);
+    if (pdfPages_.empty()) {
+        ADD_FAILURE() << "unexpected PDF page dialog";
+        return std::nullopt;
+    }
+    auto answer = pdfPages_.front();
+    pdfPages_.pop_front();
+    return answer;
+}
+
 } // namespace tracelle::testing

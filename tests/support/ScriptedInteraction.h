@@ -21,6 +21,7 @@ public:
     void answerDialog(char answer) { dialogs_.push_back(answer); }
     void answerFileName(std::optional<std::string> name) { fileNames_.push_back(std::move(name)); }
     void answerColour(std::optional<std::uint32_t> colour) { colours_.push_back(colour); }
+    void answerPdfPage(std::optional<platform::PdfPage> page) { pdfPages_.push_back(page); }
     // The text the user leaves in the review (nothing: cancelled).
     void answerReview(std::optional<std::string> text) { reviews_.push_back(std::move(text)); }
 
@@ -35,6 +36,7 @@ public:
     std::string clipboard;
     std::optional<picture::Rgb24> clipboardImage;
     std::vector<std::string> opened;
+    std::vector<int> pdfPageCounts; // the page count of each PDF page dialog
     int busyDepth = 0;
     bool quitRequested = false;
 
@@ -54,6 +56,7 @@ public:
     std::optional<std::string> saveFileName(const platform::FileDialogRequest& request) override;
     std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
+    std::optional<platform::PdfPage> choosePdfPage(const std::string& file, int pageCount) override;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     std::optional<picture::Rgb24> clipboardPicture() override { return clipboardImage; }
@@ -68,6 +71,7 @@ private:
     std::deque<char> dialogs_;
     std::deque<std::optional<std::string>> fileNames_;
     std::deque<std::optional<std::uint32_t>> colours_;
+    std::deque<std::optional<platform::PdfPage>> pdfPages_;
     std::deque<std::optional<std::string>> reviews_;
 };
 

@@ -59,6 +59,11 @@ std::string sauve_projet(const model::Project& project, const std::string& path)
     rows(project.calibration(), 0, project.K());
     rows(project.points(), 1, project.N());
     rows(project.lines(), 1, project.currentLine());
+    // After the last row, where the readers that do not know it stop reading.
+    if (const model::PictureState& p = project.picture(); p.pdfPage > 0) {
+        line(std::string(kPdfPageKeyword));
+        line(std::to_string(p.pdfPage) + "  " + std::to_string(p.pdfDpi));
+    }
     return writeTextFile(path, out);
 }
 
@@ -229,6 +234,23 @@ std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
     }
     read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
                             static_cast<int>(read.n), static_cast<int>(read.lines));
+    // The line rows are written whatever N; the PDF page follows them.
+    const std::size_t after = text->tablesStart() + 1 + static_cast<std::size_t>(read.k) +
+                              static_cast<std::size_t>(read.n) +
+                              static_cast<std::size_t>(read.lines);
+    if (text->line(after) == kPdfPageKeyword) {
+        const std::string values = model::enleve_blancs(text->line(after + 1));
+        const auto space = values.find(' ');
+        const model::EntierLu page = model::lit_entier(values.substr(0, space));
+        const model::EntierLu dpi = model::lit_entier(
+            space == std::string::npos ? std::string()
+                                       : model::enleve_blancs(values.substr(space)));
+        if (page.errorPosition == 0 && dpi.errorPosition == 0 && page.value >= 1 &&
+            dpi.value >= 1) {
+            read.pdfPage = page.value;
+            read.pdfDpi = dpi.value;
+        }
+    }
     return read;
 }
 
@@ -237,7 +259,8 @@ std::string chargeProjetSansImage(const std::string& path, model::Project& proje
     auto read = lisProjet(path, error);
     if (!read) return error;
     if (read->countFailure) return "erreur =" + std::to_string(read->countFailure);
-    project.picture() = {read->image, read->width, read->height, read->dx0, read->dy0};
+    project.picture() = {read->image, read->width,   read->height, read->dx0,
+                         read->dy0,   read->pdfPage, read->pdfDpi};
     appliqueTables(project, std::move(read->tables), static_cast<int>(read->k),
                    static_cast<int>(read->n), static_cast<int>(read->lines));
     return {};

@@ -16,6 +16,8 @@ class Project;
 namespace tracelle::files {
 
 inline constexpr const char* kProjectKeyword = "/TRACELLE";
+// After the last line row, for a PDF picture: this keyword line, then its page and resolution.
+inline constexpr std::string_view kPdfPageKeyword = "/page PDF  dpi";
 
 // Writes the project through a temporary file; "" on success, else the reason. The tables
 // are written up to N, the current line and K without being cut in memory.
@@ -86,6 +88,7 @@ struct ProjetLu {
     // The line where the counts could not be read (the tables are then empty); 0 when read.
     int countFailure = 0;
     ProjectTables tables;
+    int pdfPage = 0, pdfDpi = 0; // a PDF's page and resolution; 0 for any other picture
 };
 // Nothing, with the program's message in `error`, when the file is not a project, cannot be
 // read, or has a damaged canvas line or impossible counts.

@@ -68,6 +68,9 @@ struct PictureState {
     int canvasHeight = 0;
     int ox = 0; // where the picture's top-left pixel lies in the canvas
     int oy = 0;
+    // A PDF opened as the picture: its page (from 1) and resolution; 0 for any other file.
+    int pdfPage = 0;
+    int pdfDpi = 0;
 };
 
 class Project {

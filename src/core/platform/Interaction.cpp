@@ -22,6 +22,7 @@ public:
     std::optional<std::string> saveFileName(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> savePictureName(const FileDialogRequest&) override { return {}; }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return {}; }
+    std::optional<PdfPage> choosePdfPage(const std::string&, int) override { return {}; }
     std::string clipboardText() override { return {}; }
     void setClipboardText(const std::string&) override {}
     std::optional<picture::Rgb24> clipboardPicture() override { return {}; }

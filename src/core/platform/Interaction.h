@@ -22,6 +22,12 @@ struct FileDialogRequest {
 // windows' entry point wide and without its text pane.
 enum class DialogWidth { Narrow, Wide };
 
+// A page of a PDF document opened as a picture, and the resolution it is drawn at.
+struct PdfPage {
+    int page = 1; // from 1
+    int dpi = 300;
+};
+
 class Interaction {
 public:
     virtual ~Interaction() = default;
@@ -45,6 +51,8 @@ public:
     virtual std::optional<std::string> savePictureName(const FileDialogRequest& request) = 0;
     // Colours are 0x00BBGGRR.
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
+    // The page (1 to `pageCount`) and resolution of `file` to open; nothing when cancelled.
+    virtual std::optional<PdfPage> choosePdfPage(const std::string& file, int pageCount) = 0;
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
     // The picture on the clipboard; nothing when it holds none.

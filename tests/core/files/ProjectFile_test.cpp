@@ -133,6 +133,36 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
 }
 
+// A PDF's page and resolution follow the last row, where older readers stop; with or
+// without points they come back.
+TEST_P(ProjectFile, APdfPageFollowsTheLastRow) {
+    for (const bool points : {true, false}) {
+        model::Project p;
+        makeExample(p);
+        if (!points) p.setN(0);
+        p.picture().file = "/plans/cadastre.pdf";
+        p.picture().pdfPage = 2;
+        p.picture().pdfDpi = 150;
+        const fs::path file = dir_ / "pdf.trc";
+        ASSERT_EQ(sauve_projet(p, file.string()), "");
+        const auto bytes = bytesOf(file);
+        const std::string written(bytes.begin(), bytes.end());
+        EXPECT_EQ(written.substr(written.size() - 24), "/page PDF  dpi\r\n2  150\r\n");
+        std::string error;
+        const auto read = lisProjet(file.string(), error);
+        ASSERT_TRUE(read) << error;
+        EXPECT_EQ(read->pdfPage, 2);
+        EXPECT_EQ(read->pdfDpi, 150);
+        EXPECT_EQ(read->n, points ? 3 : 0);
+    }
+    model::Project plain;
+    makeExample(plain);
+    const fs::path file = dir_ / "plain.trc";
+    ASSERT_EQ(sauve_projet(plain, file.string()), "");
+    std::string error;
+    EXPECT_EQ(lisProjet(file.string(), error)->pdfPage, 0);
+}
+
 TEST_P(ProjectFile, AFileReadsAlikeInWindows1252AndInUtf8) {
     model::Project p;
     makeExample(p);

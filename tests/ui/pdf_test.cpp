@@ -1,0 +1,59 @@
+// A page of a PDF opened as the background picture, and reopened with its project.
+#include "MapWindow.h"
+#include "files/ProjectFile.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+using namespace tracelle;
+
+namespace {
+
+class PdfPicture : public tracelle::testing::MapWindow {
+protected:
+    PdfPicture() : MapWindow("tracelle_pdf_") {}
+
+    // Two pages of 100 × 50 mm: the first red on its left half, the second blue.
+    std::string twoPages() {
+        const std::string file = (home_.dir / "plan.pdf").string();
+        QPdfWriter writer(QString::fromStdString(file));
+        writer.setPageSize(QPageSize(QSizeF(100, 50), QPageSize::Millimeter));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        painter.fillRect(QRect(0, 0, writer.width() / 2, writer.height()), Qt::red);
+        writer.newPage();
+        painter.fillRect(QRect(0, 0, writer.width(), writer.height()), Qt::blue);
+        return file;
+    }
+};
+
+TEST_F(PdfPicture, APageOpensAtItsResolutionAndComesBackWithTheProject) {
+    const std::string pdf = twoPages();
+    ui.answerFileName(pdf);
+    ui.answerPdfPage(platform::PdfPage{2, 100});
+    ui.answerConfirm(false); // no calibration panel
+    w.action("&Fichier|=> &Charger une image de fond seule")->trigger();
+    ASSERT_EQ(ui.pdfPageCounts, std::vector<int>{2});
+    const auto& state = w.project().picture();
+    EXPECT_EQ(state.file, pdf);
+    EXPECT_EQ(state.pdfPage, 2);
+    // 100 mm at 100 dpi.
+    EXPECT_NEAR(w.layer().picture()->width(), 394, 1);
+    EXPECT_EQ(picture::blue8(w.layer().picture()->pixel(10, 10)), 255) << "the second page";
+
+    const std::string project = (home_.dir / "plan.trc").string();
+    ASSERT_EQ(files::sauve_projet(w.project(), project), "");
+    w.project().setSaved(true);
+    ui.answerFileName(project);
+    w.action("&Fichier|===> Ouvrir un fichier *.trc  (points et image associés)")->trigger();
+    EXPECT_EQ(ui.pdfPageCounts.size(), 1u) << "the page and resolution come from the project";
+    EXPECT_EQ(w.project().picture().pdfDpi, 100);
+    EXPECT_NEAR(w.layer().picture()->width(), 394, 1);
+
+    ui.answerFileName(pdf);
+    ui.answerPdfPage(std::nullopt); // cancelled: the picture stays
+    w.action("&Fichier|=> &Charger une image de fond seule")->trigger();
+    EXPECT_EQ(w.project().picture().pdfPage, 2);
+}
+
+} // namespace
