@@ -374,6 +374,9 @@ void Emf::SpeedButton8Click() {
 
 void Emf::SpeedButton2Click() {
     if (savedName_.empty()) return;
+    // The map is to be seen: this window steps aside, its work kept for the menu to show
+    // again (behind the map, its questions would bring it back over it).
+    hide();
     emit lectureTest(q(savedName_));
     speed_gras(1);
 }

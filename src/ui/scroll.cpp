@@ -190,6 +190,8 @@ void Scroll::attachWindows(const ShellWindows& windows) {
     if (windows_.conversion) {
         connect(windows_.conversion, &Emf::quitDirect, this, &Scroll::quitteDirect);
         connect(windows_.conversion, &Emf::lectureTest, this, [this](const QString& path) {
+            raise();
+            activateWindow();
             if (gardeLeTravail()) ouvreImageChoisie(path.toStdString());
         });
     }

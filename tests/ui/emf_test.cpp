@@ -81,6 +81,7 @@ TEST_F(Conversion, AMetafileInFiveSteps) {
     press(QStringLiteral("5- Lecture test"));
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0][0].toString().toStdString(), path("sortie.tif"));
+    EXPECT_FALSE(w.isVisible()) << "out of the way of the map";
     EXPECT_TRUE(bold(QStringLiteral("1 ->  Ouvrir *.emf *.wmf *.bmp")));
 }
 
