@@ -75,6 +75,7 @@ bool Project::derivedPointWouldCoincide(std::int32_t x, std::int32_t y) const {
 
 void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
     if (k_ >= 3) return;
+    history_.name("le point de calage " + std::to_string(k_ + 1));
     for (int k = 1; k <= k_; ++k) {
         if (distance_nulle_entre_calage(k, x, y)) {
             interaction().beep();
@@ -229,6 +230,7 @@ void Project::setCalibration(const std::array<CalibrationPoint, 3>& points) {
 }
 
 RescaleResult Project::rescale(const std::string& typed) {
+    history_.name("la mise à l'échelle");
     const Real r = val_reel(typed);
     const Real c = lastDistance_;
     if (r * c == 0) {

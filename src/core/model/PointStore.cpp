@@ -37,6 +37,7 @@ void Project::valide_point(std::int32_t n, std::int32_t L, std::int32_t x, std::
 
 void Project::ajoute_point(std::int32_t x, std::int32_t y) {
     ++n_;
+    history_.name("l'ajout du point " + std::to_string(n_));
     setSaved(false);
     valide_point(n_, currentLine_, x, y);
 }
@@ -149,15 +150,9 @@ void Project::efface_tab_et_point() {
     const bool fromTable = selected >= 0;
     const int t = (selected >= 1 && selected <= n_) ? selected : n_;
 
-    points_.removeRow(t);
-    --n_;
-    const int nCol = indice_col("n");
-    for (int i = t; i <= n_; ++i)
-        points_.setCell(i, nCol, _format(i, 3, 0));
-
-    // The next click continues the line of the new last point.
+    supprimePoint(t);
+    // The next click continues the line of the new last point, whichever point went.
     currentLine_ = n_ >= 1 ? std::max(1, val_entier(points_.cell(n_, indice_col("L")))) : 1;
-    setSaved(false);
 
     if (fromTable) {
         view_->redrawOverlay();
@@ -176,6 +171,7 @@ void Project::devalide_point() {
 
 void Project::Nouvelle_suite_de_points() {
     if (n_ == 0) return;
+    history_.name("la nouvelle ligne");
     interaction().beep();
     currentLine_ = val_entier(points_.cell(n_, indice_col("L"))) + 1;
     lineBreakPending_ = true;

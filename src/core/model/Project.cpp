@@ -30,6 +30,7 @@ void Project::setView(ProjectView* view) {
 }
 
 void Project::setSaved(bool saved) {
+    if (saved) history_.markSaved();
     if (saved == saved_) return;
     saved_ = saved;
     view_->savedChanged(saved);
@@ -87,6 +88,7 @@ void Project::setDecimalsText(std::string text) {
 }
 
 void Project::affecte_ndecimale() {
+    history_.name("le changement de décimales");
     if (est_entier(decimalsText_)) {
         const EntierLu read = lit_entier(enleve_blancs(decimalsText_));
         decimals_ = read.errorPosition == 0 ? read.value : 20; // too many digits for an int

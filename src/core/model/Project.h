@@ -2,6 +2,7 @@
 // goes with them (point count, current line, calibration records).
 #pragma once
 
+#include "model/History.h"
 #include "model/ProjectView.h"
 #include "model/Real.h"
 #include "model/TextTable.h"
@@ -89,6 +90,8 @@ public:
     // The windows that show this project; null detaches them.
     void setView(ProjectView* view);
     ProjectView& view() const { return *view_; }
+    // The user's actions, to be undone and redone.
+    History& history() { return history_; }
 
     int indice_col(std::string_view header) const;
     int indice_col_cal(std::string_view header) const;
@@ -143,6 +146,13 @@ public:
     std::optional<RealPoint> extrait_xr_yr(int i) const;
     void devalide_point();
     void efface_tab_et_point();
+    // Editing on the picture. The point of row i moved to pixel (x, y), its X, Y made again;
+    // calibration point k moved, every point made again; row i deleted, its line keeping its
+    // other points; a point at (x, y) inserted before row i, on its line.
+    void deplacePoint(int i, std::int32_t x, std::int32_t y);
+    void deplaceCalage(int k, std::int32_t x, std::int32_t y);
+    void supprimePoint(int i);
+    void inserePoint(int i, std::int32_t x, std::int32_t y);
     void Nouvelle_suite_de_points();
     // Updates `result` only when a shown point is found.
     bool cherche_proche_indice_ligne_point(NearestPoint& result) const;
@@ -189,6 +199,8 @@ public:
 
 private:
     void readPoint(const PointColumns& c, int i, PointRow& row) const;
+    // The "n" cells of the points from row `from` on.
+    void renumerote(int from);
     // `told`: whether the recomputation has already told of a cell holding no number.
     void recomputePoint(const PointColumns& c, int i, bool& told);
 
@@ -201,9 +213,12 @@ private:
     void deriveThirdPoint();
     bool derivedPointWouldCoincide(std::int32_t x, std::int32_t y) const;
 
+    friend class History; // puts back the counts beside the tables
+
     TextTable points_;
     TextTable calibration_;
     TextTable lines_;
+    History history_{*this};
     ProjectView* view_;
 
     std::int32_t n_ = 0;

@@ -87,6 +87,7 @@ std::string messageSuppressionLigne(const Project& p, const LigneASupprimer& l) 
 }
 
 void supprimeLigne(Project& p, const LigneASupprimer& l) {
+    p.history().name("la suppression de la ligne " + l.s);
     TextTable& points = p.points();
     TextTable& lines = p.lines();
     const std::int32_t ligne = val_entier(l.s);
@@ -124,6 +125,7 @@ void supprimeLigne(Project& p, const LigneASupprimer& l) {
 }
 
 void afficheLignes(Project& p, bool shown) {
+    p.history().name(shown ? "l'affichage des lignes" : "le masquage des lignes");
     TextTable& lines = p.lines();
     const int okCol = indice_col_grille(lines, "OK");
     for (int k = 1; k <= p.currentLine() && k < lines.rowCount(); ++k)
@@ -137,6 +139,7 @@ std::string titreRecopieZ(const Project& p, int row) {
 }
 
 void recopieZ(Project& p, int row) {
+    p.history().name("la recopie de Z");
     TextTable& points = p.points();
     if (row < 1 || row >= points.rowCount()) return;
     const int zCol = p.indice_col("Z");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace tracelle::model {
 
@@ -40,6 +41,7 @@ void TextTable::setCell(int row, int column, std::string text) {
     if (!inside(row, column)) return;
     auto& target = at(row, column);
     if (target == text) return;
+    if (journal_) journal_->cellChanging(*this, row, column);
     target = std::move(text);
     if (changesDepth_ > 0) {
         if (changedFirst_ > changedLast_) changedFirst_ = changedLast_ = row;
@@ -71,6 +73,7 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
     cells.resize(static_cast<std::size_t>(columns_));
     if (row > rowCount()) setRowCount(row);
     if (row == rowCount()) {
+        if (journal_) journal_->rowCountChanging(*this, row + 1);
         // Appended as it is: no empty row made first (a file of 100,000 points is read so).
         for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, row, row);
@@ -80,6 +83,7 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
             l->rowsInserted(*this, row, row);
         return;
     }
+    if (journal_) journal_->rowChanging(*this, row);
     std::move(cells.begin(), cells.end(), &at(row, 0));
     for (auto* l : notified())
         l->cellsChanged(*this, row, row);
@@ -88,6 +92,7 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
 void TextTable::setRowCount(int count) {
     count = std::max(count, 1);
     const int old = rowCount();
+    if (journal_ && count != old) journal_->rowCountChanging(*this, count);
     if (count > old) {
         for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, old, count - 1);
@@ -109,6 +114,14 @@ void TextTable::resizeRows(int count) {
 }
 
 void TextTable::replaceRows(std::vector<std::string>&& cells, int width) {
+    if (journal_) journal_->allChanging(*this);
+    // Told once, as a whole: the rows written below are not told again.
+    TableJournal* journal = std::exchange(journal_, nullptr);
+    struct Restore {
+        TextTable& t;
+        TableJournal* j;
+        ~Restore() { t.journal_ = j; }
+    } restore{*this, journal};
     Bulk bulk(*this);
     const int rows = width > 0 ? static_cast<int>(cells.size()) / width : 0;
     if (width != columns_ || rows < 1) {
@@ -136,6 +149,7 @@ void TextTable::reserveRows(int count) {
 
 void TextTable::removeRow(int row) {
     if (row < 1 || row >= rowCount()) return;
+    if (journal_) journal_->rowRemoving(*this, row);
     for (auto* l : notified())
         l->rowsAboutToBeRemoved(*this, row, row);
     const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
@@ -145,8 +159,28 @@ void TextTable::removeRow(int row) {
         l->rowsRemoved(*this, row, row);
 }
 
+void TextTable::insertRow(int row, std::vector<std::string> cells) {
+    if (row < 1 || row > rowCount()) return;
+    cells.resize(static_cast<std::size_t>(columns_));
+    for (auto* l : notified())
+        l->rowsAboutToBeInserted(*this, row, row);
+    cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_,
+                  std::make_move_iterator(cells.begin()), std::make_move_iterator(cells.end()));
+    ++rows_;
+    for (auto* l : notified())
+        l->rowsInserted(*this, row, row);
+    if (journal_) journal_->rowInserted(*this, row);
+}
+
+std::vector<std::string> TextTable::rowCells(int row) const {
+    if (!inside(row, 0)) return std::vector<std::string>(static_cast<std::size_t>(columns_));
+    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
+    return {first, first + columns_};
+}
+
 void TextTable::exchangeRows(int a, int b, const std::vector<int>& keptColumns) {
     if (!inside(a, 0) || !inside(b, 0) || a == b) return;
+    if (journal_) journal_->rowsExchanging(*this, a, b, keptColumns);
     for (int c = 0; c < columns_; ++c) {
         if (std::find(keptColumns.begin(), keptColumns.end(), c) != keptColumns.end()) continue;
         std::swap(at(a, c), at(b, c));

@@ -23,6 +23,22 @@ public:
     virtual void reset(const TextTable&) {}
 };
 
+// Told of every change before it is made, while the old cells can still be read: the
+// project's history keeps what each user action replaced.
+class TableJournal {
+public:
+    virtual ~TableJournal() = default;
+    virtual void cellChanging(TextTable&, int row, int column) = 0;
+    // The row's cells are about to be replaced (an existing row).
+    virtual void rowChanging(TextTable&, int row) = 0;
+    virtual void rowCountChanging(TextTable&, int count) = 0;
+    virtual void rowRemoving(TextTable&, int row) = 0;
+    virtual void rowInserted(TextTable&, int row) = 0;
+    virtual void rowsExchanging(TextTable&, int a, int b, const std::vector<int>& keptColumns) = 0;
+    // Every data row is about to be replaced.
+    virtual void allChanging(TextTable&) = 0;
+};
+
 class TextTable {
 public:
     explicit TextTable(std::vector<std::string> headers);
@@ -45,6 +61,10 @@ public:
     void reserveRows(int count);
     // Removes a data row; the rows below move up by one.
     void removeRow(int row);
+    // Inserts a data row before `row` (1 to the row count); the rows from it move down by one.
+    void insertRow(int row, std::vector<std::string> cells);
+    // The data rows' cells, row after row (for a journal).
+    std::vector<std::string> rowCells(int row) const;
     // Exchanges the two rows' cells except those of the columns listed.
     void exchangeRows(int a, int b, const std::vector<int>& keptColumns);
 
@@ -75,6 +95,9 @@ public:
 
     void addListener(TableListener* listener);
     void removeListener(TableListener* listener);
+    // The journal told of every change; none while it is null.
+    void setJournal(TableJournal* journal) { journal_ = journal; }
+    TableJournal* journal() const { return journal_; }
 
 private:
     bool inside(int row, int column) const;
@@ -93,6 +116,7 @@ private:
     // Row after row in one block: a table of 100,000 points is not 100,000 allocations.
     std::vector<std::string> cells_;
     std::vector<TableListener*> listeners_;
+    TableJournal* journal_ = nullptr;
     int bulkDepth_ = 0;
     int changesDepth_ = 0;
     int changedFirst_ = 0; // rows written during CellChanges; none while first > last

@@ -1,0 +1,232 @@
+// Undo and redo: every kind of action undone gives back the project before it, byte for byte
+// through the project writer, and redone gives back the project after it.
+#include "files/PointImport.h"
+#include "files/ProjectFile.h"
+#include "measure/VectorMeasure.h"
+#include "model/History.h"
+#include "model/Project.h"
+#include "model/TableEditing.h"
+#include "model/extraitUTIL.h"
+#include "support/ScriptedInteraction.h"
+#include "support/Separator.h"
+#include "support/TempFiles.h"
+
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace tracelle;
+using model::History;
+
+namespace {
+
+class Undo : public ::testing::Test {
+protected:
+    Undo() : dir_(tracelle::testing::tempFolder("tracelle_undo_")) {
+        std::filesystem::create_directories(dir_);
+        p.setDefaultCalibration(1001, 1001, 0, 0);
+        for (auto [x, y] : {std::pair{100, 100}, {300, 100}, {300, 400}})
+            click(x, y);
+        newLine(0x00FF00);
+        for (auto [x, y] : {std::pair{500, 500}, {800, 900}})
+            click(x, y);
+        p.history().clear();
+    }
+    ~Undo() override { std::filesystem::remove_all(dir_); }
+
+    void click(int x, int y) {
+        History::Step step(p.history());
+        p.ajoute_point(x, y);
+    }
+    void newLine(std::uint32_t colour) {
+        History::Step step(p.history());
+        ui.answerColour(colour);
+        p.Nouvelle_suite_de_points();
+    }
+    // The whole project as its file holds it, and what the file does not hold.
+    std::string state() {
+        const std::string file = (dir_ / "etat.trc").string();
+        EXPECT_EQ(files::sauve_projet(p, file), "");
+        const auto bytes = tracelle::testing::bytesOf(file);
+        std::string s(bytes.begin(), bytes.end());
+        s += "|" + std::to_string(p.currentLine()) + "|" + std::to_string(p.lineBreakPending());
+        for (int k = 1; k <= 3; ++k)
+            s += "|" + std::to_string(p.record(k).x) + "," + std::to_string(p.record(k).y);
+        return s + "|" + p.decimalsText();
+    }
+
+    std::filesystem::path dir_;
+    tracelle::testing::SeparatorScope scope{'.'};
+    tracelle::testing::ScriptedInteraction ui;
+    model::Project p;
+};
+
+struct Action {
+    const char* name;
+    std::function<void(model::Project&, tracelle::testing::ScriptedInteraction&)> run;
+};
+
+const Action kActions[] = {
+    {"click", [](model::Project& p, auto&) { p.ajoute_point(640, 200); }},
+    {"new line",
+     [](model::Project& p, auto& ui) {
+         if (p.N() > 0) ui.answerColour(0xFF0000); // asked for a line after a point only
+         p.Nouvelle_suite_de_points();
+     }},
+    {"delete last", [](model::Project& p, auto&) { p.devalide_point(); }},
+    {"delete middle", [](model::Project& p, auto&) { p.supprimePoint(2); }},
+    {"insert", [](model::Project& p, auto&) { p.inserePoint(2, 200, 120); }},
+    {"move", [](model::Project& p, auto&) { p.deplacePoint(4, 510, 520); }},
+    {"move calibration", [](model::Project& p, auto&) { p.deplaceCalage(3, 1010, 1000); }},
+    {"label and Z",
+     [](model::Project& p, auto&) {
+         p.points().setCell(1, p.indice_col("Libellé"), "borne");
+         p.points().setCell(1, p.indice_col("Z"), "12.5");
+     }},
+    {"line colour and width",
+     [](model::Project& p, auto&) {
+         p.lines().setCell(2, 2, "65535");
+         p.lines().setCell(2, 1, "7");
+     }},
+    {"hide lines", [](model::Project& p, auto&) { model::afficheLignes(p, false); }},
+    {"copy Z",
+     [](model::Project& p, auto&) {
+         p.points().setCell(1, p.indice_col("Z"), "4.5");
+         model::recopieZ(p, 1);
+     }},
+    {"delete line",
+     [](model::Project& p, auto&) { model::supprimeLigne(p, model::ligneASupprimer(p, 1)); }},
+    {"calibration typed",
+     [](model::Project& p, auto&) {
+         p.calibration().setCell(1, p.indice_col_cal("X"), "12");
+         p.calcul_nouveaux_calage();
+     }},
+    {"rescale",
+     [](model::Project& p, auto& ui) {
+         ui.answerConfirm(true);
+         p.setLastDistance(200);
+         p.rescale("400");
+     }},
+    {"decimals",
+     [](model::Project& p, auto&) {
+         p.setDecimalsText("3");
+         p.affecte_ndecimale();
+     }},
+    {"text import",
+     [](model::Project& p, auto&) { files::ajoutePointsTexte(p, "10 20 a\n30 40 b\n50 60 c\n"); }},
+    {"georeferenced calibration",
+     [](model::Project& p, auto&) {
+         p.setCalibration({{{"0", "500", 0, 0}, {"0", "0", 0, 1000}, {"500", "0", 1000, 1000}}});
+         p.calcul_nouveaux_calage();
+     }},
+};
+
+TEST_F(Undo, EveryActionUndoesAndRedoesByteForByte) {
+    for (const Action& a : kActions) {
+        SCOPED_TRACE(a.name);
+        const std::string before = state();
+        {
+            History::Step step(p.history());
+            a.run(p, ui);
+        }
+        const std::string after = state();
+        ASSERT_NE(before, after) << "the action changes something";
+        ASSERT_TRUE(p.history().canUndo());
+        p.history().undo();
+        EXPECT_EQ(state(), before);
+        p.history().redo();
+        EXPECT_EQ(state(), after);
+    }
+}
+
+TEST_F(Undo, ALongRandomSessionUndoesToItsStartAndRedoesToItsEnd) {
+    std::mt19937 random(42);
+    std::vector<std::string> states{state()};
+    std::vector<std::string> names{""};
+    for (int k = 0; k < 120; ++k) {
+        const Action& a = kActions[random() % std::size(kActions)];
+        const std::size_t steps = p.history().steps();
+        {
+            History::Step step(p.history());
+            a.run(p, ui);
+        }
+        if (p.history().steps() > steps) {
+            states.push_back(state());
+            names.push_back(a.name);
+        } else {
+            ASSERT_EQ(state(), states.back()) << a.name << " changed the project unrecorded";
+        }
+    }
+    for (auto s = states.rbegin() + 1; s != states.rend(); ++s) {
+        ASSERT_TRUE(p.history().canUndo());
+        p.history().undo();
+        ASSERT_EQ(state(), *s)
+            << "undoing " << names[names.size() - static_cast<std::size_t>(s - states.rbegin())];
+    }
+    EXPECT_FALSE(p.history().canUndo());
+    for (auto s = states.begin() + 1; s != states.end(); ++s) {
+        p.history().redo();
+        ASSERT_EQ(state(), *s);
+    }
+    EXPECT_FALSE(p.history().canRedo());
+}
+
+TEST_F(Undo, NamesSavedFlagAndLimits) {
+    click(700, 700);
+    EXPECT_EQ(p.history().undoName(), "l'ajout du point 6");
+    p.setSaved(true);
+    click(710, 700);
+    EXPECT_FALSE(p.saved());
+    p.history().undo();
+    EXPECT_TRUE(p.saved()) << "back where the file was written";
+    p.history().undo();
+    EXPECT_FALSE(p.saved());
+    EXPECT_EQ(p.history().redoName(), "l'ajout du point 6");
+    p.history().redo();
+    EXPECT_TRUE(p.saved());
+    click(720, 700); // the redo branch is gone, and the saved point stays reachable
+    p.history().undo();
+    EXPECT_TRUE(p.saved());
+
+    p.history().setLimits(std::size_t{1} << 30, 3);
+    for (int k = 0; k < 10; ++k)
+        click(100 + k, 300);
+    EXPECT_EQ(p.history().steps(), 3u);
+    p.history().setLimits(2000, 1000);
+    EXPECT_LE(p.history().bytes(), 2000u);
+
+    // A change outside any action: nothing before it can be put back safely.
+    p.history().setLimits(std::size_t{1} << 30, 1000);
+    click(5, 5);
+    p.points().setCell(1, p.indice_col("Z"), "3");
+    EXPECT_FALSE(p.history().canUndo());
+}
+
+// A middle point deleted or inserted leaves the lines, labels and measures of the rest whole.
+TEST_F(Undo, DeletingAndInsertingKeepTheLines) {
+    p.points().setCell(4, p.indice_col("Libellé"), "P4");
+    const auto length = [&](int line) {
+        return measure::distance_perimetre_indice_ligne(p, line).P;
+    };
+    const auto line2 = length(2);
+    {
+        History::Step step(p.history());
+        p.inserePoint(2, 300, 100); // on the segment from point 1 to point 2... at point 2
+    }
+    EXPECT_EQ(p.N(), 6);
+    EXPECT_EQ(model::enleve_blancs(p.points().cell(2, p.indice_col("L"))), "1");
+    EXPECT_EQ(model::enleve_blancs(p.points().cell(6, p.indice_col("n"))), "6");
+    EXPECT_EQ(p.points().cell(5, p.indice_col("Libellé")), "P4");
+    EXPECT_EQ(length(2), line2);
+    {
+        History::Step step(p.history());
+        p.supprimePoint(3);
+    }
+    EXPECT_EQ(p.N(), 5);
+    EXPECT_EQ(p.currentLine(), 2) << "the current line stays";
+    EXPECT_EQ(p.points().cell(4, p.indice_col("Libellé")), "P4");
+    EXPECT_EQ(length(2), line2);
+}
+
+} // namespace
