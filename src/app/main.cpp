@@ -1,4 +1,5 @@
 #include "platform/DecimalSeparator.h"
+#include "ui/Application.h"
 #include "ui/Startup.h"
 #include "ui/Translations.h"
 
@@ -6,7 +7,7 @@
 #include <clocale>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    tracelle::ui::Application app(argc, argv);
     // Number texts follow our own rules; the C library must not switch to a local mark.
     std::setlocale(LC_NUMERIC, "C");
     tracelle::platform::initDecimalSeparator();

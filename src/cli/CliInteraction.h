@@ -39,6 +39,7 @@ public:
     std::optional<platform::PdfPage> choosePdfPage(const std::string&, int) override {
         return std::nullopt;
     }
+    std::optional<int> popupMenu(const std::vector<std::string>&) override { return std::nullopt; }
     std::string clipboardText() override { return {}; }
     std::optional<picture::Rgb24> clipboardPicture() override { return {}; }
     void setClipboardText(const std::string&) override {}

@@ -102,15 +102,15 @@ void ImageArea::paintEvent(QPaintEvent*) {
 }
 
 void ImageArea::mousePressEvent(QMouseEvent* event) {
-    emit pressed(event->button(), event->position().toPoint());
+    emit pressed(event->button(), event->position().toPoint(), event->modifiers());
 }
 
 void ImageArea::mouseMoveEvent(QMouseEvent* event) {
     emit moved(event->position().toPoint(), event->buttons());
 }
 
-void ImageArea::mouseReleaseEvent(QMouseEvent*) {
-    emit released();
+void ImageArea::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button(), event->position().toPoint());
 }
 
 void ImageArea::wheelEvent(QWheelEvent* event) {

@@ -24,8 +24,9 @@ public:
     void setView(const picture::ViewRect& view);
     // The rectangle of the layer actually shown: the view at the area's proportions.
     picture::ViewRect shown() const;
-    // The layer pixel under a position of the area.
+    // The layer pixel under a position of the area, and back.
     QPoint toLayer(QPoint position) const;
+    QPointF toArea(QPoint layerPixel) const;
     // The rubber band, in layer pixels; drawn over the view, never into the layer.
     void setBand(std::optional<QLine> band);
     const std::optional<QLine>& band() const { return band_; }
@@ -34,9 +35,9 @@ public:
     const std::optional<QPoint>& crossHair() const { return crossHair_; }
 
 signals:
-    void pressed(Qt::MouseButton button, QPoint position);
+    void pressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
     void moved(QPoint position, Qt::MouseButtons buttons);
-    void released();
+    void released(Qt::MouseButton button, QPoint position);
     // One notch of the wheel: +1 away from the user, −1 towards; at a position of the area.
     void wheelTurned(int notches, QPoint position);
 
@@ -49,8 +50,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    QPointF toArea(QPoint layerPixel) const;
-
     picture::Layer* layer_ = nullptr;
     picture::Overview* overview_ = nullptr;
     picture::ViewRect view_;

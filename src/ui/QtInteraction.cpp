@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -205,6 +207,15 @@ std::optional<platform::PdfPage> QtInteraction::choosePdfPage(const std::string&
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return platform::PdfPage{page->value(), dpi->value()};
+}
+
+std::optional<int> QtInteraction::popupMenu(const std::vector<std::string>& items) {
+    QMenu menu(owner());
+    for (std::size_t k = 0; k < items.size(); ++k)
+        menu.addAction(q(items[k]))->setData(static_cast<int>(k));
+    const QAction* chosen = menu.exec(QCursor::pos());
+    if (!chosen) return std::nullopt;
+    return chosen->data().toInt();
 }
 
 std::string QtInteraction::clipboardText() {

@@ -35,6 +35,7 @@ public:
     std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
     std::optional<platform::PdfPage> choosePdfPage(const std::string& file, int pageCount) override;
+    std::optional<int> popupMenu(const std::vector<std::string>& items) override;
     std::string clipboardText() override;
     std::optional<picture::Rgb24> clipboardPicture() override;
     void setClipboardText(const std::string& text) override;

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/WheelSetting.h"
 #include "ui/AltitudePanel.h"
+#include "ui/Application.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/Convert.h"
 #include "ui/ImageArea.h"
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -128,9 +130,11 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
         previousFocus_ = now;
     });
     placeCursorLeftOfCentre();
+    setUndoHistory(&project_.history());
 }
 
 Scroll::~Scroll() {
+    if (undoHistory() == &project_.history()) setUndoHistory(nullptr);
     model::setEmergencySave(nullptr);
     qApp->removeEventFilter(this);
     project_.setView(nullptr);
@@ -145,6 +149,12 @@ void Scroll::attachWindows(const ShellWindows& windows) {
         connect(table, &Scroll2::redessinerDemande, this, &Scroll::Redessiner);
         connect(table, &Scroll2::calibrationDemandee, calibrationPanel_, &QWidget::show);
         connect(table, &Scroll2::grapheDemande, this, &Scroll::Graphe1Click);
+        // Undo and redo from the points table too; a cell being edited takes them first.
+        connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), table), &QShortcut::activated,
+                this, &Scroll::annuler);
+        for (const QKeySequence& redo :
+             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+            connect(new QShortcut(redo, table), &QShortcut::activated, this, &Scroll::retablir);
         connect(table, &Scroll2::laterCommand, this, [this](const QString& caption) {
             if (caption == QStringLiteral("rajouter des points digitalisés")) {
                 SpeedButton4Click_completer();

@@ -4,6 +4,7 @@
 #include "files/ProjectFile.h"
 #include "measure/Cap.h"
 #include "measure/RasterSurface.h"
+#include "model/PointPicking.h"
 #include "model/Project.h"
 #include "picture/Decoded.h"
 #include "picture/Layer.h"
@@ -180,10 +181,17 @@ public:
     void GarderlesproportionsLxH1Click();
     void position_scrollbar();
 
-    // The mouse on the image area (the Ctrl key replays a left click).
-    void Image1MouseDown(Qt::MouseButton button, QPoint position);
+    // The mouse on the image area (the Ctrl key replays a left click). Shift and the left
+    // button on a point drag it; the right button clicked on a point or a line opens the
+    // editing menu, dragged it pans.
+    void Image1MouseDown(Qt::MouseButton button, QPoint position,
+                         Qt::KeyboardModifiers modifiers = {});
     void Image1MouseMove(QPoint position, Qt::MouseButtons buttons = Qt::NoButton);
-    void Image1MouseUp();
+    void Image1MouseUp(Qt::MouseButton button = Qt::NoButton, QPoint position = {});
+
+    // Edition › Annuler / Rétablir.
+    void annuler();
+    void retablir();
 
     // Commands of the menus, buttons and keys.
     bool Quitter1Click(); // true when the program is ending
@@ -323,6 +331,19 @@ private:
     QPoint lastMouse_;     // image-area position of the last move
     bool dragging_ = false;
     QPoint anchor_;
+    QPoint rightPress_;      // where the right button went down: a click if released near it
+    bool ctrlClick_ = false; // Ctrl is down with no other key yet: a click on its release
+    // The point (or calibration point, negative) dragged with Shift; 0 for none.
+    int pointDrag_ = 0;
+    // The editing of points by hand.
+    model::Picked pointSousSouris(QPoint position) const;
+    void glissePoint(QPoint position);
+    void finGlissement(bool keep);
+    void menuEdition(QPoint position);
+    // After an undo or a redo: the map, the table and the status bar follow.
+    void apresHistorique();
+    QAction* annulerItem_ = nullptr;
+    QAction* retablirItem_ = nullptr;
     bool fullScreen_ = false;
     QLabel* floating_ = nullptr;             // "X et Y   flottants"
     QLabel* prompt_ = nullptr;               // calibration prompts beside the mouse

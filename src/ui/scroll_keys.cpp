@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <utility>
 
 namespace tracelle::ui {
 
@@ -49,9 +50,17 @@ bool keptByTypingBox(int key) {
 
 bool Scroll::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::KeyRelease)
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
+    if (const int k = static_cast<QKeyEvent*>(event)->key(); k != Qt::Key_Control) {
+        ctrlClick_ = false; // Ctrl held for a shortcut (Ctrl+Z) clicks nothing
+    } else if (type == QEvent::KeyRelease) {
+        if (std::exchange(ctrlClick_, false)) Image1MouseDown(Qt::LeftButton, lastMouse_);
+        return false;
+    }
+    if (type == QEvent::KeyRelease) return false;
     // Only the first receiver: the event then travels up to the parents.
     QWidget* first = QApplication::focusWidget();
     if (first && first->window() == this ? widget != first : widget != this) return false;
@@ -74,10 +83,13 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     bool hidTextPanel = false;
     switch (key) {
     case Qt::Key_Control:
-        Image1MouseDown(Qt::LeftButton, lastMouse_);
+        // The click comes when Ctrl is let go alone.
+        ctrlClick_ = true;
         break;
     case Qt::Key_Escape:
-        if (!textPanel_->isHidden()) {
+        if (pointDrag_ != 0) {
+            finGlissement(false); // the dragged point goes back where it was
+        } else if (!textPanel_->isHidden()) {
             hideTextPanelWithRefresh();
             hidTextPanel = true;
         } else {

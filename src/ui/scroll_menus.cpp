@@ -57,6 +57,28 @@ void Scroll::creerMenus() {
                QKeySequence(Qt::Key_F12));
 
     QMenu* edition = menuBar()->addMenu(QStringLiteral("Edition"));
+    annulerItem_ = addCommand(edition, QStringLiteral("Annuler"), &Scroll::annuler,
+                              QKeySequence(Qt::CTRL | Qt::Key_Z));
+    retablirItem_ = addCommand(edition, QStringLiteral("Rétablir"), &Scroll::retablir,
+                               QKeySequence(Qt::CTRL | Qt::Key_Y));
+    retablirItem_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The items name what they would undo, and are greyed with nothing to undo; once the menu
+    // is closed, the keys stay live and say so themselves when there is nothing.
+    connect(edition, &QMenu::aboutToShow, this, [this] {
+        const model::History& h = project_.history();
+        annulerItem_->setText(h.canUndo() ? "Annuler " + QString::fromStdString(h.undoName())
+                                          : QStringLiteral("Annuler"));
+        retablirItem_->setText(h.canRedo() ? "Rétablir " + QString::fromStdString(h.redoName())
+                                           : QStringLiteral("Rétablir"));
+        annulerItem_->setEnabled(h.canUndo());
+        retablirItem_->setEnabled(h.canRedo());
+    });
+    connect(edition, &QMenu::aboutToHide, this, [this] {
+        annulerItem_->setEnabled(true);
+        retablirItem_->setEnabled(true);
+    });
+    edition->addSeparator();
     addCommand(edition, QStringLiteral("Tableau de points et calages  F4"), &Scroll::tab_points);
     addCommand(edition, QStringLiteral("&Nouvelle suite de points [espace]"),
                &Scroll::Nouvelle_suite_de_points);

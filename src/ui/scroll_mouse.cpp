@@ -16,7 +16,8 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
+void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position,
+                             Qt::KeyboardModifiers modifiers) {
     lastMouse_ = position;
     if (button == Qt::RightButton) {
         if (project_.tableMode()) {
@@ -24,6 +25,7 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
             return;
         }
         if (layer_.empty()) return;
+        rightPress_ = position;
         image1_->setCursor(Qt::ClosedHandCursor);
         scrollBar1_->setEnabled(false);
         scrollBar2_->setEnabled(false);
@@ -45,6 +47,16 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position) {
         const bool activating = activatedFromTable_.elapsed() < 500;
         activatedFromTable_.invalidate();
         if (activating) return;
+    }
+    if (digitaliser_->isChecked() && (modifiers & Qt::ShiftModifier)) {
+        // Shift on a point takes it to be moved, not a new point.
+        const model::Picked picked = pointSousSouris(position);
+        if (picked.kind == model::Picked::Point || picked.kind == model::Picked::Calage) {
+            pointDrag_ = picked.kind == model::Picked::Point ? picked.row : -picked.row;
+            project_.history().beginLongAction();
+            image1_->setCursor(Qt::SizeAllCursor);
+            return;
+        }
     }
     const QPoint pixel = image1_->toLayer(position);
     const int x = pixel.x(), y = pixel.y();
@@ -130,6 +142,10 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
         movePicker(position);
     else
         colour_.picker->hide();
+    if (pointDrag_ != 0 && (buttons & Qt::LeftButton)) {
+        glissePoint(position);
+        return;
+    }
     if (buttons != Qt::RightButton && colourDrag(x, y)) return;
     if (dragging_ && (buttons & Qt::RightButton)) {
         // The picture follows the mouse.
@@ -159,14 +175,88 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     }
 }
 
-void Scroll::Image1MouseUp() {
+void Scroll::Image1MouseUp(Qt::MouseButton button, QPoint position) {
     if (!hasPicture() && layer_.empty()) return;
+    if (pointDrag_ != 0) finGlissement(true);
+    // A right click without a drag edits what lies under it.
+    const bool rightClick =
+        button == Qt::RightButton && dragging_ && (position - rightPress_).manhattanLength() <= 3;
     dragging_ = false;
     colour_.dragging = false;
     image1_->unsetCursor();
     position_scrollbar();
     scrollBar1_->setEnabled(!project_.tableMode());
     scrollBar2_->setEnabled(!project_.tableMode());
+    if (rightClick) menuEdition(position);
+}
+
+model::Picked Scroll::pointSousSouris(QPoint position) const {
+    const QPoint pixel = image1_->toLayer(position);
+    // 6 pixels of the screen, in pixels of the picture at the present zoom.
+    const double perScreenPixel =
+        static_cast<double>(image1_->shown().width()) / std::max(image1_->width(), 1);
+    return model::pointSous(project_, pixel.x(), pixel.y(), 6 * std::max(perScreenPixel, 1e-9));
+}
+
+void Scroll::glissePoint(QPoint position) {
+    const QPoint pixel = image1_->toLayer(position);
+    if (pointDrag_ > 0)
+        project_.deplacePoint(pointDrag_, pixel.x(), pixel.y());
+    else
+        project_.deplaceCalage(-pointDrag_, pixel.x(), pixel.y());
+    Redessiner();
+}
+
+void Scroll::finGlissement(bool keep) {
+    if (keep)
+        project_.history().endLongAction();
+    else
+        project_.history().cancelLongAction();
+    pointDrag_ = 0;
+    image1_->unsetCursor();
+    apresHistorique();
+}
+
+void Scroll::menuEdition(QPoint position) {
+    const model::Picked picked = pointSousSouris(position);
+    if (picked.kind == model::Picked::Point) {
+        if (interaction().popupMenu({"Supprimer ce point"}) != 0) return;
+        project_.supprimePoint(picked.row);
+    } else if (picked.kind == model::Picked::Segment) {
+        if (interaction().popupMenu({"Insérer un point ici"}) != 0) return;
+        const QPoint pixel = image1_->toLayer(position);
+        project_.inserePoint(picked.row, pixel.x(), pixel.y());
+    } else {
+        return;
+    }
+    apresHistorique();
+}
+
+void Scroll::annuler() {
+    model::History& h = project_.history();
+    if (!h.canUndo()) {
+        interaction().beep();
+        return;
+    }
+    h.undo();
+    apresHistorique();
+}
+
+void Scroll::retablir() {
+    model::History& h = project_.history();
+    if (!h.canRedo()) {
+        interaction().beep();
+        return;
+    }
+    h.redo();
+    apresHistorique();
+}
+
+void Scroll::apresHistorique() {
+    pointCountChanged(project_.N());
+    majStatut();
+    majTitre();
+    Redessiner();
 }
 
 void Scroll::majStatut() {
@@ -187,6 +277,7 @@ void Scroll::nouvelleFeuille() {
     project_.picture() = {"", layer_.width(), layer_.height(), 0, 0};
     projectFile_.clear();
     project_.setSaved(true);
+    project_.history().clear();
     pictureCaption_ = kCaption;
     majTitre();
     pointCountChanged(0);

@@ -151,6 +151,7 @@ bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const 
         projectFile_.clear();
         project_.setSaved(true);
         project_.setDefaultCalibration(w, h, placed.ox, placed.oy);
+        project_.history().clear(); // nothing before the new picture to undo
         showPointsGrid();
     }
     majTitre();

@@ -52,6 +52,7 @@ bool Scroll::ecritProjet(const std::string& name) {
     projectFile_ = fs::absolute(path, ec).string();
     files::noteProjetRecent(projectFile_);
     project_.setSaved(true);
+    project_.history().clear(); // a new project: nothing before it to undo
     majTitre();
     return true;
 }

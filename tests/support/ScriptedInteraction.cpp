@@ -15,6 +15,7 @@ ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(fileNames_.empty()) << fileNames_.size() << " scripted file name(s) never asked";
     EXPECT_TRUE(colours_.empty()) << colours_.size() << " scripted colour(s) never asked";
     EXPECT_TRUE(reviews_.empty()) << reviews_.size() << " scripted review(s) never asked";
+    EXPECT_TRUE(menus_.empty()) << menus_.size() << " scripted menu choice(s) never asked";
 }
 
 bool ScriptedInteraction::confirm(const std::string& text) {
@@ -100,6 +101,17 @@ std::optional<platform::PdfPage> ScriptedInteraction::choosePdfPage(const std::s
     }
     auto answer = pdfPages_.front();
     pdfPages_.pop_front();
+    return answer;
+}
+
+std::optional<int> ScriptedInteraction::popupMenu(const std::vector<std::string>& items) {
+    menus.push_back(items);
+    if (menus_.empty()) {
+        ADD_FAILURE() << "unexpected popup menu";
+        return std::nullopt;
+    }
+    auto answer = menus_.front();
+    menus_.pop_front();
     return answer;
 }
 

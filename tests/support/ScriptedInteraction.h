@@ -22,6 +22,7 @@ public:
     void answerFileName(std::optional<std::string> name) { fileNames_.push_back(std::move(name)); }
     void answerColour(std::optional<std::uint32_t> colour) { colours_.push_back(colour); }
     void answerPdfPage(std::optional<platform::PdfPage> page) { pdfPages_.push_back(page); }
+    void answerMenu(std::optional<int> item) { menus_.push_back(item); }
     // The text the user leaves in the review (nothing: cancelled).
     void answerReview(std::optional<std::string> text) { reviews_.push_back(std::move(text)); }
 
@@ -36,7 +37,8 @@ public:
     std::string clipboard;
     std::optional<picture::Rgb24> clipboardImage;
     std::vector<std::string> opened;
-    std::vector<int> pdfPageCounts; // the page count of each PDF page dialog
+    std::vector<int> pdfPageCounts;              // the page count of each PDF page dialog
+    std::vector<std::vector<std::string>> menus; // the items of each popup menu
     int busyDepth = 0;
     bool quitRequested = false;
 
@@ -57,6 +59,7 @@ public:
     std::optional<std::string> savePictureName(const platform::FileDialogRequest& request) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
     std::optional<platform::PdfPage> choosePdfPage(const std::string& file, int pageCount) override;
+    std::optional<int> popupMenu(const std::vector<std::string>& items) override;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     std::optional<picture::Rgb24> clipboardPicture() override { return clipboardImage; }
@@ -72,6 +75,7 @@ private:
     std::deque<std::optional<std::string>> fileNames_;
     std::deque<std::optional<std::uint32_t>> colours_;
     std::deque<std::optional<platform::PdfPage>> pdfPages_;
+    std::deque<std::optional<int>> menus_;
     std::deque<std::optional<std::string>> reviews_;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <iterator>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -143,10 +144,13 @@ struct Counts {
     bool lineBreakPending;
     bool operator==(const Counts&) const = default;
 };
-struct Calibration {
+
+} // namespace
+
+struct History::Calibration {
     std::array<CalibrationRecord, 4> records;
     std::string decimalsText;
-    int decimals;
+    int decimals = 0;
     bool operator==(const Calibration& o) const {
         const auto same = [](const CalibrationRecord& a, const CalibrationRecord& b) {
             return a.set == b.set && a.x == b.x && a.y == b.y && a.X == b.X && a.Y == b.Y &&
@@ -157,8 +161,6 @@ struct Calibration {
     }
 };
 
-} // namespace
-
 struct History::Entry {
     std::string name;
     std::vector<Op> ops;
@@ -168,6 +170,16 @@ struct History::Entry {
     std::size_t bytes = 0;
     // Rows an action added: their cells need no record, the row count's record keeps them.
     std::array<std::pair<const TextTable*, int>, 3> freshFrom{};
+
+    // Emptied for the next action: its storage serves again.
+    void reset() {
+        name.clear();
+        ops.clear();
+        calibrationBefore.reset();
+        calibrationAfter.reset();
+        bytes = 0;
+        freshFrom = {};
+    }
 
     int& fresh(const TextTable& t) {
         for (auto& [table, from] : freshFrom)
@@ -191,7 +203,8 @@ Counts countsOf(const Project& p) {
 
 } // namespace
 
-History::History(Project& project) : project_(project) {
+History::History(Project& project)
+    : project_(project), calibrationBefore_(std::make_unique<Calibration>()) {
     setJournals(true);
 }
 
@@ -208,11 +221,15 @@ void History::begin() {
     if (depth_++ == 0) start();
 }
 
+// Every event of the program opens an action: nothing is allocated for those that change
+// nothing.
 void History::start() {
-    pending_ = std::make_unique<Entry>();
+    if (!pending_) pending_ = spare_ ? std::move(spare_) : std::make_unique<Entry>();
+    pending_->reset();
     pending_->before = countsOf(project_);
-    pending_->calibrationBefore = std::make_unique<Calibration>(
-        Calibration{project_.records_, project_.decimalsText_, project_.decimals_});
+    calibrationBefore_->records = project_.records_;
+    calibrationBefore_->decimalsText = project_.decimalsText_;
+    calibrationBefore_->decimals = project_.decimals_;
 }
 
 void History::end() {
@@ -223,14 +240,32 @@ void History::end() {
 void History::finish() {
     std::unique_ptr<Entry> e = std::move(pending_);
     e->after = countsOf(project_);
-    auto calibration = std::make_unique<Calibration>(
-        Calibration{project_.records_, project_.decimalsText_, project_.decimals_});
-    if (*calibration == *e->calibrationBefore)
-        e->calibrationBefore.reset();
-    else
-        e->calibrationAfter = std::move(calibration);
+    Calibration now{project_.records_, project_.decimalsText_, project_.decimals_};
+    if (!(now == *calibrationBefore_)) {
+        e->calibrationBefore = std::make_unique<Calibration>(*calibrationBefore_);
+        e->calibrationAfter = std::make_unique<Calibration>(std::move(now));
+    }
     const bool saved = std::exchange(savedInPending_, false);
-    if (e->ops.empty() && e->after == e->before && !e->calibrationAfter) return;
+    if (e->ops.empty() && e->after == e->before && !e->calibrationAfter) {
+        spare_ = std::move(e);
+        return;
+    }
+    if (long_ && done_.size() > longStart_ && undone_.empty()) {
+        // The drag goes on: one action from its first change to its last.
+        Entry& into = *done_.back();
+        bytes_ -= into.bytes;
+        std::move(e->ops.begin(), e->ops.end(), std::back_inserter(into.ops));
+        into.after = e->after;
+        if (e->calibrationAfter) {
+            if (!into.calibrationBefore) into.calibrationBefore = std::move(e->calibrationBefore);
+            into.calibrationAfter = std::move(e->calibrationAfter);
+        }
+        into.bytes = sizeOf(into);
+        bytes_ += into.bytes;
+        trim();
+        spare_ = std::move(e);
+        return;
+    }
     push(std::move(e));
     if (saved) savedAt_ = static_cast<long long>(done_.size());
 }
@@ -255,19 +290,43 @@ void History::push(std::unique_ptr<Entry> e) {
         undone_.clear();
         if (savedAt_ > static_cast<long long>(done_.size())) savedAt_ = -1;
     }
-    e->bytes = sizeof(Entry) + textBytes(e->name) + e->ops.capacity() * sizeof(Op) +
-               (e->calibrationBefore ? 2 * sizeof(Calibration) : 0);
-    for (const Op& op : e->ops)
-        e->bytes += opBytes(op) - sizeof(Op);
+    e->bytes = sizeOf(*e);
     bytes_ += e->bytes;
     done_.push_back(std::move(e));
     trim();
+}
+
+std::size_t History::sizeOf(const Entry& e) {
+    std::size_t total = sizeof(Entry) + textBytes(e.name) + e.ops.capacity() * sizeof(Op) +
+                        (e.calibrationBefore ? 2 * sizeof(Calibration) : 0);
+    for (const Op& op : e.ops)
+        total += opBytes(op) - sizeof(Op);
+    return total;
+}
+
+void History::beginLongAction() {
+    long_ = true;
+    longStart_ = done_.size();
+}
+
+void History::endLongAction() {
+    long_ = false;
+}
+
+void History::cancelLongAction() {
+    if (long_ && done_.size() > longStart_) {
+        undo();
+        bytes_ -= undone_.back()->bytes;
+        undone_.pop_back();
+    }
+    long_ = false;
 }
 
 void History::trim() {
     while (!done_.empty() && (done_.size() + undone_.size() > maxSteps_ || bytes_ > maxBytes_)) {
         bytes_ -= done_.front()->bytes;
         done_.pop_front();
+        if (longStart_ > 0) --longStart_;
         savedAt_ = savedAt_ > 0 ? savedAt_ - 1 : -1;
     }
 }

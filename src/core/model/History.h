@@ -50,6 +50,12 @@ public:
     void redo();
     // A new picture or project: nothing before it can be undone.
     void clear();
+    // A drag is made of many events: what the events after the first change joins the action
+    // the first one made, until it ends.
+    void beginLongAction();
+    void endLongAction();
+    // Esc during the drag: its changes put back and forgotten.
+    void cancelLongAction();
 
     // The project was written: coming back to this point makes it saved again.
     void markSaved();
@@ -58,6 +64,8 @@ public:
     std::size_t bytes() const { return bytes_; }
     // The oldest actions are forgotten beyond these.
     void setLimits(std::size_t maxBytes, std::size_t maxSteps);
+
+    struct Calibration; // the calibration records and decimals an action may change
 
 private:
     struct Entry;
@@ -72,6 +80,7 @@ private:
 
     void start();
     void finish();
+    static std::size_t sizeOf(const Entry& entry);
     // The entry changes are recorded into; none outside an action.
     Entry* recording();
     void push(std::unique_ptr<Entry> entry);
@@ -85,6 +94,8 @@ private:
     std::deque<std::unique_ptr<Entry>> done_;
     std::deque<std::unique_ptr<Entry>> undone_;
     std::unique_ptr<Entry> pending_;
+    std::unique_ptr<Entry> spare_; // an emptied entry, for the next action
+    std::unique_ptr<Calibration> calibrationBefore_; // as the running action found them
     int depth_ = 0;
     std::size_t bytes_ = 0;
     std::size_t maxBytes_ = std::size_t{256} << 20;
@@ -92,6 +103,8 @@ private:
     // Where the project was last written, counted in actions done; -1 when out of reach.
     long long savedAt_ = 0;
     bool savedInPending_ = false;
+    bool long_ = false;
+    std::size_t longStart_ = 0; // actions done when the long action began
 };
 
 } // namespace tracelle::model

@@ -23,6 +23,7 @@ public:
     std::optional<std::string> savePictureName(const FileDialogRequest&) override { return {}; }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return {}; }
     std::optional<PdfPage> choosePdfPage(const std::string&, int) override { return {}; }
+    std::optional<int> popupMenu(const std::vector<std::string>&) override { return {}; }
     std::string clipboardText() override { return {}; }
     void setClipboardText(const std::string&) override {}
     std::optional<picture::Rgb24> clipboardPicture() override { return {}; }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tracelle::platform {
 
@@ -51,6 +52,8 @@ public:
     virtual std::optional<std::string> savePictureName(const FileDialogRequest& request) = 0;
     // Colours are 0x00BBGGRR.
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
+    // A small menu at the mouse: the index of the item chosen; nothing when dismissed.
+    virtual std::optional<int> popupMenu(const std::vector<std::string>& items) = 0;
     // The page (1 to `pageCount`) and resolution of `file` to open; nothing when cancelled.
     virtual std::optional<PdfPage> choosePdfPage(const std::string& file, int pageCount) = 0;
     virtual std::string clipboardText() = 0;

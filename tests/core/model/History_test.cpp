@@ -15,6 +15,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 
 using namespace tracelle;
 using model::History;
@@ -49,11 +50,13 @@ protected:
         const std::string file = (dir_ / "etat.trc").string();
         EXPECT_EQ(files::sauve_projet(p, file), "");
         const auto bytes = tracelle::testing::bytesOf(file);
-        std::string s(bytes.begin(), bytes.end());
-        s += "|" + std::to_string(p.currentLine()) + "|" + std::to_string(p.lineBreakPending());
+        std::ostringstream s;
+        s << std::string(bytes.begin(), bytes.end()) << '|' << p.currentLine() << '|'
+          << p.lineBreakPending();
         for (int k = 1; k <= 3; ++k)
-            s += "|" + std::to_string(p.record(k).x) + "," + std::to_string(p.record(k).y);
-        return s + "|" + p.decimalsText();
+            s << '|' << p.record(k).x << ',' << p.record(k).y;
+        s << '|' << p.decimalsText();
+        return s.str();
     }
 
     std::filesystem::path dir_;
