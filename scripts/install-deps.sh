@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev
   python3-xlwt
-  libfreexl-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev
+  libfreexl-dev libzip-dev libexpat1-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # tiffinfo checks the TIFF files the tests write.
   libtiff-tools

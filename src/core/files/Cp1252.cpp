@@ -121,6 +121,10 @@ void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
     }
 }
 
+void appendCodePointAsUtf8(std::string& out, char32_t c) {
+    appendUtf8(out, c);
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);

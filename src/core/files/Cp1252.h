@@ -14,6 +14,8 @@ std::string fileTextToUtf8(std::string_view bytes);
 std::string cp1252ToUtf8(std::string_view bytes);
 // The same appended to `out`, for a reader that converts line by line.
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
+// One character written as UTF-8 at the end of `out`.
+void appendCodePointAsUtf8(std::string& out, char32_t c);
 // A character that Windows-1252 cannot hold becomes "?"; U+0081, U+008D, U+008F, U+0090 and
 // U+009D, which `cp1252ToUtf8` makes of the undefined bytes, become those bytes again.
 std::string utf8ToCp1252(std::string_view text);

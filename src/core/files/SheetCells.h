@@ -15,4 +15,8 @@ public:
 
 inline constexpr int kSheetLastColumn = 26;
 
+// A number cell's text as the spreadsheet shows it: 15 significant digits, the decimal mark of
+// the regional settings. Every workbook format goes through it, so that they read alike.
+std::string shownNumber(double value);
+
 } // namespace tracelle::files

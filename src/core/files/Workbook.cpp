@@ -1,75 +1,96 @@
 #include "files/Workbook.h"
 
+#include "files/BiffWorkbook.h"
+#include "files/CsvReader.h"
+#include "files/OdsReader.h"
+#include "files/TextFile.h"
+#include "files/XlsxReader.h"
+#include "files/ZipArchive.h"
 #include "model/extraitUTIL.h"
 
-#include <freexl.h>
+#include <filesystem>
+#include <fstream>
 
 namespace tracelle::files {
 
 namespace {
 
-std::string openFailure(int code) {
-    switch (code) {
-    case FREEXL_FILE_NOT_FOUND:
-        return "le fichier est introuvable ou illisible";
-    case FREEXL_INSUFFICIENT_MEMORY:
-        return "mémoire insuffisante";
-    case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
-        return "le fichier ne contient pas de classeur Excel";
-    case FREEXL_INVALID_CFBF_HEADER:
-    case FREEXL_CFBF_INVALID_SIGNATURE:
-        return "ce n'est pas un classeur Excel 97-2003 (*.xls)";
-    default:
-        return "le classeur est endommagé ou d'un format non reconnu";
+enum class Container { Unreadable, Empty, Compound, Zip, Text };
+
+Container containerOf(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return Container::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    char head[8] = {};
+    in.read(head, sizeof head);
+    if (!in && !in.eof()) return Container::Unreadable;
+    const std::string_view bytes(head, static_cast<std::size_t>(in.gcount()));
+    if (bytes.empty()) return Container::Empty;
+    if (bytes == std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
+        return Container::Compound;
+    if (bytes.substr(0, 4) == "PK\x03\x04" || bytes.substr(0, 4) == "PK\x05\x06")
+        return Container::Zip;
+    return Container::Text;
+}
+
+std::unique_ptr<CellGrid> readZip(const std::string& path, std::string& error) {
+    const auto zip = ZipArchive::open(path, error);
+    if (!zip) return nullptr;
+    if (zip->has("xl/workbook.xml")) return readXlsx(*zip, error);
+    if (zip->has("content.xml")) return readOds(*zip, error);
+    error = zip->has("xl/workbook.bin") ? "les classeurs Excel binaires (*.xlsb) ne sont pas lus"
+                                        : "l'archive ne contient pas de classeur (*.xlsx, *.ods)";
+    return nullptr;
+}
+
+std::unique_ptr<CellGrid> readText(const std::string& path, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::file_size(path, ec) > (std::uintmax_t{1} << 30)) {
+        error = "le fichier dépasse 1 Go";
+        return nullptr;
     }
+    const auto bytes = readBytesFile(path, &error);
+    return bytes ? readCsv(*bytes, error) : nullptr;
 }
 
 } // namespace
 
 std::unique_ptr<Workbook> Workbook::open(const std::string& path, std::string& error) {
-    const void* handle = nullptr;
-    int code = freexl_open(path.c_str(), &handle);
-    unsigned int password = FREEXL_BIFF_PLAIN;
-    if (code == FREEXL_OK) code = freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &password);
-    if (code == FREEXL_OK && password == FREEXL_BIFF_OBFUSCATED) {
-        freexl_close(handle);
-        error = "le classeur est protégé par un mot de passe";
+    std::unique_ptr<CellGrid> grid;
+    switch (containerOf(path)) {
+    case Container::Unreadable:
+        error = "le fichier est introuvable ou illisible";
         return nullptr;
-    }
-    if (code == FREEXL_OK) code = freexl_select_active_worksheet(handle, 0);
-    if (code != FREEXL_OK) {
-        if (handle) freexl_close(handle);
-        error = openFailure(code);
+    case Container::Empty:
+        error = "le fichier est vide";
         return nullptr;
+    case Container::Compound: {
+        auto sheet = BiffSheet::open(path, error);
+        if (!sheet) return nullptr;
+        const int rows = sheet->lastRow();
+        return std::unique_ptr<Workbook>(new Workbook(std::move(sheet), rows));
     }
-    return std::unique_ptr<Workbook>(new Workbook(handle));
+    case Container::Zip:
+        grid = readZip(path, error);
+        break;
+    case Container::Text:
+        grid = readText(path, error);
+        break;
+    }
+    if (!grid) return nullptr;
+    const int rows = grid->lastRow();
+    return std::unique_ptr<Workbook>(new Workbook(std::move(grid), rows));
 }
 
-Workbook::~Workbook() {
-    freexl_close(handle_);
+bool Workbook::isWorkbookFile(const std::string& path) {
+    const Container container = containerOf(path);
+    if (container == Container::Compound || container == Container::Zip) return true;
+    const std::string ext = model::minuscules(std::filesystem::path(path).extension().string());
+    return ext == ".xls" || ext == ".xlsx" || ext == ".xlsm" || ext == ".ods" || ext == ".csv";
 }
 
 std::string Workbook::cellText(int column, int row) const {
-    if (column < 1 || column > kSheetLastColumn || row < 1) return {};
-    FreeXL_CellValue v;
-    if (freexl_get_cell_value(handle_, static_cast<unsigned>(row - 1),
-                              static_cast<unsigned short>(column - 1), &v) != FREEXL_OK)
-        return {};
-    switch (v.type) {
-    case FREEXL_CELL_INT:
-        return std::to_string(v.value.int_value);
-    case FREEXL_CELL_DOUBLE:
-        // As the spreadsheet shows it: 15 significant digits.
-        return model::texte_general(v.value.double_value, 15);
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE:
-    case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME:
-        return v.value.text_value ? v.value.text_value : "";
-    default:
-        return {};
-    }
+    return sheet_->cellText(column, row);
 }
 
 } // namespace tracelle::files

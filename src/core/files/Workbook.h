@@ -1,4 +1,6 @@
-// The cells of the first worksheet of an ".xls" workbook, read as text.
+// The cells of the first worksheet of a workbook, read as text: Excel 97-2003 (.xls), Office
+// Open XML (.xlsx), OpenDocument (.ods), or a text of separated values (.csv). The format is
+// told by the file's content, never by its name.
 #pragma once
 
 #include "files/SheetCells.h"
@@ -8,19 +10,28 @@
 
 namespace tracelle::files {
 
+// The first entry of the open dialogs' filters.
+inline constexpr const char* kWorkbookFilter =
+    "Classeurs (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv";
+
 class Workbook final : public SheetCells {
 public:
-    // Nothing, with the reason in French in `error`, when the file cannot be read.
+    // Nothing, with the reason in French in `error`, when the file cannot be read whole:
+    // nothing of a damaged or hostile file is ever read in part.
     static std::unique_ptr<Workbook> open(const std::string& path, std::string& error);
-    ~Workbook() override;
-    Workbook(const Workbook&) = delete;
-    Workbook& operator=(const Workbook&) = delete;
+    // Whether a file given for points is a workbook rather than a text of "X Y label" lines:
+    // a binary workbook by its content, a text by its name (.csv and the workbook names).
+    static bool isWorkbookFile(const std::string& path);
 
     std::string cellText(int column, int row) const override;
+    // The last row that holds a cell; 0 for an empty sheet.
+    int lastRow() const { return lastRow_; }
 
 private:
-    explicit Workbook(const void* handle) : handle_(handle) {}
-    const void* handle_;
+    Workbook(std::unique_ptr<SheetCells> sheet, int lastRow)
+        : sheet_(std::move(sheet)), lastRow_(lastRow) {}
+    std::unique_ptr<SheetCells> sheet_;
+    int lastRow_;
 };
 
 } // namespace tracelle::files

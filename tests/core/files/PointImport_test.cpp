@@ -244,7 +244,7 @@ TEST_P(Importing, DamagedWorkbooksAreRefusedWithAReason) {
     std::filesystem::create_directories(dir);
     auto bytes = tracelle::testing::bytesOf(kPoints);
     const std::map<std::string, std::vector<char>> damaged = {
-        {"texte.xls", std::vector<char>(3000, 'a')},
+        {"binaire.xls", std::vector<char>(3000, '\0')},
         {"tronque.xls", std::vector<char>(bytes.begin(), bytes.begin() + 1500)},
         {"vide.xls", {}},
     };
@@ -258,26 +258,6 @@ TEST_P(Importing, DamagedWorkbooksAreRefusedWithAReason) {
     std::string error;
     EXPECT_FALSE(Workbook::open((dir / "absent.xls").string(), error));
     EXPECT_EQ(error, "le fichier est introuvable ou illisible");
-    std::filesystem::remove_all(dir);
-}
-
-// Every damaged byte of the workbook's header and first records: refused or read, never a
-// crash.
-TEST_P(Importing, CorruptedBytesNeverCrash) {
-    const auto dir = tracelle::testing::tempFolder("tracelle_xls_fuzz_");
-    std::filesystem::create_directories(dir);
-    const auto bytes = tracelle::testing::bytesOf(kPoints);
-    const std::string path = (dir / "f.xls").string();
-    for (std::size_t i = 0; i < bytes.size(); i += 7) {
-        auto copy = bytes;
-        copy[i] = static_cast<char>(copy[i] ^ 0x5A);
-        tracelle::testing::writeBytes(path, copy);
-        std::string error;
-        if (const auto book = Workbook::open(path, error)) {
-            model::Project q;
-            ajoutePointsTableur(q, *book, {});
-        }
-    }
     std::filesystem::remove_all(dir);
 }
 

@@ -1,0 +1,11 @@
+#include "files/SheetCells.h"
+
+#include "model/extraitUTIL.h"
+
+namespace tracelle::files {
+
+std::string shownNumber(double value) {
+    return model::texte_general(value, 15);
+}
+
+} // namespace tracelle::files

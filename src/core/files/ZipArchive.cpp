@@ -1,0 +1,127 @@
+#include "files/ZipArchive.h"
+
+#include <zip.h>
+
+namespace tracelle::files {
+
+std::string damagedArchive() {
+    return "l'archive du classeur est endommagée";
+}
+
+std::string encryptedWorkbook() {
+    return "le classeur est protégé par un mot de passe";
+}
+
+namespace {
+
+std::string reasonOf(int code) {
+    switch (code) {
+    case ZIP_ER_OPEN:
+    case ZIP_ER_NOENT:
+        return "le fichier est introuvable ou illisible";
+    case ZIP_ER_MEMORY:
+        return "mémoire insuffisante";
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD:
+    case ZIP_ER_ENCRNOTSUPP:
+        return encryptedWorkbook();
+    default:
+        return damagedArchive();
+    }
+}
+
+std::string bytesText(std::uint64_t n) {
+    if (n % (1u << 30) == 0) return std::to_string(n >> 30) + " Go";
+    if (n % (1u << 20) == 0) return std::to_string(n >> 20) + " Mo";
+    return std::to_string(n) + " octets";
+}
+
+class Member final : public ByteSource {
+public:
+    Member(zip_file_t* file, std::uint64_t size) : file_(file), size_(size) {}
+    ~Member() override { zip_fclose(file_); }
+    Member(const Member&) = delete;
+    Member& operator=(const Member&) = delete;
+
+    std::int64_t read(char* into, std::size_t size) override {
+        const zip_int64_t n = zip_fread(file_, into, size);
+        if (n < 0) return fail(reasonOf(zip_error_code_zip(zip_file_get_error(file_))));
+        read_ += static_cast<std::uint64_t>(n);
+        // The inflated bytes are held to the size that passed the limits, whatever the
+        // compressed stream would give.
+        if (read_ > size_ || (n == 0 && read_ != size_)) return fail(damagedArchive());
+        return n;
+    }
+    const std::string& error() const override { return error_; }
+
+private:
+    std::int64_t fail(std::string reason) {
+        error_ = std::move(reason);
+        return -1;
+    }
+    zip_file_t* file_;
+    std::uint64_t size_;
+    std::uint64_t read_ = 0;
+    std::string error_;
+};
+
+} // namespace
+
+std::unique_ptr<ZipArchive> ZipArchive::open(const std::string& path, std::string& error,
+                                             ZipLimits limits) {
+    // Without ZIP_CHECKCONS: its header comparisons refuse archives that common tools write,
+    // while every member read is still checked by its checksum.
+    int code = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    if (!zip) {
+        error = reasonOf(code);
+        return nullptr;
+    }
+    return std::unique_ptr<ZipArchive>(new ZipArchive(zip, limits));
+}
+
+ZipArchive::~ZipArchive() {
+    zip_discard(zip_);
+}
+
+bool ZipArchive::has(const std::string& name) const {
+    return zip_name_locate(zip_, name.c_str(), ZIP_FL_NOCASE) >= 0;
+}
+
+std::unique_ptr<ByteSource> ZipArchive::member(const std::string& name, std::string& error) const {
+    const zip_int64_t index = zip_name_locate(zip_, name.c_str(), ZIP_FL_NOCASE);
+    if (index < 0) {
+        error = "le classeur est incomplet : " + name + " manque";
+        return nullptr;
+    }
+    zip_stat_t st;
+    const auto at = static_cast<zip_uint64_t>(index);
+    if (zip_stat_index(zip_, at, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE) ||
+        !(st.valid & ZIP_STAT_COMP_SIZE)) {
+        error = damagedArchive();
+        return nullptr;
+    }
+    if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE) {
+        error = encryptedWorkbook();
+        return nullptr;
+    }
+    if (st.size > limits_.maxSize) {
+        error = "le classeur est refusé : " + name + " dépasse " + bytesText(limits_.maxSize) +
+                " une fois décompressé";
+        return nullptr;
+    }
+    if (static_cast<long double>(st.size) >
+        static_cast<long double>(limits_.maxRatio) * static_cast<long double>(st.comp_size)) {
+        error = "le classeur est refusé : " + name + " est comprimé plus de " +
+                std::to_string(limits_.maxRatio) + " fois (bombe de décompression)";
+        return nullptr;
+    }
+    zip_file_t* file = zip_fopen_index(zip_, at, 0);
+    if (!file) {
+        error = reasonOf(zip_error_code_zip(zip_get_error(zip_)));
+        return nullptr;
+    }
+    return std::make_unique<Member>(file, st.size);
+}
+
+} // namespace tracelle::files
