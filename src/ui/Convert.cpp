@@ -324,10 +324,11 @@ void Convert::importeClasseur(bool utm) {
         return;
     }
     if (answer != 'O') return;
-    const auto chosen = interaction().openFileName(
-        files::dansDernierDossier(utm ? "Ouvrir un fichier UTM  Lib[1] X ou Est[2] Y ou Nord[3]"
-                                      : "Ouvrir un fichier Lat/Lon  Lib[1] Lat[2]  Long[3] ",
-                                  "Fichiers (*.xls; *.txt)|*.xls;*.txt"));
+    const auto chosen = interaction().openFileName(files::dansDernierDossier(
+        utm ? "Ouvrir un fichier UTM  Lib[1] X ou Est[2] Y ou Nord[3]"
+            : "Ouvrir un fichier Lat/Lon  Lib[1] Lat[2]  Long[3] ",
+        std::string(files::kWorkbookFilter) +
+            "|Fichiers (*.xls; *.txt)|*.xls;*.txt|Tous les fichiers (*.*)|*.*"));
     if (!chosen) return;
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      fs::path(*chosen).parent_path().string());

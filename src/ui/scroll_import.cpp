@@ -68,8 +68,10 @@ void Scroll::SpeedButton5Click() {
             "sur l'image on recalcule les réelles dont les valeurs seront\n un peu différentes de "
             "celles importées à cause du nombre limité de pixels (LxH) de l'image"))
         return;
-    auto request =
-        files::dansDernierDossier("Ouvrir un fichier X  Y Lib ...", "Fichiers (*.xls)|*.xls");
+    // Any file may be chosen: its content, not its name, tells the format.
+    auto request = files::dansDernierDossier("Ouvrir un fichier X  Y Lib ...",
+                                             std::string(files::kWorkbookFilter) +
+                                                 "|Tous les fichiers (*.*)|*.*");
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
     sheetImportPanel_->setFile(QString::fromStdString(*chosen));

@@ -280,7 +280,9 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
 TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
                                                       '\n', 'x', '\n', 'y', 'z', '\n'});
-    tracelle::testing::writeBytes(path("abime.xls"), std::vector<char>(600, 'q'));
+    std::vector<char> damaged(600, 'q'); // a compound file's signature, then nothing sound
+    std::copy_n("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8, damaged.begin());
+    tracelle::testing::writeBytes(path("abime.xls"), damaged);
     const std::string map = paintedMap();
     model::Project single;
     single.setDefaultCalibration(1001, 1001, 0, 0);
@@ -585,6 +587,23 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
         EXPECT_EQ(r.out, "");
     }
     EXPECT_FALSE(fs::exists(path("sortie.txt"))) << "nothing written after a stop";
+}
+
+// A worksheet kept as a workbook (here its tab-separated text named .csv) converts as its text.
+TEST_F(Cli, UtmReadsAWorksheetKeptAsAWorkbook) {
+    geodesy::Worksheet sheet(1);
+    const char* row[] = {"1", "P", "406864", "5383757", "32", "", "N", "WGS 84"};
+    for (int column = 0; column < 8; ++column)
+        sheet.table().setCell(1, column, row[column]);
+    for (const char* name : {"feuille.txt", "feuille.csv"})
+        ASSERT_EQ(files::writeTextFile(path(name), sheet.texteExport()), "");
+    ASSERT_EQ(run({"utm", "utm-to-latlon", path("feuille.txt"), "-o", path("texte.txt")}).status,
+              0);
+    const Outcome r =
+        run({"utm", "utm-to-latlon", path("feuille.csv"), "-o", path("classeur.txt")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(read(path("classeur.txt")), read(path("texte.txt")));
+    EXPECT_NE(read(path("classeur.txt")).find("48"), std::string::npos) << "a latitude";
 }
 
 } // namespace

@@ -221,8 +221,9 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     ui::Scroll w;
     digitize(w, 2, 1);
     ui.answerConfirm(true);
-    ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xls");
+    ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xlsx");
     w.SpeedButton5Click();
+    EXPECT_EQ(ui.fileDialogs.back().filter.rfind("Classeurs (*.xls *.xlsx *.ods *.csv)|", 0), 0u);
     auto* panel = w.sheetImportPanel();
     ASSERT_FALSE(panel->isHidden());
     ui.answerColour(std::nullopt);
@@ -236,7 +237,8 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     EXPECT_FALSE(p.saved());
 
     // A damaged workbook: a clear message, and neither a point nor a line is added.
-    const std::string damaged = write("abîmé.xls", std::string(2048, 'x'));
+    const std::string damaged =
+        write("abîmé.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(2040, 'x'));
     ui.answerConfirm(true);
     ui.answerFileName(damaged);
     w.SpeedButton5Click();

@@ -6,20 +6,11 @@
 #include "files/Workbook.h"
 #include "model/Project.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <iostream>
 
 namespace tracelle::cli {
 
 namespace {
-
-bool isWorkbook(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".xls";
-}
 
 files::ImportResult importFromWorkbook(const Arguments& args, const std::string& path,
                                        model::Project& project) {
@@ -40,7 +31,7 @@ files::ImportResult importFromWorkbook(const Arguments& args, const std::string&
 
 int importCommand(const Arguments& args) {
     const std::string& projectFile = args.positional(0, "FICHIER.trc");
-    const std::string& points = args.positional(1, "POINTS.txt ou POINTS.xls");
+    const std::string& points = args.positional(1, "POINTS.txt ou POINTS.xlsx");
     if (args.positional().size() > 2)
         throw UsageError("argument en trop : " + args.positional()[2]);
     const auto out = args.value("output");
@@ -48,7 +39,7 @@ int importCommand(const Arguments& args) {
     model::Project project;
     chargeProjet(projectFile, project);
     files::ImportResult result;
-    if (isWorkbook(points)) {
+    if (files::Workbook::isWorkbookFile(points)) {
         result = importFromWorkbook(args, points, project);
     } else {
         std::string error;
@@ -65,13 +56,14 @@ int importCommand(const Arguments& args) {
 
 const Registration registration({
     "import",
-    "ajoute à un projet les points (X, Y, libellé) d'un texte ou d'un classeur *.xls",
+    "ajoute à un projet les points (X, Y, libellé) d'un texte ou d'un classeur",
     "FICHIER.trc POINTS -o SORTIE.trc [OPTIONS]\n\n"
     "Ajoute les points de POINTS sur une nouvelle ligne, placés par le calage du projet, puis\n"
     "recalcule les coordonnées réelles de tous les points et écrit le projet dans SORTIE.trc.\n"
     "POINTS est un texte « X Y libellé » (espace ou tabulation ; lignes commençant par '\n"
     "ignorées ; lignes dont X ou Y n'est pas un nombre sautées et signalées) ou un classeur\n"
-    "Excel 97-2003 (*.xls), dont seule la première feuille est lue.\n\n"
+    "(*.xls, *.xlsx, *.ods, ou un texte *.csv séparé par tabulations, « ; » ou « , »), dont\n"
+    "seule la première feuille est lue ; le format d'un classeur est reconnu à son contenu.\n\n"
     "  -o, --output SORTIE.trc  le projet écrit (obligatoire)\n"
     "  Pour un classeur, les colonnes (1 = A ... 26 = Z) et la ligne de début :\n"
     "  --label-column N         colonne du libellé, 0 : aucune (défaut 3)\n"

@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "files/Cp1252.h"
 #include "files/TextFile.h"
+#include "files/Workbook.h"
 #include "geodesy/Worksheet.h"
 #include "model/extraitUTIL.h"
 
@@ -50,6 +51,23 @@ std::string entreeStandard() {
     return bytes;
 }
 
+// A worksheet kept as a workbook: its first sheet laid out as the clipboard export.
+std::string texteDuClasseur(const std::string& path) {
+    std::string error;
+    const auto book = files::Workbook::open(path, error);
+    if (!book) throw InputError("Impossible d'ouvrir le classeur " + path + " : " + error);
+    std::string text;
+    for (int row = 1; row <= book->lastRow(); ++row) {
+        for (int column = 1; column <= files::kSheetLastColumn; ++column) {
+            for (const char c : book->cellText(column, row))
+                text += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+            text += '\t';
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
 int utmCommand(const Arguments& args) {
     const Conversion conversion = conversionOf(args.positional(0, "CONVERSION"));
     if (args.positional().size() > 2)
@@ -59,7 +77,9 @@ int utmCommand(const Arguments& args) {
 
     const bool fromFile = args.positional().size() > 1;
     std::string bytes;
-    if (fromFile) {
+    if (fromFile && files::Workbook::isWorkbookFile(args.positional()[1])) {
+        bytes = texteDuClasseur(args.positional()[1]);
+    } else if (fromFile) {
         std::string error;
         auto read = files::readBytesFile(args.positional()[1], &error);
         if (!read) throw InputError(error);
@@ -113,7 +133,8 @@ const Registration registration({
     "CONVERSION [TABLEAU] [-o SORTIE] [--ra KM] [--rb KM]\n\n"
     "Lit TABLEAU (sinon l'entrée standard), un tableau de conversion tel que l'écrit le bouton\n"
     "« Presse papier » du convertisseur (UTMpresse_papier.txt : une ligne d'en-têtes, puis une\n"
-    "ligne par point, chaque case suivie d'une tabulation), y fait la conversion demandée comme\n"
+    "ligne par point, chaque case suivie d'une tabulation) ou la première feuille d'un classeur\n"
+    "(*.xls, *.xlsx, *.ods, *.csv) rangée de même, y fait la conversion demandée comme\n"
     "le bouton du même nom, et écrit le tableau obtenu sous la même forme (Windows-1252, fins\n"
     "de ligne CR LF) dans SORTIE ou sur la sortie standard. CONVERSION est l'une de :\n"
     "  utm-to-latlon        « UTM --> Lat,Long »\n"
