@@ -1,3 +1,4 @@
+#include "files/Recovery.h"
 #include "platform/DecimalSeparator.h"
 #include "ui/Application.h"
 #include "ui/Startup.h"
@@ -15,5 +16,8 @@ int main(int argc, char* argv[]) {
 
     tracelle::ui::Startup startup(QApplication::arguments().mid(1));
     startup.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A normal end: no copy is left to be offered at the next start.
+    tracelle::files::effaceSecours();
+    return status;
 }

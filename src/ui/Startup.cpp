@@ -1,6 +1,7 @@
 #include "ui/Startup.h"
 
 #include "files/ProjectFile.h"
+#include "files/Recovery.h"
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
 #include "ui/Convert.h"
@@ -74,6 +75,13 @@ Startup::Startup(const QStringList& arguments) {
     platform::setInteraction(interaction_.get());
     main_->attachWindows({table_.get(), about_.get(), graph_.get(), help_.get(), converter_.get(),
                           conversion_.get()});
+    // Before anything else is opened: the work a crash interrupted comes first, asked about
+    // with the card out of the way.
+    if (files::secoursLaisse()) {
+        splash_->close();
+        main_->showMaximized();
+        main_->proposeSecours();
+    }
 
     // Opening what the command line names may ask questions: the card, on top of every
     // window and with its hourglass, would hide them.

@@ -25,8 +25,11 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tracelle::ui {
@@ -131,6 +134,13 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     });
     placeCursorLeftOfCentre();
     setUndoHistory(&project_.history());
+
+    // The copy against a crash: at most once a minute, and only when the work changed.
+    auto* secours = new QTimer(this);
+    const char* seconds = std::getenv("TRACELLE_RECOVERY_SECONDS");
+    secours->setInterval(std::chrono::seconds(seconds ? std::max(1, std::atoi(seconds)) : 60));
+    connect(secours, &QTimer::timeout, this, &Scroll::ecritSecours);
+    secours->start();
 }
 
 Scroll::~Scroll() {

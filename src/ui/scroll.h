@@ -238,6 +238,11 @@ public:
     // enregistrer" goes on, "Annuler" stops. False when the command must stop (also when the
     // save was cancelled or failed).
     bool gardeLeTravail();
+    // At start-up: the copy a crash left behind, offered to be reopened.
+    void proposeSecours();
+    // The copy against a crash, written while the work is unsaved and has changed since (the
+    // window's timer runs it once a minute).
+    void ecritSecours();
     // "Quit direct" of the other windows: the program ends once unsaved work is dealt with.
     void quitteDirect();
     // After the save question: the descriptor chosen in the last folder.
@@ -286,6 +291,7 @@ private:
     void majTitre();
     // Writes the project file alone; true when written.
     bool ecritProjet(const std::string& path);
+    std::uint64_t secoursVersion_ = 0;
     bool proposeEnregistrement(const std::string& question);
     void litProjet(const std::string& path);
     std::optional<std::string> demandeNomProjet();

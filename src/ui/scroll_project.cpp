@@ -3,6 +3,7 @@
 #include "files/LastFolder.h"
 #include "files/ProjectFile.h"
 #include "files/RecentProjects.h"
+#include "files/Recovery.h"
 #include "files/TextFile.h"
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
@@ -13,6 +14,7 @@
 #include "ui/scroll2.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTableView>
 #include <filesystem>
@@ -52,9 +54,34 @@ bool Scroll::ecritProjet(const std::string& name) {
     projectFile_ = fs::absolute(path, ec).string();
     files::noteProjetRecent(projectFile_);
     project_.setSaved(true);
-    project_.history().clear(); // a new project: nothing before it to undo
+    files::effaceSecours(); // the file holds the work now
     majTitre();
     return true;
+}
+
+void Scroll::ecritSecours() {
+    const model::History& h = project_.history();
+    if (project_.saved() || layer_.empty() || h.version() == secoursVersion_) return;
+    secoursVersion_ = h.version();
+    const std::string name = !projectFile_.empty() ? projectFile_
+                             : !project_.picture().file.empty()
+                                 ? fs::path(project_.picture().file).filename().string()
+                                 : std::string("sans nom");
+    // A copy that cannot be written is no reason to interrupt the user's work.
+    files::ecritSecours(project_, name);
+}
+
+void Scroll::proposeSecours() {
+    const auto name = files::secoursLaisse();
+    if (!name) return;
+    const QString when = QFileInfo(QString::fromStdString(files::cheminSecours()))
+                             .lastModified()
+                             .toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    if (interaction().confirm("Tracelle s'est fermé sans enregistrer le projet " + *name +
+                              ". Rouvrir la copie de secours du " + when.toStdString() + " ?"))
+        litProjet(files::cheminSecours());
+    else
+        files::effaceSecours();
 }
 
 bool Scroll::sauve_dans(const std::string& name) {
@@ -195,7 +222,8 @@ void Scroll::ouvreProjet(const std::string& path) {
 
 void Scroll::litProjet(const std::string& path) {
     platform::BusyCursor busy;
-    files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
+    if (path != files::cheminSecours())
+        files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
 
     std::string error;
     auto read = files::lisProjet(path, error);
@@ -238,10 +266,17 @@ void Scroll::litProjet(const std::string& path) {
     const int n = static_cast<int>(read->n);
     const int nl = static_cast<int>(read->lines);
     files::appliqueTables(project_, std::move(read->tables), static_cast<int>(read->k), n, nl);
-    std::error_code ec;
-    projectFile_ = fs::absolute(path, ec).string();
-    files::noteProjetRecent(projectFile_);
-    project_.setSaved(true);
+    project_.history().clear(); // a new project: nothing before it to undo
+    if (path == files::cheminSecours()) {
+        // The work a crash interrupted: still to be saved, under the user's own name.
+        projectFile_.clear();
+        project_.setSaved(false);
+    } else {
+        std::error_code ec;
+        projectFile_ = fs::absolute(path, ec).string();
+        files::noteProjetRecent(projectFile_);
+        project_.setSaved(true);
+    }
     majTitre();
     if (n > 0) {
         showPointsGrid();

@@ -262,6 +262,7 @@ void History::finish() {
         }
         into.bytes = sizeOf(into);
         bytes_ += into.bytes;
+        ++version_;
         trim();
         spare_ = std::move(e);
         return;
@@ -292,6 +293,7 @@ void History::push(std::unique_ptr<Entry> e) {
     }
     e->bytes = sizeOf(*e);
     bytes_ += e->bytes;
+    ++version_;
     done_.push_back(std::move(e));
     trim();
 }
@@ -419,6 +421,7 @@ void History::flip(Entry& e, bool backwards) {
 }
 
 void History::afterFlip() {
+    ++version_;
     // The action running now (the undo command's own) starts from the state put back.
     if (pending_) start();
     project_.setSaved(savedAt_ == static_cast<long long>(done_.size()));
@@ -448,6 +451,7 @@ void History::redo() {
 }
 
 void History::clear() {
+    ++version_;
     done_.clear();
     undone_.clear();
     bytes_ = 0;

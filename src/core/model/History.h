@@ -6,6 +6,7 @@
 #include "model/TextTable.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -61,6 +62,8 @@ public:
     void markSaved();
 
     std::size_t steps() const { return done_.size() + undone_.size(); }
+    // Changes with every action done, undone, redone or forgotten.
+    std::uint64_t version() const { return version_; }
     std::size_t bytes() const { return bytes_; }
     // The oldest actions are forgotten beyond these.
     void setLimits(std::size_t maxBytes, std::size_t maxSteps);
@@ -94,7 +97,7 @@ private:
     std::deque<std::unique_ptr<Entry>> done_;
     std::deque<std::unique_ptr<Entry>> undone_;
     std::unique_ptr<Entry> pending_;
-    std::unique_ptr<Entry> spare_; // an emptied entry, for the next action
+    std::unique_ptr<Entry> spare_;                   // an emptied entry, for the next action
     std::unique_ptr<Calibration> calibrationBefore_; // as the running action found them
     int depth_ = 0;
     std::size_t bytes_ = 0;
@@ -103,6 +106,7 @@ private:
     // Where the project was last written, counted in actions done; -1 when out of reach.
     long long savedAt_ = 0;
     bool savedInPending_ = false;
+    std::uint64_t version_ = 0;
     bool long_ = false;
     std::size_t longStart_ = 0; // actions done when the long action began
 };
