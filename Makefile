@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test bench format clean install package
 
 all: build
 
@@ -26,6 +26,23 @@ bench: build
 	@scripts/install-deps.sh --bench
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; $$b --benchmark_min_time=0.2 || exit 1; done
 	@echo "== open_e2e.sh"; BUILD_DIR=$(BUILD_DIR) bench/open_e2e.sh
+
+# The install prefix is compiled in, as the last place the program looks for its files.
+PREFIX ?= /usr/local
+
+install: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+	cmake --install $(BUILD_DIR)
+	@packaging/refresh-desktop-caches.sh $(PREFIX)
+
+# tracelle_<version>_amd64.deb, here; Debian packages install under /usr.
+package: deps $(BUILD_DIR)/CMakeCache.txt
+	@scripts/install-deps.sh --package
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+	cd $(BUILD_DIR) && cpack -G DEB && lintian --fail-on error tracelle_*.deb
+	mv $(BUILD_DIR)/tracelle_*.deb .
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -15,7 +15,13 @@ packages=(
   # PROJ's cs2cs: an outside reference for the UTM tests only, never linked.
   proj-bin
   fonts-dejavu-core
+  # Checks of the installed desktop entry, AppStream metadata, MIME type and manual pages.
+  desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db
 )
+# The Debian package: dpkg-shlibdeps finds its dependencies, lintian checks it.
+if [[ ${1:-} == --package ]]; then
+  packages+=(dpkg-dev file lintian)
+fi
 # The opening benchmark also runs the decoders' own tools and another digitizer beside ours.
 if [[ ${1:-} == --bench ]]; then
   packages+=(xvfb xdotool bc libjpeg-turbo-progs g3data)

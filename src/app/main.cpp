@@ -9,6 +9,8 @@
 
 int main(int argc, char* argv[]) {
     tracelle::ui::Application app(argc, argv);
+    // The desktop matches the windows to the menu entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tracelle"));
     // Number texts follow our own rules; the C library must not switch to a local mark.
     std::setlocale(LC_NUMERIC, "C");
     tracelle::platform::initDecimalSeparator();

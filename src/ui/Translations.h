@@ -6,7 +6,8 @@ class QCoreApplication;
 
 namespace tracelle::ui {
 
-// False when the toolkit's French catalogue is not installed: its dialogs then stay in English.
+// False when no French catalogue of the toolkit is found (neither installed with the
+// program nor with the toolkit): its dialogs then stay in English.
 bool installeTraductionsQt(QCoreApplication& app);
 
 } // namespace tracelle::ui

@@ -33,6 +33,9 @@ std::string resourceFile(const std::string& name) {
     if (!ec) {
         const fs::path beside = exe.parent_path() / name;
         if (fs::exists(beside, ec)) return beside.string();
+        // bin/../share/tracelle: an installed tree works wherever its prefix was moved.
+        const fs::path shared = exe.parent_path().parent_path() / "share" / "tracelle" / name;
+        if (fs::exists(shared, ec)) return shared.string();
     }
     const fs::path installed = fs::path(TRACELLE_SHARE_DIR) / name;
     if (fs::exists(installed, ec)) return installed.string();

@@ -10,7 +10,8 @@ namespace tracelle::platform {
 std::string configDir();
 // A file of the configuration folder (the folder is created, the file is not).
 std::string configFile(const std::string& name);
-// The first of: beside the executable, the installed share folder; empty when absent.
+// The first of: beside the executable, the share/tracelle folder of the executable's own
+// prefix, the share folder of the configured prefix; empty when absent.
 std::string resourceFile(const std::string& name);
 // A file of the current directory, as an absolute path.
 std::string currentDirFile(const std::string& name);
