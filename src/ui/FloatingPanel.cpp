@@ -1,6 +1,7 @@
 #include "ui/FloatingPanel.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 #include <algorithm>
 
 namespace tracelle::ui {
@@ -20,6 +21,19 @@ FloatingPanel::FloatingPanel(const QString& objectName, const QColor& colour, QW
 
 void FloatingPanel::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
+    if (QWidget* area = parentWidget(); area && width() > area->width()) {
+        // Wider than the window beside the points table: the window widens (within the
+        // screen) rather than hide part of the panel.
+        QWidget* w = window();
+        int room = w->width() + width() - area->width();
+        if (const QScreen* screen = w->screen())
+            room = std::min(room, screen->availableGeometry().width());
+        w->resize(room, w->height());
+        if (const QScreen* screen = w->screen();
+            screen && w->frameGeometry().right() > screen->availableGeometry().right())
+            w->move(screen->availableGeometry().right() - w->frameGeometry().width() + 1, w->y());
+        w->raise();
+    }
     if (const QWidget* area = parentWidget()) {
         const int x = std::clamp(pos().x(), 0, std::max(0, area->width() - width()));
         const int y = std::clamp(pos().y(), 0, std::max(0, area->height() - height()));
