@@ -10,6 +10,10 @@ packages=(
   python3-xlwt
   libfreexl-dev libzip-dev libexpat1-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # Exports for GIS and CAD: coordinate systems, shapefiles, DXF.
+  libproj-dev libshp-dev libdxflib-dev
+  # Their tests: ogrinfo opens every exported file; GeoJSON read back.
+  gdal-bin nlohmann-json3-dev
   # tiffinfo checks the TIFF files the tests write.
   libtiff-tools
   # PROJ's cs2cs: an outside reference for the UTM tests only, never linked.

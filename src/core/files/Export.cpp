@@ -1,5 +1,6 @@
 #include "files/Export.h"
 
+#include "files/ExportedRows.h"
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
 
@@ -66,50 +67,38 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
     std::vector<Point> extraction;
     const auto& points = p.points();
     extraction.reserve(static_cast<std::size_t>(points.rowCount()));
-    const auto& lines = p.lines();
-    const int okCol = model::indice_col_grille(lines, "OK");
     bool havePrevious = false;
     int previousLine = 0;
     Real Xp = 0, Yp = 0, cumulative = 0;
-    for (int i = 1; i < points.rowCount(); ++i) {
-        const model::EntierLu L = model::lit_entier(points.cell(i, 1));
-        if (L.errorPosition != 0) {
-            r.error = "'" + points.cell(i, 1) + "' n'est pas une valeur entière correcte";
-            return r;
-        }
-        if (c.shownLinesOnly && lines.cell(L.value, okCol) != "x") continue;
-        const auto X = model::texte_en_reel_strict(points.cell(i, 3));
-        const auto Y = model::texte_en_reel_strict(points.cell(i, 4));
-        if (!X || !Y) {
-            r.error = model::texte_pas_un_reel(points.cell(i, X ? 4 : 3));
-            return r;
-        }
-        std::string text = build(points, i);
+    r.error = forEachExportedRow(p, c.shownLinesOnly, [&](const ExportedRow& row) {
+        std::string text = build(points, row.row);
         if (c.interDistance || c.cumulative) {
             Real d = 0;
-            if (!havePrevious || L.value != previousLine) {
+            if (!havePrevious || row.L != previousLine) {
                 cumulative = 0;
             } else {
-                d = std::sqrt((*X - Xp) * (*X - Xp) + (*Y - Yp) * (*Y - Yp));
+                d = std::sqrt((row.X - Xp) * (row.X - Xp) + (row.Y - Yp) * (row.Y - Yp));
                 cumulative += d;
             }
-            Xp = *X;
-            Yp = *Y;
+            Xp = row.X;
+            Yp = row.Y;
             if (c.interDistance) text += model::reel_en_texte_point(d) + S;
             if (c.cumulative) text += model::reel_en_texte_point(cumulative) + S;
         }
         havePrevious = true;
-        previousLine = L.value;
+        previousLine = row.L;
         strip(text);
         // The first row tells the size of the whole text well enough to grow it once.
         if (extraction.empty() && !c.normalized)
-            r.text.reserve(r.text.size() + static_cast<std::size_t>(points.rowCount() - i + 1) *
-                                               (text.size() + 2) * 5 / 4);
+            r.text.reserve(r.text.size() +
+                           static_cast<std::size_t>(points.rowCount() - row.row + 1) *
+                               (text.size() + 2) * 5 / 4);
         if (!c.normalized) line(text);
-        extraction.push_back({*X, *Y});
-        if (*X < r.xMinRead) r.xMinRead = *X;
-        if (*X > r.xMaxRead) r.xMaxRead = *X;
-    }
+        extraction.push_back({row.X, row.Y});
+        if (row.X < r.xMinRead) r.xMinRead = row.X;
+        if (row.X > r.xMaxRead) r.xMaxRead = row.X;
+    });
+    if (!r.error.empty()) return r;
 
     if (c.normalized) {
         const Real dX = model::val_reel(c.step);

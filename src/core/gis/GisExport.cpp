@@ -1,0 +1,126 @@
+#include "gis/GisExport.h"
+
+#include "gis/CoordinateSystem.h"
+#include "gis/Dxf.h"
+#include "gis/Features.h"
+#include "gis/GeoJson.h"
+#include "gis/Kml.h"
+#include "gis/OutputFiles.h"
+#include "gis/Shapefile.h"
+#include "model/Project.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace tracelle::gis {
+
+namespace {
+
+struct FormatName {
+    Format format;
+    const char* shown;
+    const char* extension;
+};
+constexpr FormatName kFormats[] = {{Format::GeoJson, "GeoJSON", "geojson"},
+                                   {Format::Kml, "KML", "kml"},
+                                   {Format::Shapefile, "Shapefile", "shp"},
+                                   {Format::Dxf, "DXF", "dxf"}};
+
+const FormatName& entry(Format format) {
+    return kFormats[static_cast<int>(format)];
+}
+
+// Longitude and latitude in place of X and Y; "" or why not.
+std::string toWgs84(Features& f, const CoordinateSystem& system, Format format) {
+    if (system.local())
+        return std::string("Le ") + nomFormat(format) +
+               " situe les points en longitude et latitude (WGS 84) : indiquez le système de "
+               "coordonnées des X, Y (par exemple EPSG:2154 pour le Lambert-93) au lieu de "
+               "« aucun ».";
+    if (f.points.empty()) return {};
+    const std::string failed =
+        system.versWgs84(&f.points[0].X, &f.points[0].Y, sizeof(FeaturePoint), f.points.size());
+    if (!failed.empty()) return failed;
+    for (const FeaturePoint& p : f.points) {
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y))
+            return "le point " + std::to_string(p.n) + " n'a ni longitude ni latitude dans « " +
+                   system.name() + " » : ses X, Y sont hors du domaine du système";
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<Format> formatNomme(std::string_view name) {
+    for (const FormatName& f : kFormats)
+        if (name == f.extension) return f.format;
+    return std::nullopt;
+}
+
+const char* nomFormat(Format format) {
+    return entry(format).shown;
+}
+
+const char* extensionFormat(Format format) {
+    return entry(format).extension;
+}
+
+bool enLongitudeLatitude(Format format) {
+    return format == Format::GeoJson || format == Format::Kml;
+}
+
+GisResult exporteSig(const model::Project& project, const GisChoices& c, const std::string& path) {
+    GisResult r;
+    std::string why;
+    const auto system = CoordinateSystem::lit(c.system, &why);
+    if (!system) {
+        r.error = "Système de coordonnées « " + c.system + " » : " + why;
+        return r;
+    }
+    auto f = extrait(project, c.shownLinesOnly, &r.error);
+    if (!f) return r;
+    if (f->points.empty()) {
+        r.error = c.shownLinesOnly ? "Aucun point à exporter dans les lignes affichées."
+                                   : "Aucun point à exporter.";
+        return r;
+    }
+    if (enLongitudeLatitude(c.format)) {
+        r.error = toWgs84(*f, *system, c.format);
+        if (!r.error.empty()) return r;
+    }
+    std::vector<OutputFile> files;
+    std::vector<std::string> stale;
+    switch (c.format) {
+    case Format::GeoJson:
+        files.push_back({path, texteGeoJson(*f)});
+        break;
+    case Format::Kml:
+        files.push_back({path, texteKml(*f, std::filesystem::path(path).stem().string())});
+        break;
+    case Format::Shapefile: {
+        const ShapefileNames names = nomsShapefile(path);
+        const std::string prj = system->prjText();
+        if (!system->local() && prj.empty()) {
+            r.error = "« " + system->name() + " » ne s'écrit pas dans un fichier .prj";
+            return r;
+        }
+        files = fichiersShapefile(*f, prj, names);
+        // Local coordinates: a .prj of an earlier export would place them wrongly.
+        if (prj.empty()) stale = {compagnon(names.lines, "prj"), compagnon(names.points, "prj")};
+        break;
+    }
+    case Format::Dxf:
+        files.push_back({path, texteDxf(*f)});
+        break;
+    }
+    r.error = ecritEnsemble(files, stale);
+    if (!r.error.empty()) return r;
+    for (const OutputFile& file : files)
+        r.written.push_back(file.path);
+    for (const FeatureLine& line : f->lines)
+        if (!line.parts.empty()) ++r.lines;
+    r.points = static_cast<int>(f->points.size());
+    return r;
+}
+
+} // namespace tracelle::gis
