@@ -2,6 +2,7 @@
 
 #include "model/extraitUTIL.h"
 #include "platform/DecimalSeparator.h"
+#include "ui/GisExportSection.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -124,6 +125,9 @@ ExportPanel::ExportPanel(QWidget* parent)
     auto* fermer = new QPushButton(QStringLiteral("fermer"), this);
     grid->addWidget(traiter, row, 0);
     grid->addWidget(fermer, row, 1);
+    gis_ = new GisExportSection(shownOnly_, this);
+    gis_->setFixedWidth(gis_->sizeHint().width());
+    grid->addWidget(gis_, 0, 2, row + 1, 1);
     connect(traiter, &QPushButton::clicked, this, &ExportPanel::traiter);
     connect(fermer, &QPushButton::clicked, this, &QWidget::hide);
     adjustSize();
@@ -174,6 +178,7 @@ void ExportPanel::affiche_panel_sauve() {
     localMark_->setText(QStringLiteral("Le séparateur décimal sur cet ordinateur est  ") +
                         (platform::decimalSeparator() == ',' ? QStringLiteral("la virgule")
                                                              : QStringLiteral("le point")));
+    gis_->chargeSystemeRetenu();
     move(10, 10);
     show();
     raise();

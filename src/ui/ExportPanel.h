@@ -1,4 +1,5 @@
-// The export panel: which files the save writes, and how the coordinates are exported.
+// The export panel: which files the save writes, how the coordinates are exported, and the
+// export of the lines and points for GIS and CAD.
 #pragma once
 
 #include "files/Export.h"
@@ -12,6 +13,8 @@ class QRadioButton;
 
 namespace tracelle::ui {
 
+class GisExportSection;
+
 class ExportPanel : public FloatingPanel {
     Q_OBJECT
 public:
@@ -23,8 +26,10 @@ public:
     void setWrites(bool project, bool exportFile);
     // "X mini lu", "X maxi lu" after an export.
     void showRead(model::Real xMin, model::Real xMax);
-    // At the window's top-left corner, the regional decimal mark told.
+    // At the window's top-left corner, the regional decimal mark told, the coordinate system
+    // remembered for the project in the section for GIS and CAD.
     void affiche_panel_sauve();
+    GisExportSection* gisSection() const { return gis_; }
 
 signals:
     void traiter();
@@ -53,6 +58,7 @@ private:
     QLineEdit* xMaxRead_;
     QRadioButton* regression_;
     QLabel* localMark_;
+    GisExportSection* gis_;
 };
 
 } // namespace tracelle::ui

@@ -7,6 +7,7 @@
 #include "files/TextFile.h"
 #include "files/Workbook.h"
 #include "geodesy/Worksheet.h"
+#include "gis/GisExport.h"
 #include "measure/Cap.h"
 #include "measure/RasterSurface.h"
 #include "measure/VectorMeasure.h"
@@ -121,6 +122,48 @@ TEST_F(Cli, InfoTellsThePictureTheCountsAndTheCalibration) {
     EXPECT_NE(r.out.find("Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n"),
               std::string::npos);
     EXPECT_NE(r.out.find("\n3\t"), std::string::npos) << "calibration row 3";
+}
+
+// Each format as the export panel's section writes it; bad input and bad usage write nothing.
+TEST_F(Cli, ExportForGisWritesWhatThePanelsSectionWrites) {
+    fs::create_directories(dir_ / "cli");
+    fs::create_directories(dir_ / "core");
+    for (const char* format : {"geojson", "kml", "shp", "dxf"}) {
+        SCOPED_TRACE(format);
+        const std::string name = std::string("plan.") + format;
+        const Outcome r = run({"export", project_, "--format", format, "--crs", "EPSG:2154",
+                               "--all-lines", "-o", path("cli/" + name)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out + r.err, "");
+        const auto made = gis::exporteSig(p, {*gis::formatNomme(format), "EPSG:2154", false},
+                                          path("core/" + name));
+        ASSERT_EQ(made.error, "");
+        for (const std::string& file : made.written) {
+            const std::string written = fs::path(file).filename().string();
+            EXPECT_EQ(read(path("cli/" + written)), read(file)) << written;
+        }
+    }
+    const struct {
+        std::vector<std::string> options;
+        int status;
+        const char* says;
+    } refused[] = {
+        {{"--format", "geojson", "--crs", "EPSG:99999"}, 1, "code EPSG inconnu : 99999"},
+        {{"--format", "kml"}, 1, "au lieu de « aucun »"},
+        {{"--format", "svg"}, 2, "--format attend geojson, kml, shp ou dxf"},
+        {{"--format", "dxf", "--columns", "X"}, 2, "--columns ne s'emploie pas avec --format"},
+        {{"--crs", "EPSG:2154"}, 2, "--crs ne s'emploie qu'avec --format"},
+    };
+    for (const auto& c : refused) {
+        std::vector<std::string> args = {"export", project_, "-o", path("refus.out")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+        EXPECT_FALSE(fs::exists(path("refus.out")));
+    }
+    EXPECT_EQ(run({"export", project_, "--format", "dxf"}).status, 2) << "no file named";
 }
 
 TEST_F(Cli, ExportWritesWhatTheExportPanelWrites) {

@@ -1,8 +1,10 @@
-// tracelle-cli export: the coordinates as the export panel writes them.
+// tracelle-cli export: the coordinates as the export panel writes them, or the lines and
+// points for a GIS or CAD program.
 #include "files/Export.h"
 
 #include "cli/Command.h"
 #include "files/Cp1252.h"
+#include "gis/GisExport.h"
 #include "model/Project.h"
 
 #include <filesystem>
@@ -78,10 +80,46 @@ files::ExportChoices choicesOf(const Arguments& args) {
     return c;
 }
 
+// The options of the text export alone, refused beside --format.
+constexpr const char* kTextOptions[] = {"columns",
+                                        "inter-distance",
+                                        "cumulative-distance",
+                                        "calibration",
+                                        "decimal-mark",
+                                        "separator",
+                                        "first-line",
+                                        "first-line-count",
+                                        "first-line-text",
+                                        "normalized",
+                                        "step",
+                                        "x-min",
+                                        "x-max",
+                                        "method",
+                                        "extension"};
+
+int gisExport(const Arguments& args, const std::string& file, const std::string& formatName) {
+    const auto format = gis::formatNomme(formatName);
+    if (!format)
+        throw UsageError("--format attend geojson, kml, shp ou dxf (pas « " + formatName + " »)");
+    for (const char* option : kTextOptions)
+        if (args.flag(option))
+            throw UsageError(std::string("--") + option + " ne s'emploie pas avec --format");
+    const auto out = args.value("output");
+    if (!out) throw UsageError("--format demande le fichier à écrire : -o SORTIE");
+    model::Project project;
+    chargeProjet(file, project);
+    const gis::GisResult result = gis::exporteSig(
+        project, {*format, args.value("crs").value_or("aucun"), !args.flag("all-lines")}, *out);
+    if (!result.error.empty()) throw InputError(result.error);
+    return 0;
+}
+
 int exportCommand(const Arguments& args) {
     const std::string& file = args.positional(0, "FICHIER.trc");
     if (args.positional().size() > 1)
         throw UsageError("argument en trop : " + args.positional()[1]);
+    if (const auto format = args.value("format")) return gisExport(args, file, *format);
+    if (args.value("crs")) throw UsageError("--crs ne s'emploie qu'avec --format");
     const files::ExportChoices choices = choicesOf(args);
     model::Project project;
     chargeProjet(file, project);
@@ -103,7 +141,8 @@ int exportCommand(const Arguments& args) {
 const Registration registration({
     "export",
     "les coordonnées d'un projet, comme les écrit le panneau d'export",
-    "FICHIER.trc [-o SORTIE] [OPTIONS]\n\n"
+    "FICHIER.trc [-o SORTIE] [OPTIONS]\n"
+    "       tracelle-cli export FICHIER.trc --format FORMAT [--crs SYSTÈME] -o SORTIE\n\n"
     "Écrit les coordonnées comme le panneau d'export (Windows-1252, fins de ligne CR LF),\n"
     "dans SORTIE ou sur la sortie standard. Par défaut, les choix initiaux du panneau.\n\n"
     "  -o, --output SORTIE          le fichier écrit (sinon la sortie standard)\n"
@@ -120,7 +159,15 @@ const Registration registration({
     "  --normalized                 rééchantillonnage à pas régulier de X\n"
     "  --step PAS --x-min X --x-max X  le pas et les bornes (défaut 0.05, 0, 1)\n"
     "  --method nearest|regression  point le plus proche ou régression (défaut regression)\n"
-    "  --extension EXT              remplace l'extension de SORTIE (txt, xls, bln...)\n",
+    "  --extension EXT              remplace l'extension de SORTIE (txt, xls, bln...)\n\n"
+    "Pour un SIG ou une CAO, les lignes et les points comme géométries :\n"
+    "  --format geojson|kml|shp|dxf le format (SORTIE obligatoire ; le Shapefile écrit\n"
+    "                               SORTIE pour les lignes et SORTIE_points pour les points)\n"
+    "  --crs SYSTÈME                le système des X, Y : code EPSG (EPSG:2154 Lambert-93,\n"
+    "                               EPSG:3942 à 3950 CC42 à CC50, EPSG:27572 Lambert II\n"
+    "                               étendu, EPSG:32630 à 32632 UTM 30N à 32N, EPSG:4326\n"
+    "                               WGS 84), chaîne PROJ, ou aucun (défaut ; ni GeoJSON ni KML)\n"
+    "  --all-lines                  vaut aussi pour ces formats\n",
     {{"output", true, 'o'},
      {"columns", true},
      {"inter-distance"},
@@ -137,7 +184,9 @@ const Registration registration({
      {"x-min", true},
      {"x-max", true},
      {"method", true},
-     {"extension", true}},
+     {"extension", true},
+     {"format", true},
+     {"crs", true}},
     exportCommand,
 });
 

@@ -1,0 +1,40 @@
+// The export panel's section "Exporter pour un SIG / une CAO": the format, the coordinate
+// system of the real X, Y checked through PROJ as it is typed, and the export to a file.
+#pragma once
+
+#include "gis/GisExport.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace tracelle::ui {
+
+class GisExportSection : public QGroupBox {
+    Q_OBJECT
+public:
+    // `shownOnly`: the panel's "juste les lignes affichées", which this export follows too.
+    GisExportSection(const QCheckBox* shownOnly, QWidget* parent);
+
+    gis::Format format() const;
+    QString systemText() const;
+    // The system remembered for the main window's project file, if any, in the box.
+    void chargeSystemeRetenu();
+
+private:
+    void verifieSysteme();
+    void exporteSig();
+
+    const QCheckBox* shownOnly_;
+    QRadioButton* formats_[4];
+    QLineEdit* system_;
+    QComboBox* list_;
+    QLabel* systemName_;
+    QLabel* done_;
+};
+
+} // namespace tracelle::ui
