@@ -152,6 +152,9 @@ Convert::Convert(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 // The grid's model listens to the worksheet: it goes first.
 Convert::~Convert() {
+    // The grid's children are told of its end through the filter: it is taken off first.
+    grid_->viewport()->removeEventFilter(this);
+    chooser_->removeEventFilter(this);
     delete grid_;
 }
 
