@@ -1,6 +1,6 @@
 #!/bin/sh
 # The installed desktop entry, AppStream metadata, MIME type and icons, checked with the
-# tools of the freedesktop specifications, and projects recognised by a MIME database built
+# tools of the freedesktop standards, and projects recognised by a MIME database built
 # from the installed type alone.
 set -eu
 share=$1/share
