@@ -6,6 +6,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,9 +34,10 @@ bool isViewKey(int key) {
 }
 
 // A box the user is typing into keeps its keys, but for the ones that leave or quit: a space
-// typed in a box must not start a new line.
+// typed in a box must not start a new line. A list box takes its arrows to choose.
 bool typingInto(const QWidget* w) {
     if (!w) return false;
+    if (qobject_cast<const QComboBox*>(w)) return true;
     if (const auto* line = qobject_cast<const QLineEdit*>(w)) return !line->isReadOnly();
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(w)) return !plain->isReadOnly();
     if (const auto* rich = qobject_cast<const QTextEdit*>(w)) return !rich->isReadOnly();

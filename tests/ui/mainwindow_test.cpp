@@ -2,12 +2,14 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 #include "ui/AltitudePanel.h"
+#include "ui/ExportPanel.h"
 #include "ui/TextPanel.h"
 #include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -164,6 +166,22 @@ TEST_F(MainWindow, KeysWithoutAPictureActAndBeep) {
     w.action("&Options|&Table à digitaliser")->trigger();
     w.wheel(-1, QPoint(10, 10));
     EXPECT_EQ(ui.beeps, 3) << "no wheel in table mode";
+}
+
+TEST_F(MainWindow, AListBoxOfAPanelKeepsItsArrows) {
+    Scroll w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w)) << "the keys go to the focused box";
+    w.affiche_panel_sauve();
+    auto* separator = w.exportPanel()->findChildren<QComboBox*>().front();
+    separator->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), separator);
+    const int before = separator->currentIndex();
+    QTest::keyClick(separator, Qt::Key_Down);
+    EXPECT_EQ(separator->currentIndex(), before + 1)
+        << "the arrow chooses, it does not move the map";
+    EXPECT_EQ(ui.beeps, 0);
 }
 
 TEST_F(MainWindow, EscapeHidesTheTextPanelBeforeQuitting) {
