@@ -1,20 +1,17 @@
 // Undo and redo: an import of 100,000 points undone and redone, the memory of a session of
 // 100,000 clicks, and a click on the map with and without its undo step.
+#include "BenchMap.h"
 #include "RatioReporter.h"
 #include "files/PointImport.h"
 #include "model/History.h"
 #include "model/Project.h"
-#include "picture/BmpCodec.h"
 #include "ui/scroll.h"
 
-#include <QAction>
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -67,24 +64,7 @@ BENCHMARK(Session100kClicks)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The map of the pointer benchmark: a 4000 × 3000 picture and 20,000 points.
 tracelle::ui::Scroll& window() {
-    static tracelle::ui::Scroll* w = [] {
-        namespace fs = std::filesystem;
-        const fs::path dir = fs::temp_directory_path() / ("tracelle_hist_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        tracelle::picture::Raster picture = tracelle::picture::Raster::create(4000, 3000);
-        picture.fill(tracelle::picture::rgb555(240, 240, 230));
-        const std::string path = (dir / "plan.bmp").string();
-        tracelle::picture::writeBmp(picture, path);
-        auto* created = new tracelle::ui::Scroll;
-        created->resize(1600, 1100);
-        created->show();
-        QApplication::processEvents();
-        created->Ouvrir_fichier_image(path, "");
-        fs::remove_all(dir);
-        for (int i = 0; i < 20000; ++i)
-            created->project().ajoute_point(i % 4000, (i / 4000) * 100 + 50);
-        return created;
-    }();
+    static tracelle::ui::Scroll* w = tracelle::bench::benchMapWindow(20000);
     return *w;
 }
 
@@ -125,8 +105,7 @@ int main(int argc, char** argv) {
                 withUndoUs, withoutUndoUs, ratio, ratio <= 1.2 ? "ok" : "MISSED");
     std::printf("import de 100 000 points : annuler %.1f ms, rétablir %.1f ms au pire "
                 "(target < 100 ms) %s\n",
-                worstUndoMs, worstRedoMs,
-                worstUndoMs < 100 && worstRedoMs < 100 ? "ok" : "MISSED");
+                worstUndoMs, worstRedoMs, worstUndoMs < 100 && worstRedoMs < 100 ? "ok" : "MISSED");
     std::printf("session de 100 000 clics : historique %.1f Mo (target < 50 Mo) %s\n", sessionMb,
                 sessionMb < 50 ? "ok" : "MISSED");
     return status;

@@ -1,42 +1,20 @@
 // One mouse move in "Digitaliser" mode with 100,000 points stored: coordinates, rubber band,
 // status bar and the repaint of the image area.
+#include "BenchMap.h"
 #include "RatioReporter.h"
-#include "picture/BmpCodec.h"
 #include "ui/ImageArea.h"
 #include "ui/scroll.h"
 
-#include <QAction>
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
 // A window with a 4000 × 3000 picture and 100,000 points on 25 lines, made once.
 tracelle::ui::Scroll& window() {
-    static tracelle::ui::Scroll* w = [] {
-        namespace fs = std::filesystem;
-        const fs::path dir =
-            fs::temp_directory_path() / ("tracelle_move_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-        tracelle::picture::Raster picture = tracelle::picture::Raster::create(4000, 3000);
-        picture.fill(tracelle::picture::rgb555(240, 240, 230));
-        const std::string path = (dir / "plan.bmp").string();
-        tracelle::picture::writeBmp(picture, path);
-        auto* created = new tracelle::ui::Scroll;
-        created->action("&Affichage|Garder les proportions L x H")->setChecked(false);
-        created->resize(1600, 1100);
-        created->show();
-        QApplication::processEvents();
-        created->Ouvrir_fichier_image(path, "");
-        fs::remove_all(dir);
-        for (int i = 0; i < 100000; ++i)
-            created->project().ajoute_point(i % 4000, (i / 4000) * 100 + 50);
-        return created;
-    }();
+    static tracelle::ui::Scroll* w = tracelle::bench::benchMapWindow(100000);
     return *w;
 }
 
