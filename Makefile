@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-sanitize bench format clean install package
+.PHONY: all deps build run test test-sanitize fuzz bench format clean install package
 
 all: build
 
@@ -31,6 +31,18 @@ test-sanitize: deps
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j$(JOBS)
+
+# Every reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer (clang), each for
+# FUZZ_SECONDS from its corpus in fuzz/corpus; findings in build-fuzz/findings.
+FUZZ_SECONDS ?= 600
+FUZZ_DIR = build-fuzz
+fuzz: deps
+	@scripts/install-deps.sh --fuzz
+	cmake -S . -B $(FUZZ_DIR) -DTRACELLE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS) -fsanitize=fuzzer-no-link" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(FUZZ_DIR) -j$(JOBS)
+	scripts/fuzz.sh $(FUZZ_SECONDS) $(JOBS)
 
 bench: build
 	@scripts/install-deps.sh --bench

@@ -26,6 +26,10 @@ packages=(
 if [[ ${1:-} == --package ]]; then
   packages+=(dpkg-dev file lintian)
 fi
+# The fuzzers: clang with libFuzzer and the sanitizers' runtimes.
+if [[ ${1:-} == --fuzz ]]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 # The opening benchmark also runs the decoders' own tools and another digitizer beside ours.
 if [[ ${1:-} == --bench ]]; then
   packages+=(xvfb xdotool bc libjpeg-turbo-progs g3data)

@@ -1,0 +1,19 @@
+// A picture through the decoder named by PICTURE_DECODER, as the program opens it.
+#include "FuzzFile.h"
+#include "georef/GeoTiff.h"
+#include "picture/BmpCodec.h"
+#include "picture/GifCodec.h"
+#include "picture/JpegCodec.h"
+#include "picture/PngCodec.h"
+#include "picture/TiffCodec.h"
+
+using namespace tracelle;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string path = fuzz::writeInput(data, size, PICTURE_EXTENSION);
+    (void)picture::PICTURE_DECODER(path);
+#ifdef PICTURE_GEOTIFF
+    (void)georef::lit_geotiff(path);
+#endif
+    return 0;
+}
