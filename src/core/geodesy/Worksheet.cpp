@@ -112,7 +112,7 @@ bool ligneSuivante(std::string_view text, std::size_t& at, std::string_view& lin
     if (end == std::string_view::npos) end = text.size();
     line = text.substr(at, end - at);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    at = end + 1;
+    at = end < text.size() ? end + 1 : end;
     return true;
 }
 
