@@ -64,12 +64,9 @@ std::unique_ptr<Workbook> Workbook::open(const std::string& path, std::string& e
     case Container::Empty:
         error = "le fichier est vide";
         return nullptr;
-    case Container::Compound: {
-        auto sheet = BiffSheet::open(path, error);
-        if (!sheet) return nullptr;
-        const int rows = sheet->lastRow();
-        return std::unique_ptr<Workbook>(new Workbook(std::move(sheet), rows));
-    }
+    case Container::Compound:
+        grid = readXls(path, error);
+        break;
     case Container::Zip:
         grid = readZip(path, error);
         break;
