@@ -330,7 +330,19 @@ bool runDecode(DecodeJob& job) {
     cinfo.do_fancy_upsampling = FALSE;
     jpeg_calc_output_dimensions(&cinfo);
 
-    // Before jpeg_start_decompress, which allocates a progressive file's coefficients.
+    // Before jpeg_start_decompress, which allocates a progressive file's coefficients: two
+    // bytes each, for the whole picture.
+    std::uint64_t coefficients = 0;
+    if (jpeg_has_multiple_scans(&cinfo))
+        for (int c = 0; c < cinfo.num_components; ++c)
+            coefficients += std::uint64_t{cinfo.comp_info[c].width_in_blocks} *
+                            cinfo.comp_info[c].height_in_blocks * DCTSIZE2 * sizeof(JCOEF);
+    if (auto refused = checkFitsInMemory(cinfo.output_width, cinfo.output_height, coefficients);
+        !refused.empty()) {
+        *job.refused = refused;
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     *job.raster = Raster::create(static_cast<int>(cinfo.output_width),
                                  static_cast<int>(cinfo.output_height), job.refused);
     if (job.raster->empty()) {
@@ -440,7 +452,8 @@ std::string encode(EncodeJob& job, const std::string& path) {
     std::string error;
     job.file = out.open(&error);
     if (!job.file) return error;
-    if (!runEncode(job)) return reason(job.errors);
+    // libjpeg writes to the stream itself: a refused write shows in the stream's error.
+    if (!runEncode(job)) return std::ferror(job.file) ? out.writeFailure() : reason(job.errors);
     if (!out.commit(&error)) return error;
     return {};
 }
