@@ -7,6 +7,9 @@
 
 namespace tracelle::files {
 
+// The system's reason for a failed read or write (an errno value), in French.
+std::string systemReason(int error);
+
 class AtomicFile {
 public:
     explicit AtomicFile(std::string path);
@@ -16,6 +19,10 @@ public:
 
     // The temporary file, open for binary writing; null with `error` set when it cannot be made.
     std::FILE* open(std::string* error);
+    // Writes to the temporary file; false when the system refuses, its reason kept for commit.
+    bool write(const void* bytes, std::size_t size);
+    // The message for a write refused now, by the stream or a library writing to it.
+    std::string writeFailure() const;
     // Flushes, closes and renames; false with `error` set when any step fails.
     bool commit(std::string* error);
     const std::string& path() const { return path_; }
@@ -25,6 +32,7 @@ private:
     std::string temporary_;
     std::FILE* file_ = nullptr;
     bool committed_ = false;
+    int writeError_ = 0;
 };
 
 } // namespace tracelle::files

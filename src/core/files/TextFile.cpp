@@ -21,8 +21,7 @@ std::string writeBytesFile(const std::string& path, const std::string& bytes) {
     std::string error;
     std::FILE* f = file.open(&error);
     if (!f) return error;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size())
-        return "écriture impossible dans le fichier " + path;
+    if (!file.write(bytes.data(), bytes.size())) return file.writeFailure();
     if (!file.commit(&error)) return error;
     return {};
 }
@@ -35,6 +34,12 @@ std::optional<std::string> readBytesFile(const std::string& path, std::string* e
         return std::nullopt;
     }
     const auto size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
+    if (size > kMaxReadBytes) {
+        if (error)
+            *error = "le fichier " + path + " est trop grand (" + std::to_string(size >> 20) +
+                     " Mo ; " + std::to_string(kMaxReadBytes >> 20) + " Mo au plus)";
+        return std::nullopt;
+    }
     std::string bytes;
     bytes.reserve(size);
     platform::preferLargePages(bytes.data(), size);

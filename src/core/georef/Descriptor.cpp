@@ -1,9 +1,9 @@
 #include "georef/Descriptor.h"
 
+#include "files/AtomicFile.h"
 #include "model/extraitUTIL.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 namespace tracelle::georef {
@@ -12,7 +12,7 @@ DescriptorText lit_descripteur(const std::string& path) {
     DescriptorText d;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        d.error = "<" + path + "> impossible à ouvrir : " + std::strerror(errno);
+        d.error = "<" + path + "> impossible à ouvrir : " + files::systemReason(errno);
         return d;
     }
     // One byte more than allowed tells a file too large without reading all of it.
@@ -20,7 +20,7 @@ DescriptorText lit_descripteur(const std::string& path) {
     in.read(d.text.data(), static_cast<std::streamsize>(d.text.size()));
     d.text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
-        d.error = "<" + path + "> illisible : " + std::strerror(errno);
+        d.error = "<" + path + "> illisible : " + files::systemReason(errno);
     } else if (d.text.size() > kMaxDescriptorBytes) {
         d.error = "<" + path + "> fait plus de 1 Mo : ce n'est pas un fichier de calage";
     } else if (d.text.empty()) {

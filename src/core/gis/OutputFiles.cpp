@@ -47,9 +47,8 @@ std::string ecritEnsemble(const std::vector<OutputFile>& files,
         std::FILE* f = atomic->open(&error);
         if (!f) return error;
         // Flushed here, so that a full disk shows before the first rename, not after it.
-        if (std::fwrite(file.bytes.data(), 1, file.bytes.size(), f) != file.bytes.size() ||
-            std::fflush(f) != 0)
-            return "écriture impossible dans le fichier " + file.path;
+        if (!atomic->write(file.bytes.data(), file.bytes.size())) return atomic->writeFailure();
+        if (std::fflush(f) != 0) return atomic->writeFailure();
     }
     std::vector<Previous> previous;
     for (const OutputFile& file : files)

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -394,14 +393,12 @@ std::string writeBmp24(int w, int h, const BgrRow& rowOf, const std::string& pat
     std::string error;
     std::FILE* out = file.open(&error);
     if (!out) return error;
-    const auto failedWrite = [&] {
-        return "écriture impossible dans le fichier " + path + " : " + std::strerror(errno);
-    };
-    if (std::fwrite(head, sizeof head, 1, out) != 1) return failedWrite();
+    const auto failedWrite = [&] { return file.writeFailure(); };
+    if (!file.write(head, sizeof head)) return failedWrite();
     std::vector<std::uint8_t> row(rowBytes, 0); // the padding stays zero
     for (int y = h - 1; y >= 0; --y) {
         rowOf(y, row.data());
-        if (std::fwrite(row.data(), rowBytes, 1, out) != 1) return failedWrite();
+        if (!file.write(row.data(), rowBytes)) return failedWrite();
     }
     if (!file.commit(&error)) return error;
     return {};

@@ -155,11 +155,11 @@ std::string writeTiff(const TiffRows& p, const std::string& path) {
     std::string error;
     std::FILE* out = file.open(&error);
     if (!out) return error;
-    const auto write = [out](const std::uint8_t* bytes, std::size_t size) {
-        return std::fwrite(bytes, 1, size, out) == size;
+    const auto write = [&file](const std::uint8_t* bytes, std::size_t size) {
+        return file.write(bytes, size);
     };
     const std::vector<std::uint8_t> head = header(after.directory);
-    // A failed write leaves the stream's error set: the commit then reports it.
+    // A failed write is kept by the file: the commit then reports it.
     bool written = write(head.data(), head.size());
     std::vector<std::uint8_t> scratch(rowBytes);
     for (int y = 0; y < p.height && written; ++y)
