@@ -2,6 +2,7 @@
 // renamed over the old one, so a failed save keeps the old file whole.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,10 @@ namespace tracelle::files {
 std::string writeTextFile(const std::string& path, const std::string& text);
 // The bytes as they are: the program's own UTF-8 state files.
 std::string writeBytesFile(const std::string& path, const std::string& bytes);
+
+// The largest file read whole: ten times the project of a million points. A larger one is refused
+// before it is read, with its size in the message.
+inline constexpr std::uint64_t kMaxReadBytes = std::uint64_t{1} << 30;
 
 // The whole text of a file, as UTF-8 (a file that is not valid UTF-8 is read as
 // Windows-1252); nothing, with the reason in French in `error`, when it cannot be read.
