@@ -5,12 +5,12 @@
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
 #include "ui/Convert.h"
+#include "ui/MainWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/Splash.h"
 #include "ui/Unit6.h"
 #include "ui/emf.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 #include "ui/scrollab.h"
 #include "ui/scrollf1.h"
@@ -42,7 +42,7 @@ bool isProject(const std::string& path) {
 
 Startup::Startup(const QStringList& arguments) {
     picture::setFallbackDecoder(decodeWithQt);
-    const std::string named = Scroll::joinArguments(arguments).toStdString();
+    const std::string named = MainWindow::joinArguments(arguments).toStdString();
     if (!named.empty() && !isProject(named)) {
         std::error_code ec;
         picture_ = std::filesystem::absolute(named, ec).string();
@@ -54,8 +54,8 @@ Startup::Startup(const QStringList& arguments) {
     splash_->repaint();
     QApplication::processEvents();
 
-    main_ = create<Scroll>();
-    if (picture_.empty()) main_->setParametre(Scroll::joinArguments(arguments));
+    main_ = create<MainWindow>();
+    if (picture_.empty()) main_->setParametre(MainWindow::joinArguments(arguments));
     table_ = create<Scroll2>(main_->project());
     about_ = create<Scrollab>();
     graph_ = create<Scrollrep>();

@@ -12,7 +12,7 @@ namespace tracelle::ui {
 class Convert;
 class Emf;
 class QtInteraction;
-class Scroll;
+class MainWindow;
 class Scroll2;
 class Scrollab;
 class Scrollf1;
@@ -31,7 +31,7 @@ public:
     // Shows the main window maximised; the splash leaves once it has come forward.
     void show();
 
-    Scroll& mainWindow() const { return *main_; }
+    MainWindow& mainWindow() const { return *main_; }
     Unit6& messageDialog() const { return *dialog_; }
     Splash& splash() const { return *splash_; }
     // Object names of the windows, in the order they were created.
@@ -42,7 +42,7 @@ private:
 
     QStringList order_;
     std::unique_ptr<Splash> splash_;
-    std::unique_ptr<Scroll> main_;
+    std::unique_ptr<MainWindow> main_;
     std::unique_ptr<Scroll2> table_;
     std::unique_ptr<Scrollab> about_;
     std::unique_ptr<Scrollrep> graph_;

@@ -6,9 +6,9 @@
 #include "platform/Paths.h"
 #include "support/TempFiles.h"
 #include "ui/Application.h"
+#include "ui/MainWindow.h"
 #include "ui/Startup.h"
 #include "ui/Translations.h"
-#include "ui/scroll.h"
 #include "ui/scrollf1.h"
 
 #include <QApplication>

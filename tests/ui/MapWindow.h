@@ -6,7 +6,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 #include "ui/ImageArea.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 #include "ui/scroll2.h"
 #include "ui/scrollrep.h"
 
@@ -63,7 +63,7 @@ protected:
     const std::string picturePath = (home_.dir / "carte.bmp").string();
     ScriptedInteraction ui;
     ui::Scrollrep graph;
-    ui::Scroll w;
+    ui::MainWindow w;
     ui::Scroll2 table{w.project()};
     ui::ImageArea* area = nullptr;
 };

@@ -4,8 +4,8 @@
 #include "support/TempFiles.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
@@ -55,7 +55,7 @@ protected:
 
     tracelle::testing::ConfigHome home_{"tracelle_digit_"};
     ScriptedInteraction ui;
-    ui::Scroll w;
+    ui::MainWindow w;
     ui::ImageArea* area = nullptr;
 };
 

@@ -2,7 +2,7 @@
 #include "picture/Decoder.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <filesystem>
@@ -36,7 +36,7 @@ protected:
 
     tracelle::testing::ConfigHome home_{"tracelle_open_"};
     ScriptedInteraction ui;
-    ui::Scroll w;
+    ui::MainWindow w;
 };
 
 TEST_F(OpeningPictures, ANewPictureGetsItsPixelFrameAndTheQuestion) {

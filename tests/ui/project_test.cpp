@@ -1,8 +1,8 @@
 #include "files/ProjectFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
+#include "ui/MainWindow.h"
 #include "ui/SheetImportPanel.h"
-#include "ui/scroll.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -20,7 +20,7 @@ namespace {
 // Projects on the blank sheet of a digitizing table: three points on two lines.
 class Projects : public ::testing::Test {
 protected:
-    void digitize(ui::Scroll& w, int count, int lines) {
+    void digitize(ui::MainWindow& w, int count, int lines) {
         w.ouvrir_sans_bmp();
         auto& p = w.project();
         p.setDefaultCalibration(2100, 1485, 0, 0);
@@ -33,12 +33,12 @@ protected:
                 p.ajoute_point(100 * l + 10 * i, 200 + 10 * i);
         }
     }
-    std::string saveAs(ui::Scroll& w, const std::string& name) {
+    std::string saveAs(ui::MainWindow& w, const std::string& name) {
         ui.answerFileName((home_.dir / name).string());
         w.sauve_fic_points();
         return (home_.dir / name).replace_extension(".trc").string();
     }
-    void open(ui::Scroll& w, const std::string& path) {
+    void open(ui::MainWindow& w, const std::string& path) {
         ui.answerFileName(path);
         w.Liredespoints1Click();
     }
@@ -55,14 +55,14 @@ protected:
 TEST_F(Projects, SavedThenOpenedAsTheyWere) {
     std::string path;
     {
-        ui::Scroll w;
+        ui::MainWindow w;
         digitize(w, 2, 2);
         EXPECT_FALSE(w.project().saved());
         path = saveAs(w, "plan.xls"); // whatever the extension typed, the project is a .trc
         EXPECT_TRUE(fs::exists(path));
         EXPECT_TRUE(w.project().saved());
     }
-    ui::Scroll w;
+    ui::MainWindow w;
     open(w, path);
     const auto& p = w.project();
     EXPECT_EQ(p.N(), 4);
@@ -74,7 +74,7 @@ TEST_F(Projects, SavedThenOpenedAsTheyWere) {
 }
 
 TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 3, 1);
     const std::string good = saveAs(w, "good");
     std::ifstream in(good, std::ios::binary);
@@ -109,7 +109,7 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
 }
 
 TEST_F(Projects, AFailedSaveSaysSo) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 1, 1);
     ui.answerFileName((home_.dir / "missing" / "p.trc").string());
     w.sauve_fic_points();
@@ -120,11 +120,11 @@ TEST_F(Projects, AFailedSaveSaysSo) {
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     std::string other;
     {
-        ui::Scroll w;
+        ui::MainWindow w;
         digitize(w, 1, 2); // 2 points, lines 1 and 2
         other = saveAs(w, "other");
     }
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 3); // 6 points, current line 3
     ui.answerConfirm(true);
     ui.answerFileName(other);
@@ -141,12 +141,12 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
 TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     std::string other;
     {
-        ui::Scroll w;
+        ui::MainWindow w;
         digitize(w, 1, 1);
         w.project().calibration().setCell(1, w.project().indice_col_cal("X"), "500");
         other = saveAs(w, "cal");
     }
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 1, 1);
     auto& c = w.project().calibration();
     c.setCell(1, w.project().indice_col_cal("x"), "  77");
@@ -163,7 +163,7 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
 namespace {
 
 TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 1);
     const std::string project = saveAs(w, "plan");
     const fs::path exported = fs::path(project).replace_extension(".txt");
@@ -189,7 +189,7 @@ namespace {
 TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     const fs::path previous = fs::current_path();
     fs::current_path(home_.dir); // the review copy "~memo.txt" goes to the current folder
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 1);
     const std::string file = write("points.txt", "10 20 a\n30 40 b\n");
     ui.answerConfirm(true);
@@ -218,7 +218,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
 namespace {
 
 TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 1);
     ui.answerConfirm(true);
     ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xlsx");

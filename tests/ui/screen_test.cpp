@@ -1,11 +1,11 @@
 #include "MapWindow.h"
 #include "files/ProjectFile.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/MainWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/TextPanel.h"
 #include "ui/Translations.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 #include "ui/Degradeur.h"
+#include "ui/MainWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/Splash.h"
 #include "ui/Startup.h"
 #include "ui/Unit6.h"
-#include "ui/scroll.h"
 #include "ui/scrollab.h"
 #include "ui/scrollf1.h"
 
@@ -27,10 +27,10 @@ namespace {
 TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
     EXPECT_EQ(startup.creationOrder(),
-              QStringList({"Form1", "Form2", "AboutBox", "Form4", "HelpWindow", "Form6", "Form7",
-                           "Splash2", "Form9"}));
+              QStringList({"MainWindow", "Form2", "AboutBox", "Form4", "HelpWindow", "Form6",
+                           "Form7", "Splash2", "Form9"}));
     const std::pair<const char*, QString> captions[] = {
-        {"Form1", QStringLiteral("    t r a c e l l e  3.2")},
+        {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
         {"Form2", QStringLiteral("Points digitalisés")},
         {"AboutBox", QStringLiteral("   à propos de...")},
         {"Form4", QStringLiteral("   Graphe 3D")},
@@ -79,8 +79,8 @@ TEST(Startup, QuestionsOfTheOpeningAreNotHiddenByTheCard) {
 }
 
 TEST(Startup, ArgumentsAreJoinedBySingleSpaces) {
-    EXPECT_EQ(Scroll::joinArguments({"C:\\mes", "plans\\a.trc"}), "C:\\mes plans\\a.trc");
-    EXPECT_EQ(Scroll::joinArguments({}), "");
+    EXPECT_EQ(MainWindow::joinArguments({"C:\\mes", "plans\\a.trc"}), "C:\\mes plans\\a.trc");
+    EXPECT_EQ(MainWindow::joinArguments({}), "");
 }
 
 TEST(Splash, MovingTheMouseOverItClosesItAndRestoresTheArrow) {

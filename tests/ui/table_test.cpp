@@ -1,7 +1,7 @@
 #include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "ui/ImageArea.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 #include "ui/scroll2.h"
 
 #include <QAbstractItemView>
@@ -59,7 +59,7 @@ protected:
     }
 
     ScriptedInteraction ui;
-    ui::Scroll w;
+    ui::MainWindow w;
     ui::Scroll2 table{w.project()};
 };
 

@@ -9,9 +9,9 @@
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/PdfPicture.h"
 #include "ui/QtPictureDecoder.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ namespace tracelle::ui {
 using platform::interaction;
 namespace fs = std::filesystem;
 
-void Scroll::Ouvrir_bmp() {
+void MainWindow::Ouvrir_bmp() {
     if (!gardeLeTravail()) return;
     auto request = files::dansDernierDossier(" Ouvrir un fichier image", filtreImages());
     const auto chosen = interaction().openFileName(request);
@@ -38,22 +38,22 @@ void Scroll::Ouvrir_bmp() {
     ouvreImageChoisie(*chosen);
 }
 
-void Scroll::ouvreImageChoisie(const std::string& path) {
+void MainWindow::ouvreImageChoisie(const std::string& path) {
     files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
     carteEtTableau();
     Ouvrir_fichier_image(path, "");
     Redessiner();
 }
 
-void Scroll::ouvreImage(const std::string& path, picture::Decoded decoded) {
+void MainWindow::ouvreImage(const std::string& path, picture::Decoded decoded) {
     files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
     carteEtTableau();
     poseImage(path, std::move(decoded), "");
     Redessiner();
 }
 
-bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mode,
-                                  const std::string& projectFile) {
+bool MainWindow::Ouvrir_fichier_image(const std::string& file, const std::string& mode,
+                                      const std::string& projectFile) {
     model::PictureState& state = project_.picture();
     const files::PictureLocation where = files::localise_image(file, projectFile);
     std::string path = where.found;
@@ -100,8 +100,8 @@ bool Scroll::Ouvrir_fichier_image(const std::string& file, const std::string& mo
     return true;
 }
 
-bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
-                       const georef::Calage* calage) {
+bool MainWindow::poseImage(const std::string& path, picture::Decoded decoded,
+                           const std::string& mode, const georef::Calage* calage) {
     if (!decoded.ok()) {
         interaction().information(picture::decodeFailureMessage(path, decoded.error));
         return false;
@@ -179,10 +179,10 @@ bool Scroll::poseImage(const std::string& path, picture::Decoded decoded, const 
     return true;
 }
 
-void Scroll::affecte_bitmap_img() {
+void MainWindow::affecte_bitmap_img() {
     // The overview of a large picture is made beside the window, which stays usable; it is
     // shown once ready.
-    QPointer<Scroll> self(this);
+    QPointer<MainWindow> self(this);
     overview_.build(layer_, [self] {
         QMetaObject::invokeMethod(
             self,
@@ -197,13 +197,13 @@ void Scroll::affecte_bitmap_img() {
     redessiner();
 }
 
-QString Scroll::imageDescription() const {
+QString MainWindow::imageDescription() const {
     return layer_.empty()
                ? QString()
                : QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15));
 }
 
-void Scroll::Enregistrerlimage1Click() {
+void MainWindow::Enregistrerlimage1Click() {
     if (layer_.empty()) return;
     auto request =
         files::dansDernierDossier("  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg",
@@ -216,7 +216,7 @@ void Scroll::Enregistrerlimage1Click() {
     if (!error.empty()) interaction().information(error);
 }
 
-void Scroll::SpeedButton11Click() {
+void MainWindow::SpeedButton11Click() {
     if (layer_.empty()) return;
     auto request =
         files::dansDernierDossier("Enregistrer l'image avec les lignes", "JPEG (*.jpg)|*.jpg");
@@ -229,11 +229,11 @@ void Scroll::SpeedButton11Click() {
     if (!error.empty()) interaction().information(error);
 }
 
-bool Scroll::keepProportions() const {
+bool MainWindow::keepProportions() const {
     return action(QStringLiteral("&Affichage|Garder les proportions L x H"))->isChecked();
 }
 
-void Scroll::showPointsGrid() {
+void MainWindow::showPointsGrid() {
     if (windows_.table) windows_.table->pointsGrid()->show();
 }
 

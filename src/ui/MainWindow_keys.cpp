@@ -1,8 +1,8 @@
 // The keyboard and the wheel: the main window sees every key before its controls.
 #include "platform/Interaction.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -50,7 +50,7 @@ bool keptByTypingBox(int key) {
 
 } // namespace
 
-bool Scroll::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::KeyRelease)
         return false;
@@ -81,7 +81,7 @@ bool Scroll::eventFilter(QObject* watched, QEvent* event) {
     return !project_.tableMode();
 }
 
-void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     bool hidTextPanel = false;
     switch (key) {
     case Qt::Key_Control:
@@ -127,7 +127,7 @@ void Scroll::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         platform::interaction().beep();
 }
 
-void Scroll::wheel(int notches, QPoint) {
+void MainWindow::wheel(int notches, QPoint) {
     if (project_.tableMode()) return;
     // With the normal direction, turning the wheel towards the user zooms in.
     const bool zoomIn = notches * wheelDirection_ < 0;

@@ -1,4 +1,4 @@
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
@@ -34,8 +34,8 @@
 
 namespace tracelle::ui {
 
-Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("Form1");
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("MainWindow");
     pictureCaption_ = kCaption;
     majTitre();
     resize(1024, 700);
@@ -65,10 +65,10 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     grid->setRowStretch(0, 1);
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
-    connect(image1_, &ImageArea::wheelTurned, this, &Scroll::wheel);
-    connect(image1_, &ImageArea::pressed, this, &Scroll::Image1MouseDown);
-    connect(image1_, &ImageArea::moved, this, &Scroll::Image1MouseMove);
-    connect(image1_, &ImageArea::released, this, &Scroll::Image1MouseUp);
+    connect(image1_, &ImageArea::wheelTurned, this, &MainWindow::wheel);
+    connect(image1_, &ImageArea::pressed, this, &MainWindow::Image1MouseDown);
+    connect(image1_, &ImageArea::moved, this, &MainWindow::Image1MouseMove);
+    connect(image1_, &ImageArea::released, this, &MainWindow::Image1MouseUp);
     connect(scrollBar1_, &QScrollBar::valueChanged, this, [this](int x) {
         const int width = view_.width();
         view_.x1 = x;
@@ -139,32 +139,32 @@ Scroll::Scroll(QWidget* parent) : QMainWindow(parent) {
     auto* secours = new QTimer(this);
     const char* seconds = std::getenv("TRACELLE_RECOVERY_SECONDS");
     secours->setInterval(std::chrono::seconds(seconds ? std::max(1, std::atoi(seconds)) : 60));
-    connect(secours, &QTimer::timeout, this, &Scroll::ecritSecours);
+    connect(secours, &QTimer::timeout, this, &MainWindow::ecritSecours);
     secours->start();
 }
 
-Scroll::~Scroll() {
+MainWindow::~MainWindow() {
     if (undoHistory() == &project_.history()) setUndoHistory(nullptr);
     model::setEmergencySave(nullptr);
     qApp->removeEventFilter(this);
     project_.setView(nullptr);
 }
 
-void Scroll::attachWindows(const ShellWindows& windows) {
+void MainWindow::attachWindows(const ShellWindows& windows) {
     windows_ = windows;
     if (windows_.table) {
         connect(windows_.table, &Scroll2::altitudeToggled, altitudePanel_, &QWidget::setVisible);
         Scroll2* table = windows_.table;
-        connect(table, &Scroll2::labelStyleChanged, this, &Scroll::Redessiner);
-        connect(table, &Scroll2::redessinerDemande, this, &Scroll::Redessiner);
+        connect(table, &Scroll2::labelStyleChanged, this, &MainWindow::Redessiner);
+        connect(table, &Scroll2::redessinerDemande, this, &MainWindow::Redessiner);
         connect(table, &Scroll2::calibrationDemandee, calibrationPanel_, &QWidget::show);
-        connect(table, &Scroll2::grapheDemande, this, &Scroll::Graphe1Click);
+        connect(table, &Scroll2::grapheDemande, this, &MainWindow::Graphe1Click);
         // Undo and redo from the points table too; a cell being edited takes them first.
         connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), table), &QShortcut::activated,
-                this, &Scroll::annuler);
+                this, &MainWindow::annuler);
         for (const QKeySequence& redo :
              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-            connect(new QShortcut(redo, table), &QShortcut::activated, this, &Scroll::retablir);
+            connect(new QShortcut(redo, table), &QShortcut::activated, this, &MainWindow::retablir);
         connect(table, &Scroll2::laterCommand, this, [this](const QString& caption) {
             if (caption == QStringLiteral("rajouter des points digitalisés")) {
                 SpeedButton4Click_completer();
@@ -192,7 +192,7 @@ void Scroll::attachWindows(const ShellWindows& windows) {
             Redessiner();
             eraseRubberBand();
         });
-        connect(table, &Scroll2::quitDirect, this, &Scroll::quitteDirect);
+        connect(table, &Scroll2::quitDirect, this, &MainWindow::quitteDirect);
         connect(table, &Scroll2::decalage, this, [this](int dx, int dy) {
             project_.picture().ox = dx;
             project_.picture().oy = dy;
@@ -208,7 +208,7 @@ void Scroll::attachWindows(const ShellWindows& windows) {
         connect(windows_.graph, &Scrollrep::left, this, [this] { setEnabled(true); });
     }
     if (windows_.conversion) {
-        connect(windows_.conversion, &Emf::quitDirect, this, &Scroll::quitteDirect);
+        connect(windows_.conversion, &Emf::quitDirect, this, &MainWindow::quitteDirect);
         connect(windows_.conversion, &Emf::lectureTest, this, [this](const QString& path) {
             raise();
             activateWindow();
@@ -216,33 +216,33 @@ void Scroll::attachWindows(const ShellWindows& windows) {
         });
     }
     if (windows_.converter) {
-        connect(windows_.converter, &Convert::quitDirect, this, &Scroll::quitteDirect);
-        connect(windows_.converter, &Convert::left, this, &Scroll::repaintView);
+        connect(windows_.converter, &Convert::quitDirect, this, &MainWindow::quitteDirect);
+        connect(windows_.converter, &Convert::left, this, &MainWindow::repaintView);
     }
     if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
 }
 
-void Scroll::quitteDirect() {
+void MainWindow::quitteDirect() {
     if (!gardeLeTravail()) return;
     quitting_ = true;
     QApplication::quit();
 }
 
-void Scroll::emfwmfTIF1Click() {
+void MainWindow::emfwmfTIF1Click() {
     if (!windows_.conversion) return;
     windows_.conversion->show();
     windows_.conversion->raise();
     windows_.conversion->activateWindow();
 }
 
-void Scroll::UTMLat1Click() {
+void MainWindow::UTMLat1Click() {
     if (!windows_.converter) return;
     windows_.converter->show();
     windows_.converter->raise();
     windows_.converter->activateWindow();
 }
 
-void Scroll::majTitre() {
+void MainWindow::majTitre() {
     QString title = pictureCaption_;
     if (!projectFile_.empty())
         title += QStringLiteral("  —  ") +
@@ -251,52 +251,52 @@ void Scroll::majTitre() {
     setWindowTitle(title);
 }
 
-void Scroll::savedChanged(bool) {
+void MainWindow::savedChanged(bool) {
     majTitre();
 }
 
-QString Scroll::joinArguments(const QStringList& arguments) {
+QString MainWindow::joinArguments(const QStringList& arguments) {
     return arguments.join(' ');
 }
 
-void Scroll::ouvrirParametre() {
+void MainWindow::ouvrirParametre() {
     if (!parametre_.isEmpty()) Liredespoints1Click();
 }
 
-QAction* Scroll::action(const QString& caption) const {
+QAction* MainWindow::action(const QString& caption) const {
     const auto it = actions_.find(caption);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QString Scroll::statusText(int panel) const {
+QString MainWindow::statusText(int panel) const {
     return panel >= 0 && panel < 3 ? status_[panel]->text() : QString();
 }
 
-void Scroll::showStatus(int panel, const std::string& text) {
+void MainWindow::showStatus(int panel, const std::string& text) {
     if (panel >= 0 && panel < 3) status_[panel]->setText(QString::fromStdString(text));
 }
 
-void Scroll::selectRow(model::TableId table, int row) {
+void MainWindow::selectRow(model::TableId table, int row) {
     if (windows_.table) windows_.table->selectRow(table, row);
 }
 
-int Scroll::activePointsTableRow() const {
+int MainWindow::activePointsTableRow() const {
     if (!windows_.table || !windows_.table->isActiveWindow()) return -1;
     return windows_.table->selectedPointRow();
 }
 
-void Scroll::pointCountChanged(int n) {
+void MainWindow::pointCountChanged(int n) {
     if (windows_.table) windows_.table->setPointCount(n);
 }
 
-void Scroll::showPointsTable() {
+void MainWindow::showPointsTable() {
     if (!windows_.table) return;
     windows_.table->show();
     windows_.table->raise();
     windows_.table->activateWindow();
 }
 
-void Scroll::pasEncoreDisponible(const QString& command) {
+void MainWindow::pasEncoreDisponible(const QString& command) {
     platform::interaction().information(
         "« " + command.toStdString() +
         " » : cette fonction n'est pas encore disponible dans cette version de Tracelle.");

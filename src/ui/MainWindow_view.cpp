@@ -5,8 +5,8 @@
 #include "ui/Bgr.h"
 #include "ui/ImageArea.h"
 #include "ui/LayerPainter.h"
+#include "ui/MainWindow.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
@@ -22,12 +22,12 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-void Scroll::init_calque_a_b_pen() {
+void MainWindow::init_calque_a_b_pen() {
     view_ = picture::wholeLayer(layer_.width(), layer_.height());
     redrawNeeded_ = true;
 }
 
-void Scroll::redessiner() {
+void MainWindow::redessiner() {
     if (layer_.empty()) return;
     if (view_ == shown_ && !redrawNeeded_) return;
     shown_ = view_;
@@ -37,7 +37,7 @@ void Scroll::redessiner() {
     scrollBar2_->setPageStep(std::max(1, (view_.y2 - view_.y1) / 3));
 }
 
-void Scroll::redessiner_calque() {
+void MainWindow::redessiner_calque() {
     if (layer_.empty()) return;
     layer_.clear();
     redrawNeeded_ = true;
@@ -64,7 +64,7 @@ void Scroll::redessiner_calque() {
     project_.setLineBreakPending(pending);
 }
 
-void Scroll::af_point(int x, int y, int L, int i) {
+void MainWindow::af_point(int x, int y, int L, int i) {
     if (layer_.empty()) return;
     const auto& lines = project_.lines();
     const QColor colour = fromBgr(static_cast<std::uint32_t>(
@@ -115,7 +115,7 @@ void Scroll::af_point(int x, int y, int L, int i) {
     redrawNeeded_ = true;
 }
 
-void Scroll::af_micro_point(int x, int y) {
+void MainWindow::af_micro_point(int x, int y) {
     const picture::Pixel silver = picture::rgb555(192, 192, 192);
     const picture::Pixel black = 0;
     layer_.setPixel(x - 1, y - 1, black);
@@ -124,7 +124,7 @@ void Scroll::af_micro_point(int x, int y) {
     layer_.setPixel(x, y - 1, silver);
 }
 
-void Scroll::af_croix_calage(int x, int y) {
+void MainWindow::af_croix_calage(int x, int y) {
     if (layer_.empty()) return;
     {
         std::optional<LayerPainter> own;
@@ -140,39 +140,39 @@ void Scroll::af_croix_calage(int x, int y) {
     redrawNeeded_ = true;
 }
 
-void Scroll::drawPoint(int row) {
+void MainWindow::drawPoint(int row) {
     const auto at = project_.extrait_xy(row);
     af_point(at.x, at.y, model::val_entier(project_.points().cell(row, project_.indice_col("L"))),
              row);
 }
 
-void Scroll::drawCalibrationCross(int x, int y) {
+void MainWindow::drawCalibrationCross(int x, int y) {
     af_croix_calage(x, y);
 }
 
-void Scroll::redrawOverlay() {
+void MainWindow::redrawOverlay() {
     redessiner_calque();
     redessiner();
 }
 
-void Scroll::redrawWithoutZones() {
+void MainWindow::redrawWithoutZones() {
     redrawOverlay();
 }
 
-void Scroll::eraseRubberBand() {
+void MainWindow::eraseRubberBand() {
     image1_->setBand(std::nullopt);
 }
 
-void Scroll::repaintView() {
+void MainWindow::repaintView() {
     redrawNeeded_ = true;
     redessiner();
 }
 
-void Scroll::replayMouseMove() {
+void MainWindow::replayMouseMove() {
     Image1MouseMove(lastMouse_);
 }
 
-void Scroll::toucheVue(int key) {
+void MainWindow::toucheVue(int key) {
     if (!hasPicture() || project_.tableMode()) return;
     const QPoint mouse = image1_->toLayer(lastMouse_);
     const int bx = std::clamp(mouse.x(), 0, layer_.width() - 1);
@@ -215,7 +215,7 @@ void Scroll::toucheVue(int key) {
     position_scrollbar();
 }
 
-void Scroll::Carte_complete() {
+void MainWindow::Carte_complete() {
     if (layer_.empty()) return;
     view_ = picture::wholeLayer(layer_.width(), layer_.height());
     scrollBar1_->setValue(0);
@@ -223,7 +223,7 @@ void Scroll::Carte_complete() {
     repaintView();
 }
 
-void Scroll::position_scrollbar() {
+void MainWindow::position_scrollbar() {
     if (dragging_ || layer_.empty()) return;
     if (view_.x1 < 0 || view_.y1 < 0 || view_.x2 >= layer_.width() || view_.y2 >= layer_.height())
         return;
@@ -237,7 +237,7 @@ void Scroll::position_scrollbar() {
     scrollBar2_->setValue(view_.y1);
 }
 
-void Scroll::plein_ecran() {
+void MainWindow::plein_ecran() {
     if (project_.tableMode()) return;
     fullScreen_ = !fullScreen_;
     QAction* item = action(QStringLiteral("&Affichage|&Plein écran"));
@@ -251,7 +251,7 @@ void Scroll::plein_ecran() {
     repaintView();
 }
 
-void Scroll::GarderlesproportionsLxH1Click() {
+void MainWindow::GarderlesproportionsLxH1Click() {
     if (keepProportions() && hasPicture()) {
         // The window takes the picture's proportions at the top-left corner of the free area.
         const QRect area = availableArea(this);
@@ -268,7 +268,7 @@ void Scroll::GarderlesproportionsLxH1Click() {
     repaintView();
 }
 
-void Scroll::showCoordinates(model::Real X, model::Real Y) {
+void MainWindow::showCoordinates(model::Real X, model::Real Y) {
     const auto text = [](const char* axis, model::Real v) {
         QString digits = QString::fromStdString(model::_format2(v, 18, 8));
         return QString::fromLatin1(axis) + "= " + digits.rightJustified(8);

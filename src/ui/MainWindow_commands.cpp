@@ -7,13 +7,13 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scroll.h"
-#include "ui/scrollrep.h"
 #include "ui/scroll2.h"
 #include "ui/scrollab.h"
 #include "ui/scrollf1.h"
+#include "ui/scrollrep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +33,7 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-bool Scroll::Quitter1Click() {
+bool MainWindow::Quitter1Click() {
     if (quitting_) return true;
     if (!proposeEnregistrement(" Voulez-vous enregistrer le tableau de points ? ")) return false;
     if (interaction().dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "", "annuler",
@@ -50,7 +50,7 @@ bool Scroll::Quitter1Click() {
     return true;
 }
 
-void Scroll::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (quitting_ || Quitter1Click()) {
         event->accept();
     } else {
@@ -58,12 +58,12 @@ void Scroll::closeEvent(QCloseEvent* event) {
     }
 }
 
-void Scroll::placeCursorLeftOfCentre() {
+void MainWindow::placeCursorLeftOfCentre() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         QCursor::setPos(screen->geometry().center() - QPoint(150, 0));
 }
 
-void Scroll::setDrawingStyle(bool lines) {
+void MainWindow::setDrawingStyle(bool lines) {
     drawsLines_ = lines;
     pointsItem_->setChecked(!lines);
     lignesItem_->setChecked(lines);
@@ -72,14 +72,14 @@ void Scroll::setDrawingStyle(bool lines) {
     if (hasPicture()) Redessiner();
 }
 
-void Scroll::Redessiner() {
+void MainWindow::Redessiner() {
     if (!hasPicture()) return;
     redessiner_calque();
     repaintView();
     if (!sansLignes_->isChecked()) eraseRubberBand();
 }
 
-void Scroll::selectMode(QToolButton* button) {
+void MainWindow::selectMode(QToolButton* button) {
     button->setChecked(true);
     modeBefore_ = button;
     Redessiner();
@@ -95,21 +95,21 @@ void Scroll::selectMode(QToolButton* button) {
     hideColouringControls();
 }
 
-void Scroll::DigitaliserClick() {
+void MainWindow::DigitaliserClick() {
     selectMode(digitaliser_);
 }
 
-void Scroll::SurfaceClick() {
+void MainWindow::SurfaceClick() {
     selectMode(surface_);
 }
 
-void Scroll::hideTextPanelWithRefresh() {
+void MainWindow::hideTextPanelWithRefresh() {
     textPanel_->hide();
     Redessiner();
     image1_->update();
 }
 
-void Scroll::CarteTableauClick() {
+void MainWindow::CarteTableauClick() {
     carteTableau_->setChecked(true);
     if (!windows_.table) return;
     showNormal();
@@ -124,7 +124,7 @@ void Scroll::CarteTableauClick() {
     });
 }
 
-void Scroll::placeMapAndTable() {
+void MainWindow::placeMapAndTable() {
     // Side by side by their frames within the free part of the screen: the table at the right
     // edge, the map beside it, both of the whole height. On a small screen the table gives up
     // width (its grids scroll, its buttons wrap) rather than cover the map.
@@ -141,18 +141,18 @@ void Scroll::placeMapAndTable() {
                mainFrame);
 }
 
-void Scroll::carteEtTableau() {
+void MainWindow::carteEtTableau() {
     if (!carteTableau_->isChecked() || !windows_.table || !windows_.table->isVisible())
         CarteTableauClick();
 }
 
-void Scroll::CarteSeuleClick() {
+void MainWindow::CarteSeuleClick() {
     if (windows_.table) windows_.table->hide();
     showMaximized();
     carteSeule_->setChecked(true);
 }
 
-void Scroll::AideClick() {
+void MainWindow::AideClick() {
     Scrollf1* help = windows_.help;
     if (!help) return;
     if (help->isVisible() && help->isActiveWindow()) {
@@ -165,31 +165,31 @@ void Scroll::AideClick() {
     help->activateWindow();
 }
 
-void Scroll::AideBascule() {
+void MainWindow::AideBascule() {
     Scrollf1* help = windows_.help;
     if (!help) return;
     help->setVisible(!help->isVisible());
 }
 
-void Scroll::AProposClick() {
+void MainWindow::AProposClick() {
     if (!windows_.about) return;
     windows_.about->show();
     windows_.about->raise();
     windows_.about->activateWindow();
 }
 
-void Scroll::Graphe1Click() {
+void MainWindow::Graphe1Click() {
     if (project_.N() == 0 || !windows_.graph) return;
     windows_.graph->show();
     windows_.graph->raise();
     windows_.graph->activateWindow();
 }
 
-void Scroll::rouletteInverseeClick() {
+void MainWindow::rouletteInverseeClick() {
     wheelDirection_ = rouletteItem_->isChecked() ? -1 : 1;
 }
 
-void Scroll::Tabledigitaliser1Click() {
+void MainWindow::Tabledigitaliser1Click() {
     const bool on = tableItem_->isChecked();
     project_.setTableMode(on);
     for (QScrollBar* bar : {scrollBar1_, scrollBar2_}) {
@@ -198,7 +198,7 @@ void Scroll::Tabledigitaliser1Click() {
     }
 }
 
-void Scroll::altitude_pm(int sign) {
+void MainWindow::altitude_pm(int sign) {
     if (!windows_.table || !windows_.table->altitudeCheckBox()->isChecked()) return;
     const int row = windows_.table->selectedPointRow();
     if (row < 1 || row > project_.N()) return;
@@ -217,7 +217,7 @@ void Scroll::altitude_pm(int sign) {
         model::enleve_blancs(model::_format(z + sign * delta, 8, decimals.value))));
 }
 
-void Scroll::setZOfSelectedPoint(const QString& text) {
+void MainWindow::setZOfSelectedPoint(const QString& text) {
     if (!windows_.table) return;
     const int row = windows_.table->selectedPointRow();
     if (row < 1 || row > project_.N()) return;
@@ -227,7 +227,7 @@ void Scroll::setZOfSelectedPoint(const QString& text) {
     altitudePanel_->zBox()->setText(text);
 }
 
-void Scroll::SpeedButton14Click() {
+void MainWindow::SpeedButton14Click() {
     project_.setCalibrationMode(static_cast<model::CalibrationMode>(calibrationPanel_->mode()));
     project_.restartCalibration();
     activateWindow();
@@ -238,7 +238,7 @@ void Scroll::SpeedButton14Click() {
     Redessiner();
 }
 
-void Scroll::Button10Click(const QString& typed) {
+void MainWindow::Button10Click(const QString& typed) {
     if (project_.rescale(typed.toStdString()) == model::RescaleResult::Applied) scalePanel_->hide();
 }
 
@@ -246,7 +246,7 @@ void Scroll::Button10Click(const QString& typed) {
 
 namespace tracelle::ui {
 
-void Scroll::affiche_panel_sauve() {
+void MainWindow::affiche_panel_sauve() {
     exportPanel_->affiche_panel_sauve();
 }
 

@@ -4,8 +4,8 @@
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -31,17 +31,17 @@ void paintSwatch(QToolButton* swatch, measure::Rgb c) {
 
 } // namespace
 
-void Scroll::setBorderColour(measure::Rgb colour) {
+void MainWindow::setBorderColour(measure::Rgb colour) {
     colour_.border = colour;
     paintSwatch(colour_.borderSwatch, colour);
 }
 
-void Scroll::setFillColour(measure::Rgb colour) {
+void MainWindow::setFillColour(measure::Rgb colour) {
     colour_.fill = colour;
     paintSwatch(colour_.fillSwatch, colour);
 }
 
-void Scroll::enterFillMode(QToolButton* mode) {
+void MainWindow::enterFillMode(QToolButton* mode) {
     mode->setChecked(true);
     modeBefore_ = mode;
     // The surfaces are painted on the layer as it is; without the lines once it is rebuilt.
@@ -50,15 +50,15 @@ void Scroll::enterFillMode(QToolButton* mode) {
     repaintView();
 }
 
-void Scroll::Color_surf_fond_SpeedButton14Click() {
+void MainWindow::Color_surf_fond_SpeedButton14Click() {
     enterFillMode(colour_.surface);
 }
 
-void Scroll::Color_surf_bord_SpeedButton15Click() {
+void MainWindow::Color_surf_bord_SpeedButton15Click() {
     enterFillMode(colour_.bordered);
 }
 
-void Scroll::Choix_bord_SpeedButton16Click() {
+void MainWindow::Choix_bord_SpeedButton16Click() {
     colour_.pickBorder->setChecked(true);
     modeBefore_ = colour_.pickBorder;
     if (layer_.empty()) return;
@@ -72,7 +72,7 @@ void Scroll::Choix_bord_SpeedButton16Click() {
     picker->raise();
 }
 
-void Scroll::movePicker(QPoint near) {
+void MainWindow::movePicker(QPoint near) {
     QLabel* picker = colour_.picker;
     const QPoint at = near + QPoint(10, 10);
     picker->move(image1_->mapTo(
@@ -81,7 +81,7 @@ void Scroll::movePicker(QPoint near) {
     picker->raise();
 }
 
-void Scroll::Coul_fond_Panel6Click() {
+void MainWindow::Coul_fond_Panel6Click() {
     if (const auto chosen = interaction().chooseColour(toBgr(toQColor(colour_.fill)))) {
         const QColor c = fromBgr(*chosen);
         setFillColour({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
@@ -92,7 +92,7 @@ void Scroll::Coul_fond_Panel6Click() {
     modeBefore_ = colour_.surface;
 }
 
-bool Scroll::colourClick(int x, int y) {
+bool MainWindow::colourClick(int x, int y) {
     ColourTools& c = colour_;
     if (c.surface->isChecked() || c.bordered->isChecked()) {
         // The swatches take the colours as the layer keeps them, so that what they show is
@@ -128,7 +128,7 @@ bool Scroll::colourClick(int x, int y) {
     return true;
 }
 
-bool Scroll::colourDrag(int x, int y) {
+bool MainWindow::colourDrag(int x, int y) {
     ColourTools& c = colour_;
     if (!c.dragging) return false;
     if (c.brush->isChecked())
@@ -139,13 +139,13 @@ bool Scroll::colourDrag(int x, int y) {
     return true;
 }
 
-void Scroll::Annuler_SpeedButton14Click() {
+void MainWindow::Annuler_SpeedButton14Click() {
     if (!colour_.undo || layer_.empty()) return;
     layer_.giveBack(*colour_.undo);
     repaintView();
 }
 
-void Scroll::SpeedButton12Click(bool threshold) {
+void MainWindow::SpeedButton12Click(bool threshold) {
     showColouringControls();
     if (layer_.empty()) return;
     // The layer as it is, given back when the contour is taken away.

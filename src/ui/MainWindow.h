@@ -85,11 +85,11 @@ struct ColourTools {
 // The caption at start-up, before any picture.
 inline const QString kCaption = QStringLiteral("    t r a c e l l e  3.2");
 
-class Scroll : public QMainWindow, public model::ProjectView {
+class MainWindow : public QMainWindow, public model::ProjectView {
     Q_OBJECT
 public:
-    explicit Scroll(QWidget* parent = nullptr);
-    ~Scroll() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     model::Project& project() { return project_; }
     void attachWindows(const ShellWindows& windows);
@@ -277,7 +277,7 @@ private:
     void creerMenus();
     void creerPanneauOutils();
     void creerPanneauxFlottants();
-    QAction* addCommand(QMenu* menu, const QString& caption, void (Scroll::*handler)(),
+    QAction* addCommand(QMenu* menu, const QString& caption, void (MainWindow::*handler)(),
                         const QKeySequence& key = {});
     QToolButton* toolButton(const QString& caption, const QString& hint, bool checkable = false);
 

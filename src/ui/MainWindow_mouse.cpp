@@ -2,8 +2,8 @@
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QCheckBox>
@@ -16,8 +16,8 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position,
-                             Qt::KeyboardModifiers modifiers) {
+void MainWindow::Image1MouseDown(Qt::MouseButton button, QPoint position,
+                                 Qt::KeyboardModifiers modifiers) {
     lastMouse_ = position;
     if (button == Qt::RightButton) {
         if (project_.tableMode()) {
@@ -81,19 +81,19 @@ void Scroll::Image1MouseDown(Qt::MouseButton button, QPoint position,
     }
 }
 
-bool Scroll::bandApplies() const {
+bool MainWindow::bandApplies() const {
     // In "Cap et angle" the band always shows; in "Digitaliser" only when lines are drawn.
     const bool cap = capButton_->isChecked();
     return project_.N() > 0 && (drawsLines_ || cap) && !project_.lineBreakPending() &&
            (digitaliser_->isChecked() || cap) && previousPoint_ != QPoint(0, 0);
 }
 
-void Scroll::moveBand(int x, int y) {
+void MainWindow::moveBand(int x, int y) {
     image1_->setBand(bandApplies() ? std::optional<QLine>(QLine(previousPoint_, QPoint(x, y)))
                                    : std::nullopt);
 }
 
-void Scroll::showPrompt(const QString& text, const QColor& colour, QPoint near) {
+void MainWindow::showPrompt(const QString& text, const QColor& colour, QPoint near) {
     prompt_->setText(text);
     prompt_->setStyleSheet(
         QStringLiteral("background: %1; color: black; padding: 3px;").arg(colour.name()));
@@ -105,7 +105,7 @@ void Scroll::showPrompt(const QString& text, const QColor& colour, QPoint near) 
     prompt_->raise();
 }
 
-void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
+void MainWindow::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     lastMouse_ = position;
     if (hasPicture() || !layer_.empty()) {
         floating_->setVisible(flottants_->isChecked());
@@ -175,7 +175,7 @@ void Scroll::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     }
 }
 
-void Scroll::Image1MouseUp(Qt::MouseButton button, QPoint position) {
+void MainWindow::Image1MouseUp(Qt::MouseButton button, QPoint position) {
     if (!hasPicture() && layer_.empty()) return;
     if (pointDrag_ != 0) finGlissement(true);
     // A right click without a drag edits what lies under it.
@@ -190,7 +190,7 @@ void Scroll::Image1MouseUp(Qt::MouseButton button, QPoint position) {
     if (rightClick) menuEdition(position);
 }
 
-model::Picked Scroll::pointSousSouris(QPoint position) const {
+model::Picked MainWindow::pointSousSouris(QPoint position) const {
     const QPoint pixel = image1_->toLayer(position);
     // 6 pixels of the screen, in pixels of the picture at the present zoom.
     const double perScreenPixel =
@@ -198,7 +198,7 @@ model::Picked Scroll::pointSousSouris(QPoint position) const {
     return model::pointSous(project_, pixel.x(), pixel.y(), 6 * std::max(perScreenPixel, 1e-9));
 }
 
-void Scroll::glissePoint(QPoint position) {
+void MainWindow::glissePoint(QPoint position) {
     const QPoint pixel = image1_->toLayer(position);
     if (pointDrag_ > 0)
         project_.deplacePoint(pointDrag_, pixel.x(), pixel.y());
@@ -207,7 +207,7 @@ void Scroll::glissePoint(QPoint position) {
     Redessiner();
 }
 
-void Scroll::finGlissement(bool keep) {
+void MainWindow::finGlissement(bool keep) {
     if (keep)
         project_.history().endLongAction();
     else
@@ -217,7 +217,7 @@ void Scroll::finGlissement(bool keep) {
     apresHistorique();
 }
 
-void Scroll::menuEdition(QPoint position) {
+void MainWindow::menuEdition(QPoint position) {
     const model::Picked picked = pointSousSouris(position);
     if (picked.kind == model::Picked::Point) {
         if (interaction().popupMenu({"Supprimer ce point"}) != 0) return;
@@ -232,7 +232,7 @@ void Scroll::menuEdition(QPoint position) {
     apresHistorique();
 }
 
-void Scroll::annuler() {
+void MainWindow::annuler() {
     model::History& h = project_.history();
     if (!h.canUndo()) {
         interaction().beep();
@@ -242,7 +242,7 @@ void Scroll::annuler() {
     apresHistorique();
 }
 
-void Scroll::retablir() {
+void MainWindow::retablir() {
     model::History& h = project_.history();
     if (!h.canRedo()) {
         interaction().beep();
@@ -252,25 +252,25 @@ void Scroll::retablir() {
     apresHistorique();
 }
 
-void Scroll::apresHistorique() {
+void MainWindow::apresHistorique() {
     pointCountChanged(project_.N());
     majStatut();
     majTitre();
     Redessiner();
 }
 
-void Scroll::majStatut() {
+void MainWindow::majStatut() {
     if (project_.K() < 3) return; // the moves show the calibration prompts
     status_[1]->setText(QString::fromStdString(project_.texteSuitePoint()));
     status_[2]->clear();
     prompt_->hide();
 }
 
-void Scroll::ouvrir_sans_bmp() {
+void MainWindow::ouvrir_sans_bmp() {
     if (gardeLeTravail()) nouvelleFeuille();
 }
 
-void Scroll::nouvelleFeuille() {
+void MainWindow::nouvelleFeuille() {
     platform::BusyCursor busy;
     project_.clearPointsAndLines();
     layer_ = picture::Layer::blank(2100, 1485, picture::rgb555(139, 231, 195));

@@ -1,5 +1,5 @@
 // The command table: menus, items, captions and shortcuts.
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
@@ -8,8 +8,8 @@
 
 namespace tracelle::ui {
 
-QAction* Scroll::addCommand(QMenu* menu, const QString& caption, void (Scroll::*handler)(),
-                            const QKeySequence& key) {
+QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, void (MainWindow::*handler)(),
+                                const QKeySequence& key) {
     auto* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     if (!key.isEmpty()) action->setShortcut(key);
     connect(action, &QAction::triggered, this, handler);
@@ -17,49 +17,51 @@ QAction* Scroll::addCommand(QMenu* menu, const QString& caption, void (Scroll::*
     return action;
 }
 
-void Scroll::creerMenus() {
+void MainWindow::creerMenus() {
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     addCommand(fichier, QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
-               &Scroll::Liredespoints1Click, QKeySequence(Qt::SHIFT | Qt::Key_F2));
+               &MainWindow::Liredespoints1Click, QKeySequence(Qt::SHIFT | Qt::Key_F2));
     QMenu* recents = fichier->addMenu(QStringLiteral("Projets récents"));
     recents->setObjectName("ProjetsRecents");
     connect(recents, &QMenu::aboutToShow, this, [this, recents] { fillRecentProjects(recents); });
-    addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"), &Scroll::Ouvrir_bmp);
+    addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"),
+               &MainWindow::Ouvrir_bmp);
     addCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"),
-               &Scroll::Enregistrerlespoints1Click);
+               &MainWindow::Enregistrerlespoints1Click);
     addCommand(fichier,
                QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"),
-               &Scroll::Enregistrerlimage1Click);
+               &MainWindow::Enregistrerlimage1Click);
     addCommand(fichier, QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"),
-               &Scroll::SpeedButton11Click);
+               &MainWindow::SpeedButton11Click);
     addCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"),
-               &Scroll::affiche_panel_sauve);
+               &MainWindow::affiche_panel_sauve);
     addCommand(fichier,
                QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"),
-               &Scroll::Button2Click);
+               &MainWindow::Button2Click);
     fichier->addSeparator();
     addCommand(fichier, QStringLiteral("=> Charger l'image présente dans le presse-papier"),
-               &Scroll::Imagedupressepapier1Click);
-    addCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"), &Scroll::ChargerunTAB1Click);
+               &MainWindow::Imagedupressepapier1Click);
+    addCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"),
+               &MainWindow::ChargerunTAB1Click);
     addCommand(fichier, QStringLiteral("=> Charger  un fichier *.hdr ARC/INFO "),
-               &Scroll::Charger1Click);
+               &MainWindow::Charger1Click);
     addCommand(fichier,
                QStringLiteral("=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, *.pgw, "
                               "*.wld)"),
-               &Scroll::chargeImageGeoreferencee);
+               &MainWindow::chargeImageGeoreferencee);
     fichier->addSeparator();
     addCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"),
-               &Scroll::emfwmfTIF1Click);
+               &MainWindow::emfwmfTIF1Click);
     addCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "),
-               &Scroll::ouvrir_sans_bmp);
+               &MainWindow::ouvrir_sans_bmp);
     fichier->addSeparator();
-    addCommand(fichier, QStringLiteral("&Quitter"), &Scroll::quitterMenu,
+    addCommand(fichier, QStringLiteral("&Quitter"), &MainWindow::quitterMenu,
                QKeySequence(Qt::Key_F12));
 
     QMenu* edition = menuBar()->addMenu(QStringLiteral("Edition"));
-    annulerItem_ = addCommand(edition, QStringLiteral("Annuler"), &Scroll::annuler,
+    annulerItem_ = addCommand(edition, QStringLiteral("Annuler"), &MainWindow::annuler,
                               QKeySequence(Qt::CTRL | Qt::Key_Z));
-    retablirItem_ = addCommand(edition, QStringLiteral("Rétablir"), &Scroll::retablir,
+    retablirItem_ = addCommand(edition, QStringLiteral("Rétablir"), &MainWindow::retablir,
                                QKeySequence(Qt::CTRL | Qt::Key_Y));
     retablirItem_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
@@ -79,75 +81,77 @@ void Scroll::creerMenus() {
         retablirItem_->setEnabled(true);
     });
     edition->addSeparator();
-    addCommand(edition, QStringLiteral("Tableau de points et calages  F4"), &Scroll::tab_points);
+    addCommand(edition, QStringLiteral("Tableau de points et calages  F4"),
+               &MainWindow::tab_points);
     addCommand(edition, QStringLiteral("&Nouvelle suite de points [espace]"),
-               &Scroll::Nouvelle_suite_de_points);
-    addCommand(edition, QStringLiteral("&Effacer le dernier point  F6"), &Scroll::devalide_point);
+               &MainWindow::Nouvelle_suite_de_points);
+    addCommand(edition, QStringLiteral("&Effacer le dernier point  F6"),
+               &MainWindow::devalide_point);
     addCommand(edition, QStringLiteral("&Copier dans le presse-papier (->Excel)"),
-               &Scroll::Copierdanslepressepaier1Click);
+               &MainWindow::Copierdanslepressepaier1Click);
     edition->addSeparator();
-    addCommand(edition, QStringLiteral("Altitude + delta Z"), &Scroll::altitudePlus,
+    addCommand(edition, QStringLiteral("Altitude + delta Z"), &MainWindow::altitudePlus,
                QKeySequence(Qt::Key_F3));
-    addCommand(edition, QStringLiteral("Altitude - delta Z"), &Scroll::altitudeMoins,
+    addCommand(edition, QStringLiteral("Altitude - delta Z"), &MainWindow::altitudeMoins,
                QKeySequence(Qt::Key_F2));
     edition->addSeparator();
     addCommand(
         edition,
         QStringLiteral("Rajout de points digitalisés à partir d'un *trc  associé à la même image"),
-        &Scroll::SpeedButton4Click_completer);
+        &MainWindow::SpeedButton4Click_completer);
     addCommand(
         edition,
         QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"),
-        &Scroll::SpeedButton6Click);
+        &MainWindow::SpeedButton6Click);
     addCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"),
-               &Scroll::SpeedButton5Click);
+               &MainWindow::SpeedButton5Click);
     addCommand(edition, QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"),
-               &Scroll::SpeedButton9Click);
+               &MainWindow::SpeedButton9Click);
     addCommand(edition,
                QStringLiteral("Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"),
-               &Scroll::SpeedButton10Click);
+               &MainWindow::SpeedButton10Click);
 
     QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    addCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"), &Scroll::agrandir);
-    addCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"), &Scroll::retrecir);
-    addCommand(affichage, QStringLiteral("&Carte complète"), &Scroll::Carte_complete,
+    addCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"), &MainWindow::agrandir);
+    addCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"), &MainWindow::retrecir);
+    addCommand(affichage, QStringLiteral("&Carte complète"), &MainWindow::Carte_complete,
                QKeySequence(Qt::Key_F10));
-    addCommand(affichage, QStringLiteral("&Graphe"), &Scroll::Graphe1Click,
+    addCommand(affichage, QStringLiteral("&Graphe"), &MainWindow::Graphe1Click,
                QKeySequence(Qt::Key_F7));
-    addCommand(affichage, QStringLiteral("&Plein écran"), &Scroll::plein_ecran,
+    addCommand(affichage, QStringLiteral("&Plein écran"), &MainWindow::plein_ecran,
                QKeySequence(Qt::Key_F11))
         ->setCheckable(true);
     QAction* proportions = addCommand(affichage, QStringLiteral("Garder les proportions L x H"),
-                                      &Scroll::GarderlesproportionsLxH1Click);
+                                      &MainWindow::GarderlesproportionsLxH1Click);
     proportions->setCheckable(true);
     proportions->setChecked(true);
 
     QMenu* aide = menuBar()->addMenu(QStringLiteral("&?"));
-    addCommand(aide, QStringLiteral("&Aide"), &Scroll::AideClick, QKeySequence(Qt::Key_F1));
-    addCommand(aide, QStringLiteral("A &propos ..."), &Scroll::AProposClick);
+    addCommand(aide, QStringLiteral("&Aide"), &MainWindow::AideClick, QKeySequence(Qt::Key_F1));
+    addCommand(aide, QStringLiteral("A &propos ..."), &MainWindow::AProposClick);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    pointsItem_ = addCommand(options, QStringLiteral("Points"), &Scroll::stylePoints);
-    lignesItem_ = addCommand(options, QStringLiteral("Lignes"), &Scroll::styleLignes);
+    pointsItem_ = addCommand(options, QStringLiteral("Points"), &MainWindow::stylePoints);
+    lignesItem_ = addCommand(options, QStringLiteral("Lignes"), &MainWindow::styleLignes);
     tableItem_ = addCommand(options, QStringLiteral("&Table à digitaliser"),
-                            &Scroll::Tabledigitaliser1Click);
+                            &MainWindow::Tabledigitaliser1Click);
     annulationItem_ = options->addAction(QStringLiteral("une annulation colorée"));
     actions_[options->title() + '|' + annulationItem_->text()] = annulationItem_;
-    rouletteItem_ =
-        addCommand(options, QStringLiteral("roulette inversée"), &Scroll::rouletteInverseeClick);
+    rouletteItem_ = addCommand(options, QStringLiteral("roulette inversée"),
+                               &MainWindow::rouletteInverseeClick);
     for (QAction* item : {pointsItem_, lignesItem_, tableItem_, annulationItem_, rouletteItem_})
         item->setCheckable(true);
     pointsItem_->setChecked(true);
     annulationItem_->setChecked(true); // the option of keeping one undo copy before a colouring
 
     QMenu* conversions = menuBar()->addMenu(QStringLiteral("&Conversions"));
-    addCommand(conversions, QStringLiteral("UTM <-> Lat"), &Scroll::UTMLat1Click);
+    addCommand(conversions, QStringLiteral("UTM <-> Lat"), &MainWindow::UTMLat1Click);
     addCommand(conversions, QStringLiteral("emf, wmf, bmp -> TIF, JPG, BMP"),
-               &Scroll::emfwmfTIF1Click);
+               &MainWindow::emfwmfTIF1Click);
 
-    addCommand(nullptr, QStringLiteral("Aide"), &Scroll::AideBascule);
-    addCommand(nullptr, QStringLiteral("&Quitter"), &Scroll::quitterMenu);
-    addCommand(nullptr, QStringLiteral("Redessiner"), &Scroll::Redessiner);
+    addCommand(nullptr, QStringLiteral("Aide"), &MainWindow::AideBascule);
+    addCommand(nullptr, QStringLiteral("&Quitter"), &MainWindow::quitterMenu);
+    addCommand(nullptr, QStringLiteral("Redessiner"), &MainWindow::Redessiner);
 }
 
 } // namespace tracelle::ui

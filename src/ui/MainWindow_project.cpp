@@ -10,7 +10,7 @@
 #include "platform/Paths.h"
 #include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 #include "ui/scroll2.h"
 
 #include <QAction>
@@ -44,7 +44,7 @@ std::optional<std::string> askProjectFile(const std::string& title, const std::s
 
 } // namespace
 
-bool Scroll::ecritProjet(const std::string& name) {
+bool MainWindow::ecritProjet(const std::string& name) {
     const std::string path = files::nomProjet(name);
     if (const std::string error = files::sauve_projet(project_, path); !error.empty()) {
         interaction().information(error);
@@ -59,7 +59,7 @@ bool Scroll::ecritProjet(const std::string& name) {
     return true;
 }
 
-void Scroll::ecritSecours() {
+void MainWindow::ecritSecours() {
     const model::History& h = project_.history();
     if (project_.saved() || layer_.empty() || h.version() == secoursVersion_) return;
     secoursVersion_ = h.version();
@@ -71,7 +71,7 @@ void Scroll::ecritSecours() {
     files::ecritSecours(project_, name);
 }
 
-void Scroll::proposeSecours() {
+void MainWindow::proposeSecours() {
     const auto name = files::secoursLaisse();
     if (!name) return;
     const QString when = QFileInfo(QString::fromStdString(files::cheminSecours()))
@@ -84,7 +84,7 @@ void Scroll::proposeSecours() {
         files::effaceSecours();
 }
 
-bool Scroll::sauve_dans(const std::string& name) {
+bool MainWindow::sauve_dans(const std::string& name) {
     // Only a written project file makes the work saved: an export alone, or a failed
     // write, leaves the question at closing.
     if (exportPanel_->writesProject() && !ecritProjet(name)) return false;
@@ -107,7 +107,7 @@ bool Scroll::sauve_dans(const std::string& name) {
     return true;
 }
 
-std::optional<std::string> Scroll::demandeNomProjet() {
+std::optional<std::string> MainWindow::demandeNomProjet() {
     auto request = files::dansDernierDossier(
         " Enregistrer pour TRACELLE, EXCEL et TEXTE",
         "Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
@@ -126,23 +126,23 @@ std::optional<std::string> Scroll::demandeNomProjet() {
     return chosen;
 }
 
-bool Scroll::sauve_fic_points() {
+bool MainWindow::sauve_fic_points() {
     const auto chosen = demandeNomProjet();
     return chosen && sauve_dans(*chosen);
 }
 
-void Scroll::Enregistrerlespoints1Click() {
+void MainWindow::Enregistrerlespoints1Click() {
     // The project file only: the export stays for "Traiter" on the export panel.
     exportPanel_->setWrites(true, false);
     sauve_fic_points();
 }
 
-bool Scroll::gardeLeTravail() {
+bool MainWindow::gardeLeTravail() {
     return proposeEnregistrement(
         "Le projet en cours n'est pas enregistré. L'enregistrer avant de continuer ?");
 }
 
-bool Scroll::proposeEnregistrement(const std::string& question) {
+bool MainWindow::proposeEnregistrement(const std::string& question) {
     if (project_.saved()) return true;
     switch (interaction().dlg_titre_message_ONEK_oui_non("Projet non enregistré", question, "ONE",
                                                          "Enregistrer", "Ne pas enregistrer",
@@ -159,7 +159,7 @@ bool Scroll::proposeEnregistrement(const std::string& question) {
     }
 }
 
-void Scroll::Button2Click() {
+void MainWindow::Button2Click() {
     if (!interaction().confirm(
             "Voulez-vous copier les points de calage et les autres \r  dans le presse "
             "papier (valeurs séparées par TABULATION) \r  et dans un fichier "
@@ -186,7 +186,7 @@ void Scroll::Button2Click() {
     interaction().information("Le presse-papier est à jour \r ainsi que le fichier <" + path + ">");
 }
 
-void Scroll::Copierdanslepressepaier1Click() {
+void MainWindow::Copierdanslepressepaier1Click() {
     // The export made in memory: no working file to leave behind, and the project's own file
     // and saved state are not touched.
     const files::ExportResult result = files::exporte(project_, exportPanel_->choices());
@@ -199,7 +199,7 @@ void Scroll::Copierdanslepressepaier1Click() {
     interaction().information(" Presse papier... OK   ");
 }
 
-void Scroll::Liredespoints1Click() {
+void MainWindow::Liredespoints1Click() {
     if (!parametre_.isEmpty()) {
         const std::string path = parametre_.toStdString();
         parametre_.clear();
@@ -216,11 +216,11 @@ void Scroll::Liredespoints1Click() {
     litProjet(*chosen);
 }
 
-void Scroll::ouvreProjet(const std::string& path) {
+void MainWindow::ouvreProjet(const std::string& path) {
     if (gardeLeTravail()) litProjet(path);
 }
 
-void Scroll::litProjet(const std::string& path) {
+void MainWindow::litProjet(const std::string& path) {
     platform::BusyCursor busy;
     if (path != files::cheminSecours())
         files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
@@ -287,7 +287,7 @@ void Scroll::litProjet(const std::string& path) {
     Redessiner();
 }
 
-void Scroll::fillRecentProjects(QMenu* menu) {
+void MainWindow::fillRecentProjects(QMenu* menu) {
     menu->clear();
     const std::vector<std::string> recent = files::projetsRecents();
     if (recent.empty()) menu->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
@@ -306,7 +306,7 @@ void Scroll::fillRecentProjects(QMenu* menu) {
     }
 }
 
-void Scroll::SpeedButton9Click() {
+void MainWindow::SpeedButton9Click() {
     if (!interaction().confirm("A partir d'un fichier *.trc , \nremplacement au maximum des 9 "
                                "valeurs réelles (X,Y,Z) des 3 "
                                "points de calibration  \n\n1- les autres points digitalisés sont "
@@ -337,7 +337,7 @@ void Scroll::SpeedButton9Click() {
     Redessiner();
 }
 
-void Scroll::SpeedButton4Click_completer() {
+void MainWindow::SpeedButton4Click_completer() {
     if (!interaction().confirm("Lors du rajout des points image (x,y) du fichier *.trc  ,\n\n1- "
                                "les points de calibration "
                                "sont ignorés \n2- les points digitalisés sont importés avec leurs "
@@ -369,8 +369,8 @@ void Scroll::SpeedButton4Click_completer() {
     Redessiner();
 }
 
-std::optional<files::ProjectText> Scroll::readOtherProject(const std::string& path,
-                                                           const std::string& question) {
+std::optional<files::ProjectText> MainWindow::readOtherProject(const std::string& path,
+                                                               const std::string& question) {
     const auto first = files::ProjectText::firstLine(path);
     if (!first || *first != files::kProjectKeyword) {
         interaction().information(" Le fichier n'est pas compatible ");

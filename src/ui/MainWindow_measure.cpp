@@ -7,8 +7,8 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/LayerPainter.h"
+#include "ui/MainWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +19,7 @@
 
 namespace tracelle::ui {
 
-void Scroll::Surface1Click() {
+void MainWindow::Surface1Click() {
     if (project_.N() < 2) {
         platform::interaction().beep();
         return;
@@ -63,7 +63,7 @@ void Scroll::Surface1Click() {
         textPanel_->append(QString::fromStdString(line));
 }
 
-void Scroll::CapClick() {
+void MainWindow::CapClick() {
     capButton_->setChecked(true);
     modeBefore_ = capButton_;
     project_.setLineBreakPending(true);
@@ -83,7 +83,7 @@ void Scroll::CapClick() {
     hideColouringControls();
 }
 
-void Scroll::capClickAt(int x, int y) {
+void MainWindow::capClickAt(int x, int y) {
     if (project_.N() == 0) {
         platform::interaction().information("pas de points digitalisés");
         DigitaliserClick();
@@ -98,7 +98,7 @@ void Scroll::capClickAt(int x, int y) {
     textPanel_->append(text);
 }
 
-void Scroll::capMoveAt(int x, int y, QPoint position) {
+void MainWindow::capMoveAt(int x, int y, QPoint position) {
     model::NearestPoint nearest{0, cap_.previous()};
     project_.cherche_proche_indice_ligne_point(nearest);
     const std::string step = cap_.move(project_, nearest.point, {});

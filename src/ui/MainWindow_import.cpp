@@ -7,8 +7,8 @@
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
+#include "ui/MainWindow.h"
 #include "ui/SheetImportPanel.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <QLineEdit>
@@ -18,7 +18,7 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-void Scroll::SpeedButton6Click() {
+void MainWindow::SpeedButton6Click() {
     if (!interaction().confirm("Rajout de points X,Y à partir d'un fichier texte\n\n Les "
                                "coordonnées importées sont réelles "
                                "X,Y, c'est à dire que les coordonnées image x,y\n sont recalculées "
@@ -52,7 +52,7 @@ void Scroll::SpeedButton6Click() {
     if (result.passedOver > 0) interaction().information(files::bilanImport(result));
 }
 
-void Scroll::finImport() {
+void MainWindow::finImport() {
     project_.setSaved(false);
     pointCountChanged(project_.N());
     majStatut();
@@ -60,7 +60,7 @@ void Scroll::finImport() {
     Redessiner();
 }
 
-void Scroll::SpeedButton5Click() {
+void MainWindow::SpeedButton5Click() {
     if (!interaction().confirm(
             "Rajout de points X,Y à partir d'un fichier issu d'un Tableur \n\n Les coordonnées "
             "importées sont réelles (X,Y), c'est à dire que les coordonnées image (x,y)\n sont "
@@ -79,7 +79,7 @@ void Scroll::SpeedButton5Click() {
     sheetImportPanel_->raise();
 }
 
-void Scroll::Button4Click() {
+void MainWindow::Button4Click() {
     files::SheetColumns columns;
     int* fields[5] = {&columns.label, &columns.X, &columns.Y, &columns.Z, &columns.firstRow};
     for (int i = 0; i < 5; ++i)
@@ -104,7 +104,7 @@ void Scroll::Button4Click() {
     finImport();
 }
 
-void Scroll::SpeedButton10Click() {
+void MainWindow::SpeedButton10Click() {
     const std::string text = interaction().clipboardText();
     if (windows_.table) windows_.table->showPaste(QString::fromStdString(text));
     const bool replace =

@@ -4,9 +4,9 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
 #include "ui/FlowLayout.h"
+#include "ui/MainWindow.h"
 #include "ui/SheetImportPanel.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 
 namespace tracelle::ui {
 
-QToolButton* Scroll::toolButton(const QString& caption, const QString& hint, bool checkable) {
+QToolButton* MainWindow::toolButton(const QString& caption, const QString& hint, bool checkable) {
     auto* button = new QToolButton(panel1_);
     button->setText(caption);
     button->setToolTip(hint);
@@ -30,7 +30,7 @@ QToolButton* Scroll::toolButton(const QString& caption, const QString& hint, boo
     return button;
 }
 
-void Scroll::creerPanneauOutils() {
+void MainWindow::creerPanneauOutils() {
     panel1_->setAutoFillBackground(true);
     QPalette p = panel1_->palette();
     p.setColor(QPalette::Window, QColor(212, 208, 200));
@@ -44,8 +44,8 @@ void Scroll::creerPanneauOutils() {
                                 QStringLiteral(" nouvelle suite de points [F7, espace]"));
     auto* supprime = toolButton(QStringLiteral("Supr. points"),
                                 QStringLiteral(" effacer le dernier point [suppr]"));
-    connect(nouvelle, &QToolButton::clicked, this, &Scroll::Nouvelle_suite_de_points);
-    connect(supprime, &QToolButton::clicked, this, &Scroll::devalide_point);
+    connect(nouvelle, &QToolButton::clicked, this, &MainWindow::Nouvelle_suite_de_points);
+    connect(supprime, &QToolButton::clicked, this, &MainWindow::devalide_point);
 
     const std::pair<ToolIcon, const char*> icons[] = {
         {ToolIcon::Table, " nouvelle saisie table à digitaliser"},
@@ -61,24 +61,24 @@ void Scroll::creerPanneauOutils() {
         button->setIconSize(QSize(24, 24));
         iconButtons << button;
     }
-    connect(iconButtons[0], &QToolButton::clicked, this, &Scroll::ouvrir_sans_bmp);
-    connect(iconButtons[1], &QToolButton::clicked, this, &Scroll::Ouvrir_bmp);
-    connect(iconButtons[4], &QToolButton::clicked, this, &Scroll::SpeedButton11Click);
-    connect(iconButtons[5], &QToolButton::clicked, this, &Scroll::Carte_complete);
-    connect(iconButtons[2], &QToolButton::clicked, this, &Scroll::Liredespoints1Click);
-    connect(iconButtons[3], &QToolButton::clicked, this, &Scroll::sauve_fic_points);
+    connect(iconButtons[0], &QToolButton::clicked, this, &MainWindow::ouvrir_sans_bmp);
+    connect(iconButtons[1], &QToolButton::clicked, this, &MainWindow::Ouvrir_bmp);
+    connect(iconButtons[4], &QToolButton::clicked, this, &MainWindow::SpeedButton11Click);
+    connect(iconButtons[5], &QToolButton::clicked, this, &MainWindow::Carte_complete);
+    connect(iconButtons[2], &QToolButton::clicked, this, &MainWindow::Liredespoints1Click);
+    connect(iconButtons[3], &QToolButton::clicked, this, &MainWindow::sauve_fic_points);
 
     auto* redessiner =
         toolButton(QStringLiteral("Redessiner"), QStringLiteral("l'image SANS ZONES COLOREES"));
-    connect(redessiner, &QToolButton::clicked, this, &Scroll::Redessiner);
+    connect(redessiner, &QToolButton::clicked, this, &MainWindow::Redessiner);
 
     pointsButton_ = toolButton(QStringLiteral("Points"), QString(), true);
     lignesButton_ = toolButton(QStringLiteral("Lignes"), QString(), true);
     auto* style = new QButtonGroup(this);
     style->addButton(pointsButton_);
     style->addButton(lignesButton_);
-    connect(pointsButton_, &QToolButton::clicked, this, &Scroll::stylePoints);
-    connect(lignesButton_, &QToolButton::clicked, this, &Scroll::styleLignes);
+    connect(pointsButton_, &QToolButton::clicked, this, &MainWindow::stylePoints);
+    connect(lignesButton_, &QToolButton::clicked, this, &MainWindow::styleLignes);
 
     carteTableau_ = toolButton(QStringLiteral("Carte + Tableau"), QString(), true);
     carteSeule_ = toolButton(QStringLiteral("Carte seule"), QString(), true);
@@ -86,8 +86,8 @@ void Scroll::creerPanneauOutils() {
     arrangement->addButton(carteTableau_);
     arrangement->addButton(carteSeule_);
     carteSeule_->setChecked(true);
-    connect(carteTableau_, &QToolButton::clicked, this, &Scroll::CarteTableauClick);
-    connect(carteSeule_, &QToolButton::clicked, this, &Scroll::CarteSeuleClick);
+    connect(carteTableau_, &QToolButton::clicked, this, &MainWindow::CarteTableauClick);
+    connect(carteSeule_, &QToolButton::clicked, this, &MainWindow::CarteSeuleClick);
 
     digitaliser_ = toolButton(QStringLiteral("Digitaliser"), QString(), true);
     surface_ = toolButton(QStringLiteral("Surface"), QString(), true);
@@ -123,13 +123,15 @@ void Scroll::creerPanneauOutils() {
         modes->addButton(b);
     digitaliser_->setChecked(true);
     modeBefore_ = digitaliser_;
-    connect(digitaliser_, &QToolButton::clicked, this, &Scroll::DigitaliserClick);
-    connect(surface_, &QToolButton::clicked, this, &Scroll::SurfaceClick);
-    connect(cap, &QToolButton::clicked, this, &Scroll::CapClick);
-    connect(c.surface, &QToolButton::clicked, this, &Scroll::Color_surf_fond_SpeedButton14Click);
-    connect(c.bordered, &QToolButton::clicked, this, &Scroll::Color_surf_bord_SpeedButton15Click);
-    connect(c.pickBorder, &QToolButton::clicked, this, &Scroll::Choix_bord_SpeedButton16Click);
-    connect(c.chooseFill, &QToolButton::clicked, this, &Scroll::Coul_fond_Panel6Click);
+    connect(digitaliser_, &QToolButton::clicked, this, &MainWindow::DigitaliserClick);
+    connect(surface_, &QToolButton::clicked, this, &MainWindow::SurfaceClick);
+    connect(cap, &QToolButton::clicked, this, &MainWindow::CapClick);
+    connect(c.surface, &QToolButton::clicked, this,
+            &MainWindow::Color_surf_fond_SpeedButton14Click);
+    connect(c.bordered, &QToolButton::clicked, this,
+            &MainWindow::Color_surf_bord_SpeedButton15Click);
+    connect(c.pickBorder, &QToolButton::clicked, this, &MainWindow::Choix_bord_SpeedButton16Click);
+    connect(c.chooseFill, &QToolButton::clicked, this, &MainWindow::Coul_fond_Panel6Click);
     for (QToolButton* tool : {c.brush, c.eraser})
         connect(tool, &QToolButton::clicked, this, [this, tool] { modeBefore_ = tool; });
     connect(c.threshold, &QToolButton::clicked, this, [this] { SpeedButton12Click(true); });
@@ -145,8 +147,9 @@ void Scroll::creerPanneauOutils() {
     c.borderSwatch =
         swatch("Coul_Bord_Panel5", QStringLiteral("couleur prélevée pour la bordure SUR L'IMAGE"));
     c.fillSwatch = swatch("Coul_fond_Panel6", QStringLiteral("coleur de fond"));
-    connect(c.borderSwatch, &QToolButton::clicked, this, &Scroll::Choix_bord_SpeedButton16Click);
-    connect(c.fillSwatch, &QToolButton::clicked, this, &Scroll::Coul_fond_Panel6Click);
+    connect(c.borderSwatch, &QToolButton::clicked, this,
+            &MainWindow::Choix_bord_SpeedButton16Click);
+    connect(c.fillSwatch, &QToolButton::clicked, this, &MainWindow::Coul_fond_Panel6Click);
     setBorderColour(c.border);
     setFillColour(c.fill);
     hideColouringControls();
@@ -170,7 +173,7 @@ void Scroll::creerPanneauOutils() {
     auto* annuler = toolButton(QStringLiteral("Annuler la dernière coloration"),
                                QStringLiteral("Annuler la dernière coloration"));
     connect(calcul, &QToolButton::clicked, this, [this] { SpeedButton12Click(false); });
-    connect(annuler, &QToolButton::clicked, this, &Scroll::Annuler_SpeedButton14Click);
+    connect(annuler, &QToolButton::clicked, this, &MainWindow::Annuler_SpeedButton14Click);
 
     avecLignes_ = toolButton(QStringLiteral("avec les lignes"),
                              QStringLiteral("image avec les lignes ou points"), true);
@@ -187,10 +190,10 @@ void Scroll::creerPanneauOutils() {
         modeBefore_ = surface_;
         Redessiner();
     });
-    connect(avecLignes_, &QToolButton::clicked, this, &Scroll::Redessiner);
+    connect(avecLignes_, &QToolButton::clicked, this, &MainWindow::Redessiner);
 
     auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
-    connect(quitter, &QToolButton::clicked, this, &Scroll::quitterMenu);
+    connect(quitter, &QToolButton::clicked, this, &MainWindow::quitterMenu);
     flottants_ = new QCheckBox(QStringLiteral("X et Y   flottants"), panel1_);
     flottants_->setObjectName("CheckBoxFlottants");
     flottants_->setToolTip(QStringLiteral("affichage à côté du pointeur de la souris"));
@@ -242,17 +245,17 @@ QList<QWidget*> ColourTools::shownWhenColouring() const {
     return {borderSwatch, fillSwatch, pickBorder, chooseFill, brush, eraser};
 }
 
-void Scroll::hideColouringControls() {
+void MainWindow::hideColouringControls() {
     for (QWidget* w : colour_.shownWhenColouring())
         w->hide();
 }
 
-void Scroll::showColouringControls() {
+void MainWindow::showColouringControls() {
     for (QWidget* w : colour_.shownWhenColouring())
         w->show();
 }
 
-void Scroll::creerPanneauxFlottants() {
+void MainWindow::creerPanneauxFlottants() {
     textPanel_ = new TextPanel(centralWidget());
     textPanel_->move(40, 40);
     connect(textPanel_, &TextPanel::closed, this, [this] {
@@ -263,17 +266,17 @@ void Scroll::creerPanneauxFlottants() {
     calibrationPanel_ = new CalibrationPanel(centralWidget());
     scalePanel_ = new ScalePanel(centralWidget());
     exportPanel_ = new ExportPanel(centralWidget());
-    connect(exportPanel_, &ExportPanel::traiter, this, &Scroll::sauve_fic_points);
+    connect(exportPanel_, &ExportPanel::traiter, this, &MainWindow::sauve_fic_points);
     sheetImportPanel_ = new SheetImportPanel(centralWidget());
     sheetImportPanel_->move(60, 60);
-    connect(sheetImportPanel_, &SheetImportPanel::traiter, this, &Scroll::Button4Click);
-    connect(altitudePanel_, &AltitudePanel::stepRequested, this, &Scroll::altitude_pm);
-    connect(altitudePanel_, &AltitudePanel::zTyped, this, &Scroll::setZOfSelectedPoint);
-    connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &Scroll::SpeedButton14Click);
+    connect(sheetImportPanel_, &SheetImportPanel::traiter, this, &MainWindow::Button4Click);
+    connect(altitudePanel_, &AltitudePanel::stepRequested, this, &MainWindow::altitude_pm);
+    connect(altitudePanel_, &AltitudePanel::zTyped, this, &MainWindow::setZOfSelectedPoint);
+    connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &MainWindow::SpeedButton14Click);
     connect(calibrationPanel_, &CalibrationPanel::modeChanged, this, [this](int mode) {
         project_.setCalibrationMode(static_cast<model::CalibrationMode>(mode));
     });
-    connect(scalePanel_, &ScalePanel::rescale, this, &Scroll::Button10Click);
+    connect(scalePanel_, &ScalePanel::rescale, this, &MainWindow::Button10Click);
 
     // The three panels share one place: the centre of the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -8,8 +8,8 @@
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
 #include "ui/QtPictureDecoder.h"
-#include "ui/scroll.h"
 #include "ui/scroll2.h"
 
 #include <filesystem>
@@ -19,8 +19,8 @@ namespace tracelle::ui {
 using platform::interaction;
 namespace fs = std::filesystem;
 
-std::optional<std::string> Scroll::demandeDescripteur(const std::string& title,
-                                                      const std::string& filter) {
+std::optional<std::string> MainWindow::demandeDescripteur(const std::string& title,
+                                                          const std::string& filter) {
     // The project in hand is put aside only once the new one can be opened whole.
     if (!gardeLeTravail()) return std::nullopt;
     const auto chosen = interaction().openFileName(files::dansDernierDossier(title, filter));
@@ -34,7 +34,7 @@ std::optional<std::string> Scroll::demandeDescripteur(const std::string& title,
     return chosen;
 }
 
-bool Scroll::ouvreImageCalee(const georef::Calage& calage) {
+bool MainWindow::ouvreImageCalee(const georef::Calage& calage) {
     if (!calage.ok()) {
         interaction().information(calage.error);
         image1_->update();
@@ -50,19 +50,19 @@ bool Scroll::ouvreImageCalee(const georef::Calage& calage) {
     return true;
 }
 
-void Scroll::ChargerunTAB1Click() {
+void MainWindow::ChargerunTAB1Click() {
     if (const auto tab = demandeDescripteur(" Ouvrir un fichier MapInfo  *.tab",
                                             "Fichiers (*.tab)|*.tab|Tous les fichiers|*.*"))
         ouvreImageCalee(georef::lit_tab(*tab));
 }
 
-void Scroll::Charger1Click() {
+void MainWindow::Charger1Click() {
     if (const auto hdr = demandeDescripteur(" Ouvrir un fichier Arc/Info  *.hdr",
                                             "Fichiers (*.hdr)|*.hdr|Tous les fichiers|*.*"))
         ouvreImageCalee(georef::lit_hdr(*hdr));
 }
 
-void Scroll::chargeImageGeoreferencee() {
+void MainWindow::chargeImageGeoreferencee() {
     const auto chosen = demandeDescripteur(
         " Ouvrir une image géoréférencée",
         "Images géoréférencées (*.tif;*.tiff;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tfw;*.tifw;*.jgw;"
@@ -104,7 +104,7 @@ void Scroll::chargeImageGeoreferencee() {
     if (poseImage(picture, std::move(decoded), "", &*own)) Redessiner();
 }
 
-void Scroll::Imagedupressepapier1Click() {
+void MainWindow::Imagedupressepapier1Click() {
     const auto clipboard = interaction().clipboardPicture();
     if (!clipboard) {
         interaction().information(
@@ -129,7 +129,7 @@ void Scroll::Imagedupressepapier1Click() {
     ouvreImageChoisie(*chosen);
 }
 
-void Scroll::showCoordinateSystem(const std::string& crs) {
+void MainWindow::showCoordinateSystem(const std::string& crs) {
     if (windows_.table) windows_.table->showCoordinateSystem(QString::fromStdString(crs));
 }
 
