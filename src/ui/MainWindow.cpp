@@ -9,9 +9,9 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/Convert.h"
 #include "ui/ImageArea.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/emf.h"
-#include "ui/scroll2.h"
 #include "ui/scrollab.h"
 #include "ui/scrollrep.h"
 
@@ -153,19 +153,20 @@ MainWindow::~MainWindow() {
 void MainWindow::attachWindows(const ShellWindows& windows) {
     windows_ = windows;
     if (windows_.table) {
-        connect(windows_.table, &Scroll2::altitudeToggled, altitudePanel_, &QWidget::setVisible);
-        Scroll2* table = windows_.table;
-        connect(table, &Scroll2::labelStyleChanged, this, &MainWindow::Redessiner);
-        connect(table, &Scroll2::redessinerDemande, this, &MainWindow::Redessiner);
-        connect(table, &Scroll2::calibrationDemandee, calibrationPanel_, &QWidget::show);
-        connect(table, &Scroll2::grapheDemande, this, &MainWindow::Graphe1Click);
+        connect(windows_.table, &PointsTableWindow::altitudeToggled, altitudePanel_,
+                &QWidget::setVisible);
+        PointsTableWindow* table = windows_.table;
+        connect(table, &PointsTableWindow::labelStyleChanged, this, &MainWindow::Redessiner);
+        connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::Redessiner);
+        connect(table, &PointsTableWindow::calibrationDemandee, calibrationPanel_, &QWidget::show);
+        connect(table, &PointsTableWindow::grapheDemande, this, &MainWindow::Graphe1Click);
         // Undo and redo from the points table too; a cell being edited takes them first.
         connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), table), &QShortcut::activated,
                 this, &MainWindow::annuler);
         for (const QKeySequence& redo :
              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
             connect(new QShortcut(redo, table), &QShortcut::activated, this, &MainWindow::retablir);
-        connect(table, &Scroll2::laterCommand, this, [this](const QString& caption) {
+        connect(table, &PointsTableWindow::laterCommand, this, [this](const QString& caption) {
             if (caption == QStringLiteral("rajouter des points digitalisés")) {
                 SpeedButton4Click_completer();
             } else if (caption == QStringLiteral("récup. Cal XY")) {
@@ -184,16 +185,16 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
                 pasEncoreDisponible(caption);
             }
         });
-        connect(table, &Scroll2::zAffiche, altitudePanel_->zBox(), &QLineEdit::setText);
-        connect(table, &Scroll2::crossHair, this, [this](int x, int y, bool shown) {
+        connect(table, &PointsTableWindow::zAffiche, altitudePanel_->zBox(), &QLineEdit::setText);
+        connect(table, &PointsTableWindow::crossHair, this, [this](int x, int y, bool shown) {
             image1_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
         });
-        connect(table, &Scroll2::rendLaMain, this, [this] {
+        connect(table, &PointsTableWindow::rendLaMain, this, [this] {
             Redessiner();
             eraseRubberBand();
         });
-        connect(table, &Scroll2::quitDirect, this, &MainWindow::quitteDirect);
-        connect(table, &Scroll2::decalage, this, [this](int dx, int dy) {
+        connect(table, &PointsTableWindow::quitDirect, this, &MainWindow::quitteDirect);
+        connect(table, &PointsTableWindow::decalage, this, [this](int dx, int dy) {
             project_.picture().ox = dx;
             project_.picture().oy = dy;
             if (!project_.picture().file.empty())

@@ -41,7 +41,7 @@ class ImageArea;
 class LayerPainter;
 class ScalePanel;
 class SheetImportPanel;
-class Scroll2;
+class PointsTableWindow;
 class Scrollab;
 class Scrollf1;
 class Scrollrep;
@@ -49,7 +49,7 @@ class TextPanel;
 
 // The other windows of the program, owned by the application shell.
 struct ShellWindows {
-    Scroll2* table = nullptr;
+    PointsTableWindow* table = nullptr;
     Scrollab* about = nullptr;
     Scrollrep* graph = nullptr;
     Scrollf1* help = nullptr;

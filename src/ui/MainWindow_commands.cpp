@@ -8,9 +8,9 @@
 #include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scroll2.h"
 #include "ui/scrollab.h"
 #include "ui/scrollf1.h"
 #include "ui/scrollrep.h"
@@ -128,12 +128,13 @@ void MainWindow::placeMapAndTable() {
     // Side by side by their frames within the free part of the screen: the table at the right
     // edge, the map beside it, both of the whole height. On a small screen the table gives up
     // width (its grids scroll, its buttons wrap) rather than cover the map.
-    Scroll2* table = windows_.table;
+    PointsTableWindow* table = windows_.table;
     const QRect area = availableArea(this);
     const QMargins mainFrame = frameMargins(this);
     const QMargins tableFrame = frameMargins(table, this);
     const int tableWidth =
-        std::min(Scroll2::kWidth + tableFrame.left() + tableFrame.right(), area.width() * 45 / 100);
+        std::min(PointsTableWindow::kWidth + tableFrame.left() + tableFrame.right(),
+                 area.width() * 45 / 100);
     const QRect tableRect(area.right() - tableWidth + 1, area.top(), tableWidth, area.height());
     table->setFixedSize(tableRect.marginsRemoved(tableFrame).size());
     placeFrame(table, tableRect, tableFrame);

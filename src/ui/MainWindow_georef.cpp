@@ -9,8 +9,8 @@
 #include "platform/Interaction.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/QtPictureDecoder.h"
-#include "ui/scroll2.h"
 
 #include <filesystem>
 

@@ -8,8 +8,8 @@
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/SheetImportPanel.h"
-#include "ui/scroll2.h"
 
 #include <QLineEdit>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // The command table: menus, items, captions and shortcuts.
 #include "ui/MainWindow.h"
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,8 +3,8 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll2.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

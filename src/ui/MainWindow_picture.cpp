@@ -11,8 +11,8 @@
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PdfPicture.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/QtPictureDecoder.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QLabel>

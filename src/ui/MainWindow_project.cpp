@@ -11,7 +11,7 @@
 #include "ui/ExportPanel.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QAction>
 #include <QFileInfo>

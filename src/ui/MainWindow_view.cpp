@@ -6,8 +6,8 @@
 #include "ui/ImageArea.h"
 #include "ui/LayerPainter.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QCheckBox>

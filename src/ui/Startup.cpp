@@ -6,12 +6,12 @@
 #include "platform/Interaction.h"
 #include "ui/Convert.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/Splash.h"
 #include "ui/Unit6.h"
 #include "ui/emf.h"
-#include "ui/scroll2.h"
 #include "ui/scrollab.h"
 #include "ui/scrollf1.h"
 #include "ui/scrollrep.h"
@@ -56,7 +56,7 @@ Startup::Startup(const QStringList& arguments) {
 
     main_ = create<MainWindow>();
     if (picture_.empty()) main_->setParametre(MainWindow::joinArguments(arguments));
-    table_ = create<Scroll2>(main_->project());
+    table_ = create<PointsTableWindow>(main_->project());
     about_ = create<Scrollab>();
     graph_ = create<Scrollrep>();
     help_ = create<Scrollf1>();

@@ -13,7 +13,7 @@ class Convert;
 class Emf;
 class QtInteraction;
 class MainWindow;
-class Scroll2;
+class PointsTableWindow;
 class Scrollab;
 class Scrollf1;
 class Scrollrep;
@@ -43,7 +43,7 @@ private:
     QStringList order_;
     std::unique_ptr<Splash> splash_;
     std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<Scroll2> table_;
+    std::unique_ptr<PointsTableWindow> table_;
     std::unique_ptr<Scrollab> about_;
     std::unique_ptr<Scrollrep> graph_;
     std::unique_ptr<Scrollf1> help_;

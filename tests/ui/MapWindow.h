@@ -7,7 +7,7 @@
 #include "support/TempFiles.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/scrollrep.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ protected:
     ScriptedInteraction ui;
     ui::Scrollrep graph;
     ui::MainWindow w;
-    ui::Scroll2 table{w.project()};
+    ui::PointsTableWindow table{w.project()};
     ui::ImageArea* area = nullptr;
 };
 

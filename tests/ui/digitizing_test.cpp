@@ -5,8 +5,8 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -150,7 +150,7 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
 namespace {
 
 TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
-    ui::Scroll2 table(w.project());
+    ui::PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     auto& p = w.project();
     p.lines().setCell(1, 1, "1");

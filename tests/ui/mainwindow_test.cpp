@@ -4,8 +4,8 @@
 #include "ui/AltitudePanel.h"
 #include "ui/ExportPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandWithItsShortcut) {
 
 TEST_F(MainWindowTest, LaterCommandsSaySoInsteadOfDoingNothing) {
     MainWindow w;
-    tracelle::ui::Scroll2 table(w.project());
+    tracelle::ui::PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     for (auto* b : table.findChildren<QPushButton*>())
         if (b->text() == "rajouter (lib,  distance, cap)") QTest::mouseClick(b, Qt::LeftButton);
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, TextPanelCopiesOrAppendsToTheClipboard) {
 
 TEST_F(MainWindowTest, AltitudeKeysStepTheSelectedPointWhileTheBoxIsChecked) {
     MainWindow w;
-    Scroll2 table(w.project());
+    PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     auto& p = w.project();
     p.setDefaultCalibration(100, 100, 0, 0);
@@ -253,7 +253,7 @@ namespace {
 
 TEST_F(MainWindowTest, TheGridsShowTheProjectTablesAsTheyChange) {
     MainWindow w;
-    Scroll2 table(w.project());
+    PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     auto& p = w.project();
     QAbstractItemModel* points = table.pointsGrid()->model();

@@ -2,11 +2,11 @@
 #include "files/ProjectFile.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/TextPanel.h"
 #include "ui/Translations.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>

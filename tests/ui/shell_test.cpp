@@ -27,11 +27,11 @@ namespace {
 TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
     EXPECT_EQ(startup.creationOrder(),
-              QStringList({"MainWindow", "Form2", "AboutBox", "Form4", "HelpWindow", "Form6",
-                           "Form7", "Splash2", "Form9"}));
+              QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "Form4", "HelpWindow",
+                           "Form6", "Form7", "Splash2", "Form9"}));
     const std::pair<const char*, QString> captions[] = {
         {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
-        {"Form2", QStringLiteral("Points digitalisés")},
+        {"PointsTableWindow", QStringLiteral("Points digitalisés")},
         {"AboutBox", QStringLiteral("   à propos de...")},
         {"Form4", QStringLiteral("   Graphe 3D")},
         {"HelpWindow",

@@ -2,7 +2,7 @@
 #include "support/ScriptedInteraction.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -60,7 +60,7 @@ protected:
 
     ScriptedInteraction ui;
     ui::MainWindow w;
-    ui::Scroll2 table{w.project()};
+    ui::PointsTableWindow table{w.project()};
 };
 
 TEST_F(PointsTable, KeystrokesAreCheckedByColumn) {

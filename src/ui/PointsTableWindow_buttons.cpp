@@ -6,7 +6,7 @@
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"
 #include "ui/FlowLayout.h"
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -23,7 +23,7 @@ using platform::interaction;
 
 namespace {} // namespace
 
-QWidget* Scroll2::buildButtons() {
+QWidget* PointsTableWindow::buildButtons() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -46,7 +46,7 @@ QWidget* Scroll2::buildButtons() {
         project_.devalide_point();
         depointer_i_sel_anc_puis_pointer(selectedPoint_);
     });
-    connect(deleteLine_, &QPushButton::clicked, this, &Scroll2::supprimeLigneCourante);
+    connect(deleteLine_, &QPushButton::clicked, this, &PointsTableWindow::supprimeLigneCourante);
     connect(showAll, &QPushButton::clicked, this, [this] {
         model::afficheLignes(project_, true);
         emit redessinerDemande();
@@ -55,18 +55,18 @@ QWidget* Scroll2::buildButtons() {
         model::afficheLignes(project_, false);
         emit redessinerDemande();
     });
-    connect(calibration, &QPushButton::clicked, this, &Scroll2::calibrationDemandee);
+    connect(calibration, &QPushButton::clicked, this, &PointsTableWindow::calibrationDemandee);
     connect(scale, &QPushButton::clicked, this, [] {
         interaction().information(" Pour changer le facteur d'échelle il faut générer une ligne "
                                   "de 2 points,\r\r calculer la distance (Touche d) et mettre à "
                                   "l'échelle");
     });
-    connect(graph, &QPushButton::clicked, this, &Scroll2::grapheDemande);
-    connect(quit, &QPushButton::clicked, this, &Scroll2::quitDirect);
+    connect(graph, &QPushButton::clicked, this, &PointsTableWindow::grapheDemande);
+    connect(quit, &QPushButton::clicked, this, &PointsTableWindow::quitDirect);
 
     altitude_ = new QCheckBox(QStringLiteral("altitude Z + -  (F2,F3)"), panel);
     altitude_->setToolTip(QStringLiteral("F9 = recopie l'altitude pour le reste des points"));
-    connect(altitude_, &QCheckBox::toggled, this, &Scroll2::altitudeToggled);
+    connect(altitude_, &QCheckBox::toggled, this, &PointsTableWindow::altitudeToggled);
     labels_ = new QCheckBox(QStringLiteral("Affiche Lib.  Taille"), panel);
     labels_->setObjectName("CheckBoxLabels");
     labelHeight_ = new QLineEdit(QStringLiteral("30"), panel);
@@ -89,8 +89,8 @@ QWidget* Scroll2::buildButtons() {
     const LabelStyle defaults;
     swatch(labelText_, defaults.text);
     swatch(labelBackground_, defaults.background);
-    connect(labels_, &QCheckBox::toggled, this, &Scroll2::labelStyleChanged);
-    connect(labelHeight_, &QLineEdit::returnPressed, this, &Scroll2::labelStyleChanged);
+    connect(labels_, &QCheckBox::toggled, this, &PointsTableWindow::labelStyleChanged);
+    connect(labelHeight_, &QLineEdit::returnPressed, this, &PointsTableWindow::labelStyleChanged);
 
     // The picture's offset: hidden boxes kept for projects made with a shifted picture.
     dx0_ = new QLineEdit(QStringLiteral("0"), panel);
@@ -151,7 +151,7 @@ QWidget* Scroll2::buildButtons() {
     return panel;
 }
 
-LabelStyle Scroll2::labelStyle() const {
+LabelStyle PointsTableWindow::labelStyle() const {
     LabelStyle style;
     style.shown = labels_->isChecked();
     style.height = model::lit_entier(labelHeight_->text().toStdString()).value;
@@ -160,14 +160,14 @@ LabelStyle Scroll2::labelStyle() const {
     return style;
 }
 
-void Scroll2::onLineSelected(int row) {
+void PointsTableWindow::onLineSelected(int row) {
     selectedLine_ = row;
     deleteLine_->setText(row > 0 ? QStringLiteral("Supprimer la ligne courante n° ") +
                                        QString::number(row)
                                  : QStringLiteral("Supprimer la ligne courante"));
 }
 
-void Scroll2::linesCellClicked(const QModelIndex& index) {
+void PointsTableWindow::linesCellClicked(const QModelIndex& index) {
     auto& lines = project_.lines();
     const int colourColumn = model::indice_col_grille(lines, "couleur");
     if (!index.isValid() || index.column() != colourColumn) return;
@@ -180,7 +180,7 @@ void Scroll2::linesCellClicked(const QModelIndex& index) {
     }
 }
 
-void Scroll2::supprimeLigneCourante() {
+void PointsTableWindow::supprimeLigneCourante() {
     if (selectedLine_ < 1) return;
     const model::LigneASupprimer line = model::ligneASupprimer(project_, selectedLine_);
     if (model::supprimeLigneSansQuestion(project_, line)) return;
@@ -193,7 +193,7 @@ void Scroll2::supprimeLigneCourante() {
     emit redessinerDemande();
 }
 
-void Scroll2::recopieZ() {
+void PointsTableWindow::recopieZ() {
     if (selectedPoint_ < 1) return;
     if (interaction().dlg_titre_message_ONEK_oui_non(model::titreRecopieZ(project_, selectedPoint_),
                                                      "", "OE", "recopier", "annuler",
@@ -203,7 +203,7 @@ void Scroll2::recopieZ() {
     project_.setSaved(false);
 }
 
-void Scroll2::keyPressEvent(QKeyEvent* event) {
+void PointsTableWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_F9:
         if (grids_[0]->hasFocus()) recopieZ();

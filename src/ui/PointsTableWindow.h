@@ -28,10 +28,10 @@ struct LabelStyle {
     QColor background{0, 255, 255}; // aqua
 };
 
-class Scroll2 : public QWidget {
+class PointsTableWindow : public QWidget {
     Q_OBJECT
 public:
-    Scroll2(model::Project& project, QWidget* parent = nullptr);
+    PointsTableWindow(model::Project& project, QWidget* parent = nullptr);
 
     static constexpr int kWidth = 720;
 

@@ -1,4 +1,4 @@
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 
 #include "model/Project.h"
 #include "model/extraitUTIL.h"
@@ -50,10 +50,10 @@ QTableView* makeGrid(model::TextTable& table, model::TableId id, const char* nam
 
 } // namespace
 
-Scroll2::Scroll2(model::Project& project, QWidget* parent)
+PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       project_(project) {
-    setObjectName("Form2");
+    setObjectName("PointsTableWindow");
     setWindowTitle(QStringLiteral("Points digitalisés"));
     // Shown beside the map, it leaves the keyboard and the clicks to the map until the user
     // comes to it.
@@ -117,7 +117,7 @@ Scroll2::Scroll2(model::Project& project, QWidget* parent)
     window->addWidget(scroll);
 }
 
-void Scroll2::buildGrids() {
+void PointsTableWindow::buildGrids() {
     grids_[0] = makeGrid(project_.points(), model::TableId::Points, "StringGrid1",
                          {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
     grids_[1] = makeGrid(project_.calibration(), model::TableId::Calibration, "StringGrid2",
@@ -153,7 +153,7 @@ void Scroll2::buildGrids() {
     connect(grids_[1], &QTableView::clicked, this, [this] { project_.calcul_nouveaux_calage(); });
     auto* lines = static_cast<CellDelegate*>(grids_[2]->itemDelegate());
     connect(lines, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
-    connect(grids_[2], &QTableView::pressed, this, &Scroll2::linesCellClicked);
+    connect(grids_[2], &QTableView::pressed, this, &PointsTableWindow::linesCellClicked);
     connect(grids_[2], &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const int ok = model::indice_col_grille(project_.lines(), "OK");
         if (index.column() != ok) return;
@@ -164,7 +164,7 @@ void Scroll2::buildGrids() {
     });
 }
 
-void Scroll2::selectRow(model::TableId table, int row) {
+void PointsTableWindow::selectRow(model::TableId table, int row) {
     QTableView* grid = grids_[static_cast<int>(table)];
     if (row < 1 || row > grid->model()->rowCount()) return;
     const QModelIndex index = grid->model()->index(row - 1, 0);
@@ -173,18 +173,18 @@ void Scroll2::selectRow(model::TableId table, int row) {
     grid->scrollTo(index);
 }
 
-void Scroll2::onPointSelected(int row) {
+void PointsTableWindow::onPointSelected(int row) {
     selectedPoint_ = row;
     if (row < 1) return;
     emit zAffiche(QString::fromStdString(project_.points().cell(row, project_.indice_col("Z"))));
     if (isActiveWindow() && row <= project_.N()) depointer_i_sel_anc_puis_pointer(row);
 }
 
-void Scroll2::onCalibrationSelected(int row) {
+void PointsTableWindow::onCalibrationSelected(int row) {
     if (isActiveWindow() && row <= project_.K()) depointer_i_sel_anc_puis_pointer(-row);
 }
 
-void Scroll2::showPaste(const QString& text) {
+void PointsTableWindow::showPaste(const QString& text) {
     if (!paste_) {
         paste_ = new QPlainTextEdit(grids_[0]->parentWidget());
         paste_->setReadOnly(true);
@@ -196,25 +196,25 @@ void Scroll2::showPaste(const QString& text) {
     paste_->raise();
 }
 
-void Scroll2::hidePaste() {
+void PointsTableWindow::hidePaste() {
     if (paste_) paste_->hide();
 }
 
-void Scroll2::setPointCount(int n) {
+void PointsTableWindow::setPointCount(int n) {
     count_->setText(QString::number(n) + QStringLiteral(" points"));
 }
 
-void Scroll2::showCoordinateSystem(const QString& crs) {
+void PointsTableWindow::showCoordinateSystem(const QString& crs) {
     crs_->setText(crs);
     crs_->setVisible(!crs.isEmpty());
 }
 
-void Scroll2::showCoordinates(const QString& x, const QString& y) {
+void PointsTableWindow::showCoordinates(const QString& x, const QString& y) {
     readX_->setText(x);
     readY_->setText(y);
 }
 
-void Scroll2::depointer_i_sel_anc_puis_pointer(int j) {
+void PointsTableWindow::depointer_i_sel_anc_puis_pointer(int j) {
     if (highlighted_ != 0) {
         highlighted_ = 0;
         emit crossHair(0, 0, false);
@@ -222,7 +222,7 @@ void Scroll2::depointer_i_sel_anc_puis_pointer(int j) {
     pointer_dans_form1(j);
 }
 
-void Scroll2::pointer_dans_form1(int j) {
+void PointsTableWindow::pointer_dans_form1(int j) {
     const model::TextTable* table = nullptr;
     int row = 0;
     if (j >= 1 && j <= project_.N() && j < project_.points().rowCount()) {
@@ -244,7 +244,7 @@ void Scroll2::pointer_dans_form1(int j) {
     emit crossHair(x, y, true);
 }
 
-void Scroll2::changeEvent(QEvent* event) {
+void PointsTableWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow()) {
             calibrationEdited_ = false;
