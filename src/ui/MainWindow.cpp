@@ -4,6 +4,7 @@
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "platform/WheelSetting.h"
+#include "ui/AboutBox.h"
 #include "ui/AltitudePanel.h"
 #include "ui/Application.h"
 #include "ui/CalibrationPanels.h"
@@ -12,7 +13,6 @@
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/emf.h"
-#include "ui/scrollab.h"
 #include "ui/scrollrep.h"
 
 #include <QAction>

@@ -42,7 +42,7 @@ class LayerPainter;
 class ScalePanel;
 class SheetImportPanel;
 class PointsTableWindow;
-class Scrollab;
+class AboutBox;
 class Scrollf1;
 class Scrollrep;
 class TextPanel;
@@ -50,7 +50,7 @@ class TextPanel;
 // The other windows of the program, owned by the application shell.
 struct ShellWindows {
     PointsTableWindow* table = nullptr;
-    Scrollab* about = nullptr;
+    AboutBox* about = nullptr;
     Scrollrep* graph = nullptr;
     Scrollf1* help = nullptr;
     Convert* converter = nullptr;

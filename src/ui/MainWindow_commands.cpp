@@ -3,6 +3,7 @@
 #include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 #include "platform/WheelSetting.h"
+#include "ui/AboutBox.h"
 #include "ui/AltitudePanel.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
@@ -11,7 +12,6 @@
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scrollab.h"
 #include "ui/scrollf1.h"
 #include "ui/scrollrep.h"
 

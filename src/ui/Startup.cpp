@@ -4,6 +4,7 @@
 #include "files/Recovery.h"
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
+#include "ui/AboutBox.h"
 #include "ui/Convert.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
@@ -12,7 +13,6 @@
 #include "ui/Splash.h"
 #include "ui/Unit6.h"
 #include "ui/emf.h"
-#include "ui/scrollab.h"
 #include "ui/scrollf1.h"
 #include "ui/scrollrep.h"
 
@@ -57,7 +57,7 @@ Startup::Startup(const QStringList& arguments) {
     main_ = create<MainWindow>();
     if (picture_.empty()) main_->setParametre(MainWindow::joinArguments(arguments));
     table_ = create<PointsTableWindow>(main_->project());
-    about_ = create<Scrollab>();
+    about_ = create<AboutBox>();
     graph_ = create<Scrollrep>();
     help_ = create<Scrollf1>();
     dialog_ = create<Unit6>();

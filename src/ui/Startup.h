@@ -14,7 +14,7 @@ class Emf;
 class QtInteraction;
 class MainWindow;
 class PointsTableWindow;
-class Scrollab;
+class AboutBox;
 class Scrollf1;
 class Scrollrep;
 class Splash;
@@ -44,7 +44,7 @@ private:
     std::unique_ptr<Splash> splash_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<PointsTableWindow> table_;
-    std::unique_ptr<Scrollab> about_;
+    std::unique_ptr<AboutBox> about_;
     std::unique_ptr<Scrollrep> graph_;
     std::unique_ptr<Scrollf1> help_;
     std::unique_ptr<Unit6> dialog_;

@@ -1,12 +1,12 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
+#include "ui/AboutBox.h"
 #include "ui/Degradeur.h"
 #include "ui/MainWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/Splash.h"
 #include "ui/Startup.h"
 #include "ui/Unit6.h"
-#include "ui/scrollab.h"
 #include "ui/scrollf1.h"
 
 #include <QApplication>
@@ -208,7 +208,7 @@ TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {
 }
 
 TEST(AboutBox, RefreshesItsTenLines) {
-    Scrollab about;
+    AboutBox about;
     about.setImageDescription([] { return QStringLiteral("800x600x24=1406 "); });
     about.refresh();
     const QStringList lines = about.lines();

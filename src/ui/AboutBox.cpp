@@ -1,4 +1,4 @@
-#include "ui/scrollab.h"
+#include "ui/AboutBox.h"
 
 #include "platform/SystemInfo.h"
 #include "ui/Artwork.h"
@@ -11,7 +11,7 @@
 
 namespace tracelle::ui {
 
-Scrollab::Scrollab(QWidget* parent)
+AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("AboutBox");
@@ -43,7 +43,7 @@ Scrollab::Scrollab(QWidget* parent)
     connect(button_, &QPushButton::clicked, this, &QDialog::hide);
 }
 
-void Scrollab::refresh() {
+void AboutBox::refresh() {
     QStringList texts;
     texts << QString::fromStdString(platform::systemLine(
         QSysInfo::prettyProductName().toStdString(), QSysInfo::kernelVersion().toStdString()));
@@ -56,24 +56,24 @@ void Scrollab::refresh() {
         lines_[i]->setText(texts[i]);
 }
 
-QStringList Scrollab::lines() const {
+QStringList AboutBox::lines() const {
     QStringList texts;
     for (const QLabel* line : lines_)
         texts << line->text();
     return texts;
 }
 
-void Scrollab::changeEvent(QEvent* event) {
+void AboutBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh();
     QDialog::changeEvent(event);
 }
 
-void Scrollab::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     refresh();
     QDialog::showEvent(event);
 }
 
-void Scrollab::keyPressEvent(QKeyEvent*) {
+void AboutBox::keyPressEvent(QKeyEvent*) {
     hide();
 }
 

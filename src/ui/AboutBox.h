@@ -10,10 +10,10 @@ class QPushButton;
 
 namespace tracelle::ui {
 
-class Scrollab : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit Scrollab(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     // The main window's size text of the loaded picture (empty without one).
     void setImageDescription(std::function<QString()> describe) { describe_ = std::move(describe); }
