@@ -43,7 +43,7 @@ class ScalePanel;
 class SheetImportPanel;
 class PointsTableWindow;
 class AboutBox;
-class Scrollf1;
+class HelpWindow;
 class Scrollrep;
 class TextPanel;
 
@@ -52,7 +52,7 @@ struct ShellWindows {
     PointsTableWindow* table = nullptr;
     AboutBox* about = nullptr;
     Scrollrep* graph = nullptr;
-    Scrollf1* help = nullptr;
+    HelpWindow* help = nullptr;
     Convert* converter = nullptr;
     Emf* conversion = nullptr;
 };

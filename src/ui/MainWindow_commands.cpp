@@ -7,12 +7,12 @@
 #include "ui/AltitudePanel.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
+#include "ui/HelpWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scrollf1.h"
 #include "ui/scrollrep.h"
 
 #include <QAction>
@@ -154,7 +154,7 @@ void MainWindow::CarteSeuleClick() {
 }
 
 void MainWindow::AideClick() {
-    Scrollf1* help = windows_.help;
+    HelpWindow* help = windows_.help;
     if (!help) return;
     if (help->isVisible() && help->isActiveWindow()) {
         help->hide();
@@ -167,7 +167,7 @@ void MainWindow::AideClick() {
 }
 
 void MainWindow::AideBascule() {
-    Scrollf1* help = windows_.help;
+    HelpWindow* help = windows_.help;
     if (!help) return;
     help->setVisible(!help->isVisible());
 }

@@ -6,6 +6,7 @@
 #include "platform/Interaction.h"
 #include "ui/AboutBox.h"
 #include "ui/Convert.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
@@ -13,7 +14,6 @@
 #include "ui/Splash.h"
 #include "ui/Unit6.h"
 #include "ui/emf.h"
-#include "ui/scrollf1.h"
 #include "ui/scrollrep.h"
 
 #include <QApplication>
@@ -59,7 +59,7 @@ Startup::Startup(const QStringList& arguments) {
     table_ = create<PointsTableWindow>(main_->project());
     about_ = create<AboutBox>();
     graph_ = create<Scrollrep>();
-    help_ = create<Scrollf1>();
+    help_ = create<HelpWindow>();
     dialog_ = create<Unit6>();
     converter_ = create<Convert>();
     {

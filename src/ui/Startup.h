@@ -15,7 +15,7 @@ class QtInteraction;
 class MainWindow;
 class PointsTableWindow;
 class AboutBox;
-class Scrollf1;
+class HelpWindow;
 class Scrollrep;
 class Splash;
 class Unit6;
@@ -46,7 +46,7 @@ private:
     std::unique_ptr<PointsTableWindow> table_;
     std::unique_ptr<AboutBox> about_;
     std::unique_ptr<Scrollrep> graph_;
-    std::unique_ptr<Scrollf1> help_;
+    std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<Unit6> dialog_;
     std::unique_ptr<Convert> converter_;
     std::unique_ptr<Emf> conversion_;

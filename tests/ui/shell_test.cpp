@@ -2,12 +2,12 @@
 #include "support/TempFiles.h"
 #include "ui/AboutBox.h"
 #include "ui/Degradeur.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/Splash.h"
 #include "ui/Startup.h"
 #include "ui/Unit6.h"
-#include "ui/scrollf1.h"
 
 #include <QApplication>
 #include <QImage>
@@ -224,7 +224,7 @@ TEST(AboutBox, RefreshesItsTenLines) {
 }
 
 TEST(HelpWindow, ShowsTheHelpText) {
-    Scrollf1 help;
+    HelpWindow help;
     EXPECT_TRUE(help.text().contains(QStringLiteral("T R A C E L L E")));
     EXPECT_TRUE(help.text().contains(QStringLiteral("Digitaliser")));
 }

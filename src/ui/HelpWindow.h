@@ -7,10 +7,10 @@ class QPlainTextEdit;
 
 namespace tracelle::ui {
 
-class Scrollf1 : public QWidget {
+class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Scrollf1(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
     QString text() const;
 
 private:

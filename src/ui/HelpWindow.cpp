@@ -1,4 +1,4 @@
-#include "ui/scrollf1.h"
+#include "ui/HelpWindow.h"
 
 #include "files/Cp1252.h"
 #include "platform/Paths.h"
@@ -31,7 +31,7 @@ QString readHelp() {
 
 } // namespace
 
-Scrollf1::Scrollf1(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
     setWindowTitle(QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r "));
     resize(640, 560);
@@ -48,7 +48,7 @@ Scrollf1::Scrollf1(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(back, &QShortcut::activated, this, &QWidget::hide);
 }
 
-QString Scrollf1::text() const {
+QString HelpWindow::text() const {
     return pane_->toPlainText();
 }
 
