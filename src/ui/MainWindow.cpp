@@ -9,11 +9,11 @@
 #include "ui/Application.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/Convert.h"
+#include "ui/GraphWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/emf.h"
-#include "ui/scrollrep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -205,8 +205,8 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
     if (windows_.graph) {
         windows_.graph->setProject(&project_);
         // The graph shows the points as they are: nothing changes them while it is open.
-        connect(windows_.graph, &Scrollrep::activated, this, [this] { setEnabled(false); });
-        connect(windows_.graph, &Scrollrep::left, this, [this] { setEnabled(true); });
+        connect(windows_.graph, &GraphWindow::activated, this, [this] { setEnabled(false); });
+        connect(windows_.graph, &GraphWindow::left, this, [this] { setEnabled(true); });
     }
     if (windows_.conversion) {
         connect(windows_.conversion, &Emf::quitDirect, this, &MainWindow::quitteDirect);

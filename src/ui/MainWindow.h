@@ -44,14 +44,14 @@ class SheetImportPanel;
 class PointsTableWindow;
 class AboutBox;
 class HelpWindow;
-class Scrollrep;
+class GraphWindow;
 class TextPanel;
 
 // The other windows of the program, owned by the application shell.
 struct ShellWindows {
     PointsTableWindow* table = nullptr;
     AboutBox* about = nullptr;
-    Scrollrep* graph = nullptr;
+    GraphWindow* graph = nullptr;
     HelpWindow* help = nullptr;
     Convert* converter = nullptr;
     Emf* conversion = nullptr;

@@ -7,13 +7,13 @@
 #include "ui/AltitudePanel.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
+#include "ui/GraphWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
-#include "ui/scrollrep.h"
 
 #include <QAction>
 #include <QApplication>

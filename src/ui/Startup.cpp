@@ -6,6 +6,7 @@
 #include "platform/Interaction.h"
 #include "ui/AboutBox.h"
 #include "ui/Convert.h"
+#include "ui/GraphWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
@@ -14,7 +15,6 @@
 #include "ui/Splash.h"
 #include "ui/Unit6.h"
 #include "ui/emf.h"
-#include "ui/scrollrep.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -58,7 +58,7 @@ Startup::Startup(const QStringList& arguments) {
     if (picture_.empty()) main_->setParametre(MainWindow::joinArguments(arguments));
     table_ = create<PointsTableWindow>(main_->project());
     about_ = create<AboutBox>();
-    graph_ = create<Scrollrep>();
+    graph_ = create<GraphWindow>();
     help_ = create<HelpWindow>();
     dialog_ = create<Unit6>();
     converter_ = create<Convert>();

@@ -16,7 +16,7 @@ class MainWindow;
 class PointsTableWindow;
 class AboutBox;
 class HelpWindow;
-class Scrollrep;
+class GraphWindow;
 class Splash;
 class Unit6;
 
@@ -45,7 +45,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<PointsTableWindow> table_;
     std::unique_ptr<AboutBox> about_;
-    std::unique_ptr<Scrollrep> graph_;
+    std::unique_ptr<GraphWindow> graph_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<Unit6> dialog_;
     std::unique_ptr<Convert> converter_;

@@ -5,10 +5,10 @@
 #include "picture/BmpCodec.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
+#include "ui/GraphWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
-#include "ui/scrollrep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,7 +62,7 @@ protected:
     ConfigHome home_;
     const std::string picturePath = (home_.dir / "carte.bmp").string();
     ScriptedInteraction ui;
-    ui::Scrollrep graph;
+    ui::GraphWindow graph;
     ui::MainWindow w;
     ui::PointsTableWindow table{w.project()};
     ui::ImageArea* area = nullptr;

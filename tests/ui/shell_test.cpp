@@ -27,13 +27,13 @@ namespace {
 TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
     EXPECT_EQ(startup.creationOrder(),
-              QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "Form4", "HelpWindow",
-                           "Form6", "Form7", "Splash2", "Form9"}));
+              QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow",
+                           "HelpWindow", "Form6", "Form7", "Splash2", "Form9"}));
     const std::pair<const char*, QString> captions[] = {
         {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
         {"PointsTableWindow", QStringLiteral("Points digitalisés")},
         {"AboutBox", QStringLiteral("   à propos de...")},
-        {"Form4", QStringLiteral("   Graphe 3D")},
+        {"GraphWindow", QStringLiteral("   Graphe 3D")},
         {"HelpWindow",
          QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r ")},
         {"Form7", QStringLiteral("Convertions")},

@@ -18,10 +18,10 @@ namespace tracelle::ui {
 
 class GraphArea;
 
-class Scrollrep : public QWidget {
+class GraphWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Scrollrep(QWidget* parent = nullptr);
+    explicit GraphWindow(QWidget* parent = nullptr);
 
     void setProject(const model::Project* project) { project_ = project; }
     graph::GraphView& view() { return view_; }

@@ -1,4 +1,4 @@
-#include "ui/scrollrep.h"
+#include "ui/GraphWindow.h"
 
 #include "files/LastFolder.h"
 #include "files/TextFile.h"
@@ -27,7 +27,7 @@ using platform::interaction;
 // The image area: shows the buffer, turns the view when dragged, zooms with the wheel.
 class GraphArea : public QWidget {
 public:
-    explicit GraphArea(Scrollrep* owner) : QWidget(owner), owner_(owner) {
+    explicit GraphArea(GraphWindow* owner) : QWidget(owner), owner_(owner) {
         setObjectName("Image1");
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(200, 150);
@@ -57,7 +57,7 @@ protected:
     }
 
 private:
-    Scrollrep* owner_;
+    GraphWindow* owner_;
     QPointF dragFrom_;
 };
 
@@ -74,8 +74,8 @@ QToolButton* arrow(Qt::ArrowType type, QWidget* parent) {
 
 } // namespace
 
-Scrollrep::Scrollrep(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("Form4");
+GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("GraphWindow");
     setWindowTitle(QStringLiteral("   Graphe 3D"));
     resize(760, 540);
     area_ = new GraphArea(this);
@@ -85,7 +85,7 @@ Scrollrep::Scrollrep(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(buildPanel());
 }
 
-QWidget* Scrollrep::buildPanel() {
+QWidget* GraphWindow::buildPanel() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
@@ -141,15 +141,15 @@ QWidget* Scrollrep::buildPanel() {
     column->addWidget(new QLabel(QStringLiteral("..."), panel));
     column->addStretch(1);
     QPushButton* save = button(QStringLiteral("Enregistrer l'image"), panel);
-    connect(save, &QPushButton::clicked, this, &Scrollrep::enregistreImage);
+    connect(save, &QPushButton::clicked, this, &GraphWindow::enregistreImage);
     column->addWidget(save);
     QPushButton* back = button(QStringLiteral("Retour"), panel);
-    connect(back, &QPushButton::clicked, this, &Scrollrep::quitte);
+    connect(back, &QPushButton::clicked, this, &GraphWindow::quitte);
     column->addWidget(back);
     return panel;
 }
 
-void Scrollrep::areaResized() {
+void GraphWindow::areaResized() {
     const QSize size = area_->size();
     if (buffer_.size() == size) return;
     buffer_ = QImage(size, QImage::Format_RGB32);
@@ -157,18 +157,18 @@ void Scrollrep::areaResized() {
     if (project_ && isVisible()) dessine_graphe();
 }
 
-void Scrollrep::dessine_graphe() {
+void GraphWindow::dessine_graphe() {
     if (buffer_.isNull()) return;
     paintGraph(buffer_, view_.dessine_graphe());
     area_->update();
 }
 
-void Scrollrep::apply(Command command) {
+void GraphWindow::apply(Command command) {
     view_.apply(command);
     dessine_graphe();
 }
 
-void Scrollrep::keyPressEvent(QKeyEvent* event) {
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape || key == Qt::Key_F7) {
         quitte();
@@ -209,7 +209,7 @@ void Scrollrep::keyPressEvent(QKeyEvent* event) {
     dessine_graphe();
 }
 
-void Scrollrep::changeEvent(QEvent* event) {
+void GraphWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !dialogs_.ignore(isActiveWindow())) {
         if (isActiveWindow()) {
             emit activated();
@@ -223,18 +223,18 @@ void Scrollrep::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void Scrollrep::closeEvent(QCloseEvent* event) {
+void GraphWindow::closeEvent(QCloseEvent* event) {
     // The window's own close box leaves as "Retour" does.
     event->ignore();
     quitte();
 }
 
-void Scrollrep::quitte() {
+void GraphWindow::quitte() {
     hide();
     emit left();
 }
 
-void Scrollrep::enregistreImage() {
+void GraphWindow::enregistreImage() {
     std::optional<std::string> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
