@@ -9,11 +9,11 @@
 #include "ui/GraphWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/Splash.h"
-#include "ui/Unit6.h"
 #include "ui/emf.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ Startup::Startup(const QStringList& arguments) {
     about_ = create<AboutBox>();
     graph_ = create<GraphWindow>();
     help_ = create<HelpWindow>();
-    dialog_ = create<Unit6>();
+    dialog_ = create<MessageDialog>();
     converter_ = create<Convert>();
     {
         // The second splash is painted and released at once.

@@ -18,7 +18,7 @@ class AboutBox;
 class HelpWindow;
 class GraphWindow;
 class Splash;
-class Unit6;
+class MessageDialog;
 
 class Startup {
 public:
@@ -32,7 +32,7 @@ public:
     void show();
 
     MainWindow& mainWindow() const { return *main_; }
-    Unit6& messageDialog() const { return *dialog_; }
+    MessageDialog& messageDialog() const { return *dialog_; }
     Splash& splash() const { return *splash_; }
     // Object names of the windows, in the order they were created.
     const QStringList& creationOrder() const { return order_; }
@@ -47,7 +47,7 @@ private:
     std::unique_ptr<AboutBox> about_;
     std::unique_ptr<GraphWindow> graph_;
     std::unique_ptr<HelpWindow> help_;
-    std::unique_ptr<Unit6> dialog_;
+    std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<Convert> converter_;
     std::unique_ptr<Emf> conversion_;
     std::unique_ptr<QtInteraction> interaction_;

@@ -4,10 +4,10 @@
 #include "ui/Degradeur.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
 #include "ui/QtInteraction.h"
 #include "ui/Splash.h"
 #include "ui/Startup.h"
-#include "ui/Unit6.h"
 
 #include <QApplication>
 #include <QImage>
@@ -28,7 +28,7 @@ TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
     EXPECT_EQ(startup.creationOrder(),
               QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow",
-                           "HelpWindow", "Form6", "Form7", "Splash2", "Form9"}));
+                           "HelpWindow", "MessageDialog", "Form7", "Splash2", "Form9"}));
     const std::pair<const char*, QString> captions[] = {
         {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
         {"PointsTableWindow", QStringLiteral("Points digitalisés")},
@@ -99,7 +99,7 @@ TEST(Splash, MovingTheMouseOverItClosesItAndRestoresTheArrow) {
 }
 
 // Runs `answer` once the modal dialog is on screen.
-void whenShown(Unit6& dialog, std::function<void()> answer) {
+void whenShown(MessageDialog& dialog, std::function<void()> answer) {
     auto* poll = new QTimer(&dialog);
     QObject::connect(poll, &QTimer::timeout, &dialog, [&dialog, poll, answer] {
         if (!dialog.isVisible()) return;
@@ -110,7 +110,7 @@ void whenShown(Unit6& dialog, std::function<void()> answer) {
     poll->start(5);
 }
 
-QStringList shownButtons(const Unit6& d) {
+QStringList shownButtons(const MessageDialog& d) {
     QStringList captions;
     for (QPushButton* b : {d.firstButton(), d.secondButton(), d.cancelButton(), d.okButton()})
         if (b->isVisible()) captions << b->text();
@@ -118,7 +118,7 @@ QStringList shownButtons(const Unit6& d) {
 }
 
 TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
-    Unit6 dialog;
+    MessageDialog dialog;
     struct Case {
         const char* set;
         const char* first;
@@ -157,7 +157,7 @@ TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
 }
 
 TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
-    Unit6 dialog;
+    MessageDialog dialog;
     bool whole = false;
     whenShown(dialog, [&] {
         const QLabel* message = dialog.findChild<QLabel*>("Label2");
@@ -174,7 +174,7 @@ TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
 }
 
 TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) {
-    Unit6 dialog;
+    MessageDialog dialog;
     char nested = '?';
     bool picture = false;
     bool labels = true;

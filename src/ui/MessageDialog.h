@@ -13,10 +13,10 @@ class QPushButton;
 
 namespace tracelle::ui {
 
-class Unit6 : public QDialog {
+class MessageDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Unit6(QWidget* parent = nullptr);
+    explicit MessageDialog(QWidget* parent = nullptr);
 
     // Buttons: "O" first, "N" second, "E" cancel, "K" OK, "+" large message. Answers 'O', 'N',
     // or 'E' for anything else, at once when the dialog is already on screen. The narrow

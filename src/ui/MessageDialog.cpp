@@ -1,4 +1,4 @@
-#include "ui/Unit6.h"
+#include "ui/MessageDialog.h"
 
 #include "ui/Artwork.h"
 #include "ui/Degradeur.h"
@@ -29,8 +29,9 @@ QString q(const std::string& text) {
 
 } // namespace
 
-Unit6::Unit6(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-    setObjectName("Form6");
+MessageDialog::MessageDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName("MessageDialog");
     setModal(true);
 
     title_ = new QLabel(this);
@@ -60,7 +61,7 @@ Unit6::Unit6(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
     ok_ = makeButton(QStringLiteral("OK"), 'E');
 }
 
-QPushButton* Unit6::makeButton(const QString& caption, char answer) {
+QPushButton* MessageDialog::makeButton(const QString& caption, char answer) {
     auto* button = new QPushButton(caption, this);
     button->setFixedSize(kButtonWidth, 28);
     // A button answers as soon as the mouse button goes down on it.
@@ -71,11 +72,12 @@ QPushButton* Unit6::makeButton(const QString& caption, char answer) {
     return button;
 }
 
-char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::string& message,
-                                           const std::string& buttons,
-                                           const std::string& firstCaption,
-                                           const std::string& secondCaption,
-                                           platform::DialogWidth width) {
+char MessageDialog::dlg_titre_message_ONEK_oui_non(const std::string& title,
+                                                   const std::string& message,
+                                                   const std::string& buttons,
+                                                   const std::string& firstCaption,
+                                                   const std::string& secondCaption,
+                                                   platform::DialogWidth width) {
     if (isVisible()) return 'E';
     hide();
     const int w = width == platform::DialogWidth::Wide ? 605 : 455;
@@ -133,12 +135,12 @@ char Unit6::dlg_titre_message_ONEK_oui_non(const std::string& title, const std::
     return answer_;
 }
 
-void Unit6::paintEvent(QPaintEvent*) {
+void MessageDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Degradeur(painter, rect(), QColor(0, 0, 140), QColor(28, 205, 208));
 }
 
-void Unit6::showEvent(QShowEvent* event) {
+void MessageDialog::showEvent(QShowEvent* event) {
     QBitmap shape(size());
     shape.fill(Qt::color0);
     QPainter painter(&shape);
@@ -151,21 +153,21 @@ void Unit6::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void Unit6::mousePressEvent(QMouseEvent* event) {
+void MessageDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
         dragging_ = true;
         dragStart_ = event->globalPosition().toPoint();
     }
 }
 
-void Unit6::mouseMoveEvent(QMouseEvent* event) {
+void MessageDialog::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) return;
     const QPoint now = event->globalPosition().toPoint();
     move(pos() + now - dragStart_);
     dragStart_ = now;
 }
 
-void Unit6::mouseReleaseEvent(QMouseEvent*) {
+void MessageDialog::mouseReleaseEvent(QMouseEvent*) {
     dragging_ = false;
 }
 
