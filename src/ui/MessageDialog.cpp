@@ -1,7 +1,7 @@
 #include "ui/MessageDialog.h"
 
 #include "ui/Artwork.h"
-#include "ui/Degradeur.h"
+#include "ui/GradientPanel.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -137,7 +137,7 @@ char MessageDialog::dlg_titre_message_ONEK_oui_non(const std::string& title,
 
 void MessageDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    Degradeur(painter, rect(), QColor(0, 0, 140), QColor(28, 205, 208));
+    paintGradientPanel(painter, rect(), QColor(0, 0, 140), QColor(28, 205, 208));
 }
 
 void MessageDialog::showEvent(QShowEvent* event) {

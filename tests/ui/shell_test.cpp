@@ -1,7 +1,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 #include "ui/AboutBox.h"
-#include "ui/Degradeur.h"
+#include "ui/GradientPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
@@ -198,7 +198,7 @@ TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) 
 TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {
     QImage image(10, 512, QImage::Format_RGB32);
     QPainter painter(&image);
-    Degradeur(painter, image.rect(), QColor(0, 0, 140), QColor(28, 205, 208));
+    paintGradientPanel(painter, image.rect(), QColor(0, 0, 140), QColor(28, 205, 208));
     painter.end();
     EXPECT_EQ(QColor(image.pixel(5, 0)), QColor(0, 0, 140));
     EXPECT_EQ(QColor(image.pixel(5, 511)), QColor(28, 205, 208));

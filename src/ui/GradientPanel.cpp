@@ -1,10 +1,11 @@
-#include "ui/Degradeur.h"
+#include "ui/GradientPanel.h"
 
 #include <QPainter>
 
 namespace tracelle::ui {
 
-void Degradeur(QPainter& painter, const QRect& area, const QColor& top, const QColor& bottom) {
+void paintGradientPanel(QPainter& painter, const QRect& area, const QColor& top,
+                        const QColor& bottom) {
     const int h = area.height();
     for (int k = 0; k < 256; ++k) {
         const int y0 = k * h / 256;
