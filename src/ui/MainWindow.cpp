@@ -8,7 +8,7 @@
 #include "ui/AltitudePanel.h"
 #include "ui/Application.h"
 #include "ui/CalibrationPanels.h"
-#include "ui/Convert.h"
+#include "ui/ConverterWindow.h"
 #include "ui/GraphWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/PointsTableWindow.h"
@@ -217,8 +217,8 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
         });
     }
     if (windows_.converter) {
-        connect(windows_.converter, &Convert::quitDirect, this, &MainWindow::quitteDirect);
-        connect(windows_.converter, &Convert::left, this, &MainWindow::repaintView);
+        connect(windows_.converter, &ConverterWindow::quitDirect, this, &MainWindow::quitteDirect);
+        connect(windows_.converter, &ConverterWindow::left, this, &MainWindow::repaintView);
     }
     if (windows_.about) windows_.about->setImageDescription([this] { return imageDescription(); });
 }

@@ -35,7 +35,7 @@ namespace tracelle::ui {
 class AltitudePanel;
 class CalibrationPanel;
 class ExportPanel;
-class Convert;
+class ConverterWindow;
 class Emf;
 class ImageArea;
 class LayerPainter;
@@ -53,7 +53,7 @@ struct ShellWindows {
     AboutBox* about = nullptr;
     GraphWindow* graph = nullptr;
     HelpWindow* help = nullptr;
-    Convert* converter = nullptr;
+    ConverterWindow* converter = nullptr;
     Emf* conversion = nullptr;
 };
 

@@ -5,7 +5,7 @@
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
 #include "ui/AboutBox.h"
-#include "ui/Convert.h"
+#include "ui/ConverterWindow.h"
 #include "ui/GraphWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -61,7 +61,7 @@ Startup::Startup(const QStringList& arguments) {
     graph_ = create<GraphWindow>();
     help_ = create<HelpWindow>();
     dialog_ = create<MessageDialog>();
-    converter_ = create<Convert>();
+    converter_ = create<ConverterWindow>();
     {
         // The second splash is painted and released at once.
         Splash second;

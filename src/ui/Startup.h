@@ -9,7 +9,7 @@
 
 namespace tracelle::ui {
 
-class Convert;
+class ConverterWindow;
 class Emf;
 class QtInteraction;
 class MainWindow;
@@ -48,7 +48,7 @@ private:
     std::unique_ptr<GraphWindow> graph_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<MessageDialog> dialog_;
-    std::unique_ptr<Convert> converter_;
+    std::unique_ptr<ConverterWindow> converter_;
     std::unique_ptr<Emf> conversion_;
     std::unique_ptr<QtInteraction> interaction_;
     // A picture named on the command line, decoded while the windows are built.

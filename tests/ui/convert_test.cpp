@@ -5,7 +5,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
-#include "ui/Convert.h"
+#include "ui/ConverterWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -48,7 +48,7 @@ protected:
     tracelle::testing::ConfigHome home{"tracelle_convert_"};
     tracelle::testing::SeparatorScope scope{','};
     tracelle::testing::ScriptedInteraction ui;
-    ui::Convert w;
+    ui::ConverterWindow w;
 };
 
 TEST_F(Converter, ButtonsConvertTheRowsShownInTheGrid) {

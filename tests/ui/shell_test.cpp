@@ -28,7 +28,7 @@ TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
     EXPECT_EQ(startup.creationOrder(),
               QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow",
-                           "HelpWindow", "MessageDialog", "Form7", "Splash2", "Form9"}));
+                           "HelpWindow", "MessageDialog", "ConverterWindow", "Splash2", "Form9"}));
     const std::pair<const char*, QString> captions[] = {
         {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
         {"PointsTableWindow", QStringLiteral("Points digitalisés")},
@@ -36,7 +36,7 @@ TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
         {"GraphWindow", QStringLiteral("   Graphe 3D")},
         {"HelpWindow",
          QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r ")},
-        {"Form7", QStringLiteral("Convertions")},
+        {"ConverterWindow", QStringLiteral("Convertions")},
         {"Form9", QStringLiteral("e m f")},
     };
     for (const auto& [name, caption] : captions) {

@@ -15,11 +15,11 @@ class QTableView;
 
 namespace tracelle::ui {
 
-class Convert : public QWidget {
+class ConverterWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Convert(QWidget* parent = nullptr);
-    ~Convert() override;
+    explicit ConverterWindow(QWidget* parent = nullptr);
+    ~ConverterWindow() override;
 
     geodesy::Worksheet& worksheet() { return sheet_; }
     QTableView* grid() const { return grid_; }

@@ -1,4 +1,4 @@
-#include "ui/Convert.h"
+#include "ui/ConverterWindow.h"
 
 #include "files/LastFolder.h"
 #include "files/ReviewedText.h"
@@ -84,8 +84,8 @@ QPushButton* button(const QString& caption, const QString& hint, QWidget* parent
 
 } // namespace
 
-Convert::Convert(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("Form7");
+ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("ConverterWindow");
     setWindowTitle(QStringLiteral("Convertions"));
     resize(1000, 700);
 
@@ -135,7 +135,7 @@ Convert::Convert(QWidget* parent) : QWidget(parent, Qt::Window) {
     chooser_->setCurrentIndex(0);
     chooser_->hide();
     chooser_->installEventFilter(this);
-    connect(chooser_, &QComboBox::activated, this, &Convert::chooseEllipsoid);
+    connect(chooser_, &QComboBox::activated, this, &ConverterWindow::chooseEllipsoid);
 
     notes_ = new QPlainTextEdit(QString::fromUtf8(kNotes), this);
     notes_->setObjectName("MemoAide");
@@ -147,18 +147,18 @@ Convert::Convert(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(buildButtons());
 
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(f5, &QShortcut::activated, this, &Convert::recopie);
+    connect(f5, &QShortcut::activated, this, &ConverterWindow::recopie);
 }
 
 // The grid's model listens to the worksheet: it goes first.
-Convert::~Convert() {
+ConverterWindow::~ConverterWindow() {
     // The grid's children are told of its end through the filter: it is taken off first.
     grid_->viewport()->removeEventFilter(this);
     chooser_->removeEventFilter(this);
     delete grid_;
 }
 
-QWidget* Convert::buildLabels() {
+QWidget* ConverterWindow::buildLabels() {
     auto* panel = new QWidget(this);
     auto* rows = new QVBoxLayout(panel);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -207,7 +207,7 @@ QWidget* Convert::buildLabels() {
     return panel;
 }
 
-QWidget* Convert::buildButtons() {
+QWidget* ConverterWindow::buildButtons() {
     auto* panel = new QWidget(this);
     auto* flow = new FlowLayout(4);
     panel->setLayout(flow);
@@ -248,32 +248,32 @@ QWidget* Convert::buildButtons() {
     return panel;
 }
 
-void Convert::showStopped(const std::optional<geodesy::Stopped>& stopped) {
+void ConverterWindow::showStopped(const std::optional<geodesy::Stopped>& stopped) {
     if (stopped) interaction().information(stopped->message);
 }
 
-void Convert::utmVersLatLon() {
+void ConverterWindow::utmVersLatLon() {
     showStopped(sheet_.utmVersLatLon(ra_->text().toStdString(), rb_->text().toStdString()));
 }
 
-void Convert::latLonVersUtm(bool onlyEmpty) {
+void ConverterWindow::latLonVersUtm(bool onlyEmpty) {
     showStopped(
         sheet_.latLonVersUtm(onlyEmpty, ra_->text().toStdString(), rb_->text().toStdString()));
 }
 
-void Convert::dmsVersDecimal() {
+void ConverterWindow::dmsVersDecimal() {
     sheet_.dmsVersDecimal();
 }
 
-void Convert::decimalVersDms() {
+void ConverterWindow::decimalVersDms() {
     sheet_.decimalVersDms();
 }
 
-void Convert::km() {
+void ConverterWindow::km() {
     sheet_.km(ra_->text().toStdString(), rb_->text().toStdString());
 }
 
-void Convert::importeTexte() {
+void ConverterWindow::importeTexte() {
     if (interaction().dlg_titre_message_ONEK_oui_non(
             "Importer un fichier texte UTM WGS 84 (séparatuer=Tab)",
             "le fichier doit contenir les colonnes \n(Lib)  en colonne 1     \n(Nord) en colonne "
@@ -291,7 +291,7 @@ void Convert::importeTexte() {
     count_->setText(QString::number(n) + QStringLiteral(" positions"));
 }
 
-void Convert::importeClasseur(bool utm) {
+void ConverterWindow::importeClasseur(bool utm) {
     const std::string format =
         utm ? "le fichier doit contenir \nligne 1 colonne 1 ( Zone ) et 2ème colonne son code "
               "UTM\nligne 2 colonne 1 (Ellipsoide) et 2ème colonne son sigle Ex. WGS 84\nligne 3 "
@@ -355,7 +355,7 @@ void Convert::importeClasseur(bool utm) {
     count_->setText(QString::number(n) + QStringLiteral(" points"));
 }
 
-void Convert::lanceTableur() {
+void ConverterWindow::lanceTableur() {
     std::error_code ec;
     if (workbookPath_.empty() || !fs::is_regular_file(workbookPath_, ec)) {
         interaction().information(workbookPath_.empty()
@@ -366,7 +366,7 @@ void Convert::lanceTableur() {
     interaction().openWithDesktop(workbookPath_);
 }
 
-void Convert::pressePapier() {
+void ConverterWindow::pressePapier() {
     if (!interaction().confirm("Voulez-vous copier le tableazu \r  dans le presse papier (valeurs "
                                "séparées par TABULATION) \r  et dans un fichier "
                                "<UTMpresse_papier.txt> ?"))
@@ -382,20 +382,20 @@ void Convert::pressePapier() {
                               ">");
 }
 
-bool Convert::remplacementAccepte() {
+bool ConverterWindow::remplacementAccepte() {
     // The example rows are nobody's work; anything else may hold results found nowhere else.
     if (sheet_.texteExport() == geodesy::Worksheet().texteExport()) return true;
     return interaction().confirm("Les lignes du tableau vont être remplacées par celles du "
                                  "fichier. Continuer ?");
 }
 
-std::pair<int, int> Convert::currentCell() const {
+std::pair<int, int> ConverterWindow::currentCell() const {
     const QModelIndex at = grid_->currentIndex();
     if (!at.isValid()) return {0, 0};
     return {at.row() + 1, at.column()};
 }
 
-void Convert::recopie() {
+void ConverterWindow::recopie() {
     const auto [row, column] = currentCell();
     if (row == 0) return;
     const std::string text = sheet_.table().cell(row, column);
@@ -405,12 +405,12 @@ void Convert::recopie() {
         sheet_.recopie(row, column);
 }
 
-void Convert::placeNotes() {
+void ConverterWindow::placeNotes() {
     const QRect g = grid_->geometry();
     notes_->setGeometry(g.left(), g.top() + 150, g.width(), std::max(80, g.height() - 150));
 }
 
-void Convert::basculeAide() {
+void ConverterWindow::basculeAide() {
     const bool show = !notes_->isVisible();
     if (show) {
         placeNotes();
@@ -422,7 +422,7 @@ void Convert::basculeAide() {
     aide_->setText(show ? QStringLiteral("Fermer l'aide") : QStringLiteral("Aide"));
 }
 
-void Convert::aideUtmPdf() {
+void ConverterWindow::aideUtmPdf() {
     const std::string pdf = platform::resourceFile("Projection_UTM.pdf");
     std::error_code ec;
     if (pdf.empty() || !fs::is_regular_file(pdf, ec)) {
@@ -432,13 +432,13 @@ void Convert::aideUtmPdf() {
     interaction().openWithDesktop(pdf);
 }
 
-void Convert::toutEffacer() {
+void ConverterWindow::toutEffacer() {
     // The worksheet may hold a whole import: it is not thrown away on one click.
     if (!interaction().confirm("Effacer toutes les valeurs du tableau ?")) return;
     sheet_.toutEffacer();
 }
 
-void Convert::showChooser() {
+void ConverterWindow::showChooser() {
     const QModelIndex at = grid_->currentIndex();
     if (!at.isValid() || sheet_.table().cell(0, at.column()) != "Ellipsoïde") {
         hideChooser();
@@ -454,21 +454,21 @@ void Convert::showChooser() {
     chooser_->showPopup();
 }
 
-void Convert::chooseEllipsoid(int index) {
+void ConverterWindow::chooseEllipsoid(int index) {
     const auto [row, column] = currentCell();
     if (row > 0 && index >= 0)
         sheet_.table().setCell(row, column, chooser_->itemText(index).toStdString());
     hideChooser();
 }
 
-void Convert::hideChooser() {
+void ConverterWindow::hideChooser() {
     // Focus back on the grid first: a focused widget that hides hands the focus on as a Tab
     // would, and the grid takes a Tab for a move to the next cell.
     grid_->setFocus();
     chooser_->hide();
 }
 
-bool Convert::eventFilter(QObject* watched, QEvent* event) {
+bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
@@ -490,7 +490,7 @@ bool Convert::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Convert::changeEvent(QEvent* event) {
+void ConverterWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow()) {
             if (!isMaximized()) showMaximized();
@@ -501,7 +501,7 @@ void Convert::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void Convert::resizeEvent(QResizeEvent* event) {
+void ConverterWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (notes_->isVisible()) placeNotes();
 }
