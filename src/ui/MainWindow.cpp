@@ -11,9 +11,9 @@
 #include "ui/ConverterWindow.h"
 #include "ui/GraphWindow.h"
 #include "ui/ImageArea.h"
+#include "ui/PictureConversionWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/emf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -209,12 +209,14 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
         connect(windows_.graph, &GraphWindow::left, this, [this] { setEnabled(true); });
     }
     if (windows_.conversion) {
-        connect(windows_.conversion, &Emf::quitDirect, this, &MainWindow::quitteDirect);
-        connect(windows_.conversion, &Emf::lectureTest, this, [this](const QString& path) {
-            raise();
-            activateWindow();
-            if (gardeLeTravail()) ouvreImageChoisie(path.toStdString());
-        });
+        connect(windows_.conversion, &PictureConversionWindow::quitDirect, this,
+                &MainWindow::quitteDirect);
+        connect(windows_.conversion, &PictureConversionWindow::lectureTest, this,
+                [this](const QString& path) {
+                    raise();
+                    activateWindow();
+                    if (gardeLeTravail()) ouvreImageChoisie(path.toStdString());
+                });
     }
     if (windows_.converter) {
         connect(windows_.converter, &ConverterWindow::quitDirect, this, &MainWindow::quitteDirect);

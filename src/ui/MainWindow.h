@@ -36,7 +36,7 @@ class AltitudePanel;
 class CalibrationPanel;
 class ExportPanel;
 class ConverterWindow;
-class Emf;
+class PictureConversionWindow;
 class ImageArea;
 class LayerPainter;
 class ScalePanel;
@@ -54,7 +54,7 @@ struct ShellWindows {
     GraphWindow* graph = nullptr;
     HelpWindow* help = nullptr;
     ConverterWindow* converter = nullptr;
-    Emf* conversion = nullptr;
+    PictureConversionWindow* conversion = nullptr;
 };
 
 // The colouring tools of the tool panel and their state.

@@ -10,11 +10,11 @@
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
+#include "ui/PictureConversionWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/Splash.h"
-#include "ui/emf.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -69,7 +69,7 @@ Startup::Startup(const QStringList& arguments) {
         second.repaint();
         second.close();
     }
-    conversion_ = create<Emf>();
+    conversion_ = create<PictureConversionWindow>();
 
     interaction_ = std::make_unique<QtInteraction>(main_.get(), dialog_.get());
     platform::setInteraction(interaction_.get());

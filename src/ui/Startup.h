@@ -10,7 +10,7 @@
 namespace tracelle::ui {
 
 class ConverterWindow;
-class Emf;
+class PictureConversionWindow;
 class QtInteraction;
 class MainWindow;
 class PointsTableWindow;
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<MessageDialog> dialog_;
     std::unique_ptr<ConverterWindow> converter_;
-    std::unique_ptr<Emf> conversion_;
+    std::unique_ptr<PictureConversionWindow> conversion_;
     std::unique_ptr<QtInteraction> interaction_;
     // A picture named on the command line, decoded while the windows are built.
     std::string picture_;

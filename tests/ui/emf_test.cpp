@@ -3,7 +3,7 @@
 #include "support/MetafileBytes.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
-#include "ui/emf.h"
+#include "ui/PictureConversionWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,7 +44,7 @@ protected:
 
     tracelle::testing::ConfigHome home{"tracelle_emf_"};
     tracelle::testing::ScriptedInteraction ui;
-    ui::Emf w;
+    ui::PictureConversionWindow w;
 };
 
 TEST_F(Conversion, AMetafileInFiveSteps) {
@@ -77,7 +77,7 @@ TEST_F(Conversion, AMetafileInFiveSteps) {
     TIFFClose(tif);
     EXPECT_EQ(width, 1065u);
 
-    QSignalSpy opened(&w, &ui::Emf::lectureTest);
+    QSignalSpy opened(&w, &ui::PictureConversionWindow::lectureTest);
     press(QStringLiteral("5- Lecture test"));
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0][0].toString().toStdString(), path("sortie.tif"));

@@ -26,9 +26,10 @@ namespace {
 
 TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
-    EXPECT_EQ(startup.creationOrder(),
-              QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow",
-                           "HelpWindow", "MessageDialog", "ConverterWindow", "Splash2", "Form9"}));
+    EXPECT_EQ(
+        startup.creationOrder(),
+        QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow", "HelpWindow",
+                     "MessageDialog", "ConverterWindow", "Splash2", "PictureConversionWindow"}));
     const std::pair<const char*, QString> captions[] = {
         {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
         {"PointsTableWindow", QStringLiteral("Points digitalisés")},
@@ -37,7 +38,7 @@ TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
         {"HelpWindow",
          QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r ")},
         {"ConverterWindow", QStringLiteral("Convertions")},
-        {"Form9", QStringLiteral("e m f")},
+        {"PictureConversionWindow", QStringLiteral("e m f")},
     };
     for (const auto& [name, caption] : captions) {
         SCOPED_TRACE(name);

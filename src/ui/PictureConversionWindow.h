@@ -22,10 +22,10 @@ class QSpinBox;
 
 namespace tracelle::ui {
 
-class Emf : public QWidget {
+class PictureConversionWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Emf(QWidget* parent = nullptr);
+    explicit PictureConversionWindow(QWidget* parent = nullptr);
 
     // The steps.
     void SpeedButton3Click(); // 1: open the source

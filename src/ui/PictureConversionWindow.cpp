@@ -1,4 +1,4 @@
-#include "ui/emf.h"
+#include "ui/PictureConversionWindow.h"
 
 #include "files/LastFolder.h"
 #include "picture/ConversionSize.h"
@@ -55,8 +55,8 @@ QString sizeText(QSize s) {
 
 } // namespace
 
-Emf::Emf(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("Form9");
+PictureConversionWindow::PictureConversionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("PictureConversionWindow");
     setWindowTitle(QStringLiteral("e m f"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSettings());
@@ -81,7 +81,7 @@ Emf::Emf(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
-QWidget* Emf::buildSettings() {
+QWidget* PictureConversionWindow::buildSettings() {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -92,10 +92,10 @@ QWidget* Emf::buildSettings() {
         if (k == 1) continue;
         steps_[k] = new QPushButton(QString::fromUtf8(captions[k]), panel);
     }
-    connect(steps_[0], &QPushButton::clicked, this, &Emf::SpeedButton3Click);
-    connect(steps_[2], &QPushButton::clicked, this, &Emf::SpeedButton6Click);
-    connect(steps_[3], &QPushButton::clicked, this, &Emf::SpeedButton8Click);
-    connect(steps_[4], &QPushButton::clicked, this, &Emf::SpeedButton2Click);
+    connect(steps_[0], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton3Click);
+    connect(steps_[2], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton6Click);
+    connect(steps_[3], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton8Click);
+    connect(steps_[4], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton2Click);
 
     // Step 2 is a label and its swatch; both open the colour dialog.
     auto* step2 = new QWidget(panel);
@@ -109,13 +109,13 @@ QWidget* Emf::buildSettings() {
     swatch_->setFixedSize(48, 24);
     swatch_->setToolTip(steps_[1]->toolTip());
     for (QPushButton* b : {steps_[1], swatch_})
-        connect(b, &QPushButton::clicked, this, &Emf::Panel2Click);
+        connect(b, &QPushButton::clicked, this, &PictureConversionWindow::Panel2Click);
     step2Row->addWidget(steps_[1]);
     step2Row->addWidget(swatch_);
     step2Row->addStretch(1);
 
     auto* quit = new QPushButton(QStringLiteral("Quitter"), panel);
-    connect(quit, &QPushButton::clicked, this, &Emf::quitDirect);
+    connect(quit, &QPushButton::clicked, this, &PictureConversionWindow::quitDirect);
 
     grid->addWidget(steps_[0], 0, 0);
     grid->addWidget(step2, 1, 0);
@@ -180,8 +180,8 @@ QWidget* Emf::buildSettings() {
     return panel;
 }
 
-QWidget* Emf::buildDisplay(QScrollArea*& area, QLabel*& picture, QListWidget*& list,
-                           const QString& title) {
+QWidget* PictureConversionWindow::buildDisplay(QScrollArea*& area, QLabel*& picture,
+                                               QListWidget*& list, const QString& title) {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
@@ -198,11 +198,11 @@ QWidget* Emf::buildDisplay(QScrollArea*& area, QLabel*& picture, QListWidget*& l
     return panel;
 }
 
-QColor Emf::background() const {
+QColor PictureConversionWindow::background() const {
     return swatch_->palette().color(QPalette::Button);
 }
 
-void Emf::setBackground(const QColor& colour) {
+void PictureConversionWindow::setBackground(const QColor& colour) {
     QPalette p = swatch_->palette();
     p.setColor(QPalette::Button, colour);
     swatch_->setPalette(p);
@@ -211,18 +211,18 @@ void Emf::setBackground(const QColor& colour) {
     swatch_->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
 }
 
-picture::OutputFormat Emf::format() const {
+picture::OutputFormat PictureConversionWindow::format() const {
     if (formats_[0]->isChecked()) return picture::OutputFormat::Jpeg;
     if (formats_[2]->isChecked()) return picture::OutputFormat::Tif;
     return picture::OutputFormat::Bmp;
 }
 
-void Emf::tell(const std::string& message) {
+void PictureConversionWindow::tell(const std::string& message) {
     const OwnDialogs::Open open(dialogs_);
     interaction().information(message);
 }
 
-void Emf::speed_gras(int step) {
+void PictureConversionWindow::speed_gras(int step) {
     for (int k = 0; k < 5; ++k) {
         QFont font = steps_[k]->font();
         font.setBold(k + 1 == step);
@@ -230,7 +230,7 @@ void Emf::speed_gras(int step) {
     }
 }
 
-bool Emf::calc_res(bool talk) {
+bool PictureConversionWindow::calc_res(bool talk) {
     const picture::TargetWidth t =
         picture::calc_res(widthCm_->text().toStdString(), dpi_->currentText().toStdString());
     if (!t.error.empty()) {
@@ -243,7 +243,7 @@ bool Emf::calc_res(bool talk) {
     return true;
 }
 
-void Emf::SpeedButton3Click() {
+void PictureConversionWindow::SpeedButton3Click() {
     std::optional<std::string> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
@@ -275,7 +275,7 @@ void Emf::SpeedButton3Click() {
     speed_gras(2);
 }
 
-void Emf::choosePage(int page) {
+void PictureConversionWindow::choosePage(int page) {
     std::string error;
     if (!source_.setPage(page, &error)) {
         tell(error);
@@ -285,7 +285,7 @@ void Emf::choosePage(int page) {
     affiche_1();
 }
 
-void Emf::affiche_1() {
+void PictureConversionWindow::affiche_1() {
     const QSize picture = source_.size();
     const QSize shown(picture::zoomedSize(picture.width(), zoom_),
                       picture::zoomedSize(picture.height(), zoom_));
@@ -307,7 +307,7 @@ void Emf::affiche_1() {
     sourceWidthBox_->setText(QString::number(picture.width()));
 }
 
-void Emf::Panel2Click() {
+void PictureConversionWindow::Panel2Click() {
     std::optional<std::uint32_t> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
@@ -318,7 +318,7 @@ void Emf::Panel2Click() {
     speed_gras(3);
 }
 
-void Emf::SpeedButton6Click() {
+void PictureConversionWindow::SpeedButton6Click() {
     if (widthCm_->text().isEmpty() || dpi_->currentText().isEmpty()) return;
     if (!calc_res(true) || source_.empty()) return;
     if (source_.scalable()) {
@@ -332,7 +332,7 @@ void Emf::SpeedButton6Click() {
     speed_gras(4);
 }
 
-void Emf::affiche_2() {
+void PictureConversionWindow::affiche_2() {
     // The display is drawn already, at its size and over the background.
     const QSize shown = sourcePicture_->size();
     result_ = shown_.copy();
@@ -345,7 +345,7 @@ void Emf::affiche_2() {
                            QStringLiteral("image   LxHxb=") + sizeText(shown)});
 }
 
-void Emf::SpeedButton8Click() {
+void PictureConversionWindow::SpeedButton8Click() {
     if (result_.isNull()) {
         tell("Aucune image à enregistrer : ouvrez une image puis "
              "appliquez (étapes 1 et 3).");
@@ -372,7 +372,7 @@ void Emf::SpeedButton8Click() {
     speed_gras(5);
 }
 
-void Emf::SpeedButton2Click() {
+void PictureConversionWindow::SpeedButton2Click() {
     if (savedName_.empty()) return;
     // The map is to be seen: this window steps aside, its work kept for the menu to show
     // again (behind the map, its questions would bring it back over it).
@@ -381,7 +381,7 @@ void Emf::SpeedButton2Click() {
     speed_gras(1);
 }
 
-void Emf::changeEvent(QEvent* event) {
+void PictureConversionWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && !dialogs_.ignore(isActiveWindow()) &&
         isActiveWindow()) {
         zoom_ = 100;
