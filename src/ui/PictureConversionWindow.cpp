@@ -92,10 +92,10 @@ QWidget* PictureConversionWindow::buildSettings() {
         if (k == 1) continue;
         steps_[k] = new QPushButton(QString::fromUtf8(captions[k]), panel);
     }
-    connect(steps_[0], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton3Click);
-    connect(steps_[2], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton6Click);
-    connect(steps_[3], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton8Click);
-    connect(steps_[4], &QPushButton::clicked, this, &PictureConversionWindow::SpeedButton2Click);
+    connect(steps_[0], &QPushButton::clicked, this, &PictureConversionWindow::openSource);
+    connect(steps_[2], &QPushButton::clicked, this, &PictureConversionWindow::makeBitmap);
+    connect(steps_[3], &QPushButton::clicked, this, &PictureConversionWindow::saveBitmap);
+    connect(steps_[4], &QPushButton::clicked, this, &PictureConversionWindow::openInMainWindow);
 
     // Step 2 is a label and its swatch; both open the colour dialog.
     auto* step2 = new QWidget(panel);
@@ -105,11 +105,11 @@ QWidget* PictureConversionWindow::buildSettings() {
     steps_[1]->setFlat(true);
     steps_[1]->setToolTip(QStringLiteral("Clik pour changer éventuellement la couleur de fond"));
     swatch_ = new QPushButton(step2);
-    swatch_->setObjectName("Panel2");
+    swatch_->setObjectName("PanelCouleurFond");
     swatch_->setFixedSize(48, 24);
     swatch_->setToolTip(steps_[1]->toolTip());
     for (QPushButton* b : {steps_[1], swatch_})
-        connect(b, &QPushButton::clicked, this, &PictureConversionWindow::Panel2Click);
+        connect(b, &QPushButton::clicked, this, &PictureConversionWindow::chooseBackground);
     step2Row->addWidget(steps_[1]);
     step2Row->addWidget(swatch_);
     step2Row->addStretch(1);
@@ -243,7 +243,7 @@ bool PictureConversionWindow::calc_res(bool talk) {
     return true;
 }
 
-void PictureConversionWindow::SpeedButton3Click() {
+void PictureConversionWindow::openSource() {
     std::optional<std::string> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
@@ -307,7 +307,7 @@ void PictureConversionWindow::affiche_1() {
     sourceWidthBox_->setText(QString::number(picture.width()));
 }
 
-void PictureConversionWindow::Panel2Click() {
+void PictureConversionWindow::chooseBackground() {
     std::optional<std::uint32_t> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
@@ -318,7 +318,7 @@ void PictureConversionWindow::Panel2Click() {
     speed_gras(3);
 }
 
-void PictureConversionWindow::SpeedButton6Click() {
+void PictureConversionWindow::makeBitmap() {
     if (widthCm_->text().isEmpty() || dpi_->currentText().isEmpty()) return;
     if (!calc_res(true) || source_.empty()) return;
     if (source_.scalable()) {
@@ -345,7 +345,7 @@ void PictureConversionWindow::affiche_2() {
                            QStringLiteral("image   LxHxb=") + sizeText(shown)});
 }
 
-void PictureConversionWindow::SpeedButton8Click() {
+void PictureConversionWindow::saveBitmap() {
     if (result_.isNull()) {
         tell("Aucune image à enregistrer : ouvrez une image puis "
              "appliquez (étapes 1 et 3).");
@@ -372,7 +372,7 @@ void PictureConversionWindow::SpeedButton8Click() {
     speed_gras(5);
 }
 
-void PictureConversionWindow::SpeedButton2Click() {
+void PictureConversionWindow::openInMainWindow() {
     if (savedName_.empty()) return;
     // The map is to be seen: this window steps aside, its work kept for the menu to show
     // again (behind the map, its questions would bring it back over it).

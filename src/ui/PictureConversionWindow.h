@@ -27,12 +27,12 @@ class PictureConversionWindow : public QWidget {
 public:
     explicit PictureConversionWindow(QWidget* parent = nullptr);
 
-    // The steps.
-    void SpeedButton3Click(); // 1: open the source
-    void Panel2Click();       // 2: the background colour
-    void SpeedButton6Click(); // 3: make the bitmap
-    void SpeedButton8Click(); // 4: save it
-    void SpeedButton2Click(); // 5: open it in the main window
+    // The steps, 1 to 5.
+    void openSource();
+    void chooseBackground();
+    void makeBitmap();
+    void saveBitmap();
+    void openInMainWindow();
 
     // The target width from the width and resolution boxes; false when a text is empty or
     // not a whole number (`talk`: the conversion message is then shown).

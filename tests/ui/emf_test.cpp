@@ -56,7 +56,7 @@ TEST_F(Conversion, AMetafileInFiveSteps) {
     EXPECT_TRUE(bold(QStringLiteral("2 -> couleur de fond")));
 
     ui.answerColour(0x00FF00); // green behind the drawing
-    QTest::mouseClick(w.findChild<QPushButton*>("Panel2"), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QPushButton*>("PanelCouleurFond"), Qt::LeftButton);
     press(QStringLiteral("3 -> appliquer"));
     EXPECT_EQ(w.zoom(), 213);
     EXPECT_EQ(w.result().size(), QSize(1065, 532));
