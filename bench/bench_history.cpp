@@ -80,11 +80,11 @@ void ClickWithAndWithoutUndo(benchmark::State& state) {
         auto start = std::chrono::steady_clock::now();
         {
             const History::Step step(w.project().history());
-            w.Image1MouseDown(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
+            w.imagePressed(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
         }
         with += msSince(start);
         start = std::chrono::steady_clock::now();
-        w.Image1MouseDown(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
+        w.imagePressed(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
         without += msSince(start);
         ++pairs;
     }

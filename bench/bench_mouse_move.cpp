@@ -24,7 +24,7 @@ void MouseMove100kPoints(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         ++step;
-        w.Image1MouseMove(QPoint(100 + step % 1000, 100 + step % 700));
+        w.imageMoved(QPoint(100 + step % 1000, 100 + step % 700));
         area->repaint();
     }
 }

@@ -48,34 +48,34 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QPalette background = central->palette();
     background.setColor(QPalette::Window, kWindowBackground);
     central->setPalette(background);
-    image1_ = new ImageArea(central);
-    scrollBar1_ = new QScrollBar(Qt::Horizontal, central);
-    scrollBar1_->setObjectName("ScrollBar1");
-    scrollBar2_ = new QScrollBar(Qt::Vertical, central);
-    scrollBar2_->setObjectName("ScrollBar2");
-    panel1_ = new QWidget(central);
-    panel1_->setObjectName("Panel1");
+    imageArea_ = new ImageArea(central);
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, central);
+    horizontalBar_->setObjectName("BarreHorizontale");
+    verticalBar_ = new QScrollBar(Qt::Vertical, central);
+    verticalBar_->setObjectName("BarreVerticale");
+    toolPanel_ = new QWidget(central);
+    toolPanel_->setObjectName("PanelOutils");
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    grid->addWidget(image1_, 0, 0);
-    grid->addWidget(scrollBar2_, 0, 1);
-    grid->addWidget(scrollBar1_, 1, 0);
-    grid->addWidget(panel1_, 2, 0, 1, 2);
+    grid->addWidget(imageArea_, 0, 0);
+    grid->addWidget(verticalBar_, 0, 1);
+    grid->addWidget(horizontalBar_, 1, 0);
+    grid->addWidget(toolPanel_, 2, 0, 1, 2);
     grid->setRowStretch(0, 1);
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
-    connect(image1_, &ImageArea::wheelTurned, this, &MainWindow::wheel);
-    connect(image1_, &ImageArea::pressed, this, &MainWindow::Image1MouseDown);
-    connect(image1_, &ImageArea::moved, this, &MainWindow::Image1MouseMove);
-    connect(image1_, &ImageArea::released, this, &MainWindow::Image1MouseUp);
-    connect(scrollBar1_, &QScrollBar::valueChanged, this, [this](int x) {
+    connect(imageArea_, &ImageArea::wheelTurned, this, &MainWindow::wheel);
+    connect(imageArea_, &ImageArea::pressed, this, &MainWindow::imagePressed);
+    connect(imageArea_, &ImageArea::moved, this, &MainWindow::imageMoved);
+    connect(imageArea_, &ImageArea::released, this, &MainWindow::imageReleased);
+    connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int x) {
         const int width = view_.width();
         view_.x1 = x;
         view_.x2 = x + width - 1;
         redessiner();
     });
-    connect(scrollBar2_, &QScrollBar::valueChanged, this, [this](int y) {
+    connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int y) {
         const int height = view_.height();
         view_.y1 = y;
         view_.y2 = y + height - 1;
@@ -105,7 +105,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     }
 
     colour_.progress = new QProgressBar(this);
-    colour_.progress->setObjectName("ProgressBar1");
+    colour_.progress->setObjectName("ProgressBarColoration");
     colour_.progress->setMaximumWidth(200);
     statusBar()->addPermanentWidget(colour_.progress);
     colour_.progress->hide();
@@ -159,7 +159,7 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
         connect(table, &PointsTableWindow::labelStyleChanged, this, &MainWindow::Redessiner);
         connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::Redessiner);
         connect(table, &PointsTableWindow::calibrationDemandee, calibrationPanel_, &QWidget::show);
-        connect(table, &PointsTableWindow::grapheDemande, this, &MainWindow::Graphe1Click);
+        connect(table, &PointsTableWindow::grapheDemande, this, &MainWindow::showGraph);
         // Undo and redo from the points table too; a cell being edited takes them first.
         connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), table), &QShortcut::activated,
                 this, &MainWindow::annuler);
@@ -168,26 +168,26 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
             connect(new QShortcut(redo, table), &QShortcut::activated, this, &MainWindow::retablir);
         connect(table, &PointsTableWindow::laterCommand, this, [this](const QString& caption) {
             if (caption == QStringLiteral("rajouter des points digitalisés")) {
-                SpeedButton4Click_completer();
+                addPointsFromProject();
             } else if (caption == QStringLiteral("récup. Cal XY")) {
-                SpeedButton9Click();
+                importCalibrationValues();
             } else if (caption == QStringLiteral("Enregistrer (points+cal) et  Export")) {
                 affiche_panel_sauve();
             } else if (caption == QStringLiteral("Export Presse-papier (pts+cal)")) {
-                Button2Click();
+                copyTablesToClipboard();
             } else if (caption == QStringLiteral("*.TXT rajouter des points (X,Y,Lib)")) {
-                SpeedButton6Click();
+                importTextPoints();
             } else if (caption == QStringLiteral("*.XLS rajouter des points (X,Y,Lib)")) {
-                SpeedButton5Click();
+                chooseSpreadsheet();
             } else if (caption == QStringLiteral("CalXY coller")) {
-                SpeedButton10Click();
+                pasteCalibrationValues();
             } else {
                 pasEncoreDisponible(caption);
             }
         });
         connect(table, &PointsTableWindow::zAffiche, altitudePanel_->zBox(), &QLineEdit::setText);
         connect(table, &PointsTableWindow::crossHair, this, [this](int x, int y, bool shown) {
-            image1_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
+            imageArea_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
         });
         connect(table, &PointsTableWindow::rendLaMain, this, [this] {
             Redessiner();
@@ -231,14 +231,14 @@ void MainWindow::quitteDirect() {
     QApplication::quit();
 }
 
-void MainWindow::emfwmfTIF1Click() {
+void MainWindow::showPictureConversion() {
     if (!windows_.conversion) return;
     windows_.conversion->show();
     windows_.conversion->raise();
     windows_.conversion->activateWindow();
 }
 
-void MainWindow::UTMLat1Click() {
+void MainWindow::showConverter() {
     if (!windows_.converter) return;
     windows_.converter->show();
     windows_.converter->raise();
@@ -263,7 +263,7 @@ QString MainWindow::joinArguments(const QStringList& arguments) {
 }
 
 void MainWindow::ouvrirParametre() {
-    if (!parametre_.isEmpty()) Liredespoints1Click();
+    if (!parametre_.isEmpty()) openProject();
 }
 
 QAction* MainWindow::action(const QString& caption) const {

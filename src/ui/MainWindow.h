@@ -68,9 +68,9 @@ struct ColourTools {
     QToolButton* threshold = nullptr; // "n && b : seuil de gris ->"
     QToolButton* borderSwatch = nullptr;
     QToolButton* fillSwatch = nullptr;
-    QLineEdit* edit2 = nullptr; // the threshold, in millions
-    QLineEdit* edit1 = nullptr;
-    QLabel* picker = nullptr; // " prélever la couleur de bordure", beside the mouse
+    QLineEdit* thresholdMillions = nullptr;
+    QLineEdit* thresholdUnits = nullptr; // its text is not read
+    QLabel* picker = nullptr;            // " prélever la couleur de bordure", beside the mouse
     QProgressBar* progress = nullptr;
     measure::Rgb border{0, 255, 0}; // the swatches' colours
     measure::Rgb fill{0, 128, 0};
@@ -130,39 +130,37 @@ public:
     // file is found and read), with `calage` when it comes with its own position.
     bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
                    const georef::Calage* calage = nullptr);
-    // The converter window.
-    void UTMLat1Click();
-    // The picture conversion window.
-    void emfwmfTIF1Click();
+    void showConverter();
+    void showPictureConversion();
     // Pictures that come with their position, and the clipboard's picture.
-    void ChargerunTAB1Click();
-    void Charger1Click();
+    void openMapInfoTab();
+    void openArcInfoHdr();
     void chargeImageGeoreferencee();
-    void Imagedupressepapier1Click();
+    void openClipboardPicture();
     void affecte_bitmap_img();
-    void Enregistrerlimage1Click();
-    void SpeedButton11Click();
+    void savePicture();
+    void savePictureWithLines();
     // Projects: save, open, calibration values and points taken from another project file.
     // True when the project file was written.
     bool sauve_fic_points();
-    void Enregistrerlespoints1Click();
+    void saveProject();
     void affiche_panel_sauve();
-    void Button2Click();
-    void Copierdanslepressepaier1Click();
+    void copyTablesToClipboard();
+    void copyExportToClipboard();
     ExportPanel* exportPanel() const { return exportPanel_; }
     bool sauve_dans(const std::string& name);
-    void Liredespoints1Click();
+    void openProject();
     // Opens a project file without its dialog (command line, recent projects).
     void ouvreProjet(const std::string& path);
     // The project file last opened or saved; empty for a project never saved.
     const std::string& projectFile() const { return projectFile_; }
-    void SpeedButton9Click();
-    void SpeedButton4Click_completer();
-    void SpeedButton6Click(); // points from a text file
-    void SpeedButton5Click(); // the spreadsheet to read, then its panel
-    void Button4Click();      // "Traiter le fichier": points from the spreadsheet
+    void importCalibrationValues();
+    void addPointsFromProject();
+    void importTextPoints();
+    void chooseSpreadsheet();       // then its panel
+    void importSpreadsheetPoints(); // "Traiter le fichier"
     SheetImportPanel* sheetImportPanel() const { return sheetImportPanel_; }
-    void SpeedButton10Click(); // calibration values from the clipboard
+    void pasteCalibrationValues();
 
     // New acquisition on a blank sheet, for a digitizing table.
     void ouvrir_sans_bmp();
@@ -178,33 +176,33 @@ public:
     void toucheVue(int key);
     void Carte_complete();
     void plein_ecran();
-    void GarderlesproportionsLxH1Click();
+    void applyKeepProportions();
     void position_scrollbar();
 
     // The mouse on the image area (the Ctrl key replays a left click). Shift and the left
     // button on a point drag it; the right button clicked on a point or a line opens the
     // editing menu, dragged it pans.
-    void Image1MouseDown(Qt::MouseButton button, QPoint position,
-                         Qt::KeyboardModifiers modifiers = {});
-    void Image1MouseMove(QPoint position, Qt::MouseButtons buttons = Qt::NoButton);
-    void Image1MouseUp(Qt::MouseButton button = Qt::NoButton, QPoint position = {});
+    void imagePressed(Qt::MouseButton button, QPoint position,
+                      Qt::KeyboardModifiers modifiers = {});
+    void imageMoved(QPoint position, Qt::MouseButtons buttons = Qt::NoButton);
+    void imageReleased(Qt::MouseButton button = Qt::NoButton, QPoint position = {});
 
     // Edition › Annuler / Rétablir.
     void annuler();
     void retablir();
 
     // Commands of the menus, buttons and keys.
-    bool Quitter1Click(); // true when the program is ending
-    void quitterMenu() { Quitter1Click(); }
+    bool askToQuit(); // true when the program is ending
+    void quitterMenu() { askToQuit(); }
     void Nouvelle_suite_de_points() { project_.Nouvelle_suite_de_points(); }
     void devalide_point() { project_.devalide_point(); }
     void altitudePlus() { altitude_pm(+1); }
     void altitudeMoins() { altitude_pm(-1); }
     void stylePoints() { setDrawingStyle(false); }
     void styleLignes() { setDrawingStyle(true); }
-    void Graphe1Click();
+    void showGraph();
     // The report on the line nearest the mouse ("Surface" clicks, D and S).
-    void Surface1Click();
+    void reportNearestLine();
     // "Cap et angle": distances and bearings summed from point to point.
     void CapClick();
     void agrandir() { toucheVue(Qt::Key_Plus); }
@@ -213,13 +211,13 @@ public:
     void setDrawingStyle(bool lines);
     void Redessiner();
     // Colouring the surfaces to measure on the layer.
-    void Color_surf_fond_SpeedButton14Click(); // "Colorer la surface"
-    void Color_surf_bord_SpeedButton15Click(); // "Colorer la surf. bordée"
-    void Choix_bord_SpeedButton16Click();
-    void Coul_fond_Panel6Click();
-    void Annuler_SpeedButton14Click();
+    void colourSurfaceMode();         // "Colorer la surface"
+    void colourBorderedSurfaceMode(); // "Colorer la surf. bordée"
+    void pickBorderColourMode();
+    void chooseFillColour();
+    void undoColouring();
     // "-> Calcul Surf colorée" (false) or "n && b : seuil de gris ->" (true).
-    void SpeedButton12Click(bool threshold);
+    void runRasterPass(bool threshold);
     const ColourTools& colourTools() const { return colour_; }
     void DigitaliserClick();
     void SurfaceClick();
@@ -229,7 +227,7 @@ public:
     void AideBascule();
     void AProposClick();
     void rouletteInverseeClick();
-    void Tabledigitaliser1Click();
+    void applyDigitizingTable();
     void altitude_pm(int sign);
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void wheel(int notches, QPoint position);
@@ -314,8 +312,8 @@ private:
     bool colourClick(int x, int y);
     bool colourDrag(int x, int y);
     void movePicker(QPoint near);
-    void SpeedButton14Click(); // "Calibrer ->"
-    void Button10Click(const QString& typed);
+    void startCalibration(); // "Calibrer ->"
+    void rescaleToDistance(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
     bool keepProportions() const;
     std::optional<files::ProjectText> readOtherProject(const std::string& path,
@@ -370,13 +368,13 @@ private:
     bool quitting_ = false;
     const QEvent* lastKey_ = nullptr;
 
-    ImageArea* image1_ = nullptr;
-    QScrollBar* scrollBar1_ = nullptr; // horizontal
-    QScrollBar* scrollBar2_ = nullptr; // vertical
-    QWidget* panel1_ = nullptr;        // bottom tool panel
+    ImageArea* imageArea_ = nullptr;
+    QScrollBar* horizontalBar_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QWidget* toolPanel_ = nullptr; // at the bottom
     QLabel* status_[3] = {};
-    QLabel* label1_ = nullptr; // step
-    QLabel* label2_ = nullptr; // "cumul"
+    QLabel* stepLabel_ = nullptr;
+    QLabel* cumulLabel_ = nullptr; // "cumul"
     QCheckBox* flottants_ = nullptr;
     TextPanel* textPanel_ = nullptr;
     AltitudePanel* altitudePanel_ = nullptr;

@@ -50,15 +50,15 @@ void MainWindow::enterFillMode(QToolButton* mode) {
     repaintView();
 }
 
-void MainWindow::Color_surf_fond_SpeedButton14Click() {
+void MainWindow::colourSurfaceMode() {
     enterFillMode(colour_.surface);
 }
 
-void MainWindow::Color_surf_bord_SpeedButton15Click() {
+void MainWindow::colourBorderedSurfaceMode() {
     enterFillMode(colour_.bordered);
 }
 
-void MainWindow::Choix_bord_SpeedButton16Click() {
+void MainWindow::pickBorderColourMode() {
     colour_.pickBorder->setChecked(true);
     modeBefore_ = colour_.pickBorder;
     if (layer_.empty()) return;
@@ -66,7 +66,7 @@ void MainWindow::Choix_bord_SpeedButton16Click() {
     QLabel* picker = colour_.picker;
     picker->adjustSize();
     const QPoint button = colour_.pickBorder->mapTo(centralWidget(), QPoint(0, 0));
-    const QPoint bottom = image1_->mapTo(centralWidget(), QPoint(0, image1_->height()));
+    const QPoint bottom = imageArea_->mapTo(centralWidget(), QPoint(0, imageArea_->height()));
     picker->move(button.x(), bottom.y() - picker->height());
     picker->show();
     picker->raise();
@@ -75,13 +75,14 @@ void MainWindow::Choix_bord_SpeedButton16Click() {
 void MainWindow::movePicker(QPoint near) {
     QLabel* picker = colour_.picker;
     const QPoint at = near + QPoint(10, 10);
-    picker->move(image1_->mapTo(
-        centralWidget(), QPoint(at.x(), std::min(at.y(), image1_->height() - picker->height()))));
+    picker->move(imageArea_->mapTo(
+        centralWidget(),
+        QPoint(at.x(), std::min(at.y(), imageArea_->height() - picker->height()))));
     picker->show();
     picker->raise();
 }
 
-void MainWindow::Coul_fond_Panel6Click() {
+void MainWindow::chooseFillColour() {
     if (const auto chosen = interaction().chooseColour(toBgr(toQColor(colour_.fill)))) {
         const QColor c = fromBgr(*chosen);
         setFillColour({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
@@ -139,13 +140,13 @@ bool MainWindow::colourDrag(int x, int y) {
     return true;
 }
 
-void MainWindow::Annuler_SpeedButton14Click() {
+void MainWindow::undoColouring() {
     if (!colour_.undo || layer_.empty()) return;
     layer_.giveBack(*colour_.undo);
     repaintView();
 }
 
-void MainWindow::SpeedButton12Click(bool threshold) {
+void MainWindow::runRasterPass(bool threshold) {
     showColouringControls();
     if (layer_.empty()) return;
     // The layer as it is, given back when the contour is taken away.
@@ -162,7 +163,7 @@ void MainWindow::SpeedButton12Click(bool threshold) {
     std::vector<std::string> report;
     {
         platform::BusyCursor busy;
-        t = measure::seuil(c.edit2->text().toStdString());
+        t = measure::seuil(c.thresholdMillions->text().toStdString());
         if (t) {
             const measure::Bounds bounds =
                 measure::bounds(layer_, project_.picture().ox, project_.picture().oy);
@@ -176,7 +177,7 @@ void MainWindow::SpeedButton12Click(bool threshold) {
                 if (shown.elapsed() < 100) return;
                 shown.restart();
                 repaintView();
-                image1_->repaint();
+                imageArea_->repaint();
             };
             if (threshold) {
                 measure::threshold(layer_, bounds, *t, c.border, progress);
@@ -190,7 +191,8 @@ void MainWindow::SpeedButton12Click(bool threshold) {
     repaintView();
     c.progress->hide();
     if (!t) {
-        interaction().information(model::texte_pas_un_reel(c.edit2->text().toStdString()));
+        interaction().information(
+            model::texte_pas_un_reel(c.thresholdMillions->text().toStdString()));
         return;
     }
     if (threshold) return;

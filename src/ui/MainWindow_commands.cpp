@@ -33,7 +33,7 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-bool MainWindow::Quitter1Click() {
+bool MainWindow::askToQuit() {
     if (quitting_) return true;
     if (!proposeEnregistrement(" Voulez-vous enregistrer le tableau de points ? ")) return false;
     if (interaction().dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "", "annuler",
@@ -51,7 +51,7 @@ bool MainWindow::Quitter1Click() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (quitting_ || Quitter1Click()) {
+    if (quitting_ || askToQuit()) {
         event->accept();
     } else {
         event->ignore();
@@ -84,8 +84,8 @@ void MainWindow::selectMode(QToolButton* button) {
     modeBefore_ = button;
     Redessiner();
     status_[2]->clear();
-    label1_->clear();
-    label2_->clear();
+    stepLabel_->clear();
+    cumulLabel_->clear();
     // The texts beside the mouse belong to the mode left; the next move shows the new ones.
     floating_->hide();
     prompt_->hide();
@@ -106,7 +106,7 @@ void MainWindow::SurfaceClick() {
 void MainWindow::hideTextPanelWithRefresh() {
     textPanel_->hide();
     Redessiner();
-    image1_->update();
+    imageArea_->update();
 }
 
 void MainWindow::CarteTableauClick() {
@@ -179,7 +179,7 @@ void MainWindow::AProposClick() {
     windows_.about->activateWindow();
 }
 
-void MainWindow::Graphe1Click() {
+void MainWindow::showGraph() {
     if (project_.N() == 0 || !windows_.graph) return;
     windows_.graph->show();
     windows_.graph->raise();
@@ -190,10 +190,10 @@ void MainWindow::rouletteInverseeClick() {
     wheelDirection_ = rouletteItem_->isChecked() ? -1 : 1;
 }
 
-void MainWindow::Tabledigitaliser1Click() {
+void MainWindow::applyDigitizingTable() {
     const bool on = tableItem_->isChecked();
     project_.setTableMode(on);
-    for (QScrollBar* bar : {scrollBar1_, scrollBar2_}) {
+    for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
         bar->setEnabled(!on);
         bar->setVisible(!on);
     }
@@ -228,7 +228,7 @@ void MainWindow::setZOfSelectedPoint(const QString& text) {
     altitudePanel_->zBox()->setText(text);
 }
 
-void MainWindow::SpeedButton14Click() {
+void MainWindow::startCalibration() {
     project_.setCalibrationMode(static_cast<model::CalibrationMode>(calibrationPanel_->mode()));
     project_.restartCalibration();
     activateWindow();
@@ -239,7 +239,7 @@ void MainWindow::SpeedButton14Click() {
     Redessiner();
 }
 
-void MainWindow::Button10Click(const QString& typed) {
+void MainWindow::rescaleToDistance(const QString& typed) {
     if (project_.rescale(typed.toStdString()) == model::RescaleResult::Applied) scalePanel_->hide();
 }
 

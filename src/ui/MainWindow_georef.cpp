@@ -25,7 +25,7 @@ std::optional<std::string> MainWindow::demandeDescripteur(const std::string& tit
     if (!gardeLeTravail()) return std::nullopt;
     const auto chosen = interaction().openFileName(files::dansDernierDossier(title, filter));
     if (!chosen) {
-        image1_->update();
+        imageArea_->update();
         return std::nullopt;
     }
     files::premiere_ligne_enregistre(files::kLastFolderFile,
@@ -37,7 +37,7 @@ std::optional<std::string> MainWindow::demandeDescripteur(const std::string& tit
 bool MainWindow::ouvreImageCalee(const georef::Calage& calage) {
     if (!calage.ok()) {
         interaction().information(calage.error);
-        image1_->update();
+        imageArea_->update();
         return false;
     }
     picture::Decoded decoded;
@@ -50,13 +50,13 @@ bool MainWindow::ouvreImageCalee(const georef::Calage& calage) {
     return true;
 }
 
-void MainWindow::ChargerunTAB1Click() {
+void MainWindow::openMapInfoTab() {
     if (const auto tab = demandeDescripteur(" Ouvrir un fichier MapInfo  *.tab",
                                             "Fichiers (*.tab)|*.tab|Tous les fichiers|*.*"))
         ouvreImageCalee(georef::lit_tab(*tab));
 }
 
-void MainWindow::Charger1Click() {
+void MainWindow::openArcInfoHdr() {
     if (const auto hdr = demandeDescripteur(" Ouvrir un fichier Arc/Info  *.hdr",
                                             "Fichiers (*.hdr)|*.hdr|Tous les fichiers|*.*"))
         ouvreImageCalee(georef::lit_hdr(*hdr));
@@ -77,7 +77,7 @@ void MainWindow::chargeImageGeoreferencee() {
         if (picture.empty()) {
             interaction().information("<" + *chosen + "> : aucune image du même nom à côté de ce " +
                                       "fichier de calage");
-            image1_->update();
+            imageArea_->update();
             return;
         }
     }
@@ -104,7 +104,7 @@ void MainWindow::chargeImageGeoreferencee() {
     if (poseImage(picture, std::move(decoded), "", &*own)) Redessiner();
 }
 
-void MainWindow::Imagedupressepapier1Click() {
+void MainWindow::openClipboardPicture() {
     const auto clipboard = interaction().clipboardPicture();
     if (!clipboard) {
         interaction().information(

@@ -18,7 +18,7 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-void MainWindow::SpeedButton6Click() {
+void MainWindow::importTextPoints() {
     if (!interaction().confirm("Rajout de points X,Y à partir d'un fichier texte\n\n Les "
                                "coordonnées importées sont réelles "
                                "X,Y, c'est à dire que les coordonnées image x,y\n sont recalculées "
@@ -60,7 +60,7 @@ void MainWindow::finImport() {
     Redessiner();
 }
 
-void MainWindow::SpeedButton5Click() {
+void MainWindow::chooseSpreadsheet() {
     if (!interaction().confirm(
             "Rajout de points X,Y à partir d'un fichier issu d'un Tableur \n\n Les coordonnées "
             "importées sont réelles (X,Y), c'est à dire que les coordonnées image (x,y)\n sont "
@@ -79,7 +79,7 @@ void MainWindow::SpeedButton5Click() {
     sheetImportPanel_->raise();
 }
 
-void MainWindow::Button4Click() {
+void MainWindow::importSpreadsheetPoints() {
     files::SheetColumns columns;
     int* fields[5] = {&columns.label, &columns.X, &columns.Y, &columns.Z, &columns.firstRow};
     for (int i = 0; i < 5; ++i)
@@ -104,7 +104,7 @@ void MainWindow::Button4Click() {
     finImport();
 }
 
-void MainWindow::SpeedButton10Click() {
+void MainWindow::pasteCalibrationValues() {
     const std::string text = interaction().clipboardText();
     if (windows_.table) windows_.table->showPaste(QString::fromStdString(text));
     const bool replace =

@@ -59,7 +59,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (const int k = static_cast<QKeyEvent*>(event)->key(); k != Qt::Key_Control) {
         ctrlClick_ = false; // Ctrl held for a shortcut (Ctrl+Z) clicks nothing
     } else if (type == QEvent::KeyRelease) {
-        if (std::exchange(ctrlClick_, false)) Image1MouseDown(Qt::LeftButton, lastMouse_);
+        if (std::exchange(ctrlClick_, false)) imagePressed(Qt::LeftButton, lastMouse_);
         return false;
     }
     if (type == QEvent::KeyRelease) return false;
@@ -96,8 +96,8 @@ void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
             hidTextPanel = true;
         } else {
             placeCursorLeftOfCentre();
-            image1_->update();
-            Quitter1Click();
+            imageArea_->update();
+            askToQuit();
         }
         break;
     case Qt::Key_Delete:
@@ -111,12 +111,12 @@ void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         break;
     case Qt::Key_D:
     case Qt::Key_S:
-        if (hasPicture()) Surface1Click();
+        if (hasPicture()) reportNearestLine();
         break;
     case Qt::Key_F12:
         placeCursorLeftOfCentre();
-        image1_->update();
-        Quitter1Click();
+        imageArea_->update();
+        askToQuit();
         break;
     default:
         if (isViewKey(key)) toucheVue(key);

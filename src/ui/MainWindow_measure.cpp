@@ -19,7 +19,7 @@
 
 namespace tracelle::ui {
 
-void MainWindow::Surface1Click() {
+void MainWindow::reportNearestLine() {
     if (project_.N() < 2) {
         platform::interaction().beep();
         return;
@@ -69,9 +69,9 @@ void MainWindow::CapClick() {
     project_.setLineBreakPending(true);
     if (hasPicture()) Redessiner();
     cap_.CapClick();
-    label2_->setText(QStringLiteral("Distance cumulée= 0.0"));
+    cumulLabel_->setText(QStringLiteral("Distance cumulée= 0.0"));
     if (!textPanel_->isHidden()) {
-        textPanel_->append(label2_->text());
+        textPanel_->append(cumulLabel_->text());
     } else {
         textPanel_->show();
         textPanel_->raise();
@@ -94,7 +94,7 @@ void MainWindow::capClickAt(int x, int y) {
     project_.cherche_proche_indice_ligne_point(nearest);
     selectRow(model::TableId::Points, nearest.point);
     const QString text = QString::fromStdString(cap_.click(project_, nearest.point, {}));
-    label2_->setText(text);
+    cumulLabel_->setText(text);
     textPanel_->append(text);
 }
 
@@ -103,8 +103,8 @@ void MainWindow::capMoveAt(int x, int y, QPoint position) {
     project_.cherche_proche_indice_ligne_point(nearest);
     const std::string step = cap_.move(project_, nearest.point, {});
     if (!step.empty()) {
-        label1_->setText(QString::fromStdString(step));
-        label1_->repaint();
+        stepLabel_->setText(QString::fromStdString(step));
+        stepLabel_->repaint();
     }
     if (cap_.startPending()) {
         floating_->setText(QStringLiteral(" sélectionnez un départ"));
@@ -126,9 +126,9 @@ void MainWindow::capMoveAt(int x, int y, QPoint position) {
     }
     floating_->adjustSize();
     QPoint near = position + QPoint(10, 10);
-    near.setX(std::min(near.x(), image1_->width() - floating_->width()));
-    near.setY(std::min(near.y(), image1_->height() - floating_->height()));
-    floating_->move(image1_->mapTo(centralWidget(), near));
+    near.setX(std::min(near.x(), imageArea_->width() - floating_->width()));
+    near.setY(std::min(near.y(), imageArea_->height() - floating_->height()));
+    floating_->move(imageArea_->mapTo(centralWidget(), near));
     floating_->show();
     floating_->raise();
 }

@@ -20,38 +20,37 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, void (MainW
 void MainWindow::creerMenus() {
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     addCommand(fichier, QStringLiteral("===> Ouvrir un fichier *.trc  (points et image associés)"),
-               &MainWindow::Liredespoints1Click, QKeySequence(Qt::SHIFT | Qt::Key_F2));
+               &MainWindow::openProject, QKeySequence(Qt::SHIFT | Qt::Key_F2));
     QMenu* recents = fichier->addMenu(QStringLiteral("Projets récents"));
     recents->setObjectName("ProjetsRecents");
     connect(recents, &QMenu::aboutToShow, this, [this, recents] { fillRecentProjects(recents); });
     addCommand(fichier, QStringLiteral("=> &Charger une image de fond seule"),
                &MainWindow::Ouvrir_bmp);
     addCommand(fichier, QStringLiteral("&Enregistrer les points et le nom de l'image  => *.trc"),
-               &MainWindow::Enregistrerlespoints1Click);
+               &MainWindow::saveProject);
     addCommand(fichier,
                QStringLiteral("Enregistrer l'image BITMAP  *.bmp ou *.jpg SANS les lignes"),
-               &MainWindow::Enregistrerlimage1Click);
+               &MainWindow::savePicture);
     addCommand(fichier, QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"),
-               &MainWindow::SpeedButton11Click);
+               &MainWindow::savePictureWithLines);
     addCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"),
                &MainWindow::affiche_panel_sauve);
     addCommand(fichier,
                QStringLiteral("Exporter les coordonnées digitalisées via le presse-papier"),
-               &MainWindow::Button2Click);
+               &MainWindow::copyTablesToClipboard);
     fichier->addSeparator();
     addCommand(fichier, QStringLiteral("=> Charger l'image présente dans le presse-papier"),
-               &MainWindow::Imagedupressepapier1Click);
-    addCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"),
-               &MainWindow::ChargerunTAB1Click);
+               &MainWindow::openClipboardPicture);
+    addCommand(fichier, QStringLiteral("=> Charger un *.TAB MapInfo"), &MainWindow::openMapInfoTab);
     addCommand(fichier, QStringLiteral("=> Charger  un fichier *.hdr ARC/INFO "),
-               &MainWindow::Charger1Click);
+               &MainWindow::openArcInfoHdr);
     addCommand(fichier,
                QStringLiteral("=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, *.pgw, "
                               "*.wld)"),
                &MainWindow::chargeImageGeoreferencee);
     fichier->addSeparator();
     addCommand(fichier, QStringLiteral("Conversion  emf, wmf, bmp -> TIF, JPEG, BMP"),
-               &MainWindow::emfwmfTIF1Click);
+               &MainWindow::showPictureConversion);
     addCommand(fichier, QStringLiteral("&Nouvelle saisie avec table à digitaliser "),
                &MainWindow::ouvrir_sans_bmp);
     fichier->addSeparator();
@@ -88,7 +87,7 @@ void MainWindow::creerMenus() {
     addCommand(edition, QStringLiteral("&Effacer le dernier point  F6"),
                &MainWindow::devalide_point);
     addCommand(edition, QStringLiteral("&Copier dans le presse-papier (->Excel)"),
-               &MainWindow::Copierdanslepressepaier1Click);
+               &MainWindow::copyExportToClipboard);
     edition->addSeparator();
     addCommand(edition, QStringLiteral("Altitude + delta Z"), &MainWindow::altitudePlus,
                QKeySequence(Qt::Key_F3));
@@ -98,31 +97,31 @@ void MainWindow::creerMenus() {
     addCommand(
         edition,
         QStringLiteral("Rajout de points digitalisés à partir d'un *trc  associé à la même image"),
-        &MainWindow::SpeedButton4Click_completer);
+        &MainWindow::addPointsFromProject);
     addCommand(
         edition,
         QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.TXT (2 ou 3 colonnes)"),
-        &MainWindow::SpeedButton6Click);
+        &MainWindow::importTextPoints);
     addCommand(edition, QStringLiteral("Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS"),
-               &MainWindow::SpeedButton5Click);
+               &MainWindow::chooseSpreadsheet);
     addCommand(edition, QStringLiteral("Récupération de valeurs  réelles (X,Y,Z) de calibration"),
-               &MainWindow::SpeedButton9Click);
+               &MainWindow::importCalibrationValues);
     addCommand(edition,
                QStringLiteral("Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier"),
-               &MainWindow::SpeedButton10Click);
+               &MainWindow::pasteCalibrationValues);
 
     QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
     addCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"), &MainWindow::agrandir);
     addCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"), &MainWindow::retrecir);
     addCommand(affichage, QStringLiteral("&Carte complète"), &MainWindow::Carte_complete,
                QKeySequence(Qt::Key_F10));
-    addCommand(affichage, QStringLiteral("&Graphe"), &MainWindow::Graphe1Click,
+    addCommand(affichage, QStringLiteral("&Graphe"), &MainWindow::showGraph,
                QKeySequence(Qt::Key_F7));
     addCommand(affichage, QStringLiteral("&Plein écran"), &MainWindow::plein_ecran,
                QKeySequence(Qt::Key_F11))
         ->setCheckable(true);
     QAction* proportions = addCommand(affichage, QStringLiteral("Garder les proportions L x H"),
-                                      &MainWindow::GarderlesproportionsLxH1Click);
+                                      &MainWindow::applyKeepProportions);
     proportions->setCheckable(true);
     proportions->setChecked(true);
 
@@ -134,7 +133,7 @@ void MainWindow::creerMenus() {
     pointsItem_ = addCommand(options, QStringLiteral("Points"), &MainWindow::stylePoints);
     lignesItem_ = addCommand(options, QStringLiteral("Lignes"), &MainWindow::styleLignes);
     tableItem_ = addCommand(options, QStringLiteral("&Table à digitaliser"),
-                            &MainWindow::Tabledigitaliser1Click);
+                            &MainWindow::applyDigitizingTable);
     annulationItem_ = options->addAction(QStringLiteral("une annulation colorée"));
     actions_[options->title() + '|' + annulationItem_->text()] = annulationItem_;
     rouletteItem_ = addCommand(options, QStringLiteral("roulette inversée"),
@@ -145,9 +144,9 @@ void MainWindow::creerMenus() {
     annulationItem_->setChecked(true); // the option of keeping one undo copy before a colouring
 
     QMenu* conversions = menuBar()->addMenu(QStringLiteral("&Conversions"));
-    addCommand(conversions, QStringLiteral("UTM <-> Lat"), &MainWindow::UTMLat1Click);
+    addCommand(conversions, QStringLiteral("UTM <-> Lat"), &MainWindow::showConverter);
     addCommand(conversions, QStringLiteral("emf, wmf, bmp -> TIF, JPG, BMP"),
-               &MainWindow::emfwmfTIF1Click);
+               &MainWindow::showPictureConversion);
 
     addCommand(nullptr, QStringLiteral("Aide"), &MainWindow::AideBascule);
     addCommand(nullptr, QStringLiteral("&Quitter"), &MainWindow::quitterMenu);

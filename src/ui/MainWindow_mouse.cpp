@@ -16,8 +16,8 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-void MainWindow::Image1MouseDown(Qt::MouseButton button, QPoint position,
-                                 Qt::KeyboardModifiers modifiers) {
+void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
+                              Qt::KeyboardModifiers modifiers) {
     lastMouse_ = position;
     if (button == Qt::RightButton) {
         if (project_.tableMode()) {
@@ -26,9 +26,9 @@ void MainWindow::Image1MouseDown(Qt::MouseButton button, QPoint position,
         }
         if (layer_.empty()) return;
         rightPress_ = position;
-        image1_->setCursor(Qt::ClosedHandCursor);
-        scrollBar1_->setEnabled(false);
-        scrollBar2_->setEnabled(false);
+        imageArea_->setCursor(Qt::ClosedHandCursor);
+        horizontalBar_->setEnabled(false);
+        verticalBar_->setEnabled(false);
         dragging_ = true;
         anchor_ = position;
         return;
@@ -54,11 +54,11 @@ void MainWindow::Image1MouseDown(Qt::MouseButton button, QPoint position,
         if (picked.kind == model::Picked::Point || picked.kind == model::Picked::Calage) {
             pointDrag_ = picked.kind == model::Picked::Point ? picked.row : -picked.row;
             project_.history().beginLongAction();
-            image1_->setCursor(Qt::SizeAllCursor);
+            imageArea_->setCursor(Qt::SizeAllCursor);
             return;
         }
     }
-    const QPoint pixel = image1_->toLayer(position);
+    const QPoint pixel = imageArea_->toLayer(position);
     const int x = pixel.x(), y = pixel.y();
     if (digitaliser_->isChecked()) {
         project_.setSaved(false);
@@ -73,7 +73,7 @@ void MainWindow::Image1MouseDown(Qt::MouseButton button, QPoint position,
         redessiner();
     } else if (surface_->isChecked()) {
         project_.setMousePosition({x, y});
-        Surface1Click();
+        reportNearestLine();
     } else if (capButton_->isChecked()) {
         capClickAt(x, y);
     } else {
@@ -89,8 +89,8 @@ bool MainWindow::bandApplies() const {
 }
 
 void MainWindow::moveBand(int x, int y) {
-    image1_->setBand(bandApplies() ? std::optional<QLine>(QLine(previousPoint_, QPoint(x, y)))
-                                   : std::nullopt);
+    imageArea_->setBand(bandApplies() ? std::optional<QLine>(QLine(previousPoint_, QPoint(x, y)))
+                                      : std::nullopt);
 }
 
 void MainWindow::showPrompt(const QString& text, const QColor& colour, QPoint near) {
@@ -99,13 +99,13 @@ void MainWindow::showPrompt(const QString& text, const QColor& colour, QPoint ne
         QStringLiteral("background: %1; color: black; padding: 3px;").arg(colour.name()));
     prompt_->adjustSize();
     QPoint at = near + QPoint(50, 50);
-    at.setY(std::min(at.y(), image1_->height() - prompt_->height()));
-    prompt_->move(image1_->mapTo(centralWidget(), at));
+    at.setY(std::min(at.y(), imageArea_->height() - prompt_->height()));
+    prompt_->move(imageArea_->mapTo(centralWidget(), at));
     prompt_->show();
     prompt_->raise();
 }
 
-void MainWindow::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
+void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
     lastMouse_ = position;
     if (hasPicture() || !layer_.empty()) {
         floating_->setVisible(flottants_->isChecked());
@@ -129,10 +129,10 @@ void MainWindow::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
         }
     }
     if (layer_.empty()) {
-        image1_->update();
+        imageArea_->update();
         return;
     }
-    const QPoint pixel = image1_->toLayer(position);
+    const QPoint pixel = imageArea_->toLayer(position);
     const int x = pixel.x(), y = pixel.y();
     if (project_.K() >= 3) {
         model::Real X = 0, Y = 0;
@@ -149,7 +149,7 @@ void MainWindow::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     if (buttons != Qt::RightButton && colourDrag(x, y)) return;
     if (dragging_ && (buttons & Qt::RightButton)) {
         // The picture follows the mouse.
-        const QPoint step = image1_->toLayer(anchor_) - pixel;
+        const QPoint step = imageArea_->toLayer(anchor_) - pixel;
         view_.x1 += step.x();
         view_.x2 += step.x();
         view_.y1 += step.y();
@@ -161,21 +161,21 @@ void MainWindow::Image1MouseMove(QPoint position, Qt::MouseButtons buttons) {
     if (capButton_->isChecked()) {
         capMoveAt(x, y, position);
     } else {
-        label1_->clear();
+        stepLabel_->clear();
     }
     moveBand(x, y);
     project_.setMousePosition({x, y});
     if (flottants_->isChecked()) {
         // Beside the mouse, kept inside the image area, once its text is known.
         QPoint near = position + QPoint(20, 20);
-        near.setX(std::min(near.x(), image1_->width() - floating_->width()));
-        near.setY(std::min(near.y(), image1_->height() - floating_->height()));
-        floating_->move(image1_->mapTo(centralWidget(), near));
+        near.setX(std::min(near.x(), imageArea_->width() - floating_->width()));
+        near.setY(std::min(near.y(), imageArea_->height() - floating_->height()));
+        floating_->move(imageArea_->mapTo(centralWidget(), near));
         floating_->raise();
     }
 }
 
-void MainWindow::Image1MouseUp(Qt::MouseButton button, QPoint position) {
+void MainWindow::imageReleased(Qt::MouseButton button, QPoint position) {
     if (!hasPicture() && layer_.empty()) return;
     if (pointDrag_ != 0) finGlissement(true);
     // A right click without a drag edits what lies under it.
@@ -183,23 +183,23 @@ void MainWindow::Image1MouseUp(Qt::MouseButton button, QPoint position) {
         button == Qt::RightButton && dragging_ && (position - rightPress_).manhattanLength() <= 3;
     dragging_ = false;
     colour_.dragging = false;
-    image1_->unsetCursor();
+    imageArea_->unsetCursor();
     position_scrollbar();
-    scrollBar1_->setEnabled(!project_.tableMode());
-    scrollBar2_->setEnabled(!project_.tableMode());
+    horizontalBar_->setEnabled(!project_.tableMode());
+    verticalBar_->setEnabled(!project_.tableMode());
     if (rightClick) menuEdition(position);
 }
 
 model::Picked MainWindow::pointSousSouris(QPoint position) const {
-    const QPoint pixel = image1_->toLayer(position);
+    const QPoint pixel = imageArea_->toLayer(position);
     // 6 pixels of the screen, in pixels of the picture at the present zoom.
     const double perScreenPixel =
-        static_cast<double>(image1_->shown().width()) / std::max(image1_->width(), 1);
+        static_cast<double>(imageArea_->shown().width()) / std::max(imageArea_->width(), 1);
     return model::pointSous(project_, pixel.x(), pixel.y(), 6 * std::max(perScreenPixel, 1e-9));
 }
 
 void MainWindow::glissePoint(QPoint position) {
-    const QPoint pixel = image1_->toLayer(position);
+    const QPoint pixel = imageArea_->toLayer(position);
     if (pointDrag_ > 0)
         project_.deplacePoint(pointDrag_, pixel.x(), pixel.y());
     else
@@ -213,7 +213,7 @@ void MainWindow::finGlissement(bool keep) {
     else
         project_.history().cancelLongAction();
     pointDrag_ = 0;
-    image1_->unsetCursor();
+    imageArea_->unsetCursor();
     apresHistorique();
 }
 
@@ -224,7 +224,7 @@ void MainWindow::menuEdition(QPoint position) {
         project_.supprimePoint(picked.row);
     } else if (picked.kind == model::Picked::Segment) {
         if (interaction().popupMenu({"Insérer un point ici"}) != 0) return;
-        const QPoint pixel = image1_->toLayer(position);
+        const QPoint pixel = imageArea_->toLayer(position);
         project_.inserePoint(picked.row, pixel.x(), pixel.y());
     } else {
         return;
@@ -287,7 +287,7 @@ void MainWindow::nouvelleFeuille() {
     redessiner_calque();
     project_.mess_3_calage_svp_et_init();
     tableItem_->setChecked(true);
-    Tabledigitaliser1Click();
+    applyDigitizingTable();
     showPointsTable();
 }
 

@@ -22,7 +22,7 @@
 namespace tracelle::ui {
 
 QToolButton* MainWindow::toolButton(const QString& caption, const QString& hint, bool checkable) {
-    auto* button = new QToolButton(panel1_);
+    auto* button = new QToolButton(toolPanel_);
     button->setText(caption);
     button->setToolTip(hint);
     button->setCheckable(checkable);
@@ -31,14 +31,14 @@ QToolButton* MainWindow::toolButton(const QString& caption, const QString& hint,
 }
 
 void MainWindow::creerPanneauOutils() {
-    panel1_->setAutoFillBackground(true);
-    QPalette p = panel1_->palette();
+    toolPanel_->setAutoFillBackground(true);
+    QPalette p = toolPanel_->palette();
     p.setColor(QPalette::Window, QColor(212, 208, 200));
-    panel1_->setPalette(p);
+    toolPanel_->setPalette(p);
     // A pressed mode shows pressed, as the user must see which mode clicks are in.
-    panel1_->setStyleSheet("QToolButton { padding: 2px 6px; }"
-                           "QToolButton:checked { background-color: rgb(150, 170, 205);"
-                           " border: 2px inset rgb(110, 110, 110); }");
+    toolPanel_->setStyleSheet("QToolButton { padding: 2px 6px; }"
+                              "QToolButton:checked { background-color: rgb(150, 170, 205);"
+                              " border: 2px inset rgb(110, 110, 110); }");
 
     auto* nouvelle = toolButton(QStringLiteral("Nouvelle ligne"),
                                 QStringLiteral(" nouvelle suite de points [F7, espace]"));
@@ -63,9 +63,9 @@ void MainWindow::creerPanneauOutils() {
     }
     connect(iconButtons[0], &QToolButton::clicked, this, &MainWindow::ouvrir_sans_bmp);
     connect(iconButtons[1], &QToolButton::clicked, this, &MainWindow::Ouvrir_bmp);
-    connect(iconButtons[4], &QToolButton::clicked, this, &MainWindow::SpeedButton11Click);
+    connect(iconButtons[4], &QToolButton::clicked, this, &MainWindow::savePictureWithLines);
     connect(iconButtons[5], &QToolButton::clicked, this, &MainWindow::Carte_complete);
-    connect(iconButtons[2], &QToolButton::clicked, this, &MainWindow::Liredespoints1Click);
+    connect(iconButtons[2], &QToolButton::clicked, this, &MainWindow::openProject);
     connect(iconButtons[3], &QToolButton::clicked, this, &MainWindow::sauve_fic_points);
 
     auto* redessiner =
@@ -126,19 +126,17 @@ void MainWindow::creerPanneauOutils() {
     connect(digitaliser_, &QToolButton::clicked, this, &MainWindow::DigitaliserClick);
     connect(surface_, &QToolButton::clicked, this, &MainWindow::SurfaceClick);
     connect(cap, &QToolButton::clicked, this, &MainWindow::CapClick);
-    connect(c.surface, &QToolButton::clicked, this,
-            &MainWindow::Color_surf_fond_SpeedButton14Click);
-    connect(c.bordered, &QToolButton::clicked, this,
-            &MainWindow::Color_surf_bord_SpeedButton15Click);
-    connect(c.pickBorder, &QToolButton::clicked, this, &MainWindow::Choix_bord_SpeedButton16Click);
-    connect(c.chooseFill, &QToolButton::clicked, this, &MainWindow::Coul_fond_Panel6Click);
+    connect(c.surface, &QToolButton::clicked, this, &MainWindow::colourSurfaceMode);
+    connect(c.bordered, &QToolButton::clicked, this, &MainWindow::colourBorderedSurfaceMode);
+    connect(c.pickBorder, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
+    connect(c.chooseFill, &QToolButton::clicked, this, &MainWindow::chooseFillColour);
     for (QToolButton* tool : {c.brush, c.eraser})
         connect(tool, &QToolButton::clicked, this, [this, tool] { modeBefore_ = tool; });
-    connect(c.threshold, &QToolButton::clicked, this, [this] { SpeedButton12Click(true); });
+    connect(c.threshold, &QToolButton::clicked, this, [this] { runRasterPass(true); });
 
     // The swatches are buttons of one colour: a click on one acts as the button beside it.
     const auto swatch = [this](const char* name, const QString& hint) {
-        auto* box = new QToolButton(panel1_);
+        auto* box = new QToolButton(toolPanel_);
         box->setObjectName(name);
         box->setFixedSize(22, 22);
         box->setToolTip(hint);
@@ -147,33 +145,33 @@ void MainWindow::creerPanneauOutils() {
     c.borderSwatch =
         swatch("Coul_Bord_Panel5", QStringLiteral("couleur prélevée pour la bordure SUR L'IMAGE"));
     c.fillSwatch = swatch("Coul_fond_Panel6", QStringLiteral("coleur de fond"));
-    connect(c.borderSwatch, &QToolButton::clicked, this,
-            &MainWindow::Choix_bord_SpeedButton16Click);
-    connect(c.fillSwatch, &QToolButton::clicked, this, &MainWindow::Coul_fond_Panel6Click);
+    connect(c.borderSwatch, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
+    connect(c.fillSwatch, &QToolButton::clicked, this, &MainWindow::chooseFillColour);
     setBorderColour(c.border);
     setFillColour(c.fill);
     hideColouringControls();
 
     // The threshold in millions; the second box's text is not read, Enter in it acts alike.
-    const auto thresholdBox = [this](const char* name, const QString& hint) {
-        auto* box = new QLineEdit(QStringLiteral("10"), panel1_);
+    const auto makeThresholdBox = [this](const char* name, const QString& hint) {
+        auto* box = new QLineEdit(QStringLiteral("10"), toolPanel_);
         box->setObjectName(name);
         box->setToolTip(hint);
         box->setFixedWidth(44);
         connect(box, &QLineEdit::returnPressed, this, [this] {
-            if (colour_.threshold->isChecked()) SpeedButton12Click(true);
+            if (colour_.threshold->isChecked()) runRasterPass(true);
         });
         return box;
     };
-    c.edit2 = thresholdBox("Edit2", QStringLiteral("seuil de gris  (x 1 000 000)"));
-    c.edit1 = thresholdBox("Edit1", QStringLiteral("seuil de gris "));
+    c.thresholdMillions =
+        makeThresholdBox("EditSeuil", QStringLiteral("seuil de gris  (x 1 000 000)"));
+    c.thresholdUnits = makeThresholdBox("EditSeuilUnites", QStringLiteral("seuil de gris "));
 
     auto* calcul = toolButton(QStringLiteral("-> Calcul Surf colorée"),
                               QStringLiteral("calcul de surfaces colorée en couleur de fond"));
     auto* annuler = toolButton(QStringLiteral("Annuler la dernière coloration"),
                                QStringLiteral("Annuler la dernière coloration"));
-    connect(calcul, &QToolButton::clicked, this, [this] { SpeedButton12Click(false); });
-    connect(annuler, &QToolButton::clicked, this, &MainWindow::Annuler_SpeedButton14Click);
+    connect(calcul, &QToolButton::clicked, this, [this] { runRasterPass(false); });
+    connect(annuler, &QToolButton::clicked, this, &MainWindow::undoColouring);
 
     avecLignes_ = toolButton(QStringLiteral("avec les lignes"),
                              QStringLiteral("image avec les lignes ou points"), true);
@@ -194,7 +192,7 @@ void MainWindow::creerPanneauOutils() {
 
     auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
     connect(quitter, &QToolButton::clicked, this, &MainWindow::quitterMenu);
-    flottants_ = new QCheckBox(QStringLiteral("X et Y   flottants"), panel1_);
+    flottants_ = new QCheckBox(QStringLiteral("X et Y   flottants"), toolPanel_);
     flottants_->setObjectName("CheckBoxFlottants");
     flottants_->setToolTip(QStringLiteral("affichage à côté du pointeur de la souris"));
     connect(flottants_, &QCheckBox::toggled, this, [this](bool on) {
@@ -202,18 +200,18 @@ void MainWindow::creerPanneauOutils() {
         if (!on && !capButton_->isChecked()) floating_->hide();
     });
 
-    label2_ = new QLabel(panel1_);
-    label2_->setObjectName("Label2");
-    label1_ = new QLabel(panel1_);
-    label1_->setObjectName("Label1");
+    cumulLabel_ = new QLabel(toolPanel_);
+    cumulLabel_->setObjectName("LabelCumul");
+    stepLabel_ = new QLabel(toolPanel_);
+    stepLabel_->setObjectName("LabelPas");
     // The running texts of "Cap et angle" grow long: cut by a narrow window, they never
     // widen it, and on a row of their own they never make the buttons wrap (and the map
     // change its size) as they change.
-    for (QLabel* label : {label1_, label2_})
+    for (QLabel* label : {stepLabel_, cumulLabel_})
         label->setMinimumSize(1, label->fontMetrics().height());
     auto* texts = new QHBoxLayout;
-    texts->addWidget(label2_, 3);
-    texts->addWidget(label1_, 2);
+    texts->addWidget(cumulLabel_, 3);
+    texts->addWidget(stepLabel_, 2);
 
     // Three groups: files and drawing, the click modes, the colouring tools. Each wraps onto
     // further rows when the window is narrow (a small screen, the map beside the table).
@@ -230,12 +228,12 @@ void MainWindow::creerPanneauOutils() {
                                                       carteTableau_, carteSeule_, quitter})
         files->addWidget(w);
 
-    auto* rows = new QVBoxLayout(panel1_);
+    auto* rows = new QVBoxLayout(toolPanel_);
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
     rows->addLayout(files);
     rows->addLayout(group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, c.threshold,
-                           c.edit2, c.edit1, flottants_}));
+                           c.thresholdMillions, c.thresholdUnits, flottants_}));
     rows->addLayout(group({c.surface, c.bordered, c.pickBorder, c.borderSwatch, c.chooseFill,
                            c.fillSwatch, c.brush, c.eraser, calcul, annuler}));
     rows->addLayout(texts);
@@ -269,14 +267,15 @@ void MainWindow::creerPanneauxFlottants() {
     connect(exportPanel_, &ExportPanel::traiter, this, &MainWindow::sauve_fic_points);
     sheetImportPanel_ = new SheetImportPanel(centralWidget());
     sheetImportPanel_->move(60, 60);
-    connect(sheetImportPanel_, &SheetImportPanel::traiter, this, &MainWindow::Button4Click);
+    connect(sheetImportPanel_, &SheetImportPanel::traiter, this,
+            &MainWindow::importSpreadsheetPoints);
     connect(altitudePanel_, &AltitudePanel::stepRequested, this, &MainWindow::altitude_pm);
     connect(altitudePanel_, &AltitudePanel::zTyped, this, &MainWindow::setZOfSelectedPoint);
-    connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &MainWindow::SpeedButton14Click);
+    connect(calibrationPanel_, &CalibrationPanel::calibrer, this, &MainWindow::startCalibration);
     connect(calibrationPanel_, &CalibrationPanel::modeChanged, this, [this](int mode) {
         project_.setCalibrationMode(static_cast<model::CalibrationMode>(mode));
     });
-    connect(scalePanel_, &ScalePanel::rescale, this, &MainWindow::Button10Click);
+    connect(scalePanel_, &ScalePanel::rescale, this, &MainWindow::rescaleToDistance);
 
     // The three panels share one place: the centre of the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

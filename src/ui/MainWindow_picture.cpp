@@ -32,7 +32,7 @@ void MainWindow::Ouvrir_bmp() {
     auto request = files::dansDernierDossier(" Ouvrir un fichier image", filtreImages());
     const auto chosen = interaction().openFileName(request);
     if (!chosen) {
-        image1_->update();
+        imageArea_->update();
         return;
     }
     ouvreImageChoisie(*chosen);
@@ -118,7 +118,8 @@ bool MainWindow::poseImage(const std::string& path, picture::Decoded decoded,
     }
     const picture::Placement placed =
         mode.empty()
-            ? picture::placePicture(w, h, keepProportions(), image1_->width(), image1_->height())
+            ? picture::placePicture(w, h, keepProportions(), imageArea_->width(),
+                                    imageArea_->height())
             : picture::Placement{state.canvasWidth, state.canvasHeight, state.ox, state.oy};
 
     platform::BusyCursor busy;
@@ -191,7 +192,7 @@ void MainWindow::affecte_bitmap_img() {
             },
             Qt::QueuedConnection);
     });
-    image1_->setLayer(&layer_, &overview_);
+    imageArea_->setLayer(&layer_, &overview_);
     init_calque_a_b_pen();
     position_scrollbar();
     redessiner();
@@ -203,7 +204,7 @@ QString MainWindow::imageDescription() const {
                : QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15));
 }
 
-void MainWindow::Enregistrerlimage1Click() {
+void MainWindow::savePicture() {
     if (layer_.empty()) return;
     auto request =
         files::dansDernierDossier("  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg",
@@ -216,7 +217,7 @@ void MainWindow::Enregistrerlimage1Click() {
     if (!error.empty()) interaction().information(error);
 }
 
-void MainWindow::SpeedButton11Click() {
+void MainWindow::savePictureWithLines() {
     if (layer_.empty()) return;
     auto request =
         files::dansDernierDossier("Enregistrer l'image avec les lignes", "JPEG (*.jpg)|*.jpg");

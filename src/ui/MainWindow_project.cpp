@@ -119,7 +119,7 @@ std::optional<std::string> MainWindow::demandeNomProjet() {
     request.defaultExtension = "trc";
     const auto chosen = interaction().saveFileName(request);
     if (!chosen) {
-        if (layer_.empty()) image1_->update();
+        if (layer_.empty()) imageArea_->update();
         return std::nullopt;
     }
     files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
@@ -131,7 +131,7 @@ bool MainWindow::sauve_fic_points() {
     return chosen && sauve_dans(*chosen);
 }
 
-void MainWindow::Enregistrerlespoints1Click() {
+void MainWindow::saveProject() {
     // The project file only: the export stays for "Traiter" on the export panel.
     exportPanel_->setWrites(true, false);
     sauve_fic_points();
@@ -159,7 +159,7 @@ bool MainWindow::proposeEnregistrement(const std::string& question) {
     }
 }
 
-void MainWindow::Button2Click() {
+void MainWindow::copyTablesToClipboard() {
     if (!interaction().confirm(
             "Voulez-vous copier les points de calage et les autres \r  dans le presse "
             "papier (valeurs séparées par TABULATION) \r  et dans un fichier "
@@ -186,7 +186,7 @@ void MainWindow::Button2Click() {
     interaction().information("Le presse-papier est à jour \r ainsi que le fichier <" + path + ">");
 }
 
-void MainWindow::Copierdanslepressepaier1Click() {
+void MainWindow::copyExportToClipboard() {
     // The export made in memory: no working file to leave behind, and the project's own file
     // and saved state are not touched.
     const files::ExportResult result = files::exporte(project_, exportPanel_->choices());
@@ -199,7 +199,7 @@ void MainWindow::Copierdanslepressepaier1Click() {
     interaction().information(" Presse papier... OK   ");
 }
 
-void MainWindow::Liredespoints1Click() {
+void MainWindow::openProject() {
     if (!parametre_.isEmpty()) {
         const std::string path = parametre_.toStdString();
         parametre_.clear();
@@ -210,7 +210,7 @@ void MainWindow::Liredespoints1Click() {
     const auto chosen = askProjectFile(" Ouvrir un fichier TRACELLE *.trc",
                                        "Fichiers txt (*.trc)|*.trc|Tous (*.*)|*.*");
     if (!chosen) {
-        image1_->update();
+        imageArea_->update();
         return;
     }
     litProjet(*chosen);
@@ -306,7 +306,7 @@ void MainWindow::fillRecentProjects(QMenu* menu) {
     }
 }
 
-void MainWindow::SpeedButton9Click() {
+void MainWindow::importCalibrationValues() {
     if (!interaction().confirm("A partir d'un fichier *.trc , \nremplacement au maximum des 9 "
                                "valeurs réelles (X,Y,Z) des 3 "
                                "points de calibration  \n\n1- les autres points digitalisés sont "
@@ -337,7 +337,7 @@ void MainWindow::SpeedButton9Click() {
     Redessiner();
 }
 
-void MainWindow::SpeedButton4Click_completer() {
+void MainWindow::addPointsFromProject() {
     if (!interaction().confirm("Lors du rajout des points image (x,y) du fichier *.trc  ,\n\n1- "
                                "les points de calibration "
                                "sont ignorés \n2- les points digitalisés sont importés avec leurs "

@@ -32,9 +32,9 @@ void MainWindow::redessiner() {
     if (view_ == shown_ && !redrawNeeded_) return;
     shown_ = view_;
     redrawNeeded_ = false;
-    image1_->setView(view_);
-    scrollBar1_->setPageStep(std::max(1, (view_.x2 - view_.x1) / 3));
-    scrollBar2_->setPageStep(std::max(1, (view_.y2 - view_.y1) / 3));
+    imageArea_->setView(view_);
+    horizontalBar_->setPageStep(std::max(1, (view_.x2 - view_.x1) / 3));
+    verticalBar_->setPageStep(std::max(1, (view_.y2 - view_.y1) / 3));
 }
 
 void MainWindow::redessiner_calque() {
@@ -160,7 +160,7 @@ void MainWindow::redrawWithoutZones() {
 }
 
 void MainWindow::eraseRubberBand() {
-    image1_->setBand(std::nullopt);
+    imageArea_->setBand(std::nullopt);
 }
 
 void MainWindow::repaintView() {
@@ -169,12 +169,12 @@ void MainWindow::repaintView() {
 }
 
 void MainWindow::replayMouseMove() {
-    Image1MouseMove(lastMouse_);
+    imageMoved(lastMouse_);
 }
 
 void MainWindow::toucheVue(int key) {
     if (!hasPicture() || project_.tableMode()) return;
-    const QPoint mouse = image1_->toLayer(lastMouse_);
+    const QPoint mouse = imageArea_->toLayer(lastMouse_);
     const int bx = std::clamp(mouse.x(), 0, layer_.width() - 1);
     const int by = std::clamp(mouse.y(), 0, layer_.height() - 1);
     picture::ViewChange change{view_, false};
@@ -218,8 +218,8 @@ void MainWindow::toucheVue(int key) {
 void MainWindow::Carte_complete() {
     if (layer_.empty()) return;
     view_ = picture::wholeLayer(layer_.width(), layer_.height());
-    scrollBar1_->setValue(0);
-    scrollBar2_->setValue(0);
+    horizontalBar_->setValue(0);
+    verticalBar_->setValue(0);
     repaintView();
 }
 
@@ -229,12 +229,12 @@ void MainWindow::position_scrollbar() {
         return;
     const int maxX = layer_.width() - view_.width();
     const int maxY = layer_.height() - view_.height();
-    const QSignalBlocker blockX(scrollBar1_);
-    const QSignalBlocker blockY(scrollBar2_);
-    scrollBar1_->setRange(0, maxX < 1 ? layer_.width() : maxX);
-    scrollBar2_->setRange(0, maxY < 1 ? layer_.height() : maxY);
-    scrollBar1_->setValue(view_.x1);
-    scrollBar2_->setValue(view_.y1);
+    const QSignalBlocker blockX(horizontalBar_);
+    const QSignalBlocker blockY(verticalBar_);
+    horizontalBar_->setRange(0, maxX < 1 ? layer_.width() : maxX);
+    verticalBar_->setRange(0, maxY < 1 ? layer_.height() : maxY);
+    horizontalBar_->setValue(view_.x1);
+    verticalBar_->setValue(view_.y1);
 }
 
 void MainWindow::plein_ecran() {
@@ -251,13 +251,13 @@ void MainWindow::plein_ecran() {
     repaintView();
 }
 
-void MainWindow::GarderlesproportionsLxH1Click() {
+void MainWindow::applyKeepProportions() {
     if (keepProportions() && hasPicture()) {
         // The window takes the picture's proportions at the top-left corner of the free area.
         const QRect area = availableArea(this);
         const QMargins frame = frameMargins(this);
-        const int chrome = height() - image1_->height() + frame.top() + frame.bottom();
-        const int across = image1_->width() + area.width() - frameGeometry().width();
+        const int chrome = height() - imageArea_->height() + frame.top() + frame.bottom();
+        const int across = imageArea_->width() + area.width() - frameGeometry().width();
         const int h = std::min(area.height(),
                                layer_.height() * across / std::max(1, layer_.width()) + chrome);
         showNormal();

@@ -105,26 +105,26 @@ TEST_F(MainWindowTest, QuittingAsksToSaveOnlyUnsavedWork) {
     {
         MainWindow w;
         ui.answerDialog('N'); // "annuler"
-        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_FALSE(w.askToQuit());
         EXPECT_TRUE(ui.questions.size() == 1 && ui.questions[0] == "Quitter")
             << "right after start-up only the final confirmation is asked";
         ui.answerDialog('O');
-        EXPECT_TRUE(w.Quitter1Click());
+        EXPECT_TRUE(w.askToQuit());
     }
     ui.questions.clear();
     {
         MainWindow w;
         w.project().setSaved(false);
         ui.answerDialog('E'); // "Annuler": nothing else is asked, the window stays
-        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_FALSE(w.askToQuit());
         ASSERT_EQ(ui.questions.size(), 1u);
         EXPECT_EQ(ui.questions[0], " Voulez-vous enregistrer le tableau de points ? ");
         ui.answerDialog('O'); // "Enregistrer", but the save dialog is cancelled: no quitting
         ui.answerFileName(std::nullopt);
-        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_FALSE(w.askToQuit());
         ui.answerDialog('N'); // "Ne pas enregistrer"
         ui.answerDialog('O');
-        EXPECT_TRUE(w.Quitter1Click());
+        EXPECT_TRUE(w.askToQuit());
     }
 }
 
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, InvertedWheelIsKeptFromOneRunToTheNext) {
         w.action("&Options|roulette inversée")->trigger();
         EXPECT_EQ(w.wheelDirection(), -1);
         ui.answerDialog('O');
-        w.Quitter1Click();
+        w.askToQuit();
     }
     EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
     EXPECT_EQ(fs::file_size(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"), 0u);
@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, InvertedWheelIsKeptFromOneRunToTheNext) {
         EXPECT_EQ(w.wheelDirection(), -1);
         w.action("&Options|roulette inversée")->trigger();
         ui.answerDialog('O');
-        w.Quitter1Click();
+        w.askToQuit();
     }
     EXPECT_FALSE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
 }

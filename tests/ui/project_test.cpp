@@ -40,7 +40,7 @@ protected:
     }
     void open(ui::MainWindow& w, const std::string& path) {
         ui.answerFileName(path);
-        w.Liredespoints1Click();
+        w.openProject();
     }
     std::string write(const char* name, const std::string& content) {
         const std::string path = (home_.dir / name).string();
@@ -128,7 +128,7 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     digitize(w, 2, 3); // 6 points, current line 3
     ui.answerConfirm(true);
     ui.answerFileName(other);
-    w.SpeedButton4Click_completer();
+    w.addPointsFromProject();
     const auto& p = w.project();
     EXPECT_EQ(p.N(), 8);
     EXPECT_EQ(p.points().cell(7, p.indice_col("L")), "  4");
@@ -152,7 +152,7 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     c.setCell(1, w.project().indice_col_cal("x"), "  77");
     ui.answerConfirm(true);
     ui.answerFileName(other);
-    w.SpeedButton9Click();
+    w.importCalibrationValues();
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("X")), "500");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("x")), "  77");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("Libellé")), "cal 1");
@@ -172,12 +172,12 @@ TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
     EXPECT_EQ(ui.opened.back(), exported.string());
 
     ui.answerFileName((home_.dir / "seul").string());
-    w.Enregistrerlespoints1Click(); // the project only
+    w.saveProject(); // the project only
     EXPECT_TRUE(fs::exists(home_.dir / "seul.trc"));
     EXPECT_FALSE(fs::exists(home_.dir / "seul.txt"));
 
     ui.answerConfirm(true);
-    w.Button2Click();
+    w.copyTablesToClipboard();
     EXPECT_EQ(ui.clipboard.rfind("L\tLibellé\tX\tY\tZ\t\r\n", 0), 0u) << ui.clipboard;
     EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "presse_papier.xls"));
 }
@@ -197,7 +197,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     ui.answerFileName(file);
     ui.answerReview("10 20 a\n' removed during the review\n50 60 c\n");
     ui.answerColour(std::nullopt);
-    w.SpeedButton6Click();
+    w.importTextPoints();
     const auto& p = w.project();
     EXPECT_EQ(ui.reviewed.back(), "10 20 a\n30 40 b\n");
     EXPECT_EQ(p.N(), 4);
@@ -208,7 +208,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
 
     ui.clipboard = "100 200 10\n0 0\n1 0\n";
     ui.answerConfirm(true);
-    w.SpeedButton10Click();
+    w.pasteCalibrationValues();
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     fs::current_path(previous);
 }
@@ -222,12 +222,12 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     digitize(w, 2, 1);
     ui.answerConfirm(true);
     ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xlsx");
-    w.SpeedButton5Click();
+    w.chooseSpreadsheet();
     EXPECT_EQ(ui.fileDialogs.back().filter.rfind("Classeurs (*.xls *.xlsx *.ods *.csv)|", 0), 0u);
     auto* panel = w.sheetImportPanel();
     ASSERT_FALSE(panel->isHidden());
     ui.answerColour(std::nullopt);
-    w.Button4Click();
+    w.importSpreadsheetPoints();
     EXPECT_EQ(ui.messages.back(), "nombre de points rajoutés : 4");
     EXPECT_TRUE(panel->isHidden());
     const auto& p = w.project();
@@ -241,15 +241,15 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
         write("abîmé.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(2040, 'x'));
     ui.answerConfirm(true);
     ui.answerFileName(damaged);
-    w.SpeedButton5Click();
-    w.Button4Click();
+    w.chooseSpreadsheet();
+    w.importSpreadsheetPoints();
     EXPECT_EQ(ui.messages.back().rfind("Impossible d'ouvrir le classeur " + damaged, 0), 0u)
         << ui.messages.back();
     EXPECT_EQ(p.N(), 6);
     EXPECT_EQ(p.currentLine(), 2);
 
     panel->box(1)->setText("27");
-    w.Button4Click();
+    w.importSpreadsheetPoints();
     EXPECT_EQ(ui.messages.back(),
               "Les colonnes X et Y doivent être comprises entre 1 (A) et 26 (Z)");
 }

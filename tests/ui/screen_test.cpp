@@ -121,7 +121,7 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
 
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
-    w.Image1MouseMove(at(20, 20));
+    w.imageMoved(at(20, 20));
     calibrate();
     EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 0 "));
     EXPECT_EQ(w.statusText(2), QString());
