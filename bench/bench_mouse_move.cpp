@@ -20,7 +20,7 @@ tracelle::ui::MainWindow& window() {
 
 void MouseMove100kPoints(benchmark::State& state) {
     tracelle::ui::MainWindow& w = window();
-    auto* area = w.findChild<tracelle::ui::ImageArea*>("Image1");
+    auto* area = w.findChild<tracelle::ui::ImageArea*>("ImageCarte");
     int step = 0;
     for (auto _ : state) {
         ++step;

@@ -90,7 +90,7 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     resize(1000, 700);
 
     grid_ = new QTableView(this);
-    grid_->setObjectName("StringGrid1");
+    grid_->setObjectName("GrilleConversion");
     auto* model = new TextTableModel(sheet_.table(), grid_);
     QStringList headers;
     for (const char* h : geodesy::kWorksheetHeaders)

@@ -28,7 +28,7 @@ using platform::interaction;
 class GraphArea : public QWidget {
 public:
     explicit GraphArea(GraphWindow* owner) : QWidget(owner), owner_(owner) {
-        setObjectName("Image1");
+        setObjectName("ImageGraphe");
         setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(200, 150);
     }

@@ -35,24 +35,24 @@ MessageDialog::MessageDialog(QWidget* parent)
     setModal(true);
 
     title_ = new QLabel(this);
-    title_->setObjectName("Label1");
+    title_->setObjectName("LabelTitre");
     title_->setStyleSheet("color: yellow; font-weight: bold; background: transparent;");
     title_->move(kLeft, 18);
 
     message_ = new QLabel(this);
-    message_->setObjectName("Label2");
+    message_->setObjectName("LabelMessage");
     message_->setStyleSheet("color: aqua; background: transparent;");
     message_->setWordWrap(true);
     message_->move(kLeft, 48);
 
     picture_ = new QLabel(this);
-    picture_->setObjectName("Image1");
+    picture_->setObjectName("ImageQuestion");
     picture_->setAttribute(Qt::WA_TransparentForMouseEvents); // dragging goes through it
     picture_->move(kLeft, 18);
     picture_->hide();
 
     textPane_ = new QPlainTextEdit(this);
-    textPane_->setObjectName("Memo1");
+    textPane_->setObjectName("MemoTexte");
     textPane_->hide();
 
     first_ = makeButton(QStringLiteral("Oui"), 'O');

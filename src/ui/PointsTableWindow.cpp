@@ -118,11 +118,11 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
 }
 
 void PointsTableWindow::buildGrids() {
-    grids_[0] = makeGrid(project_.points(), model::TableId::Points, "StringGrid1",
+    grids_[0] = makeGrid(project_.points(), model::TableId::Points, "GrillePoints",
                          {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
-    grids_[1] = makeGrid(project_.calibration(), model::TableId::Calibration, "StringGrid2",
+    grids_[1] = makeGrid(project_.calibration(), model::TableId::Calibration, "GrilleCalage",
                          {22, 22, 60, 110, 110, 80, 50, 50}, {"Libellé", "X", "Y", "Z"}, this);
-    grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "StringGrid3", {40, 70, 60, 30},
+    grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "GrilleLignes", {40, 70, 60, 30},
                          {"épaisseur"}, this);
     static_cast<TextTableModel*>(grids_[1]->model())->setFixedColumns({"n", "L"});
     // The header and the three calibration rows, above the scroll bar of a narrow window.
@@ -219,10 +219,10 @@ void PointsTableWindow::depointer_i_sel_anc_puis_pointer(int j) {
         highlighted_ = 0;
         emit crossHair(0, 0, false);
     }
-    pointer_dans_form1(j);
+    pointer_sur_carte(j);
 }
 
-void PointsTableWindow::pointer_dans_form1(int j) {
+void PointsTableWindow::pointer_sur_carte(int j) {
     const model::TextTable* table = nullptr;
     int row = 0;
     if (j >= 1 && j <= project_.N() && j < project_.points().rowCount()) {

@@ -57,7 +57,7 @@ public:
 
     // Moves the cross-hair to a point (j > 0) or a calibration point (j < 0).
     void depointer_i_sel_anc_puis_pointer(int j);
-    void pointer_dans_form1(int j);
+    void pointer_sur_carte(int j);
     // The "Supprimer la ligne courante" button.
     void supprimeLigneCourante();
     // F9 in the points grid: the selected point's Z along the rest of its line.

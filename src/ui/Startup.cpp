@@ -65,7 +65,7 @@ Startup::Startup(const QStringList& arguments) {
     {
         // The second splash is painted and released at once.
         Splash second;
-        order_ << QStringLiteral("Splash2");
+        order_ << QStringLiteral("SecondSplash");
         second.repaint();
         second.close();
     }

@@ -33,7 +33,7 @@ protected:
             for (int x = 80; x < 120; ++x)
                 map.row(y)[x] = 0;
         picture::writeBmp(map, picturePath);
-        area = w.findChild<ui::ImageArea*>("Image1");
+        area = w.findChild<ui::ImageArea*>("ImageCarte");
     }
 
     // Opens the picture as a new project, declining the calibration panel.

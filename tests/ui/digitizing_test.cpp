@@ -30,7 +30,7 @@ protected:
         w.resize(1000, 700);
         w.show();
         QApplication::processEvents();
-        area = w.findChild<ui::ImageArea*>("Image1");
+        area = w.findChild<ui::ImageArea*>("ImageCarte");
         picture::Raster white = picture::Raster::create(200, 100);
         white.fill(picture::rgb555(255, 255, 255));
         const std::string path = (home_.dir / "blanc.bmp").string();

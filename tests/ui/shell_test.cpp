@@ -26,10 +26,10 @@ namespace {
 
 TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
-    EXPECT_EQ(
-        startup.creationOrder(),
-        QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow", "HelpWindow",
-                     "MessageDialog", "ConverterWindow", "Splash2", "PictureConversionWindow"}));
+    EXPECT_EQ(startup.creationOrder(),
+              QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow",
+                           "HelpWindow", "MessageDialog", "ConverterWindow", "SecondSplash",
+                           "PictureConversionWindow"}));
     const std::pair<const char*, QString> captions[] = {
         {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
         {"PointsTableWindow", QStringLiteral("Points digitalisés")},
@@ -140,7 +140,7 @@ TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
         int messageSize = 0;
         whenShown(dialog, [&] {
             seen = shownButtons(dialog);
-            messageSize = dialog.findChild<QLabel*>("Label2")->font().pointSize();
+            messageSize = dialog.findChild<QLabel*>("LabelMessage")->font().pointSize();
             QPushButton* all[] = {dialog.firstButton(), dialog.secondButton(),
                                   dialog.cancelButton(), dialog.okButton()};
             int index = 0;
@@ -161,7 +161,7 @@ TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
     MessageDialog dialog;
     bool whole = false;
     whenShown(dialog, [&] {
-        const QLabel* message = dialog.findChild<QLabel*>("Label2");
+        const QLabel* message = dialog.findChild<QLabel*>("LabelMessage");
         const int top = dialog.firstButton()->y();
         whole = message->geometry().bottom() < top &&
                 dialog.secondButton()->width() >=
@@ -181,8 +181,8 @@ TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) 
     bool labels = true;
     QSize size;
     whenShown(dialog, [&] {
-        picture = dialog.findChild<QLabel*>("Image1")->isVisible();
-        labels = dialog.findChild<QLabel*>("Label1")->isVisible();
+        picture = dialog.findChild<QLabel*>("ImageQuestion")->isVisible();
+        labels = dialog.findChild<QLabel*>("LabelTitre")->isVisible();
         size = dialog.size();
         nested = dialog.dlg_titre_message_ONEK_oui_non("t", "m", "ON", "", "", DialogWidth::Wide);
         dialog.reject(); // closing the window

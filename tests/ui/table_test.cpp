@@ -111,7 +111,7 @@ TEST_F(PointsTable, F9CopiesTheAltitudeAlongTheRestOfTheLine) {
 }
 
 TEST_F(PointsTable, SelectingAPointTwiceLeavesOneCrossHair) {
-    auto* area = w.findChild<ui::ImageArea*>("Image1");
+    auto* area = w.findChild<ui::ImageArea*>("ImageCarte");
     table.depointer_i_sel_anc_puis_pointer(2);
     table.depointer_i_sel_anc_puis_pointer(2);
     ASSERT_TRUE(area->crossHair().has_value());
