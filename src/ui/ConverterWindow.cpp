@@ -5,7 +5,7 @@
 #include "files/TextFile.h"
 #include "files/Workbook.h"
 #include "geodesy/UTMLaLo.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"

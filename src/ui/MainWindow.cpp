@@ -1,6 +1,6 @@
 #include "ui/MainWindow.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "platform/WheelSetting.h"

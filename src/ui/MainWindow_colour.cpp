@@ -1,6 +1,6 @@
 // Colouring the surfaces to measure: fills, brush, eraser, border colour picked on the
 // picture, the black-and-white threshold, the raster area and the undo of the last fill.
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"
 #include "ui/ImageArea.h"

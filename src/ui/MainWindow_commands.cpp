@@ -1,6 +1,6 @@
 // Commands of the main window: quitting, drawing style, modes, window arrangement, help,
 // altitude and calibration panels.
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "platform/WheelSetting.h"
 #include "ui/AboutBox.h"

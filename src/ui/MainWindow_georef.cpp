@@ -3,7 +3,7 @@
 #include "files/LastFolder.h"
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/BmpCodec.h"
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"

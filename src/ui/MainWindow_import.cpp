@@ -4,7 +4,7 @@
 #include "files/ReviewedText.h"
 #include "files/TextFile.h"
 #include "files/Workbook.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "ui/MainWindow.h"

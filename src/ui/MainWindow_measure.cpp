@@ -1,7 +1,7 @@
 // The measurement of the line nearest the mouse: report in the text panel, or rescaling for
 // a line of two points.
 #include "measure/VectorMeasure.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"

@@ -5,7 +5,7 @@
 #include "files/RecentProjects.h"
 #include "files/Recovery.h"
 #include "files/TextFile.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
 #include "ui/ExportPanel.h"

@@ -1,5 +1,5 @@
 // The view of the layer (zoom, scrolling, window size) and the overlay drawn on the layer.
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/Placement.h"
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"

@@ -1,7 +1,7 @@
 #include "ui/PointsTableWindow.h"
 
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "ui/CellDelegate.h"
 #include "ui/TextTableModel.h"
 

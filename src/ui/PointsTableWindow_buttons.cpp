@@ -1,8 +1,8 @@
 // The commands of the points table window: deleting points and lines, showing lines, the Z
 // of a line, colours, labels, and the buttons that call the main window.
+#include "model/NumberText.h"
 #include "model/Project.h"
 #include "model/TableEditing.h"
-#include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"
 #include "ui/FlowLayout.h"

@@ -1,6 +1,6 @@
 // The converter window driven by clicks and keys: its buttons, the ellipsoid chooser, the
 // copy-down key, the workbook import and the clipboard export.
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Paths.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"

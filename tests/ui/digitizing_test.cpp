@@ -1,4 +1,4 @@
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/BmpCodec.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"

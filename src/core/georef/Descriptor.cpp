@@ -1,6 +1,6 @@
 #include "georef/Descriptor.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include "model/TextTable.h"
 #include "platform/DecimalSeparator.h"

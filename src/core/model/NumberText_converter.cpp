@@ -1,5 +1,5 @@
 // Text helpers of the coordinate converter window.
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 
 namespace tracelle::model {

@@ -1,5 +1,5 @@
+#include "model/NumberText.h"
 #include "model/TextTable.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 

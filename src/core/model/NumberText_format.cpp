@@ -1,5 +1,5 @@
 // Writing reals: fixed notation for the grids, general notation for exchanged values.
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>
