@@ -3,7 +3,7 @@
 #pragma once
 
 #include "picture/BmpCodec.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,7 @@
 
 namespace tracelle::bench {
 
-inline ui::Scroll* benchMapWindow(int points) {
+inline ui::MainWindow* benchMapWindow(int points) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / ("tracelle_map_" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -21,7 +21,7 @@ inline ui::Scroll* benchMapWindow(int points) {
     picture.fill(picture::rgb555(240, 240, 230));
     const std::string path = (dir / "plan.bmp").string();
     picture::writeBmp(picture, path);
-    auto* w = new ui::Scroll;
+    auto* w = new ui::MainWindow;
     w->action("&Affichage|Garder les proportions L x H")->setChecked(false);
     w->resize(1600, 1100);
     w->show();

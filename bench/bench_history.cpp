@@ -5,7 +5,7 @@
 #include "files/PointImport.h"
 #include "model/History.h"
 #include "model/Project.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -63,8 +63,8 @@ void Session100kClicks(benchmark::State& state) {
 BENCHMARK(Session100kClicks)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The map of the pointer benchmark: a 4000 × 3000 picture and 20,000 points.
-tracelle::ui::Scroll& window() {
-    static tracelle::ui::Scroll* w = tracelle::bench::benchMapWindow(20000);
+tracelle::ui::MainWindow& window() {
+    static tracelle::ui::MainWindow* w = tracelle::bench::benchMapWindow(20000);
     return *w;
 }
 
@@ -72,7 +72,7 @@ tracelle::ui::Scroll& window() {
 double withUndoUs = 0, withoutUndoUs = 0;
 
 void ClickWithAndWithoutUndo(benchmark::State& state) {
-    tracelle::ui::Scroll& w = window();
+    tracelle::ui::MainWindow& w = window();
     int k = 0;
     double with = 0, without = 0;
     int pairs = 0;
@@ -80,11 +80,11 @@ void ClickWithAndWithoutUndo(benchmark::State& state) {
         auto start = std::chrono::steady_clock::now();
         {
             const History::Step step(w.project().history());
-            w.Image1MouseDown(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
+            w.imagePressed(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
         }
         with += msSince(start);
         start = std::chrono::steady_clock::now();
-        w.Image1MouseDown(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
+        w.imagePressed(Qt::LeftButton, QPoint(100 + ++k % 900, 300));
         without += msSince(start);
         ++pairs;
     }

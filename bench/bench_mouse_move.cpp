@@ -3,7 +3,7 @@
 #include "BenchMap.h"
 #include "RatioReporter.h"
 #include "ui/ImageArea.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -13,18 +13,18 @@
 namespace {
 
 // A window with a 4000 × 3000 picture and 100,000 points on 25 lines, made once.
-tracelle::ui::Scroll& window() {
-    static tracelle::ui::Scroll* w = tracelle::bench::benchMapWindow(100000);
+tracelle::ui::MainWindow& window() {
+    static tracelle::ui::MainWindow* w = tracelle::bench::benchMapWindow(100000);
     return *w;
 }
 
 void MouseMove100kPoints(benchmark::State& state) {
-    tracelle::ui::Scroll& w = window();
-    auto* area = w.findChild<tracelle::ui::ImageArea*>("Image1");
+    tracelle::ui::MainWindow& w = window();
+    auto* area = w.findChild<tracelle::ui::ImageArea*>("ImageCarte");
     int step = 0;
     for (auto _ : state) {
         ++step;
-        w.Image1MouseMove(QPoint(100 + step % 1000, 100 + step % 700));
+        w.imageMoved(QPoint(100 + step % 1000, 100 + step % 700));
         area->repaint();
     }
 }
@@ -32,7 +32,7 @@ BENCHMARK(MouseMove100kPoints)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 // The whole overlay drawn again (a new line, a deletion, "Redessiner").
 void RedrawOverlay100kPoints(benchmark::State& state) {
-    tracelle::ui::Scroll& w = window();
+    tracelle::ui::MainWindow& w = window();
     for (auto _ : state)
         w.redessiner_calque();
 }

@@ -1,6 +1,6 @@
 // Number texts against the C library doing the same conversions.
 #include "RatioReporter.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "RatioReporter.h"
 #include "files/PointImport.h"
 #include "model/Project.h"
-#include "ui/scroll2.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -28,7 +28,7 @@ tracelle::model::Project& project() {
 void ShowAndScrollToTheEnd1M(benchmark::State& state) {
     tracelle::model::Project& p = project();
     for (auto _ : state) {
-        tracelle::ui::Scroll2 table(p);
+        tracelle::ui::PointsTableWindow table(p);
         table.show();
         table.selectRow(tracelle::model::TableId::Points, p.N());
         QApplication::processEvents();
@@ -46,7 +46,7 @@ void ImportWithTheTableShown100k(benchmark::State& state) {
         state.PauseTiming();
         tracelle::model::Project p;
         p.setDefaultCalibration(60000, 30000, 0, 0);
-        tracelle::ui::Scroll2 table(p);
+        tracelle::ui::PointsTableWindow table(p);
         table.show();
         QApplication::processEvents();
         state.ResumeTiming();

@@ -3,7 +3,7 @@
 #include "FuzzFile.h"
 #include "geodesy/UTMLaLo.h"
 #include "georef/Descriptor.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 using namespace tracelle;
 

@@ -3,8 +3,8 @@
 #include "files/ProjectFile.h"
 #include "files/TextFile.h"
 #include "measure/RasterSurface.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "picture/Decoder.h"
 #include "picture/PictureWriter.h"
 

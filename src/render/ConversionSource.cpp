@@ -1,6 +1,6 @@
 #include "render/ConversionSource.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/ConversionSize.h"
 #include "picture/Decoder.h"
 #include "picture/Raster.h"

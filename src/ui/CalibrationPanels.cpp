@@ -28,9 +28,9 @@ CalibrationPanel::CalibrationPanel(QWidget* parent)
     connect(exclusive, &QButtonGroup::idClicked, this, &CalibrationPanel::modeChanged);
 
     auto* calibrer = new QPushButton(QStringLiteral("Calibrer ->"), this);
-    calibrer->setObjectName("SpeedButton14");
+    calibrer->setObjectName("BoutonCalibrer");
     auto* retour = new QPushButton(QStringLiteral("Retour"), this);
-    retour->setObjectName("SpeedButton15");
+    retour->setObjectName("BoutonRetour");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calibrer);
     buttons->addWidget(retour);
@@ -52,34 +52,34 @@ int CalibrationPanel::mode() const {
     return 0;
 }
 
-ScalePanel::ScalePanel(QWidget* parent) : FloatingPanel("Panel8", kPanelColour, parent) {
-    label26_ = new QLabel(this);
-    label27_ = new QLabel(this);
-    edit14_ = new QLineEdit(this);
-    edit14_->setObjectName("Edit14");
-    auto* button10 = new QPushButton(QStringLiteral("mise à l'échelle ->"), this);
-    button10->setObjectName("Button10");
-    auto* button11 = new QPushButton(QStringLiteral("Retour"), this);
-    button11->setObjectName("Button11");
+ScalePanel::ScalePanel(QWidget* parent) : FloatingPanel("PanelEchelle", kPanelColour, parent) {
+    caption_ = new QLabel(this);
+    distance_ = new QLabel(this);
+    distanceBox_ = new QLineEdit(this);
+    distanceBox_->setObjectName("EditDistance");
+    auto* rescaleButton = new QPushButton(QStringLiteral("mise à l'échelle ->"), this);
+    rescaleButton->setObjectName("BoutonEchelle");
+    auto* back = new QPushButton(QStringLiteral("Retour"), this);
+    back->setObjectName("BoutonRetour");
 
     auto* entry = new QHBoxLayout;
     entry->addWidget(new QLabel(QStringLiteral("distance réelle:"), this));
-    entry->addWidget(edit14_);
+    entry->addWidget(distanceBox_);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button10);
-    buttons->addWidget(button11);
+    buttons->addWidget(rescaleButton);
+    buttons->addWidget(back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(label26_);
-    layout->addWidget(label27_);
+    layout->addWidget(caption_);
+    layout->addWidget(distance_);
     layout->addLayout(entry);
     layout->addLayout(buttons);
     resize(360, 150);
 
-    const auto ask = [this] { emit rescale(edit14_->text()); };
-    connect(button10, &QPushButton::clicked, this, ask);
-    connect(edit14_, &QLineEdit::returnPressed, this, ask);
-    connect(button11, &QPushButton::clicked, this, &QWidget::hide);
+    const auto ask = [this] { emit rescale(distanceBox_->text()); };
+    connect(rescaleButton, &QPushButton::clicked, this, ask);
+    connect(distanceBox_, &QLineEdit::returnPressed, this, ask);
+    connect(back, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 } // namespace tracelle::ui

@@ -31,17 +31,17 @@ class ScalePanel : public FloatingPanel {
 public:
     explicit ScalePanel(QWidget* parent);
 
-    QLabel* captionLabel() const { return label26_; }
-    QLabel* distanceLabel() const { return label27_; }
-    QLineEdit* distanceBox() const { return edit14_; }
+    QLabel* captionLabel() const { return caption_; }
+    QLabel* distanceLabel() const { return distance_; }
+    QLineEdit* distanceBox() const { return distanceBox_; }
 
 signals:
     void rescale(const QString& typed); // Enter or "mise à l'échelle ->"
 
 private:
-    QLabel* label26_;
-    QLabel* label27_;
-    QLineEdit* edit14_;
+    QLabel* caption_;
+    QLabel* distance_;
+    QLineEdit* distanceBox_;
 };
 
 } // namespace tracelle::ui

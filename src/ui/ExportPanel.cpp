@@ -1,6 +1,6 @@
 #include "ui/ExportPanel.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 #include "ui/GisExportSection.h"
 

@@ -5,7 +5,7 @@
 #include "gis/CoordinateSystem.h"
 #include "gis/SystemMemory.h"
 #include "platform/Interaction.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -104,9 +104,9 @@ QString GisExportSection::systemText() const {
 }
 
 void GisExportSection::chargeSystemeRetenu() {
-    const auto* scroll = qobject_cast<const Scroll*>(window());
-    if (!scroll) return;
-    const std::string remembered = gis::systemeRetenu(scroll->projectFile());
+    const auto* mainWindow = qobject_cast<const MainWindow*>(window());
+    if (!mainWindow) return;
+    const std::string remembered = gis::systemeRetenu(mainWindow->projectFile());
     if (!remembered.empty()) system_->setText(QString::fromStdString(remembered));
 }
 
@@ -124,15 +124,16 @@ void GisExportSection::verifieSysteme() {
 }
 
 void GisExportSection::exporteSig() {
-    auto* scroll = qobject_cast<Scroll*>(window());
-    if (!scroll) return;
+    auto* mainWindow = qobject_cast<MainWindow*>(window());
+    if (!mainWindow) return;
     const gis::Format chosen = format();
     const std::string extension = gis::extensionFormat(chosen);
     auto request = files::dansDernierDossier(
         "Exporter pour un SIG / une CAO", std::string(gis::nomFormat(chosen)) + " (*." + extension +
                                               ")|*." + extension + "|Tous les fichiers (*.*)|*.*");
-    const std::string& named =
-        scroll->projectFile().empty() ? scroll->project().picture().file : scroll->projectFile();
+    const std::string& named = mainWindow->projectFile().empty()
+                                   ? mainWindow->project().picture().file
+                                   : mainWindow->projectFile();
     request.fileName = fs::path(named).stem().string();
     request.defaultExtension = extension;
     auto path = platform::interaction().saveFileName(request);
@@ -143,14 +144,15 @@ void GisExportSection::exporteSig() {
     const std::string system = systemText().toStdString();
     const gis::GisResult r = [&] {
         const platform::BusyCursor busy;
-        return gis::exporteSig(scroll->project(), {chosen, system, shownOnly_->isChecked()}, *path);
+        return gis::exporteSig(mainWindow->project(), {chosen, system, shownOnly_->isChecked()},
+                               *path);
     }();
     if (!r.error.empty()) {
         done_->clear();
         platform::interaction().information(r.error);
         return;
     }
-    gis::retientSysteme(scroll->projectFile(), system);
+    gis::retientSysteme(mainWindow->projectFile(), system);
     QStringList written;
     for (const std::string& file : r.written)
         if (fs::path(file).extension() == fs::path(r.written.front()).extension())

@@ -9,7 +9,7 @@
 namespace tracelle::ui {
 
 ImageArea::ImageArea(QWidget* parent) : QWidget(parent) {
-    setObjectName("Image1");
+    setObjectName("ImageCarte");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,6 +1,6 @@
 #include "ui/PdfPicture.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/Raster.h"
 #include "render/PdfDocument.h"
 #include "ui/QtPictureDecoder.h"

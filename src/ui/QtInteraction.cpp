@@ -1,7 +1,7 @@
 #include "ui/QtInteraction.h"
 
 #include "ui/Bgr.h"
-#include "ui/Unit6.h"
+#include "ui/MessageDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -12,13 +12,13 @@ namespace tracelle::ui {
 // "Projet (*.trc)|*.trc|Tous (*.*)|*.*" as Qt's "Projet (*.trc);;Tous (*.*)".
 QString toQtFilter(const std::string& filter);
 
-class Unit6;
+class MessageDialog;
 
 class QtInteraction final : public platform::Interaction {
 public:
     // Dialogs are shown over the window the user works in, else `parent`; `dialog` is the
     // program's own message dialog.
-    QtInteraction(QWidget* parent, Unit6* dialog) : parent_(parent), dialog_(dialog) {}
+    QtInteraction(QWidget* parent, MessageDialog* dialog) : parent_(parent), dialog_(dialog) {}
 
     void beep() override;
     void beep(int frequencyHz, int durationMs) override;
@@ -49,7 +49,7 @@ private:
 
     QWidget* parent_;
     QPointer<QWidget> lastOwner_;
-    Unit6* dialog_;
+    MessageDialog* dialog_;
     int busyDepth_ = 0;
 };
 

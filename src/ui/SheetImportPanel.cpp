@@ -32,7 +32,7 @@ SheetImportPanel::SheetImportPanel(QWidget* parent)
     progress_->setObjectName("LabelProgressionXLS");
 
     auto* traiter = new QPushButton(QStringLiteral("Traiter le fichier"), this);
-    traiter->setObjectName("Button4");
+    traiter->setObjectName("BoutonTraiter");
     auto* annuler = new QPushButton(QStringLiteral("Annuler"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(traiter);

@@ -4,17 +4,17 @@
 #include "files/Recovery.h"
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
-#include "ui/Convert.h"
+#include "ui/AboutBox.h"
+#include "ui/ConverterWindow.h"
+#include "ui/GraphWindow.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
+#include "ui/PictureConversionWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/Splash.h"
-#include "ui/Unit6.h"
-#include "ui/emf.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
-#include "ui/scrollab.h"
-#include "ui/scrollf1.h"
-#include "ui/scrollrep.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -42,7 +42,7 @@ bool isProject(const std::string& path) {
 
 Startup::Startup(const QStringList& arguments) {
     picture::setFallbackDecoder(decodeWithQt);
-    const std::string named = Scroll::joinArguments(arguments).toStdString();
+    const std::string named = MainWindow::joinArguments(arguments).toStdString();
     if (!named.empty() && !isProject(named)) {
         std::error_code ec;
         picture_ = std::filesystem::absolute(named, ec).string();
@@ -54,22 +54,22 @@ Startup::Startup(const QStringList& arguments) {
     splash_->repaint();
     QApplication::processEvents();
 
-    main_ = create<Scroll>();
-    if (picture_.empty()) main_->setParametre(Scroll::joinArguments(arguments));
-    table_ = create<Scroll2>(main_->project());
-    about_ = create<Scrollab>();
-    graph_ = create<Scrollrep>();
-    help_ = create<Scrollf1>();
-    dialog_ = create<Unit6>();
-    converter_ = create<Convert>();
+    main_ = create<MainWindow>();
+    if (picture_.empty()) main_->setParametre(MainWindow::joinArguments(arguments));
+    table_ = create<PointsTableWindow>(main_->project());
+    about_ = create<AboutBox>();
+    graph_ = create<GraphWindow>();
+    help_ = create<HelpWindow>();
+    dialog_ = create<MessageDialog>();
+    converter_ = create<ConverterWindow>();
     {
         // The second splash is painted and released at once.
         Splash second;
-        order_ << QStringLiteral("Splash2");
+        order_ << QStringLiteral("SecondSplash");
         second.repaint();
         second.close();
     }
-    conversion_ = create<Emf>();
+    conversion_ = create<PictureConversionWindow>();
 
     interaction_ = std::make_unique<QtInteraction>(main_.get(), dialog_.get());
     platform::setInteraction(interaction_.get());

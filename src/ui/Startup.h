@@ -9,16 +9,16 @@
 
 namespace tracelle::ui {
 
-class Convert;
-class Emf;
+class ConverterWindow;
+class PictureConversionWindow;
 class QtInteraction;
-class Scroll;
-class Scroll2;
-class Scrollab;
-class Scrollf1;
-class Scrollrep;
+class MainWindow;
+class PointsTableWindow;
+class AboutBox;
+class HelpWindow;
+class GraphWindow;
 class Splash;
-class Unit6;
+class MessageDialog;
 
 class Startup {
 public:
@@ -31,8 +31,8 @@ public:
     // Shows the main window maximised; the splash leaves once it has come forward.
     void show();
 
-    Scroll& mainWindow() const { return *main_; }
-    Unit6& messageDialog() const { return *dialog_; }
+    MainWindow& mainWindow() const { return *main_; }
+    MessageDialog& messageDialog() const { return *dialog_; }
     Splash& splash() const { return *splash_; }
     // Object names of the windows, in the order they were created.
     const QStringList& creationOrder() const { return order_; }
@@ -42,14 +42,14 @@ private:
 
     QStringList order_;
     std::unique_ptr<Splash> splash_;
-    std::unique_ptr<Scroll> main_;
-    std::unique_ptr<Scroll2> table_;
-    std::unique_ptr<Scrollab> about_;
-    std::unique_ptr<Scrollrep> graph_;
-    std::unique_ptr<Scrollf1> help_;
-    std::unique_ptr<Unit6> dialog_;
-    std::unique_ptr<Convert> converter_;
-    std::unique_ptr<Emf> conversion_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<PointsTableWindow> table_;
+    std::unique_ptr<AboutBox> about_;
+    std::unique_ptr<GraphWindow> graph_;
+    std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<MessageDialog> dialog_;
+    std::unique_ptr<ConverterWindow> converter_;
+    std::unique_ptr<PictureConversionWindow> conversion_;
     std::unique_ptr<QtInteraction> interaction_;
     // A picture named on the command line, decoded while the windows are built.
     std::string picture_;

@@ -12,9 +12,9 @@
 
 namespace tracelle::ui {
 
-TextPanel::TextPanel(QWidget* parent) : FloatingPanel("Panel3", QColor(230, 230, 210), parent) {
+TextPanel::TextPanel(QWidget* parent) : FloatingPanel("PanelTexte", QColor(230, 230, 210), parent) {
     memo_ = new QPlainTextEdit(this);
-    memo_->setObjectName("Memo1");
+    memo_->setObjectName("MemoTexte");
     memo_->setFont(QFont("DejaVu Sans Mono", 9));
 
     const auto button = [this](const char* caption, const char* hint) {

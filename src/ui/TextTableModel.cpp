@@ -1,6 +1,6 @@
 #include "ui/TextTableModel.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <QColor>
 #include <algorithm>

@@ -6,10 +6,10 @@
 #include "platform/Paths.h"
 #include "support/TempFiles.h"
 #include "ui/Application.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/Startup.h"
 #include "ui/Translations.h"
-#include "ui/scroll.h"
-#include "ui/scrollf1.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -73,9 +73,9 @@ TEST(InstalledTree, AProjectOpenedFromAnotherFolderShowsItsHelp) {
     EXPECT_EQ(startup.mainWindow().project().N(), 6);
 
     startup.mainWindow().AideClick();
-    ui::Scrollf1* help = nullptr;
+    ui::HelpWindow* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "HelpWindow") help = static_cast<ui::Scrollf1*>(w);
+        if (w->objectName() == "HelpWindow") help = static_cast<ui::HelpWindow*>(w);
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     const auto bytes = tracelle::testing::bytesOf((shareFolder() / "tracelle.hep").string());

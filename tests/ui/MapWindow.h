@@ -5,10 +5,10 @@
 #include "picture/BmpCodec.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
+#include "ui/GraphWindow.h"
 #include "ui/ImageArea.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
-#include "ui/scrollrep.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +33,7 @@ protected:
             for (int x = 80; x < 120; ++x)
                 map.row(y)[x] = 0;
         picture::writeBmp(map, picturePath);
-        area = w.findChild<ui::ImageArea*>("Image1");
+        area = w.findChild<ui::ImageArea*>("ImageCarte");
     }
 
     // Opens the picture as a new project, declining the calibration panel.
@@ -62,9 +62,9 @@ protected:
     ConfigHome home_;
     const std::string picturePath = (home_.dir / "carte.bmp").string();
     ScriptedInteraction ui;
-    ui::Scrollrep graph;
-    ui::Scroll w;
-    ui::Scroll2 table{w.project()};
+    ui::GraphWindow graph;
+    ui::MainWindow w;
+    ui::PointsTableWindow table{w.project()};
     ui::ImageArea* area = nullptr;
 };
 

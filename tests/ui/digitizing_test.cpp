@@ -1,12 +1,12 @@
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/BmpCodec.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +30,7 @@ protected:
         w.resize(1000, 700);
         w.show();
         QApplication::processEvents();
-        area = w.findChild<ui::ImageArea*>("Image1");
+        area = w.findChild<ui::ImageArea*>("ImageCarte");
         picture::Raster white = picture::Raster::create(200, 100);
         white.fill(picture::rgb555(255, 255, 255));
         const std::string path = (home_.dir / "blanc.bmp").string();
@@ -50,12 +50,12 @@ protected:
         if (by) *by = my;
         return p;
     }
-    void click(int x, int y) { w.Image1MouseDown(Qt::LeftButton, at(x, y)); }
+    void click(int x, int y) { w.imagePressed(Qt::LeftButton, at(x, y)); }
     picture::Pixel pixel(int x, int y) { return w.layer().pixel(x, y); }
 
     tracelle::testing::ConfigHome home_{"tracelle_digit_"};
     ScriptedInteraction ui;
-    ui::Scroll w;
+    ui::MainWindow w;
     ui::ImageArea* area = nullptr;
 };
 
@@ -64,7 +64,7 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
     emit w.calibrationPanel()->calibrer();
     EXPECT_EQ(p.K(), 0);
     int bx = 0, by = 0;
-    w.Image1MouseMove(at(20, 20));
+    w.imageMoved(at(20, 20));
     EXPECT_EQ(w.statusText(1), QStringLiteral("Cliquer le PREMIER POINT DE CALAGE"));
     click(20, 20);
     click(20, 80);
@@ -99,18 +99,18 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
 TEST_F(Digitizing, TheBandFollowsTheMouseOverTheViewNeverInTheLayer) {
     click(50, 50);
     ASSERT_EQ(w.project().N(), 1);
-    w.Image1MouseMove(at(150, 20));
+    w.imageMoved(at(150, 20));
     ASSERT_TRUE(area->band().has_value());
     for (int x = 60; x < 150; x += 7)
         EXPECT_NE(w.layer().pixel(x, 50 - (x - 50) * 30 / 100), picture::rgb555(255, 255, 0));
     ui.answerColour(std::nullopt);
     w.FormKeyDown(Qt::Key_Space, Qt::NoModifier); // a new line breaks the band
-    w.Image1MouseMove(at(160, 20));
+    w.imageMoved(at(160, 20));
     EXPECT_FALSE(area->band().has_value());
 }
 
 TEST_F(Digitizing, ZoomAndPanningFollowTheirArithmetic) {
-    w.Image1MouseMove(at(100, 50));
+    w.imageMoved(at(100, 50));
     w.toucheVue(Qt::Key_Plus);
     EXPECT_EQ(w.view().width(), 200 * 100 / 105);
     EXPECT_EQ(w.view().height(), 100 * 100 / 105);
@@ -140,7 +140,7 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
     click(500, 500);
     EXPECT_EQ(w.project().N(), 1);
     ui.answerColour(std::nullopt);
-    w.Image1MouseDown(Qt::RightButton, at(10, 10)); // the right button starts a new line
+    w.imagePressed(Qt::RightButton, at(10, 10)); // the right button starts a new line
     click(600, 600);
     EXPECT_EQ(w.project().points().cell(2, w.project().indice_col("L")), "  2");
 }
@@ -150,7 +150,7 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
 namespace {
 
 TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
-    ui::Scroll2 table(w.project());
+    ui::PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     auto& p = w.project();
     p.lines().setCell(1, 1, "1");
@@ -189,13 +189,13 @@ TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
     click(150, 90);
     click(190, 90);
     w.SurfaceClick();
-    w.Image1MouseDown(Qt::LeftButton, at(118, 78));
+    w.imagePressed(Qt::LeftButton, at(118, 78));
     const QString report = w.textPanel()->memo()->toPlainText();
     EXPECT_TRUE(report.startsWith(QStringLiteral(" Suite(1)= \t3\t points")))
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("Surface  A = \t"))) << report.toStdString();
 
-    w.Image1MouseDown(Qt::LeftButton, at(185, 90));
+    w.imagePressed(Qt::LeftButton, at(185, 90));
     EXPECT_FALSE(w.scalePanel()->isHidden()) << "a line of two points: the rescaling";
     EXPECT_GT(w.project().lastDistance(), 0);
 }
@@ -215,7 +215,7 @@ TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {
     EXPECT_TRUE(
         w.textPanel()->memo()->toPlainText().contains(QStringLiteral(" Distance cumulée : ")));
     click(20, 20);
-    w.Image1MouseMove(at(119, 21));
+    w.imageMoved(at(119, 21));
     click(119, 21);
     const QString text = w.textPanel()->memo()->toPlainText();
     EXPECT_TRUE(text.contains(QStringLiteral(" distance cumulée à partir de (1)... ")))

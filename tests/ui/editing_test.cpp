@@ -1,7 +1,7 @@
 // Undo and redo from the keyboard, and points moved, deleted and inserted on the map, all
 // driven by real mouse and key events.
 #include "MapWindow.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <QMenu>
 #include <QTableView>

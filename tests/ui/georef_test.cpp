@@ -1,5 +1,5 @@
 #include "MapWindow.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/Decoder.h"
 #include "support/GeoTiffFile.h"
 

@@ -28,7 +28,7 @@ protected:
     }
     const graph::View& view() { return graph.view().view(); }
     QImage drawing() const { return graph.buffer().copy(); }
-    QWidget* image() { return graph.findChild<QWidget*>("Image1"); }
+    QWidget* image() { return graph.findChild<QWidget*>("ImageGraphe"); }
     void press(const QString& caption) {
         for (QPushButton* b : graph.findChildren<QPushButton*>())
             if (b->text() == caption) return QTest::mouseClick(b, Qt::LeftButton);

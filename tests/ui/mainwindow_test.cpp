@@ -3,9 +3,9 @@
 #include "support/TempFiles.h"
 #include "ui/AltitudePanel.h"
 #include "ui/ExportPanel.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,14 +27,14 @@ namespace fs = std::filesystem;
 namespace {
 
 // Each test keeps its configuration files in a folder of its own.
-class MainWindow : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     tracelle::testing::ConfigHome home_{"tracelle_ui_test_"};
     ScriptedInteraction ui;
 };
 
-TEST_F(MainWindow, MenusHoldEveryCommandWithItsShortcut) {
-    Scroll w;
+TEST_F(MainWindowTest, MenusHoldEveryCommandWithItsShortcut) {
+    MainWindow w;
     const std::pair<const char*, const char*> items[] = {
         {"&Fichier|===> Ouvrir un fichier *.trc  (points et image associés)", "Shift+F2"},
         {"&Fichier|=> &Charger une image de fond seule", ""},
@@ -89,9 +89,9 @@ TEST_F(MainWindow, MenusHoldEveryCommandWithItsShortcut) {
     EXPECT_TRUE(w.action("&Options|une annulation colorée")->isChecked());
 }
 
-TEST_F(MainWindow, LaterCommandsSaySoInsteadOfDoingNothing) {
-    Scroll w;
-    tracelle::ui::Scroll2 table(w.project());
+TEST_F(MainWindowTest, LaterCommandsSaySoInsteadOfDoingNothing) {
+    MainWindow w;
+    tracelle::ui::PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     for (auto* b : table.findChildren<QPushButton*>())
         if (b->text() == "rajouter (lib,  distance, cap)") QTest::mouseClick(b, Qt::LeftButton);
@@ -101,57 +101,57 @@ TEST_F(MainWindow, LaterCommandsSaySoInsteadOfDoingNothing) {
               "disponible dans cette version de Tracelle.");
 }
 
-TEST_F(MainWindow, QuittingAsksToSaveOnlyUnsavedWork) {
+TEST_F(MainWindowTest, QuittingAsksToSaveOnlyUnsavedWork) {
     {
-        Scroll w;
+        MainWindow w;
         ui.answerDialog('N'); // "annuler"
-        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_FALSE(w.askToQuit());
         EXPECT_TRUE(ui.questions.size() == 1 && ui.questions[0] == "Quitter")
             << "right after start-up only the final confirmation is asked";
         ui.answerDialog('O');
-        EXPECT_TRUE(w.Quitter1Click());
+        EXPECT_TRUE(w.askToQuit());
     }
     ui.questions.clear();
     {
-        Scroll w;
+        MainWindow w;
         w.project().setSaved(false);
         ui.answerDialog('E'); // "Annuler": nothing else is asked, the window stays
-        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_FALSE(w.askToQuit());
         ASSERT_EQ(ui.questions.size(), 1u);
         EXPECT_EQ(ui.questions[0], " Voulez-vous enregistrer le tableau de points ? ");
         ui.answerDialog('O'); // "Enregistrer", but the save dialog is cancelled: no quitting
         ui.answerFileName(std::nullopt);
-        EXPECT_FALSE(w.Quitter1Click());
+        EXPECT_FALSE(w.askToQuit());
         ui.answerDialog('N'); // "Ne pas enregistrer"
         ui.answerDialog('O');
-        EXPECT_TRUE(w.Quitter1Click());
+        EXPECT_TRUE(w.askToQuit());
     }
 }
 
-TEST_F(MainWindow, InvertedWheelIsKeptFromOneRunToTheNext) {
+TEST_F(MainWindowTest, InvertedWheelIsKeptFromOneRunToTheNext) {
     {
-        Scroll w;
+        MainWindow w;
         EXPECT_EQ(w.wheelDirection(), 1);
         w.action("&Options|roulette inversée")->trigger();
         EXPECT_EQ(w.wheelDirection(), -1);
         ui.answerDialog('O');
-        w.Quitter1Click();
+        w.askToQuit();
     }
     EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
     EXPECT_EQ(fs::file_size(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"), 0u);
     {
-        Scroll w;
+        MainWindow w;
         EXPECT_TRUE(w.action("&Options|roulette inversée")->isChecked());
         EXPECT_EQ(w.wheelDirection(), -1);
         w.action("&Options|roulette inversée")->trigger();
         ui.answerDialog('O');
-        w.Quitter1Click();
+        w.askToQuit();
     }
     EXPECT_FALSE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
 }
 
-TEST_F(MainWindow, KeysWithoutAPictureActAndBeep) {
-    Scroll w;
+TEST_F(MainWindowTest, KeysWithoutAPictureActAndBeep) {
+    MainWindow w;
     QTest::keyClick(&w, Qt::Key_Space);
     EXPECT_EQ(ui.beeps, 1) << "no point: no new line, but no picture: beep";
     QTest::keyClick(&w, Qt::Key_Delete);
@@ -168,8 +168,8 @@ TEST_F(MainWindow, KeysWithoutAPictureActAndBeep) {
     EXPECT_EQ(ui.beeps, 3) << "no wheel in table mode";
 }
 
-TEST_F(MainWindow, AListBoxOfAPanelKeepsItsArrows) {
-    Scroll w;
+TEST_F(MainWindowTest, AListBoxOfAPanelKeepsItsArrows) {
+    MainWindow w;
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w)) << "the keys go to the focused box";
@@ -184,8 +184,8 @@ TEST_F(MainWindow, AListBoxOfAPanelKeepsItsArrows) {
     EXPECT_EQ(ui.beeps, 0);
 }
 
-TEST_F(MainWindow, EscapeHidesTheTextPanelBeforeQuitting) {
-    Scroll w;
+TEST_F(MainWindowTest, EscapeHidesTheTextPanelBeforeQuitting) {
+    MainWindow w;
     w.textPanel()->show();
     w.FormKeyDown(Qt::Key_Escape, Qt::NoModifier);
     EXPECT_TRUE(w.textPanel()->isHidden());
@@ -195,8 +195,8 @@ TEST_F(MainWindow, EscapeHidesTheTextPanelBeforeQuitting) {
     EXPECT_EQ(ui.questions.back(), "Quitter");
 }
 
-TEST_F(MainWindow, DrawingStyleKeepsMenuAndButtonsInStep) {
-    Scroll w;
+TEST_F(MainWindowTest, DrawingStyleKeepsMenuAndButtonsInStep) {
+    MainWindow w;
     EXPECT_TRUE(w.drawsLines());
     EXPECT_TRUE(w.action("&Options|Lignes")->isChecked());
     EXPECT_FALSE(w.action("&Options|Points")->isChecked());
@@ -206,8 +206,8 @@ TEST_F(MainWindow, DrawingStyleKeepsMenuAndButtonsInStep) {
     EXPECT_FALSE(w.action("&Options|Lignes")->isChecked());
 }
 
-TEST_F(MainWindow, TextPanelCopiesOrAppendsToTheClipboard) {
-    Scroll w;
+TEST_F(MainWindowTest, TextPanelCopiesOrAppendsToTheClipboard) {
+    MainWindow w;
     w.textPanel()->append("L = 12,5");
     w.textPanel()->appendToClipboard(); // empty clipboard: a plain copy
     EXPECT_EQ(ui.clipboard, "L = 12,5");
@@ -218,9 +218,9 @@ TEST_F(MainWindow, TextPanelCopiesOrAppendsToTheClipboard) {
     EXPECT_EQ(ui.messages.back(), "le texte à été rajouté dans le presse papier");
 }
 
-TEST_F(MainWindow, AltitudeKeysStepTheSelectedPointWhileTheBoxIsChecked) {
-    Scroll w;
-    Scroll2 table(w.project());
+TEST_F(MainWindowTest, AltitudeKeysStepTheSelectedPointWhileTheBoxIsChecked) {
+    MainWindow w;
+    PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     auto& p = w.project();
     p.setDefaultCalibration(100, 100, 0, 0);
@@ -251,9 +251,9 @@ TEST_F(MainWindow, AltitudeKeysStepTheSelectedPointWhileTheBoxIsChecked) {
 
 namespace {
 
-TEST_F(MainWindow, TheGridsShowTheProjectTablesAsTheyChange) {
-    Scroll w;
-    Scroll2 table(w.project());
+TEST_F(MainWindowTest, TheGridsShowTheProjectTablesAsTheyChange) {
+    MainWindow w;
+    PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
     auto& p = w.project();
     QAbstractItemModel* points = table.pointsGrid()->model();

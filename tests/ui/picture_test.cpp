@@ -2,7 +2,7 @@
 #include "picture/Decoder.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
-#include "ui/scroll.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <filesystem>
@@ -36,7 +36,7 @@ protected:
 
     tracelle::testing::ConfigHome home_{"tracelle_open_"};
     ScriptedInteraction ui;
-    ui::Scroll w;
+    ui::MainWindow w;
 };
 
 TEST_F(OpeningPictures, ANewPictureGetsItsPixelFrameAndTheQuestion) {
@@ -108,13 +108,13 @@ TEST_F(OpeningPictures, TheLayerIsSavedAsBmpByDefaultOrJpeg) {
     ui.answerConfirm(false);
     ASSERT_TRUE(w.Ouvrir_fichier_image(makePicture("s.bmp", 16, 8), ""));
     ui.answerFileName((home_.dir / "copie").string());
-    w.Enregistrerlimage1Click();
+    w.savePicture();
     const picture::Decoded bmp = picture::decodeFile((home_.dir / "copie.bmp").string());
     ASSERT_TRUE(bmp.ok()) << bmp.error;
     EXPECT_EQ(bmp.raster.pixel(15, 7), w.layer().pixel(15, 7));
 
     ui.answerFileName((home_.dir / "copie.JPG").string());
-    w.Enregistrerlimage1Click();
+    w.savePicture();
     const picture::Decoded jpeg = picture::decodeFile((home_.dir / "copie.JPG").string());
     ASSERT_TRUE(jpeg.ok()) << jpeg.error;
     EXPECT_EQ(jpeg.raster.width(), 16);

@@ -1,8 +1,8 @@
 #include "files/ProjectFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
+#include "ui/MainWindow.h"
 #include "ui/SheetImportPanel.h"
-#include "ui/scroll.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -20,7 +20,7 @@ namespace {
 // Projects on the blank sheet of a digitizing table: three points on two lines.
 class Projects : public ::testing::Test {
 protected:
-    void digitize(ui::Scroll& w, int count, int lines) {
+    void digitize(ui::MainWindow& w, int count, int lines) {
         w.ouvrir_sans_bmp();
         auto& p = w.project();
         p.setDefaultCalibration(2100, 1485, 0, 0);
@@ -33,14 +33,14 @@ protected:
                 p.ajoute_point(100 * l + 10 * i, 200 + 10 * i);
         }
     }
-    std::string saveAs(ui::Scroll& w, const std::string& name) {
+    std::string saveAs(ui::MainWindow& w, const std::string& name) {
         ui.answerFileName((home_.dir / name).string());
         w.sauve_fic_points();
         return (home_.dir / name).replace_extension(".trc").string();
     }
-    void open(ui::Scroll& w, const std::string& path) {
+    void open(ui::MainWindow& w, const std::string& path) {
         ui.answerFileName(path);
-        w.Liredespoints1Click();
+        w.openProject();
     }
     std::string write(const char* name, const std::string& content) {
         const std::string path = (home_.dir / name).string();
@@ -55,14 +55,14 @@ protected:
 TEST_F(Projects, SavedThenOpenedAsTheyWere) {
     std::string path;
     {
-        ui::Scroll w;
+        ui::MainWindow w;
         digitize(w, 2, 2);
         EXPECT_FALSE(w.project().saved());
         path = saveAs(w, "plan.xls"); // whatever the extension typed, the project is a .trc
         EXPECT_TRUE(fs::exists(path));
         EXPECT_TRUE(w.project().saved());
     }
-    ui::Scroll w;
+    ui::MainWindow w;
     open(w, path);
     const auto& p = w.project();
     EXPECT_EQ(p.N(), 4);
@@ -74,7 +74,7 @@ TEST_F(Projects, SavedThenOpenedAsTheyWere) {
 }
 
 TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 3, 1);
     const std::string good = saveAs(w, "good");
     std::ifstream in(good, std::ios::binary);
@@ -109,7 +109,7 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
 }
 
 TEST_F(Projects, AFailedSaveSaysSo) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 1, 1);
     ui.answerFileName((home_.dir / "missing" / "p.trc").string());
     w.sauve_fic_points();
@@ -120,15 +120,15 @@ TEST_F(Projects, AFailedSaveSaysSo) {
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     std::string other;
     {
-        ui::Scroll w;
+        ui::MainWindow w;
         digitize(w, 1, 2); // 2 points, lines 1 and 2
         other = saveAs(w, "other");
     }
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 3); // 6 points, current line 3
     ui.answerConfirm(true);
     ui.answerFileName(other);
-    w.SpeedButton4Click_completer();
+    w.addPointsFromProject();
     const auto& p = w.project();
     EXPECT_EQ(p.N(), 8);
     EXPECT_EQ(p.points().cell(7, p.indice_col("L")), "  4");
@@ -141,18 +141,18 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
 TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     std::string other;
     {
-        ui::Scroll w;
+        ui::MainWindow w;
         digitize(w, 1, 1);
         w.project().calibration().setCell(1, w.project().indice_col_cal("X"), "500");
         other = saveAs(w, "cal");
     }
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 1, 1);
     auto& c = w.project().calibration();
     c.setCell(1, w.project().indice_col_cal("x"), "  77");
     ui.answerConfirm(true);
     ui.answerFileName(other);
-    w.SpeedButton9Click();
+    w.importCalibrationValues();
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("X")), "500");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("x")), "  77");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("Libellé")), "cal 1");
@@ -163,7 +163,7 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
 namespace {
 
 TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 1);
     const std::string project = saveAs(w, "plan");
     const fs::path exported = fs::path(project).replace_extension(".txt");
@@ -172,12 +172,12 @@ TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
     EXPECT_EQ(ui.opened.back(), exported.string());
 
     ui.answerFileName((home_.dir / "seul").string());
-    w.Enregistrerlespoints1Click(); // the project only
+    w.saveProject(); // the project only
     EXPECT_TRUE(fs::exists(home_.dir / "seul.trc"));
     EXPECT_FALSE(fs::exists(home_.dir / "seul.txt"));
 
     ui.answerConfirm(true);
-    w.Button2Click();
+    w.copyTablesToClipboard();
     EXPECT_EQ(ui.clipboard.rfind("L\tLibellé\tX\tY\tZ\t\r\n", 0), 0u) << ui.clipboard;
     EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "presse_papier.xls"));
 }
@@ -189,7 +189,7 @@ namespace {
 TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     const fs::path previous = fs::current_path();
     fs::current_path(home_.dir); // the review copy "~memo.txt" goes to the current folder
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 1);
     const std::string file = write("points.txt", "10 20 a\n30 40 b\n");
     ui.answerConfirm(true);
@@ -197,7 +197,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     ui.answerFileName(file);
     ui.answerReview("10 20 a\n' removed during the review\n50 60 c\n");
     ui.answerColour(std::nullopt);
-    w.SpeedButton6Click();
+    w.importTextPoints();
     const auto& p = w.project();
     EXPECT_EQ(ui.reviewed.back(), "10 20 a\n30 40 b\n");
     EXPECT_EQ(p.N(), 4);
@@ -208,7 +208,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
 
     ui.clipboard = "100 200 10\n0 0\n1 0\n";
     ui.answerConfirm(true);
-    w.SpeedButton10Click();
+    w.pasteCalibrationValues();
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     fs::current_path(previous);
 }
@@ -218,16 +218,16 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
 namespace {
 
 TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
-    ui::Scroll w;
+    ui::MainWindow w;
     digitize(w, 2, 1);
     ui.answerConfirm(true);
     ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xlsx");
-    w.SpeedButton5Click();
+    w.chooseSpreadsheet();
     EXPECT_EQ(ui.fileDialogs.back().filter.rfind("Classeurs (*.xls *.xlsx *.ods *.csv)|", 0), 0u);
     auto* panel = w.sheetImportPanel();
     ASSERT_FALSE(panel->isHidden());
     ui.answerColour(std::nullopt);
-    w.Button4Click();
+    w.importSpreadsheetPoints();
     EXPECT_EQ(ui.messages.back(), "nombre de points rajoutés : 4");
     EXPECT_TRUE(panel->isHidden());
     const auto& p = w.project();
@@ -241,15 +241,15 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
         write("abîmé.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(2040, 'x'));
     ui.answerConfirm(true);
     ui.answerFileName(damaged);
-    w.SpeedButton5Click();
-    w.Button4Click();
+    w.chooseSpreadsheet();
+    w.importSpreadsheetPoints();
     EXPECT_EQ(ui.messages.back().rfind("Impossible d'ouvrir le classeur " + damaged, 0), 0u)
         << ui.messages.back();
     EXPECT_EQ(p.N(), 6);
     EXPECT_EQ(p.currentLine(), 2);
 
     panel->box(1)->setText("27");
-    w.Button4Click();
+    w.importSpreadsheetPoints();
     EXPECT_EQ(ui.messages.back(),
               "Les colonnes X et Y doivent être comprises entre 1 (A) et 26 (Z)");
 }

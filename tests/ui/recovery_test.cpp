@@ -24,7 +24,7 @@ TEST_F(Recovery, AnUnsavedSessionIsOfferedAgainAfterACrash) {
     ASSERT_EQ(files::secoursLaisse(), std::optional<std::string>("carte.bmp"));
 
     // The next start, after the crash: a new window offers the copy.
-    ui::Scroll next;
+    ui::MainWindow next;
     ui.answerConfirm(true);
     next.proposeSecours();
     EXPECT_EQ(

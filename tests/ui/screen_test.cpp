@@ -1,12 +1,12 @@
 #include "MapWindow.h"
 #include "files/ProjectFile.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/TextPanel.h"
 #include "ui/Translations.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,7 +121,7 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
 
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
-    w.Image1MouseMove(at(20, 20));
+    w.imageMoved(at(20, 20));
     calibrate();
     EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 0 "));
     EXPECT_EQ(w.statusText(2), QString());

@@ -1,13 +1,13 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
-#include "ui/Degradeur.h"
+#include "ui/AboutBox.h"
+#include "ui/GradientPanel.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
 #include "ui/QtInteraction.h"
 #include "ui/Splash.h"
 #include "ui/Startup.h"
-#include "ui/Unit6.h"
-#include "ui/scroll.h"
-#include "ui/scrollab.h"
-#include "ui/scrollf1.h"
 
 #include <QApplication>
 #include <QImage>
@@ -27,17 +27,18 @@ namespace {
 TEST(Startup, CreatesTheWindowsInTheirOrderWithTheirCaptions) {
     Startup startup({});
     EXPECT_EQ(startup.creationOrder(),
-              QStringList({"Form1", "Form2", "AboutBox", "Form4", "HelpWindow", "Form6", "Form7",
-                           "Splash2", "Form9"}));
+              QStringList({"MainWindow", "PointsTableWindow", "AboutBox", "GraphWindow",
+                           "HelpWindow", "MessageDialog", "ConverterWindow", "SecondSplash",
+                           "PictureConversionWindow"}));
     const std::pair<const char*, QString> captions[] = {
-        {"Form1", QStringLiteral("    t r a c e l l e  3.2")},
-        {"Form2", QStringLiteral("Points digitalisés")},
+        {"MainWindow", QStringLiteral("    t r a c e l l e  3.2")},
+        {"PointsTableWindow", QStringLiteral("Points digitalisés")},
         {"AboutBox", QStringLiteral("   à propos de...")},
-        {"Form4", QStringLiteral("   Graphe 3D")},
+        {"GraphWindow", QStringLiteral("   Graphe 3D")},
         {"HelpWindow",
          QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r ")},
-        {"Form7", QStringLiteral("Convertions")},
-        {"Form9", QStringLiteral("e m f")},
+        {"ConverterWindow", QStringLiteral("Convertions")},
+        {"PictureConversionWindow", QStringLiteral("e m f")},
     };
     for (const auto& [name, caption] : captions) {
         SCOPED_TRACE(name);
@@ -79,8 +80,8 @@ TEST(Startup, QuestionsOfTheOpeningAreNotHiddenByTheCard) {
 }
 
 TEST(Startup, ArgumentsAreJoinedBySingleSpaces) {
-    EXPECT_EQ(Scroll::joinArguments({"C:\\mes", "plans\\a.trc"}), "C:\\mes plans\\a.trc");
-    EXPECT_EQ(Scroll::joinArguments({}), "");
+    EXPECT_EQ(MainWindow::joinArguments({"C:\\mes", "plans\\a.trc"}), "C:\\mes plans\\a.trc");
+    EXPECT_EQ(MainWindow::joinArguments({}), "");
 }
 
 TEST(Splash, MovingTheMouseOverItClosesItAndRestoresTheArrow) {
@@ -99,7 +100,7 @@ TEST(Splash, MovingTheMouseOverItClosesItAndRestoresTheArrow) {
 }
 
 // Runs `answer` once the modal dialog is on screen.
-void whenShown(Unit6& dialog, std::function<void()> answer) {
+void whenShown(MessageDialog& dialog, std::function<void()> answer) {
     auto* poll = new QTimer(&dialog);
     QObject::connect(poll, &QTimer::timeout, &dialog, [&dialog, poll, answer] {
         if (!dialog.isVisible()) return;
@@ -110,7 +111,7 @@ void whenShown(Unit6& dialog, std::function<void()> answer) {
     poll->start(5);
 }
 
-QStringList shownButtons(const Unit6& d) {
+QStringList shownButtons(const MessageDialog& d) {
     QStringList captions;
     for (QPushButton* b : {d.firstButton(), d.secondButton(), d.cancelButton(), d.okButton()})
         if (b->isVisible()) captions << b->text();
@@ -118,7 +119,7 @@ QStringList shownButtons(const Unit6& d) {
 }
 
 TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
-    Unit6 dialog;
+    MessageDialog dialog;
     struct Case {
         const char* set;
         const char* first;
@@ -139,7 +140,7 @@ TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
         int messageSize = 0;
         whenShown(dialog, [&] {
             seen = shownButtons(dialog);
-            messageSize = dialog.findChild<QLabel*>("Label2")->font().pointSize();
+            messageSize = dialog.findChild<QLabel*>("LabelMessage")->font().pointSize();
             QPushButton* all[] = {dialog.firstButton(), dialog.secondButton(),
                                   dialog.cancelButton(), dialog.okButton()};
             int index = 0;
@@ -157,10 +158,10 @@ TEST(MessageDialog, ButtonSetsShowTheirButtonsAndAnswer) {
 }
 
 TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
-    Unit6 dialog;
+    MessageDialog dialog;
     bool whole = false;
     whenShown(dialog, [&] {
-        const QLabel* message = dialog.findChild<QLabel*>("Label2");
+        const QLabel* message = dialog.findChild<QLabel*>("LabelMessage");
         const int top = dialog.firstButton()->y();
         whole = message->geometry().bottom() < top &&
                 dialog.secondButton()->width() >=
@@ -174,14 +175,14 @@ TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
 }
 
 TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) {
-    Unit6 dialog;
+    MessageDialog dialog;
     char nested = '?';
     bool picture = false;
     bool labels = true;
     QSize size;
     whenShown(dialog, [&] {
-        picture = dialog.findChild<QLabel*>("Image1")->isVisible();
-        labels = dialog.findChild<QLabel*>("Label1")->isVisible();
+        picture = dialog.findChild<QLabel*>("ImageQuestion")->isVisible();
+        labels = dialog.findChild<QLabel*>("LabelTitre")->isVisible();
         size = dialog.size();
         nested = dialog.dlg_titre_message_ONEK_oui_non("t", "m", "ON", "", "", DialogWidth::Wide);
         dialog.reject(); // closing the window
@@ -198,7 +199,7 @@ TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) 
 TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {
     QImage image(10, 512, QImage::Format_RGB32);
     QPainter painter(&image);
-    Degradeur(painter, image.rect(), QColor(0, 0, 140), QColor(28, 205, 208));
+    paintGradientPanel(painter, image.rect(), QColor(0, 0, 140), QColor(28, 205, 208));
     painter.end();
     EXPECT_EQ(QColor(image.pixel(5, 0)), QColor(0, 0, 140));
     EXPECT_EQ(QColor(image.pixel(5, 511)), QColor(28, 205, 208));
@@ -208,7 +209,7 @@ TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {
 }
 
 TEST(AboutBox, RefreshesItsTenLines) {
-    Scrollab about;
+    AboutBox about;
     about.setImageDescription([] { return QStringLiteral("800x600x24=1406 "); });
     about.refresh();
     const QStringList lines = about.lines();
@@ -224,7 +225,7 @@ TEST(AboutBox, RefreshesItsTenLines) {
 }
 
 TEST(HelpWindow, ShowsTheHelpText) {
-    Scrollf1 help;
+    HelpWindow help;
     EXPECT_TRUE(help.text().contains(QStringLiteral("T R A C E L L E")));
     EXPECT_TRUE(help.text().contains(QStringLiteral("Digitaliser")));
 }

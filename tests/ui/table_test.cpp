@@ -1,8 +1,8 @@
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "support/ScriptedInteraction.h"
 #include "ui/ImageArea.h"
-#include "ui/scroll.h"
-#include "ui/scroll2.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -59,8 +59,8 @@ protected:
     }
 
     ScriptedInteraction ui;
-    ui::Scroll w;
-    ui::Scroll2 table{w.project()};
+    ui::MainWindow w;
+    ui::PointsTableWindow table{w.project()};
 };
 
 TEST_F(PointsTable, KeystrokesAreCheckedByColumn) {
@@ -111,7 +111,7 @@ TEST_F(PointsTable, F9CopiesTheAltitudeAlongTheRestOfTheLine) {
 }
 
 TEST_F(PointsTable, SelectingAPointTwiceLeavesOneCrossHair) {
-    auto* area = w.findChild<ui::ImageArea*>("Image1");
+    auto* area = w.findChild<ui::ImageArea*>("ImageCarte");
     table.depointer_i_sel_anc_puis_pointer(2);
     table.depointer_i_sel_anc_puis_pointer(2);
     ASSERT_TRUE(area->crossHair().has_value());

@@ -30,7 +30,7 @@ protected:
     }
     std::string saveAs(const std::string& name) {
         ui.answerFileName((home_.dir / name).string());
-        w.Enregistrerlespoints1Click();
+        w.saveProject();
         return (home_.dir / name).string();
     }
     QMenu* recentMenu() { return w.findChild<QMenu*>("ProjetsRecents"); }
@@ -190,11 +190,11 @@ TEST_F(UnsavedWork, TheClipboardCopyLeavesNoFileAndTheWorkUnsaved) {
 TEST_F(UnsavedWork, AFailedSaveLeavesTheWorkUnsaved) {
     digitize(4);
     ui.answerFileName((home_.dir / "absent" / "p.trc").string());
-    w.Enregistrerlespoints1Click();
+    w.saveProject();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_FALSE(w.project().saved());
     ui.answerDialog('E');
-    EXPECT_FALSE(w.Quitter1Click()) << "quitting still asks";
+    EXPECT_FALSE(w.askToQuit()) << "quitting still asks";
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // metafile, a bitmap or a PDF page made into a TIFF, JPEG or BMP file of a chosen width.
 #include "cli/Command.h"
 #include "measure/RasterSurface.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/ConversionOutput.h"
 #include "picture/ConversionSize.h"
 #include "render/ConversionSource.h"

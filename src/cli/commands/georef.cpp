@@ -6,8 +6,8 @@
 #include "files/ProjectFile.h"
 #include "georef/Affine.h"
 #include "georef/WorldFile.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "picture/Decoder.h"
 
 #include <filesystem>

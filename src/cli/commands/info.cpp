@@ -1,7 +1,7 @@
 // tracelle-cli info: what a project holds.
 #include "cli/Command.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <iostream>
 

@@ -2,8 +2,8 @@
 #include "cli/Command.h"
 #include "measure/Cap.h"
 #include "measure/VectorMeasure.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <iostream>
 #include <sstream>

@@ -2,7 +2,7 @@
 // "n && b : seuil de gris ->" makes it, the isolated pixels of the border colour taken off.
 #include "cli/Command.h"
 #include "measure/RasterSurface.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/Layer.h"
 
 namespace tracelle::cli {

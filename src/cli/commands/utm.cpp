@@ -5,7 +5,7 @@
 #include "files/TextFile.h"
 #include "files/Workbook.h"
 #include "geodesy/Worksheet.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <cstdio>
 #include <iostream>

@@ -1,7 +1,7 @@
 #include "files/CsvReader.h"
 
 #include "files/Cp1252.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 namespace tracelle::files {
 

@@ -1,8 +1,8 @@
 #include "files/Export.h"
 
 #include "files/ExportedRows.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <cmath>
 #include <vector>

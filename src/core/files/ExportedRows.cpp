@@ -1,7 +1,7 @@
 #include "files/ExportedRows.h"
 
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 namespace tracelle::files {
 

@@ -1,8 +1,8 @@
 #include "files/PointImport.h"
 
 #include "files/SheetCells.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 #include "files/CommaText.h"
 #include "files/Cp1252.h"
 #include "files/TextFile.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "platform/LargePages.h"
 
 #include <algorithm>

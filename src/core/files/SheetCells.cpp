@@ -1,6 +1,6 @@
 #include "files/SheetCells.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 namespace tracelle::files {
 

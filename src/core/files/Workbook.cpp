@@ -6,7 +6,7 @@
 #include "files/TextFile.h"
 #include "files/XlsxReader.h"
 #include "files/ZipArchive.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <filesystem>
 #include <fstream>

@@ -4,7 +4,7 @@
 #include "files/SerialDate.h"
 #include "files/XmlStream.h"
 #include "files/ZipArchive.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <charconv>
 #include <optional>

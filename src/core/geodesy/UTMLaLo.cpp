@@ -1,6 +1,6 @@
 #include "geodesy/UTMLaLo.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <cmath>
 #include <numbers>

@@ -3,7 +3,7 @@
 #include "files/Cp1252.h"
 #include "files/SheetCells.h"
 #include "geodesy/UTMLaLo.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #include "georef/Descriptor.h"
 
 #include "files/AtomicFile.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <cerrno>
 #include <fstream>

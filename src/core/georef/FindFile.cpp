@@ -1,6 +1,6 @@
 #include "georef/FindFile.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include "georef/FindFile.h"
 #include "georef/GeoTiff.h"
 #include "georef/WorldFile.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <algorithm>
 #include <filesystem>

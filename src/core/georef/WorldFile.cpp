@@ -2,7 +2,7 @@
 
 #include "georef/Descriptor.h"
 #include "georef/FindFile.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "gis/Features.h"
 
 #include "files/ExportedRows.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <map>
 

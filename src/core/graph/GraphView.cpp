@@ -1,7 +1,7 @@
 #include "graph/GraphView.h"
 
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "measure/Cap.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 namespace tracelle::measure {
 

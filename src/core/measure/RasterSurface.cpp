@@ -1,8 +1,8 @@
 #include "measure/RasterSurface.h"
 
 #include "measure/VectorMeasure.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <algorithm>
 #include <cmath>

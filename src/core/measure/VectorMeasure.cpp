@@ -1,7 +1,7 @@
 #include "measure/VectorMeasure.h"
 
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The calibration transform between image pixels and real coordinates, and the ways of
 // setting its three points.
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 
 #include <algorithm>

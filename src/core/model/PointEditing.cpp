@@ -1,6 +1,6 @@
 // Points edited on the picture: moved, deleted anywhere, inserted on a segment.
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <algorithm>
 

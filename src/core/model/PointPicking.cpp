@@ -1,7 +1,7 @@
 #include "model/PointPicking.h"
 
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 
 #include <algorithm>
 

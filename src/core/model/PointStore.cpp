@@ -1,6 +1,6 @@
 // Storing, listing, deleting and searching the points of the project.
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "platform/Interaction.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "model/Project.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 
 #include <algorithm>

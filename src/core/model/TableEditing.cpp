@@ -1,6 +1,6 @@
 #include "model/TableEditing.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 
 namespace tracelle::model {
 

@@ -1,7 +1,7 @@
 #include "picture/ConversionSize.h"
 
+#include "model/NumberText.h"
 #include "model/Real.h"
-#include "model/extraitUTIL.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #include "picture/PictureWriter.h"
 
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "picture/BmpCodec.h"
 #include "picture/JpegCodec.h"
 

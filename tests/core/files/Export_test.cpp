@@ -1,6 +1,6 @@
 #include "files/Export.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 

@@ -1,7 +1,7 @@
 #include "files/PointImport.h"
 #include "files/Workbook.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"

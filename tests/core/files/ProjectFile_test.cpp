@@ -2,8 +2,8 @@
 #include "files/Cp1252.h"
 #include "files/PointImport.h"
 #include "files/ProjectFile.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 

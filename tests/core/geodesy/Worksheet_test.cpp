@@ -2,7 +2,7 @@
 // imports and the export text read back.
 #include "files/SheetCells.h"
 #include "geodesy/Worksheet.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 

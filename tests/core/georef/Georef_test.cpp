@@ -2,7 +2,7 @@
 // tags), followed down to the coordinates the calibration then gives the layer's pixels.
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
-#include "model/extraitUTIL.h"
+#include "model/NumberText.h"
 #include "support/GeoTiffFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"

@@ -1,7 +1,7 @@
 // The graph's extents, projection and segments, and what each command changes.
 #include "graph/GraphView.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 

@@ -1,7 +1,7 @@
 #include "measure/Cap.h"
 #include "measure/VectorMeasure.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 

@@ -2,8 +2,8 @@
 // image (x, y) is real (x − 10, 110 − y).
 #pragma once
 
+#include "model/NumberText.h"
 #include "model/Project.h"
-#include "model/extraitUTIL.h"
 #include "support/RecordingView.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"

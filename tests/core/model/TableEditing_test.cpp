@@ -1,5 +1,5 @@
+#include "model/NumberText.h"
 #include "model/TableEditing.h"
-#include "model/extraitUTIL.h"
 #include "support/ScriptedInteraction.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,80 @@
+#include "ui/AboutBox.h"
+
+#include "platform/SystemInfo.h"
+#include "ui/Artwork.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSysInfo>
+
+namespace tracelle::ui {
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName("AboutBox");
+    setWindowTitle(QStringLiteral("   à propos de..."));
+    setFixedSize(470, 340);
+    setStyleSheet("QDialog { background: rgb(255, 240, 225); }");
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(emblem(56));
+    icon->setGeometry(16, 12, 56, 56);
+
+    auto* title = new QLabel(QStringLiteral("TRACELLE version 3"), this);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setGeometry(86, 20, 360, 36);
+
+    QFont mono("DejaVu Sans Mono", 8);
+    for (int i = 0; i < 10; ++i) {
+        auto* line = new QLabel(this);
+        line->setFont(mono);
+        line->setGeometry(16, 80 + i * 20, 440, 18);
+        lines_.append(line);
+    }
+
+    button_ = new QPushButton(QStringLiteral("appuyez sur une touche"), this);
+    button_->setGeometry(150, 292, 170, 32);
+    connect(button_, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void AboutBox::refresh() {
+    QStringList texts;
+    texts << QString::fromStdString(platform::systemLine(
+        QSysInfo::prettyProductName().toStdString(), QSysInfo::kernelVersion().toStdString()));
+    const std::string separator = QLocale::system().groupSeparator().toStdString();
+    for (const auto& line : platform::memoryLines(platform::readMemoryStatus(), separator))
+        texts << QString::fromStdString(line);
+    texts << QStringLiteral("Image=") + (describe_ ? describe_() : QString()) +
+                 QStringLiteral(" Ko");
+    for (int i = 0; i < lines_.size() && i < texts.size(); ++i)
+        lines_[i]->setText(texts[i]);
+}
+
+QStringList AboutBox::lines() const {
+    QStringList texts;
+    for (const QLabel* line : lines_)
+        texts << line->text();
+    return texts;
+}
+
+void AboutBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) refresh();
+    QDialog::changeEvent(event);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void AboutBox::keyPressEvent(QKeyEvent*) {
+    hide();
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,294 @@
+// The mouse on the image area: calibration and digitizing clicks, moves, dragging.
+#include "platform/Interaction.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
+#include "ui/TextPanel.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+
+void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
+                              Qt::KeyboardModifiers modifiers) {
+    lastMouse_ = position;
+    if (button == Qt::RightButton) {
+        if (project_.tableMode()) {
+            Nouvelle_suite_de_points();
+            return;
+        }
+        if (layer_.empty()) return;
+        rightPress_ = position;
+        imageArea_->setCursor(Qt::ClosedHandCursor);
+        horizontalBar_->setEnabled(false);
+        verticalBar_->setEnabled(false);
+        dragging_ = true;
+        anchor_ = position;
+        return;
+    }
+    if (button != Qt::LeftButton) return;
+    // The undo of a fill: the layer as it was before this click, kept as it changes.
+    if ((colour_.surface->isChecked() || colour_.bordered->isChecked()) && !layer_.empty() &&
+        annulationItem_->isChecked())
+        colour_.undo = layer_.record();
+    if (layer_.empty()) {
+        interaction().beep();
+        return;
+    }
+    if (activatedFromTable_.isValid()) {
+        // Only the click that brought the window forward, which comes at once.
+        const bool activating = activatedFromTable_.elapsed() < 500;
+        activatedFromTable_.invalidate();
+        if (activating) return;
+    }
+    if (digitaliser_->isChecked() && (modifiers & Qt::ShiftModifier)) {
+        // Shift on a point takes it to be moved, not a new point.
+        const model::Picked picked = pointSousSouris(position);
+        if (picked.kind == model::Picked::Point || picked.kind == model::Picked::Calage) {
+            pointDrag_ = picked.kind == model::Picked::Point ? picked.row : -picked.row;
+            project_.history().beginLongAction();
+            imageArea_->setCursor(Qt::SizeAllCursor);
+            return;
+        }
+    }
+    const QPoint pixel = imageArea_->toLayer(position);
+    const int x = pixel.x(), y = pixel.y();
+    if (digitaliser_->isChecked()) {
+        project_.setSaved(false);
+        if (project_.K() < 3) {
+            project_.valide_point_calage(x, y);
+            majStatut();
+        } else {
+            project_.ajoute_point(x, y);
+            pointCountChanged(project_.N());
+            moveBand(x, y); // the band starts again from the new point, moved or not
+        }
+        redessiner();
+    } else if (surface_->isChecked()) {
+        project_.setMousePosition({x, y});
+        reportNearestLine();
+    } else if (capButton_->isChecked()) {
+        capClickAt(x, y);
+    } else {
+        colourClick(x, y);
+    }
+}
+
+bool MainWindow::bandApplies() const {
+    // In "Cap et angle" the band always shows; in "Digitaliser" only when lines are drawn.
+    const bool cap = capButton_->isChecked();
+    return project_.N() > 0 && (drawsLines_ || cap) && !project_.lineBreakPending() &&
+           (digitaliser_->isChecked() || cap) && previousPoint_ != QPoint(0, 0);
+}
+
+void MainWindow::moveBand(int x, int y) {
+    imageArea_->setBand(bandApplies() ? std::optional<QLine>(QLine(previousPoint_, QPoint(x, y)))
+                                      : std::nullopt);
+}
+
+void MainWindow::showPrompt(const QString& text, const QColor& colour, QPoint near) {
+    prompt_->setText(text);
+    prompt_->setStyleSheet(
+        QStringLiteral("background: %1; color: black; padding: 3px;").arg(colour.name()));
+    prompt_->adjustSize();
+    QPoint at = near + QPoint(50, 50);
+    at.setY(std::min(at.y(), imageArea_->height() - prompt_->height()));
+    prompt_->move(imageArea_->mapTo(centralWidget(), at));
+    prompt_->show();
+    prompt_->raise();
+}
+
+void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
+    lastMouse_ = position;
+    if (hasPicture() || !layer_.empty()) {
+        floating_->setVisible(flottants_->isChecked());
+        const bool tableActive = windows_.table && windows_.table->isActiveWindow();
+        if (project_.K() < 3 && !tableActive) {
+            static const char* prompts[3] = {"Cliquer le PREMIER POINT DE CALAGE",
+                                             "Cliquer le DEUXIEME POINT DE CALAGE",
+                                             "Cliquer le TROISIEME POINT DE CALAGE"};
+            const QString prompt = QString::fromLatin1(prompts[project_.K()]);
+            status_[1]->setText(prompt);
+            status_[2]->setText(QString::fromStdString(project_.val_calage()));
+            // White, then pale yellow, then yellow: 0xFFFFFF xor K × 0x400000 in BGR.
+            const std::uint32_t bgr =
+                0xFFFFFFu ^ (static_cast<std::uint32_t>(project_.K()) * 4194304u);
+            showPrompt(prompt, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF), position);
+        } else if (tableActive) {
+            showPrompt(QStringLiteral("clicker pour activer cette fenêtre puis digitaliser"),
+                       Qt::white, position);
+        } else {
+            prompt_->hide();
+        }
+    }
+    if (layer_.empty()) {
+        imageArea_->update();
+        return;
+    }
+    const QPoint pixel = imageArea_->toLayer(position);
+    const int x = pixel.x(), y = pixel.y();
+    if (project_.K() >= 3) {
+        model::Real X = 0, Y = 0;
+        if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
+    }
+    if (colour_.pickBorder->isChecked())
+        movePicker(position);
+    else
+        colour_.picker->hide();
+    if (pointDrag_ != 0 && (buttons & Qt::LeftButton)) {
+        glissePoint(position);
+        return;
+    }
+    if (buttons != Qt::RightButton && colourDrag(x, y)) return;
+    if (dragging_ && (buttons & Qt::RightButton)) {
+        // The picture follows the mouse.
+        const QPoint step = imageArea_->toLayer(anchor_) - pixel;
+        view_.x1 += step.x();
+        view_.x2 += step.x();
+        view_.y1 += step.y();
+        view_.y2 += step.y();
+        anchor_ = position;
+        redessiner();
+        return;
+    }
+    if (capButton_->isChecked()) {
+        capMoveAt(x, y, position);
+    } else {
+        stepLabel_->clear();
+    }
+    moveBand(x, y);
+    project_.setMousePosition({x, y});
+    if (flottants_->isChecked()) {
+        // Beside the mouse, kept inside the image area, once its text is known.
+        QPoint near = position + QPoint(20, 20);
+        near.setX(std::min(near.x(), imageArea_->width() - floating_->width()));
+        near.setY(std::min(near.y(), imageArea_->height() - floating_->height()));
+        floating_->move(imageArea_->mapTo(centralWidget(), near));
+        floating_->raise();
+    }
+}
+
+void MainWindow::imageReleased(Qt::MouseButton button, QPoint position) {
+    if (!hasPicture() && layer_.empty()) return;
+    if (pointDrag_ != 0) finGlissement(true);
+    // A right click without a drag edits what lies under it.
+    const bool rightClick =
+        button == Qt::RightButton && dragging_ && (position - rightPress_).manhattanLength() <= 3;
+    dragging_ = false;
+    colour_.dragging = false;
+    imageArea_->unsetCursor();
+    position_scrollbar();
+    horizontalBar_->setEnabled(!project_.tableMode());
+    verticalBar_->setEnabled(!project_.tableMode());
+    if (rightClick) menuEdition(position);
+}
+
+model::Picked MainWindow::pointSousSouris(QPoint position) const {
+    const QPoint pixel = imageArea_->toLayer(position);
+    // 6 pixels of the screen, in pixels of the picture at the present zoom.
+    const double perScreenPixel =
+        static_cast<double>(imageArea_->shown().width()) / std::max(imageArea_->width(), 1);
+    return model::pointSous(project_, pixel.x(), pixel.y(), 6 * std::max(perScreenPixel, 1e-9));
+}
+
+void MainWindow::glissePoint(QPoint position) {
+    const QPoint pixel = imageArea_->toLayer(position);
+    if (pointDrag_ > 0)
+        project_.deplacePoint(pointDrag_, pixel.x(), pixel.y());
+    else
+        project_.deplaceCalage(-pointDrag_, pixel.x(), pixel.y());
+    Redessiner();
+}
+
+void MainWindow::finGlissement(bool keep) {
+    if (keep)
+        project_.history().endLongAction();
+    else
+        project_.history().cancelLongAction();
+    pointDrag_ = 0;
+    imageArea_->unsetCursor();
+    apresHistorique();
+}
+
+void MainWindow::menuEdition(QPoint position) {
+    const model::Picked picked = pointSousSouris(position);
+    if (picked.kind == model::Picked::Point) {
+        if (interaction().popupMenu({"Supprimer ce point"}) != 0) return;
+        project_.supprimePoint(picked.row);
+    } else if (picked.kind == model::Picked::Segment) {
+        if (interaction().popupMenu({"Insérer un point ici"}) != 0) return;
+        const QPoint pixel = imageArea_->toLayer(position);
+        project_.inserePoint(picked.row, pixel.x(), pixel.y());
+    } else {
+        return;
+    }
+    apresHistorique();
+}
+
+void MainWindow::annuler() {
+    model::History& h = project_.history();
+    if (!h.canUndo()) {
+        interaction().beep();
+        return;
+    }
+    h.undo();
+    apresHistorique();
+}
+
+void MainWindow::retablir() {
+    model::History& h = project_.history();
+    if (!h.canRedo()) {
+        interaction().beep();
+        return;
+    }
+    h.redo();
+    apresHistorique();
+}
+
+void MainWindow::apresHistorique() {
+    pointCountChanged(project_.N());
+    majStatut();
+    majTitre();
+    Redessiner();
+}
+
+void MainWindow::majStatut() {
+    if (project_.K() < 3) return; // the moves show the calibration prompts
+    status_[1]->setText(QString::fromStdString(project_.texteSuitePoint()));
+    status_[2]->clear();
+    prompt_->hide();
+}
+
+void MainWindow::ouvrir_sans_bmp() {
+    if (gardeLeTravail()) nouvelleFeuille();
+}
+
+void MainWindow::nouvelleFeuille() {
+    platform::BusyCursor busy;
+    project_.clearPointsAndLines();
+    layer_ = picture::Layer::blank(2100, 1485, picture::rgb555(139, 231, 195));
+    project_.picture() = {"", layer_.width(), layer_.height(), 0, 0};
+    projectFile_.clear();
+    project_.setSaved(true);
+    project_.history().clear();
+    pictureCaption_ = kCaption;
+    majTitre();
+    pointCountChanged(0);
+    status_[1]->clear();
+    showCoordinateSystem({});
+    affecte_bitmap_img();
+    redessiner_calque();
+    project_.mess_3_calage_svp_et_init();
+    tableItem_->setChecked(true);
+    applyDigitizingTable();
+    showPointsTable();
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,241 @@
+// Opening the background picture, placing it in its canvas, and saving the layer.
+#include "files/LastFolder.h"
+#include "files/PictureLocator.h"
+#include "georef/Georef.h"
+#include "picture/Decoder.h"
+#include "picture/JpegCodec.h"
+#include "picture/PictureWriter.h"
+#include "picture/Placement.h"
+#include "platform/Interaction.h"
+#include "ui/CalibrationPanels.h"
+#include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
+#include "ui/PdfPicture.h"
+#include "ui/PointsTableWindow.h"
+#include "ui/QtPictureDecoder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTableView>
+#include <algorithm>
+#include <filesystem>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+namespace fs = std::filesystem;
+
+void MainWindow::Ouvrir_bmp() {
+    if (!gardeLeTravail()) return;
+    auto request = files::dansDernierDossier(" Ouvrir un fichier image", filtreImages());
+    const auto chosen = interaction().openFileName(request);
+    if (!chosen) {
+        imageArea_->update();
+        return;
+    }
+    ouvreImageChoisie(*chosen);
+}
+
+void MainWindow::ouvreImageChoisie(const std::string& path) {
+    files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
+    carteEtTableau();
+    Ouvrir_fichier_image(path, "");
+    Redessiner();
+}
+
+void MainWindow::ouvreImage(const std::string& path, picture::Decoded decoded) {
+    files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
+    carteEtTableau();
+    poseImage(path, std::move(decoded), "");
+    Redessiner();
+}
+
+bool MainWindow::Ouvrir_fichier_image(const std::string& file, const std::string& mode,
+                                      const std::string& projectFile) {
+    model::PictureState& state = project_.picture();
+    const files::PictureLocation where = files::localise_image(file, projectFile);
+    std::string path = where.found;
+    if (path.empty()) {
+        if (!interaction().confirm(where.question)) {
+            state.file.clear();
+            return false;
+        }
+        auto request = files::dansDernierDossier(where.searchTitle, filtreImages());
+        request.fileName = where.proposedName;
+        const auto chosen = interaction().openFileName(request);
+        if (!chosen) {
+            state.file.clear();
+            return false;
+        }
+        path = *chosen;
+    }
+
+    // A PDF page chosen now, or the one a project names (asked for when it names none).
+    const bool pdf = isPdf(path);
+    platform::PdfPage page{state.pdfPage, state.pdfDpi};
+    if (pdf && (mode.empty() || page.page < 1 || page.dpi < 1)) {
+        std::string error;
+        const int pages = pdfPageCount(path, &error);
+        if (pages < 1) {
+            interaction().information(picture::decodeFailureMessage(path, error));
+            return false;
+        }
+        const auto chosen = interaction().choosePdfPage(path, pages);
+        if (!chosen) return false;
+        page = *chosen;
+    }
+
+    // Decoded before anything is cleared: a file that cannot be read leaves the picture and
+    // the project as they were.
+    picture::Decoded decoded;
+    {
+        platform::BusyCursor busy;
+        decoded = pdf ? decodePdfPage(path, page.page, page.dpi) : picture::decodeFile(path);
+    }
+    if (!poseImage(path, std::move(decoded), mode)) return false;
+    state.pdfPage = pdf ? page.page : 0;
+    state.pdfDpi = pdf ? page.dpi : 0;
+    return true;
+}
+
+bool MainWindow::poseImage(const std::string& path, picture::Decoded decoded,
+                           const std::string& mode, const georef::Calage* calage) {
+    if (!decoded.ok()) {
+        interaction().information(picture::decodeFailureMessage(path, decoded.error));
+        return false;
+    }
+    model::PictureState& state = project_.picture();
+    const int w = decoded.raster.width();
+    const int h = decoded.raster.height();
+
+    if (!mode.empty() && (state.canvasWidth < w + state.ox || state.canvasHeight < h + state.oy)) {
+        // A canvas too small for the picture at its offset (a file edited by hand): the
+        // picture is kept whole.
+        state.canvasWidth = std::max(state.canvasWidth, w + std::max(state.ox, 0));
+        state.canvasHeight = std::max(state.canvasHeight, h + std::max(state.oy, 0));
+    }
+    const picture::Placement placed =
+        mode.empty()
+            ? picture::placePicture(w, h, keepProportions(), imageArea_->width(),
+                                    imageArea_->height())
+            : picture::Placement{state.canvasWidth, state.canvasHeight, state.ox, state.oy};
+
+    platform::BusyCursor busy;
+    // A picture or a blank sheet already open: its points go with it.
+    if (!layer_.empty()) project_.clearPointsAndLines();
+    // The margins of the canvas: teal, as the picture is framed on screen. The picture is
+    // placed, not copied.
+    layer_ = picture::Layer::over(
+        std::make_shared<const picture::Raster>(std::move(decoded.raster)), placed.canvasWidth,
+        placed.canvasHeight, placed.ox, placed.oy, picture::rgb555(0, 128, 128));
+    state.file = path;
+    state.canvasWidth = placed.canvasWidth;
+    state.canvasHeight = placed.canvasHeight;
+    state.ox = placed.ox;
+    state.oy = placed.oy;
+
+    // The coordinates shown belong to the picture left.
+    status_[0]->clear();
+    if (windows_.table) windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
+    status_[1]->setText(
+        QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15)));
+    project_.mess_3_calage_svp_et_init();
+    affecte_bitmap_img();
+    pictureCaption_ = QStringLiteral("    t r a c e l l e                  ") +
+                      QString::fromStdString(fs::path(path).filename().string()) + "  " +
+                      QString::fromStdString(picture::sizeText(w, h));
+    pointCountChanged(project_.N());
+    if (mode.empty()) {
+        // A new picture starts a new project, with nothing to save yet.
+        projectFile_.clear();
+        project_.setSaved(true);
+        project_.setDefaultCalibration(w, h, placed.ox, placed.oy);
+        project_.history().clear(); // nothing before the new picture to undo
+        showPointsGrid();
+    }
+    majTitre();
+    showCoordinateSystem({});
+    // A picture that carries its own calibration offers it in place of the frame of pixels.
+    std::optional<georef::Calage> own;
+    if (mode.empty() && !calage) {
+        own = georef::calagePropre(path, w, h);
+        if (own && !own->ok()) {
+            interaction().information(own->error + "\n L'image garde le calage par défaut.");
+            own.reset();
+        }
+        if (own && interaction().confirm("Cette image porte son propre calage (" + own->source +
+                                         ") : l'utiliser ?"))
+            calage = &*own;
+    }
+    if (calage) {
+        georef::appliqueCalage(project_, *calage);
+        showCoordinateSystem(calage->crs);
+        return true;
+    }
+    if (project_.N() == 0 && mode != "relecture" &&
+        interaction().confirm("Voulez-vous d'abord choisir vos points de calibrage ? "))
+        calibrationPanel_->show();
+    return true;
+}
+
+void MainWindow::affecte_bitmap_img() {
+    // The overview of a large picture is made beside the window, which stays usable; it is
+    // shown once ready.
+    QPointer<MainWindow> self(this);
+    overview_.build(layer_, [self] {
+        QMetaObject::invokeMethod(
+            self,
+            [self] {
+                if (self) self->repaintView();
+            },
+            Qt::QueuedConnection);
+    });
+    imageArea_->setLayer(&layer_, &overview_);
+    init_calque_a_b_pen();
+    position_scrollbar();
+    redessiner();
+}
+
+QString MainWindow::imageDescription() const {
+    return layer_.empty()
+               ? QString()
+               : QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15));
+}
+
+void MainWindow::savePicture() {
+    if (layer_.empty()) return;
+    auto request =
+        files::dansDernierDossier("  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg",
+                                  "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg");
+    auto chosen = interaction().savePictureName(request);
+    if (!chosen) return;
+    if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".bmp";
+    platform::BusyCursor busy;
+    const std::string error = picture::writeBmpOrJpeg(layer_.rows(), *chosen);
+    if (!error.empty()) interaction().information(error);
+}
+
+void MainWindow::savePictureWithLines() {
+    if (layer_.empty()) return;
+    auto request =
+        files::dansDernierDossier("Enregistrer l'image avec les lignes", "JPEG (*.jpg)|*.jpg");
+    auto chosen = interaction().savePictureName(request);
+    if (!chosen) return;
+    if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".jpg";
+    // The rubber band is drawn over the view, never into the layer: nothing to erase.
+    platform::BusyCursor busy;
+    const std::string error = picture::writeJpeg(layer_.rows(), *chosen, 90);
+    if (!error.empty()) interaction().information(error);
+}
+
+bool MainWindow::keepProportions() const {
+    return action(QStringLiteral("&Affichage|Garder les proportions L x H"))->isChecked();
+}
+
+void MainWindow::showPointsGrid() {
+    if (windows_.table) windows_.table->pointsGrid()->show();
+}
+
+} // namespace tracelle::ui

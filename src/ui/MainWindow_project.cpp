@@ -1,0 +1,394 @@
+// Saving and opening projects, and taking calibration values or points from another one.
+#include "files/Export.h"
+#include "files/LastFolder.h"
+#include "files/ProjectFile.h"
+#include "files/RecentProjects.h"
+#include "files/Recovery.h"
+#include "files/TextFile.h"
+#include "model/NumberText.h"
+#include "platform/Interaction.h"
+#include "platform/Paths.h"
+#include "ui/ExportPanel.h"
+#include "ui/ImageArea.h"
+#include "ui/MainWindow.h"
+#include "ui/PointsTableWindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTableView>
+#include <filesystem>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileName(const std::string& path) {
+    return fs::path(path).filename().string();
+}
+
+std::string folderOf(const std::string& path) {
+    return fs::path(path).parent_path().string();
+}
+
+// An open dialog over ".trc" files starting in the last folder.
+std::optional<std::string> askProjectFile(const std::string& title, const std::string& filter) {
+    auto request = files::dansDernierDossier(title, filter);
+    const auto chosen = interaction().openFileName(request);
+    if (chosen) files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
+    return chosen;
+}
+
+} // namespace
+
+bool MainWindow::ecritProjet(const std::string& name) {
+    const std::string path = files::nomProjet(name);
+    if (const std::string error = files::sauve_projet(project_, path); !error.empty()) {
+        interaction().information(error);
+        return false;
+    }
+    std::error_code ec;
+    projectFile_ = fs::absolute(path, ec).string();
+    files::noteProjetRecent(projectFile_);
+    project_.setSaved(true);
+    files::effaceSecours(); // the file holds the work now
+    majTitre();
+    return true;
+}
+
+void MainWindow::ecritSecours() {
+    const model::History& h = project_.history();
+    if (project_.saved() || layer_.empty() || h.version() == secoursVersion_) return;
+    secoursVersion_ = h.version();
+    const std::string name = !projectFile_.empty() ? projectFile_
+                             : !project_.picture().file.empty()
+                                 ? fs::path(project_.picture().file).filename().string()
+                                 : std::string("sans nom");
+    // A copy that cannot be written is no reason to interrupt the user's work.
+    files::ecritSecours(project_, name);
+}
+
+void MainWindow::proposeSecours() {
+    const auto name = files::secoursLaisse();
+    if (!name) return;
+    const QString when = QFileInfo(QString::fromStdString(files::cheminSecours()))
+                             .lastModified()
+                             .toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    if (interaction().confirm("Tracelle s'est fermé sans enregistrer le projet " + *name +
+                              ". Rouvrir la copie de secours du " + when.toStdString() + " ?"))
+        litProjet(files::cheminSecours());
+    else
+        files::effaceSecours();
+}
+
+bool MainWindow::sauve_dans(const std::string& name) {
+    // Only a written project file makes the work saved: an export alone, or a failed
+    // write, leaves the question at closing.
+    if (exportPanel_->writesProject() && !ecritProjet(name)) return false;
+    if (!exportPanel_->writesExport()) return true;
+    const files::ExportChoices choices = exportPanel_->choices();
+    const files::ExportResult result = files::exporte(project_, choices);
+    if (!result.error.empty()) {
+        interaction().information(result.error);
+        return false;
+    }
+    exportPanel_->showRead(result.xMinRead, result.xMaxRead);
+    const std::string base = (fs::path(name).parent_path() / fs::path(name).stem()).string();
+    const std::string path = files::nomExport(base, choices.extension);
+    if (const std::string error = files::writeTextFile(path, result.text); !error.empty()) {
+        interaction().information(error);
+        return false;
+    }
+    interaction().setClipboardText(result.text);
+    interaction().openWithDesktop(path);
+    return true;
+}
+
+std::optional<std::string> MainWindow::demandeNomProjet() {
+    auto request = files::dansDernierDossier(
+        " Enregistrer pour TRACELLE, EXCEL et TEXTE",
+        "Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
+        "(*.*)|*.*");
+    // A project opened or saved before keeps its name; a new one is named after its picture.
+    const std::string named =
+        fileName(projectFile_.empty() ? project_.picture().file : projectFile_);
+    request.fileName = named.substr(0, named.find('.'));
+    request.defaultExtension = "trc";
+    const auto chosen = interaction().saveFileName(request);
+    if (!chosen) {
+        if (layer_.empty()) imageArea_->update();
+        return std::nullopt;
+    }
+    files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(*chosen));
+    return chosen;
+}
+
+bool MainWindow::sauve_fic_points() {
+    const auto chosen = demandeNomProjet();
+    return chosen && sauve_dans(*chosen);
+}
+
+void MainWindow::saveProject() {
+    // The project file only: the export stays for "Traiter" on the export panel.
+    exportPanel_->setWrites(true, false);
+    sauve_fic_points();
+}
+
+bool MainWindow::gardeLeTravail() {
+    return proposeEnregistrement(
+        "Le projet en cours n'est pas enregistré. L'enregistrer avant de continuer ?");
+}
+
+bool MainWindow::proposeEnregistrement(const std::string& question) {
+    if (project_.saved()) return true;
+    switch (interaction().dlg_titre_message_ONEK_oui_non("Projet non enregistré", question, "ONE",
+                                                         "Enregistrer", "Ne pas enregistrer",
+                                                         platform::DialogWidth::Narrow)) {
+    case 'O': {
+        // The project file alone, whatever the export panel holds: that is what is at stake.
+        const auto chosen = demandeNomProjet();
+        return chosen && ecritProjet(*chosen);
+    }
+    case 'N':
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::copyTablesToClipboard() {
+    if (!interaction().confirm(
+            "Voulez-vous copier les points de calage et les autres \r  dans le presse "
+            "papier (valeurs séparées par TABULATION) \r  et dans un fichier "
+            "<presse_papier.xls> ?"))
+        return;
+    std::string file;
+    std::string clipboard;
+    const auto rows = [&](const model::TextTable& table, int first) {
+        for (int r = first; r < table.rowCount(); ++r) {
+            for (int c = 0; c < table.columnCount(); ++c)
+                file += table.cell(r, c) + '\t';
+            file += "\r\n";
+            for (int c = 1; c <= 5; ++c)
+                clipboard += table.cell(r, c) + '\t';
+            clipboard += "\r\n";
+        }
+    };
+    rows(project_.calibration(), 0);
+    rows(project_.points(), 1);
+    // Tab-separated text that spreadsheets open by its ".xls" name.
+    const std::string path = platform::configFile("presse_papier.xls");
+    if (!files::writeTextFile(path, file).empty()) return;
+    interaction().setClipboardText(clipboard);
+    interaction().information("Le presse-papier est à jour \r ainsi que le fichier <" + path + ">");
+}
+
+void MainWindow::copyExportToClipboard() {
+    // The export made in memory: no working file to leave behind, and the project's own file
+    // and saved state are not touched.
+    const files::ExportResult result = files::exporte(project_, exportPanel_->choices());
+    if (!result.error.empty()) {
+        interaction().information(result.error);
+        return;
+    }
+    exportPanel_->showRead(result.xMinRead, result.xMaxRead);
+    interaction().setClipboardText(result.text);
+    interaction().information(" Presse papier... OK   ");
+}
+
+void MainWindow::openProject() {
+    if (!parametre_.isEmpty()) {
+        const std::string path = parametre_.toStdString();
+        parametre_.clear();
+        ouvreProjet(path);
+        return;
+    }
+    if (!gardeLeTravail()) return;
+    const auto chosen = askProjectFile(" Ouvrir un fichier TRACELLE *.trc",
+                                       "Fichiers txt (*.trc)|*.trc|Tous (*.*)|*.*");
+    if (!chosen) {
+        imageArea_->update();
+        return;
+    }
+    litProjet(*chosen);
+}
+
+void MainWindow::ouvreProjet(const std::string& path) {
+    if (gardeLeTravail()) litProjet(path);
+}
+
+void MainWindow::litProjet(const std::string& path) {
+    platform::BusyCursor busy;
+    if (path != files::cheminSecours())
+        files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
+
+    std::string error;
+    auto read = files::lisProjet(path, error);
+    if (!read) {
+        interaction().information(error);
+        return;
+    }
+    const std::string& image = read->image;
+    if (!project_.picture().file.empty() && fileName(image) != fileName(project_.picture().file) &&
+        !interaction().confirm(
+            " L'image relative à ce fichier est différente de l'image actuelle\n\nimage "
+            "actuelle =<" +
+            fileName(project_.picture().file) + ">\nimage fichier  =<" + fileName(image) +
+            ">\n Pour traiter néanmoins cette nouvelle image et sa "
+            "digitalisation "))
+        return;
+    carteEtTableau();
+    projectFile_.clear(); // the work is no longer the previous project's, whatever follows
+    project_.picture().file = image;
+    if (!image.empty()) {
+        project_.picture().canvasWidth = read->width;
+        project_.picture().canvasHeight = read->height;
+        project_.picture().ox = read->dx0;
+        project_.picture().oy = read->dy0;
+        project_.picture().pdfPage = read->pdfPage;
+        project_.picture().pdfDpi = read->pdfDpi;
+        if (!Ouvrir_fichier_image(image, "relecture", path)) {
+            project_.picture().file.clear();
+            majTitre();
+            return;
+        }
+    } else {
+        nouvelleFeuille();
+    }
+    if (read->countFailure) {
+        interaction().information("erreur =" + std::to_string(read->countFailure));
+        majTitre();
+        return;
+    }
+    const int n = static_cast<int>(read->n);
+    const int nl = static_cast<int>(read->lines);
+    files::appliqueTables(project_, std::move(read->tables), static_cast<int>(read->k), n, nl);
+    project_.history().clear(); // a new project: nothing before it to undo
+    if (path == files::cheminSecours()) {
+        // The work a crash interrupted: still to be saved, under the user's own name.
+        projectFile_.clear();
+        project_.setSaved(false);
+    } else {
+        std::error_code ec;
+        projectFile_ = fs::absolute(path, ec).string();
+        files::noteProjetRecent(projectFile_);
+        project_.setSaved(true);
+    }
+    majTitre();
+    if (n > 0) {
+        showPointsGrid();
+        selectRow(model::TableId::Points, n);
+        selectRow(model::TableId::Lines, nl);
+    }
+    pointCountChanged(project_.N());
+    Redessiner();
+}
+
+void MainWindow::fillRecentProjects(QMenu* menu) {
+    menu->clear();
+    const std::vector<std::string> recent = files::projetsRecents();
+    if (recent.empty()) menu->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
+    for (const std::string& path : recent) {
+        connect(menu->addAction(QString::fromStdString(path)), &QAction::triggered, this,
+                [this, path] {
+                    if (!fs::exists(path)) {
+                        files::oublieProjetRecent(path);
+                        interaction().information("Le projet <" + path +
+                                                  "> est introuvable : il est retiré de la liste "
+                                                  "des projets récents.");
+                        return;
+                    }
+                    ouvreProjet(path);
+                });
+    }
+}
+
+void MainWindow::importCalibrationValues() {
+    if (!interaction().confirm("A partir d'un fichier *.trc , \nremplacement au maximum des 9 "
+                               "valeurs réelles (X,Y,Z) des 3 "
+                               "points de calibration  \n\n1- les autres points digitalisés sont "
+                               "ignorés \n2- seules les "
+                               "coordonnées réelles (X,Y,Z) sont importées\n   et non les "
+                               "coordonnées image (x,y)\n   => les 3 "
+                               "points de calibration peuvent provenir d'une autre vue, c'est à "
+                               "dire d'une autre image \n     "
+                               "     traitant des mêmes sites de calibration"))
+        return;
+    const auto chosen =
+        askProjectFile("Remplacer les valeurs réelles (X,Y) des 3 points de calibration",
+                       "Fichiers (*.trc)|*.trc");
+    if (!chosen) return;
+    auto text = readOtherProject(*chosen, " Importer malgré tout les points de calibration ?");
+    if (!text) return;
+    int w, h, dx0, dy0;
+    std::int64_t n = 0, nl = 0, k = 0;
+    if (text->readCanvas(w, h, dx0, dy0) || text->readCounts(n, nl, k)) {
+        interaction().information(" Le fichier n'est pas compatible ");
+        return;
+    }
+    platform::BusyCursor busy;
+    files::importeValeursCalage(
+        project_, files::litTables(*text, text->tablesStart(),
+                                   static_cast<int>(std::clamp<std::int64_t>(k, 0, 3)), 0, 0));
+    project_.setSaved(false);
+    Redessiner();
+}
+
+void MainWindow::addPointsFromProject() {
+    if (!interaction().confirm("Lors du rajout des points image (x,y) du fichier *.trc  ,\n\n1- "
+                               "les points de calibration "
+                               "sont ignorés \n2- les points digitalisés sont importés avec leurs "
+                               "coordonnées image x,y\n   et "
+                               "non leur coordonnées réelles X,Y \n   => la calibration courante "
+                               "éventuellement différente ne "
+                               "modifiera pas l'import (le polygone)\n   => à faire de préférence "
+                               "sur une même image de fond"))
+        return;
+    const auto chosen = askProjectFile(
+        "Compléter avec une série de points associés à la même image", "Fichiers (*.trc)|*.trc");
+    if (!chosen) return;
+    auto text = readOtherProject(*chosen, " Importer malgré tout les points X Y ?");
+    if (!text) return;
+    int w, h, dx0, dy0;
+    std::int64_t n = 0, nl = 0, k = 0;
+    const std::int64_t remaining = static_cast<std::int64_t>(text->lineCount());
+    if (text->readCanvas(w, h, dx0, dy0) || text->readCounts(n, nl, k) || k < 0 || k > 3 || n < 0 ||
+        nl < 0 || n + nl > remaining) {
+        interaction().information(" Le fichier n'est pas compatible ");
+        return;
+    }
+    platform::BusyCursor busy;
+    const auto tables = files::litTables(*text, text->tablesStart(), static_cast<int>(k),
+                                         static_cast<int>(n), static_cast<int>(nl));
+    files::completePoints(project_, tables);
+    project_.setSaved(false);
+    pointCountChanged(project_.N());
+    Redessiner();
+}
+
+std::optional<files::ProjectText> MainWindow::readOtherProject(const std::string& path,
+                                                               const std::string& question) {
+    const auto first = files::ProjectText::firstLine(path);
+    if (!first || *first != files::kProjectKeyword) {
+        interaction().information(" Le fichier n'est pas compatible ");
+        return std::nullopt;
+    }
+    std::string error;
+    auto text = files::ProjectText::read(path, &error);
+    if (!text) {
+        interaction().information(error);
+        return std::nullopt;
+    }
+    const std::string image = fileName(std::string(text->line(1)));
+    if (image != fileName(project_.picture().file) &&
+        !interaction().confirm(" L'image de fond <" + image +
+                               "> est différente de l'image actuelle <" + project_.picture().file +
+                               "> \n\n" + question))
+        return std::nullopt;
+    return text;
+}
+
+} // namespace tracelle::ui

@@ -1,0 +1,260 @@
+#include "ui/PointsTableWindow.h"
+
+#include "model/NumberText.h"
+#include "model/Project.h"
+#include "ui/CellDelegate.h"
+#include "ui/TextTableModel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace tracelle::ui {
+
+namespace {
+
+QTableView* makeGrid(model::TextTable& table, model::TableId id, const char* name,
+                     std::initializer_list<int> widths, const QStringList& editable,
+                     QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setObjectName(name);
+    auto* model = new TextTableModel(table, grid);
+    model->setEditableColumns(editable);
+    grid->setModel(model);
+    grid->setItemDelegate(new CellDelegate(id, grid));
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    grid->setStyleSheet("QTableView { selection-background-color: navy; selection-color: white; }");
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    // Rows of equal height let a million of them scroll without measuring each.
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setDefaultSectionSize(45);
+    int column = 0;
+    for (const int w : widths)
+        grid->setColumnWidth(column++, w);
+    return grid;
+}
+
+} // namespace
+
+PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      project_(project) {
+    setObjectName("PointsTableWindow");
+    setWindowTitle(QStringLiteral("Points digitalisés"));
+    // Shown beside the map, it leaves the keyboard and the clicks to the map until the user
+    // comes to it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(kWidth, 800);
+    buildGrids();
+
+    count_ = new QLabel(QStringLiteral("Points digitalisés"), this);
+    count_->setObjectName("LabelPoints");
+    count_->setToolTip(QStringLiteral("la touche Alt Graphique = un clik gauche"));
+    auto* hint = new QLabel(QStringLiteral("clik gauche = AltGr ou Ctrl"), this);
+    crs_ = new QLabel(this);
+    crs_->setObjectName("LabelSCR");
+    crs_->setToolTip(QStringLiteral("système de coordonnées de l'image géoréférencée"));
+    crs_->hide();
+
+    auto* readout = new QWidget(this);
+    readout->setAutoFillBackground(true);
+    QPalette grey = readout->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    readout->setPalette(grey);
+    readX_ = new QLabel(QStringLiteral("X="), readout);
+    readY_ = new QLabel(QStringLiteral("Y="), readout);
+    decimals_ = new QLineEdit(project.decimalsText().c_str(), readout);
+    decimals_->setFixedWidth(40);
+    decimals_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), decimals_));
+    auto* readoutLayout = new QGridLayout(readout);
+    readoutLayout->addWidget(readX_, 0, 0);
+    readoutLayout->addWidget(readY_, 0, 1);
+    readoutLayout->addWidget(new QLabel(QStringLiteral("décimales (puis <Entrée>)"), readout), 0,
+                             2);
+    readoutLayout->addWidget(decimals_, 0, 3);
+    connect(decimals_, &QLineEdit::returnPressed, this, [this] {
+        project_.setDecimalsText(decimals_->text().toStdString());
+        emit redessinerDemande();
+    });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(count_);
+    top->addStretch(1);
+    top->addWidget(crs_);
+    top->addStretch(1);
+    top->addWidget(hint);
+    // On a small screen the window is shorter than its controls: they scroll rather than
+    // overlap.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(top);
+    layout->addWidget(grids_[0], 1);
+    layout->addWidget(readout);
+    layout->addWidget(grids_[1]);
+    layout->addWidget(grids_[2]);
+    layout->addWidget(buildButtons());
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroll);
+}
+
+void PointsTableWindow::buildGrids() {
+    grids_[0] = makeGrid(project_.points(), model::TableId::Points, "GrillePoints",
+                         {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
+    grids_[1] = makeGrid(project_.calibration(), model::TableId::Calibration, "GrilleCalage",
+                         {22, 22, 60, 110, 110, 80, 50, 50}, {"Libellé", "X", "Y", "Z"}, this);
+    grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "GrilleLignes", {40, 70, 60, 30},
+                         {"épaisseur"}, this);
+    static_cast<TextTableModel*>(grids_[1]->model())->setFixedColumns({"n", "L"});
+    // The header and the three calibration rows, above the scroll bar of a narrow window.
+    grids_[1]->setFixedHeight(4 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
+    grids_[2]->setFixedHeight(110);
+
+    connect(grids_[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                onPointSelected(current.isValid() ? current.row() + 1 : 0);
+            });
+    connect(grids_[1]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) onCalibrationSelected(current.row() + 1);
+            });
+    connect(grids_[2]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                onLineSelected(current.isValid() ? current.row() + 1 : 0);
+            });
+
+    auto* points = static_cast<CellDelegate*>(grids_[0]->itemDelegate());
+    connect(points, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
+    auto* calibration = static_cast<CellDelegate*>(grids_[1]->itemDelegate());
+    connect(calibration, &CellDelegate::typed, this, [this] { calibrationEdited_ = true; });
+    connect(calibration, &CellDelegate::edited, this, [this] {
+        project_.calcul_nouveaux_calage();
+        emit redessinerDemande();
+    });
+    connect(grids_[1], &QTableView::clicked, this, [this] { project_.calcul_nouveaux_calage(); });
+    auto* lines = static_cast<CellDelegate*>(grids_[2]->itemDelegate());
+    connect(lines, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
+    connect(grids_[2], &QTableView::pressed, this, &PointsTableWindow::linesCellClicked);
+    connect(grids_[2], &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int ok = model::indice_col_grille(project_.lines(), "OK");
+        if (index.column() != ok) return;
+        auto& lines = project_.lines();
+        const int row = index.row() + 1;
+        lines.setCell(row, ok, lines.cell(row, ok) == "x" ? "" : "x");
+        emit redessinerDemande();
+    });
+}
+
+void PointsTableWindow::selectRow(model::TableId table, int row) {
+    QTableView* grid = grids_[static_cast<int>(table)];
+    if (row < 1 || row > grid->model()->rowCount()) return;
+    const QModelIndex index = grid->model()->index(row - 1, 0);
+    grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    grid->scrollTo(index);
+}
+
+void PointsTableWindow::onPointSelected(int row) {
+    selectedPoint_ = row;
+    if (row < 1) return;
+    emit zAffiche(QString::fromStdString(project_.points().cell(row, project_.indice_col("Z"))));
+    if (isActiveWindow() && row <= project_.N()) depointer_i_sel_anc_puis_pointer(row);
+}
+
+void PointsTableWindow::onCalibrationSelected(int row) {
+    if (isActiveWindow() && row <= project_.K()) depointer_i_sel_anc_puis_pointer(-row);
+}
+
+void PointsTableWindow::showPaste(const QString& text) {
+    if (!paste_) {
+        paste_ = new QPlainTextEdit(grids_[0]->parentWidget());
+        paste_->setReadOnly(true);
+        paste_->setStyleSheet("QPlainTextEdit { background: cyan; }");
+    }
+    paste_->setGeometry(grids_[0]->geometry());
+    paste_->setPlainText(text);
+    paste_->show();
+    paste_->raise();
+}
+
+void PointsTableWindow::hidePaste() {
+    if (paste_) paste_->hide();
+}
+
+void PointsTableWindow::setPointCount(int n) {
+    count_->setText(QString::number(n) + QStringLiteral(" points"));
+}
+
+void PointsTableWindow::showCoordinateSystem(const QString& crs) {
+    crs_->setText(crs);
+    crs_->setVisible(!crs.isEmpty());
+}
+
+void PointsTableWindow::showCoordinates(const QString& x, const QString& y) {
+    readX_->setText(x);
+    readY_->setText(y);
+}
+
+void PointsTableWindow::depointer_i_sel_anc_puis_pointer(int j) {
+    if (highlighted_ != 0) {
+        highlighted_ = 0;
+        emit crossHair(0, 0, false);
+    }
+    pointer_sur_carte(j);
+}
+
+void PointsTableWindow::pointer_sur_carte(int j) {
+    const model::TextTable* table = nullptr;
+    int row = 0;
+    if (j >= 1 && j <= project_.N() && j < project_.points().rowCount()) {
+        table = &project_.points();
+        row = j;
+    } else if (j < 0 && -j < project_.calibration().rowCount()) {
+        table = &project_.calibration();
+        row = -j;
+    }
+    if (!table) return;
+    const int x = model::val_entier(table->cell(row, model::indice_col_grille(*table, "x")));
+    const int y = model::val_entier(table->cell(row, model::indice_col_grille(*table, "y")));
+    const auto X = model::val_reel(table->cell(row, model::indice_col_grille(*table, "X")));
+    const auto Y = model::val_reel(table->cell(row, model::indice_col_grille(*table, "Y")));
+    showCoordinates(
+        QStringLiteral("X= ") + QString::fromStdString(model::_format2(X, 18, project_.D())),
+        QStringLiteral("Y= ") + QString::fromStdString(model::_format2(Y, 18, project_.D())));
+    highlighted_ = j;
+    emit crossHair(x, y, true);
+}
+
+void PointsTableWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            calibrationEdited_ = false;
+        } else if (isVisible()) {
+            if (calibrationEdited_) project_.calcul_nouveaux_calage();
+            calibrationEdited_ = false;
+            emit rendLaMain();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace tracelle::ui

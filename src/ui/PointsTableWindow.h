@@ -1,0 +1,113 @@
+// The points table window: the grids of the project's points, calibration points and lines,
+// where they are read and edited.
+#pragma once
+
+#include "model/ProjectView.h"
+
+#include <QColor>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace tracelle::model {
+class Project;
+}
+
+namespace tracelle::ui {
+
+// How the labels of the points are drawn on the picture.
+struct LabelStyle {
+    bool shown = false;
+    int height = 30;
+    QColor text{0, 0, 128};         // navy
+    QColor background{0, 255, 255}; // aqua
+};
+
+class PointsTableWindow : public QWidget {
+    Q_OBJECT
+public:
+    PointsTableWindow(model::Project& project, QWidget* parent = nullptr);
+
+    static constexpr int kWidth = 720;
+
+    QTableView* pointsGrid() const { return grids_[0]; }
+    QTableView* calibrationGrid() const { return grids_[1]; }
+    QTableView* linesGrid() const { return grids_[2]; }
+    QLineEdit* decimalsBox() const { return decimals_; }
+    // "altitude Z + -  (F2,F3)": while checked, the main window shows its altitude panel.
+    QCheckBox* altitudeCheckBox() const { return altitude_; }
+    // The selected row of the points grid (0: none).
+    int selectedPointRow() const { return selectedPoint_; }
+    // The point (> 0) or calibration point (< 0) whose cross-hair is drawn; 0 for none.
+    int highlighted() const { return highlighted_; }
+    void selectRow(model::TableId table, int row);
+    void setPointCount(int n);
+    // The clipboard's text shown over the points grid while its values are taken.
+    void showPaste(const QString& text);
+    void hidePaste();
+    void showCoordinates(const QString& x, const QString& y);
+    // The coordinate system of a georeferenced picture; empty hides it.
+    void showCoordinateSystem(const QString& crs);
+    LabelStyle labelStyle() const;
+
+    // Moves the cross-hair to a point (j > 0) or a calibration point (j < 0).
+    void depointer_i_sel_anc_puis_pointer(int j);
+    void pointer_sur_carte(int j);
+    // The "Supprimer la ligne courante" button.
+    void supprimeLigneCourante();
+    // F9 in the points grid: the selected point's Z along the rest of its line.
+    void recopieZ();
+
+signals:
+    void altitudeToggled(bool on);
+    void labelStyleChanged();
+    void redessinerDemande();   // the picture is drawn again
+    void calibrationDemandee(); // "Calibration"
+    void grapheDemande();       // "Graphe F7"
+    void crossHair(int x, int y, bool shown);
+    void rendLaMain();               // the user went back to the main window
+    void zAffiche(const QString& z); // the selected point's Z, for the Z panel
+    void decalage(int dx, int dy);   // the picture's offset typed in dx0 / dy0
+    void laterCommand(const QString& caption);
+    void quitDirect(); // "Quit direct": ends the program once unsaved work is dealt with
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildGrids();
+    QWidget* buildButtons();
+    void onPointSelected(int row);
+    void onCalibrationSelected(int row);
+    void onLineSelected(int row);
+    void linesCellClicked(const QModelIndex& index);
+
+    model::Project& project_;
+    QTableView* grids_[3];
+    QLabel* count_;
+    QLabel* crs_;
+    QPlainTextEdit* paste_ = nullptr;
+    QLabel* readX_;
+    QLabel* readY_;
+    QLineEdit* decimals_;
+    QCheckBox* altitude_;
+    QCheckBox* labels_;
+    QLineEdit* labelHeight_;
+    QPushButton* labelText_;
+    QPushButton* labelBackground_;
+    QPushButton* deleteLine_;
+    QLineEdit* dx0_;
+    QLineEdit* dy0_;
+    int selectedPoint_ = 0;
+    int selectedLine_ = 0;
+    int highlighted_ = 0;
+    bool calibrationEdited_ = false;
+};
+
+} // namespace tracelle::ui

@@ -1,0 +1,224 @@
+// The commands of the points table window: deleting points and lines, showing lines, the Z
+// of a line, colours, labels, and the buttons that call the main window.
+#include "model/NumberText.h"
+#include "model/Project.h"
+#include "model/TableEditing.h"
+#include "platform/Interaction.h"
+#include "ui/Bgr.h"
+#include "ui/FlowLayout.h"
+#include "ui/PointsTableWindow.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace tracelle::ui {
+
+using platform::interaction;
+
+namespace {} // namespace
+
+QWidget* PointsTableWindow::buildButtons() {
+    auto* panel = new QWidget(this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    const auto button = [panel](const char* caption, const char* hint = "") {
+        auto* b = new QPushButton(QString::fromUtf8(caption), panel);
+        if (*hint) b->setToolTip(QString::fromUtf8(hint));
+        return b;
+    };
+
+    auto* deletePoint = button("Supprimer le point");
+    deleteLine_ = button("Supprimer la ligne courante");
+    auto* showAll = button("Tout afficher");
+    auto* hideAll = button("Tout désélectionner");
+    auto* calibration = button("Calibration", "Nouvelle calibration");
+    auto* scale = button("échelle");
+    auto* graph = button("Graphe F7");
+    auto* quit = button("Quit direct");
+    connect(deletePoint, &QPushButton::clicked, this, [this] {
+        project_.devalide_point();
+        depointer_i_sel_anc_puis_pointer(selectedPoint_);
+    });
+    connect(deleteLine_, &QPushButton::clicked, this, &PointsTableWindow::supprimeLigneCourante);
+    connect(showAll, &QPushButton::clicked, this, [this] {
+        model::afficheLignes(project_, true);
+        emit redessinerDemande();
+    });
+    connect(hideAll, &QPushButton::clicked, this, [this] {
+        model::afficheLignes(project_, false);
+        emit redessinerDemande();
+    });
+    connect(calibration, &QPushButton::clicked, this, &PointsTableWindow::calibrationDemandee);
+    connect(scale, &QPushButton::clicked, this, [] {
+        interaction().information(" Pour changer le facteur d'échelle il faut générer une ligne "
+                                  "de 2 points,\r\r calculer la distance (Touche d) et mettre à "
+                                  "l'échelle");
+    });
+    connect(graph, &QPushButton::clicked, this, &PointsTableWindow::grapheDemande);
+    connect(quit, &QPushButton::clicked, this, &PointsTableWindow::quitDirect);
+
+    altitude_ = new QCheckBox(QStringLiteral("altitude Z + -  (F2,F3)"), panel);
+    altitude_->setToolTip(QStringLiteral("F9 = recopie l'altitude pour le reste des points"));
+    connect(altitude_, &QCheckBox::toggled, this, &PointsTableWindow::altitudeToggled);
+    labels_ = new QCheckBox(QStringLiteral("Affiche Lib.  Taille"), panel);
+    labels_->setObjectName("CheckBoxLabels");
+    labelHeight_ = new QLineEdit(QStringLiteral("30"), panel);
+    labelHeight_->setFixedWidth(40);
+    labelText_ = new QPushButton(panel);
+    labelBackground_ = new QPushButton(panel);
+    const auto swatch = [this](QPushButton* b, const QColor& colour) {
+        b->setFixedSize(24, 20);
+        b->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
+        b->setProperty("colour", colour);
+        connect(b, &QPushButton::clicked, this, [this, b] {
+            if (const auto chosen =
+                    interaction().chooseColour(toBgr(b->property("colour").value<QColor>()))) {
+                b->setProperty("colour", fromBgr(*chosen));
+                b->setStyleSheet(QStringLiteral("background: %1;").arg(fromBgr(*chosen).name()));
+                emit labelStyleChanged();
+            }
+        });
+    };
+    const LabelStyle defaults;
+    swatch(labelText_, defaults.text);
+    swatch(labelBackground_, defaults.background);
+    connect(labels_, &QCheckBox::toggled, this, &PointsTableWindow::labelStyleChanged);
+    connect(labelHeight_, &QLineEdit::returnPressed, this, &PointsTableWindow::labelStyleChanged);
+
+    // The picture's offset: hidden boxes kept for projects made with a shifted picture.
+    dx0_ = new QLineEdit(QStringLiteral("0"), panel);
+    dy0_ = new QLineEdit(QStringLiteral("0"), panel);
+    for (QLineEdit* box : {dx0_, dy0_}) {
+        box->hide();
+        connect(box, &QLineEdit::returnPressed, this, [this, box] {
+            const model::EntierLu read = model::lit_entier(box->text().toStdString());
+            if (read.errorPosition != 0) {
+                std::string message = "'";
+                message += box->text().toStdString();
+                interaction().information(message + "' n'est pas une valeur entière correcte");
+                return;
+            }
+            emit decalage(box == dx0_ ? read.value : project_.picture().ox,
+                          box == dy0_ ? read.value : project_.picture().oy);
+        });
+    }
+
+    // The file commands of this window come with the file versions of the program.
+    const char* fileCaptions[] = {"Enregistrer (points+cal) et  Export",
+                                  "Export Presse-papier (pts+cal)",
+                                  "rajouter des points digitalisés",
+                                  "*.TXT rajouter des points (X,Y,Lib)",
+                                  "*.XLS rajouter des points (X,Y,Lib)",
+                                  "rajouter (lib,  distance, cap)",
+                                  "récup. Cal XY",
+                                  "CalXY coller"};
+    QList<QPushButton*> fileButtons;
+    for (const char* caption : fileCaptions) {
+        auto* b = button(caption);
+        connect(b, &QPushButton::clicked, this, [this, b] { emit laterCommand(b->text()); });
+        fileButtons << b;
+    }
+
+    // The buttons wrap onto further rows when the window is narrow (a small screen).
+    auto* commands = new FlowLayout(4);
+    for (QWidget* b : std::initializer_list<QWidget*>{deletePoint, deleteLine_, showAll, hideAll,
+                                                      calibration, scale, graph, quit})
+        commands->addWidget(b);
+    // Wide enough for "n° 999": the buttons after it do not move as a line is selected.
+    deleteLine_->setMinimumWidth(deleteLine_->fontMetrics().horizontalAdvance(
+                                     QStringLiteral("Supprimer la ligne courante n° 999")) +
+                                 16);
+    auto* options = new QHBoxLayout;
+    options->addWidget(altitude_);
+    options->addStretch(1);
+    options->addWidget(labels_);
+    options->addWidget(labelHeight_);
+    options->addWidget(labelText_);
+    options->addWidget(labelBackground_);
+    auto* files = new FlowLayout(4);
+    for (QPushButton* b : fileButtons)
+        files->addWidget(b);
+    layout->addLayout(commands);
+    layout->addLayout(options);
+    layout->addLayout(files);
+    return panel;
+}
+
+LabelStyle PointsTableWindow::labelStyle() const {
+    LabelStyle style;
+    style.shown = labels_->isChecked();
+    style.height = model::lit_entier(labelHeight_->text().toStdString()).value;
+    style.text = labelText_->property("colour").value<QColor>();
+    style.background = labelBackground_->property("colour").value<QColor>();
+    return style;
+}
+
+void PointsTableWindow::onLineSelected(int row) {
+    selectedLine_ = row;
+    deleteLine_->setText(row > 0 ? QStringLiteral("Supprimer la ligne courante n° ") +
+                                       QString::number(row)
+                                 : QStringLiteral("Supprimer la ligne courante"));
+}
+
+void PointsTableWindow::linesCellClicked(const QModelIndex& index) {
+    auto& lines = project_.lines();
+    const int colourColumn = model::indice_col_grille(lines, "couleur");
+    if (!index.isValid() || index.column() != colourColumn) return;
+    const int row = index.row() + 1;
+    const auto now =
+        static_cast<std::uint32_t>(model::lit_entier(lines.cell(row, colourColumn)).value);
+    if (const auto chosen = interaction().chooseColour(now)) {
+        lines.setCell(row, colourColumn, std::to_string(*chosen));
+        emit redessinerDemande();
+    }
+}
+
+void PointsTableWindow::supprimeLigneCourante() {
+    if (selectedLine_ < 1) return;
+    const model::LigneASupprimer line = model::ligneASupprimer(project_, selectedLine_);
+    if (model::supprimeLigneSansQuestion(project_, line)) return;
+    if (interaction().dlg_titre_message_ONEK_oui_non(
+            model::titreSuppressionLigne(line), model::messageSuppressionLigne(project_, line),
+            "OE", "supprimer", "annuler", platform::DialogWidth::Wide) != 'O')
+        return;
+    model::supprimeLigne(project_, line);
+    setPointCount(project_.N());
+    emit redessinerDemande();
+}
+
+void PointsTableWindow::recopieZ() {
+    if (selectedPoint_ < 1) return;
+    if (interaction().dlg_titre_message_ONEK_oui_non(model::titreRecopieZ(project_, selectedPoint_),
+                                                     "", "OE", "recopier", "annuler",
+                                                     platform::DialogWidth::Wide) != 'O')
+        return;
+    model::recopieZ(project_, selectedPoint_);
+    project_.setSaved(false);
+}
+
+void PointsTableWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F9:
+        if (grids_[0]->hasFocus()) recopieZ();
+        return;
+    case Qt::Key_Escape:
+    case Qt::Key_F4:
+        // Only with a digitizing table: the window then gives the keyboard back.
+        if (project_.tableMode()) {
+            hide();
+            emit rendLaMain();
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace tracelle::ui

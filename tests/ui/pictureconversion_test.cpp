@@ -1,0 +1,118 @@
+// The picture conversion window's five steps, clicked as a user does.
+#include "picture/BmpCodec.h"
+#include "support/MetafileBytes.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFiles.h"
+#include "ui/PictureConversionWindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <tiffio.h>
+
+using namespace tracelle;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Conversion : public ::testing::Test {
+protected:
+    Conversion() {
+        w.show();
+        QApplication::processEvents();
+    }
+    std::string path(const std::string& name) const { return (home.dir / name).string(); }
+    void press(const QString& caption) {
+        for (auto* b : w.findChildren<QAbstractButton*>())
+            if (b->text() == caption) return QTest::mouseClick(b, Qt::LeftButton);
+        ADD_FAILURE() << caption.toStdString();
+    }
+    void open(const std::string& file) {
+        ui.answerFileName(file);
+        press(QStringLiteral("1 ->  Ouvrir *.emf *.wmf *.bmp"));
+    }
+    bool bold(const QString& caption) {
+        for (auto* b : w.findChildren<QPushButton*>())
+            if (b->text() == caption) return b->font().bold();
+        return false;
+    }
+
+    tracelle::testing::ConfigHome home{"tracelle_emf_"};
+    tracelle::testing::ScriptedInteraction ui;
+    ui::PictureConversionWindow w;
+};
+
+TEST_F(Conversion, AMetafileInFiveSteps) {
+    tracelle::testing::writeBytes(path("plan.emf"), tracelle::testing::emfBytes());
+    EXPECT_EQ(w.findChild<QLineEdit*>("EditResultante")->text(), "1063");
+    open(path("plan.emf"));
+    EXPECT_EQ(w.source().size(), QSize(500, 250));
+    EXPECT_EQ(w.findChild<QLineEdit*>("EditActuelle")->text(), "500");
+    EXPECT_TRUE(bold(QStringLiteral("2 -> couleur de fond")));
+
+    ui.answerColour(0x00FF00); // green behind the drawing
+    QTest::mouseClick(w.findChild<QPushButton*>("PanelCouleurFond"), Qt::LeftButton);
+    press(QStringLiteral("3 -> appliquer"));
+    EXPECT_EQ(w.zoom(), 213);
+    EXPECT_EQ(w.result().size(), QSize(1065, 532));
+    EXPECT_EQ(w.result().pixelColor(1000, 100), QColor(0, 255, 0)) << "the background";
+    EXPECT_EQ(w.result().pixelColor(100, 100), QColor(255, 0, 0)) << "the drawing";
+    EXPECT_TRUE(bold(QStringLiteral("4 -> Enregistrer")));
+
+    // "tif" with a name ending in .jpg: a TIFF file named .tif.
+    w.findChildren<QRadioButton*>()[2]->click();
+    ui.answerFileName(path("sortie.jpg"));
+    press(QStringLiteral("4 -> Enregistrer"));
+    EXPECT_EQ(ui.fileDialogs.back().fileName, "plan.tif");
+    EXPECT_FALSE(fs::exists(path("sortie.jpg")));
+    TIFF* tif = TIFFOpen(path("sortie.tif").c_str(), "r");
+    ASSERT_TRUE(tif);
+    std::uint32_t width = 0;
+    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFClose(tif);
+    EXPECT_EQ(width, 1065u);
+
+    QSignalSpy opened(&w, &ui::PictureConversionWindow::lectureTest);
+    press(QStringLiteral("5- Lecture test"));
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0][0].toString().toStdString(), path("sortie.tif"));
+    EXPECT_FALSE(w.isVisible()) << "out of the way of the map";
+    EXPECT_TRUE(bold(QStringLiteral("1 ->  Ouvrir *.emf *.wmf *.bmp")));
+}
+
+TEST_F(Conversion, ABitmapKeepsItsSizeAndABadSourceKeepsThePrevious) {
+    picture::Raster r = picture::Raster::create(40, 30);
+    r.fill(picture::rgb555(0, 0, 255));
+    ASSERT_EQ(picture::writeBmp(r, path("carte.bmp")), "");
+    open(path("carte.bmp"));
+    w.findChild<QLineEdit*>("EditLargeur")->setText("10");
+    w.findChild<QComboBox*>("ComboBoxDpi")->setCurrentText("300");
+    press(QStringLiteral("3 -> appliquer"));
+    EXPECT_EQ(w.findChild<QLineEdit*>("EditResultante")->text(), "1181");
+    EXPECT_EQ(w.zoom(), 100);
+    EXPECT_EQ(w.result().size(), QSize(40, 30));
+
+    tracelle::testing::writeBytes(path("abime.emf"), std::vector<char>(64, 'x'));
+    open(path("abime.emf"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("abime.emf"), std::string::npos) << ui.messages[0];
+    EXPECT_EQ(w.source().path(), path("carte.bmp"));
+
+    // "jpeg" and a name without a dot: ".jpg" appended.
+    w.findChildren<QRadioButton*>()[0]->click();
+    ui.answerFileName(path("sortie"));
+    press(QStringLiteral("4 -> Enregistrer"));
+    EXPECT_TRUE(fs::exists(path("sortie.jpg")));
+
+    w.findChild<QLineEdit*>("EditLargeur")->setText("1a");
+    press(QStringLiteral("3 -> appliquer"));
+    EXPECT_EQ(ui.messages.back(), "'1a' n'est pas une valeur entière correcte");
+    EXPECT_EQ(w.findChild<QLineEdit*>("EditResultante")->text(), "1181") << "unchanged";
+}
+
+} // namespace
