@@ -3,6 +3,7 @@
 #include "MapWindow.h"
 #include "files/Recovery.h"
 
+#include <QProcess>
 #include <filesystem>
 
 using namespace tracelle;
@@ -14,19 +15,50 @@ protected:
     Recovery() : MapWindow("tracelle_secours_") {}
 };
 
-TEST_F(Recovery, AnUnsavedSessionIsOfferedAgainAfterACrash) {
+// Run by the next test in a process of its own, which it kills: digitizes three points over the
+// picture it is given, in the configuration folder it is given, and waits.
+TEST_F(Recovery, DISABLED_DigitizesUntilKilled) {
+    const char* config = std::getenv("TRACELLE_CRASH_CONFIG");
+    const char* picture = std::getenv("TRACELLE_CRASH_PICTURE");
+    ASSERT_TRUE(config && picture);
+    setenv("XDG_CONFIG_HOME", config, 1);
+    ui.answerConfirm(false);
+    w.Ouvrir_fichier_image(picture, "");
+    for (auto [x, y] : {std::pair{20, 20}, {60, 20}, {100, 60}})
+        click(x, y);
+    QTest::qWait(60000);
+    FAIL() << "never killed";
+}
+
+TEST_F(Recovery, TheWorkOfAKilledProgramIsOfferedAtTheNextStart) {
     load();
     w.ecritSecours();
     EXPECT_FALSE(files::secoursLaisse()) << "nothing to keep: the work is saved";
-    for (auto [x, y] : {std::pair{20, 20}, {60, 20}, {100, 60}})
-        click(x, y);
-    w.ecritSecours();
-    ASSERT_EQ(files::secoursLaisse(), std::optional<std::string>("carte.bmp"));
 
-    // The next start, after the crash: a new window offers the copy.
+    QProcess victim;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TRACELLE_CRASH_CONFIG", QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME")));
+    env.insert("TRACELLE_CRASH_PICTURE", QString::fromStdString(picturePath));
+    env.insert("TRACELLE_RECOVERY_SECONDS", "1");
+    victim.setProcessEnvironment(env);
+    victim.start(QCoreApplication::applicationFilePath(),
+                 {"--gtest_filter=Recovery.DISABLED_DigitizesUntilKilled",
+                  "--gtest_also_run_disabled_tests"});
+    ASSERT_TRUE(victim.waitForStarted());
+    const qint64 pid = victim.processId();
+    EXPECT_TRUE(QTest::qWaitFor([] { return files::secoursLaisse().has_value(); }, 30000))
+        << victim.readAll().toStdString();
+    victim.kill(); // SIGKILL: nothing of the program runs after it
+    victim.waitForFinished();
+    EXPECT_EQ(victim.exitStatus(), QProcess::CrashExit);
+    std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                                ("tracelle_secours_" + std::to_string(pid)));
+
+    // The next start: a new window offers the copy.
     ui::MainWindow next;
     ui.answerConfirm(true);
     next.proposeSecours();
+    ASSERT_FALSE(ui.questions.empty());
     EXPECT_EQ(
         ui.questions.back().rfind("Tracelle s'est fermé sans enregistrer le projet carte.bmp. "
                                   "Rouvrir la copie de secours du ",
