@@ -1,11 +1,14 @@
-// Saving and opening a project of 100,000 points against writing and reading the same bytes.
+// Saving and opening a project of 100,000 points against writing and reading the same bytes,
+// and its copy against a crash.
 #include "BenchFolder.h"
 #include "RatioReporter.h"
 #include "files/ProjectFile.h"
+#include "files/Recovery.h"
 #include "model/Project.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -50,6 +53,17 @@ void SaveProject100k(benchmark::State& state) {
         benchmark::DoNotOptimize(files::sauve_projet(project(), path));
 }
 BENCHMARK(SaveProject100k)->Unit(benchmark::kMillisecond);
+
+// The copy against a crash, written by the window's timer while the work is unsaved: the time
+// the window stops answering once a minute at most.
+void RecoveryCopy100k(benchmark::State& state) {
+    setenv("XDG_CONFIG_HOME", tracelle::bench::benchFolder().c_str(), 1);
+    project();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(files::ecritSecours(project(), "plan.trc"));
+    files::effaceSecours();
+}
+BENCHMARK(RecoveryCopy100k)->Unit(benchmark::kMillisecond);
 
 void WriteSameBytes(benchmark::State& state) {
     const std::string bytes = savedBytes();
