@@ -19,7 +19,7 @@ std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
     const std::uint64_t needKB = (pictureBytes + pictureBytes / 4 + decoderBytes) / 1024;
 #ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
     // The fuzzers explore the readers, not the machine's memory.
-    const std::uint64_t availableKB = 256 * 1024;
+    const std::uint64_t availableKB = 32 * 1024;
 #else
     const std::uint64_t availableKB = platform::readMemoryStatus().availablePhysical;
 #endif
