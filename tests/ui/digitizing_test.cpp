@@ -145,10 +145,6 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
     EXPECT_EQ(w.project().points().cell(2, w.project().indice_col("L")), "  2");
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
     ui::PointsTableWindow table(w.project());
     w.attachWindows({&table, nullptr, nullptr, nullptr, nullptr, nullptr});
@@ -176,10 +172,6 @@ TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
     EXPECT_GT(aquaPixels, 100) << "the label's background, right of the point";
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
     click(20, 20);
     click(120, 20);
@@ -199,10 +191,6 @@ TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
     EXPECT_FALSE(w.scalePanel()->isHidden()) << "a line of two points: the rescaling";
     EXPECT_GT(w.project().lastDistance(), 0);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {
     w.CapClick();
