@@ -108,15 +108,6 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
     }
 }
 
-TEST_F(Projects, AFailedSaveSaysSo) {
-    ui::MainWindow w;
-    digitize(w, 1, 1);
-    ui.answerFileName((home_.dir / "missing" / "p.trc").string());
-    w.sauve_fic_points();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("impossible de créer le fichier"), std::string::npos);
-}
-
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     std::string other;
     {
