@@ -16,8 +16,6 @@ packages=(
   gdal-bin nlohmann-json3-dev
   # tiffinfo checks the TIFF files the tests write.
   libtiff-tools
-  # PROJ's cs2cs: an outside reference for the UTM tests only, never linked.
-  proj-bin
   fonts-dejavu-core
   # Checks of the installed desktop entry, AppStream metadata, MIME type and manual pages.
   desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin man-db

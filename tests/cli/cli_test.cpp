@@ -107,6 +107,26 @@ protected:
         return all;
     }
 
+    struct Refusal {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+    };
+    // Each refused with its status and one line on standard error that says why.
+    void expectRefusals(const std::vector<Refusal>& cases,
+                        const std::vector<std::string>& command = {}) {
+        for (const auto& c : cases) {
+            std::vector<std::string> args = command;
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            SCOPED_TRACE(args[0] + " " + (args.size() > 1 ? args[1] : ""));
+            const Outcome r = run(args);
+            EXPECT_EQ(r.status, c.status) << r.err;
+            EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+            EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+            EXPECT_EQ(r.out, "");
+        }
+    }
+
     fs::path dir_;
     tracelle::testing::ScriptedInteraction ui;
     tracelle::testing::SeparatorScope scope{'.'};
@@ -143,26 +163,16 @@ TEST_F(Cli, ExportForGisWritesWhatThePanelsSectionWrites) {
             EXPECT_EQ(read(path("cli/" + written)), read(file)) << written;
         }
     }
-    const struct {
-        std::vector<std::string> options;
-        int status;
-        const char* says;
-    } refused[] = {
-        {{"--format", "geojson", "--crs", "EPSG:99999"}, 1, "code EPSG inconnu : 99999"},
-        {{"--format", "kml"}, 1, "au lieu de « aucun »"},
-        {{"--format", "svg"}, 2, "--format attend geojson, kml, shp ou dxf"},
-        {{"--format", "dxf", "--columns", "X"}, 2, "--columns ne s'emploie pas avec --format"},
-        {{"--crs", "EPSG:2154"}, 2, "--crs ne s'emploie qu'avec --format"},
-    };
-    for (const auto& c : refused) {
-        std::vector<std::string> args = {"export", project_, "-o", path("refus.out")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const Outcome r = run(args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
-        EXPECT_FALSE(fs::exists(path("refus.out")));
-    }
+    expectRefusals(
+        {
+            {{"--format", "geojson", "--crs", "EPSG:99999"}, 1, "code EPSG inconnu : 99999"},
+            {{"--format", "kml"}, 1, "au lieu de « aucun »"},
+            {{"--format", "svg"}, 2, "--format attend geojson, kml, shp ou dxf"},
+            {{"--format", "dxf", "--columns", "X"}, 2, "--columns ne s'emploie pas avec --format"},
+            {{"--crs", "EPSG:2154"}, 2, "--crs ne s'emploie qu'avec --format"},
+        },
+        {"export", project_, "-o", path("refus.out")});
+    EXPECT_FALSE(fs::exists(path("refus.out")));
     EXPECT_EQ(run({"export", project_, "--format", "dxf"}).status, 2) << "no file named";
 }
 
@@ -331,11 +341,7 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     single.setDefaultCalibration(1001, 1001, 0, 0);
     single.ajoute_point(10, 10);
     ASSERT_EQ(files::sauve_projet(single, path("seul.trc")), "");
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* says;
-    } cases[] = {
+    expectRefusals({
         {{"info", path("absent.trc")}, 1, "impossible de lire le fichier"},
         {{"export", path("abime.trc")}, 1, "abime.trc : Ancien format"},
         {{"measure", project_, "--line", "7"}, 1, "la ligne 7 n'existe pas"},
@@ -359,24 +365,13 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
         {{"import", project_, path("p.txt")}, 2, "-o SORTIE.trc est obligatoire"},
         {{"info", project_, "--decimal-separator", ";"}, 2, "--decimal-separator attend"},
         {{"dessine"}, 2, "commande inconnue : dessine"},
-    };
-    for (const auto& c : cases) {
-        const Outcome r = run(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args[0] << " " << r.err;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
-        EXPECT_EQ(r.out, "");
-    }
+    });
     EXPECT_FALSE(fs::exists(path("x.trc"))) << "nothing written for a damaged workbook";
     EXPECT_FALSE(fs::exists(path("x.bmp"))) << "nor for a threshold that cannot be read";
     const Outcome help = run({"export", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
     for (const int k : {0, 2}) {
@@ -403,10 +398,6 @@ TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
               1)
         << "one line of printable characters: " << r.err;
 }
-
-} // namespace
-
-namespace {
 
 // Georeferenced sources made beside their pictures: each must give a project whose pixels
 // follow the map its numbers describe, written here by hand rather than through the core.
@@ -528,46 +519,34 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
     ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("zero.tif"), flat));
 
     const std::string out = path("refus.trc");
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* says;
-    } cases[] = {
-        {{path("absent.tab"), "-o", out}, 1, "absent.tab> impossible à ouvrir"},
-        {{path("sans-image.tab"), "-o", out}, 1, "perdue.bmp> impossible à ouvrir"},
-        {{path("plat.bpw"), "-o", out}, 1, "alignés"},
-        {{path("orphelin.tfw"), "-o", out}, 1, "aucune image du même nom"},
-        {{path("abime.bpw"), "-o", out}, 1, "Impossible de lire l'image"},
-        {{bare, "-o", out}, 1, "nue.bmp> n'est pas calée"},
-        {{path("zero.tif"), "-o", out}, 1, "<zero.tif> : les trois points de calage sont alignés"},
-        {{path("absent.tif"), "-o", out}, 1, "Impossible de lire l'image"},
-        {{good}, 2, "-o PROJET.trc est obligatoire"},
-        {{good, "--picture", bare, "-o", out}, 2, "--picture ne sert qu'avec un fichier de calage"},
-        {{good, bare, "-o", out}, 2, "argument en trop"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[0]);
-        std::vector<std::string> args = {"georef"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        const Outcome r = run(args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
-        EXPECT_EQ(r.out, "");
-        for (const auto& entry : fs::directory_iterator(dir_))
-            EXPECT_EQ(entry.path().filename().string().rfind("refus", 0), std::string::npos)
-                << entry.path();
-    }
+    expectRefusals(
+        {
+            {{path("absent.tab"), "-o", out}, 1, "absent.tab> impossible à ouvrir"},
+            {{path("sans-image.tab"), "-o", out}, 1, "perdue.bmp> impossible à ouvrir"},
+            {{path("plat.bpw"), "-o", out}, 1, "alignés"},
+            {{path("orphelin.tfw"), "-o", out}, 1, "aucune image du même nom"},
+            {{path("abime.bpw"), "-o", out}, 1, "Impossible de lire l'image"},
+            {{bare, "-o", out}, 1, "nue.bmp> n'est pas calée"},
+            {{path("zero.tif"), "-o", out},
+             1,
+             "<zero.tif> : les trois points de calage sont alignés"},
+            {{path("absent.tif"), "-o", out}, 1, "Impossible de lire l'image"},
+            {{good}, 2, "-o PROJET.trc est obligatoire"},
+            {{good, "--picture", bare, "-o", out},
+             2,
+             "--picture ne sert qu'avec un fichier de calage"},
+            {{good, bare, "-o", out}, 2, "argument en trop"},
+        },
+        {"georef"});
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_EQ(entry.path().filename().string().rfind("refus", 0), std::string::npos)
+            << entry.path();
 
     // A project already there is left whole by a refusal.
     const std::string kept = text("garde.trc", "ancien projet");
     EXPECT_EQ(run({"georef", path("plat.bpw"), "-o", kept}).status, 1);
     EXPECT_EQ(read(kept), "ancien projet");
 }
-
-} // namespace
-
-namespace {
 
 // The converter's commands give, through the file, what the worksheet gives in memory.
 TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
@@ -610,11 +589,7 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
     bad.table().setCell(2, 7, "WGS 84");
     ASSERT_EQ(files::writeTextFile(path("zone.txt"), bad.texteExport()), "");
     fs::remove(path("sortie.txt"));
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* says;
-    } refused[] = {
+    expectRefusals({
         {{"utm", "utm-to-latlon", path("zone.txt"), "-o", path("sortie.txt")},
          1,
          "zone.txt : ligne 3 (n° 2 du tableau) : '32.5' n'est pas une valeur entière correcte"},
@@ -622,13 +597,7 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
          2,
          "--rb : 'x' n'est pas un nombre de kilomètres"},
         {{"utm", "utm-vers-latlon", path("zone.txt")}, 2, "conversion inconnue : utm-vers-latlon"},
-    };
-    for (const auto& c : refused) {
-        const Outcome r = run(c.args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
+    });
     EXPECT_FALSE(fs::exists(path("sortie.txt"))) << "nothing written after a stop";
 }
 
@@ -649,10 +618,6 @@ TEST_F(Cli, UtmReadsAWorksheetKeptAsAWorkbook) {
     EXPECT_NE(read(path("classeur.txt")).find("48"), std::string::npos) << "a latitude";
 }
 
-} // namespace
-
-namespace {
-
 // The window's steps 1 to 4 without a window: the same file, byte for byte.
 TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
     tracelle::testing::writeBytes(path("plan.emf"), tracelle::testing::emfBytes());
@@ -670,11 +635,7 @@ TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
     EXPECT_EQ(read(path("plan.tif")), read(path("attendu.tif")));
 
     tracelle::testing::writeBytes(path("abime.emf"), std::vector<char>(64, 'x'));
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* says;
-    } refused[] = {
+    expectRefusals({
         {{"convert", path("abime.emf"), "-o", path("x.bmp")}, 1, "abime.emf"},
         {{"convert", path("plan.txt"), "-o", path("x.bmp")}, 1, "se convertissent"},
         {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--page", "2"}, 1, "pas de page 2"},
@@ -682,12 +643,7 @@ TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
          2,
          "'1a' n'est pas une valeur entière correcte"},
         {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--format", "gif"}, 2, "--format"},
-    };
-    for (const auto& c : refused) {
-        const Outcome bad = run(c.args);
-        EXPECT_EQ(bad.status, c.status) << bad.err;
-        EXPECT_NE(bad.err.find(c.says), std::string::npos) << bad.err;
-    }
+    });
     EXPECT_FALSE(fs::exists(path("x.bmp")));
 }
 

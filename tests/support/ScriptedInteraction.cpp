@@ -18,15 +18,24 @@ ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(menus_.empty()) << menus_.size() << " scripted menu choice(s) never asked";
 }
 
+namespace {
+
+// The next scripted answer, or a failure of the test and `none` when none was scripted.
+template <class T> T next(std::deque<T>& answers, T none, const std::string& unexpected) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << unexpected;
+        return none;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 bool ScriptedInteraction::confirm(const std::string& text) {
     questions.push_back(text);
-    if (confirms_.empty()) {
-        ADD_FAILURE() << "unexpected confirmation: " << text;
-        return false;
-    }
-    const bool answer = confirms_.front();
-    confirms_.pop_front();
-    return answer;
+    return next(confirms_, false, "confirmation: " + text);
 }
 
 char ScriptedInteraction::dlg_titre_message_ONEK_oui_non(const std::string& title,
@@ -35,37 +44,19 @@ char ScriptedInteraction::dlg_titre_message_ONEK_oui_non(const std::string& titl
                                                          const std::string&,
                                                          platform::DialogWidth) {
     questions.push_back(message);
-    if (dialogs_.empty()) {
-        ADD_FAILURE() << "unexpected message dialog: " << title << " / " << message;
-        return 'E';
-    }
-    const char answer = dialogs_.front();
-    dialogs_.pop_front();
-    return answer;
+    return next(dialogs_, 'E', "message dialog: " + title + " / " + message);
 }
 
 std::optional<std::string> ScriptedInteraction::nextFileName(const platform::FileDialogRequest& r) {
     fileDialogs.push_back(r);
-    if (fileNames_.empty()) {
-        ADD_FAILURE() << "unexpected file dialog: " << r.title;
-        return std::nullopt;
-    }
-    auto answer = fileNames_.front();
-    fileNames_.pop_front();
-    return answer;
+    return next(fileNames_, {}, "file dialog: " + r.title);
 }
 
 std::optional<std::string> ScriptedInteraction::af_fic_txt_memo(const std::string& title,
                                                                 const std::string& text) {
     questions.push_back(title);
     reviewed.push_back(text);
-    if (reviews_.empty()) {
-        ADD_FAILURE() << "unexpected review: " << title;
-        return std::nullopt;
-    }
-    auto answer = reviews_.front();
-    reviews_.pop_front();
-    return answer;
+    return next(reviews_, {}, "review: " + title);
 }
 
 std::optional<std::string> ScriptedInteraction::openFileName(const platform::FileDialogRequest& r) {
@@ -83,36 +74,18 @@ ScriptedInteraction::savePictureName(const platform::FileDialogRequest& r) {
 
 std::optional<std::uint32_t> ScriptedInteraction::chooseColour(std::uint32_t) {
     ++colourDialogs;
-    if (colours_.empty()) {
-        ADD_FAILURE() << "unexpected colour dialog";
-        return std::nullopt;
-    }
-    auto answer = colours_.front();
-    colours_.pop_front();
-    return answer;
+    return next(colours_, {}, "colour dialog");
 }
 
 std::optional<platform::PdfPage> ScriptedInteraction::choosePdfPage(const std::string&,
                                                                     int pageCount) {
     pdfPageCounts.push_back(pageCount);
-    if (pdfPages_.empty()) {
-        ADD_FAILURE() << "unexpected PDF page dialog";
-        return std::nullopt;
-    }
-    auto answer = pdfPages_.front();
-    pdfPages_.pop_front();
-    return answer;
+    return next(pdfPages_, {}, "PDF page dialog");
 }
 
 std::optional<int> ScriptedInteraction::popupMenu(const std::vector<std::string>& items) {
     menus.push_back(items);
-    if (menus_.empty()) {
-        ADD_FAILURE() << "unexpected popup menu";
-        return std::nullopt;
-    }
-    auto answer = menus_.front();
-    menus_.pop_front();
-    return answer;
+    return next(menus_, {}, "popup menu");
 }
 
 } // namespace tracelle::testing

@@ -247,10 +247,6 @@ TEST_F(MainWindowTest, AltitudeKeysStepTheSelectedPointWhileTheBoxIsChecked) {
     EXPECT_TRUE(w.altitudePanel()->isHidden());
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(MainWindowTest, TheGridsShowTheProjectTablesAsTheyChange) {
     MainWindow w;
     PointsTableWindow table(w.project());

@@ -108,15 +108,6 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
     }
 }
 
-TEST_F(Projects, AFailedSaveSaysSo) {
-    ui::MainWindow w;
-    digitize(w, 1, 1);
-    ui.answerFileName((home_.dir / "missing" / "p.trc").string());
-    w.sauve_fic_points();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("impossible de créer le fichier"), std::string::npos);
-}
-
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     std::string other;
     {
@@ -158,10 +149,6 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("Libellé")), "cal 1");
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
     ui::MainWindow w;
     digitize(w, 2, 1);
@@ -181,10 +168,6 @@ TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {
     EXPECT_EQ(ui.clipboard.rfind("L\tLibellé\tX\tY\tZ\t\r\n", 0), 0u) << ui.clipboard;
     EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "presse_papier.xls"));
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     const fs::path previous = fs::current_path();
@@ -212,10 +195,6 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     EXPECT_EQ(p.calibration().cell(1, p.indice_col_cal("X")), "100");
     fs::current_path(previous);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     ui::MainWindow w;

@@ -192,6 +192,7 @@ TEST_F(UnsavedWork, AFailedSaveLeavesTheWorkUnsaved) {
     ui.answerFileName((home_.dir / "absent" / "p.trc").string());
     w.saveProject();
     ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("impossible de créer le fichier"), std::string::npos);
     EXPECT_FALSE(w.project().saved());
     ui.answerDialog('E');
     EXPECT_FALSE(w.askToQuit()) << "quitting still asks";

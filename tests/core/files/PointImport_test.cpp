@@ -4,10 +4,8 @@
 #include "model/Project.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
-#include "support/TempFiles.h"
 
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
 
 using namespace tracelle;
@@ -174,21 +172,6 @@ std::unique_ptr<Workbook> open(const std::string& path) {
     return book;
 }
 
-TEST_P(Importing, CellsOfTheFirstSheetAsText) {
-    const auto book = open(kPoints);
-    ASSERT_TRUE(book);
-    const std::string ds(1, GetParam());
-    EXPECT_EQ(book->cellText(1, 5), "X");
-    EXPECT_EQ(book->cellText(1, 6), "1" + ds + "25") << "numbers in the regional notation";
-    EXPECT_EQ(book->cellText(1, 7), "3") << "a whole number has no decimals";
-    EXPECT_EQ(book->cellText(3, 7), "Église");
-    EXPECT_EQ(book->cellText(12, 6), "100" + ds + "5") << "column 12 is L";
-    EXPECT_EQ(book->cellText(1, 10), "") << "an empty cell";
-    EXPECT_EQ(book->cellText(1, 6000), "") << "below the sheet";
-    EXPECT_EQ(book->cellText(27, 6), "") << "beyond Z";
-    EXPECT_EQ(book->cellText(0, 6), "");
-}
-
 TEST_P(Importing, RowsDownToTheFirstEmptyXCellBecomePoints) {
     const auto book = open(kPoints);
     ASSERT_TRUE(book);
@@ -237,28 +220,6 @@ TEST_P(Importing, ColumnChoices) {
     bad = {};
     bad.firstRow = 0;
     EXPECT_NE(colonnesIllisibles(bad), "");
-}
-
-TEST_P(Importing, DamagedWorkbooksAreRefusedWithAReason) {
-    const auto dir = tracelle::testing::tempFolder("tracelle_xls_");
-    std::filesystem::create_directories(dir);
-    auto bytes = tracelle::testing::bytesOf(kPoints);
-    const std::map<std::string, std::vector<char>> damaged = {
-        {"binaire.xls", std::vector<char>(3000, '\0')},
-        {"tronque.xls", std::vector<char>(bytes.begin(), bytes.begin() + 1500)},
-        {"vide.xls", {}},
-    };
-    for (const auto& [name, content] : damaged) {
-        const std::string path = (dir / name).string();
-        tracelle::testing::writeBytes(path, content);
-        std::string error;
-        EXPECT_FALSE(Workbook::open(path, error)) << name;
-        EXPECT_FALSE(error.empty()) << name;
-    }
-    std::string error;
-    EXPECT_FALSE(Workbook::open((dir / "absent.xls").string(), error));
-    EXPECT_EQ(error, "le fichier est introuvable ou illisible");
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -6,12 +6,11 @@
 #include "model/Project.h"
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
+#include "support/TempFiles.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
 
 using namespace tracelle;
 using namespace tracelle::files;
@@ -20,17 +19,13 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string bytesOf(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    const auto b = tracelle::testing::bytesOf(p.string());
+    return {b.begin(), b.end()};
 }
 
 class ProjectFile : public ::testing::TestWithParam<char> {
 protected:
-    ProjectFile() : dir_(fs::temp_directory_path() / ("tracelle_trc_" + std::to_string(getpid()))) {
-        fs::create_directories(dir_);
-    }
+    ProjectFile() { fs::create_directories(dir_); }
     ~ProjectFile() override { fs::remove_all(dir_); }
 
     // The worked example: 800 × 600 picture, three calibration points, three points on two lines.
@@ -60,24 +55,13 @@ protected:
     }
 
     // Reads a project file back into a new project, as the open command does.
-    void readBack(const fs::path& file, model::Project& p) {
-        std::string error;
-        auto text = ProjectText::read(file.string(), &error);
-        ASSERT_TRUE(text) << error;
-        int w = 0, h = 0, dx = 0, dy = 0;
-        ASSERT_EQ(text->readCanvas(w, h, dx, dy), 0);
-        std::int64_t n = 0, nl = 0, k = 0;
-        ASSERT_EQ(text->readCounts(n, nl, k), 0);
-        p.picture() = {std::string(text->line(1)), w, h, dx, dy};
-        appliqueTables(p,
-                       litTables(*text, text->tablesStart(), static_cast<int>(k),
-                                 static_cast<int>(n), static_cast<int>(nl)),
-                       static_cast<int>(k), static_cast<int>(n), static_cast<int>(nl));
+    static void readBack(const fs::path& file, model::Project& p) {
+        ASSERT_EQ(chargeProjetSansImage(file.string(), p), "");
     }
 
     tracelle::testing::SeparatorScope scope{GetParam()};
     tracelle::testing::ScriptedInteraction ui;
-    fs::path dir_;
+    const fs::path dir_ = tracelle::testing::tempFolder("tracelle_trc_");
 };
 
 TRACELLE_UNDER_BOTH_SEPARATORS(ProjectFile);
@@ -252,16 +236,12 @@ TEST_P(ProjectFile, AnAppendTakesTheLinesOfAFileWithoutPoints) {
     other.setCurrentLine(2);
     const fs::path file = dir_ / "lines.trc";
     ASSERT_EQ(sauve_projet(other, file.string()), "");
-    auto text = ProjectText::read(file.string(), nullptr);
-    ASSERT_TRUE(text);
-    int w, h, dx, dy;
-    std::int64_t n, nl, k;
-    ASSERT_EQ(text->readCanvas(w, h, dx, dy) + text->readCounts(n, nl, k), 0);
-
+    std::string error;
+    const auto read = lisProjet(file.string(), error);
+    ASSERT_TRUE(read) << error;
     model::Project p;
     makeExample(p);
-    completePoints(p, litTables(*text, text->tablesStart(), static_cast<int>(k),
-                                static_cast<int>(n), static_cast<int>(nl)));
+    completePoints(p, read->tables);
     EXPECT_EQ(p.N(), 3);
     EXPECT_EQ(p.currentLine(), 4);
     ASSERT_EQ(p.lines().rowCount(), 5);

@@ -48,31 +48,10 @@ const char* const kPointFiles[] = {"points.xls", "points.xlsx", "points.ods", "p
 
 class Workbooks : public ::testing::TestWithParam<char> {
 protected:
-    std::string withDs(const char* text) const {
-        return tracelle::testing::withSeparator(text, GetParam());
-    }
     tracelle::testing::SeparatorScope scope{GetParam()};
 };
 
 TRACELLE_UNDER_BOTH_SEPARATORS(Workbooks);
-
-TEST_P(Workbooks, ThePointsReadAlikeInEveryFormat) {
-    const auto reference = open(data("points.xls"));
-    ASSERT_TRUE(reference);
-    EXPECT_EQ(reference->lastRow(), 11);
-    const auto cells = cellsOf(*reference);
-    const auto points = pointsOf(*reference);
-    for (const char* name : kPointFiles) {
-        SCOPED_TRACE(name);
-        const auto book = open(data(name));
-        ASSERT_TRUE(book);
-        EXPECT_EQ(book->lastRow(), 11);
-        EXPECT_EQ(cellsOf(*book), cells);
-        EXPECT_EQ(pointsOf(*book), points);
-        EXPECT_EQ(book->cellText(3, 7), "Église");
-        EXPECT_EQ(book->cellText(1, 6), withDs("1.25"));
-    }
-}
 
 struct Expected {
     int column;
@@ -86,6 +65,35 @@ void expectCells(const Workbook& book, std::initializer_list<Expected> cases, ch
         where += std::to_string(c.row);
         SCOPED_TRACE(where);
         EXPECT_EQ(book.cellText(c.column, c.row), tracelle::testing::withSeparator(c.text, ds));
+    }
+}
+
+TEST_P(Workbooks, ThePointsReadAlikeInEveryFormat) {
+    const auto reference = open(data("points.xls"));
+    ASSERT_TRUE(reference);
+    EXPECT_EQ(reference->lastRow(), 11);
+    expectCells(*reference,
+                {
+                    {1, 5, "X"},
+                    {1, 6, "1.25"},   // numbers in the regional notation
+                    {1, 7, "3"},      // a whole number has no decimals
+                    {12, 6, "100.5"}, // column 12 is L
+                    {1, 10, ""},      // an empty cell
+                    {1, 6000, ""},    // below the sheet
+                    {27, 6, ""},      // beyond Z
+                    {0, 6, ""},
+                },
+                GetParam());
+    const auto cells = cellsOf(*reference);
+    const auto points = pointsOf(*reference);
+    for (const char* name : kPointFiles) {
+        SCOPED_TRACE(name);
+        const auto book = open(data(name));
+        ASSERT_TRUE(book);
+        EXPECT_EQ(book->lastRow(), 11);
+        EXPECT_EQ(cellsOf(*book), cells);
+        EXPECT_EQ(pointsOf(*book), points);
+        EXPECT_EQ(book->cellText(3, 7), "Église");
     }
 }
 
@@ -154,6 +162,7 @@ TEST(WorkbookSafety, DamagedAndHostileWorkbooksAreRefusedWhole) {
     };
     auto xlsx = tracelle::testing::bytesOf(data("points.xlsx"));
     xlsx.resize(xlsx.size() - 40);
+    const auto xls = tracelle::testing::bytesOf(data("points.xls"));
     const std::string html = "<html><table><tr><td>1</td></tr></table></html>";
     const struct {
         std::string path;
@@ -175,6 +184,8 @@ TEST(WorkbookSafety, DamagedAndHostileWorkbooksAreRefusedWhole) {
         {data("binaire.xlsb"), "(*.xlsb) ne sont pas lus"},
         {data("archive.zip"), "l'archive ne contient pas de classeur"},
         {made("vide.xlsx", {}), "le fichier est vide"},
+        {made("tronque.xls", {xls.begin(), xls.begin() + 1500}),
+         "le classeur est endommagé ou d'un format non reconnu"},
         {made("binaire.csv", std::vector<char>(100, '\0')), "ni un classeur ni un texte"},
         {made("page.xls", {html.begin(), html.end()}), "page HTML ou XML"},
         {made("guillemet.csv", {'a', ';', '"', 'b', '\n'}), "guillemet non refermé à la ligne 1"},

@@ -128,10 +128,6 @@ TEST_P(Measures, ReportNumberTexts) {
     EXPECT_EQ(model::texte_scientifique(12345678, 4), ds("1.2346 E+07"));
 }
 
-} // namespace
-
-namespace {
-
 // A click adds the step to its own point, whatever the moves before it (a jump onto a point,
 // a tablet, a script).
 TEST_P(Measures, CapSumsTheStepsToTheClickedPointsAndRearmsWhenPressed) {
@@ -151,10 +147,6 @@ TEST_P(Measures, CapSumsTheStepsToTheClickedPointsAndRearmsWhenPressed) {
     EXPECT_TRUE(cap.startPending()) << "pressing the button starts a new sequence";
     EXPECT_EQ(cap.cumulative(), 0);
 }
-
-} // namespace
-
-namespace {
 
 TEST(MeasuresLarge, AReportOnALineOfAHundredThousandPoints) {
     tracelle::testing::ScriptedInteraction ui;

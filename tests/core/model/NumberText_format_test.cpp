@@ -133,10 +133,6 @@ TEST_P(Formatting, WrittenRealsReadBackWithinTheirDecimals) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-} // namespace
-
-namespace {
-
 // True when the 18 significant digits of x end in an exact half at the d-th decimal: there
 // rounding those digits half up may differ from rounding x itself.
 bool halfAfterEighteenDigits(long double x, int d) {

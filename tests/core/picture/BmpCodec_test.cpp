@@ -1,14 +1,13 @@
 #include "picture/BmpCodec.h"
+#include "support/TempFiles.h"
 
 #include <array>
 #include <bit>
 #include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <unistd.h>
 #include <vector>
 
 using namespace tracelle::picture;
@@ -151,14 +150,12 @@ protected:
 
     std::string save(const Bytes& bytes, const std::string& name = "t.bmp") {
         const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        tracelle::testing::writeBytes(path, {bytes.begin(), bytes.end()});
         return path;
     }
     Decoded decode(const Bytes& bytes) { return decodeBmp(save(bytes)); }
 
-    const fs::path dir_ = fs::temp_directory_path() / ("tracelle_bmp_" + std::to_string(getpid()));
+    const fs::path dir_ = tracelle::testing::tempFolder("tracelle_bmp_");
 };
 
 constexpr std::array<std::uint32_t, 4> k555 = {0x7C00, 0x03E0, 0x001F, 0};

@@ -338,48 +338,37 @@ TEST(TiffCodec, EveryCompressionLayoutAndOrganisationGivesTheSourcePixels) {
 const Layout kRgb{Colour::Rgb, 8, 3};
 const Compression kNone{"none", COMPRESSION_NONE}, kLzw{"LZW", COMPRESSION_LZW};
 
-// Strips too large to hold whole are read a row at a time, through one handle a plane.
-TEST(TiffCodec, OneHugeStripGivesTheSourcePixels) {
-    const struct {
-        Layout layout;
-        Compression compression;
-        bool separate;
-    } cases[] = {
-        {{Colour::Rgb, 8, 3}, {"LZW", COMPRESSION_LZW}, false},
-        {{Colour::Rgb, 16, 4}, {"deflate", COMPRESSION_ADOBE_DEFLATE, true}, true},
-        {{Colour::YCbCr, 8, 3}, {"JPEG", COMPRESSION_JPEG}, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(describe(c.layout) + ", " + c.compression.name);
-        const Source source{1203, 1801, c.layout, c.compression.code == COMPRESSION_JPEG};
-        expectSourcePixels(source, {c.compression, {"one strip", false, c.separate}, 1801});
-    }
-}
-
-// From half a megapixel on, two threads share the strips or tiles, each through its own handle.
-TEST(TiffCodec, LargePicturesGiveTheSourcePixels) {
+// A strip too large to hold whole is read a row at a time, through one handle a plane; from
+// half a megapixel on, two threads share the strips or tiles, each through its own handle;
+// of several pages, the first is read.
+TEST(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
     const Layout ycbcr{Colour::YCbCr, 8, 3}, rgba{Colour::Rgb, 8, 4};
     const Compression jpeg{"JPEG", COMPRESSION_JPEG};
+    const Organisation one{"one strip", false, false}, oneSeparate{"one strip", false, true};
     const struct {
+        int width, height;
         Layout layout;
-        Compression compression;
-        Organisation organisation;
-    } cases[] = {{kRgb, kLzw, kOrganisations[0]},
-                 {ycbcr, jpeg, kOrganisations[0]},
-                 {ycbcr, jpeg, kOrganisations[1]},
-                 {rgba, kLzw, kOrganisations[2]},
-                 {rgba, kLzw, kOrganisations[3]}};
+        WriteOptions w;
+    } cases[] = {
+        {1203, 1801, kRgb, {kLzw, one, 1801}},
+        {1203,
+         1801,
+         {Colour::Rgb, 16, 4},
+         {{"deflate", COMPRESSION_ADOBE_DEFLATE, true}, oneSeparate, 1801}},
+        {1203, 1801, ycbcr, {jpeg, one, 1801}},
+        {800, 700, kRgb, {kLzw, kOrganisations[0], 16}},
+        {800, 700, ycbcr, {jpeg, kOrganisations[0], 16}},
+        {800, 700, ycbcr, {jpeg, kOrganisations[1], 16}},
+        {800, 700, rgba, {kLzw, kOrganisations[2], 16}},
+        {800, 700, rgba, {kLzw, kOrganisations[3], 16}},
+        {37, 23, kRgb, {kLzw, kOrganisations[0], 5, false, 3}},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(describe(c.layout) + ", " + c.compression.name + ", " + c.organisation.name);
-        const bool smooth = c.compression.code == COMPRESSION_JPEG;
-        expectSourcePixels({800, 700, c.layout, smooth}, {c.compression, c.organisation, 16});
+        SCOPED_TRACE(describe(c.layout) + ", " + c.w.compression.name + ", " +
+                     c.w.organisation.name + ", " + std::to_string(c.w.pages) + " pages");
+        const bool smooth = c.w.compression.code == COMPRESSION_JPEG;
+        expectSourcePixels({c.width, c.height, c.layout, smooth}, c.w);
     }
-}
-
-TEST(TiffCodec, AMultiPageFileGivesItsFirstPage) {
-    WriteOptions w{{"LZW", COMPRESSION_LZW}};
-    w.pages = 3;
-    expectSourcePixels({37, 23, {Colour::Rgb, 8, 3}}, w);
 }
 
 using tracelle::testing::bytesOf;
