@@ -39,3 +39,5 @@ export dir seconds
 
 mkdir -p "$dir/findings"
 printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} bash -c 'run_one {}'
+# libFuzzer ends without the exit handlers that remove each target's input folder.
+rm -rf /dev/shm/tracelle-fuzz-* /tmp/tracelle-fuzz-*
