@@ -38,6 +38,8 @@ export -f run_one
 export dir seconds
 
 mkdir -p "$dir/findings"
-printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} bash -c 'run_one {}'
+status=0
+printf '%s\n' "${targets[@]}" | xargs -P "$jobs" -I{} bash -c 'run_one {}' || status=$?
 # libFuzzer ends without the exit handlers that remove each target's input folder.
 rm -rf /dev/shm/tracelle-fuzz-* /tmp/tracelle-fuzz-*
+exit $status
