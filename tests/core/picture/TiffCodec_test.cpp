@@ -127,11 +127,12 @@ struct Source {
     int value(int x, int y, int c) const {
         const int w = width - 1, h = height - 1;
         if (smooth) {
-            const int v[] = {20 + x * 180 / w, 30 + y * 176 / h, 200 - x * 72 / w - y * 66 / h};
+            const int v[] = {20 + x * 180 / w, 30 + y * 176 / h, 200 - x * 72 / w - y * 66 / h, 0};
             return colours() == 1 ? 20 + x * 108 / w + y * 88 / h : v[c];
         }
         if (colours() == 1) return (x * 5 + y * 3) % std::min(top() + 1, 256);
-        const int v[] = {x * 7 + y * 3, x * 11 ^ y * 17, x * y * 5 + 40};
+        // CMYK's black (c = 3) is set by sample() itself
+        const int v[] = {x * 7 + y * 3, x * 11 ^ y * 17, x * y * 5 + 40, 0};
         return v[c] & 255;
     }
 
