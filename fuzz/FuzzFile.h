@@ -16,7 +16,8 @@ namespace tracelle::fuzz {
 // A folder of this process's own: a reader that looks for companion files lists only its
 // input's, and the folder goes with the process.
 inline const std::string& processFolder() {
-    static const std::string folder = [] {
+    // Never destroyed: the exit handler below runs after the destructors of local statics.
+    static const std::string& folder = *new std::string([] {
         const std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         std::string made = base + "/tracelle-fuzz-" + std::to_string(getpid());
         std::filesystem::create_directories(made);
@@ -25,7 +26,7 @@ inline const std::string& processFolder() {
             std::filesystem::remove_all(processFolder(), ec);
         });
         return made;
-    }();
+    }());
     return folder;
 }
 
