@@ -81,12 +81,17 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     decimals_->setFixedWidth(40);
     decimals_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), decimals_));
+    // X above Y and a caption that may wrap: side by side, long coordinates widened the
+    // window past a small screen.
     auto* readoutLayout = new QGridLayout(readout);
+    readoutLayout->setVerticalSpacing(0);
     readoutLayout->addWidget(readX_, 0, 0);
-    readoutLayout->addWidget(readY_, 0, 1);
-    readoutLayout->addWidget(new QLabel(QStringLiteral("décimales (puis <Entrée>)"), readout), 0,
-                             2);
-    readoutLayout->addWidget(decimals_, 0, 3);
+    readoutLayout->addWidget(readY_, 1, 0);
+    readoutLayout->setColumnStretch(0, 1);
+    auto* decimalsCaption = new QLabel(QStringLiteral("décimales (puis <Entrée>)"), readout);
+    decimalsCaption->setWordWrap(true);
+    readoutLayout->addWidget(decimalsCaption, 0, 1, 2, 1);
+    readoutLayout->addWidget(decimals_, 0, 2, 2, 1);
     connect(decimals_, &QLineEdit::returnPressed, this, [this] {
         project_.setDecimalsText(decimals_->text().toStdString());
         emit redessinerDemande();

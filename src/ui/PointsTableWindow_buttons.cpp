@@ -135,13 +135,16 @@ QWidget* PointsTableWindow::buildButtons() {
     deleteLine_->setMinimumWidth(deleteLine_->fontMetrics().horizontalAdvance(
                                      QStringLiteral("Supprimer la ligne courante n° 999")) +
                                  16);
-    auto* options = new QHBoxLayout;
+    // The label settings stay together when they wrap below the altitude box.
+    auto* labelSettings = new QWidget(panel);
+    auto* labelRow = new QHBoxLayout(labelSettings);
+    labelRow->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{labels_, labelHeight_, labelText_, labelBackground_})
+        labelRow->addWidget(w);
+    auto* options = new FlowLayout(4);
     options->addWidget(altitude_);
-    options->addStretch(1);
-    options->addWidget(labels_);
-    options->addWidget(labelHeight_);
-    options->addWidget(labelText_);
-    options->addWidget(labelBackground_);
+    options->addWidget(labelSettings);
     auto* files = new FlowLayout(4);
     for (QPushButton* b : fileButtons)
         files->addWidget(b);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -109,6 +110,11 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_TRUE(free.contains(map)) << map.bottom();
     EXPECT_TRUE(free.contains(table.frameGeometry()));
     EXPECT_EQ(map.width() + table.frameGeometry().width(), free.width());
+    table.showCoordinates("X= 6543210.12345678", "Y= 4987654.87654321");
+    const auto* scroll = table.findChild<QScrollArea*>({}, Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(scroll);
+    EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width())
+        << "long coordinates never widen the table past its window";
     w.calibrationPanel()->show();
     EXPECT_TRUE(w.centralWidget()->rect().contains(w.calibrationPanel()->geometry()))
         << "a panel is never cut by the narrow window";
