@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -44,18 +45,23 @@ void expectRefused(Decode decode, const std::string& path, const std::vector<cha
 // setting undone and the folder removed with it.
 struct ConfigHome {
     explicit ConfigHome(const std::string& prefix) : dir(tempFolder(prefix)) {
+        if (const char* was = std::getenv("XDG_CONFIG_HOME")) previous = was;
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir / "config");
         setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
     }
     ~ConfigHome() {
-        unsetenv("XDG_CONFIG_HOME");
+        if (previous)
+            setenv("XDG_CONFIG_HOME", previous->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
         std::filesystem::remove_all(dir);
     }
     ConfigHome(const ConfigHome&) = delete;
     ConfigHome& operator=(const ConfigHome&) = delete;
 
     const std::filesystem::path dir;
+    std::optional<std::string> previous;
 };
 
 template <class Suite> struct TempSuite : ::testing::Test {

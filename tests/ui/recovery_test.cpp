@@ -51,8 +51,9 @@ TEST_F(Recovery, TheWorkOfAKilledProgramIsOfferedAtTheNextStart) {
     victim.kill(); // SIGKILL: nothing of the program runs after it
     victim.waitForFinished();
     EXPECT_EQ(victim.exitStatus(), QProcess::CrashExit);
-    std::filesystem::remove_all(std::filesystem::temp_directory_path() /
-                                ("tracelle_secours_" + std::to_string(pid)));
+    for (const char* left : {"tracelle_secours_", "tracelle_ui_config_"})
+        std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                                    (left + std::to_string(pid)));
 
     // The next start: a new window offers the copy.
     ui::MainWindow next;
