@@ -10,6 +10,7 @@
 #include "picture/Layer.h"
 #include "picture/Overview.h"
 #include "picture/View.h"
+#include "platform/Interaction.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -126,6 +127,18 @@ public:
     void ouvreImageChoisie(const std::string& path);
     // A picture named on the command line, decoded already, opened as from the file dialog.
     void ouvreImage(const std::string& path, picture::Decoded decoded);
+    // A picture file found and decoded, not yet shown.
+    struct PreparedPicture {
+        std::string path; // where it was found
+        picture::Decoded decoded;
+        int pdfPage = 0, pdfDpi = 0; // the PDF page shown; 0 for any other file
+    };
+    // The picture `file` looked for (the user asked where it is when it is not found beside
+    // `projectFile`), its PDF page chosen unless `page` names one, then decoded; nothing of the
+    // window or the project changes. Nothing when the user gives up or it does not read (told).
+    std::optional<PreparedPicture> prepareImage(const std::string& file,
+                                                std::optional<platform::PdfPage> page,
+                                                const std::string& projectFile);
     // A decoded picture made the new background (what Ouvrir_fichier_image does once the
     // file is found and read), with `calage` when it comes with its own position.
     bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
@@ -291,7 +304,11 @@ private:
     bool ecritProjet(const std::string& path);
     std::uint64_t secoursVersion_ = 0;
     bool proposeEnregistrement(const std::string& question);
-    void litProjet(const std::string& path);
+    // Reads and checks the whole file, then finds and decodes its picture, before anything of
+    // the work in progress changes; false when refused (told) or given up.
+    bool litProjet(const std::string& path);
+    // The project read and its picture made the work in progress; nothing can fail here.
+    void commitProject(files::ProjetLu read, std::optional<PreparedPicture> picture);
     std::optional<std::string> demandeNomProjet();
     // "Carte + Tableau" unless it is in force already: a load never moves the windows.
     void carteEtTableau();

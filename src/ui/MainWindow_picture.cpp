@@ -55,49 +55,59 @@ void MainWindow::ouvreImage(const std::string& path, picture::Decoded decoded) {
 bool MainWindow::Ouvrir_fichier_image(const std::string& file, const std::string& mode,
                                       const std::string& projectFile) {
     model::PictureState& state = project_.picture();
+    std::optional<platform::PdfPage> page;
+    if (!mode.empty()) page = platform::PdfPage{state.pdfPage, state.pdfDpi};
+    // Found and decoded before anything is cleared: a file that cannot be read leaves the
+    // picture and the project as they were.
+    auto prepared = prepareImage(file, page, projectFile);
+    if (!prepared || !poseImage(prepared->path, std::move(prepared->decoded), mode)) return false;
+    state.pdfPage = prepared->pdfPage;
+    state.pdfDpi = prepared->pdfDpi;
+    return true;
+}
+
+std::optional<MainWindow::PreparedPicture>
+MainWindow::prepareImage(const std::string& file, std::optional<platform::PdfPage> page,
+                         const std::string& projectFile) {
     const files::PictureLocation where = files::localise_image(file, projectFile);
-    std::string path = where.found;
-    if (path.empty()) {
-        if (!interaction().confirm(where.question)) {
-            state.file.clear();
-            return false;
-        }
+    PreparedPicture prepared;
+    prepared.path = where.found;
+    if (prepared.path.empty()) {
+        if (!interaction().confirm(where.question)) return std::nullopt;
         auto request = files::dansDernierDossier(where.searchTitle, filtreImages());
         request.fileName = where.proposedName;
         const auto chosen = interaction().openFileName(request);
-        if (!chosen) {
-            state.file.clear();
-            return false;
-        }
-        path = *chosen;
+        if (!chosen) return std::nullopt;
+        prepared.path = *chosen;
     }
+    const std::string& path = prepared.path;
 
     // A PDF page chosen now, or the one a project names (asked for when it names none).
     const bool pdf = isPdf(path);
-    platform::PdfPage page{state.pdfPage, state.pdfDpi};
-    if (pdf && (mode.empty() || page.page < 1 || page.dpi < 1)) {
+    if (pdf && (!page || page->page < 1 || page->dpi < 1)) {
         std::string error;
         const int pages = pdfPageCount(path, &error);
         if (pages < 1) {
             interaction().information(picture::decodeFailureMessage(path, error));
-            return false;
+            return std::nullopt;
         }
-        const auto chosen = interaction().choosePdfPage(path, pages);
-        if (!chosen) return false;
-        page = *chosen;
+        page = interaction().choosePdfPage(path, pages);
+        if (!page) return std::nullopt;
     }
-
-    // Decoded before anything is cleared: a file that cannot be read leaves the picture and
-    // the project as they were.
-    picture::Decoded decoded;
     {
         platform::BusyCursor busy;
-        decoded = pdf ? decodePdfPage(path, page.page, page.dpi) : picture::decodeFile(path);
+        prepared.decoded =
+            pdf ? decodePdfPage(path, page->page, page->dpi) : picture::decodeFile(path);
     }
-    if (!poseImage(path, std::move(decoded), mode)) return false;
-    state.pdfPage = pdf ? page.page : 0;
-    state.pdfDpi = pdf ? page.dpi : 0;
-    return true;
+    if (!prepared.decoded.ok()) {
+        interaction().information(picture::decodeFailureMessage(path, prepared.decoded.error));
+        return std::nullopt;
+    }
+    if (pdf) {
+        prepared.pdfPage = page->page;
+        prepared.pdfDpi = page->dpi;
+    }
+    return prepared;
 }
 
 bool MainWindow::poseImage(const std::string& path, picture::Decoded decoded,

@@ -220,16 +220,16 @@ void MainWindow::ouvreProjet(const std::string& path) {
     if (gardeLeTravail()) litProjet(path);
 }
 
-void MainWindow::litProjet(const std::string& path) {
+bool MainWindow::litProjet(const std::string& path) {
     platform::BusyCursor busy;
-    if (path != files::cheminSecours())
-        files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
+    const bool recovering = path == files::cheminSecours();
+    if (!recovering) files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
 
-    std::string error;
+    files::ProjectError error;
     auto read = files::lisProjet(path, error);
     if (!read) {
-        interaction().information(error);
-        return;
+        interaction().information(error.message);
+        return false;
     }
     const std::string& image = read->image;
     if (!project_.picture().file.empty() && fileName(image) != fileName(project_.picture().file) &&
@@ -239,35 +239,15 @@ void MainWindow::litProjet(const std::string& path) {
             fileName(project_.picture().file) + ">\nimage fichier  =<" + fileName(image) +
             ">\n Pour traiter néanmoins cette nouvelle image et sa "
             "digitalisation "))
-        return;
-    carteEtTableau();
-    projectFile_.clear(); // the work is no longer the previous project's, whatever follows
-    project_.picture().file = image;
+        return false;
+    std::optional<PreparedPicture> picture;
     if (!image.empty()) {
-        project_.picture().canvasWidth = read->width;
-        project_.picture().canvasHeight = read->height;
-        project_.picture().ox = read->dx0;
-        project_.picture().oy = read->dy0;
-        project_.picture().pdfPage = read->pdfPage;
-        project_.picture().pdfDpi = read->pdfDpi;
-        if (!Ouvrir_fichier_image(image, "relecture", path)) {
-            project_.picture().file.clear();
-            majTitre();
-            return;
-        }
-    } else {
-        nouvelleFeuille();
+        picture = prepareImage(image, platform::PdfPage{read->pdfPage, read->pdfDpi}, path);
+        if (!picture) return false;
     }
-    if (read->countFailure) {
-        interaction().information("erreur =" + std::to_string(read->countFailure));
-        majTitre();
-        return;
-    }
-    const int n = static_cast<int>(read->n);
-    const int nl = static_cast<int>(read->lines);
-    files::appliqueTables(project_, std::move(read->tables), static_cast<int>(read->k), n, nl);
-    project_.history().clear(); // a new project: nothing before it to undo
-    if (path == files::cheminSecours()) {
+
+    commitProject(std::move(*read), std::move(picture));
+    if (recovering) {
         // The work a crash interrupted: still to be saved, under the user's own name.
         projectFile_.clear();
         project_.setSaved(false);
@@ -275,9 +255,26 @@ void MainWindow::litProjet(const std::string& path) {
         std::error_code ec;
         projectFile_ = fs::absolute(path, ec).string();
         files::noteProjetRecent(projectFile_);
-        project_.setSaved(true);
     }
     majTitre();
+    return true;
+}
+
+void MainWindow::commitProject(files::ProjetLu read, std::optional<PreparedPicture> picture) {
+    carteEtTableau();
+    if (picture) {
+        project_.picture() = {read.image, read.width, read.height, read.dx0, read.dy0};
+        poseImage(picture->path, std::move(picture->decoded), "relecture");
+        project_.picture().pdfPage = picture->pdfPage;
+        project_.picture().pdfDpi = picture->pdfDpi;
+    } else {
+        nouvelleFeuille();
+    }
+    const int n = static_cast<int>(read.n);
+    const int nl = static_cast<int>(read.lines);
+    files::appliqueTables(project_, std::move(read.tables), static_cast<int>(read.k), n, nl);
+    project_.history().clear(); // a new project: nothing before it to undo
+    project_.setSaved(true);
     if (n > 0) {
         showPointsGrid();
         selectRow(model::TableId::Points, n);

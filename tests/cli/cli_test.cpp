@@ -286,18 +286,28 @@ TEST_F(Cli, ThresholdWritesTheCoresBlackAndWhite) {
     EXPECT_EQ(static_cast<unsigned char>(jpeg[1]), 0xD8);
 }
 
-// The integer reader's question is answered "No" without a window: its text is still told.
-TEST_F(Cli, AnUnreadableIntegerIsToldOnStandardError) {
-    p.points().setCell(1, p.indice_col("L"), "1x");
+// A project whose counts or rows do not read is bad data for every command: each stops with
+// the line and what was expected there, and writes nothing.
+TEST_F(Cli, AProjectThatDoesNotReadIsRefusedByEveryCommand) {
+    p.calibration().setCell(1, p.indice_col_cal("x"), "1x0");
     ASSERT_EQ(files::sauve_projet(p, path("entier.trc")), "");
-    const Outcome r = run({"measure", path("entier.trc"), "--line", "1"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err.rfind("tracelle-cli : avertissement : <1x> n'est pas une valeur entière err=2 "
-                          "Sauver automatiquement",
-                          0),
-              0u)
-        << r.err;
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "told once, however often it is read";
+    const std::string whole = read(project_);
+    tracelle::testing::writeBytes(path("coupe.trc"), {whole.begin(), whole.begin() + 600});
+    const std::string points = path("points.txt");
+    tracelle::testing::writeBytes(points, {'1', ' ', '2', '\n'});
+    for (const auto& [file, says] :
+         {std::pair{path("entier.trc"), "entier.trc : Problème de lecture à la ligne 12 du "
+                                        "fichier : le point de calage 1 attend un entier en "
+                                        "colonne x, et non <1x0>"},
+          {path("coupe.trc"), "coupe.trc : Problème de lecture à la ligne "}}) {
+        expectRefusals({{{"info", file}, 1, says},
+                        {{"export", file, "-o", path("x.txt")}, 1, says},
+                        {{"export", file, "--format", "geojson", "-o", path("x.geojson")}, 1, says},
+                        {{"measure", file, "--line", "1"}, 1, says},
+                        {{"import", file, points, "-o", path("x.trc")}, 1, says}});
+    }
+    for (const char* written : {"x.txt", "x.geojson", "x.trc"})
+        EXPECT_FALSE(fs::exists(path(written))) << written;
 }
 
 TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {

@@ -1,3 +1,4 @@
+#include "MapWindow.h"
 #include "files/ProjectFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
@@ -6,6 +7,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -96,7 +98,8 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
         {"old.trc", replaced("2100  1485  0  0", "2100  1485"), "Ancien format : erreur =5"},
         {"k4.trc", replaced("(Z)\r\n3\r\n", "(Z)\r\n4\r\n"), "Problème de lecture\nn_calc=4"},
         {"huge.trc", replaced("points\r\n3\r\n", "points\r\n2000000000\r\n"),
-         "Problème de lecture\nle fichier annonce"},
+         "Problème de lecture à la ligne 19 du fichier :\nil manque le point 5 : le fichier "
+         "s'arrête à la ligne 18"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -106,6 +109,98 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
         EXPECT_EQ(ui.messages[0].rfind(c.message, 0), 0u) << ui.messages[0];
         EXPECT_EQ(w.project().N(), 3);
     }
+}
+
+// A picture with ten points on it, saved as "plan.trc": the project in hand when another is
+// opened with Shift+F2.
+class OpeningProjects : public tracelle::testing::MapWindow {
+protected:
+    OpeningProjects() : MapWindow("tracelle_opening_") {
+        fs::current_path(home_.dir); // where an emergency save would go
+        load();
+        for (int i = 0; i < 10; ++i)
+            click(20 + 15 * i, 40 + 5 * i);
+        ui.answerFileName(plan);
+        w.saveProject();
+        std::ifstream in(plan, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+        shownBefore = shown();
+    }
+    ~OpeningProjects() override { fs::current_path(previous_); }
+
+    std::string write(const std::string& name, const std::string& bytes) {
+        const std::string path = (home_.dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    void openWithKeys(const std::string& path) {
+        ui.answerFileName(path);
+        key(Qt::Key_F2, Qt::ShiftModifier);
+    }
+    // What the window holds of the project in hand.
+    std::string shown() {
+        const auto& p = w.project();
+        const auto& picture = p.picture();
+        return w.windowTitle().toStdString() + " | " + picture.file + " " +
+               std::to_string(picture.canvasWidth) + "x" + std::to_string(picture.canvasHeight) +
+               "+" + std::to_string(picture.ox) + "+" + std::to_string(picture.oy) + " | " +
+               w.projectFile() + " | N=" + std::to_string(p.N()) + " K=" + std::to_string(p.K()) +
+               " L=" + std::to_string(p.currentLine()) + (p.saved() ? " saved" : " unsaved") +
+               " | layer " + std::to_string(w.layer().width()) + "x" +
+               std::to_string(w.layer().height());
+    }
+
+    const fs::path previous_ = fs::current_path();
+    const std::string plan = (home_.dir / "plan.trc").string();
+    std::string text;
+    std::string shownBefore;
+};
+
+// A truncated project is refused whole, before anything changes, with the line where it stops;
+// no question follows and the program stays.
+TEST_F(OpeningProjects, ATruncatedProjectIsRefusedWhole) {
+    ASSERT_GT(text.size(), 700u);
+    openWithKeys(write("coupe.trc", text.substr(0, 600)));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("Problème de lecture à la ligne ", 0), 0u) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("le fichier s'arrête à la ligne "), std::string::npos)
+        << ui.messages[0];
+    EXPECT_EQ(shown(), shownBefore);
+    EXPECT_FALSE(ui.quitRequested);
+    EXPECT_FALSE(fs::exists(home_.dir / "~tmp.trc"));
+}
+
+// A project whose picture cannot be had (missing and not searched for, or damaged) is refused
+// before it touches the project in hand: its picture, canvas, file name and saved state stay.
+TEST_F(OpeningProjects, AProjectWhosePictureCannotBeReadChangesNothing) {
+    const std::string damaged = write("abime.bmp", "BM" + std::string(60, '\x7F'));
+    const struct {
+        const char* name;
+        std::string picture;
+        bool searched;
+    } cases[] = {
+        {"missing", (home_.dir / "absente.bmp").string(), false},
+        {"damaged", damaged, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string other = text;
+        other.replace(other.find(picturePath), picturePath.size(), c.picture);
+        const std::string keyword = "/taille image LxH dx0/dy0\r\n";
+        const std::size_t canvas = other.find(keyword) + keyword.size();
+        other.replace(canvas, other.find('\r', canvas) - canvas, "300  250  7  9");
+        ui.answerConfirm(true);                   // a picture other than the one in hand: go on
+        if (!c.searched) ui.answerConfirm(false); // not searched for
+        ui.messages.clear();
+        openWithKeys(write("autre.trc", other));
+        EXPECT_EQ(ui.messages.size(), c.searched ? 1u : 0u);
+        EXPECT_EQ(shown(), shownBefore);
+    }
+    ui.answerFileName((home_.dir / "encore").string());
+    w.saveProject();
+    std::ifstream in(home_.dir / "encore.trc", std::ios::binary);
+    const std::string saved((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(saved, text) << "the next save writes the project in hand";
 }
 
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {

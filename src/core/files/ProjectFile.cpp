@@ -2,12 +2,14 @@
 
 #include "files/CommaText.h"
 #include "files/Cp1252.h"
+#include "files/ProjectCheck.h"
 #include "files/TextFile.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "platform/LargePages.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -163,10 +165,12 @@ int ProjectText::readCanvas(int& width, int& height, int& dx0, int& dy0) {
 int ProjectText::readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& k) {
     // Each count follows its keyword line, read where the previous reading stopped.
     std::int64_t* targets[3] = {&n, &lines, &k};
-    for (std::int64_t* target : targets) {
+    for (int i = 0; i < 3; ++i) {
         skipRestOfLine(); // the end of the line read last
         skipRestOfLine(); // the keyword line
-        if (!readInt(*target)) return static_cast<int>(next_) + 1;
+        const bool read = readInt(*targets[i]);
+        countLines_[i] = static_cast<int>(next_) + 1;
+        if (!read) return countLines_[i];
         column_ = line(next_).size();
     }
     skipRestOfLine();
@@ -194,46 +198,81 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
     return t;
 }
 
-std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
+namespace {
+
+constexpr const char* kCountNames[3] = {"le nombre de points", "le nombre de lignes",
+                                        "le nombre de points de calage"};
+
+ProjectError countFault(int line, int which, std::string_view found) {
+    return faultAt(line, std::string(kCountNames[which]) +
+                             ", un entier positif ou nul, est attendu, et non <" +
+                             model::excerptForMessage(found) + ">");
+}
+
+// Counts that cannot be right: told with the line they stand on and what they should be.
+std::optional<ProjectError> checkCounts(const ProjectText& text, const ProjetLu& read) {
+    const std::int64_t counts[3] = {read.n, read.lines, read.k};
+    for (int i = 0; i < 3; ++i) {
+        if (counts[i] < 0 || counts[i] > INT32_MAX)
+            return countFault(text.countLine(i), i, std::to_string(counts[i]));
+    }
+    if (read.k > 3)
+        return ProjectError{text.countLine(2),
+                            "Problème de lecture\nn_calc=" + std::to_string(read.k) +
+                                " à la ligne " + std::to_string(text.countLine(2)) +
+                                " du fichier : 3 points de calage au plus"};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) {
+    error = {};
     const auto first = ProjectText::firstLine(path);
     if (!first) {
-        error = "impossible de lire le fichier " + path;
+        error.message = "impossible de lire le fichier " + path;
         return std::nullopt;
     }
     if (*first != kProjectKeyword) {
-        error = " Le fichier n'est pas compatible \n le mot clé en première ligne est "
-                "manquant\n /TRACELLE introuvable : mess= <" +
-                model::excerptForMessage(*first) + ">";
+        error = {1, " Le fichier n'est pas compatible \n le mot clé en première ligne est "
+                    "manquant\n /TRACELLE introuvable : mess= <" +
+                        model::excerptForMessage(*first) + ">"};
         return std::nullopt;
     }
-    auto text = ProjectText::read(path, &error);
+    auto text = ProjectText::read(path, &error.message);
     if (!text) return std::nullopt;
     ProjetLu read;
     read.image = std::string(text->line(1));
     if (const int failed = text->readCanvas(read.width, read.height, read.dx0, read.dy0)) {
-        error = "Ancien format : erreur =" + std::to_string(failed) +
-                "\nLes données dx0/dy0 sont manquantes\néventuellement recharger juste "
-                "l'image, et recopier la ligne qui suit celle contenant\n /taille image LxH   "
-                "dx0/dy0\ndans les fichiers *.trc";
+        error = {failed, "Ancien format : erreur =" + std::to_string(failed) +
+                             "\nLes données dx0/dy0 sont manquantes\néventuellement recharger "
+                             "juste l'image, et recopier la ligne qui suit celle contenant\n "
+                             "/taille image LxH   dx0/dy0\ndans les fichiers *.trc"};
         return std::nullopt;
     }
-    read.countFailure = text->readCounts(read.n, read.lines, read.k);
-    if (read.countFailure) return read;
-    // Counts are checked before anything is replaced: a damaged file leaves the project whole.
-    const auto remaining = static_cast<std::int64_t>(text->lineCount()) -
-                           static_cast<std::int64_t>(text->tablesStart());
-    if (read.k > 3) {
-        error = "Problème de lecture\nn_calc=" + std::to_string(read.k);
+    if (const int failed = text->readCounts(read.n, read.lines, read.k)) {
+        int which = 0; // the count whose line the reading stopped on
+        while (which < 2 && text->countLine(which) != failed)
+            ++which;
+        error = countFault(failed, which,
+                           model::enleve_blancs(text->line(static_cast<std::size_t>(failed - 1))));
         return std::nullopt;
     }
-    if (read.n < 0 || read.lines < 0 || read.k < 0 || read.n + read.lines > remaining + 1000000) {
-        error = "Problème de lecture\nle fichier annonce " + std::to_string(read.n) +
-                " points et " + std::to_string(read.lines) + " lignes mais n'en contient que " +
-                std::to_string(std::max<std::int64_t>(remaining, 0)) + " lignes";
+    // Everything is checked before anything is replaced: a damaged file leaves the project whole.
+    const auto headerLine = static_cast<std::int64_t>(text->tablesStart()) + 1;
+    auto fault = checkCounts(*text, read);
+    if (!fault)
+        fault = checkRowsPresent(static_cast<std::int64_t>(text->lineCount()), headerLine, read.k,
+                                 read.n, read.lines);
+    if (!fault) {
+        read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
+                                static_cast<int>(read.n), static_cast<int>(read.lines));
+        fault = checkTables(read.tables, headerLine);
+    }
+    if (fault) {
+        error = std::move(*fault);
         return std::nullopt;
     }
-    read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
-                            static_cast<int>(read.n), static_cast<int>(read.lines));
     // The line rows are written whatever N; the PDF page follows them.
     const std::size_t after = text->tablesStart() + 1 + static_cast<std::size_t>(read.k) +
                               static_cast<std::size_t>(read.n) +
@@ -255,10 +294,9 @@ std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error) {
 }
 
 std::string chargeProjetSansImage(const std::string& path, model::Project& project) {
-    std::string error;
+    ProjectError error;
     auto read = lisProjet(path, error);
-    if (!read) return error;
-    if (read->countFailure) return "erreur =" + std::to_string(read->countFailure);
+    if (!read) return error.message;
     project.picture() = {read->image, read->width,   read->height, read->dx0,
                          read->dy0,   read->pdfPage, read->pdfDpi};
     appliqueTables(project, std::move(read->tables), static_cast<int>(read->k),

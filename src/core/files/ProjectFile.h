@@ -42,6 +42,8 @@ public:
     // the number of the line where the reading failed.
     int readCanvas(int& width, int& height, int& dx0, int& dy0);
     int readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& k);
+    // The line (from 1) where count `which` (0: N, 1: lines, 2: K) was read.
+    int countLine(int which) const { return countLines_[which]; }
     // The line after the counts: the header row.
     std::size_t tablesStart() const { return next_; }
 
@@ -56,6 +58,7 @@ private:
     std::vector<std::pair<std::size_t, std::size_t>> lines_; // start and length
     std::size_t next_ = 0;                                   // line of the reading cursor
     std::size_t column_ = 0;
+    int countLines_[3] = {0, 0, 0};
 };
 
 // The rows of the tables as stored, starting at the header row `start`.
@@ -80,19 +83,25 @@ struct ProjectTables {
 // empty.
 ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl);
 
-// A project file read and checked, as the open command replaces the project with it.
+// Why a project file was refused: the line of the file where its reading stopped (0 when the
+// file as a whole cannot be read) and the program's message, which names that line.
+struct ProjectError {
+    int line = 0;
+    std::string message;
+};
+
+// A project file read and checked whole, as the open command replaces the project with it.
 struct ProjetLu {
     std::string image; // the picture's path as stored; empty for none
     int width = 0, height = 0, dx0 = 0, dy0 = 0;
     std::int64_t n = 0, lines = 0, k = 0;
-    // The line where the counts could not be read (the tables are then empty); 0 when read.
-    int countFailure = 0;
     ProjectTables tables;
     int pdfPage = 0, pdfDpi = 0; // a PDF's page and resolution; 0 for any other picture
 };
-// Nothing, with the program's message in `error`, when the file is not a project, cannot be
-// read, or has a damaged canvas line or impossible counts.
-std::optional<ProjetLu> lisProjet(const std::string& path, std::string& error);
+// Either every row the counts announce, each cell the program reads as a number readable
+// without a question, or nothing with the reason in `error`: a file that is not a project,
+// cannot be read, or has a damaged canvas line, count or row.
+std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error);
 
 // The project file opened without decoding its picture (for work without windows): the
 // picture's path and canvas as stored, then the tables. "" on success, else the message.

@@ -1,5 +1,6 @@
 #include "files/CommaText.h"
 #include "files/Cp1252.h"
+#include "files/Export.h"
 #include "files/PointImport.h"
 #include "files/ProjectFile.h"
 #include "model/NumberText.h"
@@ -132,9 +133,9 @@ TEST_P(ProjectFile, APdfPageFollowsTheLastRow) {
         const auto bytes = bytesOf(file);
         const std::string written(bytes.begin(), bytes.end());
         EXPECT_EQ(written.substr(written.size() - 24), "/page PDF  dpi\r\n2  150\r\n");
-        std::string error;
+        ProjectError error;
         const auto read = lisProjet(file.string(), error);
-        ASSERT_TRUE(read) << error;
+        ASSERT_TRUE(read) << error.message;
         EXPECT_EQ(read->pdfPage, 2);
         EXPECT_EQ(read->pdfDpi, 150);
         EXPECT_EQ(read->n, points ? 3 : 0);
@@ -143,7 +144,7 @@ TEST_P(ProjectFile, APdfPageFollowsTheLastRow) {
     makeExample(plain);
     const fs::path file = dir_ / "plain.trc";
     ASSERT_EQ(sauve_projet(plain, file.string()), "");
-    std::string error;
+    ProjectError error;
     EXPECT_EQ(lisProjet(file.string(), error)->pdfPage, 0);
 }
 
@@ -236,9 +237,9 @@ TEST_P(ProjectFile, AnAppendTakesTheLinesOfAFileWithoutPoints) {
     other.setCurrentLine(2);
     const fs::path file = dir_ / "lines.trc";
     ASSERT_EQ(sauve_projet(other, file.string()), "");
-    std::string error;
+    ProjectError error;
     const auto read = lisProjet(file.string(), error);
-    ASSERT_TRUE(read) << error;
+    ASSERT_TRUE(read) << error.message;
     model::Project p;
     makeExample(p);
     completePoints(p, read->tables);
@@ -266,11 +267,12 @@ TEST_P(ProjectFile, ABadFirstLineIsQuotedShortAndOnOneLine) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.quoted);
         std::ofstream(file, std::ios::binary) << c.bytes;
-        std::string error;
+        ProjectError error;
         EXPECT_FALSE(lisProjet(file.string(), error));
-        EXPECT_EQ(error, " Le fichier n'est pas compatible \n le mot clé en première ligne est "
-                         "manquant\n /TRACELLE introuvable : mess= <" +
-                             c.quoted + ">");
+        EXPECT_EQ(error.message,
+                  " Le fichier n'est pas compatible \n le mot clé en première ligne est "
+                  "manquant\n /TRACELLE introuvable : mess= <" +
+                      c.quoted + ">");
     }
 }
 
@@ -296,6 +298,103 @@ TEST_P(ProjectFile, CountsAreReadAcrossBlanksAndOldFilesAreTold) {
     EXPECT_EQ(k, 4);
     EXPECT_EQ(text->tablesStart(), 12u);
     EXPECT_EQ(ProjectText::firstLine(file.string()).value_or(""), "/TRACELLE");
+}
+
+// A file is refused whole, with the line where its reading stopped and what was expected
+// there, before anything of the project is replaced; no question is asked about any cell.
+TEST_P(ProjectFile, DamagedCountsAndRowsAreRefusedWithTheirLine) {
+    model::Project p;
+    makeExample(p); // header on line 11, calibration 12-14, points 15-17, lines 18-19
+    const fs::path good = dir_ / "good.trc";
+    ASSERT_EQ(sauve_projet(p, good.string()), "");
+    const std::string text = bytesOf(good);
+    const auto cut = [&text](const std::string& before) {
+        return text.substr(0, text.find(before));
+    };
+    const auto replaced = [&text](const std::string& from, const std::string& to) {
+        std::string t = text;
+        t.replace(t.find(from), from.size(), to);
+        return t;
+    };
+    const std::string stop = "Problème de lecture à la ligne ";
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {"cut inside a point", cut("\"    2\"") + "\"    2\"",
+         stop + "17 du fichier :\nil manque le point 3 : le fichier s'arrête à la ligne 16 (il "
+                "annonce 3 points, 2 lignes et 3 points de calage)"},
+        {"cut before the lines", cut("1,4,255"),
+         stop + "18 du fichier :\nil manque la ligne 1 du tableau des lignes : le fichier "
+                "s'arrête à la ligne 17 (il annonce 3 points, 2 lignes et 3 points de calage)"},
+        {"negative count", replaced("points\r\n3\r\n", "points\r\n-1\r\n"),
+         stop + "6 du fichier :\nle nombre de points, un entier positif ou nul, est attendu, et "
+                "non <-1>"},
+        {"unreadable count", replaced("lignes\r\n2\r\n", "lignes\r\ndeux\r\n"),
+         stop + "8 du fichier :\nle nombre de lignes, un entier positif ou nul, est attendu, et "
+                "non <deux>"},
+        {"calibration pixel", replaced("\"  102\",\"  518\"", "1x0,\"  518\""),
+         stop + "12 du fichier :\nle point de calage 1 attend un entier en colonne x, et non "
+                "<1x0>"},
+        {"calibration value", replaced("0,1000,", "0,1E5E,"),
+         stop + "12 du fichier :\nle point de calage 1 attend un nombre en colonne Y, et non "
+                "<1E5E>"},
+        {"point pixel", replaced("\"  201\"", "2O1"),
+         stop + "16 du fichier :\nle point 2 attend un entier en colonne y, et non <2O1>"},
+        {"line colour", replaced("2,4,255,x", "2,4,rouge,x"),
+         stop + "19 du fichier :\nla ligne 2 du tableau des lignes attend un entier en colonne "
+                "couleur, et non <rouge>"},
+        {"header", replaced(",x,y,z\r\n", ",abs,y,z\r\n"),
+         stop + "11 du fichier :\nla ligne des en-têtes attend la colonne x, et non "
+                "<n,L,Libellé,X,Y,Z,abs,y,z>"},
+        {"four calibration points", replaced("(Z)\r\n3\r\n", "(Z)\r\n4\r\n"),
+         "Problème de lecture\nn_calc=4 à la ligne 10 du fichier : 3 points de calage au plus"},
+    };
+    const fs::path file = dir_ / "damaged.trc";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << c.bytes;
+        model::Project opened;
+        EXPECT_EQ(chargeProjetSansImage(file.string(), opened), c.message);
+        EXPECT_EQ(opened.picture().file, "") << "nothing taken from a refused file";
+        EXPECT_EQ(opened.calibration().cell(0, 0), "n");
+        EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+    }
+
+    // A line deleted by the program keeps its row with a blank width and colour: it reads.
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        << replaced("2,4,255,x", "\" \",\" \",\" \",x");
+    model::Project opened;
+    EXPECT_EQ(chargeProjetSansImage(file.string(), opened), "");
+    EXPECT_EQ(opened.N(), 3);
+}
+
+// Opening shows every line whatever its "OK" cell held, so that the export holds its points;
+// an append keeps the "OK" cells of the file.
+TEST_P(ProjectFile, OpeningShowsEveryLineAndAnAppendKeepsTheHiddenOnes) {
+    model::Project p;
+    makeExample(p);
+    p.lines().setCell(2, p.lines().columnCount() - 1, ""); // line 2 hidden
+    const fs::path file = dir_ / "hidden.trc";
+    ASSERT_EQ(sauve_projet(p, file.string()), "");
+    ASSERT_NE(bytesOf(file).find("\r\n2,4,255,\r\n"), std::string::npos);
+
+    model::Project opened;
+    readBack(file, opened);
+    for (int l = 1; l <= 2; ++l)
+        EXPECT_EQ(opened.lines().cell(l, 3), "x") << "line " << l;
+    const std::string exported = exporte(opened, ExportChoices{}).text;
+    EXPECT_EQ(exported.rfind("3\t0\r\n", 0), 0u) << exported;
+    EXPECT_NE(exported.find("\r\n353.741\t767.442\r\n"), std::string::npos)
+        << "the point of line 2: " << exported;
+
+    ProjectError error;
+    const auto read = lisProjet(file.string(), error);
+    ASSERT_TRUE(read) << error.message;
+    completePoints(opened, read->tables);
+    EXPECT_EQ(opened.lines().cell(3, 3), "x");
+    EXPECT_EQ(opened.lines().cell(4, 3), "") << "the appended line 2 stays hidden";
 }
 
 TEST(CommaText, RowsRoundTripAndEmptyCellsBecomeOneSpace) {

@@ -1,0 +1,108 @@
+#include "files/ProjectCheck.h"
+
+#include "model/NumberText.h"
+#include "model/TextTable.h"
+
+#include <array>
+
+namespace tracelle::files {
+
+namespace {
+
+// The columns whose cells are read as numbers, found by their header as the program finds them.
+constexpr std::array<const char*, 6> kHeaders = {"L", "X", "Y", "Z", "x", "y"};
+// The cells of a line row, in the order the file holds them.
+constexpr int kLineWidth = 1;
+constexpr int kLineColour = 2;
+
+// Row 0 is the header, then the calibration rows, the points and the lines.
+std::string rowName(std::int64_t row, std::int64_t k, std::int64_t n) {
+    if (row == 0) return "la ligne des en-têtes";
+    if (row <= k) return "le point de calage " + std::to_string(row);
+    if (row <= k + n) return "le point " + std::to_string(row - k);
+    return "la ligne " + std::to_string(row - k - n) + " du tableau des lignes";
+}
+
+bool readsAsInteger(const std::string& cell) {
+    return model::lit_entier(cell).errorPosition == 0;
+}
+
+// " attend un entier en colonne x, et non <1x0>"
+std::string notA(const char* expected, const char* column, const std::string& read) {
+    return " attend " + std::string(expected) + " " + column + ", et non <" +
+           model::excerptForMessage(read) + ">";
+}
+
+} // namespace
+
+ProjectError faultAt(std::int64_t line, const std::string& expected) {
+    return {static_cast<int>(line), "Problème de lecture à la ligne " + std::to_string(line) +
+                                        " du fichier :\n" + expected};
+}
+
+std::optional<ProjectError> checkRowsPresent(std::int64_t lineCount, std::int64_t headerLine,
+                                             std::int64_t k, std::int64_t n, std::int64_t nl) {
+    const std::int64_t missing = lineCount + 1 - headerLine; // the first row past the end
+    if (missing > k + n + nl) return std::nullopt;
+    return faultAt(lineCount + 1, "il manque " + rowName(missing, k, n) +
+                                      " : le fichier s'arrête à la ligne " +
+                                      std::to_string(lineCount) + " (il annonce " +
+                                      std::to_string(n) + " points, " + std::to_string(nl) +
+                                      " lignes et " + std::to_string(k) + " points de calage)");
+}
+
+std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_t headerLine) {
+    const model::TextTable header(tables.header);
+    std::array<int, kHeaders.size()> column{};
+    for (std::size_t i = 0; i < kHeaders.size(); ++i) {
+        column[i] = model::indice_col_grille(header, kHeaders[i]);
+        if (column[i] < 0) {
+            std::string read;
+            for (const std::string& cell : tables.header) {
+                if (!read.empty()) read += ',';
+                read += model::enleve_blancs(cell);
+            }
+            return faultAt(headerLine, rowName(0, 0, 0) + notA("la colonne", kHeaders[i], read));
+        }
+    }
+    const auto at = [&column](const char* name) {
+        for (std::size_t i = 0; i < kHeaders.size(); ++i)
+            if (std::string_view(kHeaders[i]) == name) return static_cast<std::size_t>(column[i]);
+        return std::size_t{0};
+    };
+    const auto k = static_cast<std::int64_t>(tables.calibration.size());
+    const std::int64_t n = tables.pointCount();
+    for (std::int64_t r = 1; r <= k; ++r) {
+        const auto& cells = tables.calibration[static_cast<std::size_t>(r - 1)];
+        for (const char* name : {"x", "y"})
+            if (!readsAsInteger(cells[at(name)]))
+                return faultAt(headerLine + r, rowName(r, k, n) + notA("un entier en colonne", name,
+                                                                       cells[at(name)]));
+        for (const char* name : {"X", "Y", "Z"})
+            if (!model::readRealQuietly(cells[at(name)]))
+                return faultAt(headerLine + r, rowName(r, k, n) + notA("un nombre en colonne", name,
+                                                                       cells[at(name)]));
+    }
+    for (std::int64_t i = 1; i <= n; ++i) {
+        const std::string* cells = tables.pointRow(static_cast<int>(i));
+        for (const char* name : {"L", "x", "y"})
+            if (!readsAsInteger(cells[at(name)]))
+                return faultAt(headerLine + k + i,
+                               rowName(k + i, k, n) +
+                                   notA("un entier en colonne", name, cells[at(name)]));
+    }
+    for (std::size_t l = 0; l < tables.lines.size(); ++l) {
+        const auto& cells = tables.lines[l];
+        const std::int64_t row = k + n + static_cast<std::int64_t>(l) + 1;
+        for (const auto& [index, name] :
+             {std::pair{kLineWidth, "épaisseur"}, {kLineColour, "couleur"}}) {
+            const std::string& cell = cells[static_cast<std::size_t>(index)];
+            if (!model::enleve_blancs(cell).empty() && !readsAsInteger(cell))
+                return faultAt(headerLine + row,
+                               rowName(row, k, n) + notA("un entier en colonne", name, cell));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace tracelle::files
