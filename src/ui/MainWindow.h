@@ -303,10 +303,13 @@ private:
     // Writes the project file alone; true when written.
     bool ecritProjet(const std::string& path);
     std::uint64_t secoursVersion_ = 0;
+    bool secoursFailureTold_ = false; // said once, until a copy is written again
     bool proposeEnregistrement(const std::string& question);
     // Reads and checks the whole file, then finds and decodes its picture, before anything of
-    // the work in progress changes; false when refused (told) or given up.
-    bool litProjet(const std::string& path);
+    // the work in progress changes; false when refused (told) or given up. A copy against a
+    // crash is read for the project `recovered` names (empty: one never saved), still unsaved.
+    bool litProjet(const std::string& path,
+                   const std::optional<std::string>& recovered = std::nullopt);
     // The project read and its picture made the work in progress; nothing can fail here.
     void commitProject(files::ProjetLu read, std::optional<PreparedPicture> picture);
     std::optional<std::string> demandeNomProjet();

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTableView>
 #include <filesystem>
 
@@ -25,6 +26,8 @@ using platform::interaction;
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr int kSecoursFailureShownMs = 15000;
 
 std::string fileName(const std::string& path) {
     return fs::path(path).filename().string();
@@ -62,24 +65,29 @@ bool MainWindow::ecritProjet(const std::string& name) {
 void MainWindow::ecritSecours() {
     const model::History& h = project_.history();
     if (project_.saved() || layer_.empty() || h.version() == secoursVersion_) return;
-    secoursVersion_ = h.version();
+    secoursVersion_ = h.version(); // a failed copy is tried again at the next change
     const std::string name = !projectFile_.empty() ? projectFile_
                              : !project_.picture().file.empty()
                                  ? fs::path(project_.picture().file).filename().string()
                                  : std::string("sans nom");
-    // A copy that cannot be written is no reason to interrupt the user's work.
-    files::ecritSecours(project_, name);
+    const std::string error = files::ecritSecours(project_, name, projectFile_);
+    // Said once, in the status bar: no reason to interrupt the user's work.
+    if (!error.empty() && !secoursFailureTold_)
+        statusBar()->showMessage(
+            QString::fromStdString("La copie de secours ne peut pas être écrite : " + error),
+            kSecoursFailureShownMs);
+    secoursFailureTold_ = !error.empty();
 }
 
 void MainWindow::proposeSecours() {
-    const auto name = files::secoursLaisse();
-    if (!name) return;
+    const auto left = files::secoursLaisse();
+    if (!left) return;
     const QString when = QFileInfo(QString::fromStdString(files::cheminSecours()))
                              .lastModified()
                              .toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-    if (interaction().confirm("Tracelle s'est fermé sans enregistrer le projet " + *name +
+    if (interaction().confirm("Tracelle s'est fermé sans enregistrer le projet " + left->name +
                               ". Rouvrir la copie de secours du " + when.toStdString() + " ?"))
-        litProjet(files::cheminSecours());
+        litProjet(files::cheminSecours(), left->projectFile);
     else
         files::effaceSecours();
 }
@@ -220,10 +228,9 @@ void MainWindow::ouvreProjet(const std::string& path) {
     if (gardeLeTravail()) litProjet(path);
 }
 
-bool MainWindow::litProjet(const std::string& path) {
+bool MainWindow::litProjet(const std::string& path, const std::optional<std::string>& recovered) {
     platform::BusyCursor busy;
-    const bool recovering = path == files::cheminSecours();
-    if (!recovering) files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
+    if (!recovered) files::premiere_ligne_enregistre(files::kLastFolderFile, folderOf(path));
 
     files::ProjectError error;
     auto read = files::lisProjet(path, error);
@@ -247,9 +254,9 @@ bool MainWindow::litProjet(const std::string& path) {
     }
 
     commitProject(std::move(*read), std::move(picture));
-    if (recovering) {
-        // The work a crash interrupted: still to be saved, under the user's own name.
-        projectFile_.clear();
+    if (recovered) {
+        // The work a crash interrupted: still to be saved, under its own name.
+        projectFile_ = *recovered;
         project_.setSaved(false);
     } else {
         std::error_code ec;

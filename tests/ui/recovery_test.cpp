@@ -4,6 +4,7 @@
 #include "files/Recovery.h"
 
 #include <QProcess>
+#include <QStatusBar>
 #include <filesystem>
 
 using namespace tracelle;
@@ -73,6 +74,60 @@ TEST_F(Recovery, TheWorkOfAKilledProgramIsOfferedAtTheNextStart) {
     ui.answerConfirm(false); // declined: the copy goes
     next.proposeSecours();
     EXPECT_FALSE(files::secoursLaisse());
+}
+
+// The copy of a project opened from its file, reopened after a crash: the same file name,
+// still to be saved.
+TEST_F(Recovery, TheRecoveredProjectKeepsItsFileName) {
+    load();
+    click(20, 20);
+    const std::string plan = (home_.dir / "plan.trc").string();
+    ui.answerFileName(plan);
+    w.saveProject();
+    click(60, 20);
+    w.ecritSecours();
+
+    ui::MainWindow next;
+    ui.answerConfirm(true);
+    next.proposeSecours();
+    EXPECT_EQ(next.projectFile(), plan);
+    EXPECT_FALSE(next.project().saved());
+    EXPECT_EQ(next.project().N(), 2);
+    EXPECT_TRUE(next.windowTitle().endsWith(QStringLiteral("plan.trc *")))
+        << next.windowTitle().toStdString();
+}
+
+// A copy that cannot be written is said once in the status bar, and tried again at the next
+// change until it is written.
+TEST_F(Recovery, AFailedCopyIsToldOnceAndTriedAgain) {
+    load();
+    // In the way of the copy's name file: nothing can be written there.
+    const std::filesystem::path blocked = home_.dir / "config" / "tracelle" / "secours.nom";
+    std::filesystem::create_directories(blocked / "occupé");
+    const QString told = QStringLiteral("La copie de secours ne peut pas être écrite : ");
+    click(20, 20);
+    w.ecritSecours();
+    EXPECT_TRUE(w.statusBar()->currentMessage().startsWith(told))
+        << w.statusBar()->currentMessage().toStdString();
+    EXPECT_FALSE(files::secoursLaisse());
+
+    w.statusBar()->clearMessage();
+    click(40, 20);
+    w.ecritSecours();
+    EXPECT_EQ(w.statusBar()->currentMessage(), QString()) << "said once";
+
+    std::filesystem::remove_all(blocked);
+    w.ecritSecours();
+    EXPECT_FALSE(files::secoursLaisse()) << "tried again at the next change, not before";
+    click(60, 20);
+    w.ecritSecours();
+    EXPECT_TRUE(files::secoursLaisse());
+
+    std::filesystem::remove(blocked);
+    std::filesystem::create_directories(blocked / "occupé");
+    click(80, 20);
+    w.ecritSecours();
+    EXPECT_TRUE(w.statusBar()->currentMessage().startsWith(told)) << "a new failure is said";
 }
 
 } // namespace

@@ -20,9 +20,12 @@ std::string cheminSecours() {
     return platform::configFile("secours.trc");
 }
 
-std::string ecritSecours(const model::Project& project, const std::string& name) {
-    // The name first: a copy is never found without the project it belongs to.
-    if (std::string error = writeTextFile(cheminNom(), name); !error.empty()) return error;
+std::string ecritSecours(const model::Project& project, const std::string& name,
+                         const std::string& projectFile) {
+    // The name first: a copy is never found without the project it belongs to. The bytes as
+    // they are, so that any file name comes back whole.
+    const std::string named = projectFile.empty() ? name : name + '\n' + projectFile;
+    if (std::string error = writeBytesFile(cheminNom(), named); !error.empty()) return error;
     return sauve_projet(project, cheminSecours());
 }
 
@@ -32,12 +35,14 @@ void effaceSecours() {
     std::filesystem::remove(cheminNom(), ec);
 }
 
-std::optional<std::string> secoursLaisse() {
+std::optional<SecoursLaisse> secoursLaisse() {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(cheminSecours(), ec)) return std::nullopt;
     std::string error;
-    const auto name = readTextFile(cheminNom(), &error);
-    return name ? *name : std::string("sans nom");
+    const std::string named = readTextFile(cheminNom(), &error).value_or("sans nom");
+    const auto end = named.find('\n');
+    if (end == std::string::npos) return SecoursLaisse{named, {}};
+    return SecoursLaisse{named.substr(0, end), named.substr(end + 1)};
 }
 
 } // namespace tracelle::files

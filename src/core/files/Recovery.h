@@ -11,11 +11,18 @@ class Project;
 
 namespace tracelle::files {
 
+// The project a copy was left for.
+struct SecoursLaisse {
+    std::string name;        // as the question at the next start calls it
+    std::string projectFile; // its file; empty for a project never saved
+};
+
 std::string cheminSecours();
 // "" on success, else the reason.
-std::string ecritSecours(const model::Project& project, const std::string& name);
+std::string ecritSecours(const model::Project& project, const std::string& name,
+                         const std::string& projectFile = {});
 void effaceSecours();
-// The name of the project a copy was left for; nothing when none was.
-std::optional<std::string> secoursLaisse();
+// Nothing when no copy was left.
+std::optional<SecoursLaisse> secoursLaisse();
 
 } // namespace tracelle::files
