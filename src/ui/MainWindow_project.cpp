@@ -354,20 +354,16 @@ void MainWindow::addPointsFromProject() {
     const auto chosen = askProjectFile(
         "Compléter avec une série de points associés à la même image", "Fichiers (*.trc)|*.trc");
     if (!chosen) return;
-    auto text = readOtherProject(*chosen, " Importer malgré tout les points X Y ?");
-    if (!text) return;
-    int w, h, dx0, dy0;
-    std::int64_t n = 0, nl = 0, k = 0;
-    const std::int64_t remaining = static_cast<std::int64_t>(text->lineCount());
-    if (text->readCanvas(w, h, dx0, dy0) || text->readCounts(n, nl, k) || k < 0 || k > 3 || n < 0 ||
-        nl < 0 || n + nl > remaining) {
-        interaction().information(" Le fichier n'est pas compatible ");
+    if (!readOtherProject(*chosen, " Importer malgré tout les points X Y ?")) return;
+    platform::BusyCursor busy;
+    // Checked whole as an open checks it: no row of it is drawn unless every one reads.
+    files::ProjectError error;
+    const auto read = files::lisProjet(*chosen, error);
+    if (!read) {
+        interaction().information(error.message);
         return;
     }
-    platform::BusyCursor busy;
-    const auto tables = files::litTables(*text, text->tablesStart(), static_cast<int>(k),
-                                         static_cast<int>(n), static_cast<int>(nl));
-    files::completePoints(project_, tables);
+    files::completePoints(project_, read->tables);
     project_.setSaved(false);
     pointCountChanged(project_.N());
     Redessiner();

@@ -222,6 +222,21 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     EXPECT_EQ(p.points().cell(8, p.indice_col("Libellé")), "b");
     EXPECT_EQ(p.points().cell(8, p.indice_col("n")), "    8");
     EXPECT_EQ(p.currentLine(), 5);
+
+    // A truncated file adds nothing: no row of it is drawn unless every one reads.
+    std::ifstream in(other, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    ui.answerConfirm(true);
+    ui.answerFileName(write("coupe.trc", text.substr(0, text.rfind("\"    2\""))));
+    w.addPointsFromProject();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().rfind("Problème de lecture à la ligne 16 du fichier :\nil manque "
+                                       "le point 2",
+                                       0),
+              0u)
+        << ui.messages.back();
+    EXPECT_EQ(p.N(), 8);
+    EXPECT_EQ(p.currentLine(), 5);
 }
 
 TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
