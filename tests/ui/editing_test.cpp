@@ -55,6 +55,21 @@ protected:
         const QRect cell = grid->visualRect(grid->model()->index(row - 1, 0));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
+    // Lines 2 and 3 of two points each after line 1's three.
+    void twoMoreLines() {
+        for (int line = 2; line <= 3; ++line) {
+            ui.answerColour(std::nullopt);
+            key(Qt::Key_Space);
+            click(40 * line, 60);
+            click(40 * line + 20, 70);
+        }
+        ASSERT_EQ(w.project().N(), 7);
+    }
+    void deleteLine(int line) {
+        table.linesGrid()->setCurrentIndex(table.linesGrid()->model()->index(line - 1, 0));
+        ui.answerDialog('O');
+        QTest::mouseClick(tableButton("Supprimer la ligne courante"), Qt::LeftButton);
+    }
     // The highlighted row, the cross-hair, the X= Y= read-out and the Z panel name the point
     // the commands act on, or nothing at all.
     void expectOneSelectedPoint() {
@@ -216,6 +231,34 @@ TEST_F(Editing, DeletingFromTheTableTakesTheSelectedRowEachTime) {
         EXPECT_EQ(table.selectedPointRow(), 6) << "the row now there";
         EXPECT_EQ(cell(6, "x"), next);
     }
+}
+
+// Deleting lines asks once for each and nothing after: no redraw asks about a cell the
+// deletion itself emptied.
+TEST_F(Editing, DeletingTheLineThatHoldsEveryPointDeletesThem) {
+    const std::size_t asked = ui.questions.size();
+    twoMoreLines();
+    deleteLine(1);
+    deleteLine(2);
+    ASSERT_EQ(w.project().N(), 2);
+    deleteLine(3);
+    EXPECT_EQ(w.project().N(), 0) << "the points the user confirmed are gone";
+    EXPECT_EQ(pointsShown(), 1) << "the table's one blank row";
+    click(30, 30);
+    EXPECT_EQ(w.project().N(), 1);
+    EXPECT_EQ(ui.questions.size(), asked + 3) << "the three deletions, nothing else";
+}
+
+TEST_F(Editing, ALineLeftWithoutItsColourDrawsWithoutAQuestion) {
+    const std::size_t asked = ui.questions.size();
+    twoMoreLines();
+    deleteLine(2);
+    deleteLine(3);
+    ASSERT_EQ(w.project().currentLine(), 2);
+    click(30, 30);
+    EXPECT_EQ(w.project().N(), 4);
+    EXPECT_EQ(cell(4, "L"), "2");
+    EXPECT_EQ(ui.questions.size(), asked + 2) << "the two deletions, nothing else";
 }
 
 } // namespace
