@@ -233,6 +233,42 @@ TEST_F(Editing, DeletingFromTheTableTakesTheSelectedRowEachTime) {
     }
 }
 
+TEST_F(Editing, AShiftDragMovesACalibrationPointAndEveryPointWithIt) {
+    auto& p = w.project();
+    const auto calibrationCell = [&](const char* header) {
+        return model::enleve_blancs(p.calibration().cell(1, p.indice_col_cal(header)));
+    };
+    const std::string x0 = calibrationCell("x"), y0 = calibrationCell("y");
+    std::vector<std::string> before;
+    for (int i = 1; i <= 3; ++i)
+        before.push_back(cell(i, "X") + " " + cell(i, "Y"));
+    const QPoint from(std::stoi(x0), std::stoi(y0));
+    const QPoint to = from + QPoint(30, 20);
+
+    QTest::mousePress(area, Qt::LeftButton, Qt::ShiftModifier, at(from.x(), from.y()));
+    QTest::mouseMove(area, at(from.x() + 10, from.y() + 10));
+    QTest::mouseMove(area, at(to.x(), to.y()));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::ShiftModifier, at(to.x(), to.y()));
+    EXPECT_EQ(calibrationCell("x"), std::to_string(to.x()));
+    EXPECT_EQ(calibrationCell("y"), std::to_string(to.y()));
+    EXPECT_EQ(p.N(), 3) << "no point added";
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        model::Real X = 0, Y = 0;
+        ASSERT_TRUE(p.repere_carte(std::stoi(cell(i, "x")), std::stoi(cell(i, "y")), X, Y));
+        EXPECT_NE(cell(i, "X") + " " + cell(i, "Y"), before[static_cast<std::size_t>(i - 1)]);
+        EXPECT_EQ(model::val_reel(cell(i, "X")), model::val_reel(model::_format2(X, 18, p.D())))
+            << "made again in the moved frame";
+    }
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(calibrationCell("x"), x0) << "one step puts all back";
+    EXPECT_EQ(calibrationCell("y"), y0);
+    EXPECT_EQ(p.record(1).x, std::stoi(x0)) << "the calibration in force too";
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(cell(i, "X") + " " + cell(i, "Y"), before[static_cast<std::size_t>(i - 1)]);
+}
+
 // Deleting lines asks once for each and nothing after: no redraw asks about a cell the
 // deletion itself emptied.
 TEST_F(Editing, DeletingTheLineThatHoldsEveryPointDeletesThem) {
