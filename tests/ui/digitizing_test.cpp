@@ -165,4 +165,19 @@ TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {
         << text.toStdString();
 }
 
+TEST_F(Digitizing, CalibratingAProjectWithPointsStartsNoLine) {
+    auto& p = w.project();
+    click(50, 50);
+    click(70, 50);
+    const int lines = p.lines().rowCount();
+    calibrate(); // a colour dialog here would fail the test: none is scripted
+    EXPECT_EQ(ui.colourDialogs, 0);
+    EXPECT_EQ(p.currentLine(), 1);
+    EXPECT_EQ(p.lines().rowCount(), lines);
+    for (auto [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
+        click(x, y);
+    EXPECT_EQ(p.K(), 3) << "every click on the map calibrates";
+    EXPECT_EQ(p.N(), 2);
+}
+
 } // namespace
