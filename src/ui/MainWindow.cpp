@@ -288,6 +288,10 @@ int MainWindow::activePointsTableRow() const {
     return windows_.table->selectedPointRow();
 }
 
+void MainWindow::restorePointsSelection(int row) {
+    if (windows_.table && row >= 1) windows_.table->depointer_i_sel_anc_puis_pointer(row);
+}
+
 void MainWindow::pointCountChanged(int n) {
     if (windows_.table) windows_.table->setPointCount(n);
 }

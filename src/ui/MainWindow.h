@@ -269,6 +269,7 @@ public:
     void showStatus(int panel, const std::string& text) override;
     void selectRow(model::TableId table, int row) override;
     int activePointsTableRow() const override;
+    void restorePointsSelection(int row) override;
     void pointCountChanged(int n) override;
     void showPointsTable() override;
     void showPointsGrid() override;

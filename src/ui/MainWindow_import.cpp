@@ -46,9 +46,9 @@ void MainWindow::importTextPoints() {
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      std::filesystem::path(*chosen).parent_path().string());
     platform::BusyCursor busy;
-    project_.Nouvelle_suite_de_points();
-    const files::ImportResult result = files::ajoutePointsTexte(project_, *reviewed);
-    finImport();
+    const files::ImportResult result = files::ajoutePointsTexte(
+        project_, *reviewed, [this] { project_.Nouvelle_suite_de_points(); });
+    if (result.added > 0) finImport();
     if (result.passedOver > 0) interaction().information(files::bilanImport(result));
 }
 
@@ -96,12 +96,12 @@ void MainWindow::importSpreadsheetPoints() {
         return;
     }
     platform::BusyCursor busy;
-    project_.Nouvelle_suite_de_points();
     const int count = files::ajoutePointsTableur(
-        project_, *workbook, columns, [this](int n) { sheetImportPanel_->showProgress(n); });
+        project_, *workbook, columns, [this](int n) { sheetImportPanel_->showProgress(n); },
+        [this] { project_.Nouvelle_suite_de_points(); });
     interaction().information(files::bilanImport({count, 0, {}}));
     sheetImportPanel_->hide();
-    finImport();
+    if (count > 0) finImport();
 }
 
 void MainWindow::pasteCalibrationValues() {

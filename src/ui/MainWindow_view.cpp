@@ -67,10 +67,13 @@ void MainWindow::redessiner_calque() {
 void MainWindow::af_point(int x, int y, int L, int i) {
     if (layer_.empty()) return;
     const auto& lines = project_.lines();
-    const QColor colour = fromBgr(static_cast<std::uint32_t>(
-        model::val_entier(lines.cell(L, model::indice_col_grille(lines, "couleur")))));
-    const int thickness =
-        model::val_entier(lines.cell(L, model::indice_col_grille(lines, "épaisseur")));
+    // A deleted line leaves its cells empty: they draw as 0, without a question.
+    const auto setting = [&](const char* header) {
+        const std::string& text = lines.cell(L, model::indice_col_grille(lines, header));
+        return text.empty() ? 0 : model::val_entier(text);
+    };
+    const QColor colour = fromBgr(static_cast<std::uint32_t>(setting("couleur")));
+    const int thickness = setting("épaisseur");
     const bool shown = !lines.cell(L, model::indice_col_grille(lines, "OK")).empty();
     const int dotWidth = thickness >= 2 ? 2 * thickness : 1;
     // One painter for a whole redraw; a point drawn alone opens its own.

@@ -146,6 +146,17 @@ void PointsTableWindow::buildGrids() {
             [this](const QModelIndex& current) {
                 onLineSelected(current.isValid() ? current.row() + 1 : 0);
             });
+    // The selected point may move, change or go without the user selecting anything: a drag,
+    // a deletion, an undo, a project opened.
+    QAbstractItemModel* pointsModel = grids_[0]->model();
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(pointsModel, signal, this, &PointsTableWindow::followSelection);
+    connect(pointsModel, &QAbstractItemModel::dataChanged, this,
+            &PointsTableWindow::followSelection);
+    connect(pointsModel, &QAbstractItemModel::modelReset, this,
+            &PointsTableWindow::followSelection);
+    connect(grids_[1]->model(), &QAbstractItemModel::dataChanged, this,
+            &PointsTableWindow::followSelection);
 
     auto* points = static_cast<CellDelegate*>(grids_[0]->itemDelegate());
     connect(points, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
@@ -178,15 +189,60 @@ void PointsTableWindow::selectRow(model::TableId table, int row) {
     grid->scrollTo(index);
 }
 
+int PointsTableWindow::selectedPointRow() const {
+    const QModelIndex current = grids_[0]->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+int PointsTableWindow::highlighted() const {
+    switch (crossHairOn_) {
+    case CrossHairOn::Point:
+        return selectedPointRow();
+    case CrossHairOn::Calibration: {
+        const QModelIndex current = grids_[1]->selectionModel()->currentIndex();
+        return current.isValid() ? -(current.row() + 1) : 0;
+    }
+    case CrossHairOn::None:
+        break;
+    }
+    return 0;
+}
+
 void PointsTableWindow::onPointSelected(int row) {
-    selectedPoint_ = row;
-    if (row < 1) return;
-    emit zAffiche(QString::fromStdString(project_.points().cell(row, project_.indice_col("Z"))));
-    if (isActiveWindow() && row <= project_.N()) depointer_i_sel_anc_puis_pointer(row);
+    // A point picked here gets the cross-hair; a selection moved by the program elsewhere
+    // (a new point, a deletion on the map) takes it away rather than mark another point.
+    if (isActiveWindow() && row >= 1 && row <= project_.N())
+        crossHairOn_ = CrossHairOn::Point;
+    else if (crossHairOn_ == CrossHairOn::Point)
+        crossHairOn_ = CrossHairOn::None;
+    followSelection();
 }
 
 void PointsTableWindow::onCalibrationSelected(int row) {
-    if (isActiveWindow() && row <= project_.K()) depointer_i_sel_anc_puis_pointer(-row);
+    if (isActiveWindow() && row <= project_.K()) {
+        crossHairOn_ = CrossHairOn::Calibration;
+        followSelection();
+    }
+}
+
+void PointsTableWindow::followSelection() {
+    const int row = selectedPointRow();
+    QItemSelectionModel* selection = grids_[0]->selectionModel();
+    if (row >= 1) {
+        if (!selection->isRowSelected(row - 1))
+            selection->select(selection->currentIndex(),
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        emit zAffiche(
+            QString::fromStdString(project_.points().cell(row, project_.indice_col("Z"))));
+    }
+    const int j = highlighted();
+    if (j == 0) crossHairOn_ = CrossHairOn::None;
+    // Within an undo the rows change before the point count: a row past it is hidden until
+    // the count follows.
+    if ((j >= 1 && j <= project_.N()) || (j <= -1 && -j <= project_.K()))
+        pointer_sur_carte(j);
+    else
+        emit crossHair(0, 0, false);
 }
 
 void PointsTableWindow::showPaste(const QString& text) {
@@ -207,6 +263,7 @@ void PointsTableWindow::hidePaste() {
 
 void PointsTableWindow::setPointCount(int n) {
     count_->setText(QString::number(n) + QStringLiteral(" points"));
+    followSelection();
 }
 
 void PointsTableWindow::showCoordinateSystem(const QString& crs) {
@@ -215,16 +272,24 @@ void PointsTableWindow::showCoordinateSystem(const QString& crs) {
 }
 
 void PointsTableWindow::showCoordinates(const QString& x, const QString& y) {
+    // While the user works here, the read-out names the marked point, not the mouse on the map.
+    if (isActiveWindow() && highlighted() != 0) return;
+    showReadout(x, y);
+}
+
+void PointsTableWindow::showReadout(const QString& x, const QString& y) {
     readX_->setText(x);
     readY_->setText(y);
 }
 
 void PointsTableWindow::depointer_i_sel_anc_puis_pointer(int j) {
-    if (highlighted_ != 0) {
-        highlighted_ = 0;
-        emit crossHair(0, 0, false);
-    }
-    pointer_sur_carte(j);
+    // The row selected first, so that the cross-hair marks the selected point and no other.
+    if (j > 0) selectRow(model::TableId::Points, j);
+    if (j < 0) selectRow(model::TableId::Calibration, -j);
+    crossHairOn_ = j > 0   ? CrossHairOn::Point
+                   : j < 0 ? CrossHairOn::Calibration
+                           : CrossHairOn::None;
+    followSelection();
 }
 
 void PointsTableWindow::pointer_sur_carte(int j) {
@@ -240,12 +305,14 @@ void PointsTableWindow::pointer_sur_carte(int j) {
     if (!table) return;
     const int x = model::val_entier(table->cell(row, model::indice_col_grille(*table, "x")));
     const int y = model::val_entier(table->cell(row, model::indice_col_grille(*table, "y")));
-    const auto X = model::val_reel(table->cell(row, model::indice_col_grille(*table, "X")));
-    const auto Y = model::val_reel(table->cell(row, model::indice_col_grille(*table, "Y")));
-    showCoordinates(
-        QStringLiteral("X= ") + QString::fromStdString(model::_format2(X, 18, project_.D())),
-        QStringLiteral("Y= ") + QString::fromStdString(model::_format2(Y, 18, project_.D())));
-    highlighted_ = j;
+    // Read quietly: the read-out follows every change of the row, also a value half typed.
+    const auto value = [&](const char* header) {
+        const std::string& text = table->cell(row, model::indice_col_grille(*table, header));
+        const auto read = model::readRealQuietly(text);
+        return QString::fromStdString(read ? model::_format2(*read, 18, project_.D())
+                                           : model::enleve_blancs(text));
+    };
+    showReadout(QStringLiteral("X= ") + value("X"), QStringLiteral("Y= ") + value("Y"));
     emit crossHair(x, y, true);
 }
 

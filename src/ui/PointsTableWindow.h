@@ -41,15 +41,17 @@ public:
     QLineEdit* decimalsBox() const { return decimals_; }
     // "altitude Z + -  (F2,F3)": while checked, the main window shows its altitude panel.
     QCheckBox* altitudeCheckBox() const { return altitude_; }
-    // The selected row of the points grid (0: none).
-    int selectedPointRow() const { return selectedPoint_; }
+    // The selected point: the current row of the points grid (0: none). The highlighted row,
+    // the cross-hair, the coordinate read-out and the Z panel all follow it.
+    int selectedPointRow() const;
     // The point (> 0) or calibration point (< 0) whose cross-hair is drawn; 0 for none.
-    int highlighted() const { return highlighted_; }
+    int highlighted() const;
     void selectRow(model::TableId table, int row);
     void setPointCount(int n);
     // The clipboard's text shown over the points grid while its values are taken.
     void showPaste(const QString& text);
     void hidePaste();
+    // The mouse's real coordinates on the map, for the coordinate read-out.
     void showCoordinates(const QString& x, const QString& y);
     // The coordinate system of a georeferenced picture; empty hides it.
     void showCoordinateSystem(const QString& crs);
@@ -85,6 +87,10 @@ private:
     QWidget* buildButtons();
     void onPointSelected(int row);
     void onCalibrationSelected(int row);
+    // Brings the highlight, the cross-hair, the read-out and the Z panel back to the selected
+    // rows, after the selection or the points changed.
+    void followSelection();
+    void showReadout(const QString& x, const QString& y);
     void onLineSelected(int row);
     void linesCellClicked(const QModelIndex& index);
 
@@ -104,9 +110,10 @@ private:
     QPushButton* deleteLine_;
     QLineEdit* dx0_;
     QLineEdit* dy0_;
-    int selectedPoint_ = 0;
     int selectedLine_ = 0;
-    int highlighted_ = 0;
+    // Which grid's selected row the cross-hair marks: the user picked it in that grid.
+    enum class CrossHairOn { None, Point, Calibration };
+    CrossHairOn crossHairOn_ = CrossHairOn::None;
     bool calibrationEdited_ = false;
 };
 

@@ -42,10 +42,7 @@ QWidget* PointsTableWindow::buildButtons() {
     auto* scale = button("échelle");
     auto* graph = button("Graphe F7");
     auto* quit = button("Quit direct");
-    connect(deletePoint, &QPushButton::clicked, this, [this] {
-        project_.devalide_point();
-        depointer_i_sel_anc_puis_pointer(selectedPoint_);
-    });
+    connect(deletePoint, &QPushButton::clicked, this, [this] { project_.devalide_point(); });
     connect(deleteLine_, &QPushButton::clicked, this, &PointsTableWindow::supprimeLigneCourante);
     connect(showAll, &QPushButton::clicked, this, [this] {
         model::afficheLignes(project_, true);
@@ -197,12 +194,13 @@ void PointsTableWindow::supprimeLigneCourante() {
 }
 
 void PointsTableWindow::recopieZ() {
-    if (selectedPoint_ < 1) return;
-    if (interaction().dlg_titre_message_ONEK_oui_non(model::titreRecopieZ(project_, selectedPoint_),
-                                                     "", "OE", "recopier", "annuler",
+    const int selected = selectedPointRow();
+    if (selected < 1) return;
+    if (interaction().dlg_titre_message_ONEK_oui_non(model::titreRecopieZ(project_, selected), "",
+                                                     "OE", "recopier", "annuler",
                                                      platform::DialogWidth::Wide) != 'O')
         return;
-    model::recopieZ(project_, selectedPoint_);
+    model::recopieZ(project_, selected);
     project_.setSaved(false);
 }
 

@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QStringList>
+#include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
@@ -148,17 +149,25 @@ std::optional<std::string> QtInteraction::af_fic_txt_memo(const std::string& tit
     owner();
     QPlainTextEdit* pane = dialog_->textPane();
     pane->setPlainText(q(text));
+    pane->document()->setModified(false);
     pane->show();
-    if (dialog_->dlg_titre_message_ONEK_oui_non(title, "", "OE", "traiter", "annuler",
-                                                platform::DialogWidth::Narrow) != 'O') {
-        pane->clear();
-        pane->hide();
-        return std::nullopt;
+    const bool go = dialog_->dlg_titre_message_ONEK_oui_non(title, "", "OE", "traiter", "annuler",
+                                                            platform::DialogWidth::Narrow) == 'O';
+    std::optional<std::string> reviewed;
+    if (go && !pane->document()->isModified()) {
+        reviewed = text; // the user's bytes, whatever the editor makes of them
+    } else if (go) {
+        // The raw text: the plain text would turn no-break spaces (a thousands mark) into
+        // spaces. The lines end as the file's did.
+        QString raw = pane->document()->toRawText();
+        const QString end =
+            text.find("\r\n") != std::string::npos ? QStringLiteral("\r\n") : QStringLiteral("\n");
+        raw.replace(QChar::ParagraphSeparator, end).replace(QChar::LineSeparator, end);
+        reviewed = raw.toStdString();
     }
-    const std::string edited = pane->toPlainText().toStdString();
     pane->clear();
     pane->hide();
-    return edited;
+    return reviewed;
 }
 
 std::optional<std::string> QtInteraction::openFileName(const platform::FileDialogRequest& r) {

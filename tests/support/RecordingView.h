@@ -20,7 +20,9 @@ struct RecordingView : model::ProjectView {
                         std::to_string(row));
     }
     int activePointsTableRow() const override { return activeRow; }
-    void restorePointsSelection() override { calls.push_back("restore selection"); }
+    void restorePointsSelection(int row) override {
+        calls.push_back("restore selection " + std::to_string(row));
+    }
     void showPointsGrid() override { calls.push_back("points grid"); }
     void pointCountChanged(int n) override { count = n; }
     void drawPoint(int row) override { calls.push_back("draw " + std::to_string(row)); }

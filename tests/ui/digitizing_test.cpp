@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <filesystem>
+#include <fstream>
 
 using namespace tracelle;
 
@@ -163,6 +165,50 @@ TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral(" distance cumulée +(1 à 2) = ")))
         << text.toStdString();
+}
+
+TEST_F(Digitizing, CalibratingAProjectWithPointsStartsNoLine) {
+    auto& p = w.project();
+    click(50, 50);
+    click(70, 50);
+    const int lines = p.lines().rowCount();
+    calibrate(); // a colour dialog here would fail the test: none is scripted
+    EXPECT_EQ(ui.colourDialogs, 0);
+    EXPECT_EQ(p.currentLine(), 1);
+    EXPECT_EQ(p.lines().rowCount(), lines);
+    for (auto [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
+        click(x, y);
+    EXPECT_EQ(p.K(), 3) << "every click on the map calibrates";
+    EXPECT_EQ(p.N(), 2);
+}
+
+TEST_F(Digitizing, AnImportThatAddsNothingChangesNothing) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(home_.dir); // the review copy "~memo.txt" goes there
+    auto& p = w.project();
+    click(50, 50);
+    click(70, 50);
+    p.setSaved(true);
+    const std::string text = "\x01\x02\x03 \x04\n\x7f zz\n";
+    const std::string file = (home_.dir / "binaire.txt").string();
+    std::ofstream(file, std::ios::binary) << text;
+    const int lines = p.lines().rowCount();
+    const int beeps = ui.beeps;
+    ui.answerConfirm(true);
+    ui.answerDialog('O');
+    ui.answerFileName(file);
+    ui.answerReview(text);
+    w.importTextPoints(); // a colour dialog here would fail the test: none is scripted
+    EXPECT_EQ(ui.messages.back(),
+              "nombre de points rajoutés : 0\n2 lignes ignorées (X ou Y illisible) : 1, 2");
+    EXPECT_EQ(p.N(), 2);
+    EXPECT_EQ(p.currentLine(), 1);
+    EXPECT_EQ(p.lines().rowCount(), lines);
+    EXPECT_EQ(ui.beeps, beeps);
+    EXPECT_TRUE(p.saved());
+    click(90, 50);
+    EXPECT_EQ(p.points().cell(3, p.indice_col("L")), "  1") << "the line goes on";
+    std::filesystem::current_path(previous);
 }
 
 } // namespace

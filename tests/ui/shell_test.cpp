@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -194,6 +195,32 @@ TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) 
     EXPECT_TRUE(picture);
     EXPECT_FALSE(labels);
     EXPECT_EQ(size, QSize(455, 213));
+}
+
+// The review of an import gives back the user's text: a no-break space is a thousands mark to
+// the reader, not a field separator, and the lines keep their CR LF.
+TEST(MessageDialog, TheImportReviewKeepsTheUsersTextByteForByte) {
+    MessageDialog dialog;
+    QtInteraction interaction(nullptr, &dialog);
+    const std::string text = "1\u00A0500 2\u00A0500 A\r\n3 4 B\r\n";
+    const struct {
+        const char* name;
+        QString typed;
+        std::string expected;
+    } cases[] = {
+        {"left as it is", {}, text},
+        {"a line typed", QStringLiteral("5\u00A0000 6 C"), text + "5\u00A0000 6 C"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        whenShown(dialog, [&] {
+            QPlainTextEdit* pane = dialog.textPane();
+            pane->moveCursor(QTextCursor::End);
+            QTest::keyClicks(pane, c.typed);
+            QTest::mousePress(dialog.firstButton(), Qt::LeftButton);
+        });
+        EXPECT_EQ(interaction.af_fic_txt_memo("contenu de points.txt\r", text), c.expected);
+    }
 }
 
 TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {

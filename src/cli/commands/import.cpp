@@ -25,8 +25,10 @@ files::ImportResult importFromWorkbook(const Arguments& args, const std::string&
     std::string error;
     const auto workbook = files::Workbook::open(path, error);
     if (!workbook) throw InputError("Impossible d'ouvrir le classeur " + path + " : " + error);
-    project.Nouvelle_suite_de_points();
-    return {files::ajoutePointsTableur(project, *workbook, columns), 0, {}};
+    return {files::ajoutePointsTableur(project, *workbook, columns, {},
+                                       [&project] { project.Nouvelle_suite_de_points(); }),
+            0,
+            {}};
 }
 
 int importCommand(const Arguments& args) {
@@ -45,8 +47,8 @@ int importCommand(const Arguments& args) {
         std::string error;
         const auto text = files::readTextFile(points, &error);
         if (!text) throw InputError(error);
-        project.Nouvelle_suite_de_points();
-        result = files::ajoutePointsTexte(project, *text);
+        result = files::ajoutePointsTexte(project, *text,
+                                          [&project] { project.Nouvelle_suite_de_points(); });
     }
     if (const std::string error = files::sauve_projet(project, *out); !error.empty())
         throw InputError(error);

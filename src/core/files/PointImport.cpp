@@ -54,11 +54,15 @@ std::int32_t pixelFor(model::Real v) {
 // Appends imported points to the current line.
 class PointAppender {
 public:
-    explicit PointAppender(model::Project& project)
+    PointAppender(model::Project& project, const std::function<void()>& beforeFirstPoint)
         : project_(project), columns_(project.pointColumns()), first_(project.N() + 1),
-          bulk_(std::in_place, project.points()) {}
+          beforeFirstPoint_(beforeFirstPoint) {}
 
     void add(const std::string& label, model::Real Z, model::Real X, model::Real Y) {
+        if (!bulk_) {
+            if (beforeFirstPoint_) beforeFirstPoint_();
+            bulk_.emplace(project_.points());
+        }
         std::int32_t x = 0, y = 0;
         if (project_.repere_image(X, Y, x, y)) {
             // The real values of the pixel, as the recomputation that ends an import makes
@@ -79,6 +83,7 @@ public:
     int added() const { return added_; }
     // Ends the import: the real values of every point made again from its pixel.
     int finish() {
+        if (!bulk_) return 0;
         bulk_.reset();
         project_.calcul_nouveaux_calage(first_, project_.N());
         return added_;
@@ -88,7 +93,8 @@ private:
     model::Project& project_;
     const model::Project::PointColumns columns_;
     const int first_;
-    std::optional<model::TextTable::Bulk> bulk_;
+    const std::function<void()>& beforeFirstPoint_;
+    std::optional<model::TextTable::Bulk> bulk_; // open from the first point on
     int added_ = 0;
 };
 
@@ -109,8 +115,9 @@ std::string bilanImport(const ImportResult& r) {
     return text;
 }
 
-ImportResult ajoutePointsTexte(model::Project& project, const std::string& text) {
-    PointAppender points(project);
+ImportResult ajoutePointsTexte(model::Project& project, const std::string& text,
+                               const std::function<void()>& beforeFirstPoint) {
+    PointAppender points(project, beforeFirstPoint);
     const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
     project.points().reserveRows(project.N() + 1 +
                                  static_cast<int>(std::min<long>(lines, 1 << 24)));
@@ -155,8 +162,9 @@ std::string colonnesIllisibles(const SheetColumns& c) {
 }
 
 int ajoutePointsTableur(model::Project& project, const SheetCells& cells, const SheetColumns& c,
-                        const std::function<void(int)>& progress) {
-    PointAppender points(project);
+                        const std::function<void(int)>& progress,
+                        const std::function<void()>& beforeFirstPoint) {
+    PointAppender points(project, beforeFirstPoint);
     for (int r = c.firstRow;; ++r) {
         const std::string s = cells.cellText(c.X, r);
         if (s.empty()) break;

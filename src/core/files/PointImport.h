@@ -29,8 +29,10 @@ std::string bilanImport(const ImportResult& result);
 // space-separated), each added to the current line at the image position of its real
 // coordinates. Empty lines and lines starting with an apostrophe are skipped; lines whose X
 // or Y is not a number are passed over. The real values of every point are then made again
-// from its pixel.
-ImportResult ajoutePointsTexte(model::Project& project, const std::string& text);
+// from its pixel. `beforeFirstPoint` runs once, just before the first point is added (a new
+// line): an import that adds nothing changes nothing.
+ImportResult ajoutePointsTexte(model::Project& project, const std::string& text,
+                               const std::function<void()>& beforeFirstPoint = {});
 
 // Columns (1 = A) and first row of a worksheet of "X Y label Z" rows.
 struct SheetColumns {
@@ -46,10 +48,11 @@ std::string colonnesIllisibles(const SheetColumns& columns);
 
 // The rows from the first one down to the first whose X cell is empty, each whose X cell is
 // a number added to the current line; `progress` is told the count after each point. The
-// real values of every point are then made again from its pixel. Returns the number of
-// points added.
+// real values of every point are then made again from its pixel; `beforeFirstPoint` as for
+// a text. Returns the number of points added.
 int ajoutePointsTableur(model::Project& project, const SheetCells& cells,
-                        const SheetColumns& columns, const std::function<void(int)>& progress = {});
+                        const SheetColumns& columns, const std::function<void(int)>& progress = {},
+                        const std::function<void()>& beforeFirstPoint = {});
 
 // The first three lines that are not empty give the X, Y and Z of calibration rows 1 to 3
 // (tab-separated when the line holds a tab, else space-separated); an absent Z leaves its

@@ -258,8 +258,9 @@ RescaleResult Project::rescale(const std::string& typed) {
 }
 
 void Project::restartCalibration() {
+    // No new line: its colour dialog would stand over the calibration clicks, and the points
+    // already digitized stay in the same pixels.
     k_ = 0;
-    Nouvelle_suite_de_points();
 }
 
 } // namespace tracelle::model

@@ -3,6 +3,7 @@
 #include "model/Project.h"
 #include "platform/Interaction.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tracelle::model {
@@ -157,7 +158,7 @@ void Project::efface_tab_et_point() {
     if (fromTable) {
         view_->redrawOverlay();
         view_->eraseRubberBand();
-        view_->restorePointsSelection();
+        view_->restorePointsSelection(std::min(t, n_));
     }
 }
 

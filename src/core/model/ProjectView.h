@@ -17,7 +17,8 @@ public:
     virtual void selectRow(TableId, int /*row*/) {}
     // The selected row of the points grid when the points table window is active, else -1.
     virtual int activePointsTableRow() const { return -1; }
-    virtual void restorePointsSelection() {}
+    // After a deletion from the active points table: `row` selected again, as the point now there.
+    virtual void restorePointsSelection(int /*row*/) {}
     virtual void showPointsGrid() {}
     virtual void showPointsTable() {}
     virtual void pointCountChanged(int /*n*/) {}

@@ -103,15 +103,14 @@ void supprimeLigne(Project& p, const LigneASupprimer& l) {
     }
 
     if (l.nombre > 0) {
-        // Removing every data row would leave the table without its one row: they then stay.
-        if (points.rowCount() - l.nombre >= 2) {
-            for (int k = 0; k < l.nombre; ++k)
-                points.removeRow(l.premier);
-            const int nCol = p.indice_col("n");
-            for (int i = l.premier; i < points.rowCount(); ++i)
-                points.setCell(i, nCol, _format(i, 3, 0));
-        }
+        for (int k = 0; k < l.nombre; ++k)
+            points.removeRow(l.premier);
+        const int nCol = p.indice_col("n");
+        for (int i = l.premier; i < points.rowCount(); ++i)
+            points.setCell(i, nCol, _format(i, 3, 0));
         p.setN(points.rowCount() - 1);
+        // The line held every point: the table keeps its one blank row.
+        if (points.rowCount() < 2) points.setRowCount(2);
     }
 
     // The other lines keep their numbers, so their rows stay where they are.

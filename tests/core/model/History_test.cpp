@@ -222,4 +222,22 @@ TEST_F(Undo, DeletingAndInsertingKeepTheLines) {
     EXPECT_EQ(length(2), line2);
 }
 
+// Drawing a point clears the pending line break: the undo of a new line gives back the flag it
+// found, set or clear.
+TEST_F(Undo, NewLineUndoesToThePendingLineBreakItFound) {
+    for (const bool pending : {false, true}) {
+        SCOPED_TRACE(pending);
+        p.setLineBreakPending(pending);
+        const int line = p.currentLine();
+        newLine(0xFF0000);
+        ASSERT_TRUE(p.lineBreakPending());
+        p.history().undo();
+        EXPECT_EQ(p.lineBreakPending(), pending);
+        EXPECT_EQ(p.currentLine(), line);
+        p.history().redo();
+        EXPECT_TRUE(p.lineBreakPending());
+        p.history().undo();
+    }
+}
+
 } // namespace

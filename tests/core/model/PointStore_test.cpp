@@ -131,7 +131,7 @@ TEST_P(PointStore, DeletingPointsRenumbersAndKeepsLines) {
     EXPECT_EQ(cell(3, "L"), "  2");
     EXPECT_EQ(cell(3, "n"), "    3");
     EXPECT_EQ(project.currentLine(), 2);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{"overlay", "erase band", "restore selection",
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"overlay", "erase band", "restore selection 2",
                                                     "redraw", "mouse move"}));
 }
 
