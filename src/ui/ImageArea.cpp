@@ -1,6 +1,7 @@
 #include "ui/ImageArea.h"
 
 #include "picture/Stretch.h"
+#include "ui/SegmentClip.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -97,7 +98,10 @@ void ImageArea::paintEvent(QPaintEvent*) {
         const double scale = static_cast<double>(width()) / s.width();
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(QColor(255, 255, 0), std::max(1.0, 4 * scale)));
-        painter.drawLine(toArea(band_->p1()), toArea(band_->p2()));
+        const double reach = 4 * scale + 2;
+        if (const auto band = clipSegment(QLineF(toArea(band_->p1()), toArea(band_->p2())),
+                                          QRectF(rect()).adjusted(-reach, -reach, reach, reach)))
+            painter.drawLine(*band);
     }
 }
 

@@ -21,7 +21,8 @@ public:
     // Calls `draw` on every tile that `bounds` (canvas pixels) touches, with a painter whose
     // coordinates are the canvas's.
     void paint(const QRect& bounds, const std::function<void(QPainter&)>& draw);
-    // A segment opens only the tiles along it, however long it is.
+    // A segment, drawn as one line whatever tiles it crosses; it opens only the tiles along
+    // it within the canvas, however far its ends lie.
     void line(QPoint from, QPoint to, const QPen& pen);
 
 private:
@@ -29,6 +30,7 @@ private:
         QImage image;
         std::unique_ptr<QPainter> painter;
     };
+    QPainter& open(const picture::Layer::Piece& piece);
 
     picture::Layer& layer_;
     std::map<const picture::Pixel*, Open> open_; // nodes never move: the painters keep their image
