@@ -45,6 +45,15 @@ bool MainWindow::ouvreImageCalee(const georef::Calage& calage) {
         platform::BusyCursor busy;
         decoded = picture::decodeFile(calage.picture);
     }
+    if (const std::string wrong =
+            decoded.ok()
+                ? georef::sizeMismatch(calage, decoded.raster.width(), decoded.raster.height())
+                : std::string();
+        !wrong.empty()) {
+        interaction().information(wrong);
+        imageArea_->update();
+        return false;
+    }
     if (!poseImage(calage.picture, std::move(decoded), "", &calage)) return false;
     Redessiner();
     return true;

@@ -444,7 +444,8 @@ protected:
 
 // Each kind of source the command tells apart; how each maps its pixels is the core's test.
 TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
-    const Map north{10, 0, 0, -10, 600000.5L, 2000000.25L}, plan{1.5L, 0, 0, -1.5L, 10, 20};
+    // MapInfo's pixel (0, 0) is the picture's corner, half a pixel from the first centre.
+    const Map north{10, 0, 0, -10, 600005.5L, 1999995.25L}, plan{1.5L, 0, 0, -1.5L, 10, 20};
     const Map rotated{2, 0.5L, 0.25L, -2, 500000.5L, 6000000.25L};
     text("cartes/nord.tab",
          tab("images\\nord.bmp", "  (600000.5,2000000.25) (0,0) Label \"Pt 1\",\r\n"
@@ -520,6 +521,7 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
     text("sans-image.tab", tab("perdue.bmp", "(0,0) (0,0)\n(10,0) (10,0)\n(0,10) (0,10)\n"));
     text("plat.bpw", world({1, 2, 2, 4, 100, 200}));
     picture("plat.bmp");
+    text("bon.hdr", "ncols 50\nnrows 20\nxdim 1\nydim 1\nulxmap 0\nulymap 0\n");
     text("orphelin.tfw", world({1, 0, 0, -1, 0, 0}));
     text("abime.bpw", world({1, 0, 0, -1, 0, 0}));
     text("abime.bmp", "BM pas une image");
@@ -534,6 +536,7 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
             {{path("absent.tab"), "-o", out}, 1, "absent.tab> impossible à ouvrir"},
             {{path("sans-image.tab"), "-o", out}, 1, "perdue.bmp> impossible à ouvrir"},
             {{path("plat.bpw"), "-o", out}, 1, "alignés"},
+            {{path("bon.hdr"), "-o", out}, 1, "50 x 20 pixels, <bon.bmp> en a 50 x 40"},
             {{path("orphelin.tfw"), "-o", out}, 1, "aucune image du même nom"},
             {{path("abime.bpw"), "-o", out}, 1, "Impossible de lire l'image"},
             {{bare, "-o", out}, 1, "nue.bmp> n'est pas calée"},

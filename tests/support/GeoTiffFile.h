@@ -19,7 +19,7 @@ struct GeoTiffSpec {
     // Raster (I, J) at model (X, Y), and the pixel scale; or a transformation.
     std::array<double, 6> tiePoint{};
     std::array<double, 3> scale{};
-    std::optional<std::array<double, 16>> transformation;
+    std::optional<std::array<double, 16>> transformation{};
     bool pixelIsPoint = false;
     unsigned short epsg = 0; // projected system, none when 0
 };

@@ -43,8 +43,9 @@ protected:
         "=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, *.pgw, *.wld)";
 };
 
-// Imported with margins around the picture: the rows as written, the pixels moved by the
-// offset, and no question about calibration points.
+// Imported with margins around the picture: the rows at the centres of their pixels (MapInfo
+// counts from the picture's corner), the pixels moved by the offset, and no question about
+// calibration points.
 TEST_F(Georef, AMapInfoTableOpensItsPictureCalibrated) {
     w.action("&Affichage|Garder les proportions L x H")->setChecked(true);
     const std::string tab = write("carte.tab", "!table\r\nDefinition Table\r\n"
@@ -57,13 +58,13 @@ TEST_F(Georef, AMapInfoTableOpensItsPictureCalibrated) {
     ASSERT_EQ(picture.file, picturePath);
     ASSERT_TRUE(picture.ox != 0 || picture.oy != 0) << "the canvas keeps the window's shape";
     EXPECT_EQ(w.project().K(), 3);
-    EXPECT_EQ(calibration(2, "X"), "610000");
-    EXPECT_EQ(calibration(3, "Y"), "1995000");
+    EXPECT_EQ(calibration(2, "X"), "610025");
+    EXPECT_EQ(calibration(3, "Y"), "1994975");
     EXPECT_EQ(calibration(2, "x"), std::to_string(picture.ox + 200));
     EXPECT_EQ(calibration(3, "y"), std::to_string(picture.oy + 100));
     const auto [X, Y] = clickedAt(picture.ox + 40, picture.oy + 30);
-    EXPECT_NEAR(X, 600000 + 40 * 50, 1e-6);
-    EXPECT_NEAR(Y, 2000000 - 30 * 50, 1e-6);
+    EXPECT_NEAR(X, 600000 + 40.5 * 50, 1e-6);
+    EXPECT_NEAR(Y, 2000000 - 30.5 * 50, 1e-6);
     EXPECT_TRUE(ui.questions.empty()) << ui.questions.front();
 }
 
@@ -82,7 +83,8 @@ TEST_F(Georef, ABadDescriptorChangesNothing) {
          "n'est pas une valeur entière"},
         {kTab, write("absente.tab", "File \"absente.bmp\"\nType\n"), "impossible à ouvrir"},
         {"=> Charger  un fichier *.hdr ARC/INFO ",
-         write("carte.hdr", "NCOLS 200\nNROWS 100\nXDIM 1\nYDIM 1\nULXMAP 0\nULYMAP 0\n"), "xdim"},
+         write("carte.hdr", "NCOLS 200\nNROWS 50\nXDIM 1\nYDIM 1\nULXMAP 0\nULYMAP 0\n"),
+         "ce calage ne lui correspond pas"},
         {kGeoref, write("carte.bpw", "1\n0\n0\n-1\n"), "six nombres"},
     };
     for (const auto& c : cases) {

@@ -68,6 +68,9 @@ georef::Calage calageDe(const std::string& source, const std::optional<std::stri
         georef::Calage calage =
             checked(e == ".tab" ? georef::lit_tab(source) : georef::lit_hdr(source), source);
         size = tailleImage(calage.picture);
+        if (const std::string wrong = georef::sizeMismatch(calage, size.width, size.height);
+            !wrong.empty())
+            throw InputError(wrong);
         return calage;
     }
     size = tailleImage(source);

@@ -1,5 +1,6 @@
 #include "files/ZipArchive.h"
 
+#include <fstream>
 #include <zip.h>
 
 namespace tracelle::files {
@@ -14,11 +15,9 @@ std::string encryptedWorkbook() {
 
 namespace {
 
+// What libzip's refusal means to the user, the file itself being there.
 std::string reasonOf(int code) {
     switch (code) {
-    case ZIP_ER_OPEN:
-    case ZIP_ER_NOENT:
-        return "le fichier est introuvable ou illisible";
     case ZIP_ER_MEMORY:
         return "mémoire insuffisante";
     case ZIP_ER_NOPASSWD:
@@ -74,7 +73,11 @@ std::unique_ptr<ZipArchive> ZipArchive::open(const std::string& path, std::strin
     int code = 0;
     zip_t* zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
     if (!zip) {
-        error = reasonOf(code);
+        // libzip also says it cannot open a file whose directory announces data that are not
+        // there (a size of 0xFFFFFFFF without its ZIP64 field): the file itself tells which.
+        const bool unreadable = (code == ZIP_ER_OPEN || code == ZIP_ER_NOENT) &&
+                                !std::ifstream(path, std::ios::binary).good();
+        error = unreadable ? "le fichier est introuvable ou illisible" : reasonOf(code);
         return nullptr;
     }
     return std::unique_ptr<ZipArchive>(new ZipArchive(zip, limits));

@@ -37,10 +37,8 @@ std::string reason(int code) {
         return "GIF : données d'image défectueuses";
     case D_GIF_ERR_WRONG_RECORD:
         return "GIF : bloc de type inconnu";
-    default: {
-        const char* text = GifErrorString(code);
-        return std::string("GIF : ") + (text ? text : "erreur de lecture");
-    }
+    default: // giflib's own texts are English
+        return "GIF : fichier endommagé";
     }
 }
 

@@ -29,7 +29,6 @@ constexpr int kBatchRows = 16;
 struct ErrorManager {
     jpeg_error_mgr pub; // first, so that libjpeg's pointer to it leads back here
     std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
     int code;
     bool truncated;
 };
@@ -37,14 +36,15 @@ struct ErrorManager {
 [[noreturn]] void onError(j_common_ptr cinfo) {
     auto* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
     errors->code = cinfo->err->msg_code;
-    (*cinfo->err->format_message)(cinfo, errors->message);
     std::longjmp(errors->jump, 1);
 }
 
 // libjpeg only warns at a premature end and pads the rest with grey: a half picture would
-// then pass for a whole one. Other warnings (stray bytes between markers) are let pass.
+// then pass for a whole one. A file cut short that still ends with an end marker is met as a
+// marker inside the scan's data. Other warnings (stray bytes between markers) are let pass.
 void onMessage(j_common_ptr cinfo, int level) {
-    if (level == -1 && cinfo->err->msg_code == JWRN_JPEG_EOF) {
+    const int code = cinfo->err->msg_code;
+    if (level == -1 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) {
         auto* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
         errors->truncated = true;
         std::longjmp(errors->jump, 1);
@@ -58,22 +58,38 @@ void installErrors(ErrorManager& errors) {
     errors.pub.error_exit = onError;
     errors.pub.emit_message = onMessage;
     errors.pub.output_message = noOutput;
-    errors.message[0] = '\0';
     errors.code = 0;
     errors.truncated = false;
 }
 
+// libjpeg's own texts are English: the user gets the French of the kind of fault.
 std::string reason(const ErrorManager& errors) {
     if (errors.truncated) return "fichier JPEG tronqué";
     switch (errors.code) {
     case JERR_INPUT_EMPTY:
         return "fichier JPEG vide";
+    case JERR_INPUT_EOF:
+        return "fichier JPEG tronqué";
     case JERR_NO_SOI:
         return "JPEG : ce fichier n'est pas une image JPEG";
     case JERR_OUT_OF_MEMORY:
         return "JPEG : mémoire insuffisante";
+    case JERR_EMPTY_IMAGE:
+        return "JPEG : image vide (largeur ou hauteur nulle)";
+    case JERR_IMAGE_TOO_BIG:
+    case JERR_WIDTH_OVERFLOW:
+        return "JPEG : image trop grande";
+    case JERR_ARITH_NOTIMPL:
+    case JERR_NOT_COMPILED:
+    case JERR_NOTIMPL:
+    case JERR_SOF_UNSUPPORTED:
+    case JERR_CONVERSION_NOTIMPL:
+    case JERR_BAD_PRECISION:
+        return "JPEG : variante de JPEG non prise en charge";
+    case JERR_FILE_WRITE:
+        return "JPEG : écriture impossible";
     default:
-        return std::string("JPEG : ") + errors.message;
+        return "JPEG : fichier endommagé";
     }
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <png.h>
+#include <string>
+#include <string_view>
 
 namespace tracelle::picture {
 
@@ -31,6 +33,20 @@ struct PngJob {
 }
 
 void onWarning(png_structp, png_const_charp) {}
+
+// libpng's own texts are English: the user gets the French of the kind of fault.
+std::string reason(std::string_view message) {
+    const auto has = [message](std::string_view part) {
+        return message.find(part) != std::string_view::npos;
+    };
+    if (has("memory") || has("mémoire")) return "PNG : mémoire insuffisante";
+    if (has("Not enough image data"))
+        return "PNG : image incomplète (données de l'image trop courtes)";
+    if (has("CRC")) return "PNG : fichier endommagé (somme de contrôle fausse)";
+    if (message.starts_with("IDAT") || has("image data") || has("ompress"))
+        return "PNG : données de l'image endommagées";
+    return "PNG : fichier endommagé";
+}
 
 void readData(png_structp png, png_bytep data, std::size_t length) {
     auto* job = static_cast<PngJob*>(png_get_io_ptr(png));
@@ -157,7 +173,7 @@ Decoded decodePng(const std::string& path) {
     if (!ok) {
         if (!refused.empty()) return failed(refused);
         if (job.truncated) return failed("fichier PNG tronqué");
-        return failed(std::string("PNG : ") + job.message);
+        return failed(reason(job.message));
     }
     Decoded decoded;
     decoded.raster = std::move(raster);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <charconv>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <string>
 #include <system_error>
 #include <thread>
 #include <tiffio.h>
@@ -77,9 +79,29 @@ Handle openTiff(Messages& messages) {
     return tif;
 }
 
+// libtiff's own texts are English: what is kept of them is where the fault lies, in French.
+std::string place(const std::string& message) {
+    for (const auto& [english, french] : {std::pair{"strip ", "bande "},
+                                          {"tile ", "tuile "},
+                                          {"scanline ", "ligne "},
+                                          {"row ", "ligne "}}) {
+        for (std::size_t at = message.find(english); at != std::string::npos;
+             at = message.find(english, at + 1)) {
+            const char* digits = message.c_str() + at + std::strlen(english);
+            std::uint32_t n = 0;
+            const auto [end, ec] = std::from_chars(digits, message.c_str() + message.size(), n);
+            // A row of -1 names no row.
+            if (ec == std::errc() && end != digits && n != UINT32_MAX)
+                return french + std::to_string(n);
+        }
+    }
+    return {};
+}
+
 std::string withDetail(const char* reason, const Messages& messages) {
     std::string text = reason;
-    if (!messages.lastError.empty()) text += " (" + messages.lastError + ")";
+    if (const std::string where = place(messages.lastError); !where.empty())
+        text += " (" + where + ")";
     return text;
 }
 

@@ -161,6 +161,13 @@ TEST(WorkbookSafety, DamagedAndHostileWorkbooksAreRefusedWhole) {
         return path;
     };
     auto xlsx = tracelle::testing::bytesOf(data("points.xlsx"));
+    // A compressed size of 0xFFFFFFFF in the central directory announces ZIP64 sizes that
+    // are not there: the file exists and reads, its archive is damaged.
+    auto zip64 = xlsx;
+    const std::string central = "PK\x01\x02";
+    const auto entry = std::search(zip64.begin(), zip64.end(), central.begin(), central.end());
+    ASSERT_NE(entry, zip64.end());
+    std::fill_n(entry + 20, 4, '\xFF');
     xlsx.resize(xlsx.size() - 40);
     const auto xls = tracelle::testing::bytesOf(data("points.xls"));
     const std::string html = "<html><table><tr><td>1</td></tr></table></html>";
@@ -172,6 +179,7 @@ TEST(WorkbookSafety, DamagedAndHostileWorkbooksAreRefusedWhole) {
         {data("bombe-ratio.xlsx"), "comprimé plus de 1000 fois"},
         {data("taille-fausse.xlsx"), "l'archive du classeur est endommagée"},
         {made("tronque.xlsx", xlsx), "l'archive du classeur est endommagée"},
+        {made("zip64-absent.xlsx", zip64), "l'archive du classeur est endommagée"},
         {data("colonnes.xlsx"), "la feuille a plus de 16384 colonnes"},
         {data("colonnes.ods"), "la feuille a plus de 16384 colonnes"},
         {data("lignes.ods"), "la feuille a plus de 1048576 lignes"},

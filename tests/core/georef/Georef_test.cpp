@@ -99,9 +99,10 @@ const std::string kP2 = "  (610000.5, 2000000) (1000,0) Label \"Pt 2\",\r\n";
 const std::string kP3 = "  (600000.5,1990000) (0,1000) Label \"Pt 3\"\r\n";
 const std::string kHdr = "xdim 1\nydim -1\nncols 4\nnrows 3\nulxmap 0\nulymap 0\n";
 
-TEST_P(GeorefDS, TabGivesItsPointsAsWrittenMovedByThePictureOffset) {
+TEST_P(GeorefDS, TabPointsAreTakenAtTheCornerOfTheirPixel) {
     // MapInfo names the picture relative to the .TAB, with Windows separators and without
-    // regard to case.
+    // regard to case. Its pixel (0, 0) is the picture's corner: the calibration names pixel
+    // centres, half a pixel further in.
     writeText(path("images/CARTE.BMP"), "BM");
     writeText(path("carte.tab"), tabText("  File \"images\\carte.bmp\"\r\n", kP1 + kP2 + kP3));
     const georef::Calage c = georef::lit_tab(path("carte.tab"));
@@ -109,11 +110,39 @@ TEST_P(GeorefDS, TabGivesItsPointsAsWrittenMovedByThePictureOffset) {
     EXPECT_EQ(c.picture, path("images/CARTE.BMP"));
     EXPECT_EQ(c.source, "carte.tab");
     georef::appliqueCalage(project, c);
-    expectCalibration({{"600000.5", "2000000", 0, 0},
-                       {"610000.5", " 2000000", 1000, 0},
-                       {"600000.5", "1990000", 0, 1000}},
-                      '.');
-    expectMapsLike([](Real i, Real j) { return std::pair{600000.5L + 10 * i, 2e6L - 10 * j}; }, 10);
+    expectCalibration({{"600005.5", "1999995", 0, 0},
+                       {"610005.5", "1999995", 1000, 0},
+                       {"600005.5", "1989995", 0, 1000}},
+                      GetParam());
+    expectMapsLike(
+        [](Real i, Real j) {
+            return std::pair{600000.5L + 10 * (i + 0.5L), 2e6L - 10 * (j + 0.5L)};
+        },
+        10);
+}
+
+TEST_F(Georef, TabNamesItsPictureInsideItsOwnFolder) {
+    // A path from the root, Unix or Windows, still starts in the descriptor's folder: a
+    // picture elsewhere with the same name would be another map.
+    const fs::path elsewhere = dir() / "ailleurs";
+    writeText(elsewhere / "carte.bmp", "BM");
+    writeText(path("ici/carte.bmp"), "BM");
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"unix path elsewhere", (elsewhere / "carte.bmp").string(), ""},
+        {"windows root", "\\carte.bmp", path("ici/carte.bmp")},
+        {"unix root", "/carte.bmp", path("ici/carte.bmp")},
+    };
+    for (const auto& [name, file, found] : rows) {
+        SCOPED_TRACE(name);
+        writeText(path("ici/carte.tab"), tabText("  File \"" + file + "\"\r\n", kP1 + kP2 + kP3));
+        const georef::Calage c = georef::lit_tab(path("ici/carte.tab"));
+        if (found.empty()) {
+            EXPECT_EQ(c.error, "<" + path("ici") + file + "> impossible à ouvrir");
+        } else {
+            EXPECT_TRUE(c.ok()) << c.error;
+            EXPECT_EQ(c.picture, found);
+        }
+    }
 }
 
 TEST_P(GeorefDS, HdrGivesTheCornersOfItsGrid) {
@@ -150,6 +179,52 @@ TEST_P(GeorefDS, HdrGivesTheCornersOfItsGrid) {
         georef::appliqueCalage(project, c);
         expectCalibration(row.rows, GetParam());
     }
+}
+
+TEST_P(GeorefDS, HdrReadsAsGisToolsWriteIt) {
+    // Keys in any case and order; the upper-left pixel's centre or the lower-left corner or
+    // centre; rows run southwards whatever the sign of YDIM. All name the same grid.
+    const std::pair<const char*, const char*> rows[] = {
+        {"lower case, negative ydim",
+         "xdim 10\nydim -10\nncols 1000\nnrows 500\nulxmap 600000\nulymap 2000000\n"},
+        {"as GDAL writes it",
+         "BYTEORDER      I\r\nLAYOUT         BIL\r\nNROWS          500\r\n"
+         "NCOLS          1000\r\nNBANDS         3\r\nNBITS          8\r\n"
+         "ULXMAP         600000\r\nULYMAP         2000000\r\nXDIM           10\r\n"
+         "YDIM           10\r\n"},
+        {"mixed case, tabs", "Ncols\t1000\nNRows\t500\nXDim\t10\nYDim\t-10\nUlxMap\t600000\n"
+                             "UlyMap\t2000000"},
+        {"lower-left corner",
+         "ncols 1000\nnrows 500\nxllcorner 599995\nyllcorner 1995005\ncellsize 10\n"},
+        {"lower-left centre",
+         "NCOLS 1000\nNROWS 500\nXLLCENTER 600000\nYLLCENTER 1995010\nCELLSIZE 10\n"},
+    };
+    writeText(path("carte.bmp"), "BM");
+    for (const auto& [name, text] : rows) {
+        SCOPED_TRACE(name);
+        writeText(path("carte.hdr"), text);
+        const georef::Calage c = georef::lit_hdr(path("carte.hdr"));
+        ASSERT_TRUE(c.ok()) << c.error;
+        EXPECT_EQ(georef::sizeMismatch(c, 1000, 500), "");
+        georef::appliqueCalage(project, c);
+        expectCalibration({{"600000", "2000000", 0, 0},
+                           {"600000", "1995000", 0, 500},
+                           {"610000", "1995000", 1000, 500}},
+                          GetParam());
+    }
+}
+
+TEST_F(Georef, HdrOfAnotherSizeThanItsPictureIsRefused) {
+    writeText(path("carte.bmp"), "BM");
+    writeText(path("carte.hdr"),
+              "xdim 10\nydim -10\nncols 1000\nnrows 500\nulxmap 600000\nulymap 2000000\n");
+    const georef::Calage c = georef::lit_hdr(path("carte.hdr"));
+    ASSERT_TRUE(c.ok()) << c.error;
+    EXPECT_EQ(georef::sizeMismatch(c, 1000, 1000),
+              "<carte.hdr> décrit une image de 1000 x 500 pixels, <carte.bmp> en a 1000 x 1000 : "
+              "ce calage ne lui correspond pas");
+    EXPECT_EQ(georef::sizeMismatch(georef::lit_tab(path("carte.tab")), 1000, 1000), "")
+        << "a .TAB does not tell the picture's size";
 }
 
 TEST_F(Georef, HdrTakesTheBmpThenTheJpgThenTheTifWhateverTheCase) {
@@ -203,14 +278,17 @@ TEST_F(Georef, DescriptorThatCannotBeUsedGivesAnError) {
         {"carte.tab", tabText(file, kP1 + kP2 + "  (600000,1990000) (2000,0)\r\n"), "alignés"},
         {"carte.tab", tabText(file, kP1 + kP2 + "  (620000.5,2000000) (0,1000)\r\n"), "alignés"},
         {"carte.tab", "", "est vide"},
-        {"carte.hdr", "ydim -1\nxdim 1\n" + hdrTail, "« ydim »"},
-        {"carte.hdr", "XDIM 1\nydim -1\n" + hdrTail, "« xdim »"},
+        {"carte.hdr", "xdim 1\n" + hdrTail, "« ydim »"},
+        {"carte.hdr", "ydim 1\n" + hdrTail, "« xdim »"},
         {"carte.hdr", "xdim 1\nydim -1\nncols 4\nulxmap 0\nulymap 0\n", "« nrows »"},
+        {"carte.hdr", "xdim 1\nydim -1\nncols 4\nnrows 3\nulxmap 0\n", "« ulymap »"},
+        {"carte.hdr", "xdim 1\nydim -1\nncols 4\nnrows 3\nxllcorner 0\n", "« yllcorner »"},
+        {"carte.hdr", "cellsize 1\nncols 4\nnrows 3\n", "« ulxmap »"},
         {"carte.hdr", "xdim 1\nydim -1\nncols 4.5\nnrows 3\nulxmap 0\nulymap 0\n",
          "n'est pas une valeur entière"},
         {"carte.hdr", "xdim ten\nydim -1\n" + hdrTail, "n'est pas une valeur en virgule"},
         {"carte.hdr", "xdim 1\nydim 0\n" + hdrTail, "alignés"},
-        {"carte.hdr", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18), "« xdim »"},
+        {"carte.hdr", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18), "« ncols »"},
         {"carte.hdr", "", "est vide"},
     };
     for (const auto& [name, text, part] : rows) {
@@ -221,6 +299,46 @@ TEST_F(Georef, DescriptorThatCannotBeUsedGivesAnError) {
         EXPECT_NO_THROW(c = read(path(name)));
         EXPECT_NE(c.error.find(part), std::string::npos) << c.error;
         EXPECT_LT(c.error.size(), 200u) << "a short message, not the file";
+    }
+}
+
+TEST_F(Georef, DegenerateOrInfiniteCalibrationIsRefusedFromEverySource) {
+    // Numbers that read, but whose three points, as the calibration cells hold them, do not
+    // span a triangle or are not finite.
+    const std::string grid = "ncols 1000\nnrows 500\n";
+    const std::tuple<const char*, const char*, std::string, const char*> rows[] = {
+        {"world A = 1e-400", "plan.bpw", "1e-400\n0\n0\n-0.5\n600000\n5000000\n", "alignés"},
+        {"world C = 1e400", "plan.bpw", "0.5\n0\n0\n-0.5\n1e400\n5000000\n", "alignés"},
+        {"world A = 1e4931", "plan.bpw", "1e4931\n0\n0\n-0.5\n600000\n5000000\n", "finis"},
+        {"hdr xdim 1e-400", "plan.hdr", grid + "xdim 1e-400\nydim 1\nulxmap 6e5\nulymap 0\n",
+         "alignés"},
+        {"hdr ulymap 1e400", "plan.hdr", grid + "xdim 1\nydim 1\nulxmap 0\nulymap 1e400\n",
+         "alignés"},
+        {"hdr xdim 1e4931", "plan.hdr", grid + "xdim 1e4931\nydim 1\nulxmap 0\nulymap 0\n",
+         "finis"},
+        {"tab 1e-400 apart", "plan.tab",
+         tabText("  File \"plan.bmp\"\r\n", "  (600000,0) (0,0)\r\n  (600000.0000000000000001,0) "
+                                            "(1000,0)\r\n  (600000,1) (0,1000)\r\n"),
+         "alignés"},
+    };
+    writeText(path("plan.bmp"), "BM");
+    for (const auto& [name, file, text, part] : rows) {
+        SCOPED_TRACE(name);
+        writeText(path(file), text);
+        const std::string e = fs::path(file).extension().string();
+        const auto c = e == ".tab"   ? georef::lit_tab(path(file))
+                       : e == ".hdr" ? georef::lit_hdr(path(file))
+                                     : *georef::calagePropre(path("plan.bmp"), 1000, 500);
+        EXPECT_NE(c.error.find(part), std::string::npos) << c.error;
+        fs::remove(path(file));
+    }
+    // Tags hold doubles: an infinity or a NaN arrives as such.
+    for (const double bad : {std::nan(""), HUGE_VAL}) {
+        ASSERT_TRUE(support::writeGeoTiff(
+            path("infini.tif"), {.tiePoint = {0, 0, 0, 6e5, 5e6, 0}, .scale = {bad, 0.5, 0}}));
+        const auto c = georef::calagePropre(path("infini.tif"), 40, 30);
+        ASSERT_TRUE(c);
+        EXPECT_NE(c->error.find("finis"), std::string::npos) << c->error;
     }
 }
 

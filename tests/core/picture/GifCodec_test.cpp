@@ -170,7 +170,9 @@ TEST_F(GifCodecTest, BrokenFilesFailCleanly) {
         {"palette cut short", {good.begin(), good.begin() + 20}, "fichier GIF tronqué"},
         {"no palette at all", noPalette, "GIF : pas de palette"},
         {"empty", {}, "fichier GIF vide"},
-        {"not a GIF", {'\x89', 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13}, "GIF : "},
+        {"not a GIF",
+         {'\x89', 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13},
+         "GIF : ce fichier n'est pas une image GIF"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -168,6 +168,13 @@ TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
     writeFixture(path("large.jpg"), Kind::Baseline, 800, 700);
     const std::vector<char> base = bytesOf(path("base.jpg")), prog = bytesOf(path("prog.jpg"));
     const std::vector<char> large = bytesOf(path("large.jpg"));
+    // The first third and an end marker: libjpeg meets the marker inside the scan's data and
+    // would pad the rest with grey.
+    const auto third = [](const std::vector<char>& whole) {
+        std::vector<char> cut(whole.begin(), whole.begin() + whole.size() / 3);
+        cut.insert(cut.end(), {'\xFF', '\xD9'});
+        return cut;
+    };
     std::vector<char> noSize = base;
     for (std::size_t i = 0; i + 8 < noSize.size(); ++i)
         if (noSize[i] == '\xFF' && noSize[i + 1] == '\xC0') { // frame header: height and width
@@ -187,9 +194,14 @@ TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
          {large.begin(), large.begin() + large.size() / 2},
          "fichier JPEG tronqué"},
         {"headers only", {base.begin(), base.begin() + 400}, "fichier JPEG tronqué"},
+        {"baseline, a third and an end marker", third(base), "fichier JPEG tronqué"},
+        {"progressive, a third and an end marker", third(prog), "fichier JPEG tronqué"},
+        {"second thread, a third and an end marker", third(large), "fichier JPEG tronqué"},
         {"empty", {}, "fichier JPEG vide"},
-        {"not a JPEG", {'\x89', 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, "JPEG : "},
-        {"zero size", noSize, "JPEG : "},
+        {"not a JPEG",
+         {'\x89', 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'},
+         "JPEG : ce fichier n'est pas une image JPEG"},
+        {"zero size", noSize, "JPEG : image vide (largeur ou hauteur nulle)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -193,20 +193,32 @@ TEST_F(PngCodecTest, BrokenFilesFailCleanly) {
     for (int i = 0; i < 4; ++i)
         badData[idatData + length + static_cast<std::size_t>(i)] =
             static_cast<char>(crc >> (24 - 8 * i));
+    // Twice the rows announced, under a correct CRC: the image data end before the picture.
+    std::vector<char> tall = good;
+    ASSERT_EQ(std::string(tall.data() + 12, 4), "IHDR");
+    ASSERT_EQ(tall[23], 90);
+    tall[23] = static_cast<char>(180);
+    const uLong ihdrCrc = crc32(0, reinterpret_cast<const Bytef*>(tall.data() + 12), 17);
+    for (int i = 0; i < 4; ++i)
+        tall[29 + static_cast<std::size_t>(i)] = static_cast<char>(ihdrCrc >> (24 - 8 * i));
+    // libpng's own texts are English: the user reads the French of the kind of fault.
     const struct {
         const char* name;
         std::vector<char> bytes;
         const char* error;
     } cases[] = {
+        {"rows missing", tall, "PNG : image incomplète (données de l'image trop courtes)"},
         {"cut in the image data",
          {good.begin(), good.begin() + good.size() / 2},
          "fichier PNG tronqué"},
         {"signature only", {good.begin(), good.begin() + 8}, "fichier PNG tronqué"},
         {"half a signature", {good.begin(), good.begin() + 4}, "fichier PNG tronqué"},
-        {"image data CRC wrong", badCrc, "PNG : "},
-        {"compressed stream broken", badData, "PNG : "},
+        {"image data CRC wrong", badCrc, "PNG : données de l'image endommagées"},
+        {"compressed stream broken", badData, "PNG : données de l'image endommagées"},
         {"empty", {}, "fichier PNG vide"},
-        {"not a PNG", {'\xFF', '\xD8', '\xFF', '\xE0', 0, 16, 'J', 'F', 'I', 'F'}, "PNG : "},
+        {"not a PNG",
+         {'\xFF', '\xD8', '\xFF', '\xE0', 0, 16, 'J', 'F', 'I', 'F'},
+         "PNG : ce fichier n'est pas une image PNG"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <string>
 #include <tiffio.h>
 #include <unistd.h>
@@ -410,8 +411,8 @@ struct Refusal {
 };
 
 TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
-    const char* damaged = "TIFF : fichier endommagé ou tronqué (";
-    const char* unreadable = "TIFF : fichier illisible (";
+    const char* damaged = "TIFF : fichier endommagé ou tronqué";
+    const char* unreadable = "TIFF : fichier illisible";
     const char* pixel = "TIFF : format de pixel non reconnu";
     const char* codec = "TIFF : compression non reconnue";
     const Layout grey{Colour::Black, 8, 1};
@@ -469,6 +470,10 @@ TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
         const Decoded d = decodeSilently(path);
         EXPECT_TRUE(d.raster.empty());
         EXPECT_EQ(d.error.rfind(c.reason, 0), 0u) << d.error;
+        // libtiff's English stays out: at most the place of the fault, in French.
+        EXPECT_TRUE(std::regex_match(
+            d.error, std::regex(R"(TIFF : [^(]*( \((bande|tuile|ligne) [0-9]+\))?)")))
+            << d.error;
         EXPECT_EQ(d.error.find(path), std::string::npos) << "the caller names the file";
     }
 }
@@ -499,12 +504,12 @@ TEST(TiffCodec, ALargePictureWithADamagedBlockIsRefusedForTheFirstOne) {
         std::vector<std::uint32_t> damaged;
         const char* detail;
     } cases[] = {
-        {"an even strip in the second half", false, {30}, "strip 30)"},
-        {"an odd strip in the second half", false, {33}, "strip 33)"},
-        {"an odd strip, then an even one", false, {25, 26}, "strip 25)"},
-        {"an even strip, then an odd one", false, {26, 27}, "strip 26)"},
-        {"the last strip", false, {43}, "strip 43)"},
-        {"two tiles of the second half", true, {1500, 1901}, "tile 1500)"},
+        {"an even strip in the second half", false, {30}, "(bande 30)"},
+        {"an odd strip in the second half", false, {33}, "(bande 33)"},
+        {"an odd strip, then an even one", false, {25, 26}, "(bande 25)"},
+        {"an even strip, then an odd one", false, {26, 27}, "(bande 26)"},
+        {"the last strip", false, {43}, "(bande 43)"},
+        {"two tiles of the second half", true, {1500, 1901}, "(tuile 1500)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -517,8 +522,7 @@ TEST(TiffCodec, ALargePictureWithADamagedBlockIsRefusedForTheFirstOne) {
         writeBytes(path, file);
         const Decoded d = decodeSilently(path);
         EXPECT_TRUE(d.raster.empty());
-        EXPECT_EQ(d.error.rfind("TIFF : fichier endommagé ou tronqué (", 0), 0u) << d.error;
-        EXPECT_NE(d.error.find(c.detail), std::string::npos) << d.error;
+        EXPECT_EQ(d.error, std::string("TIFF : fichier endommagé ou tronqué ") + c.detail);
     }
 }
 
