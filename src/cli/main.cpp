@@ -33,6 +33,7 @@ void aideGenerale(std::ostream& out) {
            "                               de la session)\n"
            "  --help                       l'aide de la commande\n\n"
            "« tracelle-cli COMMANDE --help » décrit une commande.\n"
+           "« tracelle-cli --version » donne la version.\n"
            "Code de sortie : 0 réussite, 1 données incorrectes, 2 mauvais usage.\n";
 }
 
@@ -61,6 +62,10 @@ int main(int argc, char** argv) {
     }
     if (all[0] == "--help" || all[0] == "-h") {
         aideGenerale(std::cout);
+        return 0;
+    }
+    if (all[0] == "--version") {
+        std::cout << "tracelle-cli " TRACELLE_VERSION "\n";
         return 0;
     }
     const auto& list = commands();

@@ -373,6 +373,34 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
 }
 
+// --version and --help answer on standard output with status 0, even where no display can be
+// opened: the window program must not start its windows for them.
+TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
+    const std::string version = TRACELLE_VERSION;
+    const struct {
+        const char* program;
+        const char* option;
+        std::string starts;
+    } cases[] = {
+        {TRACELLE_CLI, "--version", "tracelle-cli " + version + "\n"},
+        {TRACELLE_CLI, "--help", "Usage : tracelle-cli COMMANDE"},
+        {TRACELLE_GUI, "--version", "tracelle " + version + "\n"},
+        {TRACELLE_GUI, "--help", "Usage : tracelle [PROJET.trc | IMAGE]"},
+        {TRACELLE_GUI, "-h", "Usage : tracelle [PROJET.trc | IMAGE]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.program) + " " + c.option);
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+                                    std::string(c.program) + "' " + c.option + " >'" + path("out") +
+                                    "' 2>'" + path("err") + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(raw)) << "ended by signal " << WTERMSIG(raw);
+        EXPECT_EQ(WEXITSTATUS(raw), 0);
+        EXPECT_EQ(read(path("out")).rfind(c.starts, 0), 0u) << read(path("out"));
+        EXPECT_EQ(read(path("err")), "");
+    }
+}
+
 TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
     for (const int k : {0, 2}) {
         model::Project few;
