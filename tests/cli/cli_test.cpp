@@ -373,6 +373,25 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
 }
 
+// Standard input is held to the size of the largest file read: one byte more is refused,
+// read no further. A resampling of more than ten million steps is refused before it starts.
+TEST_F(Cli, StandardInputAndResamplingHaveTheirLimits) {
+    const std::string command = "head -c " + std::to_string(files::kMaxReadBytes + 1) +
+                                " /dev/zero | '" TRACELLE_CLI "' utm km >'" + path("out") +
+                                "' 2>'" + path("err") + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(read(path("err")),
+              "tracelle-cli : l'entrée standard est trop grande (1024 Mo au plus)\n");
+    EXPECT_EQ(read(path("out")), "");
+    expectRefusals({{{"export", project_, "--normalized", "--step", "0.00001", "--x-max", "1000",
+                      "-o", path("n.txt")},
+                     1,
+                     "l'export normalisé demande plus de 10 000 000 pas"}});
+    EXPECT_FALSE(fs::exists(path("n.txt")));
+}
+
 // --version and --help answer on standard output with status 0, even where no display can be
 // opened: the window program must not start its windows for them.
 TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
