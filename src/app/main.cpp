@@ -1,5 +1,7 @@
 #include "files/Recovery.h"
+#include "files/TemporaryFiles.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/Paths.h"
 #include "ui/Application.h"
 #include "ui/Startup.h"
 #include "ui/Translations.h"
@@ -42,6 +44,9 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     tracelle::platform::initDecimalSeparator();
     tracelle::ui::installeTraductionsQt(app);
+    // What a session killed before left behind, in the folders the program itself writes to.
+    tracelle::files::removeStaleTemporaries(tracelle::platform::configDir());
+    tracelle::files::removeStaleTemporaries(".");
 
     tracelle::ui::Startup startup(QApplication::arguments().mid(1));
     startup.show();

@@ -2,6 +2,7 @@
 // computed by the same core as the windows.
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
+#include "files/TemporaryFiles.h"
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
 #endif
     platform::initDecimalSeparator();
+    // What a run killed here left behind: its outputs are usually written in this folder.
+    files::removeStaleTemporaries(".");
     CliInteraction ui;
     platform::setInteraction(&ui);
     const std::vector<std::string> all(argv + 1, argv + argc);

@@ -392,6 +392,26 @@ TEST_F(Cli, StandardInputAndResamplingHaveTheirLimits) {
     EXPECT_FALSE(fs::exists(path("n.txt")));
 }
 
+// The temporary files that a killed run left in the working folder are removed at the next
+// start; those of a process still running, and files of other names, are not.
+TEST_F(Cli, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
+    const pid_t ended = fork();
+    ASSERT_NE(ended, -1);
+    if (ended == 0) _exit(0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const std::string dead = ".~" + std::to_string(ended), alive = ".~" + std::to_string(getpid());
+    const std::vector<std::string> kept = {"plan.trc" + alive, "notes.~12a", "nb.bmp"};
+    for (const std::string& name : kept)
+        tracelle::testing::writeBytes(path(name), {'x'});
+    tracelle::testing::writeBytes(path("nb.bmp" + dead), {'x'});
+    const std::string command = "cd '" + dir_.string() + "' && '" TRACELLE_CLI "' info plan.trc" +
+                                " >'" + path("out") + "' 2>'" + path("err") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << read(path("err"));
+    EXPECT_FALSE(fs::exists(path("nb.bmp" + dead)));
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(path(name))) << name;
+}
+
 // --version and --help answer on standard output with status 0, even where no display can be
 // opened: the window program must not start its windows for them.
 TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
