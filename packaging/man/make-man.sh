@@ -55,6 +55,7 @@ HEAD
 \fBtracelle\-cli\fR \fICOMMANDE\fR [\fIOPTIONS\fR] ...
 \fBtracelle\-cli\fR \fICOMMANDE\fR \-\-help
 \fBtracelle\-cli\fR \-\-help
+\fBtracelle\-cli\fR \-\-version
 .fi
 SYNOPSIS
     echo ".SH DESCRIPTION"

@@ -2,6 +2,7 @@
 // computed by the same core as the windows.
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
+#include "files/TemporaryFiles.h"
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>
@@ -33,6 +34,7 @@ void aideGenerale(std::ostream& out) {
            "                               de la session)\n"
            "  --help                       l'aide de la commande\n\n"
            "« tracelle-cli COMMANDE --help » décrit une commande.\n"
+           "« tracelle-cli --version » donne la version.\n"
            "Code de sortie : 0 réussite, 1 données incorrectes, 2 mauvais usage.\n";
 }
 
@@ -52,6 +54,8 @@ int main(int argc, char** argv) {
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
 #endif
     platform::initDecimalSeparator();
+    // What a run killed here left behind: its outputs are usually written in this folder.
+    files::removeStaleTemporaries(".");
     CliInteraction ui;
     platform::setInteraction(&ui);
     const std::vector<std::string> all(argv + 1, argv + argc);
@@ -61,6 +65,10 @@ int main(int argc, char** argv) {
     }
     if (all[0] == "--help" || all[0] == "-h") {
         aideGenerale(std::cout);
+        return 0;
+    }
+    if (all[0] == "--version") {
+        std::cout << "tracelle-cli " TRACELLE_VERSION "\n";
         return 0;
     }
     const auto& list = commands();

@@ -1,6 +1,6 @@
 #include "render/WmfSvg.h"
 
-#include <cmath>
+#include <algorithm>
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
 #include <vector>
@@ -49,11 +49,14 @@ WmfSvg wmfToSvg(std::span<const std::uint8_t> bytes, const picture::MetafileHead
         return failed("métafichier WMF illisible");
 
     if (header.sized) {
-        // A placeable file is played in points, from the window's origin.
-        const double inch = header.unitsPerInch;
-        box.TL = {0, 0};
-        box.BR = {static_cast<float>(std::abs(header.frame.width()) * 72 / inch),
-                  static_cast<float>(std::abs(header.frame.height()) * 72 / inch)};
+        // The picture shows the placeable box, wherever the file's mapping puts it.
+        Session probe;
+        std::vector<std::uint8_t> boxFile = picture::wmfBoxOnly(bytes, header);
+        if (!probe.api() ||
+            wmf_mem_open(probe.api(), boxFile.data(), static_cast<long>(boxFile.size())) !=
+                wmf_E_None ||
+            wmf_scan(probe.api(), 0, &box) != wmf_E_None)
+            return failed("métafichier WMF illisible");
         result.width = header.width;
         result.height = header.height;
     } else {

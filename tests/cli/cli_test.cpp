@@ -383,6 +383,73 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
 }
 
+// Standard input is held to the size of the largest file read: one byte more is refused,
+// read no further. A resampling of more than ten million steps is refused before it starts.
+TEST_F(Cli, StandardInputAndResamplingHaveTheirLimits) {
+    const std::string command = "head -c " + std::to_string(files::kMaxReadBytes + 1) +
+                                " /dev/zero | '" TRACELLE_CLI "' utm km >'" + path("out") +
+                                "' 2>'" + path("err") + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    EXPECT_EQ(read(path("err")),
+              "tracelle-cli : l'entrée standard est trop grande (1024 Mo au plus)\n");
+    EXPECT_EQ(read(path("out")), "");
+    expectRefusals({{{"export", project_, "--normalized", "--step", "0.00001", "--x-max", "1000",
+                      "-o", path("n.txt")},
+                     1,
+                     "l'export normalisé demande plus de 10 000 000 pas"}});
+    EXPECT_FALSE(fs::exists(path("n.txt")));
+}
+
+// The temporary files that a killed run left in the working folder are removed at the next
+// start; those of a process still running, and files of other names, are not.
+TEST_F(Cli, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
+    const pid_t ended = fork();
+    ASSERT_NE(ended, -1);
+    if (ended == 0) _exit(0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+    const std::string dead = ".~" + std::to_string(ended), alive = ".~" + std::to_string(getpid());
+    const std::vector<std::string> kept = {"plan.trc" + alive, "notes.~12a", "nb.bmp"};
+    for (const std::string& name : kept)
+        tracelle::testing::writeBytes(path(name), {'x'});
+    tracelle::testing::writeBytes(path("nb.bmp" + dead), {'x'});
+    const std::string command = "cd '" + dir_.string() + "' && '" TRACELLE_CLI "' info plan.trc" +
+                                " >'" + path("out") + "' 2>'" + path("err") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << read(path("err"));
+    EXPECT_FALSE(fs::exists(path("nb.bmp" + dead)));
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(path(name))) << name;
+}
+
+// --version and --help answer on standard output with status 0, even where no display can be
+// opened: the window program must not start its windows for them.
+TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
+    const std::string version = TRACELLE_VERSION;
+    const struct {
+        const char* program;
+        const char* option;
+        std::string starts;
+    } cases[] = {
+        {TRACELLE_CLI, "--version", "tracelle-cli " + version + "\n"},
+        {TRACELLE_CLI, "--help", "Usage : tracelle-cli COMMANDE"},
+        {TRACELLE_GUI, "--version", "tracelle " + version + "\n"},
+        {TRACELLE_GUI, "--help", "Usage : tracelle [PROJET.trc | IMAGE]"},
+        {TRACELLE_GUI, "-h", "Usage : tracelle [PROJET.trc | IMAGE]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.program) + " " + c.option);
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+                                    std::string(c.program) + "' " + c.option + " >'" + path("out") +
+                                    "' 2>'" + path("err") + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(raw)) << "ended by signal " << WTERMSIG(raw);
+        EXPECT_EQ(WEXITSTATUS(raw), 0);
+        EXPECT_EQ(read(path("out")).rfind(c.starts, 0), 0u) << read(path("out"));
+        EXPECT_EQ(read(path("err")), "");
+    }
+}
+
 TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
     for (const int k : {0, 2}) {
         model::Project few;

@@ -82,6 +82,69 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MetafileZoom,
                              return name;
                          });
 
+// The drawing of a placeable WMF lands where its units say, whatever mapping the file sets:
+// a box of 1000 × 500 units at 100 an inch, brought to 1065 × 532 pixels, shows the rectangle
+// (100, 100)–(400, 300) and the ellipse in (500, 50)–(900, 450) at 1.065 pixels a unit.
+TEST(MetafileWmf, ShapesLandWhereTheirUnitsSayWhateverTheMapping) {
+    const struct {
+        const char* name;
+        WmfLayout layout;
+    } rows[] = {
+        {"no mapping mode", {}},
+        {"anisotropic", {.mapMode = 8}},
+        {"anisotropic with a viewport", {.mapMode = 8, .viewportX = 700, .viewportY = 250}},
+        {"window away from 0", {.originX = 500, .originY = 250}},
+        {"anisotropic away from 0", {.originX = -300, .originY = 700, .mapMode = 8}},
+    };
+    // The first and last pixels more red than not along a line, from `from` to `to`.
+    const auto redRun = [](const QImage& image, QPoint from, QPoint to) {
+        const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
+                          (to.y() > from.y()) - (to.y() < from.y()));
+        int first = -1, last = -1;
+        for (QPoint p = from; p != to + step; p += step) {
+            const QColor c = image.pixelColor(p);
+            if (c.red() > 127 && c.green() < 128 && c.blue() < 128) {
+                const int at = step.x() ? p.x() : p.y();
+                if (first < 0) first = at;
+                last = at;
+            }
+        }
+        return std::pair{first, last};
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        WmfLayout layout = r.layout;
+        layout.inch = 100;
+        layout.plan = true;
+        const std::vector<char> bytes = wmfBytes(layout);
+        std::string error;
+        const render::Metafile m = render::Metafile::fromBytes(
+            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, &error);
+        ASSERT_FALSE(m.empty()) << error;
+        EXPECT_EQ(QSize(m.width(), m.height()), QSize(960, 480));
+        const QImage image = m.render(QSize(1065, 532), Qt::white, &error);
+        ASSERT_FALSE(image.isNull()) << error;
+        const double sx = 1065 / 1000.0, sy = 532 / 500.0;
+        const auto x = [sx](double units) { return static_cast<int>(units * sx); };
+        const auto y = [sy](double units) { return static_cast<int>(units * sy); };
+        const struct {
+            const char* what;
+            std::pair<int, int> run;
+            double from, to; // pixels
+        } edges[] = {
+            {"rectangle across", redRun(image, {0, y(200)}, {x(450), y(200)}), 100 * sx, 400 * sx},
+            {"rectangle down", redRun(image, {x(250), 0}, {x(250), 531}), 100 * sy, 300 * sy},
+            {"ellipse across", redRun(image, {x(450), y(250)}, {1064, y(250)}), 500 * sx, 900 * sx},
+            {"ellipse down", redRun(image, {x(700), 0}, {x(700), 531}), 50 * sy, 450 * sy},
+        };
+        for (const auto& e : edges) {
+            SCOPED_TRACE(e.what);
+            EXPECT_NEAR(e.run.first, e.from, 1.0);
+            EXPECT_NEAR(e.run.second + 1, e.to, 1.0);
+        }
+    }
+}
+
 // A program without windows gets its application at the first drawing, headless.
 TEST(MetafileApplication, MadeOffscreenWhenMissing) {
     std::string error;

@@ -36,6 +36,18 @@ struct WmfLayout {
     int fillRight = 500; // metafile units
     int fillBottom = 500;
     std::uint32_t fill = 0x000000FF;
+    // The window's origin, which is also the box's top-left corner: every coordinate above
+    // is taken from it.
+    int originX = 0;
+    int originY = 0;
+    // META_SETMAPMODE when not 0 (8: MM_ANISOTROPIC, as most programs write placeable files),
+    // and META_SETVIEWPORTEXT when `viewportX` is not 0.
+    int mapMode = 0;
+    int viewportX = 0;
+    int viewportY = 0;
+    // Instead of the fill: a black frame round the box, then, in `fill` without outline, the
+    // rectangle (100, 100)–(400, 300) and the ellipse in (500, 50)–(900, 450).
+    bool plan = false;
 };
 
 namespace metafile_detail {
@@ -82,30 +94,47 @@ inline std::vector<char> emfBytes(const EmfLayout& l = {}) {
 inline std::vector<char> wmfBytes(const WmfLayout& l = {}) {
     using metafile_detail::put;
     std::vector<char> records;
-    put(records, 4, {5});
-    put(records, 2, {0x020B, 0, 0}); // META_SETWINDOWORG y, x
-    put(records, 4, {5});
-    put(records, 2, {0x020C, l.bboxBottom, l.bboxRight}); // META_SETWINDOWEXT y, x
-    put(records, 4, {7});
-    put(records, 2, {0x02FC, 0 /* BS_SOLID */});
-    put(records, 4, {l.fill});
-    put(records, 2, {0}); // META_CREATEBRUSHINDIRECT
-    put(records, 4, {4});
-    put(records, 2, {0x012D, 0}); // META_SELECTOBJECT brush
-    put(records, 4, {8});
-    put(records, 2, {0x02FA, 5 /* PS_NULL */, 0, 0});
-    put(records, 4, {0});
-    put(records, 4, {4});
-    put(records, 2, {0x012D, 1}); // META_SELECTOBJECT pen
-    put(records, 4, {7});
-    put(records, 2, {0x041B, l.fillBottom, l.fillRight, 0, 0}); // META_RECTANGLE
-    put(records, 4, {3});
-    put(records, 2, {0}); // META_EOF
+    const auto record = [&records](std::initializer_list<std::int64_t> words) {
+        put(records, 4, {static_cast<std::int64_t>(words.size()) + 2});
+        put(records, 2, words);
+    };
+    const int x0 = l.originX, y0 = l.originY;
+    if (l.mapMode) record({0x0103, l.mapMode});                  // META_SETMAPMODE
+    record({0x020B, y0, x0});                                    // META_SETWINDOWORG y, x
+    record({0x020C, l.bboxBottom, l.bboxRight});                 // META_SETWINDOWEXT y, x
+    if (l.viewportX) record({0x020E, l.viewportY, l.viewportX}); // META_SETVIEWPORTEXT
+    const auto brush = [&](int style, std::uint32_t colour) {    // META_CREATEBRUSHINDIRECT
+        record({0x02FC, style, colour & 0xFFFF, colour >> 16, 0});
+    };
+    const auto pen = [&](int style) { record({0x02FA, style, 1, 0, 0, 0}); }; // black, 1 unit
+    const auto select = [&](int object) { record({0x012D, object}); };
+    const auto shape = [&](int function, int left, int top, int right, int bottom) {
+        record({function, y0 + bottom, x0 + right, y0 + top, x0 + left});
+    };
+    int objects = 0;
+    if (l.plan) {
+        brush(1 /* BS_NULL */, 0);
+        pen(0 /* PS_SOLID */);
+        select(objects++);
+        select(objects++);
+        shape(0x041B, 0, 0, l.bboxRight, l.bboxBottom); // META_RECTANGLE
+    }
+    brush(0 /* BS_SOLID */, l.fill);
+    pen(5 /* PS_NULL */);
+    select(objects++);
+    select(objects++);
+    if (l.plan) {
+        shape(0x041B, 100, 100, 400, 300);
+        shape(0x0418, 500, 50, 900, 450); // META_ELLIPSE
+    } else {
+        shape(0x041B, 0, 0, l.fillRight, l.fillBottom);
+    }
+    record({0}); // META_EOF
 
     std::vector<char> b;
     if (l.placeable) {
         put(b, 4, {0x9AC6CDD7});
-        put(b, 2, {0, 0, 0, l.bboxRight, l.bboxBottom, l.inch, 0, 0});
+        put(b, 2, {0, x0, y0, x0 + l.bboxRight, y0 + l.bboxBottom, l.inch, 0, 0});
         std::uint16_t sum = 0;
         for (int i = 0; i < 10; ++i)
             sum ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[2 * i]) |
@@ -115,7 +144,7 @@ inline std::vector<char> wmfBytes(const WmfLayout& l = {}) {
     const auto words = static_cast<std::int64_t>((18 + records.size()) / 2);
     put(b, 2, {1 /* in memory */, 9, 0x0300});
     put(b, 4, {words});
-    put(b, 2, {2 /* objects */});
+    put(b, 2, {objects});
     put(b, 4, {8 /* longest record, in words */});
     put(b, 2, {0});
     b.insert(b.end(), records.begin(), records.end());

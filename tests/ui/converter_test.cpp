@@ -1,5 +1,6 @@
 // The converter window driven by clicks and keys: its buttons, the ellipsoid chooser, the
 // copy-down key, the workbook import and the clipboard export.
+#include "geodesy/UTMLaLo.h"
 #include "model/NumberText.h"
 #include "platform/Paths.h"
 #include "support/ScriptedInteraction.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -22,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-enum : int { kLib = 1, kEst = 2, kNord = 3, kZone = 4, kEll = 7, kLat = 8, kDLon = 11 };
+enum : int { kLib = 1, kEst = 2, kNord = 3, kZone = 4, kEll = 7, kLat = 8, kDLat = 10, kDLon = 11 };
 
 class Converter : public ::testing::Test {
 protected:
@@ -67,6 +69,27 @@ TEST_F(Converter, ButtonsConvertTheRowsShownInTheGrid) {
     press(QStringLiteral("Tout effacer"));
     EXPECT_EQ(cell(7, kEst), "");
     EXPECT_EQ(cell(7, 0), "7");
+}
+
+// A decimal typed in a degrees-minutes-seconds cell is decimal degrees, never rounded.
+TEST_F(Converter, ADecimalTypedInADegreesCellKeepsItsFraction) {
+    QTest::mouseClick(w.grid()->viewport(), Qt::LeftButton, {}, centreOf(16, kDLat));
+    QTest::keyClick(w.grid(), Qt::Key_F2);
+    QLineEdit* editor = nullptr;
+    for (auto* e : w.grid()->findChildren<QLineEdit*>())
+        if (e->isVisible()) editor = e;
+    ASSERT_NE(editor, nullptr) << "F2 opens the cell's editor";
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, "48.6");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the delegate commits through a queued call
+    ASSERT_EQ(cell(16, kDLat), "48.6");
+    press(QStringLiteral("°lat,°long °'\"--> UTM  (tous)"));
+    EXPECT_EQ(cell(16, kLat), "48,6000000000");
+    EXPECT_EQ(cell(16, kDLat), "48° 36' 0,0000\"");
+    const geodesy::UTM u = geodesy::LatLon_vers_UTM(geodesy::kWGS84, 48.6L, 0);
+    EXPECT_EQ(cell(16, kNord), model::texte_milliers(u.northing, 8, 2));
+    EXPECT_EQ(cell(16, kZone), " 31");
 }
 
 TEST_F(Converter, RightClickInTheEllipsoidColumnChoosesAName) {

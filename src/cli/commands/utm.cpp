@@ -42,11 +42,16 @@ std::string rayon(const Arguments& args, const char* name, const char* fallback)
     return text;
 }
 
+// Held, as a file is, to the largest text read whole: an endless input stops there.
 std::string entreeStandard() {
     std::string bytes;
     char buffer[1 << 16];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;)
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+        if (n > files::kMaxReadBytes - bytes.size())
+            throw InputError("l'entrée standard est trop grande (" +
+                             std::to_string(files::kMaxReadBytes >> 20) + " Mo au plus)");
         bytes.append(buffer, n);
+    }
     if (std::ferror(stdin)) throw InputError("lecture impossible sur l'entrée standard");
     return bytes;
 }

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace tracelle::files {
 
@@ -47,7 +46,7 @@ std::string systemReason(int error) {
 }
 
 AtomicFile::AtomicFile(std::string path)
-    : path_(std::move(path)), temporary_(path_ + ".~" + std::to_string(getpid())) {}
+    : path_(std::move(path)), temporary_(temporaryName(path_)) {}
 
 AtomicFile::~AtomicFile() {
     if (file_) std::fclose(file_);

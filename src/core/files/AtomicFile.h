@@ -2,6 +2,8 @@
 // is renamed over the target only once complete, so a failed save keeps the old file whole.
 #pragma once
 
+#include "files/TemporaryFiles.h"
+
 #include <cstdio>
 #include <string>
 
@@ -30,6 +32,7 @@ public:
 private:
     std::string path_;
     std::string temporary_;
+    RemovedOnSignal removal_{temporary_};
     std::FILE* file_ = nullptr;
     bool committed_ = false;
     int writeError_ = 0;

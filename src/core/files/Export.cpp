@@ -5,6 +5,7 @@
 #include "model/Project.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace tracelle::files {
@@ -52,6 +53,23 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
         if (!text.empty() && text.size() >= S.size()) text.erase(text.size() - S.size());
     };
 
+    // The resampling's bounds, read before any row: too many steps are refused up front.
+    Real dX = 0, xMin = 0;
+    std::optional<Real> xMax;
+    if (c.normalized) {
+        dX = model::val_reel(c.step);
+        xMin = model::val_reel(c.xMin);
+        xMax = model::texte_en_reel_strict(c.xMax);
+        if (!xMax) {
+            r.error = model::texte_pas_un_reel(c.xMax);
+            return r;
+        }
+        if (dX != 0 && !(std::nearbyint((*xMax - xMin) / dX) + 1 <= kMaxNormalizedSteps)) {
+            r.error = "l'export normalisé demande plus de 10 000 000 pas : augmentez le pas ou "
+                      "réduisez l'intervalle de X";
+            return r;
+        }
+    }
     if (!c.normalized) {
         if (c.firstLine)
             line((c.firstLineCount ? std::to_string(p.N()) + S : std::string()) + c.firstLineText);
@@ -101,13 +119,6 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
     if (!r.error.empty()) return r;
 
     if (c.normalized) {
-        const Real dX = model::val_reel(c.step);
-        const Real xMin = model::val_reel(c.xMin);
-        const auto xMax = model::texte_en_reel_strict(c.xMax);
-        if (!xMax) {
-            r.error = model::texte_pas_un_reel(c.xMax);
-            return r;
-        }
         line("EXPORT normalisé");
         // A zero step or no point gives the title alone: there is nothing to resample.
         if (dX == 0 || extraction.empty()) return r;

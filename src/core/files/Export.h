@@ -36,6 +36,9 @@ struct ExportResult {
     model::Real xMaxRead = -10000;
 };
 
+// The most lines a resampling writes: beyond, the export is refused before it starts.
+inline constexpr model::Real kMaxNormalizedSteps = 10'000'000;
+
 ExportResult exporte(const model::Project& project, const ExportChoices& choices);
 
 // base + the chosen extension ("dat" and ".dat" both give base.dat).

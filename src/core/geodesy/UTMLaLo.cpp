@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -68,6 +69,26 @@ struct Multiples {
     }
 };
 
+// The longitude brought into [−180, 180], 180 itself kept (it belongs to zone 60).
+Real longitudeReduite(Real longitude) {
+    if (longitude >= -180 && longitude <= 180) return longitude;
+    const Real turn = std::fmod(longitude + 180, Real(360));
+    return (turn < 0 ? turn + 360 : turn) - 180;
+}
+
+// The zone of a longitude in [−180, 180] at a latitude of band `letter`, with the standard's
+// exceptions: 32V stretches west to 3° over Norway, and over Svalbard (band X) the zones 31,
+// 33, 35 and 37 take in the even zones between them.
+int zoneDe(Real longitude, char letter) {
+    // Halves to even, the offset keeping exact multiples of 6° out of the tie.
+    const Real zone = std::nearbyint((longitude + kZoneOffset) / 6);
+    if (!(zone >= 1 && zone <= 60)) return zone > 60 ? 60 : 0; // 0: not a number
+    if (letter == 'V' && longitude >= 3 && longitude < 12) return 32;
+    if (letter == 'X' && longitude >= 0 && longitude < 42)
+        return longitude < 9 ? 31 : longitude < 21 ? 33 : longitude < 33 ? 35 : 37;
+    return static_cast<int>(zone);
+}
+
 } // namespace
 
 const std::array<TEllipsoid, 23>& ellipsoides() {
@@ -84,24 +105,22 @@ std::optional<TMapDatum> indice_ellipsoide(std::string_view name) {
 }
 
 char LetterDesignator(Real latitude) {
-    if (!(latitude > -80 && latitude <= 80)) return 'Z';
-    // Bands of 8° from −80, upper bound included; I and O are not letters of bands.
+    if (!(latitude >= -80 && latitude <= 84)) return 'Z';
+    // Bands of 8° from −80, upper bound included; C takes in −80 and X runs on to 84. I and O
+    // are not letters of bands.
     static constexpr char kBands[] = "CDEFGHJKLMNPQRSTUVWX";
     const int band = static_cast<int>(std::ceil((latitude + 80) / 8)) - 1;
-    return kBands[band];
+    return kBands[std::clamp(band, 0, 19)];
 }
 
 UTM LatLon_vers_UTM(TMapDatum datum, Real latitude, Real longitude) {
     const Derived d = derive(datum);
     const Real phi = latitude * kDegToRad;
     UTM u;
-    // Halves to even; kept in a byte as the zone always was (longitudes beyond ±180 wrap).
-    const Real zone = std::nearbyint((longitude + kZoneOffset) / 6);
-    u.zone = std::fabs(zone) < 1e18L
-                 ? static_cast<std::uint8_t>(static_cast<long long>(zone) & 0xFF)
-                 : 0;
-    const Real lambda0 = (6 * static_cast<Real>(u.zone) - 183) * kDegToRad;
+    longitude = longitudeReduite(longitude);
     u.letter = LetterDesignator(latitude);
+    u.zone = static_cast<std::uint8_t>(zoneDe(longitude, u.letter));
+    const Real lambda0 = (6 * static_cast<Real>(u.zone) - 183) * kDegToRad;
     const Real sinPhi = std::sin(phi), cosPhi = std::cos(phi), tanPhi = sinPhi / cosPhi;
     const Real N = d.a / std::sqrt(1 - d.e2 * sinPhi * sinPhi);
     const Real T = tanPhi * tanPhi;
@@ -198,14 +217,12 @@ Real texte_dms_vers_deg(std::string_view text) {
             t += text[i];
         }
     }
-    TDMS r;
-    r.negative = t.find('-') != std::string::npos;
-    r.degrees =
-        static_cast<std::int32_t>(model::entierProche(model::extrait_reel(t, 1, '\x01', 0)));
-    r.minutes =
-        static_cast<std::int32_t>(model::entierProche(model::extrait_reel(t, 2, '\x01', 0)));
-    r.seconds = model::extrait_reel(t, 3, '\x01', 0);
-    return dms_vers_deg(r);
+    // Each field as written: a decimal typed where degrees or minutes are expected ("48.6")
+    // keeps its fraction, where rounding it would move the point by kilometres.
+    const Real degrees = model::extrait_reel(t, 1, '\x01', 0);
+    const Real rest =
+        model::extrait_reel(t, 2, '\x01', 0) * 60 + model::extrait_reel(t, 3, '\x01', 0);
+    return degrees + (t.find('-') != std::string::npos ? -rest : rest) / 3600;
 }
 
 std::string deg_vers_texte_dms(std::string_view text) {

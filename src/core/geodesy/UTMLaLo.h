@@ -35,6 +35,8 @@ struct UTM {
     char letter = 'Z';
     std::uint8_t zone = 0;
 };
+// The zone is the longitude's (180° in zone 60, longitudes beyond ±180° brought back), with the
+// standard's exceptions over Norway and Svalbard.
 UTM LatLon_vers_UTM(TMapDatum datum, Real latitude, Real longitude);
 
 struct LatLon {
@@ -43,7 +45,8 @@ struct LatLon {
 };
 LatLon UTM_vers_LatLon(TMapDatum datum, int zone, char letter, Real easting, Real northing);
 
-// The band of 8° holding the latitude (upper bound included); 'Z' above 80 and at or below −80.
+// The band of 8° holding the latitude (upper bound included), from C, which takes in −80, to X,
+// which runs on to 84; 'Z' outside the UTM limits.
 char LetterDesignator(Real latitude);
 
 struct TDMS {

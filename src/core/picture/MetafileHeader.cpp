@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace tracelle::picture {
 
@@ -159,7 +160,67 @@ MetafileHeader readWmf(std::span<const std::uint8_t> b, bool placeable) {
     return h;
 }
 
+void put16(std::vector<std::uint8_t>& out, int value) {
+    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+}
+
+void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    put16(out, static_cast<int>(value & 0xFFFF));
+    put16(out, static_cast<int>(value >> 16));
+}
+
+// The records that place logical units on the device: map mode, window and viewport.
+bool mapsUnits(std::uint16_t function) {
+    switch (function) {
+    case 0x0103: // META_SETMAPMODE
+    case 0x020B: // META_SETWINDOWORG
+    case 0x020C: // META_SETWINDOWEXT
+    case 0x020D: // META_SETVIEWPORTORG
+    case 0x020E: // META_SETVIEWPORTEXT
+    case 0x020F: // META_OFFSETWINDOWORG
+    case 0x0410: // META_SCALEWINDOWEXT
+    case 0x0211: // META_OFFSETVIEWPORTORG
+    case 0x0412: // META_SCALEVIEWPORTEXT
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+std::vector<std::uint8_t> wmfBoxOnly(std::span<const std::uint8_t> b,
+                                     const MetafileHeader& header) {
+    std::vector<std::uint8_t> out(b.begin(), b.begin() + kPlaceableHeader);
+    std::vector<std::uint8_t> records;
+    for (std::size_t at = kPlaceableHeader + kWmfHeader; at + 6 <= b.size();) {
+        const std::uint32_t words = u32(b, at);
+        const std::uint16_t function = u16(b, at + 4);
+        if (function == 0 || words < 3 || words > (b.size() - at) / 2) break;
+        if (mapsUnits(function))
+            records.insert(records.end(), b.begin() + static_cast<long>(at),
+                           b.begin() + static_cast<long>(at + std::size_t{words} * 2));
+        at += std::size_t{words} * 2;
+    }
+    const MetafileRect& box = header.frame;
+    put32(records, 9); // META_PATBLT PATCOPY: a fill without outline
+    put16(records, 0x061D);
+    put32(records, 0x00F00021);
+    for (const double v : {box.height(), box.width(), box.top, box.left})
+        put16(records, static_cast<int>(v));
+    put32(records, 3); // META_EOF
+    put16(records, 0);
+    put16(out, 1); // in memory
+    put16(out, 9);
+    put16(out, 0x0300);
+    put32(out, static_cast<std::uint32_t>((kWmfHeader + records.size()) / 2));
+    put16(out, 0); // objects
+    put32(out, 9); // longest record, in words
+    put16(out, 0);
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
 
 MetafileHeader readMetafileHeader(std::span<const std::uint8_t> b) {
     if (b.size() >= 4 && u32(b, 0) == kPlaceableKey) return readWmf(b, true);

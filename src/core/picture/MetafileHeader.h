@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace tracelle::picture {
 
@@ -47,5 +48,13 @@ struct MetafileHeader {
 };
 
 MetafileHeader readMetafileHeader(std::span<const std::uint8_t> bytes);
+
+// A WMF that only fills the box of the placeable WMF `bytes` (which `header` has read), under
+// the mapping records (map mode, window, viewport) of the file. A player's device units follow
+// the mapping (libwmf's are points in the default mode, the viewport's units in the
+// anisotropic one most programs write): playing this file shows where the box lies on the
+// device, and so where the drawing is to be placed.
+std::vector<std::uint8_t> wmfBoxOnly(std::span<const std::uint8_t> bytes,
+                                     const MetafileHeader& header);
 
 } // namespace tracelle::picture

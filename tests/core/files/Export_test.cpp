@@ -89,6 +89,30 @@ TEST_P(Exporting, NormalizedExportResamplesAtTheStep) {
         << "a tie goes to the later point";
 }
 
+// More than ten million steps is refused before anything is resampled, with or without points;
+// ten million is not (without points, only the title is written).
+TEST_P(Exporting, NormalizedExportOfTooManyStepsIsRefused) {
+    ExportChoices c;
+    c.normalized = true;
+    c.step = "1";
+    c.xMax = "9999999";
+    EXPECT_EQ(exporte(p, c).text, "EXPORT normalisé\r\n");
+    add(1, 0, 0);
+    add(1, 2, 4);
+    const struct {
+        const char *step, *xMax;
+    } refused[] = {{"1", "10000000"}, {"0.00001", "1000"}, {"0.000001", "11"}};
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.step);
+        c.step = r.step;
+        c.xMax = r.xMax;
+        const ExportResult result = exporte(p, c);
+        EXPECT_EQ(result.error, "l'export normalisé demande plus de 10 000 000 pas : augmentez "
+                                "le pas ou réduisez l'intervalle de X");
+        EXPECT_EQ(result.text, "");
+    }
+}
+
 TEST_P(Exporting, NamesAndUnreadableCells) {
     EXPECT_EQ(nomExport("/data/plan", "dat"), "/data/plan.dat");
     EXPECT_EQ(nomExport("/data/plan", ".dat"), "/data/plan.dat");

@@ -45,7 +45,7 @@ TEST(LatLonToUTM, ZonesLettersAndFalseNorthing) {
                  {45, -0.000001L, 30, 'T', kEast45, 4987329.5018L},
                  {45, -180, 1, 'T', kWest45, 4987329.5047L},
                  {45, 179.999999L, 60, 'T', kEast45, 4987329.5018L},
-                 {45, 180, 61, 'T', kWest45, 4987329.5047L}, // central meridian 183
+                 {45, 180, 60, 'T', 1000000 - kWest45, 4987329.5047L}, // 3° east of 177°
                  {0, 3, 31, 'M', 500000, 0},
                  {-0.000001L, -3, 30, 'M', 500000, 9999999.889470L},
                  {-27.1224696416L, 15, 33, 'J', 500000, 7000000.000172L}};
@@ -60,6 +60,40 @@ TEST(LatLonToUTM, ZonesLettersAndFalseNorthing) {
         const LatLon back = UTM_vers_LatLon(kWGS84, u.zone, u.letter, u.easting, u.northing);
         EXPECT_NEAR(back.latitude, c.lat, 1e-8);
         EXPECT_NEAR(back.longitude, c.lon, 1e-8);
+    }
+}
+
+// Zones computed from a longitude follow the standard's exceptions: 32V over south-west Norway,
+// 31X, 33X, 35X and 37X over Svalbard.
+TEST(LatLonToUTM, NorwayAndSvalbardZones) {
+    const struct {
+        long double lat, lon;
+        int zone;
+        char letter;
+    } cases[] = {{60, 2.9999L, 31, 'V'},  {60, 3, 32, 'V'},        {60, 11.9999L, 32, 'V'},
+                 {60, 12, 33, 'V'},       {56, 5, 31, 'U'},        {64, 5, 32, 'V'},
+                 {64.0001L, 5, 31, 'W'},  {78, 0, 31, 'X'},        {78, 8.9999L, 31, 'X'},
+                 {78, 9, 33, 'X'},        {78, 20.9999L, 33, 'X'}, {78, 21, 35, 'X'},
+                 {84, 32.9999L, 35, 'X'}, {72.0001L, 33, 37, 'X'}, {78, 41.9999L, 37, 'X'},
+                 {78, 42, 38, 'X'},       {72, 10, 32, 'W'},       {78, -0.0001L, 30, 'X'}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "lat " << c.lat << " lon " << c.lon);
+        const UTM u = LatLon_vers_UTM(kWGS84, c.lat, c.lon);
+        EXPECT_EQ(u.zone, c.zone);
+        EXPECT_EQ(u.letter, c.letter);
+    }
+}
+
+TEST(LatLonToUTM, LongitudesBeyond180AreBroughtBack) {
+    for (const long double lon : {-179.5L, 0.25L, 179.75L}) {
+        SCOPED_TRACE(::testing::Message() << lon);
+        const UTM u = LatLon_vers_UTM(kWGS84, 45, lon);
+        for (const long double turns : {-720.0L, -360.0L, 360.0L, 1080.0L}) {
+            const UTM w = LatLon_vers_UTM(kWGS84, 45, lon + turns);
+            EXPECT_EQ(w.zone, u.zone);
+            EXPECT_NEAR(w.easting, u.easting, 1e-6);
+            EXPECT_NEAR(w.northing, u.northing, 1e-6);
+        }
     }
 }
 
@@ -88,8 +122,9 @@ TEST(LetterDesignator, BandsOfEightDegreesUpperBoundIncluded) {
     const struct {
         long double lat;
         char letter;
-    } cases[] = {{0.0001L, 'N'}, {72.0001L, 'X'}, {80, 'X'},        {80.0001L, 'Z'}, {84, 'Z'},
-                 {-80, 'Z'},     {-79.9L, 'C'},   {-71.9999L, 'D'}, {-90, 'Z'}};
+    } cases[] = {{0.0001L, 'N'}, {72.0001L, 'X'},  {80, 'X'},  {80.0001L, 'X'},
+                 {84, 'X'},      {84.0001L, 'Z'},  {-80, 'C'}, {-80.0001L, 'Z'},
+                 {-79.9L, 'C'},  {-71.9999L, 'D'}, {-90, 'Z'}, {90, 'Z'}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.lat);
         EXPECT_EQ(LetterDesignator(c.lat), c.letter);
@@ -146,14 +181,16 @@ TEST_P(DmsText, ReadsMarksSignAndRounding) {
                  {"48'36\"12.637'", 48 + 36 / 60.0L + 12.637L / 3600},
                  {"-4° 36' 0,0\"", -4.6L},
                  {"-0° 30'", -0.5L},
-                 {"2.5°", 2}, // degrees and minutes to the nearest, halves to even
-                 {"3,5°", 4},
-                 {"0° 30.5'", 0.5L},
-                 {"0° 31.5'", 32 / 60.0L},
+                 {"2.5°", 2.5L}, // decimals are never rounded away
+                 {"3,5°", 3.5L},
+                 {"48.6", 48.6L},
+                 {"-48,6", -48.6L},
+                 {"0° 30.5'", 30.5L / 60},
+                 {"-0° 31.5'", -31.5L / 60},
                  {"-10° 59' 60,0000\"", -11}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_NEAR(texte_dms_vers_deg(c.text), c.deg, 1e-15);
+        EXPECT_NEAR(texte_dms_vers_deg(c.text), c.deg, 1e-12);
     }
 }
 

@@ -98,7 +98,7 @@ TEST_F(WorksheetTest, LatitudeLongitudeToUtmAllOrOnlyEmptyRows) {
         t.setCell(1, kDLat, "48° 35' 59,8555\"");
         t.setCell(1, kDLon, "7° 44' 12,2052\"");
         t.setCell(2, kDLat, "-27° 7' 20,8907\"");
-        t.setCell(2, kDLon, "14.5");   // a bare number: whole degrees, halves to even
+        t.setCell(2, kDLon, "14.5");   // a bare number: decimal degrees
         t.setCell(2, kEll, "Hayford"); // unknown: WGS 84
         t.setCell(3, kDLat, "45");
         t.setCell(3, kDLon, "3");
@@ -113,7 +113,8 @@ TEST_F(WorksheetTest, LatitudeLongitudeToUtmAllOrOnlyEmptyRows) {
         EXPECT_EQ(at(w, 1, kLettre), "U");
         EXPECT_EQ(at(w, 1, kHem), "N");
         EXPECT_EQ(at(w, 1, kEll), "WGS 84") << "an empty ellipsoid is WGS 84";
-        EXPECT_EQ(at(w, 2, kLon), "14,0000000000");
+        EXPECT_EQ(at(w, 2, kLon), "14,5000000000");
+        EXPECT_EQ(at(w, 2, kDLon), "14° 30' 0,0000\"") << "rewritten from the decimals";
         EXPECT_EQ(at(w, 2, kZone), " 33");
         EXPECT_EQ(at(w, 2, kHem), "S");
         EXPECT_EQ(at(w, 2, kEll), "WGS 84");

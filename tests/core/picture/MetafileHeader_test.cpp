@@ -35,6 +35,32 @@ TEST(MetafileHeader, EmfSizeComesFromItsFrame) {
     EXPECT_NEAR(h.frame.bottom, 6614 * 7016 / 29700.0, 1e-9);
 }
 
+// The file that locates the box is a sound placeable WMF of the same box, holding the mapping
+// records of the drawing and one fill, whatever drawing came with them.
+TEST(MetafileHeader, WmfBoxOnlyKeepsTheBoxAndTheMapping) {
+    for (const WmfLayout& l : {WmfLayout{}, WmfLayout{.originX = -300,
+                                            .originY = 700,
+                                            .mapMode = 8,
+                                            .viewportX = 700,
+                                            .viewportY = 250,
+                                            .plan = true}}) {
+        SCOPED_TRACE(l.mapMode);
+        const std::vector<char> wmf = wmfBytes(l);
+        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(wmf.data()),
+                                                  wmf.size());
+        const MetafileHeader h = readMetafileHeader(bytes);
+        const std::vector<std::uint8_t> box = wmfBoxOnly(bytes, h);
+        const MetafileHeader b = readMetafileHeader(box);
+        ASSERT_TRUE(b.ok()) << b.error;
+        EXPECT_EQ(b.frame.left, h.frame.left);
+        EXPECT_EQ(b.frame.bottom, h.frame.bottom);
+        EXPECT_EQ(b.unitsPerInch, h.unitsPerInch);
+        // Placeable header, WMF header, mapping records of 4 or 5 words, the fill, the end.
+        const std::size_t mapping = l.mapMode ? 4 + 5 + 5 + 5 : 5 + 5;
+        EXPECT_EQ(box.size(), 22 + 18 + 2 * (mapping + 9 + 3));
+    }
+}
+
 TEST(MetafileHeader, EmfWithoutFrameFallsBackOnItsBounds) {
     const MetafileHeader h = read(emfBytes({.frameRight = 0, .frameBottom = 0}));
     ASSERT_TRUE(h.ok()) << h.error;
