@@ -10,6 +10,7 @@
 #include "picture/Layer.h"
 #include "picture/Overview.h"
 #include "picture/View.h"
+#include "platform/SystemInfo.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -83,7 +84,8 @@ struct ColourTools {
 };
 
 // The caption at start-up, before any picture.
-inline const QString kCaption = QStringLiteral("    t r a c e l l e  3.2");
+inline const QString kCaption =
+    QStringLiteral("    t r a c e l l e  ") + QString::fromStdString(platform::programVersion());
 
 class MainWindow : public QMainWindow, public model::ProjectView {
     Q_OBJECT
