@@ -128,6 +128,39 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_EQ(w.frameGeometry(), map) << "a load never moves the windows";
 }
 
+// Leaving full screen or the picture's proportions gives back the arrangement in force.
+TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
+    ui.answerFileName(picturePath);
+    ui.answerConfirm(false);
+    w.Ouvrir_bmp();
+    ASSERT_TRUE(button("Carte + Tableau")->isChecked());
+    const QRect map = w.frameGeometry();
+    const auto besideTable = [&] {
+        return table.isVisible() && !w.frameGeometry().intersects(table.frameGeometry()) &&
+               !w.isFullScreen() && !w.isMaximized();
+    };
+    key(Qt::Key_F11);
+    EXPECT_TRUE(w.isFullScreen());
+    key(Qt::Key_F11);
+    EXPECT_TRUE(besideTable()) << "out of full screen";
+    EXPECT_EQ(w.frameGeometry(), map);
+
+    QAction* proportions = w.action("&Affichage|Garder les proportions L x H");
+    proportions->trigger();
+    EXPECT_TRUE(besideTable()) << "the picture's proportions, beside the table";
+    EXPECT_EQ(w.frameGeometry().topLeft(), map.topLeft());
+    EXPECT_LT(w.frameGeometry().height(), map.height()) << "a picture twice as wide as high";
+    proportions->trigger();
+    EXPECT_TRUE(besideTable()) << "the proportions left";
+    EXPECT_EQ(w.frameGeometry(), map);
+
+    QTest::mouseClick(button("Carte seule"), Qt::LeftButton);
+    key(Qt::Key_F11);
+    key(Qt::Key_F11);
+    EXPECT_TRUE(w.isMaximized()) << "the map alone takes the screen";
+    EXPECT_FALSE(table.isVisible());
+}
+
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
     w.imageMoved(at(20, 20));
