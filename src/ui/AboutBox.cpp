@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSysInfo>
+#include <QThread>
 
 namespace tracelle::ui {
 
@@ -23,7 +24,10 @@ AboutBox::AboutBox(QWidget* parent)
     icon->setPixmap(emblem(56));
     icon->setGeometry(16, 12, 56, 56);
 
-    auto* title = new QLabel(QStringLiteral("TRACELLE version 3"), this);
+    auto* title = new QLabel(QStringLiteral("TRACELLE version ") +
+                                 QString::fromStdString(platform::programVersion()),
+                             this);
+    title->setObjectName("TitreAPropos");
     QFont titleFont = title->font();
     titleFont.setPointSize(16);
     titleFont.setBold(true);
@@ -47,6 +51,7 @@ void AboutBox::refresh() {
     QStringList texts;
     texts << QString::fromStdString(platform::systemLine(
         QSysInfo::prettyProductName().toStdString(), QSysInfo::kernelVersion().toStdString()));
+    texts << QStringLiteral("Processeurs : ") + QString::number(QThread::idealThreadCount());
     const std::string separator = QLocale::system().groupSeparator().toStdString();
     for (const auto& line : platform::memoryLines(platform::readMemoryStatus(), separator))
         texts << QString::fromStdString(line);

@@ -11,6 +11,7 @@
 #include "picture/Overview.h"
 #include "picture/View.h"
 #include "platform/Interaction.h"
+#include "platform/SystemInfo.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -84,7 +85,8 @@ struct ColourTools {
 };
 
 // The caption at start-up, before any picture.
-inline const QString kCaption = QStringLiteral("    t r a c e l l e  3.2");
+inline const QString kCaption =
+    QStringLiteral("    t r a c e l l e  ") + QString::fromStdString(platform::programVersion());
 
 class MainWindow : public QMainWindow, public model::ProjectView {
     Q_OBJECT
@@ -317,6 +319,13 @@ private:
     // "Carte + Tableau" unless it is in force already: a load never moves the windows.
     void carteEtTableau();
     void placeMapAndTable();
+    // The width of the points table's column at the right of the free area.
+    int tableColumnWidth(const QRect& area) const;
+    bool mapBesideTable() const; // "Carte + Tableau" in force
+    // The part of the screen the arrangement in force leaves the main window.
+    QRect mapRoom() const;
+    // The window as large as the arrangement in force lets it, out of full screen.
+    void grande_fenetre();
     // The status texts of the calibration prompts and of the point count, brought up to date.
     void majStatut();
     void placeCursorLeftOfCentre();

@@ -132,14 +132,18 @@ void MainWindow::placeMapAndTable() {
     const QRect area = availableArea(this);
     const QMargins mainFrame = frameMargins(this);
     const QMargins tableFrame = frameMargins(table, this);
-    const int tableWidth =
-        std::min(PointsTableWindow::kWidth + tableFrame.left() + tableFrame.right(),
-                 area.width() * 45 / 100);
+    const int tableWidth = tableColumnWidth(area);
     const QRect tableRect(area.right() - tableWidth + 1, area.top(), tableWidth, area.height());
     table->setFixedSize(tableRect.marginsRemoved(tableFrame).size());
     placeFrame(table, tableRect, tableFrame);
     placeFrame(this, QRect(area.topLeft(), QSize(area.width() - tableWidth, area.height())),
                mainFrame);
+}
+
+int MainWindow::tableColumnWidth(const QRect& area) const {
+    const QMargins tableFrame = frameMargins(windows_.table, this);
+    return std::min(PointsTableWindow::kWidth + tableFrame.left() + tableFrame.right(),
+                    area.width() * 45 / 100);
 }
 
 void MainWindow::carteEtTableau() {

@@ -101,6 +101,7 @@ void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         }
         break;
     case Qt::Key_Delete:
+    case Qt::Key_F6: // as the Edition menu says
         devalide_point();
         break;
     case Qt::Key_F4:
@@ -123,7 +124,8 @@ void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         break;
     }
     Q_UNUSED(modifiers);
-    if (!quitting_ && !hasPicture() && key != Qt::Key_Delete && key != Qt::Key_F4 && !hidTextPanel)
+    if (!quitting_ && !hasPicture() && key != Qt::Key_Delete && key != Qt::Key_F6 &&
+        key != Qt::Key_F4 && !hidTextPanel)
         platform::interaction().beep();
 }
 

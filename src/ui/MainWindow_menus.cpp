@@ -111,8 +111,8 @@ void MainWindow::creerMenus() {
                &MainWindow::pasteCalibrationValues);
 
     QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    addCommand(affichage, QStringLiteral("&Agrandir  [Maj] ou [+]"), &MainWindow::agrandir);
-    addCommand(affichage, QStringLiteral("&Rétrécir  [Ctrl] ou [-]"), &MainWindow::retrecir);
+    addCommand(affichage, QStringLiteral("&Agrandir  [+]"), &MainWindow::agrandir);
+    addCommand(affichage, QStringLiteral("&Rétrécir  [-]"), &MainWindow::retrecir);
     addCommand(affichage, QStringLiteral("&Carte complète"), &MainWindow::Carte_complete,
                QKeySequence(Qt::Key_F10));
     addCommand(affichage, QStringLiteral("&Graphe"), &MainWindow::showGraph,

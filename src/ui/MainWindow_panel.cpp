@@ -41,7 +41,7 @@ void MainWindow::creerPanneauOutils() {
                               " border: 2px inset rgb(110, 110, 110); }");
 
     auto* nouvelle = toolButton(QStringLiteral("Nouvelle ligne"),
-                                QStringLiteral(" nouvelle suite de points [F7, espace]"));
+                                QStringLiteral(" nouvelle suite de points [espace]"));
     auto* supprime = toolButton(QStringLiteral("Supr. points"),
                                 QStringLiteral(" effacer le dernier point [suppr]"));
     connect(nouvelle, &QToolButton::clicked, this, &MainWindow::Nouvelle_suite_de_points);

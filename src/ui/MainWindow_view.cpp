@@ -248,25 +248,45 @@ void MainWindow::plein_ecran() {
         showFullScreen();
         item->setChecked(false);
     } else {
-        showMaximized();
+        grande_fenetre();
         item->setChecked(true);
     }
     repaintView();
 }
 
-void MainWindow::applyKeepProportions() {
-    if (keepProportions() && hasPicture()) {
-        // The window takes the picture's proportions at the top-left corner of the free area.
-        const QRect area = availableArea(this);
-        const QMargins frame = frameMargins(this);
-        const int chrome = height() - imageArea_->height() + frame.top() + frame.bottom();
-        const int across = imageArea_->width() + area.width() - frameGeometry().width();
-        const int h = std::min(area.height(),
-                               layer_.height() * across / std::max(1, layer_.width()) + chrome);
+void MainWindow::grande_fenetre() {
+    fullScreen_ = false;
+    if (mapBesideTable()) {
         showNormal();
-        placeFrame(this, QRect(area.topLeft(), QSize(area.width(), h)), frame);
+        placeMapAndTable();
     } else {
         showMaximized();
+    }
+}
+
+bool MainWindow::mapBesideTable() const {
+    return carteTableau_->isChecked() && windows_.table && windows_.table->isVisible();
+}
+
+QRect MainWindow::mapRoom() const {
+    const QRect area = availableArea(this);
+    if (!mapBesideTable()) return area;
+    return QRect(area.topLeft(), QSize(area.width() - tableColumnWidth(area), area.height()));
+}
+
+void MainWindow::applyKeepProportions() {
+    if (keepProportions() && hasPicture()) {
+        // The window takes the picture's proportions at the top-left corner of its room.
+        const QRect room = mapRoom();
+        const QMargins frame = frameMargins(this);
+        const int chrome = height() - imageArea_->height() + frame.top() + frame.bottom();
+        const int across = imageArea_->width() + room.width() - frameGeometry().width();
+        const int h = std::min(room.height(),
+                               layer_.height() * across / std::max(1, layer_.width()) + chrome);
+        showNormal();
+        placeFrame(this, QRect(room.topLeft(), QSize(room.width(), h)), frame);
+    } else {
+        grande_fenetre();
     }
     repaintView();
 }

@@ -1,5 +1,6 @@
 #include "ui/Splash.h"
 
+#include "platform/SystemInfo.h"
 #include "ui/Artwork.h"
 
 #include <QApplication>
@@ -70,7 +71,8 @@ void Splash::paintEvent(QPaintEvent*) {
     QFont small("DejaVu Sans", 9);
     p.setFont(small);
     p.drawText(QRect(0, 256, width(), 70), Qt::AlignCenter,
-               QStringLiteral("Digitalisation de cartes, plans et graphes\nversion 3.2"));
+               QStringLiteral("Digitalisation de cartes, plans et graphes\nversion ") +
+                   QString::fromStdString(platform::programVersion()));
 }
 
 void Splash::mouseMoveEvent(QMouseEvent*) {

@@ -60,8 +60,8 @@ TEST_F(MainWindowTest, MenusHoldEveryCommandWithItsShortcut) {
         {"Edition|Rajout de points (X,Y,Lib) à partir d'un fichier *.XLS", ""},
         {"Edition|Récupération de valeurs  réelles (X,Y,Z) de calibration", ""},
         {"Edition|Valeurs de calibration réelles (X,Y,Z) à partir du presse-papier", ""},
-        {"&Affichage|&Agrandir  [Maj] ou [+]", ""},
-        {"&Affichage|&Rétrécir  [Ctrl] ou [-]", ""},
+        {"&Affichage|&Agrandir  [+]", ""},
+        {"&Affichage|&Rétrécir  [-]", ""},
         {"&Affichage|&Carte complète", "F10"},
         {"&Affichage|&Graphe", "F7"},
         {"&Affichage|&Plein écran", "F11"},
@@ -160,6 +160,8 @@ TEST_F(MainWindowTest, KeysWithoutAPictureActAndBeep) {
     EXPECT_EQ(ui.beeps, 2);
     QTest::keyClick(&w, Qt::Key_F4);
     EXPECT_EQ(ui.beeps, 2) << "F4 never beeps";
+    QTest::keyClick(&w, Qt::Key_F6);
+    EXPECT_EQ(ui.beeps, 2) << "nor F6, the twin of Delete";
 
     w.wheel(-1, QPoint(10, 10));
     EXPECT_EQ(ui.beeps, 3) << "the wheel acts as the zoom keys";

@@ -15,12 +15,15 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace tracelle;
 namespace fs = std::filesystem;
@@ -125,6 +128,39 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_EQ(w.frameGeometry(), map) << "a load never moves the windows";
 }
 
+// Leaving full screen or the picture's proportions gives back the arrangement in force.
+TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
+    ui.answerFileName(picturePath);
+    ui.answerConfirm(false);
+    w.Ouvrir_bmp();
+    ASSERT_TRUE(button("Carte + Tableau")->isChecked());
+    const QRect map = w.frameGeometry();
+    const auto besideTable = [&] {
+        return table.isVisible() && !w.frameGeometry().intersects(table.frameGeometry()) &&
+               !w.isFullScreen() && !w.isMaximized();
+    };
+    key(Qt::Key_F11);
+    EXPECT_TRUE(w.isFullScreen());
+    key(Qt::Key_F11);
+    EXPECT_TRUE(besideTable()) << "out of full screen";
+    EXPECT_EQ(w.frameGeometry(), map);
+
+    QAction* proportions = w.action("&Affichage|Garder les proportions L x H");
+    proportions->trigger();
+    EXPECT_TRUE(besideTable()) << "the picture's proportions, beside the table";
+    EXPECT_EQ(w.frameGeometry().topLeft(), map.topLeft());
+    EXPECT_LT(w.frameGeometry().height(), map.height()) << "a picture twice as wide as high";
+    proportions->trigger();
+    EXPECT_TRUE(besideTable()) << "the proportions left";
+    EXPECT_EQ(w.frameGeometry(), map);
+
+    QTest::mouseClick(button("Carte seule"), Qt::LeftButton);
+    key(Qt::Key_F11);
+    key(Qt::Key_F11);
+    EXPECT_TRUE(w.isMaximized()) << "the map alone takes the screen";
+    EXPECT_FALSE(table.isVisible());
+}
+
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
     w.imageMoved(at(20, 20));
@@ -160,6 +196,64 @@ TEST_F(Screen, TheSelectedLineShowsItsColour) {
     const QRect cell = lines->visualRect(lines->model()->index(0, 2));
     const QImage shot = lines->viewport()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(cell.center()), QColor(255, 0, 0)) << "a swatch, not a number";
+}
+
+// The keys a text names: those in brackets ("[Maj] ou [+]", "[F7, espace]") and a function
+// key at its end ("  F6").
+QStringList keysNamed(const QString& text) {
+    QStringList keys;
+    static const QRegularExpression named(QStringLiteral("\\[([^\\]]+)\\]|\\s(F\\d+)$"));
+    for (auto it = named.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        keys << (m.hasCaptured(1) ? m.captured(1).split(QStringLiteral(", "))
+                                  : QStringList{m.captured(2)});
+    }
+    return keys;
+}
+
+// Every key that a menu item or a button's hint names does what the item or button does.
+TEST_F(Screen, TheKeysThatMenusAndHintsNameAct) {
+    const std::map<QString, Qt::Key> keys = {{"Maj", Qt::Key_Shift},    {"Ctrl", Qt::Key_Control},
+                                             {"+", Qt::Key_Plus},       {"-", Qt::Key_Minus},
+                                             {"espace", Qt::Key_Space}, {"suppr", Qt::Key_Delete},
+                                             {"F6", Qt::Key_F6},        {"F7", Qt::Key_F7}};
+    load();
+    calibrate();
+    auto& p = w.project();
+    const auto viewWidth = [this] { return area->shown().width(); };
+    const auto points = [&p] { return p.N(); };
+    const auto line = [&p] { return p.currentLine(); };
+    const struct {
+        QString text; // an item's caption or a hint, up to its keys
+        std::function<int()> measure;
+        int change;           // its sign
+        bool newLine = false; // the colour of the new line is asked
+    } cases[] = {
+        {QStringLiteral("&Agrandir"), viewWidth, -1},
+        {QStringLiteral("&Rétrécir"), viewWidth, +1},
+        {QStringLiteral("&Effacer le dernier point"), points, -1},
+        {QStringLiteral(" effacer le dernier point"), points, -1},
+        {QStringLiteral(" nouvelle suite de points"), line, +1, true},
+    };
+    for (const auto& c : cases) {
+        QString named;
+        for (const QAction* a : w.findChildren<QAction*>())
+            if (a->text().startsWith(c.text)) named = a->text();
+        for (const QToolButton* b : w.findChildren<QToolButton*>())
+            if (b->toolTip().startsWith(c.text)) named = b->toolTip();
+        SCOPED_TRACE(named.toStdString());
+        ASSERT_FALSE(keysNamed(named).isEmpty());
+        for (const QString& name : keysNamed(named)) {
+            SCOPED_TRACE(name.toStdString());
+            ASSERT_TRUE(keys.count(name));
+            click(50 + p.N(), 50); // a point to delete, or to end a line with
+            const int before = c.measure();
+            if (c.newLine) ui.answerColour(std::nullopt);
+            key(keys.at(name));
+            const int after = c.measure();
+            EXPECT_TRUE(c.change < 0 ? after < before : after > before) << before << " " << after;
+        }
+    }
 }
 
 TEST(FileDialogs, EveryFilterListsItsFilesAndEndsWithAllFiles) {

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -235,17 +236,25 @@ TEST(MessageDialog, GradientRunsFromNavyToTurquoiseInBands) {
               QColor(0 + 128 * 28 / 255, 128 * 205 / 255, 140 + 128 * 68 / 255));
 }
 
-TEST(AboutBox, RefreshesItsTenLines) {
+TEST(AboutBox, TellsThisSystemAndItsMemoryInFrench) {
     AboutBox about;
     about.setImageDescription([] { return QStringLiteral("800x600x24=1406 "); });
-    about.refresh();
+    about.show();
     const QStringList lines = about.lines();
     ASSERT_EQ(lines.size(), 10);
-    EXPECT_FALSE(lines[0].trimmed().isEmpty());
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Mémoire totale : ")));
-    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" KB")));
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Système : ")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Mémoire totale : ")));
+    for (const QString& line : lines.mid(0, 9)) {
+        SCOPED_TRACE(line.toStdString());
+        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral("^[^:]+ : \\S"))))
+            << "a label and its value";
+        for (const char* english : {"memory", "bytes", "free", "paging", "sizeof", "KB"})
+            EXPECT_FALSE(line.contains(QLatin1String(english))) << english;
+    }
     EXPECT_EQ(lines[9], QStringLiteral("Image=800x600x24=1406  Ko"));
-    about.show();
+    EXPECT_EQ(about.findChild<QLabel*>("TitreAPropos")->text(),
+              QStringLiteral("TRACELLE version ") + kCaption.section(' ', -1))
+        << "the version of the main window's caption";
     QTest::keyClick(&about, Qt::Key_A);
     EXPECT_FALSE(about.isVisible()) << "any key hides the box";
 }

@@ -1,6 +1,5 @@
 #include "platform/SystemInfo.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -29,10 +28,11 @@ std::string readWhole(const char* path) {
     return out.str();
 }
 
-// A 64-bit process sees 128 TiB of user address space.
-constexpr std::uint64_t kUserAddressSpaceKB = (std::uint64_t{1} << 47) / 1024;
-
 } // namespace
+
+std::string programVersion() {
+    return TRACELLE_VERSION;
+}
 
 MemoryStatus parseMemoryStatus(const std::string& meminfo, const std::string& processStatus) {
     MemoryStatus s;
@@ -41,11 +41,10 @@ MemoryStatus parseMemoryStatus(const std::string& meminfo, const std::string& pr
     if (s.availablePhysical == 0) s.availablePhysical = field(meminfo, "MemFree");
     if (s.totalPhysical > 0 && s.availablePhysical <= s.totalPhysical)
         s.loadPercent = (s.totalPhysical - s.availablePhysical) * 100 / s.totalPhysical;
-    s.totalPageFile = field(meminfo, "SwapTotal");
-    s.availablePageFile = field(meminfo, "SwapFree");
-    s.totalVirtual = kUserAddressSpaceKB;
-    const std::uint64_t used = field(processStatus, "VmSize");
-    s.availableVirtual = used < s.totalVirtual ? s.totalVirtual - used : 0;
+    s.totalSwap = field(meminfo, "SwapTotal");
+    s.freeSwap = field(meminfo, "SwapFree");
+    s.processResident = field(processStatus, "VmRSS");
+    s.processVirtual = field(processStatus, "VmSize");
     return s;
 }
 
@@ -54,7 +53,6 @@ MemoryStatus readMemoryStatus() {
 }
 
 std::string groupThousands(std::uint64_t n, const std::string& separator) {
-    if (n == 0) return {};
     const std::string digits = std::to_string(n);
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -69,22 +67,20 @@ std::vector<std::string> memoryLines(const MemoryStatus& s, const std::string& s
         return std::string(prefix) + groupThousands(n, separator) + suffix;
     };
     return {
-        line("Mémoire totale : ", s.totalPhysical, " KB"),
-        line("percent of memory in use ", s.loadPercent, " %"),
-        line("free physical memory     ", s.availablePhysical, " KB"),
-        line("free user bytes          ", s.availableVirtual, " KB"),
-        line("bytes of paging file     ", s.totalPageFile, " KB"),
-        line("sizeof(MEMORYSTATUS)     ", 32, " octets"),
-        line("free bytes of paging file    ", s.availablePageFile, " KB"),
-        line("user bytes of address space  ", s.totalVirtual, " KB"),
+        line("Mémoire totale : ", s.totalPhysical, " Ko"),
+        line("Mémoire utilisée : ", s.loadPercent, " %"),
+        line("Mémoire disponible : ", s.availablePhysical, " Ko"),
+        line("Mémoire d'échange (swap) : ", s.totalSwap, " Ko"),
+        line("Mémoire d'échange libre : ", s.freeSwap, " Ko"),
+        line("Mémoire occupée par Tracelle : ", s.processResident, " Ko"),
+        line("Mémoire réservée par Tracelle : ", s.processVirtual, " Ko"),
     };
 }
 
 std::string systemLine(const std::string& name, const std::string& kernelVersion) {
-    int major = 0;
-    int minor = 0;
-    std::sscanf(kernelVersion.c_str(), "%d.%d", &major, &minor);
-    return name + " " + std::to_string(major) + "." + std::to_string(minor);
+    std::string line = "Système : " + name;
+    if (!kernelVersion.empty()) line += ", noyau " + kernelVersion;
+    return line;
 }
 
 } // namespace tracelle::platform

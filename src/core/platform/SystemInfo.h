@@ -1,4 +1,5 @@
-// What the about box says of the running system: its name and version, and its memory.
+// What the about box says of the program and of the running system: their versions, and the
+// memory of the system and of the program.
 #pragma once
 
 #include <cstdint>
@@ -7,28 +8,31 @@
 
 namespace tracelle::platform {
 
+// The program's version, "3.2".
+std::string programVersion();
+
 // Memory figures in units of 1024 bytes, but the load, in percent.
 struct MemoryStatus {
     std::uint64_t totalPhysical = 0;
     std::uint64_t loadPercent = 0;
     std::uint64_t availablePhysical = 0;
-    std::uint64_t availableVirtual = 0;
-    std::uint64_t totalPageFile = 0;
-    std::uint64_t availablePageFile = 0;
-    std::uint64_t totalVirtual = 0;
+    std::uint64_t totalSwap = 0;
+    std::uint64_t freeSwap = 0;
+    std::uint64_t processResident = 0;
+    std::uint64_t processVirtual = 0;
 };
 
 // From the texts of /proc/meminfo and /proc/self/status.
 MemoryStatus parseMemoryStatus(const std::string& meminfo, const std::string& processStatus);
 MemoryStatus readMemoryStatus();
 
-// The "#,###" pattern: digits in groups of three; nothing at all for 0.
+// Digits in groups of three ("#,##0").
 std::string groupThousands(std::uint64_t n, const std::string& separator);
 
-// The eight memory lines of the about box, in their order.
+// The memory lines of the about box, in their order.
 std::vector<std::string> memoryLines(const MemoryStatus& status, const std::string& separator);
 
-// "name major.minor" from the system's name and its kernel version text ("6.1.0-18-amd64").
+// "Système : name, noyau version" from the system's name and its kernel version text.
 std::string systemLine(const std::string& name, const std::string& kernelVersion);
 
 } // namespace tracelle::platform

@@ -4,6 +4,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tracelle;
@@ -50,6 +51,23 @@ TEST_P(Exporting, InitialChoicesGiveTheCountThenXAndY) {
     comma.firstLine = false;
     comma.interDistance = true;
     EXPECT_EQ(exporte(p, comma).text.rfind("243,19700000\t286,04700000\t0\r\n1,0", 0), 0u);
+}
+
+// The grid holds its reals with the regional mark; the export writes the mark chosen, in X, Y
+// and Z alike.
+TEST_P(Exporting, EveryRealColumnTakesTheChosenMark) {
+    add(1, 1.5, 2.75);
+    p.points().setCell(1, p.indice_col("Z"), ds("3.25000000"));
+    ExportChoices c;
+    c.firstLine = false;
+    c.Z = true;
+    for (const bool comma : {false, true}) {
+        SCOPED_TRACE(comma ? "virgule" : "point");
+        c.decimalComma = comma;
+        std::string expected = "1.50000000\t2.75000000\t3.25000000\r\n";
+        if (comma) std::replace(expected.begin(), expected.end(), '.', ',');
+        EXPECT_EQ(exporte(p, c).text, expected);
+    }
 }
 
 TEST_P(Exporting, DistancesRestartOnEachLine) {

@@ -6,39 +6,46 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using namespace tracelle::platform;
 namespace fs = std::filesystem;
 
 namespace {
 
-TEST(SystemInfo, MemoryLinesComeFromMeminfoWithGroupedDigits) {
+TEST(SystemInfo, MemoryLinesInFrenchWithEveryValueShown) {
     const std::string meminfo = "MemTotal:       24587652 kB\n"
                                 "MemFree:         1000000 kB\n"
                                 "MemAvailable:   12293826 kB\n"
                                 "SwapTotal:       2097148 kB\n"
                                 "SwapFree:              0 kB\n";
-    const MemoryStatus s = parseMemoryStatus(meminfo, "Name:\ttracelle\nVmSize:\t  400000 kB\n");
-    EXPECT_EQ(s.loadPercent, 50u);
-    const auto lines = memoryLines(s, ".");
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[0], "Mémoire totale : 24.587.652 KB");
-    EXPECT_EQ(lines[1], "percent of memory in use 50 %");
-    EXPECT_EQ(lines[2], "free physical memory     12.293.826 KB");
-    EXPECT_EQ(lines[3], "free user bytes          137.438.553.472 KB");
-    EXPECT_EQ(lines[4], "bytes of paging file     2.097.148 KB");
-    EXPECT_EQ(lines[5], "sizeof(MEMORYSTATUS)     32 octets");
-    EXPECT_EQ(lines[6], "free bytes of paging file     KB") << "0 writes no digit at all";
-    EXPECT_EQ(lines[7], "user bytes of address space  137.438.953.472 KB");
-    EXPECT_EQ(groupThousands(999, " "), "999");
-    EXPECT_EQ(groupThousands(1000, " "), "1 000");
-    EXPECT_GT(readMemoryStatus().totalPhysical, 0u);
+    const MemoryStatus s =
+        parseMemoryStatus(meminfo, "Name:\ttracelle\nVmSize:\t  400000 kB\nVmRSS:\t   81234 kB\n");
+    EXPECT_EQ(memoryLines(s, "."), (std::vector<std::string>{
+                                       "Mémoire totale : 24.587.652 Ko",
+                                       "Mémoire utilisée : 50 %",
+                                       "Mémoire disponible : 12.293.826 Ko",
+                                       "Mémoire d'échange (swap) : 2.097.148 Ko",
+                                       "Mémoire d'échange libre : 0 Ko",
+                                       "Mémoire occupée par Tracelle : 81.234 Ko",
+                                       "Mémoire réservée par Tracelle : 400.000 Ko",
+                                   }));
+    for (const auto& [n, grouped] : std::vector<std::pair<std::uint64_t, std::string>>{
+             {0, "0"}, {999, "999"}, {1000, "1 000"}, {12345678, "12 345 678"}}) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(groupThousands(n, " "), grouped);
+    }
+    const MemoryStatus here = readMemoryStatus();
+    EXPECT_GT(here.totalPhysical, 0u);
+    EXPECT_GT(here.processResident, 0u) << "this very process";
 }
 
-TEST(SystemInfo, SystemLineNamesTheKernelMajorAndMinor) {
+TEST(SystemInfo, SystemLineNamesTheSystemAndItsKernel) {
     EXPECT_EQ(systemLine("Debian GNU/Linux 12 (bookworm)", "6.1.0-18-amd64"),
-              "Debian GNU/Linux 12 (bookworm) 6.1");
-    EXPECT_EQ(systemLine("Linux", ""), "Linux 0.0");
+              "Système : Debian GNU/Linux 12 (bookworm), noyau 6.1.0-18-amd64");
+    EXPECT_EQ(systemLine("Linux", ""), "Système : Linux");
+    EXPECT_EQ(programVersion(), "3.2") << "the caption's version";
 }
 
 TEST(WheelSetting, TheFileExistsExactlyWhenInverted) {
