@@ -346,8 +346,10 @@ private:
     void rescaleToDistance(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
     bool keepProportions() const;
-    std::optional<files::ProjectText> readOtherProject(const std::string& path,
-                                                       const std::string& question);
+    // Another project file read whole for its calibration values or points, once the user
+    // agrees to take it over another picture; nothing when refused (told) or declined.
+    std::optional<files::ProjetLu> readOtherProject(const std::string& path,
+                                                    const std::string& question);
     void init_calque_a_b_pen();
     void showCoordinates(model::Real X, model::Real Y);
     void showPrompt(const QString& text, const QColor& colour, QPoint near);

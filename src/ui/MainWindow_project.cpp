@@ -325,18 +325,11 @@ void MainWindow::importCalibrationValues() {
         askProjectFile("Remplacer les valeurs réelles (X,Y) des 3 points de calibration",
                        "Fichiers (*.trc)|*.trc");
     if (!chosen) return;
-    auto text = readOtherProject(*chosen, " Importer malgré tout les points de calibration ?");
-    if (!text) return;
-    int w, h, dx0, dy0;
-    std::int64_t n = 0, nl = 0, k = 0;
-    if (text->readCanvas(w, h, dx0, dy0) || text->readCounts(n, nl, k)) {
-        interaction().information(" Le fichier n'est pas compatible ");
-        return;
-    }
+    const auto read =
+        readOtherProject(*chosen, " Importer malgré tout les points de calibration ?");
+    if (!read) return;
     platform::BusyCursor busy;
-    files::importeValeursCalage(
-        project_, files::litTables(*text, text->tablesStart(),
-                                   static_cast<int>(std::clamp<std::int64_t>(k, 0, 3)), 0, 0));
+    files::importeValeursCalage(project_, read->tables);
     project_.setSaved(false);
     Redessiner();
 }
@@ -354,41 +347,36 @@ void MainWindow::addPointsFromProject() {
     const auto chosen = askProjectFile(
         "Compléter avec une série de points associés à la même image", "Fichiers (*.trc)|*.trc");
     if (!chosen) return;
-    if (!readOtherProject(*chosen, " Importer malgré tout les points X Y ?")) return;
+    const auto read = readOtherProject(*chosen, " Importer malgré tout les points X Y ?");
+    if (!read) return;
     platform::BusyCursor busy;
-    // Checked whole as an open checks it: no row of it is drawn unless every one reads.
-    files::ProjectError error;
-    const auto read = files::lisProjet(*chosen, error);
-    if (!read) {
-        interaction().information(error.message);
-        return;
-    }
     files::completePoints(project_, read->tables);
     project_.setSaved(false);
     pointCountChanged(project_.N());
     Redessiner();
 }
 
-std::optional<files::ProjectText> MainWindow::readOtherProject(const std::string& path,
-                                                               const std::string& question) {
+std::optional<files::ProjetLu> MainWindow::readOtherProject(const std::string& path,
+                                                            const std::string& question) {
     const auto first = files::ProjectText::firstLine(path);
     if (!first || *first != files::kProjectKeyword) {
         interaction().information(" Le fichier n'est pas compatible ");
         return std::nullopt;
     }
-    std::string error;
-    auto text = files::ProjectText::read(path, &error);
-    if (!text) {
-        interaction().information(error);
+    // Checked whole as an open checks it: nothing of it is taken unless every row reads.
+    files::ProjectError error;
+    auto read = files::lisProjet(path, error);
+    if (!read) {
+        interaction().information(error.message);
         return std::nullopt;
     }
-    const std::string image = fileName(std::string(text->line(1)));
+    const std::string image = fileName(read->image);
     if (image != fileName(project_.picture().file) &&
         !interaction().confirm(" L'image de fond <" + image +
                                "> est différente de l'image actuelle <" + project_.picture().file +
                                "> \n\n" + question))
         return std::nullopt;
-    return text;
+    return read;
 }
 
 } // namespace tracelle::ui

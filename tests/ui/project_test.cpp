@@ -257,6 +257,21 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("X")), "500");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("x")), "  77");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("Libellé")), "cal 1");
+
+    // A file cut in its calibration rows replaces nothing.
+    std::ifstream in(other, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    ui.answerConfirm(true);
+    ui.answerFileName(write("coupe.trc", text.substr(0, text.find("2,0,"))));
+    w.importCalibrationValues();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().rfind("Problème de lecture à la ligne 13 du fichier :\nil manque "
+                                       "le point de calage 2",
+                                       0),
+              0u)
+        << ui.messages.back();
+    EXPECT_EQ(c.cell(2, w.project().indice_col_cal("X")), "0");
+    EXPECT_EQ(c.cell(2, w.project().indice_col_cal("Y")), "0");
 }
 
 TEST_F(Projects, TheSaveAlsoExportsTheCoordinatesToTheClipboardAndTheEditor) {

@@ -1,10 +1,12 @@
 #include "MapWindow.h"
 #include "files/RecentProjects.h"
+#include "ui/QtInteraction.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <functional>
@@ -196,6 +198,25 @@ TEST_F(UnsavedWork, AFailedSaveLeavesTheWorkUnsaved) {
     EXPECT_FALSE(w.project().saved());
     ui.answerDialog('E');
     EXPECT_FALSE(w.askToQuit()) << "quitting still asks";
+}
+
+// The quit the rescue save asks for goes through the main window's own question: "annuler"
+// keeps the program and every window as they were.
+TEST_F(UnsavedWork, AnnulerOnTheQuitQuestionKeepsTheProgramAndItsWindows) {
+    table.show();
+    ui::QtInteraction desktop(&w, nullptr);
+    ui.answerDialog('N'); // "Quitter ?": annuler
+    QTimer::singleShot(0, &w, [&desktop] {
+        desktop.requestQuit();
+        // Once the request is dealt with, the loop ends here, unless the program ended it.
+        QMetaObject::invokeMethod(
+            qApp, [] { QApplication::exit(7); }, Qt::QueuedConnection);
+    });
+    EXPECT_EQ(QApplication::exec(), 7) << "the program stays";
+    ASSERT_FALSE(ui.questions.empty());
+    EXPECT_EQ(ui.questions.back(), "Quitter");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(table.isVisible()) << "no window closed behind the user's back";
 }
 
 } // namespace
