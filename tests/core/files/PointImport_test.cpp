@@ -5,6 +5,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -189,6 +190,43 @@ TEST_P(Importing, RowsDownToTheFirstEmptyXCellBecomePoints) {
     EXPECT_EQ(model::val_reel(cell(3, "Z")), 0) << "a text in the Z column gives no altitude";
     EXPECT_EQ(cell(4, "Libellé"), "42") << "a number as label";
     EXPECT_EQ(model::val_reel(cell(4, "X")), -7.5L);
+}
+
+// The new line of an import starts just before its first point: an import that adds nothing
+// starts none.
+TEST_P(Importing, TheLineStartsWithTheFirstPointOnly) {
+    const auto book = open(kPoints);
+    ASSERT_TRUE(book);
+    SheetColumns pastTheData;
+    pastTheData.firstRow = 100;
+    const struct {
+        const char* name;
+        std::function<int(const std::function<void()>&)> import;
+        int starts;
+    } cases[] = {
+        {"unreadable text",
+         [&](const auto& start) { return ajoutePointsTexte(p, "a b\n'1 2\n\x01\n", start).added; },
+         0},
+        {"text", [&](const auto& start) { return ajoutePointsTexte(p, "1 2\n3 4\n", start).added; },
+         1},
+        {"rows past the data",
+         [&](const auto& start) { return ajoutePointsTableur(p, *book, pastTheData, {}, start); },
+         0},
+        {"workbook",
+         [&](const auto& start) { return ajoutePointsTableur(p, *book, {}, {}, start); }, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int before = p.N();
+        int starts = 0;
+        const int added = c.import([&] {
+            ++starts;
+            EXPECT_EQ(p.N(), before) << "before the first point";
+        });
+        EXPECT_EQ(starts, c.starts);
+        EXPECT_EQ(added > 0, c.starts > 0);
+        EXPECT_EQ(p.N(), before + added);
+    }
 }
 
 TEST_P(Importing, ColumnChoices) {
