@@ -157,8 +157,7 @@ int main(int argc, char** argv) {
         status = tracelle::bench::runWithRatios(
             argc, argv,
             {{"DecodeJpeg/iterations:2", "LibjpegTurboRgb/iterations:2", 1.3},
-             // Twice the bytes of RGB555 to write into fresh memory.
-             {"DecodeJpeg32/iterations:2", "LibjpegTurboRgb/iterations:2", 2}});
+             {"DecodeJpeg32/iterations:2", "LibjpegTurboRgb/iterations:2", 1.3}});
     }
     std::error_code ignored;
     fs::remove_all(dir, ignored);
