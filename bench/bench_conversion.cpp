@@ -75,7 +75,7 @@ void MetafileTo1063Tiff(benchmark::State& state) {
         const QSize size(picture::zoomedSize(m.width(), zoom),
                          picture::zoomedSize(m.height(), zoom));
         const QImage image = m.render(size, Qt::white, &error);
-        error = picture::writeConverted(render::toRgb24(image), picture::OutputFormat::Tif, path);
+        error = picture::writeConverted(render::rowsOf(image), picture::OutputFormat::Tif, path);
         if (!error.empty()) state.SkipWithError(error.c_str());
     }
 }

@@ -3,12 +3,14 @@
 #include "model/NumberText.h"
 #include "picture/ConversionSize.h"
 #include "picture/Decoder.h"
+#include "picture/JpegCodec.h"
 #include "picture/Raster.h"
 #include "render/GuiApplication.h"
 
 #include <QImageReader>
 #include <QPainter>
 #include <filesystem>
+#include <memory>
 
 namespace tracelle::render {
 
@@ -26,23 +28,53 @@ SourceKind kindOf(const std::string& path) {
     return SourceKind::None;
 }
 
-// At its own depth through Qt's readers; the program's own decoders for what they refuse,
-// and for the reason told in French.
-QImage readPicture(const std::string& path, std::string* error) {
+// Nothing is copied: the image shares the decoder's words until it is let go.
+template <class Owner>
+QImage sharing(std::unique_ptr<Owner> owner, const void* words, int width, int height,
+               qsizetype bytesPerLine, QImage::Format format) {
+    return QImage(
+        static_cast<const uchar*>(words), width, height, bytesPerLine, format,
+        [](void* o) { delete static_cast<Owner*>(o); }, owner.release());
+}
+
+// At its own depth. A JPEG through the program's decoder, which refuses a file cut short
+// where Qt's pads it with grey; other pictures through Qt's readers, the program's own
+// decoders taking what they refuse, for the reason told in French. The memory each holds is
+// checked before it is read.
+QImage readPicture(const std::string& path, SourceKind kind, std::string* error) {
+    const auto fail = [&](const std::string& reason) {
+        if (error) *error = picture::decodeFailureMessage(path, reason);
+        return QImage();
+    };
+    if (kind == SourceKind::Jpeg) {
+        auto decoded = std::make_unique<picture::Decoded32>(picture::decodeJpeg32(path));
+        if (!decoded->ok()) return fail(decoded->error);
+        const std::uint32_t* words = decoded->pixels.get();
+        const int w = decoded->width, h = decoded->height;
+        return sharing(std::move(decoded), words, w, h, static_cast<qsizetype>(w) * 4,
+                       QImage::Format_RGB32);
+    }
     QImageReader reader(QString::fromStdString(path));
     reader.setAutoTransform(false);
-    QImage image = reader.read();
-    if (!image.isNull()) return image.convertToFormat(QImage::Format_RGB32);
-    const picture::Decoded decoded = picture::decodeFile(path);
-    if (!decoded.ok()) {
-        if (error) *error = picture::decodeFailureMessage(path, decoded.error);
-        return {};
+    // 32 bits a pixel, and as much again while another depth is widened to them.
+    if (const QSize size = reader.size(); size.isValid()) {
+        const auto w = static_cast<std::uint64_t>(size.width());
+        const auto h = static_cast<std::uint64_t>(size.height());
+        if (const std::string refused = picture::checkFitsInMemory(w, h, w * h * 2);
+            !refused.empty())
+            return fail(refused);
     }
-    const picture::Raster& r = decoded.raster;
-    return QImage(reinterpret_cast<const uchar*>(r.data()), r.width(), r.height(),
-                  static_cast<qsizetype>(r.stride() * sizeof(picture::Pixel)),
-                  QImage::Format_RGB555)
-        .convertToFormat(QImage::Format_RGB32);
+    QImage image = reader.read();
+    if (!image.isNull())
+        return image.format() == QImage::Format_RGB32 ? image
+                                                      : image.convertToFormat(QImage::Format_RGB32);
+    picture::Decoded decoded = picture::decodeFile(path);
+    if (!decoded.ok()) return fail(decoded.error);
+    auto raster = std::make_unique<picture::Raster>(std::move(decoded.raster));
+    const picture::Pixel* words = raster->data();
+    const int w = raster->width(), h = raster->height();
+    const auto bytesPerLine = static_cast<qsizetype>(raster->stride() * sizeof(picture::Pixel));
+    return sharing(std::move(raster), words, w, h, bytesPerLine, QImage::Format_RGB555);
 }
 
 QSize pageSize(const PdfDocument& pdf, int page) {
@@ -76,7 +108,7 @@ ConversionSource ConversionSource::load(const std::string& path, std::string* er
         break;
     default:
         if (std::string gui = ensureGuiApplication(); !gui.empty()) return fail(gui);
-        s.picture_ = readPicture(path, error);
+        s.picture_ = readPicture(path, kind, error);
         if (s.picture_.isNull()) return ConversionSource();
         s.size_ = s.picture_.size();
         break;

@@ -1,22 +1,28 @@
 #include "render/RgbImage.h"
 
-#include <cstring>
+#include "picture/PixelRows.h"
 
 namespace tracelle::render {
 
-picture::Rgb24 toRgb24(const QImage& image) {
-    picture::Rgb24 out;
-    if (image.isNull()) return out;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    out.width = rgb.width();
-    out.height = rgb.height();
-    const std::size_t rowBytes = static_cast<std::size_t>(out.width) * 3;
-    out.rgb.resize(rowBytes * static_cast<std::size_t>(out.height));
-    // Qt pads its rows to four bytes; ours follow each other.
-    for (int y = 0; y < out.height; ++y)
-        std::memcpy(out.rgb.data() + rowBytes * static_cast<std::size_t>(y), rgb.constScanLine(y),
-                    rowBytes);
-    return out;
+picture::Rgb24Rows rowsOf(const QImage& image) {
+    const bool kept =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_RGB555;
+    const QImage source = kept ? image : image.convertToFormat(QImage::Format_RGB32);
+    const int width = source.width();
+    return {width, source.height(), [source, width](int y, std::uint8_t* rgb) {
+                const uchar* line = source.constScanLine(y);
+                if (source.format() == QImage::Format_RGB555) {
+                    picture::rowTo888(reinterpret_cast<const picture::Pixel*>(line), rgb, width);
+                } else {
+                    const auto* pixels = reinterpret_cast<const QRgb*>(line);
+                    for (int x = 0; x < width; ++x) {
+                        rgb[3 * x] = static_cast<std::uint8_t>(qRed(pixels[x]));
+                        rgb[3 * x + 1] = static_cast<std::uint8_t>(qGreen(pixels[x]));
+                        rgb[3 * x + 2] = static_cast<std::uint8_t>(qBlue(pixels[x]));
+                    }
+                }
+                return static_cast<const std::uint8_t*>(rgb);
+            }};
 }
 
 } // namespace tracelle::render

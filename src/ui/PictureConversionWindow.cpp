@@ -363,7 +363,7 @@ void PictureConversionWindow::saveBitmap() {
     if (chosen) {
         const std::string path = picture::savedOutputName(*chosen, format());
         platform::BusyCursor busy;
-        const std::string error = picture::writeConverted(render::toRgb24(result_), format(), path);
+        const std::string error = picture::writeConverted(render::rowsOf(result_), format(), path);
         if (error.empty())
             savedName_ = path;
         else

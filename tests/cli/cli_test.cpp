@@ -16,6 +16,7 @@
 #include "picture/BmpCodec.h"
 #include "picture/ConversionOutput.h"
 #include "picture/Decoder.h"
+#include "picture/JpegCodec.h"
 #include "picture/Layer.h"
 #include "render/ConversionSource.h"
 #include "render/RgbImage.h"
@@ -27,10 +28,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tracelle;
 namespace fs = std::filesystem;
@@ -709,7 +714,7 @@ TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
     std::string error;
     const auto source = render::ConversionSource::load(path("plan.emf"), &error);
     const QImage bitmap = source.draw(QSize(1065, 532), QColor(0, 255, 0), &error);
-    ASSERT_EQ(picture::writeConverted(render::toRgb24(bitmap), picture::OutputFormat::Tif,
+    ASSERT_EQ(picture::writeConverted(render::rowsOf(bitmap), picture::OutputFormat::Tif,
                                       path("attendu.tif")),
               "");
     EXPECT_EQ(read(path("plan.tif")), read(path("attendu.tif")));
@@ -725,6 +730,87 @@ TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
         {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--format", "gif"}, 2, "--format"},
     });
     EXPECT_FALSE(fs::exists(path("x.bmp")));
+}
+
+// A JPEG cut short that still ends with an end marker is refused by every command that reads
+// a picture, nothing written.
+TEST_F(Cli, AJpegCutShortIsRefusedByEveryPictureCommand) {
+    picture::Raster r = picture::Raster::create(400, 300);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x)
+            r.row(y)[x] = picture::rgb555(x % 256, y % 256, (x + y) % 256);
+    ASSERT_EQ(picture::writeJpeg(r, path("entier.jpg"), 90), "");
+    auto bytes = tracelle::testing::bytesOf(path("entier.jpg"));
+    bytes.resize(bytes.size() / 3);
+    bytes.insert(bytes.end(), {'\xFF', '\xD9'});
+    tracelle::testing::writeBytes(path("coupe.jpg"), bytes);
+    const std::string cut = path("coupe.jpg");
+    expectRefusals({
+        {{"convert", cut, "-o", path("x.tif")}, 1, "fichier JPEG tronqué"},
+        {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, "fichier JPEG tronqué"},
+        {{"raster-area", cut, "-o", path("x.bmp")}, 1, "fichier JPEG tronqué"},
+    });
+    EXPECT_FALSE(fs::exists(path("x.tif")));
+    EXPECT_FALSE(fs::exists(path("x.bmp")));
+}
+
+// The largest resident size of one run of the tool, in bytes; its output thrown away.
+long long peakBytes(std::vector<std::string> args) {
+    std::string cli = TRACELLE_CLI;
+    std::vector<char*> argv{cli.data()};
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, cli.c_str(), &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) return -1;
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return static_cast<long long>(usage.ru_maxrss) * 1024;
+}
+
+// A picture is held once and written a row at a time: beyond what the tool needs for a tiny
+// picture, a command holds no more bytes a pixel than its memory check reserves (the
+// conversion a picture of 32-bit words; the threshold the picture and its layer's copy).
+TEST_F(Cli, PictureCommandsHoldNoMoreThanTheyCheck) {
+    constexpr int side = 3000;
+    for (const auto& [name, size] : {std::pair{"petite.jpg", 30}, {"grande.jpg", side}}) {
+        picture::Raster r = picture::Raster::create(size, size);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                r.row(y)[x] = picture::rgb555(x * 7 % 256, y * 3 % 256, 128);
+        ASSERT_EQ(picture::writeJpeg(r, path(name), 90), "");
+    }
+    const struct {
+        const char* name;
+        std::vector<std::string> args; // after the picture
+        double reserved;               // bytes a pixel
+    } cases[] = {
+        {"convert to TIFF", {"-o", path("sortie.tif")}, 4.5},
+        {"convert to BMP", {"-o", path("sortie.bmp")}, 4.5},
+        {"convert to JPEG", {"-o", path("sortie.jpg")}, 4.5},
+        {"threshold", {"--threshold", "10", "-o", path("seuil.bmp")}, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string command = c.name[0] == 'c' ? "convert" : "threshold";
+        std::vector<std::string> small = {command, path("petite.jpg")}, large = small;
+        small.insert(small.end(), c.args.begin(), c.args.end());
+        large[1] = path("grande.jpg");
+        large.insert(large.end(), c.args.begin(), c.args.end());
+        const long long base = peakBytes(small), peak = peakBytes(large);
+        ASSERT_GT(base, 0);
+        ASSERT_GT(peak, 0);
+        EXPECT_LE(static_cast<double>(peak - base) / (side * side), c.reserved)
+            << "peak " << peak / 1000000 << " MB, " << base / 1000000 << " MB for a tiny picture";
+    }
 }
 
 } // namespace

@@ -57,8 +57,7 @@ TEST_P(MetafileZoom, FillsTheTargetWidthAndIsSavedAsTiff) {
         EXPECT_EQ(image.pixelColor(p.x, p.y).name(), p.colour.name()) << p.x << "," << p.y;
 
     const std::string path = (dir / "out.tif").string();
-    ASSERT_EQ(picture::writeConverted(render::toRgb24(image), picture::OutputFormat::Tif, path),
-              "");
+    ASSERT_EQ(picture::writeConverted(render::rowsOf(image), picture::OutputFormat::Tif, path), "");
     const picture::Decoded d = picture::decodeTiff(path);
     ASSERT_TRUE(d.ok()) << d.error;
     EXPECT_EQ(d.raster.width(), 1065);

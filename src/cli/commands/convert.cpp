@@ -57,7 +57,7 @@ int convertCommand(const Arguments& args) {
     if (bitmap.isNull())
         throw InputError(file + " : " + (error.empty() ? "rien à convertir" : error));
     const std::string path = picture::savedOutputName(*out, format);
-    if (const std::string why = picture::writeConverted(render::toRgb24(bitmap), format, path);
+    if (const std::string why = picture::writeConverted(render::rowsOf(bitmap), format, path);
         !why.empty())
         throw InputError(why);
     return 0;

@@ -4,6 +4,7 @@
 #include "measure/RasterSurface.h"
 #include "model/NumberText.h"
 #include "picture/Layer.h"
+#include "picture/Raster.h"
 
 namespace tracelle::cli {
 
@@ -21,6 +22,12 @@ int thresholdCommand(const Arguments& args) {
     if (!t) throw InputError("--threshold : " + model::texte_pas_un_reel(*text));
     const measure::Rgb border = couleur(args, "border", {0, 255, 0});
     picture::Layer layer = chargeImage(file);
+    // The pass draws into every tile: the layer then holds a copy of every pixel beside the
+    // picture, which the memory left must take.
+    if (const std::string refused = picture::checkFitsInMemory(
+            static_cast<std::uint64_t>(layer.width()), static_cast<std::uint64_t>(layer.height()));
+        !refused.empty())
+        throw InputError(file + " : " + refused);
     measure::threshold(layer, measure::bounds(layer, 0, 0), *t, border);
     ecritImage(layer, *out);
     return 0;

@@ -420,22 +420,25 @@ std::string writeBmp(const RowSource& rows, const std::string& path) {
         path);
 }
 
-std::string writeBmp(const Rgb24& picture, const std::string& path) {
-    if (picture.rgb.size() <
-        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 3)
-        return "image incomplète : rien à enregistrer";
+std::string writeBmp(const Rgb24Rows& rows, const std::string& path) {
     return writeBmp24(
-        picture.width, picture.height,
-        [&picture](int y, std::uint8_t* bgr) {
-            const std::uint8_t* src =
-                picture.rgb.data() + static_cast<std::size_t>(y) * picture.width * 3;
-            for (int x = 0; x < picture.width; ++x) {
-                bgr[3 * x] = src[3 * x + 2];
+        rows.width, rows.height,
+        [&rows](int y, std::uint8_t* bgr) {
+            // Read into the row written, then turned round in place.
+            const std::uint8_t* src = rows.row(y, bgr);
+            for (int x = 0; x < rows.width; ++x) {
+                const std::uint8_t red = src[3 * x];
                 bgr[3 * x + 1] = src[3 * x + 1];
-                bgr[3 * x + 2] = src[3 * x];
+                bgr[3 * x] = src[3 * x + 2];
+                bgr[3 * x + 2] = red;
             }
         },
         path);
+}
+
+std::string writeBmp(const Rgb24& picture, const std::string& path) {
+    const auto rows = rowsOf(picture);
+    return rows ? writeBmp(*rows, path) : kIncompletePicture;
 }
 
 } // namespace tracelle::picture

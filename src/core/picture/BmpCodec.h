@@ -22,5 +22,6 @@ Decoded decodeBmp(const std::string& path);
 std::string writeBmp(const Raster& raster, const std::string& path);
 std::string writeBmp(const RowSource& rows, const std::string& path);
 std::string writeBmp(const Rgb24& picture, const std::string& path);
+std::string writeBmp(const Rgb24Rows& rows, const std::string& path);
 
 } // namespace tracelle::picture

@@ -49,7 +49,7 @@ std::string savedOutputName(const std::string& chosen, OutputFormat format) {
     return name;
 }
 
-std::string writeConverted(const Rgb24& picture, OutputFormat format, const std::string& path) {
+std::string writeConverted(const Rgb24Rows& picture, OutputFormat format, const std::string& path) {
     switch (format) {
     case OutputFormat::Jpeg:
         return writeJpeg(picture, path, 90);

@@ -3,6 +3,8 @@
 
 #include "picture/Raster.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tracelle::picture {
@@ -16,6 +18,17 @@ struct Decoded {
     std::string error;
 
     bool ok() const { return error.empty() && !raster.empty(); }
+};
+
+// A picture at 8 bits a channel, one 32-bit word a pixel: 0xFFRRGGBB, rows after each other.
+struct Decoded32 {
+    int width = 0;
+    int height = 0;
+    std::unique_ptr<std::uint32_t[]> pixels;
+    std::string error; // as Decoded's
+
+    bool ok() const { return error.empty() && pixels; }
+    std::uint32_t* row(int y) { return pixels.get() + static_cast<std::size_t>(width) * y; }
 };
 
 inline Decoded failed(std::string reason) {

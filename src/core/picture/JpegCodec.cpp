@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 // clang-format off
@@ -93,31 +94,28 @@ std::string reason(const ErrorManager& errors) {
     }
 }
 
-void cmykRowTo555(const JSAMPLE* src, bool inverted, Pixel* dst, int count) {
-    if (inverted) { // Adobe's convention: 255 means no ink
-        for (int x = 0; x < count; ++x, src += 4) {
+// Each pixel's red, green and blue from its inks, handed to `put(x, r, g, b)`.
+template <class Put> void cmykRow(const JSAMPLE* src, bool inverted, int count, Put put) {
+    for (int x = 0; x < count; ++x, src += 4) {
+        if (inverted) { // Adobe's convention: 255 means no ink
             const unsigned k = src[3];
-            dst[x] = rgb555(static_cast<std::uint8_t>(src[0] * k / 255),
-                            static_cast<std::uint8_t>(src[1] * k / 255),
-                            static_cast<std::uint8_t>(src[2] * k / 255));
-        }
-    } else {
-        for (int x = 0; x < count; ++x, src += 4) {
+            put(x, src[0] * k / 255, src[1] * k / 255, src[2] * k / 255);
+        } else {
             const unsigned k = 255u - src[3];
-            dst[x] = rgb555(static_cast<std::uint8_t>((255u - src[0]) * k / 255),
-                            static_cast<std::uint8_t>((255u - src[1]) * k / 255),
-                            static_cast<std::uint8_t>((255u - src[2]) * k / 255));
+            put(x, (255u - src[0]) * k / 255, (255u - src[1]) * k / 255, (255u - src[2]) * k / 255);
         }
     }
 }
 
-// How libjpeg's rows become the picture's.
+// How libjpeg's rows become the picture's: RGB555 words, or 32-bit words kept whole.
 struct RowFormat {
     Raster* raster;
+    Decoded32* wide;
     J_COLOR_SPACE space;
     bool inverted;
 
     void convert(JSAMPARRAY rows, int first, int count) const {
+        if (wide) return convertWide(rows, first, count);
         const int width = raster->width();
         for (int i = 0; i < count; ++i) {
             Pixel* dst = raster->row(first + i);
@@ -126,7 +124,24 @@ struct RowFormat {
             else if (space == JCS_GRAYSCALE)
                 greyRowTo555(rows[i], dst, width);
             else
-                cmykRowTo555(rows[i], inverted, dst, width);
+                cmykRow(rows[i], inverted, width, [dst](int x, unsigned r, unsigned g, unsigned b) {
+                    dst[x] = rgb555(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                                    static_cast<std::uint8_t>(b));
+                });
+        }
+    }
+
+    // libjpeg writes colour and grey as blue, green, red and 0xFF bytes: the words as they are.
+    void convertWide(JSAMPARRAY rows, int first, int count) const {
+        const int width = wide->width;
+        for (int i = 0; i < count; ++i) {
+            std::uint32_t* dst = wide->row(first + i);
+            if (space == JCS_EXT_BGRX)
+                std::memcpy(dst, rows[i], static_cast<std::size_t>(width) * 4);
+            else
+                cmykRow(rows[i], inverted, width, [dst](int x, unsigned r, unsigned g, unsigned b) {
+                    dst[x] = 0xFF000000u | r << 16 | g << 8 | b;
+                });
         }
     }
 };
@@ -295,6 +310,7 @@ struct DecodeJob {
     FileSource source;
     std::FILE* file;
     Raster* raster;
+    Decoded32* wide;      // set when the picture is kept at 8 bits a channel
     std::string* refused; // why the raster could not be made
     int sourceBits;
     RowConverter converter;
@@ -310,6 +326,23 @@ int readBatch(jpeg_decompress_struct& cinfo, JSAMPARRAY rows, JDIMENSION batch) 
         count += got;
     }
     return static_cast<int>(count);
+}
+
+// The picture's memory, checked against the machine's before.
+bool allocate(DecodeJob& job, int width, int height) {
+    if (!job.wide) {
+        *job.raster = Raster::create(width, height, job.refused);
+        return !job.raster->empty();
+    }
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    job.wide->pixels.reset(new (std::nothrow) std::uint32_t[count]);
+    if (!job.wide->pixels) {
+        *job.refused = "JPEG : mémoire insuffisante";
+        return false;
+    }
+    job.wide->width = width;
+    job.wide->height = height;
+    return true;
 }
 
 // No object with a destructor is alive in this frame while libjpeg runs.
@@ -328,7 +361,7 @@ bool runDecode(DecodeJob& job) {
 
     switch (cinfo.jpeg_color_space) {
     case JCS_GRAYSCALE:
-        cinfo.out_color_space = JCS_GRAYSCALE;
+        cinfo.out_color_space = job.wide ? JCS_EXT_BGRX : JCS_GRAYSCALE;
         job.sourceBits = 8;
         break;
     case JCS_CMYK:
@@ -337,31 +370,34 @@ bool runDecode(DecodeJob& job) {
         job.sourceBits = 32;
         break;
     default:
-        cinfo.out_color_space = JCS_EXT_RGBX; // 4-byte pixels convert faster than 3-byte
+        // 4-byte pixels convert faster than 3-byte; kept whole, they are the picture's words.
+        cinfo.out_color_space = job.wide ? JCS_EXT_BGRX : JCS_EXT_RGBX;
         job.sourceBits = 24;
         break;
     }
-    // Speed over a level or two of accuracy, which the 5-bit channels drop anyway.
+    // Speed over a level or two of accuracy, which the 5-bit channels drop anyway and 8-bit
+    // ones barely show.
     cinfo.dct_method = JDCT_IFAST;
     cinfo.do_fancy_upsampling = FALSE;
     jpeg_calc_output_dimensions(&cinfo);
 
     // Before jpeg_start_decompress, which allocates a progressive file's coefficients: two
-    // bytes each, for the whole picture.
+    // bytes each, for the whole picture. Words of 32 bits hold twice an RGB555 picture.
     std::uint64_t coefficients = 0;
     if (jpeg_has_multiple_scans(&cinfo))
         for (int c = 0; c < cinfo.num_components; ++c)
             coefficients += std::uint64_t{cinfo.comp_info[c].width_in_blocks} *
                             cinfo.comp_info[c].height_in_blocks * DCTSIZE2 * sizeof(JCOEF);
-    if (auto refused = checkFitsInMemory(cinfo.output_width, cinfo.output_height, coefficients);
+    const std::uint64_t pixels = std::uint64_t{cinfo.output_width} * cinfo.output_height;
+    const std::uint64_t beside = coefficients + (job.wide ? pixels * sizeof(Pixel) : 0);
+    if (auto refused = checkFitsInMemory(cinfo.output_width, cinfo.output_height, beside);
         !refused.empty()) {
         *job.refused = refused;
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    *job.raster = Raster::create(static_cast<int>(cinfo.output_width),
-                                 static_cast<int>(cinfo.output_height), job.refused);
-    if (job.raster->empty()) {
+    if (!allocate(job, static_cast<int>(cinfo.output_width),
+                  static_cast<int>(cinfo.output_height))) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -372,8 +408,7 @@ bool runDecode(DecodeJob& job) {
         b.rows = (*cinfo.mem->alloc_sarray)(
             reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
             static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
-    const std::uint64_t pixels = std::uint64_t{cinfo.output_width} * cinfo.output_height;
-    job.converter.start({job.raster, cinfo.out_color_space, cinfo.saw_Adobe_marker != 0},
+    job.converter.start({job.raster, job.wide, cinfo.out_color_space, cinfo.saw_Adobe_marker != 0},
                         pixels >= kTwoThreadsFrom);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int first = static_cast<int>(cinfo.output_scanline);
@@ -436,23 +471,38 @@ bool runEncode(EncodeJob& job) {
     return true;
 }
 
-} // namespace
-
-Decoded decodeJpeg(const std::string& path) {
+// The decoding into `raster`, or into `wide` when set; the reason when it fails.
+std::string decodeInto(const std::string& path, Raster& raster, Decoded32* wide, int& bits) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return failed("fichier JPEG introuvable ou illisible");
-    Raster raster;
+    if (!file) return "fichier JPEG introuvable ou illisible";
     std::string refused;
     DecodeJob job{};
     job.file = file;
     job.raster = &raster;
+    job.wide = wide;
     job.refused = &refused;
     const bool ok = runDecode(job);
     std::fclose(file);
-    if (!ok) return failed(refused.empty() ? reason(job.errors) : refused);
+    bits = job.sourceBits;
+    if (ok) return {};
+    return refused.empty() ? reason(job.errors) : refused;
+}
+
+} // namespace
+
+Decoded decodeJpeg(const std::string& path) {
     Decoded decoded;
-    decoded.raster = std::move(raster);
-    decoded.sourceBits = job.sourceBits;
+    decoded.error = decodeInto(path, decoded.raster, nullptr, decoded.sourceBits);
+    if (!decoded.error.empty()) decoded.raster = Raster();
+    return decoded;
+}
+
+Decoded32 decodeJpeg32(const std::string& path) {
+    Decoded32 decoded;
+    Raster unused;
+    int bits = 0;
+    decoded.error = decodeInto(path, unused, &decoded, bits);
+    if (!decoded.error.empty()) decoded.pixels.reset();
     return decoded;
 }
 
@@ -485,18 +535,21 @@ std::string writeJpeg(const RowSource& rows, const std::string& path, int qualit
     return encode(job, path);
 }
 
-std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality) {
-    const std::size_t rowBytes = static_cast<std::size_t>(std::max(picture.width, 0)) * 3;
-    if (picture.rgb.size() < rowBytes * static_cast<std::size_t>(std::max(picture.height, 0)))
-        return "image incomplète : rien à enregistrer";
+std::string writeJpeg(const Rgb24Rows& rows, const std::string& path, int quality) {
     EncodeJob job{};
-    job.width = picture.width;
-    job.height = picture.height;
-    job.fill = [&picture, rowBytes](int y, JSAMPLE* rgb) {
-        std::memcpy(rgb, picture.rgb.data() + rowBytes * static_cast<std::size_t>(y), rowBytes);
+    job.width = rows.width;
+    job.height = rows.height;
+    job.fill = [&rows](int y, JSAMPLE* rgb) {
+        const std::uint8_t* row = rows.row(y, rgb);
+        if (row != rgb) std::memcpy(rgb, row, static_cast<std::size_t>(rows.width) * 3);
     };
     job.quality = quality;
     return encode(job, path);
+}
+
+std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality) {
+    const auto rows = rowsOf(picture);
+    return rows ? writeJpeg(*rows, path, quality) : kIncompletePicture;
 }
 
 } // namespace tracelle::picture

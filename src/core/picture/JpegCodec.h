@@ -13,11 +13,14 @@ namespace tracelle::picture {
 // Baseline or progressive; colour, greyscale, CMYK or YCCK. A file cut short fails
 // ("fichier JPEG tronqué") rather than giving a picture padded with grey.
 Decoded decodeJpeg(const std::string& path);
+// The same at 8 bits a channel, for the picture conversion, which keeps the colours whole.
+Decoded32 decodeJpeg32(const std::string& path);
 
 // Writes `raster` as a colour JPEG (quality 1 to 100; the program uses 90). Returns "" on
 // success, otherwise the reason in French; an existing file is then left as it was.
 std::string writeJpeg(const Raster& raster, const std::string& path, int quality);
 std::string writeJpeg(const RowSource& rows, const std::string& path, int quality);
 std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality);
+std::string writeJpeg(const Rgb24Rows& rows, const std::string& path, int quality);
 
 } // namespace tracelle::picture

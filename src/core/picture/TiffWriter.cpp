@@ -169,18 +169,17 @@ std::string writeTiff(const TiffRows& p, const std::string& path) {
     return {};
 }
 
-std::string writeTiff(const Rgb24& picture, const std::string& path) {
-    const std::size_t rowBytes = tiffRowBytes(TiffForm::Rgb, picture.width);
-    if (picture.width > 0 && picture.height > 0 &&
-        picture.rgb.size() < rowBytes * static_cast<std::size_t>(picture.height))
-        return "image incomplète : rien à enregistrer";
+std::string writeTiff(const Rgb24Rows& source, const std::string& path) {
     TiffRows rows;
-    rows.width = picture.width;
-    rows.height = picture.height;
-    rows.row = [&picture, rowBytes](int y, std::uint8_t*) {
-        return picture.rgb.data() + rowBytes * static_cast<std::size_t>(y);
-    };
+    rows.width = source.width;
+    rows.height = source.height;
+    rows.row = source.row;
     return writeTiff(rows, path);
+}
+
+std::string writeTiff(const Rgb24& picture, const std::string& path) {
+    const auto rows = rowsOf(picture);
+    return rows ? writeTiff(*rows, path) : kIncompletePicture;
 }
 
 std::string writeTiff(const RowSource& source, const std::string& path) {

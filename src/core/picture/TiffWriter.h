@@ -43,6 +43,7 @@ std::size_t tiffRowBytes(TiffForm form, int width);
 // "" on success, otherwise the reason in French; an existing file is then left as it was.
 std::string writeTiff(const TiffRows& picture, const std::string& path);
 std::string writeTiff(const Rgb24& picture, const std::string& path);
+std::string writeTiff(const Rgb24Rows& rows, const std::string& path);
 // RGB555 rows widened to 8 bits a channel, as the BMP and JPEG writers widen them.
 std::string writeTiff(const RowSource& rows, const std::string& path);
 

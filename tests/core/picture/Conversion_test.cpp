@@ -62,7 +62,7 @@ TEST(OutputNames, SavedUnderTheRuleOfEachFormat) {
         SCOPED_TRACE(r.saved);
         const std::string saved = savedOutputName((dir / r.chosen).string(), r.format);
         EXPECT_EQ(saved, (dir / r.saved).string());
-        ASSERT_EQ(writeConverted(picture, r.format, saved), "");
+        ASSERT_EQ(writeConverted(*rowsOf(picture), r.format, saved), "");
         const std::vector<char> b = tracelle::testing::bytesOf(saved);
         EXPECT_EQ(std::string(b.data(), std::min(b.size(), r.magic.size())), r.magic);
     }

@@ -127,6 +127,22 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
         EXPECT_EQ(d.raster.height(), c.height);
         EXPECT_EQ(d.sourceBits, c.sourceBits);
         EXPECT_EQ(mismatches(d.raster, c.kind), 0);
+        // At full depth: the same picture in words 0xFFRRGGBB, within quantisation.
+        Decoded32 wide = decodeJpeg32(path("fixture.jpg"));
+        ASSERT_TRUE(wide.ok()) << wide.error;
+        ASSERT_EQ(std::pair(wide.width, wide.height), std::pair(c.width, c.height));
+        int wrong = 0;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x) {
+                const std::uint32_t word = wide.row(y)[x];
+                const Rgb e = expected(c.kind, x, y);
+                const int got[3] = {static_cast<int>(word >> 16 & 0xFF),
+                                    static_cast<int>(word >> 8 & 0xFF),
+                                    static_cast<int>(word & 0xFF)};
+                wrong += (word >> 24) != 0xFF || std::abs(got[0] - e[0]) > 6 ||
+                         std::abs(got[1] - e[1]) > 6 || std::abs(got[2] - e[2]) > 6;
+            }
+        EXPECT_EQ(wrong, 0);
     }
 }
 
@@ -206,6 +222,9 @@ TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         tracelle::testing::expectRefused(decodeJpeg, path("broken.jpg"), c.bytes, c.error);
+        const Decoded32 wide = decodeJpeg32(path("broken.jpg"));
+        EXPECT_FALSE(wide.pixels);
+        EXPECT_NE(wide.error.find(c.error), std::string::npos) << wide.error;
     }
     EXPECT_FALSE(decodeJpeg(path("nowhere.jpg")).error.empty());
 }
