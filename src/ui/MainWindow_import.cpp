@@ -97,9 +97,9 @@ void MainWindow::importSpreadsheetPoints() {
     }
     platform::BusyCursor busy;
     project_.Nouvelle_suite_de_points();
-    const int count = files::ajoutePointsTableur(
+    const files::ImportResult result = files::ajoutePointsTableur(
         project_, *workbook, columns, [this](int n) { sheetImportPanel_->showProgress(n); });
-    interaction().information(files::bilanImport({count, 0, {}}));
+    interaction().information(files::bilanImport(result));
     sheetImportPanel_->hide();
     finImport();
 }

@@ -26,7 +26,7 @@ files::ImportResult importFromWorkbook(const Arguments& args, const std::string&
     const auto workbook = files::Workbook::open(path, error);
     if (!workbook) throw InputError("Impossible d'ouvrir le classeur " + path + " : " + error);
     project.Nouvelle_suite_de_points();
-    return {files::ajoutePointsTableur(project, *workbook, columns), 0, {}};
+    return files::ajoutePointsTableur(project, *workbook, columns);
 }
 
 int importCommand(const Arguments& args) {
