@@ -58,7 +58,7 @@ GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
     list_ = new QComboBox(this);
     list_->setObjectName("ListeSystemes");
     list_->setPlaceholderText(QStringLiteral("systèmes courants..."));
-    list_->setMinimumContentsLength(20);
+    list_->setMinimumContentsLength(14);
     list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (const auto& s : gis::kCommonSystems)
         list_->addItem(listed(s), QString::fromUtf8(s.code));

@@ -1,7 +1,9 @@
 #include "MapWindow.h"
 #include "files/ProjectFile.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/ExportPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
@@ -159,6 +161,33 @@ TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
     key(Qt::Key_F11);
     EXPECT_TRUE(w.isMaximized()) << "the map alone takes the screen";
     EXPECT_FALSE(table.isVisible());
+}
+
+// The export panel opens within the map's window, which keeps its place beside the table;
+// every control of the panel can be brought into view and used.
+TEST_F(Screen, TheExportPanelFitsTheMapBesideTheTable) {
+    ui.answerFileName(picturePath);
+    ui.answerConfirm(false);
+    w.Ouvrir_bmp();
+    const QRect map = w.frameGeometry();
+    for (auto* b : table.findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Enregistrer (points+cal) et  Export"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    ui::ExportPanel* panel = w.exportPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(w.frameGeometry(), map) << "the map keeps its place";
+    EXPECT_FALSE(w.frameGeometry().intersects(table.frameGeometry()));
+    EXPECT_TRUE(w.centralWidget()->rect().contains(panel->geometry()));
+    auto* scroll = panel->findChild<QScrollArea*>();
+    for (QAbstractButton* control : panel->findChildren<QAbstractButton*>()) {
+        SCOPED_TRACE(control->text().toStdString());
+        if (scroll) scroll->ensureWidgetVisible(control);
+        EXPECT_FALSE(control->visibleRegion().isEmpty()) << "within reach";
+    }
+    for (auto* b : panel->findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("fermer")) QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(w.frameGeometry(), map);
 }
 
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
