@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <functional>
@@ -308,6 +309,28 @@ TEST(FileDialogs, EveryFilterListsItsFilesAndEndsWithAllFiles) {
     for (const char* pattern : {"*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.tiff", "*.png"})
         EXPECT_TRUE(first.contains(pattern)) << pattern << " in " << pictures.toStdString();
     EXPECT_TRUE(pictures.endsWith(";;Tous les fichiers (*)"));
+}
+
+TEST(PdfPageDialog, IsWideEnoughForItsTitle) {
+    ui::MessageDialog messages;
+    ui::QtInteraction qt(nullptr, &messages);
+    QString title;
+    int width = 0;
+    QTimer poll;
+    poll.callOnTimeout([&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            title = d->windowTitle();
+            width = d->width();
+            d->reject();
+        }
+    });
+    poll.start(5);
+    EXPECT_FALSE(qt.choosePdfPage("/tmp/plan.pdf", 3));
+    EXPECT_EQ(title, QStringLiteral("Ouvrir une page PDF"));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 120)
+        << "the title beside the title bar's buttons";
 }
 
 TEST(Translations, TheToolkitsDialogsSpeakFrench) {
