@@ -87,7 +87,12 @@ QSize pageSize(const PdfDocument& pdf, int page) {
 ConversionSource ConversionSource::load(const std::string& path, std::string* error) {
     ConversionSource s;
     const SourceKind kind = kindOf(path);
-    if (kind == SourceKind::None) return s;
+    if (kind == SourceKind::None) {
+        if (error)
+            *error = path + " : seuls les fichiers .emf, .wmf, .bmp, .jpg, .ico et .pdf se "
+                            "convertissent";
+        return s;
+    }
     std::string why;
     const auto fail = [&](const std::string& reason) {
         if (error) *error = picture::decodeFailureMessage(path, reason);

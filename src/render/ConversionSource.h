@@ -18,8 +18,8 @@ enum class SourceKind { None, Bitmap, Jpeg, Icon, Metafile, Pdf };
 class ConversionSource {
 public:
     // By the lower-cased extension: ".bmp", ".jpg" or ".jpeg", ".ico", ".emf" or ".wmf",
-    // ".pdf" (its first page); any other gives no source and no error. A file that cannot be
-    // read gives no source and the reason in French, naming the file.
+    // ".pdf" (its first page). Any other extension, or a file that cannot be read, gives no
+    // source and the reason in French, naming the file.
     static ConversionSource load(const std::string& path, std::string* error);
 
     SourceKind kind() const { return kind_; }

@@ -12,26 +12,40 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace tracelle::ui {
 
 QCheckBox* ExportPanel::check(const char* caption, bool on) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), this);
+    auto* box = new QCheckBox(QString::fromUtf8(caption), body_);
     box->setChecked(on);
     return box;
 }
 
 ExportPanel::ExportPanel(QWidget* parent)
-    : FloatingPanel("PanelSauve", QColor(212, 208, 200), parent) {
-    auto* grid = new QGridLayout(this);
+    : FloatingPanel("PanelSauve", QColor(212, 208, 200), parent), body_(new QWidget) {
+    // The choices scroll within a window smaller than they are: the window never grows over
+    // the points table.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(body_);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll);
+    auto* grid = new QGridLayout(body_);
     int row = 0;
-    grid->addWidget(new QLabel(QStringLiteral("Enregistrement dans 1 ou 2 fichiers"), this), row++,
+    grid->addWidget(new QLabel(QStringLiteral("Enregistrement dans 1 ou 2 fichiers"), body_), row++,
                     0, 1, 2);
     project_ = check("Fichier n°1  *.trc => pour Tracelle", true);
     export_ = check("Fichier n°2 formaté selon les choix suivants...", true);
     grid->addWidget(project_, row++, 0, 1, 2);
-    grid->addWidget(export_, row, 0);
-    grid->addWidget(new QLabel(QStringLiteral("et presse-papier"), this), row++, 1);
+    auto* exportRow = new QHBoxLayout;
+    exportRow->addWidget(export_);
+    exportRow->addWidget(new QLabel(QStringLiteral("et presse-papier"), body_), 1);
+    grid->addLayout(exportRow, row++, 0, 1, 2);
     const char* captions[11] = {
         "n : n° de point",       "L  : n° de ligne ",     "Libellé",
         "X : valeurs réelles",   "Y : valeurs réelles",   "x : coordonnées image",
@@ -47,35 +61,40 @@ ExportPanel::ExportPanel(QWidget* parent)
     grid->addWidget(calibration_, row, 0);
     grid->addWidget(shownOnly_, row++, 1);
 
-    auto* marks = new QButtonGroup(this);
-    point_ = new QRadioButton(QStringLiteral("point"), this);
-    auto* comma = new QRadioButton(QStringLiteral("virgule"), this);
+    auto* marks = new QButtonGroup(body_);
+    point_ = new QRadioButton(QStringLiteral("point"), body_);
+    auto* comma = new QRadioButton(QStringLiteral("virgule"), body_);
     marks->addButton(point_);
     marks->addButton(comma);
     point_->setChecked(true);
-    grid->addWidget(new QLabel(QStringLiteral("séparateur décimal"), this), row, 0);
+    grid->addWidget(new QLabel(QStringLiteral("séparateur décimal"), body_), row, 0);
     auto* markRow = new QHBoxLayout;
     markRow->addWidget(point_);
     markRow->addWidget(comma);
     grid->addLayout(markRow, row++, 1);
-    localMark_ = new QLabel(this);
+    localMark_ = new QLabel(body_);
     grid->addWidget(localMark_, row++, 0, 1, 2);
 
-    separator_ = new QComboBox(this);
+    separator_ = new QComboBox(body_);
     separator_->addItems({QStringLiteral("virgule + espace (Surfer *.bln)"),
                           QStringLiteral("tabulation (#9)"), QStringLiteral("personnalisé =>")});
     separator_->setCurrentIndex(1);
-    customSeparator_ = new QLineEdit(QStringLiteral(", "), this);
-    grid->addWidget(new QLabel(QStringLiteral("séparateur de données"), this), row, 0);
+    customSeparator_ = new QLineEdit(QStringLiteral(", "), body_);
+    grid->addWidget(new QLabel(QStringLiteral("séparateur de données"), body_), row, 0);
     auto* sepRow = new QHBoxLayout;
     sepRow->addWidget(separator_);
     sepRow->addWidget(customSeparator_);
     grid->addLayout(sepRow, row++, 1);
 
-    extension_ = new QComboBox(this);
+    extension_ = new QComboBox(body_);
     extension_->addItems({"txt", "xls", "bln", QStringLiteral("personnalisé =>")});
-    customExtension_ = new QLineEdit(QStringLiteral("txt"), this);
-    grid->addWidget(new QLabel(QStringLiteral("extention du fichier"), this), row, 0);
+    // The lists narrower than their longest entry: the panel fits a map beside the table.
+    for (QComboBox* list : {separator_, extension_}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(8);
+    }
+    customExtension_ = new QLineEdit(QStringLiteral("txt"), body_);
+    grid->addWidget(new QLabel(QStringLiteral("extention du fichier"), body_), row, 0);
     auto* extRow = new QHBoxLayout;
     extRow->addWidget(extension_);
     extRow->addWidget(customExtension_);
@@ -83,54 +102,53 @@ ExportPanel::ExportPanel(QWidget* parent)
 
     firstLine_ = check("1ère ligne (*.bln)", true);
     firstLineCount_ = check("nb points (séparateur) ET", true);
-    firstLineText_ = new QLineEdit(QStringLiteral("0"), this);
+    firstLineText_ = new QLineEdit(QStringLiteral("0"), body_);
     grid->addWidget(firstLine_, row, 0);
     auto* firstRow = new QHBoxLayout;
     firstRow->addWidget(firstLineCount_);
     firstRow->addWidget(firstLineText_);
     grid->addLayout(firstRow, row++, 1);
 
-    grid->addWidget(new QLabel(QStringLiteral("EXPORT normalisé"), this), row++, 0);
+    grid->addWidget(new QLabel(QStringLiteral("EXPORT normalisé"), body_), row++, 0);
     normalized_ = check("le pas dX d'extraction normalisé =>", false);
-    step_ = new QLineEdit(QStringLiteral("0.05"), this);
+    step_ = new QLineEdit(QStringLiteral("0.05"), body_);
     grid->addWidget(normalized_, row, 0);
     grid->addWidget(step_, row++, 1);
-    xMin_ = new QLineEdit(QStringLiteral("0"), this);
-    xMax_ = new QLineEdit(QStringLiteral("1"), this);
-    xMinRead_ = new QLineEdit(QStringLiteral("0"), this);
-    xMaxRead_ = new QLineEdit(QStringLiteral("1"), this);
+    xMin_ = new QLineEdit(QStringLiteral("0"), body_);
+    xMax_ = new QLineEdit(QStringLiteral("1"), body_);
+    xMinRead_ = new QLineEdit(QStringLiteral("0"), body_);
+    xMaxRead_ = new QLineEdit(QStringLiteral("1"), body_);
     const std::pair<const char*, QLineEdit*> bounds[] = {
         {"X mini", xMin_}, {"X maxi", xMax_}, {"X mini lu", xMinRead_}, {"X maxi lu", xMaxRead_}};
     for (const auto& [caption, box] : bounds) {
         auto* pair = new QHBoxLayout;
-        pair->addWidget(new QLabel(QString::fromUtf8(caption), this));
+        pair->addWidget(new QLabel(QString::fromUtf8(caption), body_));
         pair->addWidget(box);
         grid->addLayout(pair, row, box == xMin_ || box == xMinRead_ ? 0 : 1);
         if (box == xMax_ || box == xMaxRead_) ++row;
     }
-    auto* search = new QButtonGroup(this);
-    auto* nearest = new QRadioButton(QStringLiteral("le plus proche"), this);
+    auto* search = new QButtonGroup(body_);
+    auto* nearest = new QRadioButton(QStringLiteral("le plus proche"), body_);
     regression_ = new QRadioButton(
-        QStringLiteral("par régression linéaire entre deux points adjacents"), this);
+        QStringLiteral("par régression linéaire entre deux points adjacents"), body_);
     search->addButton(nearest);
     search->addButton(regression_);
     regression_->setChecked(true);
-    grid->addWidget(new QLabel(QStringLiteral("recherche ou calcul"), this), row, 0);
-    auto* searchRow = new QVBoxLayout;
-    searchRow->addWidget(nearest);
-    searchRow->addWidget(regression_);
-    grid->addLayout(searchRow, row++, 1);
+    grid->addWidget(new QLabel(QStringLiteral("recherche ou calcul"), body_), row, 0);
+    grid->addWidget(nearest, row++, 1);
+    // Across both columns, the longest caption leaves the second one narrow.
+    grid->addWidget(regression_, row++, 0, 1, 2);
 
-    auto* traiter = new QPushButton(QStringLiteral("Traiter"), this);
-    auto* fermer = new QPushButton(QStringLiteral("fermer"), this);
+    auto* traiter = new QPushButton(QStringLiteral("Traiter"), body_);
+    auto* fermer = new QPushButton(QStringLiteral("fermer"), body_);
     grid->addWidget(traiter, row, 0);
     grid->addWidget(fermer, row, 1);
-    gis_ = new GisExportSection(shownOnly_, this);
+    gis_ = new GisExportSection(shownOnly_, body_);
     gis_->setFixedWidth(gis_->sizeHint().width());
     grid->addWidget(gis_, 0, 2, row + 1, 1);
     connect(traiter, &QPushButton::clicked, this, &ExportPanel::traiter);
     connect(fermer, &QPushButton::clicked, this, &QWidget::hide);
-    adjustSize();
+    resize(body_->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth()));
 }
 
 files::ExportChoices ExportPanel::choices() const {

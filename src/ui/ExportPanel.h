@@ -37,6 +37,7 @@ signals:
 private:
     QCheckBox* check(const char* caption, bool on);
 
+    QWidget* body_; // the choices, in a scroll area
     QCheckBox* project_;
     QCheckBox* export_;
     QCheckBox* columns_[11]; // n, L, Libellé, X, Y, x, y, z, inter-point, Z, cumulative

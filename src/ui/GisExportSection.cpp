@@ -25,6 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The longest text told of a system, on lines of the section's width.
+constexpr int kSystemNameLines = 3;
+
 constexpr gis::Format kFormats[4] = {gis::Format::GeoJson, gis::Format::Kml, gis::Format::Shapefile,
                                      gis::Format::Dxf};
 
@@ -58,7 +61,7 @@ GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
     list_ = new QComboBox(this);
     list_->setObjectName("ListeSystemes");
     list_->setPlaceholderText(QStringLiteral("systèmes courants..."));
-    list_->setMinimumContentsLength(20);
+    list_->setMinimumContentsLength(14);
     list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (const auto& s : gis::kCommonSystems)
         list_->addItem(listed(s), QString::fromUtf8(s.code));
@@ -74,7 +77,8 @@ GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
     systemName_ = new QLabel(this);
     systemName_->setObjectName("NomSysteme");
     systemName_->setWordWrap(true);
-    systemName_->setMinimumHeight(2 * fontMetrics().lineSpacing());
+    // Of one height whatever it says, so that the button below stays under the mouse.
+    systemName_->setFixedHeight(kSystemNameLines * fontMetrics().lineSpacing());
     systemName_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(systemName_);
 

@@ -161,6 +161,7 @@ void MainWindow::runRasterPass(bool threshold) {
     c.progress->show();
     std::optional<std::int64_t> t;
     std::vector<std::string> report;
+    std::optional<measure::Bounds> zone;
     {
         platform::BusyCursor busy;
         t = measure::seuil(c.thresholdMillions->text().toStdString());
@@ -185,6 +186,7 @@ void MainWindow::runRasterPass(bool threshold) {
                 const measure::RasterCounts counts =
                     measure::rasterArea(layer_, bounds, c.fill, progress);
                 report = measure::rapportRaster(counts, measure::echelleRaster(project_));
+                zone = counts.zone;
             }
         }
     }
@@ -198,6 +200,16 @@ void MainWindow::runRasterPass(bool threshold) {
     if (threshold) return;
     textPanel_->show();
     textPanel_->raise();
+    // The question is about the contour: the report stands beside it, not over it.
+    if (zone) {
+        const QRect onArea = QRect(imageArea_->toArea(QPoint(zone->x0 - 1, zone->y0 - 1)).toPoint(),
+                                   imageArea_->toArea(QPoint(zone->x1 + 2, zone->y1 + 2)).toPoint())
+                                 .intersected(imageArea_->rect());
+        const QPoint offset = imageArea_->mapTo(centralWidget(), QPoint());
+        if (!onArea.isEmpty())
+            textPanel_->placeBeside(onArea.translated(offset),
+                                    imageArea_->rect().translated(offset));
+    }
     for (const std::string& line : report)
         textPanel_->append(QString::fromStdString(line));
     if (interaction().confirm("OK pour enlever les contours bleus ( L Raster ) et retrouver la "

@@ -96,12 +96,12 @@ void MainWindow::importSpreadsheetPoints() {
         return;
     }
     platform::BusyCursor busy;
-    const int count = files::ajoutePointsTableur(
+    const files::ImportResult result = files::ajoutePointsTableur(
         project_, *workbook, columns, [this](int n) { sheetImportPanel_->showProgress(n); },
         [this] { project_.Nouvelle_suite_de_points(); });
-    interaction().information(files::bilanImport({count, 0, {}}));
+    interaction().information(files::bilanImport(result));
     sheetImportPanel_->hide();
-    if (count > 0) finImport();
+    if (result.added > 0) finImport();
 }
 
 void MainWindow::pasteCalibrationValues() {

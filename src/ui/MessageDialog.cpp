@@ -27,6 +27,14 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The program's texts end their lines with CR as often as with LF: each breaks a line.
+QString withLineBreaks(const std::string& text) {
+    QString shown = q(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 } // namespace
 
 MessageDialog::MessageDialog(QWidget* parent)
@@ -43,7 +51,6 @@ MessageDialog::MessageDialog(QWidget* parent)
     message_->setObjectName("LabelMessage");
     message_->setStyleSheet("color: aqua; background: transparent;");
     message_->setWordWrap(true);
-    message_->move(kLeft, 48);
 
     picture_ = new QLabel(this);
     picture_->setObjectName("ImageQuestion");
@@ -82,15 +89,18 @@ char MessageDialog::dlg_titre_message_ONEK_oui_non(const std::string& title,
     hide();
     const int w = width == platform::DialogWidth::Wide ? 605 : 455;
     const bool quitQuestion = message == "Quitter";
-    title_->setText(q(title));
+    title_->setText(withLineBreaks(title));
     title_->adjustSize();
+    // A title of several lines pushes what follows down.
+    const int top = std::max(48, title_->geometry().bottom() + 8);
     QFont font("Courier New");
     font.setBold(true);
     font.setPointSize(buttons.find('+') != std::string::npos ? 25 : 10);
     message_->setFont(font);
-    message_->setText(q(message));
+    message_->setText(withLineBreaks(message));
     message_->setFixedWidth(w - 2 * kLeft);
     message_->adjustSize();
+    message_->move(kLeft, top);
 
     // A review shows the file's text, and a long message its every line: the dialog grows to
     // hold them above its buttons.
@@ -110,7 +120,8 @@ char MessageDialog::dlg_titre_message_ONEK_oui_non(const std::string& title,
         picture_->adjustSize();
     }
     picture_->setVisible(quitQuestion);
-    textPane_->setGeometry(kLeft, review ? 48 : 70, w - 2 * kLeft, buttonTop - (review ? 56 : 78));
+    const int paneTop = review ? top : top + 22;
+    textPane_->setGeometry(kLeft, paneTop, w - 2 * kLeft, buttonTop - paneTop - 8);
 
     first_->setText(firstCaption.empty() ? QStringLiteral("Oui") : q(firstCaption));
     second_->setText(secondCaption.empty() ? QStringLiteral("Non") : q(secondCaption));

@@ -260,7 +260,6 @@ void PictureConversionWindow::openSource() {
         tell(error);
         return;
     }
-    if (loaded.empty()) return; // not a kind converted here: nothing is loaded
     source_ = std::move(loaded);
     zoom_ = 100;
     const bool pages = source_.pageCount() > 1;
@@ -313,8 +312,8 @@ void PictureConversionWindow::chooseBackground() {
         const OwnDialogs::Open open(dialogs_);
         chosen = interaction().chooseColour(toBgr(background()));
     }
-    if (!chosen) return;
-    setBackground(fromBgr(*chosen));
+    // The colour is a choice, not a duty: kept or changed, the next step is 3.
+    if (chosen) setBackground(fromBgr(*chosen));
     speed_gras(3);
 }
 

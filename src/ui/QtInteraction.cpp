@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
@@ -35,6 +36,9 @@ namespace {
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The room the title bar's icon and buttons take beside a dialog's title.
+constexpr int kTitleBarButtons = 160;
 
 QString caption() {
     return QStringLiteral("tracelle");
@@ -214,6 +218,11 @@ std::optional<platform::PdfPage> QtInteraction::choosePdfPage(const std::string&
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
+    // Its title whole beside the title bar's buttons: narrower, it reads "Ouvrir... e PDF".
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    dialog.setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(dialog.windowTitle()) +
+                           kTitleBarButtons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return platform::PdfPage{page->value(), dpi->value()};
 }

@@ -2,11 +2,12 @@
 
 #include "platform/Interaction.h"
 #include "platform/Paths.h"
+#include "ui/FlowLayout.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <filesystem>
 #include <fstream>
 
@@ -31,15 +32,15 @@ TextPanel::TextPanel(QWidget* parent) : FloatingPanel("PanelTexte", QColor(230, 
     auto* grip = new QLabel(QStringLiteral("Résultats"), this);
     grip->setAttribute(Qt::WA_TransparentForMouseEvents); // the title area drags the panel
 
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
-    layout->addWidget(grip, 0, 0, 1, 5);
-    layout->addWidget(memo_, 1, 0, 1, 5);
-    layout->addWidget(fermer, 2, 0);
-    layout->addWidget(vider, 2, 1);
-    layout->addWidget(copier, 2, 2);
-    layout->addWidget(rajouter, 2, 3);
-    layout->addWidget(blocNote, 2, 4);
+    layout->addWidget(grip);
+    layout->addWidget(memo_, 1);
+    // The buttons wrap: the panel narrows to stand beside the zone its report is about.
+    auto* buttons = new FlowLayout(6);
+    for (QPushButton* b : {fermer, vider, copier, rajouter, blocNote})
+        buttons->addWidget(b);
+    layout->addLayout(buttons);
     resize(560, 320);
 
     connect(fermer, &QPushButton::clicked, this, [this] {

@@ -332,7 +332,7 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     const std::string xls = std::string(TEST_DATA_DIR) + "/points.xls";
     r = run({"import", path("avec.trc"), xls, "-o", path("classeur.trc"), "--z-column", "0"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "nombre de points rajoutés : 4\n");
+    EXPECT_EQ(r.out, "nombre de points rajoutés : 4\n1 ligne ignorée (X ou Y illisible) : 5\n");
     std::string error;
     const auto book = files::Workbook::open(xls, error);
     ASSERT_TRUE(book) << error;

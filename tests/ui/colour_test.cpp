@@ -96,4 +96,25 @@ TEST_F(Colouring, TheBrushFollowsTheDragUntilTheButtonComesUp) {
     EXPECT_EQ(at(59, 19), picture::rgb555(255, 255, 255));
 }
 
+// The report and its question about the contour stand beside the painted zone, not over it,
+// in a window of any size.
+TEST_F(Colouring, TheReportStandsBesideThePaintedZone) {
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    click(100, 50);
+    for (const QSize size : {QSize(1000, 700), QSize(640, 480), QSize(1200, 400)}) {
+        SCOPED_TRACE(size.width());
+        w.resize(size);
+        key(Qt::Key_F10);
+        ui.answerConfirm(true);
+        QTest::mouseClick(button("-> Calcul Surf colorée"), Qt::LeftButton);
+        const QRect zone(area->toArea(QPoint(79, 29)).toPoint(),
+                         area->toArea(QPoint(121, 71)).toPoint()); // with its contour
+        const QWidget* panel = w.textPanel();
+        const QRect report(area->mapFrom(panel->parentWidget(), panel->pos()), panel->size());
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_FALSE(report.intersects(zone)) << "the zone stays in sight";
+        EXPECT_TRUE(area->rect().contains(report)) << "within the window";
+    }
+}
+
 } // namespace

@@ -151,4 +151,19 @@ TEST_F(GisExportPanel, HiddenLinesFollowThePanelsChoice) {
     EXPECT_EQ(done->text().toStdString(), "Écrit : carte.dxf (1 ligne, 4 points)");
 }
 
+// What the box says of the system typed never moves the button under the mouse, and is
+// shown whole.
+TEST_F(GisExportPanel, TheExportButtonStaysStillWhileTheSystemIsTyped) {
+    auto* exporter = section->findChild<QPushButton*>("ExporterSig");
+    const QPoint place = exporter->mapTo(section, QPoint());
+    for (const char* text : {"2154", "", "EPSG:4326", "n'importe quoi", "EPSG:999999", "4",
+                             "+proj=longlat +datum=WGS84 +no_defs", "aucun"}) {
+        SCOPED_TRACE(text);
+        typeSystem(QString::fromUtf8(text));
+        QApplication::processEvents(); // the layout follows the text
+        EXPECT_EQ(exporter->mapTo(section, QPoint()), place);
+        EXPECT_LE(told->heightForWidth(told->width()), told->height()) << "whole";
+    }
+}
+
 } // namespace

@@ -115,4 +115,24 @@ TEST_F(Conversion, ABitmapKeepsItsSizeAndABadSourceKeepsThePrevious) {
     EXPECT_EQ(w.findChild<QLineEdit*>("EditResultante")->text(), "1181") << "unchanged";
 }
 
+// Step 2 is optional: the colour dialog cancelled, step 3 is next all the same. A file of a
+// kind not converted here is named, and the previous source stays.
+TEST_F(Conversion, ACancelledColourAndAnUnknownSourceLeadOn) {
+    picture::Raster r = picture::Raster::create(40, 30);
+    r.fill(picture::rgb555(0, 0, 255));
+    ASSERT_EQ(picture::writeBmp(r, path("carte.bmp")), "");
+    open(path("carte.bmp"));
+    ASSERT_TRUE(bold(QStringLiteral("2 -> couleur de fond")));
+    ui.answerColour(std::nullopt);
+    QTest::mouseClick(w.findChild<QPushButton*>("PanelCouleurFond"), Qt::LeftButton);
+    EXPECT_TRUE(bold(QStringLiteral("3 -> appliquer")));
+    EXPECT_FALSE(bold(QStringLiteral("2 -> couleur de fond")));
+
+    tracelle::testing::writeBytes(path("notes.xyz"), std::vector<char>(64, 'x'));
+    open(path("notes.xyz"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("notes.xyz"), std::string::npos) << ui.messages[0];
+    EXPECT_EQ(w.source().path(), path("carte.bmp"));
+}
+
 } // namespace

@@ -332,7 +332,9 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     ASSERT_FALSE(panel->isHidden());
     ui.answerColour(std::nullopt);
     w.importSpreadsheetPoints();
-    EXPECT_EQ(ui.messages.back(), "nombre de points rajoutés : 4");
+    EXPECT_EQ(ui.messages.back(),
+              "nombre de points rajoutés : 4\n1 ligne ignorée (X ou Y illisible) : 5")
+        << "the heading row named";
     EXPECT_TRUE(panel->isHidden());
     const auto& p = w.project();
     EXPECT_EQ(p.N(), 6);

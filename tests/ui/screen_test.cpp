@@ -1,7 +1,9 @@
 #include "MapWindow.h"
 #include "files/ProjectFile.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/ExportPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
@@ -19,6 +21,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <functional>
@@ -161,6 +164,33 @@ TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
     EXPECT_FALSE(table.isVisible());
 }
 
+// The export panel opens within the map's window, which keeps its place beside the table;
+// every control of the panel can be brought into view and used.
+TEST_F(Screen, TheExportPanelFitsTheMapBesideTheTable) {
+    ui.answerFileName(picturePath);
+    ui.answerConfirm(false);
+    w.Ouvrir_bmp();
+    const QRect map = w.frameGeometry();
+    for (auto* b : table.findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("Enregistrer (points+cal) et  Export"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    ui::ExportPanel* panel = w.exportPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(w.frameGeometry(), map) << "the map keeps its place";
+    EXPECT_FALSE(w.frameGeometry().intersects(table.frameGeometry()));
+    EXPECT_TRUE(w.centralWidget()->rect().contains(panel->geometry()));
+    auto* scroll = panel->findChild<QScrollArea*>();
+    for (QAbstractButton* control : panel->findChildren<QAbstractButton*>()) {
+        SCOPED_TRACE(control->text().toStdString());
+        if (scroll) scroll->ensureWidgetVisible(control);
+        EXPECT_FALSE(control->visibleRegion().isEmpty()) << "within reach";
+    }
+    for (auto* b : panel->findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("fermer")) QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(w.frameGeometry(), map);
+}
+
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
     w.imageMoved(at(20, 20));
@@ -279,6 +309,28 @@ TEST(FileDialogs, EveryFilterListsItsFilesAndEndsWithAllFiles) {
     for (const char* pattern : {"*.jpg", "*.jpeg", "*.bmp", "*.gif", "*.tif", "*.tiff", "*.png"})
         EXPECT_TRUE(first.contains(pattern)) << pattern << " in " << pictures.toStdString();
     EXPECT_TRUE(pictures.endsWith(";;Tous les fichiers (*)"));
+}
+
+TEST(PdfPageDialog, IsWideEnoughForItsTitle) {
+    ui::MessageDialog messages;
+    ui::QtInteraction qt(nullptr, &messages);
+    QString title;
+    int width = 0;
+    QTimer poll;
+    poll.callOnTimeout([&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            title = d->windowTitle();
+            width = d->width();
+            d->reject();
+        }
+    });
+    poll.start(5);
+    EXPECT_FALSE(qt.choosePdfPage("/tmp/plan.pdf", 3));
+    EXPECT_EQ(title, QStringLiteral("Ouvrir une page PDF"));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 120)
+        << "the title beside the title bar's buttons";
 }
 
 TEST(Translations, TheToolkitsDialogsSpeakFrench) {

@@ -176,6 +176,26 @@ TEST(MessageDialog, ALongMessageAndLongCaptionsAreShownWhole) {
     EXPECT_TRUE(whole);
 }
 
+// The carriage returns of a title (F9's question) break its lines, above the message.
+TEST(MessageDialog, CarriageReturnsBreakTheTitlesLines) {
+    MessageDialog dialog;
+    int lines = 0;
+    bool apart = false;
+    whenShown(dialog, [&] {
+        const QLabel* title = dialog.findChild<QLabel*>("LabelTitre");
+        const QLabel* message = dialog.findChild<QLabel*>("LabelMessage");
+        lines = title->height() / title->fontMetrics().lineSpacing();
+        apart = title->geometry().bottom() < message->y() &&
+                message->geometry().bottom() < dialog.firstButton()->y();
+        QTest::mousePress(dialog.cancelButton(), Qt::LeftButton);
+    });
+    dialog.dlg_titre_message_ONEK_oui_non(
+        "\rrecopier l'altitude Z = 12\r\rsur le reste des points de la ligne n°2", "un\r\ndeux",
+        "OE", "recopier", "annuler", DialogWidth::Wide);
+    EXPECT_EQ(lines, 4) << "an empty line, the altitude, an empty line, the line";
+    EXPECT_TRUE(apart);
+}
+
 TEST(MessageDialog, QuitQuestionShowsThePictureAndASecondQuestionAnswersCancel) {
     MessageDialog dialog;
     char nested = '?';

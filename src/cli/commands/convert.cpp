@@ -42,9 +42,6 @@ int convertCommand(const Arguments& args) {
     std::string error;
     render::ConversionSource source = render::ConversionSource::load(file, &error);
     if (!error.empty()) throw InputError(error);
-    if (source.empty())
-        throw InputError(file + " : seuls les fichiers .emf, .wmf, .bmp, .jpg, .ico et .pdf "
-                                "se convertissent");
     const int page = args.integer("page", 1);
     if (page != 1 && !source.setPage(page - 1, &error)) throw InputError(file + " : " + error);
 

@@ -25,10 +25,8 @@ files::ImportResult importFromWorkbook(const Arguments& args, const std::string&
     std::string error;
     const auto workbook = files::Workbook::open(path, error);
     if (!workbook) throw InputError("Impossible d'ouvrir le classeur " + path + " : " + error);
-    return {files::ajoutePointsTableur(project, *workbook, columns, {},
-                                       [&project] { project.Nouvelle_suite_de_points(); }),
-            0,
-            {}};
+    return files::ajoutePointsTableur(project, *workbook, columns, {},
+                                      [&project] { project.Nouvelle_suite_de_points(); });
 }
 
 int importCommand(const Arguments& args) {

@@ -23,6 +23,12 @@ char separatorOf(std::string_view line) {
 // Lines named in the closing message; the count tells of the others.
 constexpr std::size_t kLinesNamed = 10;
 
+// A line or row whose X or Y does not read: counted, and among the first named.
+void passOver(ImportResult& result, int number) {
+    if (result.firstPassedOver.size() < kLinesNamed) result.firstPassedOver.push_back(number);
+    ++result.passedOver;
+}
+
 // Spaces and tabs alone make an empty line, skipped without a word.
 bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
@@ -136,9 +142,7 @@ ImportResult ajoutePointsTexte(model::Project& project, const std::string& text,
         const auto Y = model::reel_de_champ(fields[1]);
         if (!X || !Y) {
             // A point at 0 would look like data: the line is named to the user instead.
-            if (result.firstPassedOver.size() < kLinesNamed)
-                result.firstPassedOver.push_back(number);
-            ++result.passedOver;
+            passOver(result, number);
             return true;
         }
         points.add(std::string(fields[2]), model::kUndefinedReal, *X, *Y);
@@ -161,25 +165,31 @@ std::string colonnesIllisibles(const SheetColumns& c) {
     return {};
 }
 
-int ajoutePointsTableur(model::Project& project, const SheetCells& cells, const SheetColumns& c,
-                        const std::function<void(int)>& progress,
-                        const std::function<void()>& beforeFirstPoint) {
+ImportResult ajoutePointsTableur(model::Project& project, const SheetCells& cells,
+                                 const SheetColumns& c, const std::function<void(int)>& progress,
+                                 const std::function<void()>& beforeFirstPoint) {
     PointAppender points(project, beforeFirstPoint);
+    ImportResult result;
     for (int r = c.firstRow;; ++r) {
         const std::string s = cells.cellText(c.X, r);
         if (s.empty()) break;
-        // Headings and texts between the data rows are passed over.
-        if (!model::est_reel(s)) continue;
+        const std::string y = cells.cellText(c.Y, r);
+        if (!model::est_reel(s) || !model::est_reel(y)) {
+            // Headings and texts between the data rows are named to the user, as in a text.
+            passOver(result, r);
+            continue;
+        }
         model::Real Z = model::kUndefinedReal;
         if (c.Z > 0) {
             const std::string z = cells.cellText(c.Z, r);
             if (model::est_reel(z)) Z = model::val_reel(z);
         }
         points.add(c.label > 0 ? cells.cellText(c.label, r) : std::string(), Z, model::val_reel(s),
-                   model::val_reel(cells.cellText(c.Y, r)));
+                   model::val_reel(y));
         if (progress) progress(points.added());
     }
-    return points.finish();
+    result.added = points.finish();
+    return result;
 }
 
 std::string colleValeursCalage(model::Project& project, const std::string& text) {

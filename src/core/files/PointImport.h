@@ -46,13 +46,14 @@ struct SheetColumns {
 // Why these columns cannot be read, in French; empty when they can.
 std::string colonnesIllisibles(const SheetColumns& columns);
 
-// The rows from the first one down to the first whose X cell is empty, each whose X cell is
-// a number added to the current line; `progress` is told the count after each point. The
-// real values of every point are then made again from its pixel; `beforeFirstPoint` as for
-// a text. Returns the number of points added.
-int ajoutePointsTableur(model::Project& project, const SheetCells& cells,
-                        const SheetColumns& columns, const std::function<void(int)>& progress = {},
-                        const std::function<void()>& beforeFirstPoint = {});
+// The rows from the first one down to the first whose X cell is empty, each whose X and Y
+// cells are numbers added to the current line, the others passed over (their 1-based row
+// numbers named); `progress` is told the count after each point. The real values of every
+// point are then made again from its pixel; `beforeFirstPoint` as for a text.
+ImportResult ajoutePointsTableur(model::Project& project, const SheetCells& cells,
+                                 const SheetColumns& columns,
+                                 const std::function<void(int)>& progress = {},
+                                 const std::function<void()>& beforeFirstPoint = {});
 
 // The first three lines that are not empty give the X, Y and Z of calibration rows 1 to 3
 // (tab-separated when the line holds a tab, else space-separated); an absent Z leaves its

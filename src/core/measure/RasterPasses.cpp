@@ -94,6 +94,11 @@ RasterCounts rasterArea(Layer& layer, const Bounds& b, Rgb fill, const Progress&
                 const int e =
                     x + firstWhere(s.row(0) + x, s.end() - x, [f](auto p) { return p != f; });
                 counts.count += e - x;
+                if (!counts.zone) counts.zone = Bounds{x, y, e - 1, y};
+                Bounds& zone = *counts.zone;
+                zone.x0 = std::min(zone.x0, x);
+                zone.x1 = std::max(zone.x1, e - 1);
+                zone.y1 = y;
                 if (y - 1 > b.y0) outline(x, e, -1);
                 if (y + 1 < b.y1) outline(x, e, 1);
                 if (x - 1 > b.x0 && open(s.get(x - 1, 0))) s.set(x - 1, 0, contour);

@@ -69,9 +69,10 @@ Bounds bounds(const picture::Layer& layer, int ox, int oy);
 using Progress = std::function<void(int position)>;
 
 struct RasterCounts {
-    std::int64_t count = 0; // pixels of the fill colour
-    std::int64_t s = 0;     // straight steps of the contour
-    std::int64_t d = 0;     // diagonal steps
+    std::int64_t count = 0;     // pixels of the fill colour
+    std::int64_t s = 0;         // straight steps of the contour
+    std::int64_t d = 0;         // diagonal steps
+    std::optional<Bounds> zone; // the extent of the fill pixels, none without any
 };
 // Pass 1 (fill pixels counted, the contour painted in cyan as the rows are scanned) and
 // pass 3 (contour steps).

@@ -177,8 +177,9 @@ TEST_P(Importing, RowsDownToTheFirstEmptyXCellBecomePoints) {
     const auto book = open(kPoints);
     ASSERT_TRUE(book);
     std::vector<int> told;
-    const int added = ajoutePointsTableur(p, *book, {}, [&](int n) { told.push_back(n); });
-    EXPECT_EQ(added, 4) << "the heading row is passed over; row 11 is after the empty X cell";
+    const ImportResult r = ajoutePointsTableur(p, *book, {}, [&](int n) { told.push_back(n); });
+    EXPECT_EQ(r.added, 4) << "row 11 is after the empty X cell";
+    EXPECT_EQ(r.firstPassedOver, std::vector<int>{5}) << "the heading row, passed over";
     EXPECT_EQ(told, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(p.N(), 4);
     EXPECT_EQ(cell(1, "Libellé"), "borne 1");
@@ -210,10 +211,12 @@ TEST_P(Importing, TheLineStartsWithTheFirstPointOnly) {
         {"text", [&](const auto& start) { return ajoutePointsTexte(p, "1 2\n3 4\n", start).added; },
          1},
         {"rows past the data",
-         [&](const auto& start) { return ajoutePointsTableur(p, *book, pastTheData, {}, start); },
+         [&](const auto& start) {
+             return ajoutePointsTableur(p, *book, pastTheData, {}, start).added;
+         },
          0},
         {"workbook",
-         [&](const auto& start) { return ajoutePointsTableur(p, *book, {}, {}, start); }, 1},
+         [&](const auto& start) { return ajoutePointsTableur(p, *book, {}, {}, start).added; }, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -229,23 +232,58 @@ TEST_P(Importing, TheLineStartsWithTheFirstPointOnly) {
     }
 }
 
+// Rows whose X or Y does not read are passed over and named by their number, as the lines of
+// a text import are; the import stops at the first empty X cell.
+TEST_P(Importing, AWorkbookNamesTheRowsItPassesOver) {
+    struct Sheet : SheetCells {
+        std::vector<std::vector<std::string>> rows; // from row 1, columns A, B, C
+        std::string cellText(int column, int row) const override {
+            if (row < 1 || row > static_cast<int>(rows.size())) return {};
+            const auto& cells = rows[static_cast<std::size_t>(row - 1)];
+            return column <= static_cast<int>(cells.size())
+                       ? cells[static_cast<std::size_t>(column - 1)]
+                       : std::string();
+        }
+    } sheet;
+    const auto ds = [this](const char* text) {
+        return tracelle::testing::withSeparator(text, GetParam());
+    };
+    sheet.rows = {{"X", "Y", "Libellé"},
+                  {ds("1.5"), "2", "a"},
+                  {"x", "3", "b"},
+                  {"4", "", "c"},
+                  {"5", "y6", "d"},
+                  {"7", ds("8.25"), "e"},
+                  {},
+                  {"9", "9", "f"}};
+    SheetColumns c;
+    c.firstRow = 1;
+    c.Z = 0;
+    const ImportResult r = ajoutePointsTableur(p, sheet, c);
+    EXPECT_EQ(bilanImport(r),
+              "nombre de points rajoutés : 2\n4 lignes ignorées (X ou Y illisible) : 1, 3, 4, 5");
+    EXPECT_EQ(p.N(), 2);
+    EXPECT_EQ(cell(2, "Libellé"), "e");
+    EXPECT_EQ(model::val_reel(cell(2, "Y")), 8.25L);
+}
+
 TEST_P(Importing, ColumnChoices) {
     const auto book = open(kPoints);
     ASSERT_TRUE(book);
     SheetColumns noZ;
     noZ.Z = 0;
     noZ.label = 0;
-    EXPECT_EQ(ajoutePointsTableur(p, *book, noZ), 4);
+    EXPECT_EQ(ajoutePointsTableur(p, *book, noZ).added, 4);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(model::val_reel(cell(i, "Z")), 0) << i;
         EXPECT_EQ(cell(i, "Libellé"), "") << "label column 0: no label";
     }
     SheetColumns fromData;
     fromData.firstRow = 8;
-    EXPECT_EQ(ajoutePointsTableur(p, *book, fromData), 2);
+    EXPECT_EQ(ajoutePointsTableur(p, *book, fromData).added, 2);
     SheetColumns emptyColumn;
     emptyColumn.X = 5;
-    EXPECT_EQ(ajoutePointsTableur(p, *book, emptyColumn), 0);
+    EXPECT_EQ(ajoutePointsTableur(p, *book, emptyColumn).added, 0);
     EXPECT_EQ(p.N(), 6);
 
     SheetColumns bad;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <pthread.h>
+#include <tuple>
 
 using namespace tracelle;
 using namespace tracelle::measure;
@@ -70,6 +71,12 @@ TEST_P(RasterReport, ASquareOfTenPixelsTwice) {
     EXPECT_EQ(countOf(layer, C), 40) << "the four corners are not part of the contour";
     EXPECT_EQ(counts.s, 37);
     EXPECT_EQ(counts.d, 3);
+    ASSERT_TRUE(counts.zone);
+    EXPECT_EQ(std::tie(counts.zone->x0, counts.zone->y0, counts.zone->x1, counts.zone->y1),
+              std::make_tuple(12, 8, 21, 17))
+        << "the painted pixels' extent";
+    Layer unpainted = Layer::blank(40, 30, W);
+    EXPECT_FALSE(rasterArea(unpainted, bounds(unpainted, 0, 0), kFill).zone);
     const auto ds = [](const char* t) { return tracelle::testing::withSeparator(t, GetParam()); };
     EXPECT_EQ(rapportRaster(counts, 1),
               (std::vector<std::string>{ds(" Surface raster = \t1.000 E+02    \t    100.000000000"),
@@ -119,7 +126,7 @@ TEST(RasterArea, TheScaleComesFromTheCalibrationTriangle) {
         p.calcul_nouveaux_calage();
         EXPECT_EQ(echelleRaster(p), c.k);
     }
-    const auto lines = rapportRaster({10, 3, 1}, 4);
+    const auto lines = rapportRaster({10, 3, 1, {}}, 4);
     EXPECT_EQ(lines[0].substr(0, 24), " Surface raster = \t4.000");
     EXPECT_EQ(lines[1].substr(0, 18), " L raster = \t8.828") << "2 × (3 + √2)";
 }
