@@ -271,7 +271,14 @@ void QtInteraction::setBusy(bool busy) {
 }
 
 void QtInteraction::requestQuit() {
-    QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+    // Through the main window's own closing, which asks "Quitter ?": QApplication::quit would
+    // close the other windows first, whatever the answer.
+    QMetaObject::invokeMethod(
+        parent_,
+        [window = QPointer<QWidget>(parent_)] {
+            if (window) window->close();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace tracelle::ui
