@@ -105,8 +105,10 @@ void MainWindow::SurfaceClick() {
 
 void MainWindow::hideTextPanelWithRefresh() {
     textPanel_->hide();
-    Redessiner();
-    imageArea_->update();
+    // The zones being coloured stay until the user asks for a rebuild.
+    if (!colouringModeActive()) redessiner_calque();
+    if (drawsLines_ && !project_.lineBreakPending()) eraseRubberBand();
+    repaintView();
 }
 
 void MainWindow::CarteTableauClick() {
