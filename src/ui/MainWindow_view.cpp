@@ -107,9 +107,9 @@ void MainWindow::af_point(int x, int y, int L, int i) {
             });
         }
     }
-    if (dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
+    if (shown && dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
         af_micro_point(previousPoint_.x(), previousPoint_.y());
-    if (dotWidth > 1) af_micro_point(x, y);
+    if (shown && dotWidth > 1) af_micro_point(x, y);
     project_.setLineBreakPending(false);
     previousPoint_ = at;
     redrawNeeded_ = true;

@@ -55,6 +55,31 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
     EXPECT_EQ(pixel(125, 80), picture::rgb555(0, 0, 255));
 }
 
+// A line hidden by an empty "OK" cell shows neither its dots and segments nor the 2 × 2
+// markers of its wide pen.
+TEST_F(Digitizing, AHiddenLineLeavesNoMarkers) {
+    auto& p = w.project();
+    calibrate();
+    for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}})
+        click(x, y);
+    ASSERT_EQ(p.N(), 2);
+    ASSERT_EQ(pixel(70, 50), 0) << "the marker of a wide pen";
+    p.lines().setCell(1, model::indice_col_grille(p.lines(), "OK"), "");
+    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    for (const auto& [x, y] : {std::pair{49, 49},
+                               {50, 50},
+                               {49, 50},
+                               {50, 49},
+                               {69, 49},
+                               {70, 50},
+                               {69, 50},
+                               {70, 49},
+                               {60, 50}}) {
+        SCOPED_TRACE(::testing::Message() << "(" << x << ", " << y << ")");
+        EXPECT_EQ(pixel(x, y), picture::rgb555(255, 255, 255));
+    }
+}
+
 TEST_F(Digitizing, TheBandFollowsTheMouseOverTheViewNeverInTheLayer) {
     click(50, 50);
     ASSERT_EQ(w.project().N(), 1);
