@@ -80,6 +80,46 @@ TEST_F(Digitizing, AHiddenLineLeavesNoMarkers) {
     }
 }
 
+// At a high zoom every click, calibration or point, stores the pixel the view shows under
+// the cursor, whichever part of it the cursor is on.
+TEST_F(Digitizing, AClickStoresThePixelUnderTheCursor) {
+    auto& p = w.project();
+    calibrate();
+    move(100, 50);
+    for (int i = 0; i < 25; ++i)
+        key(Qt::Key_Plus);
+    // Then over the corner of the black square.
+    while (w.view().x1 > 75)
+        key(Qt::Key_Left);
+    while (w.view().y1 > 25)
+        key(Qt::Key_Up);
+    const double scale = static_cast<double>(area->width()) / area->shown().width();
+    ASSERT_GT(scale, 8);
+    const QImage shown = area->grab().toImage();
+    const double off = 0.45 * scale;
+    for (const QPoint pixel : {QPoint(79, 29), QPoint(80, 30), QPoint(79, 30), QPoint(80, 29)})
+        for (const QPointF corner :
+             {QPointF(-off, -off), QPointF(off, off), QPointF(off, -off), QPointF(-off, off)}) {
+            const QPoint cursor = (area->toArea(pixel) + corner).toPoint();
+            SCOPED_TRACE(::testing::Message()
+                         << "pixel (" << pixel.x() << ", " << pixel.y() << "), cursor ("
+                         << cursor.x() << ", " << cursor.y() << ")");
+            const bool calibration = p.K() < 3;
+            QTest::mouseClick(area, Qt::LeftButton, {}, cursor);
+            const auto cell = [&](const char* column) {
+                return model::val_entier(calibration
+                                             ? p.calibration().cell(p.K(), p.indice_col_cal(column))
+                                             : p.points().cell(p.N(), p.indice_col(column)));
+            };
+            const QPoint stored(cell("x"), cell("y"));
+            EXPECT_EQ(stored, pixel);
+            const picture::Pixel under = w.layer().picture()->pixel(stored.x(), stored.y());
+            EXPECT_EQ(shown.pixelColor(cursor).black() > 128, under == 0)
+                << "the colour under the cursor is the stored pixel's";
+        }
+    EXPECT_EQ(p.K(), 3);
+}
+
 TEST_F(Digitizing, TheBandFollowsTheMouseOverTheViewNeverInTheLayer) {
     click(50, 50);
     ASSERT_EQ(w.project().N(), 1);
