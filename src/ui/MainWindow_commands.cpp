@@ -183,6 +183,7 @@ void MainWindow::AProposClick() {
 
 void MainWindow::showGraph() {
     if (project_.N() == 0 || !windows_.graph) return;
+    windows_.graph->setWheelDirection(wheelDirection_);
     windows_.graph->show();
     windows_.graph->raise();
     windows_.graph->activateWindow();

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 
 using namespace tracelle;
 
@@ -118,6 +119,34 @@ TEST_F(Digitizing, AClickStoresThePixelUnderTheCursor) {
                 << "the colour under the cursor is the stored pixel's";
         }
     EXPECT_EQ(p.K(), 3);
+}
+
+// The wheel zooms one step a notch: a high-resolution wheel's parts of a notch add up, and
+// one delta of several notches makes as many steps.
+TEST_F(Digitizing, TheWheelStepsOncePerNotch) {
+    const struct {
+        const char* name;
+        std::vector<int> deltas;
+        int steps; // zooming in
+    } cases[] = {
+        {"a notch towards the user", {-120}, 1},          {"a notch away", {120}, -1},
+        {"three thirds of a notch", {-40, -40, -40}, 1},  {"three notches at once", {-360}, 3},
+        {"a notch and a half, then half", {180, 60}, -2}, {"less than a notch", {-100}, 0},
+    };
+    move(100, 50);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int expected = w.view().width();
+        for (int i = 0; i < std::abs(c.steps); ++i)
+            expected = c.steps > 0 ? expected * 100 / 105 : expected * 105 / 100;
+        for (const int delta : c.deltas) {
+            const QPointF at = MapWindow::at(100, 50);
+            QWheelEvent wheel(at, area->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(area, &wheel);
+        }
+        EXPECT_EQ(w.view().width(), expected);
+    }
 }
 
 TEST_F(Digitizing, TheBandFollowsTheMouseOverTheViewNeverInTheLayer) {
