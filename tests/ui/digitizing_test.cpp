@@ -149,6 +149,24 @@ TEST_F(Digitizing, TheWheelStepsOncePerNotch) {
     }
 }
 
+// A point far outside the picture (a project or an import holding one): the redraw draws the
+// segment towards it as far as the canvas goes, and nothing of its dot.
+TEST_F(Digitizing, APointFarOutsideDrawsItsSegmentToTheEdge) {
+    auto& p = w.project();
+    calibrate();
+    for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}})
+        click(x, y);
+    p.points().setCell(2, p.indice_col("x"), "2000000000");
+    p.points().setCell(2, p.indice_col("y"), "1000000000");
+    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    const picture::Pixel red = picture::rgb555(255, 0, 0);
+    for (const int x : {60, 90, 130, 148}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(pixel(x, 50 + (x - 50) / 2), red) << "on the segment";
+    }
+    EXPECT_EQ(pixel(70, 50), picture::rgb555(255, 255, 255)) << "the old place is empty";
+}
+
 TEST_F(Digitizing, TheBandFollowsTheMouseOverTheViewNeverInTheLayer) {
     click(50, 50);
     ASSERT_EQ(w.project().N(), 1);
