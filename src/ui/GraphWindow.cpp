@@ -4,6 +4,7 @@
 #include "files/TextFile.h"
 #include "platform/Interaction.h"
 #include "ui/GraphPainter.h"
+#include "ui/WheelSteps.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tracelle::ui {
@@ -51,14 +53,18 @@ protected:
         owner_->dessine_graphe();
     }
     void wheelEvent(QWheelEvent* event) override {
-        const int delta = event->angleDelta().y();
-        if (delta != 0) owner_->apply(delta > 0 ? Command::Agrandir : Command::Reduire);
+        // As on the map: with the normal direction, turning towards the user zooms in.
+        const int notches = wheel_.add(event->angleDelta().y());
+        const bool in = notches * owner_->wheelDirection_ < 0;
+        for (int i = 0; i < std::abs(notches); ++i)
+            owner_->apply(in ? Command::Agrandir : Command::Reduire);
         event->accept();
     }
 
 private:
     GraphWindow* owner_;
     QPointF dragFrom_;
+    WheelSteps wheel_;
 };
 
 namespace {

@@ -24,6 +24,8 @@ public:
     explicit GraphWindow(QWidget* parent = nullptr);
 
     void setProject(const model::Project* project) { project_ = project; }
+    // The map's wheel direction, +1 or −1 ("roulette inversée"), which the wheel follows here.
+    void setWheelDirection(int direction) { wheelDirection_ = direction; }
     graph::GraphView& view() { return view_; }
     const QImage& buffer() const { return buffer_; }
 
@@ -50,6 +52,7 @@ private:
     void areaResized();
 
     const model::Project* project_ = nullptr;
+    int wheelDirection_ = 1;
     graph::GraphView view_;
     // 32 bits a pixel: the painter draws on no 8-bit picture, and the screen takes these as
     // they are.

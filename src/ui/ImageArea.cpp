@@ -118,7 +118,7 @@ void ImageArea::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ImageArea::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / 120;
+    const int notches = wheel_.add(event->angleDelta().y());
     if (notches != 0) emit wheelTurned(notches, event->position().toPoint());
     event->accept();
 }

@@ -5,6 +5,7 @@
 #include "picture/Layer.h"
 #include "picture/Overview.h"
 #include "picture/View.h"
+#include "ui/WheelSteps.h"
 
 #include <QImage>
 #include <QLine>
@@ -38,7 +39,8 @@ signals:
     void pressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
     void moved(QPoint position, Qt::MouseButtons buttons);
     void released(Qt::MouseButton button, QPoint position);
-    // One notch of the wheel: +1 away from the user, −1 towards; at a position of the area.
+    // Whole notches of the wheel: positive away from the user, negative towards; at a position
+    // of the area.
     void wheelTurned(int notches, QPoint position);
 
 protected:
@@ -55,6 +57,7 @@ private:
     picture::ViewRect view_;
     std::optional<QLine> band_;
     std::optional<QPoint> crossHair_;
+    WheelSteps wheel_;
     // The picture stretched to the area, kept while only the band or the cross-hair move.
     QImage display_;
     bool displayStale_ = true;

@@ -335,6 +335,8 @@ private:
     void selectMode(QToolButton* button);
     void hideColouringControls();
     void showColouringControls();
+    // One of the colouring modes is down (fills, picker, brush, eraser, threshold).
+    bool colouringModeActive() const;
     void enterFillMode(QToolButton* mode);
     void setBorderColour(measure::Rgb colour);
     void setFillColour(measure::Rgb colour);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace tracelle::ui {
 
@@ -48,6 +49,14 @@ void MainWindow::enterFillMode(QToolButton* mode) {
     sansLignes_->setChecked(true);
     showColouringControls();
     repaintView();
+}
+
+bool MainWindow::colouringModeActive() const {
+    const ColourTools& c = colour_;
+    const QToolButton* modes[] = {c.surface, c.bordered, c.pickBorder, c.chooseFill,
+                                  c.brush,   c.eraser,   c.threshold};
+    return std::any_of(std::begin(modes), std::end(modes),
+                       [](const QToolButton* b) { return b->isChecked(); });
 }
 
 void MainWindow::colourSurfaceMode() {

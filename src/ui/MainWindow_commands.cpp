@@ -105,8 +105,10 @@ void MainWindow::SurfaceClick() {
 
 void MainWindow::hideTextPanelWithRefresh() {
     textPanel_->hide();
-    Redessiner();
-    imageArea_->update();
+    // The zones being coloured stay until the user asks for a rebuild.
+    if (!colouringModeActive()) redessiner_calque();
+    if (drawsLines_ && !project_.lineBreakPending()) eraseRubberBand();
+    repaintView();
 }
 
 void MainWindow::CarteTableauClick() {
@@ -185,6 +187,7 @@ void MainWindow::AProposClick() {
 
 void MainWindow::showGraph() {
     if (project_.N() == 0 || !windows_.graph) return;
+    windows_.graph->setWheelDirection(wheelDirection_);
     windows_.graph->show();
     windows_.graph->raise();
     windows_.graph->activateWindow();

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <cstdlib>
 #include <utility>
 
 namespace tracelle::ui {
@@ -133,7 +134,8 @@ void MainWindow::wheel(int notches, QPoint) {
     if (project_.tableMode()) return;
     // With the normal direction, turning the wheel towards the user zooms in.
     const bool zoomIn = notches * wheelDirection_ < 0;
-    FormKeyDown(zoomIn ? Qt::Key_Plus : Qt::Key_Minus, Qt::KeypadModifier);
+    for (int i = 0; i < std::abs(notches); ++i)
+        FormKeyDown(zoomIn ? Qt::Key_Plus : Qt::Key_Minus, Qt::KeypadModifier);
 }
 
 } // namespace tracelle::ui

@@ -182,13 +182,13 @@ void MainWindow::creerPanneauOutils() {
     overlay->addButton(avecLignes_);
     overlay->addButton(sansLignes_);
     avecLignes_->setChecked(true);
+    // The pair only chooses what the next rebuild of the layer draws: pressing either erases
+    // no painted zone.
     connect(sansLignes_, &QToolButton::clicked, this, [this] {
         // The surfaces are measured without the lines: "Surface" shows pressed.
         surface_->setChecked(true);
         modeBefore_ = surface_;
-        Redessiner();
     });
-    connect(avecLignes_, &QToolButton::clicked, this, &MainWindow::Redessiner);
 
     auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
     connect(quitter, &QToolButton::clicked, this, &MainWindow::quitterMenu);

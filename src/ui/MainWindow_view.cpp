@@ -22,6 +22,17 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
+namespace {
+
+// Dots, markers and labels of a point far outside the canvas show nothing, and their
+// rectangles would overflow the integers.
+bool nearLayer(const picture::Layer& layer, int x, int y) {
+    constexpr int kFar = 1 << 20;
+    return x > -kFar && y > -kFar && x < layer.width() + kFar && y < layer.height() + kFar;
+}
+
+} // namespace
+
 void MainWindow::init_calque_a_b_pen() {
     view_ = picture::wholeLayer(layer_.width(), layer_.height());
     redrawNeeded_ = true;
@@ -81,7 +92,8 @@ void MainWindow::af_point(int x, int y, int L, int i) {
     LayerPainter* painter = overlayPainter_;
     if (!painter) painter = &own.emplace(layer_);
     const QPoint at(x, y);
-    if (shown) {
+    const bool near = nearLayer(layer_, x, y);
+    if (shown && near) {
         const QPen dot(colour, dotWidth, Qt::SolidLine, Qt::SquareCap);
         painter->paint(QRect(at, at).adjusted(-dotWidth, -dotWidth, dotWidth, dotWidth),
                        [&](QPainter& p) {
@@ -92,7 +104,7 @@ void MainWindow::af_point(int x, int y, int L, int i) {
     if (i >= 2 && drawsLines_ && !project_.lineBreakPending() && shown)
         painter->line(previousPoint_, at,
                       QPen(colour, std::max(thickness, 1), Qt::SolidLine, Qt::RoundCap));
-    if (windows_.table && shown) {
+    if (windows_.table && shown && near) {
         const LabelStyle style = windows_.table->labelStyle();
         const std::string label =
             model::enleve_blancs(project_.points().cell(i, project_.indice_col("Libellé")));
@@ -110,15 +122,16 @@ void MainWindow::af_point(int x, int y, int L, int i) {
             });
         }
     }
-    if (dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
+    if (shown && dotWidth > 1 && i >= 2 && drawsLines_ && !project_.lineBreakPending())
         af_micro_point(previousPoint_.x(), previousPoint_.y());
-    if (dotWidth > 1) af_micro_point(x, y);
+    if (shown && dotWidth > 1) af_micro_point(x, y);
     project_.setLineBreakPending(false);
     previousPoint_ = at;
     redrawNeeded_ = true;
 }
 
 void MainWindow::af_micro_point(int x, int y) {
+    if (!nearLayer(layer_, x, y)) return;
     const picture::Pixel silver = picture::rgb555(192, 192, 192);
     const picture::Pixel black = 0;
     layer_.setPixel(x - 1, y - 1, black);

@@ -41,11 +41,8 @@ protected:
         ui.answerConfirm(false);
         w.Ouvrir_fichier_image(picturePath, "");
     }
-    // Where the layer pixel (x, y) shows in the image area.
-    QPoint at(int x, int y) const {
-        const auto v = area->shown();
-        return {(x - v.x1) * area->width() / v.width(), (y - v.y1) * area->height() / v.height()};
-    }
+    // Where the layer pixel (x, y) shows in the image area: the centre of its screen pixels.
+    QPoint at(int x, int y) const { return area->toArea({x, y}).toPoint(); }
     void click(int x, int y) { QTest::mouseClick(area, Qt::LeftButton, {}, at(x, y)); }
     // A key typed as the keyboard sends it: to the widget that has the focus.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {

@@ -117,4 +117,33 @@ TEST_F(Colouring, TheReportStandsBesideThePaintedZone) {
     }
 }
 
+// The buttons that hide or show the overlay only choose what the next rebuild draws: two
+// fills stay, as they do when Esc closes the results in a colouring mode.
+TEST_F(Colouring, HidingTheOverlayOrTheResultsKeepsThePaintedZones) {
+    const picture::Pixel green = picture::rgb555(0, 128, 0);
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    click(100, 50);
+    click(10, 10);
+    ASSERT_EQ(at(100, 50), green);
+    ASSERT_EQ(at(10, 10), green);
+    for (const char* caption : {"sans lignes ni pts", "avec les lignes", "sans lignes ni pts"}) {
+        SCOPED_TRACE(caption);
+        QTest::mouseClick(button(caption), Qt::LeftButton);
+        EXPECT_TRUE(button(caption)->isChecked());
+        EXPECT_EQ(at(100, 50), green);
+        EXPECT_EQ(at(10, 10), green);
+    }
+
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    ui.answerConfirm(true); // the contour taken away
+    QTest::mouseClick(button("-> Calcul Surf colorée"), Qt::LeftButton);
+    ASSERT_FALSE(w.textPanel()->isHidden());
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(w.textPanel()->isHidden());
+    EXPECT_EQ(at(100, 50), green) << "a colouring mode keeps its zones";
+
+    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    EXPECT_EQ(at(100, 50), 0) << "the next rebuild: the bare picture";
+}
+
 } // namespace

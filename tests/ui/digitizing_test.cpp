@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
 
@@ -55,6 +56,117 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
     EXPECT_EQ(pixel(70, 65), picture::rgb555(255, 255, 255)) << "line 2 is not joined to line 1";
     click(150, 80);
     EXPECT_EQ(pixel(125, 80), picture::rgb555(0, 0, 255));
+}
+
+// A line hidden by an empty "OK" cell shows neither its dots and segments nor the 2 × 2
+// markers of its wide pen.
+TEST_F(Digitizing, AHiddenLineLeavesNoMarkers) {
+    auto& p = w.project();
+    calibrate();
+    for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}})
+        click(x, y);
+    ASSERT_EQ(p.N(), 2);
+    ASSERT_EQ(pixel(70, 50), 0) << "the marker of a wide pen";
+    p.lines().setCell(1, model::indice_col_grille(p.lines(), "OK"), "");
+    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    for (const auto& [x, y] : {std::pair{49, 49},
+                               {50, 50},
+                               {49, 50},
+                               {50, 49},
+                               {69, 49},
+                               {70, 50},
+                               {69, 50},
+                               {70, 49},
+                               {60, 50}}) {
+        SCOPED_TRACE(::testing::Message() << "(" << x << ", " << y << ")");
+        EXPECT_EQ(pixel(x, y), picture::rgb555(255, 255, 255));
+    }
+}
+
+// At a high zoom every click, calibration or point, stores the pixel the view shows under
+// the cursor, whichever part of it the cursor is on.
+TEST_F(Digitizing, AClickStoresThePixelUnderTheCursor) {
+    auto& p = w.project();
+    calibrate();
+    move(100, 50);
+    for (int i = 0; i < 25; ++i)
+        key(Qt::Key_Plus);
+    // Then over the corner of the black square.
+    while (w.view().x1 > 75)
+        key(Qt::Key_Left);
+    while (w.view().y1 > 25)
+        key(Qt::Key_Up);
+    const double scale = static_cast<double>(area->width()) / area->shown().width();
+    ASSERT_GT(scale, 8);
+    const QImage shown = area->grab().toImage();
+    const double off = 0.45 * scale;
+    for (const QPoint pixel : {QPoint(79, 29), QPoint(80, 30), QPoint(79, 30), QPoint(80, 29)})
+        for (const QPointF corner :
+             {QPointF(-off, -off), QPointF(off, off), QPointF(off, -off), QPointF(-off, off)}) {
+            const QPoint cursor = (area->toArea(pixel) + corner).toPoint();
+            SCOPED_TRACE(::testing::Message()
+                         << "pixel (" << pixel.x() << ", " << pixel.y() << "), cursor ("
+                         << cursor.x() << ", " << cursor.y() << ")");
+            const bool calibration = p.K() < 3;
+            QTest::mouseClick(area, Qt::LeftButton, {}, cursor);
+            const auto cell = [&](const char* column) {
+                return model::val_entier(calibration
+                                             ? p.calibration().cell(p.K(), p.indice_col_cal(column))
+                                             : p.points().cell(p.N(), p.indice_col(column)));
+            };
+            const QPoint stored(cell("x"), cell("y"));
+            EXPECT_EQ(stored, pixel);
+            const picture::Pixel under = w.layer().picture()->pixel(stored.x(), stored.y());
+            EXPECT_EQ(shown.pixelColor(cursor).black() > 128, under == 0)
+                << "the colour under the cursor is the stored pixel's";
+        }
+    EXPECT_EQ(p.K(), 3);
+}
+
+// The wheel zooms one step a notch: a high-resolution wheel's parts of a notch add up, and
+// one delta of several notches makes as many steps.
+TEST_F(Digitizing, TheWheelStepsOncePerNotch) {
+    const struct {
+        const char* name;
+        std::vector<int> deltas;
+        int steps; // zooming in
+    } cases[] = {
+        {"a notch towards the user", {-120}, 1},          {"a notch away", {120}, -1},
+        {"three thirds of a notch", {-40, -40, -40}, 1},  {"three notches at once", {-360}, 3},
+        {"a notch and a half, then half", {180, 60}, -2}, {"less than a notch", {-100}, 0},
+    };
+    move(100, 50);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int expected = w.view().width();
+        for (int i = 0; i < std::abs(c.steps); ++i)
+            expected = c.steps > 0 ? expected * 100 / 105 : expected * 105 / 100;
+        for (const int delta : c.deltas) {
+            const QPointF at = MapWindow::at(100, 50);
+            QWheelEvent wheel(at, area->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(area, &wheel);
+        }
+        EXPECT_EQ(w.view().width(), expected);
+    }
+}
+
+// A point far outside the picture (a project or an import holding one): the redraw draws the
+// segment towards it as far as the canvas goes, and nothing of its dot.
+TEST_F(Digitizing, APointFarOutsideDrawsItsSegmentToTheEdge) {
+    auto& p = w.project();
+    calibrate();
+    for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}})
+        click(x, y);
+    p.points().setCell(2, p.indice_col("x"), "2000000000");
+    p.points().setCell(2, p.indice_col("y"), "1000000000");
+    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    const picture::Pixel red = picture::rgb555(255, 0, 0);
+    for (const int x : {60, 90, 130, 148}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(pixel(x, 50 + (x - 50) / 2), red) << "on the segment";
+    }
+    EXPECT_EQ(pixel(70, 50), picture::rgb555(255, 255, 255)) << "the old place is empty";
 }
 
 TEST_F(Digitizing, TheBandFollowsTheMouseOverTheViewNeverInTheLayer) {

@@ -29,6 +29,11 @@ protected:
     const graph::View& view() { return graph.view().view(); }
     QImage drawing() const { return graph.buffer().copy(); }
     QWidget* image() { return graph.findChild<QWidget*>("ImageGraphe"); }
+    void turnWheel(int delta) {
+        QWheelEvent wheel(QPointF(50, 50), image()->mapToGlobal(QPointF(50, 50)), {}, {0, delta},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(image(), &wheel);
+    }
     void press(const QString& caption) {
         for (QPushButton* b : graph.findChildren<QPushButton*>())
             if (b->text() == caption) return QTest::mouseClick(b, Qt::LeftButton);
@@ -55,9 +60,7 @@ TEST_F(GraphWindow, OpensOverADisabledMapTurnsZoomsAndLeaves) {
     EXPECT_EQ(view().cy, start.cy + start.ty);
     QTest::keyClick(image(), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(view().dp, start.dp * 1.3L);
-    QWheelEvent wheel(QPointF(50, 50), image()->mapToGlobal(QPointF(50, 50)), {}, {0, -120},
-                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(image(), &wheel);
+    turnWheel(120); // away from the user
     EXPECT_EQ(view().dp, start.dp * 1.3L / 1.3L) << "the wheel zooms as + and -";
 
     press("initialisation");
@@ -77,6 +80,45 @@ TEST_F(GraphWindow, OpensOverADisabledMapTurnsZoomsAndLeaves) {
     key(Qt::Key_Escape);
     EXPECT_FALSE(graph.isVisible());
     EXPECT_TRUE(w.isEnabled());
+}
+
+// The wheel zooms the graph as it zooms the map: towards the user in, away out, the other way
+// round with "roulette inversée"; parts of a notch add up, and one delta of several notches
+// makes as many steps.
+TEST_F(GraphWindow, TheWheelZoomsAsOnTheMap) {
+    digitize();
+    const struct {
+        const char* name;
+        bool inverted;
+        std::vector<int> deltas;
+        int steps; // zooming in
+    } cases[] = {
+        {"towards", false, {-120}, 1},
+        {"away", false, {120}, -1},
+        {"towards, inverted", true, {-120}, -1},
+        {"away, inverted", true, {120}, 1},
+        {"three thirds of a notch", false, {-40, -40, -40}, 1},
+        {"three notches at once", false, {-360}, 3},
+        {"a notch and a half, then half", false, {180, 60}, -2},
+        {"less than a notch", false, {-100}, 0},
+    };
+    QAction* inverted = w.action("&Options|roulette inversée");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (inverted->isChecked() != c.inverted) inverted->trigger();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        key(Qt::Key_F7);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&graph));
+        graph::Real expected = view().dp;
+        for (int i = 0; i < std::abs(c.steps); ++i)
+            expected = c.steps > 0 ? expected * 1.3L : expected / 1.3L;
+        for (const int delta : c.deltas)
+            turnWheel(delta);
+        EXPECT_EQ(view().dp, expected);
+        QTest::keyClick(&graph, Qt::Key_Escape);
+        ASSERT_FALSE(graph.isVisible());
+    }
 }
 
 } // namespace

@@ -64,6 +64,8 @@ TEST_F(Drawing, EveryDrawingSavesAsItAlwaysDid) {
     ASSERT_FALSE(w.textPanel()->isHidden());
     const auto fan = saved("fan");
     QTest::mouseClick(button("sans lignes ni pts"), Qt::LeftButton);
+    EXPECT_EQ(saved("kept"), fan) << "until the next rebuild";
+    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
     const auto without = saved("without");
 
     EXPECT_EQ(bare, Bytes(0x210bcdd5670cec53, 0x4b0cbb83f4bde32e));

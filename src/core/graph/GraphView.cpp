@@ -25,11 +25,10 @@ std::int32_t entier(const std::string& cell) {
     return read.errorPosition == 0 ? read.value : 0;
 }
 
-// 2·|max|, the divisor that brings the data within ±1/2. A maximum of 0 would make it 0 and
-// every projection a division by zero: the divisor of a maximum of 1 stands in.
-Real divisor(Real max) {
-    const Real s = 2 * std::fabs(max);
-    return s > 0 && std::isfinite(s) ? s : 2;
+// A divisor that brings the data within ±1/2. A size of 0 would make every projection a
+// division by zero: 2 stands in.
+Real divisor(Real size) {
+    return size > 0 && std::isfinite(size) ? size : 2;
 }
 
 // Rounded to the nearest pixel, halves to even. A point near the eye's plane projects far
@@ -74,10 +73,11 @@ void GraphView::init_variables_book(const model::Project& p, int width, int heig
     };
     for (int i = 1; i <= n; ++i)
         take(reel(points.cell(i, cX)), reel(points.cell(i, cY)));
-    for (int k = 1; k <= 3 && k < calibration.rowCount(); ++k) {
-        calage_[k - 1][0] = reel(calibration.cell(k, calX));
-        calage_[k - 1][1] = reel(calibration.cell(k, calY));
-        take(calage_[k - 1][0], calage_[k - 1][1]);
+    // The calibration points this project has, and no other's.
+    calage_.clear();
+    for (int k = 1; k <= std::min(3, p.K()) && k < calibration.rowCount(); ++k) {
+        calage_.push_back({reel(calibration.cell(k, calX)), reel(calibration.cell(k, calY))});
+        take(calage_.back().x, calage_.back().y);
     }
     for (int i = 1; i <= n; ++i) {
         const Real z = reel(points.cell(i, cZ));
@@ -117,14 +117,14 @@ void GraphView::initialView() {
     v.phi = kPi / 8;
     v.step = kPi / 24;
     v.rho = 30;
-    // 18 · Xmax over the divisor 2·|Xmax| keeps the picture's size whatever the data's; 18
-    // alone goes with the stand-in divisor of a maximum of 0.
-    v.dp = e.xmax != 0 ? 18 * e.xmax : 18;
-    v.cx = (e.xmax - e.xmin) / 2;
-    v.cy = (e.ymax - e.ymin) / 2;
-    v.sx = divisor(e.xmax);
-    v.sy = divisor(e.ymax);
-    v.sz = divisor(e.zmax);
+    // The points' own extent, centred and scaled by its larger side (the same for X and Y, so
+    // that the map keeps its shape): map coordinates far from 0 fill the view as well as small
+    // ones. The projection distance goes with the scale, so that the picture keeps its size.
+    v.cx = (e.xmin + e.xmax) / 2;
+    v.cy = (e.ymin + e.ymax) / 2;
+    v.sx = v.sy = divisor(std::max(e.xmax - e.xmin, e.ymax - e.ymin));
+    v.sz = divisor(2 * std::fabs(e.zmax));
+    v.dp = 18 * v.sx;
     v.tx = v.sx / 30;
     v.ty = v.sy / 30;
 }
@@ -160,10 +160,13 @@ Pixel GraphView::rotation(Real X, Real Y, Real Z) const {
 
 void GraphView::affaxes(std::vector<Segment>& out) const {
     const Extents& e = extents_;
-    const Real ax = e.xmax >= 2 ? e.xmax : 2, ay = e.ymax >= 2 ? e.ymax : 2,
+    // From the origin, or from the corner of the data nearest to it when the data lie away
+    // from it (map coordinates), so that the axes stay in the view.
+    const Real ox = std::clamp<Real>(0, e.xmin, e.xmax), oy = std::clamp<Real>(0, e.ymin, e.ymax);
+    const Real ax = e.xmax - ox >= 2 ? e.xmax - ox : 2, ay = e.ymax - oy >= 2 ? e.ymax - oy : 2,
                az = e.zmax >= 2 ? e.zmax : 2;
     const auto line = [&](Real x1, Real y1, Real z1, Real x2, Real y2, Real z2) {
-        out.push_back({rotation(x1, y1, z1), rotation(x2, y2, z2), kAxes, 1});
+        out.push_back({rotation(ox + x1, oy + y1, z1), rotation(ox + x2, oy + y2, z2), kAxes, 1});
     };
     line(0, 0, 0, ax, 0, 0);
     line(0, 0, 0, 0, ay, 0);
@@ -178,8 +181,8 @@ void GraphView::affaxes(std::vector<Segment>& out) const {
 }
 
 void GraphView::trace_book(std::vector<Segment>& out) {
-    for (const auto& [x, y] : calage_) {
-        const Pixel at = rotation(x, y, 0);
+    for (const Calage& c : calage_) {
+        const Pixel at = rotation(c.x, c.y, 0);
         out.push_back({at, at, kCalage, kDotWidth});
     }
     Pixel previous;

@@ -98,8 +98,12 @@ private:
 
     void initialView();
 
+    struct Calage {
+        Real x, y;
+    };
+
     std::vector<Point> points_;
-    Real calage_[3][2] = {};
+    std::vector<Calage> calage_; // the project's calibration points, three at most
     Extents extents_;
     View view_;
     int wd_ = 0, hd_ = 0;

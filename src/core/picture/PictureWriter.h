@@ -7,7 +7,7 @@
 
 namespace tracelle::picture {
 
-// JPEG of quality 90 when the name holds "jpg" in any case, BMP otherwise. "" on success,
+// JPEG of quality 90 when the extension is .jpg or .jpeg in any case, BMP otherwise. "" on success,
 // else the reason; an existing file is then left as it was.
 std::string writeBmpOrJpeg(const RowSource& rows, const std::string& path);
 

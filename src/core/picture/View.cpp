@@ -100,11 +100,14 @@ ViewChange pan(const ViewRect& v, int layerWidth, int layerHeight, Move move) {
 
 void repere_image_bitmap(int sx, int sy, const ViewRect& shown, int wa, int ha, int& bx, int& by) {
     if (wa <= 0 || ha <= 0) return;
-    // The product in integers, the division in reals, halves to the even pixel.
-    const double x = static_cast<double>(std::int64_t{sx} * shown.width()) / wa + shown.x1;
-    const double y = static_cast<double>(std::int64_t{sy} * shown.height()) / ha + shown.y1;
-    bx = static_cast<int>(std::nearbyint(x));
-    by = static_cast<int>(std::nearbyint(y));
+    // The pixel the view shows there: the one under the centre of the screen pixel (sx, sy),
+    // as the view samples it, in exact integers.
+    const auto under = [](int s, int span, int size, int first) {
+        const std::int64_t n = (2 * std::int64_t{s} + 1) * span, d = 2 * std::int64_t{size};
+        return first + static_cast<int>(n >= 0 ? n / d : -((-n + d - 1) / d));
+    };
+    bx = under(sx, shown.width(), wa, shown.x1);
+    by = under(sy, shown.height(), ha, shown.y1);
 }
 
 } // namespace tracelle::picture

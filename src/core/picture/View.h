@@ -37,7 +37,8 @@ enum class Move { Left, Right, Up, Down, Home, End };
 // Moves by a twentieth of the view's width, stopping at the layer's edges.
 ViewChange pan(const ViewRect& v, int layerWidth, int layerHeight, Move move);
 
-// The layer pixel under (sx, sy) of an image area of wa × ha showing `shown`; halves to even.
+// The layer pixel under (sx, sy) of an image area of wa × ha showing `shown`: the one the view
+// shows at that screen pixel, whichever part of a magnified pixel it is.
 void repere_image_bitmap(int sx, int sy, const ViewRect& shown, int wa, int ha, int& bx, int& by);
 
 } // namespace tracelle::picture

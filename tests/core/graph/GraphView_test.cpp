@@ -73,16 +73,18 @@ protected:
 TEST_F(Graph, InitialViewProjectsAsComputedByHand) {
     make({{"100", "100", "0", 1}, {"50", "50", "0", 1}});
     const graph::View& v = g.view();
-    EXPECT_EQ(v.cx, 50);
-    EXPECT_EQ(v.sx, 200);
+    EXPECT_EQ(v.cx, 50) << "the middle of X from 0 to 100 (calibration points included)";
+    EXPECT_EQ(v.cy, 50);
+    EXPECT_EQ(v.sx, 100) << "the larger side of the extent";
+    EXPECT_EQ(v.sy, 100);
     EXPECT_EQ(v.dp, 1800);
     EXPECT_EQ(g.extents().zmax, 1) << "all Z 0";
     g.calcul_cos_sin();
-    // x = y = 0.25, z = 0: xe = 0.0915064, ye = -0.130690, ze = 29.684489; Xs = 5.54876,
-    // Ys = -7.92478; px = round(5.54876 / 200 * 400) + 200, py = 150 - round(-7.92478 / 200 * 300).
-    EXPECT_EQ(g.rotation(100, 100, 0), (Pixel{211, 162}));
-    // The offsets, not the middle of the data, are at the centre.
-    EXPECT_EQ(g.rotation(50, 50, 0), (Pixel{200, 150}));
+    // x = y = 0.5, z = 0: xe = 0.183013, ye = -0.261378, ze = 29.368979; Xs = 11.216695,
+    // Ys = -16.019616; px = round(11.216695 / 100 * 400) + 200, py = 150 - round(-16.019616 /
+    // 100 * 300).
+    EXPECT_EQ(g.rotation(100, 100, 0), (Pixel{245, 198}));
+    EXPECT_EQ(g.rotation(50, 50, 0), (Pixel{200, 150})) << "the middle of the data at the centre";
 
     const auto segments = g.dessine_graphe();
     ASSERT_EQ(segments.size(), 12u + 3 + 3);
@@ -124,13 +126,56 @@ TEST_F(Graph, AMissingHeightIsDrawnAtRandomWithinItsRange) {
     EXPECT_LE(*max, std::max(low, high));
 }
 
-TEST_F(Graph, OffsetsAreHalfTheExtents) {
-    make({{"600", "10", "0", 1}, {"700", "20", "2", 1}},
-         {{{"650", "10"}, {"600", "10"}, {"700", "20"}}});
-    EXPECT_EQ(g.view().cx, 50);
-    EXPECT_EQ(g.view().cy, 5);
-    EXPECT_EQ(g.extents().zmin, 0);
-    EXPECT_EQ(g.extents().zmax, 2);
+// Wherever the points lie and whatever their size, the initial view and "initialisation"
+// frame their own extent: every point inside the buffer, spread over a good part of it.
+TEST_F(Graph, AnyProjectFillsTheView) {
+    const struct {
+        const char* name;
+        std::vector<P> points;
+        std::array<std::pair<const char*, const char*>, 3> calage;
+    } cases[] = {
+        {"near the origin",
+         {{"10", "10", "0", 1}, {"90", "20", "5", 1}, {"50", "95", "2", 1}},
+         {{{"0", "100"}, {"0", "0"}, {"100", "0"}}}},
+        {"UTM metres",
+         {{"500000", "5000000", "120", 1},
+          {"510000", "5004000", "180", 1},
+          {"505000", "5010000", "150", 1}},
+         {{{"500000", "5010000"}, {"500000", "5000000"}, {"510000", "5000000"}}}},
+        {"Lambert, fifty metres wide",
+         {{"652000", "6862000", "35", 1},
+          {"652050", "6862020", "40", 1},
+          {"652025", "6862050", "38", 1}},
+         {{{"652000", "6862050"}, {"652000", "6862000"}, {"652050", "6862000"}}}},
+        {"all negative",
+         {{"-9000", "-4000", "0", 1}, {"-8000", "-3500", "0", 1}, {"-8500", "-3000", "0", 1}},
+         {{{"-9000", "-3000"}, {"-9000", "-4000"}, {"-8000", "-4000"}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        make(c.points, c.calage);
+        for (const bool again : {false, true}) {
+            if (again) {
+                g.apply(Command::DecaleHaut);
+                g.apply(Command::Rapprocher);
+                g.apply(Command::Initialisation);
+            }
+            g.calcul_cos_sin();
+            int left = 400, right = 0, top = 300, bottom = 0;
+            for (const P& p : c.points) {
+                const Pixel at = g.rotation(model::val_reel(p.x), model::val_reel(p.y), 0);
+                left = std::min(left, at.x);
+                right = std::max(right, at.x);
+                top = std::min(top, at.y);
+                bottom = std::max(bottom, at.y);
+            }
+            EXPECT_GE(left, 0);
+            EXPECT_LE(right, 400);
+            EXPECT_GE(top, 0);
+            EXPECT_LE(bottom, 300);
+            EXPECT_GE(right - left, 400 / 3) << "spread across the view";
+        }
+    }
 }
 
 TEST_F(Graph, EveryCommandChangesItsParameter) {
@@ -162,6 +207,25 @@ TEST_F(Graph, EveryCommandChangesItsParameter) {
     g.turn(2, -0.5L);
     EXPECT_EQ(g.view().theta, start.theta + 2 * start.step);
     EXPECT_EQ(g.view().phi, start.phi - 0.5L * start.step);
+}
+
+// Each graph is the current project's: a project with fewer than three calibration points
+// shows only those, never the previous project's.
+TEST_F(Graph, CalibrationPointsAreTheCurrentProjectsOnly) {
+    make({{"100", "100", "0", 1}, {"50", "50", "0", 1}},
+         {{{"1000", "2000"}, {"1000", "1000"}, {"2000", "1000"}}});
+    colourLine(1, 0x00FFFF);
+    ASSERT_EQ(of(graph::kCalage, graph::kDotWidth).size(), 3u);
+    model::Project next;
+    next.ajoute_point(1, 1);
+    next.points().setCell(1, next.indice_col("X"), "10");
+    next.points().setCell(1, next.indice_col("Y"), "20");
+    next.lines().setCell(1, model::indice_col_grille(next.lines(), "couleur"), "65535");
+    ASSERT_LT(next.K(), 3);
+    g.init_variables_book(next, 401, 301);
+    EXPECT_TRUE(of(graph::kCalage, graph::kDotWidth).empty());
+    EXPECT_EQ(g.extents().xmax, 10) << "the extents are the points'";
+    EXPECT_EQ(g.extents().ymin, 20);
 }
 
 // Maxima of 0, one point, equal points, the eye on the data: something finite is drawn.

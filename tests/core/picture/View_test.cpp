@@ -50,12 +50,19 @@ TEST(View, ScreenPositionsMapToLayerPixels) {
     repere_image_bitmap(0, 0, {100, 200, 199, 299}, 400, 400, bx, by);
     EXPECT_EQ(bx, 100);
     EXPECT_EQ(by, 200);
-    repere_image_bitmap(2, 6, {0, 0, 99, 99}, 400, 400, bx, by); // 0.5 and 1.5: halves to even
-    EXPECT_EQ(bx, 0);
-    EXPECT_EQ(by, 2);
-    repere_image_bitmap(399, 399, {0, 0, 1999, 999}, 400, 200, bx, by);
-    EXPECT_EQ(bx, 1995);
-    EXPECT_EQ(by, 1995);
+    // Four screen pixels a layer pixel: screen pixels 4 to 7 all show layer pixel 1.
+    for (const int s : {4, 5, 6, 7}) {
+        repere_image_bitmap(s, s + 8, {0, 0, 99, 99}, 400, 400, bx, by);
+        EXPECT_EQ(bx, 1) << s;
+        EXPECT_EQ(by, 3) << s;
+    }
+    // Reduced five times: the pixel under the screen pixel's centre.
+    repere_image_bitmap(399, 199, {0, 0, 1999, 999}, 400, 200, bx, by);
+    EXPECT_EQ(bx, 1997);
+    EXPECT_EQ(by, 997);
+    repere_image_bitmap(0, 0, {-30, -20, 69, 79}, 100, 100, bx, by);
+    EXPECT_EQ(bx, -30) << "left of the layer";
+    EXPECT_EQ(by, -20);
 }
 
 TEST(View, TheShownRectangleKeepsScreenPixelsSquare) {
