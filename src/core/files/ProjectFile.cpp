@@ -277,6 +277,12 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
     const std::size_t after = text->tablesStart() + 1 + static_cast<std::size_t>(read.k) +
                               static_cast<std::size_t>(read.n) +
                               static_cast<std::size_t>(read.lines);
+    // Every line is written with its line end: without one, the file was cut inside its last line.
+    if (!text->lastLineEnded()) {
+        error = faultAt(static_cast<std::int64_t>(text->lineCount()),
+                        "la ligne est incomplète : le fichier s'arrête avant sa fin");
+        return std::nullopt;
+    }
     if (text->line(after) == kPdfPageKeyword) {
         const std::string values = model::enleve_blancs(text->line(after + 1));
         const auto space = values.find(' ');
@@ -284,11 +290,15 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
         const model::EntierLu dpi = model::lit_entier(
             space == std::string::npos ? std::string()
                                        : model::enleve_blancs(values.substr(space)));
-        if (page.errorPosition == 0 && dpi.errorPosition == 0 && page.value >= 1 &&
-            dpi.value >= 1) {
-            read.pdfPage = page.value;
-            read.pdfDpi = dpi.value;
+        if (page.errorPosition != 0 || dpi.errorPosition != 0 || page.value < 1 || dpi.value < 1) {
+            error = faultAt(static_cast<std::int64_t>(after) + 2,
+                            "la page PDF et sa résolution, deux entiers positifs, sont attendues, "
+                            "et non <" +
+                                model::excerptForMessage(values) + ">");
+            return std::nullopt;
         }
+        read.pdfPage = page.value;
+        read.pdfDpi = dpi.value;
     }
     return read;
 }

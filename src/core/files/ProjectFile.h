@@ -36,6 +36,8 @@ public:
 
     std::string_view line(std::size_t index) const; // 0-based; empty past the end
     std::size_t lineCount() const { return lines_.size(); }
+    // Whether the last line has its line end: every line the program writes has one.
+    bool lastLineEnded() const { return !text_.empty() && text_.back() == '\n'; }
 
     // From the start of line `index`: the integers of the canvas line, then the three counts,
     // each read after blanks and line ends as the file's layout allows. 0 when read, else

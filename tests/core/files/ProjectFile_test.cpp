@@ -370,6 +370,30 @@ TEST_P(ProjectFile, DamagedCountsAndRowsAreRefusedWithTheirLine) {
     EXPECT_EQ(opened.N(), 3);
 }
 
+// Every line of a project ends with its line end: a file cut at any byte, even inside its last
+// row or the PDF page after it, is refused rather than read with a cell cut short. Cut just
+// before its PDF page, it is the same project saved without one.
+TEST_P(ProjectFile, AFileCutAtAnyByteIsRefused) {
+    model::Project p;
+    makeExample(p);
+    const fs::path good = dir_ / "whole.trc";
+    ASSERT_EQ(sauve_projet(p, good.string()), "");
+    const std::size_t withoutPage = bytesOf(good).size();
+    p.picture().pdfPage = 12;
+    p.picture().pdfDpi = 150;
+    ASSERT_EQ(sauve_projet(p, good.string()), "");
+    const std::string text = bytesOf(good);
+    const fs::path file = dir_ / "cut.trc";
+    for (std::size_t length = 0; length <= text.size(); ++length) {
+        SCOPED_TRACE("cut after " + std::to_string(length) + " bytes");
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << text.substr(0, length);
+        model::Project opened;
+        const bool whole = length == withoutPage || length == text.size();
+        EXPECT_EQ(chargeProjetSansImage(file.string(), opened).empty(), whole);
+        EXPECT_EQ(opened.picture().pdfDpi, length == text.size() ? 150 : 0);
+    }
+}
+
 // Opening shows every line whatever its "OK" cell held, so that the export holds its points;
 // an append keeps the "OK" cells of the file.
 TEST_P(ProjectFile, OpeningShowsEveryLineAndAnAppendKeepsTheHiddenOnes) {
