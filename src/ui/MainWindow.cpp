@@ -190,6 +190,8 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
             imageArea_->setCrossHair(shown ? std::optional<QPoint>(QPoint(x, y)) : std::nullopt);
         });
         connect(table, &PointsTableWindow::rendLaMain, this, [this] {
+            // The zones being coloured stay until the user asks for a rebuild.
+            if (colouringModeActive()) return;
             Redessiner();
             eraseRubberBand();
         });

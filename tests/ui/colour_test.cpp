@@ -146,4 +146,26 @@ TEST_F(Colouring, HidingTheOverlayOrTheResultsKeepsThePaintedZones) {
     EXPECT_EQ(at(100, 50), 0) << "the next rebuild: the bare picture";
 }
 
+// Going to the points table and back while colouring keeps the painted zones; out of the
+// colouring modes, coming back rebuilds the overlay as before.
+TEST_F(Colouring, VisitingThePointsTableKeepsThePaintedZones) {
+    const picture::Pixel green = picture::rgb555(0, 128, 0);
+    QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+    click(100, 50);
+    ASSERT_EQ(at(100, 50), green);
+    const auto visitTable = [this] {
+        table.show();
+        table.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    };
+    visitTable();
+    EXPECT_EQ(at(100, 50), green) << "a colouring mode keeps its zones";
+
+    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
+    visitTable();
+    EXPECT_EQ(at(100, 50), 0) << "out of colouring, the overlay is rebuilt";
+}
+
 } // namespace
