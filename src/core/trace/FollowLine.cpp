@@ -8,15 +8,17 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <unordered_map>
 
 namespace tracelle::trace {
 
 namespace {
 
-constexpr int kStartReach = 2;       // pixels from the click where the line may lie
-constexpr int kSpread = 5;           // radius over which the start's direction is measured
-constexpr int kDirectionBack = 6;    // the direction is the chord from this many points back
+constexpr int kStartReach = 2; // pixels from the click where the line may lie
+constexpr int kSpread = 5;     // radius over which the start's direction is measured
+constexpr int kDirectionBack = 6;
+constexpr std::size_t kLeftBehind =
+    4 * kDirectionBack; // steps before a cell counts as left    // the direction is the chord from
+                        // this many points back
 constexpr double kShift = 1.0;       // a measure may move the step this far across
 constexpr double kShiftInGap = 0.15; // and this much further a pixel of gap
 
@@ -56,6 +58,39 @@ std::vector<PointF> smoothed(const std::vector<PointF>& pts) {
     return out;
 }
 
+// A set of cells, open addressing: the walk asks it at every step.
+class CellSet {
+public:
+    void insert(std::uint64_t key) {
+        if (2 * (count_ + 1) > slots_.size()) grow();
+        std::size_t i = slot(key);
+        while (slots_[i] != 0 && slots_[i] != key + 1)
+            i = (i + 1) & (slots_.size() - 1);
+        if (slots_[i] == 0) ++count_;
+        slots_[i] = key + 1;
+    }
+    bool contains(std::uint64_t key) const {
+        if (slots_.empty()) return false;
+        for (std::size_t i = slot(key); slots_[i] != 0; i = (i + 1) & (slots_.size() - 1))
+            if (slots_[i] == key + 1) return true;
+        return false;
+    }
+
+private:
+    std::size_t slot(std::uint64_t key) const {
+        return std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 20) & (slots_.size() - 1);
+    }
+    void grow() {
+        std::vector<std::uint64_t> old = std::move(slots_);
+        slots_.assign(std::max<std::size_t>(1024, 2 * old.size()), 0);
+        count_ = 0;
+        for (const std::uint64_t k : old)
+            if (k != 0) insert(k - 1);
+    }
+    std::vector<std::uint64_t> slots_; // key + 1, 0 for none
+    std::size_t count_ = 0;
+};
+
 struct Walker {
     const picture::Layer& layer;
     const LineColour& colour;
@@ -70,9 +105,10 @@ struct Walker {
         std::vector<PointF> pts{start};
         std::size_t lastMeasured = 0;
         int unseen = 0, across = 0;
-        // Where the walk has been, by cells of 2 × 2 pixels: a line of its own colour crossed
-        // is left after a few steps, a loop entered again is gone round once only.
-        std::unordered_map<std::uint64_t, std::size_t> visited;
+        // Where the walk has been, by cells of 2 × 2 pixels, each taken in a few steps after
+        // it was left: a line of its own colour crossed is left after a few steps, a loop
+        // entered again is gone round once only.
+        CellSet visited;
         std::size_t retracing = 0;
         const auto cell = [](PointF p) {
             return (std::uint64_t(std::uint32_t(std::lround(p.x) >> 1)) << 32) |
@@ -109,9 +145,8 @@ struct Walker {
                 lost = run ? ++across > 4 * widest + 4 : ++unseen > gap + 1;
                 if (lost) break;
             }
-            const auto [seen, fresh] = visited.try_emplace(cell(p), pts.size());
-            retracing =
-                !fresh && pts.size() - seen->second > 4 * kDirectionBack ? retracing + 1 : 0;
+            if (pts.size() > kLeftBehind) visited.insert(cell(pts[pts.size() - 1 - kLeftBehind]));
+            retracing = visited.contains(cell(p)) ? retracing + 1 : 0;
             if (retracing > 2 * widest + 4) {
                 lastMeasured = std::min(lastMeasured, pts.size() - retracing);
                 break;

@@ -25,12 +25,20 @@ std::optional<Run> runAcross(const picture::Layer& layer, const LineColour& colo
     const auto at = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < w && y < h ? colour.weight(layer.pixel(x, y)) : 0.0f;
     };
+    // Pixels x and x + 1 of row y, read from one tile's memory where they share it.
+    const auto pair = [&](int x, int y, double ax) {
+        if (x >= 0 && y >= 0 && x + 1 < w && y < h) {
+            int before = 0, after = 0;
+            const picture::Pixel* p = layer.run(x, y, before, after);
+            if (after > 0) return (1 - ax) * colour.weight(p[0]) + ax * colour.weight(p[1]);
+        }
+        return (1 - ax) * at(x, y) + ax * at(x + 1, y);
+    };
     for (int t = -reach; t <= reach; ++t) {
         const double fx = q.x + t * n.x, fy = q.y + t * n.y;
         const int x = static_cast<int>(std::floor(fx)), y = static_cast<int>(std::floor(fy));
         const double ax = fx - x, ay = fy - y;
-        const double wt = (1 - ay) * ((1 - ax) * at(x, y) + ax * at(x + 1, y)) +
-                          ay * ((1 - ax) * at(x, y + 1) + ax * at(x + 1, y + 1));
+        const double wt = (1 - ay) * pair(x, y, ax) + ay * pair(x, y + 1, ax);
         if (wt > kEdge) {
             if (mass == 0) first = t;
             mass += wt;
