@@ -8,7 +8,6 @@
 #include "picture/Layer.h"
 #include "picture/Raster.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
