@@ -184,11 +184,7 @@ Trace followLine(const picture::Layer& layer, PixelPoint from, const FollowSetti
         settings.colour ? settings.colour : lineColourAt(layer, from, settings.tolerance);
     if (!colourHere) return trace;
     trace.colour = *colourHere;
-    const int around = 15;
-    const LineColour colour(trace.colour,
-                            backgroundOf(layer, from.x - around, from.y - around,
-                                         from.x + around + 1, from.y + around + 1),
-                            settings.tolerance);
+    const LineColour colour(trace.colour, backgroundAround(layer, from), settings.tolerance);
     const auto nothing = settings.colour ? TraceResult::NoColour : TraceResult::Background;
     if (!colour.valid()) {
         trace.result = nothing;

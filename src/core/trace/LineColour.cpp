@@ -106,17 +106,21 @@ Rgb backgroundOf(const picture::Layer& layer, int x0, int y0, int x1, int y1) {
     return {picture::red8(best), picture::green8(best), picture::blue8(best)};
 }
 
-std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance) {
+Rgb backgroundAround(const picture::Layer& layer, PixelPoint at) {
     constexpr int kAround = 15;
-    constexpr int kReach = 2;
-    const Rgb background =
-        backgroundOf(layer, at.x - kAround, at.y - kAround, at.x + kAround + 1, at.y + kAround + 1);
+    return backgroundOf(layer, at.x - kAround, at.y - kAround, at.x + kAround + 1,
+                        at.y + kAround + 1);
+}
+
+std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance,
+                                int reach) {
+    const Rgb background = backgroundAround(layer, at);
     const Lab b = labOf(background);
     const std::vector<Lab>& lab = labTable();
     double farthest = 0;
     picture::Pixel chosen = 0;
-    for (int y = std::max(at.y - kReach, 0); y <= std::min(at.y + kReach, layer.height() - 1); ++y)
-        for (int x = std::max(at.x - kReach, 0); x <= std::min(at.x + kReach, layer.width() - 1);
+    for (int y = std::max(at.y - reach, 0); y <= std::min(at.y + reach, layer.height() - 1); ++y)
+        for (int x = std::max(at.x - reach, 0); x <= std::min(at.x + reach, layer.width() - 1);
              ++x) {
             const picture::Pixel p = layer.pixel(x, y) & 0x7FFF;
             const double d = distance(lab[p], b);

@@ -22,4 +22,10 @@ std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint cli
                       static_cast<int>(std::lround(pixel->y + run->centre * n.y))};
 }
 
+std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint click, int radius) {
+    const auto line = lineColourAt(layer, click, kDefaultTolerance, radius);
+    if (!line) return std::nullopt;
+    return snapToLine(layer, click, LineColour(*line, backgroundAround(layer, click)), radius);
+}
+
 } // namespace tracelle::trace

@@ -71,10 +71,12 @@ double deltaE(Rgb a, Rgb b);
 // The most frequent colour of [x0, x1) × [y0, y1) (clipped to the layer; sampled on a coarse
 // grid when large).
 Rgb backgroundOf(const picture::Layer& layer, int x0, int y0, int x1, int y1);
-// The line's colour under a click: the pixel within 2 px that differs most from the background
-// around it; nothing when every one is close to that background.
+// The most frequent colour within 15 pixels of `at`: the paper around a click.
+Rgb backgroundAround(const picture::Layer& layer, PixelPoint at);
+// The line's colour under a click: the pixel within `reach` that differs most from the
+// background around it; nothing when every one is within `tolerance` of that background.
 std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at,
-                                double tolerance = kDefaultTolerance);
+                                double tolerance = kDefaultTolerance, int reach = 2);
 
 struct FollowSettings {
     std::optional<Rgb> colour; // the colour under the click when absent
@@ -111,6 +113,10 @@ std::vector<PixelPoint> simplify(const std::vector<PointF>& line,
 // the line; nothing when no pixel of the line's colour is that near.
 std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint click,
                                      const LineColour& colour, int radius = kSnapRadius);
+// The same for the line near the click, whatever its colour: the pixel within `radius` that
+// differs most from the background around it gives the colour.
+std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint click,
+                                     int radius = kSnapRadius);
 
 struct Box {
     int x0 = 0; // pixels, both corners included, in any order

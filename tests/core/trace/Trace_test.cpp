@@ -45,33 +45,41 @@ TEST(Polyline, SimplifiesToTheFewestPointsWithinTheTolerance) {
 
 TEST(Snap, MovesAClickNearALineToItsCentreAcrossIt) {
     picture::Raster r = sheet(200, 200);
-    stroke(r, {{100.5, 0}, {100.5, 199}}, 3, kRed); // upright
-    stroke(r, {{0, 20}, {199, 219}}, 2, kRed);      // at 45°, y = x + 20
+    const std::vector<PointF> upright{{100.5, 0}, {100.5, 199}};
+    const std::vector<PointF> slanted{{0, 20}, {179, 199}};
+    stroke(r, upright, 3, kRed);
+    stroke(r, slanted, 2, kGreen);
     const picture::Layer layer = layerOf(std::move(r));
-    const trace::LineColour colour(kRed, kWhite);
     struct Row {
         const char* name;
         PixelPoint click;
-        std::optional<PointF> onto; // the centre expected, within a pixel
+        const std::vector<PointF>* line; // none: no snap
+        Rgb colour;
     };
     const Row rows[] = {
-        {"on the centre", {100, 60}, PointF{100.5, 60}}, {"4 px left", {97, 80}, PointF{100.5, 80}},
-        {"5 px right", {105, 70}, PointF{100.5, 70}},    {"too far", {108, 70}, std::nullopt},
-        {"slanted line", {33, 51}, PointF{32, 52}},
+        {"on the centre", {100, 60}, &upright, kRed}, {"4 px left", {97, 80}, &upright, kRed},
+        {"5 px right", {105, 70}, &upright, kRed},    {"too far", {108, 70}, nullptr, kRed},
+        {"slanted line", {33, 51}, &slanted, kGreen}, {"on the paper", {150, 40}, nullptr, kRed},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto snapped = trace::snapToLine(layer, row.click, colour);
-        ASSERT_EQ(snapped.has_value(), row.onto.has_value());
-        if (!snapped) continue;
-        if (std::string(row.name) == "slanted line") {
-            EXPECT_LE(std::abs(snapped->y - snapped->x - 20) / std::sqrt(2.0), 1.0);
-            EXPECT_LE(std::hypot(snapped->x - row.onto->x, snapped->y - row.onto->y), 1.5);
-        } else {
-            EXPECT_LE(std::abs(snapped->x - row.onto->x), 0.5);
-            EXPECT_EQ(snapped->y, row.click.y);
+    for (const bool chosen : {true, false}) // the colour chosen, or the one near the click
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (chosen ? ", colour chosen" : ""));
+            const auto snapped =
+                chosen ? trace::snapToLine(layer, row.click, trace::LineColour(row.colour, kWhite))
+                       : trace::snapToLine(layer, row.click);
+            ASSERT_EQ(snapped.has_value(), row.line != nullptr);
+            if (!snapped) continue;
+            const PointF s{double(snapped->x), double(snapped->y)};
+            EXPECT_LE(distanceTo(*row.line, s), 0.75); // the centre, to a whole pixel
+            // Across the line from the click: near where the perpendicular from it meets the
+            // line (whole pixels on a slanted line: within one diagonal).
+            const PointF a = row.line->front(), b = row.line->back();
+            const double l = std::hypot(b.x - a.x, b.y - a.y);
+            const double along =
+                ((row.click.x - a.x) * (b.x - a.x) + (row.click.y - a.y) * (b.y - a.y)) / l;
+            const PointF foot{a.x + along * (b.x - a.x) / l, a.y + along * (b.y - a.y) / l};
+            EXPECT_LE(std::hypot(s.x - foot.x, s.y - foot.y), std::sqrt(2.0));
         }
-    }
 }
 
 double f(double x) {
