@@ -13,12 +13,11 @@ namespace tracelle::trace {
 
 namespace {
 
-constexpr int kStartReach = 2; // pixels from the click where the line may lie
-constexpr int kSpread = 5;     // radius over which the start's direction is measured
-constexpr int kDirectionBack = 6;
-constexpr std::size_t kLeftBehind =
-    4 * kDirectionBack; // steps before a cell counts as left    // the direction is the chord from
-                        // this many points back
+constexpr int kStartReach = 2;    // pixels from the click where the line may lie
+constexpr int kSpread = 5;        // radius over which the start's direction is measured
+constexpr int kDirectionBack = 6; // the direction is the chord from this many points back
+// Steps after which a cell counts as left behind: coming back to it is going round again.
+constexpr std::size_t kLeftBehind = 4 * kDirectionBack;
 constexpr double kShift = 1.0;       // a measure may move the step this far across
 constexpr double kShiftInGap = 0.15; // and this much further a pixel of gap
 
@@ -105,9 +104,9 @@ struct Walker {
         std::vector<PointF> pts{start};
         std::size_t lastMeasured = 0;
         int unseen = 0, across = 0;
-        // Where the walk has been, by cells of 2 × 2 pixels, each taken in a few steps after
-        // it was left: a line of its own colour crossed is left after a few steps, a loop
-        // entered again is gone round once only.
+        // The cells of 2 × 2 pixels the walk went through, each entered kLeftBehind steps late
+        // so that the cells just passed do not count: crossing an earlier part of the line
+        // (a figure 8) is a few steps in known cells, many in a row is going round again.
         CellSet visited;
         std::size_t retracing = 0;
         const auto cell = [](PointF p) {
@@ -142,6 +141,7 @@ struct Walker {
                 p = q;
                 pts.push_back(p);
                 // A crossing of its own colour is as long as that line is wide: a few widths.
+                // A gap of `gap` pixels between two pixels of the line is gap + 1 steps.
                 lost = run ? ++across > 4 * widest + 4 : ++unseen > gap + 1;
                 if (lost) break;
             }

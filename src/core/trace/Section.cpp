@@ -1,7 +1,6 @@
 #include "trace/Section.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace tracelle::trace {
