@@ -30,26 +30,35 @@ std::vector<int> integers(const std::string& name, const std::string& text, std:
     return values;
 }
 
-// The option's value as a number of pixels above 0 (0 allowed with `zeroAllowed`).
-double pixels(const Arguments& args, const std::string& name, double fallback,
-              bool zeroAllowed = false) {
+// The option's value as a number above 0.
+double positive(const Arguments& args, const std::string& name, double fallback) {
     const auto text = args.value(name);
     if (!text) return fallback;
     const auto value = model::texte_en_reel_strict(*text);
-    if (!value || *value < 0 || (*value == 0 && !zeroAllowed))
+    if (!value || *value <= 0)
         throw InputError("--" + name + " : '" + *text + "' n'est pas un nombre positif");
     return static_cast<double>(*value);
 }
 
+// The option's value as a whole number of pixels, at least `least`.
+int wholePixels(const Arguments& args, const std::string& name, int fallback, int least) {
+    const auto text = args.value(name);
+    if (!text) return fallback;
+    const model::EntierLu read = model::lit_entier(*text);
+    if (text->empty() || read.errorPosition != 0 || read.value < least)
+        throw InputError("--" + name + " : '" + *text + "' n'est pas un entier positif");
+    return read.value;
+}
+
 std::vector<trace::PixelPoint> traced(const Arguments& args, const picture::Layer& layer) {
-    const double tolerance = pixels(args, "tolerance", trace::kDefaultTolerance);
+    const double tolerance = positive(args, "tolerance", trace::kDefaultTolerance);
     const auto colour =
         args.value("colour") ? std::optional(couleur(args, "colour", {})) : std::nullopt;
     if (const auto box = args.value("box")) {
         if (args.value("from")) throw InputError("--from et --box s'excluent");
         if (!colour) throw InputError("--box demande la couleur de la courbe : --colour R,G,B");
         const auto c = integers("box", *box, 4, "X0,Y0,X1,Y1");
-        const int step = static_cast<int>(pixels(args, "x-step", trace::kDefaultXStep));
+        const int step = wholePixels(args, "x-step", trace::kDefaultXStep, 1);
         const trace::Box b{c[0], c[1], c[2], c[3]};
         const trace::LineColour line(
             *colour,
@@ -69,12 +78,12 @@ std::vector<trace::PixelPoint> traced(const Arguments& args, const picture::Laye
     trace::FollowSettings settings;
     settings.colour = colour;
     settings.tolerance = tolerance;
-    settings.gap = static_cast<int>(pixels(args, "gap", trace::kDefaultGap, true));
+    settings.gap = wholePixels(args, "gap", trace::kDefaultGap, 0);
     const trace::Trace t = trace::followLine(layer, {at[0], at[1]}, settings);
     if (t.result != trace::TraceResult::Followed) throw InputError(trace::message(t.result));
     if (args.value("simplify"))
-        return trace::simplify(t.centreline, pixels(args, "simplify", trace::kDefaultSimplify));
-    return trace::resample(t.centreline, pixels(args, "spacing", trace::kDefaultSpacing));
+        return trace::simplify(t.centreline, positive(args, "simplify", trace::kDefaultSimplify));
+    return trace::resample(t.centreline, positive(args, "spacing", trace::kDefaultSpacing));
 }
 
 int traceCommand(const Arguments& args) {
