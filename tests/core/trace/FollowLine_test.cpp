@@ -152,6 +152,17 @@ TEST(FollowLineStops, AtAGapLongerThanTheGapLength) {
     }
 }
 
+TEST(FollowLineStops, AtThePictureEdgeWithoutLosingTheLastPixels) {
+    picture::Raster r = sheet(200, 60);
+    stroke(r, {{-20, 30.4}, {120, 30.4}}, 3, kRed);
+    const picture::Layer layer = layerOf(std::move(r));
+    const trace::Trace t = trace::followLine(layer, {60, 30});
+    ASSERT_EQ(t.result, trace::TraceResult::Followed);
+    const auto [left, right] = std::minmax(t.centreline.front().x, t.centreline.back().x);
+    EXPECT_LE(left, 0.5);
+    EXPECT_NEAR(right, 120, 1.5); // the round cap's half width taken off
+}
+
 TEST(FollowLineStops, GoesStraightOnAcrossALineOfItsOwnColour) {
     picture::Raster r = sheet(200, 200);
     const std::vector<PointF> own{{20, 30.5}, {180, 170.5}};
