@@ -1,5 +1,6 @@
 // tracelle-cli run as a process on projects made here; its output is compared with what the
 // core functions give for the same input.
+#include "core/trace/Drawing.h"
 #include "files/Cp1252.h"
 #include "files/Export.h"
 #include "files/PointImport.h"
@@ -25,6 +26,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
+#include "trace/Trace.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -289,6 +291,94 @@ TEST_F(Cli, ThresholdWritesTheCoresBlackAndWhite) {
     ASSERT_GT(jpeg.size(), 2u);
     EXPECT_EQ(static_cast<unsigned char>(jpeg[0]), 0xFF) << "a JPEG, as the picture save writes";
     EXPECT_EQ(static_cast<unsigned char>(jpeg[1]), 0xD8);
+}
+
+// A map with a red contour and a graph's curve in green on white.
+std::string tracedMap(const std::string& file) {
+    picture::Raster r = tracelle::testing::sheet(300, 200);
+    tracelle::testing::stroke(r,
+                              tracelle::testing::sampled(
+                                  [](double x) {
+                                      return trace::PointF{x, 60 + 30 * std::sin(x / 25)};
+                                  },
+                                  20, 280),
+                              2, {200, 30, 30});
+    tracelle::testing::stroke(r,
+                              tracelle::testing::sampled(
+                                  [](double x) {
+                                      return trace::PointF{x, 150 - 0.2 * x};
+                                  },
+                                  0, 299),
+                              2, {20, 150, 40});
+    EXPECT_EQ(picture::writeBmp(r, file), "");
+    return file;
+}
+
+std::string asText(const std::vector<trace::PixelPoint>& points) {
+    std::string text;
+    for (const trace::PixelPoint& q : points)
+        text += std::to_string(q.x) + "\t" + std::to_string(q.y) + "\n";
+    return text;
+}
+
+// The points printed are the core's for the same picture and choices; with a project, they are
+// appended as the core appends them, and the project written.
+TEST_F(Cli, TraceGivesTheCoresPoints) {
+    const std::string map = tracedMap(path("courbes.bmp"));
+    const picture::Layer layer = layerOf(map);
+    const trace::Trace t = trace::followLine(layer, {100, 37});
+    ASSERT_EQ(t.result, trace::TraceResult::Followed);
+    const trace::LineColour green({20, 150, 40}, {255, 255, 255});
+    const struct {
+        std::vector<std::string> options;
+        std::vector<trace::PixelPoint> expected;
+    } cases[] = {
+        {{"--from", "100,37"}, trace::resample(t.centreline)},
+        {{"--from", "100,37", "--spacing", "25"}, trace::resample(t.centreline, 25)},
+        {{"--from", "100,37", "--simplify", "2"}, trace::simplify(t.centreline, 2)},
+        {{"--box", "0,100,299,199", "--colour", "20,150,40", "--x-step", "10"},
+         trace::curveByXStep(layer, {0, 100, 299, 199}, green, 10)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options[0] + " " + c.options.back());
+        ASSERT_GT(c.expected.size(), 5u);
+        std::vector<std::string> args = {"trace", map};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, asText(c.expected));
+    }
+
+    const Outcome r =
+        run({"trace", map, "--from", "100,37", "--project", project_, "-o", path("trace.trc")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ui.answerColour(std::nullopt);
+    trace::appendTrace(p, trace::resample(t.centreline));
+    ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
+    EXPECT_EQ(read(path("trace.trc")), read(path("attendu.trc")));
+}
+
+TEST_F(Cli, TraceRefusesWithOneLineAndWritesNothing) {
+    const std::string map = tracedMap(path("courbes.bmp"));
+    expectRefusals(
+        {
+            {{"--from", "150,150"}, 1, "Pas de trait sous le clic"},
+            {{"--from", "100,37", "--colour", "20,150,40"}, 1, "La couleur choisie n'est pas"},
+            {{"--box", "0,0,299,40", "--colour", "20,150,40"}, 1, "n'est pas dans le cadre"},
+            {{"--box", "0,0,299,40"}, 1, "--box demande la couleur"},
+            {{"--from", "100"}, 1, "--from : '100' n'est pas de la forme X,Y"},
+            {{"--from", "400,74"}, 1, "hors de l'image"},
+            {{"--from", "100,37", "--gap", "-2"}, 1, "--gap : '-2' n'est pas un entier positif"},
+            {{"--from", "100,37", "--gap", "2.5"}, 1, "--gap : '2.5' n'est pas un entier positif"},
+            {{"--box", "0,100,299,199", "--colour", "20,150,40", "--x-step", "0"},
+             1,
+             "--x-step : '0' n'est pas un entier positif"},
+            {{"--from", "100,37", "--tolerance", "0"}, 1, "--tolerance : '0' n'est pas un nombre"},
+            {{"--from", "100,37", "--spacing", "5", "--simplify", "1"}, 1, "s'excluent"},
+            {{}, 1, "--from X,Y ou --box X0,Y0,X1,Y1 est obligatoire"},
+        },
+        {"trace", map, "--project", project_, "-o", path("x.trc")});
+    EXPECT_FALSE(fs::exists(path("x.trc")));
 }
 
 // A project whose counts or rows do not read is bad data for every command: each stops with

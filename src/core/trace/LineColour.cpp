@@ -1,0 +1,136 @@
+// Colours compared in CIE L*a*b*, where a distance is about what the eye sees: the layer's 32768
+// colours are converted once.
+#include "trace/Lab.h"
+#include "trace/Trace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tracelle::trace {
+
+namespace {
+
+double linear(double c) { // sRGB companding undone, c in [0, 1]
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double f(double t) {
+    return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0;
+}
+
+Lab labOfLinear(double r, double g, double b) {
+    // D65 white.
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    const double fx = f(x), fy = f(y), fz = f(z);
+    return {static_cast<float>(116 * fy - 16), static_cast<float>(500 * (fx - fy)),
+            static_cast<float>(200 * (fy - fz))};
+}
+
+} // namespace
+
+Lab labOf(Rgb c) {
+    return labOfLinear(linear(c.r / 255.0), linear(c.g / 255.0), linear(c.b / 255.0));
+}
+
+const std::vector<Lab>& labTable() {
+    static const std::vector<Lab> table = [] {
+        std::array<double, 32> level{};
+        for (int i = 0; i < 32; ++i)
+            level[static_cast<std::size_t>(i)] = linear(i * 255 / 31 / 255.0);
+        std::vector<Lab> t(32768);
+        for (std::size_t p = 0; p < t.size(); ++p)
+            t[p] = labOfLinear(level[(p >> 10) & 31], level[(p >> 5) & 31], level[p & 31]);
+        return t;
+    }();
+    return table;
+}
+
+double deltaE(Rgb a, Rgb b) {
+    return distance(labOf(a), labOf(b));
+}
+
+LineColour::LineColour(Rgb line, Rgb background, double tolerance)
+    : line_(line), background_(background) {
+    // Below this contrast the line is the background's own noise.
+    constexpr double kLeastContrast = 12;
+    // A blend holding less of the line is left to the background: JPEG ringing, paper grain.
+    constexpr double kLeastShare = 0.3;
+    const Lab t = labOf(line);
+    const Lab b = labOf(background);
+    const double vl = t.l - b.l, va = t.a - b.a, vb = t.b - b.b;
+    const double vv = vl * vl + va * va + vb * vb;
+    valid_ = std::sqrt(vv) >= kLeastContrast;
+    if (!valid_) return;
+    const std::vector<Lab>& lab = labTable();
+    for (std::size_t p = 0; p < lab.size(); ++p) {
+        const Lab& c = lab[p];
+        const double s =
+            std::clamp(((c.l - b.l) * vl + (c.a - b.a) * va + (c.b - b.b) * vb) / vv, 0.0, 1.0);
+        const double dl = c.l - (b.l + s * vl), da = c.a - (b.a + s * va),
+                     db = c.b - (b.b + s * vb);
+        // Weighed down as it strays from the blend: a line's edge against a dark mark of
+        // another colour pulls the centre less.
+        const double off = (dl * dl + da * da + db * db) / (tolerance * tolerance);
+        if (s >= kLeastShare && off <= 1) weights_[p] = static_cast<float>(s * (1 - off));
+    }
+}
+
+Rgb backgroundOf(const picture::Layer& layer, int x0, int y0, int x1, int y1) {
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, layer.width());
+    y1 = std::min(y1, layer.height());
+    if (x0 >= x1 || y0 >= y1) return {};
+    // About 65,000 samples at most, whatever the size of the box.
+    const double area = double(x1 - x0) * double(y1 - y0);
+    const int every = std::max(1, static_cast<int>(std::sqrt(area / 65536.0)));
+    std::vector<picture::Pixel> seen;
+    for (int y = y0; y < y1; y += every)
+        for (int x = x0; x < x1; x += every)
+            seen.push_back(layer.pixel(x, y) & 0x7FFF);
+    std::sort(seen.begin(), seen.end());
+    picture::Pixel best = seen.front();
+    std::size_t bestCount = 0;
+    for (std::size_t i = 0; i < seen.size();) {
+        std::size_t j = i;
+        while (j < seen.size() && seen[j] == seen[i])
+            ++j;
+        if (j - i > bestCount) {
+            bestCount = j - i;
+            best = seen[i];
+        }
+        i = j;
+    }
+    return {picture::red8(best), picture::green8(best), picture::blue8(best)};
+}
+
+Rgb backgroundAround(const picture::Layer& layer, PixelPoint at) {
+    constexpr int kAround = 15;
+    return backgroundOf(layer, at.x - kAround, at.y - kAround, at.x + kAround + 1,
+                        at.y + kAround + 1);
+}
+
+std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance,
+                                int reach) {
+    const Rgb background = backgroundAround(layer, at);
+    const Lab b = labOf(background);
+    const std::vector<Lab>& lab = labTable();
+    double farthest = 0;
+    picture::Pixel chosen = 0;
+    for (int y = std::max(at.y - reach, 0); y <= std::min(at.y + reach, layer.height() - 1); ++y)
+        for (int x = std::max(at.x - reach, 0); x <= std::min(at.x + reach, layer.width() - 1);
+             ++x) {
+            const picture::Pixel p = layer.pixel(x, y) & 0x7FFF;
+            const double d = distance(lab[p], b);
+            if (d > farthest) {
+                farthest = d;
+                chosen = p;
+            }
+        }
+    if (farthest < tolerance) return std::nullopt;
+    return Rgb{picture::red8(chosen), picture::green8(chosen), picture::blue8(chosen)};
+}
+
+} // namespace tracelle::trace
