@@ -113,6 +113,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     creerMenus();
     creerPanneauOutils();
     creerPanneauxFlottants();
+    creerOutils();
     rouletteItem_->setChecked(wheelDirection_ == -1);
     setDrawingStyle(true);
 
