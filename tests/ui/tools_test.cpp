@@ -7,7 +7,7 @@
 #include "ui/tools/DigitizeTool.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <utility>
 
 using namespace tracelle;
 
@@ -68,6 +68,7 @@ TEST_F(LoneTool, AStrokePaintsOnlyBetweenPressAndRelease) {
         tool.pressed(event(10, 10));
         const int pressed = changedPixels();
         EXPECT_GT(pressed, 0);
+        EXPECT_GT(std::exchange(refreshed, 0), 0) << "the view shows the dab";
         EXPECT_FALSE(tool.moved(event(30, 20, Qt::RightButton))) << "the window pans";
         EXPECT_EQ(changedPixels(), pressed);
         EXPECT_TRUE(tool.moved(event(30, 20)));
