@@ -8,7 +8,6 @@
 #include <QList>
 #include <memory>
 
-class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QToolButton;
@@ -28,7 +27,6 @@ struct ColourTools {
     QToolButton* fillSwatch = nullptr;
     QLineEdit* thresholdMillions = nullptr;
     QLineEdit* thresholdUnits = nullptr; // its text is not read
-    QLabel* picker = nullptr;            // " prélever la couleur de bordure", beside the mouse
     QProgressBar* progress = nullptr;
     measure::Rgb border{0, 255, 0}; // the swatches' colours
     measure::Rgb fill{0, 128, 0};

@@ -8,21 +8,30 @@
 
 namespace tracelle::ui {
 
+PickBorderTool::PickBorderTool(ToolContext context, ColourTools& colours)
+    : ClickTool(std::move(context)), colours_(colours),
+      picker_(new QLabel(QStringLiteral(" prélever la couleur de bordure"),
+                         context_.area.parentWidget())) {
+    picker_->setObjectName("LabelPrelever");
+    picker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picker_->setStyleSheet("background: rgb(0, 255, 0); color: rgb(255, 0, 255); padding: 2px;");
+    picker_->hide();
+}
+
 void PickBorderTool::activate() {
     if (context_.layer.empty()) return;
-    QLabel* picker = colours_.picker;
-    QWidget* room = picker->parentWidget();
+    QWidget* room = picker_->parentWidget();
     const ImageArea& area = context_.area;
-    picker->adjustSize();
+    picker_->adjustSize();
     const QPoint button = colours_.pickBorder->mapTo(room, QPoint(0, 0));
     const QPoint bottom = area.mapTo(room, QPoint(0, area.height()));
-    picker->move(button.x(), bottom.y() - picker->height());
-    picker->show();
-    picker->raise();
+    picker_->move(button.x(), bottom.y() - picker_->height());
+    picker_->show();
+    picker_->raise();
 }
 
 void PickBorderTool::deactivate() {
-    colours_.picker->hide();
+    picker_->hide();
 }
 
 void PickBorderTool::pressed(const ToolEvent& event) {
@@ -32,19 +41,18 @@ void PickBorderTool::pressed(const ToolEvent& event) {
     const picture::Pixel p = layer.pixel(x, y);
     colours_.setBorder({picture::red8(p), picture::green8(p), picture::blue8(p)});
     const measure::Rgb c = colours_.border;
-    colours_.picker->setStyleSheet(
+    picker_->setStyleSheet(
         QStringLiteral("background: %1; color: %2; padding: 2px;")
             .arg(QColor(c.r, c.g, c.b).name(), QColor(255 - c.r, 255 - c.g, 255 - c.b).name()));
 }
 
 bool PickBorderTool::moved(const ToolEvent& event) {
-    QLabel* picker = colours_.picker;
     const ImageArea& area = context_.area;
     const QPoint at = event.position + QPoint(10, 10);
-    picker->move(area.mapTo(picker->parentWidget(),
-                            QPoint(at.x(), std::min(at.y(), area.height() - picker->height()))));
-    picker->show();
-    picker->raise();
+    picker_->move(area.mapTo(picker_->parentWidget(),
+                             QPoint(at.x(), std::min(at.y(), area.height() - picker_->height()))));
+    picker_->show();
+    picker_->raise();
     return false;
 }
 

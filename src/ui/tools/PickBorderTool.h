@@ -4,12 +4,14 @@
 #include "ui/tools/ClickTool.h"
 #include "ui/tools/ColourTools.h"
 
+class QLabel;
+
 namespace tracelle::ui {
 
 class PickBorderTool : public ClickTool {
 public:
-    PickBorderTool(ToolContext context, ColourTools& colours)
-        : ClickTool(std::move(context)), colours_(colours) {}
+    // The label is made over the image area's parent, hidden.
+    PickBorderTool(ToolContext context, ColourTools& colours);
 
     // The label " prélever la couleur de bordure" waits at the button's left edge, at the
     // bottom of the picture, until the mouse moves; then it follows the mouse.
@@ -20,6 +22,7 @@ public:
 
 private:
     ColourTools& colours_;
+    QLabel* picker_; // owned by the image area's parent
 };
 
 } // namespace tracelle::ui
