@@ -86,12 +86,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     floating_->setStyleSheet("background: rgb(255, 255, 225); color: black; padding: 2px;");
     floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
     floating_->hide();
-    colour_.picker = new QLabel(QStringLiteral(" prélever la couleur de bordure"), central);
-    colour_.picker->setObjectName("LabelPrelever");
-    colour_.picker->setAttribute(Qt::WA_TransparentForMouseEvents);
-    colour_.picker->setStyleSheet(
-        "background: rgb(0, 255, 0); color: rgb(255, 0, 255); padding: 2px;");
-    colour_.picker->hide();
     prompt_ = new QLabel(central);
     prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
     prompt_->hide();
@@ -113,6 +107,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     creerMenus();
     creerPanneauOutils();
     creerPanneauxFlottants();
+    creerOutils();
     rouletteItem_->setChecked(wheelDirection_ == -1);
     setDrawingStyle(true);
 

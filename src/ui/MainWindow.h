@@ -2,8 +2,6 @@
 #pragma once
 
 #include "files/ProjectFile.h"
-#include "measure/Cap.h"
-#include "measure/RasterSurface.h"
 #include "model/PointPicking.h"
 #include "model/Project.h"
 #include "picture/Decoded.h"
@@ -12,12 +10,16 @@
 #include "picture/View.h"
 #include "platform/Interaction.h"
 #include "platform/SystemInfo.h"
+#include "ui/tools/ClickTool.h"
+#include "ui/tools/ColourTools.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <memory>
 
+class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -57,31 +59,6 @@ struct ShellWindows {
     HelpWindow* help = nullptr;
     ConverterWindow* converter = nullptr;
     PictureConversionWindow* conversion = nullptr;
-};
-
-// The colouring tools of the tool panel and their state.
-struct ColourTools {
-    QToolButton* surface = nullptr;    // "Colorer la surface"
-    QToolButton* bordered = nullptr;   // "Colorer la surf. bordée"
-    QToolButton* pickBorder = nullptr; // "Choix couleur de bord"
-    QToolButton* chooseFill = nullptr; // "Choix couleur de fond"
-    QToolButton* brush = nullptr;
-    QToolButton* eraser = nullptr;
-    QToolButton* threshold = nullptr; // "n && b : seuil de gris ->"
-    QToolButton* borderSwatch = nullptr;
-    QToolButton* fillSwatch = nullptr;
-    QLineEdit* thresholdMillions = nullptr;
-    QLineEdit* thresholdUnits = nullptr; // its text is not read
-    QLabel* picker = nullptr;            // " prélever la couleur de bordure", beside the mouse
-    QProgressBar* progress = nullptr;
-    measure::Rgb border{0, 255, 0}; // the swatches' colours
-    measure::Rgb fill{0, 128, 0};
-    bool dragging = false; // a brush or eraser stroke under way
-    // The layer before the last fill ("une annulation colorée").
-    std::shared_ptr<picture::Layer::Recording> undo;
-
-    // Hidden but in the colouring modes.
-    QList<QWidget*> shownWhenColouring() const;
 };
 
 // The caption at start-up, before any picture.
@@ -338,12 +315,6 @@ private:
     // One of the colouring modes is down (fills, picker, brush, eraser, threshold).
     bool colouringModeActive() const;
     void enterFillMode(QToolButton* mode);
-    void setBorderColour(measure::Rgb colour);
-    void setFillColour(measure::Rgb colour);
-    // A click or a drag on the layer in a colouring mode; false when no such mode is down.
-    bool colourClick(int x, int y);
-    bool colourDrag(int x, int y);
-    void movePicker(QPoint near);
     void startCalibration(); // "Calibrer ->"
     void rescaleToDistance(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
@@ -371,12 +342,12 @@ private:
     QPoint anchor_;
     QPoint rightPress_;      // where the right button went down: a click if released near it
     bool ctrlClick_ = false; // Ctrl is down with no other key yet: a click on its release
-    // The point (or calibration point, negative) dragged with Shift; 0 for none.
-    int pointDrag_ = 0;
-    // The editing of points by hand.
-    model::Picked pointSousSouris(QPoint position) const;
-    void glissePoint(QPoint position);
-    void finGlissement(bool keep);
+    // The click modes, one tool for each mode button; the button down names the current one.
+    void creerOutils();
+    ToolContext toolContext();
+    ClickTool& currentTool() const;
+    std::map<const QAbstractButton*, std::unique_ptr<ClickTool>> tools_;
+    // The right button clicked on a point or a line: delete or insert a point.
     void menuEdition(QPoint position);
     // After an undo or a redo: the map, the table and the status bar follow.
     void apresHistorique();
@@ -386,9 +357,6 @@ private:
     QLabel* floating_ = nullptr;             // "X et Y   flottants"
     QLabel* prompt_ = nullptr;               // calibration prompts beside the mouse
     LayerPainter* overlayPainter_ = nullptr; // open while the whole overlay is drawn again
-    measure::CapState cap_;
-    void capClickAt(int x, int y);
-    void capMoveAt(int x, int y, QPoint position);
     ShellWindows windows_;
     QString parametre_;
     std::string projectFile_; // the project opened or saved last, named in the caption
@@ -430,7 +398,6 @@ private:
     QToolButton* digitaliser_ = nullptr;
     QToolButton* surface_ = nullptr;
     QToolButton* capButton_ = nullptr;
-    QToolButton* modeBefore_ = nullptr;
     QToolButton* avecLignes_ = nullptr;
     QToolButton* sansLignes_ = nullptr;
     ColourTools colour_;

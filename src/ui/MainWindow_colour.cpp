@@ -1,5 +1,5 @@
-// Colouring the surfaces to measure: fills, brush, eraser, border colour picked on the
-// picture, the black-and-white threshold, the raster area and the undo of the last fill.
+// Colouring the surfaces to measure: the modes' buttons, the colours chosen, the
+// black-and-white threshold, the raster area and the undo of the last fill.
 #include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"
@@ -25,26 +25,11 @@ QColor toQColor(measure::Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-void paintSwatch(QToolButton* swatch, measure::Rgb c) {
-    swatch->setStyleSheet(QStringLiteral("QToolButton { background: %1; border: 1px solid black; }")
-                              .arg(toQColor(c).name()));
-}
-
 } // namespace
-
-void MainWindow::setBorderColour(measure::Rgb colour) {
-    colour_.border = colour;
-    paintSwatch(colour_.borderSwatch, colour);
-}
-
-void MainWindow::setFillColour(measure::Rgb colour) {
-    colour_.fill = colour;
-    paintSwatch(colour_.fillSwatch, colour);
-}
 
 void MainWindow::enterFillMode(QToolButton* mode) {
     mode->setChecked(true);
-    modeBefore_ = mode;
+    tools_.at(mode)->activate();
     // The surfaces are painted on the layer as it is; without the lines once it is rebuilt.
     sansLignes_->setChecked(true);
     showColouringControls();
@@ -69,84 +54,17 @@ void MainWindow::colourBorderedSurfaceMode() {
 
 void MainWindow::pickBorderColourMode() {
     colour_.pickBorder->setChecked(true);
-    modeBefore_ = colour_.pickBorder;
-    if (layer_.empty()) return;
-    // At the button's left edge, at the bottom of the picture, until the mouse moves.
-    QLabel* picker = colour_.picker;
-    picker->adjustSize();
-    const QPoint button = colour_.pickBorder->mapTo(centralWidget(), QPoint(0, 0));
-    const QPoint bottom = imageArea_->mapTo(centralWidget(), QPoint(0, imageArea_->height()));
-    picker->move(button.x(), bottom.y() - picker->height());
-    picker->show();
-    picker->raise();
-}
-
-void MainWindow::movePicker(QPoint near) {
-    QLabel* picker = colour_.picker;
-    const QPoint at = near + QPoint(10, 10);
-    picker->move(imageArea_->mapTo(
-        centralWidget(),
-        QPoint(at.x(), std::min(at.y(), imageArea_->height() - picker->height()))));
-    picker->show();
-    picker->raise();
+    tools_.at(colour_.pickBorder)->activate();
 }
 
 void MainWindow::chooseFillColour() {
     if (const auto chosen = interaction().chooseColour(toBgr(toQColor(colour_.fill)))) {
         const QColor c = fromBgr(*chosen);
-        setFillColour({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-                       static_cast<std::uint8_t>(c.blue())});
+        colour_.setFill({static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                         static_cast<std::uint8_t>(c.blue())});
     }
     // Shown pressed, without entering the mode.
     colour_.surface->setChecked(true);
-    modeBefore_ = colour_.surface;
-}
-
-bool MainWindow::colourClick(int x, int y) {
-    ColourTools& c = colour_;
-    if (c.surface->isChecked() || c.bordered->isChecked()) {
-        // The swatches take the colours as the layer keeps them, so that what they show is
-        // what the fills compare.
-        setBorderColour(measure::normalise(c.border));
-        setFillColour(measure::normalise(c.fill));
-        platform::BusyCursor busy;
-        measure::fillClick(layer_, x, y,
-                           c.bordered->isChecked() ? measure::FillMode::Bordered
-                                                   : measure::FillMode::Surface,
-                           c.border, c.fill);
-    } else if (c.pickBorder->isChecked()) {
-        if (x < 0 || y < 0 || x >= layer_.width() || y >= layer_.height()) return true;
-        const picture::Pixel p = layer_.pixel(x, y);
-        setBorderColour({picture::red8(p), picture::green8(p), picture::blue8(p)});
-        c.picker->setStyleSheet(
-            QStringLiteral("background: %1; color: %2; padding: 2px;")
-                .arg(toQColor(c.border).name(),
-                     QColor(255 - c.border.r, 255 - c.border.g, 255 - c.border.b).name()));
-        return true;
-    } else if (c.brush->isChecked() || c.eraser->isChecked()) {
-        setBorderColour(measure::normalise(c.border));
-        setFillColour(measure::normalise(c.fill));
-        if (c.brush->isChecked())
-            measure::brushClick(layer_, x, y, c.border);
-        else
-            measure::eraserClick(layer_, x, y, c.fill);
-        c.dragging = true;
-    } else {
-        return c.chooseFill->isChecked() || c.threshold->isChecked(); // clicks do nothing
-    }
-    repaintView();
-    return true;
-}
-
-bool MainWindow::colourDrag(int x, int y) {
-    ColourTools& c = colour_;
-    if (!c.dragging) return false;
-    if (c.brush->isChecked())
-        measure::brushDrag(layer_, x, y, c.border);
-    else if (c.eraser->isChecked())
-        measure::eraserDrag(layer_, x, y, c.fill);
-    repaintView();
-    return true;
 }
 
 void MainWindow::undoColouring() {

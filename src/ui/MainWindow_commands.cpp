@@ -81,15 +81,12 @@ void MainWindow::Redessiner() {
 
 void MainWindow::selectMode(QToolButton* button) {
     button->setChecked(true);
-    modeBefore_ = button;
+    tools_.at(button)->activate();
     Redessiner();
     status_[2]->clear();
-    stepLabel_->clear();
-    cumulLabel_->clear();
     // The texts beside the mouse belong to the mode left; the next move shows the new ones.
     floating_->hide();
     prompt_->hide();
-    colour_.picker->hide();
     textPanel_->hide();
     avecLignes_->setChecked(true);
     hideColouringControls();

@@ -90,8 +90,8 @@ void MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         ctrlClick_ = true;
         break;
     case Qt::Key_Escape:
-        if (pointDrag_ != 0) {
-            finGlissement(false); // the dragged point goes back where it was
+        if (currentTool().cancel()) {
+            // What the mode had under way is given up (a dragged point goes back).
         } else if (!textPanel_->isHidden()) {
             hideTextPanelWithRefresh();
             hidTextPanel = true;

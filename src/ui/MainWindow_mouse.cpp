@@ -1,10 +1,11 @@
-// The mouse on the image area: calibration and digitizing clicks, moves, dragging.
+// The mouse on the image area: what every click mode shares (the right-button pan and editing
+// menu, the click that only activates the window), the rest handed to the current tool.
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
-#include "ui/TextPanel.h"
+#include "ui/tools/PointDragTool.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -34,10 +35,6 @@ void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
         return;
     }
     if (button != Qt::LeftButton) return;
-    // The undo of a fill: the layer as it was before this click, kept as it changes.
-    if ((colour_.surface->isChecked() || colour_.bordered->isChecked()) && !layer_.empty() &&
-        annulationItem_->isChecked())
-        colour_.undo = layer_.record();
     if (layer_.empty()) {
         interaction().beep();
         return;
@@ -48,44 +45,14 @@ void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
         activatedFromTable_.invalidate();
         if (activating) return;
     }
-    if (digitaliser_->isChecked() && (modifiers & Qt::ShiftModifier)) {
-        // Shift on a point takes it to be moved, not a new point.
-        const model::Picked picked = pointSousSouris(position);
-        if (picked.kind == model::Picked::Point || picked.kind == model::Picked::Calage) {
-            pointDrag_ = picked.kind == model::Picked::Point ? picked.row : -picked.row;
-            project_.history().beginLongAction();
-            imageArea_->setCursor(Qt::SizeAllCursor);
-            return;
-        }
-    }
-    const QPoint pixel = imageArea_->toLayer(position);
-    const int x = pixel.x(), y = pixel.y();
-    if (digitaliser_->isChecked()) {
-        project_.setSaved(false);
-        if (project_.K() < 3) {
-            project_.valide_point_calage(x, y);
-            majStatut();
-        } else {
-            project_.ajoute_point(x, y);
-            pointCountChanged(project_.N());
-            moveBand(x, y); // the band starts again from the new point, moved or not
-        }
-        redessiner();
-    } else if (surface_->isChecked()) {
-        project_.setMousePosition({x, y});
-        reportNearestLine();
-    } else if (capButton_->isChecked()) {
-        capClickAt(x, y);
-    } else {
-        colourClick(x, y);
-    }
+    currentTool().pressed({position, imageArea_->toLayer(position), Qt::LeftButton, modifiers});
 }
 
 bool MainWindow::bandApplies() const {
-    // In "Cap et angle" the band always shows; in "Digitaliser" only when lines are drawn.
-    const bool cap = capButton_->isChecked();
-    return project_.N() > 0 && (drawsLines_ || cap) && !project_.lineBreakPending() &&
-           (digitaliser_->isChecked() || cap) && previousPoint_ != QPoint(0, 0);
+    const ClickTool::Band band = currentTool().band();
+    return project_.N() > 0 && band != ClickTool::Band::Never &&
+           (drawsLines_ || band == ClickTool::Band::Always) && !project_.lineBreakPending() &&
+           previousPoint_ != QPoint(0, 0);
 }
 
 void MainWindow::moveBand(int x, int y) {
@@ -138,15 +105,8 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
     }
-    if (colour_.pickBorder->isChecked())
-        movePicker(position);
-    else
-        colour_.picker->hide();
-    if (pointDrag_ != 0 && (buttons & Qt::LeftButton)) {
-        glissePoint(position);
+    if (currentTool().moved({position, pixel, buttons, QGuiApplication::keyboardModifiers()}))
         return;
-    }
-    if (buttons != Qt::RightButton && colourDrag(x, y)) return;
     if (dragging_ && (buttons & Qt::RightButton)) {
         // The picture follows the mouse.
         const QPoint step = imageArea_->toLayer(anchor_) - pixel;
@@ -157,11 +117,6 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
         anchor_ = position;
         redessiner();
         return;
-    }
-    if (capButton_->isChecked()) {
-        capMoveAt(x, y, position);
-    } else {
-        stepLabel_->clear();
     }
     moveBand(x, y);
     project_.setMousePosition({x, y});
@@ -177,48 +132,21 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
 
 void MainWindow::imageReleased(Qt::MouseButton button, QPoint position) {
     if (!hasPicture() && layer_.empty()) return;
-    if (pointDrag_ != 0) finGlissement(true);
+    ClickTool& tool = currentTool();
+    tool.released({position, imageArea_->toLayer(position), button, {}});
     // A right click without a drag edits what lies under it.
     const bool rightClick =
         button == Qt::RightButton && dragging_ && (position - rightPress_).manhattanLength() <= 3;
     dragging_ = false;
-    colour_.dragging = false;
-    imageArea_->unsetCursor();
+    imageArea_->setCursor(tool.cursor());
     position_scrollbar();
     horizontalBar_->setEnabled(!project_.tableMode());
     verticalBar_->setEnabled(!project_.tableMode());
     if (rightClick) menuEdition(position);
 }
 
-model::Picked MainWindow::pointSousSouris(QPoint position) const {
-    const QPoint pixel = imageArea_->toLayer(position);
-    // 6 pixels of the screen, in pixels of the picture at the present zoom.
-    const double perScreenPixel =
-        static_cast<double>(imageArea_->shown().width()) / std::max(imageArea_->width(), 1);
-    return model::pointSous(project_, pixel.x(), pixel.y(), 6 * std::max(perScreenPixel, 1e-9));
-}
-
-void MainWindow::glissePoint(QPoint position) {
-    const QPoint pixel = imageArea_->toLayer(position);
-    if (pointDrag_ > 0)
-        project_.deplacePoint(pointDrag_, pixel.x(), pixel.y());
-    else
-        project_.deplaceCalage(-pointDrag_, pixel.x(), pixel.y());
-    Redessiner();
-}
-
-void MainWindow::finGlissement(bool keep) {
-    if (keep)
-        project_.history().endLongAction();
-    else
-        project_.history().cancelLongAction();
-    pointDrag_ = 0;
-    imageArea_->unsetCursor();
-    apresHistorique();
-}
-
 void MainWindow::menuEdition(QPoint position) {
-    const model::Picked picked = pointSousSouris(position);
+    const model::Picked picked = pointSousSouris(project_, *imageArea_, position);
     if (picked.kind == model::Picked::Point) {
         if (interaction().popupMenu({"Supprimer ce point"}) != 0) return;
         project_.supprimePoint(picked.row);

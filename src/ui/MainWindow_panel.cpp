@@ -122,7 +122,6 @@ void MainWindow::creerPanneauOutils() {
                            c.chooseFill, c.brush, c.eraser, c.threshold})
         modes->addButton(b);
     digitaliser_->setChecked(true);
-    modeBefore_ = digitaliser_;
     connect(digitaliser_, &QToolButton::clicked, this, &MainWindow::DigitaliserClick);
     connect(surface_, &QToolButton::clicked, this, &MainWindow::SurfaceClick);
     connect(cap, &QToolButton::clicked, this, &MainWindow::CapClick);
@@ -130,8 +129,6 @@ void MainWindow::creerPanneauOutils() {
     connect(c.bordered, &QToolButton::clicked, this, &MainWindow::colourBorderedSurfaceMode);
     connect(c.pickBorder, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
     connect(c.chooseFill, &QToolButton::clicked, this, &MainWindow::chooseFillColour);
-    for (QToolButton* tool : {c.brush, c.eraser})
-        connect(tool, &QToolButton::clicked, this, [this, tool] { modeBefore_ = tool; });
     connect(c.threshold, &QToolButton::clicked, this, [this] { runRasterPass(true); });
 
     // The swatches are buttons of one colour: a click on one acts as the button beside it.
@@ -147,8 +144,8 @@ void MainWindow::creerPanneauOutils() {
     c.fillSwatch = swatch("Coul_fond_Panel6", QStringLiteral("coleur de fond"));
     connect(c.borderSwatch, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
     connect(c.fillSwatch, &QToolButton::clicked, this, &MainWindow::chooseFillColour);
-    setBorderColour(c.border);
-    setFillColour(c.fill);
+    c.setBorder(c.border);
+    c.setFill(c.fill);
     hideColouringControls();
 
     // The threshold in millions; the second box's text is not read, Enter in it acts alike.
@@ -187,7 +184,6 @@ void MainWindow::creerPanneauOutils() {
     connect(sansLignes_, &QToolButton::clicked, this, [this] {
         // The surfaces are measured without the lines: "Surface" shows pressed.
         surface_->setChecked(true);
-        modeBefore_ = surface_;
     });
 
     auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
@@ -237,10 +233,6 @@ void MainWindow::creerPanneauOutils() {
     rows->addLayout(group({c.surface, c.bordered, c.pickBorder, c.borderSwatch, c.chooseFill,
                            c.fillSwatch, c.brush, c.eraser, calcul, annuler}));
     rows->addLayout(texts);
-}
-
-QList<QWidget*> ColourTools::shownWhenColouring() const {
-    return {borderSwatch, fillSwatch, pickBorder, chooseFill, brush, eraser};
 }
 
 void MainWindow::hideColouringControls() {

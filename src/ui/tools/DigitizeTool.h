@@ -1,0 +1,35 @@
+// "Digitaliser": a click stores a calibration point while the calibration is incomplete,
+// then a point of the current line. Shift and a drag move a point or a calibration cross.
+#pragma once
+
+#include "ui/tools/ClickTool.h"
+#include "ui/tools/PointDragTool.h"
+
+namespace tracelle::ui {
+
+// What the window does after a digitizing click.
+struct DigitizeHooks {
+    std::function<void()> calibrationStored; // the prompts and counts follow
+    std::function<void(QPoint pixel)> pointStored;
+    std::function<void()> redraw;  // the layer's points drawn again (during a drag)
+    std::function<void()> settled; // after a drag: the window follows the history
+};
+
+class DigitizeTool : public ClickTool {
+public:
+    DigitizeTool(ToolContext context, DigitizeHooks hooks);
+
+    void deactivate() override { drag_.deactivate(); }
+    void pressed(const ToolEvent& event) override;
+    bool moved(const ToolEvent& event) override { return drag_.moved(event); }
+    void released(const ToolEvent& event) override { drag_.released(event); }
+    bool cancel() override { return drag_.cancel(); }
+    Qt::CursorShape cursor() const override { return drag_.cursor(); }
+    Band band() const override { return Band::WithLines; }
+
+private:
+    DigitizeHooks hooks_;
+    PointDragTool drag_;
+};
+
+} // namespace tracelle::ui

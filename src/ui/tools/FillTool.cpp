@@ -1,0 +1,18 @@
+#include "ui/tools/FillTool.h"
+
+#include "platform/Interaction.h"
+
+namespace tracelle::ui {
+
+void FillTool::pressed(const ToolEvent& event) {
+    if (keepsUndo_()) colours_.undo = context_.layer.record();
+    colours_.normaliseColours();
+    {
+        platform::BusyCursor busy;
+        measure::fillClick(context_.layer, event.pixel.x(), event.pixel.y(), mode_, colours_.border,
+                           colours_.fill);
+    }
+    context_.refreshView();
+}
+
+} // namespace tracelle::ui
