@@ -41,11 +41,6 @@ struct ImagePoint {
     std::int32_t y = 0;
 };
 
-struct RealPoint {
-    Real X = 0;
-    Real Y = 0;
-};
-
 // A calibration point as the calibration table holds it: its real X and Y as texts, its
 // pixel in the canvas.
 struct CalibrationPoint {
