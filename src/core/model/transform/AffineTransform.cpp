@@ -4,6 +4,8 @@
 #include "model/transform/Models.h"
 
 #include <array>
+#include <cmath>
+#include <cstdint>
 
 namespace tracelle::model {
 
@@ -70,6 +72,30 @@ public:
         const Real dY = q.Y - ay_[0];
         return centring_.undo(
             {(ay_[2] * dX - ax_[2] * dY) / det, (ax_[1] * dY - ay_[1] * dX) / det});
+    }
+
+    // Three points: the ratio of the triangles' areas, with the pixel arithmetic wrapping at
+    // 32 bits as it always has.
+    std::optional<Real> areaScale(PixelPoint p) const override {
+        if (!fitted_) return std::nullopt;
+        if (three_.empty())
+            return std::fabs(ax_[1] * ay_[2] - ax_[2] * ay_[1]) /
+                   (centring_.scale * centring_.scale);
+        const ControlPoint& p1 = three_[0];
+        const ControlPoint& p2 = three_[1];
+        const ControlPoint& p3 = three_[2];
+        const Real sr = std::fabs(((p2.real.X - p1.real.X) * (p3.real.Y - p1.real.Y) -
+                                   (p3.real.X - p1.real.X) * (p2.real.Y - p1.real.Y)) /
+                                  2);
+        const auto u = [](Real v) {
+            return static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
+        };
+        const auto twice = static_cast<std::int32_t>(
+            (u(p2.pixel.x) - u(p1.pixel.x)) * (u(p3.pixel.y) - u(p1.pixel.y)) -
+            (u(p3.pixel.x) - u(p1.pixel.x)) * (u(p2.pixel.y) - u(p1.pixel.y)));
+        const Real sp = std::fabs(static_cast<Real>(twice) / 2);
+        (void)p;
+        return sp == 0 ? 1 : sr / sp;
     }
 
 private:

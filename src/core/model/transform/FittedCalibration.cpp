@@ -67,3 +67,11 @@ std::optional<Real> FittedCalibration::localScale(PixelPoint p) const {
 }
 
 } // namespace tracelle::model
+
+namespace tracelle::model {
+
+std::optional<Real> FittedCalibration::areaScale(PixelPoint p) const {
+    return transform_->areaScale(p);
+}
+
+} // namespace tracelle::model

@@ -34,6 +34,7 @@ public:
     std::optional<PixelPoint> toImage(RealPoint value) const;
     // Real units of the fitted plane per pixel around p.
     std::optional<Real> localScale(PixelPoint p) const;
+    std::optional<Real> areaScale(PixelPoint p) const;
 
     // One per control point given to the last fit, left-out points included.
     const std::vector<Residual>& residuals() const { return residuals_; }

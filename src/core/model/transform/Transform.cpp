@@ -7,6 +7,12 @@
 namespace tracelle::model {
 
 std::optional<Real> Transform::localScale(PixelPoint p) const {
+    const auto area = areaScale(p);
+    if (!area) return std::nullopt;
+    return std::sqrt(*area);
+}
+
+std::optional<Real> Transform::areaScale(PixelPoint p) const {
     constexpr Real h = 0.5L;
     const auto east = toReal({p.x + h, p.y});
     const auto west = toReal({p.x - h, p.y});
@@ -15,7 +21,7 @@ std::optional<Real> Transform::localScale(PixelPoint p) const {
     if (!east || !west || !south || !north) return std::nullopt;
     const Real det =
         (east->X - west->X) * (south->Y - north->Y) - (east->Y - west->Y) * (south->X - north->X);
-    return std::sqrt(std::fabs(det)) / (2 * h);
+    return std::fabs(det) / (4 * h * h);
 }
 
 std::unique_ptr<Transform> makeTransform(TransformMethod method) {

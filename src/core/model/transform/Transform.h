@@ -47,7 +47,9 @@ public:
     // False when toImage is found by iteration and may miss far from the control points.
     virtual bool hasExactInverse() const = 0;
 
-    // Real units per pixel around p: the square root of the area ratio of a pixel.
+    // Real area per pixel around p.
+    virtual std::optional<Real> areaScale(PixelPoint p) const;
+    // Real units per pixel around p: the square root of the area scale.
     std::optional<Real> localScale(PixelPoint p) const;
 };
 
