@@ -203,6 +203,22 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
               std::string::npos)
         << info.out;
 
+    // On a logarithmic axis the points get the axis values, and lengths are refused.
+    const char* decades = "100 900 1 0\n900 900 10000 0\n100 100 1 800\n";
+    ASSERT_EQ(files::writeTextFile(path("decades.txt"), decades), "");
+    const Outcome log = run({"calibrate", project_, "--control", path("decades.txt"), "--log-x",
+                             "-o", path("log.trc")});
+    ASSERT_EQ(log.status, 0) << log.err;
+    model::Project logProject;
+    ASSERT_EQ(files::chargeProjetSansImage(path("log.trc"), logProject), "");
+    model::Real X = 0, Y = 0;
+    ASSERT_TRUE(logProject.repere_carte(300, 500, X, Y));
+    EXPECT_NEAR(static_cast<double>(X), 10, 1e-12);
+    EXPECT_NEAR(static_cast<double>(Y), 400, 1e-12);
+    const Outcome measured = run({"measure", path("log.trc"), "--line", "1"});
+    EXPECT_EQ(measured.status, 1);
+    EXPECT_NE(measured.err.find("logarithmiques ou polaires"), std::string::npos) << measured.err;
+
     const struct {
         const char* name;
         const char* control;

@@ -76,7 +76,7 @@ public:
 
     // Three points: the ratio of the triangles' areas, with the pixel arithmetic wrapping at
     // 32 bits as it always has.
-    std::optional<Real> areaScale(PixelPoint p) const override {
+    std::optional<Real> areaScale(PixelPoint) const override {
         if (!fitted_) return std::nullopt;
         if (three_.empty())
             return std::fabs(ax_[1] * ay_[2] - ax_[2] * ay_[1]) /
@@ -94,7 +94,6 @@ public:
             (u(p2.pixel.x) - u(p1.pixel.x)) * (u(p3.pixel.y) - u(p1.pixel.y)) -
             (u(p3.pixel.x) - u(p1.pixel.x)) * (u(p2.pixel.y) - u(p1.pixel.y)));
         const Real sp = std::fabs(static_cast<Real>(twice) / 2);
-        (void)p;
         return sp == 0 ? 1 : sr / sp;
     }
 

@@ -66,10 +66,6 @@ std::optional<Real> FittedCalibration::localScale(PixelPoint p) const {
     return transform_->localScale(p);
 }
 
-} // namespace tracelle::model
-
-namespace tracelle::model {
-
 std::optional<Real> FittedCalibration::areaScale(PixelPoint p) const {
     return transform_->areaScale(p);
 }
