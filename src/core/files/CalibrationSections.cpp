@@ -84,9 +84,9 @@ std::optional<ProjectError> readCalibrationSections(const ProjectText& text, std
             for (int r = 0; r < count.value; ++r) {
                 auto row = decodeRow(text.line(++i), ProjectTables::kPointCells);
                 // Read now, quietly, so that no question can open once the project is replaced.
-                if (auto fault = checkCalibrationRow(row, header, lineNumber(i),
-                                                     "le point de contrôle " +
-                                                         std::to_string(r + 4)))
+                if (auto fault =
+                        checkCalibrationRow(row, header, lineNumber(i),
+                                            "le point de contrôle " + std::to_string(r + 4)))
                     return fault;
                 tables.controlPoints.push_back(std::move(row));
             }
