@@ -14,6 +14,7 @@
 #include "measure/VectorMeasure.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "model/transform/FittedCalibration.h"
 #include "picture/BmpCodec.h"
 #include "picture/ConversionOutput.h"
 #include "picture/Decoder.h"
@@ -149,6 +150,101 @@ TEST_F(Cli, InfoTellsThePictureTheCountsAndTheCalibration) {
     EXPECT_NE(r.out.find("Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n"),
               std::string::npos);
     EXPECT_NE(r.out.find("\n3\t"), std::string::npos) << "calibration row 3";
+}
+
+// Control points fitted as the core fits them: the residual table, the project written with
+// every point recomputed, and `info` naming the model; bad control points write nothing.
+TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
+    const char* control = "100 100 210.5 4800\n900\t120  1810 4760.25\n\n"
+                          "880 950 1770 3099.5 7\n130 870 270 3260\n500 500 1009.5 4000.5\n";
+    ASSERT_EQ(files::writeTextFile(path("points.txt"), control), "");
+    const Outcome r = run({"calibrate", project_, "--control", path("points.txt"), "--model",
+                           "helmert", "-o", path("out.trc")});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    std::vector<model::ControlPoint> points = {{{100, 100}, {210.5L, 4800}, true},
+                                               {{900, 120}, {1810, 4760.25L}, true},
+                                               {{880, 950}, {1770, 3099.5L}, true},
+                                               {{130, 870}, {270, 3260}, true},
+                                               {{500, 500}, {1009.5L, 4000.5L}, true}};
+    model::FittedCalibration fit(model::TransformMethod::Helmert);
+    ASSERT_EQ(fit.fit(points), model::FitStatus::Fitted);
+    std::string expected = "n\tx\ty\tX\tY\tdX\tdY\td\n";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const auto& c = points[i];
+        const auto& d = fit.residuals()[i];
+        expected += std::to_string(i + 1) + "\t" + std::to_string(static_cast<int>(c.pixel.x)) +
+                    "\t" + std::to_string(static_cast<int>(c.pixel.y)) + "\t" +
+                    model::texte_general(c.real.X) + "\t" + model::texte_general(c.real.Y) + "\t" +
+                    model::texte_general(d.dX) + "\t" + model::texte_general(d.dY) + "\t" +
+                    model::texte_general(d.distance) + "\n";
+    }
+    expected += "RMS\t" + model::texte_general(fit.rms()) + "\n";
+    EXPECT_EQ(r.out, expected);
+
+    model::Project q;
+    ASSERT_EQ(files::chargeProjetSansImage(path("out.trc"), q), "");
+    EXPECT_EQ(q.calibrationMethod(), model::TransformMethod::Helmert);
+    EXPECT_EQ(q.controlPointCount(), 5);
+    EXPECT_EQ(q.calibration().cell(3, q.indice_col_cal("Z")), "7");
+    for (int i = 1; i <= q.N(); ++i) {
+        SCOPED_TRACE("point " + std::to_string(i));
+        const model::ImagePoint xy = q.extrait_xy(i);
+        const auto real =
+            fit.toReal({static_cast<model::Real>(xy.x), static_cast<model::Real>(xy.y)});
+        const auto stored = q.extrait_xr_yr(i);
+        ASSERT_TRUE(real && stored);
+        EXPECT_NEAR(static_cast<double>(stored->X), static_cast<double>(real->X), 1e-6);
+        EXPECT_NEAR(static_cast<double>(stored->Y), static_cast<double>(real->Y), 1e-6);
+    }
+    const Outcome info = run({"info", path("out.trc")});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("Modèle de calage : helmert\nAxes : lin lin\nPoints de contrôle : "
+                            "5\nRMS : " +
+                            model::texte_general(fit.rms()) + "\n"),
+              std::string::npos)
+        << info.out;
+
+    // On a logarithmic axis the points get the axis values, and lengths are refused.
+    const char* decades = "100 900 1 0\n900 900 10000 0\n100 100 1 800\n";
+    ASSERT_EQ(files::writeTextFile(path("decades.txt"), decades), "");
+    const Outcome log = run({"calibrate", project_, "--control", path("decades.txt"), "--log-x",
+                             "-o", path("log.trc")});
+    ASSERT_EQ(log.status, 0) << log.err;
+    model::Project logProject;
+    ASSERT_EQ(files::chargeProjetSansImage(path("log.trc"), logProject), "");
+    model::Real X = 0, Y = 0;
+    ASSERT_TRUE(logProject.repere_carte(300, 500, X, Y));
+    EXPECT_NEAR(static_cast<double>(X), 10, 1e-12);
+    EXPECT_NEAR(static_cast<double>(Y), 400, 1e-12);
+    const Outcome measured = run({"measure", path("log.trc"), "--line", "1"});
+    EXPECT_EQ(measured.status, 1);
+    EXPECT_NE(measured.err.find("logarithmiques ou polaires"), std::string::npos) << measured.err;
+
+    const struct {
+        const char* name;
+        const char* control;
+        std::vector<std::string> options;
+        const char* says;
+    } refusals[] = {
+        {"too few", "1 1 0 0\n5 9 3 3\n9 1 7 1\n", {"--model", "projective"}, "au moins 4"},
+        {"collinear", "1 1 0 0\n5 5 3 3\n9 9 7 1\n", {}, "alignés"},
+        {"log", "1 1 1 0\n5 9 3 3\n9 1 7 1\n", {"--log-y"}, "logarithmique"},
+        {"unreadable", "1 1 0 0\n5 9 trois 3\n9 1 7 1\n", {}, "ligne 2"},
+    };
+    for (const auto& c : refusals) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(files::writeTextFile(path("bad.txt"), c.control), "");
+        std::vector<std::string> args = {"calibrate",     project_, "--control",
+                                         path("bad.txt"), "-o",     path("bad.trc")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome bad = run(args);
+        EXPECT_EQ(bad.status, 1);
+        EXPECT_EQ(bad.out, "");
+        EXPECT_NE(bad.err.find(c.says), std::string::npos) << bad.err;
+        EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
+        EXPECT_FALSE(fs::exists(path("bad.trc")));
+    }
 }
 
 // Each format as the export panel's section writes it; bad input and bad usage write nothing.

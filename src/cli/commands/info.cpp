@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "model/transform/ModelNames.h"
 
 #include <iostream>
 
@@ -23,13 +24,25 @@ int info(const Arguments& args) {
               << "Lignes : " << project.currentLine() << '\n'
               << "Points de calage (K) : " << project.K() << '\n'
               << "Calage :\n";
-    // The header row, then the K rows, their cells as stored without their padding.
+    // The header row, then the K rows and the further control points, their cells as stored
+    // without their padding.
     const auto& cal = project.calibration();
-    for (int r = 0; r <= project.K() && r < cal.rowCount(); ++r) {
+    for (int r = 0; r <= project.controlPointCount() && r < cal.rowCount(); ++r) {
         for (int c = 0; c < cal.columnCount(); ++c)
             std::cout << (c > 0 ? "\t" : "") << model::enleve_blancs(cal.cell(r, c));
         std::cout << '\n';
     }
+    const model::FittedCalibration& fit = project.calibrationFit();
+    std::cout << "Modèle de calage : " << model::methodName(fit.method()) << '\n'
+              << "Axes : " << model::axesText(fit.axes()) << '\n'
+              << "Points de contrôle : " << project.controlPointCount();
+    if (const auto left = project.leftOutRows(); !left.empty())
+        std::cout << " (" << left.size() << " exclus)";
+    std::cout << '\n';
+    if (project.isCalibrated())
+        std::cout << "RMS : " << model::texte_general(fit.rms()) << '\n';
+    else if (project.K() >= 3)
+        std::cout << "RMS : " << model::fitStatusMessage(fit.status(), fit.method()) << '\n';
     return 0;
 }
 
@@ -38,7 +51,8 @@ const Registration registration({
     "l'image, la taille, le nombre de points, de lignes et le calage d'un projet",
     "FICHIER.trc\n\nAffiche le chemin de l'image, la taille de la toile et son décalage, le "
     "nombre de points\nN, le nombre de lignes, le nombre K de points de calage et les lignes "
-    "du calage.\n",
+    "du calage,\npuis le modèle de calage, ses axes, le nombre de points de contrôle et leur écart "
+    "moyen\nquadratique (RMS).\n",
     {},
     info,
 });

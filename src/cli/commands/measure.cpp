@@ -71,6 +71,7 @@ int measureCommand(const Arguments& args) {
     const int line = args.integer("line", 0);
     model::Project project;
     chargeProjet(file, project);
+    if (const auto refusal = measure::mesureSansSens(project)) throw InputError(*refusal);
     if (capList)
         cap(project, *capList);
     else

@@ -51,6 +51,21 @@ std::optional<ProjectError> checkRowsPresent(std::int64_t lineCount, std::int64_
                                       " lignes et " + std::to_string(k) + " points de calage)");
 }
 
+std::optional<ProjectError> checkCalibrationRow(const std::vector<std::string>& cells,
+                                                const model::TextTable& header, std::int64_t line,
+                                                const std::string& name) {
+    const auto cell = [&](const char* column) -> const std::string& {
+        return cells[static_cast<std::size_t>(model::indice_col_grille(header, column))];
+    };
+    for (const char* column : {"x", "y"})
+        if (!readsAsInteger(cell(column)))
+            return faultAt(line, name + notA("un entier en colonne", column, cell(column)));
+    for (const char* column : {"X", "Y", "Z"})
+        if (!model::readRealQuietly(cell(column)))
+            return faultAt(line, name + notA("un nombre en colonne", column, cell(column)));
+    return std::nullopt;
+}
+
 std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_t headerLine) {
     const model::TextTable header(tables.header);
     std::array<int, kHeaders.size()> column{};
@@ -73,15 +88,9 @@ std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_
     const auto k = static_cast<std::int64_t>(tables.calibration.size());
     const std::int64_t n = tables.pointCount();
     for (std::int64_t r = 1; r <= k; ++r) {
-        const auto& cells = tables.calibration[static_cast<std::size_t>(r - 1)];
-        for (const char* name : {"x", "y"})
-            if (!readsAsInteger(cells[at(name)]))
-                return faultAt(headerLine + r, rowName(r, k, n) + notA("un entier en colonne", name,
-                                                                       cells[at(name)]));
-        for (const char* name : {"X", "Y", "Z"})
-            if (!model::readRealQuietly(cells[at(name)]))
-                return faultAt(headerLine + r, rowName(r, k, n) + notA("un nombre en colonne", name,
-                                                                       cells[at(name)]));
+        if (auto fault = checkCalibrationRow(tables.calibration[static_cast<std::size_t>(r - 1)],
+                                             header, headerLine + r, rowName(r, k, n)))
+            return fault;
     }
     for (std::int64_t i = 1; i <= n; ++i) {
         const std::string* cells = tables.pointRow(static_cast<int>(i));

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "files/ProjectFile.h"
+#include "model/TextTable.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tracelle::files {
 
@@ -17,6 +19,12 @@ ProjectError faultAt(std::int64_t line, const std::string& expected);
 // followed by K calibration rows, N points and NL lines.
 std::optional<ProjectError> checkRowsPresent(std::int64_t lineCount, std::int64_t headerLine,
                                              std::int64_t k, std::int64_t n, std::int64_t nl);
+
+// A calibration row's pixel and real cells, read by the columns of a checked `header`; the
+// fault names the row as `name` and stands on `line`.
+std::optional<ProjectError> checkCalibrationRow(const std::vector<std::string>& cells,
+                                                const model::TextTable& header, std::int64_t line,
+                                                const std::string& name);
 
 // The first row of `tables`, read from the header line `headerLine` on, that the program could
 // not read: a header without a column the program looks for, or a cell that does not read as

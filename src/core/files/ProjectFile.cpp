@@ -1,5 +1,6 @@
 #include "files/ProjectFile.h"
 
+#include "files/CalibrationSections.h"
 #include "files/CommaText.h"
 #include "files/Cp1252.h"
 #include "files/ProjectCheck.h"
@@ -66,6 +67,7 @@ std::string sauve_projet(const model::Project& project, const std::string& path)
         line(std::string(kPdfPageKeyword));
         line(std::to_string(p.pdfPage) + "  " + std::to_string(p.pdfDpi));
     }
+    appendCalibrationSections(out, project);
     return writeTextFile(path, out);
 }
 
@@ -300,6 +302,10 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
         read.pdfPage = page.value;
         read.pdfDpi = dpi.value;
     }
+    if (auto fault = readCalibrationSections(*text, after, read.tables)) {
+        error = std::move(*fault);
+        return std::nullopt;
+    }
     return read;
 }
 
@@ -325,6 +331,11 @@ void appliqueTables(model::Project& project, ProjectTables tables, int k, int n,
     for (int i = 0; i < k; ++i)
         cal.setRow(i + 1, tables.calibration[static_cast<std::size_t>(i)]);
     cal.setRowCount(k + 1); // as written: clicks make the missing rows again
+    if (k == 3) {
+        for (auto& row : tables.controlPoints)
+            cal.setRow(cal.rowCount(), std::move(row));
+    }
+    project.restoreCalibrationModel(tables.method, tables.axes, tables.leftOut);
     project.chargeCalage(k);
     if (n > 0) {
         points.replaceRows(std::move(tables.points), ProjectTables::kPointCells);

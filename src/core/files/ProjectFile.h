@@ -2,6 +2,9 @@
 // tables, one comma-text line a row, in Windows-1252 with CR LF.
 #pragma once
 
+#include "model/transform/Axes.h"
+#include "model/transform/Transform.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -72,6 +75,11 @@ struct ProjectTables {
     // table keeps its headers), so that 100,000 points are not 100,000 allocations.
     std::vector<std::string> points;
     std::vector<std::vector<std::string>> lines;
+    // After the lines: the calibration rows from 4 on, the model and axes, the rows left out.
+    std::vector<std::vector<std::string>> controlPoints;
+    model::TransformMethod method = model::TransformMethod::Affine;
+    model::AxisKinds axes;
+    std::vector<int> leftOut;
 
     int pointCount() const {
         return points.empty() ? 0 : static_cast<int>(points.size()) / kPointCells - 1;

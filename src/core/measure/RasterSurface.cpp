@@ -69,17 +69,9 @@ Bounds bounds(const Layer& layer, int ox, int oy) {
 }
 
 long double echelleRaster(const model::Project& project) {
-    const model::CalibrationRecord& p1 = project.record(1);
-    const model::CalibrationRecord& p2 = project.record(2);
-    const model::CalibrationRecord& p3 = project.record(3);
-    const model::Real sr =
-        std::fabs(((p2.X - p1.X) * (p3.Y - p1.Y) - (p3.X - p1.X) * (p2.Y - p1.Y)) / 2);
-    // The pixel arithmetic wraps at 32 bits, as the method's integers did.
-    const auto u = [](std::int32_t v) { return static_cast<std::uint32_t>(v); };
-    const auto twice = static_cast<std::int32_t>((u(p2.x) - u(p1.x)) * (u(p3.y) - u(p1.y)) -
-                                                 (u(p3.x) - u(p1.x)) * (u(p2.y) - u(p1.y)));
-    const model::Real sp = std::fabs(static_cast<model::Real>(twice) / 2);
-    return sp == 0 ? 1 : sr / sp;
+    // Taken at the canvas' centre: the same everywhere for an affine or Helmert fit.
+    const model::PictureState& picture = project.picture();
+    return project.areaScale(picture.canvasWidth / 2, picture.canvasHeight / 2).value_or(1);
 }
 
 std::vector<std::string> rapportRaster(const RasterCounts& counts, long double k) {

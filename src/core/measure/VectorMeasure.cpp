@@ -172,4 +172,10 @@ TextesDeuxPoints textesDeuxPoints(int l, Real length) {
             "distance calculée = " + distance};
 }
 
+std::optional<std::string> mesureSansSens(const model::Project& p) {
+    if (p.axisKinds().cartesianLinear()) return std::nullopt;
+    return "Sur des axes logarithmiques ou polaires, les valeurs réelles ne sont pas des "
+           "distances : longueurs et surfaces ne peuvent pas être mesurées";
+}
+
 } // namespace tracelle::measure

@@ -4,6 +4,7 @@
 
 #include "model/Real.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,10 @@ Real surface_indice_ligne(const model::Project& p, int l, std::vector<FanTriangl
 // The report of line l: the lines appended to the text panel; empty for a line of two points,
 // whose length goes to the rescaling instead (`twoPointLength`).
 std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& twoPointLength);
+
+// Why lengths and areas cannot be measured on the project's axes (logarithmic or polar, where
+// the real values are not distances); nothing on linear axes.
+std::optional<std::string> mesureSansSens(const model::Project& p);
 
 // A value as the measurement reports show it: short scientific text, then grouped fixed text.
 std::string scientifiqueEtGroupe(Real v);

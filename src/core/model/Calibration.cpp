@@ -12,44 +12,20 @@ namespace tracelle::model {
 using platform::interaction;
 
 bool Project::repere_carte(std::int32_t x, std::int32_t y, Real& X, Real& Y) const {
-    if (k_ < 3) return false;
-    const auto& p1 = records_[1];
-    const auto& p2 = records_[2];
-    const auto& p3 = records_[3];
-    const std::int64_t a = std::int64_t{p1.x} - p2.x;
-    const std::int64_t b = std::int64_t{p1.y} - p2.y;
-    const std::int64_t c = std::int64_t{p3.x} - p2.x;
-    const std::int64_t d = std::int64_t{p3.y} - p2.y;
-    const Real det = static_cast<Real>(b) * c - static_cast<Real>(d) * a;
-    if (det == 0) return false;
-    const Real dx = static_cast<Real>(std::int64_t{x} - p2.x);
-    const Real dy = static_cast<Real>(std::int64_t{y} - p2.y);
-    const Real u = (c * dy - d * dx) / det;
-    const Real w = (b * dx - a * dy) / det;
-    X = p2.X + u * (p1.X - p2.X) + w * (p3.X - p2.X);
-    Y = p2.Y + u * (p1.Y - p2.Y) + w * (p3.Y - p2.Y);
+    if (!isCalibrated()) return false;
+    const auto real = fit_.toReal({static_cast<Real>(x), static_cast<Real>(y)});
+    if (!real) return false;
+    X = real->X;
+    Y = real->Y;
     return true;
 }
 
 bool Project::repere_image(Real X, Real Y, std::int32_t& x, std::int32_t& y) const {
-    if (k_ < 3) return false;
-    const auto& p1 = records_[1];
-    const auto& p2 = records_[2];
-    const auto& p3 = records_[3];
-    const Real A = p1.X - p2.X;
-    const Real B = p1.Y - p2.Y;
-    const Real C = p3.X - p2.X;
-    const Real D = p3.Y - p2.Y;
-    const Real det = B * C - D * A;
-    if (det == 0) return false;
-    const Real dX = X - p2.X;
-    const Real dY = Y - p2.Y;
-    const Real u = (C * dY - D * dX) / det;
-    const Real w = (B * dX - A * dY) / det;
-    const Real rx =
-        p2.x + u * (static_cast<Real>(p1.x) - p2.x) + w * (static_cast<Real>(p3.x) - p2.x);
-    const Real ry =
-        p2.y + u * (static_cast<Real>(p1.y) - p2.y) + w * (static_cast<Real>(p3.y) - p2.y);
+    if (!isCalibrated()) return false;
+    const auto pixel = fit_.toImage({X, Y});
+    if (!pixel) return false;
+    const Real rx = pixel->x;
+    const Real ry = pixel->y;
     // Positions that round outside the pixel range (or are not numbers) have no pixel.
     constexpr Real lo = INT32_MIN - 0.5L;
     constexpr Real hi = INT32_MAX + 0.5L;
@@ -99,6 +75,7 @@ void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
     records_[static_cast<std::size_t>(row)].x = x;
     records_[static_cast<std::size_t>(row)].y = y;
     readRecordReals(row, val_r);
+    refitCalibration();
     view_->selectRow(TableId::Calibration, row);
     view_->drawCalibrationCross(x, y);
     view_->repaintView();
@@ -177,6 +154,7 @@ void Project::loadRecords(int upTo) {
         rec.y = val_entier(calibration_.cell(k, indice_col_cal("y")));
         readRecordReals(k, val_reel);
     }
+    refitCalibration();
 }
 
 void Project::calcul_nouveaux_calage() {
@@ -187,10 +165,14 @@ void Project::calcul_nouveaux_calage(int currentFirst, int currentLast) {
     const auto before = records_;
     for (int k = 1; k <= k_ && k <= 3; ++k)
         readRecordReals(k, val_r);
+    refitCalibration();
     const auto same = [](const CalibrationRecord& a, const CalibrationRecord& b) {
         return a.set == b.set && a.x == b.x && a.y == b.y && a.X == b.X && a.Y == b.Y;
     };
-    if (!std::equal(before.begin(), before.end(), records_.begin(), same)) currentLast = 0;
+    // Further control points may have changed too: their rows are not compared.
+    if (controlPointCount() > 3 ||
+        !std::equal(before.begin(), before.end(), records_.begin(), same))
+        currentLast = 0;
     const PointColumns columns = pointColumns();
     TextTable::CellChanges changes(points_);
     bool told = false;

@@ -418,6 +418,7 @@ void History::flip(Entry& e, bool backwards) {
         project_.decimalsText_ = cal->decimalsText;
         project_.decimals_ = cal->decimals;
     }
+    project_.refitCalibration();
 }
 
 void History::afterFlip() {

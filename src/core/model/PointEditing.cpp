@@ -23,6 +23,7 @@ void Project::deplaceCalage(int k, std::int32_t x, std::int32_t y) {
     auto& record = records_[static_cast<std::size_t>(k)];
     record.x = x;
     record.y = y;
+    refitCalibration();
     // Every point is made again from its pixel in the moved frame.
     calcul_nouveaux_calage();
     setSaved(false);

@@ -38,6 +38,7 @@ void Project::setSaved(bool saved) {
 
 void Project::resetTables() {
     points_.setRowCount(1);
+    calibration_.setRowCount(std::min(calibration_.rowCount(), 4));
     resetCalibrationRows(1);
     lines_.setRowCount(1);
     lines_.setRowCount(2);
@@ -63,6 +64,8 @@ void Project::clear() {
     lineBreakPending_ = true;
     k_ = 0;
     records_ = {};
+    fit_ = FittedCalibration();
+    leftOut_.clear();
     setSaved(true);
 }
 

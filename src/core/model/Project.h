@@ -6,11 +6,13 @@
 #include "model/ProjectView.h"
 #include "model/Real.h"
 #include "model/TextTable.h"
+#include "model/transform/FittedCalibration.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tracelle::model {
 
@@ -39,11 +41,6 @@ struct PointRow {
 struct ImagePoint {
     std::int32_t x = 0;
     std::int32_t y = 0;
-};
-
-struct RealPoint {
-    Real X = 0;
-    Real Y = 0;
 };
 
 // A calibration point as the calibration table holds it: its real X and Y as texts, its
@@ -183,6 +180,32 @@ public:
     RescaleResult rescale(const std::string& typed);
     // Forgets the calibration points so that the next clicks set them again.
     void restartCalibration();
+
+    // Control points: calibration rows 1 to K, then, once K = 3, the further rows from 4 on.
+    // The fitted model is a cache of them, made again whenever they change.
+    std::vector<ControlPoint> controlPoints() const;
+    int controlPointCount() const;
+    bool isCalibrated() const { return k_ >= 3 && fit_.fitted(); }
+    const FittedCalibration& calibrationFit() const { return fit_; }
+    TransformMethod calibrationMethod() const { return fit_.method(); }
+    const AxisKinds& axisKinds() const { return fit_.axes(); }
+    // Real units of the fitted plane per pixel, and real area per pixel, around (x, y).
+    std::optional<Real> localScale(std::int32_t x, std::int32_t y) const;
+    std::optional<Real> areaScale(std::int32_t x, std::int32_t y) const;
+    // Each change is kept only when the control points still fit, and then every point is
+    // made again; otherwise nothing changes and the status says why.
+    FitStatus setCalibrationModel(TransformMethod method, const AxisKinds& axes);
+    // A further control point, as a new calibration row (K = 3 only).
+    FitStatus addControlPoint(std::int32_t x, std::int32_t y, Real X, Real Y, Real Z);
+    FitStatus setControlPointUsed(int row, bool used);
+    bool controlPointUsed(int row) const;
+    // The model, axes and left-out rows of a project read from a file, fitted without
+    // recomputing the points, which the file holds already.
+    void restoreCalibrationModel(TransformMethod method, const AxisKinds& axes,
+                                 const std::vector<int>& leftOutRows);
+    std::vector<int> leftOutRows() const;
+    // Fits again after the calibration rows changed (a click, a typed value, an undo).
+    void refitCalibration();
     // The calibration rows up to 3 that a project opened with K < 3 left out, made again with
     // their default values, before values are written into them.
     void completeCalibrationRows() { resetCalibrationRows(calibration_.rowCount()); }
@@ -226,6 +249,8 @@ private:
     bool lineBreakPending_ = true;
     std::int32_t k_ = 0;
     std::array<CalibrationRecord, 4> records_{}; // 1-based
+    FittedCalibration fit_;
+    std::vector<bool> leftOut_; // by calibration row
     ImagePoint mouse_{};
     bool saved_ = true;
     bool tableMode_ = false;

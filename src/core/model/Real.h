@@ -11,6 +11,12 @@ using Real = long double;
 // −3.6 × 10^−495, shown as "-": above all a missing altitude Z. Compared exactly.
 inline constexpr Real kUndefinedReal = -3.6e-495L;
 
+// A point in real coordinates.
+struct RealPoint {
+    Real X = 0;
+    Real Y = 0;
+};
+
 inline bool isUndefined(Real value) {
     return value == kUndefinedReal;
 }

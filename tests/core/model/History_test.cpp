@@ -119,6 +119,8 @@ const Action kActions[] = {
      }},
     {"text import",
      [](model::Project& p, auto&) { files::ajoutePointsTexte(p, "10 20 a\n30 40 b\n50 60 c\n"); }},
+    {"control point",
+     [](model::Project& p, auto&) { p.addControlPoint(700, 300, 690.5L, 705, 0); }},
     {"georeferenced calibration",
      [](model::Project& p, auto&) {
          p.setCalibration({{{"0", "500", 0, 0}, {"0", "0", 0, 1000}, {"500", "0", 1000, 1000}}});
@@ -163,6 +165,28 @@ TEST_F(Undo, ALongRandomSessionUndoesToItsStartAndRedoesToItsEnd) {
     EXPECT_FALSE(p.history().canRedo());
     for (const Action& a : kActions)
         EXPECT_EQ(recorded.count(a.name), 1u) << a.name << " never made a step";
+}
+
+// The fitted model is a cache of the calibration rows: undo and redo fit it again.
+TEST_F(Undo, AControlPointUndoneAndRedoneRefitsTheModel) {
+    const auto realAt = [this] {
+        model::Real X = 0, Y = 0;
+        EXPECT_TRUE(p.repere_carte(640, 200, X, Y));
+        return std::pair{X, Y};
+    };
+    const auto threePoints = realAt();
+    {
+        History::Step step(p.history());
+        ASSERT_EQ(p.addControlPoint(700, 300, 690.5L, 705, 0), model::FitStatus::Fitted);
+    }
+    const auto fourPoints = realAt();
+    EXPECT_NE(fourPoints, threePoints);
+    p.history().undo();
+    EXPECT_EQ(p.controlPointCount(), 3);
+    EXPECT_EQ(realAt(), threePoints);
+    p.history().redo();
+    EXPECT_EQ(p.controlPointCount(), 4);
+    EXPECT_EQ(realAt(), fourPoints);
 }
 
 TEST_F(Undo, NamesSavedFlagAndLimits) {
