@@ -1,15 +1,31 @@
 #include "ui/CalibrationPanels.h"
 
+#include "model/NumberText.h"
+#include "model/Project.h"
+
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace tracelle::ui {
+
+namespace {
+
+constexpr model::TransformMethod kMethods[] = {
+    model::TransformMethod::Affine, model::TransformMethod::Helmert,
+    model::TransformMethod::Projective, model::TransformMethod::Polynomial2};
+const char* const kMethodCaptions[] = {"affine", "Helmert", "projective", "polynomial 2"};
+
+} // namespace
 
 CalibrationPanel::CalibrationPanel(QWidget* parent)
     : FloatingPanel("PanelCalibration", kPanelColour, parent) {
@@ -35,13 +51,31 @@ CalibrationPanel::CalibrationPanel(QWidget* parent)
     buttons->addWidget(calibrer);
     buttons->addWidget(retour);
 
+    auto* add = new QPushButton(QStringLiteral("Ajouter un point de contrôle"), this);
+    add->setObjectName("BoutonPointControle");
+    model_ = new QComboBox(this);
+    model_->setObjectName("ComboModele");
+    for (const char* caption : kMethodCaptions)
+        model_->addItem(QString::fromUtf8(caption));
+    rms_ = new QLabel(this);
+    rms_->setObjectName("LabelRMS");
+    auto* fit = new QHBoxLayout;
+    fit->addWidget(new QLabel(QStringLiteral("modèle :"), this));
+    fit->addWidget(model_, 1);
+    fit->addWidget(rms_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(group);
     layout->addLayout(buttons);
-    resize(360, 170);
+    layout->addWidget(add);
+    layout->addLayout(fit);
+    layout->addWidget(buildAxes());
+    resize(360, 300);
 
     connect(calibrer, &QPushButton::clicked, this, &CalibrationPanel::calibrer);
+    connect(add, &QPushButton::clicked, this, &CalibrationPanel::addControlPoint);
+    connect(model_, &QComboBox::activated, this, &CalibrationPanel::emitFitChosen);
     connect(retour, &QPushButton::clicked, this, &QWidget::hide);
 }
 
@@ -50,6 +84,71 @@ int CalibrationPanel::mode() const {
         if (modes_[i]->isChecked()) return i;
     }
     return 0;
+}
+
+QWidget* CalibrationPanel::buildAxes() {
+    auto* group = new QGroupBox(QStringLiteral("axes"), this);
+    logX_ = new QCheckBox(QStringLiteral("X logarithmique (r en polaire)"), group);
+    logX_->setObjectName("CaseLogX");
+    logY_ = new QCheckBox(QStringLiteral("Y logarithmique"), group);
+    logY_->setObjectName("CaseLogY");
+    polar_ = new QCheckBox(QStringLiteral("polaire (r, θ)"), group);
+    polar_->setObjectName("CasePolaire");
+    angleUnit_ = new QComboBox(group);
+    angleUnit_->setObjectName("ComboAngle");
+    angleUnit_->addItems({QStringLiteral("degrés"), QStringLiteral("radians")});
+    clockwise_ = new QCheckBox(QStringLiteral("sens horaire"), group);
+    clockwise_->setObjectName("CaseHoraire");
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(logX_, 0, 0);
+    layout->addWidget(logY_, 0, 1);
+    layout->addWidget(polar_, 1, 0);
+    layout->addWidget(angleUnit_, 1, 1);
+    layout->addWidget(clockwise_, 2, 1);
+    for (QCheckBox* box : {logX_, logY_, polar_, clockwise_})
+        connect(box, &QCheckBox::clicked, this, &CalibrationPanel::emitFitChosen);
+    connect(angleUnit_, &QComboBox::activated, this, &CalibrationPanel::emitFitChosen);
+    return group;
+}
+
+void CalibrationPanel::emitFitChosen() {
+    model::AxisKinds axes;
+    axes.x = logX_->isChecked() ? model::AxisScale::Log10 : model::AxisScale::Linear;
+    axes.polar = polar_->isChecked();
+    // The angle of a polar plot is linear whatever the box says.
+    axes.y = logY_->isChecked() && !axes.polar ? model::AxisScale::Log10 : model::AxisScale::Linear;
+    axes.angleUnit =
+        angleUnit_->currentIndex() == 1 ? model::AngleUnit::Radians : model::AngleUnit::Degrees;
+    axes.clockwise = clockwise_->isChecked();
+    emit fitChosen(kMethods[model_->currentIndex()], axes);
+}
+
+void CalibrationPanel::showFit(const model::Project& project) {
+    const int count = project.controlPointCount();
+    auto* items = static_cast<QStandardItemModel*>(model_->model());
+    for (int i = 0; i < model_->count(); ++i) {
+        // A model without enough points is offered with the number it needs.
+        const int needed = model::minimumPoints(kMethods[i]);
+        QString caption = QString::fromUtf8(kMethodCaptions[i]);
+        if (count < needed) caption += QStringLiteral(" (%1 points)").arg(needed);
+        model_->setItemText(i, caption);
+        items->item(i)->setEnabled(count >= needed);
+        if (kMethods[i] == project.calibrationMethod()) model_->setCurrentIndex(i);
+    }
+    const model::AxisKinds& axes = project.axisKinds();
+    logX_->setChecked(axes.x == model::AxisScale::Log10);
+    logY_->setChecked(axes.y == model::AxisScale::Log10);
+    polar_->setChecked(axes.polar);
+    logY_->setEnabled(!axes.polar);
+    angleUnit_->setCurrentIndex(axes.angleUnit == model::AngleUnit::Radians ? 1 : 0);
+    angleUnit_->setEnabled(axes.polar);
+    clockwise_->setChecked(axes.clockwise);
+    clockwise_->setEnabled(axes.polar);
+    const model::FittedCalibration& fit = project.calibrationFit();
+    rms_->setText(fit.fitted()
+                      ? QStringLiteral("RMS = ") + QString::fromStdString(model::enleve_blancs(
+                                                       model::_format2(fit.rms(), 18, project.D())))
+                      : QString());
 }
 
 ScalePanel::ScalePanel(QWidget* parent) : FloatingPanel("PanelEchelle", kPanelColour, parent) {

@@ -153,6 +153,7 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
         PointsTableWindow* table = windows_.table;
         connect(table, &PointsTableWindow::labelStyleChanged, this, &MainWindow::Redessiner);
         connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::Redessiner);
+        connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::showFit);
         connect(table, &PointsTableWindow::calibrationDemandee, calibrationPanel_, &QWidget::show);
         connect(table, &PointsTableWindow::grapheDemande, this, &MainWindow::showGraph);
         // Undo and redo from the points table too; a cell being edited takes them first.

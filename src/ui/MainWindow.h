@@ -305,6 +305,8 @@ private:
     void grande_fenetre();
     // The status texts of the calibration prompts and of the point count, brought up to date.
     void majStatut();
+    // The model, axes and RMS on the calibration panel, the RMS in the status bar.
+    void showFit();
     void placeCursorLeftOfCentre();
     void hideTextPanelWithRefresh();
     // What every point import ends with: the counts and the redraw.
@@ -316,6 +318,8 @@ private:
     bool colouringModeActive() const;
     void enterFillMode(QToolButton* mode);
     void startCalibration(); // "Calibrer ->"
+    void armControlPoint();  // "Ajouter un point de contrôle"
+    void chooseCalibrationModel(model::TransformMethod method, const model::AxisKinds& axes);
     void rescaleToDistance(const QString& typed);
     void setZOfSelectedPoint(const QString& text);
     bool keepProportions() const;

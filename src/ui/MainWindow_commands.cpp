@@ -1,6 +1,7 @@
 // Commands of the main window: quitting, drawing style, modes, window arrangement, help,
 // altitude and calibration panels.
 #include "model/NumberText.h"
+#include "model/transform/ModelNames.h"
 #include "platform/Interaction.h"
 #include "platform/WheelSetting.h"
 #include "ui/AboutBox.h"
@@ -14,6 +15,7 @@
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
 #include "ui/WindowPlacement.h"
+#include "ui/tools/DigitizeTool.h"
 
 #include <QAction>
 #include <QApplication>
@@ -240,6 +242,27 @@ void MainWindow::startCalibration() {
     selectMode(digitaliser_);
     activatedFromTable_.invalidate();
     calibrationPanel_->hide();
+    Redessiner();
+}
+
+void MainWindow::armControlPoint() {
+    if (!project_.isCalibrated()) {
+        interaction().information("Il faut d'abord les 3 points de calage");
+        return;
+    }
+    selectMode(digitaliser_);
+    static_cast<DigitizeTool&>(*tools_.at(digitaliser_)).armControlPoint();
+    status_[1]->setText(QStringLiteral("Cliquer le POINT DE CONTRÔLE"));
+}
+
+void MainWindow::chooseCalibrationModel(model::TransformMethod method,
+                                        const model::AxisKinds& axes) {
+    const model::FitStatus status = project_.setCalibrationModel(method, axes);
+    // Refused: the control points do not fit so, and the panel goes back to the model in force.
+    if (project_.calibrationMethod() != method || project_.axisKinds() != axes)
+        interaction().information(model::fitStatusMessage(status, method));
+    if (windows_.table) windows_.table->refreshResiduals();
+    majStatut();
     Redessiner();
 }
 

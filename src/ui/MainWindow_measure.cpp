@@ -21,6 +21,10 @@ void MainWindow::reportNearestLine() {
         platform::interaction().beep();
         return;
     }
+    if (const auto refusal = measure::mesureSansSens(project_)) {
+        platform::interaction().information(*refusal);
+        return;
+    }
     redessiner_calque();
     if (drawsLines_ && !project_.lineBreakPending()) eraseRubberBand();
     model::NearestPoint nearest; // line 0 when no point is shown

@@ -1,5 +1,6 @@
 // The mouse on the image area: what every click mode shares (the right-button pan and editing
 // menu, the click that only activates the window), the rest handed to the current tool.
+#include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
@@ -188,10 +189,22 @@ void MainWindow::apresHistorique() {
 }
 
 void MainWindow::majStatut() {
+    showFit();
     if (project_.K() < 3) return; // the moves show the calibration prompts
-    status_[1]->setText(QString::fromStdString(project_.texteSuitePoint()));
     status_[2]->clear();
     prompt_->hide();
+}
+
+void MainWindow::showFit() {
+    calibrationPanel_->showFit(project_);
+    if (project_.K() < 3) return;
+    QString text = QString::fromStdString(project_.texteSuitePoint());
+    // Beyond the three calibration points, the fit has a residual worth watching.
+    if (project_.controlPointCount() > 3 && project_.calibrationFit().fitted())
+        text += QStringLiteral("  RMS = ") +
+                QString::fromStdString(model::enleve_blancs(
+                    model::_format2(project_.calibrationFit().rms(), 18, project_.D())));
+    status_[1]->setText(text);
 }
 
 void MainWindow::ouvrir_sans_bmp() {

@@ -267,6 +267,10 @@ void MainWindow::creerPanneauxFlottants() {
     connect(calibrationPanel_, &CalibrationPanel::modeChanged, this, [this](int mode) {
         project_.setCalibrationMode(static_cast<model::CalibrationMode>(mode));
     });
+    connect(calibrationPanel_, &CalibrationPanel::addControlPoint, this,
+            &MainWindow::armControlPoint);
+    connect(calibrationPanel_, &CalibrationPanel::fitChosen, this,
+            &MainWindow::chooseCalibrationModel);
     connect(scalePanel_, &ScalePanel::rescale, this, &MainWindow::rescaleToDistance);
 
     // The three panels share one place: the centre of the screen.

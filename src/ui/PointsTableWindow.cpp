@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "ui/CalibrationTableModel.h"
 #include "ui/CellDelegate.h"
 #include "ui/TextTableModel.h"
 
@@ -23,12 +24,12 @@ namespace tracelle::ui {
 
 namespace {
 
-QTableView* makeGrid(model::TextTable& table, model::TableId id, const char* name,
+QTableView* makeGrid(TextTableModel* model, model::TableId id, const char* name,
                      std::initializer_list<int> widths, const QStringList& editable,
                      QWidget* parent) {
     auto* grid = new QTableView(parent);
     grid->setObjectName(name);
-    auto* model = new TextTableModel(table, grid);
+    model->setParent(grid);
     model->setEditableColumns(editable);
     grid->setModel(model);
     grid->setItemDelegate(new CellDelegate(id, grid));
@@ -123,13 +124,18 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
 }
 
 void PointsTableWindow::buildGrids() {
-    grids_[0] = makeGrid(project_.points(), model::TableId::Points, "GrillePoints",
-                         {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
-    grids_[1] = makeGrid(project_.calibration(), model::TableId::Calibration, "GrilleCalage",
-                         {22, 22, 60, 110, 110, 80, 50, 50}, {"Libellé", "X", "Y", "Z"}, this);
-    grids_[2] = makeGrid(project_.lines(), model::TableId::Lines, "GrilleLignes", {40, 70, 60, 30},
-                         {"épaisseur"}, this);
-    static_cast<TextTableModel*>(grids_[1]->model())->setFixedColumns({"n", "L"});
+    grids_[0] =
+        makeGrid(new TextTableModel(project_.points()), model::TableId::Points, "GrillePoints",
+                 {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
+    auto* calibrationModel = new CalibrationTableModel(project_);
+    grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
+                         {22, 22, 60, 110, 110, 80, 50, 50, 50, 80, 80, 80, 70},
+                         {"Libellé", "X", "Y", "Z"}, this);
+    grids_[2] = makeGrid(new TextTableModel(project_.lines()), model::TableId::Lines,
+                         "GrilleLignes", {40, 70, 60, 30}, {"épaisseur"}, this);
+    calibrationModel->setFixedColumns({"n", "L"});
+    connect(calibrationModel, &CalibrationTableModel::controlPointToggled, this,
+            &PointsTableWindow::redessinerDemande);
     // The header and the three calibration rows, above the scroll bar of a narrow window.
     grids_[1]->setFixedHeight(4 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
     grids_[2]->setFixedHeight(110);
@@ -178,6 +184,10 @@ void PointsTableWindow::buildGrids() {
         lines.setCell(row, ok, lines.cell(row, ok) == "x" ? "" : "x");
         emit redessinerDemande();
     });
+}
+
+void PointsTableWindow::refreshResiduals() {
+    static_cast<CalibrationTableModel*>(grids_[1]->model())->refreshResiduals();
 }
 
 void PointsTableWindow::selectRow(model::TableId table, int row) {

@@ -37,6 +37,8 @@ public:
 
     QTableView* pointsGrid() const { return grids_[0]; }
     QTableView* calibrationGrid() const { return grids_[1]; }
+    // The residual columns after a change of the fit that no calibration cell shows.
+    void refreshResiduals();
     QTableView* linesGrid() const { return grids_[2]; }
     QLineEdit* decimalsBox() const { return decimals_; }
     // "altitude Z + -  (F2,F3)": while checked, the main window shows its altitude panel.

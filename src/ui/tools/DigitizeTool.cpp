@@ -16,7 +16,15 @@ void DigitizeTool::pressed(const ToolEvent& event) {
     model::Project& project = context_.project;
     const int x = event.pixel.x(), y = event.pixel.y();
     project.setSaved(false);
-    if (project.K() < 3) {
+    if (controlPointArmed_ && project.isCalibrated()) {
+        controlPointArmed_ = false;
+        // Given the values the fit finds there, until the user types the true ones.
+        model::Real X = 0, Y = 0;
+        project.repere_carte(x, y, X, Y);
+        project.addControlPoint(x, y, X, Y, 0);
+        project.view().selectRow(model::TableId::Calibration, project.controlPointCount());
+        hooks_.calibrationStored();
+    } else if (project.K() < 3) {
         project.valide_point_calage(x, y);
         hooks_.calibrationStored();
     } else {

@@ -19,7 +19,12 @@ class DigitizeTool : public ClickTool {
 public:
     DigitizeTool(ToolContext context, DigitizeHooks hooks);
 
-    void deactivate() override { drag_.deactivate(); }
+    // The next click is a further control point, its values to be typed in the grid.
+    void armControlPoint() { controlPointArmed_ = true; }
+    void deactivate() override {
+        controlPointArmed_ = false;
+        drag_.deactivate();
+    }
     void pressed(const ToolEvent& event) override;
     bool moved(const ToolEvent& event) override { return drag_.moved(event); }
     void released(const ToolEvent& event) override { drag_.released(event); }
@@ -30,6 +35,7 @@ public:
 private:
     DigitizeHooks hooks_;
     PointDragTool drag_;
+    bool controlPointArmed_ = false;
 };
 
 } // namespace tracelle::ui

@@ -1,0 +1,96 @@
+#include "ui/CalibrationTableModel.h"
+
+#include "model/NumberText.h"
+#include "model/Project.h"
+#include "model/transform/ModelNames.h"
+#include "platform/Interaction.h"
+
+#include <QColor>
+
+namespace tracelle::ui {
+
+namespace {
+
+enum Extra { Used, DX, DY, Distance, Pixels, ExtraCount };
+const char* const kHeaders[ExtraCount] = {"utilisé", "dX", "dY", "distance", "dist. pixels"};
+
+} // namespace
+
+CalibrationTableModel::CalibrationTableModel(model::Project& project, QObject* parent)
+    : TextTableModel(project.calibration(), parent), project_(project) {
+    // Any change of the rows fits again: the residuals of every row may move.
+    connect(this, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+        if (topLeft.column() < tableColumns()) refreshResiduals();
+    });
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(this, signal, this, &CalibrationTableModel::refreshResiduals);
+}
+
+int CalibrationTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : tableColumns() + ExtraCount;
+}
+
+void CalibrationTableModel::refreshResiduals() {
+    if (rowCount() == 0) return;
+    emit dataChanged(index(0, tableColumns()), index(rowCount() - 1, columnCount() - 1));
+}
+
+QVariant CalibrationTableModel::data(const QModelIndex& index, int role) const {
+    const int extra = index.column() - tableColumns();
+    if (extra < 0) return TextTableModel::data(index, role);
+    const int row = index.row() + 1;
+    if (row > project_.controlPointCount()) return {};
+    if (extra == Used) {
+        if (role != Qt::CheckStateRole) return {};
+        return project_.controlPointUsed(row) ? Qt::Checked : Qt::Unchecked;
+    }
+    const model::FittedCalibration& fit = project_.calibrationFit();
+    const auto i = static_cast<std::size_t>(index.row());
+    if (!fit.fitted() || i >= fit.residuals().size()) return {};
+    const model::Residual& r = fit.residuals()[i];
+    if (role == Qt::ForegroundRole) {
+        // A residual far above the others points to a mistyped value or a slipped click.
+        if (r.distance > 3 * fit.rms() && fit.rms() > 0) return QColor(Qt::red);
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    const model::Real values[ExtraCount] = {0, r.dX, r.dY, r.distance, r.pixels};
+    return QString::fromStdString(
+        model::enleve_blancs(model::_format2(values[extra], 18, project_.D())));
+}
+
+QVariant CalibrationTableModel::headerData(int section, Qt::Orientation orientation,
+                                           int role) const {
+    const int extra = section - tableColumns();
+    if (extra < 0 || orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return TextTableModel::headerData(section, orientation, role);
+    return QString::fromUtf8(kHeaders[extra]);
+}
+
+Qt::ItemFlags CalibrationTableModel::flags(const QModelIndex& index) const {
+    const int extra = index.column() - tableColumns();
+    if (extra < 0) return TextTableModel::flags(index);
+    Qt::ItemFlags f = Qt::ItemIsEnabled;
+    if (extra == Used && index.row() + 1 <= project_.controlPointCount())
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+bool CalibrationTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const int extra = index.column() - tableColumns();
+    if (extra < 0) return TextTableModel::setData(index, value, role);
+    if (extra != Used || role != Qt::CheckStateRole) return false;
+    const bool used = value.value<Qt::CheckState>() == Qt::Checked;
+    const model::FitStatus status = project_.setControlPointUsed(index.row() + 1, used);
+    if (status != model::FitStatus::Fitted) {
+        platform::interaction().information(
+            model::fitStatusMessage(status, project_.calibrationMethod()));
+        return false;
+    }
+    refreshResiduals();
+    emit controlPointToggled();
+    return true;
+}
+
+} // namespace tracelle::ui

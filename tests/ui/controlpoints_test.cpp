@@ -1,0 +1,180 @@
+// Control points beyond the three calibration points, driven by real mouse and key events:
+// added by clicks, their residuals in the calibration grid, one left out of the fit.
+#include "MapWindow.h"
+#include "measure/VectorMeasure.h"
+#include "model/NumberText.h"
+#include "ui/CalibrationPanels.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+using namespace tracelle;
+
+namespace {
+
+class ControlPoints : public tracelle::testing::MapWindow {
+protected:
+    ControlPoints() : MapWindow("tracelle_controle_") {
+        load();
+        table.show();
+        panelButton("BoutonCalibrer");
+        for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
+            click(x, y);
+    }
+
+    void panelButton(const char* name) {
+        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    void addByClick(int x, int y) {
+        panelButton("BoutonPointControle");
+        click(x, y);
+    }
+    QAbstractItemModel* grid() { return table.calibrationGrid()->model(); }
+    int residualColumn(const QString& header) {
+        for (int c = 0; c < grid()->columnCount(); ++c)
+            if (grid()->headerData(c, Qt::Horizontal, Qt::DisplayRole) == header) return c;
+        ADD_FAILURE() << header.toStdString();
+        return 0;
+    }
+    QString shown(int row, const QString& header, int role = Qt::DisplayRole) {
+        return grid()->index(row - 1, residualColumn(header)).data(role).toString();
+    }
+    // Types into a cell of the calibration grid as the user would.
+    void type(int row, const char* header, const std::string& text) {
+        QTableView* view = table.calibrationGrid();
+        view->setCurrentIndex(grid()->index(row - 1, w.project().indice_col_cal(header)));
+        view->edit(view->currentIndex());
+        QLineEdit* editor = nullptr;
+        for (auto* e : view->findChildren<QLineEdit*>())
+            if (e->isVisible()) editor = e;
+        ASSERT_TRUE(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QString::fromStdString(text));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the delegate commits through a queued call
+    }
+    model::Real calibrationValue(int row, const char* header) {
+        return model::val_reel(
+            w.project().calibration().cell(row, w.project().indice_col_cal(header)));
+    }
+};
+
+TEST_F(ControlPoints, AClickAddsARowWithItsPixel) {
+    auto& p = w.project();
+    ASSERT_TRUE(p.isCalibrated());
+    addByClick(100, 50);
+    EXPECT_EQ(p.controlPointCount(), 4);
+    EXPECT_EQ(p.N(), 0) << "the click is not a point of a line";
+    EXPECT_EQ(grid()->rowCount(), 4);
+    EXPECT_EQ(p.calibration().cell(4, p.indice_col_cal("x")), model::_format(100, 4, 0));
+    EXPECT_EQ(p.calibration().cell(4, p.indice_col_cal("y")), model::_format(50, 4, 0));
+    EXPECT_EQ(table.calibrationGrid()->currentIndex().row(), 3) << "the row to type into";
+    click(60, 50);
+    EXPECT_EQ(p.N(), 1) << "the next click digitizes again";
+    EXPECT_EQ(p.controlPointCount(), 4);
+}
+
+TEST_F(ControlPoints, ModelsWithoutEnoughPointsAreGreyedWithTheNumberNeeded) {
+    auto* models = w.calibrationPanel()->findChild<QComboBox*>("ComboModele");
+    addByClick(100, 50);
+    const auto* items = static_cast<const QStandardItemModel*>(models->model());
+    const struct {
+        int index;
+        const char* text;
+        bool enabled;
+    } cases[] = {{0, "affine", true},
+                 {1, "Helmert", true},
+                 {2, "projective", true},
+                 {3, "polynomial 2 (6 points)", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(models->itemText(c.index), QString::fromUtf8(c.text));
+        EXPECT_EQ(items->item(c.index)->isEnabled(), c.enabled);
+    }
+}
+
+TEST_F(ControlPoints, ResidualColumnsAndTheRms) {
+    auto& p = w.project();
+    addByClick(100, 50);
+    // The fourth point's X typed 6 units off what the first three give.
+    type(4, "X", model::_format2(calibrationValue(4, "X") + 6, 18, 3));
+    ASSERT_EQ(p.calibrationFit().residuals().size(), 4u);
+    for (int row = 1; row <= 4; ++row) {
+        SCOPED_TRACE(row);
+        const model::Residual& r = p.calibrationFit().residuals()[std::size_t(row - 1)];
+        EXPECT_NE(r.distance, 0) << "four points spread the error over all";
+        EXPECT_EQ(model::val_reel(shown(row, "dX").toStdString()),
+                  model::val_reel(model::_format2(r.dX, 18, p.D())));
+        EXPECT_EQ(model::val_reel(shown(row, "distance").toStdString()),
+                  model::val_reel(model::_format2(r.distance, 18, p.D())));
+        EXPECT_FALSE(shown(row, "dist. pixels").isEmpty());
+    }
+    const QString rms = QString::fromStdString(
+        model::enleve_blancs(model::_format2(p.calibrationFit().rms(), 18, p.D())));
+    EXPECT_EQ(w.calibrationPanel()->findChild<QLabel*>("LabelRMS")->text(), "RMS = " + rms);
+    EXPECT_TRUE(w.statusText(1).endsWith("RMS = " + rms)) << w.statusText(1).toStdString();
+}
+
+TEST_F(ControlPoints, AResidualAboveThreeRmsIsRed) {
+    auto& p = w.project();
+    // A grid of exact points and one at the centre off by 20 units.
+    for (int x = 40; x <= 160; x += 40)
+        for (int y = 25; y <= 75; y += 25)
+            addByClick(x, y);
+    addByClick(100, 50);
+    const int outlier = p.controlPointCount();
+    type(outlier, "Y", model::_format2(calibrationValue(outlier, "Y") + 20, 18, 3));
+    EXPECT_EQ(grid()->index(outlier - 1, residualColumn("distance")).data(Qt::ForegroundRole),
+              QVariant(QColor(Qt::red)));
+    EXPECT_FALSE(grid()->index(4, residualColumn("distance")).data(Qt::ForegroundRole).isValid());
+}
+
+TEST_F(ControlPoints, APointLeftOutKeepsItsResidualAndLeavesTheFit) {
+    auto& p = w.project();
+    addByClick(100, 50);
+    addByClick(150, 30);
+    type(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
+    ASSERT_NE(p.calibrationFit().rms(), 0);
+
+    QTableView* view = table.calibrationGrid();
+    view->setCurrentIndex(grid()->index(4, residualColumn("utilisé")));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_FALSE(p.controlPointUsed(5));
+    EXPECT_EQ(shown(5, "utilisé", Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(p.controlPointCount(), 5) << "kept in the table";
+    EXPECT_NEAR(static_cast<double>(p.calibrationFit().rms()), 0, 1e-9)
+        << "the four others agree exactly";
+    EXPECT_NEAR(model::val_reel(shown(5, "dX").toStdString()), -6, 1e-3)
+        << "its residual still shown";
+
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_TRUE(p.controlPointUsed(5));
+    EXPECT_NE(p.calibrationFit().rms(), 0);
+}
+
+TEST_F(ControlPoints, LengthsAreRefusedOnLogarithmicAxes) {
+    auto& p = w.project();
+    for (const auto& [x, y] : {std::pair{50, 50}, {70, 60}})
+        click(x, y);
+    // A positive frame, so that a logarithmic X axis fits.
+    for (int row = 1; row <= 3; ++row)
+        p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
+    p.calcul_nouveaux_calage();
+    ASSERT_TRUE(p.isCalibrated());
+    auto* logX = w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX");
+    w.calibrationPanel()->show();
+    QTest::mouseClick(logX, Qt::LeftButton);
+    ASSERT_EQ(p.axisKinds().x, model::AxisScale::Log10);
+    QTest::mouseClick(button("Surface"), Qt::LeftButton);
+    ui.messages.clear();
+    click(60, 55);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], *measure::mesureSansSens(p));
+}
+
+} // namespace
