@@ -129,7 +129,7 @@ void PointsTableWindow::buildGrids() {
                  {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
     auto* calibrationModel = new CalibrationTableModel(project_);
     grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
-                         {22, 22, 60, 110, 110, 80, 50, 50, 50, 80, 80, 80, 70},
+                         {22, 22, 60, 110, 110, 80, 50, 50, 45, 50, 95, 95, 95, 95},
                          {"Libellé", "X", "Y", "Z"}, this);
     grids_[2] = makeGrid(new TextTableModel(project_.lines()), model::TableId::Lines,
                          "GrilleLignes", {40, 70, 60, 30}, {"épaisseur"}, this);
