@@ -398,6 +398,7 @@ private:
     QToolButton* digitaliser_ = nullptr;
     QToolButton* surface_ = nullptr;
     QToolButton* capButton_ = nullptr;
+    QToolButton* traceButton_ = nullptr;
     QToolButton* avecLignes_ = nullptr;
     QToolButton* sansLignes_ = nullptr;
     ColourTools colour_;

@@ -21,6 +21,8 @@ void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
                               Qt::KeyboardModifiers modifiers) {
     lastMouse_ = position;
     if (button == Qt::RightButton) {
+        // A right click during a trace or a drag gives it up, and only that.
+        if (currentTool().cancel()) return;
         if (project_.tableMode()) {
             Nouvelle_suite_de_points();
             return;

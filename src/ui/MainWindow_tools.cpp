@@ -9,6 +9,7 @@
 #include "ui/tools/InertTool.h"
 #include "ui/tools/PickBorderTool.h"
 #include "ui/tools/SurfaceTool.h"
+#include "ui/tools/TraceTool.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -40,6 +41,10 @@ void MainWindow::creerOutils() {
     add(capButton_, std::make_unique<CapTool>(
                         toolContext(), CapLabels{cumulLabel_, stepLabel_, floating_, textPanel_},
                         [this] { DigitaliserClick(); }));
+    add(traceButton_,
+        std::make_unique<TraceTool>(toolContext(),
+                                    TraceHooks{[this] { return trace::dominantColours(overview_); },
+                                               [this] { apresHistorique(); }}));
     ColourTools& c = colour_;
     const auto keepsUndo = [this] { return annulationItem_->isChecked(); };
     add(c.surface,
