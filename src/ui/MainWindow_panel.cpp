@@ -200,6 +200,10 @@ void MainWindow::creerPanneauOutils() {
         if (!on && !capButton_->isChecked()) floating_->hide();
     });
 
+    aimanter_ = new QCheckBox(QStringLiteral("Aimanter les clics"), toolPanel_);
+    aimanter_->setObjectName("CheckBoxAimanter");
+    aimanter_->setToolTip(QStringLiteral("un clic près d'un trait se place en son milieu"));
+
     cumulLabel_ = new QLabel(toolPanel_);
     cumulLabel_->setObjectName("LabelCumul");
     stepLabel_ = new QLabel(toolPanel_);
@@ -232,8 +236,9 @@ void MainWindow::creerPanneauOutils() {
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
     rows->addLayout(files);
-    rows->addLayout(group({digitaliser_, surface_, cap, traceButton_, avecLignes_, sansLignes_,
-                           c.threshold, c.thresholdMillions, c.thresholdUnits, flottants_}));
+    rows->addLayout(
+        group({digitaliser_, surface_, cap, traceButton_, avecLignes_, sansLignes_, c.threshold,
+               c.thresholdMillions, c.thresholdUnits, flottants_, aimanter_}));
     rows->addLayout(group({c.surface, c.bordered, c.pickBorder, c.borderSwatch, c.chooseFill,
                            c.fillSwatch, c.brush, c.eraser, calcul, annuler}));
     rows->addLayout(texts);

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QToolButton>
 
@@ -36,7 +37,8 @@ void MainWindow::creerOutils() {
                                              // The band starts again from the new point.
                                              moveBand(pixel.x(), pixel.y());
                                          },
-                                         [this] { Redessiner(); }, [this] { apresHistorique(); }}));
+                                         [this] { Redessiner(); }, [this] { apresHistorique(); },
+                                         [this] { return aimanter_->isChecked(); }}));
     add(surface_, std::make_unique<SurfaceTool>(toolContext(), [this] { reportNearestLine(); }));
     add(capButton_, std::make_unique<CapTool>(
                         toolContext(), CapLabels{cumulLabel_, stepLabel_, floating_, textPanel_},

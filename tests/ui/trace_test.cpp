@@ -1,10 +1,14 @@
 // "Suivre le trait" in the window: a click on a line drawn by the test becomes its points, in
 // one undo action; Esc while the button is held gives the trace up; the paper only beeps.
 #include "MapWindow.h"
+#include "model/NumberText.h"
 #include "model/Project.h"
+#include "ui/CalibrationPanels.h"
 
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <cmath>
 
 using namespace tracelle;
@@ -86,3 +90,46 @@ TEST_F(TraceWindow, TheBackgroundBeepsAndSaysWhy) {
 }
 
 } // namespace
+
+// "Aimanter les clics": where the line is level (x = 118, y = 30; x = 39, y = 70), clicks
+// 3 pixels off its centre land on it, calibration clicks too, and the band shows where the
+// next click would land; unchecked, a click stays where it was made.
+TEST_F(TraceWindow, SnappedClicksLandOnTheLinesCentre) {
+    model::Project& p = w.project();
+    QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
+    auto* snap = w.findChild<QCheckBox*>("CheckBoxAimanter");
+    ASSERT_NE(snap, nullptr);
+    EXPECT_EQ(snap->text(), QStringLiteral("Aimanter les clics"));
+    QTest::mouseClick(snap, Qt::LeftButton);
+    ASSERT_TRUE(snap->isChecked());
+    const auto calibration = [&](int k) {
+        return QPoint(model::val_entier(p.calibration().cell(k, p.indice_col_cal("x"))),
+                      model::val_entier(p.calibration().cell(k, p.indice_col_cal("y"))));
+    };
+    click(118, 33);
+    EXPECT_EQ(calibration(1), QPoint(118, 30));
+    click(5, 5); // the paper: nothing to snap to
+    EXPECT_EQ(calibration(2), QPoint(5, 5));
+    click(190, 95);
+    ASSERT_EQ(p.K(), 3);
+    click(39, 73);
+    ASSERT_EQ(p.N(), 1);
+    EXPECT_EQ(p.extrait_xy(1).x, 39);
+    EXPECT_EQ(p.extrait_xy(1).y, 70);
+    QTest::mouseClick(button("Lignes"), Qt::LeftButton);
+    // Where the line slopes, away from the marks drawn so far: the band ends where the click
+    // then lands, on the line.
+    const int below = static_cast<int>(std::lround(trueY(150))) + 3;
+    QTest::mouseMove(area, at(150, below));
+    ASSERT_TRUE(area->band().has_value());
+    const QPoint shown = area->band()->p2();
+    click(150, below);
+    ASSERT_EQ(p.N(), 2);
+    EXPECT_EQ(QPoint(p.extrait_xy(2).x, p.extrait_xy(2).y), shown);
+    EXPECT_LE(std::abs(shown.y() - trueY(shown.x())), 1.0);
+
+    QTest::mouseClick(snap, Qt::LeftButton);
+    click(150, below);
+    EXPECT_EQ(p.extrait_xy(3).y, below);
+}
