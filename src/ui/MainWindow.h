@@ -402,6 +402,8 @@ private:
     QToolButton* digitaliser_ = nullptr;
     QToolButton* surface_ = nullptr;
     QToolButton* capButton_ = nullptr;
+    QToolButton* traceButton_ = nullptr;
+    QCheckBox* aimanter_ = nullptr;
     QToolButton* avecLignes_ = nullptr;
     QToolButton* sansLignes_ = nullptr;
     ColourTools colour_;

@@ -22,6 +22,8 @@ void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
                               Qt::KeyboardModifiers modifiers) {
     lastMouse_ = position;
     if (button == Qt::RightButton) {
+        // A right click during a trace or a drag gives it up, and only that.
+        if (currentTool().cancel()) return;
         if (project_.tableMode()) {
             Nouvelle_suite_de_points();
             return;
@@ -100,17 +102,18 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
         imageArea_->update();
         return;
     }
-    const QPoint pixel = imageArea_->toLayer(position);
+    const QPoint under = imageArea_->toLayer(position);
+    const QPoint pixel = currentTool().aimAt(under);
     const int x = pixel.x(), y = pixel.y();
     if (project_.K() >= 3) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
     }
-    if (currentTool().moved({position, pixel, buttons, QGuiApplication::keyboardModifiers()}))
+    if (currentTool().moved({position, under, buttons, QGuiApplication::keyboardModifiers()}))
         return;
     if (dragging_ && (buttons & Qt::RightButton)) {
         // The picture follows the mouse.
-        const QPoint step = imageArea_->toLayer(anchor_) - pixel;
+        const QPoint step = imageArea_->toLayer(anchor_) - under;
         view_.x1 += step.x();
         view_.x2 += step.x();
         view_.y1 += step.y();

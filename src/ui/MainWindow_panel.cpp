@@ -95,6 +95,9 @@ void MainWindow::creerPanneauOutils() {
         QStringLiteral("Cap et angle"),
         QStringLiteral("calcul de cumuls de distances et caps  entre points digitalisés"), true);
     auto* cap = capButton_;
+    traceButton_ =
+        toolButton(QStringLiteral("Suivre le trait"),
+                   QStringLiteral("un clic sur un trait le suit et le digitalise"), true);
     surface_->setToolTip(QStringLiteral("Calcul des longueurs et surfaces vectorisées"));
     ColourTools& c = colour_;
     c.surface =
@@ -118,13 +121,14 @@ void MainWindow::creerPanneauOutils() {
         QStringLiteral("modifie le contraste momentanément ( clik sur Redessiner pour annuler)"),
         true);
     auto* modes = new QButtonGroup(this);
-    for (QToolButton* b : {digitaliser_, surface_, cap, c.surface, c.bordered, c.pickBorder,
-                           c.chooseFill, c.brush, c.eraser, c.threshold})
+    for (QToolButton* b : {digitaliser_, surface_, cap, traceButton_, c.surface, c.bordered,
+                           c.pickBorder, c.chooseFill, c.brush, c.eraser, c.threshold})
         modes->addButton(b);
     digitaliser_->setChecked(true);
     connect(digitaliser_, &QToolButton::clicked, this, &MainWindow::DigitaliserClick);
     connect(surface_, &QToolButton::clicked, this, &MainWindow::SurfaceClick);
     connect(cap, &QToolButton::clicked, this, &MainWindow::CapClick);
+    connect(traceButton_, &QToolButton::clicked, this, [this] { selectMode(traceButton_); });
     connect(c.surface, &QToolButton::clicked, this, &MainWindow::colourSurfaceMode);
     connect(c.bordered, &QToolButton::clicked, this, &MainWindow::colourBorderedSurfaceMode);
     connect(c.pickBorder, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
@@ -196,6 +200,10 @@ void MainWindow::creerPanneauOutils() {
         if (!on && !capButton_->isChecked()) floating_->hide();
     });
 
+    aimanter_ = new QCheckBox(QStringLiteral("Aimanter les clics"), toolPanel_);
+    aimanter_->setObjectName("CheckBoxAimanter");
+    aimanter_->setToolTip(QStringLiteral("un clic près d'un trait se place en son milieu"));
+
     cumulLabel_ = new QLabel(toolPanel_);
     cumulLabel_->setObjectName("LabelCumul");
     stepLabel_ = new QLabel(toolPanel_);
@@ -228,8 +236,9 @@ void MainWindow::creerPanneauOutils() {
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
     rows->addLayout(files);
-    rows->addLayout(group({digitaliser_, surface_, cap, avecLignes_, sansLignes_, c.threshold,
-                           c.thresholdMillions, c.thresholdUnits, flottants_}));
+    rows->addLayout(
+        group({digitaliser_, surface_, cap, traceButton_, avecLignes_, sansLignes_, c.threshold,
+               c.thresholdMillions, c.thresholdUnits, flottants_, aimanter_}));
     rows->addLayout(group({c.surface, c.bordered, c.pickBorder, c.borderSwatch, c.chooseFill,
                            c.fillSwatch, c.brush, c.eraser, calcul, annuler}));
     rows->addLayout(texts);

@@ -9,9 +9,11 @@
 #include "ui/tools/InertTool.h"
 #include "ui/tools/PickBorderTool.h"
 #include "ui/tools/SurfaceTool.h"
+#include "ui/tools/TraceTool.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QToolButton>
 
@@ -35,11 +37,16 @@ void MainWindow::creerOutils() {
                                              // The band starts again from the new point.
                                              moveBand(pixel.x(), pixel.y());
                                          },
-                                         [this] { Redessiner(); }, [this] { apresHistorique(); }}));
+                                         [this] { Redessiner(); }, [this] { apresHistorique(); },
+                                         [this] { return aimanter_->isChecked(); }}));
     add(surface_, std::make_unique<SurfaceTool>(toolContext(), [this] { reportNearestLine(); }));
     add(capButton_, std::make_unique<CapTool>(
                         toolContext(), CapLabels{cumulLabel_, stepLabel_, floating_, textPanel_},
                         [this] { DigitaliserClick(); }));
+    add(traceButton_,
+        std::make_unique<TraceTool>(toolContext(),
+                                    TraceHooks{[this] { return trace::dominantColours(overview_); },
+                                               [this] { apresHistorique(); }}));
     ColourTools& c = colour_;
     const auto keepsUndo = [this] { return annulationItem_->isChecked(); };
     add(c.surface,

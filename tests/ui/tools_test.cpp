@@ -84,8 +84,8 @@ TEST_F(LoneTool, AStrokePaintsOnlyBetweenPressAndRelease) {
 // is given up (Esc) or the mode is left during it; a kept drag is one step.
 TEST_F(LoneTool, AShiftDragIsOneStepOrNothing) {
     int redraws = 0, settled = 0;
-    ui::DigitizeTool tool(context(),
-                          {[] {}, [](QPoint) {}, [&] { ++redraws; }, [&] { ++settled; }});
+    ui::DigitizeTool tool(context(), {[] {}, [](QPoint) {}, [&] { ++redraws; }, [&] { ++settled; },
+                                      [] { return false; }});
     asOneEvent(project, [&] { tool.pressed(event(20, 20)); });
     ASSERT_EQ(project.N(), 1);
     const auto original = project.extrait_xy(1);

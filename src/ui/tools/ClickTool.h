@@ -58,6 +58,8 @@ public:
     // Esc: what is under way is given up; true when there was something.
     virtual bool cancel() { return false; }
     virtual Qt::CursorShape cursor() const { return Qt::ArrowCursor; }
+    // The pixel a click at `pixel` would store: the band and the coordinates show it.
+    virtual QPoint aimAt(QPoint pixel) const { return pixel; }
 
     // When the rubber band runs from the last point to the mouse.
     enum class Band { Never, WithLines, Always };

@@ -1,6 +1,7 @@
 #include "ui/tools/DigitizeTool.h"
 
 #include "model/Project.h"
+#include "trace/Trace.h"
 
 namespace tracelle::ui {
 
@@ -14,7 +15,8 @@ void DigitizeTool::pressed(const ToolEvent& event) {
         if (drag_.dragging()) return;
     }
     model::Project& project = context_.project;
-    const int x = event.pixel.x(), y = event.pixel.y();
+    const QPoint pixel = aimAt(event.pixel);
+    const int x = pixel.x(), y = pixel.y();
     project.setSaved(false);
     if (controlPointArmed_ && project.isCalibrated()) {
         controlPointArmed_ = false;
@@ -29,9 +31,15 @@ void DigitizeTool::pressed(const ToolEvent& event) {
         hooks_.calibrationStored();
     } else {
         project.ajoute_point(x, y);
-        hooks_.pointStored(event.pixel);
+        hooks_.pointStored(pixel);
     }
     context_.refreshView();
+}
+
+QPoint DigitizeTool::aimAt(QPoint pixel) const {
+    if (!hooks_.snaps || !hooks_.snaps()) return pixel;
+    const auto onLine = trace::snapToLine(context_.layer, {pixel.x(), pixel.y()});
+    return onLine ? QPoint(onLine->x, onLine->y) : pixel;
 }
 
 } // namespace tracelle::ui

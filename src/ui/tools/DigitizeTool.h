@@ -1,5 +1,6 @@
 // "Digitaliser": a click stores a calibration point while the calibration is incomplete,
-// then a point of the current line. Shift and a drag move a point or a calibration cross.
+// then a point of the current line, moved onto the centre of a line near it when snapping. Shift
+// and a drag move a point or a calibration cross.
 #pragma once
 
 #include "ui/tools/ClickTool.h"
@@ -13,6 +14,7 @@ struct DigitizeHooks {
     std::function<void(QPoint pixel)> pointStored;
     std::function<void()> redraw;  // the layer's points drawn again (during a drag)
     std::function<void()> settled; // after a drag: the window follows the history
+    std::function<bool()> snaps;   // "Aimanter les clics" is checked
 };
 
 class DigitizeTool : public ClickTool {
@@ -31,6 +33,8 @@ public:
     bool cancel() override { return drag_.cancel(); }
     Qt::CursorShape cursor() const override { return drag_.cursor(); }
     Band band() const override { return Band::WithLines; }
+    // Snapping on, a click within a few pixels of a line lands on its centre.
+    QPoint aimAt(QPoint pixel) const override;
 
 private:
     DigitizeHooks hooks_;
