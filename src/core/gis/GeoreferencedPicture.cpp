@@ -61,6 +61,11 @@ std::string worldFileText(const georef::Affine& map) {
 
 GeoreferencedPicture ecritCalageImage(const model::Project& project, std::string_view system) {
     GeoreferencedPicture r;
+    const std::string& picture = project.picture().file;
+    if (!picture.empty() && !fs::exists(picture)) {
+        r.error = "Image introuvable : " + picture;
+        return r;
+    }
     const auto map = pictureMap(project, &r.error);
     if (!map) return r;
     const auto crs = CoordinateSystem::lit(system, &r.error);
@@ -70,7 +75,6 @@ GeoreferencedPicture ecritCalageImage(const model::Project& project, std::string
         r.error = "« " + crs->name() + " » ne s'écrit pas dans un fichier .prj";
         return r;
     }
-    const std::string picture = project.picture().file;
     const std::string prjPath = fs::path(picture).replace_extension(".prj").string();
     std::vector<OutputFile> files{{worldFileName(picture), worldFileText(*map)}};
     std::vector<std::string> stale;

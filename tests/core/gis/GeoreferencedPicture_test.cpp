@@ -126,6 +126,15 @@ TEST_F(GeoreferencedPicture, RefusedWithoutWritingAnything) {
     }
 }
 
+TEST_F(GeoreferencedPicture, RefusedWhenThePictureIsGone) {
+    model::Project p;
+    project(p, "gone.bmp", {"gone", model::TransformMethod::Affine, {}});
+    fs::remove(p.picture().file);
+    const gis::GeoreferencedPicture written = gis::ecritCalageImage(p, "EPSG:2154");
+    EXPECT_EQ(written.error, "Image introuvable : " + p.picture().file);
+    EXPECT_FALSE(fs::exists(path("gone.bpw")) || fs::exists(path("gone.prj")));
+}
+
 TEST(WorldFileName, AfterThePicturesExtension) {
     for (const auto& [picture, world] : {std::pair{"a/plan.jpg", "a/plan.jgw"},
                                          {"plan.tif", "plan.tfw"},
