@@ -23,6 +23,7 @@
 #include "picture/Layer.h"
 #include "render/ConversionSource.h"
 #include "render/RgbImage.h"
+#include "support/Gdal.h"
 #include "support/GeoTiffFile.h"
 #include "support/MetafileBytes.h"
 #include "support/ScriptedInteraction.h"
@@ -1021,7 +1022,7 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
     ASSERT_EQ(q.setCalibrationModel(model::TransformMethod::Projective, {}),
               model::FitStatus::Fitted);
     ASSERT_EQ(files::sauve_projet(q, path("photo.trc")), "");
-    const std::string world = path("scan.bpw"), prj = path("scan.prj");
+    const std::string world = path("scan.bpw"), prj = path("scan.prj"), tiff = path("scan.tif");
 
     struct Refusal {
         const char* name;
@@ -1032,6 +1033,9 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
         {"no system", {"georef-picture", path("scan.trc"), "--world"}, 2},
         {"unknown system", {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999"}, 1},
         {"projective", {"georef-picture", path("photo.trc"), "--crs", "EPSG:2154"}, 1},
+        {"projective GeoTIFF",
+         {"georef-picture", path("photo.trc"), "--crs", "EPSG:2154", "--geotiff", tiff},
+         1},
     };
     for (const Refusal& c : refusals) {
         SCOPED_TRACE(c.name);
@@ -1041,7 +1045,7 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
         if (c.status == 1) {
             EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
         }
-        EXPECT_FALSE(fs::exists(world) || fs::exists(prj));
+        EXPECT_FALSE(fs::exists(world) || fs::exists(prj) || fs::exists(tiff));
     }
 
     const Outcome ok = run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--world"});
@@ -1054,6 +1058,20 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
     ASSERT_TRUE(map) << why;
     EXPECT_EQ(this->read(world), gis::worldFileText(*map));
     EXPECT_EQ(this->read(prj).rfind("PROJCS[", 0), 0U);
+
+    // The GeoTIFF alone unless --world asks for both: GDAL places it as the world file does.
+    fs::remove(world);
+    const Outcome both =
+        run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff", tiff});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out, tiff + "\n");
+    EXPECT_FALSE(fs::exists(world));
+    ASSERT_EQ(files::writeTextFile(world, gis::worldFileText(*map)), "");
+    const auto fromTiff = tracelle::testing::gdalGeoTransform(tiff);
+    const auto fromWorld = tracelle::testing::gdalGeoTransform(path("scan.bmp"));
+    ASSERT_TRUE(fromTiff && fromWorld);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_NEAR((*fromTiff)[i], (*fromWorld)[i], 1e-6) << i;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // tracelle-cli georef-picture: the project's picture placed for GIS programs, as the window's
 // "Enregistrer l'image géoréférencée" places it.
 #include "cli/Command.h"
+#include "gis/GeoTiffExport.h"
 #include "gis/GeoreferencedPicture.h"
 #include "model/Project.h"
 
@@ -18,6 +19,13 @@ int georefPicture(const Arguments& args) {
     if (!system) throw UsageError("--crs SYSTÈME est obligatoire");
     model::Project project;
     chargeProjet(file, project);
+    const auto geotiff = args.value("geotiff");
+    if (geotiff) {
+        if (const std::string error = gis::ecritGeoTiff(project, *system, *geotiff); !error.empty())
+            throw InputError(error);
+        std::cout << *geotiff << '\n';
+    }
+    if (geotiff && !args.flag("world")) return 0;
     const gis::GeoreferencedPicture r = gis::ecritCalageImage(project, *system);
     if (!r.error.empty()) throw InputError(r.error);
     for (const std::string& written : r.written)
@@ -27,17 +35,18 @@ int georefPicture(const Arguments& args) {
 
 const Registration registration({
     "georef-picture",
-    "géoréférence l'image d'un projet calé : fichier de calage et .prj à côté d'elle",
-    "PROJET.trc --crs SYSTÈME [--world]\n\n"
+    "géoréférence l'image d'un projet calé : fichier de calage et .prj, ou GeoTIFF",
+    "PROJET.trc --crs SYSTÈME [--world] [--geotiff SORTIE.tif]\n\n"
     "  --crs SYSTÈME  le système des coordonnées réelles, comme pour export : un code EPSG\n"
     "                 (« EPSG:2154 »), une chaîne PROJ, ou « aucun » (pas de .prj)\n"
     "  --world        le fichier de calage (.jgw, .tfw, .pgw, .wld... d'après l'extension de\n"
     "                 l'image ; la valeur au centre du pixel en haut à gauche) et le .prj\n"
-    "                 écrits à côté de l'image (ce que fait la commande sans autre option)\n\n"
+    "                 écrits à côté de l'image (ce que fait la commande sans --geotiff)\n"
+    "  --geotiff SORTIE.tif  les pixels de l'image en GeoTIFF, placés et munis du système\n\n"
     "Pour un calage affine ou Helmert sur des axes linéaires. Affiche les fichiers écrits.\n"
     "Un calage projectif ou polynomial, des axes logarithmiques ou polaires, un système\n"
     "inconnu : sortie 1, rien n'est écrit.\n",
-    {{"crs", true}, {"world"}},
+    {{"crs", true}, {"world"}, {"geotiff", true}},
     georefPicture,
 });
 

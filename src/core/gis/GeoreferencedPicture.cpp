@@ -23,7 +23,9 @@ std::optional<georef::Affine> pictureMap(const model::Project& project, std::str
         *why = std::move(text);
         return std::nullopt;
     };
-    if (project.picture().file.empty()) return refuse("Aucune image à géoréférencer.");
+    const std::string& picture = project.picture().file;
+    if (picture.empty()) return refuse("Aucune image à géoréférencer.");
+    if (!fs::exists(picture)) return refuse("Image introuvable : " + picture);
     if (!project.isCalibrated()) return refuse("L'image n'est pas calée.");
     const model::FittedCalibration& fit = project.calibrationFit();
     if (!fit.axes().cartesianLinear())
@@ -61,11 +63,6 @@ std::string worldFileText(const georef::Affine& map) {
 
 GeoreferencedPicture ecritCalageImage(const model::Project& project, std::string_view system) {
     GeoreferencedPicture r;
-    const std::string& picture = project.picture().file;
-    if (!picture.empty() && !fs::exists(picture)) {
-        r.error = "Image introuvable : " + picture;
-        return r;
-    }
     const auto map = pictureMap(project, &r.error);
     if (!map) return r;
     const auto crs = CoordinateSystem::lit(system, &r.error);
@@ -75,6 +72,7 @@ GeoreferencedPicture ecritCalageImage(const model::Project& project, std::string
         r.error = "« " + crs->name() + " » ne s'écrit pas dans un fichier .prj";
         return r;
     }
+    const std::string& picture = project.picture().file;
     const std::string prjPath = fs::path(picture).replace_extension(".prj").string();
     std::vector<OutputFile> files{{worldFileName(picture), worldFileText(*map)}};
     std::vector<std::string> stale;

@@ -20,7 +20,8 @@ namespace tracelle::gis {
 std::string worldFileName(const std::string& picture);
 
 // The pixels of the picture (from the centre of its upper-left pixel) to the project's real
-// values; nothing, and the reason in French in `why`, when no affine map holds them.
+// values; nothing, and the reason in French in `why`, when the picture is not there or no
+// affine map holds its values.
 std::optional<georef::Affine> pictureMap(const model::Project& project, std::string* why);
 
 // The six lines of a world file, in the order GIS programs read them.

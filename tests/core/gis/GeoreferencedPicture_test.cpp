@@ -1,5 +1,6 @@
 // The world file and .prj written beside a calibrated picture, read back by GDAL: every
 // control point's pixel centre gets the real value the project gives it.
+#include "gis/GeoTiffExport.h"
 #include "gis/GeoreferencedPicture.h"
 #include "model/Project.h"
 #include "picture/BmpCodec.h"
@@ -68,19 +69,27 @@ TEST_F(GeoreferencedPicture, GdalGivesEveryControlPointItsFittedValue) {
         const gis::GeoreferencedPicture written = gis::ecritCalageImage(p, "EPSG:2154");
         ASSERT_EQ(written.error, "");
         EXPECT_EQ(written.written.size(), 2U);
-        const auto g = support::gdalGeoTransform(p.picture().file);
-        ASSERT_TRUE(g);
-        for (const model::ControlPoint& cp : p.controlPoints()) {
-            // GDAL counts from the picture's corner, the project from the centre of its pixel.
-            const double col = static_cast<double>(cp.pixel.x) - ox + 0.5;
-            const double line = static_cast<double>(cp.pixel.y) - oy + 0.5;
-            const auto real = p.calibrationFit().toReal(cp.pixel);
-            ASSERT_TRUE(real);
-            EXPECT_NEAR((*g)[0] + col * (*g)[1] + line * (*g)[2], static_cast<double>(real->X),
-                        1e-6);
-            EXPECT_NEAR((*g)[3] + col * (*g)[4] + line * (*g)[5], static_cast<double>(real->Y),
-                        1e-6);
+        const std::string tiff = path(std::string(c.name) + ".tif");
+        ASSERT_EQ(gis::ecritGeoTiff(p, "EPSG:2154", tiff), "");
+        for (const std::string& file : {p.picture().file, tiff}) {
+            SCOPED_TRACE(file);
+            const auto g = support::gdalGeoTransform(file);
+            ASSERT_TRUE(g);
+            for (const model::ControlPoint& cp : p.controlPoints()) {
+                // GDAL counts from the picture's corner, the project from its pixel's centre.
+                const double col = static_cast<double>(cp.pixel.x) - ox + 0.5;
+                const double line = static_cast<double>(cp.pixel.y) - oy + 0.5;
+                const auto real = p.calibrationFit().toReal(cp.pixel);
+                ASSERT_TRUE(real);
+                EXPECT_NEAR((*g)[0] + col * (*g)[1] + line * (*g)[2], static_cast<double>(real->X),
+                            1e-6);
+                EXPECT_NEAR((*g)[3] + col * (*g)[4] + line * (*g)[5], static_cast<double>(real->Y),
+                            1e-6);
+            }
         }
+        const auto keys = support::runGdal("gdalinfo -json", "", tiff);
+        ASSERT_TRUE(keys);
+        EXPECT_NE(keys->find("Lambert-93"), std::string::npos);
         // GDAL's picture drivers leave a .prj aside: GDAL reads it as a system of its own.
         const auto system = support::runGdal("gdalsrsinfo -o wkt1", "", written.written.back());
         ASSERT_TRUE(system);
@@ -121,6 +130,9 @@ TEST_F(GeoreferencedPicture, RefusedWithoutWritingAnything) {
         else
             EXPECT_FALSE(written.error.empty());
         EXPECT_TRUE(written.written.empty());
+        const std::string tiff = path(std::string(r.name) + ".tif");
+        EXPECT_EQ(gis::ecritGeoTiff(p, r.system, tiff), written.error);
+        EXPECT_FALSE(fs::exists(tiff));
         EXPECT_FALSE(fs::exists(gis::worldFileName(p.picture().file)));
         EXPECT_FALSE(fs::exists(path(std::string(r.name) + ".prj")));
     }
