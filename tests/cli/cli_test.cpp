@@ -1033,8 +1033,8 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
         {"no system", {"georef-picture", path("scan.trc"), "--world"}, 2},
         {"unknown system", {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999"}, 1},
         {"projective", {"georef-picture", path("photo.trc"), "--crs", "EPSG:2154"}, 1},
-        {"projective GeoTIFF",
-         {"georef-picture", path("photo.trc"), "--crs", "EPSG:2154", "--geotiff", tiff},
+        {"unknown system, GeoTIFF",
+         {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999", "--geotiff", tiff},
          1},
     };
     for (const Refusal& c : refusals) {

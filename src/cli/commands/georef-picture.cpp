@@ -42,10 +42,12 @@ const Registration registration({
     "  --world        le fichier de calage (.jgw, .tfw, .pgw, .wld... d'après l'extension de\n"
     "                 l'image ; la valeur au centre du pixel en haut à gauche) et le .prj\n"
     "                 écrits à côté de l'image (ce que fait la commande sans --geotiff)\n"
-    "  --geotiff SORTIE.tif  les pixels de l'image en GeoTIFF, placés et munis du système\n\n"
-    "Pour un calage affine ou Helmert sur des axes linéaires. Affiche les fichiers écrits.\n"
-    "Un calage projectif ou polynomial, des axes logarithmiques ou polaires, un système\n"
-    "inconnu : sortie 1, rien n'est écrit.\n",
+    "  --geotiff SORTIE.tif  les pixels de l'image en GeoTIFF, placés et munis du système ;\n"
+    "                 rééchantillonnés sur une grille orientée au nord pour un calage\n"
+    "                 projectif ou polynomial\n\n"
+    "Le fichier de calage demande un calage affine ou Helmert. Affiche les fichiers écrits.\n"
+    "Des axes logarithmiques ou polaires, un système inconnu, un fichier de calage pour un\n"
+    "calage projectif ou polynomial : sortie 1, rien n'est écrit.\n",
     {{"crs", true}, {"world"}, {"geotiff", true}},
     georefPicture,
 });

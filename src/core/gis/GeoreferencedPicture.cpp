@@ -18,20 +18,28 @@ std::string worldFileName(const std::string& picture) {
     return p.string();
 }
 
+std::string whyNotGeoreferenced(const model::Project& project) {
+    const std::string& picture = project.picture().file;
+    if (picture.empty()) return "Aucune image à géoréférencer.";
+    if (!fs::exists(picture)) return "Image introuvable : " + picture;
+    if (!project.isCalibrated()) return "L'image n'est pas calée.";
+    if (!project.axisKinds().cartesianLinear())
+        return "Axes logarithmiques ou polaires : l'image ne se géoréférence pas.";
+    return {};
+}
+
+bool affineInPixels(model::TransformMethod method) {
+    return method == model::TransformMethod::Affine || method == model::TransformMethod::Helmert;
+}
+
 std::optional<georef::Affine> pictureMap(const model::Project& project, std::string* why) {
     const auto refuse = [why](std::string text) {
         *why = std::move(text);
         return std::nullopt;
     };
-    const std::string& picture = project.picture().file;
-    if (picture.empty()) return refuse("Aucune image à géoréférencer.");
-    if (!fs::exists(picture)) return refuse("Image introuvable : " + picture);
-    if (!project.isCalibrated()) return refuse("L'image n'est pas calée.");
+    if (std::string no = whyNotGeoreferenced(project); !no.empty()) return refuse(std::move(no));
     const model::FittedCalibration& fit = project.calibrationFit();
-    if (!fit.axes().cartesianLinear())
-        return refuse("Axes logarithmiques ou polaires : l'image ne se géoréférence pas.");
-    const model::TransformMethod method = fit.method();
-    if (method != model::TransformMethod::Affine && method != model::TransformMethod::Helmert)
+    if (!affineInPixels(fit.method()))
         return refuse("Un calage projectif ou polynomial ne tient pas dans un fichier de calage.");
     // Affine in the pixels: three pixels give the whole map.
     const model::Real ox = project.picture().ox, oy = project.picture().oy;

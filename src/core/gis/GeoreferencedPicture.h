@@ -11,13 +11,20 @@
 
 namespace tracelle::model {
 class Project;
-}
+enum class TransformMethod;
+} // namespace tracelle::model
 
 namespace tracelle::gis {
 
 // The world file's name for a picture: first and last letters of its extension and "w"
 // (".jgw", ".tfw", ".pgw"), ".wld" for a picture without extension.
 std::string worldFileName(const std::string& picture);
+
+// Why the project's picture cannot be placed for GIS programs (no picture, not calibrated,
+// logarithmic or polar axes); "" when it can.
+std::string whyNotGeoreferenced(const model::Project& project);
+// Affine and Helmert fits keep the picture's pixels a parallelogram on the ground.
+bool affineInPixels(model::TransformMethod method);
 
 // The pixels of the picture (from the centre of its upper-left pixel) to the project's real
 // values; nothing, and the reason in French in `why`, when the picture is not there or no
