@@ -1036,6 +1036,10 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
         {"unknown system, GeoTIFF",
          {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999", "--geotiff", tiff},
          1},
+        {"GeoTIFF into no folder",
+         {"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff",
+          path("nowhere/scan.tif")},
+         1},
     };
     for (const Refusal& c : refusals) {
         SCOPED_TRACE(c.name);

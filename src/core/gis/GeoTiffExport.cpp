@@ -140,23 +140,11 @@ Dataset warped(GDALDatasetH source, const model::Project& project, int w, int h)
     return target;
 }
 
-} // namespace
-
-std::string ecritGeoTiff(const model::Project& project, std::string_view system,
-                         const std::string& out) {
-    std::string why = whyNotGeoreferenced(project);
-    if (!why.empty()) return why;
-    const auto crs = CoordinateSystem::lit(system, &why);
-    if (!crs) return why;
-    const std::string wkt = crs->prjText();
-    if (!crs->local() && wkt.empty())
-        return "« " + crs->name() + " » ne s'écrit pas dans un GeoTIFF";
-    const std::string& file = project.picture().file;
-    const picture::Decoded decoded = picture::decodeFile(file);
-    if (!decoded.ok()) return picture::decodeFailureMessage(file, decoded.error);
-
-    GDALAllRegister();
-    Dataset source = memoryCopy(decoded.raster);
+// The picture placed on the ground and written to `out` through a temporary file.
+std::string writePlaced(const model::Project& project, const picture::Raster& picture,
+                        const std::string& wkt, const std::string& out) {
+    std::string why;
+    Dataset source = memoryCopy(picture);
     if (!source) return "Mémoire insuffisante pour l'image géoréférencée.";
     if (affineInPixels(project.calibrationMethod())) {
         const auto map = pictureMap(project, &why);
@@ -170,7 +158,7 @@ std::string ecritGeoTiff(const model::Project& project, std::string_view system,
                                    static_cast<double>(map->E)};
         GDALSetGeoTransform(source.get(), g.data());
     } else {
-        source = warped(source.get(), project, decoded.raster.width(), decoded.raster.height());
+        source = warped(source.get(), project, picture.width(), picture.height());
         if (!source) return "Le calage ne se ramène pas à une image orientée au nord.";
     }
     if (!wkt.empty()) GDALSetProjection(source.get(), wkt.c_str());
@@ -189,6 +177,29 @@ std::string ecritGeoTiff(const model::Project& project, std::string_view system,
         return "Impossible d'écrire <" + out + ">";
     }
     return {};
+}
+
+} // namespace
+
+std::string ecritGeoTiff(const model::Project& project, std::string_view system,
+                         const std::string& out) {
+    std::string why = whyNotGeoreferenced(project);
+    if (!why.empty()) return why;
+    const auto crs = CoordinateSystem::lit(system, &why);
+    if (!crs) return why;
+    const std::string wkt = crs->prjText();
+    if (!crs->local() && wkt.empty())
+        return "« " + crs->name() + " » ne s'écrit pas dans un GeoTIFF";
+    const std::string& file = project.picture().file;
+    const picture::Decoded decoded = picture::decodeFile(file);
+    if (!decoded.ok()) return picture::decodeFailureMessage(file, decoded.error);
+
+    GDALAllRegister();
+    // GDAL's own messages would add English lines to the one French line the user reads.
+    CPLPushErrorHandler(CPLQuietErrorHandler);
+    const std::string error = writePlaced(project, decoded.raster, wkt, out);
+    CPLPopErrorHandler();
+    return error;
 }
 
 } // namespace tracelle::gis
