@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # Exports for GIS and CAD: coordinate systems, shapefiles, DXF.
   libproj-dev libshp-dev libdxflib-dev
+  # The georeferenced picture as a GeoTIFF.
+  libgdal-dev
   # Their tests: ogrinfo opens every exported file; GeoJSON read back.
   gdal-bin nlohmann-json3-dev
   # tiffinfo checks the TIFF files the tests write.

@@ -8,6 +8,7 @@
 #include "files/TextFile.h"
 #include "files/Workbook.h"
 #include "geodesy/Worksheet.h"
+#include "gis/GeoreferencedPicture.h"
 #include "gis/GisExport.h"
 #include "measure/Cap.h"
 #include "measure/RasterSurface.h"
@@ -22,6 +23,7 @@
 #include "picture/Layer.h"
 #include "render/ConversionSource.h"
 #include "render/RgbImage.h"
+#include "support/Gdal.h"
 #include "support/GeoTiffFile.h"
 #include "support/MetafileBytes.h"
 #include "support/ScriptedInteraction.h"
@@ -997,6 +999,83 @@ TEST_F(Cli, PictureCommandsHoldNoMoreThanTheyCheck) {
         EXPECT_LE(static_cast<double>(peak - base) / (side * side), c.reserved)
             << "peak " << peak / 1000000 << " MB, " << base / 1000000 << " MB for a tiny picture";
     }
+}
+
+} // namespace
+
+namespace {
+
+// The world file and .prj beside the project's picture, as the core writes them; a refusal
+// writes nothing and says why in one line.
+TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
+    picture::Raster r = picture::Raster::create(60, 40);
+    r.fill(0);
+    ASSERT_EQ(picture::writeBmp(r, path("scan.bmp")), "");
+    model::Project q;
+    q.picture() = {path("scan.bmp"), 60, 40, 0, 0};
+    q.setCalibration({model::CalibrationPoint{"700000", "6600000", 0, 0},
+                      model::CalibrationPoint{"700100", "6600010", 50, 0},
+                      model::CalibrationPoint{"700008", "6599920", 0, 40}});
+    ASSERT_EQ(q.addControlPoint(30, 25, 700061.3L, 6599946.9L, 0), model::FitStatus::Fitted);
+    ASSERT_EQ(q.setCalibrationModel(model::TransformMethod::Helmert, {}), model::FitStatus::Fitted);
+    ASSERT_EQ(files::sauve_projet(q, path("scan.trc")), "");
+    ASSERT_EQ(q.setCalibrationModel(model::TransformMethod::Projective, {}),
+              model::FitStatus::Fitted);
+    ASSERT_EQ(files::sauve_projet(q, path("photo.trc")), "");
+    const std::string world = path("scan.bpw"), prj = path("scan.prj"), tiff = path("scan.tif");
+
+    struct Refusal {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+    };
+    const std::vector<Refusal> refusals = {
+        {"no system", {"georef-picture", path("scan.trc"), "--world"}, 2},
+        {"unknown system", {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999"}, 1},
+        {"projective", {"georef-picture", path("photo.trc"), "--crs", "EPSG:2154"}, 1},
+        {"unknown system, GeoTIFF",
+         {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999", "--geotiff", tiff},
+         1},
+        {"GeoTIFF into no folder",
+         {"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff",
+          path("nowhere/scan.tif")},
+         1},
+    };
+    for (const Refusal& c : refusals) {
+        SCOPED_TRACE(c.name);
+        const Outcome bad = run(c.args);
+        EXPECT_EQ(bad.status, c.status);
+        EXPECT_EQ(bad.out, "");
+        if (c.status == 1) {
+            EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
+        }
+        EXPECT_FALSE(fs::exists(world) || fs::exists(prj) || fs::exists(tiff));
+    }
+
+    const Outcome ok = run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--world"});
+    ASSERT_EQ(ok.status, 0) << ok.err;
+    EXPECT_EQ(ok.out, world + "\n" + prj + "\n");
+    model::Project read;
+    ASSERT_EQ(files::chargeProjetSansImage(path("scan.trc"), read), "");
+    std::string why;
+    const auto map = gis::pictureMap(read, &why);
+    ASSERT_TRUE(map) << why;
+    EXPECT_EQ(this->read(world), gis::worldFileText(*map));
+    EXPECT_EQ(this->read(prj).rfind("PROJCS[", 0), 0U);
+
+    // The GeoTIFF alone unless --world asks for both: GDAL places it as the world file does.
+    fs::remove(world);
+    const Outcome both =
+        run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff", tiff});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out, tiff + "\n");
+    EXPECT_FALSE(fs::exists(world));
+    ASSERT_EQ(files::writeTextFile(world, gis::worldFileText(*map)), "");
+    const auto fromTiff = tracelle::testing::gdalGeoTransform(tiff);
+    const auto fromWorld = tracelle::testing::gdalGeoTransform(path("scan.bmp"));
+    ASSERT_TRUE(fromTiff && fromWorld);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_NEAR((*fromTiff)[i], (*fromWorld)[i], 1e-6) << i;
 }
 
 } // namespace
