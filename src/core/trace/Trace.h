@@ -134,10 +134,17 @@ struct Palette {
     Rgb background;
     std::vector<Rgb> colours; // at most 8, most frequent first
 };
-// The 8 most frequent colours that are not the background, told apart by at least a few ΔE.
+// The colours of the 8 most frequent lines: the colours that are not the background, a line's
+// shades (its anti-aliased edges, its blends with the paper) counted with it, each line shown
+// by its own colour rather than the palest of its edges.
 Palette dominantColours(const picture::Raster& picture);
 // The same on the overview's finest level; empty until the overview is ready.
 Palette dominantColours(const picture::Overview& overview);
+// The same over every pixel of the box: the colours of a graph's curves.
+Palette dominantColours(const picture::Layer& layer, Box box);
+// The palette's colour of which `shade` is a shade, if any: a swatch found on the overview,
+// where thin lines blend with the paper, finds the line's own colour in a palette of the layer.
+std::optional<Rgb> lineOfShade(const Palette& palette, Rgb shade);
 
 // The points appended to the project as clicks would: on a new line, or on the current line
 // when it has no point yet; one undo step named "le tracé".

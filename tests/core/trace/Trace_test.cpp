@@ -148,6 +148,68 @@ TEST(DominantColours, AreTheMostFrequentBesideTheBackground) {
     }
 }
 
+// A graph drawn as a scan shows it: black axes, a blue and a red curve, anti-aliased.
+constexpr Rgb kBlue{20, 60, 220};
+constexpr Rgb kBlack{0, 0, 0};
+
+double g(double x) {
+    return 300 + 150 * std::sin(x / 60);
+}
+
+picture::Raster graph(double width) {
+    picture::Raster r = sheet(800, 600);
+    stroke(r, {{60, 20}, {60, 560}}, 2, kBlack);
+    stroke(r, {{60, 560}, {780, 560}}, 2, kBlack);
+    stroke(r, sampled([](double x) { return PointF{x, g(x)}; }, 70, 770), width, kBlue);
+    stroke(r, sampled([](double x) { return PointF{x, 200 + 0.4 * x}; }, 70, 770), width, kRed);
+    return r;
+}
+
+// Each line gives one swatch, of its own colour, however many shades its edges and the
+// overview's averages spread it over.
+TEST(DominantColours, GiveOneSwatchALineInItsOwnColour) {
+    const Rgb lines[] = {kBlack, kBlue, kRed};
+    const auto oneEach = [&](const std::vector<Rgb>& colours, double within) {
+        ASSERT_EQ(colours.size(), 3u);
+        for (const Rgb& line : lines)
+            EXPECT_EQ(std::count_if(colours.begin(), colours.end(),
+                                    [&](Rgb c) { return trace::deltaE(c, line) <= within; }),
+                      1)
+                << int(line.r) << ',' << int(line.g) << ',' << int(line.b);
+    };
+    for (double width : {1.0, 2.0, 3.0}) {
+        SCOPED_TRACE(width);
+        picture::Raster r = graph(width);
+        const trace::Palette whole = trace::dominantColours(r);
+        {
+            SCOPED_TRACE("every pixel");
+            oneEach(whole.colours, 25);
+        }
+        picture::Layer layer = layerOf(std::move(r));
+        picture::Overview overview;
+        overview.buildNow(layer);
+        const trace::Palette swatches = trace::dominantColours(overview);
+        ASSERT_EQ(swatches.colours.size(), 3u);
+        // A swatch of the overview, paler than the line where it is thin, finds the line.
+        std::vector<Rgb> found;
+        for (const Rgb& swatch : swatches.colours)
+            if (const auto line = trace::lineOfShade(whole, swatch)) found.push_back(*line);
+        SCOPED_TRACE("overview");
+        oneEach(found, 25);
+    }
+}
+
+TEST(DominantColours, InABoxAreThoseOfTheCurvesInIt) {
+    const picture::Layer layer = layerOf(graph(2));
+    // Between the axes: the blue curve, longer than the red one, first.
+    const trace::Palette inBox = trace::dominantColours(layer, {640, 555, 100, 140});
+    ASSERT_EQ(inBox.colours.size(), 2u);
+    EXPECT_LE(trace::deltaE(inBox.colours[0], kBlue), 25);
+    EXPECT_LE(trace::deltaE(inBox.colours[1], kRed), 25);
+    EXPECT_LE(trace::deltaE(inBox.background, kWhite), 3);
+    EXPECT_TRUE(trace::dominantColours(layer, {300, 500, 400, 550}).colours.empty());
+}
+
 TEST(AppendTrace, StartsANewLineUnlessTheCurrentOneIsEmpty) {
     ScriptedInteraction ui;
     model::Project project;
