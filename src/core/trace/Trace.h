@@ -130,6 +130,21 @@ struct Box {
 std::vector<PixelPoint> curveByXStep(const picture::Layer& layer, Box box, const LineColour& colour,
                                      int step = kDefaultXStep);
 
+// "Courbe par pas de X" as the window takes it.
+struct BoxCurve {
+    TraceResult result = TraceResult::Background; // NoColour: the colour asked is not in the box
+    Rgb colour;                                   // the curve's colour, as found in the box
+    std::vector<PixelPoint> points;
+};
+// The curve of `colour` in the box by X step. The colour is a swatch, paler than a thin line
+// where the overview averaged it: the line in the box of which it is a shade is taken. Without
+// a colour, the line that covers most of the box: the press of a box lands on the paper or on
+// an axis, seldom on the curve.
+BoxCurve curveInBox(const picture::Layer& layer, Box box, std::optional<Rgb> colour,
+                    double tolerance = kDefaultTolerance, int step = kDefaultXStep);
+// The French sentence that tells a user why no curve was taken in the box.
+std::string boxMessage(TraceResult result);
+
 struct Palette {
     Rgb background;
     std::vector<Rgb> colours; // at most 8, most frequent first

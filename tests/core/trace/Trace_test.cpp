@@ -210,6 +210,60 @@ TEST(DominantColours, InABoxAreThoseOfTheCurvesInIt) {
     EXPECT_TRUE(trace::dominantColours(layer, {300, 500, 400, 550}).colours.empty());
 }
 
+// The window's X step: the colour a swatch of the overview, or none, and the curve of the
+// blue or the red line within 1 px of its points.
+TEST(CurveInBox, FindsTheCurvesColourInTheBox) {
+    for (double width : {1.0, 2.0, 3.0}) {
+        SCOPED_TRACE(width);
+        picture::Layer layer = layerOf(graph(width));
+        picture::Overview overview;
+        overview.buildNow(layer);
+        const trace::Palette swatches = trace::dominantColours(overview);
+        const auto swatchOf = [&](Rgb line) -> std::optional<Rgb> {
+            for (const Rgb& s : swatches.colours)
+                if (trace::lineOfShade({kWhite, {line}}, s)) return s;
+            ADD_FAILURE() << "no swatch for the line";
+            return std::nullopt;
+        };
+        // Beyond the ends drawn too: the round ends of a stroke are its curve's.
+        const auto blue = sampled([](double x) { return PointF{x, g(x)}; }, 0, 800);
+        const auto red = sampled([](double x) { return PointF{x, 200 + 0.4 * x}; }, 0, 800);
+        struct Row {
+            const char* name;
+            trace::Box box;
+            std::optional<Rgb> colour;
+            trace::TraceResult result;
+            const std::vector<PointF>* curve;
+        };
+        const trace::Box between{640, 555, 100, 140};
+        const Row rows[] = {
+            {"no colour: the longest curve", between, {}, trace::TraceResult::Followed, &blue},
+            {"the red swatch", between, swatchOf(kRed), trace::TraceResult::Followed, &red},
+            {"over the axes, the blue swatch",
+             {40, 570, 700, 100},
+             swatchOf(kBlue),
+             trace::TraceResult::Followed,
+             &blue},
+            {"a colour absent", between, Rgb{20, 150, 40}, trace::TraceResult::NoColour, nullptr},
+            {"the paper", {300, 500, 400, 550}, {}, trace::TraceResult::Background, nullptr},
+        };
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            const trace::BoxCurve c = trace::curveInBox(layer, row.box, row.colour);
+            ASSERT_EQ(c.result, row.result);
+            EXPECT_EQ(c.points.empty(), row.curve == nullptr);
+            if (row.curve) {
+                EXPECT_GE(c.points.size(), 500u / trace::kDefaultXStep);
+            }
+            for (const PixelPoint& p : c.points)
+                EXPECT_LE(distanceTo(*row.curve, {double(p.x), double(p.y)}), 1.0)
+                    << p.x << ',' << p.y;
+        }
+    }
+    EXPECT_EQ(trace::boxMessage(trace::TraceResult::NoColour),
+              "La couleur choisie n'est pas dans le cadre");
+}
+
 TEST(AppendTrace, StartsANewLineUnlessTheCurrentOneIsEmpty) {
     ScriptedInteraction ui;
     model::Project project;
