@@ -350,6 +350,8 @@ private:
     void creerOutils();
     ToolContext toolContext();
     ClickTool& currentTool() const;
+    // The picture's overview was made again: the tools read it again.
+    void overviewChanged();
     std::map<const QAbstractButton*, std::unique_ptr<ClickTool>> tools_;
     // The right button clicked on a point or a line: delete or insert a point.
     void menuEdition(QPoint position);

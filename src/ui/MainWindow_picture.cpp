@@ -198,10 +198,13 @@ void MainWindow::affecte_bitmap_img() {
         QMetaObject::invokeMethod(
             self,
             [self] {
-                if (self) self->repaintView();
+                if (!self) return;
+                self->repaintView();
+                self->overviewChanged();
             },
             Qt::QueuedConnection);
     });
+    overviewChanged();
     imageArea_->setLayer(&layer_, &overview_);
     init_calque_a_b_pen();
     position_scrollbar();

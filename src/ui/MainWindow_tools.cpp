@@ -69,4 +69,9 @@ ClickTool& MainWindow::currentTool() const {
     return *tools_.at(digitaliser_->group()->checkedButton());
 }
 
+void MainWindow::overviewChanged() {
+    for (const auto& [button, tool] : tools_)
+        tool->overviewChanged();
+}
+
 } // namespace tracelle::ui

@@ -58,6 +58,9 @@ public:
     // Esc: what is under way is given up; true when there was something.
     virtual bool cancel() { return false; }
     virtual Qt::CursorShape cursor() const { return Qt::ArrowCursor; }
+    // The overview of the picture was made again (a new picture, then once it is ready): what
+    // the tool read on it is read again.
+    virtual void overviewChanged() {}
     // The pixel a click at `pixel` would store: the band and the coordinates show it.
     virtual QPoint aimAt(QPoint pixel) const { return pixel; }
 

@@ -32,7 +32,7 @@ QDoubleSpinBox* realBox(QWidget* parent, const char* name, double value, double 
 
 TraceTool::TraceTool(ToolContext context, TraceHooks hooks)
     : ClickTool(std::move(context)), hooks_(std::move(hooks)),
-      panel_(new QFrame(context_.area.parentWidget())) {
+      panel_(new QFrame(context_.area.parentWidget())), box_(context_.area) {
     panel_->setObjectName("PanneauTrace");
     panel_->setFrameShape(QFrame::StyledPanel);
     panel_->setAutoFillBackground(true);
@@ -56,28 +56,56 @@ TraceTool::TraceTool(ToolContext context, TraceHooks hooks)
     });
     swatches_ = new QHBoxLayout;
     swatchGroup_ = new QButtonGroup(panel_);
+    byXStep_ = new QCheckBox(QStringLiteral("Courbe par pas de X"), panel_);
+    byXStep_->setObjectName("CourbePasX");
+    byXStep_->setToolTip(QStringLiteral("tirer un cadre sur le graphique : un point tous les X "
+                                        "pixels sur la courbe"));
+    xStep_ = new QSpinBox(panel_);
+    xStep_->setObjectName("PasX");
+    xStep_->setRange(1, 500);
+    xStep_->setValue(trace::kDefaultXStep);
+    xStep_->setToolTip(QStringLiteral("pas de X (pixels)"));
+    xStep_->setEnabled(false);
+    QObject::connect(byXStep_, &QCheckBox::toggled, panel_, [this](bool on) {
+        xStep_->setEnabled(on);
+        context_.setStatus(1,
+                           on ? QStringLiteral("Tirer un cadre autour de la courbe") : QString());
+    });
     form->addRow(QStringLiteral("tolérance"), tolerance_);
     form->addRow(QStringLiteral("lacune"), gap_);
     form->addRow(QStringLiteral("espacement"), spacing_);
     form->addRow(simplify_, simplifyDistance_);
+    form->addRow(byXStep_, xStep_);
     form->addRow(QStringLiteral("couleur"), swatches_);
     panel_->hide();
 }
 
 void TraceTool::activate() {
     showSwatches();
+    place();
+    panel_->show();
+    panel_->raise();
+}
+
+void TraceTool::place() {
     panel_->adjustSize();
     const ImageArea& area = context_.area;
     QWidget* room = panel_->parentWidget();
     // In the top right corner of the picture, where a map's legend rarely is.
     panel_->move(area.mapTo(room, QPoint(area.width() - panel_->width(), 0)));
-    panel_->show();
-    panel_->raise();
 }
 
 void TraceTool::deactivate() {
     if (tracing_) finish(false);
+    box_.cancel();
     panel_->hide();
+}
+
+void TraceTool::overviewChanged() {
+    // Until the overview of a new picture is ready only "?" shows; its colours come with it.
+    if (panel_->isHidden()) return;
+    showSwatches();
+    place();
 }
 
 void TraceTool::showSwatches() {
@@ -112,7 +140,11 @@ void TraceTool::showSwatches() {
 }
 
 void TraceTool::pressed(const ToolEvent& event) {
-    if (tracing_) return;
+    if (tracing_ || box_.active()) return;
+    if (byXStep_->isChecked()) {
+        box_.begin(event);
+        return;
+    }
     trace::FollowSettings settings;
     settings.colour = chosen_;
     settings.tolerance = tolerance_->value();
@@ -135,13 +167,38 @@ void TraceTool::pressed(const ToolEvent& event) {
     hooks_.settled();
 }
 
+bool TraceTool::moved(const ToolEvent& event) {
+    if (!box_.active()) return false;
+    box_.stretch(event);
+    return true;
+}
+
 void TraceTool::released(const ToolEvent& event) {
+    if (box_.active() && event.buttons == Qt::LeftButton) {
+        takeCurve(box_.end(event));
+        return;
+    }
     if (!tracing_) return;
     // The right button, pressed while the left is held, gave the trace up already.
     if (event.buttons == Qt::LeftButton) finish(true);
 }
 
+void TraceTool::takeCurve(trace::Box box) {
+    const trace::BoxCurve curve =
+        trace::curveInBox(context_.layer, box, chosen_, tolerance_->value(), xStep_->value());
+    if (curve.result != trace::TraceResult::Followed) {
+        platform::interaction().beep();
+        context_.setStatus(1, QString::fromStdString(trace::boxMessage(curve.result)));
+        return;
+    }
+    context_.setStatus(1, QString());
+    context_.project.setSaved(false);
+    trace::appendTrace(context_.project, curve.points);
+    hooks_.settled();
+}
+
 bool TraceTool::cancel() {
+    if (box_.cancel()) return true;
     if (!tracing_) return false;
     finish(false);
     return true;

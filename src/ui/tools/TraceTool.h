@@ -1,9 +1,14 @@
 // "Suivre le trait": a click on a line follows it by its colour; the centreline becomes the
 // points of a line at once. Held until the button is let go, the trace is still given up by
 // Esc or a right click; kept, it is one undo action.
+// "Courbe par pas de X" is a choice of its panel rather than a mode of its own: the curve of a
+// graph is taken by the same colour (swatches, tolerance), so a user moves from a map's lines
+// to a graph's curves without looking for another mode. A box drawn with the mouse then takes
+// the curve inside it, one point every X pixels, in one undo action.
 #pragma once
 
 #include "trace/Trace.h"
+#include "ui/tools/BoxDrag.h"
 #include "ui/tools/ClickTool.h"
 
 #include <optional>
@@ -31,13 +36,17 @@ public:
     void activate() override;
     void deactivate() override;
     void pressed(const ToolEvent& event) override;
+    bool moved(const ToolEvent& event) override;
     void released(const ToolEvent& event) override;
     bool cancel() override;
+    void overviewChanged() override;
     Qt::CursorShape cursor() const override { return Qt::CrossCursor; }
 
 private:
     void showSwatches();
+    void place();
     void finish(bool keep);
+    void takeCurve(trace::Box box);
 
     TraceHooks hooks_;
     QFrame* panel_;
@@ -48,6 +57,9 @@ private:
     QDoubleSpinBox* simplifyDistance_;
     QHBoxLayout* swatches_;
     QButtonGroup* swatchGroup_;
+    QCheckBox* byXStep_;
+    QSpinBox* xStep_;
+    BoxDrag box_;
     std::optional<trace::Rgb> chosen_; // the colour under the click when absent
     bool tracing_ = false;
 };
