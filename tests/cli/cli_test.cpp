@@ -426,7 +426,6 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
     const picture::Layer layer = layerOf(map);
     const trace::Trace t = trace::followLine(layer, {100, 37});
     ASSERT_EQ(t.result, trace::TraceResult::Followed);
-    const trace::LineColour green({20, 150, 40}, {255, 255, 255});
     const struct {
         std::vector<std::string> options;
         std::vector<trace::PixelPoint> expected;
@@ -435,7 +434,9 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
         {{"--from", "100,37", "--spacing", "25"}, trace::resample(t.centreline, 25)},
         {{"--from", "100,37", "--simplify", "2"}, trace::simplify(t.centreline, 2)},
         {{"--box", "0,100,299,199", "--colour", "20,150,40", "--x-step", "10"},
-         trace::curveByXStep(layer, {0, 100, 299, 199}, green, 10)},
+         trace::curveInBox(layer, {0, 100, 299, 199}, trace::Rgb{20, 150, 40},
+                           trace::kDefaultTolerance, 10)
+             .points},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.options[0] + " " + c.options.back());

@@ -59,16 +59,12 @@ std::vector<trace::PixelPoint> traced(const Arguments& args, const picture::Laye
         if (!colour) throw InputError("--box demande la couleur de la courbe : --colour R,G,B");
         const auto c = integers("box", *box, 4, "X0,Y0,X1,Y1");
         const int step = wholePixels(args, "x-step", trace::kDefaultXStep, 1);
-        const trace::Box b{c[0], c[1], c[2], c[3]};
-        const trace::LineColour line(
-            *colour,
-            trace::backgroundOf(layer, std::min(b.x0, b.x1), std::min(b.y0, b.y1),
-                                std::max(b.x0, b.x1) + 1, std::max(b.y0, b.y1) + 1),
-            tolerance);
-        auto points = trace::curveByXStep(layer, b, line, step);
-        if (points.empty())
+        // As the window takes it, so that both give the same points.
+        trace::BoxCurve curve =
+            trace::curveInBox(layer, {c[0], c[1], c[2], c[3]}, colour, tolerance, step);
+        if (curve.points.empty())
             throw InputError("La couleur " + *args.value("colour") + " n'est pas dans le cadre");
-        return points;
+        return std::move(curve.points);
     }
     const auto from = args.value("from");
     if (!from) throw InputError("--from X,Y ou --box X0,Y0,X1,Y1 est obligatoire");
@@ -76,7 +72,7 @@ std::vector<trace::PixelPoint> traced(const Arguments& args, const picture::Laye
     if (at[0] < 0 || at[1] < 0 || at[0] >= layer.width() || at[1] >= layer.height())
         throw InputError("--from : le point " + *from + " est hors de l'image");
     trace::FollowSettings settings;
-    settings.colour = colour;
+    if (colour) settings.colour = trace::lineColourNear(layer, {at[0], at[1]}, *colour);
     settings.tolerance = tolerance;
     settings.gap = wholePixels(args, "gap", trace::kDefaultGap, 0);
     const trace::Trace t = trace::followLine(layer, {at[0], at[1]}, settings);

@@ -132,4 +132,12 @@ std::optional<Rgb> lineOfShade(const Palette& palette, Rgb shade) {
     return std::nullopt;
 }
 
+Rgb lineColourNear(const picture::Layer& layer, PixelPoint at, Rgb swatch) {
+    // As far as a trace looks for the line from a click, and a little more for the paper.
+    constexpr int kAround = 8;
+    const Palette near =
+        dominantColours(layer, {at.x - kAround, at.y - kAround, at.x + kAround, at.y + kAround});
+    return lineOfShade(near, swatch).value_or(swatch);
+}
+
 } // namespace tracelle::trace

@@ -160,6 +160,9 @@ Palette dominantColours(const picture::Layer& layer, Box box);
 // The palette's colour of which `shade` is a shade, if any: a swatch found on the overview,
 // where thin lines blend with the paper, finds the line's own colour in a palette of the layer.
 std::optional<Rgb> lineOfShade(const Palette& palette, Rgb shade);
+// The colour of the line near `at` of which `swatch` is a shade, the swatch itself when no line
+// there has it: what a click with a swatch chosen follows.
+Rgb lineColourNear(const picture::Layer& layer, PixelPoint at, Rgb swatch);
 
 // The points appended to the project as clicks would: on a new line, or on the current line
 // when it has no point yet; one undo step named "le tracé".

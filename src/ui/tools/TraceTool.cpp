@@ -145,12 +145,12 @@ void TraceTool::pressed(const ToolEvent& event) {
         box_.begin(event);
         return;
     }
+    const trace::PixelPoint click{event.pixel.x(), event.pixel.y()};
     trace::FollowSettings settings;
-    settings.colour = chosen_;
+    if (chosen_) settings.colour = trace::lineColourNear(context_.layer, click, *chosen_);
     settings.tolerance = tolerance_->value();
     settings.gap = gap_->value();
-    const trace::Trace found =
-        trace::followLine(context_.layer, {event.pixel.x(), event.pixel.y()}, settings);
+    const trace::Trace found = trace::followLine(context_.layer, click, settings);
     if (found.result != trace::TraceResult::Followed) {
         platform::interaction().beep();
         context_.setStatus(1, QString::fromStdString(trace::message(found.result)));

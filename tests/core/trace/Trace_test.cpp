@@ -264,6 +264,47 @@ TEST(CurveInBox, FindsTheCurvesColourInTheBox) {
               "La couleur choisie n'est pas dans le cadre");
 }
 
+// A swatch of the overview, paler than a thin line, still follows the whole line from a click.
+TEST(LineColourNear, LetsASwatchFollowTheWholeLine) {
+    for (double width : {1.0, 1.5, 2.0, 3.0}) {
+        SCOPED_TRACE(width);
+        picture::Layer layer = layerOf(graph(width));
+        picture::Overview overview;
+        overview.buildNow(layer);
+        const trace::Palette swatches = trace::dominantColours(overview);
+        struct Row {
+            const char* name;
+            Rgb line;
+            PixelPoint click;
+            double length; // of the curve drawn, from x = 70 to 770
+        };
+        const Row rows[] = {
+            {"blue",
+             kBlue,
+             {600, int(std::lround(g(600)))},
+             arcLength(sampled(
+                 [](double x) {
+                     return PointF{x, g(x)};
+                 },
+                 70, 770))},
+            {"red", kRed, {600, 440}, 700 * std::hypot(1, 0.4)},
+        };
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            const auto swatch =
+                std::find_if(swatches.colours.begin(), swatches.colours.end(), [&](Rgb s) {
+                    return trace::lineOfShade({kWhite, {row.line}}, s).has_value();
+                });
+            ASSERT_NE(swatch, swatches.colours.end());
+            trace::FollowSettings settings;
+            settings.colour = trace::lineColourNear(layer, row.click, *swatch);
+            const trace::Trace t = trace::followLine(layer, row.click, settings);
+            ASSERT_EQ(t.result, trace::TraceResult::Followed);
+            EXPECT_GE(arcLength(t.centreline), 0.95 * row.length);
+        }
+    }
+}
+
 TEST(AppendTrace, StartsANewLineUnlessTheCurrentOneIsEmpty) {
     ScriptedInteraction ui;
     model::Project project;
