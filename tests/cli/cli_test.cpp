@@ -29,6 +29,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
+#include "support/WebpFile.h"
 #include "trace/Trace.h"
 
 #include <algorithm>
@@ -939,6 +940,31 @@ TEST_F(Cli, AJpegCutShortIsRefusedByEveryPictureCommand) {
         {{"raster-area", cut, "-o", path("x.bmp")}, 1, "fichier JPEG tronqué"},
     });
     EXPECT_FALSE(fs::exists(path("x.tif")));
+    EXPECT_FALSE(fs::exists(path("x.bmp")));
+}
+
+// A WebP picture is read by every picture command as the window reads it; cut short, it is
+// refused with the decoder's reason, nothing written.
+TEST_F(Cli, WebpPicturesAreReadAsTheOthers) {
+    const std::string bmp = tracedMap(path("courbes.bmp"));
+    const auto decoded = picture::decodeFile(bmp);
+    ASSERT_TRUE(decoded.ok());
+    const std::string webp = path("courbes.webp");
+    ASSERT_TRUE(tracelle::testing::writeWebp(webp, decoded.raster));
+    const Outcome fromBmp = run({"trace", bmp, "--from", "100,37"});
+    ASSERT_EQ(fromBmp.status, 0) << fromBmp.err;
+    const Outcome fromWebp = run({"trace", webp, "--from", "100,37"});
+    ASSERT_EQ(fromWebp.status, 0) << fromWebp.err;
+    EXPECT_EQ(fromWebp.out, fromBmp.out);
+
+    auto bytes = tracelle::testing::bytesOf(webp);
+    bytes.resize(bytes.size() * 2 / 3);
+    tracelle::testing::writeBytes(path("coupe.webp"), bytes);
+    const std::string cut = path("coupe.webp");
+    expectRefusals({
+        {{"trace", cut, "--from", "100,37"}, 1, "fichier WebP tronqué"},
+        {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, "fichier WebP tronqué"},
+    });
     EXPECT_FALSE(fs::exists(path("x.bmp")));
 }
 
