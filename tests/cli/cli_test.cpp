@@ -958,6 +958,8 @@ TEST_F(Cli, WebpPicturesAreReadAsTheOthers) {
     ASSERT_EQ(fromWebp.status, 0) << fromWebp.err;
     EXPECT_EQ(fromWebp.out, fromBmp.out);
 
+    ASSERT_TRUE(tracelle::testing::writeAnimatedWebp(path("anime.webp"), 20, 10,
+                                                     {{200, 40, 40, 255}, {40, 40, 200, 255}}));
     auto bytes = tracelle::testing::bytesOf(webp);
     bytes.resize(bytes.size() * 2 / 3);
     tracelle::testing::writeBytes(path("coupe.webp"), bytes);
@@ -965,6 +967,9 @@ TEST_F(Cli, WebpPicturesAreReadAsTheOthers) {
     expectRefusals({
         {{"trace", cut, "--from", "100,37"}, 1, "fichier WebP tronqué"},
         {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, "fichier WebP tronqué"},
+        {{"trace", path("anime.webp"), "--from", "1,1"},
+         1,
+         "WebP : les images animées ne sont pas lues"},
     });
     EXPECT_FALSE(fs::exists(path("x.bmp")));
 }

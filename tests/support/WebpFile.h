@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 #include <webp/encode.h>
+#include <webp/mux.h>
 
 namespace tracelle::testing {
 
@@ -54,6 +55,42 @@ inline bool writeWebp(const std::string& path, int width, int height,
     }
     WebPFree(encoded);
     return written;
+}
+
+// An animation of `width` × `height`, one plain frame a colour, 100 ms each.
+inline bool writeAnimatedWebp(const std::string& path, int width, int height,
+                              const std::vector<Rgba>& frames) {
+    WebPAnimEncoderOptions options;
+    WebPConfig config;
+    if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config)) return false;
+    config.lossless = 1;
+    WebPAnimEncoder* encoder = WebPAnimEncoderNew(width, height, &options);
+    bool ok = encoder != nullptr;
+    int timestamp = 0;
+    for (const Rgba& colour : frames) {
+        WebPPicture frame;
+        ok = ok && WebPPictureInit(&frame);
+        frame.use_argb = 1;
+        frame.width = width;
+        frame.height = height;
+        ok = ok && WebPPictureAlloc(&frame);
+        for (int i = 0; ok && i < width * height; ++i)
+            frame.argb[i] = 0xFF000000u | colour.r << 16 | colour.g << 8 | colour.b;
+        ok = ok && WebPAnimEncoderAdd(encoder, &frame, timestamp, &config);
+        WebPPictureFree(&frame);
+        timestamp += 100;
+    }
+    WebPData data;
+    WebPDataInit(&data);
+    ok = ok && WebPAnimEncoderAdd(encoder, nullptr, timestamp, nullptr) &&
+         WebPAnimEncoderAssemble(encoder, &data);
+    if (std::FILE* f = ok ? std::fopen(path.c_str(), "wb") : nullptr) {
+        ok = std::fwrite(data.bytes, 1, data.size, f) == data.size;
+        ok = std::fclose(f) == 0 && ok;
+    }
+    WebPDataClear(&data);
+    WebPAnimEncoderDelete(encoder);
+    return ok;
 }
 
 // A raster written as a lossless WebP: the same pixels come back.

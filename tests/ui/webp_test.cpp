@@ -1,3 +1,4 @@
+#include "picture/Decoder.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
 #include "support/WebpFile.h"
@@ -40,6 +41,22 @@ TEST(WebpInTheWindow, OpensWithThePixelsOfQtsReader) {
                     ADD_FAILURE() << "first pixel unlike Qt's at " << x << ", " << y;
         EXPECT_EQ(wrong, 0);
     }
+}
+
+// An animation, which the core's decoder leaves to Qt's reader, still shows its first picture.
+TEST(WebpInTheWindow, AnAnimationShowsItsFirstPicture) {
+    picture::setFallbackDecoder(ui::decodeWithQt); // as the program's start-up installs it
+    tracelle::testing::ConfigHome home("tracelle_webp_animation_");
+    tracelle::testing::ScriptedInteraction ui;
+    ui::MainWindow w;
+    w.action("&Affichage|Garder les proportions L x H")->setChecked(false);
+    const std::string path = (home.dir / "anime.webp").string();
+    ASSERT_TRUE(tracelle::testing::writeAnimatedWebp(path, 20, 10,
+                                                     {{200, 40, 40, 255}, {40, 40, 200, 255}}));
+    ui.answerConfirm(false);
+    ASSERT_TRUE(w.Ouvrir_fichier_image(path, ""));
+    EXPECT_EQ(w.layer().width(), 20);
+    EXPECT_EQ(w.layer().pixel(7, 3), picture::rgb555(200, 40, 40));
 }
 
 } // namespace

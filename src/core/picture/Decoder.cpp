@@ -44,8 +44,14 @@ Decoded decodeFile(const std::string& path) {
         return decodeTiff(path);
     if (startsWith(head, size, "BM", 2)) return decodeBmp(path);
     if (startsWith(head, size, "RIFF", 4) && size == sizeof head &&
-        std::memcmp(head + 8, "WEBP", 4) == 0)
-        return decodeWebp(path);
+        std::memcmp(head + 8, "WEBP", 4) == 0) {
+        // An animation, which libwebp alone does not read, may still show its first picture
+        // through the fallback; when both refuse, the reason is libwebp's.
+        Decoded webp = decodeWebp(path);
+        if (webp.ok() || !fallback) return webp;
+        Decoded other = fallback(path);
+        return other.ok() ? std::move(other) : std::move(webp);
+    }
     if (fallback) return fallback(path);
     return failed("format d'image non reconnu");
 }
