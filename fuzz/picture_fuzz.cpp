@@ -6,6 +6,7 @@
 #include "picture/JpegCodec.h"
 #include "picture/PngCodec.h"
 #include "picture/TiffCodec.h"
+#include "picture/WebpCodec.h"
 
 using namespace tracelle;
 

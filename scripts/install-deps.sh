@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config clang-format
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
-  libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev
+  libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev libwebp-dev
   python3-xlwt
   libfreexl-dev libzip-dev libexpat1-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -32,7 +32,7 @@ if [[ ${1:-} == --fuzz ]]; then
 fi
 # The opening benchmark also runs the decoders' own tools and another digitizer beside ours.
 if [[ ${1:-} == --bench ]]; then
-  packages+=(xvfb xdotool bc libjpeg-turbo-progs g3data)
+  packages+=(xvfb xdotool bc libjpeg-turbo-progs g3data webp)
 fi
 
 missing=()

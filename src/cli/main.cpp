@@ -2,6 +2,7 @@
 // computed by the same core as the windows.
 #include "cli/CliInteraction.h"
 #include "cli/Command.h"
+#include "cli/HandOver.h"
 #include "files/TemporaryFiles.h"
 #include "platform/DecimalSeparator.h"
 
@@ -58,12 +59,16 @@ int main(int argc, char** argv) {
     files::removeStaleTemporaries(".");
     CliInteraction ui;
     platform::setInteraction(&ui);
+    keepCommandLine(argv);
     const std::vector<std::string> all(argv + 1, argv + argc);
+    // The general help lists every command: the full program's.
     if (all.empty()) {
+        handOver();
         aideGenerale(std::cerr);
         return 2;
     }
     if (all[0] == "--help" || all[0] == "-h") {
+        handOver();
         aideGenerale(std::cout);
         return 0;
     }
@@ -74,7 +79,10 @@ int main(int argc, char** argv) {
     const auto& list = commands();
     const auto command =
         std::find_if(list.begin(), list.end(), [&](const Command& c) { return c.name == all[0]; });
-    if (command == list.end()) return usage("commande inconnue : " + all[0]);
+    if (command == list.end()) {
+        handOver();
+        return usage("commande inconnue : " + all[0]);
+    }
     try {
         std::vector<OptionRule> rules = command->options;
         rules.push_back({"help", false, 'h'});

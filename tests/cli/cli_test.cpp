@@ -29,6 +29,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/Separator.h"
 #include "support/TempFiles.h"
+#include "support/WebpFile.h"
 #include "trace/Trace.h"
 
 #include <algorithm>
@@ -79,8 +80,9 @@ protected:
         return {b.begin(), b.end()};
     }
 
-    Outcome run(const std::vector<std::string>& args) {
-        std::string command = "TRACELLE_DECIMAL_SEPARATOR=. '" TRACELLE_CLI "'";
+    // `environment`: more variables, "NAME=value ...".
+    Outcome run(const std::vector<std::string>& args, const std::string& environment = "") {
+        std::string command = environment + " TRACELLE_DECIMAL_SEPARATOR=. '" TRACELLE_CLI "'";
         for (const auto& a : args) {
             std::string quoted;
             for (const char c : a)
@@ -941,6 +943,98 @@ TEST_F(Cli, AJpegCutShortIsRefusedByEveryPictureCommand) {
     });
     EXPECT_FALSE(fs::exists(path("x.tif")));
     EXPECT_FALSE(fs::exists(path("x.bmp")));
+}
+
+// A WebP picture is read by every picture command as the window reads it; cut short, it is
+// refused with the decoder's reason, nothing written.
+TEST_F(Cli, WebpPicturesAreReadAsTheOthers) {
+    const std::string bmp = tracedMap(path("courbes.bmp"));
+    const auto decoded = picture::decodeFile(bmp);
+    ASSERT_TRUE(decoded.ok());
+    const std::string webp = path("courbes.webp");
+    ASSERT_TRUE(tracelle::testing::writeWebp(webp, decoded.raster));
+    const Outcome fromBmp = run({"trace", bmp, "--from", "100,37"});
+    ASSERT_EQ(fromBmp.status, 0) << fromBmp.err;
+    const Outcome fromWebp = run({"trace", webp, "--from", "100,37"});
+    ASSERT_EQ(fromWebp.status, 0) << fromWebp.err;
+    EXPECT_EQ(fromWebp.out, fromBmp.out);
+
+    ASSERT_TRUE(tracelle::testing::writeAnimatedWebp(path("anime.webp"), 20, 10,
+                                                     {{200, 40, 40, 255}, {40, 40, 200, 255}}));
+    auto bytes = tracelle::testing::bytesOf(webp);
+    bytes.resize(bytes.size() * 2 / 3);
+    tracelle::testing::writeBytes(path("coupe.webp"), bytes);
+    const std::string cut = path("coupe.webp");
+    expectRefusals({
+        {{"trace", cut, "--from", "100,37"}, 1, "fichier WebP tronqué"},
+        {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, "fichier WebP tronqué"},
+        {{"trace", path("anime.webp"), "--from", "1,1"},
+         1,
+         "WebP : les images animées ne sont pas lues"},
+    });
+    EXPECT_FALSE(fs::exists(path("x.bmp")));
+}
+
+// The commands that need the core alone start without the libraries of drawing, PDF pages
+// and GIS formats: the dynamic loader's own report of a run lists none of them. Those that
+// need them still load them, through the full program.
+TEST_F(Cli, OnlyTheCommandsThatNeedThemLoadQtPopplerProjAndGdal) {
+    const std::string map = paintedMap();
+    ASSERT_EQ(files::writeTextFile(path("carte.wld"), "2\n0\n0\n-2\n1000\n5000\n"), "");
+    ASSERT_EQ(files::writeTextFile(path("bornes.txt"), "10 20 borne\n"), "");
+    ASSERT_EQ(files::writeTextFile(path("feuille.txt"), geodesy::Worksheet().texteExport()), "");
+    tracelle::testing::writeBytes(path("plan.emf"), tracelle::testing::emfBytes());
+    const char* heavy[] = {"libQt6Gui", "libpoppler", "libgdal", "libproj", "libgeotiff"};
+    const struct {
+        std::vector<std::string> args;
+        bool loadsThem;
+    } cases[] = {
+        {{"info", project_}, false},
+        {{"export", project_, "-o", path("plan.txt")}, false},
+        {{"measure", project_, "--line", "1"}, false},
+        {{"import", project_, path("bornes.txt"), "-o", path("plan2.trc")}, false},
+        {{"utm", "km", path("feuille.txt"), "-o", path("sortie.txt")}, false},
+        {{"georef", path("carte.wld"), "-o", path("carte.trc")}, false},
+        {{"threshold", map, "--threshold", "10", "-o", path("nb.bmp")}, false},
+        {{"convert", path("plan.emf"), "-o", path("plan.bmp")}, true},
+        {{"export", project_, "--format", "dxf", "-o", path("plan.dxf")}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const Outcome r = run(c.args, "LD_DEBUG=libs");
+        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_NE(r.err.find("calling init"), std::string::npos) << "the loader's report";
+        for (const char* library : heavy)
+            EXPECT_EQ(r.err.find(library) != std::string::npos, c.loadsThem) << library;
+    }
+}
+
+// A copy of the tool without the full program beside it or in its prefix still runs the
+// commands of the core, and says why it cannot run the others.
+TEST_F(Cli, WithoutTheFullProgramTheOtherCommandsAreRefusedInOneLine) {
+    fs::create_directories(dir_ / "seul" / "bin");
+    const fs::path alone = dir_ / "seul" / "bin" / "tracelle-cli";
+    fs::copy_file(TRACELLE_CLI, alone);
+    const auto runAlone = [&](const std::string& args) {
+        const std::string command =
+            "'" + alone.string() + "' " + args + " >'" + path("out") + "' 2>'" + path("err") + "'";
+        const int raw = std::system(command.c_str());
+        return Outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(path("out")),
+                       read(path("err"))};
+    };
+    const Outcome info = runAlone("info '" + project_ + "'");
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("Points (N) : 6"), std::string::npos) << info.out;
+    const std::string handedOver[] = {"--help", "convert x.emf -o x.bmp",
+                                      "export '" + project_ + "' --format dxf -o x.dxf"};
+    for (const std::string& args : handedOver) {
+        SCOPED_TRACE(args);
+        const Outcome r = runAlone(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("tracelle-cli-full"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("installation incomplète"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+    }
 }
 
 // The largest resident size of one run of the tool, in bytes; its output thrown away.

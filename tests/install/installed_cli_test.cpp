@@ -77,6 +77,7 @@ TEST_F(InstalledCli, AnswersAsTheBuildTreesTool) {
         {"raster-area", map, "--project", project_, "-o", "zones.bmp"},
         {"threshold", map, "--threshold", "10", "-o", "nb.bmp"},
         {"convert", map, "-o", "carte.tif"},
+        {"export", project_, "--format", "dxf", "-o", "plan.dxf"},
         {"georef", in("carte.wld"), "-o", "carte.trc", "--picture", map},
         {"info", in("absent.trc")},
         {"inconnue"},

@@ -3,8 +3,8 @@
 #include "files/Export.h"
 
 #include "cli/Command.h"
+#include "cli/HandOver.h"
 #include "files/Cp1252.h"
-#include "gis/GisExport.h"
 #include "model/Project.h"
 
 #include <filesystem>
@@ -80,45 +80,11 @@ files::ExportChoices choicesOf(const Arguments& args) {
     return c;
 }
 
-// The options of the text export alone, refused beside --format.
-constexpr const char* kTextOptions[] = {"columns",
-                                        "inter-distance",
-                                        "cumulative-distance",
-                                        "calibration",
-                                        "decimal-mark",
-                                        "separator",
-                                        "first-line",
-                                        "first-line-count",
-                                        "first-line-text",
-                                        "normalized",
-                                        "step",
-                                        "x-min",
-                                        "x-max",
-                                        "method",
-                                        "extension"};
-
-int gisExport(const Arguments& args, const std::string& file, const std::string& formatName) {
-    const auto format = gis::formatNomme(formatName);
-    if (!format)
-        throw UsageError("--format attend geojson, kml, shp ou dxf (pas « " + formatName + " »)");
-    for (const char* option : kTextOptions)
-        if (args.flag(option))
-            throw UsageError(std::string("--") + option + " ne s'emploie pas avec --format");
-    const auto out = args.value("output");
-    if (!out) throw UsageError("--format demande le fichier à écrire : -o SORTIE");
-    model::Project project;
-    chargeProjet(file, project);
-    const gis::GisResult result = gis::exporteSig(
-        project, {*format, args.value("crs").value_or("aucun"), !args.flag("all-lines")}, *out);
-    if (!result.error.empty()) throw InputError(result.error);
-    return 0;
-}
-
 int exportCommand(const Arguments& args) {
     const std::string& file = args.positional(0, "FICHIER.trc");
     if (args.positional().size() > 1)
         throw UsageError("argument en trop : " + args.positional()[1]);
-    if (const auto format = args.value("format")) return gisExport(args, file, *format);
+    if (const auto format = args.value("format")) return exportForGis(args, file, *format);
     if (args.value("crs")) throw UsageError("--crs ne s'emploie qu'avec --format");
     const files::ExportChoices choices = choicesOf(args);
     model::Project project;

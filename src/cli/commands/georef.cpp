@@ -3,6 +3,7 @@
 #include "georef/Georef.h"
 
 #include "cli/Command.h"
+#include "cli/HandOver.h"
 #include "files/ProjectFile.h"
 #include "georef/Affine.h"
 #include "georef/WorldFile.h"
@@ -73,8 +74,9 @@ georef::Calage calageDe(const std::string& source, const std::optional<std::stri
             throw InputError(wrong);
         return calage;
     }
+    const OwnCalibrationReader readOwn = ownCalibrationReader(); // before the decoding
     size = tailleImage(source);
-    auto calage = georef::calagePropre(source, size.width, size.height);
+    auto calage = readOwn(source, size.width, size.height);
     if (!calage)
         throw InputError("<" + source +
                          "> n'est pas calée : ni balises GeoTIFF, ni fichier de calage à côté "

@@ -4,8 +4,6 @@
 #include "georef/CalagePoints.h"
 #include "georef/Descriptor.h"
 #include "georef/FindFile.h"
-#include "georef/GeoTiff.h"
-#include "georef/WorldFile.h"
 #include "model/NumberText.h"
 
 #include <algorithm>
@@ -109,29 +107,6 @@ Calage calageAffine(const Affine& m, int w, int h, std::string source) {
         return GroundPoint{m.A * i + m.B * j + m.C, m.D * i + m.E * j + m.F, i, j};
     };
     setPoints(c, {point(0, 0), point(0, h), point(w, h)});
-    return c;
-}
-
-std::optional<Calage> calagePropre(const std::string& picture, int w, int h) {
-    // The tags inside the picture first, as GIS tools read them; then a world file beside.
-    const GeoTiffTags tags = lit_geotiff(picture);
-    Calage c;
-    const std::string name = fs::path(picture).filename().string();
-    if (tags.found) {
-        c = tags.error.empty() ? calageAffine(tags.map, w, h, name) : Calage{};
-        if (!tags.error.empty()) c.error = "<" + name + "> : " + tags.error;
-        c.source = "GeoTIFF";
-        c.crs = tags.crs;
-    } else {
-        const std::string world = worldFileFor(picture);
-        if (world.empty()) return std::nullopt;
-        const WorldRead read = lit_world(world);
-        const std::string source = fs::path(world).filename().string();
-        c = read.error.empty() ? calageAffine(read.map, w, h, source) : Calage{};
-        if (!read.error.empty()) c.error = read.error;
-        c.source = source;
-    }
-    c.picture = picture;
     return c;
 }
 

@@ -5,6 +5,7 @@
 #include "picture/JpegCodec.h"
 #include "picture/PngCodec.h"
 #include "picture/TiffCodec.h"
+#include "picture/WebpCodec.h"
 
 #include <cstring>
 #include <fstream>
@@ -28,7 +29,7 @@ void setFallbackDecoder(FallbackDecoder decoder) {
 Decoded decodeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return failed("fichier introuvable ou illisible");
-    char head[8] = {};
+    char head[12] = {};
     in.read(head, sizeof head);
     const auto size = static_cast<std::size_t>(in.gcount());
     if (size == 0) return failed("fichier vide");
@@ -42,6 +43,15 @@ Decoded decodeFile(const std::string& path) {
         startsWith(head, size, "II+\0", 4) || startsWith(head, size, "MM\0+", 4)) // BigTIFF too
         return decodeTiff(path);
     if (startsWith(head, size, "BM", 2)) return decodeBmp(path);
+    if (startsWith(head, size, "RIFF", 4) && size == sizeof head &&
+        std::memcmp(head + 8, "WEBP", 4) == 0) {
+        // An animation, which libwebp alone does not read, may still show its first picture
+        // through the fallback; when both refuse, the reason is libwebp's.
+        Decoded webp = decodeWebp(path);
+        if (webp.ok() || !fallback) return webp;
+        Decoded other = fallback(path);
+        return other.ok() ? std::move(other) : std::move(webp);
+    }
     if (fallback) return fallback(path);
     return failed("format d'image non reconnu");
 }

@@ -24,6 +24,18 @@ constexpr std::uint64_t kTwoThreadsFrom = std::uint64_t{1} << 19;
 // `count` pixels of 8-bit samples r, g, b spaced `step` bytes apart (3 for RGB, 4 for RGBA).
 void rgbRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count);
 
+// 8-bit r, g, b, a samples, each pixel laid over white, the colour of the paper a map is drawn
+// on.
+inline void rgbaOverWhiteRowTo555(const std::uint8_t* src, Pixel* dst, int count) {
+    for (int x = 0; x < count; ++x, src += 4) {
+        const unsigned a = src[3];
+        const auto over = [a](unsigned c) {
+            return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
+        };
+        dst[x] = rgb555(over(src[0]), over(src[1]), over(src[2]));
+    }
+}
+
 inline void bgrRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {
     for (int x = 0; x < count; ++x, src += step)
         dst[x] = rgb555(src[2], src[1], src[0]);

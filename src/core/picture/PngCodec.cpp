@@ -56,20 +56,9 @@ void readData(png_structp png, png_bytep data, std::size_t length) {
     }
 }
 
-// Transparency is laid over white, the colour of the paper a map is drawn on.
-void rgbaRowTo555(const png_byte* src, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x, src += 4) {
-        const unsigned a = src[3];
-        const auto over = [a](unsigned c) {
-            return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
-        };
-        dst[x] = rgb555(over(src[0]), over(src[1]), over(src[2]));
-    }
-}
-
 void rowTo555(const png_byte* src, int channels, Pixel* dst, int count) {
     if (channels == 4)
-        rgbaRowTo555(src, dst, count);
+        rgbaOverWhiteRowTo555(src, dst, count);
     else
         rgbRowTo555(src, 3, dst, count);
 }

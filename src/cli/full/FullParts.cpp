@@ -1,0 +1,55 @@
+// tracelle-cli-full's side of the hand-over: the parts of commands it runs itself.
+#include "cli/Command.h"
+#include "cli/HandOver.h"
+#include "gis/GisExport.h"
+#include "model/Project.h"
+
+namespace tracelle::cli {
+
+namespace {
+
+// The options of the text export alone, refused beside --format.
+constexpr const char* kTextOptions[] = {"columns",
+                                        "inter-distance",
+                                        "cumulative-distance",
+                                        "calibration",
+                                        "decimal-mark",
+                                        "separator",
+                                        "first-line",
+                                        "first-line-count",
+                                        "first-line-text",
+                                        "normalized",
+                                        "step",
+                                        "x-min",
+                                        "x-max",
+                                        "method",
+                                        "extension"};
+
+} // namespace
+
+void keepCommandLine(char**) {}
+
+void handOver() {}
+
+int exportForGis(const Arguments& args, const std::string& file, const std::string& formatName) {
+    const auto format = gis::formatNomme(formatName);
+    if (!format)
+        throw UsageError("--format attend geojson, kml, shp ou dxf (pas « " + formatName + " »)");
+    for (const char* option : kTextOptions)
+        if (args.flag(option))
+            throw UsageError(std::string("--") + option + " ne s'emploie pas avec --format");
+    const auto out = args.value("output");
+    if (!out) throw UsageError("--format demande le fichier à écrire : -o SORTIE");
+    model::Project project;
+    chargeProjet(file, project);
+    const gis::GisResult result = gis::exporteSig(
+        project, {*format, args.value("crs").value_or("aucun"), !args.flag("all-lines")}, *out);
+    if (!result.error.empty()) throw InputError(result.error);
+    return 0;
+}
+
+OwnCalibrationReader ownCalibrationReader() {
+    return georef::calagePropre;
+}
+
+} // namespace tracelle::cli
