@@ -1,0 +1,163 @@
+// The steps of the vectorisation in order: mask, thinning, spurs, gaps, lines.
+#include "trace/Vectorize.h"
+
+#include "trace/Skeleton.h"
+
+#include <algorithm>
+
+namespace tracelle::trace {
+
+namespace {
+
+using skeleton::Graph;
+using skeleton::Mask;
+
+// Rounds of spur removal: a removed spur can leave a shorter one of its junction behind.
+constexpr int kPruneRounds = 4;
+// Spurs as short as this are forks of thinning at the square ends of wide lines, and go
+// before the gaps are bridged: longer ones may be the near side of a gap (pixels).
+constexpr double kForkLength = 2.5;
+// Rounds of gap bridging: a label across a line leaves bits of it between its letters, each
+// joined in a round of its own.
+constexpr int kBridgeRounds = 8;
+
+Graph prunedGraph(Mask& mask, double minLength) {
+    Graph graph = skeleton::graphOf(mask);
+    for (int round = 0; round < kPruneRounds && skeleton::pruneSpurs(mask, graph, minLength);
+         ++round) {
+        skeleton::dropCorners(mask);
+        graph = skeleton::graphOf(mask);
+    }
+    return graph;
+}
+
+// The skeleton steps from pixel to pixel on either side of the true centre: averaged over a
+// few pixels along it, ends and junctions kept where they are. A closed line without them is
+// averaged all round.
+std::vector<PointF> smoothed(const std::vector<PointF>& line, bool loop) {
+    constexpr std::size_t kReach = 2; // pixels on either side
+    const std::size_t n = loop ? line.size() - 1 : line.size();
+    if (n < 2 * kReach + 1) return line;
+    std::vector<PointF> out(line);
+    for (std::size_t i = loop ? 0 : 1; i < (loop ? n : n - 1); ++i) {
+        const std::size_t reach = loop ? kReach : std::min({kReach, i, n - 1 - i});
+        PointF sum;
+        for (std::size_t k = 0; k <= 2 * reach; ++k) {
+            const PointF p = line[(i + n + k - reach) % n];
+            sum.x += p.x;
+            sum.y += p.y;
+        }
+        out[i] = {sum.x / double(2 * reach + 1), sum.y / double(2 * reach + 1)};
+    }
+    if (loop) out.back() = out.front();
+    return out;
+}
+
+bool before(PixelPoint a, PixelPoint b) {
+    return a.y != b.y ? a.y < b.y : a.x < b.x;
+}
+
+std::vector<VectorLine> linesOf(const Mask& mask, const Graph& graph,
+                                const VectorizeSettings& settings) {
+    const auto isJunction = [&](int node) {
+        return node >= 0 && graph.nodes[static_cast<std::size_t>(node)].degree >= 3;
+    };
+    // The skeleton of a round end reaches its edge, half a width beyond the line's end: a
+    // pixel is taken back, unless the line goes on beyond the box.
+    const auto overshoots = [&](int node) {
+        if (node < 0 || graph.nodes[static_cast<std::size_t>(node)].degree != 1) return false;
+        const PixelPoint p = mask.point(graph.nodes[static_cast<std::size_t>(node)].cell);
+        return p.x > mask.x0 && p.y > mask.y0 && p.x < mask.x0 + mask.width - 3 &&
+               p.y < mask.y0 + mask.height - 3;
+    };
+    std::vector<VectorLine> lines;
+    for (const skeleton::Edge& e : graph.edges) {
+        // A link of a network between two junctions stays, however short: the network
+        // would come apart without it.
+        const bool link = e.from != e.to && isJunction(e.from) && isJunction(e.to);
+        if (e.cells.size() < 2 || (!link && skeleton::lengthOf(mask, e.cells) < settings.minLength))
+            continue;
+        std::vector<PointF> centreline;
+        const std::size_t first = overshoots(e.from) ? 1 : 0;
+        const std::size_t end = e.cells.size() - (overshoots(e.to) ? 1 : 0);
+        for (std::size_t k = first; k < end; ++k) {
+            const PixelPoint p = mask.point(e.cells[k]);
+            centreline.push_back({double(p.x), double(p.y)});
+        }
+        VectorLine line{simplify(smoothed(centreline, e.from < 0), settings.simplify)};
+        if (!line.closed() && before(line.points.back(), line.points.front()))
+            std::reverse(line.points.begin(), line.points.end());
+        lines.push_back(std::move(line));
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const VectorLine& a, const VectorLine& b) {
+        return before(a.points.front(), b.points.front());
+    });
+    return lines;
+}
+
+} // namespace
+
+std::string message(VectorizeResult result) {
+    switch (result) {
+    case VectorizeResult::Done:
+        return {};
+    case VectorizeResult::NoColour:
+        return "Aucun pixel de la couleur choisie";
+    case VectorizeResult::NoContrast:
+        return "La couleur choisie ne se distingue pas du fond";
+    case VectorizeResult::Cancelled:
+        return "Vectorisation interrompue";
+    }
+    return {};
+}
+
+Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& settings,
+                     const VectorizeProgress& progress) {
+    Vectorized out;
+    const Box box = settings.box.value_or(Box{0, 0, layer.width() - 1, layer.height() - 1});
+    const LineColour colour(settings.colour,
+                            backgroundOf(layer, std::min(box.x0, box.x1), std::min(box.y0, box.y1),
+                                         std::max(box.x0, box.x1) + 1,
+                                         std::max(box.y0, box.y1) + 1),
+                            settings.tolerance);
+    if (!colour.valid()) {
+        out.result = VectorizeResult::NoContrast;
+        return out;
+    }
+    // Shares of the work: the mask, the thinning, the lines.
+    const auto report = [&](double from, double span) {
+        return [&progress, from, span](double done) {
+            return !progress || progress(from + span * done);
+        };
+    };
+    Mask mask = skeleton::maskOf(layer, box, colour);
+    if (mask.cells.empty()) return out;
+    if (!report(0, 0.3)(1)) {
+        out.result = VectorizeResult::Cancelled;
+        return out;
+    }
+    skeleton::fillSpecks(mask);
+    if (!skeleton::thin(mask, report(0.3, 0.5))) {
+        out.result = VectorizeResult::Cancelled;
+        return out;
+    }
+    skeleton::dropCorners(mask);
+    Graph graph = prunedGraph(mask, std::min(kForkLength, settings.minLength));
+    for (int round = 0; round < kBridgeRounds && skeleton::bridgeGaps(mask, graph, settings.gap);
+         ++round) {
+        // A bridge laid beside the skeleton closes small holes: filled and thinned again.
+        skeleton::fillSpecks(mask);
+        skeleton::thin(mask, {});
+        skeleton::dropCorners(mask);
+        graph = prunedGraph(mask, std::min(kForkLength, settings.minLength));
+    }
+    graph = prunedGraph(mask, settings.minLength);
+    skeleton::mergeJunctions(mask, graph);
+    skeleton::placeJunctions(mask, graph);
+    out.lines = linesOf(mask, graph, settings);
+    out.result = report(0.8, 0.2)(1) ? VectorizeResult::Done : VectorizeResult::Cancelled;
+    if (out.result == VectorizeResult::Cancelled) out.lines.clear();
+    return out;
+}
+
+} // namespace tracelle::trace
