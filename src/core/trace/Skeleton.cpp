@@ -1,8 +1,8 @@
 // Thinning to a skeleton one pixel wide. The two-subiteration parallel thinning of Guo and
 // Hall, as lookup tables on the eight neighbours: unlike Zhang–Suen it does not erase lines
 // two pixels thick on the diagonal, and a table lookup a pixel keeps each pass to a read of
-// the mask. Each pass finds the pixels to remove in two bands of rows at once, then removes
-// them, so that the bands read the same state.
+// the mask. Each pass judges every pixel on the mask as the pass found it, in two bands of
+// rows at once, holding back only the removals of the rows still to be read.
 #include "trace/Skeleton.h"
 
 #include <algorithm>
@@ -51,20 +51,46 @@ std::array<Table, 2> makeTables() {
 
 bool thin(Mask& mask, const VectorizeProgress& progress) {
     static const std::array<Table, 2> removable = makeTables();
+    const auto clear = [&mask](const std::vector<std::size_t>& cells) {
+        for (const std::size_t i : cells)
+            mask.cells[i] = 0;
+    };
     for (int round = 1;; ++round) {
         bool changed = false;
         for (const Table& table : removable) {
-            std::array<std::vector<std::size_t>, 2> gone;
-            inBands(mask, [&](int band, int first, int end) {
-                auto& out = gone[static_cast<std::size_t>(band)];
-                eachOn(mask, first, end, [&](std::size_t i) {
-                    if (table[mask.neighbours(i)]) out.push_back(i);
-                });
+            // A row's pixels are removed once the next row has been judged, which no longer
+            // reads it; the first and last rows of a band, which the other band reads, wait
+            // until both are done.
+            struct Band {
+                std::vector<std::size_t> first, last;
+                bool changed = false;
+            };
+            std::array<Band, 2> bands;
+            inBands(mask, [&](int index, int first, int end) {
+                Band& band = bands[static_cast<std::size_t>(index)];
+                std::vector<std::size_t> above, here;
+                for (int row = first; row < end; ++row) {
+                    here.clear();
+                    eachOn(mask, row, row + 1, [&](std::size_t i) {
+                        if (table[mask.neighbours(i)]) here.push_back(i);
+                    });
+                    band.changed |= !here.empty();
+                    if (row == first + 1)
+                        band.first.swap(above);
+                    else if (row > first + 1)
+                        clear(above);
+                    above.swap(here);
+                }
+                if (end - first == 1)
+                    band.first.swap(above);
+                else
+                    band.last.swap(above);
             });
-            for (const auto& cells : gone)
-                for (const std::size_t i : cells)
-                    mask.cells[i] = 0;
-            changed |= !gone[0].empty() || !gone[1].empty();
+            for (const Band& band : bands) {
+                clear(band.first);
+                clear(band.last);
+                changed |= band.changed;
+            }
         }
         if (!changed) return true;
         // Each round peels a pixel off both sides: lines of a few pixels take a few rounds.
