@@ -55,6 +55,11 @@ bool thin(Mask& mask, const VectorizeProgress& progress) {
         for (const std::size_t i : cells)
             mask.cells[i] = 0;
     };
+    // Rows that lost pixels in the last pass: only they and their neighbours can lose more,
+    // so that a wide patch of the colour costs its own rows, not the sheet's.
+    const auto rows = static_cast<std::size_t>(mask.height);
+    std::vector<std::uint8_t> changedBefore(rows, 1), changedNow(rows, 0);
+    changedBefore.front() = changedBefore.back() = 0; // the border, empty
     for (int round = 1;; ++round) {
         bool changed = false;
         for (const Table& table : removable) {
@@ -63,18 +68,19 @@ bool thin(Mask& mask, const VectorizeProgress& progress) {
             // until both are done.
             struct Band {
                 std::vector<std::size_t> first, last;
-                bool changed = false;
             };
             std::array<Band, 2> bands;
             inBands(mask, [&](int index, int first, int end) {
                 Band& band = bands[static_cast<std::size_t>(index)];
                 std::vector<std::size_t> above, here;
                 for (int row = first; row < end; ++row) {
+                    const auto r = static_cast<std::size_t>(row);
                     here.clear();
-                    eachOn(mask, row, row + 1, [&](std::size_t i) {
-                        if (table[mask.neighbours(i)]) here.push_back(i);
-                    });
-                    band.changed |= !here.empty();
+                    if (changedBefore[r - 1] | changedBefore[r] | changedBefore[r + 1])
+                        eachOn(mask, row, row + 1, [&](std::size_t i) {
+                            if (table[mask.neighbours(i)]) here.push_back(i);
+                        });
+                    changedNow[r] = !here.empty();
                     if (row == first + 1)
                         band.first.swap(above);
                     else if (row > first + 1)
@@ -89,8 +95,10 @@ bool thin(Mask& mask, const VectorizeProgress& progress) {
             for (const Band& band : bands) {
                 clear(band.first);
                 clear(band.last);
-                changed |= band.changed;
             }
+            changedBefore.swap(changedNow);
+            changed |=
+                std::find(changedBefore.begin(), changedBefore.end(), 1) != changedBefore.end();
         }
         if (!changed) return true;
         // Each round peels a pixel off both sides: lines of a few pixels take a few rounds.

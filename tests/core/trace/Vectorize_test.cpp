@@ -244,6 +244,21 @@ TEST(Vectorize, LeavesOutSpecksAndLettersShorterThanTheMinimumLength) {
     }
 }
 
+// A wide band comes back as its centreline, a wide ring as its middle circle, closed.
+TEST(Vectorize, ThinsWideShapesToTheirCentre) {
+    picture::Raster r = sheet(300, 300);
+    const std::vector<PointF> band{{20, 40.5}, {280, 40.5}};
+    stroke(r, band, 15, kBrown);
+    const auto ring = closedCurve({150.5, 180.5}, [](double) { return PointF{80, 80}; });
+    stroke(r, ring, 9, kBrown);
+    const picture::Layer layer = layerOf(std::move(r));
+    trace::VectorizeSettings s;
+    s.colour = kBrown;
+    const trace::Vectorized v = trace::vectorize(layer, s);
+    ASSERT_EQ(v.result, trace::VectorizeResult::Done);
+    expectFound({{band, 15, false}, {ring, 9, true}}, v.lines);
+}
+
 TEST(Vectorize, BridgesGapsUpToTheGapLengthOnly) {
     picture::Raster r = sheet(240, 60);
     stroke(r, {{10, 30.4}, {110, 30.4}}, 2, kBrown);
