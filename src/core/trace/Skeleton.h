@@ -116,8 +116,10 @@ void placeJunctions(const Mask& mask, Graph& graph);
 // Branches from a junction to a free end shorter than `minLength` removed from the mask;
 // true when any was.
 bool pruneSpurs(Mask& mask, const Graph& graph, double minLength);
-// Each free end continued straight on across a gap of up to `gap` pixels to the nearest
-// skeleton pixel ahead of it; true when any gap was bridged.
-bool bridgeGaps(Mask& mask, const Graph& graph, int gap);
+// Whether a pixel holds ink of another colour than the paper's and the line's.
+using Covered = std::function<bool(int x, int y)>;
+// Each free end continued straight on across a gap of up to `gap` pixels (farther beneath
+// covered pixels) to the nearest skeleton pixel ahead of it; true when any gap was bridged.
+bool bridgeGaps(Mask& mask, const Graph& graph, int gap, const Covered& covered);
 
 } // namespace tracelle::trace::skeleton

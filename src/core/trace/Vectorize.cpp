@@ -1,9 +1,11 @@
 // The steps of the vectorisation in order: mask, thinning, spurs, gaps, lines.
 #include "trace/Vectorize.h"
 
+#include "trace/Lab.h"
 #include "trace/Skeleton.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tracelle::trace {
 
@@ -53,12 +55,48 @@ std::vector<PointF> smoothed(const std::vector<PointF>& line, bool loop) {
     return out;
 }
 
+// Each point moved across the line to the centre of the colour's weight there: the skeleton of
+// a line of even width runs along one of its two middle rows, and JPEG blocks push it aside.
+// Points this near a junction stay, the other branches being in reach.
+void centre(std::vector<PointF>& line, bool loop, bool fixedStart, bool fixedEnd,
+            const picture::Layer& layer, const LineColour& colour) {
+    constexpr int kReach = 2;         // pixels across the line weighed on each side
+    constexpr std::size_t kAlong = 2; // points on either side giving the line's direction
+    constexpr std::size_t kKeep = 3;  // points by a junction left where they are
+    const std::size_t n = loop ? line.size() - 1 : line.size();
+    if (n < 2 * kAlong + 1) return;
+    const std::vector<PointF> from(line);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!loop && ((fixedStart && i < kKeep) || (fixedEnd && i + kKeep >= n))) continue;
+        const PointF a = from[loop ? (i + n - kAlong) % n : (i < kAlong ? 0 : i - kAlong)];
+        const PointF b = from[loop ? (i + kAlong) % n : std::min(n - 1, i + kAlong)];
+        const double l = std::hypot(b.x - a.x, b.y - a.y);
+        if (l == 0) continue;
+        const double nx = -(b.y - a.y) / l, ny = (b.x - a.x) / l;
+        const int x = static_cast<int>(from[i].x), y = static_cast<int>(from[i].y);
+        double weight = 0, across = 0;
+        for (int dy = -kReach; dy <= kReach; ++dy)
+            for (int dx = -kReach; dx <= kReach; ++dx) {
+                if (x + dx < 0 || y + dy < 0 || x + dx >= layer.width() || y + dy >= layer.height())
+                    continue;
+                const double w = colour.weight(layer.pixel(x + dx, y + dy));
+                weight += w;
+                across += w * (dx * nx + dy * ny);
+            }
+        if (weight == 0) continue; // a bridge across a gap
+        const double shift = std::clamp(across / weight, -1.0, 1.0);
+        line[i] = {from[i].x + shift * nx, from[i].y + shift * ny};
+    }
+    if (loop) line.back() = line.front();
+}
+
 bool before(PixelPoint a, PixelPoint b) {
     return a.y != b.y ? a.y < b.y : a.x < b.x;
 }
 
 std::vector<VectorLine> linesOf(const Mask& mask, const Graph& graph,
-                                const VectorizeSettings& settings) {
+                                const VectorizeSettings& settings, const picture::Layer& layer,
+                                const LineColour& colour) {
     const auto isJunction = [&](int node) {
         return node >= 0 && graph.nodes[static_cast<std::size_t>(node)].degree >= 3;
     };
@@ -84,6 +122,8 @@ std::vector<VectorLine> linesOf(const Mask& mask, const Graph& graph,
             const PixelPoint p = mask.point(e.cells[k]);
             centreline.push_back({double(p.x), double(p.y)});
         }
+        centre(centreline, e.from < 0, e.from >= 0 && !overshoots(e.from),
+               e.to >= 0 && !overshoots(e.to), layer, colour);
         VectorLine line{simplify(smoothed(centreline, e.from < 0), settings.simplify)};
         if (!line.closed() && before(line.points.back(), line.points.front()))
             std::reverse(line.points.begin(), line.points.end());
@@ -143,7 +183,17 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
     }
     skeleton::dropCorners(mask);
     Graph graph = prunedGraph(mask, std::min(kForkLength, settings.minLength));
-    for (int round = 0; round < kBridgeRounds && skeleton::bridgeGaps(mask, graph, settings.gap);
+    // Ink is what stands out from the paper as much as the line's own colour may stray.
+    std::vector<bool> ink(32768);
+    const Lab paper = labOf(colour.background());
+    for (std::size_t p = 0; p < ink.size(); ++p)
+        ink[p] = distance(labTable()[p], paper) > settings.tolerance &&
+                 colour.weight(static_cast<picture::Pixel>(p)) == 0;
+    const skeleton::Covered covered = [&](int x, int y) {
+        return bool(ink[layer.pixel(x, y) & 0x7FFF]);
+    };
+    for (int round = 0;
+         round < kBridgeRounds && skeleton::bridgeGaps(mask, graph, settings.gap, covered);
          ++round) {
         // A bridge laid beside the skeleton closes small holes: filled and thinned again.
         skeleton::fillSpecks(mask);
@@ -154,7 +204,7 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
     graph = prunedGraph(mask, settings.minLength);
     skeleton::mergeJunctions(mask, graph);
     skeleton::placeJunctions(mask, graph);
-    out.lines = linesOf(mask, graph, settings);
+    out.lines = linesOf(mask, graph, settings, layer, colour);
     out.result = report(0.8, 0.2)(1) ? VectorizeResult::Done : VectorizeResult::Cancelled;
     if (out.result == VectorizeResult::Cancelled) out.lines.clear();
     return out;

@@ -259,6 +259,31 @@ TEST(Vectorize, ThinsWideShapesToTheirCentre) {
     expectFound({{band, 15, false}, {ring, 9, true}}, v.lines);
 }
 
+// Every point as near the true centre as whole pixels allow, whatever the width and the
+// position of the line between pixels.
+TEST(Vectorize, KeepsToTheCentreOfLinesOfAnyWidth) {
+    for (const double width : {1.0, 2.0, 3.0, 4.0})
+        for (double offset = 0; offset < 1; offset += 0.25) {
+            SCOPED_TRACE("width " + std::to_string(width) + ", offset " + std::to_string(offset));
+            picture::Raster r = sheet(240, 100);
+            const auto wave = sampled(
+                [offset](double x) {
+                    return PointF{x, 50 + offset + 20 * std::sin(x / 30)};
+                },
+                10, 230);
+            stroke(r, wave, width, kBrown);
+            trace::VectorizeSettings s;
+            s.colour = kBrown;
+            s.simplify = 0.01; // every pixel
+            const trace::Vectorized v = trace::vectorize(layerOf(std::move(r)), s);
+            ASSERT_EQ(v.lines.size(), 1u);
+            double sum = 0;
+            for (const PixelPoint& p : v.lines[0].points)
+                sum += distanceTo(wave, {double(p.x), double(p.y)});
+            EXPECT_LE(sum / double(v.lines[0].points.size()), 0.3);
+        }
+}
+
 TEST(Vectorize, BridgesGapsUpToTheGapLengthOnly) {
     picture::Raster r = sheet(240, 60);
     stroke(r, {{10, 30.4}, {110, 30.4}}, 2, kBrown);
@@ -271,6 +296,25 @@ TEST(Vectorize, BridgesGapsUpToTheGapLengthOnly) {
         s.gap = gap;
         EXPECT_EQ(trace::vectorize(layer, s).lines.size(), count);
     }
+}
+
+// A road crossed at a slant hides the line over more than the gap length: beneath its ink the
+// line runs on; across paper it does not.
+TEST(Vectorize, BridgesFartherBeneathInkOfAnotherColour) {
+    picture::Raster r = sheet(240, 120);
+    const std::vector<PointF> contour{{10, 20.4}, {230, 100.4}}; // 20° from the road
+    stroke(r, contour, 2, kBrown);
+    stroke(r, {{10, 60.5}, {230, 60.5}}, 3, kBlack);
+    const picture::Layer layer = layerOf(std::move(r));
+    trace::VectorizeSettings s;
+    s.colour = kBrown;
+    const trace::Vectorized v = trace::vectorize(layer, s);
+    expectFound({{contour, 2, false}}, v.lines);
+
+    picture::Raster paper = sheet(240, 120);
+    stroke(paper, {{10, 20.4}, {110, 56.8}}, 2, kBrown);
+    stroke(paper, {{124, 61.9}, {230, 100.4}}, 2, kBrown); // the same gap, on paper
+    EXPECT_EQ(trace::vectorize(layerOf(std::move(paper)), s).lines.size(), 2u);
 }
 
 TEST(Vectorize, KeepsToTheBoxAndOrdersLinesByTheirFirstPoint) {
