@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace tracelle::trace::skeleton {
 
@@ -84,9 +85,9 @@ void mergeJunctions(const Mask& mask, Graph& graph) {
     }
 }
 
-void placeJunctions(const Mask& mask, Graph& graph) {
+void placeJunctions(const Mask& mask, const Graph& graph, std::vector<Centreline>& lines) {
     // The branches' directions from this far from the junction, where thinning has bent
-    // them, to this far (pixels along them).
+    // them, to this far (points along them).
     constexpr std::size_t kNear = 3, kFar = 12;
     // Farther than this from the skeleton's junction, the branches' meeting point is not
     // trusted (branches nearly parallel, curving).
@@ -95,20 +96,23 @@ void placeJunctions(const Mask& mask, Graph& graph) {
         double xx = 0, xy = 0, yy = 0, bx = 0, by = 0;
         int branches = 0;
     };
+    const auto isJunction = [&](int node) {
+        return node >= 0 && graph.nodes[static_cast<std::size_t>(node)].degree >= 3;
+    };
     std::vector<Sums> sums(graph.nodes.size());
-    for (const Edge& e : graph.edges) {
-        if (e.cells.size() <= kFar || e.from == e.to) continue;
+    for (const Centreline& line : lines) {
+        if (line.points.size() <= kFar || line.from == line.to) continue;
         for (const bool atStart : {true, false}) {
-            const int node = atStart ? e.from : e.to;
-            if (node < 0 || graph.nodes[static_cast<std::size_t>(node)].degree < 3) continue;
-            const auto cellAt = [&](std::size_t k) {
-                return mask.point(atStart ? e.cells[k] : e.cells[e.cells.size() - 1 - k]);
+            const int node = atStart ? line.from : line.to;
+            if (!isJunction(node)) continue;
+            const auto at = [&](std::size_t k) {
+                return line.points[atStart ? k : line.points.size() - 1 - k];
             };
-            const PixelPoint a = cellAt(kNear), b = cellAt(kFar);
+            const PointF a = at(kNear), b = at(kFar);
             const double dx = b.x - a.x, dy = b.y - a.y, l = std::hypot(dx, dy);
             if (l == 0) continue;
-            // The branch as the line through a, normal (nx, ny): nearest point p minimises
-            // the sum of (n · (p − a))².
+            // The branch as the line through a, normal (nx, ny): the meeting point p
+            // minimises the sum of (n · (p − a))².
             const double nx = -dy / l, ny = dx / l, c = nx * a.x + ny * a.y;
             Sums& s = sums[static_cast<std::size_t>(node)];
             s.xx += nx * nx;
@@ -119,19 +123,23 @@ void placeJunctions(const Mask& mask, Graph& graph) {
             ++s.branches;
         }
     }
+    std::vector<std::optional<PointF>> placed(graph.nodes.size());
     for (std::size_t n = 0; n < graph.nodes.size(); ++n) {
         const Sums& s = sums[n];
         const double det = s.xx * s.yy - s.xy * s.xy;
         if (s.branches < 3 || det < 0.1 * s.branches) continue;
-        const double x = (s.bx * s.yy - s.by * s.xy) / det, y = (s.by * s.xx - s.bx * s.xy) / det;
+        const double x = std::round((s.bx * s.yy - s.by * s.xy) / det),
+                     y = std::round((s.by * s.xx - s.bx * s.xy) / det);
         const PixelPoint now = mask.point(graph.nodes[n].cell);
-        if (std::hypot(x - now.x, y - now.y) > kLargestShift) continue;
-        graph.nodes[n].cell =
-            mask.at(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+        const bool inside = x >= mask.x0 && y >= mask.y0 && x <= mask.x0 + mask.width - 3 &&
+                            y <= mask.y0 + mask.height - 3;
+        if (inside && std::hypot(x - now.x, y - now.y) <= kLargestShift) placed[n] = PointF{x, y};
     }
-    for (Edge& e : graph.edges) {
-        if (e.from >= 0) e.cells.front() = graph.nodes[static_cast<std::size_t>(e.from)].cell;
-        if (e.to >= 0) e.cells.back() = graph.nodes[static_cast<std::size_t>(e.to)].cell;
+    for (Centreline& line : lines) {
+        if (line.from >= 0 && placed[static_cast<std::size_t>(line.from)])
+            line.points.front() = *placed[static_cast<std::size_t>(line.from)];
+        if (line.to >= 0 && placed[static_cast<std::size_t>(line.to)])
+            line.points.back() = *placed[static_cast<std::size_t>(line.to)];
     }
 }
 

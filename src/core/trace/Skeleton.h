@@ -109,9 +109,15 @@ double lengthOf(const Mask& mask, const std::vector<std::size_t>& cells);
 // Junctions a few pixels apart, joined by a stub, made one at a pixel amid them; the lines
 // that ended on them end there.
 void mergeJunctions(const Mask& mask, Graph& graph);
-// Each junction moved to where its branches, followed straight on, meet: near the junction
-// thinning bends them towards the widest side.
-void placeJunctions(const Mask& mask, Graph& graph);
+// An edge of the skeleton as points of the picture.
+struct Centreline {
+    std::vector<PointF> points;
+    int from = -1; // the edge's nodes
+    int to = -1;
+};
+// Each junction moved to where its branches, followed straight on, meet (near the junction
+// thinning bends them towards the widest side); the lines ending there end on that pixel.
+void placeJunctions(const Mask& mask, const Graph& graph, std::vector<Centreline>& lines);
 
 // Branches from a junction to a free end shorter than `minLength` removed from the mask;
 // true when any was.

@@ -108,23 +108,28 @@ std::vector<VectorLine> linesOf(const Mask& mask, const Graph& graph,
         return p.x > mask.x0 && p.y > mask.y0 && p.x < mask.x0 + mask.width - 3 &&
                p.y < mask.y0 + mask.height - 3;
     };
-    std::vector<VectorLine> lines;
+    std::vector<skeleton::Centreline> centrelines;
     for (const skeleton::Edge& e : graph.edges) {
         // A link of a network between two junctions stays, however short: the network
         // would come apart without it.
         const bool link = e.from != e.to && isJunction(e.from) && isJunction(e.to);
         if (e.cells.size() < 2 || (!link && skeleton::lengthOf(mask, e.cells) < settings.minLength))
             continue;
-        std::vector<PointF> centreline;
+        skeleton::Centreline line{{}, e.from, e.to};
         const std::size_t first = overshoots(e.from) ? 1 : 0;
         const std::size_t end = e.cells.size() - (overshoots(e.to) ? 1 : 0);
         for (std::size_t k = first; k < end; ++k) {
             const PixelPoint p = mask.point(e.cells[k]);
-            centreline.push_back({double(p.x), double(p.y)});
+            line.points.push_back({double(p.x), double(p.y)});
         }
-        centre(centreline, e.from < 0, e.from >= 0 && !overshoots(e.from),
+        centre(line.points, e.from < 0, e.from >= 0 && !overshoots(e.from),
                e.to >= 0 && !overshoots(e.to), layer, colour);
-        VectorLine line{simplify(smoothed(centreline, e.from < 0), settings.simplify)};
+        centrelines.push_back(std::move(line));
+    }
+    skeleton::placeJunctions(mask, graph, centrelines);
+    std::vector<VectorLine> lines;
+    for (const skeleton::Centreline& c : centrelines) {
+        VectorLine line{simplify(smoothed(c.points, c.from < 0), settings.simplify)};
         if (!line.closed() && before(line.points.back(), line.points.front()))
             std::reverse(line.points.begin(), line.points.end());
         lines.push_back(std::move(line));
@@ -203,7 +208,6 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
     }
     graph = prunedGraph(mask, settings.minLength);
     skeleton::mergeJunctions(mask, graph);
-    skeleton::placeJunctions(mask, graph);
     out.lines = linesOf(mask, graph, settings, layer, colour);
     out.result = report(0.8, 0.2)(1) ? VectorizeResult::Done : VectorizeResult::Cancelled;
     if (out.result == VectorizeResult::Cancelled) out.lines.clear();
