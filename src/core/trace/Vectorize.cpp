@@ -194,8 +194,12 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
     for (std::size_t p = 0; p < ink.size(); ++p)
         ink[p] = distance(labTable()[p], paper) > settings.tolerance &&
                  colour.weight(static_cast<picture::Pixel>(p)) == 0;
+    // Beneath a label the way also crosses the paper inside its letters, a pixel from ink.
     const skeleton::Covered covered = [&](int x, int y) {
-        return bool(ink[layer.pixel(x, y) & 0x7FFF]);
+        for (int v = std::max(0, y - 1); v <= std::min(layer.height() - 1, y + 1); ++v)
+            for (int u = std::max(0, x - 1); u <= std::min(layer.width() - 1, x + 1); ++u)
+                if (ink[layer.pixel(u, v) & 0x7FFF]) return true;
+        return false;
     };
     for (int round = 0;
          round < kBridgeRounds && skeleton::bridgeGaps(mask, graph, settings.gap, covered);

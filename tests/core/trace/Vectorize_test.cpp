@@ -53,9 +53,11 @@ struct TrueMap {
 
 // Nested ellipses and irregular closed curves 1 to 3 px wide, a river network with junctions
 // of three and four branches, a black grid across both and black labels across a contour.
-TrueMap drawMap(picture::Raster& r, bool labels) {
+// The curves are moved by `shift`, the grid and the label staying: they cross at other
+// fractions of a pixel.
+TrueMap drawMap(picture::Raster& r, PointF shift) {
     TrueMap map;
-    const PointF e{160.4, 160.3};
+    const PointF e{160.4 + shift.x, 160.3 + shift.y};
     for (const auto& [a, b, width] :
          {std::tuple{50.0, 30.0, 1.0}, std::tuple{90.0, 55.0, 2.0}, std::tuple{130.0, 80.0, 3.0}})
         map.contours.push_back({closedCurve(e,
@@ -63,7 +65,7 @@ TrueMap drawMap(picture::Raster& r, bool labels) {
                                                 return PointF{a, b};
                                             }),
                                 width, true});
-    const PointF s{460.3, 150.6};
+    const PointF s{460.3 + shift.x, 150.6 + shift.y};
     map.contours.push_back({closedCurve(s,
                                         [](double t) {
                                             const double r =
@@ -77,7 +79,7 @@ TrueMap drawMap(picture::Raster& r, bool labels) {
                                             return PointF{r, r};
                                         }),
                             1.5, true});
-    const PointF j1{200.3, 390.6}, j2{390.4, 350.2};
+    const PointF j1{200.3 + shift.x, 390.6 + shift.y}, j2{390.4 + shift.x, 350.2 + shift.y};
     map.rivers = {{bezier({30.5, 480.3}, {120, 460}, j1), 3, false},
                   {bezier(j1, {290, 390}, j2), 2, false},
                   {bezier(j1, {190, 330}, {230.2, 270.4}), 2, false},
@@ -92,15 +94,13 @@ TrueMap drawMap(picture::Raster& r, bool labels) {
         stroke(r, {{double(x), 0}, {double(x), double(kH - 1)}}, 1, kBlack);
     for (int y = 60; y < 300; y += 100)
         stroke(r, {{0, double(y)}, {double(kW - 1), double(y)}}, 1, kBlack);
-    if (labels) {
-        // A word of three letters N, 8 × 12 px, whose middle letter the inner ellipse crosses
-        // where it runs steeply.
-        const PointF c{160.4 + 50 * std::cos(200 * M_PI / 180),
-                       160.3 + 30 * std::sin(200 * M_PI / 180)};
-        for (int k = 0; k < 3; ++k) {
-            const double lx = c.x - 16 + 12 * k, ty = c.y - 6;
-            stroke(r, {{lx, ty + 12}, {lx, ty}, {lx + 8, ty + 12}, {lx + 8, ty}}, 1.5, kBlack);
-        }
+    // A word of three letters N, 8 × 12 px, whose middle letter the inner ellipse crosses where
+    // it runs steeply.
+    const PointF c{160.4 + 50 * std::cos(200 * M_PI / 180),
+                   160.3 + 30 * std::sin(200 * M_PI / 180)};
+    for (int k = 0; k < 3; ++k) {
+        const double lx = c.x - 16 + 12 * k, ty = c.y - 6;
+        stroke(r, {{lx, ty + 12}, {lx, ty}, {lx + 8, ty + 12}, {lx + 8, ty}}, 1.5, kBlack);
     }
     return map;
 }
@@ -181,14 +181,14 @@ void expectFound(const std::vector<TrueLine>& truths, const std::vector<VectorLi
 struct Case {
     const char* name;
     bool jpeg;
-    bool labels;
+    PointF shift;
 };
 
 class VectorizeMap : public ::testing::TestWithParam<Case> {
 protected:
     void SetUp() override {
         picture::Raster r = sheet(kW, kH);
-        map_ = drawMap(r, GetParam().labels);
+        map_ = drawMap(r, GetParam().shift);
         if (GetParam().jpeg) r = throughJpeg(r);
         layer_ = layerOf(std::move(r));
     }
@@ -226,7 +226,10 @@ TEST_P(VectorizeMap, FindsTheRiversSharingTheirJunctions) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Maps, VectorizeMap,
-                         ::testing::Values(Case{"clean", false, true}, Case{"jpeg", true, true}),
+                         ::testing::Values(Case{"clean", false, {0, 0}}, Case{"jpeg", true, {0, 0}},
+                                           Case{"clean_shifted", false, {0.75, 0.8}},
+                                           Case{"jpeg_shifted", true, {0.75, 0.8}},
+                                           Case{"jpeg_shifted_far", true, {1.3, 2.6}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Vectorize, LeavesOutSpecksAndLettersShorterThanTheMinimumLength) {
