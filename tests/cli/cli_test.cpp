@@ -31,6 +31,7 @@
 #include "support/TempFiles.h"
 #include "support/WebpFile.h"
 #include "trace/Trace.h"
+#include "trace/Vectorize.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -480,6 +481,100 @@ TEST_F(Cli, TraceRefusesWithOneLineAndWritesNothing) {
         },
         {"trace", map, "--project", project_, "-o", path("x.trc")});
     EXPECT_FALSE(fs::exists(path("x.trc")));
+}
+
+// A map with a closed contour and a forked river in blue, and a black grid across them.
+std::string riverMap(const std::string& file) {
+    using tracelle::testing::sampled;
+    using tracelle::testing::stroke;
+    picture::Raster r = tracelle::testing::sheet(300, 200);
+    const trace::Rgb blue{30, 80, 200};
+    stroke(r,
+           sampled(
+               [](double t) {
+                   return trace::PointF{80 + 50 * std::cos(t), 70 + 35 * std::sin(t)};
+               },
+               0, 2 * M_PI),
+           2, blue);
+    stroke(r, {{170.5, 180.3}, {220.4, 120.6}, {280.2, 110.5}}, 2, blue);
+    stroke(r, {{220.4, 120.6}, {230.3, 30.2}}, 2, blue);
+    for (int x = 50; x < 300; x += 100)
+        stroke(r, {{double(x), 0}, {double(x), 199}}, 1, {0, 0, 0});
+    EXPECT_EQ(picture::writeBmp(r, file), "");
+    return file;
+}
+
+// The lines printed are the core's for the same picture and choices; with a project, they are
+// appended as the core appends them, and the project written.
+TEST_F(Cli, VectorizeGivesTheCoresLines) {
+    const std::string map = riverMap(path("rivieres.bmp"));
+    const picture::Layer layer = layerOf(map);
+    const auto core = [&](std::optional<trace::Box> box, int gap, double minLength,
+                          double simplify) {
+        trace::VectorizeSettings s;
+        s.colour = {30, 80, 200};
+        s.box = box;
+        s.gap = gap;
+        s.minLength = minLength;
+        s.simplify = simplify;
+        const trace::Vectorized v = trace::vectorize(layer, s);
+        EXPECT_EQ(v.result, trace::VectorizeResult::Done);
+        return v.lines;
+    };
+    const struct {
+        std::vector<std::string> options;
+        std::vector<trace::VectorLine> expected;
+        std::size_t count; // lines: the contour, then the river's three branches
+    } cases[] = {
+        {{}, core(std::nullopt, trace::kDefaultGap, 20, 1), 4},
+        {{"--box", "150,0,299,199"}, core(trace::Box{150, 0, 299, 199}, 6, 20, 1), 3},
+        {{"--gap", "0", "--min-length", "5", "--simplify", "3"}, core(std::nullopt, 0, 5, 3), 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.empty() ? "defaults" : c.options[0]);
+        ASSERT_EQ(c.expected.size(), c.count);
+        std::string expected;
+        for (std::size_t l = 0; l < c.expected.size(); ++l)
+            for (const trace::PixelPoint& q : c.expected[l].points)
+                expected += std::to_string(l + 1) + "\t" + asText({q});
+        std::vector<std::string> args = {"vectorize", map, "--colour", "30,80,200"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, expected);
+    }
+
+    const Outcome r = run({"vectorize", map, "--colour", "30,80,200", "--project", project_, "-o",
+                           path("vecteurs.trc")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = core(std::nullopt, trace::kDefaultGap, 20, 1);
+    for (std::size_t l = 0; l < lines.size(); ++l)
+        ui.answerColour(std::nullopt); // each line a new line of the project
+    trace::appendLines(p, lines);
+    ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
+    EXPECT_EQ(read(path("vecteurs.trc")), read(path("attendu.trc")));
+}
+
+TEST_F(Cli, VectorizeRefusesWithOneLineAndWritesNothing) {
+    const std::string map = riverMap(path("rivieres.bmp"));
+    expectRefusals(
+        {
+            {{"--colour", "200,30,30"}, 1, "Aucun pixel de la couleur choisie"},
+            {{"--colour", "30,80,200", "--box", "0,190,40,199"}, 1, "Aucun pixel de la couleur"},
+            {{"--colour", "255,255,255"}, 1, "ne se distingue pas du fond"},
+            {{}, 1, "--colour R,G,B est obligatoire"},
+            {{"--colour", "30,80"}, 1, "n'est pas une couleur R,G,B"},
+            {{"--colour", "30,80,200", "--box", "1,2,3"}, 1, "n'est pas de la forme X0,Y0,X1,Y1"},
+            {{"--colour", "30,80,200", "--gap", "-1"}, 1, "--gap : '-1' n'est pas un entier"},
+            {{"--colour", "30,80,200", "--min-length", "0"}, 1, "--min-length : '0' n'est pas"},
+            {{"--colour", "30,80,200", "--simplify", "x"}, 1, "--simplify : 'x' n'est pas"},
+            {{"--colour", "30,80,200", "--tolerance", "-3"}, 1, "--tolerance : '-3' n'est pas"},
+        },
+        {"vectorize", map, "--project", project_, "-o", path("x.trc")});
+    EXPECT_FALSE(fs::exists(path("x.trc")));
+    expectRefusals({{{"vectorize", map, "--colour", "30,80,200", "--project", project_},
+                     1,
+                     "--project et -o SORTIE.trc vont ensemble"}});
 }
 
 // A project whose counts or rows do not read is bad data for every command: each stops with

@@ -1,0 +1,14 @@
+#include "model/History.h"
+#include "model/Project.h"
+#include "trace/Vectorize.h"
+
+namespace tracelle::trace {
+
+void appendLines(model::Project& project, const std::vector<VectorLine>& lines) {
+    if (lines.empty()) return;
+    const model::History::Step step(project.history(), "la vectorisation");
+    for (const VectorLine& line : lines)
+        appendTrace(project, line.points);
+}
+
+} // namespace tracelle::trace
