@@ -1,6 +1,7 @@
 // The traced centreline turned into the points of a line.
 #include "trace/Trace.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tracelle::trace {
@@ -10,6 +11,13 @@ namespace {
 void keep(std::vector<PixelPoint>& out, PointF p) {
     const PixelPoint q{static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
     if (out.empty() || !(out.back() == q)) out.push_back(q);
+}
+
+// To the segment, not the line through it: a hairpin's tip lies on that line.
+double distanceToChord(PointF p, PointF a, PointF b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+    const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
+    return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
 }
 
 } // namespace
@@ -44,13 +52,10 @@ std::vector<PixelPoint> simplify(const std::vector<PointF>& line, double toleran
         const auto [first, last] = spans.back();
         spans.pop_back();
         const PointF a = line[first], b = line[last];
-        const double dx = b.x - a.x, dy = b.y - a.y, l = std::hypot(dx, dy);
         double farthest = tolerance;
         std::size_t at = 0;
         for (std::size_t i = first + 1; i < last; ++i) {
-            const PointF p = line[i];
-            const double d = l > 0 ? std::abs(dx * (p.y - a.y) - dy * (p.x - a.x)) / l
-                                   : std::hypot(p.x - a.x, p.y - a.y);
+            const double d = distanceToChord(line[i], a, b);
             if (d > farthest) {
                 farthest = d;
                 at = i;

@@ -41,6 +41,9 @@ TEST(Polyline, SimplifiesToTheFewestPointsWithinTheTolerance) {
     }
     const std::vector<PointF> straight{{0, 0}, {5, 0.2}, {10, 0}};
     EXPECT_EQ(trace::simplify(straight, 1), (std::vector<PixelPoint>{{0, 0}, {10, 0}}));
+    // A hairpin lies on the line through its ends: its tip is far from the chord all the same.
+    const std::vector<PointF> hairpin{{0, 0}, {5, 0}, {10, 0}, {7, 0.1}, {4, 0}};
+    EXPECT_EQ(trace::simplify(hairpin, 1), (std::vector<PixelPoint>{{0, 0}, {10, 0}, {4, 0}}));
 }
 
 TEST(Snap, MovesAClickNearALineToItsCentreAcrossIt) {
