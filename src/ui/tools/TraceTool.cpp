@@ -118,7 +118,7 @@ void TraceTool::pressed(const ToolEvent& event) {
     settings.tolerance = tolerance_->value();
     settings.gap = gap_->value();
     const trace::Trace found =
-        trace::followLine(context_.layer, {event.pixel.x(), event.pixel.y()}, settings);
+        trace::followLine(context_.picture(), {event.pixel.x(), event.pixel.y()}, settings);
     if (found.result != trace::TraceResult::Followed) {
         platform::interaction().beep();
         context_.setStatus(1, QString::fromStdString(trace::message(found.result)));
