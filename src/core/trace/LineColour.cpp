@@ -1,6 +1,7 @@
 // Colours compared in CIE L*a*b*, where a distance is about what the eye sees: the layer's 32768
 // colours are converted once.
 #include "trace/Lab.h"
+#include "trace/Section.h"
 #include "trace/Trace.h"
 
 #include <algorithm>
@@ -132,13 +133,12 @@ Rgb backgroundAround(const picture::Layer& layer, PixelPoint at) {
                         at.y + kAround + 1);
 }
 
-std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance,
-                                int reach) {
-    const Rgb background = backgroundAround(layer, at);
+std::optional<Distinct> mostDistinct(const picture::Layer& layer, PixelPoint at, Rgb background,
+                                     double tolerance, int reach) {
     const Lab b = labOf(background);
     const std::vector<Lab>& lab = labTable();
     double farthest = 0;
-    picture::Pixel chosen = 0;
+    Distinct chosen;
     for (int y = std::max(at.y - reach, 0); y <= std::min(at.y + reach, layer.height() - 1); ++y)
         for (int x = std::max(at.x - reach, 0); x <= std::min(at.x + reach, layer.width() - 1);
              ++x) {
@@ -146,11 +146,18 @@ std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, doub
             const double d = distance(lab[p], b);
             if (d > farthest) {
                 farthest = d;
-                chosen = p;
+                chosen = {{x, y}, {picture::red8(p), picture::green8(p), picture::blue8(p)}};
             }
         }
     if (farthest < tolerance) return std::nullopt;
-    return Rgb{picture::red8(chosen), picture::green8(chosen), picture::blue8(chosen)};
+    return chosen;
+}
+
+std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance,
+                                int reach) {
+    const auto found = mostDistinct(layer, at, backgroundAround(layer, at), tolerance, reach);
+    if (!found) return std::nullopt;
+    return found->colour;
 }
 
 } // namespace tracelle::trace

@@ -23,21 +23,19 @@ std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint cli
 }
 
 std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint click, int radius) {
-    const auto seen = lineColourAt(layer, click, kDefaultTolerance, radius);
-    if (!seen) return std::nullopt;
     const Rgb background = backgroundAround(layer, click);
-    LineColour colour(*seen, background);
+    const auto seen = mostDistinct(layer, click, background, kDefaultTolerance, radius);
+    if (!seen) return std::nullopt;
     // A click far off a thick line sees only its anti-aliased edge, whose pale colour leaves
     // the line's core out of the measure across: the colour is taken again a little further
     // in, provided the edge is a blend of it with the paper (not another mark near the line).
     constexpr int kInward = 2;
-    if (const auto edge = nearestLinePixel(layer, colour, click, radius)) {
-        const auto core = lineColourAt(layer, *edge, kDefaultTolerance, kInward);
-        const picture::Pixel pale = picture::rgb555(seen->r, seen->g, seen->b);
-        if (core && LineColour(*core, background).weight(pale) > 0)
-            colour = LineColour(*core, background);
-    }
-    return snapToLine(layer, click, colour, radius);
+    // (Never nothing: the edge itself is within reach.)
+    const Rgb core = mostDistinct(layer, seen->at, background, kDefaultTolerance, kInward)->colour;
+    const LineColour inward(core, background);
+    if (inward.weight(picture::rgb555(seen->colour.r, seen->colour.g, seen->colour.b)) > 0)
+        return snapToLine(layer, click, inward, radius);
+    return snapToLine(layer, click, LineColour(seen->colour, background), radius);
 }
 
 } // namespace tracelle::trace
