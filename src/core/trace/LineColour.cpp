@@ -90,11 +90,10 @@ LineColour::LineColour(Rgb line, Rgb background, double tolerance)
         }
         const double dl = cl - s * vl - ink * kl, da = ca - s * va - ink * ka,
                      db = cb - s * vb - ink * kb;
-        // Weighed down as it strays from the blend, and as ink darkens it: a line's edge
-        // against a dark mark pulls the centre less.
+        // Weighed down as it strays from the blend: a line's edge against a dark mark of
+        // another colour pulls the centre less.
         const double off = (dl * dl + da * da + db * db) / (tolerance * tolerance);
-        if (s >= kLeastShare && off <= 1)
-            weights_[p] = static_cast<float>(s * (1 - off) * (1 - ink / 2));
+        if (s >= kLeastShare && off <= 1) weights_[p] = static_cast<float>(s * (1 - off));
     }
 }
 
