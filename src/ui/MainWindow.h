@@ -4,6 +4,7 @@
 #include "files/ProjectFile.h"
 #include "model/PointPicking.h"
 #include "model/Project.h"
+#include "picture/BarePicture.h"
 #include "picture/Decoded.h"
 #include "picture/Layer.h"
 #include "picture/Overview.h"
@@ -336,6 +337,7 @@ private:
     model::Project project_;
     // The picture in its canvas with the crosses, points and lines drawn on it.
     picture::Layer layer_;
+    picture::BarePicture barePicture_;
     picture::Overview overview_;
     picture::ViewRect view_;
     picture::ViewRect shown_;

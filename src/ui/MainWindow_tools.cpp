@@ -20,9 +20,12 @@
 namespace tracelle::ui {
 
 ToolContext MainWindow::toolContext() {
-    return {project_, layer_, *imageArea_,
+    return {project_,
+            layer_,
+            *imageArea_,
             [this](int panel, const QString& text) { status_[panel]->setText(text); },
-            [this] { repaintView(); }};
+            [this] { repaintView(); },
+            [this]() -> const picture::Layer& { return barePicture_.of(layer_); }};
 }
 
 void MainWindow::creerOutils() {

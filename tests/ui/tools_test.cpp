@@ -26,7 +26,12 @@ protected:
             project.valide_point_calage(x, y);
     }
     ui::ToolContext context() {
-        return {project, layer, area, [](int, const QString&) {}, [this] { ++refreshed; }};
+        return {project,
+                layer,
+                area,
+                [](int, const QString&) {},
+                [this] { ++refreshed; },
+                [this]() -> const picture::Layer& { return layer; }};
     }
     static ui::ToolEvent event(int x, int y, Qt::MouseButtons buttons = Qt::LeftButton,
                                Qt::KeyboardModifiers modifiers = {}) {

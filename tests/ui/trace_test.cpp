@@ -133,3 +133,25 @@ TEST_F(TraceWindow, SnappedClicksLandOnTheLinesCentre) {
     click(150, below);
     EXPECT_EQ(p.extrait_xy(3).y, below);
 }
+
+// Snapping and tracing read the picture, not the program's marks over it: a calibration
+// cross drawn beside the line (its red stands out more than the line's dark red) neither pulls
+// a snapped click nor is followed.
+TEST_F(TraceWindow, TheMarksDrawnOverThePictureAreNotTheLine) {
+    model::Project& p = w.project();
+    QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(), Qt::LeftButton);
+    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QCheckBox*>("CheckBoxAimanter"), Qt::LeftButton);
+    click(118, 45); // far from the line: stays; its cross's upper side runs at y = 35
+    ASSERT_EQ(p.K(), 1);
+    ASSERT_NE(w.layer().pixel(118, 35), w.layer().picture()->row(35)[118]) << "the cross is drawn";
+    click(112, 34); // 1 pixel from the cross, 3 from the line's centre
+    const QPoint second(model::val_entier(p.calibration().cell(2, p.indice_col_cal("x"))),
+                        model::val_entier(p.calibration().cell(2, p.indice_col_cal("y"))));
+    EXPECT_EQ(second.x(), 112);
+    EXPECT_LE(std::abs(second.y() - trueY(112)), 1.0) << second.y();
+    QTest::mouseClick(button("Suivre le trait"), Qt::LeftButton);
+    click(126, 45); // on the cross's right side
+    EXPECT_EQ(p.N(), 0);
+    EXPECT_EQ(ui.beeps, 1);
+}

@@ -18,8 +18,8 @@ constexpr int kSpread = 5;        // radius over which the start's direction is 
 constexpr int kDirectionBack = 6; // the direction is the chord from this many points back
 // Steps after which a cell counts as left behind: coming back to it is going round again.
 constexpr std::size_t kLeftBehind = 4 * kDirectionBack;
-constexpr double kShift = 1.0;       // a measure may move the step this far across
-constexpr double kShiftInGap = 0.15; // and this much further a pixel of gap
+constexpr double kShift = 1.0;      // a measure may move the step this far across
+constexpr double kShiftInGap = 0.5; // and this much further a pixel of gap
 
 double length(PointF v) {
     return std::hypot(v.x, v.y);
@@ -103,7 +103,9 @@ struct Walker {
     std::vector<PointF> walk(PointF start, PointF d, bool& closed) const {
         std::vector<PointF> pts{start};
         std::size_t lastMeasured = 0;
-        int unseen = 0, across = 0;
+        // Steps since the line was last measured whole, since any of its colour was seen, and
+        // spent on a line of its own colour across.
+        int unseen = 0, blank = 0, across = 0;
         // The cells of 2 × 2 pixels the walk went through, each entered kLeftBehind steps late
         // so that the cells just passed do not count: crossing an earlier part of the line
         // (a figure 8) is a few steps in known cells, many in a row is going round again.
@@ -123,13 +125,27 @@ struct Walker {
             if (q.x < -0.5 || q.y < -0.5 || q.x > layer.width() - 0.5 || q.y > layer.height() - 0.5)
                 break;
             const PointF n{-d.y, d.x};
+            // On the line a step moves less than a pixel across; found again past a gap, the
+            // line may lie anywhere across its width.
             const auto run =
-                runAcross(layer, colour, q, n, reach, kShift + width / 2 + kShiftInGap * unseen);
-            if (run && !run->open && run->width <= widest) {
+                runAcross(layer, colour, q, n, reach,
+                          unseen > 0 ? kShift + width / 2 + kShiftInGap * unseen : kShift);
+            // A run much narrower than the line is the part of it a mark across leaves: its
+            // centre is not the line's.
+            const bool partial = run && run->width < width - 1.5;
+            if (run && !run->open && !partial && run->width <= widest) {
                 p = {q.x + run->centre * n.x, q.y + run->centre * n.y};
                 pts.push_back(p);
+                // Across what hid the line, the chord between where it was lost and found
+                // again keeps closer to it than the straight walk did.
+                const PointF from = pts[lastMeasured];
+                const double steps = double(pts.size() - 1 - lastMeasured);
+                for (std::size_t i = lastMeasured + 1; i + 1 < pts.size(); ++i) {
+                    const double t = double(i - lastMeasured) / steps;
+                    pts[i] = {from.x + t * (p.x - from.x), from.y + t * (p.y - from.y)};
+                }
                 lastMeasured = pts.size() - 1;
-                unseen = across = 0;
+                unseen = blank = across = 0;
                 // Until a few points are measured, the start's direction holds: a chord of
                 // one or two noisy points would turn the walk off the line.
                 if (pts.size() > kDirectionBack) {
@@ -141,8 +157,13 @@ struct Walker {
                 p = q;
                 pts.push_back(p);
                 // A crossing of its own colour is as long as that line is wide: a few widths.
-                // A gap of `gap` pixels between two pixels of the line is gap + 1 steps.
-                lost = run ? ++across > 4 * widest + 4 : ++unseen > gap + 1;
+                // A gap of `gap` pixels between two pixels of the line is gap + 1 steps. Where
+                // a label covers the line, some of it shows between the letters.
+                ++unseen;
+                if (run) blank = 0;
+                lost = !run      ? ++blank > gap + 1
+                       : partial ? unseen > 4 * widest + gap + 4
+                                 : ++across > 4 * widest + 4;
                 if (lost) break;
             }
             if (pts.size() > kLeftBehind) visited.insert(cell(pts[pts.size() - 1 - kLeftBehind]));

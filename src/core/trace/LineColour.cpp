@@ -1,6 +1,7 @@
 // Colours compared in CIE L*a*b*, where a distance is about what the eye sees: the layer's 32768
 // colours are converted once.
 #include "trace/Lab.h"
+#include "trace/Section.h"
 #include "trace/Trace.h"
 
 #include <algorithm>
@@ -57,19 +58,38 @@ LineColour::LineColour(Rgb line, Rgb background, double tolerance)
     constexpr double kLeastContrast = 12;
     // A blend holding less of the line is left to the background: JPEG ringing, paper grain.
     constexpr double kLeastShare = 0.3;
+    // A line whose hue stands this far from the paper's keeps it under dark ink.
+    constexpr double kLeastChroma = 20;
     const Lab t = labOf(line);
     const Lab b = labOf(background);
+    // v: from the paper to the line; k: from the paper to black.
     const double vl = t.l - b.l, va = t.a - b.a, vb = t.b - b.b;
+    const double kl = -b.l, ka = -b.a, kb = -b.b;
     const double vv = vl * vl + va * va + vb * vb;
+    const double kk = kl * kl + ka * ka + kb * kb, vk = vl * kl + va * ka + vb * kb;
     valid_ = std::sqrt(vv) >= kLeastContrast;
     if (!valid_) return;
+    const bool coloured = std::hypot(va, vb) >= kLeastChroma;
+    const double det = vv * kk - vk * vk;
     const std::vector<Lab>& lab = labTable();
     for (std::size_t p = 0; p < lab.size(); ++p) {
         const Lab& c = lab[p];
-        const double s =
-            std::clamp(((c.l - b.l) * vl + (c.a - b.a) * va + (c.b - b.b) * vb) / vv, 0.0, 1.0);
-        const double dl = c.l - (b.l + s * vl), da = c.a - (b.a + s * va),
-                     db = c.b - (b.b + s * vb);
+        const double cl = c.l - b.l, ca = c.a - b.a, cb = c.b - b.b;
+        const double cv = cl * vl + ca * va + cb * vb;
+        // The nearest blend of the line with the paper, then, for a coloured line, with dark
+        // ink too: where a label's letters touch the line, scanning and JPEG blocks darken it
+        // without changing its hue.
+        double s = std::clamp(cv / vv, 0.0, 1.0), ink = 0;
+        if (coloured && det > 0) {
+            const double ck = cl * kl + ca * ka + cb * kb;
+            // Ink only where the unbounded fit wants some: lighter blends stay two-way.
+            if ((vv * ck - vk * cv) / det > 0) {
+                s = std::clamp((kk * cv - vk * ck) / det, 0.0, 1.0);
+                ink = std::clamp((ck - s * vk) / kk, 0.0, 1.0 - s);
+            }
+        }
+        const double dl = cl - s * vl - ink * kl, da = ca - s * va - ink * ka,
+                     db = cb - s * vb - ink * kb;
         // Weighed down as it strays from the blend: a line's edge against a dark mark of
         // another colour pulls the centre less.
         const double off = (dl * dl + da * da + db * db) / (tolerance * tolerance);
@@ -112,13 +132,12 @@ Rgb backgroundAround(const picture::Layer& layer, PixelPoint at) {
                         at.y + kAround + 1);
 }
 
-std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance,
-                                int reach) {
-    const Rgb background = backgroundAround(layer, at);
+std::optional<Distinct> mostDistinct(const picture::Layer& layer, PixelPoint at, Rgb background,
+                                     double tolerance, int reach) {
     const Lab b = labOf(background);
     const std::vector<Lab>& lab = labTable();
     double farthest = 0;
-    picture::Pixel chosen = 0;
+    Distinct chosen;
     for (int y = std::max(at.y - reach, 0); y <= std::min(at.y + reach, layer.height() - 1); ++y)
         for (int x = std::max(at.x - reach, 0); x <= std::min(at.x + reach, layer.width() - 1);
              ++x) {
@@ -126,11 +145,18 @@ std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, doub
             const double d = distance(lab[p], b);
             if (d > farthest) {
                 farthest = d;
-                chosen = p;
+                chosen = {{x, y}, {picture::red8(p), picture::green8(p), picture::blue8(p)}};
             }
         }
     if (farthest < tolerance) return std::nullopt;
-    return Rgb{picture::red8(chosen), picture::green8(chosen), picture::blue8(chosen)};
+    return chosen;
+}
+
+std::optional<Rgb> lineColourAt(const picture::Layer& layer, PixelPoint at, double tolerance,
+                                int reach) {
+    const auto found = mostDistinct(layer, at, backgroundAround(layer, at), tolerance, reach);
+    if (!found) return std::nullopt;
+    return found->colour;
 }
 
 } // namespace tracelle::trace

@@ -25,6 +25,15 @@ std::optional<Run> runAcross(const picture::Layer& layer, const LineColour& colo
 std::optional<PointF> directionAt(const picture::Layer& layer, const LineColour& colour,
                                   PixelPoint p, int radius);
 
+// The pixel within `reach` of `at` (a square) that differs most from `background`, and its
+// colour; nothing when every one is within `tolerance` of it.
+struct Distinct {
+    PixelPoint at;
+    Rgb colour;
+};
+std::optional<Distinct> mostDistinct(const picture::Layer& layer, PixelPoint at, Rgb background,
+                                     double tolerance, int reach);
+
 // The line's pixel nearest `at` within `radius` (ties to the heavier); nothing when none.
 std::optional<PixelPoint> nearestLinePixel(const picture::Layer& layer, const LineColour& colour,
                                            PixelPoint at, int radius);

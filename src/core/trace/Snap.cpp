@@ -23,9 +23,19 @@ std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint cli
 }
 
 std::optional<PixelPoint> snapToLine(const picture::Layer& layer, PixelPoint click, int radius) {
-    const auto line = lineColourAt(layer, click, kDefaultTolerance, radius);
-    if (!line) return std::nullopt;
-    return snapToLine(layer, click, LineColour(*line, backgroundAround(layer, click)), radius);
+    const Rgb background = backgroundAround(layer, click);
+    const auto seen = mostDistinct(layer, click, background, kDefaultTolerance, radius);
+    if (!seen) return std::nullopt;
+    // A click far off a thick line sees only its anti-aliased edge, whose pale colour leaves
+    // the line's core out of the measure across: the colour is taken again a little further
+    // in, provided the edge is a blend of it with the paper (not another mark near the line).
+    constexpr int kInward = 2;
+    // (Never nothing: the edge itself is within reach.)
+    const Rgb core = mostDistinct(layer, seen->at, background, kDefaultTolerance, kInward)->colour;
+    const LineColour inward(core, background);
+    if (inward.weight(picture::rgb555(seen->colour.r, seen->colour.g, seen->colour.b)) > 0)
+        return snapToLine(layer, click, inward, radius);
+    return snapToLine(layer, click, LineColour(seen->colour, background), radius);
 }
 
 } // namespace tracelle::trace

@@ -28,6 +28,8 @@ struct ToolContext {
     std::function<void(int panel, const QString& text)> setStatus;
     // The view shows what changed on the layer.
     std::function<void()> refreshView;
+    // The picture without the marks drawn over it: what snapping and tracing read.
+    std::function<const picture::Layer&()> picture;
 };
 
 // A mouse event on the image area: its position there and the layer pixel under it.

@@ -38,7 +38,7 @@ void DigitizeTool::pressed(const ToolEvent& event) {
 
 QPoint DigitizeTool::aimAt(QPoint pixel) const {
     if (!hooks_.snaps || !hooks_.snaps()) return pixel;
-    const auto onLine = trace::snapToLine(context_.layer, {pixel.x(), pixel.y()});
+    const auto onLine = trace::snapToLine(context_.picture(), {pixel.x(), pixel.y()});
     return onLine ? QPoint(onLine->x, onLine->y) : pixel;
 }
 

@@ -147,10 +147,10 @@ void TraceTool::pressed(const ToolEvent& event) {
     }
     const trace::PixelPoint click{event.pixel.x(), event.pixel.y()};
     trace::FollowSettings settings;
-    if (chosen_) settings.colour = trace::lineColourNear(context_.layer, click, *chosen_);
+    if (chosen_) settings.colour = trace::lineColourNear(context_.picture(), click, *chosen_);
     settings.tolerance = tolerance_->value();
     settings.gap = gap_->value();
-    const trace::Trace found = trace::followLine(context_.layer, click, settings);
+    const trace::Trace found = trace::followLine(context_.picture(), click, settings);
     if (found.result != trace::TraceResult::Followed) {
         platform::interaction().beep();
         context_.setStatus(1, QString::fromStdString(trace::message(found.result)));
@@ -185,7 +185,7 @@ void TraceTool::released(const ToolEvent& event) {
 
 void TraceTool::takeCurve(trace::Box box) {
     const trace::BoxCurve curve =
-        trace::curveInBox(context_.layer, box, chosen_, tolerance_->value(), xStep_->value());
+        trace::curveInBox(context_.picture(), box, chosen_, tolerance_->value(), xStep_->value());
     if (curve.result != trace::TraceResult::Followed) {
         platform::interaction().beep();
         context_.setStatus(1, QString::fromStdString(trace::boxMessage(curve.result)));

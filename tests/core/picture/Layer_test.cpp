@@ -1,3 +1,4 @@
+#include "picture/BarePicture.h"
 #include "picture/Layer.h"
 #include "picture/Overview.h"
 #include "picture/Stretch.h"
@@ -121,6 +122,38 @@ TEST(Layer, TileMemoryGivenUpServesAgainWithoutItsOldPixels) {
 
 // Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
 // whatever the factor of the view.
+// The bare picture follows the layer's picture and canvas, never what is drawn on the layer.
+TEST(BarePicture, ShowsThePictureWithoutTheDrawingsOfItsLayer) {
+    const Pixel teal = rgb555(0, 128, 128), red = rgb555(255, 0, 0);
+    const auto first = pattern(300, 200), second = pattern(120, 90);
+    BarePicture barePicture;
+    struct {
+        const char* name;
+        Layer layer;
+        const Raster* picture; // none: a blank sheet
+        int ox, oy;
+    } rows[] = {
+        {"picture in a margin", Layer::over(first, 400, 260, 30, 20, teal), first.get(), 30, 20},
+        {"same picture moved", Layer::over(first, 400, 260, 0, 0, teal), first.get(), 0, 0},
+        {"another picture", Layer::over(second, 400, 260, 0, 0, teal), second.get(), 0, 0},
+        {"blank sheet", Layer::blank(150, 100, teal), nullptr, 0, 0},
+    };
+    for (auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (int i = 0; i < 40; ++i)
+            row.layer.setPixel(20 + i, 30 + i / 2, red);
+        const Layer& seen = barePicture.of(row.layer);
+        ASSERT_EQ(seen.width(), row.layer.width());
+        ASSERT_EQ(seen.height(), row.layer.height());
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x) {
+                const Pixel expected =
+                    row.picture ? bare(*row.picture, row.ox, row.oy, teal, x, y) : teal;
+                ASSERT_EQ(seen.pixel(x, y), expected) << x << ", " << y;
+            }
+    }
+}
+
 TEST(Overview, ThinLinesShowAtEveryFactor) {
     const int w = 6400, h = 4000;
     auto picture = std::make_shared<Raster>(Raster::create(w, h));

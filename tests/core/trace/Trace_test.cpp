@@ -85,6 +85,41 @@ TEST(Snap, MovesAClickNearALineToItsCentreAcrossIt) {
         }
 }
 
+// A level line of any width, anti-aliased at any height or with hard edges, clicked from above
+// or below up to the snapping distance off its edge: the click lands on the centre, straight
+// across.
+TEST(Snap, LandsOnTheCentreOfALevelLineFromEitherSide) {
+    for (int width = 1; width <= 5; ++width)
+        for (const double centre : {50.0, 50.25, 50.5, 50.75, -1.0}) { // -1: hard edges at 50
+            picture::Raster r = sheet(200, 100);
+            const double middle = centre < 0 ? 50 + (width - 1) / 2.0 : centre;
+            if (centre < 0)
+                for (int y = 50; y < 50 + width; ++y)
+                    for (int x = 10; x <= 190; ++x)
+                        r.row(y)[x] = picture::rgb555(kRed.r, kRed.g, kRed.b);
+            else
+                stroke(r, {{10, centre}, {190, centre}}, width, kRed);
+            const picture::Layer layer = layerOf(std::move(r));
+            for (const int side : {-1, 1})
+                for (int off = 1; off <= trace::kSnapRadius; ++off)
+                    for (const bool chosen : {true, false}) {
+                        const int y = static_cast<int>(
+                            std::lround(middle + side * ((width - 1) / 2.0 + off)));
+                        SCOPED_TRACE(::testing::Message()
+                                     << "width " << width << ", centre " << middle
+                                     << ", click at y " << y << (chosen ? ", colour chosen" : ""));
+                        const PixelPoint click{100, y};
+                        const auto snapped =
+                            chosen
+                                ? trace::snapToLine(layer, click, trace::LineColour(kRed, kWhite))
+                                : trace::snapToLine(layer, click);
+                        ASSERT_TRUE(snapped.has_value());
+                        EXPECT_EQ(snapped->x, 100);
+                        EXPECT_LE(std::abs(snapped->y - middle), 0.5);
+                    }
+        }
+}
+
 double f(double x) {
     return 120 + 60 * std::sin(x / 30.0);
 }
