@@ -13,6 +13,7 @@ namespace {
 
 enum Extra { Used, DX, DY, Distance, Pixels, ExtraCount };
 const char* const kHeaders[ExtraCount] = {"utilisé", "dX", "dY", "distance", "dist. pixels"};
+constexpr int kResidualDigits = 3;
 
 } // namespace
 
@@ -56,8 +57,9 @@ QVariant CalibrationTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     const model::Real values[ExtraCount] = {0, r.dX, r.dY, r.distance, r.pixels};
-    return QString::fromStdString(
-        model::enleve_blancs(model::_format2(values[extra], 18, project_.D())));
+    // Three significant digits: a residual is judged by its size, and so the columns fit the
+    // table window of a small screen.
+    return QString::fromStdString(model::texte_general(values[extra], kResidualDigits));
 }
 
 QVariant CalibrationTableModel::headerData(int section, Qt::Orientation orientation,

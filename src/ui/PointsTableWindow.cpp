@@ -43,6 +43,8 @@ QTableView* makeGrid(TextTableModel* model, model::TableId id, const char* name,
     // Rows of equal height let a million of them scroll without measuring each.
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setDefaultSectionSize(45);
+    // Narrow columns for one-digit numbers, below the style's minimum.
+    grid->horizontalHeader()->setMinimumSectionSize(12);
     int column = 0;
     for (const int w : widths)
         grid->setColumnWidth(column++, w);
@@ -129,8 +131,14 @@ void PointsTableWindow::buildGrids() {
                  {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
     auto* calibrationModel = new CalibrationTableModel(project_);
     grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
-                         {22, 22, 60, 110, 110, 80, 50, 50, 45, 50, 95, 95, 95, 95},
+                         {18, 14, 44, 76, 76, 32, 40, 40, 30, 44, 68, 68, 68, 68},
                          {"Libellé", "X", "Y", "Z"}, this);
+    // The residuals beside the values they judge, and within the window of a small screen;
+    // the pixels, which clicks give, go to the right end.
+    QHeaderView* calibrationHeader = grids_[1]->horizontalHeader();
+    const int pixelX = project_.indice_col_cal("x");
+    for (int c = 0; c < 3; ++c)
+        calibrationHeader->moveSection(pixelX, calibrationModel->columnCount() - 1);
     grids_[2] = makeGrid(new TextTableModel(project_.lines()), model::TableId::Lines,
                          "GrilleLignes", {40, 70, 60, 30}, {"épaisseur"}, this);
     calibrationModel->setFixedColumns({"n", "L"});

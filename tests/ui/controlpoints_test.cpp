@@ -108,10 +108,8 @@ TEST_F(ControlPoints, ResidualColumnsAndTheRms) {
         SCOPED_TRACE(row);
         const model::Residual& r = p.calibrationFit().residuals()[std::size_t(row - 1)];
         EXPECT_NE(r.distance, 0) << "four points spread the error over all";
-        EXPECT_EQ(model::val_reel(shown(row, "dX").toStdString()),
-                  model::val_reel(model::_format2(r.dX, 18, p.D())));
-        EXPECT_EQ(model::val_reel(shown(row, "distance").toStdString()),
-                  model::val_reel(model::_format2(r.distance, 18, p.D())));
+        EXPECT_EQ(shown(row, "dX").toStdString(), model::texte_general(r.dX, 3));
+        EXPECT_EQ(shown(row, "distance").toStdString(), model::texte_general(r.distance, 3));
         EXPECT_FALSE(shown(row, "dist. pixels").isEmpty());
     }
     const QString rms = QString::fromStdString(
@@ -149,7 +147,7 @@ TEST_F(ControlPoints, APointLeftOutKeepsItsResidualAndLeavesTheFit) {
     EXPECT_EQ(p.controlPointCount(), 5) << "kept in the table";
     EXPECT_NEAR(static_cast<double>(p.calibrationFit().rms()), 0, 1e-9)
         << "the four others agree exactly";
-    EXPECT_NEAR(model::val_reel(shown(5, "dX").toStdString()), -6, 1e-3)
+    EXPECT_NEAR(model::val_reel(shown(5, "dX").toStdString()), -6, 1e-2)
         << "its residual still shown";
 
     QTest::keyClick(view, Qt::Key_Space);
