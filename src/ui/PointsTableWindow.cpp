@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Interaction.h"
 #include "ui/CalibrationTableModel.h"
 #include "ui/CellDelegate.h"
 #include "ui/TextTableModel.h"
@@ -144,8 +145,10 @@ void PointsTableWindow::buildGrids() {
     calibrationModel->setFixedColumns({"n", "L"});
     connect(calibrationModel, &CalibrationTableModel::controlPointToggled, this,
             &PointsTableWindow::redessinerDemande);
-    // The header and the three calibration rows, above the scroll bar of a narrow window.
-    grids_[1]->setFixedHeight(4 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
+    // The header, the three calibration rows and the row to type a control point into, above
+    // the scroll bar of a narrow window.
+    grids_[1]->setFixedHeight(5 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
+    grids_[1]->installEventFilter(this);
     grids_[2]->setFixedHeight(110);
 
     connect(grids_[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -332,6 +335,18 @@ void PointsTableWindow::pointer_sur_carte(int j) {
     };
     showReadout(QStringLiteral("X= ") + value("X"), QStringLiteral("Y= ") + value("Y"));
     emit crossHair(x, y, true);
+}
+
+bool PointsTableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != grids_[1] || event->type() != QEvent::KeyPress ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+        return QWidget::eventFilter(watched, event);
+    const int before = project_.controlPointCount();
+    static_cast<CalibrationTableModel*>(grids_[1]->model())
+        ->paste(platform::interaction().clipboardText());
+    if (project_.controlPointCount() > before)
+        selectRow(model::TableId::Calibration, project_.controlPointCount());
+    return true;
 }
 
 void PointsTableWindow::changeEvent(QEvent* event) {

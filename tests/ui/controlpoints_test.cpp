@@ -70,7 +70,7 @@ TEST_F(ControlPoints, AClickAddsARowWithItsPixel) {
     addByClick(100, 50);
     EXPECT_EQ(p.controlPointCount(), 4);
     EXPECT_EQ(p.N(), 0) << "the click is not a point of a line";
-    EXPECT_EQ(grid()->rowCount(), 4);
+    EXPECT_EQ(grid()->rowCount(), 5) << "and the row to type into";
     EXPECT_EQ(p.calibration().cell(4, p.indice_col_cal("x")), model::_format(100, 4, 0));
     EXPECT_EQ(p.calibration().cell(4, p.indice_col_cal("y")), model::_format(50, 4, 0));
     EXPECT_EQ(table.calibrationGrid()->currentIndex().row(), 3) << "the row to type into";
