@@ -175,4 +175,33 @@ TEST_F(ControlPoints, LengthsAreRefusedOnLogarithmicAxes) {
     EXPECT_EQ(ui.messages[0], *measure::mesureSansSens(p));
 }
 
+// A radar plot: its centre, clicked as the second point, is at r = -20; the third is 0 dB east.
+TEST_F(ControlPoints, APolarCentreIsChosenAmongTheControlPoints) {
+    auto& p = w.project();
+    const char* values[3][2] = {{"0", "90"}, {"-20", "0"}, {"0", "0"}};
+    for (int row = 1; row <= 3; ++row)
+        for (int c = 0; c < 2; ++c)
+            p.calibration().setCell(row, p.indice_col_cal(c == 0 ? "X" : "Y"), values[row - 1][c]);
+    p.calcul_nouveaux_calage();
+    w.calibrationPanel()->show();
+    // The centre first: with r = 0 there, the radius of -20 would refuse the polar axes.
+    auto* origin = w.calibrationPanel()->findChild<QComboBox*>("ComboOrigine");
+    EXPECT_EQ(origin->currentText(), "centre en r = 0");
+    ASSERT_EQ(origin->count(), 4);
+    origin->setFocus();
+    for (int step = 0; step < 2; ++step)
+        QTest::keyClick(origin, Qt::Key_Down);
+    EXPECT_EQ(origin->currentText(), "centre au point 2");
+    EXPECT_FALSE(p.axisKinds().polar);
+    QTest::mouseClick(w.calibrationPanel()->findChild<QCheckBox*>("CasePolaire"), Qt::LeftButton);
+    ASSERT_TRUE(p.axisKinds().polar) << (ui.messages.empty() ? "" : ui.messages.back());
+    EXPECT_EQ(p.axisKinds().origin, 2);
+    model::Real r = 0, theta = 0;
+    ASSERT_TRUE(p.repere_carte(20, 80, r, theta));
+    EXPECT_NEAR(static_cast<double>(r), -20, 1e-9) << "the centre's own radius";
+    ASSERT_TRUE(p.repere_carte(100, 80, r, theta));
+    EXPECT_NEAR(static_cast<double>(r), -10, 1e-9);
+    EXPECT_NEAR(static_cast<double>(theta), 0, 1e-9);
+}
+
 } // namespace
