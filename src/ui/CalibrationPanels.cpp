@@ -72,7 +72,7 @@ CalibrationPanel::CalibrationPanel(QWidget* parent)
     layout->addWidget(add);
     layout->addLayout(fit);
     layout->addWidget(buildAxes());
-    resize(360, 300);
+    resize(sizeHint().expandedTo(QSize(360, 300)));
 
     connect(calibrer, &QPushButton::clicked, this, &CalibrationPanel::calibrer);
     connect(add, &QPushButton::clicked, this, &CalibrationPanel::addControlPoint);

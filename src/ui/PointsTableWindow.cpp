@@ -132,7 +132,7 @@ void PointsTableWindow::buildGrids() {
                  {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
     auto* calibrationModel = new CalibrationTableModel(project_);
     grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
-                         {18, 14, 44, 76, 76, 32, 40, 40, 30, 44, 68, 68, 68, 68},
+                         {18, 14, 44, 70, 70, 32, 40, 40, 30, 44, 68, 68, 68, 68},
                          {"Libellé", "X", "Y", "Z"}, this);
     // The residuals beside the values they judge, and within the window of a small screen;
     // the pixels, which clicks give, go to the right end.

@@ -193,7 +193,9 @@ TEST_F(ControlPoints, APolarCentreIsChosenAmongTheControlPoints) {
         QTest::keyClick(origin, Qt::Key_Down);
     EXPECT_EQ(origin->currentText(), "centre au point 2");
     EXPECT_FALSE(p.axisKinds().polar);
-    QTest::mouseClick(w.calibrationPanel()->findChild<QCheckBox*>("CasePolaire"), Qt::LeftButton);
+    // On its box: the caption's width depends on the fonts.
+    auto* polar = w.calibrationPanel()->findChild<QCheckBox*>("CasePolaire");
+    QTest::mouseClick(polar, Qt::LeftButton, {}, QPoint(8, polar->height() / 2));
     ASSERT_TRUE(p.axisKinds().polar) << (ui.messages.empty() ? "" : ui.messages.back());
     EXPECT_EQ(p.axisKinds().origin, 2);
     model::Real r = 0, theta = 0;
