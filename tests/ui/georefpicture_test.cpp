@@ -52,7 +52,10 @@ protected:
     }
     void tick(const char* box, bool on) {
         auto* check = panel->findChild<QCheckBox*>(box);
-        if (check->isChecked() != on) QTest::mouseClick(check, Qt::LeftButton);
+        // On its box: the caption's width depends on the fonts.
+        if (check->isChecked() != on)
+            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+        ASSERT_EQ(check->isChecked(), on) << box;
     }
     void save() {
         QTest::mouseClick(panel->findChild<QPushButton*>("BoutonEnregistrerImage"), Qt::LeftButton);
@@ -128,6 +131,7 @@ TEST_F(GeoreferencedPictureWindow, WorldFileAndGeoTiffReadBackByGdal) {
     ui.answerFileName(tiff);
     save();
     ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ui.fileDialogs.back().title, "Enregistrer l'image géoréférencée");
     EXPECT_EQ(done(), "Écrit : carte.bpw, carte.prj, carte-geo.tif");
     expectGdalPlacesTheControlPoints(picturePath);
