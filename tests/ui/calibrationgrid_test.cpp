@@ -2,6 +2,7 @@
 // point, and the residual columns within the table window on a small screen.
 #include "MapWindow.h"
 #include "model/NumberText.h"
+#include "model/transform/ModelNames.h"
 #include "ui/CalibrationPanels.h"
 
 #include <QHeaderView>
@@ -87,7 +88,7 @@ TEST_F(CalibrationGrid, PastedRowsAreControlPointsUndoneAsOne) {
     EXPECT_EQ(grid()->rowCount(), 4);
 }
 
-TEST_F(CalibrationGrid, AnUnreadablePasteAddsNothing) {
+TEST_F(CalibrationGrid, ARefusedPasteAddsNothing) {
     auto& p = w.project();
     const struct {
         const char* name;
@@ -97,7 +98,18 @@ TEST_F(CalibrationGrid, AnUnreadablePasteAddsNothing) {
         {"a word", "60 30 61 72\n140 30 cent 70\n",
          "Presse-papier : ligne 2 : « x y X Y [Z] » est attendu, et non <140 30 cent 70>"},
         {"nothing", "\n", "Presse-papier : aucun point de contrôle « x y X Y [Z] » à coller."},
+        {"a value <= 0 on a logarithmic axis", "60 30 61 72\n140 30 0 70\n",
+         model::fitStatusMessage(model::FitStatus::NotPositiveOnLogAxis,
+                                 model::TransformMethod::Affine)},
     };
+    // A frame where X is positive, for the logarithmic axis.
+    for (int row = 1; row <= 3; ++row)
+        p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
+    p.calcul_nouveaux_calage();
+    model::AxisKinds logX;
+    logX.x = model::AxisScale::Log10;
+    ASSERT_EQ(p.setCalibrationModel(model::TransformMethod::Affine, logX),
+              model::FitStatus::Fitted);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ui.messages.clear();
@@ -106,6 +118,16 @@ TEST_F(CalibrationGrid, AnUnreadablePasteAddsNothing) {
         EXPECT_EQ(ui.messages[0], c.message);
         EXPECT_EQ(p.controlPointCount(), 3);
     }
+    // Calibration begun again: the three calibration points come first.
+    QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                      Qt::LeftButton);
+    ui.messages.clear();
+    paste("60 30 61 72\n");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "Les points de contrôle s'ajoutent aux trois points de calage : calez d'abord "
+              "l'image.");
+    EXPECT_EQ(p.controlPointCount(), 0);
 }
 
 TEST_F(CalibrationGrid, ResidualColumnsFitTheTableWindowOfASmallScreen) {

@@ -92,6 +92,13 @@ TEST_F(GeoreferencedPictureWindow, RefusalsAreToldAndNothingIsWritten) {
         std::string message;
     } cases[] = {
         {"no picture", [] {}, "Aucune image à géoréférencer."},
+        {"calibration begun again",
+         [&] {
+             calibrate();
+             QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                               Qt::LeftButton);
+         },
+         "L'image n'est pas calée."},
         {"polar axes",
          [&] {
              calibrate();
