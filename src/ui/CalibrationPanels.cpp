@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tracelle::ui {
 
@@ -71,7 +72,7 @@ CalibrationPanel::CalibrationPanel(QWidget* parent)
     layout->addWidget(add);
     layout->addLayout(fit);
     layout->addWidget(buildAxes());
-    resize(360, 300);
+    resize(sizeHint().expandedTo(QSize(360, 300)));
 
     connect(calibrer, &QPushButton::clicked, this, &CalibrationPanel::calibrer);
     connect(add, &QPushButton::clicked, this, &CalibrationPanel::addControlPoint);
@@ -99,15 +100,23 @@ QWidget* CalibrationPanel::buildAxes() {
     angleUnit_->addItems({QStringLiteral("degrés"), QStringLiteral("radians")});
     clockwise_ = new QCheckBox(QStringLiteral("sens horaire"), group);
     clockwise_->setObjectName("CaseHoraire");
+    // Most polar plots have r = 0 at their centre, which any control point of radius 0 pins;
+    // others (a radar's decibels, a logarithmic radius) start higher: the user then names the
+    // control point clicked on the centre, and its r is the radius there.
+    origin_ = new QComboBox(group);
+    origin_->setObjectName("ComboOrigine");
+    origin_->setToolTip(QStringLiteral("le centre du graphe polaire"));
     auto* layout = new QGridLayout(group);
     layout->addWidget(logX_, 0, 0);
     layout->addWidget(logY_, 0, 1);
     layout->addWidget(polar_, 1, 0);
     layout->addWidget(angleUnit_, 1, 1);
+    layout->addWidget(origin_, 2, 0);
     layout->addWidget(clockwise_, 2, 1);
     for (QCheckBox* box : {logX_, logY_, polar_, clockwise_})
         connect(box, &QCheckBox::clicked, this, &CalibrationPanel::emitFitChosen);
-    connect(angleUnit_, &QComboBox::activated, this, &CalibrationPanel::emitFitChosen);
+    for (QComboBox* list : {angleUnit_, origin_})
+        connect(list, &QComboBox::activated, this, &CalibrationPanel::emitFitChosen);
     return group;
 }
 
@@ -120,6 +129,7 @@ void CalibrationPanel::emitFitChosen() {
     axes.angleUnit =
         angleUnit_->currentIndex() == 1 ? model::AngleUnit::Radians : model::AngleUnit::Degrees;
     axes.clockwise = clockwise_->isChecked();
+    axes.origin = axes.polar ? std::max(0, origin_->currentIndex()) : 0;
     emit fitChosen(kMethods[model_->currentIndex()], axes);
 }
 
@@ -144,6 +154,14 @@ void CalibrationPanel::showFit(const model::Project& project) {
     angleUnit_->setEnabled(axes.polar);
     clockwise_->setChecked(axes.clockwise);
     clockwise_->setEnabled(axes.polar);
+    // Chosen before "polaire" is ticked, since a centre not at r = 0 would refuse the tick.
+    const int centre = axes.polar ? axes.origin : origin_->currentIndex();
+    origin_->clear();
+    origin_->addItem(axes.x == model::AxisScale::Log10 ? QStringLiteral("centre en r = 1")
+                                                       : QStringLiteral("centre en r = 0"));
+    for (int k = 1; k <= count; ++k)
+        origin_->addItem(QStringLiteral("centre au point %1").arg(k));
+    origin_->setCurrentIndex(centre >= 0 && centre <= count ? centre : 0);
     const model::FittedCalibration& fit = project.calibrationFit();
     rms_->setText(fit.fitted()
                       ? QStringLiteral("RMS = ") + QString::fromStdString(model::enleve_blancs(

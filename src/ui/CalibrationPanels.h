@@ -46,6 +46,7 @@ private:
     QCheckBox* polar_;
     QComboBox* angleUnit_;
     QCheckBox* clockwise_;
+    QComboBox* origin_; // the polar centre: where r = 0, or a control point
 };
 
 class ScalePanel : public FloatingPanel {

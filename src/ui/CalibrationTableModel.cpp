@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "model/transform/FittedCalibration.h"
 #include "model/transform/ModelNames.h"
 #include "platform/Interaction.h"
 
@@ -13,6 +14,11 @@ namespace {
 
 enum Extra { Used, DX, DY, Distance, Pixels, ExtraCount };
 const char* const kHeaders[ExtraCount] = {"utilisé", "dX", "dY", "distance", "dist. pixels"};
+constexpr int kResidualDigits = 3;
+// The cells of the typing row, in the order of a control point's line.
+const char* const kTypedColumns[] = {"x", "y", "X", "Y", "Z"};
+constexpr const char* kCalibrateFirst =
+    "Les points de contrôle s'ajoutent aux trois points de calage : calez d'abord l'image.";
 
 } // namespace
 
@@ -26,6 +32,10 @@ CalibrationTableModel::CalibrationTableModel(model::Project& project, QObject* p
         connect(this, signal, this, &CalibrationTableModel::refreshResiduals);
 }
 
+int CalibrationTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TextTableModel::rowCount() + 1;
+}
+
 int CalibrationTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : tableColumns() + ExtraCount;
 }
@@ -37,6 +47,10 @@ void CalibrationTableModel::refreshResiduals() {
 
 QVariant CalibrationTableModel::data(const QModelIndex& index, int role) const {
     const int extra = index.column() - tableColumns();
+    if (isTypingRow(index.row())) {
+        if (extra >= 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+        return typed_.value(index.column());
+    }
     if (extra < 0) return TextTableModel::data(index, role);
     const int row = index.row() + 1;
     if (row > project_.controlPointCount()) return {};
@@ -56,8 +70,9 @@ QVariant CalibrationTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     const model::Real values[ExtraCount] = {0, r.dX, r.dY, r.distance, r.pixels};
-    return QString::fromStdString(
-        model::enleve_blancs(model::_format2(values[extra], 18, project_.D())));
+    // Three significant digits: a residual is judged by its size, and so the columns fit the
+    // table window of a small screen.
+    return QString::fromStdString(model::texte_general(values[extra], kResidualDigits));
 }
 
 QVariant CalibrationTableModel::headerData(int section, Qt::Orientation orientation,
@@ -70,6 +85,14 @@ QVariant CalibrationTableModel::headerData(int section, Qt::Orientation orientat
 
 Qt::ItemFlags CalibrationTableModel::flags(const QModelIndex& index) const {
     const int extra = index.column() - tableColumns();
+    if (isTypingRow(index.row()) && extra < 0) {
+        const Qt::ItemFlags f = TextTableModel::flags(index);
+        const QString header =
+            TextTableModel::headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+        for (const char* column : kTypedColumns)
+            if (header == QLatin1String(column)) return f | Qt::ItemIsEditable;
+        return f;
+    }
     if (extra < 0) return TextTableModel::flags(index);
     Qt::ItemFlags f = Qt::ItemIsEnabled;
     if (extra == Used && index.row() + 1 <= project_.controlPointCount())
@@ -79,6 +102,8 @@ Qt::ItemFlags CalibrationTableModel::flags(const QModelIndex& index) const {
 
 bool CalibrationTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const int extra = index.column() - tableColumns();
+    if (isTypingRow(index.row()))
+        return extra < 0 && role == Qt::EditRole && typeIntoTypingRow(index, value.toString());
     if (extra < 0) return TextTableModel::setData(index, value, role);
     if (extra != Used || role != Qt::CheckStateRole) return false;
     const bool used = value.value<Qt::CheckState>() == Qt::Checked;
@@ -89,6 +114,70 @@ bool CalibrationTableModel::setData(const QModelIndex& index, const QVariant& va
         return false;
     }
     refreshResiduals();
+    emit controlPointToggled();
+    return true;
+}
+
+bool CalibrationTableModel::typeIntoTypingRow(const QModelIndex& index, const QString& text) {
+    if (project_.K() < 3) {
+        platform::interaction().information(kCalibrateFirst);
+        return false;
+    }
+    typed_[index.column()] = text.trimmed();
+    emit dataChanged(index, index);
+    // A control point once its pixel and real values are there; Z may follow.
+    QStringList line;
+    for (const char* column : kTypedColumns) {
+        const QString cell = typed_.value(project_.indice_col_cal(column));
+        if (cell.isEmpty()) break;
+        line << cell;
+    }
+    if (line.size() < 4) return true;
+    const int row = index.row() + 1;
+    const files::ControlPointLines read = files::readControlPoints(
+        line.join('\t').toStdString(), "Le point de contrôle " + std::to_string(row));
+    if (!read.error.empty()) {
+        platform::interaction().information(read.error);
+        return true;
+    }
+    if (!addControlPoints(read.points)) return true;
+    typed_.clear();
+    emit dataChanged(this->index(index.row() + 1, 0),
+                     this->index(index.row() + 1, tableColumns() - 1));
+    return true;
+}
+
+void CalibrationTableModel::paste(const std::string& text) {
+    if (project_.K() < 3) {
+        platform::interaction().information(kCalibrateFirst);
+        return;
+    }
+    const files::ControlPointLines read = files::readControlPoints(text, "Presse-papier");
+    if (!read.error.empty()) {
+        platform::interaction().information(read.error);
+        return;
+    }
+    if (read.points.empty()) {
+        platform::interaction().information(
+            "Presse-papier : aucun point de contrôle « x y X Y [Z] » à coller.");
+        return;
+    }
+    addControlPoints(read.points);
+}
+
+bool CalibrationTableModel::addControlPoints(const std::vector<files::ControlPointLine>& points) {
+    std::vector<model::ControlPoint> all = project_.controlPoints();
+    for (const files::ControlPointLine& p : points)
+        all.push_back(
+            {{static_cast<model::Real>(p.x), static_cast<model::Real>(p.y)}, {p.X, p.Y}, true});
+    model::FittedCalibration candidate(project_.calibrationMethod(), project_.axisKinds());
+    if (const model::FitStatus status = candidate.fit(all); status != model::FitStatus::Fitted) {
+        platform::interaction().information(
+            model::fitStatusMessage(status, project_.calibrationMethod()));
+        return false;
+    }
+    for (const files::ControlPointLine& p : points)
+        project_.addControlPoint(p.x, p.y, p.X, p.Y, p.Z);
     emit controlPointToggled();
     return true;
 }

@@ -1,19 +1,16 @@
 #include "ui/GisExportSection.h"
 
 #include "files/LastFolder.h"
-#include "gis/CommonSystems.h"
 #include "gis/CoordinateSystem.h"
-#include "gis/SystemMemory.h"
 #include "platform/Interaction.h"
 #include "ui/MainWindow.h"
+#include "ui/SystemChooser.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -25,15 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The longest text told of a system, on lines of the section's width.
-constexpr int kSystemNameLines = 3;
-
 constexpr gis::Format kFormats[4] = {gis::Format::GeoJson, gis::Format::Kml, gis::Format::Shapefile,
                                      gis::Format::Dxf};
-
-QString listed(const gis::CommonSystem& s) {
-    return QString::fromUtf8(s.name) + QStringLiteral(" (") + QString::fromUtf8(s.code) + ')';
-}
 
 } // namespace
 
@@ -53,34 +43,14 @@ GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
     formats_[0]->setChecked(true);
     column->addLayout(formatGrid);
 
-    // A line box rather than an editable list: the main window takes the keys of any other
-    // widget for its own commands. The list beside it only fills the box.
-    system_ = new QLineEdit(QString::fromUtf8(gis::kNoSystem.data(), gis::kNoSystem.size()), this);
-    system_->setObjectName("Systeme");
-    connect(system_, &QLineEdit::textChanged, this, &GisExportSection::verifieSysteme);
-    list_ = new QComboBox(this);
-    list_->setObjectName("ListeSystemes");
-    list_->setPlaceholderText(QStringLiteral("systèmes courants..."));
-    list_->setMinimumContentsLength(14);
-    list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    for (const auto& s : gis::kCommonSystems)
-        list_->addItem(listed(s), QString::fromUtf8(s.code));
-    list_->setCurrentIndex(-1);
-    connect(list_, &QComboBox::activated, this, [this](int index) {
-        system_->setText(list_->itemData(index).toString());
-        list_->setCurrentIndex(-1);
+    system_ = new SystemChooser(this);
+    system_->setRemark([this](const gis::CoordinateSystem& system) {
+        if (!system.local() || !gis::enLongitudeLatitude(format())) return QString();
+        return QStringLiteral(" ; le ") + QString::fromUtf8(gis::nomFormat(format())) +
+               QStringLiteral(" demande un système");
     });
     column->addSpacing(6);
-    column->addWidget(new QLabel(QStringLiteral("Système de coordonnées (EPSG)"), this));
     column->addWidget(system_);
-    column->addWidget(list_);
-    systemName_ = new QLabel(this);
-    systemName_->setObjectName("NomSysteme");
-    systemName_->setWordWrap(true);
-    // Of one height whatever it says, so that the button below stays under the mouse.
-    systemName_->setFixedHeight(kSystemNameLines * fontMetrics().lineSpacing());
-    systemName_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(systemName_);
 
     auto* exporter = new QPushButton(QStringLiteral("Exporter"), this);
     exporter->setObjectName("ExporterSig");
@@ -93,8 +63,7 @@ GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
     connect(exporter, &QPushButton::clicked, this, &GisExportSection::exporteSig);
     // The hint under the box depends on the format too.
     for (QRadioButton* f : formats_)
-        connect(f, &QRadioButton::toggled, this, &GisExportSection::verifieSysteme);
-    verifieSysteme();
+        connect(f, &QRadioButton::toggled, system_, &SystemChooser::verifieSysteme);
 }
 
 gis::Format GisExportSection::format() const {
@@ -104,27 +73,11 @@ gis::Format GisExportSection::format() const {
 }
 
 QString GisExportSection::systemText() const {
-    return system_->text().trimmed();
+    return system_->systemText();
 }
 
 void GisExportSection::chargeSystemeRetenu() {
-    const auto* mainWindow = qobject_cast<const MainWindow*>(window());
-    if (!mainWindow) return;
-    const std::string remembered = gis::systemeRetenu(mainWindow->projectFile());
-    if (!remembered.empty()) system_->setText(QString::fromStdString(remembered));
-}
-
-void GisExportSection::verifieSysteme() {
-    std::string why;
-    const auto system = gis::CoordinateSystem::lit(systemText().toStdString(), &why);
-    QPalette palette = systemName_->palette();
-    palette.setColor(QPalette::WindowText, system ? QColor(0, 96, 0) : QColor(176, 0, 0));
-    systemName_->setPalette(palette);
-    QString told = QString::fromStdString(system ? system->name() : why);
-    if (system && system->local() && gis::enLongitudeLatitude(format()))
-        told += QStringLiteral(" ; le ") + QString::fromUtf8(gis::nomFormat(format())) +
-                QStringLiteral(" demande un système");
-    systemName_->setText(told);
+    system_->chargeSystemeRetenu();
 }
 
 void GisExportSection::exporteSig() {
@@ -156,7 +109,7 @@ void GisExportSection::exporteSig() {
         platform::interaction().information(r.error);
         return;
     }
-    gis::retientSysteme(mainWindow->projectFile(), system);
+    system_->retientSysteme();
     QStringList written;
     for (const std::string& file : r.written)
         if (fs::path(file).extension() == fs::path(r.written.front()).extension())

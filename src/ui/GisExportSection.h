@@ -7,12 +7,12 @@
 #include <QGroupBox>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 
 namespace tracelle::ui {
+
+class SystemChooser;
 
 class GisExportSection : public QGroupBox {
     Q_OBJECT
@@ -26,14 +26,11 @@ public:
     void chargeSystemeRetenu();
 
 private:
-    void verifieSysteme();
     void exporteSig();
 
     const QCheckBox* shownOnly_;
     QRadioButton* formats_[4];
-    QLineEdit* system_;
-    QComboBox* list_;
-    QLabel* systemName_;
+    SystemChooser* system_;
     QLabel* done_;
 };
 

@@ -40,6 +40,7 @@ namespace tracelle::ui {
 class AltitudePanel;
 class CalibrationPanel;
 class ExportPanel;
+class GeoreferencedPicturePanel;
 class ConverterWindow;
 class PictureConversionWindow;
 class ImageArea;
@@ -129,6 +130,8 @@ public:
     void openMapInfoTab();
     void openArcInfoHdr();
     void chargeImageGeoreferencee();
+    // The calibrated picture written for GIS programs, through its panel.
+    void enregistreImageGeoreferencee();
     void openClipboardPicture();
     void affecte_bitmap_img();
     void savePicture();
@@ -392,6 +395,7 @@ private:
     ScalePanel* scalePanel_ = nullptr;
     ExportPanel* exportPanel_ = nullptr;
     SheetImportPanel* sheetImportPanel_ = nullptr;
+    GeoreferencedPicturePanel* georefPicturePanel_ = nullptr;
 
     std::map<QString, QAction*> actions_;
     QAction* pointsItem_ = nullptr;

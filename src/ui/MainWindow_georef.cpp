@@ -3,10 +3,12 @@
 #include "files/LastFolder.h"
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
+#include "gis/GeoreferencedPicture.h"
 #include "model/NumberText.h"
 #include "picture/BmpCodec.h"
 #include "picture/Decoder.h"
 #include "platform/Interaction.h"
+#include "ui/GeoreferencedPicturePanel.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
@@ -140,6 +142,14 @@ void MainWindow::openClipboardPicture() {
 
 void MainWindow::showCoordinateSystem(const std::string& crs) {
     if (windows_.table) windows_.table->showCoordinateSystem(QString::fromStdString(crs));
+}
+
+void MainWindow::enregistreImageGeoreferencee() {
+    if (const std::string why = gis::whyNotGeoreferenced(project_); !why.empty()) {
+        interaction().information(why);
+        return;
+    }
+    georefPicturePanel_->montre(project_);
 }
 
 } // namespace tracelle::ui

@@ -33,6 +33,8 @@ void MainWindow::creerMenus() {
                &MainWindow::savePicture);
     addCommand(fichier, QStringLiteral("Enregistrer l'image avec les lignes ou les points (*.jpg)"),
                &MainWindow::savePictureWithLines);
+    addCommand(fichier, QStringLiteral("Enregistrer l'image géoréférencée"),
+               &MainWindow::enregistreImageGeoreferencee);
     addCommand(fichier, QStringLiteral("Enregistrer les coordonnées digitalisées"),
                &MainWindow::affiche_panel_sauve);
     addCommand(fichier,

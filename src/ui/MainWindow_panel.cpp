@@ -4,6 +4,7 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
 #include "ui/FlowLayout.h"
+#include "ui/GeoreferencedPicturePanel.h"
 #include "ui/MainWindow.h"
 #include "ui/SheetImportPanel.h"
 #include "ui/TextPanel.h"
@@ -266,6 +267,7 @@ void MainWindow::creerPanneauxFlottants() {
     scalePanel_ = new ScalePanel(centralWidget());
     exportPanel_ = new ExportPanel(centralWidget());
     connect(exportPanel_, &ExportPanel::traiter, this, &MainWindow::sauve_fic_points);
+    georefPicturePanel_ = new GeoreferencedPicturePanel(centralWidget());
     sheetImportPanel_ = new SheetImportPanel(centralWidget());
     sheetImportPanel_->move(60, 60);
     connect(sheetImportPanel_, &SheetImportPanel::traiter, this,

@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Interaction.h"
 #include "ui/CalibrationTableModel.h"
 #include "ui/CellDelegate.h"
 #include "ui/TextTableModel.h"
@@ -43,6 +44,8 @@ QTableView* makeGrid(TextTableModel* model, model::TableId id, const char* name,
     // Rows of equal height let a million of them scroll without measuring each.
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setDefaultSectionSize(45);
+    // Narrow columns for one-digit numbers, below the style's minimum.
+    grid->horizontalHeader()->setMinimumSectionSize(12);
     int column = 0;
     for (const int w : widths)
         grid->setColumnWidth(column++, w);
@@ -129,15 +132,23 @@ void PointsTableWindow::buildGrids() {
                  {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
     auto* calibrationModel = new CalibrationTableModel(project_);
     grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
-                         {22, 22, 60, 110, 110, 80, 50, 50, 45, 50, 95, 95, 95, 95},
+                         {18, 14, 44, 70, 70, 32, 40, 40, 30, 44, 68, 68, 68, 68},
                          {"Libellé", "X", "Y", "Z"}, this);
+    // The residuals beside the values they judge, and within the window of a small screen;
+    // the pixels, which clicks give, go to the right end.
+    QHeaderView* calibrationHeader = grids_[1]->horizontalHeader();
+    const int pixelX = project_.indice_col_cal("x");
+    for (int c = 0; c < 3; ++c)
+        calibrationHeader->moveSection(pixelX, calibrationModel->columnCount() - 1);
     grids_[2] = makeGrid(new TextTableModel(project_.lines()), model::TableId::Lines,
                          "GrilleLignes", {40, 70, 60, 30}, {"épaisseur"}, this);
     calibrationModel->setFixedColumns({"n", "L"});
     connect(calibrationModel, &CalibrationTableModel::controlPointToggled, this,
             &PointsTableWindow::redessinerDemande);
-    // The header and the three calibration rows, above the scroll bar of a narrow window.
-    grids_[1]->setFixedHeight(4 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
+    // The header, the three calibration rows and the row to type a control point into, above
+    // the scroll bar of a narrow window.
+    grids_[1]->setFixedHeight(5 * 18 + 6 + grids_[1]->horizontalScrollBar()->sizeHint().height());
+    grids_[1]->installEventFilter(this);
     grids_[2]->setFixedHeight(110);
 
     connect(grids_[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -324,6 +335,18 @@ void PointsTableWindow::pointer_sur_carte(int j) {
     };
     showReadout(QStringLiteral("X= ") + value("X"), QStringLiteral("Y= ") + value("Y"));
     emit crossHair(x, y, true);
+}
+
+bool PointsTableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != grids_[1] || event->type() != QEvent::KeyPress ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+        return QWidget::eventFilter(watched, event);
+    const int before = project_.controlPointCount();
+    static_cast<CalibrationTableModel*>(grids_[1]->model())
+        ->paste(platform::interaction().clipboardText());
+    if (project_.controlPointCount() > before)
+        selectRow(model::TableId::Calibration, project_.controlPointCount());
+    return true;
 }
 
 void PointsTableWindow::changeEvent(QEvent* event) {

@@ -83,6 +83,8 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl+V in the calibration grid pastes control points.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildGrids();

@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, TheGridsShowTheProjectTablesAsTheyChange) {
     QAbstractItemModel* points = table.pointsGrid()->model();
     EXPECT_EQ(points->rowCount(), 0);
     EXPECT_EQ(points->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Libellé"));
-    EXPECT_EQ(table.calibrationGrid()->model()->rowCount(), 3);
+    EXPECT_EQ(table.calibrationGrid()->model()->rowCount(), 4) << "and the row to type into";
     EXPECT_EQ(table.linesGrid()->model()->data(table.linesGrid()->model()->index(0, 2)).toString(),
               "255");
 

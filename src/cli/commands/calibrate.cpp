@@ -1,6 +1,7 @@
 // tracelle-cli calibrate: a project's calibration replaced by control points from a file,
 // fitted by least squares, every point recomputed; the residuals on standard output.
 #include "cli/Command.h"
+#include "files/ControlPointText.h"
 #include "files/ProjectFile.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
@@ -15,46 +16,19 @@ namespace tracelle::cli {
 
 namespace {
 
-struct ControlLine {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    model::Real X = 0;
-    model::Real Y = 0;
-    model::Real Z = 0;
-};
-
-// "x y X Y [Z]" a line, tab or spaces; blank lines passed over.
-std::vector<ControlLine> readControlFile(const std::string& path) {
+// The control file, whole, or the message of its first unreadable line.
+std::vector<files::ControlPointLine> readControlFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw InputError("impossible de lire le fichier " + path);
-    std::vector<ControlLine> points;
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        std::istringstream words(line);
-        std::vector<std::string> w;
-        for (std::string word; words >> word;)
-            w.push_back(word);
-        if (w.empty()) continue;
-        const auto refuse = [&] {
-            return InputError(path + " : ligne " + std::to_string(number) +
-                              " : « x y X Y [Z] » est attendu, et non <" +
-                              model::excerptForMessage(model::enleve_blancs(line)) + ">");
-        };
-        if (w.size() < 4 || w.size() > 5) throw refuse();
-        const model::EntierLu x = model::lit_entier(w[0]);
-        const model::EntierLu y = model::lit_entier(w[1]);
-        const auto X = model::reel_de_champ(w[2]);
-        const auto Y = model::reel_de_champ(w[3]);
-        const auto Z = w.size() == 5 ? model::reel_de_champ(w[4]) : std::optional<model::Real>(0);
-        if (x.errorPosition != 0 || y.errorPosition != 0 || !X || !Y || !Z) throw refuse();
-        points.push_back({x.value, y.value, *X, *Y, *Z});
-    }
-    return points;
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    files::ControlPointLines read = files::readControlPoints(bytes.str(), path);
+    if (!read.error.empty()) throw InputError(read.error);
+    return std::move(read.points);
 }
 
 // The calibration rows replaced: the first three points as the calibration, the others after.
-void replaceCalibration(model::Project& project, const std::vector<ControlLine>& points,
+void replaceCalibration(model::Project& project, const std::vector<files::ControlPointLine>& points,
                         model::TransformMethod method, const model::AxisKinds& axes) {
     std::array<model::CalibrationPoint, 3> three;
     for (std::size_t k = 0; k < 3; ++k)
@@ -102,9 +76,9 @@ int calibrate(const Arguments& args) {
 
     model::Project project;
     chargeProjet(file, project);
-    const std::vector<ControlLine> points = readControlFile(*control);
+    const std::vector<files::ControlPointLine> points = readControlFile(*control);
     std::vector<model::ControlPoint> fitted;
-    for (const ControlLine& p : points)
+    for (const files::ControlPointLine& p : points)
         fitted.push_back(
             {{static_cast<model::Real>(p.x), static_cast<model::Real>(p.y)}, {p.X, p.Y}, true});
     model::FittedCalibration fit(*method, axes);
@@ -127,7 +101,7 @@ int calibrate(const Arguments& args) {
     table << "n\tx\ty\tX\tY\tdX\tdY\td\n";
     const auto& residuals = project.calibrationFit().residuals();
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const ControlLine& p = points[i];
+        const files::ControlPointLine& p = points[i];
         const model::Residual& r = residuals[i];
         table << i + 1 << '\t' << p.x << '\t' << p.y << '\t' << model::texte_general(p.X) << '\t'
               << model::texte_general(p.Y) << '\t' << model::texte_general(r.dX) << '\t'

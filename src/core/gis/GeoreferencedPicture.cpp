@@ -18,6 +18,10 @@ std::string worldFileName(const std::string& picture) {
     return p.string();
 }
 
+std::string prjFileName(const std::string& picture) {
+    return fs::path(picture).replace_extension(".prj").string();
+}
+
 std::string whyNotGeoreferenced(const model::Project& project) {
     const std::string& picture = project.picture().file;
     if (picture.empty()) return "Aucune image à géoréférencer.";
@@ -81,7 +85,7 @@ GeoreferencedPicture ecritCalageImage(const model::Project& project, std::string
         return r;
     }
     const std::string& picture = project.picture().file;
-    const std::string prjPath = fs::path(picture).replace_extension(".prj").string();
+    const std::string prjPath = prjFileName(picture);
     std::vector<OutputFile> files{{worldFileName(picture), worldFileText(*map)}};
     std::vector<std::string> stale;
     // Local coordinates: a .prj of an earlier save would place them wrongly.

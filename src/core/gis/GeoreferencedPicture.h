@@ -19,6 +19,8 @@ namespace tracelle::gis {
 // The world file's name for a picture: first and last letters of its extension and "w"
 // (".jgw", ".tfw", ".pgw"), ".wld" for a picture without extension.
 std::string worldFileName(const std::string& picture);
+// The .prj beside the picture, naming its coordinate system.
+std::string prjFileName(const std::string& picture);
 
 // Why the project's picture cannot be placed for GIS programs (no picture, not calibrated,
 // logarithmic or polar axes); "" when it can.

@@ -140,6 +140,31 @@ TEST_P(CalibrationSections, LogAndPolarAxesComeBack) {
     }
 }
 
+// A radar plot's centre at -20 dB, given as the third control point.
+TEST_P(CalibrationSections, APolarCentreComesBack) {
+    model::Project p;
+    p.picture() = {"/graphes/radar.png", 800, 600, 0, 0};
+    p.setCalibration({model::CalibrationPoint{"0", "0", 500, 300},
+                      model::CalibrationPoint{"0", "90", 400, 200},
+                      model::CalibrationPoint{"-20", "0", 400, 300}});
+    model::AxisKinds axes;
+    axes.polar = true;
+    axes.origin = 3;
+    ASSERT_EQ(p.setCalibrationModel(model::TransformMethod::Affine, axes),
+              model::FitStatus::Fitted);
+    const fs::path file = save(p, "radar.trc");
+    const std::string written = bytesOf(file);
+    EXPECT_NE(written.find("polaire lin degr\xE9s direct origine 3\r\n"), std::string::npos);
+    model::Project back;
+    ASSERT_EQ(chargeProjetSansImage(file.string(), back), "");
+    EXPECT_TRUE(back.axisKinds() == axes);
+    model::Real r = 0, theta = 0;
+    ASSERT_TRUE(back.repere_carte(350, 300, r, theta));
+    EXPECT_NEAR(static_cast<double>(r), -10, 1e-9) << "half way from the centre to 0 dB";
+    EXPECT_NEAR(static_cast<double>(theta), 180, 1e-9);
+    EXPECT_EQ(bytesOf(save(back, "radar2.trc")), written);
+}
+
 TEST_P(CalibrationSections, DamagedSectionsAreRefusedWithTheirLine) {
     model::Project p;
     makeThreePointProject(p);

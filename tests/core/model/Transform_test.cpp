@@ -386,6 +386,21 @@ TEST(Transform, LogarithmicAndPolarAxesGiveTheGraphsValues) {
          {10, 180},
          {0.5L, 0},
          FitStatus::RadiusBelowOrigin},
+        // A centre given as the third control point, of radius 20, then 0.1 on a log radius.
+        {"polar, centre at a control point",
+         {AxisScale::Linear, AxisScale::Linear, true, AngleUnit::Degrees, false, 3},
+         {{{600, 500}, {30, 0}, true}, {{500, 400}, {30, 90}, true}, {{500, 500}, {20, 0}, true}},
+         {500 - s, 500 + s},
+         {30, 225},
+         {15, 0},
+         FitStatus::RadiusBelowOrigin},
+        {"polar, logarithmic radius, centre at a control point",
+         {AxisScale::Log10, AxisScale::Linear, true, AngleUnit::Degrees, false, 3},
+         {{{600, 500}, {1, 0}, true}, {{500, 300}, {10, 90}, true}, {{500, 500}, {0.1L, 0}, true}},
+         {400, 500},
+         {1, 180},
+         {0.05L, 0},
+         FitStatus::RadiusBelowOrigin},
     };
     for (const AxesCase& c : cases) {
         SCOPED_TRACE(c.name);

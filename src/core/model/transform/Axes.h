@@ -17,6 +17,10 @@ struct AxisKinds {
     bool polar = false;              // real X is the radius r, real Y the angle θ
     AngleUnit angleUnit = AngleUnit::Degrees;
     bool clockwise = false;
+    // Polar: the control point (from 1) at the centre, whose r is the radius there, for plots
+    // whose centre is not r = 0; 0 leaves the centre where the fit puts r = 0 (r = 1 on a
+    // logarithmic radius), as a control point of that radius pins it.
+    int origin = 0;
 
     bool operator==(const AxisKinds&) const = default;
     bool cartesianLinear() const {
@@ -24,9 +28,13 @@ struct AxisKinds {
     }
 };
 
-// The plane position of real values; nothing for a value ≤ 0 on a logarithmic axis.
-std::optional<RealPoint> toPlane(const AxisKinds& axes, RealPoint value);
+// The radius on the plane's scale (log10 r on a logarithmic radius); nothing for r ≤ 0 there.
+std::optional<Real> radiusOnPlane(const AxisKinds& axes, Real r);
+
+// The plane position of real values; nothing for a value ≤ 0 on a logarithmic axis, or a
+// radius below the one at the polar centre (`centreRadius`, from radiusOnPlane).
+std::optional<RealPoint> toPlane(const AxisKinds& axes, RealPoint value, Real centreRadius = 0);
 // The real values at a plane position (polar angles in [0, one turn)).
-RealPoint fromPlane(const AxisKinds& axes, RealPoint plane);
+RealPoint fromPlane(const AxisKinds& axes, RealPoint plane, Real centreRadius = 0);
 
 } // namespace tracelle::model

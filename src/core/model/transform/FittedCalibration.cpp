@@ -10,9 +10,20 @@ FittedCalibration::FittedCalibration(TransformMethod method, AxisKinds axes)
 FitStatus FittedCalibration::fit(std::span<const ControlPoint> points) {
     residuals_.clear();
     rms_ = 0;
+    centreRadius_ = 0;
+    // A centre beyond the control points (one removed since) leaves the fit to place it.
+    if (axes_.polar && axes_.origin >= 1 &&
+        static_cast<std::size_t>(axes_.origin) <= points.size()) {
+        const auto radius = radiusOnPlane(axes_, points[std::size_t(axes_.origin) - 1].real.X);
+        if (!radius) {
+            transform_->fit({});
+            return status_ = FitStatus::NotPositiveOnLogAxis;
+        }
+        centreRadius_ = *radius;
+    }
     std::vector<ControlPoint> onPlane(points.begin(), points.end());
     for (ControlPoint& p : onPlane) {
-        const auto plane = toPlane(axes_, p.real);
+        const auto plane = toPlane(axes_, p.real, centreRadius_);
         if (!plane) {
             transform_->fit({});
             const bool logRefused =
@@ -53,11 +64,11 @@ std::optional<RealPoint> FittedCalibration::toReal(PixelPoint p) const {
     const auto plane = transform_->toReal(p);
     if (!plane) return std::nullopt;
     if (axes_.cartesianLinear()) return plane;
-    return fromPlane(axes_, *plane);
+    return fromPlane(axes_, *plane, centreRadius_);
 }
 
 std::optional<PixelPoint> FittedCalibration::toImage(RealPoint value) const {
-    const auto plane = toPlane(axes_, value);
+    const auto plane = toPlane(axes_, value, centreRadius_);
     if (!plane) return std::nullopt;
     return transform_->toImage(*plane);
 }

@@ -43,6 +43,7 @@ public:
 
 private:
     AxisKinds axes_;
+    Real centreRadius_ = 0; // polar: the radius at the centre, on the plane's scale
     std::unique_ptr<Transform> transform_;
     FitStatus status_ = FitStatus::TooFewPoints;
     std::vector<Residual> residuals_;

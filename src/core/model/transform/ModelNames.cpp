@@ -1,5 +1,7 @@
 #include "model/transform/ModelNames.h"
 
+#include "model/NumberText.h"
+
 #include <array>
 #include <sstream>
 #include <vector>
@@ -45,6 +47,7 @@ std::string axesText(const AxisKinds& axes) {
     text.append("polaire ").append(scaleWord(axes.x));
     text.append(axes.angleUnit == AngleUnit::Degrees ? " degrés" : " radians");
     text.append(axes.clockwise ? " horaire" : " direct");
+    if (axes.origin > 0) text.append(" origine ").append(std::to_string(axes.origin));
     return text;
 }
 
@@ -62,7 +65,7 @@ std::optional<AxisKinds> axesFromText(std::string_view text) {
         axes.y = *y;
         return axes;
     }
-    if (words.size() != 4 || words[0] != "polaire") return std::nullopt;
+    if ((words.size() != 4 && words.size() != 6) || words[0] != "polaire") return std::nullopt;
     const auto r = scaleOf(words[1]);
     if (!r) return std::nullopt;
     axes.polar = true;
@@ -75,6 +78,12 @@ std::optional<AxisKinds> axesFromText(std::string_view text) {
         axes.clockwise = true;
     else if (words[3] != "direct")
         return std::nullopt;
+    if (words.size() == 6) {
+        const EntierLu origin = lit_entier(words[5]);
+        if (words[4] != "origine" || origin.errorPosition != 0 || origin.value < 1)
+            return std::nullopt;
+        axes.origin = origin.value;
+    }
     return axes;
 }
 

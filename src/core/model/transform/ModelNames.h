@@ -14,7 +14,8 @@ namespace tracelle::model {
 std::string_view methodName(TransformMethod method);
 std::optional<TransformMethod> methodNamed(std::string_view name);
 
-// "lin lin", "log lin"…, or "polaire lin degrés direct" (radius, angle unit, direction).
+// "lin lin", "log lin"…, or "polaire lin degrés direct" (radius, angle unit, direction),
+// then "origine N" for a centre given by control point N.
 std::string axesText(const AxisKinds& axes);
 std::optional<AxisKinds> axesFromText(std::string_view text);
 

@@ -1,0 +1,166 @@
+// The calibration grid as the user meets it: rows typed or pasted after the last control
+// point, and the residual columns within the table window on a small screen.
+#include "MapWindow.h"
+#include "model/NumberText.h"
+#include "model/transform/ModelNames.h"
+#include "ui/CalibrationPanels.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+using namespace tracelle;
+
+namespace {
+
+// What a cell keeps of its width on either side of its text.
+constexpr int kCellMargins = 8;
+
+class CalibrationGrid : public tracelle::testing::MapWindow {
+protected:
+    CalibrationGrid() : MapWindow("tracelle_grille_calage_") {
+        load();
+        table.show();
+        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                          Qt::LeftButton);
+        for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
+            click(x, y);
+    }
+    QTableView* view() { return table.calibrationGrid(); }
+    QAbstractItemModel* grid() { return view()->model(); }
+    std::string cell(int row, const char* header) {
+        return model::enleve_blancs(
+            w.project().calibration().cell(row, w.project().indice_col_cal(header)));
+    }
+    // Types into a cell of the grid as the user would: the editor opened, the keys, Enter.
+    void type(int row, const char* header, const QString& text) {
+        view()->setCurrentIndex(grid()->index(row - 1, w.project().indice_col_cal(header)));
+        view()->edit(view()->currentIndex());
+        QLineEdit* editor = nullptr;
+        for (auto* e : view()->findChildren<QLineEdit*>())
+            if (e->isVisible()) editor = e;
+        ASSERT_TRUE(editor) << header;
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the delegate commits through a queued call
+    }
+    void paste(const std::string& clipboard) {
+        ui.clipboard = clipboard;
+        QTest::keyClick(view(), Qt::Key_V, Qt::ControlModifier);
+    }
+};
+
+TEST_F(CalibrationGrid, ARowTypedUnderTheLastBecomesAControlPoint) {
+    auto& p = w.project();
+    ASSERT_EQ(grid()->rowCount(), 4) << "three calibration rows and the row to type into";
+    const struct {
+        const char* header;
+        const char* text;
+        int count; // control points once typed
+    } steps[] = {{"x", "100", 3}, {"y", "50", 3}, {"X", "103,5", 3}, {"Y", "-7.25", 4}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.header);
+        type(4, s.header, s.text);
+        EXPECT_EQ(p.controlPointCount(), s.count);
+    }
+    EXPECT_EQ(cell(4, "x"), "100");
+    EXPECT_EQ(p.controlPoints()[3].real.X, 103.5L);
+    EXPECT_EQ(p.controlPoints()[3].real.Y, -7.25L);
+    EXPECT_EQ(grid()->rowCount(), 5) << "a new row to type into";
+    EXPECT_EQ(grid()->index(4, p.indice_col_cal("x")).data().toString(), "");
+    EXPECT_EQ(p.calibrationFit().residuals().size(), 4u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(CalibrationGrid, PastedRowsAreControlPointsUndoneAsOne) {
+    auto& p = w.project();
+    paste("60\t30\t61\t72\r\n140\t30\t139,5\t70\t12,5\r\n100\t50\t100\t50\r\n");
+    ASSERT_EQ(p.controlPointCount(), 6);
+    EXPECT_EQ(grid()->rowCount(), 7);
+    EXPECT_EQ(cell(5, "X"), "139.5");
+    EXPECT_EQ(cell(5, "Z"), "12.5");
+    EXPECT_EQ(p.controlPoints()[5].pixel.x, 100);
+    EXPECT_EQ(view()->currentIndex().row(), 5) << "the last pasted row selected";
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(p.controlPointCount(), 3) << "one undo takes the whole paste back";
+    EXPECT_EQ(grid()->rowCount(), 4);
+}
+
+TEST_F(CalibrationGrid, ARefusedPasteAddsNothing) {
+    auto& p = w.project();
+    const struct {
+        const char* name;
+        const char* clipboard;
+        std::string message;
+    } cases[] = {
+        {"a word", "60 30 61 72\n140 30 cent 70\n",
+         "Presse-papier : ligne 2 : « x y X Y [Z] » est attendu, et non <140 30 cent 70>"},
+        {"nothing", "\n", "Presse-papier : aucun point de contrôle « x y X Y [Z] » à coller."},
+        {"a value <= 0 on a logarithmic axis", "60 30 61 72\n140 30 0 70\n",
+         model::fitStatusMessage(model::FitStatus::NotPositiveOnLogAxis,
+                                 model::TransformMethod::Affine)},
+    };
+    // A frame where X is positive, for the logarithmic axis.
+    for (int row = 1; row <= 3; ++row)
+        p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
+    p.calcul_nouveaux_calage();
+    model::AxisKinds logX;
+    logX.x = model::AxisScale::Log10;
+    ASSERT_EQ(p.setCalibrationModel(model::TransformMethod::Affine, logX),
+              model::FitStatus::Fitted);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui.messages.clear();
+        paste(c.clipboard);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0], c.message);
+        EXPECT_EQ(p.controlPointCount(), 3);
+    }
+    // Calibration begun again: the three calibration points come first.
+    QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                      Qt::LeftButton);
+    ui.messages.clear();
+    paste("60 30 61 72\n");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "Les points de contrôle s'ajoutent aux trois points de calage : calez d'abord "
+              "l'image.");
+    EXPECT_EQ(p.controlPointCount(), 0);
+}
+
+TEST_F(CalibrationGrid, ResidualColumnsFitTheTableWindowOfASmallScreen) {
+    // The table's share of a 1366 × 768 screen beside the map.
+    // Below a title bar and above a task bar: the window's own scroll bar shows.
+    table.setFixedSize(1366 * 45 / 100, 700);
+    auto& p = w.project();
+    for (const auto& [x, y] : {std::pair{60, 30}, {140, 30}, {100, 50}}) {
+        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonPointControle"),
+                          Qt::LeftButton);
+        click(x, y);
+    }
+    // Residuals as long as three digits make: negative, with an exponent.
+    p.calibration().setCell(5, p.indice_col_cal("X"), "-123456.7");
+    p.calcul_nouveaux_calage();
+    QApplication::processEvents();
+    const QHeaderView* header = view()->horizontalHeader();
+    const int right = view()->viewport()->width();
+    for (int c = 0; c < grid()->columnCount(); ++c) {
+        const QString caption = grid()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        if (!QStringList{"X", "Y", "Z", "utilisé", "dX", "dY", "distance", "dist. pixels"}.contains(
+                caption))
+            continue;
+        SCOPED_TRACE(caption.toStdString());
+        EXPECT_LE(header->sectionViewportPosition(c) + header->sectionSize(c), right);
+        // Whole numbers, not elided ones, within the cell's margins.
+        for (int row = 0; row < grid()->rowCount(); ++row) {
+            const QString text = grid()->index(row, c).data().toString();
+            EXPECT_LE(view()->fontMetrics().horizontalAdvance(text) + kCellMargins,
+                      header->sectionSize(c))
+                << text.toStdString();
+        }
+    }
+}
+
+} // namespace
