@@ -10,8 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <algorithm>
+#include <functional>
 
 using namespace tracelle;
 
@@ -155,6 +158,68 @@ TEST_F(ControlPoints, APointLeftOutKeepsItsResidualAndLeavesTheFit) {
     QTest::keyClick(view, Qt::Key_Space);
     EXPECT_TRUE(p.controlPointUsed(5));
     EXPECT_NE(p.calibrationFit().rms(), 0);
+}
+
+// A model chosen on the panel and a point left out in the grid are each one step of the Edition
+// menu: Ctrl+Z gives back the fit, the panel, the grid and every point's real values, Ctrl+Y the
+// change again.
+TEST_F(ControlPoints, CtrlZTakesBackTheModelAndAPointLeftOut) {
+    auto& p = w.project();
+    click(60, 50);
+    addByClick(100, 50);
+    addByClick(150, 30);
+    type(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
+    const auto pointX = [&] { return p.points().cell(1, p.indice_col("X")); };
+    auto* models = w.calibrationPanel()->findChild<QComboBox*>("ComboModele");
+    QTableView* view = table.calibrationGrid();
+    const struct {
+        const char* caption;
+        std::function<void()> change;
+        std::function<bool()> changed; // as the project and the windows show it
+    } cases[] = {
+        {"Annuler le changement de modèle de calage",
+         [&] {
+             w.calibrationPanel()->show();
+             QTest::keyClick(models, Qt::Key_Down);
+         },
+         [&] {
+             EXPECT_EQ(models->currentIndex() == 1,
+                       p.calibrationMethod() == model::TransformMethod::Helmert);
+             return p.calibrationMethod() == model::TransformMethod::Helmert;
+         }},
+        {"Annuler le retrait du point de contrôle 5",
+         [&] {
+             view->setCurrentIndex(grid()->index(4, residualColumn("utilisé")));
+             QTest::keyClick(view, Qt::Key_Space);
+         },
+         [&] {
+             EXPECT_EQ(shown(5, "utilisé", Qt::CheckStateRole).toInt() == Qt::Unchecked,
+                       !p.controlPointUsed(5));
+             return !p.controlPointUsed(5);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const std::string before = pointX();
+        const model::Real rms = p.calibrationFit().rms();
+        c.change();
+        ASSERT_TRUE(c.changed());
+        const std::string after = pointX();
+        EXPECT_NE(after, before) << "the points were made again";
+        EXPECT_EQ(undoCaption(), c.caption);
+        w.activateWindow();
+        QSignalSpy shown(grid(), &QAbstractItemModel::dataChanged);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(c.changed());
+        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QList<QVariant>& signal) {
+            return signal[1].toModelIndex().column() >= residualColumn("distance");
+        })) << "the grid shows the residuals of the fit put back";
+        EXPECT_EQ(pointX(), before);
+        EXPECT_EQ(p.calibrationFit().rms(), rms) << "fitted again";
+        key(Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(c.changed());
+        EXPECT_EQ(pointX(), after);
+    }
 }
 
 TEST_F(ControlPoints, LengthsAreRefusedOnLogarithmicAxes) {
