@@ -4,11 +4,13 @@
 #include "measure/VectorMeasure.h"
 #include "model/NumberText.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/TextPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -222,7 +224,12 @@ TEST_F(ControlPoints, CtrlZTakesBackTheModelAndAPointLeftOut) {
     }
 }
 
-TEST_F(ControlPoints, LengthsAreRefusedOnLogarithmicAxes) {
+// Lengths, bearings and areas have no meaning on logarithmic axes: every measuring click refuses
+// with the one sentence and measures nothing; on linear axes each measures as ever.
+class MeasuresOnAxes : public ControlPoints, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(MeasuresOnAxes, AreRefusedOnLogarithmicAxesOnly) {
+    const bool logarithmic = GetParam();
     auto& p = w.project();
     for (const auto& [x, y] : {std::pair{50, 50}, {70, 60}})
         click(x, y);
@@ -231,15 +238,57 @@ TEST_F(ControlPoints, LengthsAreRefusedOnLogarithmicAxes) {
         p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
     p.calcul_nouveaux_calage();
     ASSERT_TRUE(p.isCalibrated());
-    auto* logX = w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX");
-    w.calibrationPanel()->show();
-    QTest::mouseClick(logX, Qt::LeftButton);
-    ASSERT_EQ(p.axisKinds().x, model::AxisScale::Log10);
-    QTest::mouseClick(button("Surface"), Qt::LeftButton);
-    ui.messages.clear();
-    click(60, 55);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], *measure::mesureSansSens(p));
+    if (logarithmic) {
+        w.calibrationPanel()->show();
+        QTest::mouseClick(w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX"), Qt::LeftButton);
+        ASSERT_EQ(p.axisKinds().x, model::AxisScale::Log10);
+    }
+    const auto report = [this](const char* text) {
+        return w.textPanel()->memo()->toPlainText().contains(QString::fromUtf8(text));
+    };
+    const picture::Pixel green = picture::rgb555(0, 128, 0);
+    const struct {
+        const char* button;
+        std::function<void()> use; // after the button
+        std::function<bool()> measured;
+        bool asks; // the contour question that ends a raster area
+    } cases[] = {
+        // "Cap et angle" last of the clicks: its label stays where the last move left it, and a
+        // click sent there without a move would land on the label.
+        {"Surface", [&] { click(60, 55); }, [&] { return !w.scalePanel()->isHidden(); }, false},
+        {"Colorer la surface", [&] { click(100, 50); },
+         [&] { return w.layer().pixel(100, 50) == green; }, false},
+        {"Cap et angle",
+         [&] {
+             click(50, 50);
+             QTest::mouseMove(area, at(65, 58));
+         },
+         [&] {
+             return report("distance cumulée à partir de (1)") ||
+                    w.statusText(2).contains(QStringLiteral("Distance="));
+         },
+         false},
+        {"-> Calcul Surf colorée", [] {}, [&] { return report(" Surface raster = "); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        ui.messages.clear();
+        if (c.asks && !logarithmic) ui.answerConfirm(true);
+        QTest::mouseClick(button(QString::fromUtf8(c.button)), Qt::LeftButton);
+        c.use();
+        if (logarithmic) {
+            EXPECT_EQ(ui.messages, std::vector{*measure::mesureSansSens(p)});
+            EXPECT_FALSE(c.measured());
+        } else {
+            EXPECT_EQ(ui.messages, std::vector<std::string>{});
+            EXPECT_TRUE(c.measured());
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Axes, MeasuresOnAxes, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& axes) {
+                             return axes.param ? "Logarithmic" : "Linear";
+                         });
 
 } // namespace

@@ -45,6 +45,10 @@ void CapTool::pressed(const ToolEvent& event) {
         noPoints_();
         return;
     }
+    if (const auto refusal = measure::mesureSansSens(project)) {
+        platform::interaction().information(*refusal);
+        return;
+    }
     project.setMousePosition({event.pixel.x(), event.pixel.y()});
     model::NearestPoint nearest{0, cap_.previous()};
     project.cherche_proche_indice_ligne_point(nearest);
