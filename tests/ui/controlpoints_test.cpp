@@ -63,6 +63,22 @@ protected:
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents(); // the delegate commits through a queued call
     }
+    // Two digitized points, and a positive frame, so that a logarithmic X axis fits.
+    void pointsOnAPositiveFrame() {
+        auto& p = w.project();
+        for (const auto& [x, y] : {std::pair{50, 50}, {70, 60}})
+            click(x, y);
+        for (int row = 1; row <= 3; ++row)
+            p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
+        p.calcul_nouveaux_calage();
+        ASSERT_TRUE(p.isCalibrated());
+    }
+    void logarithmicX() {
+        w.calibrationPanel()->show();
+        QTest::mouseClick(w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX"), Qt::LeftButton);
+        ASSERT_EQ(w.project().axisKinds().x, model::AxisScale::Log10);
+        panelButton("BoutonRetour"); // the panel off the picture
+    }
     model::Real calibrationValue(int row, const char* header) {
         return model::val_reel(
             w.project().calibration().cell(row, w.project().indice_col_cal(header)));
@@ -231,17 +247,9 @@ class MeasuresOnAxes : public ControlPoints, public ::testing::WithParamInterfac
 TEST_P(MeasuresOnAxes, AreRefusedOnLogarithmicAxesOnly) {
     const bool logarithmic = GetParam();
     auto& p = w.project();
-    for (const auto& [x, y] : {std::pair{50, 50}, {70, 60}})
-        click(x, y);
-    // A positive frame, so that a logarithmic X axis fits.
-    for (int row = 1; row <= 3; ++row)
-        p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
-    p.calcul_nouveaux_calage();
-    ASSERT_TRUE(p.isCalibrated());
+    ASSERT_NO_FATAL_FAILURE(pointsOnAPositiveFrame());
     if (logarithmic) {
-        w.calibrationPanel()->show();
-        QTest::mouseClick(w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX"), Qt::LeftButton);
-        ASSERT_EQ(p.axisKinds().x, model::AxisScale::Log10);
+        ASSERT_NO_FATAL_FAILURE(logarithmicX());
     }
     const auto report = [this](const char* text) {
         return w.textPanel()->memo()->toPlainText().contains(QString::fromUtf8(text));
@@ -253,15 +261,15 @@ TEST_P(MeasuresOnAxes, AreRefusedOnLogarithmicAxesOnly) {
         std::function<bool()> measured;
         bool asks; // the contour question that ends a raster area
     } cases[] = {
-        // "Cap et angle" last of the clicks: its label stays where the last move left it, and a
-        // click sent there without a move would land on the label.
+        // "Cap et angle" last of the clicks: the text panel it opens lies over the left of the
+        // picture.
         {"Surface", [&] { click(60, 55); }, [&] { return !w.scalePanel()->isHidden(); }, false},
         {"Colorer la surface", [&] { click(100, 50); },
          [&] { return w.layer().pixel(100, 50) == green; }, false},
         {"Cap et angle",
          [&] {
              click(50, 50);
-             QTest::mouseMove(area, at(65, 58));
+             QTest::mouseMove(area, at(150, 50)); // right of the text panel the mode opens
          },
          [&] {
              return report("distance cumulée à partir de (1)") ||
@@ -290,5 +298,19 @@ INSTANTIATE_TEST_SUITE_P(Axes, MeasuresOnAxes, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& axes) {
                              return axes.param ? "Logarithmic" : "Linear";
                          });
+
+// A sequence begun on linear axes shows no distance to the mouse once they turn logarithmic.
+TEST_F(ControlPoints, CapShowsNoDistanceOnceTheAxesTurnLogarithmic) {
+    ASSERT_NO_FATAL_FAILURE(pointsOnAPositiveFrame());
+    QTest::mouseClick(button("Cap et angle"), Qt::LeftButton);
+    click(50, 50);
+    // Right of the text panel, which the mode opens over the left of the picture.
+    QTest::mouseMove(area, at(150, 50));
+    ASSERT_TRUE(w.statusText(2).contains(QStringLiteral("Distance=")));
+    ASSERT_NO_FATAL_FAILURE(logarithmicX());
+    QTest::mouseMove(area, at(160, 60));
+    EXPECT_FALSE(w.statusText(2).contains(QStringLiteral("Distance=")))
+        << w.statusText(2).toStdString();
+}
 
 } // namespace
