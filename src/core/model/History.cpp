@@ -181,7 +181,7 @@ struct History::Calibration {
         p.decimals_ = decimals;
         p.leftOut_ = leftOut;
         // The fitted model is a cache: made anew here, fitted by the caller.
-        if (method != p.fit_.method() || !(axes == p.fit_.axes()))
+        if (method != p.fit_.method() || axes != p.fit_.axes())
             p.fit_ = FittedCalibration(method, axes);
     }
 };
