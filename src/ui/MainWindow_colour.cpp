@@ -1,5 +1,6 @@
 // Colouring the surfaces to measure: the modes' buttons, the colours chosen, the
 // black-and-white threshold, the raster area and the undo of the last fill.
+#include "measure/VectorMeasure.h"
 #include "model/NumberText.h"
 #include "platform/Interaction.h"
 #include "ui/Bgr.h"
@@ -76,6 +77,12 @@ void MainWindow::undoColouring() {
 void MainWindow::runRasterPass(bool threshold) {
     showColouringControls();
     if (layer_.empty()) return;
+    if (!threshold) {
+        if (const auto refusal = measure::mesureSansSens(project_)) {
+            interaction().information(*refusal);
+            return;
+        }
+    }
     // The layer as it is, given back when the contour is taken away.
     const auto beforeContour = layer_.record();
     if (threshold) {

@@ -186,6 +186,8 @@ void MainWindow::retablir() {
 
 void MainWindow::apresHistorique() {
     pointCountChanged(project_.N());
+    // The model or the points left out may have come back without a cell of the grid.
+    if (windows_.table) windows_.table->refreshResiduals();
     majStatut();
     majTitre();
     Redessiner();

@@ -222,9 +222,16 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
     ASSERT_TRUE(logProject.repere_carte(300, 500, X, Y));
     EXPECT_NEAR(static_cast<double>(X), 10, 1e-12);
     EXPECT_NEAR(static_cast<double>(Y), 400, 1e-12);
-    const Outcome measured = run({"measure", path("log.trc"), "--line", "1"});
-    EXPECT_EQ(measured.status, 1);
-    EXPECT_NE(measured.err.find("logarithmiques ou polaires"), std::string::npos) << measured.err;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"measure", path("log.trc"), "--line", "1"},
+          {"raster-area", paintedMap(), "--project", path("log.trc")}}) {
+        SCOPED_TRACE(args[0]);
+        const Outcome measured = run(args);
+        EXPECT_EQ(measured.status, 1);
+        EXPECT_EQ(measured.out, "");
+        EXPECT_NE(measured.err.find("logarithmiques ou polaires"), std::string::npos)
+            << measured.err;
+    }
 
     const struct {
         const char* name;

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -48,6 +49,17 @@ protected:
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &w, k, modifiers);
+    }
+    // The Edition menu's item as the menu shows it: named after what it would undo.
+    std::string undoCaption() {
+        QMenu* edition = nullptr;
+        for (QMenu* m : w.findChildren<QMenu*>())
+            if (m->title() == "Edition") edition = m;
+        if (!edition) return {};
+        emit edition->aboutToShow();
+        const QString caption = w.action("Edition|Annuler")->text();
+        emit edition->aboutToHide();
+        return caption.toStdString();
     }
     QToolButton* button(const QString& caption) {
         for (auto* b : w.findChildren<QToolButton*>())

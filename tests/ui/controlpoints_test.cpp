@@ -4,14 +4,19 @@
 #include "measure/VectorMeasure.h"
 #include "model/NumberText.h"
 #include "ui/CalibrationPanels.h"
+#include "ui/TextPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <algorithm>
+#include <functional>
 
 using namespace tracelle;
 
@@ -57,6 +62,22 @@ protected:
         QTest::keyClicks(editor, QString::fromStdString(text));
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents(); // the delegate commits through a queued call
+    }
+    // Two digitized points, and a positive frame, so that a logarithmic X axis fits.
+    void pointsOnAPositiveFrame() {
+        auto& p = w.project();
+        for (const auto& [x, y] : {std::pair{50, 50}, {70, 60}})
+            click(x, y);
+        for (int row = 1; row <= 3; ++row)
+            p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
+        p.calcul_nouveaux_calage();
+        ASSERT_TRUE(p.isCalibrated());
+    }
+    void logarithmicX() {
+        w.calibrationPanel()->show();
+        QTest::mouseClick(w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX"), Qt::LeftButton);
+        ASSERT_EQ(w.project().axisKinds().x, model::AxisScale::Log10);
+        panelButton("BoutonRetour"); // the panel off the picture
     }
     model::Real calibrationValue(int row, const char* header) {
         return model::val_reel(
@@ -155,24 +176,139 @@ TEST_F(ControlPoints, APointLeftOutKeepsItsResidualAndLeavesTheFit) {
     EXPECT_NE(p.calibrationFit().rms(), 0);
 }
 
-TEST_F(ControlPoints, LengthsAreRefusedOnLogarithmicAxes) {
+// A model chosen on the panel and a point left out in the grid are each one step of the Edition
+// menu: Ctrl+Z gives back the fit, the panel, the grid and every point's real values, Ctrl+Y the
+// change again.
+TEST_F(ControlPoints, CtrlZTakesBackTheModelAndAPointLeftOut) {
     auto& p = w.project();
-    for (const auto& [x, y] : {std::pair{50, 50}, {70, 60}})
-        click(x, y);
-    // A positive frame, so that a logarithmic X axis fits.
-    for (int row = 1; row <= 3; ++row)
-        p.calibration().setCell(row, p.indice_col_cal("X"), row == 3 ? "100" : "1");
-    p.calcul_nouveaux_calage();
-    ASSERT_TRUE(p.isCalibrated());
-    auto* logX = w.calibrationPanel()->findChild<QCheckBox*>("CaseLogX");
-    w.calibrationPanel()->show();
-    QTest::mouseClick(logX, Qt::LeftButton);
-    ASSERT_EQ(p.axisKinds().x, model::AxisScale::Log10);
-    QTest::mouseClick(button("Surface"), Qt::LeftButton);
-    ui.messages.clear();
-    click(60, 55);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], *measure::mesureSansSens(p));
+    click(60, 50);
+    addByClick(100, 50);
+    addByClick(150, 30);
+    type(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
+    const auto pointX = [&] { return p.points().cell(1, p.indice_col("X")); };
+    auto* models = w.calibrationPanel()->findChild<QComboBox*>("ComboModele");
+    QTableView* view = table.calibrationGrid();
+    const struct {
+        const char* caption;
+        std::function<void()> change;
+        std::function<bool()> changed; // as the project and the windows show it
+    } cases[] = {
+        {"Annuler le changement de modèle de calage",
+         [&] {
+             w.calibrationPanel()->show();
+             QTest::keyClick(models, Qt::Key_Down);
+         },
+         [&] {
+             EXPECT_EQ(models->currentIndex() == 1,
+                       p.calibrationMethod() == model::TransformMethod::Helmert);
+             return p.calibrationMethod() == model::TransformMethod::Helmert;
+         }},
+        {"Annuler le retrait du point de contrôle 5",
+         [&] {
+             view->setCurrentIndex(grid()->index(4, residualColumn("utilisé")));
+             QTest::keyClick(view, Qt::Key_Space);
+         },
+         [&] {
+             EXPECT_EQ(shown(5, "utilisé", Qt::CheckStateRole).toInt() == Qt::Unchecked,
+                       !p.controlPointUsed(5));
+             return !p.controlPointUsed(5);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const std::string before = pointX();
+        const model::Real rms = p.calibrationFit().rms();
+        c.change();
+        ASSERT_TRUE(c.changed());
+        const std::string after = pointX();
+        EXPECT_NE(after, before) << "the points were made again";
+        EXPECT_EQ(undoCaption(), c.caption);
+        w.activateWindow();
+        QSignalSpy shown(grid(), &QAbstractItemModel::dataChanged);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(c.changed());
+        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](const QList<QVariant>& signal) {
+            return signal[1].toModelIndex().column() >= residualColumn("distance");
+        })) << "the grid shows the residuals of the fit put back";
+        EXPECT_EQ(pointX(), before);
+        EXPECT_EQ(p.calibrationFit().rms(), rms) << "fitted again";
+        key(Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(c.changed());
+        EXPECT_EQ(pointX(), after);
+    }
+}
+
+// Lengths, bearings and areas have no meaning on logarithmic axes: every measuring click refuses
+// with the one sentence and measures nothing; on linear axes each measures as ever.
+class MeasuresOnAxes : public ControlPoints, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(MeasuresOnAxes, AreRefusedOnLogarithmicAxesOnly) {
+    const bool logarithmic = GetParam();
+    auto& p = w.project();
+    ASSERT_NO_FATAL_FAILURE(pointsOnAPositiveFrame());
+    if (logarithmic) {
+        ASSERT_NO_FATAL_FAILURE(logarithmicX());
+    }
+    const auto report = [this](const char* text) {
+        return w.textPanel()->memo()->toPlainText().contains(QString::fromUtf8(text));
+    };
+    const picture::Pixel green = picture::rgb555(0, 128, 0);
+    const struct {
+        const char* button;
+        std::function<void()> use; // after the button
+        std::function<bool()> measured;
+        bool asks; // the contour question that ends a raster area
+    } cases[] = {
+        // "Cap et angle" last of the clicks: the text panel it opens lies over the left of the
+        // picture.
+        {"Surface", [&] { click(60, 55); }, [&] { return !w.scalePanel()->isHidden(); }, false},
+        {"Colorer la surface", [&] { click(100, 50); },
+         [&] { return w.layer().pixel(100, 50) == green; }, false},
+        {"Cap et angle",
+         [&] {
+             click(50, 50);
+             QTest::mouseMove(area, at(150, 50)); // right of the text panel the mode opens
+         },
+         [&] {
+             return report("distance cumulée à partir de (1)") ||
+                    w.statusText(2).contains(QStringLiteral("Distance="));
+         },
+         false},
+        {"-> Calcul Surf colorée", [] {}, [&] { return report(" Surface raster = "); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        ui.messages.clear();
+        if (c.asks && !logarithmic) ui.answerConfirm(true);
+        QTest::mouseClick(button(QString::fromUtf8(c.button)), Qt::LeftButton);
+        c.use();
+        if (logarithmic) {
+            EXPECT_EQ(ui.messages, std::vector{*measure::mesureSansSens(p)});
+            EXPECT_FALSE(c.measured());
+        } else {
+            EXPECT_EQ(ui.messages, std::vector<std::string>{});
+            EXPECT_TRUE(c.measured());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Axes, MeasuresOnAxes, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& axes) {
+                             return axes.param ? "Logarithmic" : "Linear";
+                         });
+
+// A sequence begun on linear axes shows no distance to the mouse once they turn logarithmic.
+TEST_F(ControlPoints, CapShowsNoDistanceOnceTheAxesTurnLogarithmic) {
+    ASSERT_NO_FATAL_FAILURE(pointsOnAPositiveFrame());
+    QTest::mouseClick(button("Cap et angle"), Qt::LeftButton);
+    click(50, 50);
+    // Right of the text panel, which the mode opens over the left of the picture.
+    QTest::mouseMove(area, at(150, 50));
+    ASSERT_TRUE(w.statusText(2).contains(QStringLiteral("Distance=")));
+    ASSERT_NO_FATAL_FAILURE(logarithmicX());
+    QTest::mouseMove(area, at(160, 60));
+    EXPECT_FALSE(w.statusText(2).contains(QStringLiteral("Distance=")))
+        << w.statusText(2).toStdString();
 }
 
 // A radar plot: its centre, clicked as the second point, is at r = -20; the third is 0 dB east.

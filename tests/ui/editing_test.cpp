@@ -29,16 +29,6 @@ protected:
         return model::enleve_blancs(w.project().points().cell(row, w.project().indice_col(header)));
     }
     int pointsShown() { return table.pointsGrid()->model()->rowCount(); }
-    std::string undoCaption() {
-        QMenu* edition = nullptr;
-        for (QMenu* m : w.findChildren<QMenu*>())
-            if (m->title() == "Edition") edition = m;
-        if (!edition) return {};
-        emit edition->aboutToShow();
-        const QString caption = w.action("Edition|Annuler")->text();
-        emit edition->aboutToHide();
-        return caption.toStdString();
-    }
     QPushButton* tableButton(const QString& caption) {
         for (auto* b : table.findChildren<QPushButton*>())
             if (b->text().startsWith(caption)) return b;

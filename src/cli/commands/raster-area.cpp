@@ -2,6 +2,7 @@
 // outline measured, as "-> Calcul Surf colorée" reports them.
 #include "cli/Command.h"
 #include "measure/RasterSurface.h"
+#include "measure/VectorMeasure.h"
 #include "model/Project.h"
 #include "picture/Layer.h"
 
@@ -20,6 +21,7 @@ int rasterArea(const Arguments& args) {
     if (const auto projectFile = args.value("project")) {
         model::Project project;
         chargeProjet(*projectFile, project);
+        if (const auto refusal = measure::mesureSansSens(project)) throw InputError(*refusal);
         k = measure::echelleRaster(project);
     }
     picture::Layer layer = chargeImage(file);

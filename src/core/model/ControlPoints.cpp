@@ -58,7 +58,8 @@ std::optional<Real> Project::areaScale(std::int32_t x, std::int32_t y) const {
 }
 
 FitStatus Project::setCalibrationModel(TransformMethod method, const AxisKinds& axes) {
-    history_.name("le modèle de calage");
+    history_.name(method != fit_.method() ? "le changement de modèle de calage"
+                                          : "le changement d'axes");
     FittedCalibration candidate(method, axes);
     const FitStatus status = candidate.fit(controlPoints());
     if (status != FitStatus::Fitted && k_ >= 3) return status;
@@ -88,32 +89,36 @@ FitStatus Project::addControlPoint(std::int32_t x, std::int32_t y, Real X, Real 
 
 FitStatus Project::setControlPointUsed(int row, bool used) {
     if (row < 1 || row > controlPointCount()) return fit_.status();
-    const auto i = static_cast<std::size_t>(row);
-    if (leftOut_.size() <= i) leftOut_.resize(i + 1, false);
-    const bool before = leftOut_[i];
-    leftOut_[i] = !used;
+    const bool wasUsed = controlPointUsed(row);
+    markLeftOut(row, !used);
     FittedCalibration candidate(fit_.method(), fit_.axes());
     const FitStatus status = candidate.fit(controlPoints());
     if (status != FitStatus::Fitted) {
-        leftOut_[i] = before;
+        markLeftOut(row, !wasUsed);
         return status;
     }
-    history_.name("le point de contrôle " + std::to_string(row));
+    history_.name((used ? "la reprise du point de contrôle " : "le retrait du point de contrôle ") +
+                  std::to_string(row));
     calcul_nouveaux_calage();
     setSaved(false);
     return status;
+}
+
+void Project::markLeftOut(int row, bool out) {
+    const auto i = static_cast<std::size_t>(row);
+    if (leftOut_.size() <= i) leftOut_.resize(i + 1, false);
+    leftOut_[i] = out;
+    // No mark past the last row left out: the history compares the marks as they are kept.
+    while (!leftOut_.empty() && !leftOut_.back())
+        leftOut_.pop_back();
 }
 
 void Project::restoreCalibrationModel(TransformMethod method, const AxisKinds& axes,
                                       const std::vector<int>& leftOutRows) {
     fit_ = FittedCalibration(method, axes);
     leftOut_.clear();
-    for (const int row : leftOutRows) {
-        if (row < 1) continue;
-        const auto i = static_cast<std::size_t>(row);
-        if (leftOut_.size() <= i) leftOut_.resize(i + 1, false);
-        leftOut_[i] = true;
-    }
+    for (const int row : leftOutRows)
+        if (row >= 1) markLeftOut(row, true);
     refitCalibration();
 }
 

@@ -147,17 +147,42 @@ struct Counts {
 
 } // namespace
 
+// What beside the tables shapes the fit: the calibration records, the model, the axes and the
+// points left out; and the decimals.
 struct History::Calibration {
     std::array<CalibrationRecord, 4> records;
     std::string decimalsText;
     int decimals = 0;
-    bool operator==(const Calibration& o) const {
+    TransformMethod method = TransformMethod::Affine;
+    AxisKinds axes;
+    std::vector<bool> leftOut;
+
+    // Assigned member by member, so that the storage of the copy kept at every event serves again.
+    void capture(const Project& p) {
+        records = p.records_;
+        decimalsText = p.decimalsText_;
+        decimals = p.decimals_;
+        method = p.fit_.method();
+        axes = p.fit_.axes();
+        leftOut = p.leftOut_;
+    }
+    bool matches(const Project& p) const {
         const auto same = [](const CalibrationRecord& a, const CalibrationRecord& b) {
             return a.set == b.set && a.x == b.x && a.y == b.y && a.X == b.X && a.Y == b.Y &&
                    a.Z == b.Z;
         };
-        return std::equal(records.begin(), records.end(), o.records.begin(), same) &&
-               decimalsText == o.decimalsText && decimals == o.decimals;
+        return std::equal(records.begin(), records.end(), p.records_.begin(), same) &&
+               decimalsText == p.decimalsText_ && decimals == p.decimals_ &&
+               method == p.fit_.method() && axes == p.fit_.axes() && leftOut == p.leftOut_;
+    }
+    void restore(Project& p) const {
+        p.records_ = records;
+        p.decimalsText_ = decimalsText;
+        p.decimals_ = decimals;
+        p.leftOut_ = leftOut;
+        // The fitted model is a cache: made anew here, fitted by the caller.
+        if (method != p.fit_.method() || axes != p.fit_.axes())
+            p.fit_ = FittedCalibration(method, axes);
     }
 };
 
@@ -227,9 +252,7 @@ void History::start() {
     if (!pending_) pending_ = spare_ ? std::move(spare_) : std::make_unique<Entry>();
     pending_->reset();
     pending_->before = countsOf(project_);
-    calibrationBefore_->records = project_.records_;
-    calibrationBefore_->decimalsText = project_.decimalsText_;
-    calibrationBefore_->decimals = project_.decimals_;
+    calibrationBefore_->capture(project_);
 }
 
 void History::end() {
@@ -240,10 +263,10 @@ void History::end() {
 void History::finish() {
     std::unique_ptr<Entry> e = std::move(pending_);
     e->after = countsOf(project_);
-    Calibration now{project_.records_, project_.decimalsText_, project_.decimals_};
-    if (!(now == *calibrationBefore_)) {
+    if (!calibrationBefore_->matches(project_)) {
         e->calibrationBefore = std::make_unique<Calibration>(*calibrationBefore_);
-        e->calibrationAfter = std::make_unique<Calibration>(std::move(now));
+        e->calibrationAfter = std::make_unique<Calibration>();
+        e->calibrationAfter->capture(project_);
     }
     const bool saved = std::exchange(savedInPending_, false);
     if (e->ops.empty() && e->after == e->before && !e->calibrationAfter) {
@@ -413,11 +436,8 @@ void History::flip(Entry& e, bool backwards) {
     project_.k_ = c.k;
     project_.currentLine_ = c.currentLine;
     project_.lineBreakPending_ = c.lineBreakPending;
-    if (const Calibration* cal = (backwards ? e.calibrationBefore : e.calibrationAfter).get()) {
-        project_.records_ = cal->records;
-        project_.decimalsText_ = cal->decimalsText;
-        project_.decimals_ = cal->decimals;
-    }
+    if (const Calibration* cal = (backwards ? e.calibrationBefore : e.calibrationAfter).get())
+        cal->restore(project_);
     project_.refitCalibration();
 }
 

@@ -1,6 +1,7 @@
 // Undo and redo of the user's actions on a project. Each action (one Step, however many
-// cells it writes) keeps only what it changed in the three tables and the few counts beside
-// them; undoing puts those back and keeps the action's result for a redo.
+// cells it writes) keeps only what it changed in the three tables and the state beside them
+// (counts, calibration model and axes); undoing puts those back and keeps the action's result
+// for a redo.
 #pragma once
 
 #include "model/TextTable.h"
@@ -68,7 +69,7 @@ public:
     // The oldest actions are forgotten beyond these.
     void setLimits(std::size_t maxBytes, std::size_t maxSteps);
 
-    struct Calibration; // the calibration records and decimals an action may change
+    struct Calibration; // the calibration state beside the tables, and the decimals
 
 private:
     struct Entry;

@@ -222,6 +222,7 @@ public:
 
 private:
     void readPoint(const PointColumns& c, int i, PointRow& row) const;
+    void markLeftOut(int row, bool out);
     // The "n" cells of the points from row `from` on.
     void renumerote(int from);
     // `told`: whether the recomputation has already told of a cell holding no number.

@@ -45,6 +45,10 @@ void CapTool::pressed(const ToolEvent& event) {
         noPoints_();
         return;
     }
+    if (const auto refusal = measure::mesureSansSens(project)) {
+        platform::interaction().information(*refusal);
+        return;
+    }
     project.setMousePosition({event.pixel.x(), event.pixel.y()});
     model::NearestPoint nearest{0, cap_.previous()};
     project.cherche_proche_indice_ligne_point(nearest);
@@ -56,6 +60,11 @@ void CapTool::pressed(const ToolEvent& event) {
 
 bool CapTool::moved(const ToolEvent& event) {
     model::Project& project = context_.project;
+    // Axes turned logarithmic or polar during a sequence: nothing to show; a click says why.
+    if (measure::mesureSansSens(project)) {
+        labels_.floating->hide();
+        return false;
+    }
     model::NearestPoint nearest{0, cap_.previous()};
     project.cherche_proche_indice_ligne_point(nearest);
     const std::string step = cap_.move(project, nearest.point, {});

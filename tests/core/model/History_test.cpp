@@ -126,6 +126,28 @@ const Action kActions[] = {
          p.setCalibration({{{"0", "500", 0, 0}, {"0", "0", 0, 1000}, {"500", "0", 1000, 1000}}});
          p.calcul_nouveaux_calage();
      }},
+    {"model",
+     [](model::Project& p, auto&) {
+         const bool affine = p.calibrationMethod() == model::TransformMethod::Affine;
+         p.setCalibrationModel(affine ? model::TransformMethod::Helmert
+                                      : model::TransformMethod::Affine,
+                               p.axisKinds());
+     }},
+    {"logarithmic axes",
+     [](model::Project& p, auto&) {
+         // Positive values first, so that both axes may be logarithmic.
+         p.setCalibration({{{"1", "500", 0, 0}, {"1", "1", 0, 1000}, {"500", "1", 1000, 1000}}});
+         p.calcul_nouveaux_calage();
+         model::AxisKinds axes = p.axisKinds();
+         axes.x = axes.y =
+             axes.x == model::AxisScale::Log10 ? model::AxisScale::Linear : model::AxisScale::Log10;
+         p.setCalibrationModel(p.calibrationMethod(), axes);
+     }},
+    {"point left out",
+     [](model::Project& p, auto&) {
+         const int last = p.controlPointCount();
+         p.setControlPointUsed(last, !p.controlPointUsed(last));
+     }},
 };
 
 // Every kind of action, then actions at random: each undo gives back the project before it, byte
@@ -187,6 +209,58 @@ TEST_F(Undo, AControlPointUndoneAndRedoneRefitsTheModel) {
     p.history().redo();
     EXPECT_EQ(p.controlPointCount(), 4);
     EXPECT_EQ(realAt(), fourPoints);
+}
+
+// The model, the axes and the points left out are not table cells: each change of them is still
+// one action, named in the menu, whose undo gives back the fit and every point's real values.
+TEST_F(Undo, AChangeOfModelAxesOrLeftOutPointsIsOneAction) {
+    {
+        History::Step step(p.history());
+        p.setCalibration({{{"1", "1000", 0, 0}, {"1", "1", 0, 1000}, {"1000", "1", 1000, 1000}}});
+        p.calcul_nouveaux_calage();
+        ASSERT_EQ(p.addControlPoint(700, 300, 690.5L, 705, 0), model::FitStatus::Fitted);
+    }
+    const auto realAt = [this] {
+        model::Real X = 0, Y = 0;
+        EXPECT_TRUE(p.repere_carte(640, 200, X, Y));
+        return std::pair{X, Y};
+    };
+    model::AxisKinds logarithmic;
+    logarithmic.x = logarithmic.y = model::AxisScale::Log10;
+    const struct {
+        const char* name;
+        std::function<model::FitStatus()> change;
+    } cases[] = {
+        {"le changement de modèle de calage",
+         [&] { return p.setCalibrationModel(model::TransformMethod::Helmert, p.axisKinds()); }},
+        {"le changement d'axes",
+         [&] { return p.setCalibrationModel(p.calibrationMethod(), logarithmic); }},
+        {"le retrait du point de contrôle 4", [&] { return p.setControlPointUsed(4, false); }},
+        {"la reprise du point de contrôle 4", [&] { return p.setControlPointUsed(4, true); }},
+    };
+    for (const auto& c : cases) { // each from where the one before left the project
+        SCOPED_TRACE(c.name);
+        const std::string before = state();
+        const auto realBefore = realAt();
+        const std::size_t steps = p.history().steps();
+        {
+            History::Step step(p.history());
+            ASSERT_EQ(c.change(), model::FitStatus::Fitted);
+        }
+        ASSERT_EQ(p.history().steps(), steps + 1);
+        EXPECT_EQ(p.history().undoName(), c.name);
+        const std::string after = state();
+        const auto realAfter = realAt();
+        ASSERT_NE(after, before);
+        ASSERT_NE(realAfter, realBefore) << "every change here moves the fit";
+        p.history().undo();
+        EXPECT_EQ(state(), before);
+        EXPECT_EQ(realAt(), realBefore) << "the fit is made again from what came back";
+        EXPECT_EQ(p.history().redoName(), c.name);
+        p.history().redo();
+        EXPECT_EQ(state(), after);
+        EXPECT_EQ(realAt(), realAfter);
+    }
 }
 
 TEST_F(Undo, NamesSavedFlagAndLimits) {
