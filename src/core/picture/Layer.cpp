@@ -15,10 +15,11 @@ int floorDiv(int a, int b) {
 
 } // namespace
 
-Layer Layer::over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy,
-                  Pixel margin) {
+Layer Layer::over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy, Pixel margin,
+                  std::shared_ptr<const RowArrival> arrival) {
     Layer l;
     l.picture_ = picture && !picture->empty() ? std::move(picture) : nullptr;
+    l.arrival_ = l.picture_ ? std::move(arrival) : nullptr;
     l.width_ = w;
     l.height_ = h;
     l.ox_ = l.picture_ ? ox : 0;
@@ -103,6 +104,7 @@ void Layer::restore(Tile& t) {
         t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
     } else {
         Pixel* p = copyOf(t);
+        waitForRows(py1);
         for (int y = v.y; y < v.y + v.height; ++y) {
             Pixel* row = p + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x;
             std::fill(row + v.x, row + v.x + v.width, margin_);
@@ -114,10 +116,20 @@ void Layer::restore(Tile& t) {
     }
 }
 
+int Layer::rowsArrived() const {
+    if (!arrival_ || arrival_->ended()) return height_;
+    return std::clamp(oy_ + arrival_->ready(), 0, height_);
+}
+
+void Layer::waitForRows(int rows) const {
+    if (arrival_) arrival_->waitFor(rows - oy_);
+}
+
 Pixel* Layer::copyOf(Tile& t) {
     if (!t.own) {
         auto copy = newTile();
         const TileRect v = visible(t);
+        if (t.stride != 0) waitForRows(v.y + v.height);
         if (v.width < kTile || v.height < kTile) // the part outside the canvas, never shown
             std::fill(copy.get(), copy.get() + kTile * kTile, Pixel{0});
         if (t.base) {

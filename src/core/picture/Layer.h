@@ -6,6 +6,7 @@
 #pragma once
 
 #include "picture/Raster.h"
+#include "picture/RowArrival.h"
 #include "picture/RowSource.h"
 
 #include <cstdint>
@@ -31,9 +32,10 @@ public:
     Layer() = default;
 
     // The picture at (ox, oy) in a canvas of w × h (the picture may reach outside it), with
-    // `margin` around it.
+    // `margin` around it. With `arrival`, the picture is still being decoded: a tile drawn into
+    // waits for its rows, and only the rows arrived are shown.
     static Layer over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy,
-                      Pixel margin);
+                      Pixel margin, std::shared_ptr<const RowArrival> arrival = nullptr);
     // A sheet of one colour, for a digitizing table.
     static Layer blank(int w, int h, Pixel colour);
 
@@ -45,6 +47,11 @@ public:
     int pictureX() const { return ox_; }
     int pictureY() const { return oy_; }
     Pixel margin() const { return margin_; }
+    const std::shared_ptr<const RowArrival>& arrival() const { return arrival_; }
+    // Canvas rows from the top that can be read: all of them once the picture has arrived.
+    int rowsArrived() const;
+    // Blocks until the first `rows` canvas rows can be read.
+    void waitForRows(int rows) const;
 
     Pixel pixel(int x, int y) const {
         const Tile& t = tiles_[tileIndex(x, y)];
@@ -147,6 +154,7 @@ private:
     TileRect visible(const Tile& t) const;
 
     std::shared_ptr<const Raster> picture_;
+    std::shared_ptr<const RowArrival> arrival_;
     int width_ = 0;
     int height_ = 0;
     int ox_ = 0;

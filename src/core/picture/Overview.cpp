@@ -74,9 +74,11 @@ bool buildLevels(const Layer& layer, std::vector<Raster>& levels, const std::sto
         if (level.empty()) return false;
         for (int y = 0; y < h; ++y) {
             if (stop.stop_requested()) return false;
-            if (levels.empty())
+            if (levels.empty()) {
+                // A picture still arriving is followed row by row.
+                layer.waitForRows(std::min(layer.height(), (y + 1) << Overview::kFirstLevel));
                 fromLayer(level, layer, 0, w, y, y + 1);
-            else
+            } else
                 fromFiner(level, levels.back(), 0, w, y, y + 1);
         }
         levels.push_back(std::move(level));
@@ -103,9 +105,9 @@ void Overview::build(const Layer& layer, std::function<void()> done) {
     // The worker reads the picture, which nothing draws into, through a layer of its own.
     worker_ = std::jthread([shared = shared_, picture = layer.picture(), w = layer.width(),
                             h = layer.height(), ox = layer.pictureX(), oy = layer.pictureY(),
-                            margin = layer.margin(),
+                            margin = layer.margin(), arrival = layer.arrival(),
                             done = std::move(done)](const std::stop_token& stop) {
-        const Layer bare = Layer::over(picture, w, h, ox, oy, margin);
+        const Layer bare = Layer::over(picture, w, h, ox, oy, margin, arrival);
         if (!buildLevels(bare, shared->levels, stop)) return;
         shared->ready.store(true, std::memory_order_release);
         if (done) done();
@@ -117,7 +119,7 @@ void Overview::buildNow(const Layer& layer) {
     if (layer.empty()) return;
     shared_ = std::make_shared<Shared>();
     const Layer bare = Layer::over(layer.picture(), layer.width(), layer.height(), layer.pictureX(),
-                                   layer.pictureY(), layer.margin());
+                                   layer.pictureY(), layer.margin(), layer.arrival());
     if (buildLevels(bare, shared_->levels, std::stop_token{}))
         shared_->ready.store(true, std::memory_order_release);
 }
