@@ -48,8 +48,12 @@ public:
     int pictureY() const { return oy_; }
     Pixel margin() const { return margin_; }
     const std::shared_ptr<const RowArrival>& arrival() const { return arrival_; }
-    // Canvas rows from the top that can be read: all of them once the picture has arrived.
+    // Canvas rows from the top that can be read, as of the last takeArrived(): all of them
+    // once the picture has arrived and been taken in.
     int rowsArrived() const;
+    // Takes in the rows arrived since the last call (tiles that hold both picture and margin
+    // copy them); returns rowsArrived().
+    int takeArrived();
     // Blocks until the first `rows` canvas rows can be read.
     void waitForRows(int rows) const;
 
@@ -127,6 +131,9 @@ private:
         bool straddles = false; // picture and margin both: a copy from the start
         bool drawn = false;     // drawn into since the bare picture
         bool changed = false;   // since the last takeChanged
+        // A tile of picture and margin over a picture still arriving: rows copied so far.
+        bool incomplete = false;
+        int copiedTo = 0; // canvas row
     };
 
     std::size_t tileIndex(int x, int y) const {
@@ -147,6 +154,10 @@ private:
 
     void layOut();
     void restore(Tile& t);
+    // The part of the tile's visible rectangle that the picture covers; empty when none.
+    TileRect pictureIn(const Tile& t) const;
+    // Copies the picture's rows of a tile that arrived, up to canvas row `rows`.
+    void copyArrived(Tile& t, int rows);
     Pixel* copyOf(Tile& t);
     Pixel* drawInto(Tile& t);
     // Before tile t changes: the recordings under way keep it as it is.
@@ -155,6 +166,8 @@ private:
 
     std::shared_ptr<const Raster> picture_;
     std::shared_ptr<const RowArrival> arrival_;
+    int arrived_ = 0;                     // canvas rows taken in
+    std::vector<std::size_t> incomplete_; // tiles whose picture rows are not all copied
     int width_ = 0;
     int height_ = 0;
     int ox_ = 0;

@@ -17,12 +17,12 @@ PictureLoading::PictureLoading(RowDecoder decoder) {
         std::string error = decoder(*raster_, sourceBits_, *writer_, sized);
         if (error.empty() && raster_->empty()) error = "image vide";
         if (error.empty()) writer_->arrived(raster_->height());
+        writer_->end();
         {
             const std::lock_guard lock(mutex_);
             error_ = std::move(error);
             done_ = true;
         }
-        writer_->end();
         changed_.notify_all();
     });
 }
@@ -34,12 +34,12 @@ std::unique_ptr<PictureLoading> PictureLoading::ofFile(const std::string& path) 
             return decodeJpeg(path, into, bits, arrival, sized);
         });
     return std::make_unique<PictureLoading>(
-        [path](Raster& into, int& bits, RowArrival&, const std::function<void()>& sized) {
+        [path](Raster& into, int& bits, RowArrival&, const std::function<void()>&) {
             Decoded decoded = decodeFile(path);
             if (!decoded.ok()) return decoded.error;
+            // Known once whole: picture() waits for the end.
             into = std::move(decoded.raster);
             bits = decoded.sourceBits;
-            sized();
             return std::string();
         });
 }

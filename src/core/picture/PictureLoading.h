@@ -17,7 +17,8 @@ namespace tracelle::picture {
 class PictureLoading {
 public:
     // Decodes into `into` (sized first, then `sized()` called before any row arrives),
-    // telling `arrival` of the rows written; returns "" or the reason it failed.
+    // telling `arrival` of the rows written; returns "" or the reason it failed. A decoder that
+    // never calls `sized()` makes its picture known once whole.
     using RowDecoder = std::function<std::string(Raster& into, int& sourceBits, RowArrival& arrival,
                                                  const std::function<void()>& sized)>;
 

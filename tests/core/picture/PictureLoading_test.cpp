@@ -130,23 +130,40 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
     }
 }
 
-TEST(LayerArriving, OnlyArrivedRowsShowAndADrawnTileWaitsForItsRows) {
+TEST(LayerArriving, ADrawnTileWaitsForItsRowsAndMarginTilesFollowTheRows) {
     SlowPicture slow(600, 520, 40, std::chrono::milliseconds(5));
-    // A margin above the picture: the rows arrived are counted in the canvas.
-    Layer layer = Layer::over(slow.raster, 600, 560, 0, 40, rgb555(0, 128, 128), slow.arrival);
-    EXPECT_GE(layer.rowsArrived(), 40);
-
+    // Margins above and on the right: tiles of both picture and margin along the right edge.
+    const Pixel teal = rgb555(0, 128, 128);
+    Layer layer = Layer::over(slow.raster, 760, 560, 100, 40, teal, slow.arrival);
+    const auto expected = [&](int x, int y) {
+        return x >= 100 && x < 700 && y >= 40 ? patternAt(x - 100, y - 40) : teal;
+    };
     // Drawing into a tile copies it from the picture: from its final rows, never the unwritten.
-    layer.setPixel(300, 540, 0);
-    for (int y = 256 + 40; y < 512 + 40; ++y)
-        for (int x = 256; x < 512; ++x)
-            if (!(x == 300 && y == 540)) {
-                ASSERT_EQ(layer.pixel(x, y), patternAt(x, y - 40)) << x << "," << y;
-            }
-    slow.arrival->waitFor(520);
-    while (!slow.arrival->ended())
-        std::this_thread::yield();
+    for (const auto& [dx, dy] : {std::pair{300, 200}, std::pair{650, 400}}) {
+        SCOPED_TRACE(dx);
+        layer.setPixel(dx, dy, 0);
+        const int tx = 100 + (dx - 100) / 256 * 256, ty = 40 + (dy - 40) / 256 * 256;
+        for (int y = ty; y < std::min(560, ty + 256); ++y)
+            for (int x = tx; x < std::min(760, tx + 256); ++x)
+                if (!(x == dx && y == dy)) {
+                    ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
+                }
+    }
+    // The rows shown grow with the rows taken in, and end with every pixel in place.
+    int shown = layer.rowsArrived();
+    EXPECT_GE(shown, 40);
+    while (!slow.arrival->ended()) {
+        const int now = layer.takeArrived();
+        ASSERT_GE(now, shown);
+        shown = now;
+    }
+    EXPECT_EQ(layer.takeArrived(), 560);
     EXPECT_EQ(layer.rowsArrived(), 560);
+    for (int y = 0; y < 560; ++y)
+        for (int x = 0; x < 760; ++x)
+            if (!(x == 300 && y == 200) && !(x == 650 && y == 400)) {
+                ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
+            }
 }
 
 TEST(LayerArriving, TheViewLeavesOutTheRowsNotArrived) {
