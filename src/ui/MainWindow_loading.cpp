@@ -7,6 +7,7 @@
 #include "ui/OpeningTimes.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 
 namespace tracelle::ui {
@@ -50,6 +51,16 @@ bool MainWindow::poseArriving(const std::string& path,
         connect(arrivalTimer_, &QTimer::timeout, this, &MainWindow::showArrivedRows);
     }
     arrivalTimer_->start();
+    // The last rows shown, and the crosses drawn, as soon as they are in.
+    QPointer<MainWindow> self(this);
+    loading_->whenEnded([self] {
+        QMetaObject::invokeMethod(
+            self,
+            [self] {
+                if (self) self->showArrivedRows();
+            },
+            Qt::QueuedConnection);
+    });
     return posePicture(path, std::move(picture), std::move(arrival), mode, nullptr);
 }
 

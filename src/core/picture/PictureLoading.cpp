@@ -18,12 +18,15 @@ PictureLoading::PictureLoading(RowDecoder decoder) {
         if (error.empty() && raster_->empty()) error = "image vide";
         if (error.empty()) writer_->arrived(raster_->height());
         writer_->end();
+        std::function<void()> call;
         {
             const std::lock_guard lock(mutex_);
             error_ = std::move(error);
             done_ = true;
+            call = std::move(whenEnded_);
         }
         changed_.notify_all();
+        if (call) call();
     });
 }
 
@@ -53,6 +56,17 @@ std::shared_ptr<const Raster> PictureLoading::picture() {
     changed_.wait(lock, [this] { return sized_ || done_; });
     if (done_ && !error_.empty() && !sized_) return nullptr;
     return raster_;
+}
+
+void PictureLoading::whenEnded(std::function<void()> call) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (!done_) {
+            whenEnded_ = std::move(call);
+            return;
+        }
+    }
+    call();
 }
 
 std::string PictureLoading::wait() {

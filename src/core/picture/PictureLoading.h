@@ -39,6 +39,9 @@ public:
     // Blocks until the decoding ends; "" when the whole picture came, otherwise the reason.
     std::string wait();
     int sourceBits() const { return sourceBits_; }
+    // Calls `call` once the decoding has ended: on the decoding's thread, or at once on this
+    // one when it has ended already.
+    void whenEnded(std::function<void()> call);
 
 private:
     std::shared_ptr<Raster> raster_ = std::make_shared<Raster>();
@@ -48,6 +51,7 @@ private:
     std::string error_;
     bool sized_ = false;
     bool done_ = false;
+    std::function<void()> whenEnded_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::thread thread_;

@@ -252,3 +252,21 @@ TEST(LayerArriving, TheFirstViewPlacesALandmarkAsTheFullView) {
         EXPECT_NEAR(by, ey, 0.5);
     }
 }
+
+TEST(PictureLoadingEnd, WhenEndedIsCalledOnceWhetherTheEndIsToComeOrPast) {
+    std::promise<void> gate;
+    PictureLoading loading([held = gate.get_future().share()](Raster& into, int&, RowArrival&,
+                                                              const std::function<void()>& sized) {
+        into = Raster::create(4, 4);
+        sized();
+        held.wait();
+        return std::string();
+    });
+    std::promise<bool> ended;
+    loading.whenEnded([&] { ended.set_value(loading.finished()); });
+    gate.set_value();
+    EXPECT_TRUE(ended.get_future().get()) << "called once the rows have all arrived";
+    int calls = 0;
+    loading.whenEnded([&] { ++calls; });
+    EXPECT_EQ(calls, 1) << "called at once after the end";
+}
