@@ -524,8 +524,8 @@ Decoded decodeJpeg(const std::string& path) {
     return decoded;
 }
 
-std::string decodeJpeg(const std::string& path, Raster& into, int& sourceBits, RowArrival& arrival,
-                       const std::function<void()>& sized) {
+std::string decodeJpegInto(const std::string& path, Raster& into, int& sourceBits,
+                           RowArrival& arrival, const std::function<void()>& sized) {
     return decodeInto(path, into, nullptr, sourceBits, &arrival, &sized);
 }
 

@@ -17,8 +17,8 @@ Decoded decodeJpeg(const std::string& path);
 class RowArrival;
 // The same into `into`, made the picture's size before `sized()` is called; `arrival` is told
 // of the rows as they are written. "" or the reason it failed.
-std::string decodeJpeg(const std::string& path, Raster& into, int& sourceBits, RowArrival& arrival,
-                       const std::function<void()>& sized);
+std::string decodeJpegInto(const std::string& path, Raster& into, int& sourceBits,
+                           RowArrival& arrival, const std::function<void()>& sized);
 // The same at 8 bits a channel, for the picture conversion, which keeps the colours whole.
 Decoded32 decodeJpeg32(const std::string& path);
 

@@ -34,7 +34,7 @@ std::unique_ptr<PictureLoading> PictureLoading::ofFile(const std::string& path) 
     if (isJpegFile(path))
         return std::make_unique<PictureLoading>([path](Raster& into, int& bits, RowArrival& arrival,
                                                        const std::function<void()>& sized) {
-            return decodeJpeg(path, into, bits, arrival, sized);
+            return decodeJpegInto(path, into, bits, arrival, sized);
         });
     return std::make_unique<PictureLoading>(
         [path](Raster& into, int& bits, RowArrival&, const std::function<void()>&) {
