@@ -1,6 +1,7 @@
 #include "ui/ImageArea.h"
 
 #include "picture/Stretch.h"
+#include "ui/OpeningTimes.h"
 #include "ui/SegmentClip.h"
 
 #include <QMouseEvent>
@@ -72,6 +73,7 @@ void ImageArea::paintEvent(QPaintEvent*) {
         displayStale_ = true;
     }
     if (displayStale_) {
+        layer_->takeArrived(); // the rows of a picture still being decoded
         // What was drawn reaches the overview when a view shows it; views closer in (every
         // digitizing click) leave the tiles drawn to take in later.
         if (overview_ && picture::Overview::shows(static_cast<double>(s.width()) / width()))
@@ -83,6 +85,7 @@ void ImageArea::paintEvent(QPaintEvent*) {
         displayStale_ = false;
     }
     painter.drawImage(0, 0, display_);
+    if (layer_->rowsArrived() > 0) openingTimes::pictureShown();
     if (crossHair_) {
         // Red in exclusive-or, 18 layer pixels wide, across the whole view.
         const double scale = static_cast<double>(width()) / s.width();

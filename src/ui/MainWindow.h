@@ -8,6 +8,7 @@
 #include "picture/Decoded.h"
 #include "picture/Layer.h"
 #include "picture/Overview.h"
+#include "picture/PictureLoading.h"
 #include "picture/View.h"
 #include "platform/Interaction.h"
 #include "platform/SystemInfo.h"
@@ -29,6 +30,7 @@ class QLineEdit;
 class QProgressBar;
 class QPainter;
 class QScrollBar;
+class QTimer;
 class QToolButton;
 
 namespace tracelle::georef {
@@ -106,24 +108,45 @@ public:
                               const std::string& projectFile = {});
     // A picture file chosen by the user opened as a new background, its folder remembered.
     void ouvreImageChoisie(const std::string& path);
-    // A picture named on the command line, decoded already, opened as from the file dialog.
-    void ouvreImage(const std::string& path, picture::Decoded decoded);
+    // A picture named on the command line, its decoding begun at start-up, opened as from the
+    // file dialog.
+    void ouvreImage(const std::string& path, std::unique_ptr<picture::PictureLoading> loading);
     // A picture file found and decoded, not yet shown.
     struct PreparedPicture {
         std::string path; // where it was found
         picture::Decoded decoded;
+        // Instead of `decoded`, a picture whose size is known and whose rows are still arriving.
+        std::unique_ptr<picture::PictureLoading> loading;
         int pdfPage = 0, pdfDpi = 0; // the PDF page shown; 0 for any other file
     };
     // The picture `file` looked for (the user asked where it is when it is not found beside
-    // `projectFile`), its PDF page chosen unless `page` names one, then decoded; nothing of the
-    // window or the project changes. Nothing when the user gives up or it does not read (told).
+    // `projectFile`), its PDF page chosen unless `page` names one, then decoded (`arriving`:
+    // its decoding begun, the rest of its rows to come); nothing of the window or the project
+    // changes. Nothing when the user gives up or it does not read (told).
     std::optional<PreparedPicture> prepareImage(const std::string& file,
                                                 std::optional<platform::PdfPage> page,
-                                                const std::string& projectFile);
+                                                const std::string& projectFile,
+                                                bool arriving = false);
+    // Whether the picture shown is still being decoded: what needs it whole waits for it.
+    bool pictureArriving() const { return loading_ != nullptr; }
+    // Waits, with the busy cursor, for the picture still being decoded; then the window shows
+    // it whole, or drops it with the reason when its decoding failed.
+    void waitForPicture();
     // A decoded picture made the new background (what Ouvrir_fichier_image does once the
     // file is found and read), with `calage` when it comes with its own position.
     bool poseImage(const std::string& path, picture::Decoded decoded, const std::string& mode,
                    const georef::Calage* calage = nullptr);
+    // The same with a picture whose rows are still arriving: shown as they come.
+    bool poseArriving(const std::string& path, std::unique_ptr<picture::PictureLoading> loading,
+                      const std::string& mode);
+    bool posePicture(const std::string& path, std::shared_ptr<const picture::Raster> picture,
+                     std::shared_ptr<const picture::RowArrival> arrival, const std::string& mode,
+                     const georef::Calage* calage);
+    // While the picture arrives: the rows arrived shown, about every 50 ms, until the last.
+    void showArrivedRows();
+    // Waits for a small picture's whole decoding, which costs less than showing it arrive, and
+    // for the size of a large one; "" or the reason it failed.
+    static std::string awaitSmallPicture(picture::PictureLoading& loading);
     void showConverter();
     void showPictureConversion();
     // Pictures that come with their position, and the clipboard's picture.
@@ -342,6 +365,8 @@ private:
     picture::Layer layer_;
     picture::BarePicture barePicture_;
     picture::Overview overview_;
+    std::unique_ptr<picture::PictureLoading> loading_; // the picture's rows still arriving
+    QTimer* arrivalTimer_ = nullptr;
     picture::ViewRect view_;
     picture::ViewRect shown_;
     bool redrawNeeded_ = false;

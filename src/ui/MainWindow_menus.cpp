@@ -12,7 +12,12 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, void (MainW
                                 const QKeySequence& key) {
     auto* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     if (!key.isEmpty()) action->setShortcut(key);
-    connect(action, &QAction::triggered, this, handler);
+    // A command may need the whole picture: it waits for one still arriving (zoom and pan,
+    // which are no commands, stay free meanwhile).
+    connect(action, &QAction::triggered, this, [this, handler] {
+        waitForPicture();
+        (this->*handler)();
+    });
     actions_[(menu ? menu->title() : QString()) + '|' + caption] = action;
     return action;
 }

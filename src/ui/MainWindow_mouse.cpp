@@ -38,6 +38,8 @@ void MainWindow::imagePressed(Qt::MouseButton button, QPoint position,
         return;
     }
     if (button != Qt::LeftButton) return;
+    // The click lands on the whole picture, where it would have landed once decoded.
+    waitForPicture();
     if (layer_.empty()) {
         interaction().beep();
         return;

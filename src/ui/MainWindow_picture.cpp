@@ -10,6 +10,7 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
+#include "ui/OpeningTimes.h"
 #include "ui/PdfPicture.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtPictureDecoder.h"
@@ -45,10 +46,15 @@ void MainWindow::ouvreImageChoisie(const std::string& path) {
     Redessiner();
 }
 
-void MainWindow::ouvreImage(const std::string& path, picture::Decoded decoded) {
+void MainWindow::ouvreImage(const std::string& path,
+                            std::unique_ptr<picture::PictureLoading> loading) {
+    if (const std::string error = awaitSmallPicture(*loading); !error.empty()) {
+        interaction().information(picture::decodeFailureMessage(path, error));
+        return;
+    }
     files::premiere_ligne_enregistre(files::kLastFolderFile, fs::path(path).parent_path().string());
     carteEtTableau();
-    poseImage(path, std::move(decoded), "");
+    poseArriving(path, std::move(loading), "");
     Redessiner();
 }
 
@@ -59,8 +65,12 @@ bool MainWindow::Ouvrir_fichier_image(const std::string& file, const std::string
     if (!mode.empty()) page = platform::PdfPage{state.pdfPage, state.pdfDpi};
     // Found and decoded before anything is cleared: a file that cannot be read leaves the
     // picture and the project as they were.
-    auto prepared = prepareImage(file, page, projectFile);
-    if (!prepared || !poseImage(prepared->path, std::move(prepared->decoded), mode)) return false;
+    // A new picture shows as it is decoded; one a project re-reads is read whole first.
+    auto prepared = prepareImage(file, page, projectFile, mode.empty());
+    if (!prepared) return false;
+    if (!(prepared->loading ? poseArriving(prepared->path, std::move(prepared->loading), mode)
+                            : poseImage(prepared->path, std::move(prepared->decoded), mode)))
+        return false;
     state.pdfPage = prepared->pdfPage;
     state.pdfDpi = prepared->pdfDpi;
     return true;
@@ -68,7 +78,7 @@ bool MainWindow::Ouvrir_fichier_image(const std::string& file, const std::string
 
 std::optional<MainWindow::PreparedPicture>
 MainWindow::prepareImage(const std::string& file, std::optional<platform::PdfPage> page,
-                         const std::string& projectFile) {
+                         const std::string& projectFile, bool arriving) {
     const files::PictureLocation where = files::localise_image(file, projectFile);
     PreparedPicture prepared;
     prepared.path = where.found;
@@ -96,10 +106,19 @@ MainWindow::prepareImage(const std::string& file, std::optional<platform::PdfPag
     }
     {
         platform::BusyCursor busy;
-        prepared.decoded =
-            pdf ? decodePdfPage(path, page->page, page->dpi) : picture::decodeFile(path);
+        if (pdf) {
+            prepared.decoded = decodePdfPage(path, page->page, page->dpi);
+        } else if (!arriving) {
+            prepared.decoded = picture::decodeFile(path);
+        } else {
+            auto loading = picture::PictureLoading::ofFile(path);
+            if (const std::string error = awaitSmallPicture(*loading); error.empty())
+                prepared.loading = std::move(loading);
+            else
+                prepared.decoded = picture::failed(error);
+        }
     }
-    if (!prepared.decoded.ok()) {
+    if (!prepared.loading && !prepared.decoded.ok()) {
         interaction().information(picture::decodeFailureMessage(path, prepared.decoded.error));
         return std::nullopt;
     }
@@ -116,9 +135,17 @@ bool MainWindow::poseImage(const std::string& path, picture::Decoded decoded,
         interaction().information(picture::decodeFailureMessage(path, decoded.error));
         return false;
     }
+    return posePicture(path, std::make_shared<const picture::Raster>(std::move(decoded.raster)),
+                       nullptr, mode, calage);
+}
+
+bool MainWindow::posePicture(const std::string& path,
+                             std::shared_ptr<const picture::Raster> picture,
+                             std::shared_ptr<const picture::RowArrival> arrival,
+                             const std::string& mode, const georef::Calage* calage) {
     model::PictureState& state = project_.picture();
-    const int w = decoded.raster.width();
-    const int h = decoded.raster.height();
+    const int w = picture->width();
+    const int h = picture->height();
 
     if (!mode.empty() && (state.canvasWidth < w + state.ox || state.canvasHeight < h + state.oy)) {
         // A canvas too small for the picture at its offset (a file edited by hand): the
@@ -137,9 +164,9 @@ bool MainWindow::poseImage(const std::string& path, picture::Decoded decoded,
     if (!layer_.empty()) project_.clearPointsAndLines();
     // The margins of the canvas: teal, as the picture is framed on screen. The picture is
     // placed, not copied.
-    layer_ = picture::Layer::over(
-        std::make_shared<const picture::Raster>(std::move(decoded.raster)), placed.canvasWidth,
-        placed.canvasHeight, placed.ox, placed.oy, picture::rgb555(0, 128, 128));
+    layer_ =
+        picture::Layer::over(std::move(picture), placed.canvasWidth, placed.canvasHeight, placed.ox,
+                             placed.oy, picture::rgb555(0, 128, 128), std::move(arrival));
     state.file = path;
     state.canvasWidth = placed.canvasWidth;
     state.canvasHeight = placed.canvasHeight;
@@ -201,6 +228,7 @@ void MainWindow::affecte_bitmap_img() {
                 if (!self) return;
                 self->repaintView();
                 self->overviewChanged();
+                if (!self->pictureArriving()) openingTimes::idle();
             },
             Qt::QueuedConnection);
     });

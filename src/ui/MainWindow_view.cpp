@@ -49,7 +49,8 @@ void MainWindow::redessiner() {
 }
 
 void MainWindow::redessiner_calque() {
-    if (layer_.empty()) return;
+    // Drawn once the picture has arrived (waitForPicture draws it then).
+    if (layer_.empty() || pictureArriving()) return;
     layer_.clear();
     redrawNeeded_ = true;
     if (sansLignes_->isChecked()) return;

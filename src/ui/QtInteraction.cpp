@@ -2,6 +2,7 @@
 
 #include "ui/Bgr.h"
 #include "ui/MessageDialog.h"
+#include "ui/OpeningTimes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,10 +25,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace tracelle::ui {
 
@@ -69,21 +67,6 @@ std::optional<std::string> withExtension(QWidget* parent, const QString& path,
                                   .arg(completed.section('/', -1))) != QMessageBox::Yes)
         return std::nullopt;
     return chosen(completed);
-}
-
-// For the opening benchmark (bench/open_e2e.sh): with TRACELLE_EXIT_AT_FIRST_QUESTION set, the
-// program ends at its first question, once what it shows is painted, telling its memory then;
-// the time from its start is measured from outside.
-void exitIfBenchmarking() {
-    static const bool exitNow = std::getenv("TRACELLE_EXIT_AT_FIRST_QUESTION") != nullptr;
-    if (!exitNow) return;
-    QApplication::processEvents();
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0 || line.rfind("VmHWM:", 0) == 0)
-            std::fprintf(stderr, "%s\n", line.c_str());
-    std::fflush(stderr);
-    std::_Exit(0);
 }
 
 } // namespace
@@ -132,7 +115,7 @@ void QtInteraction::information(const std::string& text) {
 }
 
 bool QtInteraction::confirm(const std::string& text) {
-    exitIfBenchmarking();
+    if (openingTimes::questionAsked()) return false;
     return QMessageBox::question(owner(), caption(), q(text), QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }

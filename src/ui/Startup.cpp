@@ -46,8 +46,7 @@ Startup::Startup(const QStringList& arguments) {
     if (!named.empty() && !isProject(named)) {
         std::error_code ec;
         picture_ = std::filesystem::absolute(named, ec).string();
-        decoding_ =
-            std::async(std::launch::async, [path = picture_] { return picture::decodeFile(path); });
+        loading_ = picture::PictureLoading::ofFile(picture_);
     }
     splash_ = std::make_unique<Splash>();
     splash_->show();
@@ -85,13 +84,13 @@ Startup::Startup(const QStringList& arguments) {
 
     // Opening what the command line names may ask questions: the card, on top of every
     // window and with its hourglass, would hide them.
-    if (!main_->parametre().isEmpty() || decoding_.valid()) splash_->close();
+    if (!main_->parametre().isEmpty() || loading_) splash_->close();
     if (!main_->parametre().isEmpty()) {
         main_->showMaximized();
         main_->ouvrirParametre();
-    } else if (decoding_.valid()) {
+    } else if (loading_) {
         main_->showMaximized();
-        main_->ouvreImage(picture_, decoding_.get());
+        main_->ouvreImage(picture_, std::move(loading_));
     }
 }
 

@@ -1,10 +1,9 @@
 // The program's start-up: the splash window, then every window in its fixed order.
 #pragma once
 
-#include "picture/Decoded.h"
+#include "picture/PictureLoading.h"
 
 #include <QStringList>
-#include <future>
 #include <memory>
 
 namespace tracelle::ui {
@@ -53,7 +52,7 @@ private:
     std::unique_ptr<QtInteraction> interaction_;
     // A picture named on the command line, decoded while the windows are built.
     std::string picture_;
-    std::future<picture::Decoded> decoding_;
+    std::unique_ptr<picture::PictureLoading> loading_;
 };
 
 } // namespace tracelle::ui

@@ -20,6 +20,8 @@ bool startsWith(const char* head, std::size_t size, const char* magic, std::size
     return size >= length && std::memcmp(head, magic, length) == 0;
 }
 
+constexpr char kJpegMagic[] = "\xFF\xD8\xFF";
+
 } // namespace
 
 void setFallbackDecoder(FallbackDecoder decoder) {
@@ -35,7 +37,7 @@ Decoded decodeFile(const std::string& path) {
     if (size == 0) return failed("fichier vide");
 
     // The content decides, not the extension: a renamed picture still opens.
-    if (startsWith(head, size, "\xFF\xD8\xFF", 3)) return decodeJpeg(path);
+    if (startsWith(head, size, kJpegMagic, 3)) return decodeJpeg(path);
     if (startsWith(head, size, "\x89PNG\r\n\x1A\n", 8)) return decodePng(path);
     if (startsWith(head, size, "GIF87a", 6) || startsWith(head, size, "GIF89a", 6))
         return decodeGif(path);
@@ -54,6 +56,13 @@ Decoded decodeFile(const std::string& path) {
     }
     if (fallback) return fallback(path);
     return failed("format d'image non reconnu");
+}
+
+bool isJpegFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char head[3] = {};
+    in.read(head, sizeof head);
+    return startsWith(head, static_cast<std::size_t>(in.gcount()), kJpegMagic, 3);
 }
 
 std::string decodeFailureMessage(const std::string& path, const std::string& reason) {

@@ -13,6 +13,8 @@ using FallbackDecoder = std::function<Decoded(const std::string& path)>;
 void setFallbackDecoder(FallbackDecoder decoder);
 
 Decoded decodeFile(const std::string& path);
+// Whether the file's first bytes are a JPEG's.
+bool isJpegFile(const std::string& path);
 
 // The message for a picture that could not be read: the file and the reason.
 std::string decodeFailureMessage(const std::string& path, const std::string& reason);

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "picture/PixelRows.h"
+#include "picture/RowArrival.h"
 
 #include <algorithm>
 #include <array>
@@ -165,8 +166,9 @@ public:
     std::array<Batch, kSlots> batches; // their rows allocated before start
 
     // Without a second thread (declined, or none to be had), rows are converted as delivered.
-    void start(const RowFormat& format, bool secondThread) {
+    void start(const RowFormat& format, bool secondThread, RowArrival* arrival) {
         format_ = format;
+        arrival_ = arrival;
         if (!secondThread) return;
         try {
             thread_ = std::thread([this] { run(); });
@@ -187,9 +189,14 @@ public:
         Batch& batch = batches[next_];
         batch.first = first;
         batch.count = count;
-        if (!thread_.joinable()) return format_.convert(batch.rows, first, count);
+        if (!thread_.joinable()) {
+            format_.convert(batch.rows, first, count);
+            if (arrival_) arrival_->arrived(first + count);
+            return;
+        }
         {
             const std::lock_guard lock(mutex_);
+            delivered_ = first + count;
             batch.state = State::Full;
             next_ = (next_ + 1) % kSlots;
         }
@@ -217,6 +224,17 @@ private:
         format_.convert(batch.rows, batch.first, batch.count);
         lock.lock();
         batch.state = State::Free;
+        publish();
+    }
+
+    // Batches may be converted out of turn: the rows arrived are those before the first
+    // batch still waiting or converting. Called with the lock held.
+    void publish() const {
+        if (!arrival_) return;
+        int ready = delivered_;
+        for (const Batch& b : batches)
+            if (b.state != State::Free) ready = std::min(ready, b.first);
+        arrival_->arrived(ready);
     }
 
     // Batches fill in turn, the oldest at next_.
@@ -239,6 +257,8 @@ private:
     }
 
     RowFormat format_{};
+    RowArrival* arrival_ = nullptr;
+    int delivered_ = 0; // rows handed over
     std::size_t next_ = 0;
     bool finished_ = false;
     std::mutex mutex_;
@@ -313,6 +333,8 @@ struct DecodeJob {
     Decoded32* wide;      // set when the picture is kept at 8 bits a channel
     std::string* refused; // why the raster could not be made
     int sourceBits;
+    RowArrival* arrival;                // told of the rows in the picture, when set
+    const std::function<void()>* sized; // called once the picture's memory is there
     RowConverter converter;
 };
 
@@ -401,6 +423,7 @@ bool runDecode(DecodeJob& job) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    if (job.sized && *job.sized) (*job.sized)();
     jpeg_start_decompress(&cinfo);
 
     const JDIMENSION batch = static_cast<JDIMENSION>(std::max(cinfo.rec_outbuf_height, kBatchRows));
@@ -409,7 +432,7 @@ bool runDecode(DecodeJob& job) {
             reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
             static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
     job.converter.start({job.raster, job.wide, cinfo.out_color_space, cinfo.saw_Adobe_marker != 0},
-                        pixels >= kTwoThreadsFrom);
+                        pixels >= kTwoThreadsFrom, job.arrival);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int first = static_cast<int>(cinfo.output_scanline);
         const int count = readBatch(cinfo, job.converter.next().rows, batch);
@@ -472,7 +495,9 @@ bool runEncode(EncodeJob& job) {
 }
 
 // The decoding into `raster`, or into `wide` when set; the reason when it fails.
-std::string decodeInto(const std::string& path, Raster& raster, Decoded32* wide, int& bits) {
+std::string decodeInto(const std::string& path, Raster& raster, Decoded32* wide, int& bits,
+                       RowArrival* arrival = nullptr,
+                       const std::function<void()>* sized = nullptr) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return "fichier JPEG introuvable ou illisible";
     std::string refused;
@@ -481,6 +506,8 @@ std::string decodeInto(const std::string& path, Raster& raster, Decoded32* wide,
     job.raster = &raster;
     job.wide = wide;
     job.refused = &refused;
+    job.arrival = arrival;
+    job.sized = sized;
     const bool ok = runDecode(job);
     std::fclose(file);
     bits = job.sourceBits;
@@ -495,6 +522,11 @@ Decoded decodeJpeg(const std::string& path) {
     decoded.error = decodeInto(path, decoded.raster, nullptr, decoded.sourceBits);
     if (!decoded.error.empty()) decoded.raster = Raster();
     return decoded;
+}
+
+std::string decodeJpegInto(const std::string& path, Raster& into, int& sourceBits,
+                           RowArrival& arrival, const std::function<void()>& sized) {
+    return decodeInto(path, into, nullptr, sourceBits, &arrival, &sized);
 }
 
 Decoded32 decodeJpeg32(const std::string& path) {

@@ -6,6 +6,7 @@
 #include "picture/Rgb24.h"
 #include "picture/RowSource.h"
 
+#include <functional>
 #include <string>
 
 namespace tracelle::picture {
@@ -13,6 +14,11 @@ namespace tracelle::picture {
 // Baseline or progressive; colour, greyscale, CMYK or YCCK. A file cut short fails
 // ("fichier JPEG tronqué") rather than giving a picture padded with grey.
 Decoded decodeJpeg(const std::string& path);
+class RowArrival;
+// The same into `into`, made the picture's size before `sized()` is called; `arrival` is told
+// of the rows as they are written. "" or the reason it failed.
+std::string decodeJpegInto(const std::string& path, Raster& into, int& sourceBits,
+                           RowArrival& arrival, const std::function<void()>& sized);
 // The same at 8 bits a channel, for the picture conversion, which keeps the colours whole.
 Decoded32 decodeJpeg32(const std::string& path);
 

@@ -15,10 +15,12 @@ int floorDiv(int a, int b) {
 
 } // namespace
 
-Layer Layer::over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy,
-                  Pixel margin) {
+Layer Layer::over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy, Pixel margin,
+                  std::shared_ptr<const RowArrival> arrival) {
     Layer l;
     l.picture_ = picture && !picture->empty() ? std::move(picture) : nullptr;
+    l.arrival_ = l.picture_ ? std::move(arrival) : nullptr;
+    if (l.arrival_) l.arrived_ = std::clamp(oy + l.arrival_->ready(), 0, h);
     l.width_ = w;
     l.height_ = h;
     l.ox_ = l.picture_ ? ox : 0;
@@ -54,6 +56,7 @@ void Layer::layOut() {
     static std::atomic<std::uint64_t> layouts{0};
     layout_ = ++layouts;
     tiles_.clear();
+    incomplete_.clear();
     if (empty()) return;
     marginRow_.assign(kTile, margin_);
     // The grid starts at the picture's corner, so that a tile is the picture's alone or the
@@ -81,16 +84,23 @@ TileRect Layer::visible(const Tile& t) const {
     return {x0, y0, std::min(t.x + kTile, width_) - x0, std::min(t.y + kTile, height_) - y0};
 }
 
-void Layer::restore(Tile& t) {
+TileRect Layer::pictureIn(const Tile& t) const {
     const TileRect v = visible(t);
     const int pw = picture_ ? picture_->width() : 0;
     const int ph = picture_ ? picture_->height() : 0;
-    // The part of the tile's visible rectangle that the picture covers.
     const int px0 = std::max(v.x, ox_), px1 = std::min(v.x + v.width, ox_ + pw);
     const int py0 = std::max(v.y, oy_), py1 = std::min(v.y + v.height, oy_ + ph);
-    const bool none = px0 >= px1 || py0 >= py1;
+    if (px0 >= px1 || py0 >= py1) return {};
+    return {px0, py0, px1 - px0, py1 - py0};
+}
+
+void Layer::restore(Tile& t) {
+    const TileRect v = visible(t);
+    // The part of the tile's visible rectangle that the picture covers.
+    const TileRect p = pictureIn(t);
+    const bool none = p.width == 0;
     const bool whole =
-        !none && px0 == v.x && px1 == v.x + v.width && py0 == v.y && py1 == v.y + v.height;
+        !none && p.x == v.x && p.width == v.width && p.y == v.y && p.height == v.height;
     t.straddles = !none && !whole;
     t.drawn = false;
     if (none) {
@@ -102,22 +112,56 @@ void Layer::restore(Tile& t) {
         t.base = picture_->row(t.y - oy_) + (t.x - ox_);
         t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
     } else {
-        Pixel* p = copyOf(t);
+        Pixel* own = copyOf(t);
         for (int y = v.y; y < v.y + v.height; ++y) {
-            Pixel* row = p + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x;
+            Pixel* row = own + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x;
             std::fill(row + v.x, row + v.x + v.width, margin_);
-            if (y >= py0 && y < py1) {
-                const Pixel* src = picture_->row(y - oy_) - ox_;
-                std::copy(src + px0, src + px1, row + px0);
-            }
+        }
+        // A picture still arriving: its rows are copied as they come.
+        t.copiedTo = p.y;
+        copyArrived(t, rowsArrived());
+        if (t.copiedTo < p.y + p.height && !t.incomplete) {
+            t.incomplete = true;
+            incomplete_.push_back(static_cast<std::size_t>(&t - tiles_.data()));
         }
     }
+}
+
+void Layer::copyArrived(Tile& t, int rows) {
+    const TileRect p = pictureIn(t);
+    const int end = std::min(rows, p.y + p.height);
+    for (int y = t.copiedTo; y < end; ++y)
+        std::copy(picture_->row(y - oy_) + (p.x - ox_),
+                  picture_->row(y - oy_) + (p.x - ox_) + p.width,
+                  t.own.get() + static_cast<std::ptrdiff_t>(y - t.y) * kTile + (p.x - t.x));
+    t.copiedTo = std::max(t.copiedTo, end);
+    if (t.copiedTo >= p.y + p.height) t.incomplete = false;
+}
+
+int Layer::takeArrived() {
+    if (!arrival_) return height_;
+    const bool ended = arrival_->ended();
+    const int rows = ended ? height_ : std::clamp(oy_ + arrival_->ready(), 0, height_);
+    for (std::size_t index : incomplete_)
+        if (Tile& t = tiles_[index]; t.incomplete && !t.drawn) copyArrived(t, rows);
+    std::erase_if(incomplete_, [this](std::size_t index) { return !tiles_[index].incomplete; });
+    arrived_ = rows;
+    return rows;
+}
+
+int Layer::rowsArrived() const {
+    return arrival_ ? arrived_ : height_;
+}
+
+void Layer::waitForRows(int rows) const {
+    if (arrival_) arrival_->waitFor(rows - oy_);
 }
 
 Pixel* Layer::copyOf(Tile& t) {
     if (!t.own) {
         auto copy = newTile();
         const TileRect v = visible(t);
+        if (t.stride != 0) waitForRows(v.y + v.height);
         if (v.width < kTile || v.height < kTile) // the part outside the canvas, never shown
             std::fill(copy.get(), copy.get() + kTile * kTile, Pixel{0});
         if (t.base) {
@@ -135,6 +179,11 @@ Pixel* Layer::copyOf(Tile& t) {
 }
 
 Pixel* Layer::drawInto(Tile& t) {
+    if (t.incomplete) {
+        const TileRect p = pictureIn(t);
+        waitForRows(p.y + p.height);
+        copyArrived(t, p.y + p.height);
+    }
     if (!recordings_.empty()) keep(static_cast<std::size_t>(&t - tiles_.data()));
     t.drawn = true;
     t.changed = true;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "picture/Raster.h"
+#include "picture/RowArrival.h"
 #include "picture/RowSource.h"
 
 #include <cstdint>
@@ -31,9 +32,10 @@ public:
     Layer() = default;
 
     // The picture at (ox, oy) in a canvas of w × h (the picture may reach outside it), with
-    // `margin` around it.
+    // `margin` around it. With `arrival`, the picture is still being decoded: a tile drawn into
+    // waits for its rows, and only the rows arrived are shown.
     static Layer over(std::shared_ptr<const Raster> picture, int w, int h, int ox, int oy,
-                      Pixel margin);
+                      Pixel margin, std::shared_ptr<const RowArrival> arrival = nullptr);
     // A sheet of one colour, for a digitizing table.
     static Layer blank(int w, int h, Pixel colour);
 
@@ -45,6 +47,15 @@ public:
     int pictureX() const { return ox_; }
     int pictureY() const { return oy_; }
     Pixel margin() const { return margin_; }
+    const std::shared_ptr<const RowArrival>& arrival() const { return arrival_; }
+    // Canvas rows from the top that can be read, as of the last takeArrived(): all of them
+    // once the picture has arrived and been taken in.
+    int rowsArrived() const;
+    // Takes in the rows arrived since the last call (tiles that hold both picture and margin
+    // copy them); returns rowsArrived().
+    int takeArrived();
+    // Blocks until the first `rows` canvas rows can be read.
+    void waitForRows(int rows) const;
 
     Pixel pixel(int x, int y) const {
         const Tile& t = tiles_[tileIndex(x, y)];
@@ -120,6 +131,9 @@ private:
         bool straddles = false; // picture and margin both: a copy from the start
         bool drawn = false;     // drawn into since the bare picture
         bool changed = false;   // since the last takeChanged
+        // A tile of picture and margin over a picture still arriving: rows copied so far.
+        bool incomplete = false;
+        int copiedTo = 0; // canvas row
     };
 
     std::size_t tileIndex(int x, int y) const {
@@ -140,6 +154,10 @@ private:
 
     void layOut();
     void restore(Tile& t);
+    // The part of the tile's visible rectangle that the picture covers; empty when none.
+    TileRect pictureIn(const Tile& t) const;
+    // Copies the picture's rows of a tile that arrived, up to canvas row `rows`.
+    void copyArrived(Tile& t, int rows);
     Pixel* copyOf(Tile& t);
     Pixel* drawInto(Tile& t);
     // Before tile t changes: the recordings under way keep it as it is.
@@ -147,6 +165,9 @@ private:
     TileRect visible(const Tile& t) const;
 
     std::shared_ptr<const Raster> picture_;
+    std::shared_ptr<const RowArrival> arrival_;
+    int arrived_ = 0;                     // canvas rows taken in
+    std::vector<std::size_t> incomplete_; // tiles whose picture rows are not all copied
     int width_ = 0;
     int height_ = 0;
     int ox_ = 0;

@@ -65,7 +65,7 @@ void fromFiner(Raster& level, const Raster& finer, int x0, int x1, int y0, int y
 }
 
 // False when stopped.
-bool buildLevels(const Layer& layer, std::vector<Raster>& levels, const std::stop_token& stop) {
+bool buildLevels(Layer& layer, std::vector<Raster>& levels, const std::stop_token& stop) {
     levels.clear();
     int w = (layer.width() + 3) / 4;
     int h = (layer.height() + 3) / 4;
@@ -74,9 +74,12 @@ bool buildLevels(const Layer& layer, std::vector<Raster>& levels, const std::sto
         if (level.empty()) return false;
         for (int y = 0; y < h; ++y) {
             if (stop.stop_requested()) return false;
-            if (levels.empty())
+            if (levels.empty()) {
+                // A picture still arriving is followed row by row.
+                layer.waitForRows(std::min(layer.height(), (y + 1) << Overview::kFirstLevel));
+                layer.takeArrived();
                 fromLayer(level, layer, 0, w, y, y + 1);
-            else
+            } else
                 fromFiner(level, levels.back(), 0, w, y, y + 1);
         }
         levels.push_back(std::move(level));
@@ -103,9 +106,9 @@ void Overview::build(const Layer& layer, std::function<void()> done) {
     // The worker reads the picture, which nothing draws into, through a layer of its own.
     worker_ = std::jthread([shared = shared_, picture = layer.picture(), w = layer.width(),
                             h = layer.height(), ox = layer.pictureX(), oy = layer.pictureY(),
-                            margin = layer.margin(),
+                            margin = layer.margin(), arrival = layer.arrival(),
                             done = std::move(done)](const std::stop_token& stop) {
-        const Layer bare = Layer::over(picture, w, h, ox, oy, margin);
+        Layer bare = Layer::over(picture, w, h, ox, oy, margin, arrival);
         if (!buildLevels(bare, shared->levels, stop)) return;
         shared->ready.store(true, std::memory_order_release);
         if (done) done();
@@ -116,8 +119,8 @@ void Overview::buildNow(const Layer& layer) {
     reset();
     if (layer.empty()) return;
     shared_ = std::make_shared<Shared>();
-    const Layer bare = Layer::over(layer.picture(), layer.width(), layer.height(), layer.pictureX(),
-                                   layer.pictureY(), layer.margin());
+    Layer bare = Layer::over(layer.picture(), layer.width(), layer.height(), layer.pictureX(),
+                             layer.pictureY(), layer.margin(), layer.arrival());
     if (buildLevels(bare, shared_->levels, std::stop_token{}))
         shared_->ready.store(true, std::memory_order_release);
 }

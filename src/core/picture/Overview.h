@@ -28,6 +28,8 @@ public:
 
     // Builds the levels of `layer`'s bare picture on another thread, then calls `done` there;
     // what is drawn meanwhile is taken in by the next update(). A build under way is dropped.
+    // A picture still arriving is read as its rows come, so that the levels are ready soon
+    // after its last row.
     void build(const Layer& layer, std::function<void()> done);
     // The same, on this thread.
     void buildNow(const Layer& layer);

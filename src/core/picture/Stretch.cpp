@@ -62,9 +62,11 @@ struct Boxes {
         for (int i = 0; i < n; ++i) {
             std::int64_t a, b;
             if (average && span >= n) {
-                // Every source pixel goes to the target pixel where its left edge falls.
-                a = floorDiv(origin * n + i * span, scale);
-                b = std::clamp(floorDiv(origin * n + (i + 1) * span, scale), a + 1, a + kWidestBox);
+                // Every source pixel goes to the target pixel where its centre falls: a level
+                // of the overview then shows its pixels where the layer's own would show.
+                a = floorDiv(2 * (origin * n + i * span) + scale - 1, 2 * scale);
+                b = std::clamp(floorDiv(2 * (origin * n + (i + 1) * span) + scale - 1, 2 * scale),
+                               a + 1, a + kWidestBox);
             } else {
                 a = floorDiv(2 * origin * n + (2 * i + 1) * span, 2 * scale);
                 b = a + 1;
@@ -191,8 +193,9 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
     }
     // Averaging the layer itself costs the square of the factor: beyond the overview's first
     // level, until it is ready, the nearest pixel stands in.
+    // Rows of a picture still arriving are left out, as outside the canvas.
     const bool average = !Overview::shows(factor);
-    stretchFrom(layer.width(), layer.height(), 0, average, x1, y1, spanX, spanY, target,
+    stretchFrom(layer.width(), layer.rowsArrived(), 0, average, x1, y1, spanX, spanY, target,
                 targetStride, w, h, outside,
                 [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
 }

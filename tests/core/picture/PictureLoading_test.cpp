@@ -1,0 +1,272 @@
+#include "picture/Decoder.h"
+#include "picture/JpegCodec.h"
+#include "picture/Overview.h"
+#include "picture/PictureLoading.h"
+#include "picture/Stretch.h"
+#include "support/TempFiles.h"
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+using namespace tracelle::picture;
+namespace fs = std::filesystem;
+
+namespace {
+
+Pixel patternAt(int x, int y) {
+    return rgb555(static_cast<std::uint8_t>((x / 16 * 40) & 0xF8),
+                  static_cast<std::uint8_t>((y / 16 * 56) & 0xF8),
+                  static_cast<std::uint8_t>(((x + y) / 32 * 24) & 0xF8));
+}
+
+Raster pattern(int w, int h) {
+    Raster r = Raster::create(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            r.row(y)[x] = patternAt(x, y);
+    return r;
+}
+
+bool sameRow(const Raster& a, const Raster& b, int y) {
+    return std::equal(a.row(y), a.row(y) + a.width(), b.row(y));
+}
+
+// A picture filled by a thread of the test's own, row band after row band, with `pause`
+// between bands so that readers meet it half written.
+struct SlowPicture {
+    std::shared_ptr<Raster> raster;
+    std::shared_ptr<RowArrival> arrival = std::make_shared<RowArrival>();
+    std::thread writer;
+
+    SlowPicture(int w, int h, int band, std::chrono::milliseconds pause)
+        : raster(std::make_shared<Raster>(Raster::create(w, h))) {
+        raster->fill(rgb555(255, 0, 255)); // what no row ends as
+        writer = std::thread([this, w, h, band, pause] {
+            for (int y0 = 0; y0 < h; y0 += band) {
+                std::this_thread::sleep_for(pause);
+                for (int y = y0; y < std::min(h, y0 + band); ++y)
+                    for (int x = 0; x < w; ++x)
+                        raster->row(y)[x] = patternAt(x, y);
+                arrival->arrived(std::min(h, y0 + band));
+            }
+            arrival->end();
+        });
+    }
+    ~SlowPicture() { writer.join(); }
+};
+
+class PictureLoadingTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = tracelle::testing::tempFolder("tracelle_loading_");
+        fs::create_directories(dir_);
+    }
+    static void TearDownTestSuite() { fs::remove_all(dir_); }
+    static fs::path dir_;
+};
+fs::path PictureLoadingTest::dir_;
+
+} // namespace
+
+TEST_F(PictureLoadingTest, JpegRowsArriveFinalInOrderAndEndAsTheWholeDecode) {
+    // Large enough for the decoder's second thread, whose batches may finish out of turn.
+    const std::string path = (dir_ / "rows.jpg").string();
+    ASSERT_EQ(writeJpeg(pattern(1600, 1200), path, 90), "");
+    const Decoded whole = decodeJpeg(path);
+    ASSERT_TRUE(whole.ok());
+
+    const auto loading = PictureLoading::ofFile(path);
+    const auto picture = loading->picture();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->width(), 1600);
+    EXPECT_EQ(picture->height(), 1200);
+    // Every row, once counted as arrived, is already the decoded one.
+    int checked = 0;
+    while (checked < picture->height()) {
+        const int ready = loading->arrival()->ready();
+        ASSERT_GE(ready, checked);
+        for (; checked < ready; ++checked)
+            ASSERT_TRUE(sameRow(*picture, whole.raster, checked)) << "row " << checked;
+        if (loading->finished()) {
+            ASSERT_EQ(loading->arrival()->ready(), picture->height());
+        }
+    }
+    EXPECT_EQ(loading->wait(), "");
+    EXPECT_EQ(loading->sourceBits(), 24);
+}
+
+TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
+    const std::string good = (dir_ / "good.jpg").string();
+    ASSERT_EQ(writeJpeg(pattern(300, 200), good, 90), "");
+    auto bytes = tracelle::testing::bytesOf(good);
+    bytes.resize(bytes.size() / 2);
+    const std::string cut = (dir_ / "cut.jpg").string();
+    tracelle::testing::writeBytes(cut, bytes);
+    const std::string bmp = (dir_ / "other.bmp").string();
+    tracelle::testing::writeBytes(bmp, {'B', 'M', 0, 0});
+
+    struct Case {
+        const char* name;
+        std::string path;
+        bool sized;
+        std::string error;
+    } cases[] = {
+        {"missing", (dir_ / "none.jpg").string(), false, "fichier introuvable ou illisible"},
+        {"cut JPEG, sized first", cut, true, "fichier JPEG tronqué"},
+        {"whole decoder's failure", bmp, false, decodeFile(bmp).error},
+        {"whole JPEG", good, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto loading = PictureLoading::ofFile(c.path);
+        EXPECT_EQ(loading->picture() != nullptr, c.sized);
+        EXPECT_EQ(loading->wait(), c.error);
+        EXPECT_TRUE(loading->finished());
+    }
+}
+
+TEST(LayerArriving, ADrawnTileWaitsForItsRowsAndMarginTilesFollowTheRows) {
+    SlowPicture slow(600, 520, 40, std::chrono::milliseconds(5));
+    // Margins above and on the right: tiles of both picture and margin along the right edge.
+    const Pixel teal = rgb555(0, 128, 128);
+    Layer layer = Layer::over(slow.raster, 760, 560, 100, 40, teal, slow.arrival);
+    const auto expected = [&](int x, int y) {
+        return x >= 100 && x < 700 && y >= 40 ? patternAt(x - 100, y - 40) : teal;
+    };
+    // Drawing into a tile copies it from the picture: from its final rows, never the unwritten.
+    for (const auto& [dx, dy] : {std::pair{300, 200}, std::pair{650, 400}}) {
+        SCOPED_TRACE(dx);
+        layer.setPixel(dx, dy, 0);
+        const int tx = 100 + (dx - 100) / 256 * 256, ty = 40 + (dy - 40) / 256 * 256;
+        for (int y = ty; y < std::min(560, ty + 256); ++y)
+            for (int x = tx; x < std::min(760, tx + 256); ++x)
+                if (!(x == dx && y == dy)) {
+                    ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
+                }
+    }
+    // The rows shown grow with the rows taken in, and end with every pixel in place.
+    int shown = layer.rowsArrived();
+    EXPECT_GE(shown, 40);
+    while (!slow.arrival->ended()) {
+        const int now = layer.takeArrived();
+        ASSERT_GE(now, shown);
+        shown = now;
+    }
+    EXPECT_EQ(layer.takeArrived(), 560);
+    EXPECT_EQ(layer.rowsArrived(), 560);
+    for (int y = 0; y < 560; ++y)
+        for (int x = 0; x < 760; ++x)
+            if (!(x == 300 && y == 200) && !(x == 650 && y == 400)) {
+                ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
+            }
+}
+
+TEST(LayerArriving, TheViewLeavesOutTheRowsNotArrived) {
+    auto raster = std::make_shared<Raster>(pattern(64, 64));
+    auto arrival = std::make_shared<RowArrival>();
+    arrival->arrived(20);
+    const Layer layer = Layer::over(raster, 64, 64, 0, 0, 0, arrival);
+    std::vector<std::uint32_t> target(64 * 64);
+    const std::uint32_t outside = 0xFF123456u;
+    stretchToRgb32(layer, nullptr, 0, 0, 63, 63, target.data(), 64, 64, 64, outside);
+    for (int y = 0; y < 64; ++y) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(target[static_cast<std::size_t>(y) * 64 + 5],
+                  y < 20 ? toRgb32(patternAt(5, y)) : outside);
+    }
+}
+
+TEST(LayerArriving, TheOverviewFollowsTheRowsAndEndsAsOneBuiltAfter) {
+    SlowPicture slow(900, 700, 64, std::chrono::milliseconds(3));
+    const Layer arriving = Layer::over(slow.raster, 900, 700, 0, 0, 0, slow.arrival);
+    Overview following;
+    std::promise<void> built;
+    following.build(arriving, [&built] { built.set_value(); });
+    built.get_future().wait();
+
+    const Layer whole = Layer::over(std::make_shared<Raster>(pattern(900, 700)), 900, 700, 0, 0, 0);
+    Overview after;
+    after.buildNow(whole);
+    for (double factor : {4.0, 8.0, 16.0}) {
+        SCOPED_TRACE(factor);
+        int k1 = 0, k2 = 0;
+        const Raster* a = following.levelFor(factor, &k1);
+        const Raster* b = after.levelFor(factor, &k2);
+        ASSERT_TRUE(a && b);
+        ASSERT_EQ(k1, k2);
+        for (int y = 0; y < b->height(); ++y)
+            ASSERT_TRUE(sameRow(*a, *b, y)) << "level row " << y;
+    }
+}
+
+// The first view, drawn from the rows arrived without an overview, and the view once the
+// overview is ready: the same landmark at the same place, neither stretched nor shifted.
+TEST(LayerArriving, TheFirstViewPlacesALandmarkAsTheFullView) {
+    const int w = 4000, h = 3000, tw = 800, th = 600;
+    auto raster = std::make_shared<Raster>(Raster::create(w, h));
+    raster->fill(rgb555(255, 255, 255));
+    struct Box {
+        int x, y, size;
+    };
+    const Box boxes[] = {{2931, 1717, 40}, {10, 20, 30}, {3900, 2800, 60}};
+    for (const Box& b : boxes)
+        for (int y = b.y; y < b.y + b.size; ++y)
+            std::fill(raster->row(y) + b.x, raster->row(y) + b.x + b.size, Pixel{0});
+    const auto arrival = std::make_shared<RowArrival>();
+    arrival->arrived(h);
+    const Layer first = Layer::over(raster, w, h, 0, 0, 0, arrival);
+    const Layer full = Layer::over(raster, w, h, 0, 0, 0);
+    Overview overview;
+    overview.buildNow(full);
+
+    // The centre of the dark pixels in the target rectangle around a box, in target pixels.
+    const auto centre = [&](const std::vector<std::uint32_t>& t, const Box& b) {
+        double sx = 0, sy = 0, n = 0;
+        for (int y = std::max(0, b.y * th / h - 20); y < std::min(th, (b.y + b.size) * th / h + 20);
+             ++y)
+            for (int x = std::max(0, b.x * tw / w - 20);
+                 x < std::min(tw, (b.x + b.size) * tw / w + 20); ++x) {
+                const double dark = 1.0 - (t[static_cast<std::size_t>(y) * tw + x] & 0xFF) / 255.0;
+                sx += dark * (x + 0.5);
+                sy += dark * (y + 0.5);
+                n += dark;
+            }
+        return std::pair{sx / n, sy / n};
+    };
+    std::vector<std::uint32_t> a(tw * th), b(tw * th);
+    stretchToRgb32(first, nullptr, 0, 0, w - 1, h - 1, a.data(), tw, tw, th, 0);
+    stretchToRgb32(full, &overview, 0, 0, w - 1, h - 1, b.data(), tw, tw, th, 0);
+    for (const Box& box : boxes) {
+        SCOPED_TRACE(box.x);
+        const auto [ax, ay] = centre(a, box);
+        const auto [bx, by] = centre(b, box);
+        const double ex = (box.x + box.size / 2.0) * tw / w, ey = (box.y + box.size / 2.0) * th / h;
+        EXPECT_NEAR(ax, bx, 0.5) << "first " << ax << " full " << bx;
+        EXPECT_NEAR(ay, by, 0.5) << "first " << ay << " full " << by;
+        EXPECT_NEAR(bx, ex, 0.5);
+        EXPECT_NEAR(by, ey, 0.5);
+    }
+}
+
+TEST(PictureLoadingEnd, WhenEndedIsCalledOnceWhetherTheEndIsToComeOrPast) {
+    std::promise<void> gate;
+    PictureLoading loading([held = gate.get_future().share()](Raster& into, int&, RowArrival&,
+                                                              const std::function<void()>& sized) {
+        into = Raster::create(4, 4);
+        sized();
+        held.wait();
+        return std::string();
+    });
+    std::promise<bool> ended;
+    loading.whenEnded([&] { ended.set_value(loading.finished()); });
+    gate.set_value();
+    EXPECT_TRUE(ended.get_future().get()) << "called once the rows have all arrived";
+    int calls = 0;
+    loading.whenEnded([&] { ++calls; });
+    EXPECT_EQ(calls, 1) << "called at once after the end";
+}

@@ -1,0 +1,100 @@
+// A new picture shown while it is decoded, and the click that waits for it, by real events.
+#include "MapWindow.h"
+#include "model/NumberText.h"
+#include "picture/PictureLoading.h"
+
+#include <future>
+#include <thread>
+
+using namespace tracelle;
+
+namespace {
+
+constexpr int kWidth = 1200, kHeight = 900;
+
+// White, with a black square at (500, 300) to (599, 399).
+picture::Pixel mapAt(int x, int y) {
+    return x >= 500 && x < 600 && y >= 300 && y < 400 ? 0 : picture::rgb555(255, 255, 255);
+}
+
+class Arriving : public tracelle::testing::MapWindow {
+protected:
+    Arriving() : MapWindow("tracelle_arrive_") {}
+
+    // The map decoded down to row `rows`, the rest held until release(); then whole, or
+    // failing with `error`.
+    std::unique_ptr<picture::PictureLoading> held(int rows, std::string error = {}) {
+        return std::make_unique<picture::PictureLoading>(
+            [rows, error, gate = gate_.get_future().share()](picture::Raster& into, int& bits,
+                                                             picture::RowArrival& arrival,
+                                                             const std::function<void()>& sized) {
+                into = picture::Raster::create(kWidth, kHeight);
+                sized();
+                const auto fill = [&into](int y0, int y1) {
+                    for (int y = y0; y < y1; ++y)
+                        for (int x = 0; x < kWidth; ++x)
+                            into.row(y)[x] = mapAt(x, y);
+                };
+                fill(0, rows);
+                arrival.arrived(rows);
+                gate.wait();
+                if (!error.empty()) return error;
+                fill(rows, kHeight);
+                bits = 24;
+                return std::string();
+            });
+    }
+    void release() { gate_.set_value(); }
+    QRgb shown(int x, int y) { return area->grab().toImage().pixel(at(x, y)); }
+
+    std::promise<void> gate_;
+};
+
+TEST_F(Arriving, TheRowsArrivedShowAndAClickWaitsForTheWholePicture) {
+    ui.answerConfirm(false);
+    w.ouvreImage(picturePath, held(350));
+    ASSERT_TRUE(w.pictureArriving()) << "the window is back before the decoding's end";
+    EXPECT_EQ(shown(550, 320), qRgb(0, 0, 0)) << "the square's top, arrived";
+    EXPECT_EQ(shown(100, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(shown(550, 380), ui::kWindowBackground.rgb()) << "rows still to come";
+    EXPECT_EQ(shown(100, 800), ui::kWindowBackground.rgb());
+
+    // The rest of the rows come while the click waits.
+    std::thread releaser([this] { release(); });
+    click(550, 380);
+    releaser.join();
+    EXPECT_FALSE(w.pictureArriving());
+    EXPECT_EQ(shown(590, 395), qRgb(0, 0, 0)) << "beside the point, the square's bottom";
+    EXPECT_EQ(w.layer().pixel(100, 800), picture::rgb555(255, 255, 255));
+
+    // Where the same click lands on the picture once whole.
+    click(550, 380);
+    auto& p = w.project();
+    ASSERT_EQ(p.N(), 2);
+    for (const char* column : {"x", "y", "X", "Y"}) {
+        SCOPED_TRACE(column);
+        EXPECT_EQ(p.points().cell(1, p.indice_col(column)),
+                  p.points().cell(2, p.indice_col(column)));
+    }
+    EXPECT_EQ(p.points().cell(1, p.indice_col("x")),
+              model::_format(area->toLayer(at(550, 380)).x(), 4, 0));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Arriving, APictureCutShortIsDroppedWithItsReason) {
+    ui.answerConfirm(false);
+    w.ouvreImage(picturePath, held(350, "fichier JPEG tronqué"));
+    ASSERT_TRUE(w.pictureArriving());
+    release();
+    click(550, 320);
+    EXPECT_FALSE(w.pictureArriving());
+    EXPECT_FALSE(w.hasPicture());
+    EXPECT_EQ(w.project().N(), 0) << "no point on a picture that did not read";
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "Impossible de lire l'image " + picturePath + " :\nfichier JPEG tronqué");
+    EXPECT_EQ(ui.beeps, 1) << "the click on no picture";
+    EXPECT_EQ(shown(550, 320), ui::kWindowBackground.rgb());
+}
+
+} // namespace
