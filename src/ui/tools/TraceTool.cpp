@@ -61,6 +61,15 @@ TraceTool::TraceTool(ToolContext context, TraceHooks hooks)
     form->addRow(QStringLiteral("espacement"), spacing_);
     form->addRow(simplify_, simplifyDistance_);
     form->addRow(QStringLiteral("couleur"), swatches_);
+    // The whole sheet: a box would want a drag of its own in a mode whose clicks already trace,
+    // and the lines of other colours are left out whatever their place.
+    vectorizeSection_ = new VectorizeSection(
+        panel_, context_,
+        [this] {
+            return TraceChoices{chosen_, tolerance_->value(), gap_->value()};
+        },
+        hooks_.settled, hooks_.vectorize);
+    form->addRow(vectorizeSection_);
     panel_->hide();
 }
 
@@ -77,6 +86,7 @@ void TraceTool::activate() {
 
 void TraceTool::deactivate() {
     if (tracing_) finish(false);
+    vectorizeSection_->cancel();
     panel_->hide();
 }
 
@@ -112,7 +122,7 @@ void TraceTool::showSwatches() {
 }
 
 void TraceTool::pressed(const ToolEvent& event) {
-    if (tracing_) return;
+    if (tracing_ || vectorizeSection_->picked(event.pixel)) return;
     trace::FollowSettings settings;
     settings.colour = chosen_;
     settings.tolerance = tolerance_->value();
@@ -142,7 +152,7 @@ void TraceTool::released(const ToolEvent& event) {
 }
 
 bool TraceTool::cancel() {
-    if (!tracing_) return false;
+    if (!tracing_) return vectorizeSection_->cancel();
     finish(false);
     return true;
 }

@@ -1,10 +1,12 @@
 // "Suivre le trait": a click on a line follows it by its colour; the centreline becomes the
 // points of a line at once. Held until the button is let go, the trace is still given up by
-// Esc or a right click; kept, it is one undo action.
+// Esc or a right click; kept, it is one undo action. Its panel also vectorises every line of a
+// colour at once.
 #pragma once
 
 #include "trace/Trace.h"
 #include "ui/tools/ClickTool.h"
+#include "ui/tools/VectorizeSection.h"
 
 #include <optional>
 
@@ -21,6 +23,7 @@ namespace tracelle::ui {
 struct TraceHooks {
     std::function<trace::Palette()> palette; // the picture's main colours, for the swatches
     std::function<void()> settled;           // the window follows the history
+    Vectorizer vectorize = trace::vectorize; // "Vectoriser la couleur"
 };
 
 class TraceTool : public ClickTool {
@@ -48,6 +51,7 @@ private:
     QDoubleSpinBox* simplifyDistance_;
     QHBoxLayout* swatches_;
     QButtonGroup* swatchGroup_;
+    VectorizeSection* vectorizeSection_;
     std::optional<trace::Rgb> chosen_; // the colour under the click when absent
     bool tracing_ = false;
 };
