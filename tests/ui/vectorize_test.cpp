@@ -157,6 +157,15 @@ TEST_F(VectorizeWindow, AbandonnerChangesNothing) {
     EXPECT_TRUE(w.project().saved());
 }
 
+// The lines found on one picture are never added to the project of another opened meanwhile.
+TEST_F(VectorizeWindow, LinesOfAPictureLeftAreNotKept) {
+    vectorise();
+    load();
+    QTest::mouseClick(keep, Qt::LeftButton);
+    EXPECT_EQ(w.project().N(), 0);
+    EXPECT_FALSE(preview()->isVisible());
+}
+
 TEST_F(VectorizeWindow, AClickOffTheLinesPicksNoColour) {
     QTest::mouseClick(start, Qt::LeftButton);
     click(150, 100);

@@ -93,6 +93,7 @@ VectorizeSection::~VectorizeSection() {
 void VectorizeSection::idle() {
     // Everything stays in place, enabled or not, so that the floating panel keeps its size.
     preview_->clear();
+    shownOn_.reset();
     count_->clear();
     progress_->setValue(0);
     keep_->setEnabled(false);
@@ -192,11 +193,17 @@ void VectorizeSection::finished(const Run& run) {
                     plural(points, "point"));
     keep_->setEnabled(true);
     drop_->setEnabled(true);
+    shownOn_ = run.bare.picture();
     preview_->setLines(found.lines);
 }
 
 void VectorizeSection::keep() {
     model::Project& project = context_.project;
+    // Another picture opened since: these lines are not on it.
+    if (context_.layer.picture() != shownOn_) {
+        idle();
+        return;
+    }
     project.setSaved(false);
     trace::appendLines(project, preview_->lines());
     idle();

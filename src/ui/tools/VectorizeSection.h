@@ -66,6 +66,7 @@ private:
     QPushButton* drop_;
     QPointer<VectorPreview> preview_;
     bool waitingForColour_ = false;
+    std::shared_ptr<const picture::Raster> shownOn_; // the picture the preview's lines are on
     std::shared_ptr<Run> run_;
     std::jthread worker_; // last: joined before anything it reports to goes
 };
