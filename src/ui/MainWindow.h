@@ -436,6 +436,7 @@ private:
     QToolButton* surface_ = nullptr;
     QToolButton* capButton_ = nullptr;
     QToolButton* traceButton_ = nullptr;
+    QToolButton* lineHeightButton_ = nullptr;
     QCheckBox* aimanter_ = nullptr;
     QToolButton* avecLignes_ = nullptr;
     QToolButton* sansLignes_ = nullptr;

@@ -99,6 +99,9 @@ void MainWindow::creerPanneauOutils() {
     traceButton_ =
         toolButton(QStringLiteral("Suivre le trait"),
                    QStringLiteral("un clic sur un trait le suit et le digitalise"), true);
+    lineHeightButton_ =
+        toolButton(QStringLiteral("Z par ligne"),
+                   QStringLiteral("un clic sur une ligne donne un même Z à tous ses points"), true);
     surface_->setToolTip(QStringLiteral("Calcul des longueurs et surfaces vectorisées"));
     ColourTools& c = colour_;
     c.surface =
@@ -122,14 +125,16 @@ void MainWindow::creerPanneauOutils() {
         QStringLiteral("modifie le contraste momentanément ( clik sur Redessiner pour annuler)"),
         true);
     auto* modes = new QButtonGroup(this);
-    for (QToolButton* b : {digitaliser_, surface_, cap, traceButton_, c.surface, c.bordered,
-                           c.pickBorder, c.chooseFill, c.brush, c.eraser, c.threshold})
+    for (QToolButton* b : {digitaliser_, surface_, cap, traceButton_, lineHeightButton_, c.surface,
+                           c.bordered, c.pickBorder, c.chooseFill, c.brush, c.eraser, c.threshold})
         modes->addButton(b);
     digitaliser_->setChecked(true);
     connect(digitaliser_, &QToolButton::clicked, this, &MainWindow::DigitaliserClick);
     connect(surface_, &QToolButton::clicked, this, &MainWindow::SurfaceClick);
     connect(cap, &QToolButton::clicked, this, &MainWindow::CapClick);
     connect(traceButton_, &QToolButton::clicked, this, [this] { selectMode(traceButton_); });
+    connect(lineHeightButton_, &QToolButton::clicked, this,
+            [this] { selectMode(lineHeightButton_); });
     connect(c.surface, &QToolButton::clicked, this, &MainWindow::colourSurfaceMode);
     connect(c.bordered, &QToolButton::clicked, this, &MainWindow::colourBorderedSurfaceMode);
     connect(c.pickBorder, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
@@ -237,9 +242,9 @@ void MainWindow::creerPanneauOutils() {
     rows->setContentsMargins(4, 3, 4, 3);
     rows->setSpacing(3);
     rows->addLayout(files);
-    rows->addLayout(
-        group({digitaliser_, surface_, cap, traceButton_, avecLignes_, sansLignes_, c.threshold,
-               c.thresholdMillions, c.thresholdUnits, flottants_, aimanter_}));
+    rows->addLayout(group({digitaliser_, surface_, cap, traceButton_, lineHeightButton_,
+                           avecLignes_, sansLignes_, c.threshold, c.thresholdMillions,
+                           c.thresholdUnits, flottants_, aimanter_}));
     rows->addLayout(group({c.surface, c.bordered, c.pickBorder, c.borderSwatch, c.chooseFill,
                            c.fillSwatch, c.brush, c.eraser, calcul, annuler}));
     rows->addLayout(texts);

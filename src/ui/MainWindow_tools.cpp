@@ -7,6 +7,7 @@
 #include "ui/tools/DigitizeTool.h"
 #include "ui/tools/FillTool.h"
 #include "ui/tools/InertTool.h"
+#include "ui/tools/LineHeightTool.h"
 #include "ui/tools/PickBorderTool.h"
 #include "ui/tools/SurfaceTool.h"
 #include "ui/tools/TraceTool.h"
@@ -50,6 +51,8 @@ void MainWindow::creerOutils() {
         std::make_unique<TraceTool>(toolContext(),
                                     TraceHooks{[this] { return trace::dominantColours(overview_); },
                                                [this] { apresHistorique(); }}));
+    add(lineHeightButton_,
+        std::make_unique<LineHeightTool>(toolContext(), [this] { apresHistorique(); }));
     ColourTools& c = colour_;
     const auto keepsUndo = [this] { return annulationItem_->isChecked(); };
     add(c.surface,

@@ -16,7 +16,9 @@
 #include <QFontMetrics>
 #include <QFormLayout>
 #include <QImage>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -217,6 +219,16 @@ std::optional<int> QtInteraction::popupMenu(const std::vector<std::string>& item
     const QAction* chosen = menu.exec(QCursor::pos());
     if (!chosen) return std::nullopt;
     return chosen->data().toInt();
+}
+
+std::optional<std::string> QtInteraction::askText(const std::string& title,
+                                                  const std::string& prompt,
+                                                  const std::string& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(owner(), q(title), q(prompt), QLineEdit::Normal, q(initial), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
 }
 
 std::string QtInteraction::clipboardText() {

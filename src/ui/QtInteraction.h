@@ -36,6 +36,8 @@ public:
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
     std::optional<platform::PdfPage> choosePdfPage(const std::string& file, int pageCount) override;
     std::optional<int> popupMenu(const std::vector<std::string>& items) override;
+    std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                       const std::string& initial) override;
     std::string clipboardText() override;
     std::optional<picture::Rgb24> clipboardPicture() override;
     void setClipboardText(const std::string& text) override;

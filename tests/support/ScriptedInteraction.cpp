@@ -16,6 +16,7 @@ ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(colours_.empty()) << colours_.size() << " scripted colour(s) never asked";
     EXPECT_TRUE(reviews_.empty()) << reviews_.size() << " scripted review(s) never asked";
     EXPECT_TRUE(menus_.empty()) << menus_.size() << " scripted menu choice(s) never asked";
+    EXPECT_TRUE(texts_.empty()) << texts_.size() << " scripted text(s) never asked";
 }
 
 namespace {
@@ -86,6 +87,13 @@ std::optional<platform::PdfPage> ScriptedInteraction::choosePdfPage(const std::s
 std::optional<int> ScriptedInteraction::popupMenu(const std::vector<std::string>& items) {
     menus.push_back(items);
     return next(menus_, {}, "popup menu");
+}
+
+std::optional<std::string> ScriptedInteraction::askText(const std::string& title,
+                                                        const std::string& prompt,
+                                                        const std::string&) {
+    prompts.push_back(prompt);
+    return next(texts_, {}, "text question: " + title + " / " + prompt);
 }
 
 } // namespace tracelle::testing

@@ -25,12 +25,15 @@ public:
     void answerMenu(std::optional<int> item) { menus_.push_back(item); }
     // The text the user leaves in the review (nothing: cancelled).
     void answerReview(std::optional<std::string> text) { reviews_.push_back(std::move(text)); }
+    // The text typed at a prompt (nothing: cancelled).
+    void answerText(std::optional<std::string> text) { texts_.push_back(std::move(text)); }
 
     // What the program said and did.
     std::vector<std::string> messages;  // information boxes
     std::vector<std::string> questions; // confirmations and message dialogs
     std::vector<platform::FileDialogRequest> fileDialogs;
     std::vector<std::string> reviewed;      // texts shown for review
+    std::vector<std::string> prompts;       // the prompts of the text questions
     std::vector<std::pair<int, int>> tones; // frequency, duration
     int beeps = 0;                          // plain system beeps
     int colourDialogs = 0;
@@ -60,6 +63,8 @@ public:
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
     std::optional<platform::PdfPage> choosePdfPage(const std::string& file, int pageCount) override;
     std::optional<int> popupMenu(const std::vector<std::string>& items) override;
+    std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                       const std::string& initial) override;
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     std::optional<picture::Rgb24> clipboardPicture() override { return clipboardImage; }
@@ -77,6 +82,7 @@ private:
     std::deque<std::optional<platform::PdfPage>> pdfPages_;
     std::deque<std::optional<int>> menus_;
     std::deque<std::optional<std::string>> reviews_;
+    std::deque<std::optional<std::string>> texts_;
 };
 
 } // namespace tracelle::testing

@@ -54,6 +54,13 @@ public:
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
     // A small menu at the mouse: the index of the item chosen; nothing when dismissed.
     virtual std::optional<int> popupMenu(const std::vector<std::string>& items) = 0;
+    // A line of text typed by the user under `prompt`, `initial` proposed; nothing when
+    // cancelled. Those that cannot ask (the command line, the silent stand-in) cancel.
+    virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial) {
+        (void)title, (void)prompt, (void)initial;
+        return std::nullopt;
+    }
     // The page (1 to `pageCount`) and resolution of `file` to open; nothing when cancelled.
     virtual std::optional<PdfPage> choosePdfPage(const std::string& file, int pageCount) = 0;
     virtual std::string clipboardText() = 0;

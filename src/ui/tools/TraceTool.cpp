@@ -77,6 +77,15 @@ TraceTool::TraceTool(ToolContext context, TraceHooks hooks)
     form->addRow(simplify_, simplifyDistance_);
     form->addRow(byXStep_, xStep_);
     form->addRow(QStringLiteral("couleur"), swatches_);
+    // The whole sheet: a box would want a drag of its own in a mode whose clicks already trace,
+    // and the lines of other colours are left out whatever their place.
+    vectorizeSection_ = new VectorizeSection(
+        panel_, context_,
+        [this] {
+            return TraceChoices{chosen_, tolerance_->value(), gap_->value()};
+        },
+        hooks_.settled, hooks_.vectorize);
+    form->addRow(vectorizeSection_);
     panel_->hide();
 }
 
@@ -98,6 +107,7 @@ void TraceTool::place() {
 void TraceTool::deactivate() {
     if (tracing_) finish(false);
     box_.cancel();
+    vectorizeSection_->cancel();
     panel_->hide();
 }
 
@@ -140,7 +150,7 @@ void TraceTool::showSwatches() {
 }
 
 void TraceTool::pressed(const ToolEvent& event) {
-    if (tracing_ || box_.active()) return;
+    if (tracing_ || box_.active() || vectorizeSection_->picked(event.pixel)) return;
     if (byXStep_->isChecked()) {
         box_.begin(event);
         return;
@@ -199,7 +209,7 @@ void TraceTool::takeCurve(trace::Box box) {
 
 bool TraceTool::cancel() {
     if (box_.cancel()) return true;
-    if (!tracing_) return false;
+    if (!tracing_) return vectorizeSection_->cancel();
     finish(false);
     return true;
 }

@@ -1,6 +1,7 @@
 // "Suivre le trait": a click on a line follows it by its colour; the centreline becomes the
 // points of a line at once. Held until the button is let go, the trace is still given up by
-// Esc or a right click; kept, it is one undo action.
+// Esc or a right click; kept, it is one undo action. Its panel also vectorises every line of a
+// colour at once.
 // "Courbe par pas de X" is a choice of its panel rather than a mode of its own: the curve of a
 // graph is taken by the same colour (swatches, tolerance), so a user moves from a map's lines
 // to a graph's curves without looking for another mode. A box drawn with the mouse then takes
@@ -10,6 +11,7 @@
 #include "trace/Trace.h"
 #include "ui/tools/BoxDrag.h"
 #include "ui/tools/ClickTool.h"
+#include "ui/tools/VectorizeSection.h"
 
 #include <optional>
 
@@ -26,6 +28,7 @@ namespace tracelle::ui {
 struct TraceHooks {
     std::function<trace::Palette()> palette; // the picture's main colours, for the swatches
     std::function<void()> settled;           // the window follows the history
+    Vectorizer vectorize = trace::vectorize; // "Vectoriser la couleur"
 };
 
 class TraceTool : public ClickTool {
@@ -60,6 +63,7 @@ private:
     QCheckBox* byXStep_;
     QSpinBox* xStep_;
     BoxDrag box_;
+    VectorizeSection* vectorizeSection_;
     std::optional<trace::Rgb> chosen_; // the colour under the click when absent
     bool tracing_ = false;
 };
