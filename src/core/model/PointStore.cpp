@@ -174,18 +174,8 @@ void Project::Nouvelle_suite_de_points() {
     if (n_ == 0) return;
     history_.name("la nouvelle ligne");
     interaction().beep();
-    currentLine_ = val_entier(points_.cell(n_, indice_col("L"))) + 1;
-    lineBreakPending_ = true;
-    view_->redrawOverlay();
-    view_->showStatus(1, statusLinePoint(currentLine_, "..."));
-
-    const int L = currentLine_;
+    const int L = startLine();
     if (L <= 1) return;
-    if (L >= lines_.rowCount()) lines_.setRowCount(L + 1);
-    lines_.setCell(L, 0, std::to_string(L));
-    lines_.setCell(L, 1, lines_.cell(L - 1, 1));
-    lines_.setCell(L, 2, lines_.cell(L - 1, 2));
-    lines_.setCell(L, 3, "x");
     view_->selectRow(TableId::Lines, L);
     if (const auto colour = interaction().chooseColour(lastColour_)) {
         lastColour_ = *colour;
@@ -193,6 +183,23 @@ void Project::Nouvelle_suite_de_points() {
         view_->eraseRubberBand();
         view_->redrawOverlay();
     }
+}
+
+int Project::startLine() {
+    if (n_ == 0) return currentLine_;
+    currentLine_ = val_entier(points_.cell(n_, indice_col("L"))) + 1;
+    lineBreakPending_ = true;
+    view_->redrawOverlay();
+    view_->showStatus(1, statusLinePoint(currentLine_, "..."));
+
+    const int L = currentLine_;
+    if (L <= 1) return L;
+    if (L >= lines_.rowCount()) lines_.setRowCount(L + 1);
+    lines_.setCell(L, 0, std::to_string(L));
+    lines_.setCell(L, 1, lines_.cell(L - 1, 1));
+    lines_.setCell(L, 2, lines_.cell(L - 1, 2));
+    lines_.setCell(L, 3, "x");
+    return L;
 }
 
 bool Project::cherche_proche_indice_ligne_point(NearestPoint& result) const {

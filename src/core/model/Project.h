@@ -151,6 +151,9 @@ public:
     void supprimePoint(int i);
     void inserePoint(int i, std::int32_t x, std::int32_t y);
     void Nouvelle_suite_de_points();
+    // A new line begun without a word, in the colour of the line before (lines added by the
+    // hundred); returns its number.
+    int startLine();
     // Updates `result` only when a shown point is found.
     bool cherche_proche_indice_ligne_point(NearestPoint& result) const;
     std::string val_calage() const;

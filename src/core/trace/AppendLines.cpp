@@ -8,7 +8,8 @@ void appendLines(model::Project& project, const std::vector<VectorLine>& lines) 
     if (lines.empty()) return;
     const model::History::Step step(project.history(), "la vectorisation");
     for (const VectorLine& line : lines)
-        appendTrace(project, line.points);
+        // A question per line would be hundreds of them: they take the colour of the line before.
+        appendTrace(project, line.points, NewLineColour::OfTheLineBefore);
 }
 
 } // namespace tracelle::trace

@@ -164,8 +164,12 @@ std::optional<Rgb> lineOfShade(const Palette& palette, Rgb shade);
 // there has it: what a click with a swatch chosen follows.
 Rgb lineColourNear(const picture::Layer& layer, PixelPoint at, Rgb swatch);
 
+// How a new line gets its colour: asked, as for a line begun by hand, or that of the line before.
+enum class NewLineColour { Asked, OfTheLineBefore };
+
 // The points appended to the project as clicks would: on a new line, or on the current line
 // when it has no point yet; one undo step named "le tracé".
-void appendTrace(model::Project& project, const std::vector<PixelPoint>& points);
+void appendTrace(model::Project& project, const std::vector<PixelPoint>& points,
+                 NewLineColour colour = NewLineColour::Asked);
 
 } // namespace tracelle::trace
