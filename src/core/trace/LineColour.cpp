@@ -52,7 +52,7 @@ double deltaE(Rgb a, Rgb b) {
     return distance(labOf(a), labOf(b));
 }
 
-LineColour::LineColour(Rgb line, Rgb background, double tolerance)
+LineColour::LineColour(Rgb line, Rgb background, double tolerance, UnderInk underInk)
     : line_(line), background_(background) {
     // Below this contrast the line is the background's own noise.
     constexpr double kLeastContrast = 12;
@@ -69,7 +69,7 @@ LineColour::LineColour(Rgb line, Rgb background, double tolerance)
     const double kk = kl * kl + ka * ka + kb * kb, vk = vl * kl + va * ka + vb * kb;
     valid_ = std::sqrt(vv) >= kLeastContrast;
     if (!valid_) return;
-    const bool coloured = std::hypot(va, vb) >= kLeastChroma;
+    const bool coloured = underInk == UnderInk::Counted && std::hypot(va, vb) >= kLeastChroma;
     const double det = vv * kk - vk * vk;
     const std::vector<Lab>& lab = labTable();
     for (std::size_t p = 0; p < lab.size(); ++p) {

@@ -49,8 +49,13 @@ inline constexpr int kDefaultXStep = 5;       // pixels between the points of a 
 // the share of the line's colour in the blend; 0 for any other colour.
 class LineColour {
 public:
+    // Whether the line darkened by a label's ink over it still counts as the line: it lets a
+    // trace walk through the letters, but would hand the thinning blobs of ink to cut lines at.
+    enum class UnderInk { Counted, Left };
+
     LineColour() = default;
-    LineColour(Rgb line, Rgb background, double tolerance = kDefaultTolerance);
+    LineColour(Rgb line, Rgb background, double tolerance = kDefaultTolerance,
+               UnderInk underInk = UnderInk::Counted);
 
     // False when the line's colour cannot be told from the background.
     bool valid() const { return valid_; }

@@ -164,7 +164,7 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
                             backgroundOf(layer, std::min(box.x0, box.x1), std::min(box.y0, box.y1),
                                          std::max(box.x0, box.x1) + 1,
                                          std::max(box.y0, box.y1) + 1),
-                            settings.tolerance);
+                            settings.tolerance, LineColour::UnderInk::Left);
     if (!colour.valid()) {
         out.result = VectorizeResult::NoContrast;
         return out;
