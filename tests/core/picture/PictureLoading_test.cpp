@@ -2,6 +2,7 @@
 #include "picture/JpegCodec.h"
 #include "picture/Overview.h"
 #include "picture/PictureLoading.h"
+#include "picture/PngCodec.h"
 #include "picture/Stretch.h"
 #include "support/TempFiles.h"
 
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
+#include <png.h>
 #include <thread>
 #include <vector>
 
@@ -30,6 +32,36 @@ Raster pattern(int w, int h) {
         for (int x = 0; x < w; ++x)
             r.row(y)[x] = patternAt(x, y);
     return r;
+}
+
+// An 8-bit RGB PNG of `r`, written by libpng itself, interlaced or not.
+void writePng(const Raster& r, const std::string& path, bool interlaced) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(r.width()),
+                 static_cast<png_uint_32>(r.height()), 8, PNG_COLOR_TYPE_RGB,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> bytes(static_cast<std::size_t>(r.width()) * 3 * r.height());
+    std::vector<png_bytep> rows;
+    for (int y = 0; y < r.height(); ++y) {
+        png_bytep row = bytes.data() + static_cast<std::size_t>(y) * r.width() * 3;
+        rows.push_back(row);
+        for (int x = 0; x < r.width(); ++x) {
+            const Pixel p = r.row(y)[x];
+            row[3 * x] = red8(p);
+            row[3 * x + 1] = green8(p);
+            row[3 * x + 2] = blue8(p);
+        }
+    }
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
 }
 
 bool sameRow(const Raster& a, const Raster& b, int y) {
@@ -73,31 +105,75 @@ fs::path PictureLoadingTest::dir_;
 
 } // namespace
 
-TEST_F(PictureLoadingTest, JpegRowsArriveFinalInOrderAndEndAsTheWholeDecode) {
-    // Large enough for the decoder's second thread, whose batches may finish out of turn.
-    const std::string path = (dir_ / "rows.jpg").string();
-    ASSERT_EQ(writeJpeg(pattern(1600, 1200), path, 90), "");
-    const Decoded whole = decodeJpeg(path);
-    ASSERT_TRUE(whole.ok());
+// Each format read row by row, the picture large enough for the JPEG decoder's second thread,
+// whose batches may finish out of turn.
+struct Arriving {
+    const char* name;
+    std::function<void(const Raster&, const std::string&)> write;
+    RowIntoDecoder decodeInto;
+    int sourceBits;
+};
 
-    const auto loading = PictureLoading::ofFile(path);
-    const auto picture = loading->picture();
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->width(), 1600);
-    EXPECT_EQ(picture->height(), 1200);
-    // Every row, once counted as arrived, is already the decoded one.
-    int checked = 0;
-    while (checked < picture->height()) {
-        const int ready = loading->arrival()->ready();
-        ASSERT_GE(ready, checked);
-        for (; checked < ready; ++checked)
-            ASSERT_TRUE(sameRow(*picture, whole.raster, checked)) << "row " << checked;
-        if (loading->finished()) {
-            ASSERT_EQ(loading->arrival()->ready(), picture->height());
+std::vector<Arriving> arrivingFormats() {
+    return {
+        {"rows.jpg",
+         [](const Raster& r, const std::string& path) { ASSERT_EQ(writeJpeg(r, path, 90), ""); },
+         decodeJpegInto, 24},
+        {"rows.png", [](const Raster& r, const std::string& path) { writePng(r, path, false); },
+         decodePngInto, 24},
+    };
+}
+
+TEST_F(PictureLoadingTest, RowsArriveFinalInOrderAndEndAsTheWholeDecode) {
+    for (const Arriving& format : arrivingFormats()) {
+        SCOPED_TRACE(format.name);
+        const std::string path = (dir_ / format.name).string();
+        format.write(pattern(1600, 1200), path);
+        const Decoded whole = decodeFile(path);
+        ASSERT_TRUE(whole.ok());
+
+        const auto loading = PictureLoading::ofFile(path);
+        const auto picture = loading->picture();
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->width(), 1600);
+        EXPECT_EQ(picture->height(), 1200);
+        // Every row, once counted as arrived, is already the decoded one.
+        int checked = 0;
+        while (checked < picture->height()) {
+            const int ready = loading->arrival()->ready();
+            ASSERT_GE(ready, checked);
+            for (; checked < ready; ++checked)
+                ASSERT_TRUE(sameRow(*picture, whole.raster, checked)) << "row " << checked;
+            if (loading->finished()) {
+                ASSERT_EQ(loading->arrival()->ready(), picture->height());
+            }
         }
+        EXPECT_EQ(loading->wait(), "");
+        EXPECT_EQ(loading->sourceBits(), format.sourceBits);
     }
-    EXPECT_EQ(loading->wait(), "");
-    EXPECT_EQ(loading->sourceBits(), 24);
+}
+
+// The decoder itself sizes the picture before its first row and counts every row in: what the
+// window shows while the rest is decoded.
+TEST_F(PictureLoadingTest, TheDecoderSizesFirstThenCountsTheRows) {
+    for (const Arriving& format : arrivingFormats()) {
+        SCOPED_TRACE(format.name);
+        const std::string path = (dir_ / format.name).string();
+        format.write(pattern(300, 200), path);
+        Raster into;
+        int bits = 0;
+        RowArrival arrival;
+        int sizedCalls = 0;
+        const std::string error = format.decodeInto(path, into, bits, arrival, [&] {
+            ++sizedCalls;
+            EXPECT_EQ(into.width(), 300);
+            EXPECT_EQ(into.height(), 200);
+            EXPECT_EQ(arrival.ready(), 0);
+        });
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(sizedCalls, 1);
+        EXPECT_EQ(arrival.ready(), 200);
+    }
 }
 
 TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
@@ -107,6 +183,14 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
     bytes.resize(bytes.size() / 2);
     const std::string cut = (dir_ / "cut.jpg").string();
     tracelle::testing::writeBytes(cut, bytes);
+    const std::string png = (dir_ / "good.png").string();
+    writePng(pattern(300, 200), png, false);
+    bytes = tracelle::testing::bytesOf(png);
+    bytes.resize(bytes.size() / 2);
+    const std::string cutPng = (dir_ / "cut.png").string();
+    tracelle::testing::writeBytes(cutPng, bytes);
+    const std::string interlaced = (dir_ / "interlaced.png").string();
+    writePng(pattern(300, 200), interlaced, true);
     const std::string bmp = (dir_ / "other.bmp").string();
     tracelle::testing::writeBytes(bmp, {'B', 'M', 0, 0});
 
@@ -120,6 +204,8 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
         {"cut JPEG, sized first", cut, true, "fichier JPEG tronqué"},
         {"whole decoder's failure", bmp, false, decodeFile(bmp).error},
         {"whole JPEG", good, true, ""},
+        {"cut PNG, sized first", cutPng, true, "fichier PNG tronqué"},
+        {"interlaced PNG, whole at the end", interlaced, true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
