@@ -23,6 +23,11 @@ bool startsWith(const char* head, std::size_t size, const char* magic, std::size
 constexpr char kJpegMagic[] = "\xFF\xD8\xFF";
 constexpr char kPngMagic[] = "\x89PNG\r\n\x1A\n";
 
+bool isTiff(const char* head, std::size_t size) {
+    return startsWith(head, size, "II*\0", 4) || startsWith(head, size, "MM\0*", 4) ||
+           startsWith(head, size, "II+\0", 4) || startsWith(head, size, "MM\0+", 4); // BigTIFF too
+}
+
 } // namespace
 
 void setFallbackDecoder(FallbackDecoder decoder) {
@@ -42,9 +47,7 @@ Decoded decodeFile(const std::string& path) {
     if (startsWith(head, size, kPngMagic, 8)) return decodePng(path);
     if (startsWith(head, size, "GIF87a", 6) || startsWith(head, size, "GIF89a", 6))
         return decodeGif(path);
-    if (startsWith(head, size, "II*\0", 4) || startsWith(head, size, "MM\0*", 4) ||
-        startsWith(head, size, "II+\0", 4) || startsWith(head, size, "MM\0+", 4)) // BigTIFF too
-        return decodeTiff(path);
+    if (isTiff(head, size)) return decodeTiff(path);
     if (startsWith(head, size, "BM", 2)) return decodeBmp(path);
     if (startsWith(head, size, "RIFF", 4) && size == sizeof head &&
         std::memcmp(head + 8, "WEBP", 4) == 0) {
@@ -66,6 +69,7 @@ RowIntoDecoder rowDecoderFor(const std::string& path) {
     const auto size = static_cast<std::size_t>(in.gcount());
     if (startsWith(head, size, kJpegMagic, 3)) return decodeJpegInto;
     if (startsWith(head, size, kPngMagic, 8)) return decodePngInto;
+    if (isTiff(head, size)) return decodeTiffInto;
     return nullptr;
 }
 

@@ -4,6 +4,8 @@
 #include "picture/PictureLoading.h"
 #include "picture/PngCodec.h"
 #include "picture/Stretch.h"
+#include "picture/TiffCodec.h"
+#include "picture/TiffWriter.h"
 #include "support/TempFiles.h"
 
 #include <chrono>
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <thread>
+#include <tiffio.h>
 #include <vector>
 
 using namespace tracelle::picture;
@@ -62,6 +65,56 @@ void writePng(const Raster& r, const std::string& path, bool interlaced) {
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(file);
+}
+
+// An 8-bit RGB TIFF of `r` written by libtiff itself, in LZW strips of 16 rows or in
+// deflated tiles of 64 × 64.
+void writeTiffBlocks(const Raster& r, const std::string& path, bool tiled) {
+    TIFF* t = TIFFOpen(path.c_str(), "w");
+    ASSERT_NE(t, nullptr);
+    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, r.width());
+    TIFFSetField(t, TIFFTAG_IMAGELENGTH, r.height());
+    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(t, TIFFTAG_COMPRESSION, tiled ? COMPRESSION_ADOBE_DEFLATE : COMPRESSION_LZW);
+    if (tiled) {
+        TIFFSetField(t, TIFFTAG_TILEWIDTH, 64);
+        TIFFSetField(t, TIFFTAG_TILELENGTH, 64);
+    } else {
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, 16);
+    }
+    // The directory first, so that a file cut in its pixels still tells the picture's size.
+    TIFFDeferStrileArrayWriting(t);
+    TIFFWriteCheck(t, tiled, "fixture");
+    TIFFWriteDirectory(t);
+    TIFFSetDirectory(t, 0);
+    TIFFForceStrileArrayWriting(t);
+    const auto rgb = [&r](int x, int y, png_byte* to) {
+        const Pixel p = r.row(y)[x];
+        to[0] = red8(p), to[1] = green8(p), to[2] = blue8(p);
+    };
+    if (tiled) {
+        std::vector<png_byte> tile(64 * 64 * 3);
+        for (int y0 = 0; y0 < r.height(); y0 += 64)
+            for (int x0 = 0; x0 < r.width(); x0 += 64) {
+                for (int y = 0; y < 64; ++y)
+                    for (int x = 0; x < 64; ++x)
+                        if (x0 + x < r.width() && y0 + y < r.height())
+                            rgb(x0 + x, y0 + y, &tile[static_cast<std::size_t>(y * 64 + x) * 3]);
+                TIFFWriteTile(t, tile.data(), static_cast<std::uint32_t>(x0),
+                              static_cast<std::uint32_t>(y0), 0, 0);
+            }
+    } else {
+        std::vector<png_byte> row(static_cast<std::size_t>(r.width()) * 3);
+        for (int y = 0; y < r.height(); ++y) {
+            for (int x = 0; x < r.width(); ++x)
+                rgb(x, y, &row[static_cast<std::size_t>(x) * 3]);
+            TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0);
+        }
+    }
+    TIFFClose(t);
 }
 
 bool sameRow(const Raster& a, const Raster& b, int y) {
@@ -121,6 +174,17 @@ std::vector<Arriving> arrivingFormats() {
          decodeJpegInto, 24},
         {"rows.png", [](const Raster& r, const std::string& path) { writePng(r, path, false); },
          decodePngInto, 24},
+        {"strips.tif",
+         [](const Raster& r, const std::string& path) { writeTiffBlocks(r, path, false); },
+         decodeTiffInto, 24},
+        {"tiles.tif",
+         [](const Raster& r, const std::string& path) { writeTiffBlocks(r, path, true); },
+         decodeTiffInto, 24},
+        {"onestrip.tif", // read a row at a time
+         [](const Raster& r, const std::string& path) {
+             ASSERT_EQ(writeTiff(RowSource::of(r), path), "");
+         },
+         decodeTiffInto, 24},
     };
 }
 
@@ -191,6 +255,12 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
     tracelle::testing::writeBytes(cutPng, bytes);
     const std::string interlaced = (dir_ / "interlaced.png").string();
     writePng(pattern(300, 200), interlaced, true);
+    const std::string tif = (dir_ / "good.tif").string();
+    writeTiffBlocks(pattern(300, 200), tif, false);
+    bytes = tracelle::testing::bytesOf(tif);
+    bytes.resize(bytes.size() / 2);
+    const std::string cutTif = (dir_ / "cut.tif").string();
+    tracelle::testing::writeBytes(cutTif, bytes);
     const std::string bmp = (dir_ / "other.bmp").string();
     tracelle::testing::writeBytes(bmp, {'B', 'M', 0, 0});
 
@@ -206,6 +276,7 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
         {"whole JPEG", good, true, ""},
         {"cut PNG, sized first", cutPng, true, "fichier PNG tronqué"},
         {"interlaced PNG, whole at the end", interlaced, true, ""},
+        {"cut TIFF, sized first", cutTif, true, "TIFF : fichier endommagé ou tronqué (ligne 80)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
