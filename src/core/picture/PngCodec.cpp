@@ -13,8 +13,6 @@ namespace tracelle::picture {
 
 namespace {
 
-constexpr png_uint_32 kRowsTold = 32;
-
 // Everything the decoding touches across libpng's longjmp lives here, outside the frame
 // that calls setjmp, so that no local is left indeterminate and no destructor is skipped.
 struct PngJob {
@@ -114,7 +112,6 @@ bool runDecode(PngJob& job) {
             png_read_row(job.png, job.row, nullptr);
             rowTo555(job.row, channels, job.raster->row(static_cast<int>(y)),
                      static_cast<int>(width));
-            // Told in bands: a lock and a wake-up for each row would cost more than the rows.
             if (job.arrival && ((y + 1) % kRowsTold == 0 || y + 1 == height))
                 job.arrival->arrived(static_cast<int>(y + 1));
         }

@@ -33,7 +33,6 @@ constexpr const char* kMemory = "TIFF : mémoire insuffisante";
 // Strips larger than this are read a row at a time: a file made of one big compressed strip
 // must not need a buffer the size of the picture.
 constexpr std::uint64_t kLargeStrip = std::uint64_t{4} << 20;
-constexpr int kRowsTold = 32;
 
 // What libtiff reported while one file was read. Installed on each handle, so that nothing
 // reaches stderr and decodings running at the same time keep their messages apart.
@@ -428,7 +427,6 @@ public:
                     return damaged();
             }
             convertBlockRow(f_, buffers_, rowBytes, 0, raster_.row(y), raster_.width());
-            // Told in bands: a lock and a wake-up for each row would cost more than the rows.
             if (arrival && ((y + 1) % kRowsTold == 0 || y + 1 == raster_.height()))
                 arrival->arrived(y + 1);
         }
