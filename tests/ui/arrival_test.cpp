@@ -1,7 +1,9 @@
 // A new picture shown while it is decoded, and the click that waits for it, by real events.
 #include "MapWindow.h"
 #include "model/NumberText.h"
+#include "picture/Decoder.h"
 #include "picture/PictureLoading.h"
+#include "picture/TiffWriter.h"
 
 #include <future>
 #include <thread>
@@ -44,7 +46,50 @@ protected:
                 return std::string();
             });
     }
+    // A real decoding of the file at `path`, held once the picture is sized until release().
+    std::unique_ptr<picture::PictureLoading> heldFile(const std::string& path) {
+        const picture::RowIntoDecoder decodeInto = picture::rowDecoderFor(path);
+        EXPECT_NE(decodeInto, nullptr);
+        return std::make_unique<picture::PictureLoading>(
+            [path, decodeInto, gate = gate_.get_future().share()](
+                picture::Raster& into, int& bits, picture::RowArrival& arrival,
+                const std::function<void()>& sized) {
+                return decodeInto(path, into, bits, arrival, [&] {
+                    sized();
+                    gate.wait();
+                });
+            });
+    }
     void release() { gate_.set_value(); }
+
+    // A click while the file's decoding is held lands where the same click lands after.
+    void clickDuringHeldDecodeLandsAsAfter(const std::string& path) {
+        ui.answerConfirm(false);
+        w.ouvreImage(path, heldFile(path));
+        ASSERT_TRUE(w.pictureArriving());
+        std::thread releaser([this] { release(); });
+        click(550, 380);
+        releaser.join();
+        EXPECT_FALSE(w.pictureArriving());
+        click(550, 380);
+        auto& p = w.project();
+        ASSERT_EQ(p.N(), 2);
+        for (const char* column : {"x", "y"}) {
+            SCOPED_TRACE(column);
+            EXPECT_EQ(p.points().cell(1, p.indice_col(column)),
+                      p.points().cell(2, p.indice_col(column)));
+        }
+        EXPECT_EQ(shown(590, 395), qRgb(0, 0, 0));
+        EXPECT_EQ(w.layer().pixel(100, 800), picture::rgb555(255, 255, 255));
+        EXPECT_TRUE(ui.messages.empty());
+    }
+    picture::Raster map() const {
+        picture::Raster r = picture::Raster::create(kWidth, kHeight);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                r.row(y)[x] = mapAt(x, y);
+        return r;
+    }
     QRgb shown(int x, int y) { return area->grab().toImage().pixel(at(x, y)); }
 
     std::promise<void> gate_;
@@ -95,6 +140,24 @@ TEST_F(Arriving, APictureCutShortIsDroppedWithItsReason) {
               "Impossible de lire l'image " + picturePath + " :\nfichier JPEG tronqué");
     EXPECT_EQ(ui.beeps, 1) << "the click on no picture";
     EXPECT_EQ(shown(550, 320), ui::kWindowBackground.rgb());
+}
+
+TEST_F(Arriving, AClickDuringAHeldPngDecodeLandsAsAfter) {
+    const std::string path = (home_.dir / "carte.png").string();
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 300; y < 400; ++y)
+        for (int x = 500; x < 600; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    ASSERT_TRUE(image.save(QString::fromStdString(path), "PNG"));
+    clickDuringHeldDecodeLandsAsAfter(path);
+}
+
+TEST_F(Arriving, AClickDuringAHeldTiffDecodeLandsAsAfter) {
+    const std::string path = (home_.dir / "carte.tif").string();
+    const picture::Raster picture = map();
+    ASSERT_EQ(picture::writeTiff(picture::RowSource::of(picture), path), "");
+    clickDuringHeldDecodeLandsAsAfter(path);
 }
 
 } // namespace

@@ -21,6 +21,12 @@ bool startsWith(const char* head, std::size_t size, const char* magic, std::size
 }
 
 constexpr char kJpegMagic[] = "\xFF\xD8\xFF";
+constexpr char kPngMagic[] = "\x89PNG\r\n\x1A\n";
+
+bool isTiff(const char* head, std::size_t size) {
+    return startsWith(head, size, "II*\0", 4) || startsWith(head, size, "MM\0*", 4) ||
+           startsWith(head, size, "II+\0", 4) || startsWith(head, size, "MM\0+", 4); // BigTIFF too
+}
 
 } // namespace
 
@@ -38,12 +44,10 @@ Decoded decodeFile(const std::string& path) {
 
     // The content decides, not the extension: a renamed picture still opens.
     if (startsWith(head, size, kJpegMagic, 3)) return decodeJpeg(path);
-    if (startsWith(head, size, "\x89PNG\r\n\x1A\n", 8)) return decodePng(path);
+    if (startsWith(head, size, kPngMagic, 8)) return decodePng(path);
     if (startsWith(head, size, "GIF87a", 6) || startsWith(head, size, "GIF89a", 6))
         return decodeGif(path);
-    if (startsWith(head, size, "II*\0", 4) || startsWith(head, size, "MM\0*", 4) ||
-        startsWith(head, size, "II+\0", 4) || startsWith(head, size, "MM\0+", 4)) // BigTIFF too
-        return decodeTiff(path);
+    if (isTiff(head, size)) return decodeTiff(path);
     if (startsWith(head, size, "BM", 2)) return decodeBmp(path);
     if (startsWith(head, size, "RIFF", 4) && size == sizeof head &&
         std::memcmp(head + 8, "WEBP", 4) == 0) {
@@ -58,11 +62,15 @@ Decoded decodeFile(const std::string& path) {
     return failed("format d'image non reconnu");
 }
 
-bool isJpegFile(const std::string& path) {
+RowIntoDecoder rowDecoderFor(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    char head[3] = {};
+    char head[8] = {};
     in.read(head, sizeof head);
-    return startsWith(head, static_cast<std::size_t>(in.gcount()), kJpegMagic, 3);
+    const auto size = static_cast<std::size_t>(in.gcount());
+    if (startsWith(head, size, kJpegMagic, 3)) return decodeJpegInto;
+    if (startsWith(head, size, kPngMagic, 8)) return decodePngInto;
+    if (isTiff(head, size)) return decodeTiffInto;
+    return nullptr;
 }
 
 std::string decodeFailureMessage(const std::string& path, const std::string& reason) {

@@ -1,7 +1,6 @@
 #include "picture/PictureLoading.h"
 
 #include "picture/Decoder.h"
-#include "picture/JpegCodec.h"
 
 namespace tracelle::picture {
 
@@ -31,11 +30,12 @@ PictureLoading::PictureLoading(RowDecoder decoder) {
 }
 
 std::unique_ptr<PictureLoading> PictureLoading::ofFile(const std::string& path) {
-    if (isJpegFile(path))
-        return std::make_unique<PictureLoading>([path](Raster& into, int& bits, RowArrival& arrival,
-                                                       const std::function<void()>& sized) {
-            return decodeJpegInto(path, into, bits, arrival, sized);
-        });
+    if (const RowIntoDecoder decodeInto = rowDecoderFor(path))
+        return std::make_unique<PictureLoading>(
+            [path, decodeInto](Raster& into, int& bits, RowArrival& arrival,
+                               const std::function<void()>& sized) {
+                return decodeInto(path, into, bits, arrival, sized);
+            });
     return std::make_unique<PictureLoading>(
         [path](Raster& into, int& bits, RowArrival&, const std::function<void()>&) {
             Decoded decoded = decodeFile(path);

@@ -24,7 +24,7 @@ public:
 
     // Starts at once.
     explicit PictureLoading(RowDecoder decoder);
-    // A file of any known format; a JPEG arrives row by row, the others whole.
+    // A file of any known format; a JPEG, a PNG or a TIFF arrives row by row, the others whole.
     static std::unique_ptr<PictureLoading> ofFile(const std::string& path);
     // Waits for the decoding to end.
     ~PictureLoading();

@@ -13,6 +13,10 @@ namespace tracelle::picture {
 // them back, half a megapixel does.
 constexpr std::uint64_t kTwoThreadsFrom = std::uint64_t{1} << 19;
 
+// A decoder going row by row tells the rows arrived in bands of this many: a lock and a
+// wake-up for each row would cost more than the rows.
+constexpr int kRowsTold = 32;
+
 // Most of a large picture's conversion time goes into its rows: given AVX2, the compiler
 // handles 16 pixels at a time, about four times faster than one by one.
 #if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)

@@ -1,6 +1,7 @@
 #include "picture/PngCodec.h"
 
 #include "picture/PixelRows.h"
+#include "picture/RowArrival.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,7 +21,9 @@ struct PngJob {
     png_infop info;
     png_bytep row; // one decoded row, reused
     Raster* raster;
-    std::string* refused; // why the raster could not be made
+    std::string* refused;               // why the raster could not be made
+    RowArrival* arrival;                // told of the rows in the picture, when set
+    const std::function<void()>* sized; // called once the picture's memory is there
     int sourceBits;
     bool truncated;
     char message[256];
@@ -102,14 +105,19 @@ bool runDecode(PngJob& job) {
         return false;
     }
     job.row = static_cast<png_bytep>(png_malloc(job.png, png_get_rowbytes(job.png, job.info)));
+    if (job.sized && *job.sized) (*job.sized)();
 
     if (png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE) {
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(job.png, job.row, nullptr);
             rowTo555(job.row, channels, job.raster->row(static_cast<int>(y)),
                      static_cast<int>(width));
+            if (job.arrival && ((y + 1) % kRowsTold == 0 || y + 1 == height))
+                job.arrival->arrived(static_cast<int>(y + 1));
         }
     } else {
+        // Every pass touches the whole picture, so no row is final before the end: an
+        // interlaced picture shows whole.
         // Without libpng's interlace handling each pass comes as its own reduced picture,
         // whose pixels go straight to their places: no full-size buffer of 8-bit samples.
         Pixel converted[64];
@@ -140,34 +148,48 @@ bool runDecode(PngJob& job) {
 
 } // namespace
 
-Decoded decodePng(const std::string& path) {
+namespace {
+
+std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowArrival* arrival,
+                       const std::function<void()>* sized) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return failed("fichier PNG introuvable ou illisible");
+    if (!file) return "fichier PNG introuvable ou illisible";
     png_byte signature[8];
     const std::size_t got = std::fread(signature, 1, sizeof signature, file);
     if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
         std::fclose(file);
-        if (got == 0) return failed("fichier PNG vide");
-        if (png_sig_cmp(signature, 0, got) == 0) return failed("fichier PNG tronqué");
-        return failed("PNG : ce fichier n'est pas une image PNG");
+        if (got == 0) return "fichier PNG vide";
+        if (png_sig_cmp(signature, 0, got) == 0) return "fichier PNG tronqué";
+        return "PNG : ce fichier n'est pas une image PNG";
     }
-    Raster raster;
     std::string refused;
     PngJob job{};
     job.file = file;
     job.raster = &raster;
     job.refused = &refused;
+    job.arrival = arrival;
+    job.sized = sized;
     const bool ok = runDecode(job);
     std::fclose(file);
-    if (!ok) {
-        if (!refused.empty()) return failed(refused);
-        if (job.truncated) return failed("fichier PNG tronqué");
-        return failed(reason(job.message));
-    }
+    bits = job.sourceBits;
+    if (ok) return {};
+    if (!refused.empty()) return refused;
+    if (job.truncated) return "fichier PNG tronqué";
+    return reason(job.message);
+}
+
+} // namespace
+
+Decoded decodePng(const std::string& path) {
     Decoded decoded;
-    decoded.raster = std::move(raster);
-    decoded.sourceBits = job.sourceBits;
+    decoded.error = decodeInto(path, decoded.raster, decoded.sourceBits, nullptr, nullptr);
+    if (!decoded.error.empty()) decoded.raster = Raster();
     return decoded;
+}
+
+std::string decodePngInto(const std::string& path, Raster& into, int& sourceBits,
+                          RowArrival& arrival, const std::function<void()>& sized) {
+    return decodeInto(path, into, sourceBits, &arrival, &sized);
 }
 
 } // namespace tracelle::picture

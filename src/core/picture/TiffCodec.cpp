@@ -1,6 +1,7 @@
 #include "picture/TiffCodec.h"
 
 #include "picture/PixelRows.h"
+#include "picture/RowArrival.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <string>
@@ -402,7 +404,7 @@ public:
 
     // Each separate plane gets its own handle: read alternately through one handle, the
     // planes' strips would be decoded again from their start for every row.
-    std::string readScanlines() {
+    std::string readScanlines(RowArrival* arrival) {
         std::vector<Handle> extra;
         std::vector<TIFF*> handles{tif_};
         for (int p = 1; p < f_.planes(); ++p) {
@@ -425,6 +427,8 @@ public:
                     return damaged();
             }
             convertBlockRow(f_, buffers_, rowBytes, 0, raster_.row(y), raster_.width());
+            if (arrival && ((y + 1) % kRowsTold == 0 || y + 1 == raster_.height()))
+                arrival->arrived(y + 1);
         }
         return {};
     }
@@ -448,10 +452,40 @@ struct Failure {
     std::string reason;
 };
 
+// Two threads read the blocks out of turn: the rows arrived are those of the rows of blocks
+// above the first block not yet read.
+class BlockArrival {
+public:
+    BlockArrival(const Blocks& blocks, int height, RowArrival* arrival)
+        : blocks_(blocks), height_(height), arrival_(arrival),
+          read_(arrival ? blocks.count() : 0, false) {}
+
+    void read(std::uint32_t block) {
+        if (!arrival_) return;
+        const std::lock_guard lock(mutex_);
+        read_[block] = true;
+        const std::uint32_t before = whole_;
+        while (whole_ < read_.size() && read_[whole_])
+            ++whole_;
+        if (whole_ / blocks_.across != before / blocks_.across)
+            arrival_->arrived(static_cast<int>(std::min<std::uint64_t>(
+                static_cast<std::uint64_t>(whole_ / blocks_.across) * blocks_.height,
+                static_cast<std::uint64_t>(height_))));
+    }
+
+private:
+    const Blocks& blocks_;
+    int height_;
+    RowArrival* arrival_;
+    std::mutex mutex_;
+    std::vector<bool> read_;
+    std::uint32_t whole_ = 0; // blocks read from the first on
+};
+
 // Blocks first, first + step... up to the first damaged block either thread has met: those
 // before it are still read, so that the damage reported is the first, as in one pass.
 Failure readEvery(Reader& reader, const Blocks& blocks, std::uint32_t first, std::uint32_t step,
-                  std::atomic<std::uint32_t>& damagedFrom) {
+                  std::atomic<std::uint32_t>& damagedFrom, BlockArrival& arrival) {
     for (std::uint64_t i = first; i < blocks.count() && i < damagedFrom.load(); i += step) {
         const auto block = static_cast<std::uint32_t>(i);
         if (std::string reason = reader.read(blocks, block); !reason.empty()) {
@@ -460,6 +494,7 @@ Failure readEvery(Reader& reader, const Blocks& blocks, std::uint32_t first, std
             }
             return {block, std::move(reason)};
         }
+        arrival.read(block);
     }
     return {};
 }
@@ -468,8 +503,9 @@ Failure readEvery(Reader& reader, const Blocks& blocks, std::uint32_t first, std
 // stream, is refused above): a second handle on the file decodes every other block on the
 // second core, each thread converting its own rows into the picture.
 std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, const Blocks& blocks,
-                       Raster& raster) {
+                       Raster& raster, RowArrival* rows) {
     Reader reader(tif, messages, format, raster);
+    BlockArrival arrival(blocks, raster.height(), rows);
     if (!reader.allocate(blocks)) return kMemory;
     std::atomic<std::uint32_t> damagedFrom{kNoBlock};
     Messages otherMessages{messages.path, {}, 0};
@@ -484,12 +520,12 @@ std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, cons
         helper.emplace(other.get(), otherMessages, format, raster);
         try {
             if (helper->allocate(blocks))
-                thread =
-                    std::jthread([&] { helped = readEvery(*helper, blocks, 1, 2, damagedFrom); });
+                thread = std::jthread(
+                    [&] { helped = readEvery(*helper, blocks, 1, 2, damagedFrom, arrival); });
         } catch (const std::system_error&) {
         }
     }
-    Failure failure = readEvery(reader, blocks, 0, thread.joinable() ? 2 : 1, damagedFrom);
+    Failure failure = readEvery(reader, blocks, 0, thread.joinable() ? 2 : 1, damagedFrom, arrival);
     if (thread.joinable()) {
         thread.join();
         if (helped.block < failure.block) failure = std::move(helped);
@@ -499,34 +535,49 @@ std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, cons
 
 } // namespace
 
-Decoded decodeTiff(const std::string& path) {
+namespace {
+
+std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowArrival* arrival,
+                       const std::function<void()>* sized) {
     Messages messages;
     messages.path = path;
     const Handle tif = openTiff(messages);
-    if (!tif) return failed(withDetail("TIFF : fichier illisible", messages));
+    if (!tif) return withDetail("TIFF : fichier illisible", messages);
 
     Format format;
-    if (auto refused = describe(tif.get(), format); !refused.empty()) return failed(refused);
+    if (auto refused = describe(tif.get(), format); !refused.empty()) return refused;
     std::uint32_t width = 0, height = 0;
     TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &width);
     TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &height);
     if (auto refused = checkFitsInMemory(width, height); !refused.empty())
-        return failed("TIFF : " + refused);
+        return "TIFF : " + refused;
 
     Blocks blocks;
     if (auto refused = cut(tif.get(), format, width, height, messages, blocks); !refused.empty())
-        return failed(refused);
+        return refused;
 
-    Decoded decoded;
-    decoded.sourceBits = format.bits * format.samples;
+    bits = format.bits * format.samples;
     std::string error;
-    decoded.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), &error);
-    if (decoded.raster.empty()) return failed("TIFF : " + error);
+    raster = Raster::create(static_cast<int>(width), static_cast<int>(height), &error);
+    if (raster.empty()) return "TIFF : " + error;
+    if (sized && *sized) (*sized)();
 
-    error = blocks.height > 0 ? readBlocks(tif.get(), messages, format, blocks, decoded.raster)
-                              : Reader(tif.get(), messages, format, decoded.raster).readScanlines();
-    if (!error.empty()) return failed(error);
+    return blocks.height > 0 ? readBlocks(tif.get(), messages, format, blocks, raster, arrival)
+                             : Reader(tif.get(), messages, format, raster).readScanlines(arrival);
+}
+
+} // namespace
+
+Decoded decodeTiff(const std::string& path) {
+    Decoded decoded;
+    decoded.error = decodeInto(path, decoded.raster, decoded.sourceBits, nullptr, nullptr);
+    if (!decoded.error.empty()) decoded = failed(std::move(decoded.error));
     return decoded;
+}
+
+std::string decodeTiffInto(const std::string& path, Raster& into, int& sourceBits,
+                           RowArrival& arrival, const std::function<void()>& sized) {
+    return decodeInto(path, into, sourceBits, &arrival, &sized);
 }
 
 } // namespace tracelle::picture

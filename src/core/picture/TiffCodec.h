@@ -3,6 +3,7 @@
 
 #include "picture/Decoded.h"
 
+#include <functional>
 #include <string>
 
 namespace tracelle::picture {
@@ -10,5 +11,10 @@ namespace tracelle::picture {
 // The first page of the TIFF file at `path`; a damaged, truncated or unsupported file gives
 // an empty raster and the reason in French.
 Decoded decodeTiff(const std::string& path);
+class RowArrival;
+// The same into `into`, made the picture's size before `sized()` is called; `arrival` is told
+// of the rows as each row of strips or tiles is whole. "" or the reason it failed.
+std::string decodeTiffInto(const std::string& path, Raster& into, int& sourceBits,
+                           RowArrival& arrival, const std::function<void()>& sized);
 
 } // namespace tracelle::picture

@@ -2,7 +2,10 @@
 #include "picture/JpegCodec.h"
 #include "picture/Overview.h"
 #include "picture/PictureLoading.h"
+#include "picture/PngCodec.h"
 #include "picture/Stretch.h"
+#include "picture/TiffCodec.h"
+#include "picture/TiffWriter.h"
 #include "support/TempFiles.h"
 
 #include <chrono>
@@ -10,7 +13,9 @@
 #include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
+#include <png.h>
 #include <thread>
+#include <tiffio.h>
 #include <vector>
 
 using namespace tracelle::picture;
@@ -30,6 +35,86 @@ Raster pattern(int w, int h) {
         for (int x = 0; x < w; ++x)
             r.row(y)[x] = patternAt(x, y);
     return r;
+}
+
+// An 8-bit RGB PNG of `r`, written by libpng itself, interlaced or not.
+void writePng(const Raster& r, const std::string& path, bool interlaced) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(r.width()),
+                 static_cast<png_uint_32>(r.height()), 8, PNG_COLOR_TYPE_RGB,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> bytes(static_cast<std::size_t>(r.width()) * 3 * r.height());
+    std::vector<png_bytep> rows;
+    for (int y = 0; y < r.height(); ++y) {
+        png_bytep row = bytes.data() + static_cast<std::size_t>(y) * r.width() * 3;
+        rows.push_back(row);
+        for (int x = 0; x < r.width(); ++x) {
+            const Pixel p = r.row(y)[x];
+            row[3 * x] = red8(p);
+            row[3 * x + 1] = green8(p);
+            row[3 * x + 2] = blue8(p);
+        }
+    }
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
+// An 8-bit RGB TIFF of `r` written by libtiff itself, in LZW strips of 16 rows or in
+// deflated tiles of 64 × 64.
+void writeTiffBlocks(const Raster& r, const std::string& path, bool tiled) {
+    TIFF* t = TIFFOpen(path.c_str(), "w");
+    ASSERT_NE(t, nullptr);
+    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, r.width());
+    TIFFSetField(t, TIFFTAG_IMAGELENGTH, r.height());
+    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(t, TIFFTAG_COMPRESSION, tiled ? COMPRESSION_ADOBE_DEFLATE : COMPRESSION_LZW);
+    if (tiled) {
+        TIFFSetField(t, TIFFTAG_TILEWIDTH, 64);
+        TIFFSetField(t, TIFFTAG_TILELENGTH, 64);
+    } else {
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, 16);
+    }
+    // The directory first, so that a file cut in its pixels still tells the picture's size.
+    TIFFDeferStrileArrayWriting(t);
+    TIFFWriteCheck(t, tiled, "fixture");
+    TIFFWriteDirectory(t);
+    TIFFSetDirectory(t, 0);
+    TIFFForceStrileArrayWriting(t);
+    const auto rgb = [&r](int x, int y, png_byte* to) {
+        const Pixel p = r.row(y)[x];
+        to[0] = red8(p), to[1] = green8(p), to[2] = blue8(p);
+    };
+    if (tiled) {
+        std::vector<png_byte> tile(64 * 64 * 3);
+        for (int y0 = 0; y0 < r.height(); y0 += 64)
+            for (int x0 = 0; x0 < r.width(); x0 += 64) {
+                for (int y = 0; y < 64; ++y)
+                    for (int x = 0; x < 64; ++x)
+                        if (x0 + x < r.width() && y0 + y < r.height())
+                            rgb(x0 + x, y0 + y, &tile[static_cast<std::size_t>(y * 64 + x) * 3]);
+                TIFFWriteTile(t, tile.data(), static_cast<std::uint32_t>(x0),
+                              static_cast<std::uint32_t>(y0), 0, 0);
+            }
+    } else {
+        std::vector<png_byte> row(static_cast<std::size_t>(r.width()) * 3);
+        for (int y = 0; y < r.height(); ++y) {
+            for (int x = 0; x < r.width(); ++x)
+                rgb(x, y, &row[static_cast<std::size_t>(x) * 3]);
+            TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0);
+        }
+    }
+    TIFFClose(t);
 }
 
 bool sameRow(const Raster& a, const Raster& b, int y) {
@@ -73,31 +158,86 @@ fs::path PictureLoadingTest::dir_;
 
 } // namespace
 
-TEST_F(PictureLoadingTest, JpegRowsArriveFinalInOrderAndEndAsTheWholeDecode) {
-    // Large enough for the decoder's second thread, whose batches may finish out of turn.
-    const std::string path = (dir_ / "rows.jpg").string();
-    ASSERT_EQ(writeJpeg(pattern(1600, 1200), path, 90), "");
-    const Decoded whole = decodeJpeg(path);
-    ASSERT_TRUE(whole.ok());
+// Each format read row by row, the picture large enough for the JPEG decoder's second thread,
+// whose batches may finish out of turn.
+struct Arriving {
+    const char* name;
+    std::function<void(const Raster&, const std::string&)> write;
+    RowIntoDecoder decodeInto;
+    int sourceBits;
+};
 
-    const auto loading = PictureLoading::ofFile(path);
-    const auto picture = loading->picture();
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->width(), 1600);
-    EXPECT_EQ(picture->height(), 1200);
-    // Every row, once counted as arrived, is already the decoded one.
-    int checked = 0;
-    while (checked < picture->height()) {
-        const int ready = loading->arrival()->ready();
-        ASSERT_GE(ready, checked);
-        for (; checked < ready; ++checked)
-            ASSERT_TRUE(sameRow(*picture, whole.raster, checked)) << "row " << checked;
-        if (loading->finished()) {
-            ASSERT_EQ(loading->arrival()->ready(), picture->height());
+std::vector<Arriving> arrivingFormats() {
+    return {
+        {"rows.jpg",
+         [](const Raster& r, const std::string& path) { ASSERT_EQ(writeJpeg(r, path, 90), ""); },
+         decodeJpegInto, 24},
+        {"rows.png", [](const Raster& r, const std::string& path) { writePng(r, path, false); },
+         decodePngInto, 24},
+        {"strips.tif",
+         [](const Raster& r, const std::string& path) { writeTiffBlocks(r, path, false); },
+         decodeTiffInto, 24},
+        {"tiles.tif",
+         [](const Raster& r, const std::string& path) { writeTiffBlocks(r, path, true); },
+         decodeTiffInto, 24},
+        {"onestrip.tif", // read a row at a time
+         [](const Raster& r, const std::string& path) {
+             ASSERT_EQ(writeTiff(RowSource::of(r), path), "");
+         },
+         decodeTiffInto, 24},
+    };
+}
+
+TEST_F(PictureLoadingTest, RowsArriveFinalInOrderAndEndAsTheWholeDecode) {
+    for (const Arriving& format : arrivingFormats()) {
+        SCOPED_TRACE(format.name);
+        const std::string path = (dir_ / format.name).string();
+        format.write(pattern(1600, 1200), path);
+        const Decoded whole = decodeFile(path);
+        ASSERT_TRUE(whole.ok());
+
+        const auto loading = PictureLoading::ofFile(path);
+        const auto picture = loading->picture();
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->width(), 1600);
+        EXPECT_EQ(picture->height(), 1200);
+        // Every row, once counted as arrived, is already the decoded one.
+        int checked = 0;
+        while (checked < picture->height()) {
+            const int ready = loading->arrival()->ready();
+            ASSERT_GE(ready, checked);
+            for (; checked < ready; ++checked)
+                ASSERT_TRUE(sameRow(*picture, whole.raster, checked)) << "row " << checked;
+            if (loading->finished()) {
+                ASSERT_EQ(loading->arrival()->ready(), picture->height());
+            }
         }
+        EXPECT_EQ(loading->wait(), "");
+        EXPECT_EQ(loading->sourceBits(), format.sourceBits);
     }
-    EXPECT_EQ(loading->wait(), "");
-    EXPECT_EQ(loading->sourceBits(), 24);
+}
+
+// The decoder itself sizes the picture before its first row and counts every row in: what the
+// window shows while the rest is decoded.
+TEST_F(PictureLoadingTest, TheDecoderSizesFirstThenCountsTheRows) {
+    for (const Arriving& format : arrivingFormats()) {
+        SCOPED_TRACE(format.name);
+        const std::string path = (dir_ / format.name).string();
+        format.write(pattern(300, 200), path);
+        Raster into;
+        int bits = 0;
+        RowArrival arrival;
+        int sizedCalls = 0;
+        const std::string error = format.decodeInto(path, into, bits, arrival, [&] {
+            ++sizedCalls;
+            EXPECT_EQ(into.width(), 300);
+            EXPECT_EQ(into.height(), 200);
+            EXPECT_EQ(arrival.ready(), 0);
+        });
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(sizedCalls, 1);
+        EXPECT_EQ(arrival.ready(), 200);
+    }
 }
 
 TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
@@ -107,6 +247,20 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
     bytes.resize(bytes.size() / 2);
     const std::string cut = (dir_ / "cut.jpg").string();
     tracelle::testing::writeBytes(cut, bytes);
+    const std::string png = (dir_ / "good.png").string();
+    writePng(pattern(300, 200), png, false);
+    bytes = tracelle::testing::bytesOf(png);
+    bytes.resize(bytes.size() / 2);
+    const std::string cutPng = (dir_ / "cut.png").string();
+    tracelle::testing::writeBytes(cutPng, bytes);
+    const std::string interlaced = (dir_ / "interlaced.png").string();
+    writePng(pattern(300, 200), interlaced, true);
+    const std::string tif = (dir_ / "good.tif").string();
+    writeTiffBlocks(pattern(300, 200), tif, false);
+    bytes = tracelle::testing::bytesOf(tif);
+    bytes.resize(bytes.size() / 2);
+    const std::string cutTif = (dir_ / "cut.tif").string();
+    tracelle::testing::writeBytes(cutTif, bytes);
     const std::string bmp = (dir_ / "other.bmp").string();
     tracelle::testing::writeBytes(bmp, {'B', 'M', 0, 0});
 
@@ -120,6 +274,9 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
         {"cut JPEG, sized first", cut, true, "fichier JPEG tronqué"},
         {"whole decoder's failure", bmp, false, decodeFile(bmp).error},
         {"whole JPEG", good, true, ""},
+        {"cut PNG, sized first", cutPng, true, "fichier PNG tronqué"},
+        {"interlaced PNG, whole at the end", interlaced, true, ""},
+        {"cut TIFF, sized first", cutTif, true, "TIFF : fichier endommagé ou tronqué (ligne 80)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
