@@ -1,6 +1,10 @@
 // Refitting 100 control points and recomputing 100,000 points (target: 50 ms), for each
-// model, against the three-point frame computing the same points.
+// model, against the three-point frame computing the same points; and 100 control points
+// pasted into a project of 100,000 points.
 #include "RatioReporter.h"
+#include "files/PointImport.h"
+#include "model/History.h"
+#include "model/Project.h"
 #include "model/transform/FittedCalibration.h"
 
 #include <benchmark/benchmark.h>
@@ -70,6 +74,33 @@ void Polynomial2_100(benchmark::State& state) {
 }
 BENCHMARK(Polynomial2_100)->Unit(benchmark::kMillisecond);
 
+// The grid's paste: the rows added and every point recomputed once, as one undo step; the
+// undo that makes the next paste the same is not timed.
+void PasteControlPoints100(benchmark::State& state) {
+    model::Project p;
+    p.setDefaultCalibration(20001, 15001, 0, 0);
+    std::string text;
+    for (int i = 0; i < kPoints; ++i)
+        text += std::to_string(i % 20000) + " " + std::to_string(i / 7) + " p\n";
+    files::ajoutePointsTexte(p, text);
+    std::vector<model::CalibrationRecord> pasted;
+    for (const model::ControlPoint& c : controlPoints(kControlPoints))
+        pasted.push_back({true, static_cast<std::int32_t>(c.pixel.x),
+                          static_cast<std::int32_t>(c.pixel.y), c.real.X, c.real.Y, 0});
+    for (auto _ : state) {
+        {
+            const model::History::Step step(p.history());
+            if (p.addControlPoints(pasted) != model::FitStatus::Fitted)
+                state.SkipWithError("points de contrôle refusés");
+        }
+        state.PauseTiming();
+        p.history().undo();
+        state.ResumeTiming();
+    }
+    if (p.N() != kPoints) state.SkipWithError("import incomplet");
+}
+BENCHMARK(PasteControlPoints100)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +112,9 @@ int main(int argc, char** argv) {
                                         {"Polynomial2_100", "ThreePointFrame", 10.0}});
     std::printf("Refit of %d control points and %d points recomputed: each time above must stay "
                 "under 50 ms\n",
+                kControlPoints, kPoints);
+    std::printf("PasteControlPoints100: %d control points pasted into a project of %d points, "
+                "the points recomputed once\n",
                 kControlPoints, kPoints);
     return status;
 }

@@ -176,8 +176,10 @@ bool CalibrationTableModel::addControlPoints(const std::vector<files::ControlPoi
             model::fitStatusMessage(status, project_.calibrationMethod()));
         return false;
     }
+    std::vector<model::CalibrationRecord> rows;
     for (const files::ControlPointLine& p : points)
-        project_.addControlPoint(p.x, p.y, p.X, p.Y, p.Z);
+        rows.push_back({true, p.x, p.y, p.X, p.Y, p.Z});
+    project_.addControlPoints(rows);
     emit controlPointToggled();
     return true;
 }

@@ -259,6 +259,122 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
     }
 }
 
+// A polar graph centred at pixel (600, 450): control points at known r and θ, and each project
+// point read back as the radius and angle of its pixel about that centre (to the 8 decimals
+// the project keeps).
+TEST_F(Cli, CalibrateReadsPolarGraphs) {
+    constexpr double pi = 3.14159265358979323846;
+    const double cx = 600, cy = 450;
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        double centreRadius;        // r at the centre, the first control point
+        std::vector<double> radii;  // at θ = 0, 90°, 180°, 270°
+        double (*pixels)(double r); // distance from the centre
+        double (*radius)(double d); // its inverse
+        bool radians, clockwise;
+        const char* axes;
+    } cases[] = {
+        {"degrees, counter-clockwise",
+         {},
+         0,
+         {50, 100, 25, 75},
+         [](double r) { return 2 * r; },
+         [](double d) { return d / 2; },
+         false,
+         false,
+         "polaire lin degrés direct"},
+        {"radians, clockwise",
+         {"--theta", "rad", "--clockwise"},
+         0,
+         {50, 100, 25, 75},
+         [](double r) { return 2 * r; },
+         [](double d) { return d / 2; },
+         true,
+         true,
+         "polaire lin radians horaire"},
+        {"logarithmic radius",
+         {"--log-r"},
+         1,
+         {10, 100, 10, 1000},
+         [](double r) { return 100 * std::log10(r); },
+         [](double d) { return std::pow(10, d / 100); },
+         false,
+         false,
+         "polaire log degrés direct"},
+        {"centre at a control point",
+         {"--centre", "1", "--theta", "deg"},
+         5,
+         {55, 105, 30, 80},
+         [](double r) { return 2 * (r - 5); },
+         [](double d) { return 5 + d / 2; },
+         false,
+         false,
+         "polaire lin degrés direct origine 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double turn = c.radians ? 2 * pi : 360;
+        const double side = c.clockwise ? 1 : -1; // rows go downwards
+        std::ostringstream control;
+        control.precision(17);
+        control << cx << ' ' << cy << ' ' << c.centreRadius << " 0\n";
+        for (std::size_t k = 0; k < c.radii.size(); ++k) {
+            const double a = static_cast<double>(k) * pi / 2;
+            const double d = c.pixels(c.radii[k]);
+            control << std::lround(cx + d * std::cos(a)) << ' '
+                    << std::lround(cy + side * d * std::sin(a)) << ' ' << c.radii[k] << ' '
+                    << static_cast<double>(k) * turn / 4 << '\n';
+        }
+        ASSERT_EQ(files::writeTextFile(path("polar.txt"), control.str()), "");
+        std::vector<std::string> args = {"calibrate", project_, "--control",      path("polar.txt"),
+                                         "--polar",   "-o",     path("polar.trc")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Outcome r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+
+        model::Project q;
+        ASSERT_EQ(files::chargeProjetSansImage(path("polar.trc"), q), "");
+        ASSERT_EQ(q.N(), 6);
+        for (int i = 1; i <= q.N(); ++i) {
+            SCOPED_TRACE("point " + std::to_string(i));
+            const model::ImagePoint xy = q.extrait_xy(i);
+            const double dx = xy.x - cx, dy = side * (xy.y - cy);
+            const double angle = std::fmod(std::atan2(dy, dx) + 2 * pi, 2 * pi) * turn / (2 * pi);
+            const auto stored = q.extrait_xr_yr(i);
+            ASSERT_TRUE(stored);
+            EXPECT_NEAR(static_cast<double>(stored->X), c.radius(std::hypot(dx, dy)), 1e-8);
+            EXPECT_NEAR(static_cast<double>(stored->Y), angle, 1e-8);
+        }
+        const Outcome info = run({"info", path("polar.trc")});
+        ASSERT_EQ(info.status, 0) << info.err;
+        EXPECT_NE(info.out.find(std::string("Axes : ") + c.axes + "\n"), std::string::npos)
+            << info.out;
+    }
+
+    // The fit's refusals, then the options that have no meaning together.
+    ASSERT_EQ(files::writeTextFile(path("small.txt"), "600 450 5 0\n700 450 2 0\n600 350 9 90\n"),
+              "");
+    ASSERT_EQ(files::writeTextFile(path("zero.txt"), "600 450 0 0\n700 450 2 0\n600 350 9 90\n"),
+              "");
+    const std::vector<std::string> small = {"calibrate",       project_, "--control",
+                                            path("small.txt"), "-o",     path("refus.trc")};
+    expectRefusals(
+        {
+            {{"--polar", "--centre", "1"}, 1, "rayon plus petit que celui de l'origine"},
+            {{"--polar", "--centre", "4"}, 1, "n'a que 3 points de contrôle"},
+            {{"--polar", "--centre", "0"}, 2, "--centre attend le numéro"},
+            {{"--polar", "--theta", "grad"}, 2, "--theta : deg ou rad, et non grad"},
+            {{"--polar", "--log-y"}, 2, "--log-y ne s'emploie pas avec --polar"},
+            {{"--clockwise"}, 2, "--clockwise ne s'emploie qu'avec --polar"},
+            {{"--centre", "1"}, 2, "--centre ne s'emploie qu'avec --polar"},
+        },
+        small);
+    expectRefusals({{{"--polar", "--log-r"}, 1, "logarithmique"}},
+                   {"calibrate", project_, "--control", path("zero.txt"), "-o", path("refus.trc")});
+    EXPECT_FALSE(fs::exists(path("refus.trc")));
+}
+
 // Each format as the export panel's section writes it; bad input and bad usage write nothing.
 TEST_F(Cli, ExportForGisWritesWhatThePanelsSectionWrites) {
     fs::create_directories(dir_ / "cli");

@@ -83,6 +83,7 @@ TEST_F(CalibrationGrid, PastedRowsAreControlPointsUndoneAsOne) {
     EXPECT_EQ(cell(5, "Z"), "12.5");
     EXPECT_EQ(p.controlPoints()[5].pixel.x, 100);
     EXPECT_EQ(view()->currentIndex().row(), 5) << "the last pasted row selected";
+    EXPECT_EQ(undoCaption(), "Annuler les points de contrôle 4 à 6");
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(p.controlPointCount(), 3) << "one undo takes the whole paste back";
     EXPECT_EQ(grid()->rowCount(), 4);

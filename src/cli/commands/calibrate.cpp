@@ -27,7 +27,8 @@ std::vector<files::ControlPointLine> readControlFile(const std::string& path) {
     return std::move(read.points);
 }
 
-// The calibration rows replaced: the first three points as the calibration, the others after.
+// The calibration rows replaced: the first three points as the calibration, the others after,
+// every point recomputed once.
 void replaceCalibration(model::Project& project, const std::vector<files::ControlPointLine>& points,
                         model::TransformMethod method, const model::AxisKinds& axes) {
     std::array<model::CalibrationPoint, 3> three;
@@ -37,25 +38,48 @@ void replaceCalibration(model::Project& project, const std::vector<files::Contro
     project.setCalibration(three);
     model::TextTable& cal = project.calibration();
     cal.setRowCount(4);
-    const auto set = [&](int row, const char* header, std::string text) {
-        cal.setCell(row, project.indice_col_cal(header), std::move(text));
-    };
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        if (row > 3) {
-            cal.setRowCount(row + 1);
-            set(row, "n", std::to_string(row));
-            set(row, "L", "0");
-            set(row, "Libellé", "cal " + std::to_string(row));
-            set(row, "X", model::reel_en_texte_point(points[i].X));
-            set(row, "Y", model::reel_en_texte_point(points[i].Y));
-            set(row, "x", model::_format(points[i].x, 4, 0));
-            set(row, "y", model::_format(points[i].y, 4, 0));
-        }
-        set(row, "Z", model::reel_en_texte_point(points[i].Z));
-    }
+    for (int row = 1; row <= 3; ++row)
+        cal.setCell(row, project.indice_col_cal("Z"),
+                    model::reel_en_texte_point(points[std::size_t(row) - 1].Z));
     project.restoreCalibrationModel(method, axes, {});
-    project.calcul_nouveaux_calage();
+    std::vector<model::CalibrationRecord> further;
+    for (std::size_t i = 3; i < points.size(); ++i)
+        further.push_back({true, points[i].x, points[i].y, points[i].X, points[i].Y, points[i].Z});
+    if (further.empty())
+        project.calcul_nouveaux_calage();
+    else
+        project.addControlPoints(further);
+}
+
+// The axes as the calibration panel sets them: a polar plot's options only with --polar, and its
+// radius logarithmic by --log-r, since its angle is always linear.
+model::AxisKinds axesOf(const Arguments& args) {
+    model::AxisKinds axes;
+    const bool polar = args.flag("polar");
+    if (!polar) {
+        for (const char* option : {"log-r", "theta", "clockwise", "centre"})
+            if (args.flag(option))
+                throw UsageError(std::string("--") + option + " ne s'emploie qu'avec --polar");
+        if (args.flag("log-x")) axes.x = model::AxisScale::Log10;
+        if (args.flag("log-y")) axes.y = model::AxisScale::Log10;
+        return axes;
+    }
+    for (const char* option : {"log-x", "log-y"})
+        if (args.flag(option))
+            throw UsageError(std::string("--") + option +
+                             " ne s'emploie pas avec --polar : le rayon logarithmique est --log-r");
+    axes.polar = true;
+    if (args.flag("log-r")) axes.x = model::AxisScale::Log10;
+    const std::string unit = args.value("theta").value_or("deg");
+    if (unit == "rad")
+        axes.angleUnit = model::AngleUnit::Radians;
+    else if (unit != "deg")
+        throw UsageError("--theta : deg ou rad, et non " + unit);
+    axes.clockwise = args.flag("clockwise");
+    axes.origin = args.integer("centre", 0);
+    if (args.flag("centre") && axes.origin < 1)
+        throw UsageError("--centre attend le numéro d'un point de contrôle, à partir de 1");
+    return axes;
 }
 
 int calibrate(const Arguments& args) {
@@ -70,13 +94,14 @@ int calibrate(const Arguments& args) {
     const auto method = model::methodNamed(modelName);
     if (!method)
         throw UsageError("--model : affine, helmert, projective ou poly2, et non " + modelName);
-    model::AxisKinds axes;
-    if (args.flag("log-x")) axes.x = model::AxisScale::Log10;
-    if (args.flag("log-y")) axes.y = model::AxisScale::Log10;
+    const model::AxisKinds axes = axesOf(args);
 
     model::Project project;
     chargeProjet(file, project);
     const std::vector<files::ControlPointLine> points = readControlFile(*control);
+    if (static_cast<std::size_t>(axes.origin) > points.size())
+        throw InputError("--centre " + std::to_string(axes.origin) + " : " + *control +
+                         " n'a que " + std::to_string(points.size()) + " points de contrôle");
     std::vector<model::ControlPoint> fitted;
     for (const files::ControlPointLine& p : points)
         fitted.push_back(
@@ -116,16 +141,32 @@ const Registration registration({
     "calibrate",
     "remplace le calage d'un projet par des points de contrôle ajustés aux moindres carrés",
     "PROJET.trc --control FICHIER [--model affine|helmert|projective|poly2] [--log-x] "
-    "[--log-y]\n          -o SORTIE.trc\n\n"
+    "[--log-y]\n          [--polar [--log-r] [--theta deg|rad] [--clockwise] [--centre N]]\n"
+    "          -o SORTIE.trc\n\n"
     "  --control FICHIER  un point de contrôle par ligne : « x y X Y [Z] » (le pixel, puis\n"
     "                     les valeurs réelles ; tabulations ou espaces)\n"
     "  --model MODÈLE     affine (par défaut), helmert, projective ou poly2\n"
     "  --log-x, --log-y   axe logarithmique (base 10)\n"
+    "  --polar            axes polaires : X réel est le rayon r, Y réel l'angle θ\n"
+    "  --log-r            rayon logarithmique (base 10)\n"
+    "  --theta UNITÉ      angle en degrés (deg, par défaut) ou en radians (rad)\n"
+    "  --clockwise        angle compté dans le sens horaire\n"
+    "  --centre N         le centre est le point de contrôle N (sinon là où r = 0, ou r = 1\n"
+    "                     sur un rayon logarithmique)\n"
     "  -o SORTIE.trc      le projet écrit, chaque point recalculé\n\n"
     "Affiche les résidus (ajusté moins donné) : une ligne par point de contrôle\n"
     "« n x y X Y dX dY d », puis « RMS valeur ». Trop peu de points pour le modèle, des "
     "points\nalignés ou une valeur ≤ 0 sur un axe logarithmique : sortie 1, rien n'est écrit.\n",
-    {{"control", true}, {"model", true}, {"log-x"}, {"log-y"}, {"output", true, 'o'}},
+    {{"control", true},
+     {"model", true},
+     {"log-x"},
+     {"log-y"},
+     {"polar"},
+     {"log-r"},
+     {"theta", true},
+     {"clockwise"},
+     {"centre", true},
+     {"output", true, 'o'}},
     calibrate,
 });
 

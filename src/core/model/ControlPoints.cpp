@@ -70,18 +70,31 @@ FitStatus Project::setCalibrationModel(TransformMethod method, const AxisKinds& 
 }
 
 FitStatus Project::addControlPoint(std::int32_t x, std::int32_t y, Real X, Real Y, Real Z) {
+    const CalibrationRecord point{true, x, y, X, Y, Z};
+    return addControlPoints({&point, 1});
+}
+
+FitStatus Project::addControlPoints(std::span<const CalibrationRecord> points) {
     if (k_ < 3) return FitStatus::TooFewPoints;
-    history_.name("le point de contrôle " + std::to_string(controlPointCount() + 1));
-    const int row = controlPointCount() + 1;
-    calibration_.setRowCount(row + 1);
-    calibration_.setCell(row, indice_col_cal("n"), std::to_string(row));
-    calibration_.setCell(row, indice_col_cal("L"), "0");
-    calibration_.setCell(row, indice_col_cal("Libellé"), "cal " + std::to_string(row));
-    calibration_.setCell(row, indice_col_cal("X"), reel_en_texte_point(X));
-    calibration_.setCell(row, indice_col_cal("Y"), reel_en_texte_point(Y));
-    calibration_.setCell(row, indice_col_cal("Z"), reel_en_texte_point(Z));
-    calibration_.setCell(row, indice_col_cal("x"), _format(x, 4, 0));
-    calibration_.setCell(row, indice_col_cal("y"), _format(y, 4, 0));
+    if (points.empty()) return fit_.status();
+    const int first = controlPointCount() + 1;
+    const int last = first + static_cast<int>(points.size()) - 1;
+    history_.name(first == last ? "le point de contrôle " + std::to_string(first)
+                                : "les points de contrôle " + std::to_string(first) + " à " +
+                                      std::to_string(last));
+    calibration_.setRowCount(last + 1);
+    for (int row = first; row <= last; ++row) {
+        const CalibrationRecord& p = points[static_cast<std::size_t>(row - first)];
+        calibration_.setCell(row, indice_col_cal("n"), std::to_string(row));
+        calibration_.setCell(row, indice_col_cal("L"), "0");
+        calibration_.setCell(row, indice_col_cal("Libellé"), "cal " + std::to_string(row));
+        calibration_.setCell(row, indice_col_cal("X"), reel_en_texte_point(p.X));
+        calibration_.setCell(row, indice_col_cal("Y"), reel_en_texte_point(p.Y));
+        calibration_.setCell(row, indice_col_cal("Z"), reel_en_texte_point(p.Z));
+        calibration_.setCell(row, indice_col_cal("x"), _format(p.x, 4, 0));
+        calibration_.setCell(row, indice_col_cal("y"), _format(p.y, 4, 0));
+    }
+    // Every point's real values are made once for the whole batch, not once a row.
     calcul_nouveaux_calage();
     setSaved(false);
     return fit_.status();

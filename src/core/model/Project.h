@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -200,6 +201,8 @@ public:
     FitStatus setCalibrationModel(TransformMethod method, const AxisKinds& axes);
     // A further control point, as a new calibration row (K = 3 only).
     FitStatus addControlPoint(std::int32_t x, std::int32_t y, Real X, Real Y, Real Z);
+    // Many at once (a paste), as one action whose points are recomputed once.
+    FitStatus addControlPoints(std::span<const CalibrationRecord> points);
     FitStatus setControlPointUsed(int row, bool used);
     bool controlPointUsed(int row) const;
     // The model, axes and left-out rows of a project read from a file, fitted without

@@ -58,6 +58,36 @@ protected:
 
 TRACELLE_UNDER_BOTH_SEPARATORS(CalibrationSections);
 
+// A paste adds its control points at once: the same project as adding them one by one.
+TEST_P(CalibrationSections, ControlPointsAddedAtOnceAreThoseAddedOneByOne) {
+    const std::vector<model::CalibrationRecord> further = {{true, 400, 300, 500.25L, 498.5L, 2},
+                                                           {true, 650, 450, 916.75L, 873, 0},
+                                                           {true, 150, 420, 80, 810, 7.5L}};
+    model::AxisKinds polar;
+    polar.polar = true;
+    polar.origin = 2;
+    const struct {
+        const char* name;
+        model::TransformMethod method;
+        model::AxisKinds axes;
+    } cases[] = {{"affine", model::TransformMethod::Affine, {}},
+                 {"helmert", model::TransformMethod::Helmert, {}},
+                 {"polar", model::TransformMethod::Affine, polar}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        model::Project oneByOne, atOnce;
+        for (model::Project* p : {&oneByOne, &atOnce}) {
+            makeThreePointProject(*p);
+            ASSERT_EQ(p->setCalibrationModel(c.method, c.axes), model::FitStatus::Fitted);
+        }
+        for (const model::CalibrationRecord& r : further)
+            ASSERT_EQ(oneByOne.addControlPoint(r.x, r.y, r.X, r.Y, r.Z), model::FitStatus::Fitted);
+        ASSERT_EQ(atOnce.addControlPoints(further), model::FitStatus::Fitted);
+        EXPECT_EQ(atOnce.controlPointCount(), 6);
+        EXPECT_EQ(bytesOf(save(atOnce, "at-once.trc")), bytesOf(save(oneByOne, "one-by-one.trc")));
+    }
+}
+
 TEST_P(CalibrationSections, FollowTheRowsAndComeBackWhole) {
     model::Project p;
     makeThreePointProject(p);

@@ -121,6 +121,12 @@ const Action kActions[] = {
      [](model::Project& p, auto&) { files::ajoutePointsTexte(p, "10 20 a\n30 40 b\n50 60 c\n"); }},
     {"control point",
      [](model::Project& p, auto&) { p.addControlPoint(700, 300, 690.5L, 705, 0); }},
+    {"pasted control points",
+     [](model::Project& p, auto&) {
+         const std::vector<model::CalibrationRecord> pasted = {{true, 700, 300, 690.5L, 705, 0},
+                                                               {true, 200, 900, 190, 95.5L, 3}};
+         p.addControlPoints(pasted);
+     }},
     {"georeferenced calibration",
      [](model::Project& p, auto&) {
          p.setCalibration({{{"0", "500", 0, 0}, {"0", "0", 0, 1000}, {"500", "0", 1000, 1000}}});
