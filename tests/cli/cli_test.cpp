@@ -671,8 +671,6 @@ TEST_F(Cli, VectorizeGivesTheCoresLines) {
                            path("vecteurs.trc")});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = core(std::nullopt, trace::kDefaultGap, 20, 1);
-    for (std::size_t l = 0; l < lines.size(); ++l)
-        ui.answerColour(std::nullopt); // each line a new line of the project
     trace::appendLines(p, lines);
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("vecteurs.trc")), read(path("attendu.trc")));

@@ -241,9 +241,9 @@ TEST(VectorizeTool, CancelStopsTheWorkUnderWay) {
                              stopped = true;
                              return trace::Vectorized{trace::VectorizeResult::Cancelled, {}};
                          }};
-    ui::TraceTool tool(
-        {project, layer, area, [&](int, const QString& text) { status = text; }, [] {}},
-        std::move(hooks));
+    ui::TraceTool tool({project, layer, area, [&](int, const QString& text) { status = text; },
+                        [] {}, [&]() -> const picture::Layer& { return layer; }},
+                       std::move(hooks));
     tool.activate();
     QPushButton* start = nullptr;
     for (auto* b : window.findChildren<QPushButton*>())
