@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -29,10 +30,10 @@ const trace::Rgb kBrown{120, 60, 20};
 struct Ellipse {
     double a, b;
 };
-// Three closed contours about (150, 100), two pixels wide.
+// Three closed contours about (150, 100), two pixels wide unless told.
 constexpr Ellipse kContours[] = {{40, 25}, {80, 50}, {120, 80}};
 
-picture::Raster contourMap() {
+picture::Raster contourMap(double halfWidth = 1.0) {
     picture::Raster map = picture::Raster::create(300, 200);
     map.fill(picture::rgb555(255, 255, 255));
     for (int y = 0; y < 200; ++y)
@@ -41,7 +42,7 @@ picture::Raster contourMap() {
                 const double dx = (x - 150) / e.a, dy = (y - 100) / e.b;
                 // Distance to the ellipse, near enough for a line this thin.
                 const double d = (std::sqrt(dx * dx + dy * dy) - 1) * std::min(e.a, e.b);
-                if (std::abs(d) <= 1.0)
+                if (std::abs(d) <= halfWidth)
                     map.row(y)[x] = picture::rgb555(kBrown.r, kBrown.g, kBrown.b);
             }
     return map;
@@ -109,6 +110,26 @@ protected:
     QPushButton* keep = nullptr;
     QPushButton* drop = nullptr;
 };
+
+// A swatch holds the overview's blend of a thin line with the paper, not the line's own colour:
+// the contours are found whole all the same.
+TEST_F(VectorizeWindow, ASwatchFindsTheLinesItIsTheShadeOf) {
+    picture::writeBmp(contourMap(0.6), picturePath); // the overview averages them away
+    load();
+    auto* panel = w.findChild<QWidget*>("PanneauTrace");
+    ASSERT_NE(panel, nullptr);
+    QToolButton* swatch = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QToolButton* b : panel->findChildren<QToolButton*>())
+            if (b->toolTip().startsWith("suivre la couleur #")) swatch = b;
+        return swatch != nullptr;
+    })) << "the swatches come with the overview";
+    QTest::mouseClick(swatch, Qt::LeftButton);
+    QTest::mouseClick(start, Qt::LeftButton);
+    waitForTheEnd();
+    ASSERT_NE(preview(), nullptr);
+    EXPECT_EQ(preview()->lines().size(), 3u) << swatch->toolTip().toStdString();
+}
 
 TEST_F(VectorizeWindow, KeptLinesAreOneUndoAction) {
     const trace::Vectorized truth = expected();

@@ -150,6 +150,12 @@ void VectorizeSection::start(trace::Rgb colour) {
     progress_->setValue(0);
     // A run given up earlier is asked to stop and joined here, before this one starts.
     worker_ = std::jthread([this, run, work = vectorizer_](std::stop_token stop) {
+        // A swatch is the overview's blend of a thin line with the paper: the line's own colour
+        // is found among the picture's before its pixels are sought.
+        const trace::Box whole{0, 0, run->bare.width() - 1, run->bare.height() - 1};
+        run->settings.colour =
+            trace::lineOfShade(trace::dominantColours(run->bare, whole), run->settings.colour)
+                .value_or(run->settings.colour);
         run->found = work(run->bare, run->settings, [&](double done) {
             const int step = static_cast<int>(done * kSteps);
             if (run->shown.exchange(step) != step)
