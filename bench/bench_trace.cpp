@@ -123,10 +123,13 @@ void SnapClickAnyColour(benchmark::State& state) {
 
 void DominantColours(benchmark::State& state) {
     static picture::Overview overview;
-    if (!overview.ready()) overview.buildNow(scan());
+    const picture::Layer& layer = scan();
+    if (!overview.ready()) overview.buildNow(layer);
     for (auto _ : state) {
         const auto start = Clock::now();
-        benchmark::DoNotOptimize(trace::dominantColours(overview).colours.data());
+        benchmark::DoNotOptimize(
+            trace::dominantColours(overview, {0, 0, layer.width() - 1, layer.height() - 1})
+                .colours.data());
         account(state, "DominantColours", start);
     }
 }

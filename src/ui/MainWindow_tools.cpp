@@ -47,10 +47,16 @@ void MainWindow::creerOutils() {
     add(capButton_, std::make_unique<CapTool>(
                         toolContext(), CapLabels{cumulLabel_, stepLabel_, floating_, textPanel_},
                         [this] { DigitaliserClick(); }));
-    add(traceButton_,
-        std::make_unique<TraceTool>(toolContext(),
-                                    TraceHooks{[this] { return trace::dominantColours(overview_); },
-                                               [this] { apresHistorique(); }}));
+    // The swatches: the picture's own colours, the canvas margins around it being the program's.
+    const auto swatches = [this] {
+        const auto& picture = layer_.picture();
+        if (!picture) return trace::Palette{};
+        const int x = layer_.pictureX(), y = layer_.pictureY();
+        return trace::dominantColours(overview_,
+                                      {x, y, x + picture->width() - 1, y + picture->height() - 1});
+    };
+    add(traceButton_, std::make_unique<TraceTool>(
+                          toolContext(), TraceHooks{swatches, [this] { apresHistorique(); }}));
     add(lineHeightButton_,
         std::make_unique<LineHeightTool>(toolContext(), [this] { apresHistorique(); }));
     ColourTools& c = colour_;

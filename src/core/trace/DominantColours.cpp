@@ -94,22 +94,33 @@ Palette paletteOf(const Histogram& count) {
     return palette;
 }
 
+Histogram countIn(const picture::Raster& raster, int x0, int y0, int x1, int y1) {
+    Histogram count(32768, 0);
+    for (int y = y0; y < y1; ++y) {
+        const picture::Pixel* row = raster.row(y);
+        for (int x = x0; x < x1; ++x)
+            ++count[row[x] & 0x7FFF];
+    }
+    return count;
+}
+
 } // namespace
 
 Palette dominantColours(const picture::Raster& picture) {
-    Histogram count(32768, 0);
-    for (int y = 0; y < picture.height(); ++y) {
-        const picture::Pixel* row = picture.row(y);
-        for (int x = 0; x < picture.width(); ++x)
-            ++count[row[x] & 0x7FFF];
-    }
-    return paletteOf(count);
+    return paletteOf(countIn(picture, 0, 0, picture.width(), picture.height()));
 }
 
-Palette dominantColours(const picture::Overview& overview) {
+Palette dominantColours(const picture::Overview& overview, Box picture) {
     int k = 0;
     const picture::Raster* level = overview.levelFor(1 << picture::Overview::kFirstLevel, &k);
-    return level ? dominantColours(*level) : Palette{};
+    if (!level) return {};
+    // Only the level's pixels wholly inside the picture: those on its edge blend in the margin.
+    const int cell = 1 << k;
+    const int x0 = (std::min(picture.x0, picture.x1) + cell - 1) / cell;
+    const int y0 = (std::min(picture.y0, picture.y1) + cell - 1) / cell;
+    const int x1 = std::min((std::max(picture.x0, picture.x1) + 1) / cell, level->width());
+    const int y1 = std::min((std::max(picture.y0, picture.y1) + 1) / cell, level->height());
+    return paletteOf(countIn(*level, std::max(x0, 0), std::max(y0, 0), x1, y1));
 }
 
 Palette dominantColours(const picture::Layer& layer, Box box) {

@@ -158,8 +158,9 @@ struct Palette {
 // shades (its anti-aliased edges, its blends with the paper) counted with it, each line shown
 // by its own colour rather than the palest of its edges.
 Palette dominantColours(const picture::Raster& picture);
-// The same on the overview's finest level; empty until the overview is ready.
-Palette dominantColours(const picture::Overview& overview);
+// The same on the overview's finest level, within the picture's box in the canvas (the margins
+// around it are the program's); empty until the overview is ready.
+Palette dominantColours(const picture::Overview& overview, Box picture);
 // The same over every pixel of the box: the colours of a graph's curves.
 Palette dominantColours(const picture::Layer& layer, Box box);
 // The palette's colour of which `shade` is a shade, if any: a swatch found on the overview,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "picture/Layer.h"
+#include "picture/Overview.h"
 #include "picture/Raster.h"
 #include "trace/Trace.h"
 
@@ -99,6 +100,13 @@ inline picture::Layer layerOf(picture::Raster r) {
     const int w = r.width(), h = r.height();
     return picture::Layer::over(std::make_shared<const picture::Raster>(std::move(r)), w, h, 0, 0,
                                 picture::rgb555(255, 255, 255));
+}
+
+// The swatches the window offers for a layer: its overview's colours over the whole canvas.
+inline trace::Palette swatchesOf(const picture::Layer& layer) {
+    picture::Overview overview;
+    overview.buildNow(layer);
+    return trace::dominantColours(overview, {0, 0, layer.width() - 1, layer.height() - 1});
 }
 
 } // namespace tracelle::testing

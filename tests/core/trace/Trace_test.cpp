@@ -172,10 +172,14 @@ TEST(DominantColours, AreTheMostFrequentBesideTheBackground) {
     block(100, 140, kRed);            // red
     block(200, 220, kGreen);          // green, the least
     block(300, 304, {248, 243, 232}); // a shade of the paper
-    picture::Layer layer = layerOf(std::move(r));
+    // In a canvas taller than the picture, as the window lays a wide sheet out: the margins'
+    // colour is the program's, no line of the picture.
+    picture::Layer layer =
+        picture::Layer::over(std::make_shared<const picture::Raster>(std::move(r)), 400, 480, 0, 40,
+                             picture::rgb555(0, 128, 128));
     picture::Overview overview;
     overview.buildNow(layer);
-    const trace::Palette palette = trace::dominantColours(overview);
+    const trace::Palette palette = trace::dominantColours(overview, {0, 40, 399, 439});
     EXPECT_LE(trace::deltaE(palette.background, {250, 245, 230}), 3);
     ASSERT_EQ(palette.colours.size(), 3u);
     const Rgb expected[] = {{0, 0, 200}, kRed, kGreen};
@@ -224,9 +228,7 @@ TEST(DominantColours, GiveOneSwatchALineInItsOwnColour) {
             oneEach(whole.colours, 25);
         }
         picture::Layer layer = layerOf(std::move(r));
-        picture::Overview overview;
-        overview.buildNow(layer);
-        const trace::Palette swatches = trace::dominantColours(overview);
+        const trace::Palette swatches = swatchesOf(layer);
         ASSERT_EQ(swatches.colours.size(), 3u);
         // A swatch of the overview, paler than the line where it is thin, finds the line.
         std::vector<Rgb> found;
@@ -254,9 +256,7 @@ TEST(CurveInBox, FindsTheCurvesColourInTheBox) {
     for (double width : {1.0, 2.0, 3.0}) {
         SCOPED_TRACE(width);
         picture::Layer layer = layerOf(graph(width));
-        picture::Overview overview;
-        overview.buildNow(layer);
-        const trace::Palette swatches = trace::dominantColours(overview);
+        const trace::Palette swatches = swatchesOf(layer);
         const auto swatchOf = [&](Rgb line) -> std::optional<Rgb> {
             for (const Rgb& s : swatches.colours)
                 if (trace::lineOfShade({kWhite, {line}}, s)) return s;
@@ -307,9 +307,7 @@ TEST(LineColourNear, LetsASwatchFollowTheWholeLine) {
     for (double width : {1.0, 1.5, 2.0, 3.0}) {
         SCOPED_TRACE(width);
         picture::Layer layer = layerOf(graph(width));
-        picture::Overview overview;
-        overview.buildNow(layer);
-        const trace::Palette swatches = trace::dominantColours(overview);
+        const trace::Palette swatches = swatchesOf(layer);
         struct Row {
             const char* name;
             Rgb line;
