@@ -9,8 +9,6 @@
 #include "ui/tools/VectorPreview.h"
 
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -85,16 +83,6 @@ protected:
         s.colour = kBrown;
         return trace::vectorize(w.layer(), s);
     }
-    QString undoText() {
-        for (QAction* menu : w.menuBar()->actions())
-            if (menu->text() == "Edition") {
-                emit menu->menu()->aboutToShow();
-                const QString text = menu->menu()->actions().front()->text();
-                emit menu->menu()->aboutToHide();
-                return text;
-            }
-        return {};
-    }
     std::map<int, int> pointsPerLine() {
         const model::Project& p = w.project();
         std::map<int, int> count;
@@ -157,7 +145,7 @@ TEST_F(VectorizeWindow, KeptLinesAreOneUndoAction) {
     std::size_t k = 0;
     for (const auto& [line, n] : lines)
         EXPECT_EQ(n, static_cast<int>(truth.lines[k++].points.size())) << "line " << line;
-    EXPECT_EQ(undoText(), QStringLiteral("Annuler la vectorisation"));
+    EXPECT_EQ(undoCaption(), "Annuler la vectorisation");
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(w.project().N(), 0) << "one Ctrl+Z takes every line away";
 }
@@ -225,7 +213,7 @@ TEST_F(VectorizeWindow, ZParLigneGivesOneHeightToEveryPointOfTheLine) {
         if (z != before.at(line)) {
             ++changed;
             EXPECT_EQ(model::val_reel(*z.begin()), 250);
-            EXPECT_EQ(undoText(), QStringLiteral("Annuler la cote de la ligne %1").arg(line));
+            EXPECT_EQ(undoCaption(), "Annuler la cote de la ligne " + std::to_string(line));
         }
     }
     EXPECT_EQ(changed, 1);
