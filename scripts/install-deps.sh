@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config clang-format
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
+  # The English catalogues: lupdate gathers the texts, lrelease compiles them.
+  qt6-l10n-tools
   libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev libwebp-dev
   python3-xlwt
   libfreexl-dev libzip-dev libexpat1-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev

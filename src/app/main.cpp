@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     // Number texts follow our own rules; the C library must not switch to a local mark.
     std::setlocale(LC_NUMERIC, "C");
     tracelle::platform::initDecimalSeparator();
-    tracelle::ui::installeTraductionsQt(app);
+    tracelle::ui::installTranslations(app, tracelle::ui::startupLanguage());
     // What a session killed before left behind, in the folders the program itself writes to.
     tracelle::files::removeStaleTemporaries(tracelle::platform::configDir());
     tracelle::files::removeStaleTemporaries(".");

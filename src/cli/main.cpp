@@ -5,6 +5,7 @@
 #include "cli/HandOver.h"
 #include "files/TemporaryFiles.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <iostream>
@@ -39,6 +40,29 @@ void aideGenerale(std::ostream& out) {
            "Code de sortie : 0 réussite, 1 données incorrectes, 2 mauvais usage.\n";
 }
 
+// --lang fr|en anywhere on the line, taken out of it; else the session's language.
+std::string chooseLanguage(std::vector<std::string>& args) {
+    platform::setLanguage(platform::languageFromEnvironment());
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        std::string value;
+        const bool apart = *it == "--lang" && it + 1 != args.end();
+        if (apart)
+            value = *(it + 1);
+        else if (it->starts_with("--lang="))
+            value = it->substr(7);
+        else if (*it != "--lang")
+            continue;
+        const auto language = platform::languageNamed(value);
+        if (!language)
+            return platform::fill(platform::translate("cli", "--lang attend fr ou en (pas « %1 »)"),
+                                  {value});
+        platform::setLanguage(*language);
+        args.erase(it, apart ? it + 2 : it + 1);
+        return {};
+    }
+    return {};
+}
+
 int usage(const std::string& message) {
     std::cerr << "tracelle-cli : " << surUneLigne(message)
               << " (tracelle-cli --help pour l'aide)\n";
@@ -60,7 +84,8 @@ int main(int argc, char** argv) {
     CliInteraction ui;
     platform::setInteraction(&ui);
     keepCommandLine(argv);
-    const std::vector<std::string> all(argv + 1, argv + argc);
+    std::vector<std::string> all(argv + 1, argv + argc);
+    if (const std::string wrong = chooseLanguage(all); !wrong.empty()) return usage(wrong);
     // The general help lists every command: the full program's.
     if (all.empty()) {
         handOver();

@@ -4,28 +4,41 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
 namespace tracelle::ui {
 
-bool installeTraductionsQt(QCoreApplication& app) {
-    // The catalogue installed with the program first, then the toolkit's own.
-    QStringList folders;
-    if (const std::string ours = platform::resourceFile("translations"); !ours.empty())
-        folders << QString::fromStdString(ours);
-    folders << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+namespace {
+
+bool load(QCoreApplication& app, const QString& name, const QStringList& folders) {
     auto* translator = new QTranslator(&app);
     for (const QString& folder : folders) {
-        if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                             QStringLiteral("_"), folder)) {
+        if (translator->load(name, folder)) {
             QCoreApplication::installTranslator(translator);
             return true;
         }
     }
     delete translator;
     return false;
+}
+
+} // namespace
+
+platform::Language startupLanguage() {
+    return platform::savedLanguage().value_or(platform::languageFromEnvironment());
+}
+
+bool installTranslations(QCoreApplication& app, platform::Language language) {
+    platform::setLanguage(language);
+    // The catalogues installed with the program first, then the toolkit's own.
+    QStringList folders;
+    if (const std::string ours = platform::resourceFile("translations"); !ours.empty())
+        folders << QString::fromStdString(ours);
+    if (language == platform::Language::English)
+        return load(app, QStringLiteral("tracelle_en"), folders);
+    folders << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    return load(app, QStringLiteral("qtbase_fr"), folders);
 }
 
 } // namespace tracelle::ui

@@ -38,7 +38,7 @@ TEST(InstalledTree, ResourcesAreTakenFromTheSharedFolderOfThePrefix) {
         SCOPED_TRACE(name);
         EXPECT_EQ(platform::resourceFile(name), (shareFolder() / name).string());
     }
-    EXPECT_TRUE(ui::installeTraductionsQt(*qApp));
+    EXPECT_TRUE(ui::installTranslations(*qApp, platform::Language::French));
 }
 
 // The current folder changed for a scope, as a user starting the program elsewhere.

@@ -334,7 +334,7 @@ TEST(PdfPageDialog, IsWideEnoughForItsTitle) {
 }
 
 TEST(Translations, TheToolkitsDialogsSpeakFrench) {
-    ASSERT_TRUE(ui::installeTraductionsQt(*qApp));
+    ASSERT_TRUE(ui::installTranslations(*qApp, platform::Language::French));
     QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
 }
