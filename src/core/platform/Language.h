@@ -7,6 +7,12 @@
 #include <string>
 #include <string_view>
 
+// Marks a text kept in a table for the catalogue; translate() it where it is shown. The same
+// macro as Qt's, so that lupdate finds it and code that includes Qt keeps one definition.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace tracelle::platform {
 
 enum class Language { French, English };
