@@ -64,12 +64,30 @@ struct Session {
         ui.answerFileName(projectPath);
         w->saveProject();
         EXPECT_EQ(w->project().N(), 3);
+        opening = said();
         ui.messages.clear();
         ui.questions.clear();
+        ui.fileDialogs.clear();
     }
-    void click(int x, int y) {
+    // What the program said through the interaction: messages, questions, prompts, menus,
+    // and the titles and kinds of file of its file dialogs.
+    std::vector<std::string> said() const {
+        std::vector<std::string> texts = ui.messages;
+        texts.insert(texts.end(), ui.questions.begin(), ui.questions.end());
+        texts.insert(texts.end(), ui.prompts.begin(), ui.prompts.end());
+        for (const auto& items : ui.menus)
+            texts.insert(texts.end(), items.begin(), items.end());
+        for (const platform::FileDialogRequest& request : ui.fileDialogs) {
+            texts.push_back(request.title);
+            const QStringList filter = QString::fromStdString(request.filter).split('|');
+            for (int i = 0; i < filter.size(); i += 2)
+                texts.push_back(filter[i].toStdString());
+        }
+        return texts;
+    }
+    void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         auto* area = w->findChild<ui::ImageArea*>("ImageCarte");
-        QTest::mouseClick(area, Qt::LeftButton, {}, area->toArea({x, y}).toPoint());
+        QTest::mouseClick(area, button, {}, area->toArea({x, y}).toPoint());
     }
     // The tool button of a French caption, as it shows in any language.
     QToolButton* toolButton(const char* french) {
@@ -96,7 +114,8 @@ struct Session {
     ui::Startup startup{QStringList()};
     tt::ScriptedInteraction ui; // after the start-up, which installs the windows' own
     ui::MainWindow* w = nullptr;
-    std::vector<tt::Finding> found; // by windows walked while they are modal
+    std::vector<std::string> opening; // said while the picture was opened and calibrated
+    std::vector<tt::Finding> found;   // by windows walked while they are modal
 };
 
 // The message dialog, modal, walked once on screen and then closed.
@@ -214,6 +233,15 @@ const Opening kOpenings[] = {
          EXPECT_EQ(files::ecritSecours(s.w->project(), "carte"), "");
          s.ui.answerConfirm(false);
          s.w->proposeSecours();
+         s.ui.messages.insert(s.ui.messages.end(), s.opening.begin(), s.opening.end());
+         return nullptr;
+     }},
+    {"EditingMenus",
+     [](Session& s) -> QWidget* {
+         s.ui.answerMenu(std::nullopt);
+         s.click(70, 50, Qt::RightButton); // a point
+         s.ui.answerMenu(std::nullopt);
+         s.click(60, 50, Qt::RightButton); // a segment
          return nullptr;
      }},
     {"MessageDialog", messageDialog},
@@ -236,9 +264,7 @@ TEST_P(English, EveryTextIsEnglishAndWhole) {
         for (tt::Finding& f : tt::walkTexts(root, name, english(), s.allowed()))
             found.push_back(std::move(f));
     }
-    std::vector<std::string> said = s.ui.messages;
-    said.insert(said.end(), s.ui.questions.begin(), s.ui.questions.end());
-    for (tt::Finding& f : tt::checkMessages(said, name, english(), s.allowed()))
+    for (tt::Finding& f : tt::checkMessages(s.said(), name, english(), s.allowed()))
         found.push_back(std::move(f));
     // Twin widgets (the grids of one table, a menu and the bar) fail alike: said once.
     QStringList lines;
@@ -261,29 +287,48 @@ TEST(EnglishWalk, ReportsFrenchAndCutTextsOnly) {
         "<message><source>%1 points lus</source><translation>%1 points read</translation>"
         "</message><message><source>Fermer</source>"
         "<translation type=\"unfinished\"></translation></message></context></TS>");
+    enum Kind { Label, Push, Check, Tool };
     const struct {
         const char* text;
         const char* tip;
-        bool button;
+        Kind kind;
         int width;
         const char* fault; // empty: none
     } rows[] = {
-        {"Open", "", false, 200, ""},
-        {"Fermer", "", false, 200, "not English"},
-        {"12 points read", "", false, 200, ""},
-        {"12,5", "", false, 200, ""},
-        {"carte.bmp", "", false, 200, ""},
-        {"Open", "", false, 10, "cut"},
-        {"&Open", "", true, 200, ""},
-        {"&Open", "Ouvrir le projet", true, 200, "not English"},
-        {"Open", "", true, 12, "cut"},
+        {"Open", "", Label, 200, ""},
+        {"Fermer", "", Label, 200, "not English"},
+        {"12 points read", "", Label, 200, ""},
+        {"12,5", "", Label, 200, ""},
+        {"carte.bmp", "", Label, 200, ""},
+        {"Open", "", Label, 10, "cut"},
+        {"&Open", "", Push, 200, ""},
+        {"&Open", "Ouvrir le projet", Push, 200, "not English"},
+        {"Open", "", Push, 12, "cut"},
+        {"&Open", "", Check, 200, ""},
+        {"&Open", "", Check, 30, "cut"},
+        {"Open", "", Tool, 200, ""},
+        {"Open", "", Tool, 14, "cut"},
     };
     QWidget window;
     window.resize(300, 40 * int(std::size(rows)));
     for (int i = 0; i < int(std::size(rows)); ++i) {
         const auto& row = rows[i];
-        QWidget* w = row.button ? static_cast<QWidget*>(new QPushButton(row.text, &window))
-                                : new QLabel(row.text, &window);
+        QWidget* w = nullptr;
+        switch (row.kind) {
+        case Label:
+            w = new QLabel(row.text, &window);
+            break;
+        case Push:
+            w = new QPushButton(row.text, &window);
+            break;
+        case Check:
+            w = new QCheckBox(row.text, &window);
+            break;
+        case Tool:
+            auto* tool = new QToolButton(&window);
+            tool->setText(row.text);
+            w = tool;
+        }
         w->setObjectName(QString::number(i));
         w->setToolTip(row.tip);
         w->setGeometry(0, 40 * i, row.width, 30);
