@@ -248,9 +248,10 @@ const Opening kOpenings[] = {
     {"MessageDialog", messageDialog},
 };
 
-// Symbols and names that read the same in English, whether or not marked for translation.
-const QStringList kSameInEnglish = {"n",  "L",  "X",  "Y",  "Z",  "x",  "y",   "z",
-                                    "dX", "dY", "X=", "Y=", "Z=", "OK", "RMS", "GeoTIFF"};
+// Symbols, formats and names that read the same in English, marked for translation or not.
+const QRegularExpression kSameInEnglish(QRegularExpression::anchoredPattern(
+    "[nLXYZxyz]|d[XY]|[XYZ]=|OK|RMS|Helmert|GeoTIFF|GeoJSON|KML|Shapefile|DXF|txt|xls|bln|jpeg|bmp|"
+    "tif|(Lambert-93|Lambert CC\\d\\d|UTM \\d\\dN \\(WGS 84\\)) \\(EPSG:\\d+\\)"));
 
 class English : public ::testing::TestWithParam<Opening> {};
 
@@ -270,7 +271,7 @@ TEST_P(English, EveryTextIsEnglishAndWhole) {
     // Twin widgets (the grids of one table, a menu and the bar) fail alike: said once.
     QStringList lines;
     for (const tt::Finding& f : found)
-        if (!kSameInEnglish.contains(f.text) || f.fault != QLatin1String("not English"))
+        if (!kSameInEnglish.match(f.text).hasMatch() || f.fault != QLatin1String("not English"))
             lines << tt::describe(f);
     lines.removeDuplicates();
     EXPECT_TRUE(lines.isEmpty()) << lines.size() << " texts:\n" << lines.join('\n').toStdString();
