@@ -190,8 +190,8 @@ std::optional<platform::PdfPage> QtInteraction::choosePdfPage(const std::string&
     dialog.setWindowTitle(tr("Ouvrir une page PDF"));
     auto* form = new QFormLayout(&dialog);
     const QString name = QString::fromStdString(std::filesystem::path(file).filename().string());
-    form->addRow(new QLabel(
-        (pageCount > 1 ? tr("%1 : %2 pages") : tr("%1 : %2 page")).arg(name).arg(pageCount)));
+    form->addRow(new QLabel((pageCount > 1 ? tr("%1 : %2 pages") : tr("%1 : %2 page"))
+                                .arg(name, QString::number(pageCount))));
     auto* page = new QSpinBox;
     page->setRange(1, std::max(pageCount, 1));
     form->addRow(tr("Page"), page);
