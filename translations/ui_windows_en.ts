@@ -1259,7 +1259,7 @@ version %1</translation>
     </message>
     <message>
         <source>Copier -&gt; pp</source>
-        <translation>Copy -&gt; cb</translation>
+        <translation>Copy -&gt; clip.</translation>
     </message>
     <message>
         <source>Copie l&apos;ensemble du texte dans le presse-papier</source>
@@ -1267,7 +1267,7 @@ version %1</translation>
     </message>
     <message>
         <source>Rajouter -&gt; pp</source>
-        <translation>Append -&gt; cb</translation>
+        <translation>Append -&gt; clip.</translation>
     </message>
     <message>
         <source>Rajoute l&apos;ensemble du texte dans le presse-papier</source>
