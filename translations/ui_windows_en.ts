@@ -942,6 +942,10 @@ do you accept losing its content?</translation>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>tracelle::ui::PictureConversionWindow</name>
@@ -1331,6 +1335,26 @@ version %1</translation>
     <message>
         <source>°longitude</source>
         <translation>°longitude</translation>
+    </message>
+    <message>
+        <source>n°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -65,7 +65,7 @@ MessageDialog::MessageDialog(QWidget* parent)
     first_ = makeButton(tr("Oui"), 'O');
     second_ = makeButton(tr("Non"), 'N');
     cancel_ = makeButton(tr("Annuler"), 'E');
-    ok_ = makeButton(QStringLiteral("OK"), 'E');
+    ok_ = makeButton(tr("OK"), 'E');
 }
 
 QPushButton* MessageDialog::makeButton(const QString& caption, char answer) {

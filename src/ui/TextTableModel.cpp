@@ -21,6 +21,11 @@ const char* const kWordHeaders[] = {
     QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Ellipsoïde"),
     QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "°latitude"),
     QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "°longitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "n°"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Zone"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Latitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Longitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "OK"),
 };
 
 } // namespace
