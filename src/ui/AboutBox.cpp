@@ -16,7 +16,7 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName("AboutBox");
-    setWindowTitle(QStringLiteral("   à propos de..."));
+    setWindowTitle(tr("   à propos de..."));
     setFixedSize(470, 340);
     setStyleSheet("QDialog { background: rgb(255, 240, 225); }");
 
@@ -24,9 +24,8 @@ AboutBox::AboutBox(QWidget* parent)
     icon->setPixmap(emblem(56));
     icon->setGeometry(16, 12, 56, 56);
 
-    auto* title = new QLabel(QStringLiteral("TRACELLE version ") +
-                                 QString::fromStdString(platform::programVersion()),
-                             this);
+    auto* title = new QLabel(
+        tr("TRACELLE version %1").arg(QString::fromStdString(platform::programVersion())), this);
     title->setObjectName("TitreAPropos");
     QFont titleFont = title->font();
     titleFont.setPointSize(16);
@@ -42,7 +41,7 @@ AboutBox::AboutBox(QWidget* parent)
         lines_.append(line);
     }
 
-    button_ = new QPushButton(QStringLiteral("appuyez sur une touche"), this);
+    button_ = new QPushButton(tr("appuyez sur une touche"), this);
     button_->setGeometry(150, 292, 170, 32);
     connect(button_, &QPushButton::clicked, this, &QDialog::hide);
 }
@@ -51,12 +50,11 @@ void AboutBox::refresh() {
     QStringList texts;
     texts << QString::fromStdString(platform::systemLine(
         QSysInfo::prettyProductName().toStdString(), QSysInfo::kernelVersion().toStdString()));
-    texts << QStringLiteral("Processeurs : ") + QString::number(QThread::idealThreadCount());
+    texts << tr("Processeurs : %1").arg(QThread::idealThreadCount());
     const std::string separator = QLocale::system().groupSeparator().toStdString();
     for (const auto& line : platform::memoryLines(platform::readMemoryStatus(), separator))
         texts << QString::fromStdString(line);
-    texts << QStringLiteral("Image=") + (describe_ ? describe_() : QString()) +
-                 QStringLiteral(" Ko");
+    texts << tr("Image=%1 Ko").arg(describe_ ? describe_() : QString());
     for (int i = 0; i < lines_.size() && i < texts.size(); ++i)
         lines_[i]->setText(texts[i]);
 }

@@ -25,9 +25,9 @@ AltitudePanel::AltitudePanel(QWidget* parent) : FloatingPanel("PanelZ", kPanelCo
     layout->setContentsMargins(8, 6, 8, 8);
     layout->addWidget(title, 0, 0);
     layout->addWidget(z_, 0, 1, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("delta Z"), this), 1, 0);
+    layout->addWidget(new QLabel(tr("delta Z"), this), 1, 0);
     layout->addWidget(delta_, 1, 1, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("décimales"), this), 2, 0);
+    layout->addWidget(new QLabel(tr("décimales"), this), 2, 0);
     layout->addWidget(decimals_, 2, 1, 1, 2);
     layout->addWidget(plus, 3, 1);
     layout->addWidget(minus, 3, 2);

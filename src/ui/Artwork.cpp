@@ -1,5 +1,6 @@
 #include "ui/Artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -126,7 +127,8 @@ QPixmap quitPicture(int w, int h) {
     p.setFont(f);
     p.setPen(QColor(255, 255, 0));
     p.drawText(QRect(door.right() + 56, 0, w - door.right() - 60, h),
-               Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Quitter ?"));
+               Qt::AlignVCenter | Qt::AlignLeft,
+               QCoreApplication::translate("Artwork", "Quitter ?"));
     return pixmap;
 }
 

@@ -24,44 +24,48 @@ namespace {
 constexpr model::TransformMethod kMethods[] = {
     model::TransformMethod::Affine, model::TransformMethod::Helmert,
     model::TransformMethod::Projective, model::TransformMethod::Polynomial2};
-const char* const kMethodCaptions[] = {"affine", "Helmert", "projective", "polynomial 2"};
+const char* const kMethodCaptions[] = {
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationPanel", "affine"),
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationPanel", "Helmert"),
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationPanel", "projective"),
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationPanel", "polynomial 2")};
 
 } // namespace
 
 CalibrationPanel::CalibrationPanel(QWidget* parent)
     : FloatingPanel("PanelCalibration", kPanelColour, parent) {
-    auto* group = new QGroupBox(QStringLiteral("calibration"), this);
+    auto* group = new QGroupBox(tr("calibration"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    const char* captions[3] = {"3 points ( repère quelconque )",
-                               "2 points sur une oblique ( hypothénuse )",
-                               "2 points horizontaux (=> repère orthonormé )"};
+    const QString captions[3] = {tr("3 points ( repère quelconque )"),
+                                 tr("2 points sur une oblique ( hypothénuse )"),
+                                 tr("2 points horizontaux (=> repère orthonormé )")};
     auto* exclusive = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        modes_[i] = new QRadioButton(QString::fromUtf8(captions[i]), group);
+        modes_[i] = new QRadioButton(captions[i], group);
         exclusive->addButton(modes_[i], i);
         groupLayout->addWidget(modes_[i]);
     }
     modes_[0]->setChecked(true);
     connect(exclusive, &QButtonGroup::idClicked, this, &CalibrationPanel::modeChanged);
 
-    auto* calibrer = new QPushButton(QStringLiteral("Calibrer ->"), this);
+    auto* calibrer = new QPushButton(tr("Calibrer ->"), this);
     calibrer->setObjectName("BoutonCalibrer");
-    auto* retour = new QPushButton(QStringLiteral("Retour"), this);
+    auto* retour = new QPushButton(tr("Retour"), this);
     retour->setObjectName("BoutonRetour");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calibrer);
     buttons->addWidget(retour);
 
-    auto* add = new QPushButton(QStringLiteral("Ajouter un point de contrôle"), this);
+    auto* add = new QPushButton(tr("Ajouter un point de contrôle"), this);
     add->setObjectName("BoutonPointControle");
     model_ = new QComboBox(this);
     model_->setObjectName("ComboModele");
     for (const char* caption : kMethodCaptions)
-        model_->addItem(QString::fromUtf8(caption));
+        model_->addItem(tr(caption));
     rms_ = new QLabel(this);
     rms_->setObjectName("LabelRMS");
     auto* fit = new QHBoxLayout;
-    fit->addWidget(new QLabel(QStringLiteral("modèle :"), this));
+    fit->addWidget(new QLabel(tr("modèle :"), this));
     fit->addWidget(model_, 1);
     fit->addWidget(rms_, 1);
 
@@ -88,24 +92,24 @@ int CalibrationPanel::mode() const {
 }
 
 QWidget* CalibrationPanel::buildAxes() {
-    auto* group = new QGroupBox(QStringLiteral("axes"), this);
-    logX_ = new QCheckBox(QStringLiteral("X logarithmique (r en polaire)"), group);
+    auto* group = new QGroupBox(tr("axes"), this);
+    logX_ = new QCheckBox(tr("X logarithmique (r en polaire)"), group);
     logX_->setObjectName("CaseLogX");
-    logY_ = new QCheckBox(QStringLiteral("Y logarithmique"), group);
+    logY_ = new QCheckBox(tr("Y logarithmique"), group);
     logY_->setObjectName("CaseLogY");
-    polar_ = new QCheckBox(QStringLiteral("polaire (r, θ)"), group);
+    polar_ = new QCheckBox(tr("polaire (r, θ)"), group);
     polar_->setObjectName("CasePolaire");
     angleUnit_ = new QComboBox(group);
     angleUnit_->setObjectName("ComboAngle");
-    angleUnit_->addItems({QStringLiteral("degrés"), QStringLiteral("radians")});
-    clockwise_ = new QCheckBox(QStringLiteral("sens horaire"), group);
+    angleUnit_->addItems({tr("degrés"), tr("radians")});
+    clockwise_ = new QCheckBox(tr("sens horaire"), group);
     clockwise_->setObjectName("CaseHoraire");
     // Most polar plots have r = 0 at their centre, which any control point of radius 0 pins;
     // others (a radar's decibels, a logarithmic radius) start higher: the user then names the
     // control point clicked on the centre, and its r is the radius there.
     origin_ = new QComboBox(group);
     origin_->setObjectName("ComboOrigine");
-    origin_->setToolTip(QStringLiteral("le centre du graphe polaire"));
+    origin_->setToolTip(tr("le centre du graphe polaire"));
     auto* layout = new QGridLayout(group);
     layout->addWidget(logX_, 0, 0);
     layout->addWidget(logY_, 0, 1);
@@ -139,8 +143,8 @@ void CalibrationPanel::showFit(const model::Project& project) {
     for (int i = 0; i < model_->count(); ++i) {
         // A model without enough points is offered with the number it needs.
         const int needed = model::minimumPoints(kMethods[i]);
-        QString caption = QString::fromUtf8(kMethodCaptions[i]);
-        if (count < needed) caption += QStringLiteral(" (%1 points)").arg(needed);
+        QString caption = tr(kMethodCaptions[i]);
+        if (count < needed) caption = tr("%1 (%2 points)").arg(caption).arg(needed);
         model_->setItemText(i, caption);
         items->item(i)->setEnabled(count >= needed);
         if (kMethods[i] == project.calibrationMethod()) model_->setCurrentIndex(i);
@@ -157,16 +161,16 @@ void CalibrationPanel::showFit(const model::Project& project) {
     // Chosen before "polaire" is ticked, since a centre not at r = 0 would refuse the tick.
     const int centre = axes.polar ? axes.origin : origin_->currentIndex();
     origin_->clear();
-    origin_->addItem(axes.x == model::AxisScale::Log10 ? QStringLiteral("centre en r = 1")
-                                                       : QStringLiteral("centre en r = 0"));
+    origin_->addItem(axes.x == model::AxisScale::Log10 ? tr("centre en r = 1")
+                                                       : tr("centre en r = 0"));
     for (int k = 1; k <= count; ++k)
-        origin_->addItem(QStringLiteral("centre au point %1").arg(k));
+        origin_->addItem(tr("centre au point %1").arg(k));
     origin_->setCurrentIndex(centre >= 0 && centre <= count ? centre : 0);
     const model::FittedCalibration& fit = project.calibrationFit();
-    rms_->setText(fit.fitted()
-                      ? QStringLiteral("RMS = ") + QString::fromStdString(model::enleve_blancs(
-                                                       model::_format2(fit.rms(), 18, project.D())))
-                      : QString());
+    rms_->setText(fit.fitted() ? tr("RMS = %1")
+                                     .arg(QString::fromStdString(model::enleve_blancs(
+                                         model::_format2(fit.rms(), 18, project.D()))))
+                               : QString());
 }
 
 ScalePanel::ScalePanel(QWidget* parent) : FloatingPanel("PanelEchelle", kPanelColour, parent) {
@@ -174,13 +178,13 @@ ScalePanel::ScalePanel(QWidget* parent) : FloatingPanel("PanelEchelle", kPanelCo
     distance_ = new QLabel(this);
     distanceBox_ = new QLineEdit(this);
     distanceBox_->setObjectName("EditDistance");
-    auto* rescaleButton = new QPushButton(QStringLiteral("mise à l'échelle ->"), this);
+    auto* rescaleButton = new QPushButton(tr("mise à l'échelle ->"), this);
     rescaleButton->setObjectName("BoutonEchelle");
-    auto* back = new QPushButton(QStringLiteral("Retour"), this);
+    auto* back = new QPushButton(tr("Retour"), this);
     back->setObjectName("BoutonRetour");
 
     auto* entry = new QHBoxLayout;
-    entry->addWidget(new QLabel(QStringLiteral("distance réelle:"), this));
+    entry->addWidget(new QLabel(tr("distance réelle:"), this));
     entry->addWidget(distanceBox_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(rescaleButton);

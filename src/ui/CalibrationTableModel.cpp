@@ -13,12 +13,16 @@ namespace tracelle::ui {
 namespace {
 
 enum Extra { Used, DX, DY, Distance, Pixels, ExtraCount };
-const char* const kHeaders[ExtraCount] = {"utilisé", "dX", "dY", "distance", "dist. pixels"};
+const char* const kHeaders[ExtraCount] = {
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationTableModel", "utilisé"), "dX", "dY",
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationTableModel", "distance"),
+    QT_TRANSLATE_NOOP("tracelle::ui::CalibrationTableModel", "dist. pixels")};
 constexpr int kResidualDigits = 3;
 // The cells of the typing row, in the order of a control point's line.
 const char* const kTypedColumns[] = {"x", "y", "X", "Y", "Z"};
-constexpr const char* kCalibrateFirst =
-    "Les points de contrôle s'ajoutent aux trois points de calage : calez d'abord l'image.";
+constexpr const char* kCalibrateFirst = QT_TRANSLATE_NOOP(
+    "tracelle::ui::CalibrationTableModel",
+    "Les points de contrôle s'ajoutent aux trois points de calage : calez d'abord l'image.");
 
 } // namespace
 
@@ -78,17 +82,18 @@ QVariant CalibrationTableModel::data(const QModelIndex& index, int role) const {
 QVariant CalibrationTableModel::headerData(int section, Qt::Orientation orientation,
                                            int role) const {
     const int extra = section - tableColumns();
-    if (extra < 0 || orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (extra < 0 || orientation != Qt::Horizontal)
         return TextTableModel::headerData(section, orientation, role);
-    return QString::fromUtf8(kHeaders[extra]);
+    if (role == kKeyRole) return QString::fromUtf8(kHeaders[extra]);
+    if (role == Qt::DisplayRole) return tr(kHeaders[extra]);
+    return {};
 }
 
 Qt::ItemFlags CalibrationTableModel::flags(const QModelIndex& index) const {
     const int extra = index.column() - tableColumns();
     if (isTypingRow(index.row()) && extra < 0) {
         const Qt::ItemFlags f = TextTableModel::flags(index);
-        const QString header =
-            TextTableModel::headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+        const QString header = headerData(index.column(), Qt::Horizontal, kKeyRole).toString();
         for (const char* column : kTypedColumns)
             if (header == QLatin1String(column)) return f | Qt::ItemIsEditable;
         return f;
@@ -120,7 +125,7 @@ bool CalibrationTableModel::setData(const QModelIndex& index, const QVariant& va
 
 bool CalibrationTableModel::typeIntoTypingRow(const QModelIndex& index, const QString& text) {
     if (project_.K() < 3) {
-        platform::interaction().information(kCalibrateFirst);
+        platform::interaction().information(tr(kCalibrateFirst).toStdString());
         return false;
     }
     typed_[index.column()] = text.trimmed();
@@ -135,7 +140,7 @@ bool CalibrationTableModel::typeIntoTypingRow(const QModelIndex& index, const QS
     if (line.size() < 4) return true;
     const int row = index.row() + 1;
     const files::ControlPointLines read = files::readControlPoints(
-        line.join('\t').toStdString(), "Le point de contrôle " + std::to_string(row));
+        line.join('\t').toStdString(), tr("Le point de contrôle %1").arg(row).toStdString());
     if (!read.error.empty()) {
         platform::interaction().information(read.error);
         return true;
@@ -149,17 +154,18 @@ bool CalibrationTableModel::typeIntoTypingRow(const QModelIndex& index, const QS
 
 void CalibrationTableModel::paste(const std::string& text) {
     if (project_.K() < 3) {
-        platform::interaction().information(kCalibrateFirst);
+        platform::interaction().information(tr(kCalibrateFirst).toStdString());
         return;
     }
-    const files::ControlPointLines read = files::readControlPoints(text, "Presse-papier");
+    const files::ControlPointLines read =
+        files::readControlPoints(text, tr("Presse-papier").toStdString());
     if (!read.error.empty()) {
         platform::interaction().information(read.error);
         return;
     }
     if (read.points.empty()) {
         platform::interaction().information(
-            "Presse-papier : aucun point de contrôle « x y X Y [Z] » à coller.");
+            tr("Presse-papier : aucun point de contrôle « x y X Y [Z] » à coller.").toStdString());
         return;
     }
     addControlPoints(read.points);

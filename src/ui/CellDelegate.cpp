@@ -2,6 +2,7 @@
 
 #include "model/TableEditing.h"
 #include "platform/Interaction.h"
+#include "ui/TextTableModel.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -19,7 +20,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     const QVariant swatch = index.data(Qt::BackgroundRole);
     if (swatch.canConvert<QColor>() &&
-        index.model()->headerData(index.column(), Qt::Horizontal).toString() ==
+        index.model()->headerData(index.column(), Qt::Horizontal, TextTableModel::kKeyRole) ==
             QStringLiteral("couleur")) {
         painter->fillRect(option.rect, swatch.value<QColor>());
         return;
@@ -32,7 +33,10 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     auto* editor = new QLineEdit(parent);
     const QString saved = index.data(Qt::EditRole).toString();
     const std::string header =
-        index.model()->headerData(index.column(), Qt::Horizontal).toString().toStdString();
+        index.model()
+            ->headerData(index.column(), Qt::Horizontal, TextTableModel::kKeyRole)
+            .toString()
+            .toStdString();
     editor->setProperty("index", QVariant::fromValue(index));
     // A refused keystroke is refused alone: the text accepted before it comes back, with the
     // cursor where it was, and the next keys go on from there.

@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "ui/FlowLayout.h"
 #include "ui/TextTableModel.h"
+#include "ui/Translations.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -39,7 +40,8 @@ QString q(const std::string& text) {
 
 // One place in several systems, and the formulas in words: what a user checks a result
 // against.
-const char* const kNotes =
+const char* const kNotes = QT_TRANSLATE_NOOP(
+    "tracelle::ui::ConverterWindow",
     "REPÈRES\n"
     "Un même point, la cathédrale de Strasbourg à quelques mètres près :\n"
     "  UTM WGS 84 : zone 32, bande U, hémisphère N, Est 406 864 m, Nord 5 383 757 m\n"
@@ -74,7 +76,7 @@ const char* const kNotes =
     "  Degrés minutes secondes : 1° = 60', 1' = 60\" ; 48° 35' 59,8555\" = 48 + 35/60 +\n"
     "  59,8555/3600 = 48,5999598.\n"
     "  Approximation kilométrique : x = (Long − L0) · Ra · cos(Lat) + 500, y = Rb · Lat\n"
-    "  (angles en radians), L0 le milieu du fuseau ; 1° ≈ 111 km, 1' ≈ 1855 m, 1\" ≈ 31 m.\n";
+    "  (angles en radians), L0 le milieu du fuseau ; 1° ≈ 111 km, 1' ≈ 1855 m, 1\" ≈ 31 m.\n");
 
 QPushButton* button(const QString& caption, const QString& hint, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -86,15 +88,17 @@ QPushButton* button(const QString& caption, const QString& hint, QWidget* parent
 
 ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("ConverterWindow");
-    setWindowTitle(QStringLiteral("Convertions"));
+    setWindowTitle(tr("Convertions"));
     resize(1000, 700);
 
     grid_ = new QTableView(this);
     grid_->setObjectName("GrilleConversion");
     auto* model = new TextTableModel(sheet_.table(), grid_);
-    QStringList headers;
-    for (const char* h : geodesy::kWorksheetHeaders)
+    QStringList headers, shown;
+    for (const char* h : geodesy::kWorksheetHeaders) {
         headers << QString::fromUtf8(h);
+        shown << TextTableModel::shownHeader(h);
+    }
     model->setEditableColumns(headers);
     grid_->setModel(model);
     grid_->verticalHeader()->hide();
@@ -121,9 +125,9 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     const QFontMetrics metrics = grid_->fontMetrics();
     const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) + 14; };
     for (int column = 0; column < model->columnCount(); ++column)
-        grid_->setColumnWidth(column, std::max(64, fits(headers[column])));
+        grid_->setColumnWidth(column, std::max(64, fits(shown[column])));
     for (const auto& c : widths)
-        grid_->setColumnWidth(c.column, std::max({c.width, fits(headers[c.column]),
+        grid_->setColumnWidth(c.column, std::max({c.width, fits(shown[c.column]),
                                                   fits(QString::fromUtf8(c.sample))}));
     grid_->viewport()->installEventFilter(this);
 
@@ -137,7 +141,7 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     chooser_->installEventFilter(this);
     connect(chooser_, &QComboBox::activated, this, &ConverterWindow::chooseEllipsoid);
 
-    notes_ = new QPlainTextEdit(QString::fromUtf8(kNotes), this);
+    notes_ = new QPlainTextEdit(tr(kNotes), this);
     notes_->setObjectName("MemoAide");
     notes_->hide();
 
@@ -164,23 +168,21 @@ QWidget* ConverterWindow::buildLabels() {
     rows->setContentsMargins(0, 0, 0, 0);
 
     auto* first = new QHBoxLayout;
-    first->addWidget(new QLabel(QStringLiteral("Séparateur décimal ="), panel));
+    first->addWidget(new QLabel(tr("Séparateur décimal ="), panel));
     first->addWidget(new QLabel(
         QStringLiteral("< ") + QChar(platform::decimalSeparator()) + QStringLiteral(" >"), panel));
     first->addSpacing(20);
-    count_ = new QLabel(QStringLiteral("Nombre de points"), panel);
+    count_ = new QLabel(tr("Nombre de points"), panel);
     count_->setObjectName("LabelNombre");
     first->addWidget(count_);
     first->addSpacing(20);
-    workbook_ = new QLabel(QStringLiteral("Fichier XLS"), panel);
+    workbook_ = new QLabel(tr("Fichier XLS"), panel);
     workbook_->setObjectName("LabelFichier");
     first->addWidget(workbook_, 1);
     rows->addLayout(first);
 
     rows->addWidget(new QLabel(
-        QStringLiteral(
-            "Périmètre de la Terre=40076 Km    R=6378 Km  1°=111 Km  1'=1855 m  1\"=31m"),
-        panel));
+        tr("Périmètre de la Terre=40076 Km    R=6378 Km  1°=111 Km  1'=1855 m  1\"=31m"), panel));
     auto* radii = new QHBoxLayout;
     ra_ = new QLineEdit(QStringLiteral("6378"), panel);
     ra_->setObjectName("EditRa");
@@ -188,22 +190,20 @@ QWidget* ConverterWindow::buildLabels() {
     rb_->setObjectName("EditRb");
     for (QLineEdit* box : {ra_, rb_})
         box->setFixedWidth(60);
-    radii->addWidget(new QLabel(QStringLiteral("si   Ra ="), panel));
+    radii->addWidget(new QLabel(tr("si   Ra ="), panel));
     radii->addWidget(ra_);
-    radii->addWidget(new QLabel(QStringLiteral("et Rb ="), panel));
+    radii->addWidget(new QLabel(tr("et Rb ="), panel));
     radii->addWidget(rb_);
-    auto* formula = new QLabel(
-        QStringLiteral("alors x = (Long - L0) . Ra . cos(Lat) + 500  avec L0, milieu du fuseau  "
-                       "(-3,+3,+9,+15...)  et   y = Rb . Lat   si  Lat < 0  ->  y = y + 10 000 "
-                       "en mètres"),
-        panel);
+    auto* formula =
+        new QLabel(tr("alors x = (Long - L0) . Ra . cos(Lat) + 500  avec L0, milieu du fuseau  "
+                      "(-3,+3,+9,+15...)  et   y = Rb . Lat   si  Lat < 0  ->  y = y + 10 000 "
+                      "en mètres"),
+                   panel);
     formula->setWordWrap(true);
     radii->addWidget(formula, 1);
     rows->addLayout(radii);
     rows->addWidget(new QLabel(
-        QStringLiteral(
-            " X est compris entre 166 et 834km  (500km +/- 3° * 111.1km/° à l'équateur)."),
-        panel));
+        tr(" X est compris entre 166 et 834km  (500km +/- 3° * 111.1km/° à l'équateur)."), panel));
     return panel;
 }
 
@@ -218,33 +218,26 @@ QWidget* ConverterWindow::buildButtons() {
         return b;
     };
     const QString dms = QStringLiteral("°lat,°long °'\"");
-    add(QStringLiteral("UTM --> Lat,Long"), QStringLiteral("le calcul écrase les Lat et Long"),
+    add(tr("UTM --> Lat,Long"), tr("le calcul écrase les Lat et Long"),
         [this] { utmVersLatLon(); });
-    add(dms + QStringLiteral("--> UTM  (tous)"),
-        QStringLiteral("Calcul dans TOUS les cas si Lat et Long "),
+    add(dms + tr("--> UTM  (tous)"), tr("Calcul dans TOUS les cas si Lat et Long "),
         [this] { latLonVersUtm(false); });
-    add(dms + QStringLiteral("--> UTM (vide) "),
-        QStringLiteral("SI les colonnes Est ET Nord sont vides ALORS Calcul"),
+    add(dms + tr("--> UTM (vide) "), tr("SI les colonnes Est ET Nord sont vides ALORS Calcul"),
         [this] { latLonVersUtm(true); });
-    add(QStringLiteral("°lat °long --> Lat Long"), QStringLiteral("dégré ° ---> décimal"),
-        [this] { dmsVersDecimal(); });
-    add(QStringLiteral("Lat Long --> °lat °long"), QStringLiteral("décimal ---> degrés °"),
-        [this] { decimalVersDms(); });
-    add(dms + QStringLiteral("--> x et y "), QStringLiteral("Calcul dans TOUS les cas"),
-        [this] { km(); });
-    add(QStringLiteral("Importer un fichier texte (csv)"), {}, [this] { importeTexte(); });
-    add(QStringLiteral("Importer un fichier XLS UTM->°lat,]lon"), {},
-        [this] { importeClasseur(true); });
-    add(QStringLiteral("Importer un fichier XLS °lat,]lon->UTM"), {},
-        [this] { importeClasseur(false); });
-    add(QStringLiteral("Lancer Excel avec ..."), {}, [this] { lanceTableur(); });
-    add(QStringLiteral("Presse papier"), {}, [this] { pressePapier(); });
-    add(QStringLiteral("F5=recopie -> fin"), {}, [this] { recopie(); });
-    aide_ = add(QStringLiteral("Aide "), {}, [this] { basculeAide(); });
-    add(QStringLiteral("Aide UTM.pdf"), {}, [this] { aideUtmPdf(); });
-    add(QStringLiteral("Tout effacer"), {}, [this] { toutEffacer(); });
-    add(QStringLiteral("Retour"), {}, [this] { close(); });
-    add(QStringLiteral("Quitter direct"), {}, [this] { emit quitDirect(); });
+    add(tr("°lat °long --> Lat Long"), tr("dégré ° ---> décimal"), [this] { dmsVersDecimal(); });
+    add(tr("Lat Long --> °lat °long"), tr("décimal ---> degrés °"), [this] { decimalVersDms(); });
+    add(dms + tr("--> x et y "), tr("Calcul dans TOUS les cas"), [this] { km(); });
+    add(tr("Importer un fichier texte (csv)"), {}, [this] { importeTexte(); });
+    add(tr("Importer un fichier XLS UTM->°lat,]lon"), {}, [this] { importeClasseur(true); });
+    add(tr("Importer un fichier XLS °lat,]lon->UTM"), {}, [this] { importeClasseur(false); });
+    add(tr("Lancer Excel avec ..."), {}, [this] { lanceTableur(); });
+    add(tr("Presse papier"), {}, [this] { pressePapier(); });
+    add(tr("F5=recopie -> fin"), {}, [this] { recopie(); });
+    aide_ = add(tr("Aide "), {}, [this] { basculeAide(); });
+    add(tr("Aide UTM.pdf"), {}, [this] { aideUtmPdf(); });
+    add(tr("Tout effacer"), {}, [this] { toutEffacer(); });
+    add(tr("Retour"), {}, [this] { close(); });
+    add(tr("Quitter direct"), {}, [this] { emit quitDirect(); });
     return panel;
 }
 
@@ -275,52 +268,61 @@ void ConverterWindow::km() {
 
 void ConverterWindow::importeTexte() {
     if (interaction().dlg_titre_message_ONEK_oui_non(
-            "Importer un fichier texte UTM WGS 84 (séparatuer=Tab)",
-            "le fichier doit contenir les colonnes \n(Lib)  en colonne 1     \n(Nord) en colonne "
-            "4     \n(Est)  en colonne 5     ",
-            "OE", "importer", "annuler", platform::DialogWidth::Wide) != 'O')
+            tr("Importer un fichier texte UTM WGS 84 (séparatuer=Tab)").toStdString(),
+            tr("le fichier doit contenir les colonnes \n(Lib)  en colonne 1     \n(Nord) en "
+               "colonne 4     \n(Est)  en colonne 5     ")
+                .toStdString(),
+            "OE", tr("importer").toStdString(), tr("annuler").toStdString(),
+            platform::DialogWidth::Wide) != 'O')
         return;
-    const auto chosen = interaction().openFileName(files::dansDernierDossier(
-        "Ouvrir un fichier UTM  Lib[1] Nord[4]  Est[5]", "Fichiers (*.txt)|*.txt;*.prn;*.csv"));
+    const auto chosen = interaction().openFileName(
+        files::dansDernierDossier(tr("Ouvrir un fichier UTM  Lib[1] Nord[4]  Est[5]").toStdString(),
+                                  tr("Fichiers (*.txt)|*.txt;*.prn;*.csv").toStdString()));
     if (!chosen) return;
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      fs::path(*chosen).parent_path().string());
     const auto reviewed = files::texteRevu(*chosen);
     if (!reviewed || !remplacementAccepte()) return;
     const int n = sheet_.importeTexte(*reviewed);
-    count_->setText(QString::number(n) + QStringLiteral(" positions"));
+    count_->setText(tr("%1 positions").arg(n));
 }
 
 void ConverterWindow::importeClasseur(bool utm) {
-    const std::string format =
-        utm ? "le fichier doit contenir \nligne 1 colonne 1 ( Zone ) et 2ème colonne son code "
-              "UTM\nligne 2 colonne 1 (Ellipsoide) et 2ème colonne son sigle Ex. WGS 84\nligne 3 "
-              "colonne 1 (Hémisphère) et 2ème colonne son code Ex. N\nligne 4 colonne 1 "
-              "(Libellé) colonne 2 (X ou Est) colonne 3 (Y ou Nord)\npuis les valeurs\nLa "
-              "lecture s'arrête si le Libellé est vide"
-            : "Colonne 1(Nom) colonne 2(Latitude) colonne 3(Longitude)\navec O et S remplaçant "
-              "le signe négatif 15° O=-15° E\nLa lecture s'arrête si le Nom est vide\net la 1ère "
-              "ligne n'est pas lue ";
+    const QString format =
+        utm ? tr("le fichier doit contenir \nligne 1 colonne 1 ( Zone ) et 2ème colonne son code "
+                 "UTM\nligne 2 colonne 1 (Ellipsoide) et 2ème colonne son sigle Ex. WGS 84\nligne "
+                 "3 colonne 1 (Hémisphère) et 2ème colonne son code Ex. N\nligne 4 colonne 1 "
+                 "(Libellé) colonne 2 (X ou Est) colonne 3 (Y ou Nord)\npuis les valeurs\nLa "
+                 "lecture s'arrête si le Libellé est vide")
+            : tr("Colonne 1(Nom) colonne 2(Latitude) colonne 3(Longitude)\navec O et S "
+                 "remplaçant le signe négatif 15° O=-15° E\nLa lecture s'arrête si le Nom est "
+                 "vide\net la 1ère ligne n'est pas lue ");
+    const std::string title = tr("Importer un fichier Excel XLS").toStdString();
     const char answer = interaction().dlg_titre_message_ONEK_oui_non(
-        "Importer un fichier Excel XLS", format, "ONE", "Importer", "Exemple",
-        platform::DialogWidth::Wide);
+        title, format.toStdString(), "ONE", tr("Importer").toStdString(),
+        tr("Exemple").toStdString(), platform::DialogWidth::Wide);
     if (answer == 'N') {
         const std::string name = utm ? "Exemple UTM to LatLong" : "Exemple LatLog to UTM";
         const std::string example = platform::resourceFile(name + ".xl0");
         std::error_code ec;
         if (example.empty() || !fs::is_regular_file(example, ec)) {
-            interaction().information("Le fichier < " + name + ".xl0 > n'a pas été trouvé");
+            interaction().information(
+                tr("Le fichier < %1.xl0 > n'a pas été trouvé").arg(q(name)).toStdString());
             return;
         }
         const std::string copy = platform::configFile(name + ".xls");
         if (fs::exists(copy, ec) &&
             interaction().dlg_titre_message_ONEK_oui_non(
-                "Importer un fichier Excel XLS",
-                "Le fichier " + copy + "\n\nexiste déjà\n\nacceptez-vous d'en perdre le contenu ?",
-                "ON", "Ecraser", "annuler", platform::DialogWidth::Wide) != 'O')
+                title,
+                tr("Le fichier %1\n\nexiste déjà\n\nacceptez-vous d'en perdre le contenu ?")
+                    .arg(q(copy))
+                    .toStdString(),
+                "ON", tr("Ecraser").toStdString(), tr("annuler").toStdString(),
+                platform::DialogWidth::Wide) != 'O')
             return;
         if (!fs::copy_file(example, copy, fs::copy_options::overwrite_existing, ec)) {
-            interaction().information("copie impossible vers " + copy + " : " + ec.message());
+            interaction().information(
+                tr("copie impossible vers %1 : %2").arg(q(copy), q(ec.message())).toStdString());
             return;
         }
         interaction().openWithDesktop(copy);
@@ -328,19 +330,21 @@ void ConverterWindow::importeClasseur(bool utm) {
     }
     if (answer != 'O') return;
     const auto chosen = interaction().openFileName(files::dansDernierDossier(
-        utm ? "Ouvrir un fichier UTM  Lib[1] X ou Est[2] Y ou Nord[3]"
-            : "Ouvrir un fichier Lat/Lon  Lib[1] Lat[2]  Long[3] ",
+        (utm ? tr("Ouvrir un fichier UTM  Lib[1] X ou Est[2] Y ou Nord[3]")
+             : tr("Ouvrir un fichier Lat/Lon  Lib[1] Lat[2]  Long[3] "))
+            .toStdString(),
         std::string(files::kWorkbookFilter) +
-            "|Fichiers (*.xls; *.txt)|*.xls;*.txt|Tous les fichiers (*.*)|*.*"));
+            tr("|Fichiers (*.xls; *.txt)|*.xls;*.txt|Tous les fichiers (*.*)|*.*").toStdString()));
     if (!chosen) return;
     files::premiere_ligne_enregistre(files::kLastFolderFile,
                                      fs::path(*chosen).parent_path().string());
     workbook_->setText(q(*chosen));
     workbookPath_ = *chosen;
     if (model::majuscules(*chosen).find(".XLA") != std::string::npos) {
-        interaction().information("Le fichier <" + *chosen +
-                                  "> n'est pas valide\rveuillez désactiver cette macro "
-                                  "complémentaire...");
+        interaction().information(tr("Le fichier <%1> n'est pas valide\rveuillez désactiver "
+                                     "cette macro complémentaire...")
+                                      .arg(q(*chosen))
+                                      .toStdString());
         return;
     }
     std::string error;
@@ -352,24 +356,26 @@ void ConverterWindow::importeClasseur(bool utm) {
     if (!remplacementAccepte()) return;
     platform::BusyCursor busy;
     const int n = utm ? sheet_.importeClasseurUtm(*book) : sheet_.importeClasseurLatLon(*book);
-    count_->setText(QString::number(n) + QStringLiteral(" points"));
+    count_->setText(tr("%1 points").arg(n));
 }
 
 void ConverterWindow::lanceTableur() {
     std::error_code ec;
     if (workbookPath_.empty() || !fs::is_regular_file(workbookPath_, ec)) {
-        interaction().information(workbookPath_.empty()
-                                      ? "Aucun classeur : importez d'abord un fichier XLS"
-                                      : "<" + workbookPath_ + "> introuvable");
+        interaction().information((workbookPath_.empty()
+                                       ? tr("Aucun classeur : importez d'abord un fichier XLS")
+                                       : tr("<%1> introuvable").arg(q(workbookPath_)))
+                                      .toStdString());
         return;
     }
     interaction().openWithDesktop(workbookPath_);
 }
 
 void ConverterWindow::pressePapier() {
-    if (!interaction().confirm("Voulez-vous copier le tableazu \r  dans le presse papier (valeurs "
-                               "séparées par TABULATION) \r  et dans un fichier "
-                               "<UTMpresse_papier.txt> ?"))
+    if (!interaction().confirm(tr("Voulez-vous copier le tableazu \r  dans le presse papier "
+                                  "(valeurs séparées par TABULATION) \r  et dans un fichier "
+                                  "<UTMpresse_papier.txt> ?")
+                                   .toStdString()))
         return;
     const std::string text = sheet_.texteExport();
     const std::string path = platform::configFile("UTMpresse_papier.txt");
@@ -378,15 +384,16 @@ void ConverterWindow::pressePapier() {
         return;
     }
     interaction().setClipboardText(text);
-    interaction().information("Le presse-papier est à jour  \r ainsi que le fichier <" + path +
-                              ">");
+    interaction().information(
+        tr("Le presse-papier est à jour  \r ainsi que le fichier <%1>").arg(q(path)).toStdString());
 }
 
 bool ConverterWindow::remplacementAccepte() {
     // The example rows are nobody's work; anything else may hold results found nowhere else.
     if (sheet_.texteExport() == geodesy::Worksheet().texteExport()) return true;
-    return interaction().confirm("Les lignes du tableau vont être remplacées par celles du "
-                                 "fichier. Continuer ?");
+    return interaction().confirm(
+        tr("Les lignes du tableau vont être remplacées par celles du fichier. Continuer ?")
+            .toStdString());
 }
 
 std::pair<int, int> ConverterWindow::currentCell() const {
@@ -400,7 +407,9 @@ void ConverterWindow::recopie() {
     if (row == 0) return;
     const std::string text = sheet_.table().cell(row, column);
     if (interaction().dlg_titre_message_ONEK_oui_non(
-            "recopie", "copier <" + text + ">  j'usqu'à la fin", "ON", "recopier", "annuler",
+            tr("recopie").toStdString(),
+            tr("copier <%1>  j'usqu'à la fin").arg(q(text)).toStdString(), "ON",
+            tr("recopier").toStdString(), tr("annuler").toStdString(),
             platform::DialogWidth::Wide) == 'O')
         sheet_.recopie(row, column);
 }
@@ -419,14 +428,14 @@ void ConverterWindow::basculeAide() {
     } else {
         notes_->hide();
     }
-    aide_->setText(show ? QStringLiteral("Fermer l'aide") : QStringLiteral("Aide"));
+    aide_->setText(show ? tr("Fermer l'aide") : tr("Aide"));
 }
 
 void ConverterWindow::aideUtmPdf() {
-    const std::string pdf = platform::resourceFile("Projection_UTM.pdf");
+    const std::string pdf = localisedResourceFile("Projection_UTM.pdf");
     std::error_code ec;
     if (pdf.empty() || !fs::is_regular_file(pdf, ec)) {
-        interaction().information("<Projection_UTM.pdf> introuvable");
+        interaction().information(tr("<Projection_UTM.pdf> introuvable").toStdString());
         return;
     }
     interaction().openWithDesktop(pdf);
@@ -434,7 +443,7 @@ void ConverterWindow::aideUtmPdf() {
 
 void ConverterWindow::toutEffacer() {
     // The worksheet may hold a whole import: it is not thrown away on one click.
-    if (!interaction().confirm("Effacer toutes les valeurs du tableau ?")) return;
+    if (!interaction().confirm(tr("Effacer toutes les valeurs du tableau ?").toStdString())) return;
     sheet_.toutEffacer();
 }
 

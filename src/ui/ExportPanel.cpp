@@ -17,8 +17,8 @@
 
 namespace tracelle::ui {
 
-QCheckBox* ExportPanel::check(const char* caption, bool on) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), body_);
+QCheckBox* ExportPanel::check(const QString& caption, bool on) {
+    auto* box = new QCheckBox(caption, body_);
     box->setChecked(on);
     return box;
 }
@@ -37,37 +37,36 @@ ExportPanel::ExportPanel(QWidget* parent)
     frame->addWidget(scroll);
     auto* grid = new QGridLayout(body_);
     int row = 0;
-    grid->addWidget(new QLabel(QStringLiteral("Enregistrement dans 1 ou 2 fichiers"), body_), row++,
-                    0, 1, 2);
-    project_ = check("Fichier n°1  *.trc => pour Tracelle", true);
-    export_ = check("Fichier n°2 formaté selon les choix suivants...", true);
+    grid->addWidget(new QLabel(tr("Enregistrement dans 1 ou 2 fichiers"), body_), row++, 0, 1, 2);
+    project_ = check(tr("Fichier n°1  *.trc => pour Tracelle"), true);
+    export_ = check(tr("Fichier n°2 formaté selon les choix suivants..."), true);
     grid->addWidget(project_, row++, 0, 1, 2);
     auto* exportRow = new QHBoxLayout;
     exportRow->addWidget(export_);
-    exportRow->addWidget(new QLabel(QStringLiteral("et presse-papier"), body_), 1);
+    exportRow->addWidget(new QLabel(tr("et presse-papier"), body_), 1);
     grid->addLayout(exportRow, row++, 0, 1, 2);
-    const char* captions[11] = {
-        "n : n° de point",       "L  : n° de ligne ",     "Libellé",
-        "X : valeurs réelles",   "Y : valeurs réelles",   "x : coordonnées image",
-        "y : coordonnées image", "z : coordonnées image", "distance inter points",
-        "Z : valeurs réelles",   "distance cumulée"};
+    const QString captions[11] = {
+        tr("n : n° de point"),       tr("L  : n° de ligne "),     tr("Libellé"),
+        tr("X : valeurs réelles"),   tr("Y : valeurs réelles"),   tr("x : coordonnées image"),
+        tr("y : coordonnées image"), tr("z : coordonnées image"), tr("distance inter points"),
+        tr("Z : valeurs réelles"),   tr("distance cumulée")};
     for (int i = 0; i < 11; ++i) {
         columns_[i] = check(captions[i], i == 3 || i == 4);
         grid->addWidget(columns_[i], row + i / 2, i % 2);
     }
     row += 6;
-    calibration_ = check("avec les 3 points de calibration", false);
-    shownOnly_ = check("juste les lignes affichées", true);
+    calibration_ = check(tr("avec les 3 points de calibration"), false);
+    shownOnly_ = check(tr("juste les lignes affichées"), true);
     grid->addWidget(calibration_, row, 0);
     grid->addWidget(shownOnly_, row++, 1);
 
     auto* marks = new QButtonGroup(body_);
-    point_ = new QRadioButton(QStringLiteral("point"), body_);
-    auto* comma = new QRadioButton(QStringLiteral("virgule"), body_);
+    point_ = new QRadioButton(tr("point"), body_);
+    auto* comma = new QRadioButton(tr("virgule"), body_);
     marks->addButton(point_);
     marks->addButton(comma);
     point_->setChecked(true);
-    grid->addWidget(new QLabel(QStringLiteral("séparateur décimal"), body_), row, 0);
+    grid->addWidget(new QLabel(tr("séparateur décimal"), body_), row, 0);
     auto* markRow = new QHBoxLayout;
     markRow->addWidget(point_);
     markRow->addWidget(comma);
@@ -76,32 +75,32 @@ ExportPanel::ExportPanel(QWidget* parent)
     grid->addWidget(localMark_, row++, 0, 1, 2);
 
     separator_ = new QComboBox(body_);
-    separator_->addItems({QStringLiteral("virgule + espace (Surfer *.bln)"),
-                          QStringLiteral("tabulation (#9)"), QStringLiteral("personnalisé =>")});
+    separator_->addItems(
+        {tr("virgule + espace (Surfer *.bln)"), tr("tabulation (#9)"), tr("personnalisé =>")});
     separator_->setCurrentIndex(1);
     customSeparator_ = new QLineEdit(QStringLiteral(", "), body_);
-    grid->addWidget(new QLabel(QStringLiteral("séparateur de données"), body_), row, 0);
+    grid->addWidget(new QLabel(tr("séparateur de données"), body_), row, 0);
     auto* sepRow = new QHBoxLayout;
     sepRow->addWidget(separator_);
     sepRow->addWidget(customSeparator_);
     grid->addLayout(sepRow, row++, 1);
 
     extension_ = new QComboBox(body_);
-    extension_->addItems({"txt", "xls", "bln", QStringLiteral("personnalisé =>")});
+    extension_->addItems({"txt", "xls", "bln", tr("personnalisé =>")});
     // The lists narrower than their longest entry: the panel fits a map beside the table.
     for (QComboBox* list : {separator_, extension_}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(8);
     }
     customExtension_ = new QLineEdit(QStringLiteral("txt"), body_);
-    grid->addWidget(new QLabel(QStringLiteral("extention du fichier"), body_), row, 0);
+    grid->addWidget(new QLabel(tr("extention du fichier"), body_), row, 0);
     auto* extRow = new QHBoxLayout;
     extRow->addWidget(extension_);
     extRow->addWidget(customExtension_);
     grid->addLayout(extRow, row++, 1);
 
-    firstLine_ = check("1ère ligne (*.bln)", true);
-    firstLineCount_ = check("nb points (séparateur) ET", true);
+    firstLine_ = check(tr("1ère ligne (*.bln)"), true);
+    firstLineCount_ = check(tr("nb points (séparateur) ET"), true);
     firstLineText_ = new QLineEdit(QStringLiteral("0"), body_);
     grid->addWidget(firstLine_, row, 0);
     auto* firstRow = new QHBoxLayout;
@@ -109,8 +108,8 @@ ExportPanel::ExportPanel(QWidget* parent)
     firstRow->addWidget(firstLineText_);
     grid->addLayout(firstRow, row++, 1);
 
-    grid->addWidget(new QLabel(QStringLiteral("EXPORT normalisé"), body_), row++, 0);
-    normalized_ = check("le pas dX d'extraction normalisé =>", false);
+    grid->addWidget(new QLabel(tr("EXPORT normalisé"), body_), row++, 0);
+    normalized_ = check(tr("le pas dX d'extraction normalisé =>"), false);
     step_ = new QLineEdit(QStringLiteral("0.05"), body_);
     grid->addWidget(normalized_, row, 0);
     grid->addWidget(step_, row++, 1);
@@ -118,29 +117,31 @@ ExportPanel::ExportPanel(QWidget* parent)
     xMax_ = new QLineEdit(QStringLiteral("1"), body_);
     xMinRead_ = new QLineEdit(QStringLiteral("0"), body_);
     xMaxRead_ = new QLineEdit(QStringLiteral("1"), body_);
-    const std::pair<const char*, QLineEdit*> bounds[] = {
-        {"X mini", xMin_}, {"X maxi", xMax_}, {"X mini lu", xMinRead_}, {"X maxi lu", xMaxRead_}};
+    const std::pair<QString, QLineEdit*> bounds[] = {{tr("X mini"), xMin_},
+                                                     {tr("X maxi"), xMax_},
+                                                     {tr("X mini lu"), xMinRead_},
+                                                     {tr("X maxi lu"), xMaxRead_}};
     for (const auto& [caption, box] : bounds) {
         auto* pair = new QHBoxLayout;
-        pair->addWidget(new QLabel(QString::fromUtf8(caption), body_));
+        pair->addWidget(new QLabel(caption, body_));
         pair->addWidget(box);
         grid->addLayout(pair, row, box == xMin_ || box == xMinRead_ ? 0 : 1);
         if (box == xMax_ || box == xMaxRead_) ++row;
     }
     auto* search = new QButtonGroup(body_);
-    auto* nearest = new QRadioButton(QStringLiteral("le plus proche"), body_);
-    regression_ = new QRadioButton(
-        QStringLiteral("par régression linéaire entre deux points adjacents"), body_);
+    auto* nearest = new QRadioButton(tr("le plus proche"), body_);
+    regression_ =
+        new QRadioButton(tr("par régression linéaire entre deux points adjacents"), body_);
     search->addButton(nearest);
     search->addButton(regression_);
     regression_->setChecked(true);
-    grid->addWidget(new QLabel(QStringLiteral("recherche ou calcul"), body_), row, 0);
+    grid->addWidget(new QLabel(tr("recherche ou calcul"), body_), row, 0);
     grid->addWidget(nearest, row++, 1);
     // Across both columns, the longest caption leaves the second one narrow.
     grid->addWidget(regression_, row++, 0, 1, 2);
 
-    auto* traiter = new QPushButton(QStringLiteral("Traiter"), body_);
-    auto* fermer = new QPushButton(QStringLiteral("fermer"), body_);
+    auto* traiter = new QPushButton(tr("Traiter"), body_);
+    auto* fermer = new QPushButton(tr("fermer"), body_);
     grid->addWidget(traiter, row, 0);
     grid->addWidget(fermer, row, 1);
     gis_ = new GisExportSection(shownOnly_, body_);
@@ -193,9 +194,9 @@ void ExportPanel::showRead(model::Real xMin, model::Real xMax) {
 }
 
 void ExportPanel::affiche_panel_sauve() {
-    localMark_->setText(QStringLiteral("Le séparateur décimal sur cet ordinateur est  ") +
-                        (platform::decimalSeparator() == ',' ? QStringLiteral("la virgule")
-                                                             : QStringLiteral("le point")));
+    localMark_->setText(platform::decimalSeparator() == ','
+                            ? tr("Le séparateur décimal sur cet ordinateur est  la virgule")
+                            : tr("Le séparateur décimal sur cet ordinateur est  le point"));
     gis_->chargeSystemeRetenu();
     move(10, 10);
     show();

@@ -35,7 +35,7 @@ signals:
     void traiter();
 
 private:
-    QCheckBox* check(const char* caption, bool on);
+    QCheckBox* check(const QString& caption, bool on);
 
     QWidget* body_; // the choices, in a scroll area
     QCheckBox* project_;

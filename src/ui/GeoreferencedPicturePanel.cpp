@@ -27,56 +27,22 @@ QString quoted(const std::string& path) {
            QStringLiteral(" »");
 }
 
-// Asks before files already there are replaced; true when none is or the user agrees.
-bool mayReplace(const std::vector<std::string>& paths) {
-    QStringList there;
-    for (const std::string& path : paths)
-        if (fs::exists(path)) there << quoted(path);
-    if (there.isEmpty()) return true;
-    const QString text = there.size() == 1
-                             ? there.front() + QStringLiteral(" existe déjà. Le remplacer ?")
-                             : there.join(QStringLiteral(" et ")) +
-                                   QStringLiteral(" existent déjà. Les remplacer ?");
-    return platform::interaction().confirm(text.toStdString());
-}
-
-// The GeoTIFF's name, through the save dialog; nothing when the user gives up.
-std::optional<std::string> askGeoTiffName(const std::string& picture) {
-    auto request = files::dansDernierDossier("Enregistrer l'image géoréférencée",
-                                             "GeoTIFF (*.tif)|*.tif|Tous les fichiers (*.*)|*.*");
-    request.fileName = fs::path(picture).stem().string();
-    request.defaultExtension = "tif";
-    auto path = platform::interaction().saveFileName(request);
-    if (!path) return std::nullopt;
-    if (fs::path(*path).extension().empty()) *path += ".tif";
-    files::premiere_ligne_enregistre(files::kLastFolderFile,
-                                     fs::path(*path).parent_path().string());
-    // Written through 15-bit colours, it would spoil the picture it replaced.
-    std::error_code error;
-    if (fs::equivalent(*path, picture, error)) {
-        platform::interaction().information(
-            "Le GeoTIFF remplacerait l'image elle-même : choisissez un autre nom.");
-        return std::nullopt;
-    }
-    return path;
-}
-
 } // namespace
 
 GeoreferencedPicturePanel::GeoreferencedPicturePanel(QWidget* parent)
     : FloatingPanel("PanelImageGeoreferencee", kPanelColour, parent) {
-    auto* title = new QLabel(QStringLiteral("Enregistrer l'image géoréférencée"), this);
+    auto* title = new QLabel(tr("Enregistrer l'image géoréférencée"), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     system_ = new SystemChooser(this);
-    worldFile_ = new QCheckBox(QStringLiteral("fichier de calage et .prj à côté de l'image"), this);
+    worldFile_ = new QCheckBox(tr("fichier de calage et .prj à côté de l'image"), this);
     worldFile_->setObjectName("CaseFichierCalage");
     geoTiff_ = new QCheckBox(QStringLiteral("GeoTIFF"), this);
     geoTiff_->setObjectName("CaseGeoTiff");
-    auto* save = new QPushButton(QStringLiteral("Enregistrer"), this);
+    auto* save = new QPushButton(tr("Enregistrer"), this);
     save->setObjectName("BoutonEnregistrerImage");
-    auto* back = new QPushButton(QStringLiteral("Retour"), this);
+    auto* back = new QPushButton(tr("Retour"), this);
     back->setObjectName("BoutonRetour");
     done_ = new QLabel(this);
     done_->setObjectName("ImageEcrite");
@@ -99,14 +65,47 @@ GeoreferencedPicturePanel::GeoreferencedPicturePanel(QWidget* parent)
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
 }
 
+bool GeoreferencedPicturePanel::mayReplace(const std::vector<std::string>& paths) {
+    QStringList there;
+    for (const std::string& path : paths)
+        if (fs::exists(path)) there << quoted(path);
+    if (there.isEmpty()) return true;
+    const QString text = there.size() == 1
+                             ? tr("%1 existe déjà. Le remplacer ?").arg(there.front())
+                             : tr("%1 existent déjà. Les remplacer ?").arg(there.join(tr(" et ")));
+    return platform::interaction().confirm(text.toStdString());
+}
+
+std::optional<std::string> GeoreferencedPicturePanel::askGeoTiffName(const std::string& picture) {
+    auto request = files::dansDernierDossier(
+        tr("Enregistrer l'image géoréférencée").toStdString(),
+        tr("GeoTIFF (*.tif)|*.tif|Tous les fichiers (*.*)|*.*").toStdString());
+    request.fileName = fs::path(picture).stem().string();
+    request.defaultExtension = "tif";
+    auto path = platform::interaction().saveFileName(request);
+    if (!path) return std::nullopt;
+    if (fs::path(*path).extension().empty()) *path += ".tif";
+    files::premiere_ligne_enregistre(files::kLastFolderFile,
+                                     fs::path(*path).parent_path().string());
+    // Written through 15-bit colours, it would spoil the picture it replaced.
+    std::error_code error;
+    if (fs::equivalent(*path, picture, error)) {
+        platform::interaction().information(
+            tr("Le GeoTIFF remplacerait l'image elle-même : choisissez un autre nom.")
+                .toStdString());
+        return std::nullopt;
+    }
+    return path;
+}
+
 void GeoreferencedPicturePanel::montre(const model::Project& project) {
     // A world file holds an affine map only: the other fits go to a resampled GeoTIFF.
     const bool affine = gis::affineInPixels(project.calibrationMethod());
     worldFile_->setEnabled(affine);
     worldFile_->setChecked(affine);
     worldFile_->setToolTip(affine ? QString()
-                                  : QStringLiteral("un calage projectif ou polynomial ne tient "
-                                                   "pas dans un fichier de calage"));
+                                  : tr("un calage projectif ou polynomial ne tient pas dans un "
+                                       "fichier de calage"));
     if (!affine) geoTiff_->setChecked(true);
     done_->clear();
     system_->chargeSystemeRetenu();
@@ -126,7 +125,8 @@ void GeoreferencedPicturePanel::enregistre() {
     }
     const bool world = worldFile_->isEnabled() && worldFile_->isChecked();
     if (!world && !geoTiff_->isChecked()) {
-        ui.information("Rien à écrire : cochez le fichier de calage ou le GeoTIFF.");
+        ui.information(
+            tr("Rien à écrire : cochez le fichier de calage ou le GeoTIFF.").toStdString());
         return;
     }
     const std::string system = system_->systemText().toStdString();
@@ -157,9 +157,8 @@ void GeoreferencedPicturePanel::enregistre() {
         }
     }
     if (!written.isEmpty()) system_->retientSysteme();
-    done_->setText(written.isEmpty()
-                       ? QString()
-                       : QStringLiteral("Écrit : ") + written.join(QStringLiteral(", ")));
+    done_->setText(written.isEmpty() ? QString()
+                                     : tr("Écrit : %1").arg(written.join(QStringLiteral(", "))));
     if (!error.empty()) ui.information(error);
 }
 

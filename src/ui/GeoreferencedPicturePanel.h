@@ -4,6 +4,10 @@
 
 #include "ui/FloatingPanel.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class QCheckBox;
 class QLabel;
 
@@ -26,6 +30,10 @@ public:
 
 private:
     void enregistre();
+    // Asks before files already there are replaced; true when none is or the user agrees.
+    static bool mayReplace(const std::vector<std::string>& paths);
+    // The GeoTIFF's name, through the save dialog; nothing when the user gives up.
+    static std::optional<std::string> askGeoTiffName(const std::string& picture);
 
     SystemChooser* system_;
     QCheckBox* worldFile_;

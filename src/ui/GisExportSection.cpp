@@ -28,11 +28,11 @@ constexpr gis::Format kFormats[4] = {gis::Format::GeoJson, gis::Format::Kml, gis
 } // namespace
 
 GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
-    : QGroupBox(QStringLiteral("Exporter pour un SIG / une CAO"), parent), shownOnly_(shownOnly) {
+    : QGroupBox(tr("Exporter pour un SIG / une CAO"), parent), shownOnly_(shownOnly) {
     setObjectName("GroupeSig");
     // A column beside the text export's choices: the panel must fit a window's height.
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("format"), this));
+    column->addWidget(new QLabel(tr("format"), this));
     auto* formats = new QButtonGroup(this);
     auto* formatGrid = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
@@ -46,13 +46,12 @@ GisExportSection::GisExportSection(const QCheckBox* shownOnly, QWidget* parent)
     system_ = new SystemChooser(this);
     system_->setRemark([this](const gis::CoordinateSystem& system) {
         if (!system.local() || !gis::enLongitudeLatitude(format())) return QString();
-        return QStringLiteral(" ; le ") + QString::fromUtf8(gis::nomFormat(format())) +
-               QStringLiteral(" demande un système");
+        return tr(" ; le %1 demande un système").arg(QString::fromUtf8(gis::nomFormat(format())));
     });
     column->addSpacing(6);
     column->addWidget(system_);
 
-    auto* exporter = new QPushButton(QStringLiteral("Exporter"), this);
+    auto* exporter = new QPushButton(tr("Exporter"), this);
     exporter->setObjectName("ExporterSig");
     done_ = new QLabel(this);
     done_->setObjectName("ExportSigFait");
@@ -86,8 +85,10 @@ void GisExportSection::exporteSig() {
     const gis::Format chosen = format();
     const std::string extension = gis::extensionFormat(chosen);
     auto request = files::dansDernierDossier(
-        "Exporter pour un SIG / une CAO", std::string(gis::nomFormat(chosen)) + " (*." + extension +
-                                              ")|*." + extension + "|Tous les fichiers (*.*)|*.*");
+        tr("Exporter pour un SIG / une CAO").toStdString(),
+        tr("%1 (*.%2)|*.%2|Tous les fichiers (*.*)|*.*")
+            .arg(QString::fromUtf8(gis::nomFormat(chosen)), QString::fromStdString(extension))
+            .toStdString());
     const std::string& named = mainWindow->projectFile().empty()
                                    ? mainWindow->project().picture().file
                                    : mainWindow->projectFile();
@@ -114,12 +115,9 @@ void GisExportSection::exporteSig() {
     for (const std::string& file : r.written)
         if (fs::path(file).extension() == fs::path(r.written.front()).extension())
             written << QString::fromStdString(fs::path(file).filename().string());
-    const auto counted = [](int n, const char* what) {
-        return QString::number(n) + ' ' + QString::fromUtf8(what) + (n > 1 ? "s" : "");
-    };
-    done_->setText(QStringLiteral("Écrit : %1 (%2, %3)")
-                       .arg(written.join(QStringLiteral(" et ")), counted(r.lines, "ligne"),
-                            counted(r.points, "point")));
+    const QString lines = (r.lines > 1 ? tr("%1 lignes") : tr("%1 ligne")).arg(r.lines);
+    const QString points = (r.points > 1 ? tr("%1 points") : tr("%1 point")).arg(r.points);
+    done_->setText(tr("Écrit : %1 (%2, %3)").arg(written.join(tr(" et ")), lines, points));
 }
 
 } // namespace tracelle::ui

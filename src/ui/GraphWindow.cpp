@@ -82,7 +82,7 @@ QToolButton* arrow(Qt::ArrowType type, QWidget* parent) {
 
 GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("GraphWindow");
-    setWindowTitle(QStringLiteral("   Graphe 3D"));
+    setWindowTitle(tr("   Graphe 3D"));
     resize(760, 540);
     area_ = new GraphArea(this);
     auto* layout = new QHBoxLayout(this);
@@ -105,11 +105,11 @@ QWidget* GraphWindow::buildPanel() {
         connect(b, &QAbstractButton::clicked, this, [this, c] { apply(c); });
     };
 
-    QPushButton* init = button(QStringLiteral("initialisation"), panel);
+    QPushButton* init = button(tr("initialisation"), panel);
     command(init, Command::Initialisation);
     column->addWidget(init);
 
-    auto* zoom = new QGroupBox(QStringLiteral("zoom"), panel);
+    auto* zoom = new QGroupBox(tr("zoom"), panel);
     auto* zoomGrid = new QGridLayout(zoom);
     const std::pair<const char*, Command> zooms[] = {{"/", Command::Eloigner},
                                                      {"*", Command::Rapprocher},
@@ -139,17 +139,17 @@ QWidget* GraphWindow::buildPanel() {
         }
         column->addWidget(box);
     };
-    arrows(QStringLiteral("rotation [flèches]"), Command::TourneGauche, Command::TourneDroite,
+    arrows(tr("rotation [flèches]"), Command::TourneGauche, Command::TourneDroite,
            Command::TourneHaut, Command::TourneBas);
-    arrows(QStringLiteral("translation  [Ctr+flèches]"), Command::DecaleGauche,
-           Command::DecaleDroite, Command::DecaleHaut, Command::DecaleBas);
+    arrows(tr("translation  [Ctr+flèches]"), Command::DecaleGauche, Command::DecaleDroite,
+           Command::DecaleHaut, Command::DecaleBas);
 
     column->addWidget(new QLabel(QStringLiteral("..."), panel));
     column->addStretch(1);
-    QPushButton* save = button(QStringLiteral("Enregistrer l'image"), panel);
+    QPushButton* save = button(tr("Enregistrer l'image"), panel);
     connect(save, &QPushButton::clicked, this, &GraphWindow::enregistreImage);
     column->addWidget(save);
-    QPushButton* back = button(QStringLiteral("Retour"), panel);
+    QPushButton* back = button(tr("Retour"), panel);
     connect(back, &QPushButton::clicked, this, &GraphWindow::quitte);
     column->addWidget(back);
     return panel;
@@ -244,8 +244,8 @@ void GraphWindow::enregistreImage() {
     std::optional<std::string> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
-        auto request =
-            files::dansDernierDossier("Enregistrer le graphe", "Image PNG (*.png)|*.png");
+        auto request = files::dansDernierDossier(tr("Enregistrer le graphe").toStdString(),
+                                                 tr("Image PNG (*.png)|*.png").toStdString());
         request.defaultExtension = "png";
         chosen = interaction().savePictureName(request);
     }
@@ -255,9 +255,10 @@ void GraphWindow::enregistreImage() {
         QByteArray png;
         QBuffer out(&png);
         out.open(QIODevice::WriteOnly);
-        const std::string error = buffer_.save(&out, "PNG")
-                                      ? files::writeBytesFile(path, png.toStdString())
-                                      : "l'image du graphe n'a pas pu être codée en PNG";
+        const std::string error =
+            buffer_.save(&out, "PNG")
+                ? files::writeBytesFile(path, png.toStdString())
+                : tr("l'image du graphe n'a pas pu être codée en PNG").toStdString();
         if (!error.empty()) {
             const OwnDialogs::Open open(dialogs_);
             interaction().information(error);

@@ -2,6 +2,7 @@
 
 #include "files/Cp1252.h"
 #include "platform/Paths.h"
+#include "ui/Translations.h"
 
 #include <QFile>
 #include <QKeySequence>
@@ -18,22 +19,32 @@ namespace tracelle::ui {
 
 namespace {
 
+// The text installed beside the program first, then the copy built into it; in English the
+// French text when no English one is found.
 QString readHelp() {
     initHelpResource();
-    const std::string path = platform::resourceFile("tracelle.hep");
-    QFile file(path.empty() ? QStringLiteral(":/tracelle.hep") : QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) file.setFileName(QStringLiteral(":/tracelle.hep"));
-    if (!file.isOpen() && !file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    return QString::fromStdString(
-        files::fileTextToUtf8({bytes.constData(), static_cast<std::size_t>(bytes.size())}));
+    QFile file;
+    for (const std::string& name : resourceNames("tracelle.hep")) {
+        const std::string path = platform::resourceFile(name);
+        for (const QString& candidate :
+             {QString::fromStdString(path), QStringLiteral(":/") + QString::fromStdString(name)}) {
+            if (candidate.isEmpty()) continue;
+            file.setFileName(candidate);
+            if (file.open(QIODevice::ReadOnly)) {
+                const QByteArray bytes = file.readAll();
+                return QString::fromStdString(files::fileTextToUtf8(
+                    {bytes.constData(), static_cast<std::size_t>(bytes.size())}));
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
-    setWindowTitle(QStringLiteral("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r "));
+    setWindowTitle(tr("     A  I  D  E     [ F 1 ]   p o u r    r e s s o r t i r "));
     resize(640, 560);
     pane_ = new QPlainTextEdit(this);
     pane_->setReadOnly(true);

@@ -62,10 +62,10 @@ MessageDialog::MessageDialog(QWidget* parent)
     textPane_->setObjectName("MemoTexte");
     textPane_->hide();
 
-    first_ = makeButton(QStringLiteral("Oui"), 'O');
-    second_ = makeButton(QStringLiteral("Non"), 'N');
-    cancel_ = makeButton(QStringLiteral("Annuler"), 'E');
-    ok_ = makeButton(QStringLiteral("OK"), 'E');
+    first_ = makeButton(tr("Oui"), 'O');
+    second_ = makeButton(tr("Non"), 'N');
+    cancel_ = makeButton(tr("Annuler"), 'E');
+    ok_ = makeButton(tr("OK"), 'E');
 }
 
 QPushButton* MessageDialog::makeButton(const QString& caption, char answer) {
@@ -123,8 +123,8 @@ char MessageDialog::dlg_titre_message_ONEK_oui_non(const std::string& title,
     const int paneTop = review ? top : top + 22;
     textPane_->setGeometry(kLeft, paneTop, w - 2 * kLeft, buttonTop - paneTop - 8);
 
-    first_->setText(firstCaption.empty() ? QStringLiteral("Oui") : q(firstCaption));
-    second_->setText(secondCaption.empty() ? QStringLiteral("Non") : q(secondCaption));
+    first_->setText(firstCaption.empty() ? tr("Oui") : q(firstCaption));
+    second_->setText(secondCaption.empty() ? tr("Non") : q(secondCaption));
     const std::pair<QPushButton*, char> all[] = {
         {first_, 'O'}, {second_, 'N'}, {cancel_, 'E'}, {ok_, 'K'}};
     int x = kLeft;

@@ -5,6 +5,7 @@
 #include "render/PdfDocument.h"
 #include "ui/QtPictureDecoder.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <filesystem>
 
@@ -17,7 +18,9 @@ bool isPdf(const std::string& path) {
 int pdfPageCount(const std::string& path, std::string* error) {
     const render::PdfDocument document = render::PdfDocument::load(path, error);
     if (document.empty()) return 0;
-    if (document.pageCount() < 1 && error) *error = "le document n'a aucune page";
+    if (document.pageCount() < 1 && error)
+        *error =
+            QCoreApplication::translate("PdfPicture", "le document n'a aucune page").toStdString();
     return document.pageCount();
 }
 
@@ -26,8 +29,11 @@ picture::Decoded decodePdfPage(const std::string& path, int page, int dpi) {
     const render::PdfDocument document = render::PdfDocument::load(path, &error);
     if (document.empty()) return picture::failed(error);
     if (page < 1 || page > document.pageCount())
-        return picture::failed("le document n'a pas de page " + std::to_string(page) + " (" +
-                               std::to_string(document.pageCount()) + " pages)");
+        return picture::failed(
+            QCoreApplication::translate("PdfPicture", "le document n'a pas de page %1 (%2 pages)")
+                .arg(page)
+                .arg(document.pageCount())
+                .toStdString());
     const QSizeF points = document.pageSize(page - 1);
     const double width = std::round(points.width() / 72.0 * dpi);
     const double height = std::round(points.height() / 72.0 * dpi);

@@ -57,18 +57,17 @@ QString sizeText(QSize s) {
 
 PictureConversionWindow::PictureConversionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("PictureConversionWindow");
-    setWindowTitle(QStringLiteral("e m f"));
+    setWindowTitle(tr("e m f"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSettings());
-    name_ = new QLabel(QStringLiteral("nom"), this);
+    name_ = new QLabel(tr("nom"), this);
     name_->setObjectName("LabelNom");
     name_->setMinimumWidth(100);
     layout->addWidget(name_);
     auto* displays = new QHBoxLayout;
     displays->addWidget(
-        buildDisplay(sourceArea_, sourcePicture_, sourceList_, QStringLiteral("image de départ")));
-    displays->addWidget(
-        buildDisplay(resultArea_, resultPicture_, resultList_, QStringLiteral("bitmap")));
+        buildDisplay(sourceArea_, sourcePicture_, sourceList_, tr("image de départ")));
+    displays->addWidget(buildDisplay(resultArea_, resultPicture_, resultList_, tr("bitmap")));
     layout->addLayout(displays, 1);
     setBackground(palette().color(QPalette::Window));
 
@@ -86,11 +85,14 @@ QWidget* PictureConversionWindow::buildSettings() {
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    const char* captions[] = {"1 ->  Ouvrir *.emf *.wmf *.bmp", "", "3 -> appliquer",
-                              "4 -> Enregistrer", "5- Lecture test"};
+    const QString captions[] = {tr("1 ->  Ouvrir *.emf *.wmf *.bmp"),
+                                {},
+                                tr("3 -> appliquer"),
+                                tr("4 -> Enregistrer"),
+                                tr("5- Lecture test")};
     for (int k = 0; k < 5; ++k) {
         if (k == 1) continue;
-        steps_[k] = new QPushButton(QString::fromUtf8(captions[k]), panel);
+        steps_[k] = new QPushButton(captions[k], panel);
     }
     connect(steps_[0], &QPushButton::clicked, this, &PictureConversionWindow::openSource);
     connect(steps_[2], &QPushButton::clicked, this, &PictureConversionWindow::makeBitmap);
@@ -101,9 +103,9 @@ QWidget* PictureConversionWindow::buildSettings() {
     auto* step2 = new QWidget(panel);
     auto* step2Row = new QHBoxLayout(step2);
     step2Row->setContentsMargins(0, 0, 0, 0);
-    steps_[1] = new QPushButton(QStringLiteral("2 -> couleur de fond"), step2);
+    steps_[1] = new QPushButton(tr("2 -> couleur de fond"), step2);
     steps_[1]->setFlat(true);
-    steps_[1]->setToolTip(QStringLiteral("Clik pour changer éventuellement la couleur de fond"));
+    steps_[1]->setToolTip(tr("Clik pour changer éventuellement la couleur de fond"));
     swatch_ = new QPushButton(step2);
     swatch_->setObjectName("PanelCouleurFond");
     swatch_->setFixedSize(48, 24);
@@ -114,7 +116,7 @@ QWidget* PictureConversionWindow::buildSettings() {
     step2Row->addWidget(swatch_);
     step2Row->addStretch(1);
 
-    auto* quit = new QPushButton(QStringLiteral("Quitter"), panel);
+    auto* quit = new QPushButton(tr("Quitter"), panel);
     connect(quit, &QPushButton::clicked, this, &PictureConversionWindow::quitDirect);
 
     grid->addWidget(steps_[0], 0, 0);
@@ -137,13 +139,13 @@ QWidget* PictureConversionWindow::buildSettings() {
     sourceWidthBox_ = new QLineEdit(panel);
     sourceWidthBox_->setObjectName("EditActuelle");
     sourceWidthBox_->setReadOnly(true);
-    const std::pair<const char*, QWidget*> boxes[] = {
-        {"Largeur approximative de la figure en cm", widthCm_},
-        {"Résolution souhaitée en dpi", dpi_},
-        {"Largeur résultante en pixels - > ", targetBox_},
-        {"Largeur actuelle en pixxels", sourceWidthBox_}};
+    const std::pair<QString, QWidget*> boxes[] = {
+        {tr("Largeur approximative de la figure en cm"), widthCm_},
+        {tr("Résolution souhaitée en dpi"), dpi_},
+        {tr("Largeur résultante en pixels - > "), targetBox_},
+        {tr("Largeur actuelle en pixxels"), sourceWidthBox_}};
     for (int k = 0; k < 4; ++k) {
-        grid->addWidget(new QLabel(QString::fromUtf8(boxes[k].first), panel), k, 1);
+        grid->addWidget(new QLabel(boxes[k].first, panel), k, 1);
         boxes[k].second->setMaximumWidth(90);
         grid->addWidget(boxes[k].second, k, 2);
     }
@@ -154,7 +156,7 @@ QWidget* PictureConversionWindow::buildSettings() {
     connect(dpi_, &QComboBox::currentTextChanged, this, [this] { calc_res(false); });
     connect(dpi_->lineEdit(), &QLineEdit::editingFinished, this, [this] { calc_res(true); });
 
-    pageLabel_ = new QLabel(QStringLiteral("page du PDF"), panel);
+    pageLabel_ = new QLabel(tr("page du PDF"), panel);
     page_ = new QSpinBox(panel);
     page_->setObjectName("SpinPage");
     page_->setMinimum(1);
@@ -165,7 +167,7 @@ QWidget* PictureConversionWindow::buildSettings() {
     pageLabel_->hide();
     page_->hide();
 
-    auto* formatBox = new QGroupBox(QStringLiteral("format"), panel);
+    auto* formatBox = new QGroupBox(tr("format"), panel);
     auto* formatColumn = new QVBoxLayout(formatBox);
     auto* group = new QButtonGroup(formatBox);
     const char* names[] = {"jpeg", "bmp", "tif"};
@@ -248,8 +250,10 @@ void PictureConversionWindow::openSource() {
     {
         const OwnDialogs::Open open(dialogs_);
         auto request = files::dansDernierDossier(
-            "Ouvrir", "images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;"
-                      "*.jpg;*.ico|PDF (*.pdf)|*.pdf");
+            tr("Ouvrir").toStdString(),
+            tr("images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;*.jpg;*.ico|"
+               "PDF (*.pdf)|*.pdf")
+                .toStdString());
         chosen = interaction().openFileName(request);
     }
     if (!chosen) return;
@@ -295,14 +299,14 @@ void PictureConversionWindow::affiche_1() {
     sourceArea_->ensureVisible(0, 0);
     if (!error.empty()) tell(error);
 
-    const QString suffix = QStringLiteral("  LxH=") + sizeText(picture);
+    const QString suffix = tr("  LxH=%1").arg(sizeText(picture));
     const QFontMetrics metrics = name_->fontMetrics();
     name_->setText(raccourciChemin(q(source_.path()), metrics,
                                    name_->width() - metrics.horizontalAdvance(suffix)) +
                    suffix);
     sourceList_->clear();
-    sourceList_->addItems({q(source_.path()), QStringLiteral("picture LxHxb=") + sizeText(picture),
-                           QStringLiteral("image   LxHxb=") + sizeText(shown)});
+    sourceList_->addItems({q(source_.path()), tr("picture LxHxb=%1").arg(sizeText(picture)),
+                           tr("image   LxHxb=%1").arg(sizeText(shown))});
     sourceWidthBox_->setText(QString::number(picture.width()));
 }
 
@@ -339,23 +343,24 @@ void PictureConversionWindow::affiche_2() {
     resultPicture_->resize(result_.size());
     resultArea_->ensureVisible(0, 0);
     resultList_->clear();
-    resultList_->addItems({q(source_.path()) + QStringLiteral(" => Bitmap"),
-                           QStringLiteral("picture LxHxb=") + sizeText(result_.size()),
-                           QStringLiteral("image   LxHxb=") + sizeText(shown)});
+    resultList_->addItems({tr("%1 => Bitmap").arg(q(source_.path())),
+                           tr("picture LxHxb=%1").arg(sizeText(result_.size())),
+                           tr("image   LxHxb=%1").arg(sizeText(shown))});
 }
 
 void PictureConversionWindow::saveBitmap() {
     if (result_.isNull()) {
-        tell("Aucune image à enregistrer : ouvrez une image puis "
-             "appliquez (étapes 1 et 3).");
+        tell(tr("Aucune image à enregistrer : ouvrez une image puis appliquez (étapes 1 et 3).")
+                 .toStdString());
         return;
     }
     std::optional<std::string> chosen;
     {
         const OwnDialogs::Open open(dialogs_);
         auto request = files::dansDernierDossier(
-            "ENREGISTRER l'image BITMAP", "Fichiers image (*.bmp;*.jpg;*.tif)|*.bmp;*.jpg;*.tif|"
-                                          "Tous les fichiers (*.*)|*.*");
+            tr("ENREGISTRER l'image BITMAP").toStdString(),
+            tr("Fichiers image (*.bmp;*.jpg;*.tif)|*.bmp;*.jpg;*.tif|Tous les fichiers (*.*)|*.*")
+                .toStdString());
         request.fileName = picture::proposedOutputName(source_.path(), format());
         chosen = interaction().savePictureName(request);
     }

@@ -58,20 +58,20 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       project_(project) {
     setObjectName("PointsTableWindow");
-    setWindowTitle(QStringLiteral("Points digitalisés"));
+    setWindowTitle(tr("Points digitalisés"));
     // Shown beside the map, it leaves the keyboard and the clicks to the map until the user
     // comes to it.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(kWidth, 800);
     buildGrids();
 
-    count_ = new QLabel(QStringLiteral("Points digitalisés"), this);
+    count_ = new QLabel(tr("Points digitalisés"), this);
     count_->setObjectName("LabelPoints");
-    count_->setToolTip(QStringLiteral("la touche Alt Graphique = un clik gauche"));
-    auto* hint = new QLabel(QStringLiteral("clik gauche = AltGr ou Ctrl"), this);
+    count_->setToolTip(tr("la touche Alt Graphique = un clik gauche"));
+    auto* hint = new QLabel(tr("clik gauche = AltGr ou Ctrl"), this);
     crs_ = new QLabel(this);
     crs_->setObjectName("LabelSCR");
-    crs_->setToolTip(QStringLiteral("système de coordonnées de l'image géoréférencée"));
+    crs_->setToolTip(tr("système de coordonnées de l'image géoréférencée"));
     crs_->hide();
 
     auto* readout = new QWidget(this);
@@ -92,7 +92,7 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     readoutLayout->addWidget(readX_, 0, 0);
     readoutLayout->addWidget(readY_, 1, 0);
     readoutLayout->setColumnStretch(0, 1);
-    auto* decimalsCaption = new QLabel(QStringLiteral("décimales (puis <Entrée>)"), readout);
+    auto* decimalsCaption = new QLabel(tr("décimales (puis <Entrée>)"), readout);
     decimalsCaption->setWordWrap(true);
     readoutLayout->addWidget(decimalsCaption, 0, 1, 2, 1);
     readoutLayout->addWidget(decimals_, 0, 2, 2, 1);
@@ -283,7 +283,7 @@ void PointsTableWindow::hidePaste() {
 }
 
 void PointsTableWindow::setPointCount(int n) {
-    count_->setText(QString::number(n) + QStringLiteral(" points"));
+    count_->setText(tr("%1 points").arg(n));
     followSelection();
 }
 

@@ -96,6 +96,8 @@ private:
     void followSelection();
     void showReadout(const QString& x, const QString& y);
     void onLineSelected(int row);
+    // The caption of the "Supprimer la ligne courante" button once a line is chosen.
+    static QString lineCaption(int row);
     void linesCellClicked(const QModelIndex& index);
 
     model::Project& project_;

@@ -21,27 +21,25 @@ namespace tracelle::ui {
 
 using platform::interaction;
 
-namespace {} // namespace
-
 QWidget* PointsTableWindow::buildButtons() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    const auto button = [panel](const char* caption, const char* hint = "") {
-        auto* b = new QPushButton(QString::fromUtf8(caption), panel);
-        if (*hint) b->setToolTip(QString::fromUtf8(hint));
+    const auto button = [panel](const QString& caption, const QString& hint = {}) {
+        auto* b = new QPushButton(caption, panel);
+        if (!hint.isEmpty()) b->setToolTip(hint);
         return b;
     };
 
-    auto* deletePoint = button("Supprimer le point");
-    deleteLine_ = button("Supprimer la ligne courante");
-    auto* showAll = button("Tout afficher");
-    auto* hideAll = button("Tout désélectionner");
-    auto* calibration = button("Calibration", "Nouvelle calibration");
-    auto* scale = button("échelle");
-    auto* graph = button("Graphe F7");
-    auto* quit = button("Quit direct");
+    auto* deletePoint = button(tr("Supprimer le point"));
+    deleteLine_ = button(tr("Supprimer la ligne courante"));
+    auto* showAll = button(tr("Tout afficher"));
+    auto* hideAll = button(tr("Tout désélectionner"));
+    auto* calibration = button(tr("Calibration"), tr("Nouvelle calibration"));
+    auto* scale = button(tr("échelle"));
+    auto* graph = button(tr("Graphe F7"));
+    auto* quit = button(tr("Quit direct"));
     connect(deletePoint, &QPushButton::clicked, this, [this] { project_.devalide_point(); });
     connect(deleteLine_, &QPushButton::clicked, this, &PointsTableWindow::supprimeLigneCourante);
     connect(showAll, &QPushButton::clicked, this, [this] {
@@ -54,17 +52,18 @@ QWidget* PointsTableWindow::buildButtons() {
     });
     connect(calibration, &QPushButton::clicked, this, &PointsTableWindow::calibrationDemandee);
     connect(scale, &QPushButton::clicked, this, [] {
-        interaction().information(" Pour changer le facteur d'échelle il faut générer une ligne "
-                                  "de 2 points,\r\r calculer la distance (Touche d) et mettre à "
-                                  "l'échelle");
+        interaction().information(tr(" Pour changer le facteur d'échelle il faut générer une "
+                                     "ligne de 2 points,\r\r calculer la distance (Touche d) et "
+                                     "mettre à l'échelle")
+                                      .toStdString());
     });
     connect(graph, &QPushButton::clicked, this, &PointsTableWindow::grapheDemande);
     connect(quit, &QPushButton::clicked, this, &PointsTableWindow::quitDirect);
 
-    altitude_ = new QCheckBox(QStringLiteral("altitude Z + -  (F2,F3)"), panel);
-    altitude_->setToolTip(QStringLiteral("F9 = recopie l'altitude pour le reste des points"));
+    altitude_ = new QCheckBox(tr("altitude Z + -  (F2,F3)"), panel);
+    altitude_->setToolTip(tr("F9 = recopie l'altitude pour le reste des points"));
     connect(altitude_, &QCheckBox::toggled, this, &PointsTableWindow::altitudeToggled);
-    labels_ = new QCheckBox(QStringLiteral("Affiche Lib.  Taille"), panel);
+    labels_ = new QCheckBox(tr("Affiche Lib.  Taille"), panel);
     labels_->setObjectName("CheckBoxLabels");
     labelHeight_ = new QLineEdit(QStringLiteral("30"), panel);
     labelHeight_->setFixedWidth(40);
@@ -97,9 +96,9 @@ QWidget* PointsTableWindow::buildButtons() {
         connect(box, &QLineEdit::returnPressed, this, [this, box] {
             const model::EntierLu read = model::lit_entier(box->text().toStdString());
             if (read.errorPosition != 0) {
-                std::string message = "'";
-                message += box->text().toStdString();
-                interaction().information(message + "' n'est pas une valeur entière correcte");
+                interaction().information(tr("'%1' n'est pas une valeur entière correcte")
+                                              .arg(box->text())
+                                              .toStdString());
                 return;
             }
             emit decalage(box == dx0_ ? read.value : project_.picture().ox,
@@ -107,19 +106,22 @@ QWidget* PointsTableWindow::buildButtons() {
         });
     }
 
-    // The file commands of this window come with the file versions of the program.
-    const char* fileCaptions[] = {"Enregistrer (points+cal) et  Export",
-                                  "Export Presse-papier (pts+cal)",
-                                  "rajouter des points digitalisés",
-                                  "*.TXT rajouter des points (X,Y,Lib)",
-                                  "*.XLS rajouter des points (X,Y,Lib)",
-                                  "rajouter (lib,  distance, cap)",
-                                  "récup. Cal XY",
-                                  "CalXY coller"};
+    // The file commands of this window come with the file versions of the program; the main
+    // window knows them by their French captions.
+    const char* fileCaptions[] = {
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "Enregistrer (points+cal) et  Export"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "Export Presse-papier (pts+cal)"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "rajouter des points digitalisés"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "*.TXT rajouter des points (X,Y,Lib)"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "*.XLS rajouter des points (X,Y,Lib)"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "rajouter (lib,  distance, cap)"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "récup. Cal XY"),
+        QT_TRANSLATE_NOOP("tracelle::ui::PointsTableWindow", "CalXY coller")};
     QList<QPushButton*> fileButtons;
     for (const char* caption : fileCaptions) {
-        auto* b = button(caption);
-        connect(b, &QPushButton::clicked, this, [this, b] { emit laterCommand(b->text()); });
+        auto* b = button(tr(caption));
+        const QString command = QString::fromUtf8(caption);
+        connect(b, &QPushButton::clicked, this, [this, command] { emit laterCommand(command); });
         fileButtons << b;
     }
 
@@ -129,8 +131,7 @@ QWidget* PointsTableWindow::buildButtons() {
                                                       calibration, scale, graph, quit})
         commands->addWidget(b);
     // Wide enough for "n° 999": the buttons after it do not move as a line is selected.
-    deleteLine_->setMinimumWidth(deleteLine_->fontMetrics().horizontalAdvance(
-                                     QStringLiteral("Supprimer la ligne courante n° 999")) +
+    deleteLine_->setMinimumWidth(deleteLine_->fontMetrics().horizontalAdvance(lineCaption(999)) +
                                  16);
     // The label settings stay together when they wrap below the altitude box.
     auto* labelSettings = new QWidget(panel);
@@ -151,6 +152,10 @@ QWidget* PointsTableWindow::buildButtons() {
     return panel;
 }
 
+QString PointsTableWindow::lineCaption(int row) {
+    return tr("Supprimer la ligne courante n° %1").arg(row);
+}
+
 LabelStyle PointsTableWindow::labelStyle() const {
     LabelStyle style;
     style.shown = labels_->isChecked();
@@ -162,9 +167,7 @@ LabelStyle PointsTableWindow::labelStyle() const {
 
 void PointsTableWindow::onLineSelected(int row) {
     selectedLine_ = row;
-    deleteLine_->setText(row > 0 ? QStringLiteral("Supprimer la ligne courante n° ") +
-                                       QString::number(row)
-                                 : QStringLiteral("Supprimer la ligne courante"));
+    deleteLine_->setText(row > 0 ? lineCaption(row) : tr("Supprimer la ligne courante"));
 }
 
 void PointsTableWindow::linesCellClicked(const QModelIndex& index) {
@@ -186,7 +189,8 @@ void PointsTableWindow::supprimeLigneCourante() {
     if (model::supprimeLigneSansQuestion(project_, line)) return;
     if (interaction().dlg_titre_message_ONEK_oui_non(
             model::titreSuppressionLigne(line), model::messageSuppressionLigne(project_, line),
-            "OE", "supprimer", "annuler", platform::DialogWidth::Wide) != 'O')
+            "OE", tr("supprimer").toStdString(), tr("annuler").toStdString(),
+            platform::DialogWidth::Wide) != 'O')
         return;
     model::supprimeLigne(project_, line);
     setPointCount(project_.N());
@@ -196,9 +200,9 @@ void PointsTableWindow::supprimeLigneCourante() {
 void PointsTableWindow::recopieZ() {
     const int selected = selectedPointRow();
     if (selected < 1) return;
-    if (interaction().dlg_titre_message_ONEK_oui_non(model::titreRecopieZ(project_, selected), "",
-                                                     "OE", "recopier", "annuler",
-                                                     platform::DialogWidth::Wide) != 'O')
+    if (interaction().dlg_titre_message_ONEK_oui_non(
+            model::titreRecopieZ(project_, selected), "", "OE", tr("recopier").toStdString(),
+            tr("annuler").toStdString(), platform::DialogWidth::Wide) != 'O')
         return;
     model::recopieZ(project_, selected);
     project_.setSaved(false);

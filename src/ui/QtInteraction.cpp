@@ -65,7 +65,8 @@ std::optional<std::string> withExtension(QWidget* parent, const QString& path,
     const QString completed = path + '.' + q(extension).remove(QLatin1Char('.'));
     if (QFileInfo::exists(completed) &&
         QMessageBox::question(parent, caption(),
-                              QStringLiteral("Le fichier %1 existe déjà.\nLe remplacer ?")
+                              QCoreApplication::translate(
+                                  "QtInteraction", "Le fichier %1 existe déjà.\nLe remplacer ?")
                                   .arg(completed.section('/', -1))) != QMessageBox::Yes)
         return std::nullopt;
     return chosen(completed);
@@ -74,7 +75,8 @@ std::optional<std::string> withExtension(QWidget* parent, const QString& path,
 } // namespace
 
 QString toQtFilter(const std::string& filter) {
-    const QString everything = QStringLiteral("Tous les fichiers (*)");
+    const QString everything =
+        QCoreApplication::translate("QtInteraction", "Tous les fichiers (*)");
     const QStringList parts = q(filter).split('|');
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -140,8 +142,9 @@ std::optional<std::string> QtInteraction::af_fic_txt_memo(const std::string& tit
     pane->setPlainText(q(text));
     pane->document()->setModified(false);
     pane->show();
-    const bool go = dialog_->dlg_titre_message_ONEK_oui_non(title, "", "OE", "traiter", "annuler",
-                                                            platform::DialogWidth::Narrow) == 'O';
+    const bool go = dialog_->dlg_titre_message_ONEK_oui_non(
+                        title, "", "OE", tr("traiter").toStdString(), tr("annuler").toStdString(),
+                        platform::DialogWidth::Narrow) == 'O';
     std::optional<std::string> reviewed;
     if (go && !pane->document()->isModified()) {
         reviewed = text; // the user's bytes, whatever the editor makes of them
@@ -184,21 +187,20 @@ std::optional<std::uint32_t> QtInteraction::chooseColour(std::uint32_t initial) 
 std::optional<platform::PdfPage> QtInteraction::choosePdfPage(const std::string& file,
                                                               int pageCount) {
     QDialog dialog(owner());
-    dialog.setWindowTitle(QStringLiteral("Ouvrir une page PDF"));
+    dialog.setWindowTitle(tr("Ouvrir une page PDF"));
     auto* form = new QFormLayout(&dialog);
-    form->addRow(
-        new QLabel(QString::fromStdString(std::filesystem::path(file).filename().string()) +
-                   QStringLiteral(" : ") + QString::number(pageCount) +
-                   (pageCount > 1 ? QStringLiteral(" pages") : QStringLiteral(" page"))));
+    const QString name = QString::fromStdString(std::filesystem::path(file).filename().string());
+    form->addRow(new QLabel((pageCount > 1 ? tr("%1 : %2 pages") : tr("%1 : %2 page"))
+                                .arg(name, QString::number(pageCount))));
     auto* page = new QSpinBox;
     page->setRange(1, std::max(pageCount, 1));
-    form->addRow(QStringLiteral("Page"), page);
+    form->addRow(tr("Page"), page);
     auto* dpi = new QSpinBox;
     // Beyond 1200 dpi a page is billions of pixels; under 36 no line can be read.
     dpi->setRange(36, 1200);
     dpi->setValue(300);
-    dpi->setSuffix(QStringLiteral(" dpi"));
-    form->addRow(QStringLiteral("Résolution"), dpi);
+    dpi->setSuffix(tr(" dpi"));
+    form->addRow(tr("Résolution"), dpi);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -253,8 +255,10 @@ void QtInteraction::setClipboardText(const std::string& text) {
 
 void QtInteraction::openWithDesktop(const std::string& path) {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(q(path))))
-        information("Aucun programme n'a pu ouvrir <" + path +
-                    "> : associez un programme à ce type de fichier dans le bureau.");
+        information(tr("Aucun programme n'a pu ouvrir <%1> : associez un programme à ce type de "
+                       "fichier dans le bureau.")
+                        .arg(q(path))
+                        .toStdString());
 }
 
 void QtInteraction::setBusy(bool busy) {

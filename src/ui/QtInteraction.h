@@ -3,6 +3,7 @@
 
 #include "platform/Interaction.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -15,6 +16,7 @@ QString toQtFilter(const std::string& filter);
 class MessageDialog;
 
 class QtInteraction final : public platform::Interaction {
+    Q_DECLARE_TR_FUNCTIONS(QtInteraction)
 public:
     // Dialogs are shown over the window the user works in, else `parent`; `dialog` is the
     // program's own message dialog.

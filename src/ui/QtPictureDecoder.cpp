@@ -2,6 +2,7 @@
 
 #include "picture/PixelRows.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 
@@ -9,7 +10,10 @@ namespace tracelle::ui {
 
 picture::Decoded decodeWithQt(const std::string& path) {
     QImageReader reader(QString::fromStdString(path));
-    if (!reader.canRead()) return picture::failed("format d'image non reconnu");
+    if (!reader.canRead())
+        return picture::failed(
+            QCoreApplication::translate("QtPictureDecoder", "format d'image non reconnu")
+                .toStdString());
     const QSize size = reader.size();
     if (size.isValid()) {
         const std::string refused = picture::checkFitsInMemory(
@@ -42,9 +46,12 @@ std::string filtreImages() {
         const QString pattern = "*." + QString::fromLatin1(format).toLower();
         if (!patterns.contains(pattern)) patterns << pattern;
     }
-    return "Fichiers image|" + patterns.join(';').toStdString() +
-           "|Fichiers JPEG|*.jpg;*.jpeg;*.jpe|Fichiers Bitmap|*.bmp;*.dib|Fichiers "
-           "TIFF|*.tif;*.tiff|Documents PDF|*.pdf";
+    return QCoreApplication::translate(
+               "QtPictureDecoder", "Fichiers image|%1|Fichiers JPEG|*.jpg;*.jpeg;*.jpe|Fichiers "
+                                   "Bitmap|*.bmp;*.dib|Fichiers TIFF|*.tif;*.tiff|Documents "
+                                   "PDF|*.pdf")
+        .arg(patterns.join(';'))
+        .toStdString();
 }
 
 } // namespace tracelle::ui

@@ -12,28 +12,29 @@ namespace tracelle::ui {
 
 SheetImportPanel::SheetImportPanel(QWidget* parent)
     : FloatingPanel("PanelXLS", QColor(212, 208, 200), parent) {
-    auto* title = new QLabel(QStringLiteral("Indices des colonnes du fichier"), this);
+    auto* title = new QLabel(tr("Indices des colonnes du fichier"), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     name_ = new QLabel(this);
     name_->setObjectName("LabelFichierXLS");
 
-    const char* captions[5] = {"Libellé", "X", "Y", "Z", "n° de ligne de début"};
+    const QString captions[5] = {tr("Libellé"), QStringLiteral("X"), QStringLiteral("Y"),
+                                 QStringLiteral("Z"), tr("n° de ligne de début")};
     const char* initial[5] = {"3", "1", "2", "12", "5"};
     auto* form = new QFormLayout;
     for (int i = 0; i < 5; ++i) {
         boxes_[i] = new QLineEdit(QString::fromLatin1(initial[i]), this);
         boxes_[i]->setMaximumWidth(60);
-        form->addRow(QString::fromUtf8(captions[i]), boxes_[i]);
+        form->addRow(captions[i], boxes_[i]);
     }
-    boxes_[3]->setToolTip(QStringLiteral("0 : pas de colonne Z"));
+    boxes_[3]->setToolTip(tr("0 : pas de colonne Z"));
     progress_ = new QLabel(QStringLiteral("_"), this);
     progress_->setObjectName("LabelProgressionXLS");
 
-    auto* traiter = new QPushButton(QStringLiteral("Traiter le fichier"), this);
+    auto* traiter = new QPushButton(tr("Traiter le fichier"), this);
     traiter->setObjectName("BoutonTraiter");
-    auto* annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    auto* annuler = new QPushButton(tr("Annuler"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(traiter);
     buttons->addWidget(annuler);

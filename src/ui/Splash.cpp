@@ -71,8 +71,8 @@ void Splash::paintEvent(QPaintEvent*) {
     QFont small("DejaVu Sans", 9);
     p.setFont(small);
     p.drawText(QRect(0, 256, width(), 70), Qt::AlignCenter,
-               QStringLiteral("Digitalisation de cartes, plans et graphes\nversion ") +
-                   QString::fromStdString(platform::programVersion()));
+               tr("Digitalisation de cartes, plans et graphes\nversion %1")
+                   .arg(QString::fromStdString(platform::programVersion())));
 }
 
 void Splash::mouseMoveEvent(QMouseEvent*) {

@@ -31,7 +31,7 @@ SystemChooser::SystemChooser(QWidget* parent) : QWidget(parent) {
     connect(system_, &QLineEdit::textChanged, this, &SystemChooser::verifieSysteme);
     list_ = new QComboBox(this);
     list_->setObjectName("ListeSystemes");
-    list_->setPlaceholderText(QStringLiteral("systèmes courants..."));
+    list_->setPlaceholderText(tr("systèmes courants..."));
     list_->setMinimumContentsLength(14);
     list_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (const auto& s : gis::kCommonSystems)
@@ -50,7 +50,7 @@ SystemChooser::SystemChooser(QWidget* parent) : QWidget(parent) {
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(new QLabel(QStringLiteral("Système de coordonnées (EPSG)"), this));
+    column->addWidget(new QLabel(tr("Système de coordonnées (EPSG)"), this));
     column->addWidget(system_);
     column->addWidget(list_);
     column->addWidget(systemName_);

@@ -18,18 +18,20 @@ TextPanel::TextPanel(QWidget* parent) : FloatingPanel("PanelTexte", QColor(230, 
     memo_->setObjectName("MemoTexte");
     memo_->setFont(QFont("DejaVu Sans Mono", 9));
 
-    const auto button = [this](const char* caption, const char* hint) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        if (*hint) b->setToolTip(QString::fromUtf8(hint));
+    const auto button = [this](const QString& caption, const QString& hint = {}) {
+        auto* b = new QPushButton(caption, this);
+        if (!hint.isEmpty()) b->setToolTip(hint);
         return b;
     };
-    auto* fermer = button("Fermer", "");
-    auto* vider = button("Vider le texte", "Efface le texte");
-    auto* copier = button("Copier -> pp", "Copie l'ensemble du texte dans le presse-papier");
-    auto* rajouter = button("Rajouter -> pp", "Rajoute l'ensemble du texte dans le presse-papier");
-    auto* blocNote = button("Bloc note", "");
+    auto* fermer = button(tr("Fermer"));
+    auto* vider = button(tr("Vider le texte"), tr("Efface le texte"));
+    auto* copier =
+        button(tr("Copier -> pp"), tr("Copie l'ensemble du texte dans le presse-papier"));
+    auto* rajouter =
+        button(tr("Rajouter -> pp"), tr("Rajoute l'ensemble du texte dans le presse-papier"));
+    auto* blocNote = button(tr("Bloc note"));
 
-    auto* grip = new QLabel(QStringLiteral("Résultats"), this);
+    auto* grip = new QLabel(tr("Résultats"), this);
     grip->setAttribute(Qt::WA_TransparentForMouseEvents); // the title area drags the panel
 
     auto* layout = new QVBoxLayout(this);
@@ -59,7 +61,8 @@ void TextPanel::append(const QString& text) {
 
 void TextPanel::copyToClipboard() {
     platform::interaction().setClipboardText(memo_->toPlainText().toStdString());
-    platform::interaction().information("le texte à été copié dans le presse papier");
+    platform::interaction().information(
+        tr("le texte à été copié dans le presse papier").toStdString());
 }
 
 void TextPanel::appendToClipboard() {
@@ -73,7 +76,8 @@ void TextPanel::appendToClipboard() {
     for (const QString& line : memo_->toPlainText().split('\n'))
         joined += line.toStdString() + '\n';
     platform::interaction().setClipboardText(joined);
-    platform::interaction().information("le texte à été rajouté dans le presse papier");
+    platform::interaction().information(
+        tr("le texte à été rajouté dans le presse papier").toStdString());
 }
 
 void TextPanel::openNotepad() {

@@ -7,6 +7,29 @@
 
 namespace tracelle::ui {
 
+namespace {
+
+// The headers of the project's tables and of the converter's worksheet that are words.
+const char* const kWordHeaders[] = {
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Libellé"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "épaisseur"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "couleur"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Est (X)"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Nord (Y)"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "UTM lettre"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Hémisphère"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Ellipsoïde"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "°latitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "°longitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "n°"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Zone"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Latitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "Longitude"),
+    QT_TRANSLATE_NOOP("tracelle::ui::TextTableModel", "OK"),
+};
+
+} // namespace
+
 TextTableModel::TextTableModel(model::TextTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {
     table_.addListener(this);
@@ -38,9 +61,17 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+QString TextTableModel::shownHeader(const std::string& header) {
+    for (const char* word : kWordHeaders)
+        if (header == word) return tr(word);
+    return QString::fromStdString(header);
+}
+
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    return QString::fromStdString(table_.cell(0, section));
+    if (orientation != Qt::Horizontal) return {};
+    if (role == kKeyRole) return QString::fromStdString(table_.cell(0, section));
+    if (role == Qt::DisplayRole) return shownHeader(table_.cell(0, section));
+    return {};
 }
 
 Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {

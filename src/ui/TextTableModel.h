@@ -14,6 +14,10 @@ public:
     TextTableModel(model::TextTable& table, QObject* parent = nullptr);
     ~TextTableModel() override;
 
+    // The role under which a column's header is its key: the table's own French header, as
+    // files and the core name the column, whatever the language shown.
+    static constexpr int kKeyRole = Qt::UserRole;
+
     // Data rows are the table's rows 1 and up; its row 0 gives the column headers.
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -27,6 +31,9 @@ public:
     // Columns shown as fixed: never selected.
     void setFixedColumns(const QStringList& headers) { fixed_ = headers; }
     model::TextTable& table() const { return table_; }
+
+    // A header as the window shows it: words in the window's language.
+    static QString shownHeader(const std::string& header);
 
 private:
     void cellsChanged(const model::TextTable&, int firstRow, int lastRow) override;

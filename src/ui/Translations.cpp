@@ -41,4 +41,17 @@ bool installTranslations(QCoreApplication& app, platform::Language language) {
     return load(app, QStringLiteral("qtbase_fr"), folders);
 }
 
+std::vector<std::string> resourceNames(const std::string& french) {
+    if (platform::language() != platform::Language::English) return {french};
+    const std::size_t dot = french.rfind('.');
+    return {french.substr(0, dot) + "_en" + (dot == std::string::npos ? "" : french.substr(dot)),
+            french};
+}
+
+std::string localisedResourceFile(const std::string& french) {
+    for (const std::string& name : resourceNames(french))
+        if (std::string path = platform::resourceFile(name); !path.empty()) return path;
+    return {};
+}
+
 } // namespace tracelle::ui

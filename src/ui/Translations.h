@@ -4,6 +4,9 @@
 
 #include "platform/Language.h"
 
+#include <string>
+#include <vector>
+
 class QCoreApplication;
 
 namespace tracelle::ui {
@@ -15,5 +18,13 @@ platform::Language startupLanguage();
 // the program nor, for French, with the toolkit): the windows then keep their French texts, or
 // the toolkit's dialogs their English ones.
 bool installTranslations(QCoreApplication& app, platform::Language language);
+
+// The names under which a resource file is looked for, best first: in English its English
+// copy ("tracelle_en.hep" for "tracelle.hep"), then the French one.
+std::vector<std::string> resourceNames(const std::string& french);
+
+// The installed resource in the current language, else the French one; empty when neither is
+// found.
+std::string localisedResourceFile(const std::string& french);
 
 } // namespace tracelle::ui

@@ -1,8 +1,11 @@
 #include "model/NumberText.h"
+#include "platform/Language.h"
 #include "support/ScriptedInteraction.h"
+#include "ui/HelpWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
+#include "ui/TextTableModel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace tracelle;
@@ -127,6 +131,53 @@ TEST_F(PointsTable, DecimalsAreTakenOnEnter) {
     EXPECT_EQ(w.project().D(), 3);
     w.project().calcul_nouveaux_calage();
     EXPECT_EQ(cell(1, "X"), model::_format2(model::val_reel(cell(1, "X")), 18, 3));
+}
+
+// Stands for the English catalogue: every text comes out marked, so that a window comparing a
+// shown text with a key gives itself away.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("EN ") + QString::fromUtf8(source);
+    }
+};
+
+// Installed before the windows are made, as at start-up.
+struct InEnglish {
+    InEnglish() {
+        platform::setLanguage(platform::Language::English);
+        QCoreApplication::installTranslator(&translator);
+    }
+    ~InEnglish() {
+        QCoreApplication::removeTranslator(&translator);
+        platform::setLanguage(platform::Language::French);
+    }
+    MarkingTranslator translator;
+};
+
+class EnglishPointsTable : private InEnglish, public PointsTable {};
+
+TEST_F(EnglishPointsTable, ShownTextsAreTranslatedWhileKeysStayFrench) {
+    const QAbstractItemModel* points = table.pointsGrid()->model();
+    const int label = w.project().indice_col("Libellé");
+    EXPECT_EQ(points->headerData(label, Qt::Horizontal).toString(), QStringLiteral("EN Libellé"));
+    EXPECT_EQ(points->headerData(label, Qt::Horizontal, ui::TextTableModel::kKeyRole).toString(),
+              QStringLiteral("Libellé"));
+    EXPECT_EQ(type(table.pointsGrid(), 1, label, "abc"), "abc") << "a label takes letters";
+    EXPECT_TRUE(ui.tones.empty());
+
+    // The button shows its English caption and still runs its command.
+    QPushButton* addText = nullptr;
+    for (auto* b : table.findChildren<QPushButton*>())
+        if (b->text() == QStringLiteral("EN *.TXT rajouter des points (X,Y,Lib)")) addText = b;
+    ASSERT_NE(addText, nullptr);
+    ui.answerConfirm(false);
+    QTest::mouseClick(addText, Qt::LeftButton);
+    EXPECT_EQ(ui.questions.size(), 1u);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+
+    EXPECT_FALSE(ui::HelpWindow().text().isEmpty()) << "the French help stands in for the English";
 }
 
 } // namespace
