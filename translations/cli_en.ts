@@ -412,7 +412,7 @@ workbook&apos;s format is recognised by its content.
     </message>
     <message>
         <source>l&apos;image, la taille, le nombre de points, de lignes et le calage d&apos;un projet</source>
-        <translation>the picture, the size, the number of points and lines and the calibration of a project</translation>
+        <translation>the picture, size, numbers of points and lines, and calibration of a project</translation>
     </message>
     <message>
         <source>FICHIER.trc
