@@ -128,7 +128,7 @@ alignés ou une valeur ≤ 0 sur un axe logarithmique : sortie 1, rien n&apos;es
           [--polar [--log-r] [--theta deg|rad] [--clockwise] [--centre N]]
           -o OUTPUT.trc
 
-  --control FILE     one control point a line: “x y X Y [Z]” (the pixel, then the
+  --control FILE     one control point per line: “x y X Y [Z]” (the pixel, then the
                      real values; tabs or spaces)
   --model MODEL      affine (default), helmert, projective or poly2
   --log-x, --log-y   logarithmic axis (base 10)
@@ -470,7 +470,7 @@ square error (RMS).
 
   --line L        the text of an “Area” click on line L (for a line of two points,
                   the two texts of the scaling panel)
-  --cap A,B,C...  the lines that “Bearing and angle” clicks on these points give,
+  --cap A,B,C...  the lines given by “Bearing and angle” clicks on these points,
                   in this order
 </translation>
     </message>
@@ -605,7 +605,7 @@ Follows the line under the point X,Y both ways, to its ends, to the edge of the 
 or to a break longer than --gap; at crossings it keeps its colour and goes straight on.
 With --box, takes one point per band of --x-step columns at the centre of the pixels of
 the colour (Curve by X step). Without a project, writes the points in pixels, “x&lt;TAB&gt;y”,
-one a line, from one end of the line to the other. With --project, adds the points to
+one per row, from one end of the line to the other. With --project, adds the points to
 the project on a new line (or on the current line if it is empty), with their real
 coordinates from the calibration, and writes the project to OUTPUT.trc.
 
@@ -677,8 +677,8 @@ Une zone qui n&apos;est pas un nombre entier arrête la conversion : rien n&apos
 Reads TABLE (else standard input, 1024 MB at most), a conversion table as the
 converter&apos;s “Clipboard” button writes it (UTMpresse_papier.txt: a line of headers, then
 one line per point, every cell followed by a tab) or the first sheet of a workbook
-(*.xls, *.xlsx, *.ods, *.csv) laid out alike, makes there the conversion asked for as
-the button of the same name does, and writes the table obtained in the same form
+(*.xls, *.xlsx, *.ods, *.csv) laid out alike, performs on it the conversion asked for
+as the button of the same name does, and writes the table obtained in the same form
 (Windows-1252, CR LF line ends) to OUTPUT or to standard output.
 CONVERSION is one of:
   utm-to-latlon        “UTM --&gt; Lat,Long”
@@ -687,7 +687,7 @@ CONVERSION is one of:
   dms-to-decimal       “°lat °long --&gt; Lat Long”
   decimal-to-dms       “Lat Long --&gt; °lat °long”
   km                   “°lat,°long --&gt; x and y”
-A zone that is not a whole number stops the conversion: nothing is written.
+A UTM zone that is not a whole number stops the conversion: nothing is written.
 
   -o, --output OUTPUT  the table written (else standard output)
   --ra KM              radius Ra of the approximation in km (default 6378)
@@ -734,7 +734,7 @@ Takes every pixel of the colour (within the box if one is given), thins them to 
 centreline and cuts it into lines at their ends and junctions: lines that meet share the
 same point, a closed curve comes back closed. Breaks of up to --gap pixels are crossed
 in the direction of the line; lines shorter than --min-length are left out (dots,
-letters, hatching). Without a project, writes one point a line, “L&lt;TAB&gt;x&lt;TAB&gt;y”, L the
+letters, hatching). Without a project, writes one point per row, “L&lt;TAB&gt;x&lt;TAB&gt;y”, L the
 number of the line from 1, the lines in the order of their first point (top to bottom,
 then left to right), the points from one end to the other; a closed line repeats its
 first point at the end. With --project, adds the lines to the project, each on a new
