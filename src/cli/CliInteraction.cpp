@@ -1,5 +1,7 @@
 #include "cli/CliInteraction.h"
 
+#include "platform/Language.h"
+
 #include <iostream>
 
 namespace tracelle::cli {
@@ -18,15 +20,22 @@ std::string surUneLigne(const std::string& text) {
     return out;
 }
 
+std::string errorLine(const std::string& text) {
+    return platform::fill(platform::translate("cli", "tracelle-cli : %1"), {surUneLigne(text)});
+}
+
 void CliInteraction::information(const std::string& text) {
     const std::string line = surUneLigne(text);
-    if (told_.insert(line).second) std::cerr << "tracelle-cli : avertissement : " << line << '\n';
+    if (told_.insert(line).second)
+        std::cerr << platform::fill(platform::translate("cli", "tracelle-cli : avertissement : %1"),
+                                    {line})
+                  << '\n';
 }
 
 bool CliInteraction::confirm(const std::string& text) {
     // The question tells what went wrong (an unreadable integer cell); the answer is shown
     // with it, since nobody is there to give another.
-    information(text + " (réponse : non)");
+    information(platform::fill(platform::translate("cli", "%1 (réponse : non)"), {text}));
     return false;
 }
 

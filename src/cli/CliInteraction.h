@@ -11,6 +11,8 @@ namespace tracelle::cli {
 
 // The text on one line: line ends and tabs become single spaces.
 std::string surUneLigne(const std::string& text);
+// The text on one line after the program's name, as every failure is told.
+std::string errorLine(const std::string& text);
 
 class CliInteraction final : public platform::Interaction {
 public:

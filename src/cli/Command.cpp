@@ -7,6 +7,7 @@
 #include "model/Project.h"
 #include "picture/Decoder.h"
 #include "picture/PictureWriter.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <iostream>
@@ -25,6 +26,10 @@ const OptionRule* find(const std::vector<OptionRule>& rules, std::string_view na
     const auto it = std::find_if(rules.begin(), rules.end(),
                                  [&](const OptionRule& s) { return s.name == name; });
     return it == rules.end() ? nullptr : &*it;
+}
+
+UsageError unknownOption(const std::string& option) {
+    return UsageError(platform::fill(platform::translate("cli", "option inconnue : %1"), {option}));
 }
 
 } // namespace
@@ -63,18 +68,22 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
         } else {
             const auto it = std::find_if(rules.begin(), rules.end(),
                                          [&](const OptionRule& s) { return s.shortName == a[1]; });
-            if (a.size() != 2 || it == rules.end()) throw UsageError("option inconnue : " + a);
+            if (a.size() != 2 || it == rules.end()) throw unknownOption(a);
             name = it->name;
         }
         const OptionRule* rule = find(rules, name);
-        if (!rule) throw UsageError("option inconnue : " + a);
+        if (!rule) throw unknownOption(a);
         if (!rule->takesValue) {
-            if (inlineValue) throw UsageError("l'option --" + name + " n'attend pas de valeur");
+            if (inlineValue)
+                throw UsageError(platform::fill(
+                    platform::translate("cli", "l'option --%1 n'attend pas de valeur"), {name}));
             options_.emplace_back(name, "");
             continue;
         }
         if (!inlineValue) {
-            if (i + 1 >= args.size()) throw UsageError("l'option --" + name + " attend une valeur");
+            if (i + 1 >= args.size())
+                throw UsageError(platform::fill(
+                    platform::translate("cli", "l'option --%1 attend une valeur"), {name}));
             inlineValue = args[++i];
         }
         options_.emplace_back(name, *inlineValue);
@@ -82,8 +91,16 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
 }
 
 const std::string& Arguments::positional(std::size_t i, const char* what) const {
-    if (i >= positional_.size()) throw UsageError(std::string("argument manquant : ") + what);
+    if (i >= positional_.size())
+        throw UsageError(platform::fill(platform::translate("cli", "argument manquant : %1"),
+                                        {platform::translate("cli", what)}));
     return positional_[i];
+}
+
+void Arguments::atMost(std::size_t count) const {
+    if (positional_.size() > count)
+        throw UsageError(platform::fill(platform::translate("cli", "argument en trop : %1"),
+                                        {positional_[count]}));
 }
 
 std::optional<std::string> Arguments::value(std::string_view name) const {
@@ -103,21 +120,27 @@ int Arguments::integer(std::string_view name, int fallback) const {
     if (!text) return fallback;
     const model::EntierLu read = model::lit_entier(*text);
     if (read.errorPosition != 0 || text->empty())
-        throw UsageError("--" + std::string(name) + " : '" + *text +
-                         "' n'est pas une valeur entière correcte");
+        throw UsageError(platform::fill(
+            platform::translate("cli", "--%1 : '%2' n'est pas une valeur entière correcte"),
+            {name, *text}));
     return read.value;
 }
 
+std::string aboutFile(const std::string& file, const std::string& message) {
+    return platform::fill(platform::translate("cli", "%1 : %2"), {file, message});
+}
+
 void chargeProjet(const std::string& path, model::Project& project) {
-    // The file is named in the message, as a batch of projects needs it.
     if (const std::string error = files::chargeProjetSansImage(path, project); !error.empty())
-        throw InputError(error.find(path) == std::string::npos ? path + " : " + error : error);
+        throw InputError(error.find(path) == std::string::npos ? aboutFile(path, error) : error);
 }
 
 void ecritSortie(const std::optional<std::string>& path, const std::string& text) {
     if (!path) {
         std::cout << text << std::flush;
-        if (!std::cout) throw InputError("écriture impossible sur la sortie standard");
+        if (!std::cout)
+            throw InputError(
+                platform::translate("cli", "écriture impossible sur la sortie standard"));
         return;
     }
     if (const std::string error = files::writeTextFile(*path, text); !error.empty())
@@ -153,8 +176,10 @@ measure::Rgb couleur(const Arguments& args, std::string_view name, measure::Rgb 
         channels[count++] = static_cast<std::uint8_t>(read.value);
     }
     if (count != 3 || text->back() == ',')
-        throw InputError("--" + std::string(name) + " : '" + *text +
-                         "' n'est pas une couleur R,G,B (trois entiers de 0 à 255)");
+        throw InputError(platform::fill(
+            platform::translate(
+                "cli", "--%1 : '%2' n'est pas une couleur R,G,B (trois entiers de 0 à 255)"),
+            {name, *text}));
     return {channels[0], channels[1], channels[2]};
 }
 

@@ -2,6 +2,8 @@
 // registers itself, with its options and its help, through a Registration object.
 #pragma once
 
+#include "platform/Language.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -40,8 +42,11 @@ public:
     Arguments(const std::vector<std::string>& args, const std::vector<OptionRule>& rules);
 
     const std::vector<std::string>& positional() const { return positional_; }
-    // The positional argument i; a UsageError naming `what` when it is missing.
+    // The positional argument i; a UsageError naming `what` (marked for translation) when it
+    // is missing.
     const std::string& positional(std::size_t i, const char* what) const;
+    // A UsageError naming the first positional argument beyond `count`.
+    void atMost(std::size_t count) const;
     std::optional<std::string> value(std::string_view name) const;
     bool flag(std::string_view name) const;
     // The option's value read as an integer; `fallback` when absent.
@@ -54,8 +59,10 @@ private:
 
 struct Command {
     std::string name;
-    std::string summary; // one line of the tool's help
-    std::string help;    // the command's own help, after its usage line
+    // The help in French, marked for translation and translated where shown, once the
+    // language is set.
+    const char* summary; // one line of the tool's help
+    const char* help;    // the command's own help, after its usage line
     std::vector<OptionRule> options;
     int (*run)(const Arguments& args) = nullptr;
 };
@@ -66,6 +73,9 @@ public:
 };
 
 const std::vector<Command>& commands();
+
+// The message headed by the file it is about, as a batch of files needs it.
+std::string aboutFile(const std::string& file, const std::string& message);
 
 // The project file read as the open command reads it (without its picture).
 void chargeProjet(const std::string& path, model::Project& project);

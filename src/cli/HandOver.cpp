@@ -4,6 +4,7 @@
 #include "cli/HandOver.h"
 
 #include "cli/CliInteraction.h"
+#include "platform/Language.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -31,9 +32,11 @@ fs::path fullProgram() {
     const std::string program = fullProgram().string();
     commandLine[0] = const_cast<char*>(program.c_str());
     execv(program.c_str(), commandLine);
-    const char* why = errno == ENOENT ? " introuvable" : " ne peut pas être lancé";
-    std::cerr << "tracelle-cli : " << surUneLigne(program + why + " : installation incomplète")
-              << '\n';
+    const char* why =
+        errno == ENOENT
+            ? platform::translate("cli", "%1 introuvable : installation incomplète")
+            : platform::translate("cli", "%1 ne peut pas être lancé : installation incomplète");
+    std::cerr << errorLine(platform::fill(why, {program})) << '\n';
     std::exit(1);
 }
 

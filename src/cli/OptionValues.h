@@ -22,7 +22,9 @@ inline std::vector<int> integers(const std::string& name, const std::string& tex
         values.push_back(read.value);
     }
     if (values.size() != count || text.empty() || text.back() == ',')
-        throw InputError("--" + name + " : '" + text + "' n'est pas de la forme " + form);
+        throw InputError(
+            platform::fill(platform::translate("cli", "--%1 : '%2' n'est pas de la forme %3"),
+                           {name, text, form}));
     return values;
 }
 
@@ -32,7 +34,8 @@ inline double positive(const Arguments& args, const std::string& name, double fa
     if (!text) return fallback;
     const auto value = model::texte_en_reel_strict(*text);
     if (!value || *value <= 0)
-        throw InputError("--" + name + " : '" + *text + "' n'est pas un nombre positif");
+        throw InputError(platform::fill(
+            platform::translate("cli", "--%1 : '%2' n'est pas un nombre positif"), {name, *text}));
     return static_cast<double>(*value);
 }
 
@@ -42,7 +45,8 @@ inline int wholePixels(const Arguments& args, const std::string& name, int fallb
     if (!text) return fallback;
     const model::EntierLu read = model::lit_entier(*text);
     if (text->empty() || read.errorPosition != 0 || read.value < least)
-        throw InputError("--" + name + " : '" + *text + "' n'est pas un entier positif");
+        throw InputError(platform::fill(
+            platform::translate("cli", "--%1 : '%2' n'est pas un entier positif"), {name, *text}));
     return read.value;
 }
 

@@ -19,25 +19,30 @@ using namespace tracelle::cli;
 namespace {
 
 void aideGenerale(std::ostream& out) {
-    out << "Usage : tracelle-cli COMMANDE [OPTIONS] ...\n\n"
-           "Traite des projets Tracelle (*.trc) et des images sans fenêtre : les résultats sont "
-           "ceux du\nprogramme, au caractère près.\n\nCommandes :\n";
+    out << platform::translate("cli",
+                               "Usage : tracelle-cli COMMANDE [OPTIONS] ...\n\n"
+                               "Traite des projets Tracelle (*.trc) et des images sans fenêtre : "
+                               "les résultats sont ceux du\nprogramme, au caractère près.\n\n"
+                               "Commandes :\n");
     std::size_t widest = 0;
     for (const Command& c : commands())
         widest = std::max(widest, c.name.size());
     for (const Command& c : commands()) {
         std::string name = "  " + c.name;
         name.resize(widest + 4, ' ');
-        out << name << c.summary << '\n';
+        out << name << platform::translate("cli", c.summary) << '\n';
     }
-    out << "\nOptions de toutes les commandes :\n"
-           "  --decimal-separator , ou .   marque décimale des nombres du projet, comme les\n"
-           "                               réglages régionaux du programme (par défaut ceux\n"
-           "                               de la session)\n"
-           "  --help                       l'aide de la commande\n\n"
-           "« tracelle-cli COMMANDE --help » décrit une commande.\n"
-           "« tracelle-cli --version » donne la version.\n"
-           "Code de sortie : 0 réussite, 1 données incorrectes, 2 mauvais usage.\n";
+    out << platform::translate(
+        "cli", "\nOptions de toutes les commandes :\n"
+               "  --decimal-separator , ou .   marque décimale des nombres du projet, comme les\n"
+               "                               réglages régionaux du programme (par défaut ceux\n"
+               "                               de la session)\n"
+               "  --help                       l'aide de la commande\n"
+               "  --lang fr ou en              langue des messages (par défaut celle de la "
+               "session)\n\n"
+               "« tracelle-cli COMMANDE --help » décrit une commande.\n"
+               "« tracelle-cli --version » donne la version.\n"
+               "Code de sortie : 0 réussite, 1 données incorrectes, 2 mauvais usage.\n");
 }
 
 // --lang fr|en anywhere on the line, taken out of it; else the session's language.
@@ -64,8 +69,10 @@ std::string chooseLanguage(std::vector<std::string>& args) {
 }
 
 int usage(const std::string& message) {
-    std::cerr << "tracelle-cli : " << surUneLigne(message)
-              << " (tracelle-cli --help pour l'aide)\n";
+    std::cerr << platform::fill(platform::translate(
+                                    "cli", "tracelle-cli : %1 (tracelle-cli --help pour l'aide)"),
+                                {surUneLigne(message)})
+              << '\n';
     return 2;
 }
 
@@ -106,7 +113,8 @@ int main(int argc, char** argv) {
         std::find_if(list.begin(), list.end(), [&](const Command& c) { return c.name == all[0]; });
     if (command == list.end()) {
         handOver();
-        return usage("commande inconnue : " + all[0]);
+        return usage(
+            platform::fill(platform::translate("cli", "commande inconnue : %1"), {all[0]}));
     }
     try {
         std::vector<OptionRule> rules = command->options;
@@ -114,23 +122,27 @@ int main(int argc, char** argv) {
         rules.push_back({"decimal-separator", true});
         const Arguments args({all.begin() + 1, all.end()}, rules);
         if (args.flag("help")) {
-            std::cout << "Usage : tracelle-cli " << command->name << ' ' << command->help
-                      << "\n  --decimal-separator , ou .   marque décimale des nombres du projet\n";
+            std::cout << platform::fill(platform::translate("cli", "Usage : tracelle-cli %1 %2"),
+                                        {command->name, platform::translate("cli", command->help)})
+                      << platform::translate("cli", "\n  --decimal-separator , ou .   marque "
+                                                    "décimale des nombres du projet\n");
             return 0;
         }
         if (const auto ds = args.value("decimal-separator")) {
             if (*ds != "," && *ds != ".")
-                throw UsageError("--decimal-separator attend , ou . (pas « " + *ds + " »)");
+                throw UsageError(platform::fill(
+                    platform::translate("cli", "--decimal-separator attend , ou . (pas « %1 »)"),
+                    {*ds}));
             platform::setDecimalSeparator((*ds)[0]);
         }
         return command->run(args);
     } catch (const UsageError& e) {
         return usage(e.what());
     } catch (const InputError& e) {
-        std::cerr << "tracelle-cli : " << surUneLigne(e.what()) << '\n';
+        std::cerr << errorLine(e.what()) << '\n';
         return 1;
     } catch (const std::bad_alloc&) {
-        std::cerr << "tracelle-cli : mémoire insuffisante\n";
+        std::cerr << errorLine(platform::translate("cli", "mémoire insuffisante")) << '\n';
         return 1;
     }
 }

@@ -5,6 +5,7 @@
 #include "picture/Decoder.h"
 #include "picture/JpegCodec.h"
 #include "picture/Raster.h"
+#include "platform/Language.h"
 #include "render/GuiApplication.h"
 
 #include <QImageReader>
@@ -89,8 +90,10 @@ ConversionSource ConversionSource::load(const std::string& path, std::string* er
     const SourceKind kind = kindOf(path);
     if (kind == SourceKind::None) {
         if (error)
-            *error = path + " : seuls les fichiers .emf, .wmf, .bmp, .jpg, .ico et .pdf se "
-                            "convertissent";
+            *error = platform::fill(
+                platform::translate("render", "%1 : seuls les fichiers .emf, .wmf, .bmp, .jpg, "
+                                              ".ico et .pdf se convertissent"),
+                {path});
         return s;
     }
     std::string why;
@@ -108,7 +111,8 @@ ConversionSource ConversionSource::load(const std::string& path, std::string* er
         if (std::string gui = ensureGuiApplication(); !gui.empty()) return fail(gui);
         s.pdf_ = PdfDocument::load(path, &why);
         if (s.pdf_.empty()) return fail(why);
-        if (s.pdf_.pageCount() < 1) return fail("le document n'a aucune page");
+        if (s.pdf_.pageCount() < 1)
+            return fail(platform::translate("render", "le document n'a aucune page"));
         s.size_ = pageSize(s.pdf_, 0);
         break;
     default:
@@ -126,8 +130,9 @@ ConversionSource ConversionSource::load(const std::string& path, std::string* er
 bool ConversionSource::setPage(int index, std::string* error) {
     if (kind_ != SourceKind::Pdf || index < 0 || index >= pdf_.pageCount()) {
         if (error)
-            *error = "le document n'a pas de page " + std::to_string(index + 1) + " (" +
-                     std::to_string(pageCount()) + " pages)";
+            *error = platform::fill(
+                platform::translate("render", "le document n'a pas de page %1 (%2 pages)"),
+                {std::to_string(index + 1), std::to_string(pageCount())});
         return false;
     }
     page_ = index;

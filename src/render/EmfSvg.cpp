@@ -1,5 +1,7 @@
 #include "render/EmfSvg.h"
 
+#include "platform/Language.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <emf2svg.h>
@@ -41,7 +43,7 @@ QByteArray emfToSvg(std::span<const std::uint8_t> bytes, const picture::Metafile
     if (converted && svg && length > 0)
         result = QByteArray(svg, static_cast<qsizetype>(length));
     else if (error)
-        *error = "métafichier EMF illisible";
+        *error = platform::translate("render", "métafichier EMF illisible");
     std::free(svg);
     return result;
 }

@@ -1,5 +1,7 @@
 #include "render/GuiApplication.h"
 
+#include "platform/Language.h"
+
 #include <QGuiApplication>
 #include <clocale>
 
@@ -21,7 +23,8 @@ void keepFailures(QtMsgType type, const QMessageLogContext& context, const QStri
 std::string ensureGuiApplication() {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return {};
     if (QCoreApplication::instance())
-        return "dessin impossible : l'application en place n'est pas graphique";
+        return platform::translate(
+            "render", "dessin impossible : l'application en place n'est pas graphique");
     static int argc = 3;
     static char name[] = "tracelle", option[] = "-platform", platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};

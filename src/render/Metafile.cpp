@@ -2,6 +2,7 @@
 
 #include "picture/MetafileHeader.h"
 #include "picture/Raster.h"
+#include "platform/Language.h"
 #include "render/EmfSvg.h"
 #include "render/GuiApplication.h"
 #include "render/WmfSvg.h"
@@ -17,7 +18,7 @@ namespace tracelle::render {
 Metafile Metafile::load(const std::string& path, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        if (error) *error = "impossible d'ouvrir le fichier";
+        if (error) *error = platform::translate("render", "impossible d'ouvrir le fichier");
         return {};
     }
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
@@ -52,7 +53,9 @@ Metafile Metafile::fromBytes(std::span<const std::uint8_t> bytes, std::string* e
     }
     if (svg.isEmpty()) return fail(why);
     m.svg_ = std::make_shared<QSvgRenderer>(svg);
-    if (!m.svg_->isValid()) return fail("le dessin du métafichier n'a pu être interprété");
+    if (!m.svg_->isValid())
+        return fail(
+            platform::translate("render", "le dessin du métafichier n'a pu être interprété"));
     return m;
 }
 
@@ -68,7 +71,9 @@ QImage Metafile::render(QSize size, const QColor& background, std::string* error
     QImage image;
     if (tooLarge.empty()) image = QImage(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        if (error) *error = tooLarge.empty() ? "mémoire insuffisante" : tooLarge;
+        if (error)
+            *error =
+                tooLarge.empty() ? platform::translate("render", "mémoire insuffisante") : tooLarge;
         return {};
     }
     QPainter painter(&image);

@@ -1,6 +1,7 @@
 #include "render/PdfDocument.h"
 
 #include "picture/Raster.h"
+#include "platform/Language.h"
 
 #include <cmath>
 #include <poppler-qt6.h>
@@ -23,9 +24,12 @@ PdfDocument PdfDocument::load(const std::string& path, std::string* error) {
     Poppler::setDebugErrorFunction(quiet, QVariant());
     std::unique_ptr<Poppler::Document> document =
         Poppler::Document::load(QString::fromStdString(path));
-    if (!document) return fail("ce fichier n'est pas un document PDF lisible");
-    if (document->isLocked()) return fail("document PDF protégé par un mot de passe");
-    if (document->numPages() < 1) return fail("document PDF sans page");
+    if (!document)
+        return fail(platform::translate("render", "ce fichier n'est pas un document PDF lisible"));
+    if (document->isLocked())
+        return fail(platform::translate("render", "document PDF protégé par un mot de passe"));
+    if (document->numPages() < 1)
+        return fail(platform::translate("render", "document PDF sans page"));
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     PdfDocument d;
@@ -50,11 +54,14 @@ QImage PdfDocument::renderPage(int index, int width, const QColor& paper,
         return QImage();
     };
     if (index < 0 || index >= pageCount())
-        return fail("la page " + std::to_string(index + 1) + " n'existe pas dans ce document");
+        return fail(platform::fill(
+            platform::translate("render", "la page %1 n'existe pas dans ce document"),
+            {std::to_string(index + 1)}));
     const std::unique_ptr<Poppler::Page> page = document_->page(index);
     const QSizeF points = page ? page->pageSizeF() : QSizeF();
-    if (points.width() <= 0 || points.height() <= 0) return fail("page PDF sans dimensions");
-    if (width <= 0) return fail("largeur de page invalide");
+    if (points.width() <= 0 || points.height() <= 0)
+        return fail(platform::translate("render", "page PDF sans dimensions"));
+    if (width <= 0) return fail(platform::translate("render", "largeur de page invalide"));
     const double dpi = width * 72.0 / points.width();
     const auto height = std::max(1L, std::lround(points.height() * dpi / 72.0));
     if (std::string tooLarge = picture::checkFitsInMemory(static_cast<std::uint64_t>(width),
@@ -63,7 +70,8 @@ QImage PdfDocument::renderPage(int index, int width, const QColor& paper,
         return fail(tooLarge);
     document_->setPaperColor(paper);
     const QImage image = page->renderToImage(dpi, dpi, 0, 0, width, static_cast<int>(height));
-    if (image.isNull()) return fail("la page PDF n'a pu être dessinée");
+    if (image.isNull())
+        return fail(platform::translate("render", "la page PDF n'a pu être dessinée"));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 

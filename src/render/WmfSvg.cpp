@@ -1,5 +1,7 @@
 #include "render/WmfSvg.h"
 
+#include "platform/Language.h"
+
 #include <algorithm>
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
@@ -40,13 +42,14 @@ WmfSvg wmfToSvg(std::span<const std::uint8_t> bytes, const picture::MetafileHead
     };
     Session session;
     wmfAPI* api = session.api();
-    if (!api) return failed("lecteur de métafichiers WMF indisponible");
+    if (!api)
+        return failed(platform::translate("render", "lecteur de métafichiers WMF indisponible"));
     // libwmf reads from memory it is given as writable, though it never writes there.
     std::vector<unsigned char> copy(bytes.begin(), bytes.end());
     wmfD_Rect box{};
     if (wmf_mem_open(api, copy.data(), static_cast<long>(copy.size())) != wmf_E_None ||
         wmf_scan(api, 0, &box) != wmf_E_None)
-        return failed("métafichier WMF illisible");
+        return failed(platform::translate("render", "métafichier WMF illisible"));
 
     if (header.sized) {
         // The picture shows the placeable box, wherever the file's mapping puts it.
@@ -56,7 +59,7 @@ WmfSvg wmfToSvg(std::span<const std::uint8_t> bytes, const picture::MetafileHead
             wmf_mem_open(probe.api(), boxFile.data(), static_cast<long>(boxFile.size())) !=
                 wmf_E_None ||
             wmf_scan(probe.api(), 0, &box) != wmf_E_None)
-            return failed("métafichier WMF illisible");
+            return failed(platform::translate("render", "métafichier WMF illisible"));
         result.width = header.width;
         result.height = header.height;
     } else {
@@ -80,7 +83,7 @@ WmfSvg wmfToSvg(std::span<const std::uint8_t> bytes, const picture::MetafileHead
     if (played == wmf_E_None && svg && length > 0)
         result.svg = QByteArray(svg, static_cast<qsizetype>(length));
     else
-        result.error = "métafichier WMF illisible";
+        result.error = platform::translate("render", "métafichier WMF illisible");
     if (svg) wmf_free(api, svg);
     return result;
 }

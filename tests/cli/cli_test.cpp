@@ -38,6 +38,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <regex>
 #include <spawn.h>
 #include <sstream>
 #include <sys/resource.h>
@@ -1387,6 +1388,100 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
     ASSERT_TRUE(fromTiff && fromWorld);
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_NEAR((*fromTiff)[i], (*fromWorld)[i], 1e-6) << i;
+}
+
+// The numbers of a text and its line ends, in order: what a script reads from a report.
+std::vector<std::string> numbersIn(const std::string& text) {
+    static const std::regex token(R"(\n|[-+]?\d+(?:[.,]\d+)*(?:[eE][-+]?\d+)?)");
+    return {std::sregex_token_iterator(text.begin(), text.end(), token), {}};
+}
+
+// In English the tool prints the same numbers on the same lines and writes the same bytes;
+// --lang fr gives the French run back to the byte.
+TEST_F(Cli, EnglishRunsKeepTheNumbersAndTheFiles) {
+    const std::string river = riverMap(path("rivieres.bmp"));
+    const std::string traced = tracedMap(path("courbes.bmp"));
+    const std::string points = "10 20 a\nbonjour\n50 60\n", world = "2\n0\n0\n-2\n1000\n5000\n";
+    tracelle::testing::writeBytes(path("points.txt"), {points.begin(), points.end()});
+    tracelle::testing::writeBytes(path("rivieres.wld"), {world.begin(), world.end()});
+    ASSERT_EQ(files::writeTextFile(path("feuille.txt"), geodesy::Worksheet().texteExport()), "");
+    const struct {
+        std::vector<std::string> args;
+        std::vector<std::string> written;
+    } cases[] = {
+        {{"info", project_}, {}},
+        {{"export", project_, "--columns", "n,L,X,Y", "--cumulative-distance"}, {}},
+        {{"export", project_, "--decimal-mark", "virgule", "-o", path("e.txt")}, {"e.txt"}},
+        {{"export", project_, "--format", "kml", "--crs", "EPSG:2154", "-o", path("e.kml")},
+         {"e.kml"}},
+        {{"export", project_, "--format", "dxf", "-o", path("e.dxf")}, {"e.dxf"}},
+        {{"measure", project_, "--line", "1"}, {}},
+        {{"measure", project_, "--cap", "1,2,3,5"}, {}},
+        {{"measure", project_, "--line", "7"}, {}},
+        {{"utm", "latlon-to-utm", path("feuille.txt")}, {}},
+        {{"georef", path("rivieres.wld"), "-o", path("g.trc")}, {"g.trc"}},
+        {{"import", project_, path("points.txt"), "-o", path("i.trc")}, {"i.trc"}},
+        {{"vectorize", river, "--colour", "30,80,200", "--box", "0,0,9"}, {}},
+        {{"vectorize", river, "--colour", "30,80,200"}, {}},
+        {{"trace", traced, "--from", "100,37", "--project", project_, "-o", path("t.trc")},
+         {"t.trc"}},
+        {{"convert", river, "-o", path("c.tif")}, {"c.tif"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args.back());
+        std::vector<std::string> forced = c.args;
+        forced.insert(forced.begin(), {"--lang", "fr"});
+        std::vector<Outcome> runs;
+        std::vector<std::string> written;
+        for (const auto& [args, language] :
+             {std::pair{c.args, "fr"}, {c.args, "en"}, {forced, "en"}}) {
+            runs.push_back(run(args, std::string("LANGUAGE=") + language));
+            for (const std::string& name : c.written) {
+                written.push_back(read(path(name)));
+                fs::remove(path(name));
+            }
+        }
+        const Outcome &fr = runs[0], &en = runs[1], &back = runs[2];
+        EXPECT_EQ(en.status, fr.status) << en.err;
+        EXPECT_EQ(numbersIn(en.out), numbersIn(fr.out)) << en.out;
+        EXPECT_EQ(numbersIn(en.err), numbersIn(fr.err)) << en.err;
+        if (!fr.err.empty()) {
+            EXPECT_NE(en.err, fr.err);
+        }
+        EXPECT_EQ(std::tie(back.status, back.out, back.err), std::tie(fr.status, fr.out, fr.err));
+        for (std::size_t i = 0; i < c.written.size(); ++i) {
+            EXPECT_FALSE(written[i].empty()) << c.written[i];
+            EXPECT_EQ(written[i + c.written.size()], written[i]) << c.written[i];
+            EXPECT_EQ(written[i + 2 * c.written.size()], written[i]) << c.written[i];
+        }
+    }
+}
+
+// Every help and the refusals of the command line speak the language asked for.
+TEST_F(Cli, HelpAndRefusalsSpeakEnglish) {
+    const Outcome fr = run({"--help"}, "LANGUAGE=fr"), en = run({"--help"}, "LANGUAGE=en");
+    EXPECT_EQ(en.out.substr(0, en.out.find('\n')), "Usage: tracelle-cli COMMAND [OPTIONS] ...");
+    EXPECT_NE(en.out.find("\n  --lang fr or en "), std::string::npos) << en.out;
+    EXPECT_NE(fr.out.find("\n  --lang fr ou en "), std::string::npos) << fr.out;
+    for (const char* name :
+         {"calibrate", "convert", "export", "georef", "georef-picture", "import", "info", "measure",
+          "raster-area", "threshold", "trace", "utm", "vectorize"}) {
+        SCOPED_TRACE(name);
+        const auto summary = [&](const std::string& help) {
+            const auto at = help.find("\n  " + std::string(name) + " ");
+            return at == std::string::npos ? "" : help.substr(at, help.find('\n', at + 1) - at);
+        };
+        EXPECT_NE(summary(en.out), summary(fr.out));
+        const Outcome own = run({name, "--help"}, "LANGUAGE=en");
+        EXPECT_EQ(own.out.rfind("Usage: tracelle-cli " + std::string(name) + " ", 0), 0u);
+        EXPECT_NE(own.out, run({name, "--help"}, "LANGUAGE=fr").out);
+    }
+    EXPECT_EQ(run({"info", "--lang", "en"}, "LANGUAGE=fr").err,
+              "tracelle-cli: missing argument: FILE.trc (tracelle-cli --help for help)\n");
+    const Outcome wrong = run({"--lang=de", "info"}, "LANGUAGE=en");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "tracelle-cli: --lang expects fr or en (not “de”) (tracelle-cli --help "
+                         "for help)\n");
 }
 
 } // namespace

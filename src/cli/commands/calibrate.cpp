@@ -19,7 +19,9 @@ namespace {
 // The control file, whole, or the message of its first unreadable line.
 std::vector<files::ControlPointLine> readControlFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw InputError("impossible de lire le fichier " + path);
+    if (!in)
+        throw InputError(
+            platform::fill(platform::translate("cli", "impossible de lire le fichier %1"), {path}));
     std::ostringstream bytes;
     bytes << in.rdbuf();
     files::ControlPointLines read = files::readControlPoints(bytes.str(), path);
@@ -59,49 +61,57 @@ model::AxisKinds axesOf(const Arguments& args) {
     if (!polar) {
         for (const char* option : {"log-r", "theta", "clockwise", "centre"})
             if (args.flag(option))
-                throw UsageError(std::string("--") + option + " ne s'emploie qu'avec --polar");
+                throw UsageError(platform::fill(
+                    platform::translate("cli", "--%1 ne s'emploie qu'avec --polar"), {option}));
         if (args.flag("log-x")) axes.x = model::AxisScale::Log10;
         if (args.flag("log-y")) axes.y = model::AxisScale::Log10;
         return axes;
     }
     for (const char* option : {"log-x", "log-y"})
         if (args.flag(option))
-            throw UsageError(std::string("--") + option +
-                             " ne s'emploie pas avec --polar : le rayon logarithmique est --log-r");
+            throw UsageError(platform::fill(
+                platform::translate(
+                    "cli",
+                    "--%1 ne s'emploie pas avec --polar : le rayon logarithmique est --log-r"),
+                {option}));
     axes.polar = true;
     if (args.flag("log-r")) axes.x = model::AxisScale::Log10;
     const std::string unit = args.value("theta").value_or("deg");
     if (unit == "rad")
         axes.angleUnit = model::AngleUnit::Radians;
     else if (unit != "deg")
-        throw UsageError("--theta : deg ou rad, et non " + unit);
+        throw UsageError(
+            platform::fill(platform::translate("cli", "--theta : deg ou rad, et non %1"), {unit}));
     axes.clockwise = args.flag("clockwise");
     axes.origin = args.integer("centre", 0);
     if (args.flag("centre") && axes.origin < 1)
-        throw UsageError("--centre attend le numéro d'un point de contrôle, à partir de 1");
+        throw UsageError(platform::translate(
+            "cli", "--centre attend le numéro d'un point de contrôle, à partir de 1"));
     return axes;
 }
 
 int calibrate(const Arguments& args) {
-    const std::string& file = args.positional(0, "PROJET.trc");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "PROJET.trc"));
+    args.atMost(1);
     const auto control = args.value("control");
-    if (!control) throw UsageError("--control FICHIER est attendu");
+    if (!control) throw UsageError(platform::translate("cli", "--control FICHIER est attendu"));
     const auto out = args.value("output");
-    if (!out) throw UsageError("-o SORTIE.trc est attendu");
+    if (!out) throw UsageError(platform::translate("cli", "-o SORTIE.trc est attendu"));
     const std::string modelName = args.value("model").value_or("affine");
     const auto method = model::methodNamed(modelName);
     if (!method)
-        throw UsageError("--model : affine, helmert, projective ou poly2, et non " + modelName);
+        throw UsageError(platform::fill(
+            platform::translate("cli", "--model : affine, helmert, projective ou poly2, et non %1"),
+            {modelName}));
     const model::AxisKinds axes = axesOf(args);
 
     model::Project project;
     chargeProjet(file, project);
     const std::vector<files::ControlPointLine> points = readControlFile(*control);
     if (static_cast<std::size_t>(axes.origin) > points.size())
-        throw InputError("--centre " + std::to_string(axes.origin) + " : " + *control +
-                         " n'a que " + std::to_string(points.size()) + " points de contrôle");
+        throw InputError(platform::fill(
+            platform::translate("cli", "--centre %1 : %2 n'a que %3 points de contrôle"),
+            {std::to_string(axes.origin), *control, std::to_string(points.size())}));
     std::vector<model::ControlPoint> fitted;
     for (const files::ControlPointLine& p : points)
         fitted.push_back(
@@ -113,8 +123,9 @@ int calibrate(const Arguments& args) {
         status = model::FitStatus::TooFewPoints;
     if (status != model::FitStatus::Fitted) {
         if (status == model::FitStatus::TooFewPoints && points.size() < 3)
-            throw InputError("il faut au moins 3 points de contrôle, " + *control + " en a " +
-                             std::to_string(points.size()));
+            throw InputError(platform::fill(
+                platform::translate("cli", "il faut au moins 3 points de contrôle, %1 en a %2"),
+                {*control, std::to_string(points.size())}));
         throw InputError(model::fitStatusMessage(status, *method));
     }
 
@@ -139,24 +150,29 @@ int calibrate(const Arguments& args) {
 
 const Registration registration({
     "calibrate",
-    "remplace le calage d'un projet par des points de contrôle ajustés aux moindres carrés",
-    "PROJET.trc --control FICHIER [--model affine|helmert|projective|poly2] [--log-x] "
-    "[--log-y]\n          [--polar [--log-r] [--theta deg|rad] [--clockwise] [--centre N]]\n"
-    "          -o SORTIE.trc\n\n"
-    "  --control FICHIER  un point de contrôle par ligne : « x y X Y [Z] » (le pixel, puis\n"
-    "                     les valeurs réelles ; tabulations ou espaces)\n"
-    "  --model MODÈLE     affine (par défaut), helmert, projective ou poly2\n"
-    "  --log-x, --log-y   axe logarithmique (base 10)\n"
-    "  --polar            axes polaires : X réel est le rayon r, Y réel l'angle θ\n"
-    "  --log-r            rayon logarithmique (base 10)\n"
-    "  --theta UNITÉ      angle en degrés (deg, par défaut) ou en radians (rad)\n"
-    "  --clockwise        angle compté dans le sens horaire\n"
-    "  --centre N         le centre est le point de contrôle N (sinon là où r = 0, ou r = 1\n"
-    "                     sur un rayon logarithmique)\n"
-    "  -o SORTIE.trc      le projet écrit, chaque point recalculé\n\n"
-    "Affiche les résidus (ajusté moins donné) : une ligne par point de contrôle\n"
-    "« n x y X Y dX dY d », puis « RMS valeur ». Trop peu de points pour le modèle, des "
-    "points\nalignés ou une valeur ≤ 0 sur un axe logarithmique : sortie 1, rien n'est écrit.\n",
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "remplace le calage d'un projet par des points de contrôle ajustés aux moindres carrés"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "PROJET.trc --control FICHIER [--model affine|helmert|projective|poly2] [--log-x] "
+        "[--log-y]\n          [--polar [--log-r] [--theta deg|rad] [--clockwise] [--centre N]]\n"
+        "          -o SORTIE.trc\n\n"
+        "  --control FICHIER  un point de contrôle par ligne : « x y X Y [Z] » (le pixel, puis\n"
+        "                     les valeurs réelles ; tabulations ou espaces)\n"
+        "  --model MODÈLE     affine (par défaut), helmert, projective ou poly2\n"
+        "  --log-x, --log-y   axe logarithmique (base 10)\n"
+        "  --polar            axes polaires : X réel est le rayon r, Y réel l'angle θ\n"
+        "  --log-r            rayon logarithmique (base 10)\n"
+        "  --theta UNITÉ      angle en degrés (deg, par défaut) ou en radians (rad)\n"
+        "  --clockwise        angle compté dans le sens horaire\n"
+        "  --centre N         le centre est le point de contrôle N (sinon là où r = 0, ou r = 1\n"
+        "                     sur un rayon logarithmique)\n"
+        "  -o SORTIE.trc      le projet écrit, chaque point recalculé\n\n"
+        "Affiche les résidus (ajusté moins donné) : une ligne par point de contrôle\n"
+        "« n x y X Y dX dY d », puis « RMS valeur ». Trop peu de points pour le modèle, des "
+        "points\nalignés ou une valeur ≤ 0 sur un axe logarithmique : sortie 1, rien n'est "
+        "écrit.\n"),
     {{"control", true},
      {"model", true},
      {"log-x"},

@@ -19,7 +19,8 @@ bool onOff(const Arguments& args, const char* name, bool fallback) {
     if (!v) return fallback;
     if (*v == "on" || *v == "oui" || *v == "yes" || *v == "1") return true;
     if (*v == "off" || *v == "non" || *v == "no" || *v == "0") return false;
-    throw UsageError(std::string("--") + name + " attend on ou off (pas « " + *v + " »)");
+    throw UsageError(platform::fill(
+        platform::translate("cli", "--%1 attend on ou off (pas « %2 »)"), {name, *v}));
 }
 
 void readColumns(const std::string& list, files::ExportChoices& c) {
@@ -46,7 +47,8 @@ void readColumns(const std::string& list, files::ExportChoices& c) {
         else if (name == "z")
             c.z = true;
         else
-            throw UsageError("--columns : colonne inconnue « " + name + " »");
+            throw UsageError(platform::fill(
+                platform::translate("cli", "--columns : colonne inconnue « %1 »"), {name}));
     }
 }
 
@@ -59,7 +61,9 @@ files::ExportChoices choicesOf(const Arguments& args) {
     c.shownLinesOnly = !args.flag("all-lines");
     if (const auto v = args.value("decimal-mark")) {
         if (*v != "point" && *v != "virgule")
-            throw UsageError("--decimal-mark attend point ou virgule (pas « " + *v + " »)");
+            throw UsageError(platform::fill(
+                platform::translate("cli", "--decimal-mark attend point ou virgule (pas « %1 »)"),
+                {*v}));
         c.decimalComma = *v == "virgule";
     }
     if (const auto v = args.value("separator"))
@@ -73,7 +77,9 @@ files::ExportChoices choicesOf(const Arguments& args) {
     c.xMax = args.value("x-max").value_or(c.xMax);
     if (const auto v = args.value("method")) {
         if (*v != "nearest" && *v != "regression")
-            throw UsageError("--method attend nearest ou regression (pas « " + *v + " »)");
+            throw UsageError(platform::fill(
+                platform::translate("cli", "--method attend nearest ou regression (pas « %1 »)"),
+                {*v}));
         c.regression = *v == "regression";
     }
     c.extension = args.value("extension").value_or(c.extension);
@@ -81,11 +87,11 @@ files::ExportChoices choicesOf(const Arguments& args) {
 }
 
 int exportCommand(const Arguments& args) {
-    const std::string& file = args.positional(0, "FICHIER.trc");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "FICHIER.trc"));
+    args.atMost(1);
     if (const auto format = args.value("format")) return exportForGis(args, file, *format);
-    if (args.value("crs")) throw UsageError("--crs ne s'emploie qu'avec --format");
+    if (args.value("crs"))
+        throw UsageError(platform::translate("cli", "--crs ne s'emploie qu'avec --format"));
     const files::ExportChoices choices = choicesOf(args);
     model::Project project;
     chargeProjet(file, project);
@@ -106,35 +112,38 @@ int exportCommand(const Arguments& args) {
 
 const Registration registration({
     "export",
-    "les coordonnées d'un projet, comme les écrit le panneau d'export",
-    "FICHIER.trc [-o SORTIE] [OPTIONS]\n"
-    "       tracelle-cli export FICHIER.trc --format FORMAT [--crs SYSTÈME] -o SORTIE\n\n"
-    "Écrit les coordonnées comme le panneau d'export (Windows-1252, fins de ligne CR LF),\n"
-    "dans SORTIE ou sur la sortie standard. Par défaut, les choix initiaux du panneau.\n\n"
-    "  -o, --output SORTIE          le fichier écrit (sinon la sortie standard)\n"
-    "  --columns LISTE              colonnes parmi n,L,Libellé,X,Y,Z,x,y,z (défaut X,Y)\n"
-    "  --inter-distance             distance entre points\n"
-    "  --cumulative-distance        distance cumulée\n"
-    "  --calibration                avec les points de calage\n"
-    "  --all-lines                  toutes les lignes, pas seulement les lignes affichées\n"
-    "  --decimal-mark point|virgule marque décimale du fichier (défaut point)\n"
-    "  --separator tab|comma-space|TEXTE  séparateur (défaut tab)\n"
-    "  --first-line on|off          première ligne (défaut on)\n"
-    "  --first-line-count on|off    nombre de points en première ligne (défaut on)\n"
-    "  --first-line-text TEXTE      texte de la première ligne (défaut 0)\n"
-    "  --normalized                 rééchantillonnage à pas régulier de X\n"
-    "  --step PAS --x-min X --x-max X  le pas et les bornes (défaut 0.05, 0, 1) ;\n"
-    "                               10 000 000 pas au plus\n"
-    "  --method nearest|regression  point le plus proche ou régression (défaut regression)\n"
-    "  --extension EXT              remplace l'extension de SORTIE (txt, xls, bln...)\n\n"
-    "Pour un SIG ou une CAO, les lignes et les points comme géométries :\n"
-    "  --format geojson|kml|shp|dxf le format (SORTIE obligatoire ; le Shapefile écrit\n"
-    "                               SORTIE pour les lignes et SORTIE_points pour les points)\n"
-    "  --crs SYSTÈME                le système des X, Y : code EPSG (EPSG:2154 Lambert-93,\n"
-    "                               EPSG:3942 à 3950 CC42 à CC50, EPSG:27572 Lambert II\n"
-    "                               étendu, EPSG:32630 à 32632 UTM 30N à 32N, EPSG:4326\n"
-    "                               WGS 84), chaîne PROJ, ou aucun (défaut ; ni GeoJSON ni KML)\n"
-    "  --all-lines                  vaut aussi pour ces formats\n",
+    QT_TRANSLATE_NOOP("cli", "les coordonnées d'un projet, comme les écrit le panneau d'export"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "FICHIER.trc [-o SORTIE] [OPTIONS]\n"
+        "       tracelle-cli export FICHIER.trc --format FORMAT [--crs SYSTÈME] -o SORTIE\n\n"
+        "Écrit les coordonnées comme le panneau d'export (Windows-1252, fins de ligne CR LF),\n"
+        "dans SORTIE ou sur la sortie standard. Par défaut, les choix initiaux du panneau.\n\n"
+        "  -o, --output SORTIE          le fichier écrit (sinon la sortie standard)\n"
+        "  --columns LISTE              colonnes parmi n,L,Libellé,X,Y,Z,x,y,z (défaut X,Y)\n"
+        "  --inter-distance             distance entre points\n"
+        "  --cumulative-distance        distance cumulée\n"
+        "  --calibration                avec les points de calage\n"
+        "  --all-lines                  toutes les lignes, pas seulement les lignes affichées\n"
+        "  --decimal-mark point|virgule marque décimale du fichier (défaut point)\n"
+        "  --separator tab|comma-space|TEXTE  séparateur (défaut tab)\n"
+        "  --first-line on|off          première ligne (défaut on)\n"
+        "  --first-line-count on|off    nombre de points en première ligne (défaut on)\n"
+        "  --first-line-text TEXTE      texte de la première ligne (défaut 0)\n"
+        "  --normalized                 rééchantillonnage à pas régulier de X\n"
+        "  --step PAS --x-min X --x-max X  le pas et les bornes (défaut 0.05, 0, 1) ;\n"
+        "                               10 000 000 pas au plus\n"
+        "  --method nearest|regression  point le plus proche ou régression (défaut regression)\n"
+        "  --extension EXT              remplace l'extension de SORTIE (txt, xls, bln...)\n\n"
+        "Pour un SIG ou une CAO, les lignes et les points comme géométries :\n"
+        "  --format geojson|kml|shp|dxf le format (SORTIE obligatoire ; le Shapefile écrit\n"
+        "                               SORTIE pour les lignes et SORTIE_points pour les points)\n"
+        "  --crs SYSTÈME                le système des X, Y : code EPSG (EPSG:2154 Lambert-93,\n"
+        "                               EPSG:3942 à 3950 CC42 à CC50, EPSG:27572 Lambert II\n"
+        "                               étendu, EPSG:32630 à 32632 UTM 30N à 32N, EPSG:4326\n"
+        "                               WGS 84), chaîne PROJ, ou aucun (défaut ; ni GeoJSON ni "
+        "KML)\n"
+        "  --all-lines                  vaut aussi pour ces formats\n"),
     {{"output", true, 'o'},
      {"columns", true},
      {"inter-distance"},

@@ -37,7 +37,7 @@ Size tailleImage(const std::string& picture) {
 georef::Calage checked(georef::Calage calage, const std::string& source) {
     if (calage.ok()) return calage;
     if (calage.error.find(fs::path(source).filename().string()) == std::string::npos)
-        throw InputError(source + " : " + calage.error);
+        throw InputError(aboutFile(source, calage.error));
     throw InputError(calage.error);
 }
 
@@ -46,8 +46,10 @@ georef::Calage calageMonde(const std::string& world, const std::optional<std::st
     const std::string name = fs::path(world).filename().string();
     const std::string picture = named ? *named : georef::pictureForWorldFile(world);
     if (picture.empty())
-        throw InputError("<" + name +
-                         "> : aucune image du même nom à côté (--picture IMAGE la désigne)");
+        throw InputError(platform::fill(
+            platform::translate(
+                "cli", "<%1> : aucune image du même nom à côté (--picture IMAGE la désigne)"),
+            {name}));
     // The six numbers first: a damaged world file is refused without decoding its picture.
     const georef::WorldRead read = georef::lit_world(world);
     if (!read.error.empty()) throw InputError(read.error);
@@ -62,7 +64,8 @@ georef::Calage calageDe(const std::string& source, const std::optional<std::stri
                         Size& size) {
     const bool world = georef::estFichierMonde(source);
     if (named && !world)
-        throw UsageError("--picture ne sert qu'avec un fichier de calage (.tfw, .jgw, .wld...)");
+        throw UsageError(platform::translate(
+            "cli", "--picture ne sert qu'avec un fichier de calage (.tfw, .jgw, .wld...)"));
     if (world) return calageMonde(source, named, size);
     const std::string e = model::minuscules(fs::path(source).extension().string());
     if (e == ".tab" || e == ".hdr") {
@@ -78,18 +81,18 @@ georef::Calage calageDe(const std::string& source, const std::optional<std::stri
     size = tailleImage(source);
     auto calage = readOwn(source, size.width, size.height);
     if (!calage)
-        throw InputError("<" + source +
-                         "> n'est pas calée : ni balises GeoTIFF, ni fichier de calage à côté "
-                         "(.tfw, .jgw, .wld...)");
+        throw InputError(platform::fill(
+            platform::translate("cli", "<%1> n'est pas calée : ni balises GeoTIFF, ni fichier de "
+                                       "calage à côté (.tfw, .jgw, .wld...)"),
+            {source}));
     return checked(std::move(*calage), source);
 }
 
 int georefCommand(const Arguments& args) {
-    const std::string& source = args.positional(0, "SOURCE");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& source = args.positional(0, QT_TRANSLATE_NOOP("cli", "SOURCE"));
+    args.atMost(1);
     const auto out = args.value("output");
-    if (!out) throw UsageError("-o PROJET.trc est obligatoire");
+    if (!out) throw UsageError(platform::translate("cli", "-o PROJET.trc est obligatoire"));
 
     Size size;
     const georef::Calage calage = calageDe(source, args.value("picture"), size);
@@ -104,28 +107,34 @@ int georefCommand(const Arguments& args) {
     if (const std::string error = files::sauve_projet(project, *out); !error.empty())
         throw InputError(error);
 
-    std::cout << "Image : " << picture.file << " (" << size.width << " x " << size.height
-              << ")\nCalage : " << calage.source << (calage.crs.empty() ? "" : ", ") << calage.crs
-              << '\n';
+    std::cout << platform::fill(
+                     platform::translate("cli", "Image : %1 (%2 x %3)"),
+                     {picture.file, std::to_string(size.width), std::to_string(size.height)})
+              << '\n'
+              << platform::fill(platform::translate("cli", "Calage : %1"), {calage.source})
+              << (calage.crs.empty() ? "" : ", ") << calage.crs << '\n';
     return 0;
 }
 
 const Registration registration({
     "georef",
-    "un projet calé d'après une image géoréférencée (*.TAB, *.hdr, fichier de calage, GeoTIFF)",
-    "SOURCE -o PROJET.trc [--picture IMAGE]\n\n"
-    "Écrit dans PROJET.trc le projet que donne l'import de SOURCE dans la fenêtre : l'image,\n"
-    "sa taille et ses trois points de calage (K = 3), sans aucun point. SOURCE est :\n"
-    "  - un fichier MapInfo *.TAB, qui nomme l'image et trois points d'appui ;\n"
-    "  - un fichier ARC/INFO *.hdr, l'image du même nom (.BMP, .JPG ou .TIF) à côté ;\n"
-    "  - un fichier de calage (*.tfw, *.jgw, *.pgw, *.wld...), l'image du même nom à côté ;\n"
-    "  - une image GeoTIFF, ou une image avec son fichier de calage à côté.\n"
-    "L'image est lue en entier : une image illisible est refusée. Rien n'est écrit quand le\n"
-    "calage ne peut pas servir. Affiche l'image et l'origine du calage (et son système de\n"
-    "coordonnées s'il est connu).\n\n"
-    "  -o, --output PROJET.trc  le projet écrit (obligatoire)\n"
-    "  --picture IMAGE          l'image d'un fichier de calage, quand elle n'est pas à côté\n"
-    "                           sous le même nom\n",
+    QT_TRANSLATE_NOOP("cli", "un projet calé d'après une image géoréférencée (*.TAB, *.hdr, "
+                             "fichier de calage, GeoTIFF)"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "SOURCE -o PROJET.trc [--picture IMAGE]\n\n"
+        "Écrit dans PROJET.trc le projet que donne l'import de SOURCE dans la fenêtre : l'image,\n"
+        "sa taille et ses trois points de calage (K = 3), sans aucun point. SOURCE est :\n"
+        "  - un fichier MapInfo *.TAB, qui nomme l'image et trois points d'appui ;\n"
+        "  - un fichier ARC/INFO *.hdr, l'image du même nom (.BMP, .JPG ou .TIF) à côté ;\n"
+        "  - un fichier de calage (*.tfw, *.jgw, *.pgw, *.wld...), l'image du même nom à côté ;\n"
+        "  - une image GeoTIFF, ou une image avec son fichier de calage à côté.\n"
+        "L'image est lue en entier : une image illisible est refusée. Rien n'est écrit quand le\n"
+        "calage ne peut pas servir. Affiche l'image et l'origine du calage (et son système de\n"
+        "coordonnées s'il est connu).\n\n"
+        "  -o, --output PROJET.trc  le projet écrit (obligatoire)\n"
+        "  --picture IMAGE          l'image d'un fichier de calage, quand elle n'est pas à côté\n"
+        "                           sous le même nom\n"),
     {{"output", true, 'o'}, {"picture", true}},
     georefCommand,
 });

@@ -11,19 +11,22 @@ namespace tracelle::cli {
 namespace {
 
 int info(const Arguments& args) {
-    const std::string& file = args.positional(0, "FICHIER.trc");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "FICHIER.trc"));
+    args.atMost(1);
     model::Project project;
     chargeProjet(file, project);
     const auto& picture = project.picture();
-    std::cout << "Image : " << (picture.file.empty() ? "(aucune)" : picture.file) << '\n'
-              << "Taille LxH : " << picture.canvasWidth << " x " << picture.canvasHeight << '\n'
-              << "Décalage dx0/dy0 : " << picture.ox << ' ' << picture.oy << '\n'
-              << "Points (N) : " << project.N() << '\n'
-              << "Lignes : " << project.currentLine() << '\n'
-              << "Points de calage (K) : " << project.K() << '\n'
-              << "Calage :\n";
+    std::cout << platform::translate("cli", "Image : ")
+              << (picture.file.empty() ? platform::translate("cli", "(aucune)") : picture.file)
+              << '\n'
+              << platform::translate("cli", "Taille LxH : ") << picture.canvasWidth << " x "
+              << picture.canvasHeight << '\n'
+              << platform::translate("cli", "Décalage dx0/dy0 : ") << picture.ox << ' '
+              << picture.oy << '\n'
+              << platform::translate("cli", "Points (N) : ") << project.N() << '\n'
+              << platform::translate("cli", "Lignes : ") << project.currentLine() << '\n'
+              << platform::translate("cli", "Points de calage (K) : ") << project.K() << '\n'
+              << platform::translate("cli", "Calage :") << '\n';
     // The header row, then the K rows and the further control points, their cells as stored
     // without their padding.
     const auto& cal = project.calibration();
@@ -33,26 +36,33 @@ int info(const Arguments& args) {
         std::cout << '\n';
     }
     const model::FittedCalibration& fit = project.calibrationFit();
-    std::cout << "Modèle de calage : " << model::methodName(fit.method()) << '\n'
-              << "Axes : " << model::axesText(fit.axes()) << '\n'
-              << "Points de contrôle : " << project.controlPointCount();
+    std::cout << platform::translate("cli", "Modèle de calage : ")
+              << model::methodName(fit.method()) << '\n'
+              << platform::translate("cli", "Axes : ") << model::axesText(fit.axes()) << '\n'
+              << platform::translate("cli", "Points de contrôle : ") << project.controlPointCount();
     if (const auto left = project.leftOutRows(); !left.empty())
-        std::cout << " (" << left.size() << " exclus)";
+        std::cout << platform::fill(platform::translate("cli", " (%1 exclus)"),
+                                    {std::to_string(left.size())});
     std::cout << '\n';
     if (project.isCalibrated())
-        std::cout << "RMS : " << model::texte_general(fit.rms()) << '\n';
+        std::cout << platform::translate("cli", "RMS : ") << model::texte_general(fit.rms())
+                  << '\n';
     else if (project.K() >= 3)
-        std::cout << "RMS : " << model::fitStatusMessage(fit.status(), fit.method()) << '\n';
+        std::cout << platform::translate("cli", "RMS : ")
+                  << model::fitStatusMessage(fit.status(), fit.method()) << '\n';
     return 0;
 }
 
 const Registration registration({
     "info",
-    "l'image, la taille, le nombre de points, de lignes et le calage d'un projet",
-    "FICHIER.trc\n\nAffiche le chemin de l'image, la taille de la toile et son décalage, le "
-    "nombre de points\nN, le nombre de lignes, le nombre K de points de calage et les lignes "
-    "du calage,\npuis le modèle de calage, ses axes, le nombre de points de contrôle et leur écart "
-    "moyen\nquadratique (RMS).\n",
+    QT_TRANSLATE_NOOP(
+        "cli", "l'image, la taille, le nombre de points, de lignes et le calage d'un projet"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "FICHIER.trc\n\nAffiche le chemin de l'image, la taille de la toile et son décalage, le "
+        "nombre de points\nN, le nombre de lignes, le nombre K de points de calage et les lignes "
+        "du calage,\npuis le modèle de calage, ses axes, le nombre de points de contrôle et leur "
+        "écart moyen\nquadratique (RMS).\n"),
     {},
     info,
 });

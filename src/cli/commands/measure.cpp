@@ -15,10 +15,12 @@ namespace {
 int pointNumber(const std::string& text, const model::Project& project) {
     const model::EntierLu read = model::lit_entier(text);
     if (text.empty() || read.errorPosition != 0)
-        throw UsageError("--cap : '" + text + "' n'est pas un numéro de point");
+        throw UsageError(platform::fill(
+            platform::translate("cli", "--cap : '%1' n'est pas un numéro de point"), {text}));
     if (read.value < 1 || read.value > project.N())
-        throw InputError("le point " + text + " n'existe pas (le projet a " +
-                         std::to_string(project.N()) + " points)");
+        throw InputError(platform::fill(
+            platform::translate("cli", "le point %1 n'existe pas (le projet a %2 points)"),
+            {text, std::to_string(project.N())}));
     return read.value;
 }
 
@@ -32,12 +34,16 @@ bool hasPointOn(const model::Project& project, int l) {
 
 void surface(const model::Project& project, int l) {
     if (!hasPointOn(project, l))
-        throw InputError("la ligne " + std::to_string(l) + " n'existe pas ou n'a pas de point");
+        throw InputError(platform::fill(
+            platform::translate("cli", "la ligne %1 n'existe pas ou n'a pas de point"),
+            {std::to_string(l)}));
     // The window refuses a measure with fewer than two points; a report of zeros would pass
     // for one here.
     if (measure::distance_perimetre_indice_ligne(project, l).n < 2)
-        throw InputError("la ligne " + std::to_string(l) +
-                         " n'a qu'un point : il en faut deux pour la mesurer");
+        throw InputError(platform::fill(
+            platform::translate("cli",
+                                "la ligne %1 n'a qu'un point : il en faut deux pour la mesurer"),
+            {std::to_string(l)}));
     model::Real twoPoints = 0;
     const auto report = measure::rapportSurface(project, l, twoPoints);
     if (report.empty()) {
@@ -54,7 +60,8 @@ void cap(const model::Project& project, const std::string& list) {
     std::istringstream in(list);
     for (std::string item; std::getline(in, item, ',');)
         points.push_back(pointNumber(item, project));
-    if (points.empty()) throw UsageError("--cap attend une liste de points A,B,C...");
+    if (points.empty())
+        throw UsageError(platform::translate("cli", "--cap attend une liste de points A,B,C..."));
     measure::CapState state;
     state.CapClick();
     for (const int c : points)
@@ -62,12 +69,11 @@ void cap(const model::Project& project, const std::string& list) {
 }
 
 int measureCommand(const Arguments& args) {
-    const std::string& file = args.positional(0, "FICHIER.trc");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "FICHIER.trc"));
+    args.atMost(1);
     const auto capList = args.value("cap");
     if (args.flag("line") == capList.has_value())
-        throw UsageError("indiquez soit --line L, soit --cap A,B,C...");
+        throw UsageError(platform::translate("cli", "indiquez soit --line L, soit --cap A,B,C..."));
     const int line = args.integer("line", 0);
     model::Project project;
     chargeProjet(file, project);
@@ -81,12 +87,14 @@ int measureCommand(const Arguments& args) {
 
 const Registration registration({
     "measure",
-    "la surface, les longueurs et les caps des lignes d'un projet",
-    "FICHIER.trc (--line L | --cap A,B,C...)\n\n"
-    "  --line L        le texte d'un clic « Surface » sur la ligne L (pour une ligne de deux\n"
-    "                  points, les deux textes du panneau de mise à l'échelle)\n"
-    "  --cap A,B,C...  les lignes que donnent des clics « Cap et angle » sur ces points,\n"
-    "                  dans cet ordre\n",
+    QT_TRANSLATE_NOOP("cli", "la surface, les longueurs et les caps des lignes d'un projet"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "FICHIER.trc (--line L | --cap A,B,C...)\n\n"
+        "  --line L        le texte d'un clic « Surface » sur la ligne L (pour une ligne de deux\n"
+        "                  points, les deux textes du panneau de mise à l'échelle)\n"
+        "  --cap A,B,C...  les lignes que donnent des clics « Cap et angle » sur ces points,\n"
+        "                  dans cet ordre\n"),
     {{"line", true}, {"cap", true}},
     measureCommand,
 });

@@ -13,9 +13,8 @@ namespace tracelle::cli {
 namespace {
 
 int rasterArea(const Arguments& args) {
-    const std::string& file = args.positional(0, "IMAGE");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "IMAGE"));
+    args.atMost(1);
     const measure::Rgb fill = couleur(args, "fill", {0, 128, 0});
     long double k = 1;
     if (const auto projectFile = args.value("project")) {
@@ -35,15 +34,18 @@ int rasterArea(const Arguments& args) {
 
 const Registration registration({
     "raster-area",
-    "la surface et le contour des zones coloriées d'une image (Calcul Surf colorée)",
-    "IMAGE [--project FICHIER.trc] [--fill R,G,B] [-o SORTIE]\n\n"
-    "Compte les pixels de la couleur de fond dans l'image, trace leur contour en cyan et en\n"
-    "mesure la longueur ; écrit les deux lignes « Surface raster » et « L raster » du panneau\n"
-    "de texte. Sans projet, la surface est en pixels.\n\n"
-    "  --project FICHIER.trc  l'échelle des points de calage 1 à 3 de ce projet\n"
-    "  --fill R,G,B           la couleur de fond (défaut 0,128,0)\n"
-    "  -o, --output SORTIE    l'image avec son contour : JPEG si le nom contient « jpg »,\n"
-    "                         BMP sinon\n",
+    QT_TRANSLATE_NOOP(
+        "cli", "la surface et le contour des zones coloriées d'une image (Calcul Surf colorée)"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "IMAGE [--project FICHIER.trc] [--fill R,G,B] [-o SORTIE]\n\n"
+        "Compte les pixels de la couleur de fond dans l'image, trace leur contour en cyan et en\n"
+        "mesure la longueur ; écrit les deux lignes « Surface raster » et « L raster » du panneau\n"
+        "de texte. Sans projet, la surface est en pixels.\n\n"
+        "  --project FICHIER.trc  l'échelle des points de calage 1 à 3 de ce projet\n"
+        "  --fill R,G,B           la couleur de fond (défaut 0,128,0)\n"
+        "  -o, --output SORTIE    l'image avec son contour : JPEG si le nom contient « jpg »,\n"
+        "                         BMP sinon\n"),
     {{"project", true}, {"fill", true}, {"output", true, 'o'}},
     rasterArea,
 });

@@ -11,15 +11,14 @@ namespace tracelle::cli {
 namespace {
 
 int thresholdCommand(const Arguments& args) {
-    const std::string& file = args.positional(0, "IMAGE");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "IMAGE"));
+    args.atMost(1);
     const auto text = args.value("threshold");
-    if (!text) throw UsageError("--threshold SEUIL est obligatoire");
+    if (!text) throw UsageError(platform::translate("cli", "--threshold SEUIL est obligatoire"));
     const auto out = args.value("output");
-    if (!out) throw UsageError("-o SORTIE est obligatoire");
+    if (!out) throw UsageError(platform::translate("cli", "-o SORTIE est obligatoire"));
     const auto t = measure::seuil(*text);
-    if (!t) throw InputError("--threshold : " + model::texte_pas_un_reel(*text));
+    if (!t) throw InputError(aboutFile("--threshold", model::texte_pas_un_reel(*text)));
     const measure::Rgb border = couleur(args, "border", {0, 255, 0});
     picture::Layer layer = chargeImage(file);
     // The pass draws into every tile: the layer then holds a copy of every pixel beside the
@@ -27,7 +26,7 @@ int thresholdCommand(const Arguments& args) {
     if (const std::string refused = picture::checkFitsInMemory(
             static_cast<std::uint64_t>(layer.width()), static_cast<std::uint64_t>(layer.height()));
         !refused.empty())
-        throw InputError(file + " : " + refused);
+        throw InputError(aboutFile(file, refused));
     measure::threshold(layer, measure::bounds(layer, 0, 0), *t, border);
     ecritImage(layer, *out);
     return 0;
@@ -35,14 +34,17 @@ int thresholdCommand(const Arguments& args) {
 
 const Registration registration({
     "threshold",
-    "une image en noir et blanc selon son niveau de gris (n & b : seuil de gris)",
-    "IMAGE --threshold SEUIL -o SORTIE [--border R,G,B]\n\n"
-    "Rend blanc chaque pixel dont le gris dépasse SEUIL millions, noir les autres, puis blanc\n"
-    "chaque pixel isolé de la couleur de bordure.\n\n"
-    "  --threshold SEUIL    seuil de gris en millions, « . » ou « , » comme marque (10 : gris\n"
-    "                       152 et plus en blanc)\n"
-    "  -o, --output SORTIE  l'image écrite : JPEG si le nom contient « jpg », BMP sinon\n"
-    "  --border R,G,B       la couleur de bordure (défaut 0,255,0)\n",
+    QT_TRANSLATE_NOOP(
+        "cli", "une image en noir et blanc selon son niveau de gris (n & b : seuil de gris)"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "IMAGE --threshold SEUIL -o SORTIE [--border R,G,B]\n\n"
+        "Rend blanc chaque pixel dont le gris dépasse SEUIL millions, noir les autres, puis blanc\n"
+        "chaque pixel isolé de la couleur de bordure.\n\n"
+        "  --threshold SEUIL    seuil de gris en millions, « . » ou « , » comme marque (10 : gris\n"
+        "                       152 et plus en blanc)\n"
+        "  -o, --output SORTIE  l'image écrite : JPEG si le nom contient « jpg », BMP sinon\n"
+        "  --border R,G,B       la couleur de bordure (défaut 0,255,0)\n"),
     {{"threshold", true}, {"output", true, 'o'}, {"border", true}},
     thresholdCommand,
 });

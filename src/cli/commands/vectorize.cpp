@@ -14,7 +14,8 @@ namespace tracelle::cli {
 namespace {
 
 trace::VectorizeSettings settingsOf(const Arguments& args) {
-    if (!args.value("colour")) throw InputError("--colour R,G,B est obligatoire");
+    if (!args.value("colour"))
+        throw InputError(platform::translate("cli", "--colour R,G,B est obligatoire"));
     trace::VectorizeSettings s;
     s.colour = couleur(args, "colour", {});
     if (const auto box = args.value("box")) {
@@ -29,13 +30,12 @@ trace::VectorizeSettings settingsOf(const Arguments& args) {
 }
 
 int vectorizeCommand(const Arguments& args) {
-    const std::string& file = args.positional(0, "IMAGE");
-    if (args.positional().size() > 1)
-        throw UsageError("argument en trop : " + args.positional()[1]);
+    const std::string& file = args.positional(0, QT_TRANSLATE_NOOP("cli", "IMAGE"));
+    args.atMost(1);
     const auto projectFile = args.value("project");
     const auto out = args.value("output");
     if (projectFile.has_value() != out.has_value())
-        throw InputError("--project et -o SORTIE.trc vont ensemble");
+        throw InputError(platform::translate("cli", "--project et -o SORTIE.trc vont ensemble"));
     const trace::VectorizeSettings settings = settingsOf(args);
     model::Project project;
     if (projectFile) chargeProjet(*projectFile, project);
@@ -60,29 +60,32 @@ int vectorizeCommand(const Arguments& args) {
 
 const Registration registration({
     "vectorize",
-    "vectorise toutes les lignes d'une couleur de l'image",
-    "IMAGE --colour R,G,B [--box X0,Y0,X1,Y1] [--tolerance T] [--gap PX]\n"
-    "                           [--min-length PX] [--simplify PX] [--project P.trc -o "
-    "SORTIE.trc]\n\n"
-    "Prend tous les pixels de la couleur (dans le cadre s'il est donné), les amincit à leur\n"
-    "ligne médiane et la coupe en lignes à leurs bouts et à leurs jonctions : les lignes qui\n"
-    "se rejoignent partagent le même point, une courbe fermée revient fermée. Les interruptions\n"
-    "jusqu'à --gap pixels sont franchies dans la direction du trait ; les lignes plus courtes\n"
-    "que --min-length sont laissées (points, lettres, hachures). Sans projet, écrit un point\n"
-    "par ligne, « L<TAB>x<TAB>y », L le numéro de la ligne à partir de 1, les lignes dans\n"
-    "l'ordre de leur premier point (de haut en bas, puis de gauche à droite), les points d'un\n"
-    "bout à l'autre ; une ligne fermée répète son premier point à la fin. Avec --project,\n"
-    "ajoute les lignes au projet, chacune sur une nouvelle ligne, avec leurs coordonnées\n"
-    "réelles par le calage, et écrit le projet dans SORTIE.trc.\n\n"
-    "  --colour R,G,B          la couleur des lignes\n"
-    "  --box X0,Y0,X1,Y1       le cadre où chercher (défaut : toute l'image)\n"
-    "  --tolerance T           l'écart de couleur admis, en ΔE CIE (défaut 30)\n"
-    "  --gap PX                la plus longue interruption franchie, en pixels (défaut 6)\n"
-    "  --min-length PX         la longueur des plus courtes lignes gardées (défaut 20)\n"
-    "  --simplify PX           l'écart admis au trait en simplifiant (Douglas-Peucker,\n"
-    "                          défaut 1)\n"
-    "  --project P.trc         le projet auquel ajouter les lignes\n"
-    "  -o, --output SORTIE.trc le projet écrit\n",
+    QT_TRANSLATE_NOOP("cli", "vectorise toutes les lignes d'une couleur de l'image"),
+    QT_TRANSLATE_NOOP(
+        "cli",
+        "IMAGE --colour R,G,B [--box X0,Y0,X1,Y1] [--tolerance T] [--gap PX]\n"
+        "                           [--min-length PX] [--simplify PX] [--project P.trc -o "
+        "SORTIE.trc]\n\n"
+        "Prend tous les pixels de la couleur (dans le cadre s'il est donné), les amincit à leur\n"
+        "ligne médiane et la coupe en lignes à leurs bouts et à leurs jonctions : les lignes qui\n"
+        "se rejoignent partagent le même point, une courbe fermée revient fermée. Les "
+        "interruptions\n"
+        "jusqu'à --gap pixels sont franchies dans la direction du trait ; les lignes plus courtes\n"
+        "que --min-length sont laissées (points, lettres, hachures). Sans projet, écrit un point\n"
+        "par ligne, « L<TAB>x<TAB>y », L le numéro de la ligne à partir de 1, les lignes dans\n"
+        "l'ordre de leur premier point (de haut en bas, puis de gauche à droite), les points d'un\n"
+        "bout à l'autre ; une ligne fermée répète son premier point à la fin. Avec --project,\n"
+        "ajoute les lignes au projet, chacune sur une nouvelle ligne, avec leurs coordonnées\n"
+        "réelles par le calage, et écrit le projet dans SORTIE.trc.\n\n"
+        "  --colour R,G,B          la couleur des lignes\n"
+        "  --box X0,Y0,X1,Y1       le cadre où chercher (défaut : toute l'image)\n"
+        "  --tolerance T           l'écart de couleur admis, en ΔE CIE (défaut 30)\n"
+        "  --gap PX                la plus longue interruption franchie, en pixels (défaut 6)\n"
+        "  --min-length PX         la longueur des plus courtes lignes gardées (défaut 20)\n"
+        "  --simplify PX           l'écart admis au trait en simplifiant (Douglas-Peucker,\n"
+        "                          défaut 1)\n"
+        "  --project P.trc         le projet auquel ajouter les lignes\n"
+        "  -o, --output SORTIE.trc le projet écrit\n"),
     {{"colour", true},
      {"box", true},
      {"tolerance", true},

@@ -34,12 +34,17 @@ void handOver() {}
 int exportForGis(const Arguments& args, const std::string& file, const std::string& formatName) {
     const auto format = gis::formatNomme(formatName);
     if (!format)
-        throw UsageError("--format attend geojson, kml, shp ou dxf (pas « " + formatName + " »)");
+        throw UsageError(platform::fill(
+            platform::translate("cli", "--format attend geojson, kml, shp ou dxf (pas « %1 »)"),
+            {formatName}));
     for (const char* option : kTextOptions)
         if (args.flag(option))
-            throw UsageError(std::string("--") + option + " ne s'emploie pas avec --format");
+            throw UsageError(platform::fill(
+                platform::translate("cli", "--%1 ne s'emploie pas avec --format"), {option}));
     const auto out = args.value("output");
-    if (!out) throw UsageError("--format demande le fichier à écrire : -o SORTIE");
+    if (!out)
+        throw UsageError(
+            platform::translate("cli", "--format demande le fichier à écrire : -o SORTIE"));
     model::Project project;
     chargeProjet(file, project);
     const gis::GisResult result = gis::exporteSig(
