@@ -15,7 +15,7 @@ real coordinates, grouped into lines.
 It measures lengths, bearings, perimeters and areas (also of coloured
 zones), opens georeferenced pictures, exports and imports coordinates,
 converts UTM and latitude/longitude, and converts pictures. Its user
-interface is in French.
+interface is in English and French.
 
 The tracelle-cli command does the same on many projects at once, without
 windows.")

@@ -33,8 +33,9 @@ fs::path shareFolder() {
 
 TEST(InstalledTree, ResourcesAreTakenFromTheSharedFolderOfThePrefix) {
     for (const char* name :
-         {"tracelle.hep", "Exemple UTM to LatLong.xl0", "Exemple LatLog to UTM.xl0",
-          "Projection_UTM.pdf", "translations/qtbase_fr.qm"}) {
+         {"tracelle.hep", "tracelle_en.hep", "Exemple UTM to LatLong.xl0",
+          "Exemple LatLog to UTM.xl0", "Projection_UTM.pdf", "Projection_UTM_en.pdf",
+          "translations/qtbase_fr.qm", "translations/tracelle_en.qm"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(platform::resourceFile(name), (shareFolder() / name).string());
     }
