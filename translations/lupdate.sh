@@ -20,17 +20,19 @@ sources_of() {
     esac
 }
 
+# -I src: with the headers found, a class inside its namespace gets the context tr() looks up
+# at run time ("tracelle::ui::MainWindow").
 status=0
 for catalogue in core_en cli_en ui_main_en ui_windows_en; do
     ts=translations/$catalogue.ts
     # shellcheck disable=SC2046
     if ! $check; then
-        "$lupdate" -silent -locations none -target-language en -no-obsolete $(sources_of $catalogue) -ts "$ts" 2>/dev/null
+        "$lupdate" -silent -locations none -target-language en -I src -no-obsolete $(sources_of $catalogue) -ts "$ts" 2>/dev/null
         continue
     fi
     copy=$(mktemp --suffix=.ts)
     [[ -f $ts ]] && cp "$ts" "$copy" || rm -f "$copy"
-    "$lupdate" -silent -locations none -target-language en $(sources_of $catalogue) -ts "$copy" 2>/dev/null
+    "$lupdate" -silent -locations none -target-language en -I src $(sources_of $catalogue) -ts "$copy" 2>/dev/null
     if grep -q -E 'type="(unfinished|vanished|obsolete)"' "$copy"; then
         echo "$ts: texts without English or English without its text (run translations/lupdate.sh):"
         grep -B2 -E 'type="(unfinished|vanished|obsolete)"' "$copy" | grep '<source>' | head -40
