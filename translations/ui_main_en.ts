@@ -995,5 +995,9 @@ replaces at most the 9 real values (X,Y,Z) of the 3 calibration points
 
 %3</translation>
     </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
 </context>
 </TS>

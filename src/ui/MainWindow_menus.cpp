@@ -186,7 +186,7 @@ void MainWindow::creerMenuLangue(QMenu* menu) {
     const std::pair<QString, std::optional<platform::Language>> choices[] = {
         {tr("Selon la session"), std::nullopt},
         {tr("Français"), platform::Language::French},
-        {QStringLiteral("English"), platform::Language::English}};
+        {tr("English"), platform::Language::English}};
     for (const auto& [caption, language] : choices) {
         QAction* item = menu->addAction(caption);
         item->setCheckable(true);
