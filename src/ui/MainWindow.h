@@ -302,7 +302,7 @@ private:
                         const QKeySequence& key = {});
     // Options › Langue: the choice is kept for the next start.
     void creerMenuLangue(QMenu* menu);
-    static void chooseLanguage(std::optional<platform::Language> language);
+    static bool chooseLanguage(std::optional<platform::Language> language);
     QToolButton* toolButton(const QString& caption, const QString& hint, bool checkable = false);
 
 public:

@@ -180,7 +180,16 @@ void MainWindow::creerMenus() {
 void MainWindow::creerMenuLangue(QMenu* menu) {
     menu->setObjectName("MenuLangue");
     auto* group = new QActionGroup(menu);
-    const std::optional<platform::Language> saved = platform::savedLanguage();
+    const auto code = [](std::optional<platform::Language> language) {
+        if (!language) return QString();
+        const std::string_view c = platform::languageCode(*language);
+        return QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size()));
+    };
+    // The mark on the choice in force, kept in the settings.
+    const auto mark = [menu, code] {
+        for (QAction* item : menu->actions())
+            item->setChecked(item->data().toString() == code(platform::savedLanguage()));
+    };
     // Each language is named in its own tongue, whatever the menus speak, so that its reader
     // finds it.
     const std::pair<QString, std::optional<platform::Language>> choices[] = {
@@ -190,23 +199,27 @@ void MainWindow::creerMenuLangue(QMenu* menu) {
     for (const auto& [caption, language] : choices) {
         QAction* item = menu->addAction(caption);
         item->setCheckable(true);
-        item->setChecked(language == saved);
+        item->setData(code(language));
         group->addAction(item);
-        connect(item, &QAction::triggered, this, [language] { chooseLanguage(language); });
+        connect(item, &QAction::triggered, this, [mark, language] {
+            if (!chooseLanguage(language)) mark(); // not saved: the choice in force stays
+        });
     }
+    mark();
 }
 
-void MainWindow::chooseLanguage(std::optional<platform::Language> language) {
+bool MainWindow::chooseLanguage(std::optional<platform::Language> language) {
     if (!platform::saveLanguage(language)) {
         platform::interaction().information(
             tr("La langue choisie n'a pas pu être enregistrée.").toStdString());
-        return;
+        return false;
     }
     // Said in the language chosen, which the catalogue in force may not hold.
     platform::interaction().information(
         language.value_or(platform::languageFromEnvironment()) == platform::Language::English
             ? "The chosen language will apply the next time Tracelle starts."
             : "La langue choisie s'appliquera au prochain démarrage de Tracelle.");
+    return true;
 }
 
 } // namespace tracelle::ui

@@ -1,4 +1,5 @@
 #include "platform/Language.h"
+#include "platform/Paths.h"
 #include "platform/WheelSetting.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
@@ -306,10 +307,17 @@ TEST_F(MainWindowTest, LanguageChoiceAppliesAtTheNextStart) {
             EXPECT_EQ(item->isChecked(), item->text() == QString::fromUtf8(caption));
     }
     before ? setenv("LANGUAGE", session.c_str(), 1) : unsetenv("LANGUAGE");
-    const std::string english = "The chosen language will apply the next time Tracelle starts.";
+
+    // A setting that cannot be written: said, and the mark stays on the choice in force.
+    fs::create_directories(fs::path(tracelle::platform::configDir()) / "langue.cfg" / "x");
+    MainWindow w;
+    QAction* english = w.findChild<QMenu*>("MenuLangue")->actions().at(2);
+    english->trigger();
+    EXPECT_FALSE(english->isChecked());
+    const std::string chosen = "The chosen language will apply the next time Tracelle starts.";
     EXPECT_EQ(ui.messages, (std::vector<std::string>{
                                "La langue choisie s'appliquera au prochain démarrage de Tracelle.",
-                               english, english}));
+                               chosen, chosen, "La langue choisie n'a pas pu être enregistrée."}));
 }
 
 } // namespace
