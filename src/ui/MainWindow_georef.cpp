@@ -127,8 +127,7 @@ void MainWindow::openClipboardPicture() {
         interaction().information(
             tr("   Pas d'image dans le presse-papier\n\n Pour capturer un écran appuyer sur la "
                "touche [Imp écran]\n\n en maximisant au préalable la résolution de l'écran pour "
-               "plus "
-               "de détails")
+               "plus de détails")
                 .toStdString());
         return;
     }

@@ -72,8 +72,7 @@ void MainWindow::chooseSpreadsheet() {
                "importées sont réelles (X,Y), c'est à dire que les coordonnées image (x,y)\n sont "
                "calculées à partir des réelles avec le calibrage courant\n\n Puis une fois déposés "
                "sur l'image on recalcule les réelles dont les valeurs seront\n un peu différentes "
-               "de "
-               "celles importées à cause du nombre limité de pixels (LxH) de l'image")
+               "de celles importées à cause du nombre limité de pixels (LxH) de l'image")
                 .toStdString()))
         return;
     // Any file may be chosen: its content, not its name, tells the format.
