@@ -21,6 +21,8 @@ sources_of() {
     esac
 }
 
+# -I src: with the headers found, a class inside its namespace gets the context tr() looks up
+# at run time ("tracelle::ui::MainWindow").
 status=0
 for catalogue in core_en cli_en ui_main_en ui_windows_en; do
     ts=translations/$catalogue.ts

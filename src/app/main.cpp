@@ -22,12 +22,18 @@ int answerWithoutWindows(int argc, char* argv[]) {
         return 0;
     }
     if (first == "--help" || first == "-h") {
-        std::cout << "Usage : tracelle [PROJET.trc | IMAGE]\n\n"
-                     "Ouvre le projet ou l'image nommé (un projet est reconnu à son extension\n"
-                     "ou à sa première ligne /TRACELLE), sinon une feuille vierge. L'aide du\n"
-                     "programme s'affiche par la touche F1.\n\n"
-                     "  --help     cette aide\n"
-                     "  --version  la version du programme\n";
+        // The catalogue needs an application object, not a display.
+        QCoreApplication app(argc, argv);
+        tracelle::ui::installTranslations(app, tracelle::ui::startupLanguage());
+        std::cout << QCoreApplication::translate(
+                         "main",
+                         "Usage : tracelle [PROJET.trc | IMAGE]\n\n"
+                         "Ouvre le projet ou l'image nommé (un projet est reconnu à son extension\n"
+                         "ou à sa première ligne /TRACELLE), sinon une feuille vierge. L'aide du\n"
+                         "programme s'affiche par la touche F1.\n\n"
+                         "  --help     cette aide\n"
+                         "  --version  la version du programme\n")
+                         .toStdString();
         return 0;
     }
     return -1;

@@ -163,23 +163,19 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
             connect(new QShortcut(redo, table), &QShortcut::activated, this, &MainWindow::retablir);
         connect(table, &PointsTableWindow::laterCommand, this, [this](const QString& caption) {
-            if (caption == QStringLiteral("rajouter des points digitalisés")) {
-                addPointsFromProject();
-            } else if (caption == QStringLiteral("récup. Cal XY")) {
-                importCalibrationValues();
-            } else if (caption == QStringLiteral("Enregistrer (points+cal) et  Export")) {
-                affiche_panel_sauve();
-            } else if (caption == QStringLiteral("Export Presse-papier (pts+cal)")) {
-                copyTablesToClipboard();
-            } else if (caption == QStringLiteral("*.TXT rajouter des points (X,Y,Lib)")) {
-                importTextPoints();
-            } else if (caption == QStringLiteral("*.XLS rajouter des points (X,Y,Lib)")) {
-                chooseSpreadsheet();
-            } else if (caption == QStringLiteral("CalXY coller")) {
-                pasteCalibrationValues();
-            } else {
-                pasEncoreDisponible(caption);
+            // The table's buttons, known by their French captions, shown in its language.
+            static constexpr std::pair<const char*, void (MainWindow::*)()> commands[] = {
+                {"rajouter des points digitalisés", &MainWindow::addPointsFromProject},
+                {"récup. Cal XY", &MainWindow::importCalibrationValues},
+                {"Enregistrer (points+cal) et  Export", &MainWindow::affiche_panel_sauve},
+                {"Export Presse-papier (pts+cal)", &MainWindow::copyTablesToClipboard},
+                {"*.TXT rajouter des points (X,Y,Lib)", &MainWindow::importTextPoints},
+                {"*.XLS rajouter des points (X,Y,Lib)", &MainWindow::chooseSpreadsheet},
+                {"CalXY coller", &MainWindow::pasteCalibrationValues}};
+            for (const auto& [french, command] : commands) {
+                if (caption == PointsTableWindow::tr(french)) return (this->*command)();
             }
+            pasEncoreDisponible(caption);
         });
         connect(table, &PointsTableWindow::zAffiche, altitudePanel_->zBox(), &QLineEdit::setText);
         connect(table, &PointsTableWindow::crossHair, this, [this](int x, int y, bool shown) {
@@ -303,8 +299,9 @@ void MainWindow::showPointsTable() {
 
 void MainWindow::pasEncoreDisponible(const QString& command) {
     platform::interaction().information(
-        "« " + command.toStdString() +
-        " » : cette fonction n'est pas encore disponible dans cette version de Tracelle.");
+        tr("« %1 » : cette fonction n'est pas encore disponible dans cette version de Tracelle.")
+            .arg(command)
+            .toStdString());
 }
 
 } // namespace tracelle::ui

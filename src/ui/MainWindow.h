@@ -11,6 +11,7 @@
 #include "picture/PictureLoading.h"
 #include "picture/View.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 #include "platform/SystemInfo.h"
 #include "ui/tools/ClickTool.h"
 #include "ui/tools/ColourTools.h"
@@ -295,8 +296,13 @@ private:
     void creerMenus();
     void creerPanneauOutils();
     void creerPanneauxFlottants();
-    QAction* addCommand(QMenu* menu, const QString& caption, void (MainWindow::*handler)(),
+    // Menus and commands are made from their French texts and show them translated.
+    QMenu* addMenu(QMenu* parent, const char* title);
+    QAction* addCommand(QMenu* menu, const char* caption, void (MainWindow::*handler)(),
                         const QKeySequence& key = {});
+    // Options › Langue: the choice is kept for the next start.
+    void creerMenuLangue(QMenu* menu);
+    static bool chooseLanguage(std::optional<platform::Language> language);
     QToolButton* toolButton(const QString& caption, const QString& hint, bool checkable = false);
 
 public:

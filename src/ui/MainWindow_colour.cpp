@@ -146,8 +146,9 @@ void MainWindow::runRasterPass(bool threshold) {
     }
     for (const std::string& line : report)
         textPanel_->append(QString::fromStdString(line));
-    if (interaction().confirm("OK pour enlever les contours bleus ( L Raster ) et retrouver la "
-                              "figure juste colorée en vert")) {
+    if (interaction().confirm(tr("OK pour enlever les contours bleus ( L Raster ) et retrouver la "
+                                 "figure juste colorée en vert")
+                                  .toStdString())) {
         layer_.giveBack(*beforeContour);
         repaintView();
     }

@@ -37,13 +37,18 @@ using platform::interaction;
 
 bool MainWindow::askToQuit() {
     if (quitting_) return true;
-    if (!proposeEnregistrement(" Voulez-vous enregistrer le tableau de points ? ")) return false;
-    if (interaction().dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "", "annuler",
+    if (!proposeEnregistrement(
+            tr(" Voulez-vous enregistrer le tableau de points ? ").toStdString()))
+        return false;
+    // "Quitter" asks the dialog for its picture of the question: it is no text to show.
+    if (interaction().dlg_titre_message_ONEK_oui_non("titre", "Quitter", "ON", "",
+                                                     tr("annuler").toStdString(),
                                                      platform::DialogWidth::Narrow) != 'O')
         return false;
     if (!platform::saveWheelInverted(wheelDirection_ == -1)) {
-        interaction().information("le fichier " + platform::wheelSettingFile() +
-                                  " n'a pas pu être mis à jour");
+        interaction().information(
+            platform::fill(tr("le fichier %1 n'a pas pu être mis à jour").toStdString(),
+                           {platform::wheelSettingFile()}));
     }
     quitting_ = true;
     showNormal();
@@ -212,9 +217,9 @@ void MainWindow::altitude_pm(int sign) {
     const model::EntierLu decimals =
         model::lit_entier(altitudePanel_->decimalsBox()->text().toStdString());
     if (decimals.errorPosition != 0) {
-        std::string message = "'";
-        message += altitudePanel_->decimalsBox()->text().toStdString();
-        interaction().information(message + "' n'est pas une valeur entière correcte");
+        interaction().information(tr("'%1' n'est pas une valeur entière correcte")
+                                      .arg(altitudePanel_->decimalsBox()->text())
+                                      .toStdString());
         return;
     }
     const int zCol = project_.indice_col("Z");
@@ -247,12 +252,12 @@ void MainWindow::startCalibration() {
 
 void MainWindow::armControlPoint() {
     if (!project_.isCalibrated()) {
-        interaction().information("Il faut d'abord les 3 points de calage");
+        interaction().information(tr("Il faut d'abord les 3 points de calage").toStdString());
         return;
     }
     selectMode(digitaliser_);
     static_cast<DigitizeTool&>(*tools_.at(digitaliser_)).armControlPoint();
-    status_[1]->setText(QStringLiteral("Cliquer le POINT DE CONTRÔLE"));
+    status_[1]->setText(tr("Cliquer le POINT DE CONTRÔLE"));
 }
 
 void MainWindow::chooseCalibrationModel(model::TransformMethod method,

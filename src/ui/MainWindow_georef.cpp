@@ -62,32 +62,36 @@ bool MainWindow::ouvreImageCalee(const georef::Calage& calage) {
 }
 
 void MainWindow::openMapInfoTab() {
-    if (const auto tab = demandeDescripteur(" Ouvrir un fichier MapInfo  *.tab",
-                                            "Fichiers (*.tab)|*.tab|Tous les fichiers|*.*"))
+    if (const auto tab =
+            demandeDescripteur(tr(" Ouvrir un fichier MapInfo  *.tab").toStdString(),
+                               tr("Fichiers (*.tab)|*.tab|Tous les fichiers|*.*").toStdString()))
         ouvreImageCalee(georef::lit_tab(*tab));
 }
 
 void MainWindow::openArcInfoHdr() {
-    if (const auto hdr = demandeDescripteur(" Ouvrir un fichier Arc/Info  *.hdr",
-                                            "Fichiers (*.hdr)|*.hdr|Tous les fichiers|*.*"))
+    if (const auto hdr =
+            demandeDescripteur(tr(" Ouvrir un fichier Arc/Info  *.hdr").toStdString(),
+                               tr("Fichiers (*.hdr)|*.hdr|Tous les fichiers|*.*").toStdString()))
         ouvreImageCalee(georef::lit_hdr(*hdr));
 }
 
 void MainWindow::chargeImageGeoreferencee() {
     const auto chosen = demandeDescripteur(
-        " Ouvrir une image géoréférencée",
-        "Images géoréférencées (*.tif;*.tiff;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tfw;*.tifw;*.jgw;"
-        "*.jpgw;*.pgw;*.pngw;*.bpw;*.bmpw;*.gfw;*.wld)|*.tif;*.tiff;*.jpg;*.jpeg;*.png;*.bmp;"
-        "*.gif;*.tfw;*.tifw;*.jgw;*.jpgw;*.pgw;*.pngw;*.bpw;*.bmpw;*.gfw;*.wld|Tous les "
-        "fichiers|*.*");
+        tr(" Ouvrir une image géoréférencée").toStdString(),
+        tr("Images géoréférencées (*.tif;*.tiff;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tfw;*.tifw;*.jgw;"
+           "*.jpgw;*.pgw;*.pngw;*.bpw;*.bmpw;*.gfw;*.wld)|*.tif;*.tiff;*.jpg;*.jpeg;*.png;*.bmp;"
+           "*.gif;*.tfw;*.tifw;*.jgw;*.jpgw;*.pgw;*.pngw;*.bpw;*.bmpw;*.gfw;*.wld|Tous les "
+           "fichiers|*.*")
+            .toStdString());
     if (!chosen) return;
     // A world file chosen stands for the picture beside it.
     std::string picture = *chosen;
     if (georef::estFichierMonde(picture)) {
         picture = georef::pictureForWorldFile(*chosen);
         if (picture.empty()) {
-            interaction().information("<" + *chosen + "> : aucune image du même nom à côté de ce " +
-                                      "fichier de calage");
+            interaction().information(platform::fill(
+                tr("<%1> : aucune image du même nom à côté de ce fichier de calage").toStdString(),
+                {*chosen}));
             imageArea_->update();
             return;
         }
@@ -103,9 +107,11 @@ void MainWindow::chargeImageGeoreferencee() {
     }
     const auto own = georef::calagePropre(picture, decoded.raster.width(), decoded.raster.height());
     if (!own) {
-        interaction().information("<" + picture +
-                                  "> ne porte pas de calage : ni étiquettes GeoTIFF, ni fichier "
-                                  "de calage (*.tfw, *.jgw, *.pgw, *.wld...) à côté d'elle");
+        interaction().information(
+            platform::fill(tr("<%1> ne porte pas de calage : ni étiquettes GeoTIFF, ni fichier "
+                              "de calage (*.tfw, *.jgw, *.pgw, *.wld...) à côté d'elle")
+                               .toStdString(),
+                           {picture}));
         return;
     }
     if (!own->ok()) {
@@ -119,14 +125,16 @@ void MainWindow::openClipboardPicture() {
     const auto clipboard = interaction().clipboardPicture();
     if (!clipboard) {
         interaction().information(
-            "   Pas d'image dans le presse-papier\n\n Pour capturer un écran appuyer sur la "
-            "touche [Imp écran]\n\n en maximisant au préalable la résolution de l'écran pour plus "
-            "de détails");
+            tr("   Pas d'image dans le presse-papier\n\n Pour capturer un écran appuyer sur la "
+               "touche [Imp écran]\n\n en maximisant au préalable la résolution de l'écran pour "
+               "plus de détails")
+                .toStdString());
         return;
     }
     if (!gardeLeTravail()) return;
-    auto chosen = interaction().savePictureName(files::dansDernierDossier(
-        " Nom de l'image issue du presse-papier", "Bitmap (*.bmp)|*.bmp"));
+    auto chosen = interaction().savePictureName(
+        files::dansDernierDossier(tr(" Nom de l'image issue du presse-papier").toStdString(),
+                                  tr("Bitmap (*.bmp)|*.bmp").toStdString()));
     if (!chosen) return;
     eraseRubberBand();
     if (model::majuscules(*chosen).find(".BMP") == std::string::npos) *chosen += ".bmp";

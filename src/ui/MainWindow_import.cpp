@@ -19,26 +19,32 @@ namespace tracelle::ui {
 using platform::interaction;
 
 void MainWindow::importTextPoints() {
-    if (!interaction().confirm("Rajout de points X,Y à partir d'un fichier texte\n\n Les "
-                               "coordonnées importées sont réelles "
-                               "X,Y, c'est à dire que les coordonnées image x,y\n sont recalculées "
-                               "à partir des réelles avec "
-                               "le calibrage courant\n\n Puis une fois déposés sur l'image on "
-                               "recalcule les réelles dont les "
-                               "valeurs seront\n un peu différentes de celles importées à cause du "
-                               "nombre limité de pixels "
-                               "(LxH) de l'image"))
+    if (!interaction().confirm(
+            tr("Rajout de points X,Y à partir d'un fichier texte\n\n Les "
+               "coordonnées importées sont réelles "
+               "X,Y, c'est à dire que les coordonnées image x,y\n sont recalculées "
+               "à partir des réelles avec "
+               "le calibrage courant\n\n Puis une fois déposés sur l'image on "
+               "recalcule les réelles dont les "
+               "valeurs seront\n un peu différentes de celles importées à cause du "
+               "nombre limité de pixels "
+               "(LxH) de l'image")
+                .toStdString()))
         return;
     if (interaction().dlg_titre_message_ONEK_oui_non(
-            "Le fichier TEXTE contient 2 ou 3 colonnes, X  Y et éventuellement Libellé",
-            " exemple :\n0.23 111.5 pointA\n1.25 215.6 pointB\n    etc...\n le séparateur "
-            "peut-être "
-            "l'espace ou la tabulation\n les valeurs sont recalculées par rapport au nombre de "
-            "pixels!\n "
-            "les ligne commençant par ' seront ignorées",
-            "ON", "Continuer", "annuler", platform::DialogWidth::Wide) != 'O')
+            tr("Le fichier TEXTE contient 2 ou 3 colonnes, X  Y et éventuellement Libellé")
+                .toStdString(),
+            tr(" exemple :\n0.23 111.5 pointA\n1.25 215.6 pointB\n    etc...\n le séparateur "
+               "peut-être "
+               "l'espace ou la tabulation\n les valeurs sont recalculées par rapport au nombre de "
+               "pixels!\n "
+               "les ligne commençant par ' seront ignorées")
+                .toStdString(),
+            "ON", tr("Continuer").toStdString(), tr("annuler").toStdString(),
+            platform::DialogWidth::Wide) != 'O')
         return;
-    auto request = files::dansDernierDossier("Ouvrir un fichier X  Y", "Fichiers (*.txt)|*.txt");
+    auto request = files::dansDernierDossier(tr("Ouvrir un fichier X  Y").toStdString(),
+                                             tr("Fichiers (*.txt)|*.txt").toStdString());
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
     const auto reviewed = files::texteRevu(*chosen);
@@ -62,16 +68,17 @@ void MainWindow::finImport() {
 
 void MainWindow::chooseSpreadsheet() {
     if (!interaction().confirm(
-            "Rajout de points X,Y à partir d'un fichier issu d'un Tableur \n\n Les coordonnées "
-            "importées sont réelles (X,Y), c'est à dire que les coordonnées image (x,y)\n sont "
-            "calculées à partir des réelles avec le calibrage courant\n\n Puis une fois déposés "
-            "sur l'image on recalcule les réelles dont les valeurs seront\n un peu différentes de "
-            "celles importées à cause du nombre limité de pixels (LxH) de l'image"))
+            tr("Rajout de points X,Y à partir d'un fichier issu d'un Tableur \n\n Les coordonnées "
+               "importées sont réelles (X,Y), c'est à dire que les coordonnées image (x,y)\n sont "
+               "calculées à partir des réelles avec le calibrage courant\n\n Puis une fois déposés "
+               "sur l'image on recalcule les réelles dont les valeurs seront\n un peu différentes "
+               "de celles importées à cause du nombre limité de pixels (LxH) de l'image")
+                .toStdString()))
         return;
     // Any file may be chosen: its content, not its name, tells the format.
-    auto request = files::dansDernierDossier("Ouvrir un fichier X  Y Lib ...",
+    auto request = files::dansDernierDossier(tr("Ouvrir un fichier X  Y Lib ...").toStdString(),
                                              std::string(files::kWorkbookFilter) +
-                                                 "|Tous les fichiers (*.*)|*.*");
+                                                 tr("|Tous les fichiers (*.*)|*.*").toStdString());
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
     sheetImportPanel_->setFile(QString::fromStdString(*chosen));
@@ -92,7 +99,8 @@ void MainWindow::importSpreadsheetPoints() {
     std::string error;
     const auto workbook = files::Workbook::open(path, error);
     if (!workbook) {
-        interaction().information("Impossible d'ouvrir le classeur " + path + " :\n" + error);
+        interaction().information(platform::fill(
+            tr("Impossible d'ouvrir le classeur %1 :\n%2").toStdString(), {path, error}));
         return;
     }
     platform::BusyCursor busy;
@@ -108,9 +116,10 @@ void MainWindow::pasteCalibrationValues() {
     const std::string text = interaction().clipboardText();
     if (windows_.table) windows_.table->showPaste(QString::fromStdString(text));
     const bool replace =
-        interaction().confirm(" Voulez-vous remplacer les valeurs réelles des calibrations "
-                              "(X,Y,Z) \n\n avec le contenu du presse-papier visible de "
-                              "côté ?  ==> ");
+        interaction().confirm(tr(" Voulez-vous remplacer les valeurs réelles des calibrations "
+                                 "(X,Y,Z) \n\n avec le contenu du presse-papier visible de "
+                                 "côté ?  ==> ")
+                                  .toStdString());
     if (replace) {
         // Told while the paste is still shown, so that the named line can be found in it.
         if (const std::string refused = files::colleValeursCalage(project_, text);

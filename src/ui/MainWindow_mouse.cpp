@@ -83,10 +83,10 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
         floating_->setVisible(flottants_->isChecked());
         const bool tableActive = windows_.table && windows_.table->isActiveWindow();
         if (project_.K() < 3 && !tableActive) {
-            static const char* prompts[3] = {"Cliquer le PREMIER POINT DE CALAGE",
-                                             "Cliquer le DEUXIEME POINT DE CALAGE",
-                                             "Cliquer le TROISIEME POINT DE CALAGE"};
-            const QString prompt = QString::fromLatin1(prompts[project_.K()]);
+            static const char* prompts[3] = {QT_TR_NOOP("Cliquer le PREMIER POINT DE CALAGE"),
+                                             QT_TR_NOOP("Cliquer le DEUXIEME POINT DE CALAGE"),
+                                             QT_TR_NOOP("Cliquer le TROISIEME POINT DE CALAGE")};
+            const QString prompt = tr(prompts[project_.K()]);
             status_[1]->setText(prompt);
             status_[2]->setText(QString::fromStdString(project_.val_calage()));
             // White, then pale yellow, then yellow: 0xFFFFFF xor K × 0x400000 in BGR.
@@ -94,8 +94,8 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
                 0xFFFFFFu ^ (static_cast<std::uint32_t>(project_.K()) * 4194304u);
             showPrompt(prompt, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF), position);
         } else if (tableActive) {
-            showPrompt(QStringLiteral("clicker pour activer cette fenêtre puis digitaliser"),
-                       Qt::white, position);
+            showPrompt(tr("clicker pour activer cette fenêtre puis digitaliser"), Qt::white,
+                       position);
         } else {
             prompt_->hide();
         }
@@ -154,10 +154,10 @@ void MainWindow::imageReleased(Qt::MouseButton button, QPoint position) {
 void MainWindow::menuEdition(QPoint position) {
     const model::Picked picked = pointSousSouris(project_, *imageArea_, position);
     if (picked.kind == model::Picked::Point) {
-        if (interaction().popupMenu({"Supprimer ce point"}) != 0) return;
+        if (interaction().popupMenu({tr("Supprimer ce point").toStdString()}) != 0) return;
         project_.supprimePoint(picked.row);
     } else if (picked.kind == model::Picked::Segment) {
-        if (interaction().popupMenu({"Insérer un point ici"}) != 0) return;
+        if (interaction().popupMenu({tr("Insérer un point ici").toStdString()}) != 0) return;
         const QPoint pixel = imageArea_->toLayer(position);
         project_.inserePoint(picked.row, pixel.x(), pixel.y());
     } else {

@@ -41,23 +41,21 @@ void MainWindow::creerPanneauOutils() {
                               "QToolButton:checked { background-color: rgb(150, 170, 205);"
                               " border: 2px inset rgb(110, 110, 110); }");
 
-    auto* nouvelle = toolButton(QStringLiteral("Nouvelle ligne"),
-                                QStringLiteral(" nouvelle suite de points [espace]"));
-    auto* supprime = toolButton(QStringLiteral("Supr. points"),
-                                QStringLiteral(" effacer le dernier point [suppr]"));
+    auto* nouvelle = toolButton(tr("Nouvelle ligne"), tr(" nouvelle suite de points [espace]"));
+    auto* supprime = toolButton(tr("Supr. points"), tr(" effacer le dernier point [suppr]"));
     connect(nouvelle, &QToolButton::clicked, this, &MainWindow::Nouvelle_suite_de_points);
     connect(supprime, &QToolButton::clicked, this, &MainWindow::devalide_point);
 
     const std::pair<ToolIcon, const char*> icons[] = {
-        {ToolIcon::Table, " nouvelle saisie table à digitaliser"},
-        {ToolIcon::OpenPicture, " Charger une image de fond"},
-        {ToolIcon::ReadProject, " Lire un tableau de points Maj F2"},
-        {ToolIcon::SaveProject, " Enregistrer les points"},
-        {ToolIcon::SavePicture, "Enregistrer l'image avec les lignes"},
-        {ToolIcon::FitWindow, "carte adaptée à la fenêtre"}};
+        {ToolIcon::Table, QT_TR_NOOP(" nouvelle saisie table à digitaliser")},
+        {ToolIcon::OpenPicture, QT_TR_NOOP(" Charger une image de fond")},
+        {ToolIcon::ReadProject, QT_TR_NOOP(" Lire un tableau de points Maj F2")},
+        {ToolIcon::SaveProject, QT_TR_NOOP(" Enregistrer les points")},
+        {ToolIcon::SavePicture, QT_TR_NOOP("Enregistrer l'image avec les lignes")},
+        {ToolIcon::FitWindow, QT_TR_NOOP("carte adaptée à la fenêtre")}};
     QList<QToolButton*> iconButtons;
     for (const auto& [icon, hint] : icons) {
-        auto* button = toolButton(QString(), QString::fromUtf8(hint));
+        auto* button = toolButton(QString(), tr(hint));
         button->setIcon(toolIcon(icon));
         button->setIconSize(QSize(24, 24));
         iconButtons << button;
@@ -69,20 +67,19 @@ void MainWindow::creerPanneauOutils() {
     connect(iconButtons[2], &QToolButton::clicked, this, &MainWindow::openProject);
     connect(iconButtons[3], &QToolButton::clicked, this, &MainWindow::sauve_fic_points);
 
-    auto* redessiner =
-        toolButton(QStringLiteral("Redessiner"), QStringLiteral("l'image SANS ZONES COLOREES"));
+    auto* redessiner = toolButton(tr("Redessiner"), tr("l'image SANS ZONES COLOREES"));
     connect(redessiner, &QToolButton::clicked, this, &MainWindow::Redessiner);
 
-    pointsButton_ = toolButton(QStringLiteral("Points"), QString(), true);
-    lignesButton_ = toolButton(QStringLiteral("Lignes"), QString(), true);
+    pointsButton_ = toolButton(tr("Points"), QString(), true);
+    lignesButton_ = toolButton(tr("Lignes"), QString(), true);
     auto* style = new QButtonGroup(this);
     style->addButton(pointsButton_);
     style->addButton(lignesButton_);
     connect(pointsButton_, &QToolButton::clicked, this, &MainWindow::stylePoints);
     connect(lignesButton_, &QToolButton::clicked, this, &MainWindow::styleLignes);
 
-    carteTableau_ = toolButton(QStringLiteral("Carte + Tableau"), QString(), true);
-    carteSeule_ = toolButton(QStringLiteral("Carte seule"), QString(), true);
+    carteTableau_ = toolButton(tr("Carte + Tableau"), QString(), true);
+    carteSeule_ = toolButton(tr("Carte seule"), QString(), true);
     auto* arrangement = new QButtonGroup(this);
     arrangement->addButton(carteTableau_);
     arrangement->addButton(carteSeule_);
@@ -90,40 +87,35 @@ void MainWindow::creerPanneauOutils() {
     connect(carteTableau_, &QToolButton::clicked, this, &MainWindow::CarteTableauClick);
     connect(carteSeule_, &QToolButton::clicked, this, &MainWindow::CarteSeuleClick);
 
-    digitaliser_ = toolButton(QStringLiteral("Digitaliser"), QString(), true);
-    surface_ = toolButton(QStringLiteral("Surface"), QString(), true);
-    capButton_ = toolButton(
-        QStringLiteral("Cap et angle"),
-        QStringLiteral("calcul de cumuls de distances et caps  entre points digitalisés"), true);
+    digitaliser_ = toolButton(tr("Digitaliser"), QString(), true);
+    surface_ = toolButton(tr("Surface"), QString(), true);
+    capButton_ =
+        toolButton(tr("Cap et angle"),
+                   tr("calcul de cumuls de distances et caps  entre points digitalisés"), true);
     auto* cap = capButton_;
-    traceButton_ =
-        toolButton(QStringLiteral("Suivre le trait"),
-                   QStringLiteral("un clic sur un trait le suit et le digitalise"), true);
-    lineHeightButton_ =
-        toolButton(QStringLiteral("Z par ligne"),
-                   QStringLiteral("un clic sur une ligne donne un même Z à tous ses points"), true);
-    surface_->setToolTip(QStringLiteral("Calcul des longueurs et surfaces vectorisées"));
+    traceButton_ = toolButton(tr("Suivre le trait"),
+                              tr("un clic sur un trait le suit et le digitalise"), true);
+    lineHeightButton_ = toolButton(
+        tr("Z par ligne"), tr("un clic sur une ligne donne un même Z à tous ses points"), true);
+    surface_->setToolTip(tr("Calcul des longueurs et surfaces vectorisées"));
     ColourTools& c = colour_;
-    c.surface =
-        toolButton(QStringLiteral("Colorer la surface"),
-                   QStringLiteral("peint la surface tant que la couleur est la même"), true);
-    c.bordered = toolButton(
-        QStringLiteral("Colorer la surf. bordée"),
-        QStringLiteral("peint toute surfaces j'usqu'à la limite de la couleur de bordure"), true);
-    c.pickBorder =
-        toolButton(QStringLiteral("Choix couleur de bord"),
-                   QStringLiteral("Prélèver la couleur choisie de la bordure SUR L'IMAGE"), true);
-    c.chooseFill = toolButton(
-        QStringLiteral("Choix couleur de fond"),
-        QStringLiteral("couleur de fond utilisée pour marquer les surfaces à mesurer"), true);
-    c.brush = toolButton(QString(), QStringLiteral("pinceau"), true);
+    c.surface = toolButton(tr("Colorer la surface"),
+                           tr("peint la surface tant que la couleur est la même"), true);
+    c.bordered =
+        toolButton(tr("Colorer la surf. bordée"),
+                   tr("peint toute surfaces j'usqu'à la limite de la couleur de bordure"), true);
+    c.pickBorder = toolButton(tr("Choix couleur de bord"),
+                              tr("Prélèver la couleur choisie de la bordure SUR L'IMAGE"), true);
+    c.chooseFill =
+        toolButton(tr("Choix couleur de fond"),
+                   tr("couleur de fond utilisée pour marquer les surfaces à mesurer"), true);
+    c.brush = toolButton(QString(), tr("pinceau"), true);
     c.brush->setIcon(toolIcon(ToolIcon::Brush));
-    c.eraser = toolButton(QString(), QStringLiteral("gomme"), true);
+    c.eraser = toolButton(QString(), tr("gomme"), true);
     c.eraser->setIcon(toolIcon(ToolIcon::Eraser));
     c.threshold = toolButton(
-        QStringLiteral("n && b : seuil de gris ->"),
-        QStringLiteral("modifie le contraste momentanément ( clik sur Redessiner pour annuler)"),
-        true);
+        tr("n && b : seuil de gris ->"),
+        tr("modifie le contraste momentanément ( clik sur Redessiner pour annuler)"), true);
     auto* modes = new QButtonGroup(this);
     for (QToolButton* b : {digitaliser_, surface_, cap, traceButton_, lineHeightButton_, c.surface,
                            c.bordered, c.pickBorder, c.chooseFill, c.brush, c.eraser, c.threshold})
@@ -149,9 +141,8 @@ void MainWindow::creerPanneauOutils() {
         box->setToolTip(hint);
         return box;
     };
-    c.borderSwatch =
-        swatch("Coul_Bord_Panel5", QStringLiteral("couleur prélevée pour la bordure SUR L'IMAGE"));
-    c.fillSwatch = swatch("Coul_fond_Panel6", QStringLiteral("coleur de fond"));
+    c.borderSwatch = swatch("Coul_Bord_Panel5", tr("couleur prélevée pour la bordure SUR L'IMAGE"));
+    c.fillSwatch = swatch("Coul_fond_Panel6", tr("coleur de fond"));
     connect(c.borderSwatch, &QToolButton::clicked, this, &MainWindow::pickBorderColourMode);
     connect(c.fillSwatch, &QToolButton::clicked, this, &MainWindow::chooseFillColour);
     c.setBorder(c.border);
@@ -169,22 +160,19 @@ void MainWindow::creerPanneauOutils() {
         });
         return box;
     };
-    c.thresholdMillions =
-        makeThresholdBox("EditSeuil", QStringLiteral("seuil de gris  (x 1 000 000)"));
-    c.thresholdUnits = makeThresholdBox("EditSeuilUnites", QStringLiteral("seuil de gris "));
+    c.thresholdMillions = makeThresholdBox("EditSeuil", tr("seuil de gris  (x 1 000 000)"));
+    c.thresholdUnits = makeThresholdBox("EditSeuilUnites", tr("seuil de gris "));
 
-    auto* calcul = toolButton(QStringLiteral("-> Calcul Surf colorée"),
-                              QStringLiteral("calcul de surfaces colorée en couleur de fond"));
-    auto* annuler = toolButton(QStringLiteral("Annuler la dernière coloration"),
-                               QStringLiteral("Annuler la dernière coloration"));
+    auto* calcul = toolButton(tr("-> Calcul Surf colorée"),
+                              tr("calcul de surfaces colorée en couleur de fond"));
+    auto* annuler =
+        toolButton(tr("Annuler la dernière coloration"), tr("Annuler la dernière coloration"));
     connect(calcul, &QToolButton::clicked, this, [this] { runRasterPass(false); });
     connect(annuler, &QToolButton::clicked, this, &MainWindow::undoColouring);
 
-    avecLignes_ = toolButton(QStringLiteral("avec les lignes"),
-                             QStringLiteral("image avec les lignes ou points"), true);
-    sansLignes_ =
-        toolButton(QStringLiteral("sans lignes ni pts"),
-                   QStringLiteral("image sans les lignes et points (pour les surfaces)"), true);
+    avecLignes_ = toolButton(tr("avec les lignes"), tr("image avec les lignes ou points"), true);
+    sansLignes_ = toolButton(tr("sans lignes ni pts"),
+                             tr("image sans les lignes et points (pour les surfaces)"), true);
     auto* overlay = new QButtonGroup(this);
     overlay->addButton(avecLignes_);
     overlay->addButton(sansLignes_);
@@ -196,19 +184,19 @@ void MainWindow::creerPanneauOutils() {
         surface_->setChecked(true);
     });
 
-    auto* quitter = toolButton(QStringLiteral("Quitter"), QString());
+    auto* quitter = toolButton(tr("Quitter"), QString());
     connect(quitter, &QToolButton::clicked, this, &MainWindow::quitterMenu);
-    flottants_ = new QCheckBox(QStringLiteral("X et Y   flottants"), toolPanel_);
+    flottants_ = new QCheckBox(tr("X et Y   flottants"), toolPanel_);
     flottants_->setObjectName("CheckBoxFlottants");
-    flottants_->setToolTip(QStringLiteral("affichage à côté du pointeur de la souris"));
+    flottants_->setToolTip(tr("affichage à côté du pointeur de la souris"));
     connect(flottants_, &QCheckBox::toggled, this, [this](bool on) {
         // "Cap et angle" keeps its distance beside the mouse.
         if (!on && !capButton_->isChecked()) floating_->hide();
     });
 
-    aimanter_ = new QCheckBox(QStringLiteral("Aimanter les clics"), toolPanel_);
+    aimanter_ = new QCheckBox(tr("Aimanter les clics"), toolPanel_);
     aimanter_->setObjectName("CheckBoxAimanter");
-    aimanter_->setToolTip(QStringLiteral("un clic près d'un trait se place en son milieu"));
+    aimanter_->setToolTip(tr("un clic près d'un trait se place en son milieu"));
 
     cumulLabel_ = new QLabel(toolPanel_);
     cumulLabel_->setObjectName("LabelCumul");

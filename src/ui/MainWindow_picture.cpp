@@ -30,7 +30,8 @@ namespace fs = std::filesystem;
 
 void MainWindow::Ouvrir_bmp() {
     if (!gardeLeTravail()) return;
-    auto request = files::dansDernierDossier(" Ouvrir un fichier image", filtreImages());
+    auto request =
+        files::dansDernierDossier(tr(" Ouvrir un fichier image").toStdString(), filtreImages());
     const auto chosen = interaction().openFileName(request);
     if (!chosen) {
         imageArea_->update();
@@ -199,11 +200,13 @@ bool MainWindow::posePicture(const std::string& path,
     if (mode.empty() && !calage) {
         own = georef::calagePropre(path, w, h);
         if (own && !own->ok()) {
-            interaction().information(own->error + "\n L'image garde le calage par défaut.");
+            interaction().information(platform::fill(
+                tr("%1\n L'image garde le calage par défaut.").toStdString(), {own->error}));
             own.reset();
         }
-        if (own && interaction().confirm("Cette image porte son propre calage (" + own->source +
-                                         ") : l'utiliser ?"))
+        if (own && interaction().confirm(platform::fill(
+                       tr("Cette image porte son propre calage (%1) : l'utiliser ?").toStdString(),
+                       {own->source})))
             calage = &*own;
     }
     if (calage) {
@@ -212,7 +215,8 @@ bool MainWindow::posePicture(const std::string& path,
         return true;
     }
     if (project_.N() == 0 && mode != "relecture" &&
-        interaction().confirm("Voulez-vous d'abord choisir vos points de calibrage ? "))
+        interaction().confirm(
+            tr("Voulez-vous d'abord choisir vos points de calibrage ? ").toStdString()))
         calibrationPanel_->show();
     return true;
 }
@@ -247,9 +251,9 @@ QString MainWindow::imageDescription() const {
 
 void MainWindow::savePicture() {
     if (layer_.empty()) return;
-    auto request =
-        files::dansDernierDossier("  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg",
-                                  "Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg");
+    auto request = files::dansDernierDossier(
+        tr("  Enregistrer l'image : indiquer .bmp (par défaut)  ou  .jpg").toStdString(),
+        tr("Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg").toStdString());
     auto chosen = interaction().savePictureName(request);
     if (!chosen) return;
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".bmp";
@@ -261,7 +265,8 @@ void MainWindow::savePicture() {
 void MainWindow::savePictureWithLines() {
     if (layer_.empty()) return;
     auto request =
-        files::dansDernierDossier("Enregistrer l'image avec les lignes", "JPEG (*.jpg)|*.jpg");
+        files::dansDernierDossier(tr("Enregistrer l'image avec les lignes").toStdString(),
+                                  tr("JPEG (*.jpg)|*.jpg").toStdString());
     auto chosen = interaction().savePictureName(request);
     if (!chosen) return;
     if (fs::path(*chosen).filename().string().find('.') == std::string::npos) *chosen += ".jpg";

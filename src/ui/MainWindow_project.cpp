@@ -37,6 +37,10 @@ std::string folderOf(const std::string& path) {
     return fs::path(path).parent_path().string();
 }
 
+// The name a never saved project without a picture leaves in its copy against a crash; shown
+// translated, kept French in the file.
+constexpr const char* kUnnamed = QT_TRANSLATE_NOOP("tracelle::ui::MainWindow", "sans nom");
+
 // An open dialog over ".trc" files starting in the last folder.
 std::optional<std::string> askProjectFile(const std::string& title, const std::string& filter) {
     auto request = files::dansDernierDossier(title, filter);
@@ -69,13 +73,13 @@ void MainWindow::ecritSecours() {
     const std::string name = !projectFile_.empty() ? projectFile_
                              : !project_.picture().file.empty()
                                  ? fs::path(project_.picture().file).filename().string()
-                                 : std::string("sans nom");
+                                 : std::string(kUnnamed);
     const std::string error = files::ecritSecours(project_, name, projectFile_);
     // Said once, in the status bar: no reason to interrupt the user's work.
     if (!error.empty() && !secoursFailureTold_)
-        statusBar()->showMessage(
-            QString::fromStdString("La copie de secours ne peut pas être écrite : " + error),
-            kSecoursFailureShownMs);
+        statusBar()->showMessage(tr("La copie de secours ne peut pas être écrite : %1")
+                                     .arg(QString::fromStdString(error)),
+                                 kSecoursFailureShownMs);
     secoursFailureTold_ = !error.empty();
 }
 
@@ -85,8 +89,12 @@ void MainWindow::proposeSecours() {
     const QString when = QFileInfo(QString::fromStdString(files::cheminSecours()))
                              .lastModified()
                              .toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-    if (interaction().confirm("Tracelle s'est fermé sans enregistrer le projet " + left->name +
-                              ". Rouvrir la copie de secours du " + when.toStdString() + " ?"))
+    if (interaction().confirm(
+            tr("Tracelle s'est fermé sans enregistrer le projet %1. Rouvrir la "
+               "copie de secours du %2 ?")
+                .arg(left->name == kUnnamed ? tr(kUnnamed) : QString::fromStdString(left->name),
+                     when)
+                .toStdString()))
         litProjet(files::cheminSecours(), left->projectFile);
     else
         files::effaceSecours();
@@ -117,9 +125,10 @@ bool MainWindow::sauve_dans(const std::string& name) {
 
 std::optional<std::string> MainWindow::demandeNomProjet() {
     auto request = files::dansDernierDossier(
-        " Enregistrer pour TRACELLE, EXCEL et TEXTE",
-        "Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
-        "(*.*)|*.*");
+        tr(" Enregistrer pour TRACELLE, EXCEL et TEXTE").toStdString(),
+        tr("Fichiers texte (*.trc,*.xls,*.txt,*.bln)|*.trc;*.xls;*.txt;*.bln|Tous les fichiers "
+           "(*.*)|*.*")
+            .toStdString());
     // A project opened or saved before keeps its name; a new one is named after its picture.
     const std::string named =
         fileName(projectFile_.empty() ? project_.picture().file : projectFile_);
@@ -147,14 +156,15 @@ void MainWindow::saveProject() {
 
 bool MainWindow::gardeLeTravail() {
     return proposeEnregistrement(
-        "Le projet en cours n'est pas enregistré. L'enregistrer avant de continuer ?");
+        tr("Le projet en cours n'est pas enregistré. L'enregistrer avant de continuer ?")
+            .toStdString());
 }
 
 bool MainWindow::proposeEnregistrement(const std::string& question) {
     if (project_.saved()) return true;
-    switch (interaction().dlg_titre_message_ONEK_oui_non("Projet non enregistré", question, "ONE",
-                                                         "Enregistrer", "Ne pas enregistrer",
-                                                         platform::DialogWidth::Narrow)) {
+    switch (interaction().dlg_titre_message_ONEK_oui_non(
+        tr("Projet non enregistré").toStdString(), question, "ONE", tr("Enregistrer").toStdString(),
+        tr("Ne pas enregistrer").toStdString(), platform::DialogWidth::Narrow)) {
     case 'O': {
         // The project file alone, whatever the export panel holds: that is what is at stake.
         const auto chosen = demandeNomProjet();
@@ -169,9 +179,10 @@ bool MainWindow::proposeEnregistrement(const std::string& question) {
 
 void MainWindow::copyTablesToClipboard() {
     if (!interaction().confirm(
-            "Voulez-vous copier les points de calage et les autres \r  dans le presse "
-            "papier (valeurs séparées par TABULATION) \r  et dans un fichier "
-            "<presse_papier.xls> ?"))
+            tr("Voulez-vous copier les points de calage et les autres \r  dans le presse "
+               "papier (valeurs séparées par TABULATION) \r  et dans un fichier "
+               "<presse_papier.xls> ?")
+                .toStdString()))
         return;
     std::string file;
     std::string clipboard;
@@ -191,7 +202,8 @@ void MainWindow::copyTablesToClipboard() {
     const std::string path = platform::configFile("presse_papier.xls");
     if (!files::writeTextFile(path, file).empty()) return;
     interaction().setClipboardText(clipboard);
-    interaction().information("Le presse-papier est à jour \r ainsi que le fichier <" + path + ">");
+    interaction().information(platform::fill(
+        tr("Le presse-papier est à jour \r ainsi que le fichier <%1>").toStdString(), {path}));
 }
 
 void MainWindow::copyExportToClipboard() {
@@ -204,7 +216,7 @@ void MainWindow::copyExportToClipboard() {
     }
     exportPanel_->showRead(result.xMinRead, result.xMaxRead);
     interaction().setClipboardText(result.text);
-    interaction().information(" Presse papier... OK   ");
+    interaction().information(tr(" Presse papier... OK   ").toStdString());
 }
 
 void MainWindow::openProject() {
@@ -215,8 +227,9 @@ void MainWindow::openProject() {
         return;
     }
     if (!gardeLeTravail()) return;
-    const auto chosen = askProjectFile(" Ouvrir un fichier TRACELLE *.trc",
-                                       "Fichiers txt (*.trc)|*.trc|Tous (*.*)|*.*");
+    const auto chosen =
+        askProjectFile(tr(" Ouvrir un fichier TRACELLE *.trc").toStdString(),
+                       tr("Fichiers txt (*.trc)|*.trc|Tous (*.*)|*.*").toStdString());
     if (!chosen) {
         imageArea_->update();
         return;
@@ -240,12 +253,12 @@ bool MainWindow::litProjet(const std::string& path, const std::optional<std::str
     }
     const std::string& image = read->image;
     if (!project_.picture().file.empty() && fileName(image) != fileName(project_.picture().file) &&
-        !interaction().confirm(
-            " L'image relative à ce fichier est différente de l'image actuelle\n\nimage "
-            "actuelle =<" +
-            fileName(project_.picture().file) + ">\nimage fichier  =<" + fileName(image) +
-            ">\n Pour traiter néanmoins cette nouvelle image et sa "
-            "digitalisation "))
+        !interaction().confirm(platform::fill(
+            tr(" L'image relative à ce fichier est différente de l'image actuelle\n\nimage "
+               "actuelle =<%1>\nimage fichier  =<%2>\n Pour traiter néanmoins cette nouvelle "
+               "image et sa digitalisation ")
+                .toStdString(),
+            {fileName(project_.picture().file), fileName(image)})))
         return false;
     std::optional<PreparedPicture> picture;
     if (!image.empty()) {
@@ -294,15 +307,17 @@ void MainWindow::commitProject(files::ProjetLu read, std::optional<PreparedPictu
 void MainWindow::fillRecentProjects(QMenu* menu) {
     menu->clear();
     const std::vector<std::string> recent = files::projetsRecents();
-    if (recent.empty()) menu->addAction(QStringLiteral("(aucun)"))->setEnabled(false);
+    if (recent.empty()) menu->addAction(tr("(aucun)"))->setEnabled(false);
     for (const std::string& path : recent) {
         connect(menu->addAction(QString::fromStdString(path)), &QAction::triggered, this,
                 [this, path] {
                     if (!fs::exists(path)) {
                         files::oublieProjetRecent(path);
-                        interaction().information("Le projet <" + path +
-                                                  "> est introuvable : il est retiré de la liste "
-                                                  "des projets récents.");
+                        interaction().information(platform::fill(
+                            tr("Le projet <%1> est introuvable : il est retiré de la liste des "
+                               "projets récents.")
+                                .toStdString(),
+                            {path}));
                         return;
                     }
                     ouvreProjet(path);
@@ -311,22 +326,24 @@ void MainWindow::fillRecentProjects(QMenu* menu) {
 }
 
 void MainWindow::importCalibrationValues() {
-    if (!interaction().confirm("A partir d'un fichier *.trc , \nremplacement au maximum des 9 "
-                               "valeurs réelles (X,Y,Z) des 3 "
-                               "points de calibration  \n\n1- les autres points digitalisés sont "
-                               "ignorés \n2- seules les "
-                               "coordonnées réelles (X,Y,Z) sont importées\n   et non les "
-                               "coordonnées image (x,y)\n   => les 3 "
-                               "points de calibration peuvent provenir d'une autre vue, c'est à "
-                               "dire d'une autre image \n     "
-                               "     traitant des mêmes sites de calibration"))
+    if (!interaction().confirm(
+            tr("A partir d'un fichier *.trc , \nremplacement au maximum des 9 "
+               "valeurs réelles (X,Y,Z) des 3 "
+               "points de calibration  \n\n1- les autres points digitalisés sont "
+               "ignorés \n2- seules les "
+               "coordonnées réelles (X,Y,Z) sont importées\n   et non les "
+               "coordonnées image (x,y)\n   => les 3 "
+               "points de calibration peuvent provenir d'une autre vue, c'est à "
+               "dire d'une autre image \n     "
+               "     traitant des mêmes sites de calibration")
+                .toStdString()))
         return;
-    const auto chosen =
-        askProjectFile("Remplacer les valeurs réelles (X,Y) des 3 points de calibration",
-                       "Fichiers (*.trc)|*.trc");
+    const auto chosen = askProjectFile(
+        tr("Remplacer les valeurs réelles (X,Y) des 3 points de calibration").toStdString(),
+        tr("Fichiers (*.trc)|*.trc").toStdString());
     if (!chosen) return;
-    const auto read =
-        readOtherProject(*chosen, " Importer malgré tout les points de calibration ?");
+    const auto read = readOtherProject(
+        *chosen, tr(" Importer malgré tout les points de calibration ?").toStdString());
     if (!read) return;
     platform::BusyCursor busy;
     files::importeValeursCalage(project_, read->tables);
@@ -335,19 +352,23 @@ void MainWindow::importCalibrationValues() {
 }
 
 void MainWindow::addPointsFromProject() {
-    if (!interaction().confirm("Lors du rajout des points image (x,y) du fichier *.trc  ,\n\n1- "
-                               "les points de calibration "
-                               "sont ignorés \n2- les points digitalisés sont importés avec leurs "
-                               "coordonnées image x,y\n   et "
-                               "non leur coordonnées réelles X,Y \n   => la calibration courante "
-                               "éventuellement différente ne "
-                               "modifiera pas l'import (le polygone)\n   => à faire de préférence "
-                               "sur une même image de fond"))
+    if (!interaction().confirm(
+            tr("Lors du rajout des points image (x,y) du fichier *.trc  ,\n\n1- "
+               "les points de calibration "
+               "sont ignorés \n2- les points digitalisés sont importés avec leurs "
+               "coordonnées image x,y\n   et "
+               "non leur coordonnées réelles X,Y \n   => la calibration courante "
+               "éventuellement différente ne "
+               "modifiera pas l'import (le polygone)\n   => à faire de préférence "
+               "sur une même image de fond")
+                .toStdString()))
         return;
     const auto chosen = askProjectFile(
-        "Compléter avec une série de points associés à la même image", "Fichiers (*.trc)|*.trc");
+        tr("Compléter avec une série de points associés à la même image").toStdString(),
+        tr("Fichiers (*.trc)|*.trc").toStdString());
     if (!chosen) return;
-    const auto read = readOtherProject(*chosen, " Importer malgré tout les points X Y ?");
+    const auto read =
+        readOtherProject(*chosen, tr(" Importer malgré tout les points X Y ?").toStdString());
     if (!read) return;
     platform::BusyCursor busy;
     files::completePoints(project_, read->tables);
@@ -360,7 +381,7 @@ std::optional<files::ProjetLu> MainWindow::readOtherProject(const std::string& p
                                                             const std::string& question) {
     const auto first = files::ProjectText::firstLine(path);
     if (!first || *first != files::kProjectKeyword) {
-        interaction().information(" Le fichier n'est pas compatible ");
+        interaction().information(tr(" Le fichier n'est pas compatible ").toStdString());
         return std::nullopt;
     }
     // Checked whole as an open checks it: nothing of it is taken unless every row reads.
@@ -372,9 +393,10 @@ std::optional<files::ProjetLu> MainWindow::readOtherProject(const std::string& p
     }
     const std::string image = fileName(read->image);
     if (image != fileName(project_.picture().file) &&
-        !interaction().confirm(" L'image de fond <" + image +
-                               "> est différente de l'image actuelle <" + project_.picture().file +
-                               "> \n\n" + question))
+        !interaction().confirm(platform::fill(
+            tr(" L'image de fond <%1> est différente de l'image actuelle <%2> \n\n%3")
+                .toStdString(),
+            {image, project_.picture().file, question})))
         return std::nullopt;
     return read;
 }

@@ -1,3 +1,5 @@
+#include "platform/Language.h"
+#include "platform/Paths.h"
 #include "platform/WheelSetting.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
@@ -11,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -278,6 +281,43 @@ TEST_F(MainWindowTest, TheGridsShowTheProjectTablesAsTheyChange) {
     EXPECT_EQ(points->rowCount(), 100002);
     table.pointsGrid()->scrollToBottom();
     EXPECT_EQ(points->data(points->index(100001, 0)).toString(), "100002");
+}
+
+// Options › Langue: the choice waits for the next start, and says so in the language chosen,
+// which is not the one the window speaks (the session's, here English, for "Selon la session").
+TEST_F(MainWindowTest, LanguageChoiceAppliesAtTheNextStart) {
+    using tracelle::platform::Language;
+    const char* const before = std::getenv("LANGUAGE");
+    const std::string session = before ? before : "";
+    setenv("LANGUAGE", "en_GB", 1);
+    const std::pair<const char*, std::optional<Language>> rows[] = {
+        {"Français", Language::French},
+        {"English", Language::English},
+        {"Selon la session", std::nullopt}};
+    for (const auto& [caption, saved] : rows) {
+        SCOPED_TRACE(caption);
+        {
+            MainWindow w;
+            for (QAction* item : w.findChild<QMenu*>("MenuLangue")->actions())
+                if (item->text() == QString::fromUtf8(caption)) item->trigger();
+        }
+        EXPECT_EQ(tracelle::platform::savedLanguage(), saved);
+        MainWindow next;
+        for (QAction* item : next.findChild<QMenu*>("MenuLangue")->actions())
+            EXPECT_EQ(item->isChecked(), item->text() == QString::fromUtf8(caption));
+    }
+    before ? setenv("LANGUAGE", session.c_str(), 1) : unsetenv("LANGUAGE");
+
+    // A setting that cannot be written: said, and the mark stays on the choice in force.
+    fs::create_directories(fs::path(tracelle::platform::configDir()) / "langue.cfg" / "x");
+    MainWindow w;
+    QAction* english = w.findChild<QMenu*>("MenuLangue")->actions().at(2);
+    english->trigger();
+    EXPECT_FALSE(english->isChecked());
+    const std::string chosen = "The chosen language will apply the next time Tracelle starts.";
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                               "La langue choisie s'appliquera au prochain démarrage de Tracelle.",
+                               chosen, chosen, "La langue choisie n'a pas pu être enregistrée."}));
 }
 
 } // namespace

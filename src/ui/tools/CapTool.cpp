@@ -19,7 +19,7 @@ CapTool::CapTool(ToolContext context, CapLabels labels, std::function<void()> no
 void CapTool::activate() {
     context_.project.setLineBreakPending(true);
     cap_.CapClick();
-    labels_.cumul->setText(QStringLiteral("Distance cumulée= 0.0"));
+    labels_.cumul->setText(tr("Distance cumulée= 0.0"));
     TextPanel* panel = labels_.text;
     if (!panel->isHidden()) {
         panel->append(labels_.cumul->text());
@@ -28,7 +28,7 @@ void CapTool::activate() {
         panel->raise();
         panel->memo()->clear();
         panel->append(QStringLiteral(" "));
-        panel->append(QStringLiteral(" Distance cumulée : "));
+        panel->append(tr(" Distance cumulée : "));
     }
 }
 
@@ -41,7 +41,7 @@ void CapTool::deactivate() {
 void CapTool::pressed(const ToolEvent& event) {
     model::Project& project = context_.project;
     if (project.N() == 0) {
-        platform::interaction().information("pas de points digitalisés");
+        platform::interaction().information(tr("pas de points digitalisés").toStdString());
         noPoints_();
         return;
     }
@@ -74,21 +74,20 @@ bool CapTool::moved(const ToolEvent& event) {
     }
     QLabel* floating = labels_.floating;
     if (cap_.startPending()) {
-        floating->setText(QStringLiteral(" sélectionnez un départ"));
+        floating->setText(tr(" sélectionnez un départ"));
     } else {
         const measure::DistanceCap toMouse = measure::distance_entre_point_et_XY(
             project, cap_.previous(), event.pixel.x(), event.pixel.y(), {});
-        const auto withSeparator = [](const char* text) {
+        const auto number = [](model::Real value, int decimals) {
+            char text[48];
+            std::snprintf(text, sizeof text, "%8.*f", decimals, static_cast<double>(value));
             return QString::fromLatin1(text).replace('.', QChar(platform::decimalSeparator()));
         };
-        char text[96];
-        std::snprintf(text, sizeof text, "Distance= %8.4f  Cap= %8.2f  ",
-                      static_cast<double>(toMouse.d), static_cast<double>(toMouse.cap));
-        context_.setStatus(2, withSeparator(text));
-        std::snprintf(text, sizeof text, "D= %8.4f  Cap= %8.2f  proxi=  %2d",
-                      static_cast<double>(toMouse.d), static_cast<double>(toMouse.cap),
-                      nearest.point);
-        floating->setText(withSeparator(text));
+        const QString d = number(toMouse.d, 4);
+        const QString cap = number(toMouse.cap, 2);
+        context_.setStatus(2, tr("Distance= %1  Cap= %2  ").arg(d, cap));
+        floating->setText(tr("D= %1  Cap= %2  proxi=  %3")
+                              .arg(d, cap, QStringLiteral("%1").arg(nearest.point, 2)));
     }
     floating->adjustSize();
     ImageArea& area = context_.area;

@@ -4,6 +4,8 @@
 #include "measure/Cap.h"
 #include "ui/tools/ClickTool.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 
 namespace tracelle::ui {
@@ -19,6 +21,8 @@ struct CapLabels {
 };
 
 class CapTool : public ClickTool {
+    Q_DECLARE_TR_FUNCTIONS(CapTool)
+
 public:
     // `noPoints` is told when a click finds nothing digitized to measure.
     CapTool(ToolContext context, CapLabels labels, std::function<void()> noPoints);

@@ -4,6 +4,7 @@
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 #include "ui/tools/PointDragTool.h"
 
 namespace tracelle::ui {
@@ -15,13 +16,14 @@ void LineHeightTool::pressed(const ToolEvent& event) {
     if ((picked.kind != model::Picked::Point && picked.kind != model::Picked::Segment) ||
         !project.liste_extrait_Lxy(picked.row, row)) {
         platform::interaction().beep();
-        context_.setStatus(1, QStringLiteral("Pas de ligne sous le clic"));
+        context_.setStatus(1, tr("Pas de ligne sous le clic"));
         return;
     }
     const std::string line = model::format_entier(row.L, 1);
     // The height the line holds now is proposed: the first point's, as the table shows it.
     const auto typed = platform::interaction().askText(
-        "Z par ligne", "Z de tous les points de la ligne " + line + " :",
+        tr("Z par ligne").toStdString(),
+        platform::fill(tr("Z de tous les points de la ligne %1 :").toStdString(), {line}),
         model::texte_general(row.Z));
     if (!typed) return;
     const auto Z = model::texte_en_reel_strict(*typed);
@@ -30,10 +32,9 @@ void LineHeightTool::pressed(const ToolEvent& event) {
         return;
     }
     const int changed = model::setLineHeight(project, row.L, *Z);
-    context_.setStatus(1, QStringLiteral("Ligne %1 : %2 points à Z = %3")
-                              .arg(QString::fromStdString(line))
-                              .arg(changed)
-                              .arg(QString::fromStdString(model::texte_general(*Z))));
+    context_.setStatus(1, tr("Ligne %1 : %2 points à Z = %3")
+                              .arg(QString::fromStdString(line), QString::number(changed),
+                                   QString::fromStdString(model::texte_general(*Z))));
     settled_();
 }
 

@@ -4,9 +4,13 @@
 
 #include "ui/tools/ClickTool.h"
 
+#include <QCoreApplication>
+
 namespace tracelle::ui {
 
 class LineHeightTool : public ClickTool {
+    Q_DECLARE_TR_FUNCTIONS(LineHeightTool)
+
 public:
     // `settled`: the window follows the history.
     LineHeightTool(ToolContext context, std::function<void()> settled)

@@ -10,8 +10,7 @@ namespace tracelle::ui {
 
 PickBorderTool::PickBorderTool(ToolContext context, ColourTools& colours)
     : ClickTool(std::move(context)), colours_(colours),
-      picker_(new QLabel(QStringLiteral(" prélever la couleur de bordure"),
-                         context_.area.parentWidget())) {
+      picker_(new QLabel(tr(" prélever la couleur de bordure"), context_.area.parentWidget())) {
     picker_->setObjectName("LabelPrelever");
     picker_->setAttribute(Qt::WA_TransparentForMouseEvents);
     picker_->setStyleSheet("background: rgb(0, 255, 0); color: rgb(255, 0, 255); padding: 2px;");

@@ -4,11 +4,15 @@
 #include "ui/tools/ClickTool.h"
 #include "ui/tools/ColourTools.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 
 namespace tracelle::ui {
 
 class PickBorderTool : public ClickTool {
+    Q_DECLARE_TR_FUNCTIONS(PickBorderTool)
+
 public:
     // The label is made over the image area's parent, hidden.
     PickBorderTool(ToolContext context, ColourTools& colours);

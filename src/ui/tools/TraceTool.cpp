@@ -38,17 +38,17 @@ TraceTool::TraceTool(ToolContext context, TraceHooks hooks)
     panel_->setAutoFillBackground(true);
     auto* form = new QFormLayout(panel_);
     tolerance_ = realBox(panel_, "ToleranceTrace", trace::kDefaultTolerance, 100);
-    tolerance_->setToolTip(QStringLiteral("écart de couleur accepté (delta E)"));
+    tolerance_->setToolTip(tr("écart de couleur accepté (delta E)"));
     gap_ = new QSpinBox(panel_);
     gap_->setObjectName("LacuneTrace");
     gap_->setRange(0, 50);
     gap_->setValue(trace::kDefaultGap);
-    gap_->setToolTip(QStringLiteral("interruption du trait franchie (pixels)"));
+    gap_->setToolTip(tr("interruption du trait franchie (pixels)"));
     spacing_ = realBox(panel_, "EspacementTrace", trace::kDefaultSpacing, 500);
-    simplify_ = new QCheckBox(QStringLiteral("simplifier"), panel_);
+    simplify_ = new QCheckBox(tr("simplifier"), panel_);
     simplify_->setObjectName("SimplifierTrace");
     simplifyDistance_ = realBox(panel_, "DistanceSimplifier", trace::kDefaultSimplify, 50);
-    simplifyDistance_->setToolTip(QStringLiteral("écart maximal au trait (pixels)"));
+    simplifyDistance_->setToolTip(tr("écart maximal au trait (pixels)"));
     simplifyDistance_->setEnabled(false);
     QObject::connect(simplify_, &QCheckBox::toggled, panel_, [this](bool on) {
         spacing_->setEnabled(!on);
@@ -56,27 +56,26 @@ TraceTool::TraceTool(ToolContext context, TraceHooks hooks)
     });
     swatches_ = new QHBoxLayout;
     swatchGroup_ = new QButtonGroup(panel_);
-    byXStep_ = new QCheckBox(QStringLiteral("Courbe par pas de X"), panel_);
+    byXStep_ = new QCheckBox(tr("Courbe par pas de X"), panel_);
     byXStep_->setObjectName("CourbePasX");
-    byXStep_->setToolTip(QStringLiteral("tirer un cadre sur le graphique : un point tous les X "
-                                        "pixels sur la courbe"));
+    byXStep_->setToolTip(tr("tirer un cadre sur le graphique : un point tous les X "
+                            "pixels sur la courbe"));
     xStep_ = new QSpinBox(panel_);
     xStep_->setObjectName("PasX");
     xStep_->setRange(1, 500);
     xStep_->setValue(trace::kDefaultXStep);
-    xStep_->setToolTip(QStringLiteral("pas de X (pixels)"));
+    xStep_->setToolTip(tr("pas de X (pixels)"));
     xStep_->setEnabled(false);
     QObject::connect(byXStep_, &QCheckBox::toggled, panel_, [this](bool on) {
         xStep_->setEnabled(on);
-        context_.setStatus(1,
-                           on ? QStringLiteral("Tirer un cadre autour de la courbe") : QString());
+        context_.setStatus(1, on ? tr("Tirer un cadre autour de la courbe") : QString());
     });
-    form->addRow(QStringLiteral("tolérance"), tolerance_);
-    form->addRow(QStringLiteral("lacune"), gap_);
-    form->addRow(QStringLiteral("espacement"), spacing_);
+    form->addRow(tr("tolérance"), tolerance_);
+    form->addRow(tr("lacune"), gap_);
+    form->addRow(tr("espacement"), spacing_);
     form->addRow(simplify_, simplifyDistance_);
     form->addRow(byXStep_, xStep_);
-    form->addRow(QStringLiteral("couleur"), swatches_);
+    form->addRow(tr("couleur"), swatches_);
     // The whole sheet: a box would want a drag of its own in a mode whose clicks already trace,
     // and the lines of other colours are left out whatever their place.
     vectorizeSection_ = new VectorizeSection(
@@ -134,10 +133,10 @@ void TraceTool::showSwatches() {
             box->setStyleSheet(QStringLiteral("QToolButton { background: %1; } "
                                               "QToolButton:checked { border: 3px solid black; }")
                                    .arg(c.name()));
-            box->setToolTip(QStringLiteral("suivre la couleur %1").arg(c.name()));
+            box->setToolTip(tr("suivre la couleur %1").arg(c.name()));
         } else {
             box->setText(QStringLiteral("?"));
-            box->setToolTip(QStringLiteral("suivre la couleur sous le clic"));
+            box->setToolTip(tr("suivre la couleur sous le clic"));
             box->setChecked(true);
         }
         swatchGroup_->addButton(box);

@@ -13,6 +13,7 @@
 #include "ui/tools/ClickTool.h"
 #include "ui/tools/VectorizeSection.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 class QButtonGroup;
@@ -32,6 +33,8 @@ struct TraceHooks {
 };
 
 class TraceTool : public ClickTool {
+    Q_DECLARE_TR_FUNCTIONS(TraceTool)
+
 public:
     // The panel is made over the image area's parent, hidden.
     TraceTool(ToolContext context, TraceHooks hooks);

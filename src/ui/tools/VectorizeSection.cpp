@@ -27,13 +27,14 @@ QDoubleSpinBox* pixelsBox(QWidget* parent, const char* name, double value, doubl
     box->setRange(min, 1000);
     box->setDecimals(1);
     box->setValue(value);
-    box->setToolTip(QString::fromUtf8(tip));
+    box->setToolTip(VectorizeSection::tr(tip));
     return box;
 }
 
-QString plural(std::size_t n, const char* word) {
-    return QString::fromStdString(model::texte_milliers(static_cast<model::Real>(n), 0, 0)) +
-           QChar(' ') + QString::fromUtf8(word) + (n > 1 ? QStringLiteral("s") : QString());
+// `one` and `many` hold %1 for the count.
+QString plural(std::size_t n, const char* one, const char* many) {
+    return VectorizeSection::tr(n > 1 ? many : one)
+        .arg(QString::fromStdString(model::texte_milliers(static_cast<model::Real>(n), 0, 0)));
 }
 
 } // namespace
@@ -55,26 +56,26 @@ VectorizeSection::VectorizeSection(QWidget* parent, ToolContext context,
       preview_(new VectorPreview(context_.area)) {
     setObjectName("SectionVectoriser");
     minLength_ = pixelsBox(this, "LongueurMinVectoriser", trace::kDefaultMinLength, 0,
-                           "les traits plus courts (points, lettres, hachures) sont laissés "
-                           "(pixels)");
+                           QT_TR_NOOP("les traits plus courts (points, lettres, hachures) sont "
+                                      "laissés (pixels)"));
     simplify_ = pixelsBox(this, "SimplificationVectoriser", trace::kDefaultSimplify, 0.5,
-                          "écart maximal des lignes au trait (pixels)");
-    start_ = new QPushButton(QStringLiteral("Vectoriser la couleur"), this);
-    start_->setToolTip(QStringLiteral("tous les traits de la couleur choisie, d'un coup"));
+                          QT_TR_NOOP("écart maximal des lignes au trait (pixels)"));
+    start_ = new QPushButton(tr("Vectoriser la couleur"), this);
+    start_->setToolTip(tr("tous les traits de la couleur choisie, d'un coup"));
     progress_ = new QProgressBar(this);
     progress_->setRange(0, kSteps);
     progress_->setObjectName("ProgressionVectoriser");
     count_ = new QLabel(this);
     count_->setObjectName("CompteVectorisation");
-    keep_ = new QPushButton(QStringLiteral("Garder"), this);
-    drop_ = new QPushButton(QStringLiteral("Abandonner"), this);
+    keep_ = new QPushButton(tr("Garder"), this);
+    drop_ = new QPushButton(tr("Abandonner"), this);
     auto* answer = new QHBoxLayout;
     answer->addWidget(keep_);
     answer->addWidget(drop_);
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("longueur min."), minLength_);
-    form->addRow(QStringLiteral("simplification"), simplify_);
+    form->addRow(tr("longueur min."), minLength_);
+    form->addRow(tr("simplification"), simplify_);
     form->addRow(start_);
     form->addRow(progress_);
     form->addRow(count_);
@@ -109,7 +110,7 @@ void VectorizeSection::vectorizeClicked() {
     }
     // The swatch "?": the colour of the next click on a line.
     waitingForColour_ = true;
-    context_.setStatus(1, QStringLiteral("Cliquez sur un trait de la couleur à vectoriser"));
+    context_.setStatus(1, tr("Cliquez sur un trait de la couleur à vectoriser"));
 }
 
 bool VectorizeSection::picked(QPoint pixel) {
@@ -195,8 +196,9 @@ void VectorizeSection::finished(const Run& run) {
     std::size_t points = 0;
     for (const trace::VectorLine& line : found.lines)
         points += line.points.size();
-    count_->setText(plural(found.lines.size(), "ligne") + QStringLiteral(", ") +
-                    plural(points, "point"));
+    count_->setText(plural(found.lines.size(), QT_TR_NOOP("%1 ligne"), QT_TR_NOOP("%1 lignes")) +
+                    QStringLiteral(", ") +
+                    plural(points, QT_TR_NOOP("%1 point"), QT_TR_NOOP("%1 points")));
     keep_->setEnabled(true);
     drop_->setEnabled(true);
     shownOn_ = run.bare.picture();
@@ -224,7 +226,7 @@ bool VectorizeSection::cancel() {
         // Not joined here: the window answers at once, the work ends at its next step.
         worker_.request_stop();
         run_.reset();
-        context_.setStatus(1, QStringLiteral("Vectorisation arrêtée"));
+        context_.setStatus(1, tr("Vectorisation arrêtée"));
     }
     idle();
     return true;

@@ -7,6 +7,7 @@
 #include "ui/tools/ClickTool.h"
 #include "ui/tools/VectorPreview.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -32,6 +33,8 @@ using Vectorizer = std::function<trace::Vectorized(
     const picture::Layer&, const trace::VectorizeSettings&, const trace::VectorizeProgress&)>;
 
 class VectorizeSection : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(VectorizeSection)
+
 public:
     // `settled`: the window follows the history.
     VectorizeSection(QWidget* parent, ToolContext context, std::function<TraceChoices()> choices,
