@@ -163,7 +163,7 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
             connect(new QShortcut(redo, table), &QShortcut::activated, this, &MainWindow::retablir);
         connect(table, &PointsTableWindow::laterCommand, this, [this](const QString& caption) {
-            // The table's buttons, known by their French captions, shown in its language.
+            // The table's buttons send their French captions, whatever language they show.
             static constexpr std::pair<const char*, void (MainWindow::*)()> commands[] = {
                 {"rajouter des points digitalisés", &MainWindow::addPointsFromProject},
                 {"récup. Cal XY", &MainWindow::importCalibrationValues},
@@ -173,7 +173,7 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
                 {"*.XLS rajouter des points (X,Y,Lib)", &MainWindow::chooseSpreadsheet},
                 {"CalXY coller", &MainWindow::pasteCalibrationValues}};
             for (const auto& [french, command] : commands) {
-                if (caption == PointsTableWindow::tr(french)) return (this->*command)();
+                if (caption == QString::fromUtf8(french)) return (this->*command)();
             }
             pasEncoreDisponible(caption);
         });
