@@ -4,15 +4,16 @@
 #pragma once
 
 #include "files/SheetCells.h"
+#include "platform/Language.h"
 
 #include <memory>
 #include <string>
 
 namespace tracelle::files {
 
-// The first entry of the open dialogs' filters.
+// The first entry of the open dialogs' filters; translate("Workbook", …) it where shown.
 inline constexpr const char* kWorkbookFilter =
-    "Classeurs (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv";
+    QT_TRANSLATE_NOOP("Workbook", "Classeurs (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv");
 
 class Workbook final : public SheetCells {
 public:
