@@ -17,7 +17,7 @@ inline constexpr const char* kWorkbookFilter =
 
 class Workbook final : public SheetCells {
 public:
-    // Nothing, with the reason in French in `error`, when the file cannot be read whole:
+    // Nothing, with the reason in `error`, when the file cannot be read whole:
     // nothing of a damaged or hostile file is ever read in part.
     static std::unique_ptr<Workbook> open(const std::string& path, std::string& error);
     // Whether a file given for points is a workbook rather than a text of "X Y label" lines:

@@ -203,7 +203,7 @@ std::string ecritGeoTiff(const model::Project& project, std::string_view system,
     if (!decoded.ok()) return picture::decodeFailureMessage(file, decoded.error);
 
     GDALAllRegister();
-    // GDAL's own messages would add English lines to the one French line the user reads.
+    // GDAL's own messages would add English lines to the one line the user reads.
     CPLPushErrorHandler(CPLQuietErrorHandler);
     const std::string error = writePlaced(project, decoded.raster, wkt, out);
     CPLPopErrorHandler();

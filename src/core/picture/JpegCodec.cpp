@@ -65,7 +65,7 @@ void installErrors(ErrorManager& errors) {
     errors.truncated = false;
 }
 
-// libjpeg's own texts are English: the user gets the French of the kind of fault.
+// libjpeg's own texts are English: the user gets the kind of fault in his language.
 std::string reason(const ErrorManager& errors) {
     if (errors.truncated) return platform::translate("JpegCodec", "fichier JPEG tronqué");
     switch (errors.code) {

@@ -38,7 +38,7 @@ struct PngJob {
 
 void onWarning(png_structp, png_const_charp) {}
 
-// libpng's own texts are English: the user gets the French of the kind of fault.
+// libpng's own texts are English: the user gets the kind of fault in his language.
 std::string reason(std::string_view message) {
     const auto has = [message](std::string_view part) {
         return message.find(part) != std::string_view::npos;
