@@ -232,9 +232,9 @@
   distance réelle    = %2
   facteur d&apos;échelle = %3</source>
         <translation> Rescaling = computing the calibrations
-  computed distance  = %1
-  real distance      = %2
-  scale factor = %3</translation>
+  computed distance = %1
+  real distance     = %2
+  scale factor      = %3</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,7 @@
     <name>Export</name>
     <message>
         <source>l&apos;export normalisé demande plus de 10 000 000 pas : augmentez le pas ou réduisez l&apos;intervalle de X</source>
-        <translation>the normalized export needs more than 10,000,000 steps: increase the step or reduce the X interval</translation>
+        <translation>the normalised export needs more than 10,000,000 steps: increase the step or reduce the X interval</translation>
     </message>
 </context>
 <context>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>la reprise du point de contrôle %1</source>
-        <translation>taking back control point %1</translation>
+        <translation>using control point %1 again</translation>
     </message>
     <message>
         <source>le retrait du point de contrôle %1</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>la cote de la ligne %1</source>
-        <translation>height of line %1</translation>
+        <translation>setting the height of line %1</translation>
     </message>
     <message>
         <source>le déplacement du point %1</source>
@@ -1010,7 +1010,7 @@ in the *.trc files</translation>
     </message>
     <message>
         <source>la ligne est incomplète : le fichier s&apos;arrête avant sa fin</source>
-        <translation>the line is incomplete: the file ends before its end</translation>
+        <translation>the line is incomplete: the file stops before the line ends</translation>
     </message>
     <message>
         <source>la page PDF et sa résolution, deux entiers positifs, sont attendues, et non &lt;%1&gt;</source>
@@ -1117,7 +1117,7 @@ in the *.trc files</translation>
         <source>TOTAL :%1 ligne(s) / %2 points
 
  Effacer la ligne sélectionnée n° %3  composée de %4 points ?</source>
-        <translation>TOTAL :%1 line(s) / %2 points
+        <translation>TOTAL: %1 line(s) / %2 points
 
  Delete the selected line no. %3  made of %4 points?</translation>
     </message>
@@ -1372,7 +1372,7 @@ in the *.trc files</translation>
     </message>
     <message>
         <source>le classeur est refusé : %1 déclare un type de document (DTD, entités)</source>
-        <translation>the workbook is refused: %1 declares a document type (DTD, entities)</translation>
+        <translation>the workbook is rejected: %1 declares a document type (DTD, entities)</translation>
     </message>
     <message>
         <source>mémoire insuffisante</source>
@@ -1419,11 +1419,11 @@ in the *.trc files</translation>
     </message>
     <message>
         <source>le classeur est refusé : %1 dépasse %2 une fois décompressé</source>
-        <translation>the workbook is refused: %1 exceeds %2 once uncompressed</translation>
+        <translation>the workbook is rejected: %1 exceeds %2 once uncompressed</translation>
     </message>
     <message>
         <source>le classeur est refusé : %1 est comprimé plus de %2 fois (bombe de décompression)</source>
-        <translation>the workbook is refused: %1 is compressed more than %2 times (decompression bomb)</translation>
+        <translation>the workbook is rejected: %1 is compressed more than %2 times (decompression bomb)</translation>
     </message>
 </context>
 </TS>
