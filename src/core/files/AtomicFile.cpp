@@ -1,5 +1,7 @@
 #include "files/AtomicFile.h"
 
+#include "platform/Language.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -7,8 +9,9 @@ namespace tracelle::files {
 
 namespace {
 
-std::string reason(const std::string& what, const std::string& path, int error = errno) {
-    return what + " " + path + " : " + systemReason(error);
+// `what` names the file with %1 and the system's reason with %2.
+std::string reason(const char* what, const std::string& path, int error = errno) {
+    return platform::fill(what, {path, systemReason(error)});
 }
 
 } // namespace
@@ -16,32 +19,33 @@ std::string reason(const std::string& what, const std::string& path, int error =
 std::string systemReason(int error) {
     switch (error) {
     case ENOSPC:
-        return "disque plein";
+        return platform::translate("AtomicFile", "disque plein");
     case EDQUOT:
-        return "quota du disque dépassé";
+        return platform::translate("AtomicFile", "quota du disque dépassé");
     case EFBIG:
-        return "fichier trop grand pour ce disque";
+        return platform::translate("AtomicFile", "fichier trop grand pour ce disque");
     case EACCES:
     case EPERM:
-        return "accès refusé";
+        return platform::translate("AtomicFile", "accès refusé");
     case EROFS:
-        return "disque en lecture seule";
+        return platform::translate("AtomicFile", "disque en lecture seule");
     case ENOENT:
-        return "fichier ou dossier introuvable";
+        return platform::translate("AtomicFile", "fichier ou dossier introuvable");
     case ENOTDIR:
-        return "chemin invalide";
+        return platform::translate("AtomicFile", "chemin invalide");
     case EISDIR:
-        return "c'est un dossier";
+        return platform::translate("AtomicFile", "c'est un dossier");
     case ENAMETOOLONG:
-        return "nom trop long";
+        return platform::translate("AtomicFile", "nom trop long");
     case EIO:
-        return "erreur d'entrée-sortie du disque";
+        return platform::translate("AtomicFile", "erreur d'entrée-sortie du disque");
     case EMFILE:
     case ENFILE:
-        return "trop de fichiers ouverts";
+        return platform::translate("AtomicFile", "trop de fichiers ouverts");
     default:
         // A rare error keeps the system's own words, after its number.
-        return "erreur système " + std::to_string(error) + " (" + std::strerror(error) + ")";
+        return platform::fill(platform::translate("AtomicFile", "erreur système %1 (%2)"),
+                              {std::to_string(error), std::strerror(error)});
     }
 }
 
@@ -55,7 +59,9 @@ AtomicFile::~AtomicFile() {
 
 std::FILE* AtomicFile::open(std::string* error) {
     file_ = std::fopen(temporary_.c_str(), "wb");
-    if (!file_ && error) *error = reason("impossible de créer le fichier", path_);
+    if (!file_ && error)
+        *error = reason(platform::translate("AtomicFile", "impossible de créer le fichier %1 : %2"),
+                        path_);
     return file_;
 }
 
@@ -67,12 +73,15 @@ bool AtomicFile::write(const void* bytes, std::size_t size) {
 }
 
 std::string AtomicFile::writeFailure() const {
-    return reason("écriture impossible dans le fichier", path_, writeError_ ? writeError_ : errno);
+    return reason(platform::translate("AtomicFile", "écriture impossible dans le fichier %1 : %2"),
+                  path_, writeError_ ? writeError_ : errno);
 }
 
 bool AtomicFile::commit(std::string* error) {
     if (!file_) {
-        if (error) *error = "le fichier " + path_ + " n'a pas été ouvert";
+        if (error)
+            *error = platform::fill(
+                platform::translate("AtomicFile", "le fichier %1 n'a pas été ouvert"), {path_});
         return false;
     }
     // Flushed to the system, not forced to the disk: the rename is what keeps the old file
@@ -86,7 +95,10 @@ bool AtomicFile::commit(std::string* error) {
         return false;
     }
     if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
-        if (error) *error = reason("impossible de remplacer le fichier", path_);
+        if (error)
+            *error = reason(
+                platform::translate("AtomicFile", "impossible de remplacer le fichier %1 : %2"),
+                path_);
         return false;
     }
     committed_ = true;

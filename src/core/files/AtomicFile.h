@@ -9,7 +9,7 @@
 
 namespace tracelle::files {
 
-// The system's reason for a failed read or write (an errno value), in French.
+// The system's reason for a failed read or write (an errno value), in the program's language.
 std::string systemReason(int error);
 
 class AtomicFile {

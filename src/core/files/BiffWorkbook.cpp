@@ -3,6 +3,7 @@
 #include "files/SerialDate.h"
 #include "files/TextFile.h"
 #include "files/ZipArchive.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,20 +20,22 @@ namespace tracelle::files {
 namespace {
 
 std::string damagedWorkbook() {
-    return "le classeur est endommagé ou d'un format non reconnu";
+    return platform::translate("BiffWorkbook",
+                               "le classeur est endommagé ou d'un format non reconnu");
 }
 
 std::string openFailure(int code) {
     switch (code) {
     case FREEXL_FILE_NOT_FOUND:
-        return "le fichier est introuvable ou illisible";
+        return platform::translate("BiffWorkbook", "le fichier est introuvable ou illisible");
     case FREEXL_INSUFFICIENT_MEMORY:
-        return "mémoire insuffisante";
+        return platform::translate("BiffWorkbook", "mémoire insuffisante");
     case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
-        return "le fichier ne contient pas de classeur Excel";
+        return platform::translate("BiffWorkbook", "le fichier ne contient pas de classeur Excel");
     case FREEXL_INVALID_CFBF_HEADER:
     case FREEXL_CFBF_INVALID_SIGNATURE:
-        return "ce n'est pas un classeur Excel 97-2003 (*.xls)";
+        return platform::translate("BiffWorkbook",
+                                   "ce n'est pas un classeur Excel 97-2003 (*.xls)");
     default:
         return damagedWorkbook();
     }
@@ -196,7 +199,7 @@ std::optional<std::string> receive(int fd, pid_t child) {
 std::unique_ptr<CellGrid> readXls(const std::string& path, std::string& error) {
     int fds[2];
     if (::pipe(fds) != 0) {
-        error = "mémoire insuffisante";
+        error = platform::translate("BiffWorkbook", "mémoire insuffisante");
         return nullptr;
     }
     const pid_t child = ::fork();
@@ -207,7 +210,7 @@ std::unique_ptr<CellGrid> readXls(const std::string& path, std::string& error) {
     ::close(fds[1]);
     if (child < 0) {
         ::close(fds[0]);
-        error = "mémoire insuffisante";
+        error = platform::translate("BiffWorkbook", "mémoire insuffisante");
         return nullptr;
     }
     const auto records = receive(fds[0], child);

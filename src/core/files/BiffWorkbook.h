@@ -8,7 +8,7 @@
 
 namespace tracelle::files {
 
-// Nothing, with the reason in French in `error`, when the file cannot be read.
+// Nothing, with the reason in `error`, when the file cannot be read.
 std::unique_ptr<CellGrid> readXls(const std::string& path, std::string& error);
 
 } // namespace tracelle::files

@@ -11,7 +11,7 @@ class ByteSource {
 public:
     virtual ~ByteSource() = default;
     // Up to `size` bytes into `into`: their count, 0 at the end, −1 on a failure that `error`
-    // then tells in French.
+    // then tells the user.
     virtual std::int64_t read(char* into, std::size_t size) = 0;
     virtual const std::string& error() const = 0;
 };

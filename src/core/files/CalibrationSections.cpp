@@ -6,10 +6,14 @@
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "model/transform/ModelNames.h"
+#include "platform/Language.h"
 
 #include <sstream>
 
 namespace tracelle::files {
+
+using platform::fill;
+using platform::translate;
 
 void appendCalibrationSections(std::string& out, const model::Project& project) {
     const auto line = [&out](std::string_view text) {
@@ -64,29 +68,35 @@ std::optional<ProjectError> readCalibrationSections(const ProjectText& text, std
             const auto axes = model::axesFromText(
                 space == std::string::npos ? std::string() : values.substr(space));
             if (!method || !axes)
-                return faultAt(lineNumber(i), "le modèle de calage (affine, helmert, projective "
-                                              "ou poly2) et ses axes sont attendus, et non <" +
-                                                  model::excerptForMessage(values) + ">");
+                return faultAt(lineNumber(i),
+                               fill(translate("CalibrationSections",
+                                              "le modèle de calage (affine, helmert, projective "
+                                              "ou poly2) et ses axes sont attendus, et non <%1>"),
+                                    {model::excerptForMessage(values)}));
             tables.method = *method;
             tables.axes = *axes;
         } else if (keyword == kControlPointsKeyword) {
             const model::EntierLu count = model::lit_entier(model::enleve_blancs(text.line(++i)));
             if (count.errorPosition != 0 || count.value < 0)
                 return faultAt(lineNumber(i),
-                               "le nombre de points de contrôle, un entier positif ou nul, "
-                               "est attendu, et non <" +
-                                   model::excerptForMessage(text.line(i)) + ">");
+                               fill(translate("CalibrationSections",
+                                              "le nombre de points de contrôle, un entier positif "
+                                              "ou nul, est attendu, et non <%1>"),
+                                    {model::excerptForMessage(text.line(i))}));
             if (i + static_cast<std::size_t>(count.value) >= text.lineCount())
-                return faultAt(lineNumber(text.lineCount()),
-                               "il manque des points de contrôle : " + std::to_string(count.value) +
-                                   " sont annoncés");
+                return faultAt(
+                    lineNumber(text.lineCount()),
+                    fill(translate("CalibrationSections",
+                                   "il manque des points de contrôle : %1 sont annoncés"),
+                         {std::to_string(count.value)}));
             const model::TextTable header(tables.header);
             for (int r = 0; r < count.value; ++r) {
                 auto row = decodeRow(text.line(++i), ProjectTables::kPointCells);
                 // Read now, quietly, so that no question can open once the project is replaced.
-                if (auto fault =
-                        checkCalibrationRow(row, header, lineNumber(i),
-                                            "le point de contrôle " + std::to_string(r + 4)))
+                if (auto fault = checkCalibrationRow(
+                        row, header, lineNumber(i),
+                        fill(translate("ProjectCheck", "le point de contrôle %1"),
+                             {std::to_string(r + 4)})))
                     return fault;
                 tables.controlPoints.push_back(std::move(row));
             }
@@ -95,9 +105,11 @@ std::optional<ProjectError> readCalibrationSections(const ProjectText& text, std
             for (std::string word; in >> word;) {
                 const model::EntierLu row = model::lit_entier(word);
                 if (row.errorPosition != 0 || row.value < 1)
-                    return faultAt(lineNumber(i), "des numéros de points de contrôle sont "
-                                                  "attendus, et non <" +
-                                                      model::excerptForMessage(word) + ">");
+                    return faultAt(lineNumber(i),
+                                   fill(translate("CalibrationSections",
+                                                  "des numéros de points de contrôle sont "
+                                                  "attendus, et non <%1>"),
+                                        {model::excerptForMessage(word)}));
                 tables.leftOut.push_back(row.value);
             }
         }

@@ -1,15 +1,19 @@
 #include "files/CellGrid.h"
 
+#include "platform/Language.h"
+
 #include <algorithm>
 
 namespace tracelle::files {
 
 std::string tooManyColumns() {
-    return "la feuille a plus de " + std::to_string(kSheetMaxColumns) + " colonnes";
+    return platform::fill(platform::translate("CellGrid", "la feuille a plus de %1 colonnes"),
+                          {std::to_string(kSheetMaxColumns)});
 }
 
 std::string tooManyRows() {
-    return "la feuille a plus de " + std::to_string(kSheetMaxRows) + " lignes";
+    return platform::fill(platform::translate("CellGrid", "la feuille a plus de %1 lignes"),
+                          {std::to_string(kSheetMaxRows)});
 }
 
 void CellGrid::beginRows(std::int64_t first, std::int64_t count) {

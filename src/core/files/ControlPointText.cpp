@@ -1,6 +1,7 @@
 #include "files/ControlPointText.h"
 
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <sstream>
 
@@ -19,9 +20,11 @@ ControlPointLines readControlPoints(std::string_view text, const std::string& so
         if (w.empty()) continue;
         const auto refuse = [&] {
             r.points.clear();
-            r.error = source + " : ligne " + std::to_string(number) +
-                      " : « x y X Y [Z] » est attendu, et non <" +
-                      model::excerptForMessage(model::enleve_blancs(line)) + ">";
+            r.error = platform::fill(
+                platform::translate("ControlPointText",
+                                    "%1 : ligne %2 : « x y X Y [Z] » est attendu, et non <%3>"),
+                {source, std::to_string(number),
+                 model::excerptForMessage(model::enleve_blancs(line))});
             return r;
         };
         if (w.size() < 4 || w.size() > 5) return refuse();

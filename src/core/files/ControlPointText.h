@@ -22,7 +22,7 @@ struct ControlPointLine {
 
 struct ControlPointLines {
     std::vector<ControlPointLine> points;
-    std::string error; // the first unreadable line, told in French; no points then
+    std::string error; // the first unreadable line, told to the user; no points then
 };
 
 // Blank lines are passed over; `source` names the text in the message.

@@ -2,6 +2,7 @@
 
 #include "files/Cp1252.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 namespace tracelle::files {
 
@@ -65,14 +66,15 @@ bool isMarkup(std::string_view text) {
 
 std::unique_ptr<CellGrid> readCsv(std::string_view bytes, std::string& error) {
     if (bytes.find('\0') != std::string_view::npos) {
-        error = "ce n'est ni un classeur ni un texte";
+        error = platform::translate("CsvReader", "ce n'est ni un classeur ni un texte");
         return nullptr;
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     const std::string utf8 = fileTextToUtf8(bytes);
     const std::string_view text = utf8;
     if (isMarkup(text)) {
-        error = "le fichier est une page HTML ou XML, pas un classeur";
+        error = platform::translate("CsvReader",
+                                    "le fichier est une page HTML ou XML, pas un classeur");
         return nullptr;
     }
     const char separator = separatorOf(text);
@@ -84,7 +86,9 @@ std::unique_ptr<CellGrid> readCsv(std::string_view bytes, std::string& error) {
         // One field, from i to a separator, a line end or the end of the text.
         field.clear();
         if (i < text.size() && text[i] == '"' && !readQuoted(text, i, field, line)) {
-            error = "guillemet non refermé à la ligne " + std::to_string(line);
+            error = platform::fill(
+                platform::translate("CsvReader", "guillemet non refermé à la ligne %1"),
+                {std::to_string(line)});
             return nullptr;
         }
         const std::size_t start = i;

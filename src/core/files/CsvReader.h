@@ -11,7 +11,7 @@
 namespace tracelle::files {
 
 // The separator is the first that a line holds outside quotes: the tab, else ";", else ",".
-// Nothing, with the reason in French in `error`, when the bytes are not such a text.
+// Nothing, with the reason in `error`, when the bytes are not such a text.
 std::unique_ptr<CellGrid> readCsv(std::string_view bytes, std::string& error);
 
 } // namespace tracelle::files

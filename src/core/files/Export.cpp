@@ -3,6 +3,7 @@
 #include "files/ExportedRows.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <cmath>
 #include <optional>
@@ -65,8 +66,9 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
             return r;
         }
         if (dX != 0 && !(std::nearbyint((*xMax - xMin) / dX) + 1 <= kMaxNormalizedSteps)) {
-            r.error = "l'export normalisé demande plus de 10 000 000 pas : augmentez le pas ou "
-                      "réduisez l'intervalle de X";
+            r.error =
+                platform::translate("Export", "l'export normalisé demande plus de 10 000 000 pas : "
+                                              "augmentez le pas ou réduisez l'intervalle de X");
             return r;
         }
     }

@@ -13,8 +13,7 @@ std::string forEachExportedRow(const model::Project& p, bool shownLinesOnly,
     const int okCol = model::indice_col_grille(lines, "OK");
     for (int i = 1; i < points.rowCount(); ++i) {
         const model::EntierLu L = model::lit_entier(points.cell(i, c.L));
-        if (L.errorPosition != 0)
-            return "'" + points.cell(i, c.L) + "' n'est pas une valeur entière correcte";
+        if (L.errorPosition != 0) return model::notAnIntegerText(points.cell(i, c.L));
         if (shownLinesOnly && lines.cell(L.value, okCol) != "x") continue;
         const auto X = model::texte_en_reel_strict(points.cell(i, c.X));
         const auto Y = model::texte_en_reel_strict(points.cell(i, c.Y));

@@ -4,6 +4,7 @@
 #include "files/XmlStream.h"
 #include "files/ZipArchive.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <charconv>
@@ -202,7 +203,7 @@ std::unique_ptr<CellGrid> readOds(const ZipArchive& zip, std::string& error) {
     Content content(*grid);
     if (error = readXmlMember(zip, "content.xml", content); !error.empty()) return nullptr;
     if (!content.spreadsheet) {
-        error = "ce document OpenDocument n'est pas un classeur";
+        error = platform::translate("OdsReader", "ce document OpenDocument n'est pas un classeur");
         return nullptr;
     }
     grid->finish();

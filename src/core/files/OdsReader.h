@@ -10,7 +10,7 @@ namespace tracelle::files {
 
 class ZipArchive;
 
-// Nothing, with the reason in French in `error`, when the workbook cannot be read whole.
+// Nothing, with the reason in `error`, when the workbook cannot be read whole.
 std::unique_ptr<CellGrid> readOds(const ZipArchive& zip, std::string& error);
 
 } // namespace tracelle::files

@@ -1,5 +1,7 @@
 #include "files/PictureLocator.h"
 
+#include "platform/Language.h"
+
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -33,11 +35,14 @@ PictureLocation localise_image(const std::string& picture, const std::string& pr
         where.found = local.string();
         return where;
     }
-    where.question = "Dans le fichier " + project + "\n" + "    l'image <" + picture +
-                     "> est introuvable\n" + "    ainsi que l'image <" + name +
-                     "> dans le répertoire courant\n" +
-                     "           Voulez-vous la chercher sur le poste actuel ?";
-    where.searchTitle = " Rechercher le fichier " + name;
+    where.question = platform::fill(
+        platform::translate("PictureLocator",
+                            "Dans le fichier %1\n    l'image <%2> est introuvable\n    ainsi que "
+                            "l'image <%3> dans le répertoire courant\n           Voulez-vous la "
+                            "chercher sur le poste actuel ?"),
+        {project, picture, name});
+    where.searchTitle =
+        platform::fill(platform::translate("PictureLocator", " Rechercher le fichier %1"), {name});
     // The project's name, each picture extension added when a file so named is here.
     std::string proposed = fs::path(project).filename().string();
     proposed = proposed.substr(0, proposed.find('.'));

@@ -3,6 +3,7 @@
 #include "files/SheetCells.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -107,12 +108,16 @@ private:
 } // namespace
 
 std::string bilanImport(const ImportResult& r) {
-    std::string text = "nombre de points rajoutés : " + std::to_string(r.added);
+    std::string text =
+        platform::fill(platform::translate("PointImport", "nombre de points rajoutés : %1"),
+                       {std::to_string(r.added)});
     if (r.passedOver == 0) return text;
     text += '\n';
-    text += std::to_string(r.passedOver);
-    text += r.passedOver == 1 ? " ligne ignorée" : " lignes ignorées";
-    text += " (X ou Y illisible) : ";
+    text += platform::fill(
+        r.passedOver == 1
+            ? platform::translate("PointImport", "%1 ligne ignorée (X ou Y illisible) : ")
+            : platform::translate("PointImport", "%1 lignes ignorées (X ou Y illisible) : "),
+        {std::to_string(r.passedOver)});
     for (std::size_t i = 0; i < r.firstPassedOver.size(); ++i) {
         if (i > 0) text += ", ";
         text += std::to_string(r.firstPassedOver[i]);
@@ -158,10 +163,14 @@ std::string colonnesIllisibles(const SheetColumns& c) {
         return column < from || column > kSheetLastColumn;
     };
     if (outside(c.X, 1) || outside(c.Y, 1))
-        return "Les colonnes X et Y doivent être comprises entre 1 (A) et 26 (Z)";
+        return platform::translate(
+            "PointImport", "Les colonnes X et Y doivent être comprises entre 1 (A) et 26 (Z)");
     if (c.label > kSheetLastColumn || c.Z > kSheetLastColumn)
-        return "Les colonnes Libellé et Z ne peuvent dépasser 26 (Z) ; 0 : pas de colonne";
-    if (c.firstRow < 1) return "Le n° de ligne de début doit être au moins 1";
+        return platform::translate(
+            "PointImport",
+            "Les colonnes Libellé et Z ne peuvent dépasser 26 (Z) ; 0 : pas de colonne");
+    if (c.firstRow < 1)
+        return platform::translate("PointImport", "Le n° de ligne de début doit être au moins 1");
     return {};
 }
 
@@ -214,20 +223,23 @@ std::string colleValeursCalage(model::Project& project, const std::string& text)
                 row[f] = model::normalise_separateur(field);
             } else {
                 unreadable =
-                    "\nLigne " + std::to_string(number) + " : " + headers[f] + " illisible";
+                    platform::fill(platform::translate("PointImport", "\nLigne %1 : %2 illisible"),
+                                   {std::to_string(number), headers[f]});
                 return false;
             }
         }
         return true;
     });
     if (unreadable.empty() && lines != 3) {
-        unreadable = '\n';
-        unreadable += std::to_string(lines);
-        unreadable += lines > 1 ? " lignes au lieu de trois" : " ligne au lieu de trois";
+        unreadable = platform::fill(
+            lines > 1 ? platform::translate("PointImport", "\n%1 lignes au lieu de trois")
+                      : platform::translate("PointImport", "\n%1 ligne au lieu de trois"),
+            {std::to_string(lines)});
     }
     if (!unreadable.empty())
-        return "Le presse-papier ne contient pas trois lignes de calibration lisibles (X Y [Z] "
-               "par ligne) : rien n'est modifié." +
+        return platform::translate("PointImport",
+                                   "Le presse-papier ne contient pas trois lignes de calibration "
+                                   "lisibles (X Y [Z] par ligne) : rien n'est modifié.") +
                unreadable;
     project.completeCalibrationRows();
     for (std::size_t i = 0; i < rows.size(); ++i) {

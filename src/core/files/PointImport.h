@@ -43,7 +43,7 @@ struct SheetColumns {
     int firstRow = 5;
 };
 
-// Why these columns cannot be read, in French; empty when they can.
+// Why these columns cannot be read, told to the user; empty when they can.
 std::string colonnesIllisibles(const SheetColumns& columns);
 
 // The rows from the first one down to the first whose X cell is empty, each whose X and Y
@@ -58,7 +58,7 @@ ImportResult ajoutePointsTableur(model::Project& project, const SheetCells& cell
 // The first three lines that are not empty give the X, Y and Z of calibration rows 1 to 3
 // (tab-separated when the line holds a tab, else space-separated); an absent Z leaves its
 // cell. Every point is then recomputed. When a line's X or Y (or a Z given) is not a number,
-// or no line is given, nothing changes and the French reason is returned; empty on success.
+// or no line is given, nothing changes and the reason is returned; empty on success.
 std::string colleValeursCalage(model::Project& project, const std::string& text);
 
 } // namespace tracelle::files

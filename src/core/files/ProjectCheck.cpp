@@ -2,10 +2,14 @@
 
 #include "model/NumberText.h"
 #include "model/TextTable.h"
+#include "platform/Language.h"
 
 #include <array>
 
 namespace tracelle::files {
+
+using platform::fill;
+using platform::translate;
 
 namespace {
 
@@ -17,38 +21,48 @@ constexpr int kLineColour = 2;
 
 // Row 0 is the header, then the calibration rows, the points and the lines.
 std::string rowName(std::int64_t row, std::int64_t k, std::int64_t n) {
-    if (row == 0) return "la ligne des en-têtes";
-    if (row <= k) return "le point de calage " + std::to_string(row);
-    if (row <= k + n) return "le point " + std::to_string(row - k);
-    return "la ligne " + std::to_string(row - k - n) + " du tableau des lignes";
+    if (row == 0) return translate("ProjectCheck", "la ligne des en-têtes");
+    if (row <= k)
+        return fill(translate("ProjectCheck", "le point de calage %1"), {std::to_string(row)});
+    if (row <= k + n)
+        return fill(translate("ProjectCheck", "le point %1"), {std::to_string(row - k)});
+    return fill(translate("ProjectCheck", "la ligne %1 du tableau des lignes"),
+                {std::to_string(row - k - n)});
 }
 
 bool readsAsInteger(const std::string& cell) {
     return model::lit_entier(cell).errorPosition == 0;
 }
 
-// " attend un entier en colonne x, et non <1x0>"
-std::string notA(const char* expected, const char* column, const std::string& read) {
-    return " attend " + std::string(expected) + " " + column + ", et non <" +
-           model::excerptForMessage(read) + ">";
+// "le point 3 attend un entier en colonne x, et non <1x0>": `expected` holds the row's name
+// (%1), the column (%2) and the cell read (%3).
+std::string notA(const char* expected, const std::string& row, const char* column,
+                 const std::string& read) {
+    return fill(expected, {row, column, model::excerptForMessage(read)});
+}
+
+const char* notAnInteger() {
+    return translate("ProjectCheck", "%1 attend un entier en colonne %2, et non <%3>");
 }
 
 } // namespace
 
 ProjectError faultAt(std::int64_t line, const std::string& expected) {
-    return {static_cast<int>(line), "Problème de lecture à la ligne " + std::to_string(line) +
-                                        " du fichier :\n" + expected};
+    return {static_cast<int>(line),
+            fill(translate("ProjectCheck", "Problème de lecture à la ligne %1 du fichier :\n%2"),
+                 {std::to_string(line), expected})};
 }
 
 std::optional<ProjectError> checkRowsPresent(std::int64_t lineCount, std::int64_t headerLine,
                                              std::int64_t k, std::int64_t n, std::int64_t nl) {
     const std::int64_t missing = lineCount + 1 - headerLine; // the first row past the end
     if (missing > k + n + nl) return std::nullopt;
-    return faultAt(lineCount + 1, "il manque " + rowName(missing, k, n) +
-                                      " : le fichier s'arrête à la ligne " +
-                                      std::to_string(lineCount) + " (il annonce " +
-                                      std::to_string(n) + " points, " + std::to_string(nl) +
-                                      " lignes et " + std::to_string(k) + " points de calage)");
+    return faultAt(lineCount + 1,
+                   fill(translate("ProjectCheck",
+                                  "il manque %1 : le fichier s'arrête à la ligne %2 (il annonce %3 "
+                                  "points, %4 lignes et %5 points de calage)"),
+                        {rowName(missing, k, n), std::to_string(lineCount), std::to_string(n),
+                         std::to_string(nl), std::to_string(k)}));
 }
 
 std::optional<ProjectError> checkCalibrationRow(const std::vector<std::string>& cells,
@@ -59,10 +73,12 @@ std::optional<ProjectError> checkCalibrationRow(const std::vector<std::string>& 
     };
     for (const char* column : {"x", "y"})
         if (!readsAsInteger(cell(column)))
-            return faultAt(line, name + notA("un entier en colonne", column, cell(column)));
+            return faultAt(line, notA(notAnInteger(), name, column, cell(column)));
     for (const char* column : {"X", "Y", "Z"})
         if (!model::readRealQuietly(cell(column)))
-            return faultAt(line, name + notA("un nombre en colonne", column, cell(column)));
+            return faultAt(line, notA(translate("ProjectCheck",
+                                                "%1 attend un nombre en colonne %2, et non <%3>"),
+                                      name, column, cell(column)));
     return std::nullopt;
 }
 
@@ -77,7 +93,9 @@ std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_
                 if (!read.empty()) read += ',';
                 read += model::enleve_blancs(cell);
             }
-            return faultAt(headerLine, rowName(0, 0, 0) + notA("la colonne", kHeaders[i], read));
+            return faultAt(headerLine,
+                           notA(translate("ProjectCheck", "%1 attend la colonne %2, et non <%3>"),
+                                rowName(0, 0, 0), kHeaders[i], read));
         }
     }
     const auto at = [&column](const char* name) {
@@ -97,8 +115,7 @@ std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_
         for (const char* name : {"L", "x", "y"})
             if (!readsAsInteger(cells[at(name)]))
                 return faultAt(headerLine + k + i,
-                               rowName(k + i, k, n) +
-                                   notA("un entier en colonne", name, cells[at(name)]));
+                               notA(notAnInteger(), rowName(k + i, k, n), name, cells[at(name)]));
     }
     for (std::size_t l = 0; l < tables.lines.size(); ++l) {
         const auto& cells = tables.lines[l];
@@ -108,7 +125,7 @@ std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_
             const std::string& cell = cells[static_cast<std::size_t>(index)];
             if (!model::enleve_blancs(cell).empty() && !readsAsInteger(cell))
                 return faultAt(headerLine + row,
-                               rowName(row, k, n) + notA("un entier en colonne", name, cell));
+                               notA(notAnInteger(), rowName(row, k, n), name, cell));
         }
     }
     return std::nullopt;

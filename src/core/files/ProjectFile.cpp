@@ -7,6 +7,7 @@
 #include "files/TextFile.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 #include "platform/LargePages.h"
 
 #include <algorithm>
@@ -202,13 +203,17 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
 
 namespace {
 
-constexpr const char* kCountNames[3] = {"le nombre de points", "le nombre de lignes",
-                                        "le nombre de points de calage"};
+constexpr const char* kCountNames[3] = {
+    QT_TRANSLATE_NOOP("ProjectFile", "le nombre de points"),
+    QT_TRANSLATE_NOOP("ProjectFile", "le nombre de lignes"),
+    QT_TRANSLATE_NOOP("ProjectFile", "le nombre de points de calage")};
 
 ProjectError countFault(int line, int which, std::string_view found) {
-    return faultAt(line, std::string(kCountNames[which]) +
-                             ", un entier positif ou nul, est attendu, et non <" +
-                             model::excerptForMessage(found) + ">");
+    return faultAt(
+        line, platform::fill(platform::translate("ProjectFile", "%1, un entier positif ou nul, est "
+                                                                "attendu, et non <%2>"),
+                             {platform::translate("ProjectFile", kCountNames[which]),
+                              model::excerptForMessage(found)}));
 }
 
 // Counts that cannot be right: told with the line they stand on and what they should be.
@@ -219,10 +224,12 @@ std::optional<ProjectError> checkCounts(const ProjectText& text, const ProjetLu&
             return countFault(text.countLine(i), i, std::to_string(counts[i]));
     }
     if (read.k > 3)
-        return ProjectError{text.countLine(2),
-                            "Problème de lecture\nn_calc=" + std::to_string(read.k) +
-                                " à la ligne " + std::to_string(text.countLine(2)) +
-                                " du fichier : 3 points de calage au plus"};
+        return ProjectError{
+            text.countLine(2),
+            platform::fill(platform::translate("ProjectFile", "Problème de lecture\nn_calc=%1 à "
+                                                              "la ligne %2 du fichier : 3 points "
+                                                              "de calage au plus"),
+                           {std::to_string(read.k), std::to_string(text.countLine(2))})};
     return std::nullopt;
 }
 
@@ -232,13 +239,16 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
     error = {};
     const auto first = ProjectText::firstLine(path);
     if (!first) {
-        error.message = "impossible de lire le fichier " + path;
+        error.message = platform::fill(
+            platform::translate("ProjectFile", "impossible de lire le fichier %1"), {path});
         return std::nullopt;
     }
     if (*first != kProjectKeyword) {
-        error = {1, " Le fichier n'est pas compatible \n le mot clé en première ligne est "
-                    "manquant\n /TRACELLE introuvable : mess= <" +
-                        model::excerptForMessage(*first) + ">"};
+        error = {1, platform::fill(platform::translate("ProjectFile",
+                                                       " Le fichier n'est pas compatible \n le mot "
+                                                       "clé en première ligne est manquant\n "
+                                                       "/TRACELLE introuvable : mess= <%1>"),
+                                   {model::excerptForMessage(*first)})};
         return std::nullopt;
     }
     auto text = ProjectText::read(path, &error.message);
@@ -246,10 +256,14 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
     ProjetLu read;
     read.image = std::string(text->line(1));
     if (const int failed = text->readCanvas(read.width, read.height, read.dx0, read.dy0)) {
-        error = {failed, "Ancien format : erreur =" + std::to_string(failed) +
-                             "\nLes données dx0/dy0 sont manquantes\néventuellement recharger "
-                             "juste l'image, et recopier la ligne qui suit celle contenant\n "
-                             "/taille image LxH   dx0/dy0\ndans les fichiers *.trc"};
+        error = {failed, platform::fill(
+                             platform::translate(
+                                 "ProjectFile",
+                                 "Ancien format : erreur =%1\nLes données dx0/dy0 sont "
+                                 "manquantes\néventuellement recharger juste l'image, et recopier "
+                                 "la ligne qui suit celle contenant\n /taille image LxH   "
+                                 "dx0/dy0\ndans les fichiers *.trc"),
+                             {std::to_string(failed)})};
         return std::nullopt;
     }
     if (const int failed = text->readCounts(read.n, read.lines, read.k)) {
@@ -281,8 +295,10 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
                               static_cast<std::size_t>(read.lines);
     // Every line is written with its line end: without one, the file was cut inside its last line.
     if (!text->lastLineEnded()) {
-        error = faultAt(static_cast<std::int64_t>(text->lineCount()),
-                        "la ligne est incomplète : le fichier s'arrête avant sa fin");
+        error = faultAt(
+            static_cast<std::int64_t>(text->lineCount()),
+            platform::translate("ProjectFile",
+                                "la ligne est incomplète : le fichier s'arrête avant sa fin"));
         return std::nullopt;
     }
     if (text->line(after) == kPdfPageKeyword) {
@@ -294,9 +310,11 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
                                        : model::enleve_blancs(values.substr(space)));
         if (page.errorPosition != 0 || dpi.errorPosition != 0 || page.value < 1 || dpi.value < 1) {
             error = faultAt(static_cast<std::int64_t>(after) + 2,
-                            "la page PDF et sa résolution, deux entiers positifs, sont attendues, "
-                            "et non <" +
-                                model::excerptForMessage(values) + ">");
+                            platform::fill(platform::translate("ProjectFile",
+                                                               "la page PDF et sa résolution, deux "
+                                                               "entiers positifs, sont attendues, "
+                                                               "et non <%1>"),
+                                           {model::excerptForMessage(values)}));
             return std::nullopt;
         }
         read.pdfPage = page.value;

@@ -2,6 +2,7 @@
 
 #include "files/ProjectFile.h"
 #include "files/TextFile.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
 
 #include <filesystem>
@@ -39,7 +40,8 @@ std::optional<SecoursLaisse> secoursLaisse() {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(cheminSecours(), ec)) return std::nullopt;
     std::string error;
-    const std::string named = readTextFile(cheminNom(), &error).value_or("sans nom");
+    const std::string named =
+        readTextFile(cheminNom(), &error).value_or(platform::translate("Recovery", "sans nom"));
     const auto end = named.find('\n');
     if (end == std::string::npos) return SecoursLaisse{named, {}};
     return SecoursLaisse{named.substr(0, end), named.substr(end + 1)};

@@ -2,6 +2,7 @@
 
 #include "files/TextFile.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
 
 namespace tracelle::files {
@@ -13,7 +14,8 @@ std::optional<std::string> texteRevu(const std::string& path) {
         platform::interaction().information(error);
         return std::nullopt;
     }
-    auto reviewed = platform::interaction().af_fic_txt_memo("contenu de " + path + "\r", *text);
+    auto reviewed = platform::interaction().af_fic_txt_memo(
+        platform::fill(platform::translate("ReviewedText", "contenu de %1"), {path}) + '\r', *text);
     if (reviewed) writeTextFile(platform::currentDirFile("~memo.txt"), *reviewed);
     return reviewed;
 }

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/Cp1252.h"
+#include "platform/Language.h"
 #include "platform/LargePages.h"
 
 #include <algorithm>
@@ -30,14 +31,18 @@ std::optional<std::string> readBytesFile(const std::string& path, std::string* e
     std::ifstream in(path, std::ios::binary);
     if (in) in.seekg(0, std::ios::end);
     if (!in) {
-        if (error) *error = "impossible de lire le fichier " + path;
+        if (error)
+            *error = platform::fill(
+                platform::translate("ProjectFile", "impossible de lire le fichier %1"), {path});
         return std::nullopt;
     }
     const auto size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
     if (size > kMaxReadBytes) {
         if (error)
-            *error = "le fichier " + path + " est trop grand (" + std::to_string(size >> 20) +
-                     " Mo ; " + std::to_string(kMaxReadBytes >> 20) + " Mo au plus)";
+            *error = platform::fill(
+                platform::translate("TextFile",
+                                    "le fichier %1 est trop grand (%2 Mo ; %3 Mo au plus)"),
+                {path, std::to_string(size >> 20), std::to_string(kMaxReadBytes >> 20)});
         return std::nullopt;
     }
     std::string bytes;

@@ -8,7 +8,7 @@
 
 namespace tracelle::files {
 
-// `text` is UTF-8 with its own line ends; "" on success, else the reason in French.
+// `text` is UTF-8 with its own line ends; "" on success, else the reason.
 std::string writeTextFile(const std::string& path, const std::string& text);
 // The bytes as they are: the program's own UTF-8 state files.
 std::string writeBytesFile(const std::string& path, const std::string& bytes);
@@ -18,7 +18,7 @@ std::string writeBytesFile(const std::string& path, const std::string& bytes);
 inline constexpr std::uint64_t kMaxReadBytes = std::uint64_t{1} << 30;
 
 // The whole text of a file, as UTF-8 (a file that is not valid UTF-8 is read as
-// Windows-1252); nothing, with the reason in French in `error`, when it cannot be read.
+// Windows-1252); nothing, with the reason in `error`, when it cannot be read.
 std::optional<std::string> readTextFile(const std::string& path, std::string* error);
 // The bytes as they are, for a reader that converts only the lines that need it.
 std::optional<std::string> readBytesFile(const std::string& path, std::string* error);

@@ -7,6 +7,7 @@
 #include "files/XlsxReader.h"
 #include "files/ZipArchive.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <filesystem>
 #include <fstream>
@@ -38,15 +39,18 @@ std::unique_ptr<CellGrid> readZip(const std::string& path, std::string& error) {
     if (!zip) return nullptr;
     if (zip->has("xl/workbook.xml")) return readXlsx(*zip, error);
     if (zip->has("content.xml")) return readOds(*zip, error);
-    error = zip->has("xl/workbook.bin") ? "les classeurs Excel binaires (*.xlsb) ne sont pas lus"
-                                        : "l'archive ne contient pas de classeur (*.xlsx, *.ods)";
+    error = zip->has("xl/workbook.bin")
+                ? platform::translate("Workbook",
+                                      "les classeurs Excel binaires (*.xlsb) ne sont pas lus")
+                : platform::translate("Workbook",
+                                      "l'archive ne contient pas de classeur (*.xlsx, *.ods)");
     return nullptr;
 }
 
 std::unique_ptr<CellGrid> readText(const std::string& path, std::string& error) {
     std::error_code ec;
     if (std::filesystem::file_size(path, ec) > (std::uintmax_t{1} << 30)) {
-        error = "le fichier dépasse 1 Go";
+        error = platform::translate("Workbook", "le fichier dépasse 1 Go");
         return nullptr;
     }
     const auto bytes = readBytesFile(path, &error);
@@ -59,10 +63,10 @@ std::unique_ptr<Workbook> Workbook::open(const std::string& path, std::string& e
     std::unique_ptr<CellGrid> grid;
     switch (containerOf(path)) {
     case Container::Unreadable:
-        error = "le fichier est introuvable ou illisible";
+        error = platform::translate("Workbook", "le fichier est introuvable ou illisible");
         return nullptr;
     case Container::Empty:
-        error = "le fichier est vide";
+        error = platform::translate("Workbook", "le fichier est vide");
         return nullptr;
     case Container::Compound:
         grid = readXls(path, error);

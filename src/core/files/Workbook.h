@@ -4,19 +4,20 @@
 #pragma once
 
 #include "files/SheetCells.h"
+#include "platform/Language.h"
 
 #include <memory>
 #include <string>
 
 namespace tracelle::files {
 
-// The first entry of the open dialogs' filters.
+// The first entry of the open dialogs' filters; translate("Workbook", …) it where shown.
 inline constexpr const char* kWorkbookFilter =
-    "Classeurs (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv";
+    QT_TRANSLATE_NOOP("Workbook", "Classeurs (*.xls *.xlsx *.ods *.csv)|*.xls;*.xlsx;*.ods;*.csv");
 
 class Workbook final : public SheetCells {
 public:
-    // Nothing, with the reason in French in `error`, when the file cannot be read whole:
+    // Nothing, with the reason in `error`, when the file cannot be read whole:
     // nothing of a damaged or hostile file is ever read in part.
     static std::unique_ptr<Workbook> open(const std::string& path, std::string& error);
     // Whether a file given for points is a workbook rather than a text of "X Y label" lines:

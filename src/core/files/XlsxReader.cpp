@@ -5,6 +5,7 @@
 #include "files/XmlStream.h"
 #include "files/ZipArchive.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <charconv>
 #include <optional>
@@ -252,8 +253,10 @@ private:
             if (index && static_cast<std::uint64_t>(*index) < strings_.size()) {
                 grid_.addKept(column_, 1, strings_[static_cast<std::size_t>(*index)]);
             } else {
-                stop("le classeur est endommagé : chaîne partagée n° " +
-                     model::excerptForMessage(value_) + " absente");
+                stop(platform::fill(platform::translate("XlsxReader",
+                                                        "le classeur est endommagé : chaîne "
+                                                        "partagée n° %1 absente"),
+                                    {model::excerptForMessage(value_)}));
             }
             return;
         }
@@ -310,7 +313,8 @@ std::unique_ptr<CellGrid> readXlsx(const ZipArchive& zip, std::string& error) {
         }
     }
     if (!sheet) {
-        error = "le classeur ne contient aucune feuille de calcul";
+        error =
+            platform::translate("XlsxReader", "le classeur ne contient aucune feuille de calcul");
         return nullptr;
     }
     auto grid = std::make_unique<CellGrid>();

@@ -1,6 +1,7 @@
 #include "files/XmlStream.h"
 
 #include "files/ZipArchive.h"
+#include "platform/Language.h"
 
 #include <cstring>
 
@@ -45,7 +46,10 @@ struct XmlParse {
         auto& self = *static_cast<XmlParse*>(data);
         if (++self.depth > kMaxDepth) {
             stop(self.reader,
-                 "le classeur est endommagé : " + self.part + " a trop de niveaux imbriqués");
+                 platform::fill(
+                     platform::translate(
+                         "XmlStream", "le classeur est endommagé : %1 a trop de niveaux imbriqués"),
+                     {self.part}));
             return;
         }
         std::string_view ns, local;
@@ -66,8 +70,10 @@ struct XmlParse {
     static void XMLCALL doctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*,
                                 int) {
         auto& self = *static_cast<XmlParse*>(data);
-        stop(self.reader, "le classeur est refusé : " + self.part +
-                              " déclare un type de document (DTD, entités)");
+        stop(self.reader,
+             platform::fill(platform::translate("XmlStream", "le classeur est refusé : %1 déclare "
+                                                             "un type de document (DTD, entités)"),
+                            {self.part}));
     }
 };
 
@@ -77,7 +83,7 @@ void XmlReader::stop(std::string reason) {
 
 std::string readXml(ByteSource& source, XmlReader& reader, const std::string& part) {
     XML_Parser parser = XML_ParserCreateNS(nullptr, kSeparator);
-    if (!parser) return "mémoire insuffisante";
+    if (!parser) return platform::translate("XmlStream", "mémoire insuffisante");
     XmlParse parse{reader, part};
     reader.parser_ = parser;
     reader.reason_.clear();
@@ -94,7 +100,7 @@ std::string readXml(ByteSource& source, XmlReader& reader, const std::string& pa
     for (bool last = false; !last && failure.empty();) {
         void* buffer = XML_GetBuffer(parser, kChunk);
         if (!buffer) {
-            failure = "mémoire insuffisante";
+            failure = platform::translate("XmlStream", "mémoire insuffisante");
             break;
         }
         const std::int64_t n = source.read(static_cast<char*>(buffer), kChunk);
@@ -106,8 +112,10 @@ std::string readXml(ByteSource& source, XmlReader& reader, const std::string& pa
         if (XML_ParseBuffer(parser, static_cast<int>(n), last) != XML_STATUS_OK) {
             failure = !reader.reason_.empty()
                           ? reader.reason_
-                          : "le classeur est endommagé : " + part + " illisible à la ligne " +
-                                std::to_string(XML_GetCurrentLineNumber(parser));
+                          : platform::fill(
+                                platform::translate("XmlStream", "le classeur est endommagé : %1 "
+                                                                 "illisible à la ligne %2"),
+                                {part, std::to_string(XML_GetCurrentLineNumber(parser))});
         }
     }
     // A reader that stopped as the last bytes were parsed has still refused the part.

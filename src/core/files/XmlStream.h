@@ -20,7 +20,7 @@ public:
     virtual void text(std::string_view) {}
 
 protected:
-    // Ends the reading; `readXml` returns the reason, a whole message in French.
+    // Ends the reading; `readXml` returns the reason, a whole message.
     void stop(std::string reason);
 
 private:
@@ -30,7 +30,7 @@ private:
     std::string reason_;
 };
 
-// The whole of `source` read into `reader`: "", or the reason in French naming `part`.
+// The whole of `source` read into `reader`: "", or the reason naming `part`.
 std::string readXml(ByteSource& source, XmlReader& reader, const std::string& part);
 
 class ZipArchive;

@@ -1,16 +1,18 @@
 #include "files/ZipArchive.h"
 
+#include "platform/Language.h"
+
 #include <fstream>
 #include <zip.h>
 
 namespace tracelle::files {
 
 std::string damagedArchive() {
-    return "l'archive du classeur est endommagée";
+    return platform::translate("ZipArchive", "l'archive du classeur est endommagée");
 }
 
 std::string encryptedWorkbook() {
-    return "le classeur est protégé par un mot de passe";
+    return platform::translate("ZipArchive", "le classeur est protégé par un mot de passe");
 }
 
 namespace {
@@ -19,7 +21,7 @@ namespace {
 std::string reasonOf(int code) {
     switch (code) {
     case ZIP_ER_MEMORY:
-        return "mémoire insuffisante";
+        return platform::translate("ZipArchive", "mémoire insuffisante");
     case ZIP_ER_NOPASSWD:
     case ZIP_ER_WRONGPASSWD:
     case ZIP_ER_ENCRNOTSUPP:
@@ -30,9 +32,13 @@ std::string reasonOf(int code) {
 }
 
 std::string bytesText(std::uint64_t n) {
-    if (n % (1u << 30) == 0) return std::to_string(n >> 30) + " Go";
-    if (n % (1u << 20) == 0) return std::to_string(n >> 20) + " Mo";
-    return std::to_string(n) + " octets";
+    if (n % (1u << 30) == 0)
+        return platform::fill(platform::translate("ZipArchive", "%1 Go"),
+                              {std::to_string(n >> 30)});
+    if (n % (1u << 20) == 0)
+        return platform::fill(platform::translate("ZipArchive", "%1 Mo"),
+                              {std::to_string(n >> 20)});
+    return platform::fill(platform::translate("ZipArchive", "%1 octets"), {std::to_string(n)});
 }
 
 class Member final : public ByteSource {
@@ -77,7 +83,9 @@ std::unique_ptr<ZipArchive> ZipArchive::open(const std::string& path, std::strin
         // there (a size of 0xFFFFFFFF without its ZIP64 field): the file itself tells which.
         const bool unreadable = (code == ZIP_ER_OPEN || code == ZIP_ER_NOENT) &&
                                 !std::ifstream(path, std::ios::binary).good();
-        error = unreadable ? "le fichier est introuvable ou illisible" : reasonOf(code);
+        error = unreadable
+                    ? platform::translate("ZipArchive", "le fichier est introuvable ou illisible")
+                    : reasonOf(code);
         return nullptr;
     }
     return std::unique_ptr<ZipArchive>(new ZipArchive(zip, limits));
@@ -94,7 +102,8 @@ bool ZipArchive::has(const std::string& name) const {
 std::unique_ptr<ByteSource> ZipArchive::member(const std::string& name, std::string& error) const {
     const zip_int64_t index = zip_name_locate(zip_, name.c_str(), ZIP_FL_NOCASE);
     if (index < 0) {
-        error = "le classeur est incomplet : " + name + " manque";
+        error = platform::fill(
+            platform::translate("ZipArchive", "le classeur est incomplet : %1 manque"), {name});
         return nullptr;
     }
     zip_stat_t st;
@@ -109,14 +118,18 @@ std::unique_ptr<ByteSource> ZipArchive::member(const std::string& name, std::str
         return nullptr;
     }
     if (st.size > limits_.maxSize) {
-        error = "le classeur est refusé : " + name + " dépasse " + bytesText(limits_.maxSize) +
-                " une fois décompressé";
+        error = platform::fill(
+            platform::translate("ZipArchive", "le classeur est refusé : %1 dépasse %2 une fois "
+                                              "décompressé"),
+            {name, bytesText(limits_.maxSize)});
         return nullptr;
     }
     if (static_cast<long double>(st.size) >
         static_cast<long double>(limits_.maxRatio) * static_cast<long double>(st.comp_size)) {
-        error = "le classeur est refusé : " + name + " est comprimé plus de " +
-                std::to_string(limits_.maxRatio) + " fois (bombe de décompression)";
+        error = platform::fill(platform::translate("ZipArchive",
+                                                   "le classeur est refusé : %1 est comprimé plus "
+                                                   "de %2 fois (bombe de décompression)"),
+                               {name, std::to_string(limits_.maxRatio)});
         return nullptr;
     }
     zip_file_t* file = zip_fopen_index(zip_, at, 0);

@@ -19,7 +19,7 @@ struct ZipLimits {
 
 class ZipArchive {
 public:
-    // Nothing, with the reason in French in `error`, when the file is not a readable archive.
+    // Nothing, with the reason in `error`, when the file is not a readable archive.
     static std::unique_ptr<ZipArchive> open(const std::string& path, std::string& error,
                                             ZipLimits limits = {});
     ~ZipArchive();

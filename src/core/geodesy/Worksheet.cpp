@@ -4,6 +4,7 @@
 #include "files/SheetCells.h"
 #include "geodesy/UTMLaLo.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <atomic>
@@ -342,8 +343,7 @@ std::optional<Stopped> ligneUtm(const TextTable& t, const Columns& c, int row, b
         out.push_back({row, kEnOrdre, {}});
         return std::nullopt;
     }
-    if (z.errorPosition != 0)
-        return Stopped{"'" + zone + "' n'est pas une valeur entière correcte", row};
+    if (z.errorPosition != 0) return Stopped{model::notAnIntegerText(zone), row};
     // Any letter of the hemisphere will do: only north or south of "N" counts.
     const LatLon ll =
         UTM_vers_LatLon(*datum, z.value, hemisphere == 'S' ? 'M' : 'N', *easting, *northing);
@@ -560,9 +560,11 @@ std::optional<Worksheet> Worksheet::lit(std::string_view text, std::string& erro
         }
     }
     if (!known) {
-        error = "ligne 1 : « " + model::excerptForMessage(line) +
-                " » n'est pas l'en-tête d'un tableau de conversion (n°, Libellé, Est (X), "
-                "Nord (Y), Zone...)";
+        error = platform::fill(platform::translate("Worksheet",
+                                                   "ligne 1 : « %1 » n'est pas l'en-tête d'un "
+                                                   "tableau de conversion (n°, Libellé, Est (X), "
+                                                   "Nord (Y), Zone...)"),
+                               {model::excerptForMessage(line)});
         return std::nullopt;
     }
 

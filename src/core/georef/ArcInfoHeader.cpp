@@ -6,6 +6,7 @@
 #include "georef/FindFile.h"
 #include "georef/Georef.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <cmath>
 #include <filesystem>
@@ -63,7 +64,8 @@ Header parse(const std::string& text) {
 }
 
 std::string missing(const std::string& source, const char* key) {
-    return "<" + source + "> : la clé « " + key + " » manque";
+    return platform::fill(platform::translate("ArcInfoHeader", "<%1> : la clé « %2 » manque"),
+                          {source, key});
 }
 
 } // namespace
@@ -83,7 +85,8 @@ Calage lit_hdr(const std::string& path) {
     }
     std::error_code ec;
     if (!fs::is_regular_file(c.picture, ec)) {
-        c.error = c.picture + " impossible à ouvrir";
+        c.error = platform::fill(platform::translate("ArcInfoHeader", "%1 impossible à ouvrir"),
+                                 {c.picture});
         return c;
     }
     const DescriptorText d = lit_descripteur(path);
@@ -110,9 +113,10 @@ Calage lit_hdr(const std::string& path) {
     }
     const std::int32_t ncols = h.integers["ncols"], nrows = h.integers["nrows"];
     if (ncols < 1 || nrows < 1) {
-        c.error = "<" + c.source +
-                  "> : ncols et nrows comptent les pixels de l'image : " + std::to_string(ncols) +
-                  " x " + std::to_string(nrows) + " n'en fait aucun";
+        c.error = platform::fill(platform::translate("ArcInfoHeader",
+                                                     "<%1> : ncols et nrows comptent les pixels de "
+                                                     "l'image : %2 x %3 n'en fait aucun"),
+                                 {c.source, std::to_string(ncols), std::to_string(nrows)});
         return c;
     }
     const Real dx = h.has("xdim") ? h.reals["xdim"] : h.reals["cellsize"];
@@ -135,7 +139,8 @@ Calage lit_hdr(const std::string& path) {
     } else if (pair("xllcenter", "yllcenter")) {
         cy += (static_cast<Real>(nrows) - 1) * dy;
     } else if (!pair("ulxmap", "ulymap")) {
-        c.error = missing(c.source, "ulxmap") + " (ni xllcorner, ni xllcenter)";
+        c.error = missing(c.source, "ulxmap") +
+                  platform::translate("ArcInfoHeader", " (ni xllcorner, ni xllcenter)");
     }
     if (!c.ok()) return c;
 

@@ -1,6 +1,7 @@
 #include "georef/CalagePoints.h"
 
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <cmath>
 
@@ -21,19 +22,19 @@ Real groundArea(const std::array<Real, 3>& X, const std::array<Real, 3>& Y) {
 } // namespace
 
 std::string flatMessage(const std::string& source) {
-    return "<" + source +
-           "> : les trois points de calage sont alignés (sur l'image ou sur le terrain) : "
-           "aucun point ne pourrait être calé";
+    return platform::fill(platform::translate("CalagePoints",
+                                              "<%1> : les trois points de calage sont alignés (sur "
+                                              "l'image ou sur le terrain) : aucun point ne "
+                                              "pourrait être calé"),
+                          {source});
 }
 
 std::optional<std::int32_t> entier(const std::string& field, std::string& error) {
     const model::EntierLu read = model::lit_entier(field);
     if (read.errorPosition == 0) return read.value;
-    std::string message(1, '<');
-    message += model::excerptForMessage(field);
-    message += "> n'est pas une valeur entière err=";
-    message += std::to_string(read.errorPosition);
-    error = std::move(message);
+    error = platform::fill(
+        platform::translate("CalagePoints", "<%1> n'est pas une valeur entière err=%2"),
+        {model::excerptForMessage(field), std::to_string(read.errorPosition)});
     return std::nullopt;
 }
 
@@ -42,9 +43,11 @@ void setPoints(Calage& calage, const std::array<GroundPoint, 3>& points) {
     for (std::size_t k = 0; k < 3; ++k) {
         const GroundPoint& p = points[k];
         if (!std::isfinite(p.X) || !std::isfinite(p.Y)) {
-            calage.error = "<" + calage.source +
-                           "> : des coordonnées de calage ne sont pas des nombres finis : aucun "
-                           "point ne pourrait être calé";
+            calage.error = platform::fill(platform::translate("CalagePoints",
+                                                              "<%1> : des coordonnées de calage ne "
+                                                              "sont pas des nombres finis : aucun "
+                                                              "point ne pourrait être calé"),
+                                          {calage.source});
             return;
         }
         calage.points[k] = {model::texte_general(p.X), model::texte_general(p.Y), p.x, p.y};
@@ -59,9 +62,12 @@ void setPoints(Calage& calage, const std::array<GroundPoint, 3>& points) {
         calage.error = flatMessage(calage.source);
     } else if (std::fabs(held - exact) > 1e-6L * std::fabs(exact)) {
         // Fifteen digits no longer tell the points apart well enough to place a click.
-        calage.error = "<" + calage.source +
-                       "> : les coordonnées sont trop grandes devant la taille des pixels : les "
-                       "points de calage ne seraient pas tenus assez précisément";
+        calage.error = platform::fill(platform::translate("CalagePoints",
+                                                          "<%1> : les coordonnées sont trop "
+                                                          "grandes devant la taille des pixels : "
+                                                          "les points de calage ne seraient pas "
+                                                          "tenus assez précisément"),
+                                      {calage.source});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <cerrno>
 #include <fstream>
@@ -12,7 +13,8 @@ DescriptorText lit_descripteur(const std::string& path) {
     DescriptorText d;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        d.error = "<" + path + "> impossible à ouvrir : " + files::systemReason(errno);
+        d.error = platform::fill(platform::translate("Descriptor", "<%1> impossible à ouvrir : %2"),
+                                 {path, files::systemReason(errno)});
         return d;
     }
     // One byte more than allowed tells a file too large without reading all of it.
@@ -20,11 +22,15 @@ DescriptorText lit_descripteur(const std::string& path) {
     in.read(d.text.data(), static_cast<std::streamsize>(d.text.size()));
     d.text.resize(static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
-        d.error = "<" + path + "> illisible : " + files::systemReason(errno);
+        d.error = platform::fill(platform::translate("Descriptor", "<%1> illisible : %2"),
+                                 {path, files::systemReason(errno)});
     } else if (d.text.size() > kMaxDescriptorBytes) {
-        d.error = "<" + path + "> fait plus de 1 Mo : ce n'est pas un fichier de calage";
+        d.error = platform::fill(
+            platform::translate("Descriptor",
+                                "<%1> fait plus de 1 Mo : ce n'est pas un fichier de calage"),
+            {path});
     } else if (d.text.empty()) {
-        d.error = "<" + path + "> est vide";
+        d.error = platform::fill(platform::translate("Descriptor", "<%1> est vide"), {path});
     }
     if (!d.error.empty()) d.text.clear();
     return d;

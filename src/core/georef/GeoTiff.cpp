@@ -1,5 +1,7 @@
 #include "georef/GeoTiff.h"
 
+#include "platform/Language.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <geotiff/geo_normalize.h>
@@ -98,13 +100,16 @@ GeoTiffTags lit_geotiff(const std::string& path) {
         g.map = {sx, 0, 0, -sy, tie[3] + (r - tie[0]) * sx, tie[4] - (r - tie[1]) * sy};
     } else if (hasMatrix) {
         g.found = true;
-        g.error = "matrice de transformation GeoTIFF incomplète (" + std::to_string(nMatrix) +
-                  " valeurs au lieu de 16)";
+        g.error =
+            platform::fill(platform::translate("GeoTiff", "matrice de transformation GeoTIFF "
+                                                          "incomplète (%1 valeurs au lieu de 16)"),
+                           {std::to_string(nMatrix)});
         return g;
     } else if (hasTie) {
         g.found = true;
-        g.error = "image GeoTIFF calée par des points d'appui sans échelle ni transformation : "
-                  "ce calage n'est pas pris en charge";
+        g.error = platform::translate("GeoTiff", "image GeoTIFF calée par des points d'appui sans "
+                                                 "échelle ni transformation : ce calage n'est pas "
+                                                 "pris en charge");
         return g;
     } else {
         return g;

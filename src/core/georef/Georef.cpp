@@ -5,6 +5,7 @@
 #include "georef/Descriptor.h"
 #include "georef/FindFile.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,7 +18,7 @@ using model::Real;
 namespace {
 
 std::string impossibleAOuvrir(const std::string& picture) {
-    return "<" + picture + "> impossible à ouvrir";
+    return platform::fill(platform::translate("Georef", "<%1> impossible à ouvrir"), {picture});
 }
 
 // MapInfo counts pixels from the picture's corner, the calibration from the centre of its
@@ -86,7 +87,9 @@ Calage lit_tab(const std::string& path) {
         const auto xi = c.error.empty() ? entier(x, c.error) : std::nullopt;
         const auto yi = c.error.empty() ? entier(y, c.error) : std::nullopt;
         if (!c.error.empty()) {
-            c.error += "\n (point de calage " + std::to_string(k + 1) + " de " + c.source + ")";
+            c.error +=
+                platform::fill(platform::translate("Georef", "\n (point de calage %1 de %2)"),
+                               {std::to_string(k + 1), c.source});
             return c;
         }
         ties[k] = {*real[0], *real[1], *xi, *yi};
@@ -112,10 +115,11 @@ Calage calageAffine(const Affine& m, int w, int h, std::string source) {
 
 std::string sizeMismatch(const Calage& calage, int w, int h) {
     if (calage.width == 0 || (calage.width == w && calage.height == h)) return {};
-    return "<" + calage.source + "> décrit une image de " + std::to_string(calage.width) + " x " +
-           std::to_string(calage.height) + " pixels, <" +
-           fs::path(calage.picture).filename().string() + "> en a " + std::to_string(w) + " x " +
-           std::to_string(h) + " : ce calage ne lui correspond pas";
+    return platform::fill(
+        platform::translate("Georef", "<%1> décrit une image de %2 x %3 pixels, <%4> "
+                                      "en a %5 x %6 : ce calage ne lui correspond pas"),
+        {calage.source, std::to_string(calage.width), std::to_string(calage.height),
+         fs::path(calage.picture).filename().string(), std::to_string(w), std::to_string(h)});
 }
 
 void appliqueCalage(model::Project& project, const Calage& calage) {

@@ -3,6 +3,7 @@
 #include "georef/Descriptor.h"
 #include "georef/FindFile.h"
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -92,17 +93,20 @@ WorldRead lit_world(const std::string& path) {
         if (field.empty()) continue;
         const auto value = model::reel_de_champ(field);
         if (!value) {
-            r.error = "<" + name + "> ligne " + std::to_string(line) + " : <" +
-                      model::excerptForMessage(field) +
-                      "> n'est pas un nombre (un fichier de calage porte six nombres : A, D, B, "
-                      "E, C, F)";
+            r.error = platform::fill(
+                platform::translate("WorldFile", "<%1> ligne %2 : <%3> n'est pas un nombre (un "
+                                                 "fichier de calage porte six nombres : A, "
+                                                 "D, B, E, C, F)"),
+                {name, std::to_string(line), model::excerptForMessage(field)});
             return r;
         }
         v[count++] = *value;
     }
     if (count < v.size()) {
-        r.error = "<" + name + "> : un fichier de calage porte six nombres (A, D, B, E, C, F), " +
-                  "celui-ci en a " + std::to_string(count);
+        r.error = platform::fill(
+            platform::translate("WorldFile", "<%1> : un fichier de calage porte six nombres "
+                                             "(A, D, B, E, C, F), celui-ci en a %2"),
+            {name, std::to_string(count)});
         return r;
     }
     r.map = {v[0], v[1], v[2], v[3], v[4], v[5]};

@@ -1,5 +1,7 @@
 #include "gis/CoordinateSystem.h"
 
+#include "platform/Language.h"
+
 #include <algorithm>
 #include <cctype>
 #include <proj.h>
@@ -124,7 +126,8 @@ std::optional<CoordinateSystem> CoordinateSystem::lit(std::string_view typed, st
     const std::string text = trimmed(typed);
     CoordinateSystem system;
     if (text.empty() || lower(text) == kNoSystem) {
-        system.name_ = "aucun : coordonnées locales, sans système";
+        system.name_ =
+            platform::translate("CoordinateSystem", "aucun : coordonnées locales, sans système");
         return system;
     }
     const auto refuse = [why](std::string reason) {
@@ -137,17 +140,28 @@ std::optional<CoordinateSystem> CoordinateSystem::lit(std::string_view typed, st
     if (!state->crs) {
         const std::string code = lower(request);
         if (code.rfind("epsg:", 0) == 0 && allDigits(std::string_view(code).substr(5)))
-            return refuse("code EPSG inconnu : " + request.substr(5));
+            return refuse(
+                platform::fill(platform::translate("CoordinateSystem", "code EPSG inconnu : %1"),
+                               {request.substr(5)}));
         if (text.front() == '+')
-            return refuse("chaîne PROJ non comprise (" + projReason(state->lastMessage) + ")");
-        return refuse("ni un code EPSG, ni une chaîne PROJ, ni « aucun »");
+            return refuse(platform::fill(
+                platform::translate("CoordinateSystem", "chaîne PROJ non comprise (%1)"),
+                {projReason(state->lastMessage)}));
+        return refuse(platform::translate("CoordinateSystem",
+                                          "ni un code EPSG, ni une chaîne PROJ, ni « aucun »"));
     }
     if (!proj_is_crs(state->crs))
-        return refuse("« " + text + " » n'est pas un système de coordonnées");
+        return refuse(platform::fill(
+            platform::translate("CoordinateSystem", "« %1 » n'est pas un système de coordonnées"),
+            {text}));
     const char* name = proj_get_name(state->crs);
-    system.name_ = name && std::string_view(name) != "unknown" ? name : "système sans nom";
+    system.name_ = name && std::string_view(name) != "unknown"
+                       ? name
+                       : platform::translate("CoordinateSystem", "système sans nom");
     if (!placesMapPoints(proj_get_type(state->crs)))
-        return refuse("« " + system.name_ + " » ne situe pas les X, Y d'une carte");
+        return refuse(platform::fill(
+            platform::translate("CoordinateSystem", "« %1 » ne situe pas les X, Y d'une carte"),
+            {system.name_}));
     system.state_ = std::move(state);
     return system;
 }
@@ -164,7 +178,9 @@ std::string CoordinateSystem::prjText() const {
 
 std::string CoordinateSystem::versWgs84(double* x, double* y, std::size_t stride,
                                         std::size_t count) const {
-    if (!state_) return "aucun système : les points ne se situent pas sur la Terre";
+    if (!state_)
+        return platform::translate("CoordinateSystem",
+                                   "aucun système : les points ne se situent pas sur la Terre");
     PJ_CONTEXT* context = state_->context;
     PJ* wgs84 = proj_create(context, "EPSG:4326");
     PJ* operation =
@@ -174,7 +190,10 @@ std::string CoordinateSystem::versWgs84(double* x, double* y, std::size_t stride
     PJ* ordered = operation ? proj_normalize_for_visualization(context, operation) : nullptr;
     proj_destroy(operation);
     proj_destroy(wgs84);
-    if (!ordered) return "pas de transformation de « " + name_ + " » vers WGS 84";
+    if (!ordered)
+        return platform::fill(
+            platform::translate("CoordinateSystem", "pas de transformation de « %1 » vers WGS 84"),
+            {name_});
     transformInParallel(ordered, x, y, stride, count);
     proj_destroy(ordered);
     return {};

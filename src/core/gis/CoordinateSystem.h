@@ -16,7 +16,7 @@ class CoordinateSystem {
 public:
     // `text`: "aucun" (or nothing) for local coordinates, an EPSG code ("EPSG:2154" or
     // "2154"), a PROJ string ("+proj=utm +zone=31 +datum=WGS84") or anything else PROJ reads as
-    // a coordinate system (WKT, "IGNF:LAMB93"). Nothing, and the reason in French in `why`,
+    // a coordinate system (WKT, "IGNF:LAMB93"). Nothing, and the reason in `why`,
     // when PROJ does not understand it or it cannot place the points of a map.
     static std::optional<CoordinateSystem> lit(std::string_view text, std::string* why);
 

@@ -4,6 +4,7 @@
 #include "gis/GeoreferencedPicture.h"
 #include "model/Project.h"
 #include "picture/Decoder.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -145,7 +146,9 @@ std::string writePlaced(const model::Project& project, const picture::Raster& pi
                         const std::string& wkt, const std::string& out) {
     std::string why;
     Dataset source = memoryCopy(picture);
-    if (!source) return "Mémoire insuffisante pour l'image géoréférencée.";
+    if (!source)
+        return platform::translate("GeoTiffExport",
+                                   "Mémoire insuffisante pour l'image géoréférencée.");
     if (affineInPixels(project.calibrationMethod())) {
         const auto map = pictureMap(project, &why);
         if (!map) return why;
@@ -159,7 +162,9 @@ std::string writePlaced(const model::Project& project, const picture::Raster& pi
         GDALSetGeoTransform(source.get(), g.data());
     } else {
         source = warped(source.get(), project, picture.width(), picture.height());
-        if (!source) return "Le calage ne se ramène pas à une image orientée au nord.";
+        if (!source)
+            return platform::translate("GeoTiffExport",
+                                       "Le calage ne se ramène pas à une image orientée au nord.");
     }
     if (!wkt.empty()) GDALSetProjection(source.get(), wkt.c_str());
 
@@ -174,7 +179,8 @@ std::string writePlaced(const model::Project& project, const picture::Raster& pi
     if (written) fs::rename(temporary, out, error);
     if (!written || error) {
         fs::remove(temporary, error);
-        return "Impossible d'écrire <" + out + ">";
+        return platform::fill(platform::translate("GeoTiffExport", "Impossible d'écrire <%1>"),
+                              {out});
     }
     return {};
 }
@@ -189,13 +195,15 @@ std::string ecritGeoTiff(const model::Project& project, std::string_view system,
     if (!crs) return why;
     const std::string wkt = crs->prjText();
     if (!crs->local() && wkt.empty())
-        return "« " + crs->name() + " » ne s'écrit pas dans un GeoTIFF";
+        return platform::fill(
+            platform::translate("GeoTiffExport", "« %1 » ne s'écrit pas dans un GeoTIFF"),
+            {crs->name()});
     const std::string& file = project.picture().file;
     const picture::Decoded decoded = picture::decodeFile(file);
     if (!decoded.ok()) return picture::decodeFailureMessage(file, decoded.error);
 
     GDALAllRegister();
-    // GDAL's own messages would add English lines to the one French line the user reads.
+    // GDAL's own messages would add English lines to the one line the user reads.
     CPLPushErrorHandler(CPLQuietErrorHandler);
     const std::string error = writePlaced(project, decoded.raster, wkt, out);
     CPLPopErrorHandler();

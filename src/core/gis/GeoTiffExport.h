@@ -13,7 +13,7 @@ namespace tracelle::gis {
 
 // The picture at `out`, on linear axes: its own pixels for an affine or Helmert fit, resampled
 // onto a north-up grid for the others. `system` as the GIS export takes it ("aucun": no
-// system keys). "" or the reason in French; a failed write leaves a previous `out` whole.
+// system keys). "" or the reason; a failed write leaves a previous `out` whole.
 std::string ecritGeoTiff(const model::Project& project, std::string_view system,
                          const std::string& out);
 

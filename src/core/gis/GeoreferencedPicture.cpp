@@ -3,6 +3,7 @@
 #include "gis/CoordinateSystem.h"
 #include "gis/OutputFiles.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <charconv>
 #include <filesystem>
@@ -24,11 +25,17 @@ std::string prjFileName(const std::string& picture) {
 
 std::string whyNotGeoreferenced(const model::Project& project) {
     const std::string& picture = project.picture().file;
-    if (picture.empty()) return "Aucune image à géoréférencer.";
-    if (!fs::exists(picture)) return "Image introuvable : " + picture;
-    if (!project.isCalibrated()) return "L'image n'est pas calée.";
+    if (picture.empty())
+        return platform::translate("GeoreferencedPicture", "Aucune image à géoréférencer.");
+    if (!fs::exists(picture))
+        return platform::fill(platform::translate("GeoreferencedPicture", "Image introuvable : %1"),
+                              {picture});
+    if (!project.isCalibrated())
+        return platform::translate("GeoreferencedPicture", "L'image n'est pas calée.");
     if (!project.axisKinds().cartesianLinear())
-        return "Axes logarithmiques ou polaires : l'image ne se géoréférence pas.";
+        return platform::translate(
+            "GeoreferencedPicture",
+            "Axes logarithmiques ou polaires : l'image ne se géoréférence pas.");
     return {};
 }
 
@@ -44,13 +51,16 @@ std::optional<georef::Affine> pictureMap(const model::Project& project, std::str
     if (std::string no = whyNotGeoreferenced(project); !no.empty()) return refuse(std::move(no));
     const model::FittedCalibration& fit = project.calibrationFit();
     if (!affineInPixels(fit.method()))
-        return refuse("Un calage projectif ou polynomial ne tient pas dans un fichier de calage.");
+        return refuse(platform::translate(
+            "GeoreferencedPicture",
+            "Un calage projectif ou polynomial ne tient pas dans un fichier de calage."));
     // Affine in the pixels: three pixels give the whole map.
     const model::Real ox = project.picture().ox, oy = project.picture().oy;
     const auto origin = fit.toReal({ox, oy});
     const auto right = fit.toReal({ox + 1, oy});
     const auto down = fit.toReal({ox, oy + 1});
-    if (!origin || !right || !down) return refuse("L'image n'est pas calée.");
+    if (!origin || !right || !down)
+        return refuse(platform::translate("GeoreferencedPicture", "L'image n'est pas calée."));
     georef::Affine m;
     m.A = right->X - origin->X;
     m.D = right->Y - origin->Y;
@@ -81,7 +91,9 @@ GeoreferencedPicture ecritCalageImage(const model::Project& project, std::string
     if (!crs) return r;
     const std::string prj = crs->prjText();
     if (!crs->local() && prj.empty()) {
-        r.error = "« " + crs->name() + " » ne s'écrit pas dans un fichier .prj";
+        r.error = platform::fill(
+            platform::translate("GisExport", "« %1 » ne s'écrit pas dans un fichier .prj"),
+            {crs->name()});
         return r;
     }
     const std::string& picture = project.picture().file;

@@ -29,7 +29,7 @@ std::string whyNotGeoreferenced(const model::Project& project);
 bool affineInPixels(model::TransformMethod method);
 
 // The pixels of the picture (from the centre of its upper-left pixel) to the project's real
-// values; nothing, and the reason in French in `why`, when the picture is not there or no
+// values; nothing, and the reason in `why`, when the picture is not there or no
 // affine map holds its values.
 std::optional<georef::Affine> pictureMap(const model::Project& project, std::string* why);
 

@@ -8,6 +8,7 @@
 #include "gis/OutputFiles.h"
 #include "gis/Shapefile.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <cmath>
 #include <filesystem>
@@ -33,18 +34,23 @@ const FormatName& entry(Format format) {
 // Longitude and latitude in place of X and Y; "" or why not.
 std::string toWgs84(Features& f, const CoordinateSystem& system, Format format) {
     if (system.local())
-        return std::string("Le ") + nomFormat(format) +
-               " situe les points en longitude et latitude (WGS 84) : indiquez le système de "
-               "coordonnées des X, Y (par exemple EPSG:2154 pour le Lambert-93) au lieu de "
-               "« aucun ».";
+        return platform::fill(platform::translate("GisExport",
+                                                  "Le %1 situe les points en longitude et latitude "
+                                                  "(WGS 84) : indiquez le système de coordonnées "
+                                                  "des X, Y (par exemple EPSG:2154 pour le "
+                                                  "Lambert-93) au lieu de « aucun »."),
+                              {nomFormat(format)});
     if (f.points.empty()) return {};
     const std::string failed =
         system.versWgs84(&f.points[0].X, &f.points[0].Y, sizeof(FeaturePoint), f.points.size());
     if (!failed.empty()) return failed;
     for (const FeaturePoint& p : f.points) {
         if (!std::isfinite(p.X) || !std::isfinite(p.Y))
-            return "le point " + std::to_string(p.n) + " n'a ni longitude ni latitude dans « " +
-                   system.name() + " » : ses X, Y sont hors du domaine du système";
+            return platform::fill(platform::translate("GisExport",
+                                                      "le point %1 n'a ni longitude ni latitude "
+                                                      "dans « %2 » : ses X, Y sont hors du "
+                                                      "domaine du système"),
+                                  {std::to_string(p.n), system.name()});
     }
     return {};
 }
@@ -74,14 +80,18 @@ GisResult exporteSig(const model::Project& project, const GisChoices& c, const s
     std::string why;
     const auto system = CoordinateSystem::lit(c.system, &why);
     if (!system) {
-        r.error = "Système de coordonnées « " + c.system + " » : " + why;
+        r.error =
+            platform::fill(platform::translate("GisExport", "Système de coordonnées « %1 » : %2"),
+                           {c.system, why});
         return r;
     }
     auto f = extrait(project, c.shownLinesOnly, &r.error);
     if (!f) return r;
     if (f->points.empty()) {
-        r.error = c.shownLinesOnly ? "Aucun point à exporter dans les lignes affichées."
-                                   : "Aucun point à exporter.";
+        r.error = c.shownLinesOnly
+                      ? platform::translate("GisExport",
+                                            "Aucun point à exporter dans les lignes affichées.")
+                      : platform::translate("GisExport", "Aucun point à exporter.");
         return r;
     }
     if (enLongitudeLatitude(c.format)) {
@@ -101,7 +111,9 @@ GisResult exporteSig(const model::Project& project, const GisChoices& c, const s
         const ShapefileNames names = nomsShapefile(path);
         const std::string prj = system->prjText();
         if (!system->local() && prj.empty()) {
-            r.error = "« " + system->name() + " » ne s'écrit pas dans un fichier .prj";
+            r.error = platform::fill(
+                platform::translate("GisExport", "« %1 » ne s'écrit pas dans un fichier .prj"),
+                {system->name()});
             return r;
         }
         files = fichiersShapefile(*f, prj, names);

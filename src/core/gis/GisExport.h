@@ -31,7 +31,7 @@ struct GisChoices {
 };
 
 struct GisResult {
-    std::string error;                // in French; nothing was written then
+    std::string error;                // why nothing was written
     std::vector<std::string> written; // the files, main file first
     int lines = 0;                    // line features (lines of two points or more)
     int points = 0;

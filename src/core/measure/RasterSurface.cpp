@@ -3,6 +3,7 @@
 #include "measure/VectorMeasure.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,8 +80,8 @@ std::vector<std::string> rapportRaster(const RasterCounts& counts, long double k
     const model::Real l =
         std::sqrt(k) * (static_cast<model::Real>(counts.s) +
                         std::numbers::sqrt2_v<model::Real> * static_cast<model::Real>(counts.d));
-    return {" Surface raster = \t" + scientifiqueEtGroupe(a),
-            " L raster = \t" + scientifiqueEtGroupe(l)};
+    return {platform::translate("RasterSurface", " Surface raster = \t") + scientifiqueEtGroupe(a),
+            platform::translate("RasterSurface", " L raster = \t") + scientifiqueEtGroupe(l)};
 }
 
 } // namespace tracelle::measure

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,9 @@
 #include <numbers>
 
 namespace tracelle::measure {
+
+using platform::fill;
+using platform::translate;
 
 namespace {
 
@@ -135,13 +139,17 @@ std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& tw
     const Real Lr = A < P * P / 16 ? P / 4 + std::sqrt(P * P / 16 - A) : 0;
     const Real Dd = A != 0 ? R / A : 0;
     std::vector<std::string> lines;
-    lines.push_back(" Suite(" + std::to_string(l) + ")= \t" + std::to_string(m.n) + "\t points");
-    lines.push_back(" Surface  A = \t" + scientifiqueEtGroupe(A));
-    lines.push_back(" Distance D = \t" + scientifiqueEtGroupe(m.D));
-    lines.push_back(" Périmètre P = \t" + scientifiqueEtGroupe(P));
-    lines.push_back(" Indice de compacité = P/(4.pi.A)^0.5 = \t" + model::texte_general(Ic));
+    lines.push_back(fill(translate("VectorMeasure", " Suite(%1)= \t%2\t points"),
+                         {std::to_string(l), std::to_string(m.n)}));
+    lines.push_back(translate("VectorMeasure", " Surface  A = \t") + scientifiqueEtGroupe(A));
+    lines.push_back(translate("VectorMeasure", " Distance D = \t") + scientifiqueEtGroupe(m.D));
+    lines.push_back(translate("VectorMeasure", " Périmètre P = \t") + scientifiqueEtGroupe(P));
+    lines.push_back(translate("VectorMeasure", " Indice de compacité = P/(4.pi.A)^0.5 = \t") +
+                    model::texte_general(Ic));
     if (Lr != 0)
-        lines.push_back(" Rectangle équivalent L=P/4+sqrt(P²/16-A)= \t" + model::texte_general(Lr));
+        lines.push_back(
+            translate("VectorMeasure", " Rectangle équivalent L=P/4+sqrt(P²/16-A)= \t") +
+            model::texte_general(Lr));
     if (p.currentLine() > 1) {
         const auto& cal = p;
         const BearingCorrection none{0, 0};
@@ -149,15 +157,21 @@ std::vector<std::string> rapportSurface(const model::Project& p, int l, Real& tw
             between(cal.record(1).X, cal.record(1).Y, cal.record(2).X, cal.record(2).Y, none).d;
         const Real d23 =
             between(cal.record(2).X, cal.record(2).Y, cal.record(3).X, cal.record(3).Y, none).d;
+        lines.push_back(translate(
+            "VectorMeasure",
+            " Longueur totale du réseau (sans le pourtour de la surface choisie définie par"));
+        lines.push_back(fill(
+            translate("VectorMeasure",
+                      "    la suite n°%1  ( celle qui se trouve proche du clik de la souris ! )"),
+            {std::to_string(l)}));
+        lines.push_back(translate("VectorMeasure", "            L(réseau) = \t") +
+                        model::texte_scientifique(R, 4));
         lines.push_back(
-            " Longueur totale du réseau (sans le pourtour de la surface choisie définie par");
-        lines.push_back("    la suite n°" + std::to_string(l) +
-                        "  ( celle qui se trouve proche du clik de la souris ! )");
-        lines.push_back("            L(réseau) = \t" + model::texte_scientifique(R, 4));
-        lines.push_back(" Densité de drainage = longueur du réseau / A = \t" +
-                        model::texte_scientifique(Dd, 4));
-        lines.push_back("     Distances (calage 1 à 2) = " + model::texte_general(d12) +
-                        "   (calage 2 à 3) = " + model::texte_general(d23));
+            translate("VectorMeasure", " Densité de drainage = longueur du réseau / A = \t") +
+            model::texte_scientifique(Dd, 4));
+        lines.push_back(fill(
+            translate("VectorMeasure", "     Distances (calage 1 à 2) = %1   (calage 2 à 3) = %2"),
+            {model::texte_general(d12), model::texte_general(d23)}));
     }
     return lines;
 }
@@ -167,15 +181,17 @@ TextesDeuxPoints textesDeuxPoints(int l, Real length) {
     std::snprintf(text, sizeof text, "%8.6f ", static_cast<double>(length));
     std::string distance = text;
     std::replace(distance.begin(), distance.end(), '.', platform::decimalSeparator());
-    return {"La suite (" + std::to_string(l) + ") ne contient que 2 points distants de " +
-                model::texte_general(length),
-            "distance calculée = " + distance};
+    return {
+        fill(translate("VectorMeasure", "La suite (%1) ne contient que 2 points distants de %2"),
+             {std::to_string(l), model::texte_general(length)}),
+        translate("VectorMeasure", "distance calculée = ") + distance};
 }
 
 std::optional<std::string> mesureSansSens(const model::Project& p) {
     if (p.axisKinds().cartesianLinear()) return std::nullopt;
-    return "Sur des axes logarithmiques ou polaires, les valeurs réelles ne sont pas des "
-           "distances : longueurs et surfaces ne peuvent pas être mesurées";
+    return translate("VectorMeasure",
+                     "Sur des axes logarithmiques ou polaires, les valeurs réelles ne sont pas des "
+                     "distances : longueurs et surfaces ne peuvent pas être mesurées");
 }
 
 } // namespace tracelle::measure

@@ -3,13 +3,16 @@
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tracelle::model {
 
+using platform::fill;
 using platform::interaction;
+using platform::translate;
 
 bool Project::repere_carte(std::int32_t x, std::int32_t y, Real& X, Real& Y) const {
     if (!isCalibrated()) return false;
@@ -51,7 +54,7 @@ bool Project::derivedPointWouldCoincide(std::int32_t x, std::int32_t y) const {
 
 void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
     if (k_ >= 3) return;
-    history_.name("le point de calage " + std::to_string(k_ + 1));
+    history_.name(fill(translate("History", "le point de calage %1"), {std::to_string(k_ + 1)}));
     for (int k = 1; k <= k_; ++k) {
         if (distance_nulle_entre_calage(k, x, y)) {
             interaction().beep();
@@ -62,8 +65,9 @@ void Project::valide_point_calage(std::int32_t x, std::int32_t y) {
     // once, so that the user clicks another second point instead of a puzzling third one.
     if (k_ == 1 && derivedPointWouldCoincide(x, y)) {
         interaction().beep();
-        interaction().information("Avec ce 2ème point, le 3ème point de calage déduit se "
-                                  "confondrait avec un point cliqué : cliquez un autre 2ème point");
+        interaction().information(translate(
+            "Calibration", "Avec ce 2ème point, le 3ème point de calage déduit se "
+                           "confondrait avec un point cliqué : cliquez un autre 2ème point"));
         return;
     }
 
@@ -131,7 +135,8 @@ void Project::deriveThirdPoint() {
     loadRecords(k_);
     view_->redrawWithoutZones();
     interaction().information(
-        "n'oubliez pas d'affecter les bonnes valeurs aux X Y des 3 points de calages !");
+        translate("Calibration",
+                  "n'oubliez pas d'affecter les bonnes valeurs aux X Y des 3 points de calages !"));
 }
 
 void Project::readRecordReals(int k, Real (*read)(std::string_view)) {
@@ -183,8 +188,9 @@ void Project::calcul_nouveaux_calage(int currentFirst, int currentLast) {
 
 void Project::mess_3_calage_svp_et_init() {
     if (tableMode_) {
-        interaction().information("Les 3 premiers points cliqués sont les points de calage \n\n    "
-                                  "entrez leur coordonnée");
+        interaction().information(translate(
+            "Calibration", "Les 3 premiers points cliqués sont les points de calage \n\n    "
+                           "entrez leur coordonnée"));
     }
     n_ = 0;
     currentLine_ = 1;
@@ -212,18 +218,21 @@ void Project::setCalibration(const std::array<CalibrationPoint, 3>& points) {
 }
 
 RescaleResult Project::rescale(const std::string& typed) {
-    history_.name("la mise à l'échelle");
+    history_.name(translate("History", "la mise à l'échelle"));
     const Real r = val_reel(typed);
     const Real c = lastDistance_;
     if (r * c == 0) {
-        interaction().information("valeur <" + typed + "> non numérique ou distance nulle ");
+        interaction().information(fill(
+            translate("Calibration", "valeur <%1> non numérique ou distance nulle "), {typed}));
         return RescaleResult::Refused;
     }
     const Real f = r / c;
     if (!interaction().confirm(
-            " Mise à l'échelle = calcul des calibrations\n  distance calculée  = " +
-            texte_general(c) + "\n" + "  distance réelle    = " + texte_general(r) + "\n" +
-            "  facteur d'échelle = " + texte_general(f))) {
+            fill(translate("Calibration", " Mise à l'échelle = calcul des calibrations\n"
+                                          "  distance calculée  = %1\n"
+                                          "  distance réelle    = %2\n"
+                                          "  facteur d'échelle = %3"),
+                 {texte_general(c), texte_general(r), texte_general(f)}))) {
         return RescaleResult::Declined;
     }
     // About the real origin (0, 0), not about a calibration point.

@@ -2,8 +2,12 @@
 // them, and the points' real values made again whenever either changes.
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 namespace tracelle::model {
+
+using platform::fill;
+using platform::translate;
 
 int Project::controlPointCount() const {
     if (k_ < 3) return k_;
@@ -58,8 +62,9 @@ std::optional<Real> Project::areaScale(std::int32_t x, std::int32_t y) const {
 }
 
 FitStatus Project::setCalibrationModel(TransformMethod method, const AxisKinds& axes) {
-    history_.name(method != fit_.method() ? "le changement de modèle de calage"
-                                          : "le changement d'axes");
+    history_.name(method != fit_.method()
+                      ? translate("History", "le changement de modèle de calage")
+                      : translate("History", "le changement d'axes"));
     FittedCalibration candidate(method, axes);
     const FitStatus status = candidate.fit(controlPoints());
     if (status != FitStatus::Fitted && k_ >= 3) return status;
@@ -79,9 +84,10 @@ FitStatus Project::addControlPoints(std::span<const CalibrationRecord> points) {
     if (points.empty()) return fit_.status();
     const int first = controlPointCount() + 1;
     const int last = first + static_cast<int>(points.size()) - 1;
-    history_.name(first == last ? "le point de contrôle " + std::to_string(first)
-                                : "les points de contrôle " + std::to_string(first) + " à " +
-                                      std::to_string(last));
+    history_.name(first == last ? fill(translate("History", "le point de contrôle %1"),
+                                       {std::to_string(first)})
+                                : fill(translate("History", "les points de contrôle %1 à %2"),
+                                       {std::to_string(first), std::to_string(last)}));
     calibration_.setRowCount(last + 1);
     for (int row = first; row <= last; ++row) {
         const CalibrationRecord& p = points[static_cast<std::size_t>(row - first)];
@@ -110,8 +116,9 @@ FitStatus Project::setControlPointUsed(int row, bool used) {
         markLeftOut(row, !wasUsed);
         return status;
     }
-    history_.name((used ? "la reprise du point de contrôle " : "le retrait du point de contrôle ") +
-                  std::to_string(row));
+    history_.name(fill(used ? translate("History", "la reprise du point de contrôle %1")
+                            : translate("History", "le retrait du point de contrôle %1"),
+                       {std::to_string(row)}));
     calcul_nouveaux_calage();
     setSaved(false);
     return status;

@@ -1,6 +1,7 @@
 #include "model/History.h"
 
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -299,12 +300,15 @@ void History::name(std::string text) {
 }
 
 std::string History::undoName() const {
-    return done_.empty() || done_.back()->name.empty() ? "la modification" : done_.back()->name;
+    return done_.empty() || done_.back()->name.empty()
+               ? platform::translate("History", "la modification")
+               : done_.back()->name;
 }
 
 std::string History::redoName() const {
-    return undone_.empty() || undone_.back()->name.empty() ? "la modification"
-                                                           : undone_.back()->name;
+    return undone_.empty() || undone_.back()->name.empty()
+               ? platform::translate("History", "la modification")
+               : undone_.back()->name;
 }
 
 void History::push(std::unique_ptr<Entry> e) {

@@ -40,8 +40,8 @@ public:
     };
     void begin();
     void end();
-    // The action in French as the menu names it ("l'ajout du point 57"); the first name
-    // given to an action is kept.
+    // The action as the menu names it, in the language of the moment ("l'ajout du point 57",
+    // "adding point 57"); the first name given to an action is kept.
     void name(std::string text);
 
     bool canUndo() const { return !done_.empty(); }

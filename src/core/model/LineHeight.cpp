@@ -3,13 +3,16 @@
 #include "model/History.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <string>
 
 namespace tracelle::model {
 
 int setLineHeight(Project& project, std::int32_t L, Real Z) {
-    const History::Step step(project.history(), "la cote de la ligne " + format_entier(L, 1));
+    const History::Step step(
+        project.history(), platform::fill(platform::translate("History", "la cote de la ligne %1"),
+                                          {format_entier(L, 1)}));
     TextTable& points = project.points();
     const int lineColumn = project.indice_col("L");
     const int zColumn = project.indice_col("Z");

@@ -3,6 +3,7 @@
 #include "model/TextTable.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <charconv>
@@ -225,9 +226,15 @@ Real readTelling(std::string_view text) {
 } // namespace
 
 std::string texte_pas_un_reel(std::string_view text) {
-    std::string out = "'";
-    out.append(text);
-    return out.append("' n'est pas une valeur en virgule flottante correcte");
+    return platform::fill(
+        platform::translate("NumberText",
+                            "'%1' n'est pas une valeur en virgule flottante correcte"),
+        {text});
+}
+
+std::string notAnIntegerText(std::string_view text) {
+    return platform::fill(
+        platform::translate("NumberText", "'%1' n'est pas une valeur entière correcte"), {text});
 }
 
 Real val_reel(std::string_view text) {
@@ -322,18 +329,23 @@ std::int32_t val_entier(std::string_view text) {
     if (read.errorPosition == 0) return read.value;
 
     static const std::string kRescueFile = "~tmp.trc";
-    std::string question = "<";
-    question += excerptForMessage(text);
-    question += "> n'est pas une valeur entière err=" + std::to_string(read.errorPosition) +
-                "\n Sauver automatiquement pour relancer l'application et recharger le projet ? ";
+    const std::string question = platform::fill(
+        platform::translate(
+            "NumberText", "<%1> n'est pas une valeur entière err=%2\n Sauver automatiquement pour "
+                          "relancer l'application et recharger le projet ? "),
+        {excerptForMessage(text), std::to_string(read.errorPosition)});
     if (interaction().confirm(question)) {
         // Stopping after a failed save would lose the project: the program then stays open.
         if (emergencySave && emergencySave(kRescueFile)) {
-            interaction().information("sauvegarde effectuée dans " + kRescueFile + " avant arrêt");
+            interaction().information(platform::fill(
+                platform::translate("NumberText", "sauvegarde effectuée dans %1 avant arrêt"),
+                {kRescueFile}));
             interaction().requestQuit();
         } else {
-            interaction().information("la sauvegarde dans " + kRescueFile +
-                                      " a échoué : le programme reste ouvert");
+            interaction().information(platform::fill(
+                platform::translate("NumberText",
+                                    "la sauvegarde dans %1 a échoué : le programme reste ouvert"),
+                {kRescueFile}));
         }
     }
     return read.value;

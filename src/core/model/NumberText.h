@@ -28,6 +28,8 @@ bool readsAsReal(std::string_view text);
 // The conversion error's text for a real that cannot be read: "'" + text + "' n'est pas une
 // valeur en virgule flottante correcte".
 std::string texte_pas_un_reel(std::string_view text);
+// The same for an integer: "'" + text + "' n'est pas une valeur entière correcte".
+std::string notAnIntegerText(std::string_view text);
 
 // Strict conversion in the notation of the regional settings (blanks around allowed);
 // nothing when the text is not exactly one number.

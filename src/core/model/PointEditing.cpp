@@ -1,14 +1,18 @@
 // Points edited on the picture: moved, deleted anywhere, inserted on a segment.
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 
 namespace tracelle::model {
 
+using platform::fill;
+using platform::translate;
+
 void Project::deplacePoint(int i, std::int32_t x, std::int32_t y) {
     if (i < 1 || i > n_ || i >= points_.rowCount()) return;
-    history_.name("le déplacement du point " + std::to_string(i));
+    history_.name(fill(translate("History", "le déplacement du point %1"), {std::to_string(i)}));
     points_.setCell(i, indice_col("x"), format_entier(x, 4));
     points_.setCell(i, indice_col("y"), format_entier(y, 4));
     stocke_modif_xy(i);
@@ -17,7 +21,8 @@ void Project::deplacePoint(int i, std::int32_t x, std::int32_t y) {
 
 void Project::deplaceCalage(int k, std::int32_t x, std::int32_t y) {
     if (k < 1 || k > k_ || k >= calibration_.rowCount()) return;
-    history_.name("le déplacement du point de calage " + std::to_string(k));
+    history_.name(
+        fill(translate("History", "le déplacement du point de calage %1"), {std::to_string(k)}));
     calibration_.setCell(k, indice_col_cal("x"), _format(x, 4, 0));
     calibration_.setCell(k, indice_col_cal("y"), _format(y, 4, 0));
     auto& record = records_[static_cast<std::size_t>(k)];
@@ -38,7 +43,7 @@ void Project::renumerote(int from) {
 
 void Project::supprimePoint(int i) {
     if (i < 1 || i > n_ || i >= points_.rowCount()) return;
-    history_.name("la suppression du point " + std::to_string(i));
+    history_.name(fill(translate("History", "la suppression du point %1"), {std::to_string(i)}));
     const bool last = i == n_;
     points_.removeRow(i);
     --n_;
@@ -51,7 +56,8 @@ void Project::supprimePoint(int i) {
 
 void Project::inserePoint(int i, std::int32_t x, std::int32_t y) {
     if (i < 1 || i > n_ || i >= points_.rowCount()) return;
-    history_.name("l'insertion d'un point avant le point " + std::to_string(i));
+    history_.name(fill(translate("History", "l'insertion d'un point avant le point %1"),
+                       {std::to_string(i)}));
     const PointColumns c = pointColumns();
     const std::int32_t L = val_entier(points_.cell(i, c.L));
     Real X = x;

@@ -2,18 +2,21 @@
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace tracelle::model {
 
+using platform::fill;
 using platform::interaction;
+using platform::translate;
 
 namespace {
 
 std::string statusLinePoint(std::int32_t line, const std::string& point) {
-    return "Suite " + std::to_string(line) + "  point " + point + " ";
+    return fill(translate("PointStore", "Suite %1  point %2 "), {std::to_string(line), point});
 }
 
 } // namespace
@@ -38,7 +41,7 @@ void Project::valide_point(std::int32_t n, std::int32_t L, std::int32_t x, std::
 
 void Project::ajoute_point(std::int32_t x, std::int32_t y) {
     ++n_;
-    history_.name("l'ajout du point " + std::to_string(n_));
+    history_.name(fill(translate("History", "l'ajout du point %1"), {std::to_string(n_)}));
     setSaved(false);
     valide_point(n_, currentLine_, x, y);
 }
@@ -172,7 +175,7 @@ void Project::devalide_point() {
 
 void Project::Nouvelle_suite_de_points() {
     if (n_ == 0) return;
-    history_.name("la nouvelle ligne");
+    history_.name(translate("History", "la nouvelle ligne"));
     interaction().beep();
     const int L = startLine();
     if (L <= 1) return;

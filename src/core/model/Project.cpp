@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 
@@ -91,7 +92,7 @@ void Project::setDecimalsText(std::string text) {
 }
 
 void Project::affecte_ndecimale() {
-    history_.name("le changement de décimales");
+    history_.name(platform::translate("History", "le changement de décimales"));
     if (est_entier(decimalsText_)) {
         const EntierLu read = lit_entier(enleve_blancs(decimalsText_));
         decimals_ = read.errorPosition == 0 ? read.value : 20; // too many digits for an int
@@ -100,9 +101,10 @@ void Project::affecte_ndecimale() {
         // Said once per unreadable text: every stored row passes here.
         if (decimalsText_ != reportedDecimalsText_) {
             reportedDecimalsText_ = decimalsText_;
-            platform::interaction().information("le nombre de décimale est illisible =<" +
-                                                decimalsText_ + ">\n" +
-                                                " on affecte donc 8 décimales par défaut");
+            platform::interaction().information(platform::fill(
+                platform::translate("Project", "le nombre de décimale est illisible =<%1>\n"
+                                               " on affecte donc 8 décimales par défaut"),
+                {decimalsText_}));
         }
     }
     decimals_ = std::clamp(decimals_, 0, 20);

@@ -1,8 +1,12 @@
 #include "model/TableEditing.h"
 
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 namespace tracelle::model {
+
+using platform::fill;
+using platform::translate;
 
 namespace {
 
@@ -77,17 +81,20 @@ bool supprimeLigneSansQuestion(Project& p, const LigneASupprimer& l) {
 }
 
 std::string titreSuppressionLigne(const LigneASupprimer& l) {
-    return "Supprimer la ligne " + l.s + " en inverse video du tableau de lignes";
+    return fill(
+        translate("TableEditing", "Supprimer la ligne %1 en inverse video du tableau de lignes"),
+        {l.s});
 }
 
 std::string messageSuppressionLigne(const Project& p, const LigneASupprimer& l) {
-    return "TOTAL :" + std::to_string(p.currentLine()) + " ligne(s) / " + std::to_string(p.N()) +
-           " points" + "\n\n" + " Effacer la ligne sélectionnée n° " + l.s + " " + " composée de " +
-           std::to_string(l.nombre) + " points ?";
+    return fill(
+        translate("TableEditing", "TOTAL :%1 ligne(s) / %2 points\n\n Effacer la ligne "
+                                  "sélectionnée n° %3  composée de %4 points ?"),
+        {std::to_string(p.currentLine()), std::to_string(p.N()), l.s, std::to_string(l.nombre)});
 }
 
 void supprimeLigne(Project& p, const LigneASupprimer& l) {
-    p.history().name("la suppression de la ligne " + l.s);
+    p.history().name(fill(translate("History", "la suppression de la ligne %1"), {l.s}));
     TextTable& points = p.points();
     TextTable& lines = p.lines();
     const std::int32_t ligne = val_entier(l.s);
@@ -124,7 +131,8 @@ void supprimeLigne(Project& p, const LigneASupprimer& l) {
 }
 
 void afficheLignes(Project& p, bool shown) {
-    p.history().name(shown ? "l'affichage des lignes" : "le masquage des lignes");
+    p.history().name(shown ? translate("History", "l'affichage des lignes")
+                           : translate("History", "le masquage des lignes"));
     TextTable& lines = p.lines();
     const int okCol = indice_col_grille(lines, "OK");
     for (int k = 1; k <= p.currentLine() && k < lines.rowCount(); ++k)
@@ -134,11 +142,13 @@ void afficheLignes(Project& p, bool shown) {
 std::string titreRecopieZ(const Project& p, int row) {
     const std::string& z = p.points().cell(row, p.indice_col("Z"));
     const std::string& L = p.points().cell(row, p.indice_col("L"));
-    return "\rrecopier l'altitude Z = " + z + "\r\r" + "sur le reste des points de la ligne n°" + L;
+    // The catalogue holds no carriage return: the line breaks stay outside the texts.
+    return '\r' + fill(translate("TableEditing", "recopier l'altitude Z = %1"), {z}) + "\r\r" +
+           fill(translate("TableEditing", "sur le reste des points de la ligne n°%1"), {L});
 }
 
 void recopieZ(Project& p, int row) {
-    p.history().name("la recopie de Z");
+    p.history().name(translate("History", "la recopie de Z"));
     TextTable& points = p.points();
     if (row < 1 || row >= points.rowCount()) return;
     const int zCol = p.indice_col("Z");

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "picture/PixelRows.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <bit>
@@ -30,7 +31,9 @@ constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kLargestHeaderSize = 124;
 
-const char* const kTruncated = "fichier tronqué";
+const char* truncatedFile() {
+    return platform::translate("BmpCodec", "fichier tronqué");
+}
 
 std::uint16_t le16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
@@ -138,27 +141,35 @@ bool bitsSupported(int bits) {
 
 // Empty when the compression suits the depth and row order, else why not.
 std::string checkCompression(const Format& f) {
-    const std::string depth = std::to_string(f.bits) + " bits par pixel";
+    const std::string depth = platform::fill(platform::translate("BmpCodec", "%1 bits par pixel"),
+                                             {std::to_string(f.bits)});
     switch (f.compression) {
     case kRgb:
         return {};
     case kRle8:
     case kRle4:
         if (f.bits != (f.compression == kRle8 ? 8 : 4))
-            return "compression RLE incompatible avec " + depth;
+            return platform::fill(
+                platform::translate("BmpCodec", "compression RLE incompatible avec %1"), {depth});
         // The escapes move upwards only, so such a file has no meaning.
-        if (f.topDown) return "en-tête BMP invalide (image RLE de haut en bas)";
+        if (f.topDown)
+            return platform::translate("BmpCodec",
+                                       "en-tête BMP invalide (image RLE de haut en bas)");
         return {};
     case kBitfields:
     case kAlphaBitfields:
         if (f.bits != 16 && f.bits != 32)
-            return "compression par masques de couleurs incompatible avec " + depth;
+            return platform::fill(
+                platform::translate("BmpCodec",
+                                    "compression par masques de couleurs incompatible avec %1"),
+                {depth});
         return {};
     case kJpeg:
     case kPng:
-        return "compression BMP non prise en charge (JPEG ou PNG incorporé)";
+        return platform::translate("BmpCodec",
+                                   "compression BMP non prise en charge (JPEG ou PNG incorporé)");
     default:
-        return "compression BMP non reconnue";
+        return platform::translate("BmpCodec", "compression BMP non reconnue");
     }
 }
 
@@ -180,7 +191,7 @@ std::string readRows(Input& in, const Format& f, Raster& raster) {
     const bool plain32 = f.bits == 32 && standardBgr32(f);
     const int paletteSize = static_cast<int>(f.palette.size());
     for (int r = 0; r < f.height; ++r) {
-        if (!in.read(row.data(), rowBytes)) return kTruncated;
+        if (!in.read(row.data(), rowBytes)) return truncatedFile();
         Pixel* dst = raster.row(f.topDown ? r : f.height - 1 - r);
         const std::uint8_t* src = row.data();
         if (f.bits <= 8) {
@@ -226,7 +237,7 @@ std::string readRle(Input& in, const Format& f, Raster& raster) {
     while (y < h) {
         const int count = in.next();
         const int second = in.next();
-        if (second < 0) return kTruncated;
+        if (second < 0) return truncatedFile();
         if (count > 0) {
             for (int i = 0; i < count && x < w; ++i)
                 put(four ? (i % 2 == 0 ? second >> 4 : second & 15) : second);
@@ -239,14 +250,15 @@ std::string readRle(Input& in, const Format& f, Raster& raster) {
         } else if (second == 2) {
             const int dx = in.next();
             const int dy = in.next();
-            if (dy < 0) return kTruncated;
+            if (dy < 0) return truncatedFile();
             x = std::min(w, x + dx);
             for (int i = 0; i < dy && y < h; ++i)
                 endRow();
         } else {
             // Literal pixels, padded to a 16-bit boundary.
             const int bytes = four ? (second + 1) / 2 : second;
-            if (!in.read(literal, static_cast<std::uint64_t>((bytes + 1) & ~1))) return kTruncated;
+            if (!in.read(literal, static_cast<std::uint64_t>((bytes + 1) & ~1)))
+                return truncatedFile();
             for (int i = 0; i < second && x < w; ++i)
                 put(four ? (i % 2 == 0 ? literal[i / 2] >> 4 : literal[i / 2] & 15) : literal[i]);
         }
@@ -258,19 +270,23 @@ std::string readRle(Input& in, const Format& f, Raster& raster) {
 
 Decoded decodeBmp(const std::string& path) {
     Input in;
-    if (!in.open(path)) return failed("impossible d'ouvrir le fichier");
+    if (!in.open(path))
+        return failed(platform::translate("BmpCodec", "impossible d'ouvrir le fichier"));
 
     // File header, then the largest info header followed by up to four masks.
     std::uint8_t head[kFileHeaderSize + kLargestHeaderSize + 16] = {};
-    if (!in.read(head, kFileHeaderSize + 4)) return failed(kTruncated);
-    if (head[0] != 'B' || head[1] != 'M') return failed("ce fichier n'est pas une image BMP");
+    if (!in.read(head, kFileHeaderSize + 4)) return failed(truncatedFile());
+    if (head[0] != 'B' || head[1] != 'M')
+        return failed(platform::translate("BmpCodec", "ce fichier n'est pas une image BMP"));
     const std::uint32_t pixelOffset = le32(head + 10);
     const std::uint32_t headerSize = le32(head + 14);
     if (headerSize != kCoreHeaderSize && headerSize != kInfoHeaderSize && headerSize != 52 &&
         headerSize != 56 && headerSize != 108 && headerSize != kLargestHeaderSize)
-        return failed("version d'en-tête BMP non prise en charge (" + std::to_string(headerSize) +
-                      " octets)");
-    if (!in.read(head + kFileHeaderSize + 4, headerSize - 4)) return failed(kTruncated);
+        return failed(
+            platform::fill(platform::translate(
+                               "BmpCodec", "version d'en-tête BMP non prise en charge (%1 octets)"),
+                           {std::to_string(headerSize)}));
+    if (!in.read(head + kFileHeaderSize + 4, headerSize - 4)) return failed(truncatedFile());
     const std::uint8_t* h = head + kFileHeaderSize;
 
     Format f;
@@ -291,10 +307,13 @@ Decoded decodeBmp(const std::string& path) {
         f.topDown = height < 0;
         f.height = height == std::numeric_limits<std::int32_t>::min() ? 0 : std::abs(height);
     }
-    if (f.width <= 0 || f.height <= 0) return failed("taille d'image invalide");
+    if (f.width <= 0 || f.height <= 0)
+        return failed(platform::translate("BmpCodec", "taille d'image invalide"));
     if (!bitsSupported(f.bits))
-        return failed("profondeur de couleur BMP non prise en charge (" + std::to_string(f.bits) +
-                      " bits par pixel)");
+        return failed(
+            platform::fill(platform::translate("BmpCodec", "profondeur de couleur BMP non "
+                                                           "prise en charge (%1 bits par pixel)"),
+                           {std::to_string(f.bits)}));
     if (const std::string refused = checkCompression(f); !refused.empty()) return failed(refused);
 
     // The masks follow a 40-byte header, and sit inside the later ones.
@@ -302,7 +321,8 @@ Decoded decodeBmp(const std::string& path) {
     std::uint64_t tableStart = kFileHeaderSize + headerSize;
     if (masked && headerSize == kInfoHeaderSize) {
         const std::uint32_t extra = f.compression == kAlphaBitfields ? 16 : 12;
-        if (!in.read(head + kFileHeaderSize + kInfoHeaderSize, extra)) return failed(kTruncated);
+        if (!in.read(head + kFileHeaderSize + kInfoHeaderSize, extra))
+            return failed(truncatedFile());
         tableStart += extra;
     }
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
@@ -318,39 +338,42 @@ Decoded decodeBmp(const std::string& path) {
         const std::uint32_t all = masks[0] | masks[1] | masks[2];
         if (!f.red.set(masks[0]) || !f.green.set(masks[1]) || !f.blue.set(masks[2]) || all == 0 ||
             (f.bits == 16 && all > 0xFFFF))
-            return failed("masques de couleurs BMP invalides");
+            return failed(platform::translate("BmpCodec", "masques de couleurs BMP invalides"));
     }
 
-    if (pixelOffset < tableStart) return failed("position des pixels BMP invalide");
-    if (pixelOffset > in.size()) return failed(kTruncated);
+    if (pixelOffset < tableStart)
+        return failed(platform::translate("BmpCodec", "position des pixels BMP invalide"));
+    if (pixelOffset > in.size()) return failed(truncatedFile());
     if (f.bits <= 8) {
         // The pixels' position bounds the palette, whatever count the header gives.
         const std::uint32_t most = 1u << f.bits;
         std::uint64_t count = coloursUsed == 0 || coloursUsed > most ? most : coloursUsed;
         count = std::min<std::uint64_t>(count, (pixelOffset - tableStart) / entrySize);
-        if (count == 0) return failed("palette BMP absente");
+        if (count == 0) return failed(platform::translate("BmpCodec", "palette BMP absente"));
         std::uint8_t entries[256 * 4];
-        if (!in.read(entries, count * entrySize)) return failed(kTruncated);
+        if (!in.read(entries, count * entrySize)) return failed(truncatedFile());
         f.palette.resize(count);
         for (std::uint64_t i = 0; i < count; ++i) {
             const std::uint8_t* e = entries + i * entrySize;
             f.palette[i] = rgb555(e[2], e[1], e[0]);
         }
     }
-    if (!in.seek(pixelOffset)) return failed(kTruncated);
+    if (!in.seek(pixelOffset)) return failed(truncatedFile());
 
     // An uncompressed file must hold every row before the picture is allocated.
     if (f.compression != kRle8 && f.compression != kRle4) {
         const std::uint64_t rowBytes = (static_cast<std::uint64_t>(f.width) * f.bits + 31) / 32 * 4;
         const std::uint64_t available = in.size() - pixelOffset;
         if (rowBytes > available || static_cast<std::uint64_t>(f.height) > available / rowBytes)
-            return failed(kTruncated);
+            return failed(truncatedFile());
     }
 
     Decoded d;
     d.sourceBits = f.bits;
     d.raster = Raster::create(f.width, f.height, &d.error);
-    if (d.raster.empty()) return failed(d.error.empty() ? "mémoire insuffisante" : d.error);
+    if (d.raster.empty())
+        return failed(d.error.empty() ? platform::translate("BmpCodec", "mémoire insuffisante")
+                                      : d.error);
     const std::string error = f.compression == kRle8 || f.compression == kRle4
                                   ? readRle(in, f, d.raster)
                                   : readRows(in, f, d.raster);
@@ -368,14 +391,15 @@ namespace {
 using BgrRow = std::function<void(int y, std::uint8_t* bgr)>;
 
 std::string writeBmp24(int w, int h, const BgrRow& rowOf, const std::string& path) {
-    if (w <= 0 || h <= 0) return "image vide : rien à enregistrer";
+    if (w <= 0 || h <= 0) return platform::translate("BmpCodec", "image vide : rien à enregistrer");
     const auto width = static_cast<std::uint64_t>(w);
     const auto height = static_cast<std::uint64_t>(h);
     const std::uint64_t rowBytes = (width * 3 + 3) / 4 * 4;
     const std::uint64_t offset = kFileHeaderSize + kInfoHeaderSize;
     const std::uint64_t fileSize = offset + rowBytes * height;
     if (fileSize > std::numeric_limits<std::uint32_t>::max())
-        return "image trop grande pour le format BMP (plus de 4 Go)";
+        return platform::translate("BmpCodec",
+                                   "image trop grande pour le format BMP (plus de 4 Go)");
 
     std::uint8_t head[kFileHeaderSize + kInfoHeaderSize] = {'B', 'M'};
     put32(head + 2, static_cast<std::uint32_t>(fileSize));
@@ -438,7 +462,7 @@ std::string writeBmp(const Rgb24Rows& rows, const std::string& path) {
 
 std::string writeBmp(const Rgb24& picture, const std::string& path) {
     const auto rows = rowsOf(picture);
-    return rows ? writeBmp(*rows, path) : kIncompletePicture;
+    return rows ? writeBmp(*rows, path) : platform::translate("Rgb24", kIncompletePicture);
 }
 
 } // namespace tracelle::picture

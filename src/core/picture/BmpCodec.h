@@ -17,8 +17,8 @@ namespace tracelle::picture {
 // partly filled picture.
 Decoded decodeBmp(const std::string& path);
 
-// Writes `raster` as a 24-bit bottom-up BMP. Returns "" on success, otherwise the reason in
-// French; an existing file is then left as it was.
+// Writes `raster` as a 24-bit bottom-up BMP. Returns "" on success, otherwise the reason;
+// an existing file is then left as it was.
 std::string writeBmp(const Raster& raster, const std::string& path);
 std::string writeBmp(const RowSource& rows, const std::string& path);
 std::string writeBmp(const Rgb24& picture, const std::string& path);

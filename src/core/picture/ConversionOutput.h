@@ -22,7 +22,7 @@ std::string proposedOutputName(const std::string& sourcePath, OutputFormat forma
 std::string savedOutputName(const std::string& chosen, OutputFormat format);
 
 // `picture` written to `path` in `format` (JPEG of quality 90), a row at a time. "" on
-// success, else the reason in French; an existing file is then left as it was.
+// success, else the reason; an existing file is then left as it was.
 std::string writeConverted(const Rgb24Rows& picture, OutputFormat format, const std::string& path);
 
 } // namespace tracelle::picture

@@ -7,27 +7,17 @@
 
 namespace tracelle::picture {
 
-namespace {
-
-std::string notAnInteger(std::string_view text) {
-    std::string message = "'"; // built in steps: g++ 12 warns wrongly about "'" + string
-    message += text;
-    return message + "' n'est pas une valeur entière correcte";
-}
-
-} // namespace
-
 TargetWidth calc_res(std::string_view widthCm, std::string_view dpi) {
     TargetWidth t;
     if (widthCm.empty() || dpi.empty()) return t;
     const model::EntierLu width = model::lit_entier(widthCm);
     if (width.errorPosition != 0) {
-        t.error = notAnInteger(widthCm);
+        t.error = model::notAnIntegerText(widthCm);
         return t;
     }
     const model::EntierLu resolution = model::lit_entier(dpi);
     if (resolution.errorPosition != 0) {
-        t.error = notAnInteger(dpi);
+        t.error = model::notAnIntegerText(dpi);
         return t;
     }
     t.computed = true;

@@ -13,7 +13,7 @@ struct Decoded {
     Raster raster;
     // Bits per pixel of the file (1, 4, 8, 16, 24, 32...), for information.
     int sourceBits = 0;
-    // Empty on success; otherwise the reason in French ("fichier tronqué", "compression
+    // Empty on success; otherwise the reason ("fichier tronqué", "compression
     // non reconnue"...), without the file's name, which the caller adds.
     std::string error;
 

@@ -6,6 +6,7 @@
 #include "picture/PngCodec.h"
 #include "picture/TiffCodec.h"
 #include "picture/WebpCodec.h"
+#include "platform/Language.h"
 
 #include <cstring>
 #include <fstream>
@@ -36,11 +37,11 @@ void setFallbackDecoder(FallbackDecoder decoder) {
 
 Decoded decodeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return failed("fichier introuvable ou illisible");
+    if (!in) return failed(platform::translate("Decoder", "fichier introuvable ou illisible"));
     char head[12] = {};
     in.read(head, sizeof head);
     const auto size = static_cast<std::size_t>(in.gcount());
-    if (size == 0) return failed("fichier vide");
+    if (size == 0) return failed(platform::translate("Decoder", "fichier vide"));
 
     // The content decides, not the extension: a renamed picture still opens.
     if (startsWith(head, size, kJpegMagic, 3)) return decodeJpeg(path);
@@ -59,7 +60,7 @@ Decoded decodeFile(const std::string& path) {
         return other.ok() ? std::move(other) : std::move(webp);
     }
     if (fallback) return fallback(path);
-    return failed("format d'image non reconnu");
+    return failed(platform::translate("Decoder", "format d'image non reconnu"));
 }
 
 RowIntoDecoder rowDecoderFor(const std::string& path) {
@@ -74,7 +75,8 @@ RowIntoDecoder rowDecoderFor(const std::string& path) {
 }
 
 std::string decodeFailureMessage(const std::string& path, const std::string& reason) {
-    return "Impossible de lire l'image " + path + " :\n" + reason;
+    return platform::fill(platform::translate("Decoder", "Impossible de lire l'image %1 :\n%2"),
+                          {path, reason});
 }
 
 } // namespace tracelle::picture

@@ -1,5 +1,7 @@
 #include "picture/GifCodec.h"
 
+#include "platform/Language.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -22,23 +24,23 @@ struct GifCloser {
 std::string reason(int code) {
     switch (code) {
     case D_GIF_ERR_OPEN_FAILED:
-        return "fichier GIF introuvable ou illisible";
+        return platform::translate("GifCodec", "fichier GIF introuvable ou illisible");
     case D_GIF_ERR_READ_FAILED:
     case D_GIF_ERR_EOF_TOO_SOON:
-        return "fichier GIF tronqué";
+        return platform::translate("GifCodec", "fichier GIF tronqué");
     case D_GIF_ERR_NOT_GIF_FILE:
-        return "GIF : ce fichier n'est pas une image GIF";
+        return platform::translate("GifCodec", "GIF : ce fichier n'est pas une image GIF");
     case D_GIF_ERR_NO_COLOR_MAP:
-        return "GIF : pas de palette de couleurs";
+        return platform::translate("GifCodec", "GIF : pas de palette de couleurs");
     case D_GIF_ERR_NOT_ENOUGH_MEM:
-        return "GIF : mémoire insuffisante";
+        return platform::translate("GifCodec", "GIF : mémoire insuffisante");
     case D_GIF_ERR_IMAGE_DEFECT:
     case D_GIF_ERR_DATA_TOO_BIG:
-        return "GIF : données d'image défectueuses";
+        return platform::translate("GifCodec", "GIF : données d'image défectueuses");
     case D_GIF_ERR_WRONG_RECORD:
-        return "GIF : bloc de type inconnu";
+        return platform::translate("GifCodec", "GIF : bloc de type inconnu");
     default: // giflib's own texts are English
-        return "GIF : fichier endommagé";
+        return platform::translate("GifCodec", "GIF : fichier endommagé");
     }
 }
 
@@ -55,9 +57,11 @@ Decoded decodeGif(const std::string& path) {
     if (!gif) {
         std::error_code ignored;
         if (code == D_GIF_ERR_READ_FAILED && fs::file_size(path, ignored) == 0)
-            return failed("fichier GIF vide");
+            return failed(platform::translate("GifCodec", "fichier GIF vide"));
         // giflib leaves the code unset when the screen description is cut short.
-        return failed(code == D_GIF_SUCCEEDED ? "fichier GIF tronqué" : reason(code));
+        return failed(code == D_GIF_SUCCEEDED
+                          ? platform::translate("GifCodec", "fichier GIF tronqué")
+                          : reason(code));
     }
     // Refused before giflib reads every frame into memory.
     if (gif->SWidth > 0 && gif->SHeight > 0) {
@@ -67,14 +71,15 @@ Decoded decodeGif(const std::string& path) {
     }
     // giflib reads every frame, each de-interlaced, as 8-bit indices.
     if (DGifSlurp(gif.get()) != GIF_OK) return failed(reason(gif->Error));
-    if (gif->ImageCount < 1) return failed("GIF : aucune image dans le fichier");
+    if (gif->ImageCount < 1)
+        return failed(platform::translate("GifCodec", "GIF : aucune image dans le fichier"));
 
     const SavedImage& frame = gif->SavedImages[0];
-    if (!frame.RasterBits) return failed("GIF : image vide");
+    if (!frame.RasterBits) return failed(platform::translate("GifCodec", "GIF : image vide"));
     const GifImageDesc& desc = frame.ImageDesc;
     const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount < 1 || !map->Colors)
-        return failed("GIF : pas de palette de couleurs");
+        return failed(platform::translate("GifCodec", "GIF : pas de palette de couleurs"));
 
     // Some writers leave the logical screen at zero: the frame then sets the size.
     const int width = gif->SWidth > 0 ? gif->SWidth : desc.Left + desc.Width;

@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "picture/PixelRows.h"
 #include "picture/RowArrival.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -64,34 +65,34 @@ void installErrors(ErrorManager& errors) {
     errors.truncated = false;
 }
 
-// libjpeg's own texts are English: the user gets the French of the kind of fault.
+// libjpeg's own texts are English: the user gets the kind of fault in his language.
 std::string reason(const ErrorManager& errors) {
-    if (errors.truncated) return "fichier JPEG tronqué";
+    if (errors.truncated) return platform::translate("JpegCodec", "fichier JPEG tronqué");
     switch (errors.code) {
     case JERR_INPUT_EMPTY:
-        return "fichier JPEG vide";
+        return platform::translate("JpegCodec", "fichier JPEG vide");
     case JERR_INPUT_EOF:
-        return "fichier JPEG tronqué";
+        return platform::translate("JpegCodec", "fichier JPEG tronqué");
     case JERR_NO_SOI:
-        return "JPEG : ce fichier n'est pas une image JPEG";
+        return platform::translate("JpegCodec", "JPEG : ce fichier n'est pas une image JPEG");
     case JERR_OUT_OF_MEMORY:
-        return "JPEG : mémoire insuffisante";
+        return platform::translate("JpegCodec", "JPEG : mémoire insuffisante");
     case JERR_EMPTY_IMAGE:
-        return "JPEG : image vide (largeur ou hauteur nulle)";
+        return platform::translate("JpegCodec", "JPEG : image vide (largeur ou hauteur nulle)");
     case JERR_IMAGE_TOO_BIG:
     case JERR_WIDTH_OVERFLOW:
-        return "JPEG : image trop grande";
+        return platform::translate("JpegCodec", "JPEG : image trop grande");
     case JERR_ARITH_NOTIMPL:
     case JERR_NOT_COMPILED:
     case JERR_NOTIMPL:
     case JERR_SOF_UNSUPPORTED:
     case JERR_CONVERSION_NOTIMPL:
     case JERR_BAD_PRECISION:
-        return "JPEG : variante de JPEG non prise en charge";
+        return platform::translate("JpegCodec", "JPEG : variante de JPEG non prise en charge");
     case JERR_FILE_WRITE:
-        return "JPEG : écriture impossible";
+        return platform::translate("JpegCodec", "JPEG : écriture impossible");
     default:
-        return "JPEG : fichier endommagé";
+        return platform::translate("JpegCodec", "JPEG : fichier endommagé");
     }
 }
 
@@ -359,7 +360,7 @@ bool allocate(DecodeJob& job, int width, int height) {
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     job.wide->pixels.reset(new (std::nothrow) std::uint32_t[count]);
     if (!job.wide->pixels) {
-        *job.refused = "JPEG : mémoire insuffisante";
+        *job.refused = platform::translate("JpegCodec", "JPEG : mémoire insuffisante");
         return false;
     }
     job.wide->width = width;
@@ -499,7 +500,7 @@ std::string decodeInto(const std::string& path, Raster& raster, Decoded32* wide,
                        RowArrival* arrival = nullptr,
                        const std::function<void()>* sized = nullptr) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return "fichier JPEG introuvable ou illisible";
+    if (!file) return platform::translate("JpegCodec", "fichier JPEG introuvable ou illisible");
     std::string refused;
     DecodeJob job{};
     job.file = file;
@@ -545,7 +546,8 @@ std::string writeJpeg(const Raster& raster, const std::string& path, int quality
 namespace {
 
 std::string encode(EncodeJob& job, const std::string& path) {
-    if (job.width <= 0 || job.height <= 0) return "image vide : rien à enregistrer";
+    if (job.width <= 0 || job.height <= 0)
+        return platform::translate("JpegCodec", "image vide : rien à enregistrer");
     files::AtomicFile out(path);
     std::string error;
     job.file = out.open(&error);
@@ -581,7 +583,8 @@ std::string writeJpeg(const Rgb24Rows& rows, const std::string& path, int qualit
 
 std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality) {
     const auto rows = rowsOf(picture);
-    return rows ? writeJpeg(*rows, path, quality) : kIncompletePicture;
+    return rows ? writeJpeg(*rows, path, quality)
+                : platform::translate("Rgb24", kIncompletePicture);
 }
 
 } // namespace tracelle::picture

@@ -23,7 +23,7 @@ std::string decodeJpegInto(const std::string& path, Raster& into, int& sourceBit
 Decoded32 decodeJpeg32(const std::string& path);
 
 // Writes `raster` as a colour JPEG (quality 1 to 100; the program uses 90). Returns "" on
-// success, otherwise the reason in French; an existing file is then left as it was.
+// success, otherwise the reason; an existing file is then left as it was.
 std::string writeJpeg(const Raster& raster, const std::string& path, int quality);
 std::string writeJpeg(const RowSource& rows, const std::string& path, int quality);
 std::string writeJpeg(const Rgb24& picture, const std::string& path, int quality);

@@ -1,5 +1,7 @@
 #include "picture/MetafileHeader.h"
 
+#include "platform/Language.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -8,9 +10,17 @@ namespace tracelle::picture {
 
 namespace {
 
-const char* const kTruncated = "fichier tronqué";
-const char* const kDamagedEmf = "métafichier EMF endommagé";
-const char* const kDamagedWmf = "métafichier WMF endommagé";
+const char* truncatedFile() {
+    return platform::translate("MetafileHeader", "fichier tronqué");
+}
+
+const char* damagedEmf() {
+    return platform::translate("MetafileHeader", "métafichier EMF endommagé");
+}
+
+const char* damagedWmf() {
+    return platform::translate("MetafileHeader", "métafichier WMF endommagé");
+}
 
 constexpr std::uint32_t kEmfSignature = 0x464D4520; // " EMF"
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
@@ -51,11 +61,11 @@ bool toPixels(double length, double perInch, int& pixels) {
 std::string walkEmfRecords(std::span<const std::uint8_t> b, std::size_t first) {
     std::size_t at = first;
     while (true) {
-        if (b.size() - at < 8) return kTruncated;
+        if (b.size() - at < 8) return truncatedFile();
         const std::uint32_t type = u32(b, at);
         const std::uint32_t size = u32(b, at + 4);
-        if (size < 8 || size % 4 != 0) return kDamagedEmf;
-        if (size > b.size() - at) return kTruncated;
+        if (size < 8 || size % 4 != 0) return damagedEmf();
+        if (size > b.size() - at) return truncatedFile();
         if (type == 14) return {}; // EMR_EOF
         at += size;
     }
@@ -66,12 +76,12 @@ MetafileHeader readEmf(std::span<const std::uint8_t> b) {
     h.kind = MetafileKind::Emf;
     const std::uint32_t headerSize = u32(b, 4);
     if (headerSize < kEmfBaseHeader || headerSize % 4 != 0) {
-        h.error = kDamagedEmf;
+        h.error = damagedEmf();
         return h;
     }
     const std::uint32_t declared = u32(b, 48);
     if (headerSize > b.size() || declared > b.size()) {
-        h.error = kTruncated;
+        h.error = truncatedFile();
         return h;
     }
     // The records stop at the size the header declares, when it declares one.
@@ -106,7 +116,8 @@ MetafileHeader readEmf(std::span<const std::uint8_t> b) {
         fits = toPixels(h.frame.width(), perHundredth[0] * 2540, h.width) &&
                toPixels(h.frame.height(), perHundredth[1] * 2540, h.height);
     }
-    if (!fits) h.error = "dimensions du métafichier invalides";
+    if (!fits)
+        h.error = platform::translate("MetafileHeader", "dimensions du métafichier invalides");
     h.sized = true;
     return h;
 }
@@ -124,11 +135,11 @@ std::string walkWmfRecords(std::span<const std::uint8_t> b, std::size_t at) {
     const std::uint32_t longest = u32(b, at + 12);
     at += kWmfHeader;
     while (at < b.size()) {
-        if (b.size() - at < 6) return kTruncated;
+        if (b.size() - at < 6) return truncatedFile();
         const std::uint32_t words = u32(b, at);
-        if (words < 3 || words - 3 > longest) return kDamagedWmf;
+        if (words < 3 || words - 3 > longest) return damagedWmf();
         if (words == 3 && u16(b, at + 4) == 0) return {}; // META_EOF
-        if (words > (b.size() - at) / 2) return kTruncated;
+        if (words > (b.size() - at) / 2) return truncatedFile();
         at += std::size_t{words} * 2;
     }
     return {};
@@ -139,11 +150,11 @@ MetafileHeader readWmf(std::span<const std::uint8_t> b, bool placeable) {
     h.kind = MetafileKind::Wmf;
     const std::size_t start = placeable ? kPlaceableHeader : 0;
     if (b.size() < start + kWmfHeader) {
-        h.error = kTruncated;
+        h.error = truncatedFile();
         return h;
     }
     if (!wmfHeaderAt(b, start)) {
-        h.error = kDamagedWmf;
+        h.error = damagedWmf();
         return h;
     }
     if (std::string e = walkWmfRecords(b, start); !e.empty()) {
@@ -156,7 +167,7 @@ MetafileHeader readWmf(std::span<const std::uint8_t> b, bool placeable) {
     h.unitsPerInch = u16(b, 14);
     if (h.unitsPerInch == 0 || !toPixels(h.frame.width(), h.unitsPerInch, h.width) ||
         !toPixels(h.frame.height(), h.unitsPerInch, h.height))
-        h.error = kDamagedWmf;
+        h.error = damagedWmf();
     return h;
 }
 
@@ -228,14 +239,15 @@ MetafileHeader readMetafileHeader(std::span<const std::uint8_t> b) {
         if (b.size() < kEmfBaseHeader) {
             MetafileHeader h;
             h.kind = MetafileKind::Emf;
-            h.error = kTruncated;
+            h.error = truncatedFile();
             return h;
         }
         return readEmf(b);
     }
     if (wmfHeaderAt(b, 0)) return readWmf(b, false);
     MetafileHeader h;
-    h.error = "ce fichier n'est pas un métafichier EMF ou WMF";
+    h.error =
+        platform::translate("MetafileHeader", "ce fichier n'est pas un métafichier EMF ou WMF");
     return h;
 }
 

@@ -1,6 +1,7 @@
 #include "picture/PictureLoading.h"
 
 #include "picture/Decoder.h"
+#include "platform/Language.h"
 
 namespace tracelle::picture {
 
@@ -14,7 +15,8 @@ PictureLoading::PictureLoading(RowDecoder decoder) {
             changed_.notify_all();
         };
         std::string error = decoder(*raster_, sourceBits_, *writer_, sized);
-        if (error.empty() && raster_->empty()) error = "image vide";
+        if (error.empty() && raster_->empty())
+            error = platform::translate("PictureLoading", "image vide");
         if (error.empty()) writer_->arrived(raster_->height());
         writer_->end();
         std::function<void()> call;

@@ -2,6 +2,7 @@
 
 #include "picture/PixelRows.h"
 #include "picture/RowArrival.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,18 +38,22 @@ struct PngJob {
 
 void onWarning(png_structp, png_const_charp) {}
 
-// libpng's own texts are English: the user gets the French of the kind of fault.
+// libpng's own texts are English: the user gets the kind of fault in his language.
 std::string reason(std::string_view message) {
     const auto has = [message](std::string_view part) {
         return message.find(part) != std::string_view::npos;
     };
-    if (has("memory") || has("mémoire")) return "PNG : mémoire insuffisante";
+    if (has("memory") || has("mémoire"))
+        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
     if (has("Not enough image data"))
-        return "PNG : image incomplète (données de l'image trop courtes)";
-    if (has("CRC")) return "PNG : fichier endommagé (somme de contrôle fausse)";
+        return platform::translate("PngCodec",
+                                   "PNG : image incomplète (données de l'image trop courtes)");
+    if (has("CRC"))
+        return platform::translate("PngCodec",
+                                   "PNG : fichier endommagé (somme de contrôle fausse)");
     if (message.starts_with("IDAT") || has("image data") || has("ompress"))
-        return "PNG : données de l'image endommagées";
-    return "PNG : fichier endommagé";
+        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
+    return platform::translate("PngCodec", "PNG : fichier endommagé");
 }
 
 void readData(png_structp png, png_bytep data, std::size_t length) {
@@ -153,14 +158,15 @@ namespace {
 std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowArrival* arrival,
                        const std::function<void()>* sized) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return "fichier PNG introuvable ou illisible";
+    if (!file) return platform::translate("PngCodec", "fichier PNG introuvable ou illisible");
     png_byte signature[8];
     const std::size_t got = std::fread(signature, 1, sizeof signature, file);
     if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
         std::fclose(file);
-        if (got == 0) return "fichier PNG vide";
-        if (png_sig_cmp(signature, 0, got) == 0) return "fichier PNG tronqué";
-        return "PNG : ce fichier n'est pas une image PNG";
+        if (got == 0) return platform::translate("PngCodec", "fichier PNG vide");
+        if (png_sig_cmp(signature, 0, got) == 0)
+            return platform::translate("PngCodec", "fichier PNG tronqué");
+        return platform::translate("PngCodec", "PNG : ce fichier n'est pas une image PNG");
     }
     std::string refused;
     PngJob job{};
@@ -174,7 +180,7 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     bits = job.sourceBits;
     if (ok) return {};
     if (!refused.empty()) return refused;
-    if (job.truncated) return "fichier PNG tronqué";
+    if (job.truncated) return platform::translate("PngCodec", "fichier PNG tronqué");
     return reason(job.message);
 }
 

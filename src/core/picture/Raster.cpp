@@ -1,5 +1,6 @@
 #include "picture/Raster.h"
 
+#include "platform/Language.h"
 #include "platform/SystemInfo.h"
 
 #include <algorithm>
@@ -9,10 +10,11 @@ namespace tracelle::picture {
 
 std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
                               std::uint64_t decoderBytes) {
-    if (width == 0 || height == 0) return "image vide (largeur ou hauteur nulle)";
+    if (width == 0 || height == 0)
+        return platform::translate("Raster", "image vide (largeur ou hauteur nulle)");
     if (width > 0x7FFFFFFF || height > 0x7FFFFFFF || width * height > (std::uint64_t{1} << 40))
-        return "image trop grande (" + std::to_string(width) + " x " + std::to_string(height) +
-               " pixels)";
+        return platform::fill(platform::translate("Raster", "image trop grande (%1 x %2 pixels)"),
+                              {std::to_string(width), std::to_string(height)});
     // Beside the picture, its layer holds only the tiles drawn on and an overview of about a
     // twelfth of the picture: a quarter more leaves room for both.
     const std::uint64_t pictureBytes = width * height * sizeof(Pixel);
@@ -24,9 +26,11 @@ std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
     const std::uint64_t availableKB = platform::readMemoryStatus().availablePhysical;
 #endif
     if (availableKB > 0 && needKB > availableKB)
-        return "mémoire insuffisante pour une image de " + std::to_string(width) + " x " +
-               std::to_string(height) + " pixels (" + std::to_string(needKB / 1024) +
-               " Mo nécessaires, " + std::to_string(availableKB / 1024) + " Mo disponibles)";
+        return platform::fill(platform::translate("Raster",
+                                                  "mémoire insuffisante pour une image de %1 x %2 "
+                                                  "pixels (%3 Mo nécessaires, %4 Mo disponibles)"),
+                              {std::to_string(width), std::to_string(height),
+                               std::to_string(needKB / 1024), std::to_string(availableKB / 1024)});
     return {};
 }
 
@@ -41,7 +45,7 @@ Raster Raster::create(int width, int height, std::string* error) {
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     r.pixels_.reset(new (std::nothrow) Pixel[count]);
     if (!r.pixels_) {
-        if (error) *error = "mémoire insuffisante";
+        if (error) *error = platform::translate("Raster", "mémoire insuffisante");
         return r;
     }
     r.width_ = width;

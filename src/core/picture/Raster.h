@@ -57,7 +57,7 @@ private:
     std::unique_ptr<Pixel[]> pixels_;
 };
 
-// The French text that refuses a picture too large for the memory, or empty when it fits;
+// The text that refuses a picture too large for the memory, or empty when it fits;
 // `decoderBytes` is what its decoder needs beside it (a progressive JPEG's coefficients).
 std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
                               std::uint64_t decoderBytes = 0);

@@ -2,6 +2,8 @@
 // its own depth until it is written, so that the file loses none of its colours.
 #pragma once
 
+#include "platform/Language.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -34,6 +36,8 @@ inline std::optional<Rgb24Rows> rowsOf(const Rgb24& p) {
                      }};
 }
 
-inline constexpr const char* kIncompletePicture = "image incomplète : rien à enregistrer";
+// translate("Rgb24", …) where shown.
+inline constexpr const char* kIncompletePicture =
+    QT_TRANSLATE_NOOP("Rgb24", "image incomplète : rien à enregistrer");
 
 } // namespace tracelle::picture

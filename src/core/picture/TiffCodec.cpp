@@ -2,6 +2,7 @@
 
 #include "picture/PixelRows.h"
 #include "picture/RowArrival.h"
+#include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
@@ -26,9 +27,17 @@ namespace tracelle::picture {
 
 namespace {
 
-constexpr const char* kPixelFormat = "TIFF : format de pixel non reconnu";
-constexpr const char* kCompression = "TIFF : compression non reconnue";
-constexpr const char* kMemory = "TIFF : mémoire insuffisante";
+const char* unknownPixelFormat() {
+    return platform::translate("TiffCodec", "TIFF : format de pixel non reconnu");
+}
+
+const char* unknownCompression() {
+    return platform::translate("TiffCodec", "TIFF : compression non reconnue");
+}
+
+const char* outOfMemory() {
+    return platform::translate("TiffCodec", "TIFF : mémoire insuffisante");
+}
 
 // Strips larger than this are read a row at a time: a file made of one big compressed strip
 // must not need a buffer the size of the picture.
@@ -81,12 +90,14 @@ Handle openTiff(Messages& messages) {
     return tif;
 }
 
-// libtiff's own texts are English: what is kept of them is where the fault lies, in French.
+// libtiff's own texts are English: what is kept of them is where the fault lies, in the
+// program's language.
 std::string place(const std::string& message) {
-    for (const auto& [english, french] : {std::pair{"strip ", "bande "},
-                                          {"tile ", "tuile "},
-                                          {"scanline ", "ligne "},
-                                          {"row ", "ligne "}}) {
+    for (const auto& [english, french] :
+         {std::pair{"strip ", QT_TRANSLATE_NOOP("TiffCodec", "bande ")},
+          {"tile ", QT_TRANSLATE_NOOP("TiffCodec", "tuile ")},
+          {"scanline ", QT_TRANSLATE_NOOP("TiffCodec", "ligne ")},
+          {"row ", QT_TRANSLATE_NOOP("TiffCodec", "ligne ")}}) {
         for (std::size_t at = message.find(english); at != std::string::npos;
              at = message.find(english, at + 1)) {
             const char* digits = message.c_str() + at + std::strlen(english);
@@ -94,7 +105,7 @@ std::string place(const std::string& message) {
             const auto [end, ec] = std::from_chars(digits, message.c_str() + message.size(), n);
             // A row of -1 names no row.
             if (ec == std::errc() && end != digits && n != UINT32_MAX)
-                return french + std::to_string(n);
+                return platform::translate("TiffCodec", french) + std::to_string(n);
         }
     }
     return {};
@@ -134,9 +145,10 @@ Pixel grey(unsigned level) {
 }
 
 std::string paletteFormat(TIFF* tif, Format& f) {
-    if (f.bits > 8) return kPixelFormat;
+    if (f.bits > 8) return unknownPixelFormat();
     std::uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
-    if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &red, &green, &blue)) return "TIFF : palette absente";
+    if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &red, &green, &blue))
+        return platform::translate("TiffCodec", "TIFF : palette absente");
     const int size = 1 << f.bits;
     // Old writers stored 8-bit entries; a real 16-bit palette so dark is not worth showing.
     bool eightBit = true;
@@ -171,11 +183,11 @@ std::string describe(TIFF* tif, Format& f) {
         if (TIFFIsCODECConfigured(compression)) break;
         [[fallthrough]];
     default:
-        return kCompression;
+        return unknownCompression();
     }
     if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric) || samples == 0 ||
         (sampleFormat != SAMPLEFORMAT_UINT && sampleFormat != SAMPLEFORMAT_VOID))
-        return kPixelFormat;
+        return unknownPixelFormat();
 
     f.bits = bits;
     f.samples = samples;
@@ -195,24 +207,24 @@ std::string describe(TIFF* tif, Format& f) {
             for (unsigned v = 0; v <= top; ++v)
                 f.table[v] = grey((white ? top - v : v) * 255 / top);
         } else {
-            return kPixelFormat;
+            return unknownPixelFormat();
         }
         break;
     }
     case PHOTOMETRIC_PALETTE:
-        if (bits != 1 && bits != 2 && bits != 4 && bits != 8) return kPixelFormat;
+        if (bits != 1 && bits != 2 && bits != 4 && bits != 8) return unknownPixelFormat();
         f.kind = Kind::Indexed;
         if (auto refused = paletteFormat(tif, f); !refused.empty()) return refused;
         break;
     case PHOTOMETRIC_RGB:
-        if (!wide || samples < 3) return kPixelFormat;
+        if (!wide || samples < 3) return unknownPixelFormat();
         f.kind = bits == 8 ? Kind::Rgb8 : Kind::Rgb16;
         f.channels = 3;
         break;
     case PHOTOMETRIC_SEPARATED: {
         std::uint16_t inkSet = INKSET_CMYK;
         TIFFGetFieldDefaulted(tif, TIFFTAG_INKSET, &inkSet);
-        if (!wide || samples < 4 || inkSet != INKSET_CMYK) return kPixelFormat;
+        if (!wide || samples < 4 || inkSet != INKSET_CMYK) return unknownPixelFormat();
         f.kind = bits == 8 ? Kind::Cmyk8 : Kind::Cmyk16;
         f.channels = 4;
         break;
@@ -220,13 +232,14 @@ std::string describe(TIFF* tif, Format& f) {
     case PHOTOMETRIC_YCBCR:
         // Only JPEG brings YCbCr back to RGB itself, upsampling the colour.
         if (compression != COMPRESSION_JPEG || bits != 8 || samples != 3 || f.separate)
-            return kPixelFormat;
-        if (!TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB)) return kPixelFormat;
+            return unknownPixelFormat();
+        if (!TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB))
+            return unknownPixelFormat();
         f.kind = Kind::Rgb8;
         f.channels = 3;
         break;
     default:
-        return kPixelFormat;
+        return unknownPixelFormat();
     }
     const std::size_t sampleStep = bits >= 8 ? static_cast<std::size_t>(bits / 8) : 1;
     f.step = f.separate ? sampleStep : sampleStep * samples;
@@ -336,7 +349,9 @@ struct Blocks {
     std::uint32_t count() const { return across * down; } // in one plane
 };
 
-constexpr const char* kTileSize = "TIFF : taille des tuiles invalide";
+const char* badTileSize() {
+    return platform::translate("TiffCodec", "TIFF : taille des tuiles invalide");
+}
 
 // Strips too large to hold whole are given no height: they are read row by row instead.
 std::string cut(TIFF* tif, const Format& f, std::uint32_t width, std::uint32_t height,
@@ -346,12 +361,12 @@ std::string cut(TIFF* tif, const Format& f, std::uint32_t width, std::uint32_t h
         if (!TIFFGetField(tif, TIFFTAG_TILEWIDTH, &blocks.width) ||
             !TIFFGetField(tif, TIFFTAG_TILELENGTH, &blocks.height) || blocks.width == 0 ||
             blocks.height == 0)
-            return withDetail(kTileSize, messages);
+            return withDetail(badTileSize(), messages);
         blocks.rowBytes = f.rowBytes(blocks.width);
         blocks.bytes = TIFFTileSize(tif);
         if (blocks.bytes <= 0 ||
             static_cast<std::uint64_t>(blocks.bytes) < blocks.rowBytes * blocks.height)
-            return withDetail(kTileSize, messages);
+            return withDetail(badTileSize(), messages);
     } else {
         std::uint32_t rowsPerStrip = 0;
         TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
@@ -416,7 +431,7 @@ public:
         if (!buffers_.allocate(f_.planes(),
                                std::max<std::uint64_t>(
                                    rowBytes, static_cast<std::uint64_t>(TIFFScanlineSize(tif_)))))
-            return kMemory;
+            return outOfMemory();
         for (int y = 0; y < raster_.height(); ++y) {
             for (int p = 0; p < f_.planes(); ++p) {
                 messages_.errors = 0;
@@ -435,7 +450,8 @@ public:
 
 private:
     std::string damaged() const {
-        return withDetail("TIFF : fichier endommagé ou tronqué", messages_);
+        return withDetail(platform::translate("TiffCodec", "TIFF : fichier endommagé ou tronqué"),
+                          messages_);
     }
 
     TIFF* tif_;
@@ -506,7 +522,7 @@ std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, cons
                        Raster& raster, RowArrival* rows) {
     Reader reader(tif, messages, format, raster);
     BlockArrival arrival(blocks, raster.height(), rows);
-    if (!reader.allocate(blocks)) return kMemory;
+    if (!reader.allocate(blocks)) return outOfMemory();
     std::atomic<std::uint32_t> damagedFrom{kNoBlock};
     Messages otherMessages{messages.path, {}, 0};
     Handle other;
@@ -542,7 +558,8 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     Messages messages;
     messages.path = path;
     const Handle tif = openTiff(messages);
-    if (!tif) return withDetail("TIFF : fichier illisible", messages);
+    if (!tif)
+        return withDetail(platform::translate("TiffCodec", "TIFF : fichier illisible"), messages);
 
     Format format;
     if (auto refused = describe(tif.get(), format); !refused.empty()) return refused;
@@ -550,7 +567,7 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &width);
     TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &height);
     if (auto refused = checkFitsInMemory(width, height); !refused.empty())
-        return "TIFF : " + refused;
+        return platform::fill(platform::translate("TiffCodec", "TIFF : %1"), {refused});
 
     Blocks blocks;
     if (auto refused = cut(tif.get(), format, width, height, messages, blocks); !refused.empty())
@@ -559,7 +576,8 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     bits = format.bits * format.samples;
     std::string error;
     raster = Raster::create(static_cast<int>(width), static_cast<int>(height), &error);
-    if (raster.empty()) return "TIFF : " + error;
+    if (raster.empty())
+        return platform::fill(platform::translate("TiffCodec", "TIFF : %1"), {error});
     if (sized && *sized) (*sized)();
 
     return blocks.height > 0 ? readBlocks(tif.get(), messages, format, blocks, raster, arrival)

@@ -9,7 +9,7 @@
 namespace tracelle::picture {
 
 // The first page of the TIFF file at `path`; a damaged, truncated or unsupported file gives
-// an empty raster and the reason in French.
+// an empty raster and the reason.
 Decoded decodeTiff(const std::string& path);
 class RowArrival;
 // The same into `into`, made the picture's size before `sized()` is called; `arrival` is told

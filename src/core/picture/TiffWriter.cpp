@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "picture/PixelRows.h"
+#include "platform/Language.h"
 
 #include <cstdio>
 #include <limits>
@@ -142,12 +143,14 @@ std::size_t tiffRowBytes(TiffForm form, int width) {
 }
 
 std::string writeTiff(const TiffRows& p, const std::string& path) {
-    if (p.width <= 0 || p.height <= 0 || !p.row) return "image vide : rien à enregistrer";
+    if (p.width <= 0 || p.height <= 0 || !p.row)
+        return platform::translate("TiffWriter", "image vide : rien à enregistrer");
     const std::size_t rowBytes = tiffRowBytes(p.form, p.width);
     const std::uint64_t stripBytes = static_cast<std::uint64_t>(rowBytes) * p.height;
     // What follows the strip takes less than 2 kB.
     if (8 + stripBytes + 2048 > std::numeric_limits<std::uint32_t>::max())
-        return "image trop grande pour le format TIFF (plus de 4 Go)";
+        return platform::translate("TiffWriter",
+                                   "image trop grande pour le format TIFF (plus de 4 Go)");
     const Tail after =
         tail(p, static_cast<std::uint32_t>(stripBytes), static_cast<std::uint32_t>(8 + stripBytes));
 
@@ -179,7 +182,7 @@ std::string writeTiff(const Rgb24Rows& source, const std::string& path) {
 
 std::string writeTiff(const Rgb24& picture, const std::string& path) {
     const auto rows = rowsOf(picture);
-    return rows ? writeTiff(*rows, path) : kIncompletePicture;
+    return rows ? writeTiff(*rows, path) : platform::translate("Rgb24", kIncompletePicture);
 }
 
 std::string writeTiff(const RowSource& source, const std::string& path) {

@@ -40,7 +40,7 @@ struct TiffRows {
 
 std::size_t tiffRowBytes(TiffForm form, int width);
 
-// "" on success, otherwise the reason in French; an existing file is then left as it was.
+// "" on success, otherwise the reason; an existing file is then left as it was.
 std::string writeTiff(const TiffRows& picture, const std::string& path);
 std::string writeTiff(const Rgb24& picture, const std::string& path);
 std::string writeTiff(const Rgb24Rows& rows, const std::string& path);

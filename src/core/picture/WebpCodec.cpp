@@ -1,6 +1,7 @@
 #include "picture/WebpCodec.h"
 
 #include "picture/PixelRows.h"
+#include "platform/Language.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -43,14 +44,15 @@ bool cutShort(const Bytes& bytes) {
 }
 
 std::string reason(VP8StatusCode status, const Bytes& bytes) {
-    if (status == VP8_STATUS_NOT_ENOUGH_DATA || cutShort(bytes)) return "fichier WebP tronqué";
+    if (status == VP8_STATUS_NOT_ENOUGH_DATA || cutShort(bytes))
+        return platform::translate("WebpCodec", "fichier WebP tronqué");
     switch (status) {
     case VP8_STATUS_OUT_OF_MEMORY:
-        return "WebP : mémoire insuffisante";
+        return platform::translate("WebpCodec", "WebP : mémoire insuffisante");
     case VP8_STATUS_UNSUPPORTED_FEATURE:
-        return "WebP : variante de WebP non reconnue";
+        return platform::translate("WebpCodec", "WebP : variante de WebP non reconnue");
     default:
-        return "WebP : fichier endommagé";
+        return platform::translate("WebpCodec", "WebP : fichier endommagé");
     }
 }
 
@@ -96,17 +98,22 @@ void decodeTransparent(const Bytes& bytes, WebPDecoderConfig& config, Raster& ra
 
 Decoded decodeWebp(const std::string& path) {
     Bytes bytes;
-    if (!readWhole(path, bytes)) return failed("fichier WebP introuvable ou illisible");
-    if (bytes.size == 0) return failed("fichier WebP vide");
+    if (!readWhole(path, bytes))
+        return failed(platform::translate("WebpCodec", "fichier WebP introuvable ou illisible"));
+    if (bytes.size == 0) return failed(platform::translate("WebpCodec", "fichier WebP vide"));
     const bool riff = bytes.size >= 4 && std::memcmp(bytes.data.get(), "RIFF", 4) == 0;
     if (!riff || (bytes.size >= 12 && std::memcmp(bytes.data.get() + 8, "WEBP", 4) != 0))
-        return failed("WebP : ce fichier n'est pas une image WebP");
+        return failed(
+            platform::translate("WebpCodec", "WebP : ce fichier n'est pas une image WebP"));
 
     WebPDecoderConfig config;
-    if (!WebPInitDecoderConfig(&config)) return failed("WebP : bibliothèque libwebp incompatible");
+    if (!WebPInitDecoderConfig(&config))
+        return failed(platform::translate("WebpCodec", "WebP : bibliothèque libwebp incompatible"));
     VP8StatusCode status = WebPGetFeatures(bytes.data.get(), bytes.size, &config.input);
     if (status != VP8_STATUS_OK) return failed(reason(status, bytes));
-    if (config.input.has_animation) return failed("WebP : les images animées ne sont pas lues");
+    if (config.input.has_animation)
+        return failed(
+            platform::translate("WebpCodec", "WebP : les images animées ne sont pas lues"));
     const bool alpha = config.input.has_alpha != 0;
     const int width = config.input.width, height = config.input.height;
 

@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
-// Marks a text kept in a table for the catalogue; translate() it where it is shown. The same
-// macro as Qt's, so that lupdate finds it and code that includes Qt keeps one definition.
+// Marks a text kept in a table for the catalogue; translate() it where it is shown. Qt's
+// macro, spelt to the letter as Qt spells it, so that lupdate finds it and a Qt header read
+// after this one defines it again identically, without a warning.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace tracelle::platform {

@@ -1,5 +1,7 @@
 #include "platform/SystemInfo.h"
 
+#include "platform/Language.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -63,24 +65,23 @@ std::string groupThousands(std::uint64_t n, const std::string& separator) {
 }
 
 std::vector<std::string> memoryLines(const MemoryStatus& s, const std::string& separator) {
-    const auto line = [&separator](const char* prefix, std::uint64_t n, const char* suffix) {
-        return std::string(prefix) + groupThousands(n, separator) + suffix;
+    const auto line = [&separator](const char* pattern, std::uint64_t n) {
+        return fill(pattern, {groupThousands(n, separator)});
     };
     return {
-        line("Mémoire totale : ", s.totalPhysical, " Ko"),
-        line("Mémoire utilisée : ", s.loadPercent, " %"),
-        line("Mémoire disponible : ", s.availablePhysical, " Ko"),
-        line("Mémoire d'échange (swap) : ", s.totalSwap, " Ko"),
-        line("Mémoire d'échange libre : ", s.freeSwap, " Ko"),
-        line("Mémoire occupée par Tracelle : ", s.processResident, " Ko"),
-        line("Mémoire réservée par Tracelle : ", s.processVirtual, " Ko"),
+        line(translate("SystemInfo", "Mémoire totale : %1 Ko"), s.totalPhysical),
+        line(translate("SystemInfo", "Mémoire utilisée : %1 %"), s.loadPercent),
+        line(translate("SystemInfo", "Mémoire disponible : %1 Ko"), s.availablePhysical),
+        line(translate("SystemInfo", "Mémoire d'échange (swap) : %1 Ko"), s.totalSwap),
+        line(translate("SystemInfo", "Mémoire d'échange libre : %1 Ko"), s.freeSwap),
+        line(translate("SystemInfo", "Mémoire occupée par Tracelle : %1 Ko"), s.processResident),
+        line(translate("SystemInfo", "Mémoire réservée par Tracelle : %1 Ko"), s.processVirtual),
     };
 }
 
 std::string systemLine(const std::string& name, const std::string& kernelVersion) {
-    std::string line = "Système : " + name;
-    if (!kernelVersion.empty()) line += ", noyau " + kernelVersion;
-    return line;
+    if (kernelVersion.empty()) return fill(translate("SystemInfo", "Système : %1"), {name});
+    return fill(translate("SystemInfo", "Système : %1, noyau %2"), {name, kernelVersion});
 }
 
 } // namespace tracelle::platform

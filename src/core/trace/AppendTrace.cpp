@@ -1,6 +1,7 @@
 #include "model/History.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
+#include "platform/Language.h"
 #include "trace/Trace.h"
 
 namespace tracelle::trace {
@@ -8,7 +9,7 @@ namespace tracelle::trace {
 void appendTrace(model::Project& project, const std::vector<PixelPoint>& points,
                  NewLineColour colour) {
     if (points.empty()) return;
-    const model::History::Step step(project.history(), "le tracé");
+    const model::History::Step step(project.history(), platform::translate("History", "le tracé"));
     const int n = project.N();
     const bool currentLineHasPoints =
         n > 0 && model::val_entier(project.points().cell(n, project.indice_col("L"))) ==

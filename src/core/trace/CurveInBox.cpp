@@ -1,4 +1,5 @@
 // "Courbe par pas de X": the curve's colour found in the box, then its points.
+#include "platform/Language.h"
 #include "trace/Trace.h"
 
 namespace tracelle::trace {
@@ -27,10 +28,11 @@ std::string boxMessage(TraceResult result) {
     case TraceResult::Followed:
         return {};
     case TraceResult::Background:
-        return "Pas de courbe dans le cadre : tirer le cadre sur une courbe d'une autre couleur "
-               "que le fond";
+        return platform::translate("CurveInBox",
+                                   "Pas de courbe dans le cadre : tirer le cadre sur une "
+                                   "courbe d'une autre couleur que le fond");
     case TraceResult::NoColour:
-        return "La couleur choisie n'est pas dans le cadre";
+        return platform::translate("CurveInBox", "La couleur choisie n'est pas dans le cadre");
     }
     return {};
 }

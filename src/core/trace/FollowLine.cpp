@@ -2,6 +2,7 @@
 // line that brings the step back onto its centre. Where the measure finds nothing (a gap, a
 // label, a line of another colour across) or something too wide (a line of the same colour
 // across), the step stays straight until the line is found again.
+#include "platform/Language.h"
 #include "trace/Section.h"
 #include "trace/Trace.h"
 
@@ -192,9 +193,11 @@ std::string message(TraceResult result) {
     case TraceResult::Followed:
         return {};
     case TraceResult::Background:
-        return "Pas de trait sous le clic : cliquer sur une ligne d'une autre couleur que le fond";
+        return platform::translate(
+            "FollowLine",
+            "Pas de trait sous le clic : cliquer sur une ligne d'une autre couleur que le fond");
     case TraceResult::NoColour:
-        return "La couleur choisie n'est pas sous le clic";
+        return platform::translate("FollowLine", "La couleur choisie n'est pas sous le clic");
     }
     return {};
 }

@@ -95,7 +95,7 @@ enum class TraceResult {
     NoColour,   // the colour asked for is not under the click, or not in the box
 };
 
-// The French sentence that tells a user why nothing was traced.
+// The sentence that tells a user why nothing was traced.
 std::string message(TraceResult result);
 
 struct Trace {
@@ -147,7 +147,7 @@ struct BoxCurve {
 // an axis, seldom on the curve.
 BoxCurve curveInBox(const picture::Layer& layer, Box box, std::optional<Rgb> colour,
                     double tolerance = kDefaultTolerance, int step = kDefaultXStep);
-// The French sentence that tells a user why no curve was taken in the box.
+// The sentence that tells a user why no curve was taken in the box.
 std::string boxMessage(TraceResult result);
 
 struct Palette {

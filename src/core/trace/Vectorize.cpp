@@ -1,6 +1,7 @@
 // The steps of the vectorisation in order: mask, thinning, spurs, gaps, lines.
 #include "trace/Vectorize.h"
 
+#include "platform/Language.h"
 #include "trace/Lab.h"
 #include "trace/Skeleton.h"
 
@@ -147,11 +148,11 @@ std::string message(VectorizeResult result) {
     case VectorizeResult::Done:
         return {};
     case VectorizeResult::NoColour:
-        return "Aucun pixel de la couleur choisie";
+        return platform::translate("Vectorize", "Aucun pixel de la couleur choisie");
     case VectorizeResult::NoContrast:
-        return "La couleur choisie ne se distingue pas du fond";
+        return platform::translate("Vectorize", "La couleur choisie ne se distingue pas du fond");
     case VectorizeResult::Cancelled:
-        return "Vectorisation interrompue";
+        return platform::translate("Vectorize", "Vectorisation interrompue");
     }
     return {};
 }

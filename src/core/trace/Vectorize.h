@@ -35,7 +35,7 @@ enum class VectorizeResult {
     Cancelled,
 };
 
-// The French sentence that tells why nothing was vectorised.
+// The sentence that tells why nothing was vectorised.
 std::string message(VectorizeResult result);
 
 struct Vectorized {

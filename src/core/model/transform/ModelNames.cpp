@@ -1,6 +1,7 @@
 #include "model/transform/ModelNames.h"
 
 #include "model/NumberText.h"
+#include "platform/Language.h"
 
 #include <array>
 #include <sstream>
@@ -88,20 +89,27 @@ std::optional<AxisKinds> axesFromText(std::string_view text) {
 }
 
 std::string fitStatusMessage(FitStatus status, TransformMethod method) {
-    const std::string model = "le modèle " + std::string(methodName(method));
+    const std::string_view name = methodName(method);
     switch (status) {
     case FitStatus::Fitted:
         break;
     case FitStatus::TooFewPoints:
-        return model + " demande au moins " + std::to_string(minimumPoints(method)) +
-               " points de contrôle";
+        return platform::fill(
+            platform::translate("ModelNames",
+                                "le modèle %1 demande au moins %2 points de contrôle"),
+            {name, std::to_string(minimumPoints(method))});
     case FitStatus::Degenerate:
-        return "points de contrôle alignés ou confondus : " + model + " ne peut pas être calculé";
+        return platform::fill(platform::translate("ModelNames",
+                                                  "points de contrôle alignés ou confondus : le "
+                                                  "modèle %1 ne peut pas être calculé"),
+                              {name});
     case FitStatus::NotPositiveOnLogAxis:
-        return "une valeur négative ou nulle ne peut pas être placée sur un axe logarithmique";
+        return platform::translate(
+            "ModelNames",
+            "une valeur négative ou nulle ne peut pas être placée sur un axe logarithmique");
     case FitStatus::RadiusBelowOrigin:
-        return "un rayon plus petit que celui de l'origine ne peut pas être placé sur l'axe "
-               "polaire";
+        return platform::translate("ModelNames", "un rayon plus petit que celui de l'origine ne "
+                                                 "peut pas être placé sur l'axe polaire");
     }
     return {};
 }

@@ -19,7 +19,7 @@ std::optional<TransformMethod> methodNamed(std::string_view name);
 std::string axesText(const AxisKinds& axes);
 std::optional<AxisKinds> axesFromText(std::string_view text);
 
-// The French sentence for a fit that failed, for the windows and the command-line tool.
+// The sentence for a fit that failed, for the windows and the command-line tool.
 std::string fitStatusMessage(FitStatus status, TransformMethod method);
 
 } // namespace tracelle::model
