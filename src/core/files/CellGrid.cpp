@@ -12,6 +12,10 @@ std::string tooManyRows() {
     return "la feuille a plus de " + std::to_string(kSheetMaxRows) + " lignes";
 }
 
+std::string encryptedWorkbook() {
+    return "le classeur est protégé par un mot de passe";
+}
+
 void CellGrid::beginRows(std::int64_t first, std::int64_t count) {
     closeRows();
     open_ = {first, first + count - 1, static_cast<std::uint32_t>(cells_.size()), 0};

@@ -1,5 +1,7 @@
 #include "files/ZipArchive.h"
 
+#include "files/CellGrid.h"
+
 #include <fstream>
 #include <zip.h>
 
@@ -7,10 +9,6 @@ namespace tracelle::files {
 
 std::string damagedArchive() {
     return "l'archive du classeur est endommagée";
-}
-
-std::string encryptedWorkbook() {
-    return "le classeur est protégé par un mot de passe";
 }
 
 namespace {
