@@ -5,8 +5,6 @@
 #include "measure/RasterSurface.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
-#include "picture/Decoder.h"
-#include "picture/PictureWriter.h"
 #include "platform/Language.h"
 
 #include <algorithm>
@@ -145,19 +143,6 @@ void ecritSortie(const std::optional<std::string>& path, const std::string& text
     }
     if (const std::string error = files::writeTextFile(*path, text); !error.empty())
         throw InputError(error);
-}
-
-picture::Layer chargeImage(const std::string& path) {
-    picture::Decoded decoded = picture::decodeFile(path);
-    if (!decoded.ok()) throw InputError(picture::decodeFailureMessage(path, decoded.error));
-    auto raster = std::make_shared<const picture::Raster>(std::move(decoded.raster));
-    const int w = raster->width(), h = raster->height();
-    return picture::Layer::over(std::move(raster), w, h, 0, 0, 0);
-}
-
-void ecritImage(const picture::Layer& layer, const std::string& path) {
-    const std::string error = picture::writeBmpOrJpeg(layer.rows(), path);
-    if (!error.empty()) throw InputError(error);
 }
 
 measure::Rgb couleur(const Arguments& args, std::string_view name, measure::Rgb fallback) {

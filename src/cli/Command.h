@@ -82,7 +82,8 @@ void chargeProjet(const std::string& path, model::Project& project);
 // The text written to `path` as the program writes its files, or to standard output.
 void ecritSortie(const std::optional<std::string>& path, const std::string& text);
 
-// A picture file read as the program opens it, as a layer without margins.
+// A picture file read as the program opens it, as a layer without margins (by
+// tracelle-cli-full: tracelle-cli links no picture codec and hands the command over).
 picture::Layer chargeImage(const std::string& path);
 // The layer written as the picture save writes it: JPEG of quality 90 when the name holds
 // "jpg", BMP otherwise.

@@ -4,6 +4,8 @@
 #include "cli/HandOver.h"
 
 #include "cli/CliInteraction.h"
+#include "cli/Command.h"
+#include "picture/Layer.h"
 #include "platform/Language.h"
 
 #include <cerrno>
@@ -55,6 +57,17 @@ int exportForGis(const Arguments&, const std::string&, const std::string&) {
 }
 
 OwnCalibrationReader ownCalibrationReader() {
+    runFullProgram();
+}
+
+std::unique_ptr<files::Workbook> openWorkbook(const std::string& path, std::string& error) {
+    return files::Workbook::open(
+        path, error, [](const std::string&, std::string&) -> std::unique_ptr<files::CellGrid> {
+            runFullProgram();
+        });
+}
+
+picture::Layer chargeImage(const std::string&) {
     runFullProgram();
 }
 

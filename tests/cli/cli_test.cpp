@@ -1192,16 +1192,19 @@ TEST_F(Cli, WebpPicturesAreReadAsTheOthers) {
     EXPECT_FALSE(fs::exists(path("x.bmp")));
 }
 
-// The commands that need the core alone start without the libraries of drawing, PDF pages
-// and GIS formats: the dynamic loader's own report of a run lists none of them. Those that
-// need them still load them, through the full program.
+// The commands that need the core alone start without the libraries of pictures, zip
+// workbooks, drawing, PDF pages and GIS formats, nor the C++ library: the dynamic loader's
+// own report of a run lists none of them. Those that need them still load them, through the
+// full program.
 TEST_F(Cli, OnlyTheCommandsThatNeedThemLoadQtPopplerProjAndGdal) {
     const std::string map = paintedMap();
     ASSERT_EQ(files::writeTextFile(path("carte.wld"), "2\n0\n0\n-2\n1000\n5000\n"), "");
     ASSERT_EQ(files::writeTextFile(path("bornes.txt"), "10 20 borne\n"), "");
     ASSERT_EQ(files::writeTextFile(path("feuille.txt"), geodesy::Worksheet().texteExport()), "");
     tracelle::testing::writeBytes(path("plan.emf"), tracelle::testing::emfBytes());
-    const char* heavy[] = {"libQt6Gui", "libpoppler", "libgdal", "libproj", "libgeotiff"};
+    const std::string data = TEST_DATA_DIR;
+    const char* heavy[] = {"libQt6Gui", "libpoppler", "libgdal", "libproj", "libgeotiff",
+                           "libtiff",   "libjpeg",    "libpng",  "libzip",  "libstdc++"};
     const struct {
         std::vector<std::string> args;
         bool loadsThem;
@@ -1210,14 +1213,16 @@ TEST_F(Cli, OnlyTheCommandsThatNeedThemLoadQtPopplerProjAndGdal) {
         {{"export", project_, "-o", path("plan.txt")}, false},
         {{"measure", project_, "--line", "1"}, false},
         {{"import", project_, path("bornes.txt"), "-o", path("plan2.trc")}, false},
+        {{"import", project_, data + "/points.xls", "-o", path("plan3.trc")}, false},
+        {{"import", project_, data + "/points.xlsx", "-o", path("plan4.trc")}, true},
         {{"utm", "km", path("feuille.txt"), "-o", path("sortie.txt")}, false},
-        {{"georef", path("carte.wld"), "-o", path("carte.trc")}, false},
-        {{"threshold", map, "--threshold", "10", "-o", path("nb.bmp")}, false},
+        {{"georef", path("carte.wld"), "-o", path("carte.trc")}, true},
+        {{"threshold", map, "--threshold", "10", "-o", path("nb.bmp")}, true},
         {{"convert", path("plan.emf"), "-o", path("plan.bmp")}, true},
         {{"export", project_, "--format", "dxf", "-o", path("plan.dxf")}, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         const Outcome r = run(c.args, "LD_DEBUG=libs");
         ASSERT_EQ(r.status, 0) << r.err;
         ASSERT_NE(r.err.find("calling init"), std::string::npos) << "the loader's report";

@@ -9,7 +9,7 @@
 #include "georef/WorldFile.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
-#include "picture/Decoder.h"
+#include "picture/Layer.h"
 
 #include <filesystem>
 #include <iostream>
@@ -28,9 +28,8 @@ struct Size {
 // Decoded whole: its size comes from the pixels the program would open, and a picture the
 // program could not open is refused here rather than in the window that opens the project.
 Size tailleImage(const std::string& picture) {
-    const picture::Decoded decoded = picture::decodeFile(picture);
-    if (!decoded.ok()) throw InputError(picture::decodeFailureMessage(picture, decoded.error));
-    return {decoded.raster.width(), decoded.raster.height()};
+    const picture::Layer layer = chargeImage(picture);
+    return {layer.width(), layer.height()};
 }
 
 // The file is named in the message, as a batch of pictures needs it.

@@ -1,5 +1,6 @@
 // tracelle-cli import: points from a text file or a spreadsheet added to a project.
 #include "cli/Command.h"
+#include "cli/HandOver.h"
 #include "files/PointImport.h"
 #include "files/ProjectFile.h"
 #include "files/TextFile.h"
@@ -23,7 +24,7 @@ files::ImportResult importFromWorkbook(const Arguments& args, const std::string&
     if (const std::string why = files::colonnesIllisibles(columns); !why.empty())
         throw UsageError(why);
     std::string error;
-    const auto workbook = files::Workbook::open(path, error);
+    const auto workbook = openWorkbook(path, error);
     if (!workbook)
         throw InputError(platform::fill(
             platform::translate("cli", "Impossible d'ouvrir le classeur %1 : %2"), {path, error}));

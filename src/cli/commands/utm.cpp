@@ -1,6 +1,7 @@
 // tracelle-cli utm: the commands of the coordinate converter on a worksheet written by its
 // clipboard export ("UTMpresse_papier.txt").
 #include "cli/Command.h"
+#include "cli/HandOver.h"
 #include "files/Cp1252.h"
 #include "files/TextFile.h"
 #include "files/Workbook.h"
@@ -63,7 +64,7 @@ std::string entreeStandard() {
 // A worksheet kept as a workbook: its first sheet laid out as the clipboard export.
 std::string texteDuClasseur(const std::string& path) {
     std::string error;
-    const auto book = files::Workbook::open(path, error);
+    const auto book = openWorkbook(path, error);
     if (!book)
         throw InputError(platform::fill(
             platform::translate("cli", "Impossible d'ouvrir le classeur %1 : %2"), {path, error}));

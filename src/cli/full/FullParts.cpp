@@ -3,6 +3,9 @@
 #include "cli/HandOver.h"
 #include "gis/GisExport.h"
 #include "model/Project.h"
+#include "picture/Decoder.h"
+#include "picture/Layer.h"
+#include "picture/PictureWriter.h"
 
 namespace tracelle::cli {
 
@@ -55,6 +58,23 @@ int exportForGis(const Arguments& args, const std::string& file, const std::stri
 
 OwnCalibrationReader ownCalibrationReader() {
     return georef::calagePropre;
+}
+
+std::unique_ptr<files::Workbook> openWorkbook(const std::string& path, std::string& error) {
+    return files::Workbook::open(path, error);
+}
+
+picture::Layer chargeImage(const std::string& path) {
+    picture::Decoded decoded = picture::decodeFile(path);
+    if (!decoded.ok()) throw InputError(picture::decodeFailureMessage(path, decoded.error));
+    auto raster = std::make_shared<const picture::Raster>(std::move(decoded.raster));
+    const int w = raster->width(), h = raster->height();
+    return picture::Layer::over(std::move(raster), w, h, 0, 0, 0);
+}
+
+void ecritImage(const picture::Layer& layer, const std::string& path) {
+    const std::string error = picture::writeBmpOrJpeg(layer.rows(), path);
+    if (!error.empty()) throw InputError(error);
 }
 
 } // namespace tracelle::cli

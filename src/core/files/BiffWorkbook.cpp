@@ -2,7 +2,6 @@
 
 #include "files/SerialDate.h"
 #include "files/TextFile.h"
-#include "files/ZipArchive.h"
 #include "platform/Language.h"
 
 #include <algorithm>

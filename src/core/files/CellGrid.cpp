@@ -16,6 +16,10 @@ std::string tooManyRows() {
                           {std::to_string(kSheetMaxRows)});
 }
 
+std::string encryptedWorkbook() {
+    return platform::translate("ZipArchive", "le classeur est protégé par un mot de passe");
+}
+
 void CellGrid::beginRows(std::int64_t first, std::int64_t count) {
     closeRows();
     open_ = {first, first + count - 1, static_cast<std::uint32_t>(cells_.size()), 0};

@@ -17,6 +17,7 @@ inline constexpr std::int64_t kSheetMaxColumns = 16384;
 inline constexpr std::int64_t kSheetMaxRows = 1048576;
 std::string tooManyColumns();
 std::string tooManyRows();
+std::string encryptedWorkbook();
 
 class CellGrid final : public SheetCells {
 public:

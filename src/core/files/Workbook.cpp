@@ -2,10 +2,7 @@
 
 #include "files/BiffWorkbook.h"
 #include "files/CsvReader.h"
-#include "files/OdsReader.h"
 #include "files/TextFile.h"
-#include "files/XlsxReader.h"
-#include "files/ZipArchive.h"
 #include "model/NumberText.h"
 #include "platform/Language.h"
 
@@ -34,19 +31,6 @@ Container containerOf(const std::string& path) {
     return Container::Text;
 }
 
-std::unique_ptr<CellGrid> readZip(const std::string& path, std::string& error) {
-    const auto zip = ZipArchive::open(path, error);
-    if (!zip) return nullptr;
-    if (zip->has("xl/workbook.xml")) return readXlsx(*zip, error);
-    if (zip->has("content.xml")) return readOds(*zip, error);
-    error = zip->has("xl/workbook.bin")
-                ? platform::translate("Workbook",
-                                      "les classeurs Excel binaires (*.xlsb) ne sont pas lus")
-                : platform::translate("Workbook",
-                                      "l'archive ne contient pas de classeur (*.xlsx, *.ods)");
-    return nullptr;
-}
-
 std::unique_ptr<CellGrid> readText(const std::string& path, std::string& error) {
     std::error_code ec;
     if (std::filesystem::file_size(path, ec) > (std::uintmax_t{1} << 30)) {
@@ -59,7 +43,8 @@ std::unique_ptr<CellGrid> readText(const std::string& path, std::string& error) 
 
 } // namespace
 
-std::unique_ptr<Workbook> Workbook::open(const std::string& path, std::string& error) {
+std::unique_ptr<Workbook> Workbook::open(const std::string& path, std::string& error,
+                                         ZipReader readZip) {
     std::unique_ptr<CellGrid> grid;
     switch (containerOf(path)) {
     case Container::Unreadable:

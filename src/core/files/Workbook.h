@@ -3,7 +3,7 @@
 // told by the file's content, never by its name.
 #pragma once
 
-#include "files/SheetCells.h"
+#include "files/CellGrid.h"
 #include "platform/Language.h"
 
 #include <memory>
@@ -20,6 +20,11 @@ public:
     // Nothing, with the reason in `error`, when the file cannot be read whole:
     // nothing of a damaged or hostile file is ever read in part.
     static std::unique_ptr<Workbook> open(const std::string& path, std::string& error);
+    // The same with the reader of the workbooks held in zip archives (.xlsx, .ods) given: a
+    // program that calls only this one links neither the zip nor the XML library.
+    using ZipReader = std::unique_ptr<CellGrid> (*)(const std::string& path, std::string& error);
+    static std::unique_ptr<Workbook> open(const std::string& path, std::string& error,
+                                          ZipReader readZip);
     // Whether a file given for points is a workbook rather than a text of "X Y label" lines:
     // a binary workbook by its content, a text by its name (.csv and the workbook names).
     static bool isWorkbookFile(const std::string& path);

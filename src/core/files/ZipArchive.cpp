@@ -1,5 +1,6 @@
 #include "files/ZipArchive.h"
 
+#include "files/CellGrid.h"
 #include "platform/Language.h"
 
 #include <fstream>
@@ -9,10 +10,6 @@ namespace tracelle::files {
 
 std::string damagedArchive() {
     return platform::translate("ZipArchive", "l'archive du classeur est endommagée");
-}
-
-std::string encryptedWorkbook() {
-    return platform::translate("ZipArchive", "le classeur est protégé par un mot de passe");
 }
 
 namespace {

@@ -40,6 +40,5 @@ private:
 };
 
 std::string damagedArchive();
-std::string encryptedWorkbook();
 
 } // namespace tracelle::files
