@@ -25,6 +25,12 @@ constexpr int kRowsTold = 32;
 #define TRACELLE_VECTOR_CLONES
 #endif
 
+// A pixel's channels ten bits apart (red from bit 20, green from bit 10, blue from bit 0): the
+// sums of up to 33 pixels add in one 32-bit word without one channel reaching the next.
+constexpr std::uint32_t spread555(Pixel p) {
+    return ((p & 0x7C00u) << 10) | ((p & 0x3E0u) << 5) | (p & 0x1Fu);
+}
+
 // `count` pixels of 8-bit samples r, g, b spaced `step` bytes apart (3 for RGB, 4 for RGBA).
 void rgbRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count);
 

@@ -1,5 +1,7 @@
 #include "picture/Stretch.h"
 
+#include "picture/PixelRows.h"
+
 #include <algorithm>
 #include <array>
 #include <thread>
@@ -26,15 +28,11 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// Averaging adds pixels with their channels spread ten bits apart, one addition a pixel: a
-// box of up to 32 pixels fits; boxes are kept within 5 × 5.
+// Averaging adds pixels with their channels spread ten bits apart (spread555), one addition a
+// pixel: boxes are kept within 5 × 5.
 constexpr int kWidestBox = 5;
 // Source pixels a repaint reads beyond which a second thread costs less than it saves.
 constexpr std::int64_t kWorthASecondCore = 4'000'000;
-
-std::uint32_t spread(Pixel p) {
-    return ((p & 0x7C00u) << 10) | ((p & 0x3E0u) << 5) | (p & 0x1Fu);
-}
 
 // 255 / (31 n) in 16-bit fixed point, for the average of n pixels' 5-bit channels as 8 bits:
 // a multiplication where a division would cost several times more.
@@ -131,7 +129,7 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
                 rowRuns(y, xa, xb, [&](int x, const Pixel* p, int count) {
                     std::uint32_t* s = sums.data() + (x - xa);
                     for (int i = 0; i < count; ++i)
-                        s[i] += spread(p[i]);
+                        s[i] += spread555(p[i]);
                 });
             }
             const auto rowsSummed = static_cast<std::uint32_t>(d - c);
