@@ -97,7 +97,6 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
         const auto& lut = palette();
         const auto& reciprocal = reciprocals();
         std::vector<std::uint32_t> sums(xa < xb ? static_cast<std::size_t>(xb - xa) : 1);
-        std::vector<Pixel> copied(sums.size());
         std::uint32_t* previous = nullptr;
         for (int j = j0; j < j1; ++j) {
             std::uint32_t* out = target + static_cast<std::size_t>(j) * targetStride;
@@ -113,15 +112,16 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
             }
             previous = out;
             if (columns.single && d - c == 1) {
-                // One pixel a target pixel: the row's pixels looked up as they are.
-                rowRuns(c, xa, xb, [&](int x, const Pixel* p, int count) {
-                    std::copy(p, p + count, copied.data() + (x - xa));
-                });
+                // One pixel a target pixel, taken where it lies: a view far out reads a
+                // few pixels of each run, not the whole row.
                 for (int i = 0; i < w; ++i)
-                    out[i] =
-                        columns.first[i] == columns.last[i]
-                            ? outside
-                            : lut[copied[static_cast<std::size_t>(columns.first[i] - xa)] & 0x7FFF];
+                    if (columns.first[i] == columns.last[i]) out[i] = outside;
+                int i = 0;
+                rowRuns(c, xa, xb, [&](int x, const Pixel* p, int count) {
+                    for (; i < w && columns.first[i] < x + count; ++i)
+                        if (columns.first[i] < columns.last[i])
+                            out[i] = lut[p[columns.first[i] - x] & 0x7FFF];
+                });
                 continue;
             }
             std::fill(sums.begin(), sums.end(), 0u);
