@@ -36,14 +36,16 @@ void rgbRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int coun
 
 // 8-bit r, g, b, a samples, each pixel laid over white, the colour of the paper a map is drawn
 // on.
+constexpr Pixel overWhite555(unsigned r, unsigned g, unsigned b, unsigned a) {
+    const auto over = [a](unsigned c) {
+        return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
+    };
+    return rgb555(over(r), over(g), over(b));
+}
+
 inline void rgbaOverWhiteRowTo555(const std::uint8_t* src, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x, src += 4) {
-        const unsigned a = src[3];
-        const auto over = [a](unsigned c) {
-            return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
-        };
-        dst[x] = rgb555(over(src[0]), over(src[1]), over(src[2]));
-    }
+    for (int x = 0; x < count; ++x, src += 4)
+        dst[x] = overWhite555(src[0], src[1], src[2], src[3]);
 }
 
 inline void bgrRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {
