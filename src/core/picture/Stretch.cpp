@@ -154,7 +154,9 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
     std::int64_t read = 0;
     for (int j = 0; j < h; ++j)
         read += rows.last[j] - rows.first[j];
-    if (read * std::max(xb - xa, 0) < kWorthASecondCore) {
+    // Rows of single pixels read one pixel a target pixel, not the whole span.
+    const std::int64_t across = columns.single && rows.single ? w : std::max(xb - xa, 0);
+    if (read * across < kWorthASecondCore) {
         part(0, h);
         return;
     }
