@@ -12,15 +12,15 @@ namespace {
 // Levels stop once the whole canvas fits this many pixels a side: no window is smaller.
 constexpr int kSmallestLevel = 128;
 
-// Channel sums of the boxes, one addition a pixel: a pixel's channels spread ten bits apart
-// (spread555) leave room for the sum of the 16 pixels of a box.
+// Boxes are summed one addition a pixel, each pixel's channels spread ten bits apart
+// (spread555): room for the 16 pixels of a box. The average of `n` pixels so summed:
 Pixel averageOf(std::uint32_t sum, std::uint32_t n) {
     const auto channel = [sum, n](int field) { return (((sum >> field) & 0x3FFu) + n / 2) / n; };
     return static_cast<Pixel>(channel(20) << 10 | channel(10) << 5 | channel(0));
 }
 
-// Whole boxes of 2^shift × 2^shift pixels: the rounding by shifts, which the compiler
-// vectorises, where a division a channel would cost several times the additions.
+// Whole boxes of 2^Shift × 2^Shift pixels from their column sums: rounded by shifts, which the
+// compiler vectorises, where a division a channel would cost several times the additions.
 template <int Shift>
 TRACELLE_VECTOR_CLONES void wholeBoxes(const std::uint32_t* columns, Pixel* out, int count) {
     constexpr int k = 2 * Shift;
