@@ -75,11 +75,31 @@ void Repaint200MPOneToOne(benchmark::State& s) {
 void Repaint200MPFactor(benchmark::State& s) {
     repaint(s, large(), static_cast<double>(s.range(0)) / 10);
 }
+// The overview of a whole 200-megapixel layer, against one plain pass reading its pixels.
+void Overview200MP(benchmark::State& state) {
+    Overview overview;
+    for (auto _ : state) {
+        overview.buildNow(large().layer);
+        benchmark::DoNotOptimize(overview.ready());
+    }
+}
+void ReadPass200MP(benchmark::State& state) {
+    const Raster& picture = *large().layer.picture();
+    for (auto _ : state) {
+        std::uint32_t sum = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (const Pixel* p = picture.row(y); p < picture.row(y) + picture.width(); ++p)
+                sum += *p;
+        benchmark::DoNotOptimize(sum);
+    }
+}
 BENCHMARK(Repaint2MPWhole)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint200MPWhole)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint2MPOneToOne)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint200MPOneToOne)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint200MPFactor)->Arg(15)->Arg(30)->Arg(39)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(Overview200MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadPass200MP)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -87,7 +107,8 @@ int main(int argc, char** argv) {
     const int status =
         tracelle::bench::runWithRatios(argc, argv,
                                        {{"Repaint200MPWhole", "Repaint2MPWhole", 2.0},
-                                        {"Repaint200MPOneToOne", "Repaint2MPOneToOne", 2.0}});
+                                        {"Repaint200MPOneToOne", "Repaint2MPOneToOne", 2.0},
+                                        {"Overview200MP", "ReadPass200MP", 2.5}});
     std::puts("Repaint200MPFactor/N (N tenths of a layer pixel a screen pixel): each repaint, a "
               "zoom step, must stay under one frame (16 ms)");
     return status;

@@ -35,27 +35,35 @@ have_g3data=$(command -v g3data || true)
 
 now() { date +%s.%N; }
 
-# Seconds from start to exit of a command.
+# The median of numbers given one a line.
+median() {
+  sort -g | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+
+# Seconds from start to exit of a command, and its processor seconds.
 timed() {
   local s e
   s=$(now)
-  "$@" > /dev/null 2>&1
+  /usr/bin/time -f "%U %S" -o "$dir/time" "$@" > /dev/null 2>&1
   e=$(now)
-  echo "$e - $s" | bc
+  echo "$(echo "$e - $s" | bc) $(awk '{print $1 + $2}' "$dir/time")"
 }
 
 # Tracelle tells when it showed the picture, asked its question (answered No at once) and fell
-# idle, then ends, telling its memory: seconds from the start for the three, and the memory.
+# idle, then ends, telling its memory and processor time: seconds from the start for the three,
+# the processor seconds and the memory.
 tracelle() {
   local s
   s=$(now)
   TRACELLE_OPENING_TIMES=1 "$build/src/app/tracelle" "$1" 2> "$dir/tracelle.err"
   awk -v s="$s" '$1 == "view" {v = $2 - s} $1 == "question" {q = $2 - s} $1 == "idle" {i = $2 - s}
-    /VmRSS/ {m = $2} END {printf "%.3f %.3f %.3f %d\n", v, q, i, m}' "$dir/tracelle.err"
+    $1 == "cpu" {c = $2} /VmRSS/ {m = $2} END {printf "%.3f %.3f %.3f %.3f %d\n", v, q, i, c, m}' \
+    "$dir/tracelle.err"
 }
 
-# g3data: until its window with the picture is on screen (it shows it once read). A start
-# refused by the X server now and then ("cannot open display") is tried again.
+# g3data: until its window with the picture is on screen (it shows it once read), its processor
+# seconds and memory then. A start refused by the X server now and then ("cannot open display")
+# is tried again.
 g3data_open() {
   local s e id pid tries attempt
   for attempt in 1 2 3; do
@@ -72,11 +80,12 @@ g3data_open() {
     done
     e=$(now)
     if [[ -n $id ]]; then
-      local rss
+      local rss cpu
       rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+      cpu=$(awk -v hz="$(getconf CLK_TCK)" '{print ($14 + $15) / hz}' "/proc/$pid/stat")
       kill "$pid"
       wait "$pid" 2> /dev/null || true
-      echo "$(echo "$e - $s" | bc) $rss"
+      echo "$(echo "$e - $s" | bc) $cpu $rss"
       return
     fi
     kill "$pid" 2> /dev/null || true
@@ -95,48 +104,58 @@ decoder() {
   esac
 }
 
+# Medians over the rounds, each round running every program on every file in turn, so that
+# the load of a busy machine weighs on all alike; the processor seconds (cpu) barely feel it.
 run() {
-  declare -A sum
-  local f
+  local f r v q t c m
+  local -A seen
   for ((r = 1; r <= rounds; r++)); do
     for f in "${files[@]}"; do
-      t=$(decoder "$dir/$f")
-      sum[$f.decoder]=$(echo "${sum[$f.decoder]:-0} + $t" | bc)
-      read -r v q t m <<< "$(tracelle "$dir/$f")"
-      sum[$f.view]=$(echo "${sum[$f.view]:-0} + $v" | bc)
-      sum[$f.question]=$(echo "${sum[$f.question]:-0} + $q" | bc)
-      sum[$f.tracelle]=$(echo "${sum[$f.tracelle]:-0} + $t" | bc)
-      sum[$f.tracellekb]=$m
+      read -r t c <<< "$(decoder "$dir/$f")"
+      seen[$f.decoder]+="$t "
+      seen[$f.decodercpu]+="$c "
+      read -r v q t c m <<< "$(tracelle "$dir/$f")"
+      seen[$f.view]+="$v "
+      seen[$f.question]+="$q "
+      seen[$f.tracelle]+="$t "
+      seen[$f.tracellecpu]+="$c "
+      seen[$f.tracellekb]+="$m "
       if [[ -n $have_g3data ]]; then
-        read -r t m <<< "$(g3data_open "$dir/$f")"
-        sum[$f.g3data]=$(echo "${sum[$f.g3data]:-0} + $t" | bc)
-        sum[$f.g3datakb]=$m
+        read -r t c m <<< "$(g3data_open "$dir/$f")"
+        seen[$f.g3data]+="$t "
+        seen[$f.g3datacpu]+="$c "
+        seen[$f.g3datakb]+="$m "
       fi
     done
   done
-  read -r v q t base <<< "$(tracelle "$dir/small.jpg")"
-  printf '%-14s %10s %10s %10s %10s %8s %10s %8s %12s %10s\n' file decoder "first view" \
-    question idle ratio g3data ratio "memory MB" "× raw"
+  read -r v q t c base <<< "$(tracelle "$dir/small.jpg")"
+  med() { tr ' ' '\n' <<< "${seen[$1]}" | grep . | median; }
+  printf '%-13s %15s %6s %6s %15s %6s %15s %6s %9s %6s\n' file "decoder (cpu)" view \
+    question "idle (cpu)" ratio "g3data (cpu)" ratio "MB (g3d)" "× raw"
   for f in "${files[@]}"; do
-    local d v q t g="-" gr="-"
-    d=$(echo "scale=3; ${sum[$f.decoder]} / $rounds" | bc)
-    v=$(echo "scale=3; ${sum[$f.view]} / $rounds" | bc)
-    q=$(echo "scale=3; ${sum[$f.question]} / $rounds" | bc)
-    t=$(echo "scale=3; ${sum[$f.tracelle]} / $rounds" | bc)
+    local d dc tc kb g="-" gc="-" gr="-" gkb="-"
+    d=$(med "$f.decoder")
+    dc=$(med "$f.decodercpu")
+    t=$(med "$f.tracelle")
+    tc=$(med "$f.tracellecpu")
+    kb=$(med "$f.tracellekb")
     if [[ -n $have_g3data ]]; then
-      g=$(echo "scale=3; ${sum[$f.g3data]} / $rounds" | bc)s
-      gr=$(echo "scale=2; $t / ${g%s}" | bc)
+      g=$(printf '%.3f' "$(med "$f.g3data")")
+      gc=$(printf '%.2f' "$(med "$f.g3datacpu")")
+      gr=$(printf '%.2f' "$(echo "$t / $g" | bc -l)")
+      gkb=$(($(med "$f.g3datakb") / 1024))
     fi
-    printf '%-14s %9ss %9ss %9ss %9ss %8s %10s %8s %12s %10s\n' "$f" "$d" "$v" "$q" "$t" \
-      "$(echo "scale=2; $t / $d" | bc)" "$g" "$gr" \
-      "$((${sum[$f.tracellekb]} / 1024))" \
-      "$(echo "scale=2; (${sum[$f.tracellekb]} - $base) / ${raw[$f]}" | bc)"
+    printf '%-13s %7.3f (%5.2f) %6.3f %6.3f %7.3f (%5.2f) %6.2f %7s (%5s) %6s %4d (%3s) %6.2f\n' \
+      "$f" "$d" "$dc" "$(med "$f.view")" "$(med "$f.question")" "$t" "$tc" \
+      "$(echo "$t / $d" | bc -l)" "$g" "$gc" "$gr" "$((kb / 1024))" "$gkb" \
+      "$(echo "($kb - $base) / ${raw[$f]}" | bc -l)"
   done
-  echo "ratios: idle against the decoder and against g3data (first view and question are"
-  echo "from the start as well); targets: the top of the JPEG on screen within 0.15 s,"
-  echo "JPEG ≤ 1.5 × djpeg, TIFF ≤ 1.3 × tiffinfo -D, below g3data (ratio < 1);"
+  echo "medians of $rounds rounds, seconds from the start; ratios: idle against the decoder and"
+  echo "against g3data (its window shown); targets: the top of the JPEG on screen within 0.15 s,"
+  echo "JPEG ≤ 1.1 × djpeg, TIFF ≤ 1.3 × tiffinfo -D, below g3data (ratio < 1);"
   [[ -n $have_g3data ]] || echo "g3data is not installed: its columns are left empty"
-  echo "memory beyond the start-up's ($((base / 1024)) MB) ≤ 1.25 × the raw 15-bit picture"
+  echo "memory at most g3data's, and beyond the start-up's ($((base / 1024)) MB) ≤ 1.25 × the raw"
+  echo "15-bit picture"
 }
 
 if [[ -z ${DISPLAY:-} ]]; then

@@ -43,6 +43,11 @@ int answerWithoutWindows(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (const int status = answerWithoutWindows(argc, argv); status >= 0) return status;
+    // The picture named is decoded while the application and its windows are built.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    auto picture = tracelle::ui::Startup::startPicture(arguments);
     tracelle::ui::Application app(argc, argv);
     // The desktop matches the windows to the menu entry, and so to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelle"));
@@ -54,7 +59,7 @@ int main(int argc, char* argv[]) {
     tracelle::files::removeStaleTemporaries(tracelle::platform::configDir());
     tracelle::files::removeStaleTemporaries(".");
 
-    tracelle::ui::Startup startup(QApplication::arguments().mid(1));
+    tracelle::ui::Startup startup(QApplication::arguments().mid(1), std::move(picture));
     startup.show();
     const int status = QApplication::exec();
     // A normal end: no copy is left to be offered at the next start.

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 
 namespace tracelle::ui::openingTimes {
 
@@ -43,6 +44,12 @@ void idle() {
     if (!enabled()) return;
     QApplication::processEvents(); // what is shown, painted
     tell("idle");
+    rusage used{};
+    getrusage(RUSAGE_SELF, &used);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+    };
+    std::fprintf(stderr, "cpu %.3f\n", seconds(used.ru_utime) + seconds(used.ru_stime));
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0 || line.rfind("VmHWM:", 0) == 0)

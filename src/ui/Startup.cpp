@@ -38,16 +38,30 @@ bool isProject(const std::string& path) {
            files::ProjectText::firstLine(path) == std::string(files::kProjectKeyword);
 }
 
+// The picture the command line names, made absolute; empty when it names none or a project.
+std::string pictureNamed(const QStringList& arguments) {
+    const std::string named = MainWindow::joinArguments(arguments).toStdString();
+    if (named.empty() || isProject(named)) return {};
+    std::error_code ec;
+    return std::filesystem::absolute(named, ec).string();
+}
+
 } // namespace
 
-Startup::Startup(const QStringList& arguments) {
+std::unique_ptr<picture::PictureLoading> Startup::startPicture(const QStringList& arguments) {
+    // Options Qt takes out of the command line would change the name read; the other formats
+    // may go to Qt's readers, which want the application.
+    for (const QString& argument : arguments)
+        if (argument.startsWith('-')) return nullptr;
+    const std::string path = pictureNamed(arguments);
+    if (path.empty() || !picture::rowDecoderFor(path)) return nullptr;
+    return picture::PictureLoading::ofFile(path);
+}
+
+Startup::Startup(const QStringList& arguments, std::unique_ptr<picture::PictureLoading> started)
+    : picture_(pictureNamed(arguments)), loading_(std::move(started)) {
     picture::setFallbackDecoder(decodeWithQt);
-    const std::string named = MainWindow::joinArguments(arguments).toStdString();
-    if (!named.empty() && !isProject(named)) {
-        std::error_code ec;
-        picture_ = std::filesystem::absolute(named, ec).string();
-        loading_ = picture::PictureLoading::ofFile(picture_);
-    }
+    if (!picture_.empty() && !loading_) loading_ = picture::PictureLoading::ofFile(picture_);
     splash_ = std::make_unique<Splash>();
     splash_->show();
     splash_->repaint();

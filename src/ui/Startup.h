@@ -21,8 +21,15 @@ class MessageDialog;
 
 class Startup {
 public:
-    // Creates the windows; `arguments` are the program's, without its own name.
-    explicit Startup(const QStringList& arguments);
+    // The decoding of the picture the command line names, started before the application
+    // and its windows exist so that their start-up is spent beside it; null when the command
+    // line names none, or one whose format needs the application to be read.
+    static std::unique_ptr<picture::PictureLoading> startPicture(const QStringList& arguments);
+
+    // Creates the windows; `arguments` are the program's, without its own name; `started`,
+    // from startPicture() on the same arguments.
+    explicit Startup(const QStringList& arguments,
+                     std::unique_ptr<picture::PictureLoading> started = nullptr);
     ~Startup();
     Startup(const Startup&) = delete;
     Startup& operator=(const Startup&) = delete;

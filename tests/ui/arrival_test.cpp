@@ -24,12 +24,15 @@ protected:
     Arriving() : MapWindow("tracelle_arrive_") {}
 
     // The map decoded down to row `rows`, the rest held until release(); then whole, or
-    // failing with `error`.
+    // failing with `error`. Returns once those rows are in, so that the window's first paint
+    // shows them.
     std::unique_ptr<picture::PictureLoading> held(int rows, std::string error = {}) {
-        return std::make_unique<picture::PictureLoading>(
-            [rows, error, gate = gate_.get_future().share()](picture::Raster& into, int& bits,
-                                                             picture::RowArrival& arrival,
-                                                             const std::function<void()>& sized) {
+        auto in = std::make_shared<std::promise<void>>();
+        auto rowsIn = in->get_future();
+        auto loading = std::make_unique<picture::PictureLoading>(
+            [rows, error, in, gate = gate_.get_future().share()](
+                picture::Raster& into, int& bits, picture::RowArrival& arrival,
+                const std::function<void()>& sized) {
                 into = picture::Raster::create(kWidth, kHeight);
                 sized();
                 const auto fill = [&into](int y0, int y1) {
@@ -39,12 +42,15 @@ protected:
                 };
                 fill(0, rows);
                 arrival.arrived(rows);
+                in->set_value();
                 gate.wait();
                 if (!error.empty()) return error;
                 fill(rows, kHeight);
                 bits = 24;
                 return std::string();
             });
+        rowsIn.wait();
+        return loading;
     }
     // A real decoding of the file at `path`, held once the picture is sized until release().
     std::unique_ptr<picture::PictureLoading> heldFile(const std::string& path) {

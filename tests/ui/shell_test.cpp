@@ -81,6 +81,31 @@ TEST(Startup, QuestionsOfTheOpeningAreNotHiddenByTheCard) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "no hourglass over the questions";
 }
 
+// Only a picture whose decoder needs no application is started before it.
+TEST(Startup, OnlyAPictureReadWithoutTheApplicationIsStartedBeforeIt) {
+    tracelle::testing::ConfigHome home("tracelle_early_");
+    const auto made = [&](const char* name, const char* format) {
+        const QString path = QString::fromStdString((home.dir / name).string());
+        QImage(60, 40, QImage::Format_RGB32).save(path, format);
+        return path;
+    };
+    const struct {
+        const char* name;
+        QStringList arguments;
+        bool started;
+    } cases[] = {{"a PNG", {made("plan.png", "PNG")}, true},
+                 {"a BMP, read whole", {made("plan.bmp", "BMP")}, false},
+                 {"a project, by its name", {made("a.trc", "PNG")}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto loading = Startup::startPicture(c.arguments);
+        EXPECT_EQ(loading != nullptr, c.started);
+        if (loading) {
+            EXPECT_EQ(loading->wait(), "");
+        }
+    }
+}
+
 TEST(Startup, ArgumentsAreJoinedBySingleSpaces) {
     EXPECT_EQ(MainWindow::joinArguments({"C:\\mes", "plans\\a.trc"}), "C:\\mes plans\\a.trc");
     EXPECT_EQ(MainWindow::joinArguments({}), "");

@@ -1,5 +1,7 @@
 #include "picture/Overview.h"
 
+#include "picture/PixelRows.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -10,58 +12,79 @@ namespace {
 // Levels stop once the whole canvas fits this many pixels a side: no window is smaller.
 constexpr int kSmallestLevel = 128;
 
-// Channel sums of the pixels that fall on each column of a level row.
-struct Sums {
-    std::vector<std::uint32_t> r, g, b, n;
+// Boxes are summed one addition a pixel, each pixel's channels spread ten bits apart
+// (spread555): room for the 16 pixels of a box. The average of `n` pixels so summed:
+Pixel averageOf(std::uint32_t sum, std::uint32_t n) {
+    const auto channel = [sum, n](int field) { return (((sum >> field) & 0x3FFu) + n / 2) / n; };
+    return static_cast<Pixel>(channel(20) << 10 | channel(10) << 5 | channel(0));
+}
 
-    explicit Sums(std::size_t columns) : r(columns), g(columns), b(columns), n(columns) {}
-    void clear() {
-        for (auto* v : {&r, &g, &b, &n})
-            std::fill(v->begin(), v->end(), 0u);
+// Whole boxes of 2^Shift × 2^Shift pixels from their column sums: rounded by shifts, which the
+// compiler vectorises, where a division a channel would cost several times the additions.
+template <int Shift>
+TRACELLE_VECTOR_CLONES void wholeBoxes(const std::uint32_t* columns, Pixel* out, int count) {
+    constexpr int k = 2 * Shift;
+    constexpr std::uint32_t half = (1u << k >> 1) * ((1u << 20) | (1u << 10) | 1u);
+    for (int i = 0; i < count; ++i) {
+        std::uint32_t sum = half;
+        for (int c = 0; c < (1 << Shift); ++c)
+            sum += columns[(i << Shift) + c];
+        out[i] = static_cast<Pixel>(((sum >> (10 + k)) & 0x7C00u) | ((sum >> (5 + k)) & 0x3E0u) |
+                                    ((sum >> k) & 0x1Fu));
     }
-    void add(std::size_t c, Pixel p) {
-        r[c] += (p >> 10) & 31u;
-        g[c] += (p >> 5) & 31u;
-        b[c] += p & 31u;
-        ++n[c];
-    }
-    Pixel average(std::size_t c) const {
-        const std::uint32_t k = std::max(n[c], 1u);
-        return static_cast<Pixel>((((r[c] + k / 2) / k) << 10) | (((g[c] + k / 2) / k) << 5) |
-                                  ((b[c] + k / 2) / k));
-    }
-};
+}
 
-// Rows y0 to y1 − 1 and columns x0 to x1 − 1 of `level` (which halves `shift` times) averaged
+TRACELLE_VECTOR_CLONES void addSpread(std::uint32_t* sums, const Pixel* p, int count) {
+    for (int i = 0; i < count; ++i)
+        sums[i] += spread555(p[i]);
+}
+
+// Rows y0 to y1 − 1 and columns x0 to x1 − 1 of `level` (which halves `Shift` times) averaged
 // from the pixels they cover; `rowRuns(y, xa, xb, each)` gives the finer pixels.
-template <class Runs>
-void average(Raster& level, int shift, int x0, int x1, int y0, int y1, int finerWidth,
-             int finerHeight, Runs&& rowRuns) {
-    Sums sums(static_cast<std::size_t>(x1 - x0));
-    const int xa = x0 << shift;
-    const int xb = std::min(finerWidth, x1 << shift);
+template <int Shift, class Runs>
+void average(Raster& level, int x0, int x1, int y0, int y1, int finerWidth, int finerHeight,
+             Runs&& rowRuns) {
+    const int xa = x0 << Shift;
+    const int xb = std::min(finerWidth, x1 << Shift);
+    if (xa >= xb) return;
+    std::vector<std::uint32_t> columns(static_cast<std::size_t>(xb - xa));
+    // Boxes cut by the finer picture's right edge hold fewer pixels.
+    const int whole = std::min(x1, finerWidth >> Shift);
     for (int Y = y0; Y < y1; ++Y) {
-        sums.clear();
-        for (int y = Y << shift; y < std::min(finerHeight, (Y + 1) << shift); ++y) {
+        std::fill(columns.begin(), columns.end(), 0u);
+        const int ya = Y << Shift;
+        const int yb = std::min(finerHeight, (Y + 1) << Shift);
+        for (int y = ya; y < yb; ++y)
             rowRuns(y, xa, xb, [&](int x, const Pixel* p, int count) {
-                for (int i = 0; i < count; ++i)
-                    sums.add(static_cast<std::size_t>(((x + i) >> shift) - x0), p[i]);
+                addSpread(columns.data() + (x - xa), p, count);
             });
-        }
         Pixel* out = level.row(Y);
-        for (int X = x0; X < x1; ++X)
-            out[X] = sums.average(static_cast<std::size_t>(X - x0));
+        int X = x0;
+        if (yb - ya == 1 << Shift && whole > x0) {
+            wholeBoxes<Shift>(columns.data(), out + x0, whole - x0);
+            X = whole;
+        }
+        for (; X < x1; ++X) {
+            const int a = (X << Shift) - xa;
+            const int b = std::min((X + 1) << Shift, xb) - xa;
+            std::uint32_t sum = 0;
+            for (int c = a; c < b; ++c)
+                sum += columns[static_cast<std::size_t>(c)];
+            out[X] = averageOf(sum, static_cast<std::uint32_t>((b - a) * (yb - ya)));
+        }
     }
 }
 
 void fromLayer(Raster& level, const Layer& layer, int x0, int x1, int y0, int y1) {
-    average(level, Overview::kFirstLevel, x0, x1, y0, y1, layer.width(), layer.height(),
-            [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
+    average<Overview::kFirstLevel>(
+        level, x0, x1, y0, y1, layer.width(), layer.height(),
+        [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
 }
 
 void fromFiner(Raster& level, const Raster& finer, int x0, int x1, int y0, int y1) {
-    average(level, 1, x0, x1, y0, y1, finer.width(), finer.height(),
-            [&finer](int y, int xa, int xb, auto&& each) { each(xa, finer.row(y) + xa, xb - xa); });
+    average<1>(
+        level, x0, x1, y0, y1, finer.width(), finer.height(),
+        [&finer](int y, int xa, int xb, auto&& each) { each(xa, finer.row(y) + xa, xb - xa); });
 }
 
 // False when stopped.

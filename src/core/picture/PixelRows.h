@@ -25,19 +25,27 @@ constexpr int kRowsTold = 32;
 #define TRACELLE_VECTOR_CLONES
 #endif
 
+// A pixel's channels ten bits apart (red from bit 20, green from bit 10, blue from bit 0): the
+// sums of up to 33 pixels add in one 32-bit word without one channel reaching the next.
+constexpr std::uint32_t spread555(Pixel p) {
+    return ((p & 0x7C00u) << 10) | ((p & 0x3E0u) << 5) | (p & 0x1Fu);
+}
+
 // `count` pixels of 8-bit samples r, g, b spaced `step` bytes apart (3 for RGB, 4 for RGBA).
 void rgbRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count);
 
 // 8-bit r, g, b, a samples, each pixel laid over white, the colour of the paper a map is drawn
 // on.
+constexpr Pixel overWhite555(unsigned r, unsigned g, unsigned b, unsigned a) {
+    const auto over = [a](unsigned c) {
+        return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
+    };
+    return rgb555(over(r), over(g), over(b));
+}
+
 inline void rgbaOverWhiteRowTo555(const std::uint8_t* src, Pixel* dst, int count) {
-    for (int x = 0; x < count; ++x, src += 4) {
-        const unsigned a = src[3];
-        const auto over = [a](unsigned c) {
-            return static_cast<std::uint8_t>((c * a + 255u * (255u - a) + 127u) / 255u);
-        };
-        dst[x] = rgb555(over(src[0]), over(src[1]), over(src[2]));
-    }
+    for (int x = 0; x < count; ++x, src += 4)
+        dst[x] = overWhite555(src[0], src[1], src[2], src[3]);
 }
 
 inline void bgrRowTo555(const std::uint8_t* src, std::size_t step, Pixel* dst, int count) {

@@ -5,6 +5,7 @@
 #include "platform/Language.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <png.h>
 #include <string>
@@ -26,6 +27,10 @@ struct PngJob {
     RowArrival* arrival;                // told of the rows in the picture, when set
     const std::function<void()>* sized; // called once the picture's memory is there
     int sourceBits;
+    // A palette's entries as pixels, over white: its indices are looked up as they come,
+    // instead of being expanded to three or four bytes a pixel first.
+    bool indexed;
+    std::array<Pixel, 256> palette;
     bool truncated;
     char message[256];
 };
@@ -64,11 +69,30 @@ void readData(png_structp png, png_bytep data, std::size_t length) {
     }
 }
 
-void rowTo555(const png_byte* src, int channels, Pixel* dst, int count) {
-    if (channels == 4)
+void rowTo555(const PngJob& job, const png_byte* src, int channels, Pixel* dst, int count) {
+    if (job.indexed)
+        for (int x = 0; x < count; ++x)
+            dst[x] = job.palette[src[x]];
+    else if (channels == 4)
         rgbaOverWhiteRowTo555(src, dst, count);
     else
         rgbRowTo555(src, 3, dst, count);
+}
+
+// Indices beyond the palette show black, as libpng's own expansion gives them; entries beyond
+// the transparency chunk are opaque.
+void readPalette(PngJob& job) {
+    png_colorp colours = nullptr;
+    int count = 0;
+    png_get_PLTE(job.png, job.info, &colours, &count);
+    png_bytep alphas = nullptr;
+    int opacities = 0;
+    if (png_get_valid(job.png, job.info, PNG_INFO_tRNS))
+        png_get_tRNS(job.png, job.info, &alphas, &opacities, nullptr);
+    job.palette.fill(0);
+    for (int i = 0; i < std::min(count, 256); ++i)
+        job.palette[static_cast<std::size_t>(i)] = overWhite555(
+            colours[i].red, colours[i].green, colours[i].blue, i < opacities ? alphas[i] : 255u);
 }
 
 void release(PngJob& job) {
@@ -95,10 +119,16 @@ bool runDecode(PngJob& job) {
     png_read_info(job.png, job.info);
     job.sourceBits = png_get_bit_depth(job.png, job.info) * png_get_channels(job.png, job.info);
 
-    // Down to 8-bit RGB, with alpha when the file has any transparency.
-    png_set_expand(job.png);
-    png_set_strip_16(job.png);
-    png_set_gray_to_rgb(job.png);
+    job.indexed = png_get_color_type(job.png, job.info) == PNG_COLOR_TYPE_PALETTE;
+    if (job.indexed) {
+        readPalette(job);
+        png_set_packing(job.png); // an index a byte
+    } else {
+        // Down to 8-bit RGB, with alpha when the file has any transparency.
+        png_set_expand(job.png);
+        png_set_strip_16(job.png);
+        png_set_gray_to_rgb(job.png);
+    }
     png_read_update_info(job.png, job.info);
     const int channels = png_get_channels(job.png, job.info);
     const png_uint_32 width = png_get_image_width(job.png, job.info);
@@ -115,7 +145,7 @@ bool runDecode(PngJob& job) {
     if (png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE) {
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(job.png, job.row, nullptr);
-            rowTo555(job.row, channels, job.raster->row(static_cast<int>(y)),
+            rowTo555(job, job.row, channels, job.raster->row(static_cast<int>(y)),
                      static_cast<int>(width));
             if (job.arrival && ((y + 1) % kRowsTold == 0 || y + 1 == height))
                 job.arrival->arrived(static_cast<int>(y + 1));
@@ -138,8 +168,8 @@ bool runDecode(PngJob& job) {
                 Pixel* dst = job.raster->row(static_cast<int>(y));
                 for (png_uint_32 c = 0; c < columns; c += 64) {
                     const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
-                    rowTo555(job.row + c * static_cast<png_uint_32>(channels), channels, converted,
-                             count);
+                    rowTo555(job, job.row + c * static_cast<png_uint_32>(channels), channels,
+                             converted, count);
                     for (int i = 0; i < count; ++i)
                         dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
                 }

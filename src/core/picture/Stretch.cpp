@@ -1,5 +1,7 @@
 #include "picture/Stretch.h"
 
+#include "picture/PixelRows.h"
+
 #include <algorithm>
 #include <array>
 #include <thread>
@@ -26,15 +28,11 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// Averaging adds pixels with their channels spread ten bits apart, one addition a pixel: a
-// box of up to 32 pixels fits; boxes are kept within 5 × 5.
+// Averaging adds pixels with their channels spread ten bits apart (spread555), one addition a
+// pixel: boxes are kept within 5 × 5.
 constexpr int kWidestBox = 5;
 // Source pixels a repaint reads beyond which a second thread costs less than it saves.
 constexpr std::int64_t kWorthASecondCore = 4'000'000;
-
-std::uint32_t spread(Pixel p) {
-    return ((p & 0x7C00u) << 10) | ((p & 0x3E0u) << 5) | (p & 0x1Fu);
-}
 
 // 255 / (31 n) in 16-bit fixed point, for the average of n pixels' 5-bit channels as 8 bits:
 // a multiplication where a division would cost several times more.
@@ -99,7 +97,6 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
         const auto& lut = palette();
         const auto& reciprocal = reciprocals();
         std::vector<std::uint32_t> sums(xa < xb ? static_cast<std::size_t>(xb - xa) : 1);
-        std::vector<Pixel> copied(sums.size());
         std::uint32_t* previous = nullptr;
         for (int j = j0; j < j1; ++j) {
             std::uint32_t* out = target + static_cast<std::size_t>(j) * targetStride;
@@ -115,15 +112,16 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
             }
             previous = out;
             if (columns.single && d - c == 1) {
-                // One pixel a target pixel: the row's pixels looked up as they are.
-                rowRuns(c, xa, xb, [&](int x, const Pixel* p, int count) {
-                    std::copy(p, p + count, copied.data() + (x - xa));
-                });
+                // One pixel a target pixel, taken where it lies: a view far out reads a
+                // few pixels of each run, not the whole row.
                 for (int i = 0; i < w; ++i)
-                    out[i] =
-                        columns.first[i] == columns.last[i]
-                            ? outside
-                            : lut[copied[static_cast<std::size_t>(columns.first[i] - xa)] & 0x7FFF];
+                    if (columns.first[i] == columns.last[i]) out[i] = outside;
+                int i = 0;
+                rowRuns(c, xa, xb, [&](int x, const Pixel* p, int count) {
+                    for (; i < w && columns.first[i] < x + count; ++i)
+                        if (columns.first[i] < columns.last[i])
+                            out[i] = lut[p[columns.first[i] - x] & 0x7FFF];
+                });
                 continue;
             }
             std::fill(sums.begin(), sums.end(), 0u);
@@ -131,7 +129,7 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
                 rowRuns(y, xa, xb, [&](int x, const Pixel* p, int count) {
                     std::uint32_t* s = sums.data() + (x - xa);
                     for (int i = 0; i < count; ++i)
-                        s[i] += spread(p[i]);
+                        s[i] += spread555(p[i]);
                 });
             }
             const auto rowsSummed = static_cast<std::uint32_t>(d - c);
@@ -156,7 +154,9 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
     std::int64_t read = 0;
     for (int j = 0; j < h; ++j)
         read += rows.last[j] - rows.first[j];
-    if (read * std::max(xb - xa, 0) < kWorthASecondCore) {
+    // Rows of single pixels read one pixel a target pixel, not the whole span.
+    const std::int64_t across = columns.single && rows.single ? w : std::max(xb - xa, 0);
+    if (read * across < kWorthASecondCore) {
         part(0, h);
         return;
     }

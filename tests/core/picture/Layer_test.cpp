@@ -3,6 +3,7 @@
 #include "picture/Overview.h"
 #include "picture/Stretch.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -178,6 +179,45 @@ TEST(Overview, ThinLinesShowAtEveryFactor) {
             lines += dark && !before;
         }
         EXPECT_EQ(lines, w / 40);
+    }
+}
+
+// Each level pixel is the rounded average of the pixels its box covers, boxes cut by the edges
+// included, over pictures with margins on every side.
+TEST(Overview, LevelsAverageTheirBoxesUpToTheEdges) {
+    const struct {
+        int w, h, ox, oy;
+    } cases[] = {{1031, 517, 0, 0}, {1030, 519, 3, 5}, {700, 1029, -2, 7}};
+    const auto boxAverage = [](int x0, int y0, int side, int w, int h, auto&& at) {
+        unsigned r = 0, g = 0, b = 0, n = 0;
+        for (int y = y0; y < std::min(h, y0 + side); ++y)
+            for (int x = x0; x < std::min(w, x0 + side); ++x, ++n) {
+                const Pixel p = at(x, y);
+                r += (p >> 10) & 31u, g += (p >> 5) & 31u, b += p & 31u;
+            }
+        return static_cast<Pixel>((r + n / 2) / n << 10 | (g + n / 2) / n << 5 | (b + n / 2) / n);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.ox << ", " << c.oy);
+        const Layer layer = Layer::over(pattern(1024, 512), c.w, c.h, c.ox, c.oy, 0x1234);
+        Overview overview;
+        overview.buildNow(layer);
+        int k = 0;
+        const Raster* first = overview.levelFor(4, &k);
+        const Raster* second = overview.levelFor(8, &k);
+        ASSERT_TRUE(first && second);
+        for (int y = 0; y < first->height(); ++y)
+            for (int x = 0; x < first->width(); ++x)
+                ASSERT_EQ(first->pixel(x, y),
+                          boxAverage(4 * x, 4 * y, 4, c.w, c.h,
+                                     [&](int u, int v) { return layer.pixel(u, v); }))
+                    << x << ", " << y;
+        for (int y = 0; y < second->height(); ++y)
+            for (int x = 0; x < second->width(); ++x)
+                ASSERT_EQ(second->pixel(x, y),
+                          boxAverage(2 * x, 2 * y, 2, first->width(), first->height(),
+                                     [&](int u, int v) { return first->pixel(u, v); }))
+                    << x << ", " << y;
     }
 }
 
