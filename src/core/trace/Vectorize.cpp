@@ -221,11 +221,11 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
                      const VectorizeProgress& progress, const LinesFound& found) {
     Vectorized out;
     const Box box = settings.box.value_or(Box{0, 0, layer.width() - 1, layer.height() - 1});
-    const LineColour colour(settings.colour,
-                            backgroundOf(layer, std::min(box.x0, box.x1), std::min(box.y0, box.y1),
-                                         std::max(box.x0, box.x1) + 1,
-                                         std::max(box.y0, box.y1) + 1),
-                            settings.tolerance, LineColour::UnderInk::Left);
+    const LineColour colour(
+        settings.colour,
+        backgroundOf(layer, std::min(box.x0, box.x1), std::min(box.y0, box.y1),
+                     std::max(box.x0, box.x1) + 1, std::max(box.y0, box.y1) + 1),
+        settings.tolerance, LineColour::UnderInk::Left, LineColour::FadedHue::Counted);
     if (!colour.valid()) {
         out.result = VectorizeResult::NoContrast;
         return out;
