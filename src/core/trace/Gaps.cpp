@@ -1,7 +1,7 @@
 // Gaps: where a line of another colour crosses the line, or a dash ends, the free end is
-// continued straight on, in the direction of its last pixels, to the skeleton ahead. Under
-// the ink of another colour (a label, a road crossed at a slant) it reaches farther: the line
-// runs on beneath.
+// continued on as its last pixels head and turn, to the skeleton ahead. Under the ink of
+// another colour (a label, a road crossed at a slant) it reaches farther: the line runs on
+// beneath, bending as both its sides do.
 #include "trace/Skeleton.h"
 
 #include <algorithm>

@@ -198,8 +198,9 @@ void placeJunctions(const Mask& mask, const Graph& graph, std::vector<Centreline
 bool pruneSpurs(Mask& mask, const Graph& graph, double minLength);
 // Whether a pixel holds ink of another colour than the paper's and the line's.
 using Covered = std::function<bool(int x, int y)>;
-// Each free end continued straight on across a gap of up to `gap` pixels (farther beneath
-// covered pixels) to the nearest skeleton pixel ahead of it; true when any gap was bridged.
+// Each free end continued on as its line heads across a gap of up to `gap` pixels (farther
+// beneath covered pixels) to the nearest skeleton pixel ahead of it; true when any gap was
+// bridged.
 bool bridgeGaps(Mask& mask, const Graph& graph, int gap, const Covered& covered);
 
 } // namespace tracelle::trace::skeleton
