@@ -96,10 +96,24 @@ struct Mask {
     }
     // The eight neighbours as bits: east first, then counter-clockwise (NE, N, NW, W, SW, S, SE).
     unsigned neighbours(std::size_t i) const {
-        const std::size_t s = stride;
-        const auto on = [this](std::size_t c) { return static_cast<unsigned>(cells[c] & kOn); };
-        return on(i + 1) | on(i + 1 - s) << 1 | on(i - s) << 2 | on(i - 1 - s) << 3 |
-               on(i - 1) << 4 | on(i + s - 1) << 5 | on(i + s) << 6 | on(i + s + 1) << 7;
+        const std::size_t k = i % Cells::kPerWord;
+        if (k == 0 || k == Cells::kPerWord - 1) {
+            const std::size_t s = stride;
+            const auto on = [this](std::size_t c) { return static_cast<unsigned>(cells[c] & kOn); };
+            return on(i + 1) | on(i + 1 - s) << 1 | on(i - s) << 2 | on(i - 1 - s) << 3 |
+                   on(i - 1) << 4 | on(i + s - 1) << 5 | on(i + s) << 6 | on(i + s + 1) << 7;
+        }
+        // Rows begin on a word: the three cells above and below sit as those of the row do,
+        // a word of the row away. Each as west, centre, east in bits 0 to 2.
+        const std::uint64_t* w = cells.words() + i / Cells::kPerWord;
+        const auto three = [shift = (k - 1) * 2](std::uint64_t word) {
+            const std::uint64_t b = word >> shift;
+            return static_cast<unsigned>((b & 1) | (b >> 1 & 2) | (b >> 2 & 4));
+        };
+        const unsigned up = three(w[-static_cast<std::ptrdiff_t>(rowWords())]), mid = three(*w),
+                       down = three(w[rowWords()]);
+        return (mid >> 2) | (up >> 2) << 1 | (up >> 1 & 1) << 2 | (up & 1) << 3 | (mid & 1) << 4 |
+               (down & 1) << 5 | (down >> 1 & 1) << 6 | (down >> 2) << 7;
     }
     // The offset of neighbour k (bit k of `neighbours`).
     std::ptrdiff_t step(int k) const {
