@@ -174,14 +174,15 @@ std::vector<VectorLine> traced(Mask& mask, const VectorizeSettings& settings,
 
 // The lines of the skeleton done above the row `end` that lie whole below `shownTo`, which
 // then moves down to where the next band may still change them. They are traced on a copy of
-// the rows a band above `shownTo` to `end`: a line running farther up waits for the end.
+// the rows from half a band above `shownTo` to `end`, so that a preview costs the work on less
+// than twice the rows: a line running farther up waits for the end.
 std::vector<VectorLine> preview(const Mask& skeleton, const VectorizeSettings& settings,
                                 const picture::Layer& layer, const LineColour& colour, int& shownTo,
                                 int end) {
     // Rows near a band's edge where the lines may still change: gaps bridged and spurs pruned
     // reach this far.
     const int margin = 2 * (settings.gap + 1) + static_cast<int>(settings.minLength) + 8;
-    const int from = std::max(skeleton.y0, shownTo - std::max(settings.bandRows, margin));
+    const int from = std::max(skeleton.y0, shownTo - std::max(settings.bandRows / 2, 2 * margin));
     const int last = end - 1 - margin; // the last row a line shown may reach
     if (last < shownTo) return {};
     Mask window;
