@@ -226,50 +226,96 @@ TEST_F(VectorizeWindow, ZParLigneGivesOneHeightToEveryPointOfTheLine) {
     EXPECT_EQ(ui.prompts.size(), 2u) << "no line, no question";
 }
 
-// Esc while the work goes on stops it: the window is free at once, the work ends at its next
-// step and nothing is shown or kept. The work here only ends when told to stop.
-TEST(VectorizeTool, CancelStopsTheWorkUnderWay) {
+// The tracing tool alone over the contour map, vectorising with a stand-in for the work.
+class VectorizeTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto map = std::make_shared<picture::Raster>(contourMap());
+        layer = picture::Layer::over(map, map->width(), map->height(), 0, 0,
+                                     picture::rgb555(255, 255, 255));
+        area.resize(layer.width(), layer.height());
+        area.setLayer(&layer, nullptr);
+        area.setView(picture::wholeLayer(layer.width(), layer.height()));
+        window.show();
+    }
+    // Vectorises with `work`, the colour picked on the outer contour.
+    void start(ui::Vectorizer work) {
+        tool = std::make_unique<ui::TraceTool>(
+            ui::ToolContext{project, layer, area, [&](int, const QString& text) { status = text; },
+                            [] {}, [&]() -> const picture::Layer& { return layer; }},
+            ui::TraceHooks{[] { return trace::Palette{}; }, [] {}, std::move(work)});
+        tool->activate();
+        for (auto* b : window.findChildren<QPushButton*>())
+            if (b->text() == "Vectoriser la couleur") button = b;
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        tool->pressed({{270, 100}, {270, 100}, Qt::LeftButton, {}});
+        ASSERT_FALSE(button->isEnabled()) << "at work";
+    }
+    // A work held up for the test is let go, whatever the test found.
+    void TearDown() override { seen = true; }
+    const ui::VectorPreview* preview() const {
+        return area.findChild<ui::VectorPreview*>("ApercuVectorisation");
+    }
+    QPushButton* keep() const {
+        for (auto* b : window.findChildren<QPushButton*>())
+            if (b->text() == "Garder") return b;
+        return nullptr;
+    }
+
     tracelle::testing::ScriptedInteraction ui;
     QWidget window;
-    ui::ImageArea area(&window);
-    auto map = std::make_shared<picture::Raster>(contourMap());
-    picture::Layer layer = picture::Layer::over(map, map->width(), map->height(), 0, 0,
-                                                picture::rgb555(255, 255, 255));
-    area.resize(layer.width(), layer.height());
-    area.setLayer(&layer, nullptr);
-    area.setView(picture::wholeLayer(layer.width(), layer.height()));
-    window.show();
+    ui::ImageArea area{&window};
+    picture::Layer layer;
     model::Project project;
     QString status;
+    std::unique_ptr<ui::TraceTool> tool;
+    QPushButton* button = nullptr;
+    std::atomic<bool> seen{false}; // the window has shown what the work held up for
+};
+
+// Esc while the work goes on stops it: the window is free at once, the work ends at its next
+// step and nothing is shown or kept. The work here only ends when told to stop.
+TEST_F(VectorizeTool, CancelStopsTheWorkUnderWay) {
     std::atomic<bool> stopped{false};
-    ui::TraceHooks hooks{[] { return trace::Palette{}; }, [] {},
-                         [&](const picture::Layer&, const trace::VectorizeSettings&,
-                             const trace::VectorizeProgress& progress) {
-                             while (progress(0.5))
-                                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                             stopped = true;
-                             return trace::Vectorized{trace::VectorizeResult::Cancelled, {}};
-                         }};
-    ui::TraceTool tool({project, layer, area, [&](int, const QString& text) { status = text; },
-                        [] {}, [&]() -> const picture::Layer& { return layer; }},
-                       std::move(hooks));
-    tool.activate();
-    QPushButton* start = nullptr;
-    for (auto* b : window.findChildren<QPushButton*>())
-        if (b->text() == "Vectoriser la couleur") start = b;
-    ASSERT_NE(start, nullptr);
-    QTest::mouseClick(start, Qt::LeftButton);
-    tool.pressed({{270, 100}, {270, 100}, Qt::LeftButton, {}});
-    ASSERT_FALSE(start->isEnabled()) << "at work";
-    EXPECT_TRUE(tool.cancel());
-    EXPECT_TRUE(start->isEnabled());
+    start([&](const picture::Layer&, const trace::VectorizeSettings&,
+              const trace::VectorizeProgress& progress, const trace::LinesFound&) {
+        while (progress(0.5))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        stopped = true;
+        return trace::Vectorized{trace::VectorizeResult::Cancelled, {}};
+    });
+    EXPECT_TRUE(tool->cancel());
+    EXPECT_TRUE(button->isEnabled());
     EXPECT_EQ(status, QStringLiteral("Vectorisation arrêtée"));
     while (!stopped)
         std::this_thread::yield();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.findChild<QProgressBar*>("ProgressionVectoriser")->value(), 0);
     EXPECT_EQ(project.N(), 0);
-    EXPECT_FALSE(tool.cancel()) << "nothing left to stop";
+    EXPECT_FALSE(tool->cancel()) << "nothing left to stop";
+}
+
+// The lines of the bands done show while the rest is worked out: here the work, in bands of
+// 60 rows, waits after its first lines until the window has shown them.
+TEST_F(VectorizeTool, TheLinesOfTheBandsDoneShowBeforeTheEnd) {
+    start([&](const picture::Layer& l, trace::VectorizeSettings s,
+              const trace::VectorizeProgress& progress, const trace::LinesFound& found) {
+        s.bandRows = 60;
+        return trace::vectorize(l, s, progress, [&](std::vector<trace::VectorLine> lines) {
+            const bool some = !lines.empty();
+            found(std::move(lines));
+            while (some && !seen)
+                std::this_thread::yield();
+        });
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview()->lines().empty(); }));
+    EXPECT_TRUE(preview()->isVisible());
+    EXPECT_EQ(preview()->lines().size(), 1u) << "the inner contour, whole in the rows done";
+    EXPECT_FALSE(keep()->isEnabled()) << "still at work";
+    seen = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keep()->isEnabled(); }));
+    EXPECT_EQ(preview()->lines().size(), 3u) << "the lines found at the end in place of those";
 }
 
 } // namespace

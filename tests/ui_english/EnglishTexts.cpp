@@ -87,9 +87,13 @@ void EnglishTexts::read(const QByteArray& ts) {
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            if (xml.readNext() == QXmlStreamReader::Characters) add(xml.text().toString());
-        } else if (xml.name() == QLatin1String("numerusform")) {
-            add(xml.readElementText());
+            // Plural forms are elements of their own inside; a plain translation is its text.
+            QString text;
+            while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::EndElement) {
+                if (xml.isCharacters()) text += xml.text();
+                if (xml.isStartElement()) add(xml.readElementText());
+            }
+            add(text.trimmed().isEmpty() ? QString() : text);
         }
     }
 }

@@ -1,11 +1,13 @@
 // Gaps: where a line of another colour crosses the line, or a dash ends, the free end is
-// continued straight on, in the direction of its last pixels, to the skeleton ahead. Under
-// the ink of another colour (a label, a road crossed at a slant) it reaches farther: the line
-// runs on beneath.
+// continued on as its last pixels head and turn, to the skeleton ahead. Under the ink of
+// another colour (a label, a road crossed at a slant) it reaches farther: the line runs on
+// beneath, bending as both its sides do.
 #include "trace/Skeleton.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace tracelle::trace::skeleton {
@@ -39,24 +41,69 @@ std::vector<FreeEnd> freeEnds(const Graph& graph) {
     return ends;
 }
 
-void drawStraight(Mask& mask, PixelPoint a, PixelPoint b) {
-    const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+// The pixels of the way from a to b, ends left out: straight on, or the curve that leaves a
+// heading `from` and reaches b heading `to` (radians), as a line bends on beneath a label.
+std::vector<PixelPoint> wayBetween(PixelPoint a, PixelPoint b,
+                                   std::optional<std::pair<double, double>> headings) {
+    const double l = std::hypot(b.x - a.x, b.y - a.y);
+    const double straight = std::atan2(double(b.y - a.y), double(b.x - a.x));
+    const auto [from, to] = headings.value_or(std::pair{straight, straight});
+    const int steps = 2 * static_cast<int>(std::ceil(l));
+    std::vector<PixelPoint> way;
     for (int s = 1; s < steps; ++s) {
-        const auto x = static_cast<int>(std::lround(a.x + double(b.x - a.x) * s / steps));
-        const auto y = static_cast<int>(std::lround(a.y + double(b.y - a.y) * s / steps));
-        mask.cells[mask.at(x, y)] = kOn;
+        // Cubic Hermite: the end points with their headings, scaled by the distance.
+        const double t = double(s) / steps, t2 = t * t, t3 = t2 * t;
+        const double h00 = 2 * t3 - 3 * t2 + 1, h10 = (t3 - 2 * t2 + t) * l, h01 = -2 * t3 + 3 * t2,
+                     h11 = (t3 - t2) * l;
+        const PixelPoint p{static_cast<int>(std::lround(h00 * a.x + h10 * std::cos(from) +
+                                                        h01 * b.x + h11 * std::cos(to))),
+                           static_cast<int>(std::lround(h00 * a.y + h10 * std::sin(from) +
+                                                        h01 * b.y + h11 * std::sin(to)))};
+        if (p == a || p == b || (!way.empty() && way.back() == p)) continue;
+        way.push_back(p);
     }
+    return way;
 }
 
-// Whether the straight way from a to b, ends left out, lies on the line or beneath other ink.
-bool hidden(const Mask& mask, PixelPoint a, PixelPoint b, const Covered& covered) {
-    const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
-    for (int s = 1; s < steps; ++s) {
-        const auto x = static_cast<int>(std::lround(a.x + double(b.x - a.x) * s / steps));
-        const auto y = static_cast<int>(std::lround(a.y + double(b.y - a.y) * s / steps));
-        if (!(mask.cells[mask.at(x, y)] & kOn) && !covered(x, y)) return false;
+// Whether the way stays within the mask: a curve may bulge out of it.
+bool inside(const Mask& mask, const std::vector<PixelPoint>& way) {
+    return std::all_of(way.begin(), way.end(), [&](PixelPoint p) {
+        return p.x >= mask.x0 && p.y >= mask.y0 && p.x <= mask.x0 + mask.width - 3 &&
+               p.y <= mask.y0 + mask.height - 3;
+    });
+}
+
+// Whether the way lies on the line or beneath other ink.
+bool hidden(const Mask& mask, const std::vector<PixelPoint>& way, const Covered& covered) {
+    return std::all_of(way.begin(), way.end(), [&](PixelPoint p) {
+        return (mask.cells[mask.at(p.x, p.y)] & kOn) || covered(p.x, p.y);
+    });
+}
+
+// Where the line heads at its end: the direction of its last pixels, and how far it turns
+// over as many again before them (none on a short line). On a curve the way ahead bends
+// on: straight on from the last pixels, a contour's far side across a gap is off by more
+// than the cone allows where the contour turns tightest.
+struct Heading {
+    double angle = 0; // of the chord over the last kDirectionSpan pixels
+    double turn = 0;  // from the chord before it to that one
+};
+
+Heading headingOf(const Mask& mask, const FreeEnd& end) {
+    // A turn beyond this over the span is the pixels' noise or a corner, not a curve.
+    constexpr double kLargestTurn = 0.45; // radians
+    const auto at = [&](std::size_t k) { return mask.point(end.tail[k]); };
+    const auto angle = [](PixelPoint from, PixelPoint to) {
+        return std::atan2(double(to.y - from.y), double(to.x - from.x));
+    };
+    const std::size_t span = std::min(kDirectionSpan, end.tail.size() - 1);
+    Heading h{angle(at(span), at(0)), 0};
+    if (end.tail.size() > 2 * kDirectionSpan) {
+        const double before = angle(at(2 * kDirectionSpan), at(kDirectionSpan));
+        const double turn = std::remainder(h.angle - before, 2 * M_PI);
+        if (std::abs(turn) <= kLargestTurn) h.turn = turn;
     }
-    return true;
+    return h;
 }
 
 } // namespace
@@ -65,9 +112,12 @@ bool bridgeGaps(Mask& mask, const Graph& graph, int gap, const Covered& covered)
     const int reach = gap + 1; // pixels from the end to the pixel beyond the gap
     const int farthest = kUnderInk * reach;
     const std::vector<FreeEnd> ends = freeEnds(graph);
-    std::unordered_set<std::size_t> freeCells;
-    for (const FreeEnd& end : ends)
-        freeCells.insert(end.cell);
+    // The free ends, and the way each heads at its end.
+    std::unordered_map<std::size_t, double> freeCells;
+    for (const FreeEnd& end : ends) {
+        const Heading h = headingOf(mask, end);
+        freeCells.emplace(end.cell, h.angle + h.turn / 2);
+    }
     // Both sides of a bridge: the end facing it across the gap must not lay a second one.
     std::vector<PixelPoint> abutments;
     const auto nearAbutment = [&](PixelPoint p) {
@@ -78,14 +128,14 @@ bool bridgeGaps(Mask& mask, const Graph& graph, int gap, const Covered& covered)
     for (const FreeEnd& end : ends) {
         const PixelPoint e = mask.point(end.cell);
         if (nearAbutment(e)) continue;
-        const PixelPoint back = mask.point(end.tail[std::min(kDirectionSpan, end.tail.size() - 1)]);
-        const double dx = e.x - back.x, dy = e.y - back.y, dl = std::hypot(dx, dy);
+        const Heading heading = headingOf(mask, end);
         // The line's own last pixels are behind or beside the end, never ahead across a gap.
         const std::size_t own =
             std::min(end.tail.size(), kDirectionSpan + 3 * std::size_t(farthest));
         const std::unordered_set<std::size_t> mine(end.tail.begin(),
                                                    end.tail.begin() + std::ptrdiff_t(own));
         std::optional<std::size_t> best;
+        std::vector<PixelPoint> bestWay;
         double bestScore = 0;
         const int xa = std::max(mask.x0, e.x - farthest),
                   xb = std::min(mask.x0 + mask.width - 3, e.x + farthest);
@@ -97,18 +147,28 @@ bool bridgeGaps(Mask& mask, const Graph& graph, int gap, const Covered& covered)
                 if (!(mask.cells[cell] & kOn) || mine.contains(cell)) continue;
                 const double vx = x - e.x, vy = y - e.y, d = std::hypot(vx, vy);
                 if (d > farthest || d < 1.5) continue;
-                const double alignment = (vx * dx + vy * dy) / (d * dl);
+                const double ahead = heading.angle + heading.turn * (0.5 + d / 2 / kDirectionSpan);
+                const double alignment = (vx * std::cos(ahead) + vy * std::sin(ahead)) / d;
                 if (alignment < kLeastAlignment) continue;
-                if (d > reach && !hidden(mask, e, {x, y}, covered)) continue;
                 // Another line's end facing this one is the likelier other side.
-                const double score = d * (2 - alignment) * (freeCells.contains(cell) ? 0.5 : 1);
-                if (!best || score < bestScore) {
-                    best = cell;
-                    bestScore = score;
-                }
+                const auto other = freeCells.find(cell);
+                const bool facing = other != freeCells.end();
+                const double score = d * (2 - alignment) * (facing ? 0.5 : 1);
+                if (best && score >= bestScore) continue;
+                // Across a long gap to the other side the way bends as the line does.
+                std::vector<PixelPoint> way = wayBetween(
+                    e, {x, y},
+                    facing && d > reach ? std::optional(std::pair{heading.angle + heading.turn / 2,
+                                                                  other->second + M_PI})
+                                        : std::nullopt);
+                if (!inside(mask, way) || (d > reach && !hidden(mask, way, covered))) continue;
+                best = cell;
+                bestWay = std::move(way);
+                bestScore = score;
             }
         if (!best) continue;
-        drawStraight(mask, e, mask.point(*best));
+        for (const PixelPoint p : bestWay)
+            mask.cells[mask.at(p.x, p.y)] = kOn;
         abutments.push_back(e);
         abutments.push_back(mask.point(*best));
     }

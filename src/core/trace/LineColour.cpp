@@ -29,6 +29,28 @@ Lab labOfLinear(double r, double g, double b) {
             static_cast<float>(200 * (fy - fz))};
 }
 
+// The share of the line in a pixel of the line's lightness whose hue has faded towards the
+// paper's (as JPEG's shared colour blocks fade a thin line), 0 for any other. The hue must keep
+// the line's direction from the paper's, and some of its strength: greys of the same lightness
+// (the edges of black ink) have none.
+float faded(const Lab& c, const Lab& paper, const Lab& line) {
+    // Lightness a little beyond the line's own: JPEG rings darker too.
+    constexpr double kLargestShare = 1.15;
+    constexpr double kLeastShare = 0.5;
+    // The least of the line's hue left, as a share of its blend's.
+    constexpr double kLeastHue = 0.15;
+    // How far the hue may stray across the line's direction (ΔE).
+    constexpr double kHueTolerance = 6;
+    const double vl = line.l - paper.l, va = line.a - paper.a, vb = line.b - paper.b;
+    const double chroma = va * va + vb * vb;
+    if (std::abs(vl) < 1 || chroma < 1) return 0;
+    const double cl = c.l - paper.l, ca = c.a - paper.a, cb = c.b - paper.b;
+    const double s = cl / vl, hue = (ca * va + cb * vb) / chroma;
+    if (s < kLeastShare || s > kLargestShare || hue < kLeastHue * s || hue > s) return 0;
+    const double across = std::hypot(ca - hue * va, cb - hue * vb) / kHueTolerance;
+    return across <= 1 ? static_cast<float>(std::min(s, 1.0) * (1 - across * across)) : 0.0f;
+}
+
 } // namespace
 
 Lab labOf(Rgb c) {
@@ -52,7 +74,8 @@ double deltaE(Rgb a, Rgb b) {
     return distance(labOf(a), labOf(b));
 }
 
-LineColour::LineColour(Rgb line, Rgb background, double tolerance, UnderInk underInk)
+LineColour::LineColour(Rgb line, Rgb background, double tolerance, UnderInk underInk,
+                       FadedHue fadedHue)
     : line_(line), background_(background) {
     // Below this contrast the line is the background's own noise.
     constexpr double kLeastContrast = 12;
@@ -93,7 +116,10 @@ LineColour::LineColour(Rgb line, Rgb background, double tolerance, UnderInk unde
         // Weighed down as it strays from the blend: a line's edge against a dark mark of
         // another colour pulls the centre less.
         const double off = (dl * dl + da * da + db * db) / (tolerance * tolerance);
-        if (s >= kLeastShare && off <= 1) weights_[p] = static_cast<float>(s * (1 - off));
+        if (s >= kLeastShare && off <= 1)
+            weights_[p] = static_cast<float>(s * (1 - off));
+        else if (fadedHue == FadedHue::Counted)
+            weights_[p] = faded(c, b, t);
     }
 }
 

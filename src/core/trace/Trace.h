@@ -52,10 +52,13 @@ public:
     // Whether the line darkened by a label's ink over it still counts as the line: it lets a
     // trace walk through the letters, but would hand the thinning blobs of ink to cut lines at.
     enum class UnderInk { Counted, Left };
+    // Whether a thin line whose hue JPEG has faded still counts: its colour is stored once for
+    // a block of 2 × 2 pixels, shared with the paper, while its lightness stays the line's.
+    enum class FadedHue { Counted, Left };
 
     LineColour() = default;
     LineColour(Rgb line, Rgb background, double tolerance = kDefaultTolerance,
-               UnderInk underInk = UnderInk::Counted);
+               UnderInk underInk = UnderInk::Counted, FadedHue fadedHue = FadedHue::Left);
 
     // False when the line's colour cannot be told from the background.
     bool valid() const { return valid_; }

@@ -141,53 +141,10 @@ std::vector<VectorLine> linesOf(const Mask& mask, const Graph& graph,
     return lines;
 }
 
-} // namespace
-
-std::string message(VectorizeResult result) {
-    switch (result) {
-    case VectorizeResult::Done:
-        return {};
-    case VectorizeResult::NoColour:
-        return platform::translate("Vectorize", "Aucun pixel de la couleur choisie");
-    case VectorizeResult::NoContrast:
-        return platform::translate("Vectorize", "La couleur choisie ne se distingue pas du fond");
-    case VectorizeResult::Cancelled:
-        return platform::translate("Vectorize", "Vectorisation interrompue");
-    }
-    return {};
-}
-
-Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& settings,
-                     const VectorizeProgress& progress) {
-    Vectorized out;
-    const Box box = settings.box.value_or(Box{0, 0, layer.width() - 1, layer.height() - 1});
-    const LineColour colour(settings.colour,
-                            backgroundOf(layer, std::min(box.x0, box.x1), std::min(box.y0, box.y1),
-                                         std::max(box.x0, box.x1) + 1,
-                                         std::max(box.y0, box.y1) + 1),
-                            settings.tolerance, LineColour::UnderInk::Left);
-    if (!colour.valid()) {
-        out.result = VectorizeResult::NoContrast;
-        return out;
-    }
-    // Shares of the work: the mask, the thinning, the lines.
-    const auto report = [&](double from, double span) {
-        return [&progress, from, span](double done) {
-            return !progress || progress(from + span * done);
-        };
-    };
-    Mask mask = skeleton::maskOf(layer, box, colour);
-    if (mask.cells.empty()) return out;
-    if (!report(0, 0.3)(1)) {
-        out.result = VectorizeResult::Cancelled;
-        return out;
-    }
-    skeleton::fillSpecks(mask);
-    if (!skeleton::thin(mask, report(0.3, 0.5))) {
-        out.result = VectorizeResult::Cancelled;
-        return out;
-    }
-    skeleton::dropCorners(mask);
+// The skeleton's lines: spurs pruned, gaps bridged, junctions made one, lines cut, centred and
+// simplified.
+std::vector<VectorLine> traced(Mask& mask, const VectorizeSettings& settings,
+                               const picture::Layer& layer, const LineColour& colour) {
     Graph graph = prunedGraph(mask, std::min(kForkLength, settings.minLength));
     // Ink is what stands out from the paper as much as the line's own colour may stray.
     std::vector<bool> ink(32768);
@@ -207,14 +164,91 @@ Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& setti
          ++round) {
         // A bridge laid beside the skeleton closes small holes: filled and thinned again.
         skeleton::fillSpecks(mask);
-        skeleton::thin(mask, {});
+        skeleton::thin(mask);
         skeleton::dropCorners(mask);
         graph = prunedGraph(mask, std::min(kForkLength, settings.minLength));
     }
     graph = prunedGraph(mask, settings.minLength);
     skeleton::mergeJunctions(mask, graph);
-    out.lines = linesOf(mask, graph, settings, layer, colour);
-    out.result = report(0.8, 0.2)(1) ? VectorizeResult::Done : VectorizeResult::Cancelled;
+    return linesOf(mask, graph, settings, layer, colour);
+}
+
+// The lines of the skeleton done above the row `end` that lie whole below `shownTo`, which
+// then moves down to where the next band may still change them. They are traced on a copy of
+// the rows from half a band above `shownTo` to `end`, so that a preview costs the work on less
+// than twice the rows: a line running farther up waits for the end.
+std::vector<VectorLine> preview(const Mask& skeleton, const VectorizeSettings& settings,
+                                const picture::Layer& layer, const LineColour& colour, int& shownTo,
+                                int end) {
+    // Rows near a band's edge where the lines may still change: gaps bridged and spurs pruned
+    // reach this far.
+    const int margin = 2 * (settings.gap + 1) + static_cast<int>(settings.minLength) + 8;
+    const int from = std::max(skeleton.y0, shownTo - std::max(settings.bandRows / 2, 2 * margin));
+    const int last = end - 1 - margin; // the last row a line shown may reach
+    if (last < shownTo) return {};
+    Mask window;
+    window.frame(skeleton.x0, from, skeleton.x0 + skeleton.width - 3, end - 1);
+    std::copy_n(skeleton.row(from - skeleton.y0 + 1),
+                static_cast<std::size_t>(end - from) * skeleton.rowWords(), window.row(1));
+    std::vector<VectorLine> lines;
+    for (VectorLine& line : traced(window, settings, layer, colour)) {
+        const auto [low, high] =
+            std::minmax_element(line.points.begin(), line.points.end(),
+                                [](PixelPoint a, PixelPoint b) { return a.y < b.y; });
+        if (high->y <= last && high->y >= shownTo &&
+            (from == skeleton.y0 || low->y >= from + margin))
+            lines.push_back(std::move(line));
+    }
+    shownTo = last + 1;
+    return lines;
+}
+
+} // namespace
+
+std::string message(VectorizeResult result) {
+    switch (result) {
+    case VectorizeResult::Done:
+        return {};
+    case VectorizeResult::NoColour:
+        return platform::translate("Vectorize", "Aucun pixel de la couleur choisie");
+    case VectorizeResult::NoContrast:
+        return platform::translate("Vectorize", "La couleur choisie ne se distingue pas du fond");
+    case VectorizeResult::Cancelled:
+        return platform::translate("Vectorize", "Vectorisation interrompue");
+    }
+    return {};
+}
+
+Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& settings,
+                     const VectorizeProgress& progress, const LinesFound& found) {
+    Vectorized out;
+    const Box box = settings.box.value_or(Box{0, 0, layer.width() - 1, layer.height() - 1});
+    const LineColour colour(
+        settings.colour,
+        backgroundOf(layer, std::min(box.x0, box.x1), std::min(box.y0, box.y1),
+                     std::max(box.x0, box.x1) + 1, std::max(box.y0, box.y1) + 1),
+        settings.tolerance, LineColour::UnderInk::Left, LineColour::FadedHue::Counted);
+    if (!colour.valid()) {
+        out.result = VectorizeResult::NoContrast;
+        return out;
+    }
+    Mask mask;
+    const int top = std::max(0, std::min(box.y0, box.y1));
+    const int rows = std::min(layer.height() - 1, std::max(box.y0, box.y1)) - top + 1;
+    int shownTo = top; // the lines above this row have been shown, when whole there
+    const bool done =
+        skeleton::skeletonOf(mask, layer, box, colour, settings.bandRows, [&](int end) {
+            if (found && end < top + rows)
+                found(preview(mask, settings, layer, colour, shownTo, end));
+            return !progress || progress(0.8 * (end - top) / rows);
+        });
+    if (!done) {
+        out.result = VectorizeResult::Cancelled;
+        return out;
+    }
+    if (mask.cells.empty()) return out;
+    out.lines = traced(mask, settings, layer, colour);
+    out.result = !progress || progress(1) ? VectorizeResult::Done : VectorizeResult::Cancelled;
     if (out.result == VectorizeResult::Cancelled) out.lines.clear();
     return out;
 }

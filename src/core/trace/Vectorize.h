@@ -13,6 +13,8 @@
 namespace tracelle::trace {
 
 inline constexpr double kDefaultMinLength = 20; // pixels: specks, letters and hatching left out
+// Rows of the picture thinned at a time: the lines of the bands done are shown meanwhile.
+inline constexpr int kDefaultBandRows = 512;
 
 struct VectorizeSettings {
     Rgb colour;
@@ -21,6 +23,7 @@ struct VectorizeSettings {
     int gap = kDefaultGap;
     double minLength = kDefaultMinLength;
     double simplify = kDefaultSimplify;
+    int bandRows = kDefaultBandRows; // the lines found are the same whatever it is
 };
 
 struct VectorLine {
@@ -45,9 +48,12 @@ struct Vectorized {
 
 // Called as the work goes on with the share done, from 0 to 1; returning false stops it.
 using VectorizeProgress = std::function<bool(double done)>;
+// Called as bands of rows are done with the lines found whole in them so far, for a preview:
+// each line once; the lines returned at the end are the ones to keep.
+using LinesFound = std::function<void(std::vector<VectorLine> lines)>;
 
 Vectorized vectorize(const picture::Layer& layer, const VectorizeSettings& settings,
-                     const VectorizeProgress& progress = {});
+                     const VectorizeProgress& progress = {}, const LinesFound& found = {});
 
 // The lines appended to the project, each on a new line of its own, in one undo step named
 // "la vectorisation".

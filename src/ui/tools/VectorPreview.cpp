@@ -20,7 +20,13 @@ VectorPreview::VectorPreview(ImageArea& area) : QWidget(&area), area_(area) {
 }
 
 void VectorPreview::setLines(std::vector<trace::VectorLine> lines) {
-    lines_ = std::move(lines);
+    lines_.clear();
+    addLines(std::move(lines));
+}
+
+void VectorPreview::addLines(std::vector<trace::VectorLine> lines) {
+    lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()),
+                  std::make_move_iterator(lines.end()));
     setGeometry(area_.rect());
     show();
     raise();

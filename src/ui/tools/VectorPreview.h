@@ -17,6 +17,8 @@ public:
     explicit VectorPreview(ImageArea& area);
 
     void setLines(std::vector<trace::VectorLine> lines);
+    // Lines found while the work goes on, drawn with those before.
+    void addLines(std::vector<trace::VectorLine> lines);
     void clear();
     const std::vector<trace::VectorLine>& lines() const { return lines_; }
 

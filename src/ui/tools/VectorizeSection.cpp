@@ -157,17 +157,28 @@ void VectorizeSection::start(trace::Rgb colour) {
         run->settings.colour =
             trace::lineOfShade(trace::dominantColours(run->bare, whole), run->settings.colour)
                 .value_or(run->settings.colour);
-        run->found = work(run->bare, run->settings, [&](double done) {
-            const int step = static_cast<int>(done * kSteps);
-            if (run->shown.exchange(step) != step)
+        run->found = work(
+            run->bare, run->settings,
+            [&](double done) {
+                const int step = static_cast<int>(done * kSteps);
+                if (run->shown.exchange(step) != step)
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, run, step] {
+                            if (run == run_) progress_->setValue(step);
+                        },
+                        Qt::QueuedConnection);
+                return !stop.stop_requested();
+            },
+            [this, run](std::vector<trace::VectorLine> lines) {
+                if (lines.empty()) return;
                 QMetaObject::invokeMethod(
                     this,
-                    [this, run, step] {
-                        if (run == run_) progress_->setValue(step);
+                    [this, run, lines = std::move(lines)]() mutable {
+                        if (run == run_) preview_->addLines(std::move(lines));
                     },
                     Qt::QueuedConnection);
-            return !stop.stop_requested();
-        });
+            });
         QMetaObject::invokeMethod(
             this,
             [this, run] {

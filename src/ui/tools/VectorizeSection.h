@@ -1,6 +1,7 @@
 // "Vectoriser la couleur", in the tracing panel: every line of one colour of the picture at
-// once, worked out beside the window (which stays usable, Esc stops it), then shown over the
-// picture until the user keeps the lines ("Garder", one undo action) or gives them up.
+// once, worked out beside the window (which stays usable, Esc stops it) and shown over the
+// picture as the bands of rows are done, then until the user keeps the lines ("Garder", one
+// undo action) or gives them up.
 #pragma once
 
 #include "trace/Vectorize.h"
@@ -29,8 +30,9 @@ struct TraceChoices {
 };
 
 // The vectorisation itself: trace::vectorize, or a stand-in that a test holds.
-using Vectorizer = std::function<trace::Vectorized(
-    const picture::Layer&, const trace::VectorizeSettings&, const trace::VectorizeProgress&)>;
+using Vectorizer =
+    std::function<trace::Vectorized(const picture::Layer&, const trace::VectorizeSettings&,
+                                    const trace::VectorizeProgress&, const trace::LinesFound&)>;
 
 class VectorizeSection : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(VectorizeSection)

@@ -192,10 +192,12 @@ protected:
         if (GetParam().jpeg) r = throughJpeg(r);
         layer_ = layerOf(std::move(r));
     }
-    trace::Vectorized run(Rgb colour) const {
+    trace::Vectorized run(Rgb colour, int bandRows = kH,
+                          const trace::LinesFound& found = {}) const {
         trace::VectorizeSettings s;
         s.colour = colour;
-        return trace::vectorize(layer_, s);
+        s.bandRows = bandRows;
+        return trace::vectorize(layer_, s, {}, found);
     }
     TrueMap map_;
     picture::Layer layer_;
@@ -225,11 +227,45 @@ TEST_P(VectorizeMap, FindsTheRiversSharingTheirJunctions) {
     }
 }
 
+std::vector<std::vector<PixelPoint>> pointsOf(const std::vector<VectorLine>& lines) {
+    std::vector<std::vector<PixelPoint>> out;
+    for (const VectorLine& l : lines)
+        out.push_back(l.points);
+    return out;
+}
+
+// Bands of rows thinned and traced one after the other give the lines of the whole sheet at
+// once, junctions and closed contours across their borders included; the lines shown while
+// the bands go are among them.
+TEST_P(VectorizeMap, BandsGiveTheLinesOfTheWholeSheet) {
+    for (const Rgb colour : {kBrown, kBlue}) {
+        const auto whole = pointsOf(run(colour).lines);
+        for (const int rows : {3, 37, 160}) {
+            SCOPED_TRACE(std::to_string(rows) + " rows a band");
+            std::vector<VectorLine> shown;
+            const auto banded = pointsOf(run(colour, rows, [&](std::vector<VectorLine> lines) {
+                                             shown.insert(shown.end(), lines.begin(), lines.end());
+                                         }).lines);
+            EXPECT_EQ(banded, whole);
+            for (const auto& line : pointsOf(shown))
+                EXPECT_NE(std::find(whole.begin(), whole.end(), line), whole.end())
+                    << "a line shown is kept";
+            if (rows == 160) {
+                EXPECT_FALSE(shown.empty()) << "lines shown before the end";
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Maps, VectorizeMap,
                          ::testing::Values(Case{"clean", false, {0, 0}}, Case{"jpeg", true, {0, 0}},
                                            Case{"clean_shifted", false, {0.75, 0.8}},
                                            Case{"jpeg_shifted", true, {0.75, 0.8}},
-                                           Case{"jpeg_shifted_far", true, {1.3, 2.6}}),
+                                           Case{"jpeg_shifted_far", true, {1.3, 2.6}},
+                                           // A thin contour faded by JPEG where it turns
+                                           // tightest, and bending on under the label.
+                                           Case{"jpeg_faded_bend", true, {0.2, 0}},
+                                           Case{"jpeg_bend_under_label", true, {0.1, 0.4}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Vectorize, LeavesOutSpecksAndLettersShorterThanTheMinimumLength) {
