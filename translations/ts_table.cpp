@@ -3,6 +3,7 @@
 // Usage: ts_table OUT.cpp CATALOGUE.ts ...
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <expat.h>
 #include <fstream>
@@ -26,6 +27,13 @@ struct Reader {
 
 void XMLCALL opened(void* data, const XML_Char* name, const XML_Char** attributes) {
     auto* reader = static_cast<Reader*>(data);
+    // lupdate writes a control character (a carriage return) as <byte value="xd"/> within text.
+    if (std::strcmp(name, "byte") == 0) {
+        for (int i = 0; attributes[i] != nullptr; i += 2)
+            if (std::strcmp(attributes[i], "value") == 0 && attributes[i + 1][0] == 'x')
+                reader->text += static_cast<char>(std::strtol(attributes[i + 1] + 1, nullptr, 16));
+        return;
+    }
     reader->text.clear();
     if (std::strcmp(name, "message") == 0) {
         reader->source.clear();
@@ -40,6 +48,7 @@ void XMLCALL opened(void* data, const XML_Char* name, const XML_Char** attribute
 
 void XMLCALL closed(void* data, const XML_Char* name) {
     auto* reader = static_cast<Reader*>(data);
+    if (std::strcmp(name, "byte") == 0) return;
     if (std::strcmp(name, "name") == 0) reader->context = reader->text;
     if (std::strcmp(name, "source") == 0) reader->source = reader->text;
     if (std::strcmp(name, "translation") == 0 && reader->kept) reader->translation = reader->text;

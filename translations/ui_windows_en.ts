@@ -369,16 +369,8 @@ FORMULAS, IN WORDS
         <translation>the calculation overwrites Lat and Long</translation>
     </message>
     <message>
-        <source>--&gt; UTM  (tous)</source>
-        <translation>--&gt; UTM  (all)</translation>
-    </message>
-    <message>
         <source>Calcul dans TOUS les cas si Lat et Long </source>
         <translation>Calculated in ALL cases if Lat and Long </translation>
-    </message>
-    <message>
-        <source>--&gt; UTM (vide) </source>
-        <translation>--&gt; UTM (empty) </translation>
     </message>
     <message>
         <source>SI les colonnes Est ET Nord sont vides ALORS Calcul</source>
@@ -399,10 +391,6 @@ FORMULAS, IN WORDS
     <message>
         <source>décimal ---&gt; degrés °</source>
         <translation>decimal ---&gt; degrees °</translation>
-    </message>
-    <message>
-        <source>--&gt; x et y </source>
-        <translation>--&gt; x and y </translation>
     </message>
     <message>
         <source>Calcul dans TOUS les cas</source>
@@ -615,6 +603,18 @@ do you accept losing its content?</translation>
     <message>
         <source>Effacer toutes les valeurs du tableau ?</source>
         <translation>Clear every value of the table?</translation>
+    </message>
+    <message>
+        <source>°lat,°long °&apos;&quot;--&gt; UTM  (tous)</source>
+        <translation>°lat,°long °&apos;&quot;--&gt; UTM  (all)</translation>
+    </message>
+    <message>
+        <source>°lat,°long °&apos;&quot;--&gt; UTM (vide) </source>
+        <translation>°lat,°long °&apos;&quot;--&gt; UTM (empty) </translation>
+    </message>
+    <message>
+        <source>°lat,°long °&apos;&quot;--&gt; x et y </source>
+        <translation>°lat,°long °&apos;&quot;--&gt; x and y </translation>
     </message>
 </context>
 <context>

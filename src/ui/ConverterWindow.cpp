@@ -8,6 +8,7 @@
 #include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
 #include "ui/FlowLayout.h"
 #include "ui/TextTableModel.h"
@@ -217,16 +218,15 @@ QWidget* ConverterWindow::buildButtons() {
         flow->addWidget(b);
         return b;
     };
-    const QString dms = QStringLiteral("°lat,°long °'\"");
     add(tr("UTM --> Lat,Long"), tr("le calcul écrase les Lat et Long"),
         [this] { utmVersLatLon(); });
-    add(dms + tr("--> UTM  (tous)"), tr("Calcul dans TOUS les cas si Lat et Long "),
+    add(tr("°lat,°long °'\"--> UTM  (tous)"), tr("Calcul dans TOUS les cas si Lat et Long "),
         [this] { latLonVersUtm(false); });
-    add(dms + tr("--> UTM (vide) "), tr("SI les colonnes Est ET Nord sont vides ALORS Calcul"),
-        [this] { latLonVersUtm(true); });
+    add(tr("°lat,°long °'\"--> UTM (vide) "),
+        tr("SI les colonnes Est ET Nord sont vides ALORS Calcul"), [this] { latLonVersUtm(true); });
     add(tr("°lat °long --> Lat Long"), tr("dégré ° ---> décimal"), [this] { dmsVersDecimal(); });
     add(tr("Lat Long --> °lat °long"), tr("décimal ---> degrés °"), [this] { decimalVersDms(); });
-    add(dms + tr("--> x et y "), tr("Calcul dans TOUS les cas"), [this] { km(); });
+    add(tr("°lat,°long °'\"--> x et y "), tr("Calcul dans TOUS les cas"), [this] { km(); });
     add(tr("Importer un fichier texte (csv)"), {}, [this] { importeTexte(); });
     add(tr("Importer un fichier XLS UTM->°lat,]lon"), {}, [this] { importeClasseur(true); });
     add(tr("Importer un fichier XLS °lat,]lon->UTM"), {}, [this] { importeClasseur(false); });
@@ -333,7 +333,7 @@ void ConverterWindow::importeClasseur(bool utm) {
         (utm ? tr("Ouvrir un fichier UTM  Lib[1] X ou Est[2] Y ou Nord[3]")
              : tr("Ouvrir un fichier Lat/Lon  Lib[1] Lat[2]  Long[3] "))
             .toStdString(),
-        std::string(files::kWorkbookFilter) +
+        std::string(platform::translate("Workbook", files::kWorkbookFilter)) +
             tr("|Fichiers (*.xls; *.txt)|*.xls;*.txt|Tous les fichiers (*.*)|*.*").toStdString()));
     if (!chosen) return;
     files::premiere_ligne_enregistre(files::kLastFolderFile,

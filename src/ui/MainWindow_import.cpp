@@ -6,6 +6,7 @@
 #include "files/Workbook.h"
 #include "model/NumberText.h"
 #include "platform/Interaction.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
 #include "ui/MainWindow.h"
 #include "ui/PointsTableWindow.h"
@@ -76,9 +77,10 @@ void MainWindow::chooseSpreadsheet() {
                 .toStdString()))
         return;
     // Any file may be chosen: its content, not its name, tells the format.
-    auto request = files::dansDernierDossier(tr("Ouvrir un fichier X  Y Lib ...").toStdString(),
-                                             std::string(files::kWorkbookFilter) +
-                                                 tr("|Tous les fichiers (*.*)|*.*").toStdString());
+    auto request = files::dansDernierDossier(
+        tr("Ouvrir un fichier X  Y Lib ...").toStdString(),
+        std::string(platform::translate("Workbook", files::kWorkbookFilter)) +
+            tr("|Tous les fichiers (*.*)|*.*").toStdString());
     const auto chosen = interaction().openFileName(request);
     if (!chosen) return;
     sheetImportPanel_->setFile(QString::fromStdString(*chosen));

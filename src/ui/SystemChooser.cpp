@@ -3,6 +3,7 @@
 #include "gis/CommonSystems.h"
 #include "gis/CoordinateSystem.h"
 #include "gis/SystemMemory.h"
+#include "platform/Language.h"
 #include "ui/MainWindow.h"
 
 #include <QComboBox>
@@ -18,7 +19,8 @@ namespace {
 constexpr int kSystemNameLines = 3;
 
 QString listed(const gis::CommonSystem& s) {
-    return QString::fromUtf8(s.name) + QStringLiteral(" (") + QString::fromUtf8(s.code) + ')';
+    return QString::fromUtf8(platform::translate("CommonSystems", s.name)) + QStringLiteral(" (") +
+           QString::fromUtf8(s.code) + ')';
 }
 
 } // namespace

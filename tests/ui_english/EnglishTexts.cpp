@@ -38,6 +38,23 @@ QString plain(const QString& text) {
     return withoutMnemonics(text).simplified();
 }
 
+// The text of an element as lupdate writes it: control characters (a carriage return) as
+// <byte value="xd"/>.
+QString elementText(QXmlStreamReader& xml) {
+    QString text;
+    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.atEnd()) {
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement()) {
+            if (xml.name() == QLatin1String("byte"))
+                text += QChar(
+                    xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+            xml.skipCurrentElement();
+        }
+    }
+    return text;
+}
+
 bool hasLetters(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
@@ -67,6 +84,11 @@ void EnglishTexts::read(const QByteArray& ts) {
     const auto add = [&](const QString& english) {
         if (!finished || english.isEmpty()) return;
         bySource_[source] << english;
+        // A file dialog's filter, "Name|pattern|Name|pattern", shows its names one by one.
+        if (english.count('|') > 0) {
+            for (const QString& piece : english.split('|'))
+                if (!piece.contains(placeholder)) exact_.insert(plain(piece));
+        }
         const QString shown = plain(english);
         if (!shown.contains(placeholder)) {
             exact_.insert(shown);
@@ -84,16 +106,10 @@ void EnglishTexts::read(const QByteArray& ts) {
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
+            source = elementText(xml);
         } else if (xml.name() == QLatin1String("translation")) {
             finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            // Plural forms are elements of their own inside; a plain translation is its text.
-            QString text;
-            while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::EndElement) {
-                if (xml.isCharacters()) text += xml.text();
-                if (xml.isStartElement()) add(xml.readElementText());
-            }
-            add(text.trimmed().isEmpty() ? QString() : text);
+            add(elementText(xml));
         }
     }
 }
@@ -102,12 +118,20 @@ bool EnglishTexts::isEnglish(const QString& shown, const QStringList& allowed) c
     const auto one = [&](QString text) {
         for (const QString& name : allowed)
             text.replace(name, QStringLiteral(" "));
+        // A coordinate system's code, told beside its name, as the user types it.
+        static const QRegularExpression code(QStringLiteral("\\((EPSG:\\d+|aucun)\\)"));
+        text.remove(code);
         text = plain(text);
         if (!hasLetters(text) || exact_.contains(text)) return true;
         return std::any_of(patterns_.begin(), patterns_.end(),
                            [&](const QRegularExpression& p) { return p.match(text).hasMatch(); });
     };
     if (one(shown)) return true;
+    // A text told after another, as a system's name and the remark on it.
+    for (qsizetype cut = 1; cut < shown.size(); ++cut)
+        if (one(shown.left(cut)) && one(shown.mid(cut)) && hasLetters(shown.left(cut)) &&
+            hasLetters(shown.mid(cut)))
+            return true;
     // Lines put together by the program, each translated on its own.
     const QStringList lines = shown.split(QRegularExpression(QStringLiteral("[\r\n]+")));
     return lines.size() > 1 && std::all_of(lines.begin(), lines.end(), one);

@@ -251,7 +251,9 @@ const Opening kOpenings[] = {
 // Symbols, formats and names that read the same in English, marked for translation or not.
 const QRegularExpression kSameInEnglish(QRegularExpression::anchoredPattern(
     "[nLXYZxyz]|d[XY]|[XYZ]=|OK|RMS|Helmert|GeoTIFF|GeoJSON|KML|Shapefile|DXF|txt|xls|bln|jpeg|bmp|"
-    "tif|(Lambert-93|Lambert CC\\d\\d|UTM \\d\\dN \\(WGS 84\\)) \\(EPSG:\\d+\\)"));
+    "tif|[+-] \\(F\\d\\)| [xy] / 1000|"
+    "(Lambert-93|Lambert CC\\d\\d|UTM \\d\\dN \\(WGS 84\\)|WGS 84 longitude, latitude) "
+    "\\(EPSG:\\d+\\)"));
 
 class English : public ::testing::TestWithParam<Opening> {};
 
