@@ -18,6 +18,7 @@ PictureLoading::PictureLoading(RowDecoder decoder) {
         if (error.empty() && raster_->empty())
             error = platform::translate("PictureLoading", "image vide");
         if (error.empty()) writer_->arrived(raster_->height());
+        writer_->showPreview({}); // its memory is no longer needed
         writer_->end();
         std::function<void()> call;
         {

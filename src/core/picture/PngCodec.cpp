@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <memory>
+#include <new>
 #include <png.h>
 #include <string>
 #include <string_view>
@@ -95,6 +97,32 @@ void readPalette(PngJob& job) {
             colours[i].red, colours[i].green, colours[i].blue, i < opacities ? alphas[i] : 255u);
 }
 
+// The passes after which the picture is shown reduced: pass 4 completes a grid of every other
+// column and every fourth row, an eighth of the pixels; finer ones would cost more memory
+// than they show.
+constexpr int kLastShownPass = 3;
+
+// The grid of pixels known after `pass` (0 to 6), each standing for its block until the
+// passes after fill it.
+void showPass(const PngJob& job, int pass) {
+    const int stepX = 8 >> ((pass + 1) / 2), stepY = 8 >> (pass / 2);
+    const Raster& full = *job.raster;
+    Raster grid =
+        Raster::create((full.width() + stepX - 1) / stepX, (full.height() + stepY - 1) / stepY);
+    if (grid.empty()) return;
+    for (int j = 0; j < grid.height(); ++j) {
+        const Pixel* src = full.row(j * stepY);
+        Pixel* dst = grid.row(j);
+        for (int i = 0; i < grid.width(); ++i)
+            dst[i] = src[i * stepX];
+    }
+    try {
+        job.arrival->showPreview(
+            {std::make_shared<const Raster>(std::move(grid)), 1, stepX, 1, stepY});
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 void release(PngJob& job) {
     if (job.row) png_free(job.png, job.row);
     job.row = nullptr;
@@ -151,8 +179,8 @@ bool runDecode(PngJob& job) {
                 job.arrival->arrived(static_cast<int>(y + 1));
         }
     } else {
-        // Every pass touches the whole picture, so no row is final before the end: an
-        // interlaced picture shows whole.
+        // Every pass touches the whole picture: the first passes are shown as blocks, and the
+        // odd rows of the last pass make the rows final from the top.
         // Without libpng's interlace handling each pass comes as its own reduced picture,
         // whose pixels go straight to their places: no full-size buffer of 8-bit samples.
         Pixel converted[64];
@@ -173,7 +201,11 @@ bool runDecode(PngJob& job) {
                     for (int i = 0; i < count; ++i)
                         dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
                 }
+                // The even rows are whole after pass 6: each odd row completes the next two.
+                if (job.arrival && pass == 6 && ((r + 1) % kRowsTold == 0 || r + 1 == rows))
+                    job.arrival->arrived(static_cast<int>(std::min(height, 2 * r + 3)));
             }
+            if (job.arrival && pass <= kLastShownPass) showPass(job, pass);
         }
     }
     // The picture is whole: chunks after the image data are of no use here.

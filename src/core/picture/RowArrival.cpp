@@ -25,4 +25,14 @@ void RowArrival::end() {
     changed_.notify_all();
 }
 
+Preview RowArrival::preview() const {
+    const std::lock_guard lock(mutex_);
+    return preview_;
+}
+
+void RowArrival::showPreview(Preview preview) {
+    const std::lock_guard lock(mutex_);
+    preview_ = std::move(preview);
+}
+
 } // namespace tracelle::picture

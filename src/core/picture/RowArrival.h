@@ -1,12 +1,29 @@
 // The rows of a picture that a decoder fills while others read it: the rows before ready() are
-// final, the others not yet written.
+// final, the others not yet written. A reduced picture of the whole may stand in for the rows
+// still to come.
 #pragma once
+
+#include "picture/Raster.h"
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
+#include <memory>
 #include <mutex>
 
 namespace tracelle::picture {
+
+// A reduced picture of the whole: picture pixel (x, y) shows its pixel
+// (x * numX / denX, y * numY / denY), so that it lies exactly where the full picture will.
+struct Preview {
+    std::shared_ptr<const Raster> raster;
+    int numX = 1, denX = 1, numY = 1, denY = 1;
+
+    Pixel at(int x, int y) const {
+        return raster->row(
+            static_cast<int>(std::int64_t{y} * numY / denY))[std::int64_t{x} * numX / denX];
+    }
+};
 
 class RowArrival {
 public:
@@ -20,7 +37,13 @@ public:
     void arrived(int rows);
     void end();
 
+    // The latest reduced picture shown in place of the rows to come; none once the decoder
+    // drops it, or before it gives one.
+    Preview preview() const;
+    void showPreview(Preview preview);
+
 private:
+    Preview preview_;
     std::atomic<int> ready_{0};
     std::atomic<bool> ended_{false};
     mutable std::mutex mutex_;

@@ -165,6 +165,32 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
     half.join();
 }
 
+// The target rows whose rows have not arrived, from the reduced picture: each target pixel
+// shows the preview's pixel under its centre, where the full picture's would show.
+void previewRows(const Layer& layer, const Preview& preview, std::int64_t x1, std::int64_t y1,
+                 std::int64_t spanX, std::int64_t spanY, std::uint32_t* target, int targetStride,
+                 int w, int h) {
+    const Boxes columns(x1, spanX, w, 0, layer.width(), false);
+    const Boxes rows(y1, spanY, h, 0, layer.height(), false);
+    const Raster& picture = *layer.picture();
+    const int ox = layer.pictureX(), oy = layer.pictureY();
+    const auto& lut = palette();
+    for (int j = 0; j < h; ++j) {
+        const int y = rows.first[static_cast<std::size_t>(j)];
+        if (y == rows.last[static_cast<std::size_t>(j)] || y < layer.rowsArrived()) continue;
+        std::uint32_t* out = target + static_cast<std::size_t>(j) * targetStride;
+        const bool inPicture = y >= oy && y - oy < picture.height();
+        for (int i = 0; i < w; ++i) {
+            const int x = columns.first[static_cast<std::size_t>(i)];
+            if (x == columns.last[static_cast<std::size_t>(i)]) continue;
+            out[i] =
+                lut[(inPicture && x >= ox && x - ox < picture.width() ? preview.at(x - ox, y - oy)
+                                                                      : layer.margin()) &
+                    0x7FFF];
+        }
+    }
+}
+
 } // namespace
 
 std::uint32_t toRgb32(Pixel p) {
@@ -193,11 +219,15 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
     }
     // Averaging the layer itself costs the square of the factor: beyond the overview's first
     // level, until it is ready, the nearest pixel stands in.
-    // Rows of a picture still arriving are left out, as outside the canvas.
+    // Rows of a picture still arriving are left out, as outside the canvas, unless a reduced
+    // picture stands in for them.
     const bool average = !Overview::shows(factor);
     stretchFrom(layer.width(), layer.rowsArrived(), 0, average, x1, y1, spanX, spanY, target,
                 targetStride, w, h, outside,
                 [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
+    if (layer.rowsArrived() < layer.height() && layer.arrival())
+        if (const Preview preview = layer.arrival()->preview(); preview.raster)
+            previewRows(layer, preview, x1, y1, spanX, spanY, target, targetStride, w, h);
 }
 
 } // namespace tracelle::picture

@@ -90,6 +90,15 @@ Handle openTiff(Messages& messages) {
     return tif;
 }
 
+// A second handle on the file, at the same page as `like`.
+Handle openLike(TIFF* like, Messages& messages) {
+    Handle tif = openTiff(messages);
+    if (tif && TIFFCurrentDirOffset(tif.get()) != TIFFCurrentDirOffset(like) &&
+        !TIFFSetSubDirectory(tif.get(), TIFFCurrentDirOffset(like)))
+        return nullptr;
+    return tif;
+}
+
 // libtiff's own texts are English: what is kept of them is where the fault lies, in the
 // program's language.
 std::string place(const std::string& message) {
@@ -423,7 +432,7 @@ public:
         std::vector<Handle> extra;
         std::vector<TIFF*> handles{tif_};
         for (int p = 1; p < f_.planes(); ++p) {
-            extra.push_back(openTiff(messages_));
+            extra.push_back(openLike(tif_, messages_));
             if (!extra.back()) return damaged();
             handles.push_back(extra.back().get());
         }
@@ -531,7 +540,7 @@ std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, cons
     Failure helped;
     std::jthread thread; // joined before what it uses goes
     const auto pixels = static_cast<std::uint64_t>(raster.width()) * raster.height();
-    if (pixels >= kTwoThreadsFrom && blocks.count() > 1 && (other = openTiff(otherMessages)) &&
+    if (pixels >= kTwoThreadsFrom && blocks.count() > 1 && (other = openLike(tif, otherMessages)) &&
         describe(other.get(), otherFormat).empty()) {
         helper.emplace(other.get(), otherMessages, format, raster);
         try {
@@ -552,6 +561,69 @@ std::string readBlocks(TIFF* tif, Messages& messages, const Format& format, cons
 } // namespace
 
 namespace {
+
+// A picture this small decodes in some ten milliseconds: a reduced page would show no sooner.
+constexpr std::uint64_t kReducedPageFrom = std::uint64_t{1} << 20;
+// Reduced pages larger than this cost too much of the whole decode to be worth showing first.
+constexpr std::uint64_t kReducedPageAtMost = 16;
+// Pages looked at for a reduced one; a pyramid has a handful.
+constexpr int kPagesLooked = 64;
+
+// The reduced pages of the first page, as other pages of the file or as its SubIFDs: the
+// offset of the largest holding at most 1/kReducedPageAtMost of its pixels, or 0.
+toff_t reducedPage(TIFF* tif, std::uint32_t width, std::uint32_t height) {
+    std::vector<toff_t> pages;
+    std::uint16_t subCount = 0;
+    toff_t* subOffsets = nullptr;
+    if (TIFFGetField(tif, TIFFTAG_SUBIFD, &subCount, &subOffsets))
+        pages.assign(subOffsets, subOffsets + std::min<int>(subCount, kPagesLooked));
+    for (int d = 0; d < kPagesLooked && TIFFReadDirectory(tif); ++d)
+        pages.push_back(TIFFCurrentDirOffset(tif));
+    toff_t best = 0;
+    std::uint64_t bestPixels = 0;
+    const std::uint64_t most = std::uint64_t{width} * height / kReducedPageAtMost;
+    for (const toff_t page : pages) {
+        std::uint32_t kind = 0, w = 0, h = 0;
+        if (!TIFFSetSubDirectory(tif, page)) continue;
+        TIFFGetFieldDefaulted(tif, TIFFTAG_SUBFILETYPE, &kind);
+        TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
+        TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &h);
+        const std::uint64_t pixels = std::uint64_t{w} * h;
+        if ((kind & FILETYPE_REDUCEDIMAGE) && w > 0 && h > 0 && w <= width && h <= height &&
+            pixels <= most && pixels > bestPixels) {
+            best = page;
+            bestPixels = pixels;
+        }
+    }
+    return best;
+}
+
+// The reduced page shown in place of the rows to come, when the file has one; a damaged one
+// is passed over, the full page still to be read.
+void showReducedPage(const std::string& path, std::uint32_t width, std::uint32_t height,
+                     RowArrival& arrival) {
+    if (std::uint64_t{width} * height < kReducedPageFrom) return;
+    Messages messages;
+    messages.path = path;
+    const Handle tif = openTiff(messages);
+    if (!tif) return;
+    const toff_t page = reducedPage(tif.get(), width, height);
+    Format format;
+    Blocks blocks;
+    std::uint32_t w = 0, h = 0;
+    if (page == 0 || !TIFFSetSubDirectory(tif.get(), page) ||
+        !describe(tif.get(), format).empty() || !TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &w) ||
+        !TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &h) ||
+        !cut(tif.get(), format, w, h, messages, blocks).empty() || blocks.height == 0)
+        return;
+    auto reduced =
+        std::make_shared<Raster>(Raster::create(static_cast<int>(w), static_cast<int>(h)));
+    if (reduced->empty() ||
+        !readBlocks(tif.get(), messages, format, blocks, *reduced, nullptr).empty())
+        return;
+    arrival.showPreview({std::move(reduced), static_cast<int>(w), static_cast<int>(width),
+                         static_cast<int>(h), static_cast<int>(height)});
+}
 
 std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowArrival* arrival,
                        const std::function<void()>* sized) {
@@ -579,6 +651,7 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     if (raster.empty())
         return platform::fill(platform::translate("TiffCodec", "TIFF : %1"), {error});
     if (sized && *sized) (*sized)();
+    if (arrival) showReducedPage(path, width, height, *arrival);
 
     return blocks.height > 0 ? readBlocks(tif.get(), messages, format, blocks, raster, arrival)
                              : Reader(tif.get(), messages, format, raster).readScanlines(arrival);

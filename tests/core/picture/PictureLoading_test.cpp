@@ -117,6 +117,32 @@ void writeTiffBlocks(const Raster& r, const std::string& path, bool tiled) {
     TIFFClose(t);
 }
 
+// `r` as a deflated page in strips of 32 rows, of NewSubfileType `kind`; `subPages` SubIFDs
+// announced for the pages written next.
+void writeTiffPage(TIFF* t, const Raster& r, std::uint32_t kind, std::uint16_t subPages = 0) {
+    TIFFSetField(t, TIFFTAG_SUBFILETYPE, kind);
+    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, r.width());
+    TIFFSetField(t, TIFFTAG_IMAGELENGTH, r.height());
+    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+    TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, 32);
+    std::vector<toff_t> offsets(subPages, 0);
+    if (subPages > 0) TIFFSetField(t, TIFFTAG_SUBIFD, subPages, offsets.data());
+    std::vector<png_byte> row(static_cast<std::size_t>(r.width()) * 3);
+    for (int y = 0; y < r.height(); ++y) {
+        for (int x = 0; x < r.width(); ++x) {
+            const Pixel p = r.row(y)[x];
+            png_byte* to = &row[static_cast<std::size_t>(x) * 3];
+            to[0] = red8(p), to[1] = green8(p), to[2] = blue8(p);
+        }
+        TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0);
+    }
+    TIFFWriteDirectory(t);
+}
+
 bool sameRow(const Raster& a, const Raster& b, int y) {
     return std::equal(a.row(y), a.row(y) + a.width(), b.row(y));
 }
@@ -395,19 +421,105 @@ TEST(LayerArriving, TheFirstViewPlacesALandmarkAsTheFullView) {
             }
         return std::pair{sx / n, sy / n};
     };
-    std::vector<std::uint32_t> a(tw * th), b(tw * th);
-    stretchToRgb32(first, nullptr, 0, 0, w - 1, h - 1, a.data(), tw, tw, th, 0);
+    // A reduced page of a quarter a side, each pixel the average of its 4 × 4, standing in for
+    // rows that have not arrived.
+    auto reduced = std::make_shared<Raster>(Raster::create(w / 4, h / 4));
+    for (int y = 0; y < h / 4; ++y)
+        for (int x = 0; x < w / 4; ++x) {
+            unsigned sum = 0;
+            for (int dy = 0; dy < 4; ++dy)
+                for (int dx = 0; dx < 4; ++dx)
+                    sum += red8(raster->pixel(4 * x + dx, 4 * y + dy));
+            const auto v = static_cast<std::uint8_t>(sum / 16);
+            reduced->row(y)[x] = rgb555(v, v, v);
+        }
+    const auto none = std::make_shared<RowArrival>();
+    none->showPreview({reduced, 1, 4, 1, 4});
+    const Layer previewed = Layer::over(raster, w, h, 0, 0, 0, none);
+
+    std::vector<std::uint32_t> b(tw * th);
     stretchToRgb32(full, &overview, 0, 0, w - 1, h - 1, b.data(), tw, tw, th, 0);
-    for (const Box& box : boxes) {
-        SCOPED_TRACE(box.x);
-        const auto [ax, ay] = centre(a, box);
-        const auto [bx, by] = centre(b, box);
-        const double ex = (box.x + box.size / 2.0) * tw / w, ey = (box.y + box.size / 2.0) * th / h;
-        EXPECT_NEAR(ax, bx, 0.5) << "first " << ax << " full " << bx;
-        EXPECT_NEAR(ay, by, 0.5) << "first " << ay << " full " << by;
-        EXPECT_NEAR(bx, ex, 0.5);
-        EXPECT_NEAR(by, ey, 0.5);
+    for (const auto& [name, layer] :
+         {std::pair{"rows arrived", &first}, std::pair{"reduced page", &previewed}}) {
+        SCOPED_TRACE(name);
+        std::vector<std::uint32_t> a(tw * th);
+        stretchToRgb32(*layer, nullptr, 0, 0, w - 1, h - 1, a.data(), tw, tw, th, 0);
+        for (const Box& box : boxes) {
+            SCOPED_TRACE(box.x);
+            const auto [ax, ay] = centre(a, box);
+            const auto [bx, by] = centre(b, box);
+            const double ex = (box.x + box.size / 2.0) * tw / w,
+                         ey = (box.y + box.size / 2.0) * th / h;
+            EXPECT_NEAR(ax, bx, 0.5) << "first " << ax << " full " << bx;
+            EXPECT_NEAR(ay, by, 0.5) << "first " << ay << " full " << by;
+            EXPECT_NEAR(bx, ex, 0.5);
+            EXPECT_NEAR(by, ey, 0.5);
+        }
     }
+}
+
+// A pyramid's reduced pages, however the file holds them: the largest that is cheap to decode
+// stands in for the rows to come, and the full page is read as without it.
+TEST_F(PictureLoadingTest, AReducedPageIsShownFirst) {
+    const Raster full = pattern(1024, 1024);
+    const auto mark = [](int w) {
+        Raster r = pattern(w, w);
+        r.row(0)[0] = rgb555(255, 0, 255); // told apart from a decode of the full page
+        return r;
+    };
+    // Too large (a quarter of the pixels), the one to show, and a thumbnail.
+    const Raster half = mark(512), quarter = mark(256), thumbnail = mark(64);
+    struct Case {
+        const char* name;
+        bool subPages;
+        int shown; // side of the page shown, 0 for none
+    };
+    for (const Case& c : {Case{"further pages", false, 256}, Case{"SubIFDs", true, 256},
+                          Case{"no reduced page", false, 0}}) {
+        SCOPED_TRACE(c.name);
+        const std::string path = (dir_ / "pyramid.tif").string();
+        TIFF* t = TIFFOpen(path.c_str(), "w");
+        ASSERT_NE(t, nullptr);
+        writeTiffPage(t, full, 0, c.subPages ? 3 : 0);
+        for (const Raster* page : {&half, &quarter, &thumbnail})
+            if (c.shown > 0) writeTiffPage(t, *page, FILETYPE_REDUCEDIMAGE);
+        TIFFClose(t);
+
+        Raster into;
+        int bits = 0;
+        RowArrival arrival;
+        ASSERT_EQ(decodeTiffInto(path, into, bits, arrival, [] {}), "");
+        const Preview preview = arrival.preview();
+        ASSERT_EQ(preview.raster != nullptr, c.shown > 0);
+        for (int y = 0; y < into.height(); ++y)
+            ASSERT_TRUE(sameRow(into, full, y)) << "row " << y;
+        if (!preview.raster) continue;
+        ASSERT_EQ(preview.raster->width(), c.shown);
+        for (int y = 0; y < 1024; y += 7)
+            for (int x = 0; x < 1024; x += 5)
+                ASSERT_EQ(preview.at(x, y), quarter.pixel(x / 4, y / 4)) << x << "," << y;
+    }
+}
+
+// Each early pass of an interlaced PNG shows as blocks of its pixels; the last pass makes the
+// rows final from the top.
+TEST_F(PictureLoadingTest, AnInterlacedPngShowsItsPassesAsBlocks) {
+    const Raster whole = pattern(301, 203);
+    const std::string path = (dir_ / "passes.png").string();
+    writePng(whole, path, true);
+    Raster into;
+    int bits = 0;
+    RowArrival arrival;
+    ASSERT_EQ(decodePngInto(path, into, bits, arrival, [] {}), "");
+    EXPECT_EQ(arrival.ready(), 203);
+    const Preview preview = arrival.preview();
+    ASSERT_NE(preview.raster, nullptr);
+    // The fourth pass: every other column of every fourth row.
+    EXPECT_EQ(preview.raster->width(), 151);
+    EXPECT_EQ(preview.raster->height(), 51);
+    for (int y = 0; y < 203; ++y)
+        for (int x = 0; x < 301; ++x)
+            ASSERT_EQ(preview.at(x, y), whole.pixel(x / 2 * 2, y / 4 * 4)) << x << "," << y;
 }
 
 TEST(PictureLoadingEnd, WhenEndedIsCalledOnceWhetherTheEndIsToComeOrPast) {
