@@ -85,7 +85,8 @@ void ImageArea::paintEvent(QPaintEvent*) {
         displayStale_ = false;
     }
     painter.drawImage(0, 0, display_);
-    if (layer_->rowsArrived() > 0) openingTimes::pictureShown();
+    if (layer_->rowsArrived() > 0 || (layer_->arrival() && layer_->arrival()->preview().raster))
+        openingTimes::pictureShown();
     if (crossHair_) {
         // Red in exclusive-or, 18 layer pixels wide, across the whole view.
         const double scale = static_cast<double>(width()) / s.width();

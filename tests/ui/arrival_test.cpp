@@ -24,13 +24,14 @@ protected:
     Arriving() : MapWindow("tracelle_arrive_") {}
 
     // The map decoded down to row `rows`, the rest held until release(); then whole, or
-    // failing with `error`. Returns once those rows are in, so that the window's first paint
-    // shows them.
-    std::unique_ptr<picture::PictureLoading> held(int rows, std::string error = {}) {
+    // failing with `error`. With `reduced`, the map at a quarter a side stands in for the rows
+    // to come. Returns once those rows are in, so that the window's first paint shows them.
+    std::unique_ptr<picture::PictureLoading> held(int rows, std::string error = {},
+                                                  bool reduced = false) {
         auto in = std::make_shared<std::promise<void>>();
         auto rowsIn = in->get_future();
         auto loading = std::make_unique<picture::PictureLoading>(
-            [rows, error, in, gate = gate_.get_future().share()](
+            [rows, error, reduced, in, gate = gate_.get_future().share()](
                 picture::Raster& into, int& bits, picture::RowArrival& arrival,
                 const std::function<void()>& sized) {
                 into = picture::Raster::create(kWidth, kHeight);
@@ -42,6 +43,14 @@ protected:
                 };
                 fill(0, rows);
                 arrival.arrived(rows);
+                if (reduced) {
+                    auto quarter = std::make_shared<picture::Raster>(
+                        picture::Raster::create(kWidth / 4, kHeight / 4));
+                    for (int y = 0; y < kHeight / 4; ++y)
+                        for (int x = 0; x < kWidth / 4; ++x)
+                            quarter->row(y)[x] = mapAt(4 * x, 4 * y);
+                    arrival.showPreview({quarter, 1, 4, 1, 4});
+                }
                 in->set_value();
                 gate.wait();
                 if (!error.empty()) return error;
@@ -101,14 +110,24 @@ protected:
     std::promise<void> gate_;
 };
 
-TEST_F(Arriving, TheRowsArrivedShowAndAClickWaitsForTheWholePicture) {
+// Without or with a reduced picture standing in for the rows still to come.
+class ArrivingRows : public Arriving, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ArrivingRows, TheRowsArrivedShowAndAClickWaitsForTheWholePicture) {
+    const bool reduced = GetParam();
     ui.answerConfirm(false);
-    w.ouvreImage(picturePath, held(350));
+    w.ouvreImage(picturePath, held(350, {}, reduced));
     ASSERT_TRUE(w.pictureArriving()) << "the window is back before the decoding's end";
     EXPECT_EQ(shown(550, 320), qRgb(0, 0, 0)) << "the square's top, arrived";
     EXPECT_EQ(shown(100, 100), qRgb(255, 255, 255));
-    EXPECT_EQ(shown(550, 380), ui::kWindowBackground.rgb()) << "rows still to come";
-    EXPECT_EQ(shown(100, 800), ui::kWindowBackground.rgb());
+    // Rows still to come: the window's background, or the reduced picture in place.
+    const QRgb background = ui::kWindowBackground.rgb();
+    EXPECT_EQ(shown(550, 380), reduced ? qRgb(0, 0, 0) : background);
+    EXPECT_EQ(shown(100, 800), reduced ? qRgb(255, 255, 255) : background);
+    for (const auto& [x, y] : {std::pair{492, 390}, std::pair{608, 390}, std::pair{550, 408}}) {
+        EXPECT_EQ(shown(x, y), reduced ? qRgb(255, 255, 255) : background)
+            << "beside the square " << x << "," << y;
+    }
 
     // The rest of the rows come while the click waits.
     std::thread releaser([this] { release(); });
@@ -131,6 +150,8 @@ TEST_F(Arriving, TheRowsArrivedShowAndAClickWaitsForTheWholePicture) {
               model::_format(area->toLayer(at(550, 380)).x(), 4, 0));
     EXPECT_TRUE(ui.messages.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Arriving, ArrivingRows, ::testing::Bool());
 
 TEST_F(Arriving, APictureCutShortIsDroppedWithItsReason) {
     ui.answerConfirm(false);
