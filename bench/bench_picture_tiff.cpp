@@ -1,5 +1,6 @@
 // TIFF decoding against libtiff alone reading the same strips, on 100-megapixel maps written
 // at run time; then the memory one decoding takes beyond its picture.
+#include "MapPattern.h"
 #include "RatioReporter.h"
 #include "ScanTiff.h"
 #include "picture/TiffCodec.h"
@@ -26,47 +27,11 @@ constexpr int kWidth = 12000;
 constexpr int kHeight = 8400;
 constexpr int kRowsPerStrip = 8;
 
-// A scanned map: paper, a river, forest hatching, contour lines, roads and a grid, under
-// the scanner's noise, which keeps the compression moderate (about 5 to 1 in LZW).
-class MapPattern {
-public:
-    MapPattern() : riverX_(kWidth), heightX_(kWidth), heightY_(kHeight) {
-        for (int x = 0; x < kWidth; ++x) {
-            riverX_[x] = static_cast<int>(900 * std::sin(x / 1400.0));
-            heightX_[x] = static_cast<int>(x * 0.9 + 300 * std::sin(x / 700.0));
-        }
-        for (int y = 0; y < kHeight; ++y)
-            heightY_[y] = static_cast<int>(y * 0.6 + 250 * std::cos(y / 500.0));
-    }
-
-    void row(int y, std::uint8_t* out) const {
-        for (int x = 0; x < kWidth; ++x, out += 3) {
-            int r = 236, g = 230, b = 212;
-            const unsigned grain =
-                (static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u);
-            const int noise = static_cast<int>((grain >> 13) % 5) * 2; // scanner noise
-            r -= noise, g -= noise, b -= noise;
-            if (std::abs(y - 4200 - riverX_[x]) < 80) r = 168, g = 204, b = 230;
-            if ((x / 900 + y / 700) % 4 == 1 && (x + y) % 11 < 2) r = 118, g = 172, b = 108;
-            if ((heightX_[x] + heightY_[y]) % 60 < 2) r = 168, g = 110, b = 62;
-            if (std::abs((x + 2 * y) % 1700 - 850) < 5 || std::abs(x % 2300 - 1150) < 4)
-                r = 204, g = 42, b = 40;
-            if (x % 1000 == 0 || y % 1000 == 0) r = g = b = 40;
-            out[0] = static_cast<std::uint8_t>(r);
-            out[1] = static_cast<std::uint8_t>(g);
-            out[2] = static_cast<std::uint8_t>(b);
-        }
-    }
-
-private:
-    std::vector<int> riverX_, heightX_, heightY_;
-};
-
 bool writeMap(const std::string& path, std::uint16_t compression) {
     TIFF* tif = TIFFOpen(path.c_str(), "w");
     if (!tif) return false;
     tracelle::bench::setScanFields(tif, kWidth, kHeight, compression, kRowsPerStrip);
-    const MapPattern pattern;
+    const tracelle::bench::MapPattern pattern(kWidth, kHeight);
     const std::size_t rowBytes = std::size_t{kWidth} * 3;
     std::vector<std::uint8_t> strip(rowBytes * kRowsPerStrip);
     bool ok = true;
