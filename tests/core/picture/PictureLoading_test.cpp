@@ -461,20 +461,21 @@ TEST(LayerArriving, TheFirstViewPlacesALandmarkAsTheFullView) {
 // A pyramid's reduced pages, however the file holds them: the largest that is cheap to decode
 // stands in for the rows to come, and the full page is read as without it.
 TEST_F(PictureLoadingTest, AReducedPageIsShownFirst) {
-    const Raster full = pattern(1024, 1024);
+    // Pages large enough for the decoder's second thread, whose handle must read the same page.
+    const Raster full = pattern(3072, 3072);
     const auto mark = [](int w) {
         Raster r = pattern(w, w);
         r.row(0)[0] = rgb555(255, 0, 255); // told apart from a decode of the full page
         return r;
     };
     // Too large (a quarter of the pixels), the one to show, and a thumbnail.
-    const Raster half = mark(512), quarter = mark(256), thumbnail = mark(64);
+    const Raster half = mark(1536), quarter = mark(768), thumbnail = mark(64);
     struct Case {
         const char* name;
         bool subPages;
         int shown; // side of the page shown, 0 for none
     };
-    for (const Case& c : {Case{"further pages", false, 256}, Case{"SubIFDs", true, 256},
+    for (const Case& c : {Case{"further pages", false, 768}, Case{"SubIFDs", true, 768},
                           Case{"no reduced page", false, 0}}) {
         SCOPED_TRACE(c.name);
         const std::string path = (dir_ / "pyramid.tif").string();
@@ -495,8 +496,8 @@ TEST_F(PictureLoadingTest, AReducedPageIsShownFirst) {
             ASSERT_TRUE(sameRow(into, full, y)) << "row " << y;
         if (!preview.raster) continue;
         ASSERT_EQ(preview.raster->width(), c.shown);
-        for (int y = 0; y < 1024; y += 7)
-            for (int x = 0; x < 1024; x += 5)
+        for (int y = 0; y < 3072; y += 7)
+            for (int x = 0; x < 3072; x += 5)
                 ASSERT_EQ(preview.at(x, y), quarter.pixel(x / 4, y / 4)) << x << "," << y;
     }
 }
