@@ -1221,13 +1221,20 @@ TEST_F(Cli, OnlyTheCommandsThatNeedThemLoadQtPopplerProjAndGdal) {
         {{"convert", path("plan.emf"), "-o", path("plan.bmp")}, true},
         {{"export", project_, "--format", "dxf", "-o", path("plan.dxf")}, true},
     };
+#ifdef __SANITIZE_ADDRESS__
+    const bool sanitized = true; // the sanitizers' runtime loads the C++ library itself
+#else
+    const bool sanitized = false;
+#endif
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
         const Outcome r = run(c.args, "LD_DEBUG=libs");
         ASSERT_EQ(r.status, 0) << r.err;
         ASSERT_NE(r.err.find("calling init"), std::string::npos) << "the loader's report";
-        for (const char* library : heavy)
+        for (const std::string_view library : heavy) {
+            if (sanitized && library == "libstdc++") continue;
             EXPECT_EQ(r.err.find(library) != std::string::npos, c.loadsThem) << library;
+        }
     }
 }
 
