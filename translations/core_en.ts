@@ -756,6 +756,17 @@
     </message>
 </context>
 <context>
+    <name>Module</name>
+    <message>
+        <source>le module %1 ne peut pas être chargé (%2) : installation incomplète</source>
+        <translation>the module %1 cannot be loaded (%2): incomplete installation</translation>
+    </message>
+    <message>
+        <source>le module %1 n&apos;a pas la fonction %2 : installation incomplète</source>
+        <translation>the module %1 lacks the function %2: incomplete installation</translation>
+    </message>
+</context>
+<context>
     <name>NumberText</name>
     <message>
         <source>&apos;%1&apos; n&apos;est pas une valeur en virgule flottante correcte</source>
