@@ -1,8 +1,10 @@
-// How soon a large picture is on screen whole, reduced or final: a TIFF with a reduced page and
-// an interlaced PNG against the end of their decoding, and what showing them early adds to it.
+// How soon a large picture is on screen whole, reduced or final: a TIFF with a reduced page, an
+// interlaced PNG and a progressive JPEG against the end of their decoding, and what showing
+// them early adds to it.
 #include "MapPattern.h"
 #include "RatioReporter.h"
 #include "ScanTiff.h"
+#include "picture/JpegCodec.h"
 #include "picture/PictureLoading.h"
 #include "picture/PngCodec.h"
 
@@ -10,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <jpeglib.h>
 #include <png.h>
 #include <string>
 #include <thread>
@@ -81,6 +84,34 @@ bool writeInterlacedPng(const std::string& path) {
     return std::fclose(file) == 0;
 }
 
+bool writeProgressiveJpeg(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    jpeg_compress_struct c;
+    jpeg_error_mgr errors;
+    c.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&c);
+    jpeg_stdio_dest(&c, file);
+    c.image_width = kWidth;
+    c.image_height = kHeight;
+    c.input_components = 3;
+    c.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c);
+    jpeg_set_quality(&c, 90, TRUE);
+    jpeg_simple_progression(&c);
+    jpeg_start_compress(&c, TRUE);
+    const tracelle::bench::MapPattern pattern(kWidth, kHeight);
+    std::vector<JSAMPLE> row(std::size_t{kWidth} * 3);
+    JSAMPROW rows[1] = {row.data()};
+    for (int y = 0; y < kHeight; ++y) {
+        pattern.row(y, row.data());
+        jpeg_write_scanlines(&c, rows, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    return std::fclose(file) == 0;
+}
+
 // From the start of the decoding until the whole picture can be shown: reduced, or final.
 void WholeShown(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
@@ -110,6 +141,13 @@ void PngWhole(benchmark::State& state, const std::string& path) {
     }
 }
 
+void JpegWhole(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        const auto decoded = decodeJpeg(path);
+        if (!decoded.ok()) state.SkipWithError(decoded.error.c_str());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -119,7 +157,9 @@ int main(int argc, char** argv) {
     const std::string pyramid = (folder / "pyramid.tif").string();
     const std::string plain = (folder / "plain.tif").string();
     const std::string interlaced = (folder / "interlaced.png").string();
-    if (!writeTiff(pyramid, true) || !writeTiff(plain, false) || !writeInterlacedPng(interlaced)) {
+    const std::string progressive = (folder / "progressive.jpg").string();
+    if (!writeTiff(pyramid, true) || !writeTiff(plain, false) || !writeInterlacedPng(interlaced) ||
+        !writeProgressiveJpeg(progressive)) {
         std::fprintf(stderr, "cannot write the pictures in %s\n", folder.c_str());
         fs::remove_all(folder);
         return 1;
@@ -138,19 +178,26 @@ int main(int argc, char** argv) {
     };
     shown("WholeShown/pyramid", pyramid);
     shown("WholeShown/interlaced", interlaced);
+    shown("WholeShown/progressive", progressive);
     timed("Loaded/pyramid", Loaded, pyramid);
     timed("Loaded/plain", Loaded, plain);
     timed("Loaded/interlaced", Loaded, interlaced);
     timed("PngWhole/interlaced", PngWhole, interlaced);
+    timed("Loaded/progressive", Loaded, progressive);
+    timed("JpegWhole/progressive", JpegWhole, progressive);
     const std::string runs = "/iterations:" + std::to_string(kRuns);
     const std::string manual = runs + "/manual_time";
     const std::vector<tracelle::bench::Ratio> ratios = {
         // On screen whole within a tenth of the decoding it stands in for...
         {"WholeShown/pyramid" + manual, "Loaded/plain" + runs, 0.1},
         {"WholeShown/interlaced" + manual, "PngWhole/interlaced" + runs, 0.1},
+        // A progressive JPEG's blocks come after its first scan, which fills the coefficients'
+        // memory for the whole picture first, and after a pass over every row.
+        {"WholeShown/progressive" + manual, "JpegWhole/progressive" + runs, 0.25},
         // ... for little more time to the end.
         {"Loaded/pyramid" + runs, "Loaded/plain" + runs, 1.1},
         {"Loaded/interlaced" + runs, "PngWhole/interlaced" + runs, 1.1},
+        {"Loaded/progressive" + runs, "JpegWhole/progressive" + runs, 1.1},
     };
     const int status = tracelle::bench::runWithRatios(argc, argv, ratios);
     fs::remove_all(folder);

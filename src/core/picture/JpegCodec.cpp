@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -337,6 +338,7 @@ struct DecodeJob {
     RowArrival* arrival;                // told of the rows in the picture, when set
     const std::function<void()>* sized; // called once the picture's memory is there
     RowConverter converter;
+    std::shared_ptr<Raster> means; // a progressive file's blocks, one pixel each
 };
 
 // libjpeg gives a row group at a time, two rows for the usual subsampled colour: filled whole,
@@ -366,6 +368,52 @@ bool allocate(DecodeJob& job, int width, int height) {
     job.wide->width = width;
     job.wide->height = height;
     return true;
+}
+
+// A progressive file's first rows come only once its last scan is read, most of the decoding
+// later. Its first scans hold every block's mean: shown at once, one pixel a block, the whole
+// picture stands in until its rows arrive. Nothing is shown when the scans give no such means.
+void showBlockMeans(DecodeJob& job, const RowFormat& format) {
+    jpeg_decompress_struct& cinfo = job.cinfo;
+    const auto meansIn = [&cinfo] {
+        for (int c = 0; c < cinfo.num_components; ++c)
+            if (cinfo.coef_bits[c][0] < 0) return false;
+        return true;
+    };
+    for (;;) {
+        const int got = jpeg_consume_input(&cinfo);
+        if (got == JPEG_REACHED_EOI || got == JPEG_SUSPENDED) return;
+        if (got == JPEG_SCAN_COMPLETED && meansIn()) break;
+    }
+    const int width = static_cast<int>(cinfo.output_width),
+              height = static_cast<int>(cinfo.output_height);
+    job.means = std::make_shared<Raster>(Raster::create((width + 7) / 8, (height + 7) / 8));
+    Raster* means = job.means.get();
+    if (means->empty()) return;
+    // Smoothing would blur each block into its neighbours: the means are wanted as they are.
+    cinfo.do_block_smoothing = FALSE;
+    jpeg_start_output(&cinfo, cinfo.input_scan_number);
+    const std::size_t bytes = static_cast<std::size_t>(cinfo.output_components);
+    JSAMPARRAY rows = (*cinfo.mem->alloc_sarray)(
+        reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, static_cast<JDIMENSION>(width * bytes),
+        static_cast<JDIMENSION>(cinfo.rec_outbuf_height) + 1);
+    JSAMPROW picked = rows[cinfo.rec_outbuf_height];
+    RowFormat into = format;
+    into.raster = means;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int first = static_cast<int>(cinfo.output_scanline);
+        const int count = static_cast<int>(
+            jpeg_read_scanlines(&cinfo, rows, static_cast<JDIMENSION>(cinfo.rec_outbuf_height)));
+        for (int i = 0; i < count; ++i) {
+            if ((first + i) % 8 != 0) continue;
+            for (int x = 0; x < means->width(); ++x)
+                std::memcpy(picked + x * bytes, rows[i] + std::size_t(x) * 8 * bytes, bytes);
+            into.convert(&picked, (first + i) / 8, 1);
+        }
+    }
+    jpeg_finish_output(&cinfo);
+    cinfo.do_block_smoothing = TRUE;
+    job.arrival->showPreview({std::move(job.means), 1, 8, 1, 8});
 }
 
 // No object with a destructor is alive in this frame while libjpeg runs.
@@ -425,15 +473,27 @@ bool runDecode(DecodeJob& job) {
         return false;
     }
     if (job.sized && *job.sized) (*job.sized)();
+    const RowFormat format{job.raster, job.wide, cinfo.out_color_space,
+                           cinfo.saw_Adobe_marker != 0};
+    // Read scan by scan, so that the blocks' means can be shown before the rest.
+    const bool means = job.arrival && !job.wide && cinfo.progressive_mode;
+    cinfo.buffered_image = means;
     jpeg_start_decompress(&cinfo);
+    if (means) {
+        showBlockMeans(job, format);
+        while (!jpeg_input_complete(&cinfo))
+            if (const int got = jpeg_consume_input(&cinfo);
+                got == JPEG_SUSPENDED || got == JPEG_REACHED_EOI)
+                break;
+        jpeg_start_output(&cinfo, cinfo.input_scan_number);
+    }
 
     const JDIMENSION batch = static_cast<JDIMENSION>(std::max(cinfo.rec_outbuf_height, kBatchRows));
     for (RowConverter::Batch& b : job.converter.batches)
         b.rows = (*cinfo.mem->alloc_sarray)(
             reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
             static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
-    job.converter.start({job.raster, job.wide, cinfo.out_color_space, cinfo.saw_Adobe_marker != 0},
-                        pixels >= kTwoThreadsFrom, job.arrival);
+    job.converter.start(format, pixels >= kTwoThreadsFrom, job.arrival);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int first = static_cast<int>(cinfo.output_scanline);
         const int count = readBatch(cinfo, job.converter.next().rows, batch);

@@ -1,4 +1,5 @@
 #include "picture/JpegCodec.h"
+#include "picture/RowArrival.h"
 #include "support/TempFiles.h"
 
 #include <array>
@@ -146,6 +147,31 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
     }
 }
 
+// A progressive file shows its blocks' means, one pixel a block, before its rows arrive; then
+// its rows are the same as read in one go.
+TEST_F(JpegCodecTest, ProgressiveFileShowsItsBlocksFirst) {
+    for (const Kind kind : {Kind::Progressive, Kind::Baseline}) {
+        const bool progressive = kind == Kind::Progressive;
+        SCOPED_TRACE(progressive ? "progressive" : "baseline");
+        writeFixture(path("fixture.jpg"), kind, 203, 131);
+        Raster into;
+        RowArrival arrival;
+        int bits = 0;
+        ASSERT_EQ(decodeJpegInto(path("fixture.jpg"), into, bits, arrival, {}), "");
+        EXPECT_EQ(mismatches(into, kind), 0);
+        const Preview means = arrival.preview();
+        ASSERT_EQ(means.raster != nullptr, progressive);
+        if (!progressive) continue;
+        ASSERT_EQ(std::pair(means.raster->width(), means.raster->height()), std::pair(26, 17));
+        // Each block lies where its pixels are, and has their colour.
+        Raster placed = Raster::create(into.width(), into.height());
+        for (int y = 0; y < into.height(); ++y)
+            for (int x = 0; x < into.width(); ++x)
+                placed.row(y)[x] = means.at(x, y);
+        EXPECT_EQ(mismatches(placed, kind), 0);
+    }
+}
+
 TEST_F(JpegCodecTest, WrittenPictureReadsBackAndReplacesTheOldFile) {
     Raster picture = Raster::create(90, 50);
     for (int y = 0; y < 50; ++y)
@@ -225,6 +251,12 @@ TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
         const Decoded32 wide = decodeJpeg32(path("broken.jpg"));
         EXPECT_FALSE(wide.pixels);
         EXPECT_NE(wide.error.find(c.error), std::string::npos) << wide.error;
+        // As the window reads it: a progressive file scan by scan.
+        Raster into;
+        RowArrival arrival;
+        int bits = 0;
+        const std::string error = decodeJpegInto(path("broken.jpg"), into, bits, arrival, {});
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
     }
     EXPECT_FALSE(decodeJpeg(path("nowhere.jpg")).error.empty());
 }
