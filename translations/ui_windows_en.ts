@@ -9,17 +9,6 @@
     </message>
 </context>
 <context>
-    <name>PdfPicture</name>
-    <message>
-        <source>le document n&apos;a aucune page</source>
-        <translation>the document has no page</translation>
-    </message>
-    <message>
-        <source>le document n&apos;a pas de page %1 (%2 pages)</source>
-        <translation>the document has no page %1 (%2 pages)</translation>
-    </message>
-</context>
-<context>
     <name>QtInteraction</name>
     <message>
         <source>Le fichier %1 existe déjà.

@@ -75,4 +75,26 @@ QImage PdfDocument::renderPage(int index, int width, const QColor& paper,
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+QImage PdfDocument::renderPageAt(int index, int dpi, const QColor& paper,
+                                 std::string* error) const {
+    const auto fail = [error](std::string why) {
+        if (error) *error = std::move(why);
+        return QImage();
+    };
+    if (index < 0 || index >= pageCount())
+        return fail(platform::fill(
+            platform::translate("render", "le document n'a pas de page %1 (%2 pages)"),
+            {std::to_string(index + 1), std::to_string(pageCount())}));
+    const QSizeF points = pageSize(index);
+    const double width = std::round(points.width() / 72.0 * dpi);
+    const double height = std::round(points.height() / 72.0 * dpi);
+    // Checked before the width is made an int, which it might overflow.
+    if (std::string tooLarge =
+            picture::checkFitsInMemory(static_cast<std::uint64_t>(std::max(width, 1.0)),
+                                       static_cast<std::uint64_t>(std::max(height, 1.0)));
+        !tooLarge.empty())
+        return fail(tooLarge);
+    return renderPage(index, static_cast<int>(width), paper, error);
+}
+
 } // namespace tracelle::render

@@ -30,6 +30,8 @@ public:
     // Page `index` drawn `width` pixels wide on `paper`, its height in proportion
     // (QImage::Format_RGB32); null with `error` set on failure.
     QImage renderPage(int index, int width, const QColor& paper, std::string* error) const;
+    // Page `index` drawn at `dpi` pixels an inch; null with `error` set on failure.
+    QImage renderPageAt(int index, int dpi, const QColor& paper, std::string* error) const;
 
 private:
     std::shared_ptr<Poppler::Document> document_;

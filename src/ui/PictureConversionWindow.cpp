@@ -3,7 +3,7 @@
 #include "files/LastFolder.h"
 #include "picture/ConversionSize.h"
 #include "platform/Interaction.h"
-#include "render/RgbImage.h"
+#include "render/RenderModule.h"
 #include "ui/Bgr.h"
 
 #include <QApplication>
@@ -258,18 +258,19 @@ void PictureConversionWindow::openSource() {
     }
     if (!chosen) return;
     std::string error;
-    render::ConversionSource loaded = render::ConversionSource::load(*chosen, &error);
-    if (!error.empty()) {
+    const render::RenderModule* module = render::renderModule(&error);
+    std::unique_ptr<render::Source> loaded = module ? module->loadSource(*chosen, &error) : nullptr;
+    if (!loaded) {
         // The previous source stays.
         tell(error);
         return;
     }
     source_ = std::move(loaded);
     zoom_ = 100;
-    const bool pages = source_.pageCount() > 1;
+    const bool pages = source_->pageCount() > 1;
     {
         const QSignalBlocker quiet(page_);
-        page_->setMaximum(std::max(1, source_.pageCount()));
+        page_->setMaximum(std::max(1, source_->pageCount()));
         page_->setValue(1);
     }
     page_->setVisible(pages);
@@ -280,7 +281,7 @@ void PictureConversionWindow::openSource() {
 
 void PictureConversionWindow::choosePage(int page) {
     std::string error;
-    if (!source_.setPage(page, &error)) {
+    if (!source_->setPage(page, &error)) {
         tell(error);
         return;
     }
@@ -289,11 +290,11 @@ void PictureConversionWindow::choosePage(int page) {
 }
 
 void PictureConversionWindow::affiche_1() {
-    const QSize picture = source_.size();
+    const QSize picture = source_->size();
     const QSize shown(picture::zoomedSize(picture.width(), zoom_),
                       picture::zoomedSize(picture.height(), zoom_));
     std::string error;
-    shown_ = source_.draw(shown, background(), &error);
+    shown_ = source_->draw(shown, background(), &error);
     sourcePicture_->setPixmap(QPixmap::fromImage(shown_));
     sourcePicture_->resize(shown);
     sourceArea_->ensureVisible(0, 0);
@@ -301,11 +302,11 @@ void PictureConversionWindow::affiche_1() {
 
     const QString suffix = tr("  LxH=%1").arg(sizeText(picture));
     const QFontMetrics metrics = name_->fontMetrics();
-    name_->setText(raccourciChemin(q(source_.path()), metrics,
+    name_->setText(raccourciChemin(q(source_->path()), metrics,
                                    name_->width() - metrics.horizontalAdvance(suffix)) +
                    suffix);
     sourceList_->clear();
-    sourceList_->addItems({q(source_.path()), tr("picture LxHxb=%1").arg(sizeText(picture)),
+    sourceList_->addItems({q(source_->path()), tr("picture LxHxb=%1").arg(sizeText(picture)),
                            tr("image   LxHxb=%1").arg(sizeText(shown))});
     sourceWidthBox_->setText(QString::number(picture.width()));
 }
@@ -323,9 +324,9 @@ void PictureConversionWindow::chooseBackground() {
 
 void PictureConversionWindow::makeBitmap() {
     if (widthCm_->text().isEmpty() || dpi_->currentText().isEmpty()) return;
-    if (!calc_res(true) || source_.empty()) return;
-    if (source_.scalable()) {
-        const int zoom = source_.zoomFor(targetWidth_);
+    if (!calc_res(true) || !source_) return;
+    if (source_->scalable()) {
+        const int zoom = source_->zoomFor(targetWidth_);
         if (zoom == 0) return; // a drawing without width
         zoom_ = zoom;
         affiche_1();
@@ -343,7 +344,7 @@ void PictureConversionWindow::affiche_2() {
     resultPicture_->resize(result_.size());
     resultArea_->ensureVisible(0, 0);
     resultList_->clear();
-    resultList_->addItems({tr("%1 => Bitmap").arg(q(source_.path())),
+    resultList_->addItems({tr("%1 => Bitmap").arg(q(source_->path())),
                            tr("picture LxHxb=%1").arg(sizeText(result_.size())),
                            tr("image   LxHxb=%1").arg(sizeText(shown))});
 }
@@ -361,13 +362,15 @@ void PictureConversionWindow::saveBitmap() {
             tr("ENREGISTRER l'image BITMAP").toStdString(),
             tr("Fichiers image (*.bmp;*.jpg;*.tif)|*.bmp;*.jpg;*.tif|Tous les fichiers (*.*)|*.*")
                 .toStdString());
-        request.fileName = picture::proposedOutputName(source_.path(), format());
+        request.fileName = picture::proposedOutputName(source_->path(), format());
         chosen = interaction().savePictureName(request);
     }
     if (chosen) {
         const std::string path = picture::savedOutputName(*chosen, format());
         platform::BusyCursor busy;
-        const std::string error = picture::writeConverted(render::rowsOf(result_), format(), path);
+        std::string error;
+        if (const render::RenderModule* module = render::renderModule(&error))
+            error = picture::writeConverted(module->rowsOf(result_), format(), path);
         if (error.empty())
             savedName_ = path;
         else

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "picture/ConversionOutput.h"
-#include "render/ConversionSource.h"
+#include "render/Source.h"
 #include "ui/OwnDialogs.h"
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <memory>
 
 class QAbstractButton;
 class QComboBox;
@@ -41,7 +42,8 @@ public:
     void affiche_2();
     void speed_gras(int step);
 
-    const render::ConversionSource& source() const { return source_; }
+    // Once a source is open.
+    const render::Source& source() const { return *source_; }
     const QImage& result() const { return result_; }
     int zoom() const { return zoom_; }
 
@@ -65,8 +67,8 @@ private:
     void choosePage(int page);
     picture::OutputFormat format() const;
 
-    render::ConversionSource source_;
-    QImage shown_; // the source as displayed
+    std::unique_ptr<render::Source> source_; // drawn by its module
+    QImage shown_;                           // the source as displayed
     QImage result_;
     int zoom_ = 100;
     long long targetWidth_ = 0;

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 
 using namespace tracelle;
 
@@ -54,6 +55,41 @@ TEST_F(PdfPicture, APageOpensAtItsResolutionAndComesBackWithTheProject) {
     ui.answerPdfPage(std::nullopt); // cancelled: the picture stays
     w.action("&Fichier|=> &Charger une image de fond seule")->trigger();
     EXPECT_EQ(w.project().picture().pdfPage, 2);
+}
+
+// Without its module the page is refused with the reason, and the picture in place stays. A
+// process opens a module once: the test runs again in a process of its own, whose module
+// folder is one without it.
+TEST_F(PdfPicture, WithoutItsModuleAPageIsRefusedWithTheReason) {
+    if (!qEnvironmentVariableIsSet("TRACELLE_TEST_NO_MODULE")) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TRACELLE_MODULE_DIR", QString::fromStdString(home_.dir.string()));
+        environment.insert("TRACELLE_TEST_NO_MODULE", "1");
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+        ASSERT_TRUE(run.waitForFinished(120000));
+        const std::string output = run.readAll().toStdString();
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << output;
+        EXPECT_EQ(run.exitCode(), 0) << output;
+        EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << output;
+        return;
+    }
+    load();
+    w.project().setSaved(true);
+    const std::string pdf = twoPages();
+    ui.answerFileName(pdf);
+    w.action("&Fichier|=> &Charger une image de fond seule")->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find(pdf), std::string::npos) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("tracelle_pdf.so ne peut pas être chargé"), std::string::npos)
+        << ui.messages[0];
+    EXPECT_EQ(w.project().picture().file, picturePath);
+    EXPECT_EQ(w.layer().picture()->width(), 200);
 }
 
 } // namespace
