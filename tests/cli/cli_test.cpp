@@ -252,62 +252,37 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
     constexpr double pi = 3.14159265358979323846;
     const double cx = 600, cy = 450;
     const struct {
-        const char* name;
         std::vector<std::string> options;
-        double centreRadius;        // r at the centre, the first control point
-        std::vector<double> radii;  // at θ = 0, 90°, 180°, 270°
-        double (*pixels)(double r); // distance from the centre
-        double (*radius)(double d); // its inverse
-        bool radians, clockwise;
-        const char* axes;
+        double centreRadius;       // r at the centre, the first control point
+        std::vector<double> radii; // at θ = 0, 90°, 180°, 270°
+        std::string axes;          // as `info` tells them; what the options ask
     } cases[] = {
-        {"degrees, counter-clockwise",
-         {},
-         0,
-         {50, 100, 25, 75},
-         [](double r) { return 2 * r; },
-         [](double d) { return d / 2; },
-         false,
-         false,
-         "polaire lin degrés direct"},
-        {"radians, clockwise",
-         {"--theta", "rad", "--clockwise"},
-         0,
-         {50, 100, 25, 75},
-         [](double r) { return 2 * r; },
-         [](double d) { return d / 2; },
-         true,
-         true,
-         "polaire lin radians horaire"},
-        {"logarithmic radius",
-         {"--log-r"},
-         1,
-         {10, 100, 10, 1000},
-         [](double r) { return 100 * std::log10(r); },
-         [](double d) { return std::pow(10, d / 100); },
-         false,
-         false,
-         "polaire log degrés direct"},
-        {"centre at a control point",
-         {"--centre", "1", "--theta", "deg"},
+        {{}, 0, {50, 100, 25, 75}, "polaire lin degrés direct"},
+        {{"--theta", "rad", "--clockwise"}, 0, {50, 100, 25, 75}, "polaire lin radians horaire"},
+        {{"--log-r"}, 1, {10, 100, 10, 1000}, "polaire log degrés direct"},
+        {{"--centre", "1", "--theta", "deg"},
          5,
          {55, 105, 30, 80},
-         [](double r) { return 2 * (r - 5); },
-         [](double d) { return 5 + d / 2; },
-         false,
-         false,
          "polaire lin degrés direct origine 1"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const double turn = c.radians ? 2 * pi : 360;
-        const double side = c.clockwise ? 1 : -1; // rows go downwards
+        SCOPED_TRACE(c.axes);
+        const bool logarithmic = c.axes.find(" log ") != std::string::npos;
+        const double turn = c.axes.find("radians") != std::string::npos ? 2 * pi : 360;
+        const double side = c.axes.find("horaire") != std::string::npos ? 1 : -1; // rows go down
+        // Distance from the centre: 2 pixels a unit of r, or 100 a decade.
+        const auto pixels = [&](double r) {
+            return logarithmic ? 100 * std::log10(r) : 2 * (r - c.centreRadius);
+        };
+        const auto radius = [&](double d) {
+            return logarithmic ? std::pow(10, d / 100) : c.centreRadius + d / 2;
+        };
         std::ostringstream control;
         control.precision(17);
         control << cx << ' ' << cy << ' ' << c.centreRadius << " 0\n";
         for (std::size_t k = 0; k < c.radii.size(); ++k) {
             const double a = static_cast<double>(k) * pi / 2;
-            const double d = c.pixels(c.radii[k]);
+            const double d = pixels(c.radii[k]);
             control << std::lround(cx + d * std::cos(a)) << ' '
                     << std::lround(cy + side * d * std::sin(a)) << ' ' << c.radii[k] << ' '
                     << static_cast<double>(k) * turn / 4 << '\n';
@@ -329,13 +304,12 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
             const double angle = std::fmod(std::atan2(dy, dx) + 2 * pi, 2 * pi) * turn / (2 * pi);
             const auto stored = q.extrait_xr_yr(i);
             ASSERT_TRUE(stored);
-            EXPECT_NEAR(static_cast<double>(stored->X), c.radius(std::hypot(dx, dy)), 1e-8);
+            EXPECT_NEAR(static_cast<double>(stored->X), radius(std::hypot(dx, dy)), 1e-8);
             EXPECT_NEAR(static_cast<double>(stored->Y), angle, 1e-8);
         }
         const Outcome info = run({"info", path("polar.trc")});
         ASSERT_EQ(info.status, 0) << info.err;
-        EXPECT_NE(info.out.find(std::string("Axes : ") + c.axes + "\n"), std::string::npos)
-            << info.out;
+        EXPECT_NE(info.out.find("Axes : " + c.axes + "\n"), std::string::npos) << info.out;
     }
 
     // The fit's refusals, then the options that have no meaning together.
