@@ -144,24 +144,17 @@ struct ModelCase {
 };
 
 const std::vector<ModelCase>& modelCases() {
+    using enum TransformMethod;
     static const std::vector<ModelCase> cases = {
-        {"affine",
-         TransformMethod::Affine,
-         TRACELLE_MODEL(affine),
-         {452000, 1800, 350, 5400000, -250, -2100},
-         9},
-        {"Helmert",
-         TransformMethod::Helmert,
-         TRACELLE_MODEL(helmert),
-         {452000, 5400000, 1800, 300},
-         7},
+        {"affine", Affine, TRACELLE_MODEL(affine), {452000, 1800, 350, 5400000, -250, -2100}, 9},
+        {"Helmert", Helmert, TRACELLE_MODEL(helmert), {452000, 5400000, 1800, 300}, 7},
         {"projective",
-         TransformMethod::Projective,
+         Projective,
          TRACELLE_MODEL(projective),
          {452000, 1800, 350, 5400000, -250, -2100, 0.08L, -0.12L},
          11},
         {"polynomial 2",
-         TransformMethod::Polynomial2,
+         Polynomial2,
          TRACELLE_MODEL(polynomial2),
          {452000, 1800, 350, 40, -25, 12, 5400000, -250, -2100, -18, 33, 9},
          14},
