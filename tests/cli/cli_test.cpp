@@ -77,14 +77,12 @@ protected:
     ~Cli() override { fs::remove_all(dir_); }
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string read(const std::string& file) const {
-        const auto b = tracelle::testing::bytesOf(file);
-        return {b.begin(), b.end()};
-    }
+    static std::string read(const std::string& file) { return tracelle::testing::textOf(file); }
 
-    // `environment`: more variables, "NAME=value ...".
-    Outcome run(const std::vector<std::string>& args, const std::string& environment = "") {
-        std::string command = environment + " TRACELLE_DECIMAL_SEPARATOR=. '" TRACELLE_CLI "'";
+    // `environment`: more variables, "NAME=value ...", or what the shell runs before.
+    Outcome run(const std::vector<std::string>& args, const std::string& environment = "",
+                const std::string& program = TRACELLE_CLI) {
+        std::string command = environment + " TRACELLE_DECIMAL_SEPARATOR=. '" + program + "'";
         for (const auto& a : args) {
             std::string quoted;
             for (const char c : a)
@@ -119,6 +117,13 @@ protected:
             for (int x = 0; x < layer.width(); ++x)
                 all.push_back(layer.pixel(x, y));
         return all;
+    }
+
+    static std::string linesOf(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\n";
+        return text;
     }
 
     struct Refusal {
@@ -223,41 +228,21 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
     ASSERT_TRUE(logProject.repere_carte(300, 500, X, Y));
     EXPECT_NEAR(static_cast<double>(X), 10, 1e-12);
     EXPECT_NEAR(static_cast<double>(Y), 400, 1e-12);
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"measure", path("log.trc"), "--line", "1"},
-          {"raster-area", paintedMap(), "--project", path("log.trc")}}) {
-        SCOPED_TRACE(args[0]);
-        const Outcome measured = run(args);
-        EXPECT_EQ(measured.status, 1);
-        EXPECT_EQ(measured.out, "");
-        EXPECT_NE(measured.err.find("logarithmiques ou polaires"), std::string::npos)
-            << measured.err;
-    }
+    expectRefusals({{{"measure", path("log.trc"), "--line", "1"}, 1, "logarithmiques ou polaires"},
+                    {{"raster-area", paintedMap(), "--project", path("log.trc")},
+                     1,
+                     "logarithmiques ou polaires"}});
 
-    const struct {
-        const char* name;
-        const char* control;
-        std::vector<std::string> options;
-        const char* says;
-    } refusals[] = {
-        {"too few", "1 1 0 0\n5 9 3 3\n9 1 7 1\n", {"--model", "projective"}, "au moins 4"},
-        {"collinear", "1 1 0 0\n5 5 3 3\n9 9 7 1\n", {}, "alignés"},
-        {"log", "1 1 1 0\n5 9 3 3\n9 1 7 1\n", {"--log-y"}, "logarithmique"},
-        {"unreadable", "1 1 0 0\n5 9 trois 3\n9 1 7 1\n", {}, "ligne 2"},
-    };
-    for (const auto& c : refusals) {
-        SCOPED_TRACE(c.name);
-        ASSERT_EQ(files::writeTextFile(path("bad.txt"), c.control), "");
-        std::vector<std::string> args = {"calibrate",     project_, "--control",
-                                         path("bad.txt"), "-o",     path("bad.trc")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const Outcome bad = run(args);
-        EXPECT_EQ(bad.status, 1);
-        EXPECT_EQ(bad.out, "");
-        EXPECT_NE(bad.err.find(c.says), std::string::npos) << bad.err;
-        EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
-        EXPECT_FALSE(fs::exists(path("bad.trc")));
-    }
+    const char* refused[] = {"1 1 0 0\n5 9 3 3\n9 1 7 1\n", "1 1 0 0\n5 5 3 3\n9 9 7 1\n",
+                             "1 1 1 0\n5 9 3 3\n9 1 7 1\n", "1 1 0 0\n5 9 trois 3\n9 1 7 1\n"};
+    for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(files::writeTextFile(path("bad" + std::to_string(i)), refused[i]), "");
+    expectRefusals({{{path("bad0"), "--model", "projective"}, 1, "au moins 4"},
+                    {{path("bad1")}, 1, "alignés"},
+                    {{path("bad2"), "--log-y"}, 1, "logarithmique"},
+                    {{path("bad3")}, 1, "ligne 2"}},
+                   {"calibrate", project_, "-o", path("bad.trc"), "--control"});
+    EXPECT_FALSE(fs::exists(path("bad.trc")));
 }
 
 // A polar graph centred at pixel (600, 450): control points at known r and θ, and each project
@@ -267,62 +252,37 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
     constexpr double pi = 3.14159265358979323846;
     const double cx = 600, cy = 450;
     const struct {
-        const char* name;
         std::vector<std::string> options;
-        double centreRadius;        // r at the centre, the first control point
-        std::vector<double> radii;  // at θ = 0, 90°, 180°, 270°
-        double (*pixels)(double r); // distance from the centre
-        double (*radius)(double d); // its inverse
-        bool radians, clockwise;
-        const char* axes;
+        double centreRadius;       // r at the centre, the first control point
+        std::vector<double> radii; // at θ = 0, 90°, 180°, 270°
+        std::string axes;          // as `info` tells them; what the options ask
     } cases[] = {
-        {"degrees, counter-clockwise",
-         {},
-         0,
-         {50, 100, 25, 75},
-         [](double r) { return 2 * r; },
-         [](double d) { return d / 2; },
-         false,
-         false,
-         "polaire lin degrés direct"},
-        {"radians, clockwise",
-         {"--theta", "rad", "--clockwise"},
-         0,
-         {50, 100, 25, 75},
-         [](double r) { return 2 * r; },
-         [](double d) { return d / 2; },
-         true,
-         true,
-         "polaire lin radians horaire"},
-        {"logarithmic radius",
-         {"--log-r"},
-         1,
-         {10, 100, 10, 1000},
-         [](double r) { return 100 * std::log10(r); },
-         [](double d) { return std::pow(10, d / 100); },
-         false,
-         false,
-         "polaire log degrés direct"},
-        {"centre at a control point",
-         {"--centre", "1", "--theta", "deg"},
+        {{}, 0, {50, 100, 25, 75}, "polaire lin degrés direct"},
+        {{"--theta", "rad", "--clockwise"}, 0, {50, 100, 25, 75}, "polaire lin radians horaire"},
+        {{"--log-r"}, 1, {10, 100, 10, 1000}, "polaire log degrés direct"},
+        {{"--centre", "1", "--theta", "deg"},
          5,
          {55, 105, 30, 80},
-         [](double r) { return 2 * (r - 5); },
-         [](double d) { return 5 + d / 2; },
-         false,
-         false,
          "polaire lin degrés direct origine 1"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const double turn = c.radians ? 2 * pi : 360;
-        const double side = c.clockwise ? 1 : -1; // rows go downwards
+        SCOPED_TRACE(c.axes);
+        const bool logarithmic = c.axes.find(" log ") != std::string::npos;
+        const double turn = c.axes.find("radians") != std::string::npos ? 2 * pi : 360;
+        const double side = c.axes.find("horaire") != std::string::npos ? 1 : -1; // rows go down
+        // Distance from the centre: 2 pixels a unit of r, or 100 a decade.
+        const auto pixels = [&](double r) {
+            return logarithmic ? 100 * std::log10(r) : 2 * (r - c.centreRadius);
+        };
+        const auto radius = [&](double d) {
+            return logarithmic ? std::pow(10, d / 100) : c.centreRadius + d / 2;
+        };
         std::ostringstream control;
         control.precision(17);
         control << cx << ' ' << cy << ' ' << c.centreRadius << " 0\n";
         for (std::size_t k = 0; k < c.radii.size(); ++k) {
             const double a = static_cast<double>(k) * pi / 2;
-            const double d = c.pixels(c.radii[k]);
+            const double d = pixels(c.radii[k]);
             control << std::lround(cx + d * std::cos(a)) << ' '
                     << std::lround(cy + side * d * std::sin(a)) << ' ' << c.radii[k] << ' '
                     << static_cast<double>(k) * turn / 4 << '\n';
@@ -344,13 +304,12 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
             const double angle = std::fmod(std::atan2(dy, dx) + 2 * pi, 2 * pi) * turn / (2 * pi);
             const auto stored = q.extrait_xr_yr(i);
             ASSERT_TRUE(stored);
-            EXPECT_NEAR(static_cast<double>(stored->X), c.radius(std::hypot(dx, dy)), 1e-8);
+            EXPECT_NEAR(static_cast<double>(stored->X), radius(std::hypot(dx, dy)), 1e-8);
             EXPECT_NEAR(static_cast<double>(stored->Y), angle, 1e-8);
         }
         const Outcome info = run({"info", path("polar.trc")});
         ASSERT_EQ(info.status, 0) << info.err;
-        EXPECT_NE(info.out.find(std::string("Axes : ") + c.axes + "\n"), std::string::npos)
-            << info.out;
+        EXPECT_NE(info.out.find("Axes : " + c.axes + "\n"), std::string::npos) << info.out;
     }
 
     // The fit's refusals, then the options that have no meaning together.
@@ -450,12 +409,9 @@ TEST_F(Cli, ExportWritesWhatTheExportPanelWrites) {
 
 TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
     model::Real two = 0;
-    std::string expected;
-    for (const auto& line : measure::rapportSurface(p, 1, two))
-        expected += line + "\n";
     Outcome r = run({"measure", project_, "--line", "1"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.out, linesOf(measure::rapportSurface(p, 1, two)));
 
     EXPECT_TRUE(measure::rapportSurface(p, 2, two).empty());
     const auto texts = measure::textesDeuxPoints(2, two);
@@ -464,7 +420,7 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
 
     measure::CapState cap;
     cap.CapClick();
-    expected.clear();
+    std::string expected;
     for (int c : {1, 3, 2})
         expected += cap.click(p, c, {}) + "\n";
     r = run({"measure", project_, "--cap", "1,3,2"});
@@ -488,15 +444,12 @@ TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
         SCOPED_TRACE(c.scaled);
         picture::Layer layer = layerOf(map);
         const auto counts = measure::rasterArea(layer, measure::bounds(layer, 0, 0), c.fill);
-        std::string expected;
-        for (const auto& line :
-             measure::rapportRaster(counts, c.scaled ? measure::echelleRaster(p) : 1))
-            expected += line + "\n";
         std::vector<std::string> args = {"raster-area", map, "-o", path("contour.bmp")};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const Outcome r = run(args);
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(r.out, linesOf(measure::rapportRaster(counts,
+                                                        c.scaled ? measure::echelleRaster(p) : 1)));
         EXPECT_EQ(pixelsOf(layerOf(path("contour.bmp"))), pixelsOf(layer));
     }
 }
@@ -799,15 +752,11 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
 // Standard input is held to the size of the largest file read: one byte more is refused,
 // read no further. A resampling of more than ten million steps is refused before it starts.
 TEST_F(Cli, StandardInputAndResamplingHaveTheirLimits) {
-    const std::string command = "head -c " + std::to_string(files::kMaxReadBytes + 1) +
-                                " /dev/zero | '" TRACELLE_CLI "' utm km >'" + path("out") +
-                                "' 2>'" + path("err") + "'";
-    const int raw = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(raw));
-    EXPECT_EQ(WEXITSTATUS(raw), 1);
-    EXPECT_EQ(read(path("err")),
-              "tracelle-cli : l'entrée standard est trop grande (1024 Mo au plus)\n");
-    EXPECT_EQ(read(path("out")), "");
+    const Outcome r =
+        run({"utm", "km"}, "head -c " + std::to_string(files::kMaxReadBytes + 1) + " /dev/zero |");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tracelle-cli : l'entrée standard est trop grande (1024 Mo au plus)\n");
+    EXPECT_EQ(r.out, "");
     expectRefusals({{{"export", project_, "--normalized", "--step", "0.00001", "--x-max", "1000",
                       "-o", path("n.txt")},
                      1,
@@ -827,9 +776,8 @@ TEST_F(Cli, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
     for (const std::string& name : kept)
         tracelle::testing::writeBytes(path(name), {'x'});
     tracelle::testing::writeBytes(path("nb.bmp" + dead), {'x'});
-    const std::string command = "cd '" + dir_.string() + "' && '" TRACELLE_CLI "' info plan.trc" +
-                                " >'" + path("out") + "' 2>'" + path("err") + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << read(path("err"));
+    const Outcome r = run({"info", "plan.trc"}, "cd '" + dir_.string() + "' &&");
+    ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(fs::exists(path("nb.bmp" + dead)));
     for (const std::string& name : kept)
         EXPECT_TRUE(fs::exists(path(name))) << name;
@@ -852,14 +800,13 @@ TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.program) + " " + c.option);
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
-                                    std::string(c.program) + "' " + c.option + " >'" + path("out") +
-                                    "' 2>'" + path("err") + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(raw)) << "ended by signal " << WTERMSIG(raw);
-        EXPECT_EQ(WEXITSTATUS(raw), 0);
-        EXPECT_EQ(read(path("out")).rfind(c.starts, 0), 0u) << read(path("out"));
-        EXPECT_EQ(read(path("err")), "");
+        const Outcome r = run({c.option},
+                              "</dev/null env -u DISPLAY -u WAYLAND_DISPLAY "
+                              "QT_QPA_PLATFORM=xcb",
+                              c.program);
+        EXPECT_EQ(r.status, 0) << "-1: ended by a signal";
+        EXPECT_EQ(r.out.rfind(c.starts, 0), 0u) << r.out;
+        EXPECT_EQ(r.err, "");
     }
 }
 
@@ -1244,21 +1191,16 @@ TEST_F(Cli, WithoutTheFullProgramTheOtherCommandsAreRefusedInOneLine) {
     fs::create_directories(dir_ / "seul" / "bin");
     const fs::path alone = dir_ / "seul" / "bin" / "tracelle-cli";
     fs::copy_file(TRACELLE_CLI, alone);
-    const auto runAlone = [&](const std::string& args) {
-        const std::string command =
-            "'" + alone.string() + "' " + args + " >'" + path("out") + "' 2>'" + path("err") + "'";
-        const int raw = std::system(command.c_str());
-        return Outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(path("out")),
-                       read(path("err"))};
-    };
-    const Outcome info = runAlone("info '" + project_ + "'");
+    const Outcome info = run({"info", project_}, "", alone.string());
     EXPECT_EQ(info.status, 0) << info.err;
     EXPECT_NE(info.out.find("Points (N) : 6"), std::string::npos) << info.out;
-    const std::string handedOver[] = {"--help", "convert x.emf -o x.bmp",
-                                      "export '" + project_ + "' --format dxf -o x.dxf"};
-    for (const std::string& args : handedOver) {
-        SCOPED_TRACE(args);
-        const Outcome r = runAlone(args);
+    const std::vector<std::string> handedOver[] = {
+        {"--help"},
+        {"convert", "x.emf", "-o", "x.bmp"},
+        {"export", project_, "--format", "dxf", "-o", "x.dxf"}};
+    for (const auto& args : handedOver) {
+        SCOPED_TRACE(args[0]);
+        const Outcome r = run(args, "", alone.string());
         EXPECT_EQ(r.status, 1);
         EXPECT_NE(r.err.find("tracelle-cli-full"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("installation incomplète"), std::string::npos) << r.err;
@@ -1348,33 +1290,18 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
     ASSERT_EQ(files::sauve_projet(q, path("photo.trc")), "");
     const std::string world = path("scan.bpw"), prj = path("scan.prj"), tiff = path("scan.tif");
 
-    struct Refusal {
-        const char* name;
-        std::vector<std::string> args;
-        int status;
-    };
-    const std::vector<Refusal> refusals = {
-        {"no system", {"georef-picture", path("scan.trc"), "--world"}, 2},
-        {"unknown system", {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999"}, 1},
-        {"projective", {"georef-picture", path("photo.trc"), "--crs", "EPSG:2154"}, 1},
-        {"unknown system, GeoTIFF",
-         {"georef-picture", path("scan.trc"), "--crs", "EPSG:999999", "--geotiff", tiff},
-         1},
-        {"GeoTIFF into no folder",
-         {"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff",
-          path("nowhere/scan.tif")},
-         1},
-    };
-    for (const Refusal& c : refusals) {
-        SCOPED_TRACE(c.name);
-        const Outcome bad = run(c.args);
-        EXPECT_EQ(bad.status, c.status);
-        EXPECT_EQ(bad.out, "");
-        if (c.status == 1) {
-            EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 1);
-        }
-        EXPECT_FALSE(fs::exists(world) || fs::exists(prj) || fs::exists(tiff));
-    }
+    expectRefusals(
+        {
+            {{path("scan.trc"), "--world"}, 2, "--crs"},
+            {{path("scan.trc"), "--crs", "EPSG:999999"}, 1, ""},
+            {{path("photo.trc"), "--crs", "EPSG:2154"}, 1, ""},
+            {{path("scan.trc"), "--crs", "EPSG:999999", "--geotiff", tiff}, 1, ""},
+            {{path("scan.trc"), "--crs", "EPSG:2154", "--geotiff", path("nowhere/scan.tif")},
+             1,
+             ""},
+        },
+        {"georef-picture"});
+    EXPECT_FALSE(fs::exists(world) || fs::exists(prj) || fs::exists(tiff));
 
     const Outcome ok = run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--world"});
     ASSERT_EQ(ok.status, 0) << ok.err;

@@ -23,6 +23,11 @@ inline std::vector<char> bytesOf(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+inline std::string textOf(const std::string& path) {
+    const auto b = bytesOf(path);
+    return {b.begin(), b.end()};
+}
+
 inline void writeBytes(const std::string& path, const std::vector<char>& b) {
     std::ofstream(path, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
 }

@@ -79,8 +79,7 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
     ui::MainWindow w;
     digitize(w, 3, 1);
     const std::string good = saveAs(w, "good");
-    std::ifstream in(good, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), {});
+    const std::string text = tracelle::testing::textOf(good);
     const auto replaced = [&text](const std::string& from, const std::string& to) {
         std::string t = text;
         t.replace(t.find(from), from.size(), to);
@@ -122,8 +121,7 @@ protected:
             click(20 + 15 * i, 40 + 5 * i);
         ui.answerFileName(plan);
         w.saveProject();
-        std::ifstream in(plan, std::ios::binary);
-        text.assign(std::istreambuf_iterator<char>(in), {});
+        text = tracelle::testing::textOf(plan);
         shownBefore = shown();
     }
     ~OpeningProjects() override { fs::current_path(previous_); }
@@ -198,9 +196,8 @@ TEST_F(OpeningProjects, AProjectWhosePictureCannotBeReadChangesNothing) {
     }
     ui.answerFileName((home_.dir / "encore").string());
     w.saveProject();
-    std::ifstream in(home_.dir / "encore.trc", std::ios::binary);
-    const std::string saved((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(saved, text) << "the next save writes the project in hand";
+    EXPECT_EQ(tracelle::testing::textOf((home_.dir / "encore.trc").string()), text)
+        << "the next save writes the project in hand";
 }
 
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
@@ -224,8 +221,7 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     EXPECT_EQ(p.currentLine(), 5);
 
     // A truncated file adds nothing: no row of it is drawn unless every one reads.
-    std::ifstream in(other, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    const std::string text = tracelle::testing::textOf(other);
     ui.answerConfirm(true);
     ui.answerFileName(write("coupe.trc", text.substr(0, text.rfind("\"    2\""))));
     w.addPointsFromProject();
@@ -259,8 +255,7 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("Libellé")), "cal 1");
 
     // A file cut in its calibration rows replaces nothing.
-    std::ifstream in(other, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    const std::string text = tracelle::testing::textOf(other);
     ui.answerConfirm(true);
     ui.answerFileName(write("coupe.trc", text.substr(0, text.find("2,0,"))));
     w.importCalibrationValues();

@@ -141,6 +141,8 @@ struct Opening {
     const char* name;
     // Opens it as the user would and gives what to walk; nothing when it is walked already.
     QWidget* (*open)(Session&);
+    // Or the main window's command that opens the window of that name.
+    void (ui::MainWindow::*show)() = nullptr;
 };
 void PrintTo(const Opening& opening, std::ostream* out) {
     *out << opening.name;
@@ -148,36 +150,12 @@ void PrintTo(const Opening& opening, std::ostream* out) {
 
 const Opening kOpenings[] = {
     {"MainWindow", [](Session& s) -> QWidget* { return s.w; }},
-    {"PointsTableWindow",
-     [](Session& s) {
-         s.w->showPointsTable();
-         return topLevel("PointsTableWindow");
-     }},
-    {"ConverterWindow",
-     [](Session& s) {
-         s.w->showConverter();
-         return topLevel("ConverterWindow");
-     }},
-    {"GraphWindow",
-     [](Session& s) {
-         s.w->showGraph();
-         return topLevel("GraphWindow");
-     }},
-    {"PictureConversionWindow",
-     [](Session& s) {
-         s.w->showPictureConversion();
-         return topLevel("PictureConversionWindow");
-     }},
-    {"HelpWindow",
-     [](Session& s) {
-         s.w->AideClick();
-         return topLevel("HelpWindow");
-     }},
-    {"AboutBox",
-     [](Session& s) {
-         s.w->AProposClick();
-         return topLevel("AboutBox");
-     }},
+    {"PointsTableWindow", nullptr, &ui::MainWindow::showPointsTable},
+    {"ConverterWindow", nullptr, &ui::MainWindow::showConverter},
+    {"GraphWindow", nullptr, &ui::MainWindow::showGraph},
+    {"PictureConversionWindow", nullptr, &ui::MainWindow::showPictureConversion},
+    {"HelpWindow", nullptr, &ui::MainWindow::AideClick},
+    {"AboutBox", nullptr, &ui::MainWindow::AProposClick},
     {"CalibrationPanel",
      [](Session& s) -> QWidget* {
          s.w->calibrationPanel()->show();
@@ -261,7 +239,8 @@ TEST_P(English, EveryTextIsEnglishAndWhole) {
     ASSERT_GT(english().size(), 0) << "no translation read from " << TRANSLATIONS_DIR;
     Session s;
     const QString name = QString::fromLatin1(GetParam().name);
-    QWidget* root = GetParam().open(s);
+    QWidget* root = GetParam().open ? GetParam().open(s)
+                                    : ((s.w->*GetParam().show)(), topLevel(GetParam().name));
     std::vector<tt::Finding> found = std::move(s.found);
     if (root) {
         EXPECT_TRUE(root->isVisible()) << "not opened";

@@ -21,8 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string bytesOf(const fs::path& p) {
-    const auto b = tracelle::testing::bytesOf(p.string());
-    return {b.begin(), b.end()};
+    return tracelle::testing::textOf(p.string());
 }
 
 void writeBytes(const fs::path& p, const std::string& bytes) {

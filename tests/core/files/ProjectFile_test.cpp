@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string bytesOf(const fs::path& p) {
-    const auto b = tracelle::testing::bytesOf(p.string());
-    return {b.begin(), b.end()};
+    return tracelle::testing::textOf(p.string());
 }
 
 class ProjectFile : public ::testing::TestWithParam<char> {

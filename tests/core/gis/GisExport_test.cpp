@@ -13,11 +13,6 @@ using gis::Format;
 
 namespace {
 
-std::string readAll(const std::string& file) {
-    const auto b = bytesOf(file);
-    return {b.begin(), b.end()};
-}
-
 void expectNear(double expected, double actual, double tolerance, const char* what) {
     EXPECT_LE(std::fabs(expected - actual), tolerance)
         << what << ": expected " << expected << ", actual " << actual << ", difference "
@@ -50,7 +45,7 @@ TEST_P(GisExport, GeoJsonHoldsTheLineAndEveryPointInLongitudeAndLatitude) {
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.lines, 1) << "line 2 has one point: a point, not a line";
     EXPECT_EQ(r.points, 3);
-    const auto json = nlohmann::json::parse(readAll(path("plan.geojson")));
+    const auto json = nlohmann::json::parse(textOf(path("plan.geojson")));
     EXPECT_EQ(json["type"], "FeatureCollection");
     EXPECT_FALSE(json.contains("crs")) << "RFC 7946 has WGS 84 alone";
     const auto& features = json["features"];
@@ -79,7 +74,7 @@ TEST_P(GisExport, GeoJsonHoldsTheLineAndEveryPointInLongitudeAndLatitude) {
 
 TEST_P(GisExport, KmlHasAPlacemarkALineInItsColourAndWidth) {
     ASSERT_EQ(run(Format::Kml, "plan.kml").error, "");
-    const KmlRead kml = readKml(readAll(path("plan.kml")));
+    const KmlRead kml = readKml(textOf(path("plan.kml")));
     ASSERT_EQ(kml.placemarks.size(), 2u) << "the line, and the point of line 2 alone";
     const KmlPlacemark& line = kml.placemarks[0];
     EXPECT_EQ(line.name, "Ligne 1");
@@ -107,8 +102,8 @@ TEST_P(GisExport, ShapefileHasALineLayerAndAPointLayerWithPrjFromProj) {
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{
                                 "plan.dbf", "plan.prj", "plan.shp", "plan.shx", "plan_points.dbf",
                                 "plan_points.prj", "plan_points.shp", "plan_points.shx"}));
-    EXPECT_EQ(readAll(path("plan.prj")), esriWkt(kLambert93));
-    EXPECT_EQ(readAll(path("plan_points.prj")), esriWkt(kLambert93));
+    EXPECT_EQ(textOf(path("plan.prj")), esriWkt(kLambert93));
+    EXPECT_EQ(textOf(path("plan_points.prj")), esriWkt(kLambert93));
 
     SHPHandle lines = SHPOpen(path("plan.shp").c_str(), "rb");
     ASSERT_NE(lines, nullptr);
@@ -219,7 +214,7 @@ TEST_P(GisExport, ALineBreakSplitsTheLineIntoParts) {
               {2, 650500, 6860500, 5, ""},
               {1, 650600, 6860600, 6, ""}});
     ASSERT_EQ(run(Format::GeoJson, "plan.geojson").error, "");
-    const auto json = nlohmann::json::parse(readAll(path("plan.geojson")));
+    const auto json = nlohmann::json::parse(textOf(path("plan.geojson")));
     const auto& line1 = json["features"][0];
     ASSERT_EQ(line1["properties"]["L"], 1);
     EXPECT_EQ(line1["geometry"]["type"], "MultiLineString");
@@ -244,12 +239,12 @@ TEST_P(GisExport, ALineBreakSplitsTheLineIntoParts) {
     // A hidden line between two runs still breaks the line, as the map draws it.
     hide(3);
     ASSERT_EQ(run(Format::Kml, "plan.kml").error, "");
-    const KmlRead kml = readKml(readAll(path("plan.kml")));
+    const KmlRead kml = readKml(textOf(path("plan.kml")));
     EXPECT_EQ(kml.placemarks[0].name, "Ligne 1");
     EXPECT_EQ(kml.placemarks[0].lineStrings, 2);
     EXPECT_EQ(kml.placemarks.size(), 1u + 3u) << "line 1, and the three points no line draws";
     ASSERT_EQ(run(Format::Kml, "all.kml", kLambert93, false).error, "");
-    EXPECT_EQ(readKml(readAll(path("all.kml"))).placemarks.size(), 2u + 3u)
+    EXPECT_EQ(readKml(textOf(path("all.kml"))).placemarks.size(), 2u + 3u)
         << "all lines, the hidden one too";
 }
 
@@ -294,7 +289,7 @@ TEST_P(GisExport, AShapefileIsWrittenWholeOrNotAtAll) {
     writeBytes(path("plan.shp"), {'a', 'n', 'c', 'i', 'e', 'n'});
     std::filesystem::create_directory(path("plan_points.shx"));
     EXPECT_NE(run(Format::Shapefile, "plan.shp").error, "");
-    EXPECT_EQ(readAll(path("plan.shp")), "ancien");
+    EXPECT_EQ(textOf(path("plan.shp")), "ancien");
     EXPECT_EQ(filesInDir(), (std::vector<std::string>{"plan.shp", "plan_points.shx"}))
         << "no companion file, no temporary left";
     std::filesystem::remove(path("plan_points.shx"));

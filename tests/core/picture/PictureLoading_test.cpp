@@ -37,6 +37,14 @@ Raster pattern(int w, int h) {
     return r;
 }
 
+// Row `y` of `r` as 8-bit RGB samples.
+std::vector<png_byte> rgbRow(const Raster& r, int y) {
+    std::vector<png_byte> row;
+    for (int x = 0; x < r.width(); ++x)
+        row.insert(row.end(), {red8(r.row(y)[x]), green8(r.row(y)[x]), blue8(r.row(y)[x])});
+    return row;
+}
+
 // An 8-bit RGB PNG of `r`, written by libpng itself, interlaced or not.
 void writePng(const Raster& r, const std::string& path, bool interlaced) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -49,22 +57,29 @@ void writePng(const Raster& r, const std::string& path, bool interlaced) {
                  interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    std::vector<png_byte> bytes(static_cast<std::size_t>(r.width()) * 3 * r.height());
+    std::vector<std::vector<png_byte>> bytes;
     std::vector<png_bytep> rows;
-    for (int y = 0; y < r.height(); ++y) {
-        png_bytep row = bytes.data() + static_cast<std::size_t>(y) * r.width() * 3;
-        rows.push_back(row);
-        for (int x = 0; x < r.width(); ++x) {
-            const Pixel p = r.row(y)[x];
-            row[3 * x] = red8(p);
-            row[3 * x + 1] = green8(p);
-            row[3 * x + 2] = blue8(p);
-        }
-    }
+    for (int y = 0; y < r.height(); ++y)
+        rows.push_back(bytes.emplace_back(rgbRow(r, y)).data());
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(file);
+}
+
+void setRgbFields(TIFF* t, const Raster& r, std::uint16_t compression) {
+    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, r.width());
+    TIFFSetField(t, TIFFTAG_IMAGELENGTH, r.height());
+    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
+    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(t, TIFFTAG_COMPRESSION, compression);
+}
+
+void writeRgbRows(TIFF* t, const Raster& r) {
+    for (int y = 0; y < r.height(); ++y)
+        TIFFWriteScanline(t, rgbRow(r, y).data(), static_cast<std::uint32_t>(y), 0);
 }
 
 // An 8-bit RGB TIFF of `r` written by libtiff itself, in LZW strips of 16 rows or in
@@ -72,13 +87,7 @@ void writePng(const Raster& r, const std::string& path, bool interlaced) {
 void writeTiffBlocks(const Raster& r, const std::string& path, bool tiled) {
     TIFF* t = TIFFOpen(path.c_str(), "w");
     ASSERT_NE(t, nullptr);
-    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, r.width());
-    TIFFSetField(t, TIFFTAG_IMAGELENGTH, r.height());
-    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
-    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-    TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(t, TIFFTAG_COMPRESSION, tiled ? COMPRESSION_ADOBE_DEFLATE : COMPRESSION_LZW);
+    setRgbFields(t, r, tiled ? COMPRESSION_ADOBE_DEFLATE : COMPRESSION_LZW);
     if (tiled) {
         TIFFSetField(t, TIFFTAG_TILEWIDTH, 64);
         TIFFSetField(t, TIFFTAG_TILELENGTH, 64);
@@ -91,29 +100,18 @@ void writeTiffBlocks(const Raster& r, const std::string& path, bool tiled) {
     TIFFWriteDirectory(t);
     TIFFSetDirectory(t, 0);
     TIFFForceStrileArrayWriting(t);
-    const auto rgb = [&r](int x, int y, png_byte* to) {
-        const Pixel p = r.row(y)[x];
-        to[0] = red8(p), to[1] = green8(p), to[2] = blue8(p);
-    };
-    if (tiled) {
-        std::vector<png_byte> tile(64 * 64 * 3);
-        for (int y0 = 0; y0 < r.height(); y0 += 64)
-            for (int x0 = 0; x0 < r.width(); x0 += 64) {
-                for (int y = 0; y < 64; ++y)
-                    for (int x = 0; x < 64; ++x)
-                        if (x0 + x < r.width() && y0 + y < r.height())
-                            rgb(x0 + x, y0 + y, &tile[static_cast<std::size_t>(y * 64 + x) * 3]);
-                TIFFWriteTile(t, tile.data(), static_cast<std::uint32_t>(x0),
-                              static_cast<std::uint32_t>(y0), 0, 0);
+    if (!tiled) writeRgbRows(t, r);
+    std::vector<png_byte> tile(64 * 64 * 3);
+    for (int y0 = 0; tiled && y0 < r.height(); y0 += 64)
+        for (int x0 = 0; x0 < r.width(); x0 += 64) {
+            for (int y = 0; y < 64 && y0 + y < r.height(); ++y) {
+                const auto row = rgbRow(r, y0 + y);
+                const int w = std::min(64, r.width() - x0);
+                std::copy_n(row.begin() + 3 * x0, 3 * w, tile.begin() + y * 64 * 3);
             }
-    } else {
-        std::vector<png_byte> row(static_cast<std::size_t>(r.width()) * 3);
-        for (int y = 0; y < r.height(); ++y) {
-            for (int x = 0; x < r.width(); ++x)
-                rgb(x, y, &row[static_cast<std::size_t>(x) * 3]);
-            TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0);
+            TIFFWriteTile(t, tile.data(), static_cast<std::uint32_t>(x0),
+                          static_cast<std::uint32_t>(y0), 0, 0);
         }
-    }
     TIFFClose(t);
 }
 
@@ -121,25 +119,11 @@ void writeTiffBlocks(const Raster& r, const std::string& path, bool tiled) {
 // announced for the pages written next.
 void writeTiffPage(TIFF* t, const Raster& r, std::uint32_t kind, std::uint16_t subPages = 0) {
     TIFFSetField(t, TIFFTAG_SUBFILETYPE, kind);
-    TIFFSetField(t, TIFFTAG_IMAGEWIDTH, r.width());
-    TIFFSetField(t, TIFFTAG_IMAGELENGTH, r.height());
-    TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 3);
-    TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-    TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+    setRgbFields(t, r, COMPRESSION_ADOBE_DEFLATE);
     TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, 32);
     std::vector<toff_t> offsets(subPages, 0);
     if (subPages > 0) TIFFSetField(t, TIFFTAG_SUBIFD, subPages, offsets.data());
-    std::vector<png_byte> row(static_cast<std::size_t>(r.width()) * 3);
-    for (int y = 0; y < r.height(); ++y) {
-        for (int x = 0; x < r.width(); ++x) {
-            const Pixel p = r.row(y)[x];
-            png_byte* to = &row[static_cast<std::size_t>(x) * 3];
-            to[0] = red8(p), to[1] = green8(p), to[2] = blue8(p);
-        }
-        TIFFWriteScanline(t, row.data(), static_cast<std::uint32_t>(y), 0);
-    }
+    writeRgbRows(t, r);
     TIFFWriteDirectory(t);
 }
 
@@ -267,26 +251,22 @@ TEST_F(PictureLoadingTest, TheDecoderSizesFirstThenCountsTheRows) {
 }
 
 TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
+    // The first half of a whole file.
+    const auto cutHalf = [](const std::string& whole) {
+        auto bytes = tracelle::testing::bytesOf(whole);
+        bytes.resize(bytes.size() / 2);
+        const std::string cut = (dir_ / ("cut-" + fs::path(whole).filename().string())).string();
+        tracelle::testing::writeBytes(cut, bytes);
+        return cut;
+    };
     const std::string good = (dir_ / "good.jpg").string();
     ASSERT_EQ(writeJpeg(pattern(300, 200), good, 90), "");
-    auto bytes = tracelle::testing::bytesOf(good);
-    bytes.resize(bytes.size() / 2);
-    const std::string cut = (dir_ / "cut.jpg").string();
-    tracelle::testing::writeBytes(cut, bytes);
     const std::string png = (dir_ / "good.png").string();
     writePng(pattern(300, 200), png, false);
-    bytes = tracelle::testing::bytesOf(png);
-    bytes.resize(bytes.size() / 2);
-    const std::string cutPng = (dir_ / "cut.png").string();
-    tracelle::testing::writeBytes(cutPng, bytes);
     const std::string interlaced = (dir_ / "interlaced.png").string();
     writePng(pattern(300, 200), interlaced, true);
     const std::string tif = (dir_ / "good.tif").string();
     writeTiffBlocks(pattern(300, 200), tif, false);
-    bytes = tracelle::testing::bytesOf(tif);
-    bytes.resize(bytes.size() / 2);
-    const std::string cutTif = (dir_ / "cut.tif").string();
-    tracelle::testing::writeBytes(cutTif, bytes);
     const std::string bmp = (dir_ / "other.bmp").string();
     tracelle::testing::writeBytes(bmp, {'B', 'M', 0, 0});
 
@@ -297,12 +277,13 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
         std::string error;
     } cases[] = {
         {"missing", (dir_ / "none.jpg").string(), false, "fichier introuvable ou illisible"},
-        {"cut JPEG, sized first", cut, true, "fichier JPEG tronqué"},
+        {"cut JPEG, sized first", cutHalf(good), true, "fichier JPEG tronqué"},
         {"whole decoder's failure", bmp, false, decodeFile(bmp).error},
         {"whole JPEG", good, true, ""},
-        {"cut PNG, sized first", cutPng, true, "fichier PNG tronqué"},
+        {"cut PNG, sized first", cutHalf(png), true, "fichier PNG tronqué"},
         {"interlaced PNG, whole at the end", interlaced, true, ""},
-        {"cut TIFF, sized first", cutTif, true, "TIFF : fichier endommagé ou tronqué (ligne 80)"},
+        {"cut TIFF, sized first", cutHalf(tif), true,
+         "TIFF : fichier endommagé ou tronqué (ligne 80)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -344,8 +344,9 @@ const Compression kNone{"none", COMPRESSION_NONE}, kLzw{"LZW", COMPRESSION_LZW};
 // half a megapixel on, two threads share the strips or tiles, each through its own handle;
 // of several pages, the first is read.
 TEST(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
-    const Layout ycbcr{Colour::YCbCr, 8, 3}, rgba{Colour::Rgb, 8, 4};
+    const Layout ycbcr{Colour::YCbCr, 8, 3}, rgba{Colour::Rgb, 8, 4}, rgba16{Colour::Rgb, 16, 4};
     const Compression jpeg{"JPEG", COMPRESSION_JPEG};
+    const Compression deflate{"deflate", COMPRESSION_ADOBE_DEFLATE, true};
     const Organisation one{"one strip", false, false}, oneSeparate{"one strip", false, true};
     const struct {
         int width, height;
@@ -353,10 +354,7 @@ TEST(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
         WriteOptions w;
     } cases[] = {
         {1203, 1801, kRgb, {kLzw, one, 1801}},
-        {1203,
-         1801,
-         {Colour::Rgb, 16, 4},
-         {{"deflate", COMPRESSION_ADOBE_DEFLATE, true}, oneSeparate, 1801}},
+        {1203, 1801, rgba16, {deflate, oneSeparate, 1801}},
         {1203, 1801, ycbcr, {jpeg, one, 1801}},
         {800, 700, kRgb, {kLzw, kOrganisations[0], 16}},
         {800, 700, ycbcr, {jpeg, kOrganisations[0], 16}},

@@ -3,14 +3,18 @@
 // exactly so that a trace can be measured against them.
 #pragma once
 
+#include "picture/JpegCodec.h"
 #include "picture/Layer.h"
 #include "picture/Overview.h"
 #include "picture/Raster.h"
 #include "trace/Trace.h"
 
 #include <cmath>
+#include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace tracelle::testing {
@@ -100,6 +104,25 @@ inline picture::Layer layerOf(picture::Raster r) {
     const int w = r.width(), h = r.height();
     return picture::Layer::over(std::make_shared<const picture::Raster>(std::move(r)), w, h, 0, 0,
                                 picture::rgb555(255, 255, 255));
+}
+
+inline std::vector<PointF> floats(const std::vector<trace::PixelPoint>& points) {
+    std::vector<PointF> out;
+    for (const trace::PixelPoint& p : points)
+        out.push_back({double(p.x), double(p.y)});
+    return out;
+}
+
+// `r` as a scanner's JPEG gives it back.
+inline picture::Raster throughJpeg(const picture::Raster& r) {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("drawing_" + std::to_string(::getpid()) + ".jpg"))
+                                 .string();
+    EXPECT_EQ(picture::writeJpeg(r, path, 75), "");
+    picture::Decoded d = picture::decodeJpeg(path);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(d.ok()) << d.error;
+    return std::move(d.raster);
 }
 
 // The swatches the window offers for a layer: its overview's colours over the whole canvas.

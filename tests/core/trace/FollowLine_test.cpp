@@ -1,10 +1,7 @@
 #include "Drawing.h"
 #include "Lettering.h"
-#include "picture/JpegCodec.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace tracelle;
 using namespace tracelle::testing;
@@ -30,12 +27,11 @@ struct Measure {
 // trace.
 Measure measure(const std::vector<PointF>& truth, const std::vector<PixelPoint>& traced) {
     Measure m;
-    std::vector<PointF> tracedF;
-    for (const PixelPoint& p : traced) {
-        const double d = distanceTo(truth, {double(p.x), double(p.y)});
+    const std::vector<PointF> tracedF = floats(traced);
+    for (const PointF& p : tracedF) {
+        const double d = distanceTo(truth, p);
         m.worst = std::max(m.worst, d);
         m.mean += d / double(traced.size());
-        tracedF.push_back({double(p.x), double(p.y)});
     }
     const auto dense = sampled(
         [&](double s) {
@@ -50,17 +46,6 @@ Measure measure(const std::vector<PointF>& truth, const std::vector<PixelPoint>&
         near += tracedF.size() > 1 && distanceTo(tracedF, p) <= 1.5;
     m.covered = double(near) / double(dense.size());
     return m;
-}
-
-picture::Raster throughJpeg(const picture::Raster& r) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("trace_" + std::to_string(::getpid()) + ".jpg"))
-            .string();
-    EXPECT_EQ(picture::writeJpeg(r, path, 75), "");
-    picture::Decoded d = picture::decodeJpeg(path);
-    std::filesystem::remove(path);
-    EXPECT_TRUE(d.ok()) << d.error;
-    return std::move(d.raster);
 }
 
 // A black grid every 50 px, black labels across the curve (letters of a font, and strokes

@@ -32,9 +32,7 @@ TEST(Polyline, SimplifiesToTheFewestPointsWithinTheTolerance) {
     for (double tolerance : {0.5, 1.0, 2.0}) {
         SCOPED_TRACE(tolerance);
         const auto kept = trace::simplify(wave, tolerance);
-        std::vector<PointF> keptF;
-        for (const PixelPoint& p : kept)
-            keptF.push_back({double(p.x), double(p.y)});
+        const std::vector<PointF> keptF = floats(kept);
         for (const PointF& p : wave) // the rounding to whole pixels adds at most 0.71
             EXPECT_LE(distanceTo(keptF, p), tolerance + 0.71);
         EXPECT_LT(kept.size(), 40u);

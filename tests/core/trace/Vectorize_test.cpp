@@ -1,12 +1,9 @@
 #include "Drawing.h"
 #include "model/History.h"
 #include "model/Project.h"
-#include "picture/JpegCodec.h"
 #include "trace/Vectorize.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace tracelle;
 using namespace tracelle::testing;
@@ -103,24 +100,6 @@ TrueMap drawMap(picture::Raster& r, PointF shift) {
         stroke(r, {{lx, ty + 12}, {lx, ty}, {lx + 8, ty + 12}, {lx + 8, ty}}, 1.5, kBlack);
     }
     return map;
-}
-
-picture::Raster throughJpeg(const picture::Raster& r) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("vectorize_" + std::to_string(::getpid()) + ".jpg"))
-                                 .string();
-    EXPECT_EQ(picture::writeJpeg(r, path, 75), "");
-    picture::Decoded d = picture::decodeJpeg(path);
-    std::filesystem::remove(path);
-    EXPECT_TRUE(d.ok()) << d.error;
-    return std::move(d.raster);
-}
-
-std::vector<PointF> floats(const std::vector<PixelPoint>& points) {
-    std::vector<PointF> out;
-    for (const PixelPoint& p : points)
-        out.push_back({double(p.x), double(p.y)});
-    return out;
 }
 
 double farthest(const std::vector<PointF>& truth, const VectorLine& line) {
