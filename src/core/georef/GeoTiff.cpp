@@ -1,9 +1,9 @@
 #include "georef/GeoTiff.h"
 
+#include "georef/Georef.h"
 #include "platform/Language.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <geotiff/geo_normalize.h>
 #include <geotiff/geotiff.h>
 #include <geotiff/geovalues.h>
@@ -20,16 +20,6 @@ namespace {
 // what matters.
 int quiet(TIFF*, void*, const char*, const char*, va_list) {
     return 1;
-}
-
-bool isTiff(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-    unsigned char magic[4] = {};
-    if (!f || std::fread(magic, 1, 4, f.get()) != 4) return false;
-    return (magic[0] == 'I' && magic[1] == 'I' && magic[2] == 42 && magic[3] == 0) ||
-           (magic[0] == 'M' && magic[1] == 'M' && magic[2] == 0 && magic[3] == 42) ||
-           (magic[0] == 'I' && magic[1] == 'I' && magic[2] == 43 && magic[3] == 0) || // BigTIFF
-           (magic[0] == 'M' && magic[1] == 'M' && magic[2] == 0 && magic[3] == 43);
 }
 
 struct TiffCloser {
@@ -63,7 +53,7 @@ std::string citation(GTIF* gtif) {
 
 GeoTiffTags lit_geotiff(const std::string& path) {
     GeoTiffTags g;
-    if (!isTiff(path)) return g;
+    if (!estTiff(path)) return g;
     static std::once_flag tags;
     std::call_once(tags, XTIFFInitialize); // libgeotiff's tags known to libtiff
 
@@ -120,6 +110,10 @@ GeoTiffTags lit_geotiff(const std::string& path) {
     if (g.crs.empty()) g.crs = codeName(gtif.get(), GeographicTypeGeoKey, false);
     if (g.crs.empty()) g.crs = citation(gtif.get());
     return g;
+}
+
+std::optional<Calage> calagePropre(const std::string& picture, int w, int h) {
+    return calagePropre(picture, w, h, lit_geotiff);
 }
 
 } // namespace tracelle::georef

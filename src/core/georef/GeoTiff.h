@@ -14,6 +14,9 @@ struct GeoTiffTags {
     std::string error;  // tags found but unusable
 };
 
+// Whether the file begins as a TIFF or a BigTIFF does: only such a file may carry the tags.
+bool estTiff(const std::string& path);
+
 // Nothing found for a file that is not a TIFF or has no such tags.
 GeoTiffTags lit_geotiff(const std::string& path);
 

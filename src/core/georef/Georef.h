@@ -32,9 +32,16 @@ Calage lit_tab(const std::string& path);
 // its size, its pixel size and its place, with the meaning ESRI gives the keys.
 Calage lit_hdr(const std::string& path);
 
+struct GeoTiffTags;
+// Reads a picture's GeoTIFF tags: lit_geotiff, or the same through the GIS module.
+using GeoTiffReader = GeoTiffTags (*)(const std::string& picture);
+
 // The picture's own calibration, from its GeoTIFF tags or else a world file beside it, for a
 // picture of w × h pixels; nothing when it has none. A world file or tags that cannot be
-// used give a Calage with its error.
+// used give a Calage with its error. `readTags` is called for a TIFF only.
+std::optional<Calage> calagePropre(const std::string& picture, int w, int h,
+                                   GeoTiffReader readTags);
+// The same, the tags read here with libgeotiff.
 std::optional<Calage> calagePropre(const std::string& picture, int w, int h);
 
 // Why the calibration does not belong to a picture of w × h pixels; empty when it may.

@@ -33,15 +33,6 @@ struct CoordinateSystem::State {
 
 namespace {
 
-std::string trimmed(std::string_view text) {
-    const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -123,13 +114,9 @@ void transformInParallel(PJ* operation, double* x, double* y, std::size_t stride
 } // namespace
 
 std::optional<CoordinateSystem> CoordinateSystem::lit(std::string_view typed, std::string* why) {
+    if (auto local = litLocal(typed)) return local;
     const std::string text = trimmed(typed);
     CoordinateSystem system;
-    if (text.empty() || lower(text) == kNoSystem) {
-        system.name_ =
-            platform::translate("CoordinateSystem", "aucun : coordonnées locales, sans système");
-        return system;
-    }
     const auto refuse = [why](std::string reason) {
         if (why) *why = std::move(reason);
         return std::nullopt;

@@ -19,6 +19,9 @@ public:
     // a coordinate system (WKT, "IGNF:LAMB93"). Nothing, and the reason in `why`,
     // when PROJ does not understand it or it cannot place the points of a map.
     static std::optional<CoordinateSystem> lit(std::string_view text, std::string* why);
+    // Local coordinates when `text` means them ("aucun" or nothing), read without PROJ; nothing
+    // for any other text.
+    static std::optional<CoordinateSystem> litLocal(std::string_view text);
 
     bool local() const { return !state_; }
     // PROJ's name of the system ("RGF93 v1 / Lambert-93"), or what "aucun" means.
@@ -31,6 +34,9 @@ public:
     std::string versWgs84(double* x, double* y, std::size_t stride, std::size_t count) const;
 
 private:
+    // The text without the blanks around it.
+    static std::string trimmed(std::string_view text);
+
     struct State;
     std::shared_ptr<State> state_;
     std::string name_;

@@ -17,20 +17,6 @@ namespace tracelle::gis {
 
 namespace {
 
-struct FormatName {
-    Format format;
-    const char* shown;
-    const char* extension;
-};
-constexpr FormatName kFormats[] = {{Format::GeoJson, "GeoJSON", "geojson"},
-                                   {Format::Kml, "KML", "kml"},
-                                   {Format::Shapefile, "Shapefile", "shp"},
-                                   {Format::Dxf, "DXF", "dxf"}};
-
-const FormatName& entry(Format format) {
-    return kFormats[static_cast<int>(format)];
-}
-
 // Longitude and latitude in place of X and Y; "" or why not.
 std::string toWgs84(Features& f, const CoordinateSystem& system, Format format) {
     if (system.local())
@@ -56,24 +42,6 @@ std::string toWgs84(Features& f, const CoordinateSystem& system, Format format) 
 }
 
 } // namespace
-
-std::optional<Format> formatNomme(std::string_view name) {
-    for (const FormatName& f : kFormats)
-        if (name == f.extension) return f.format;
-    return std::nullopt;
-}
-
-const char* nomFormat(Format format) {
-    return entry(format).shown;
-}
-
-const char* extensionFormat(Format format) {
-    return entry(format).extension;
-}
-
-bool enLongitudeLatitude(Format format) {
-    return format == Format::GeoJson || format == Format::Kml;
-}
 
 GisResult exporteSig(const model::Project& project, const GisChoices& c, const std::string& path) {
     GisResult r;
