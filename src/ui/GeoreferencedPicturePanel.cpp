@@ -1,9 +1,7 @@
 #include "ui/GeoreferencedPicturePanel.h"
 
 #include "files/LastFolder.h"
-#include "gis/CoordinateSystem.h"
-#include "gis/GeoTiffExport.h"
-#include "gis/GeoreferencedPicture.h"
+#include "gis/GisModule.h"
 #include "model/Project.h"
 #include "platform/Interaction.h"
 #include "ui/MainWindow.h"
@@ -130,7 +128,9 @@ void GeoreferencedPicturePanel::enregistre() {
         return;
     }
     const std::string system = system_->systemText().toStdString();
-    if (std::string why; !gis::CoordinateSystem::lit(system, &why)) {
+    std::string why;
+    const gis::GisModule* module = gis::module(&why);
+    if (!module || !module->litSysteme(system, &why)) {
         ui.information(why);
         return;
     }
@@ -145,13 +145,13 @@ void GeoreferencedPicturePanel::enregistre() {
     {
         const platform::BusyCursor busy;
         if (world) {
-            const gis::GeoreferencedPicture r = gis::ecritCalageImage(project, system);
+            const gis::GeoreferencedPicture r = module->ecritCalageImage(project, system);
             error = r.error;
             for (const std::string& file : r.written)
                 written << QString::fromStdString(fs::path(file).filename().string());
         }
         if (error.empty() && tiff) {
-            error = gis::ecritGeoTiff(project, system, *tiff);
+            error = module->ecritGeoTiff(project, system, *tiff);
             if (error.empty())
                 written << QString::fromStdString(fs::path(*tiff).filename().string());
         }

@@ -1,7 +1,7 @@
 #include "ui/GisExportSection.h"
 
 #include "files/LastFolder.h"
-#include "gis/CoordinateSystem.h"
+#include "gis/GisModule.h"
 #include "platform/Interaction.h"
 #include "ui/MainWindow.h"
 #include "ui/SystemChooser.h"
@@ -102,8 +102,11 @@ void GisExportSection::exporteSig() {
     const std::string system = systemText().toStdString();
     const gis::GisResult r = [&] {
         const platform::BusyCursor busy;
-        return gis::exporteSig(mainWindow->project(), {chosen, system, shownOnly_->isChecked()},
-                               *path);
+        gis::GisResult missing;
+        const gis::GisModule* module = gis::module(&missing.error);
+        if (!module) return missing;
+        return module->exporteSig(mainWindow->project(), {chosen, system, shownOnly_->isChecked()},
+                                  *path);
     }();
     if (!r.error.empty()) {
         done_->clear();

@@ -4,6 +4,7 @@
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
 #include "gis/GeoreferencedPicture.h"
+#include "gis/GisModule.h"
 #include "model/NumberText.h"
 #include "picture/BmpCodec.h"
 #include "picture/Decoder.h"
@@ -105,7 +106,7 @@ void MainWindow::chargeImageGeoreferencee() {
         interaction().information(picture::decodeFailureMessage(picture, decoded.error));
         return;
     }
-    const auto own = georef::calagePropre(picture, decoded.raster.width(), decoded.raster.height());
+    const auto own = gis::ownCalibration(picture, decoded.raster.width(), decoded.raster.height());
     if (!own) {
         interaction().information(
             platform::fill(tr("<%1> ne porte pas de calage : ni étiquettes GeoTIFF, ni fichier "

@@ -2,6 +2,7 @@
 #include "files/LastFolder.h"
 #include "files/PictureLocator.h"
 #include "georef/Georef.h"
+#include "gis/GisModule.h"
 #include "picture/Decoder.h"
 #include "picture/JpegCodec.h"
 #include "picture/PictureWriter.h"
@@ -198,7 +199,7 @@ bool MainWindow::posePicture(const std::string& path,
     // A picture that carries its own calibration offers it in place of the frame of pixels.
     std::optional<georef::Calage> own;
     if (mode.empty() && !calage) {
-        own = georef::calagePropre(path, w, h);
+        own = gis::ownCalibration(path, w, h);
         if (own && !own->ok()) {
             interaction().information(platform::fill(
                 tr("%1\n L'image garde le calage par défaut.").toStdString(), {own->error}));

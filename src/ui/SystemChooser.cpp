@@ -1,7 +1,7 @@
 #include "ui/SystemChooser.h"
 
 #include "gis/CommonSystems.h"
-#include "gis/CoordinateSystem.h"
+#include "gis/GisModule.h"
 #include "gis/SystemMemory.h"
 #include "platform/Language.h"
 #include "ui/MainWindow.h"
@@ -86,7 +86,7 @@ void SystemChooser::setRemark(std::function<QString(const gis::CoordinateSystem&
 
 void SystemChooser::verifieSysteme() {
     std::string why;
-    const auto system = gis::CoordinateSystem::lit(systemText().toStdString(), &why);
+    const auto system = gis::readSystem(systemText().toStdString(), &why);
     QPalette palette = systemName_->palette();
     palette.setColor(QPalette::WindowText, system ? QColor(0, 96, 0) : QColor(176, 0, 0));
     systemName_->setPalette(palette);
