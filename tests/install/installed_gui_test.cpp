@@ -3,6 +3,7 @@
 // comes with its help.
 #include "SampleProject.h"
 #include "files/Cp1252.h"
+#include "gis/GisModule.h"
 #include "platform/Paths.h"
 #include "support/TempFiles.h"
 #include "ui/Application.h"
@@ -40,6 +41,16 @@ TEST(InstalledTree, ResourcesAreTakenFromTheSharedFolderOfThePrefix) {
         EXPECT_EQ(platform::resourceFile(name), (shareFolder() / name).string());
     }
     EXPECT_TRUE(ui::installTranslations(*qApp, platform::Language::French));
+}
+
+// The GIS module is installed where the installed program looks for it, with what it needs:
+// a system is read through it.
+TEST(InstalledTree, TheGisModuleIsFoundFromTheProgramsFolder) {
+    std::string why;
+    EXPECT_NE(gis::module(&why), nullptr) << why;
+    const auto system = gis::readSystem("EPSG:2154", &why);
+    ASSERT_TRUE(system) << why;
+    EXPECT_EQ(system->name(), "RGF93 v1 / Lambert-93");
 }
 
 // The current folder changed for a scope, as a user starting the program elsewhere.
@@ -91,6 +102,7 @@ TEST(InstalledTree, AProjectOpenedFromAnotherFolderShowsItsHelp) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    unsetenv("TRACELLE_MODULE_DIR"); // the modules looked for where the installed program looks
     ui::Application app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     return RUN_ALL_TESTS();

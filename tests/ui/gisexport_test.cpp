@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -164,6 +166,30 @@ TEST_F(GisExportPanel, TheExportButtonStaysStillWhileTheSystemIsTyped) {
         EXPECT_EQ(exporter->mapTo(section, QPoint()), place);
         EXPECT_LE(told->heightForWidth(told->width()), told->height()) << "whole";
     }
+}
+
+// An installation without the GIS module: the box and the export tell why, nothing is
+// written, the window goes on. In a process of its own, since a module once opened stays open.
+TEST_F(GisExportPanel, WithoutItsModuleTheExportSaysWhy) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const fs::path none = home_.dir / "sans_modules";
+            fs::create_directories(none);
+            setenv("TRACELLE_MODULE_DIR", none.c_str(), 1);
+            typeSystem("EPSG:2154");
+            clickFormat("Shapefile");
+            clickExport("carte.shp");
+            for (const std::string& message : ui.messages)
+                std::fprintf(stderr, "%s\n", message.c_str());
+            const bool said =
+                ui.messages.size() == 1 && told->text().toStdString() == ui.messages[0];
+            std::fflush(stderr);
+            std::_Exit(said && !fs::exists(path("carte.shp")) && done->text().isEmpty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0),
+        "le module .*/sans_modules/tracelle_gis.so ne peut pas être chargé .* : installation "
+        "incomplète");
 }
 
 } // namespace
