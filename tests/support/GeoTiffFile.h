@@ -22,11 +22,12 @@ struct GeoTiffSpec {
     std::optional<std::array<double, 16>> transformation{};
     bool pixelIsPoint = false;
     unsigned short epsg = 0; // projected system, none when 0
+    const char* mode = "w";  // libtiff's: "wb" big-endian, "w8" BigTIFF
 };
 
 // True when written.
 inline bool writeGeoTiff(const std::string& path, const GeoTiffSpec& s) {
-    TIFF* tif = XTIFFOpen(path.c_str(), "w");
+    TIFF* tif = XTIFFOpen(path.c_str(), s.mode);
     if (!tif) return false;
     TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, s.width);
     TIFFSetField(tif, TIFFTAG_IMAGELENGTH, s.height);

@@ -53,7 +53,7 @@ std::string citation(GTIF* gtif) {
 
 GeoTiffTags lit_geotiff(const std::string& path) {
     GeoTiffTags g;
-    if (!estTiff(path)) return g;
+    if (!mayCarryGeoTiffTags(path)) return g;
     static std::once_flag tags;
     std::call_once(tags, XTIFFInitialize); // libgeotiff's tags known to libtiff
 

@@ -14,8 +14,10 @@ struct GeoTiffTags {
     std::string error;  // tags found but unusable
 };
 
-// Whether the file begins as a TIFF or a BigTIFF does: only such a file may carry the tags.
-bool estTiff(const std::string& path);
+// Whether the file is a TIFF or a BigTIFF whose first directory names tie points or a
+// transformation, or whose directory cannot be followed here: only such a file may carry a
+// position. A few bytes read, without libgeotiff.
+bool mayCarryGeoTiffTags(const std::string& path);
 
 // Nothing found for a file that is not a TIFF or has no such tags.
 GeoTiffTags lit_geotiff(const std::string& path);

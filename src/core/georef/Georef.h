@@ -38,7 +38,8 @@ using GeoTiffReader = GeoTiffTags (*)(const std::string& picture);
 
 // The picture's own calibration, from its GeoTIFF tags or else a world file beside it, for a
 // picture of w × h pixels; nothing when it has none. A world file or tags that cannot be
-// used give a Calage with its error. `readTags` is called for a TIFF only.
+// used give a Calage with its error. `readTags` is called only for a picture that
+// mayCarryGeoTiffTags.
 std::optional<Calage> calagePropre(const std::string& picture, int w, int h,
                                    GeoTiffReader readTags);
 // The same, the tags read here with libgeotiff.

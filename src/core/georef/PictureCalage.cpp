@@ -1,32 +1,69 @@
 // The calibration a picture carries itself, apart from the descriptors. GeoTIFF tags need
-// libgeotiff, and through it PROJ: the reader of the tags is handed in, so that a program
-// that opens them through a module does not load them for other pictures.
+// libgeotiff, and through it PROJ: the reader of the tags is handed in, and called only for a
+// TIFF that names tie points or a transformation, so that a program that opens it through a
+// module does not load it for other pictures.
 #include "georef/GeoTiff.h"
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 namespace tracelle::georef {
 
 namespace fs = std::filesystem;
 
-bool estTiff(const std::string& path) {
+namespace {
+
+constexpr std::uint64_t kTiePointsTag = 33922, kTransformationTag = 34264;
+
+// The unsigned integer of `size` bytes at `p`, in the file's byte order.
+std::uint64_t number(const unsigned char* p, int size, bool bigEndian) {
+    std::uint64_t v = 0;
+    for (int k = 0; k < size; ++k)
+        v |= std::uint64_t{p[bigEndian ? k : size - 1 - k]} << (8 * (size - 1 - k));
+    return v;
+}
+
+} // namespace
+
+bool mayCarryGeoTiffTags(const std::string& path) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-    unsigned char magic[4] = {};
-    if (!f || std::fread(magic, 1, 4, f.get()) != 4) return false;
-    return (magic[0] == 'I' && magic[1] == 'I' && magic[2] == 42 && magic[3] == 0) ||
-           (magic[0] == 'M' && magic[1] == 'M' && magic[2] == 0 && magic[3] == 42) ||
-           (magic[0] == 'I' && magic[1] == 'I' && magic[2] == 43 && magic[3] == 0) || // BigTIFF
-           (magic[0] == 'M' && magic[1] == 'M' && magic[2] == 0 && magic[3] == 43);
+    unsigned char head[16] = {};
+    if (!f || std::fread(head, 1, 8, f.get()) != 8) return false;
+    const bool big = head[0] == 'M' && head[1] == 'M';
+    if (!big && !(head[0] == 'I' && head[1] == 'I')) return false;
+    const std::uint64_t version = number(head + 2, 2, big);
+    if (version != 42 && version != 43) return false;
+    // A TIFF from here on: a directory that cannot be followed is left to libgeotiff.
+    const bool bigTiff = version == 43;
+    if (bigTiff && std::fread(head + 8, 1, 8, f.get()) != 8) return true;
+    const std::uint64_t directory = bigTiff ? number(head + 8, 8, big) : number(head + 4, 4, big);
+    const int countSize = bigTiff ? 8 : 2, entrySize = bigTiff ? 20 : 12;
+    unsigned char count[8];
+    if (directory > std::uint64_t{LONG_MAX} ||
+        std::fseek(f.get(), static_cast<long>(directory), SEEK_SET) != 0 ||
+        std::fread(count, 1, countSize, f.get()) != static_cast<std::size_t>(countSize))
+        return true;
+    const std::uint64_t entries = number(count, countSize, big);
+    if (entries > 0xFFFF) return true;
+    std::vector<unsigned char> entry(entries * entrySize);
+    if (std::fread(entry.data(), 1, entry.size(), f.get()) != entry.size()) return true;
+    for (std::size_t at = 0; at < entry.size(); at += entrySize) {
+        const std::uint64_t tag = number(&entry[at], 2, big);
+        if (tag == kTiePointsTag || tag == kTransformationTag) return true;
+    }
+    return false;
 }
 
 std::optional<Calage> calagePropre(const std::string& picture, int w, int h,
                                    GeoTiffReader readTags) {
     // The tags inside the picture first, as GIS tools read them; then a world file beside.
-    const GeoTiffTags tags = estTiff(picture) ? readTags(picture) : GeoTiffTags{};
+    const GeoTiffTags tags = mayCarryGeoTiffTags(picture) ? readTags(picture) : GeoTiffTags{};
     Calage c;
     const std::string name = fs::path(picture).filename().string();
     if (tags.found) {

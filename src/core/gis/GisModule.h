@@ -1,6 +1,6 @@
 // What the windows call of the GIS formats lives in the module tracelle_gis, which links GDAL,
 // PROJ, libgeotiff, shapelib and dxflib: the program starts without them and opens the module
-// on the first export, written picture, typed system or TIFF picture.
+// on the first export, written picture, typed system or GeoTIFF picture.
 #pragma once
 
 #include "georef/GeoTiff.h"
@@ -39,8 +39,8 @@ const GisModule* module(std::string* why);
 // CoordinateSystem::lit, local coordinates told without the module.
 std::optional<CoordinateSystem> readSystem(std::string_view text, std::string* why);
 
-// georef::calagePropre, the module opened for a TIFF alone. A TIFF whose tags cannot be read
-// for want of the module gives a Calage with the reason.
+// georef::calagePropre, the module opened only for a picture that may carry GeoTIFF tags. Tags
+// that cannot be read for want of the module give a Calage with the reason.
 std::optional<georef::Calage> ownCalibration(const std::string& picture, int w, int h);
 
 } // namespace tracelle::gis

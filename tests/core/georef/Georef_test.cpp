@@ -1,5 +1,6 @@
 // Pictures that come with their position (MapInfo .TAB, ARC/INFO .hdr, world files, GeoTIFF
 // tags), followed down to the coordinates the calibration then gives the layer's pixels.
+#include "georef/GeoTiff.h"
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
 #include "model/NumberText.h"
@@ -381,14 +382,20 @@ TEST_P(GeorefDS, OwnCalibrationMapsEveryLayerPixel) {
             return std::pair{c + (i + r - tie[0]) * 0.5L, f - (j + r - tie[1]) * 0.5L};
         };
     };
-    const std::tuple<const char*, bool, bool, Map> rows[] = {
-        {"tourne.bmp", false, false, matrix(0)},     {"tie-area.tif", false, false, tiePoint(0.5L)},
-        {"tie-point.tif", false, true, tiePoint(0)}, {"matrix-area.tif", true, false, matrix(0.5L)},
-        {"matrix-point.tif", true, true, matrix(0)},
+    // The last: the file's mode, as libtiff's "w", "wb" (big-endian) and "w8" (BigTIFF).
+    const std::tuple<const char*, bool, bool, Map, const char*> rows[] = {
+        {"tourne.bmp", false, false, matrix(0), ""},
+        {"tie-area.tif", false, false, tiePoint(0.5L), "w"},
+        {"tie-point.tif", false, true, tiePoint(0), "w"},
+        {"matrix-area.tif", true, false, matrix(0.5L), "w"},
+        {"matrix-point.tif", true, true, matrix(0), "w"},
+        {"tie-big-endian.tif", false, false, tiePoint(0.5L), "wb"},
+        {"matrix-bigtiff.tif", true, false, matrix(0.5L), "w8"},
+        {"tie-bigtiff-big-endian.tif", false, true, tiePoint(0), "w8b"},
     };
     writeText(path("tourne.bpw"), "0.4\n0.3\n0.36\n-0.48\n600000.25\n5000000.75\n");
     writeText(path("tourne.bmp"), "BM");
-    for (const auto& [picture, transformation, pixelIsPoint, expected] : rows) {
+    for (const auto& [picture, transformation, pixelIsPoint, expected, mode] : rows) {
         SCOPED_TRACE(picture);
         const bool tiff = fs::path(picture).extension() == ".tif";
         if (tiff) {
@@ -397,7 +404,8 @@ TEST_P(GeorefDS, OwnCalibrationMapsEveryLayerPixel) {
                                 .scale = {0.5, 0.5, 0},
                                 .transformation = transformation ? std::optional(m) : std::nullopt,
                                 .pixelIsPoint = pixelIsPoint,
-                                .epsg = 32631}));
+                                .epsg = 32631,
+                                .mode = mode}));
         }
         const auto calage = georef::calagePropre(path(picture), w, h);
         ASSERT_TRUE(calage && calage->ok()) << (calage ? calage->error : "no calibration");
@@ -447,6 +455,15 @@ TEST_F(Georef, PictureWithoutUsablePositionGivesNothingOrAnError) {
             EXPECT_EQ(c->source, world);
         }
     }
+    // A TIFF without a position is not handed to the tags' reader, which may have to open the
+    // GIS libraries first.
+    static int read = 0;
+    const georef::GeoTiffReader counting = [](const std::string& file) {
+        ++read;
+        return georef::lit_geotiff(file);
+    };
+    EXPECT_FALSE(georef::calagePropre(path("simple.tif"), w, h, counting));
+    EXPECT_EQ(read, 0);
 }
 
 } // namespace
