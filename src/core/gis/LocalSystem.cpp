@@ -21,7 +21,9 @@ std::optional<CoordinateSystem> CoordinateSystem::litLocal(std::string_view type
     const auto sameLetter = [](unsigned char a, unsigned char b) {
         return std::tolower(a) == std::tolower(b);
     };
-    if (!text.empty() && !std::ranges::equal(text, kNoSystem, sameLetter)) return std::nullopt;
+    if (!text.empty() &&
+        !std::equal(text.begin(), text.end(), kNoSystem.begin(), kNoSystem.end(), sameLetter))
+        return std::nullopt;
     CoordinateSystem system;
     system.name_ =
         platform::translate("CoordinateSystem", "aucun : coordonnées locales, sans système");
