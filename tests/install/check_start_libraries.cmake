@@ -6,7 +6,11 @@ set(rows
     libproj tracelle_gis
     libgeotiff tracelle_gis
     libshp tracelle_gis
-    libdxflib tracelle_gis)
+    libdxflib tracelle_gis
+    libpoppler tracelle_pdf
+    libwmf tracelle_pdf
+    libemf2svg tracelle_pdf
+    libQt6Svg tracelle_pdf)
 
 execute_process(COMMAND ldd ${PROGRAM} OUTPUT_VARIABLE loaded RESULT_VARIABLE failed)
 # A report without the program's own windows library would make every row pass.
@@ -16,7 +20,7 @@ endif()
 set(wrong "")
 while(rows)
     list(POP_FRONT rows library module)
-    if(loaded MATCHES "[\t /]${library}[.]so")
+    if(loaded MATCHES "[\t /]${library}[-.]")
         string(APPEND wrong "\n  ${library}, which ${module} should open when needed")
     endif()
 endwhile()
