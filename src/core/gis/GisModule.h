@@ -28,7 +28,7 @@ struct GisModule {
 };
 
 // The table the module hands out, through its one C function.
-using GisModuleFunction = const GisModule*();
+using GisModuleFunction = const GisModule*(); // tracelle_gis_functions, below
 inline constexpr const char* kGisModuleName = "tracelle_gis";
 inline constexpr const char* kGisModuleFunction = "tracelle_gis_functions";
 
@@ -44,3 +44,6 @@ std::optional<CoordinateSystem> readSystem(std::string_view text, std::string* w
 std::optional<georef::Calage> ownCalibration(const std::string& picture, int w, int h);
 
 } // namespace tracelle::gis
+
+// Defined by the module alone.
+extern "C" const tracelle::gis::GisModule* tracelle_gis_functions();
