@@ -1,12 +1,15 @@
 #include "picture/PngCodec.h"
 
 #include "picture/PixelRows.h"
+#include "picture/PngImageData.h"
 #include "picture/RowArrival.h"
 #include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <png.h>
@@ -29,12 +32,20 @@ struct PngJob {
     RowArrival* arrival;                // told of the rows in the picture, when set
     const std::function<void()>* sized; // called once the picture's memory is there
     int sourceBits;
+    png_uint_32 width, height;
+    int channels; // samples a pixel in the file
     // A palette's entries as pixels, over white: its indices are looked up as they come,
     // instead of being expanded to three or four bytes a pixel first.
     bool indexed;
     std::array<Pixel, 256> palette;
     bool truncated;
     char message[256];
+    // libpng reads each chunk's length and type in one read of 8 bytes: the last such read
+    // before the image data is the header of their first chunk.
+    std::uint8_t header[8];
+    // Whether the image data are read past libpng, and how that ended.
+    bool imageDataOwn;
+    PngImageData::Fault fault;
 };
 
 [[noreturn]] void onError(png_structp png, png_const_charp message) {
@@ -69,6 +80,7 @@ void readData(png_structp png, png_bytep data, std::size_t length) {
         job->truncated = true;
         png_error(png, "end of file");
     }
+    if (length == sizeof job->header) std::memcpy(job->header, data, length);
 }
 
 void rowTo555(const PngJob& job, const png_byte* src, int channels, Pixel* dst, int count) {
@@ -77,8 +89,13 @@ void rowTo555(const PngJob& job, const png_byte* src, int channels, Pixel* dst, 
             dst[x] = job.palette[src[x]];
     else if (channels == 4)
         rgbaOverWhiteRowTo555(src, dst, count);
-    else
+    else if (channels == 3)
         rgbRowTo555(src, 3, dst, count);
+    else if (channels == 2)
+        for (int x = 0; x < count; ++x, src += 2)
+            dst[x] = overWhite555(src[0], src[0], src[0], src[1]);
+    else
+        greyRowTo555(src, dst, count);
 }
 
 // Indices beyond the palette show black, as libpng's own expansion gives them; entries beyond
@@ -123,6 +140,25 @@ void showPass(const PngJob& job, int pass) {
     }
 }
 
+// Whether the image data can be read past libpng: samples of 8 bits whose only transparency is
+// an alpha channel or the palette's, not interlaced.
+bool imageDataOwnFits(const PngJob& job) {
+    const int type = png_get_color_type(job.png, job.info);
+    return png_get_bit_depth(job.png, job.info) == 8 &&
+           png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE &&
+           (type == PNG_COLOR_TYPE_PALETTE || (type & PNG_COLOR_MASK_ALPHA) ||
+            !png_get_valid(job.png, job.info, PNG_INFO_tRNS)) &&
+           std::memcmp(job.header + 4, "IDAT", 4) == 0;
+}
+
+// The picture's memory, then the caller told that it is there.
+bool makePicture(PngJob& job, png_uint_32 width, png_uint_32 height) {
+    *job.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), job.refused);
+    if (job.raster->empty()) return false;
+    if (job.sized && *job.sized) (*job.sized)();
+    return true;
+}
+
 void release(PngJob& job) {
     if (job.row) png_free(job.png, job.row);
     job.row = nullptr;
@@ -145,13 +181,21 @@ bool runDecode(PngJob& job) {
     png_set_read_fn(job.png, &job, readData);
     png_set_sig_bytes(job.png, 8);
     png_read_info(job.png, job.info);
-    job.sourceBits = png_get_bit_depth(job.png, job.info) * png_get_channels(job.png, job.info);
+    job.width = png_get_image_width(job.png, job.info);
+    job.height = png_get_image_height(job.png, job.info);
+    job.channels = png_get_channels(job.png, job.info);
+    job.sourceBits = png_get_bit_depth(job.png, job.info) * job.channels;
 
     job.indexed = png_get_color_type(job.png, job.info) == PNG_COLOR_TYPE_PALETTE;
-    if (job.indexed) {
-        readPalette(job);
+    if (job.indexed) readPalette(job);
+    if (imageDataOwnFits(job)) {
+        job.imageDataOwn = true;
+        release(job);
+        return true;
+    }
+    if (job.indexed)
         png_set_packing(job.png); // an index a byte
-    } else {
+    else {
         // Down to 8-bit RGB, with alpha when the file has any transparency.
         png_set_expand(job.png);
         png_set_strip_16(job.png);
@@ -159,16 +203,13 @@ bool runDecode(PngJob& job) {
     }
     png_read_update_info(job.png, job.info);
     const int channels = png_get_channels(job.png, job.info);
-    const png_uint_32 width = png_get_image_width(job.png, job.info);
-    const png_uint_32 height = png_get_image_height(job.png, job.info);
+    const png_uint_32 width = job.width, height = job.height;
 
-    *job.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), job.refused);
-    if (job.raster->empty()) {
+    if (!makePicture(job, width, height)) {
         release(job);
         return false;
     }
     job.row = static_cast<png_bytep>(png_malloc(job.png, png_get_rowbytes(job.png, job.info)));
-    if (job.sized && *job.sized) (*job.sized)();
 
     if (png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE) {
         for (png_uint_32 y = 0; y < height; ++y) {
@@ -213,14 +254,41 @@ bool runDecode(PngJob& job) {
     return true;
 }
 
-} // namespace
-
-namespace {
+// The rows from PngImageData, converted as they come.
+bool readImageData(PngJob& job) {
+    if (!makePicture(job, job.width, job.height)) return false;
+    const int width = static_cast<int>(job.width), height = static_cast<int>(job.height);
+    const std::uint32_t firstLength = std::uint32_t{job.header[0]} << 24 |
+                                      std::uint32_t{job.header[1]} << 16 |
+                                      std::uint32_t{job.header[2]} << 8 | job.header[3];
+    try {
+        PngImageData data(job.file, firstLength,
+                          static_cast<std::size_t>(width) * static_cast<std::size_t>(job.channels),
+                          job.channels);
+        for (int y = 0; y < height;) {
+            const int rows = data.next(std::min(kRowsTold, height - y));
+            if (rows == 0) {
+                job.fault = data.fault();
+                return false;
+            }
+            for (int i = 0; i < rows; ++i)
+                rowTo555(job, data.row(i), job.channels, job.raster->row(y + i), width);
+            y += rows;
+            if (job.arrival) job.arrival->arrived(y);
+        }
+    } catch (const std::bad_alloc&) {
+        job.fault = PngImageData::Fault::NoMemory;
+        return false;
+    }
+    return true;
+}
 
 std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowArrival* arrival,
                        const std::function<void()>* sized) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return platform::translate("PngCodec", "fichier PNG introuvable ou illisible");
+    // The chunks are read in small pieces: one system call for many of them.
+    std::setvbuf(file, nullptr, _IOFBF, std::size_t{1} << 16);
     png_byte signature[8];
     const std::size_t got = std::fread(signature, 1, sizeof signature, file);
     if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
@@ -237,11 +305,25 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     job.refused = &refused;
     job.arrival = arrival;
     job.sized = sized;
-    const bool ok = runDecode(job);
+    bool ok = runDecode(job);
+    if (ok && job.imageDataOwn) ok = readImageData(job);
     std::fclose(file);
     bits = job.sourceBits;
     if (ok) return {};
     if (!refused.empty()) return refused;
+    switch (job.fault) {
+    case PngImageData::Fault::None:
+        break;
+    case PngImageData::Fault::Truncated:
+        return platform::translate("PngCodec", "fichier PNG tronqué");
+    case PngImageData::Fault::Damaged:
+        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
+    case PngImageData::Fault::Incomplete:
+        return platform::translate("PngCodec",
+                                   "PNG : image incomplète (données de l'image trop courtes)");
+    case PngImageData::Fault::NoMemory:
+        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
+    }
     if (job.truncated) return platform::translate("PngCodec", "fichier PNG tronqué");
     return reason(job.message);
 }

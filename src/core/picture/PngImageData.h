@@ -1,0 +1,58 @@
+// The image data of a PNG read without libpng, whose inflating is bound to zlib: ISA-L
+// inflates a scan's image data in about 60 % of zlib's time. Rows of 8-bit samples, not
+// interlaced; libpng has read the chunks before them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+struct inflate_state;
+
+namespace tracelle::picture {
+
+class PngImageData {
+public:
+    enum class Fault { None, Truncated, Damaged, Incomplete, NoMemory };
+
+    // `file` stands at the data of the first IDAT chunk, `firstLength` bytes long; each row
+    // holds `rowBytes` bytes of samples, `pixelBytes` a pixel.
+    PngImageData(std::FILE* file, std::uint32_t firstLength, std::size_t rowBytes, int pixelBytes);
+    ~PngImageData();
+    PngImageData(const PngImageData&) = delete;
+    PngImageData& operator=(const PngImageData&) = delete;
+
+    // Decodes the next `count` rows at most; returns how many came, 0 with fault() set.
+    int next(int count);
+    // Row i (< what next() returned) of the latest rows, its samples unfiltered.
+    const std::uint8_t* row(int i) const {
+        return rows_.data() + static_cast<std::size_t>(i) * (rowBytes_ + 1) + 1;
+    }
+    Fault fault() const { return fault_; }
+    // Rows the buffer holds at most.
+    int capacity() const { return capacity_; }
+
+private:
+    bool read(std::uint8_t* to, std::size_t count);
+    bool endChunk();
+    bool refill();
+    bool unfilter(std::uint8_t* row, const std::uint8_t* above);
+
+    std::FILE* file_;
+    std::uint32_t left_; // bytes of the current chunk still to read
+    std::uint32_t crc_;  // of the current chunk so far
+    bool crcRead_ = false;
+    bool lastChunk_ = false; // a chunk other than IDAT came
+    std::size_t rowBytes_;
+    int pixelBytes_;
+    int capacity_;
+    std::unique_ptr<inflate_state> inflater_;
+    std::vector<std::uint8_t> input_;
+    std::vector<std::uint8_t> rows_;  // filter byte and samples, row after row
+    std::vector<std::uint8_t> above_; // the row before the latest ones, unfiltered
+    Fault fault_ = Fault::None;
+};
+
+} // namespace tracelle::picture
