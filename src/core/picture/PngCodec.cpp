@@ -20,6 +20,8 @@ namespace tracelle::picture {
 
 namespace {
 
+using Fault = PngImageData::Fault;
+
 // Everything the decoding touches across libpng's longjmp lives here, outside the frame
 // that calls setjmp, so that no local is left indeterminate and no destructor is skipped.
 struct PngJob {
@@ -45,7 +47,7 @@ struct PngJob {
     std::uint8_t header[8];
     // Whether the image data are read past libpng, and how that ended.
     bool imageDataOwn;
-    PngImageData::Fault fault;
+    Fault fault;
 };
 
 [[noreturn]] void onError(png_structp png, png_const_charp message) {
@@ -56,22 +58,36 @@ struct PngJob {
 
 void onWarning(png_structp, png_const_charp) {}
 
+std::string textOf(Fault fault) {
+    switch (fault) {
+    case Fault::Truncated:
+        return platform::translate("PngCodec", "fichier PNG tronqué");
+    case Fault::Damaged:
+        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
+    case Fault::Incomplete:
+        return platform::translate("PngCodec",
+                                   "PNG : image incomplète (données de l'image trop courtes)");
+    case Fault::NoMemory:
+        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
+    case Fault::None:
+        break;
+    }
+    return platform::translate("PngCodec", "PNG : fichier endommagé");
+}
+
 // libpng's own texts are English: the user gets the kind of fault in his language.
 std::string reason(std::string_view message) {
     const auto has = [message](std::string_view part) {
         return message.find(part) != std::string_view::npos;
     };
-    if (has("memory") || has("mémoire"))
-        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
-    if (has("Not enough image data"))
-        return platform::translate("PngCodec",
-                                   "PNG : image incomplète (données de l'image trop courtes)");
+    if (has("memory") || has("mémoire")) return textOf(Fault::NoMemory);
+    if (has("Not enough image data")) return textOf(Fault::Incomplete);
     if (has("CRC"))
         return platform::translate("PngCodec",
                                    "PNG : fichier endommagé (somme de contrôle fausse)");
     if (message.starts_with("IDAT") || has("image data") || has("ompress"))
-        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
-    return platform::translate("PngCodec", "PNG : fichier endommagé");
+        return textOf(Fault::Damaged);
+    return textOf(Fault::None);
 }
 
 void readData(png_structp png, png_bytep data, std::size_t length) {
@@ -258,11 +274,8 @@ bool runDecode(PngJob& job) {
 bool readImageData(PngJob& job) {
     if (!makePicture(job, job.width, job.height)) return false;
     const int width = static_cast<int>(job.width), height = static_cast<int>(job.height);
-    const std::uint32_t firstLength = std::uint32_t{job.header[0]} << 24 |
-                                      std::uint32_t{job.header[1]} << 16 |
-                                      std::uint32_t{job.header[2]} << 8 | job.header[3];
     try {
-        PngImageData data(job.file, firstLength,
+        PngImageData data(job.file, job.header,
                           static_cast<std::size_t>(width) * static_cast<std::size_t>(job.channels),
                           job.channels);
         for (int y = 0; y < height;) {
@@ -277,7 +290,7 @@ bool readImageData(PngJob& job) {
             if (job.arrival) job.arrival->arrived(y);
         }
     } catch (const std::bad_alloc&) {
-        job.fault = PngImageData::Fault::NoMemory;
+        job.fault = Fault::NoMemory;
         return false;
     }
     return true;
@@ -294,8 +307,7 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
         std::fclose(file);
         if (got == 0) return platform::translate("PngCodec", "fichier PNG vide");
-        if (png_sig_cmp(signature, 0, got) == 0)
-            return platform::translate("PngCodec", "fichier PNG tronqué");
+        if (png_sig_cmp(signature, 0, got) == 0) return textOf(Fault::Truncated);
         return platform::translate("PngCodec", "PNG : ce fichier n'est pas une image PNG");
     }
     std::string refused;
@@ -311,20 +323,8 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     bits = job.sourceBits;
     if (ok) return {};
     if (!refused.empty()) return refused;
-    switch (job.fault) {
-    case PngImageData::Fault::None:
-        break;
-    case PngImageData::Fault::Truncated:
-        return platform::translate("PngCodec", "fichier PNG tronqué");
-    case PngImageData::Fault::Damaged:
-        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
-    case PngImageData::Fault::Incomplete:
-        return platform::translate("PngCodec",
-                                   "PNG : image incomplète (données de l'image trop courtes)");
-    case PngImageData::Fault::NoMemory:
-        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
-    }
-    if (job.truncated) return platform::translate("PngCodec", "fichier PNG tronqué");
+    if (job.fault != Fault::None) return textOf(job.fault);
+    if (job.truncated) return textOf(Fault::Truncated);
     return reason(job.message);
 }
 

@@ -62,10 +62,9 @@ bool unfilterAs(std::uint8_t type, std::uint8_t* row, const std::uint8_t* above,
 
 } // namespace
 
-PngImageData::PngImageData(std::FILE* file, std::uint32_t firstLength, std::size_t rowBytes,
+PngImageData::PngImageData(std::FILE* file, const std::uint8_t (&header)[8], std::size_t rowBytes,
                            int pixelBytes)
-    : file_(file), left_(firstLength),
-      crc_(crc32_gzip_refl(0, reinterpret_cast<const unsigned char*>("IDAT"), 4)),
+    : file_(file), left_(bigEndian(header)), crc_(crc32_gzip_refl(0, header + 4, 4)),
       rowBytes_(rowBytes), pixelBytes_(pixelBytes),
       capacity_(
           static_cast<int>(std::clamp<std::size_t>(kRowsBytes / (rowBytes + 1), 1, kMostRows))),

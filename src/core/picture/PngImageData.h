@@ -17,9 +17,10 @@ class PngImageData {
 public:
     enum class Fault { None, Truncated, Damaged, Incomplete, NoMemory };
 
-    // `file` stands at the data of the first IDAT chunk, `firstLength` bytes long; each row
+    // `file` stands after `header`, the length and type of the first IDAT chunk; each row
     // holds `rowBytes` bytes of samples, `pixelBytes` a pixel.
-    PngImageData(std::FILE* file, std::uint32_t firstLength, std::size_t rowBytes, int pixelBytes);
+    PngImageData(std::FILE* file, const std::uint8_t (&header)[8], std::size_t rowBytes,
+                 int pixelBytes);
     ~PngImageData();
     PngImageData(const PngImageData&) = delete;
     PngImageData& operator=(const PngImageData&) = delete;
