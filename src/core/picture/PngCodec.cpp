@@ -36,6 +36,7 @@ struct PngJob {
     int sourceBits;
     png_uint_32 width, height;
     int channels; // samples a pixel in the file
+    bool interlaced;
     // A palette's entries as pixels, over white: its indices are looked up as they come,
     // instead of being expanded to three or four bytes a pixel first.
     bool indexed;
@@ -156,12 +157,34 @@ void showPass(const PngJob& job, int pass) {
     }
 }
 
+// Every pass of an interlaced picture touches the whole picture: the first passes are shown as
+// blocks, and the odd rows of the last pass make the rows final from the top.
+// Without libpng's interlace handling each pass comes as its own reduced picture, whose pixels
+// go straight to their places: no full-size buffer of 8-bit samples.
+void placePassRow(const PngJob& job, int pass, png_uint_32 r, const png_byte* src, int channels) {
+    const png_uint_32 columns = PNG_PASS_COLS(job.width, pass);
+    const png_uint_32 x0 = PNG_PASS_START_COL(pass);
+    const png_uint_32 dx = 1u << PNG_PASS_COL_SHIFT(pass);
+    const png_uint_32 y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
+    Pixel* dst = job.raster->row(static_cast<int>(y));
+    Pixel converted[64];
+    for (png_uint_32 c = 0; c < columns; c += 64) {
+        const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
+        rowTo555(job, src + c * static_cast<png_uint_32>(channels), channels, converted, count);
+        for (int i = 0; i < count; ++i)
+            dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
+    }
+    // The even rows are whole after pass 6: each odd row completes the next two.
+    const png_uint_32 rows = PNG_PASS_ROWS(job.height, pass);
+    if (job.arrival && pass == 6 && ((r + 1) % kRowsTold == 0 || r + 1 == rows))
+        job.arrival->arrived(static_cast<int>(std::min(job.height, 2 * r + 3)));
+}
+
 // Whether the image data can be read past libpng: samples of 8 bits whose only transparency is
-// an alpha channel or the palette's, not interlaced.
+// an alpha channel or the palette's.
 bool imageDataOwnFits(const PngJob& job) {
     const int type = png_get_color_type(job.png, job.info);
     return png_get_bit_depth(job.png, job.info) == 8 &&
-           png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE &&
            (type == PNG_COLOR_TYPE_PALETTE || (type & PNG_COLOR_MASK_ALPHA) ||
             !png_get_valid(job.png, job.info, PNG_INFO_tRNS)) &&
            std::memcmp(job.header + 4, "IDAT", 4) == 0;
@@ -201,6 +224,7 @@ bool runDecode(PngJob& job) {
     job.height = png_get_image_height(job.png, job.info);
     job.channels = png_get_channels(job.png, job.info);
     job.sourceBits = png_get_bit_depth(job.png, job.info) * job.channels;
+    job.interlaced = png_get_interlace_type(job.png, job.info) != PNG_INTERLACE_NONE;
 
     job.indexed = png_get_color_type(job.png, job.info) == PNG_COLOR_TYPE_PALETTE;
     if (job.indexed) readPalette(job);
@@ -236,31 +260,12 @@ bool runDecode(PngJob& job) {
                 job.arrival->arrived(static_cast<int>(y + 1));
         }
     } else {
-        // Every pass touches the whole picture: the first passes are shown as blocks, and the
-        // odd rows of the last pass make the rows final from the top.
-        // Without libpng's interlace handling each pass comes as its own reduced picture,
-        // whose pixels go straight to their places: no full-size buffer of 8-bit samples.
-        Pixel converted[64];
         for (int pass = 0; pass < 7; ++pass) {
-            const png_uint_32 columns = PNG_PASS_COLS(width, pass);
             const png_uint_32 rows = PNG_PASS_ROWS(height, pass);
-            if (columns == 0 || rows == 0) continue; // libpng skips empty passes
-            const png_uint_32 x0 = PNG_PASS_START_COL(pass);
-            const png_uint_32 dx = 1u << PNG_PASS_COL_SHIFT(pass);
+            if (PNG_PASS_COLS(width, pass) == 0 || rows == 0) continue; // libpng skips them
             for (png_uint_32 r = 0; r < rows; ++r) {
                 png_read_row(job.png, job.row, nullptr);
-                const png_uint_32 y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
-                Pixel* dst = job.raster->row(static_cast<int>(y));
-                for (png_uint_32 c = 0; c < columns; c += 64) {
-                    const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
-                    rowTo555(job, job.row + c * static_cast<png_uint_32>(channels), channels,
-                             converted, count);
-                    for (int i = 0; i < count; ++i)
-                        dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
-                }
-                // The even rows are whole after pass 6: each odd row completes the next two.
-                if (job.arrival && pass == 6 && ((r + 1) % kRowsTold == 0 || r + 1 == rows))
-                    job.arrival->arrived(static_cast<int>(std::min(height, 2 * r + 3)));
+                placePassRow(job, pass, r, job.row, channels);
             }
             if (job.arrival && pass <= kLastShownPass) showPass(job, pass);
         }
@@ -274,20 +279,40 @@ bool runDecode(PngJob& job) {
 bool readImageData(PngJob& job) {
     if (!makePicture(job, job.width, job.height)) return false;
     const int width = static_cast<int>(job.width), height = static_cast<int>(job.height);
+    const auto rowBytes = [&job](png_uint_32 columns) {
+        return static_cast<std::size_t>(columns) * static_cast<std::size_t>(job.channels);
+    };
     try {
-        PngImageData data(job.file, job.header,
-                          static_cast<std::size_t>(width) * static_cast<std::size_t>(job.channels),
-                          job.channels);
-        for (int y = 0; y < height;) {
-            const int rows = data.next(std::min(kRowsTold, height - y));
-            if (rows == 0) {
-                job.fault = data.fault();
-                return false;
+        PngImageData data(job.file, job.header, job.channels);
+        const auto failed = [&job, &data] {
+            job.fault = data.fault();
+            return false;
+        };
+        if (!job.interlaced) {
+            data.startPass(rowBytes(job.width));
+            for (int y = 0; y < height;) {
+                const int rows = data.next(std::min(kRowsTold, height - y));
+                if (rows == 0) return failed();
+                for (int i = 0; i < rows; ++i)
+                    rowTo555(job, data.row(i), job.channels, job.raster->row(y + i), width);
+                y += rows;
+                if (job.arrival) job.arrival->arrived(y);
             }
-            for (int i = 0; i < rows; ++i)
-                rowTo555(job, data.row(i), job.channels, job.raster->row(y + i), width);
-            y += rows;
-            if (job.arrival) job.arrival->arrived(y);
+            return true;
+        }
+        for (int pass = 0; pass < 7; ++pass) {
+            const png_uint_32 columns = PNG_PASS_COLS(job.width, pass);
+            const png_uint_32 rows = PNG_PASS_ROWS(job.height, pass);
+            if (columns == 0 || rows == 0) continue; // an empty pass has no rows in the file
+            data.startPass(rowBytes(columns));
+            for (png_uint_32 r = 0; r < rows;) {
+                const int got =
+                    data.next(static_cast<int>(std::min<png_uint_32>(kRowsTold, rows - r)));
+                if (got == 0) return failed();
+                for (int i = 0; i < got; ++i, ++r)
+                    placePassRow(job, pass, r, data.row(i), job.channels);
+            }
+            if (job.arrival && pass <= kLastShownPass) showPass(job, pass);
         }
     } catch (const std::bad_alloc&) {
         job.fault = Fault::NoMemory;

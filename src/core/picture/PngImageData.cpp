@@ -62,16 +62,20 @@ bool unfilterAs(std::uint8_t type, std::uint8_t* row, const std::uint8_t* above,
 
 } // namespace
 
-PngImageData::PngImageData(std::FILE* file, const std::uint8_t (&header)[8], std::size_t rowBytes,
-                           int pixelBytes)
+PngImageData::PngImageData(std::FILE* file, const std::uint8_t (&header)[8], int pixelBytes)
     : file_(file), left_(bigEndian(header)), crc_(crc32_gzip_refl(0, header + 4, 4)),
-      rowBytes_(rowBytes), pixelBytes_(pixelBytes),
-      capacity_(
-          static_cast<int>(std::clamp<std::size_t>(kRowsBytes / (rowBytes + 1), 1, kMostRows))),
-      inflater_(std::make_unique<inflate_state>()), input_(kInputBytes),
-      rows_(static_cast<std::size_t>(capacity_) * (rowBytes + 1)), above_(rowBytes) {
+      pixelBytes_(pixelBytes), inflater_(std::make_unique<inflate_state>()), input_(kInputBytes) {
     isal_inflate_init(inflater_.get());
     inflater_->crc_flag = ISAL_ZLIB;
+}
+
+void PngImageData::startPass(std::size_t rowBytes) {
+    rowBytes_ = rowBytes;
+    capacity_ =
+        static_cast<int>(std::clamp<std::size_t>(kRowsBytes / (rowBytes + 1), 1, kMostRows));
+    const std::size_t bytes = static_cast<std::size_t>(capacity_) * (rowBytes + 1);
+    if (rows_.size() < bytes) rows_.resize(bytes);
+    above_.assign(rowBytes, 0);
 }
 
 PngImageData::~PngImageData() = default;

@@ -17,14 +17,16 @@ class PngImageData {
 public:
     enum class Fault { None, Truncated, Damaged, Incomplete, NoMemory };
 
-    // `file` stands after `header`, the length and type of the first IDAT chunk; each row
-    // holds `rowBytes` bytes of samples, `pixelBytes` a pixel.
-    PngImageData(std::FILE* file, const std::uint8_t (&header)[8], std::size_t rowBytes,
-                 int pixelBytes);
+    // `file` stands after `header`, the length and type of the first IDAT chunk; pixels of
+    // `pixelBytes` bytes.
+    PngImageData(std::FILE* file, const std::uint8_t (&header)[8], int pixelBytes);
     ~PngImageData();
     PngImageData(const PngImageData&) = delete;
     PngImageData& operator=(const PngImageData&) = delete;
 
+    // The rows that follow hold `rowBytes` bytes of samples each, the first of them unfiltered
+    // without a row above: the whole picture, or one pass of an interlaced one.
+    void startPass(std::size_t rowBytes);
     // Decodes the next `count` rows at most; returns how many came, 0 with fault() set.
     int next(int count);
     // Row i (< what next() returned) of the latest rows, its samples unfiltered.
@@ -46,9 +48,9 @@ private:
     std::uint32_t crc_;  // of the current chunk so far
     bool crcRead_ = false;
     bool lastChunk_ = false; // a chunk other than IDAT came
-    std::size_t rowBytes_;
+    std::size_t rowBytes_ = 0;
     int pixelBytes_;
-    int capacity_;
+    int capacity_ = 0;
     std::unique_ptr<inflate_state> inflater_;
     std::vector<std::uint8_t> input_;
     std::vector<std::uint8_t> rows_;  // filter byte and samples, row after row

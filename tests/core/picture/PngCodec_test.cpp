@@ -181,13 +181,16 @@ TEST_F(PngCodecTest, DecodesEveryColourTypeAndDepthExactly) {
     }
 }
 
-// Each row filter on every pixel size of 8-bit samples, over more rows than one batch.
+// Each row filter on every pixel size of 8-bit samples, over more rows than one batch, and
+// in each pass of an interlaced picture.
 TEST_F(PngCodecTest, UndoesEachRowFilter) {
     const Case cases[] = {
         {"palette", PNG_COLOR_TYPE_PALETTE, 8, false, true, 31, 90, 8},
         {"grey and alpha", PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, false, 31, 90, 16},
         {"RGB", PNG_COLOR_TYPE_RGB, 8, false, false, 31, 90, 24},
         {"RGBA", PNG_COLOR_TYPE_RGB_ALPHA, 8, false, false, 31, 90, 32},
+        {"interlaced RGB", PNG_COLOR_TYPE_RGB, 8, true, false, 31, 90, 24},
+        {"interlaced palette, passes left empty", PNG_COLOR_TYPE_PALETTE, 8, true, true, 3, 2, 8},
     };
     const struct {
         const char* name;
