@@ -251,7 +251,7 @@ bool runDecode(PngJob& job) {
     }
     job.row = static_cast<png_bytep>(png_malloc(job.png, png_get_rowbytes(job.png, job.info)));
 
-    if (png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE) {
+    if (!job.interlaced) {
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(job.png, job.row, nullptr);
             rowTo555(job, job.row, channels, job.raster->row(static_cast<int>(y)),

@@ -1,6 +1,6 @@
 // The image data of a PNG read without libpng, whose inflating is bound to zlib: ISA-L
-// inflates a scan's image data in about 60 % of zlib's time. Rows of 8-bit samples, not
-// interlaced; libpng has read the chunks before them.
+// inflates a scan's image data in about 60 % of zlib's time. Rows of 8-bit samples, of the
+// whole picture or of each pass of an interlaced one; libpng has read the chunks before them.
 #pragma once
 
 #include <cstddef>
