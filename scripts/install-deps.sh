@@ -9,6 +9,8 @@ packages=(
   # The English catalogues: lupdate gathers the texts, lrelease compiles them.
   qt6-l10n-tools
   libjpeg-dev libtiff-dev libgeotiff-dev libgif-dev libpng-dev zlib1g-dev libwebp-dev
+  # PNG image data inflated faster than zlib does.
+  libisal-dev
   python3-xlwt
   libfreexl-dev libzip-dev libexpat1-dev libemf2svg-dev libwmf-dev libpoppler-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev

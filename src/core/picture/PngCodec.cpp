@@ -1,12 +1,15 @@
 #include "picture/PngCodec.h"
 
 #include "picture/PixelRows.h"
+#include "picture/PngImageData.h"
 #include "picture/RowArrival.h"
 #include "platform/Language.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <png.h>
@@ -16,6 +19,8 @@
 namespace tracelle::picture {
 
 namespace {
+
+using Fault = PngImageData::Fault;
 
 // Everything the decoding touches across libpng's longjmp lives here, outside the frame
 // that calls setjmp, so that no local is left indeterminate and no destructor is skipped.
@@ -29,12 +34,21 @@ struct PngJob {
     RowArrival* arrival;                // told of the rows in the picture, when set
     const std::function<void()>* sized; // called once the picture's memory is there
     int sourceBits;
+    png_uint_32 width, height;
+    int channels; // samples a pixel in the file
+    bool interlaced;
     // A palette's entries as pixels, over white: its indices are looked up as they come,
     // instead of being expanded to three or four bytes a pixel first.
     bool indexed;
     std::array<Pixel, 256> palette;
     bool truncated;
     char message[256];
+    // libpng reads each chunk's length and type in one read of 8 bytes: the last such read
+    // before the image data is the header of their first chunk.
+    std::uint8_t header[8];
+    // Whether the image data are read past libpng, and how that ended.
+    bool imageDataOwn;
+    Fault fault;
 };
 
 [[noreturn]] void onError(png_structp png, png_const_charp message) {
@@ -45,22 +59,36 @@ struct PngJob {
 
 void onWarning(png_structp, png_const_charp) {}
 
+std::string textOf(Fault fault) {
+    switch (fault) {
+    case Fault::Truncated:
+        return platform::translate("PngCodec", "fichier PNG tronqué");
+    case Fault::Damaged:
+        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
+    case Fault::Incomplete:
+        return platform::translate("PngCodec",
+                                   "PNG : image incomplète (données de l'image trop courtes)");
+    case Fault::NoMemory:
+        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
+    case Fault::None:
+        break;
+    }
+    return platform::translate("PngCodec", "PNG : fichier endommagé");
+}
+
 // libpng's own texts are English: the user gets the kind of fault in his language.
 std::string reason(std::string_view message) {
     const auto has = [message](std::string_view part) {
         return message.find(part) != std::string_view::npos;
     };
-    if (has("memory") || has("mémoire"))
-        return platform::translate("PngCodec", "PNG : mémoire insuffisante");
-    if (has("Not enough image data"))
-        return platform::translate("PngCodec",
-                                   "PNG : image incomplète (données de l'image trop courtes)");
+    if (has("memory") || has("mémoire")) return textOf(Fault::NoMemory);
+    if (has("Not enough image data")) return textOf(Fault::Incomplete);
     if (has("CRC"))
         return platform::translate("PngCodec",
                                    "PNG : fichier endommagé (somme de contrôle fausse)");
     if (message.starts_with("IDAT") || has("image data") || has("ompress"))
-        return platform::translate("PngCodec", "PNG : données de l'image endommagées");
-    return platform::translate("PngCodec", "PNG : fichier endommagé");
+        return textOf(Fault::Damaged);
+    return textOf(Fault::None);
 }
 
 void readData(png_structp png, png_bytep data, std::size_t length) {
@@ -69,6 +97,7 @@ void readData(png_structp png, png_bytep data, std::size_t length) {
         job->truncated = true;
         png_error(png, "end of file");
     }
+    if (length == sizeof job->header) std::memcpy(job->header, data, length);
 }
 
 void rowTo555(const PngJob& job, const png_byte* src, int channels, Pixel* dst, int count) {
@@ -77,8 +106,13 @@ void rowTo555(const PngJob& job, const png_byte* src, int channels, Pixel* dst, 
             dst[x] = job.palette[src[x]];
     else if (channels == 4)
         rgbaOverWhiteRowTo555(src, dst, count);
-    else
+    else if (channels == 3)
         rgbRowTo555(src, 3, dst, count);
+    else if (channels == 2)
+        for (int x = 0; x < count; ++x, src += 2)
+            dst[x] = overWhite555(src[0], src[0], src[0], src[1]);
+    else
+        greyRowTo555(src, dst, count);
 }
 
 // Indices beyond the palette show black, as libpng's own expansion gives them; entries beyond
@@ -123,6 +157,47 @@ void showPass(const PngJob& job, int pass) {
     }
 }
 
+// Every pass of an interlaced picture touches the whole picture: the first passes are shown as
+// blocks, and the odd rows of the last pass make the rows final from the top.
+// Without libpng's interlace handling each pass comes as its own reduced picture, whose pixels
+// go straight to their places: no full-size buffer of 8-bit samples.
+void placePassRow(const PngJob& job, int pass, png_uint_32 r, const png_byte* src, int channels) {
+    const png_uint_32 columns = PNG_PASS_COLS(job.width, pass);
+    const png_uint_32 x0 = PNG_PASS_START_COL(pass);
+    const png_uint_32 dx = 1u << PNG_PASS_COL_SHIFT(pass);
+    const png_uint_32 y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
+    Pixel* dst = job.raster->row(static_cast<int>(y));
+    Pixel converted[64];
+    for (png_uint_32 c = 0; c < columns; c += 64) {
+        const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
+        rowTo555(job, src + c * static_cast<png_uint_32>(channels), channels, converted, count);
+        for (int i = 0; i < count; ++i)
+            dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
+    }
+    // The even rows are whole after pass 6: each odd row completes the next two.
+    const png_uint_32 rows = PNG_PASS_ROWS(job.height, pass);
+    if (job.arrival && pass == 6 && ((r + 1) % kRowsTold == 0 || r + 1 == rows))
+        job.arrival->arrived(static_cast<int>(std::min(job.height, 2 * r + 3)));
+}
+
+// Whether the image data can be read past libpng: samples of 8 bits whose only transparency is
+// an alpha channel or the palette's.
+bool imageDataOwnFits(const PngJob& job) {
+    const int type = png_get_color_type(job.png, job.info);
+    return png_get_bit_depth(job.png, job.info) == 8 &&
+           (type == PNG_COLOR_TYPE_PALETTE || (type & PNG_COLOR_MASK_ALPHA) ||
+            !png_get_valid(job.png, job.info, PNG_INFO_tRNS)) &&
+           std::memcmp(job.header + 4, "IDAT", 4) == 0;
+}
+
+// The picture's memory, then the caller told that it is there.
+bool makePicture(PngJob& job, png_uint_32 width, png_uint_32 height) {
+    *job.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), job.refused);
+    if (job.raster->empty()) return false;
+    if (job.sized && *job.sized) (*job.sized)();
+    return true;
+}
+
 void release(PngJob& job) {
     if (job.row) png_free(job.png, job.row);
     job.row = nullptr;
@@ -145,13 +220,22 @@ bool runDecode(PngJob& job) {
     png_set_read_fn(job.png, &job, readData);
     png_set_sig_bytes(job.png, 8);
     png_read_info(job.png, job.info);
-    job.sourceBits = png_get_bit_depth(job.png, job.info) * png_get_channels(job.png, job.info);
+    job.width = png_get_image_width(job.png, job.info);
+    job.height = png_get_image_height(job.png, job.info);
+    job.channels = png_get_channels(job.png, job.info);
+    job.sourceBits = png_get_bit_depth(job.png, job.info) * job.channels;
+    job.interlaced = png_get_interlace_type(job.png, job.info) != PNG_INTERLACE_NONE;
 
     job.indexed = png_get_color_type(job.png, job.info) == PNG_COLOR_TYPE_PALETTE;
-    if (job.indexed) {
-        readPalette(job);
+    if (job.indexed) readPalette(job);
+    if (imageDataOwnFits(job)) {
+        job.imageDataOwn = true;
+        release(job);
+        return true;
+    }
+    if (job.indexed)
         png_set_packing(job.png); // an index a byte
-    } else {
+    else {
         // Down to 8-bit RGB, with alpha when the file has any transparency.
         png_set_expand(job.png);
         png_set_strip_16(job.png);
@@ -159,18 +243,15 @@ bool runDecode(PngJob& job) {
     }
     png_read_update_info(job.png, job.info);
     const int channels = png_get_channels(job.png, job.info);
-    const png_uint_32 width = png_get_image_width(job.png, job.info);
-    const png_uint_32 height = png_get_image_height(job.png, job.info);
+    const png_uint_32 width = job.width, height = job.height;
 
-    *job.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), job.refused);
-    if (job.raster->empty()) {
+    if (!makePicture(job, width, height)) {
         release(job);
         return false;
     }
     job.row = static_cast<png_bytep>(png_malloc(job.png, png_get_rowbytes(job.png, job.info)));
-    if (job.sized && *job.sized) (*job.sized)();
 
-    if (png_get_interlace_type(job.png, job.info) == PNG_INTERLACE_NONE) {
+    if (!job.interlaced) {
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(job.png, job.row, nullptr);
             rowTo555(job, job.row, channels, job.raster->row(static_cast<int>(y)),
@@ -179,31 +260,12 @@ bool runDecode(PngJob& job) {
                 job.arrival->arrived(static_cast<int>(y + 1));
         }
     } else {
-        // Every pass touches the whole picture: the first passes are shown as blocks, and the
-        // odd rows of the last pass make the rows final from the top.
-        // Without libpng's interlace handling each pass comes as its own reduced picture,
-        // whose pixels go straight to their places: no full-size buffer of 8-bit samples.
-        Pixel converted[64];
         for (int pass = 0; pass < 7; ++pass) {
-            const png_uint_32 columns = PNG_PASS_COLS(width, pass);
             const png_uint_32 rows = PNG_PASS_ROWS(height, pass);
-            if (columns == 0 || rows == 0) continue; // libpng skips empty passes
-            const png_uint_32 x0 = PNG_PASS_START_COL(pass);
-            const png_uint_32 dx = 1u << PNG_PASS_COL_SHIFT(pass);
+            if (PNG_PASS_COLS(width, pass) == 0 || rows == 0) continue; // libpng skips them
             for (png_uint_32 r = 0; r < rows; ++r) {
                 png_read_row(job.png, job.row, nullptr);
-                const png_uint_32 y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
-                Pixel* dst = job.raster->row(static_cast<int>(y));
-                for (png_uint_32 c = 0; c < columns; c += 64) {
-                    const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
-                    rowTo555(job, job.row + c * static_cast<png_uint_32>(channels), channels,
-                             converted, count);
-                    for (int i = 0; i < count; ++i)
-                        dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
-                }
-                // The even rows are whole after pass 6: each odd row completes the next two.
-                if (job.arrival && pass == 6 && ((r + 1) % kRowsTold == 0 || r + 1 == rows))
-                    job.arrival->arrived(static_cast<int>(std::min(height, 2 * r + 3)));
+                placePassRow(job, pass, r, job.row, channels);
             }
             if (job.arrival && pass <= kLastShownPass) showPass(job, pass);
         }
@@ -213,21 +275,64 @@ bool runDecode(PngJob& job) {
     return true;
 }
 
-} // namespace
-
-namespace {
+// The rows from PngImageData, converted as they come.
+bool readImageData(PngJob& job) {
+    if (!makePicture(job, job.width, job.height)) return false;
+    const int width = static_cast<int>(job.width), height = static_cast<int>(job.height);
+    const auto rowBytes = [&job](png_uint_32 columns) {
+        return static_cast<std::size_t>(columns) * static_cast<std::size_t>(job.channels);
+    };
+    try {
+        PngImageData data(job.file, job.header, job.channels);
+        const auto failed = [&job, &data] {
+            job.fault = data.fault();
+            return false;
+        };
+        if (!job.interlaced) {
+            data.startPass(rowBytes(job.width));
+            for (int y = 0; y < height;) {
+                const int rows = data.next(std::min(kRowsTold, height - y));
+                if (rows == 0) return failed();
+                for (int i = 0; i < rows; ++i)
+                    rowTo555(job, data.row(i), job.channels, job.raster->row(y + i), width);
+                y += rows;
+                if (job.arrival) job.arrival->arrived(y);
+            }
+            return true;
+        }
+        for (int pass = 0; pass < 7; ++pass) {
+            const png_uint_32 columns = PNG_PASS_COLS(job.width, pass);
+            const png_uint_32 rows = PNG_PASS_ROWS(job.height, pass);
+            if (columns == 0 || rows == 0) continue; // an empty pass has no rows in the file
+            data.startPass(rowBytes(columns));
+            for (png_uint_32 r = 0; r < rows;) {
+                const int got =
+                    data.next(static_cast<int>(std::min<png_uint_32>(kRowsTold, rows - r)));
+                if (got == 0) return failed();
+                for (int i = 0; i < got; ++i, ++r)
+                    placePassRow(job, pass, r, data.row(i), job.channels);
+            }
+            if (job.arrival && pass <= kLastShownPass) showPass(job, pass);
+        }
+    } catch (const std::bad_alloc&) {
+        job.fault = Fault::NoMemory;
+        return false;
+    }
+    return true;
+}
 
 std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowArrival* arrival,
                        const std::function<void()>* sized) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return platform::translate("PngCodec", "fichier PNG introuvable ou illisible");
+    // The chunks are read in small pieces: one system call for many of them.
+    std::setvbuf(file, nullptr, _IOFBF, std::size_t{1} << 16);
     png_byte signature[8];
     const std::size_t got = std::fread(signature, 1, sizeof signature, file);
     if (got < sizeof signature || png_sig_cmp(signature, 0, sizeof signature) != 0) {
         std::fclose(file);
         if (got == 0) return platform::translate("PngCodec", "fichier PNG vide");
-        if (png_sig_cmp(signature, 0, got) == 0)
-            return platform::translate("PngCodec", "fichier PNG tronqué");
+        if (png_sig_cmp(signature, 0, got) == 0) return textOf(Fault::Truncated);
         return platform::translate("PngCodec", "PNG : ce fichier n'est pas une image PNG");
     }
     std::string refused;
@@ -237,12 +342,14 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     job.refused = &refused;
     job.arrival = arrival;
     job.sized = sized;
-    const bool ok = runDecode(job);
+    bool ok = runDecode(job);
+    if (ok && job.imageDataOwn) ok = readImageData(job);
     std::fclose(file);
     bits = job.sourceBits;
     if (ok) return {};
     if (!refused.empty()) return refused;
-    if (job.truncated) return platform::translate("PngCodec", "fichier PNG tronqué");
+    if (job.fault != Fault::None) return textOf(job.fault);
+    if (job.truncated) return textOf(Fault::Truncated);
     return reason(job.message);
 }
 

@@ -45,7 +45,7 @@ int paletteAlpha(int i) {
     return i % 3 == 0 ? 0 : i % 3 == 1 ? 128 : 255;
 }
 
-void writePng(const std::string& path, const Case& c) {
+void writePng(const std::string& path, const Case& c, int filters = PNG_ALL_FILTERS) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -54,6 +54,8 @@ void writePng(const std::string& path, const Case& c) {
     png_set_IHDR(png, info, static_cast<png_uint_32>(c.width), static_cast<png_uint_32>(c.height),
                  c.depth, c.colourType, c.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, 0, filters);
+    png_set_compression_buffer_size(png, 100); // image data in many chunks
     const int entries = std::min(256, 1 << c.depth);
     std::vector<png_color> palette;
     std::vector<png_byte> alphas;
@@ -131,6 +133,20 @@ public:
     static fs::path dir() { return tracelle::testing::tempFolder("tracelle_png_"); }
 };
 
+void expectDecodedExactly(const std::string& path, const Case& c) {
+    const Decoded d = decodePng(path);
+    ASSERT_TRUE(d.ok()) << d.error;
+    ASSERT_EQ(d.raster.width(), c.width);
+    ASSERT_EQ(d.raster.height(), c.height);
+    EXPECT_EQ(d.sourceBits, c.sourceBits);
+    int wrong = 0;
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x)
+            if (d.raster.pixel(x, y) != expected(c, x, y) && wrong++ == 0)
+                ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(PngCodecTest, DecodesEveryColourTypeAndDepthExactly) {
     constexpr int G = PNG_COLOR_TYPE_GRAY, GA = PNG_COLOR_TYPE_GRAY_ALPHA, RGB = PNG_COLOR_TYPE_RGB,
                   RGBA = PNG_COLOR_TYPE_RGB_ALPHA, P = PNG_COLOR_TYPE_PALETTE;
@@ -161,18 +177,35 @@ TEST_F(PngCodecTest, DecodesEveryColourTypeAndDepthExactly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writePng(path("fixture.png"), c);
-        const Decoded d = decodePng(path("fixture.png"));
-        ASSERT_TRUE(d.ok()) << d.error;
-        ASSERT_EQ(d.raster.width(), c.width);
-        ASSERT_EQ(d.raster.height(), c.height);
-        EXPECT_EQ(d.sourceBits, c.sourceBits);
-        int wrong = 0;
-        for (int y = 0; y < c.height; ++y)
-            for (int x = 0; x < c.width; ++x)
-                if (d.raster.pixel(x, y) != expected(c, x, y) && wrong++ == 0)
-                    ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
-        EXPECT_EQ(wrong, 0);
+        expectDecodedExactly(path("fixture.png"), c);
     }
+}
+
+// Each row filter on every pixel size of 8-bit samples, over more rows than one batch, and
+// in each pass of an interlaced picture.
+TEST_F(PngCodecTest, UndoesEachRowFilter) {
+    const Case cases[] = {
+        {"palette", PNG_COLOR_TYPE_PALETTE, 8, false, true, 31, 90, 8},
+        {"grey and alpha", PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, false, 31, 90, 16},
+        {"RGB", PNG_COLOR_TYPE_RGB, 8, false, false, 31, 90, 24},
+        {"RGBA", PNG_COLOR_TYPE_RGB_ALPHA, 8, false, false, 31, 90, 32},
+        {"interlaced RGB", PNG_COLOR_TYPE_RGB, 8, true, false, 31, 90, 24},
+        {"interlaced palette, passes left empty", PNG_COLOR_TYPE_PALETTE, 8, true, true, 3, 2, 8},
+    };
+    const struct {
+        const char* name;
+        int filter;
+    } filters[] = {{"none", PNG_FILTER_NONE},
+                   {"sub", PNG_FILTER_SUB},
+                   {"up", PNG_FILTER_UP},
+                   {"average", PNG_FILTER_AVG},
+                   {"Paeth", PNG_FILTER_PAETH}};
+    for (const Case& c : cases)
+        for (const auto& f : filters) {
+            SCOPED_TRACE(std::string(c.name) + ", " + f.name);
+            writePng(path("filtered.png"), c, f.filter);
+            expectDecodedExactly(path("filtered.png"), c);
+        }
 }
 
 TEST_F(PngCodecTest, BrokenFilesFailCleanly) {
