@@ -36,7 +36,7 @@ if [[ ${1:-} == --fuzz ]]; then
 fi
 # The opening benchmark also runs the decoders' own tools and another digitizer beside ours.
 if [[ ${1:-} == --bench ]]; then
-  packages+=(xvfb xdotool bc libjpeg-turbo-progs g3data webp)
+  packages+=(xvfb xdotool bc libjpeg-turbo-progs netpbm g3data webp)
 fi
 
 missing=()
