@@ -35,7 +35,7 @@ int runWithRatios(int argc, char** argv, const std::vector<Ratio>& ratios) {
         if (m == recorder.secondsPerIteration.end() || b == recorder.secondsPerIteration.end())
             continue;
         const double ratio = m->second / b->second;
-        std::printf("ratio %-40s / %-32s = %6.2f  (target <= %.1f) %s\n", r.measured.c_str(),
+        std::printf("ratio %-40s / %-32s = %6.2f  (target <= %.2f) %s\n", r.measured.c_str(),
                     r.baseline.c_str(), ratio, r.target, ratio <= r.target ? "ok" : "MISSED");
     }
     benchmark::Shutdown();
