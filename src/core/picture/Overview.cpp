@@ -21,8 +21,7 @@ Pixel averageOf(std::uint32_t sum, std::uint32_t n) {
 
 // Whole boxes of 2^Shift × 2^Shift pixels from their column sums: rounded by shifts, which the
 // compiler vectorises, where a division a channel would cost several times the additions.
-template <int Shift>
-TRACELLE_VECTOR_CLONES void wholeBoxes(const std::uint32_t* columns, Pixel* out, int count) {
+template <int Shift> void boxesOf(const std::uint32_t* columns, Pixel* out, int count) {
     constexpr int k = 2 * Shift;
     constexpr std::uint32_t half = (1u << k >> 1) * ((1u << 20) | (1u << 10) | 1u);
     for (int i = 0; i < count; ++i) {
@@ -32,6 +31,18 @@ TRACELLE_VECTOR_CLONES void wholeBoxes(const std::uint32_t* columns, Pixel* out,
         out[i] = static_cast<Pixel>(((sum >> (10 + k)) & 0x7C00u) | ((sum >> (5 + k)) & 0x3E0u) |
                                     ((sum >> k) & 0x1Fu));
     }
+}
+
+// Clones are made of plain functions only: one a box size, each with the loop inlined.
+TRACELLE_VECTOR_CLONES void boxesOf2(const std::uint32_t* columns, Pixel* out, int count) {
+    boxesOf<1>(columns, out, count);
+}
+TRACELLE_VECTOR_CLONES void boxesOf4(const std::uint32_t* columns, Pixel* out, int count) {
+    boxesOf<2>(columns, out, count);
+}
+template <int Shift> void wholeBoxes(const std::uint32_t* columns, Pixel* out, int count) {
+    static_assert(Shift == 1 || Shift == 2);
+    (Shift == 1 ? boxesOf2 : boxesOf4)(columns, out, count);
 }
 
 TRACELLE_VECTOR_CLONES void addSpread(std::uint32_t* sums, const Pixel* p, int count) {
