@@ -14,6 +14,12 @@ namespace {
 // what matters in its own words.
 void quiet(const QString&, const QVariant&) {}
 
+// No page drawn, and why.
+QImage refused(std::string* error, std::string why) {
+    if (error) *error = std::move(why);
+    return QImage();
+}
+
 } // namespace
 
 PdfDocument PdfDocument::load(const std::string& path, std::string* error) {
@@ -49,42 +55,37 @@ QSizeF PdfDocument::pageSize(int index) const {
 
 QImage PdfDocument::renderPage(int index, int width, const QColor& paper,
                                std::string* error) const {
-    const auto fail = [error](std::string why) {
-        if (error) *error = std::move(why);
-        return QImage();
-    };
     if (index < 0 || index >= pageCount())
-        return fail(platform::fill(
-            platform::translate("render", "la page %1 n'existe pas dans ce document"),
-            {std::to_string(index + 1)}));
+        return refused(
+            error, platform::fill(
+                       platform::translate("render", "la page %1 n'existe pas dans ce document"),
+                       {std::to_string(index + 1)}));
     const std::unique_ptr<Poppler::Page> page = document_->page(index);
     const QSizeF points = page ? page->pageSizeF() : QSizeF();
     if (points.width() <= 0 || points.height() <= 0)
-        return fail(platform::translate("render", "page PDF sans dimensions"));
-    if (width <= 0) return fail(platform::translate("render", "largeur de page invalide"));
+        return refused(error, platform::translate("render", "page PDF sans dimensions"));
+    if (width <= 0)
+        return refused(error, platform::translate("render", "largeur de page invalide"));
     const double dpi = width * 72.0 / points.width();
     const auto height = std::max(1L, std::lround(points.height() * dpi / 72.0));
     if (std::string tooLarge = picture::checkFitsInMemory(static_cast<std::uint64_t>(width),
                                                           static_cast<std::uint64_t>(height));
         !tooLarge.empty())
-        return fail(tooLarge);
+        return refused(error, tooLarge);
     document_->setPaperColor(paper);
     const QImage image = page->renderToImage(dpi, dpi, 0, 0, width, static_cast<int>(height));
     if (image.isNull())
-        return fail(platform::translate("render", "la page PDF n'a pu être dessinée"));
+        return refused(error, platform::translate("render", "la page PDF n'a pu être dessinée"));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage PdfDocument::renderPageAt(int index, int dpi, const QColor& paper,
                                  std::string* error) const {
-    const auto fail = [error](std::string why) {
-        if (error) *error = std::move(why);
-        return QImage();
-    };
     if (index < 0 || index >= pageCount())
-        return fail(platform::fill(
-            platform::translate("render", "le document n'a pas de page %1 (%2 pages)"),
-            {std::to_string(index + 1), std::to_string(pageCount())}));
+        return refused(
+            error, platform::fill(
+                       platform::translate("render", "le document n'a pas de page %1 (%2 pages)"),
+                       {std::to_string(index + 1), std::to_string(pageCount())}));
     const QSizeF points = pageSize(index);
     const double width = std::round(points.width() / 72.0 * dpi);
     const double height = std::round(points.height() / 72.0 * dpi);
@@ -93,7 +94,7 @@ QImage PdfDocument::renderPageAt(int index, int dpi, const QColor& paper,
             picture::checkFitsInMemory(static_cast<std::uint64_t>(std::max(width, 1.0)),
                                        static_cast<std::uint64_t>(std::max(height, 1.0)));
         !tooLarge.empty())
-        return fail(tooLarge);
+        return refused(error, tooLarge);
     return renderPage(index, static_cast<int>(width), paper, error);
 }
 
