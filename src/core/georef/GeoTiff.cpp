@@ -16,15 +16,6 @@ namespace tracelle::georef {
 
 namespace {
 
-// Warnings of unknown tags and the like are of no use here: the picture's decoder reports
-// what matters.
-int quiet(TIFF*, void*, const char*, const char*, va_list) {
-    return 1;
-}
-
-struct TiffCloser {
-    void operator()(TIFF* t) const { TIFFClose(t); }
-};
 struct GtifFreer {
     void operator()(GTIF* g) const { GTIFFree(g); }
 };
@@ -53,16 +44,9 @@ std::string citation(GTIF* gtif) {
 
 GeoTiffTags lit_geotiff(const std::string& path) {
     GeoTiffTags g;
-    if (!mayCarryGeoTiffTags(path)) return g;
     static std::once_flag tags;
     std::call_once(tags, XTIFFInitialize); // libgeotiff's tags known to libtiff
-
-    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
-    if (!options) return g;
-    TIFFOpenOptionsSetErrorHandlerExtR(options, quiet, nullptr);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, quiet, nullptr);
-    const std::unique_ptr<TIFF, TiffCloser> tif(TIFFOpenExt(path.c_str(), "rm", options));
-    TIFFOpenOptionsFree(options);
+    const QuietTiff tif = openTiffQuietly(path);
     if (!tif) return g;
     const std::unique_ptr<GTIF, GtifFreer> gtif(GTIFNew(tif.get()));
     if (!gtif) return g;

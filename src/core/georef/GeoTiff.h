@@ -3,7 +3,10 @@
 
 #include "georef/Affine.h"
 
+#include <memory>
 #include <string>
+
+struct tiff; // libtiff's TIFF
 
 namespace tracelle::georef {
 
@@ -15,9 +18,13 @@ struct GeoTiffTags {
 };
 
 // Whether the file is a TIFF or a BigTIFF whose first directory names tie points or a
-// transformation, or whose directory cannot be followed here: only such a file may carry a
-// position. A few bytes read, without libgeotiff.
+// transformation, or whose directory libtiff cannot read: only such a file may carry a
+// position. Its first directory read, without libgeotiff.
 bool mayCarryGeoTiffTags(const std::string& path);
+
+// The file opened by libtiff, which tells nothing of what it meets; null when it cannot.
+using QuietTiff = std::unique_ptr<tiff, void (*)(tiff*)>;
+QuietTiff openTiffQuietly(const std::string& path);
 
 // Nothing found for a file that is not a TIFF or has no such tags.
 GeoTiffTags lit_geotiff(const std::string& path);

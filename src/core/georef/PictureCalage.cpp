@@ -6,12 +6,11 @@
 #include "georef/Georef.h"
 #include "georef/WorldFile.h"
 
-#include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
-#include <vector>
+#include <fstream>
+#include <string_view>
+#include <tiffio.h>
 
 namespace tracelle::georef {
 
@@ -19,44 +18,41 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint64_t kTiePointsTag = 33922, kTransformationTag = 34264;
+constexpr std::uint32_t kTiePointsTag = 33922, kTransformationTag = 34264;
 
-// The unsigned integer of `size` bytes at `p`, in the file's byte order.
-std::uint64_t number(const unsigned char* p, int size, bool bigEndian) {
-    std::uint64_t v = 0;
-    for (int k = 0; k < size; ++k)
-        v |= std::uint64_t{p[bigEndian ? k : size - 1 - k]} << (8 * (size - 1 - k));
-    return v;
+// Warnings of unknown tags and the like are of no use here: the picture's decoder reports
+// what matters.
+int quiet(TIFF*, void*, const char*, const char*, va_list) {
+    return 1;
 }
 
 } // namespace
 
+QuietTiff openTiffQuietly(const std::string& path) {
+    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+    if (!options) return {nullptr, TIFFClose};
+    TIFFOpenOptionsSetErrorHandlerExtR(options, quiet, nullptr);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, quiet, nullptr);
+    QuietTiff tif(TIFFOpenExt(path.c_str(), "rm", options), TIFFClose);
+    TIFFOpenOptionsFree(options);
+    return tif;
+}
+
 bool mayCarryGeoTiffTags(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-    unsigned char head[16] = {};
-    if (!f || std::fread(head, 1, 8, f.get()) != 8) return false;
-    const bool big = head[0] == 'M' && head[1] == 'M';
-    if (!big && !(head[0] == 'I' && head[1] == 'I')) return false;
-    const std::uint64_t version = number(head + 2, 2, big);
-    if (version != 42 && version != 43) return false;
-    // A TIFF from here on: a directory that cannot be followed is left to libgeotiff.
-    const bool bigTiff = version == 43;
-    if (bigTiff && std::fread(head + 8, 1, 8, f.get()) != 8) return true;
-    const std::uint64_t directory = bigTiff ? number(head + 8, 8, big) : number(head + 4, 4, big);
-    const int countSize = bigTiff ? 8 : 2, entrySize = bigTiff ? 20 : 12;
-    unsigned char count[8];
-    if (directory > std::uint64_t{LONG_MAX} ||
-        std::fseek(f.get(), static_cast<long>(directory), SEEK_SET) != 0 ||
-        std::fread(count, 1, countSize, f.get()) != static_cast<std::size_t>(countSize))
-        return true;
-    const std::uint64_t entries = number(count, countSize, big);
-    if (entries > 0xFFFF) return true;
-    std::vector<unsigned char> entry(entries * entrySize);
-    if (std::fread(entry.data(), 1, entry.size(), f.get()) != entry.size()) return true;
-    for (std::size_t at = 0; at < entry.size(); at += entrySize) {
-        const std::uint64_t tag = number(&entry[at], 2, big);
-        if (tag == kTiePointsTag || tag == kTransformationTag) return true;
-    }
+    // Other pictures are passed over before libtiff, which would only refuse them.
+    char magic[4] = {};
+    if (std::ifstream in(path, std::ios::binary); !in.read(magic, sizeof magic)) return false;
+    const std::string_view head(magic, sizeof magic);
+    if (head != std::string_view("II*\0", 4) && head != std::string_view("MM\0*", 4) &&
+        head != std::string_view("II+\0", 4) && head != std::string_view("MM\0+", 4))
+        return false;
+    const QuietTiff tif = openTiffQuietly(path);
+    // A directory libtiff cannot read is left to libgeotiff, which says why.
+    if (!tif) return true;
+    for (int i = 0, n = TIFFGetTagListCount(tif.get()); i < n; ++i)
+        if (const std::uint32_t tag = TIFFGetTagListEntry(tif.get(), i);
+            tag == kTiePointsTag || tag == kTransformationTag)
+            return true;
     return false;
 }
 
