@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "picture/GifCodec.h"
 #include "support/TempFiles.h"
 
@@ -136,15 +137,8 @@ TEST_F(GifCodecTest, FirstFrameOnTheBackgroundOfTheScreen) {
         writeGif(path("fixture.gif"), c.gif);
         const Decoded d = decodeGif(path("fixture.gif"));
         ASSERT_TRUE(d.ok()) << d.error;
-        ASSERT_EQ(d.raster.width(), c.gif.width);
-        ASSERT_EQ(d.raster.height(), c.gif.height);
         EXPECT_EQ(d.sourceBits, 8);
-        int wrong = 0;
-        for (int y = 0; y < c.gif.height; ++y)
-            for (int x = 0; x < c.gif.width; ++x)
-                if (d.raster.pixel(x, y) != c.expected(x, y) && wrong++ == 0)
-                    ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
-        EXPECT_EQ(wrong, 0);
+        tracelle::testing::expectPixels(d.raster, c.gif.width, c.gif.height, c.expected);
     }
 }
 

@@ -63,6 +63,23 @@ inline double distanceTo(const std::vector<PointF>& line, PointF p, double* alon
     return best;
 }
 
+// The share of `truth`, densely sampled along its length, within `within` px of `traced`.
+inline double covered(const std::vector<PointF>& truth, const std::vector<PointF>& traced,
+                      double within = 1.5) {
+    const auto dense = sampled(
+        [&](double s) {
+            const std::size_t i = std::min(truth.size() - 2, std::size_t(s));
+            const double u = s - double(i);
+            const PointF a = truth[i], b = truth[i + 1];
+            return PointF{a.x + u * (b.x - a.x), a.y + u * (b.y - a.y)};
+        },
+        0, double(truth.size() - 1), 4000);
+    int near = 0;
+    for (const PointF& p : dense)
+        near += traced.size() > 1 && distanceTo(traced, p) <= within;
+    return double(near) / double(dense.size());
+}
+
 // The stroke of `line`, `width` pixels wide; with `dash` > 0, drawn `dash` pixels then left
 // out `space` pixels along its length, the dashes cut square.
 inline void stroke(picture::Raster& r, const std::vector<PointF>& line, double width, Rgb colour,
