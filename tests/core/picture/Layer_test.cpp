@@ -122,8 +122,6 @@ TEST(Layer, TileMemoryGivenUpServesAgainWithoutItsOldPixels) {
     }
 }
 
-// Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
-// whatever the factor of the view.
 // The bare picture follows the layer's picture and canvas, never what is drawn on the layer.
 TEST(BarePicture, ShowsThePictureWithoutTheDrawingsOfItsLayer) {
     const Pixel teal = rgb555(0, 128, 128), red = rgb555(255, 0, 0);
@@ -156,6 +154,8 @@ TEST(BarePicture, ShowsThePictureWithoutTheDrawingsOfItsLayer) {
     }
 }
 
+// Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
+// whatever the factor of the view.
 TEST(Overview, ThinLinesShowAtEveryFactor) {
     const int w = 6400, h = 4000;
     auto picture = std::make_shared<Raster>(Raster::create(w, h));

@@ -168,27 +168,20 @@ struct Arriving {
     const char* name;
     std::function<void(const Raster&, const std::string&)> write;
     RowIntoDecoder decodeInto;
-    int sourceBits;
 };
 
 std::vector<Arriving> arrivingFormats() {
+    using Path = const std::string&;
     return {
-        {"rows.jpg",
-         [](const Raster& r, const std::string& path) { ASSERT_EQ(writeJpeg(r, path, 90), ""); },
-         decodeJpegInto, 24},
-        {"rows.png", [](const Raster& r, const std::string& path) { writePng(r, path, false); },
-         decodePngInto, 24},
-        {"strips.tif",
-         [](const Raster& r, const std::string& path) { writeTiffBlocks(r, path, false); },
-         decodeTiffInto, 24},
-        {"tiles.tif",
-         [](const Raster& r, const std::string& path) { writeTiffBlocks(r, path, true); },
-         decodeTiffInto, 24},
+        {"rows.jpg", [](const Raster& r, Path f) { ASSERT_EQ(writeJpeg(r, f, 90), ""); },
+         decodeJpegInto},
+        {"rows.png", [](const Raster& r, Path f) { writePng(r, f, false); }, decodePngInto},
+        {"strips.tif", [](const Raster& r, Path f) { writeTiffBlocks(r, f, false); },
+         decodeTiffInto},
+        {"tiles.tif", [](const Raster& r, Path f) { writeTiffBlocks(r, f, true); }, decodeTiffInto},
         {"onestrip.tif", // read a row at a time
-         [](const Raster& r, const std::string& path) {
-             ASSERT_EQ(writeTiff(RowSource::of(r), path), "");
-         },
-         decodeTiffInto, 24},
+         [](const Raster& r, Path f) { ASSERT_EQ(writeTiff(RowSource::of(r), f), ""); },
+         decodeTiffInto},
     };
 }
 
@@ -217,7 +210,7 @@ TEST_F(PictureLoadingTest, RowsArriveFinalInOrderAndEndAsTheWholeDecode) {
             }
         }
         EXPECT_EQ(loading->wait(), "");
-        EXPECT_EQ(loading->sourceBits(), format.sourceBits);
+        EXPECT_EQ(loading->sourceBits(), 24);
 
         // The decoder itself sizes the picture before its first row and counts every row in:
         // what the window shows while the rest is decoded.

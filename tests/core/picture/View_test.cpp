@@ -46,26 +46,23 @@ TEST(View, PanningStopsAtTheEdgesWithABeep) {
 }
 
 TEST(View, ScreenPositionsMapToLayerPixels) {
-    const struct {
-        const char* name;
-        int sx, sy;
-        ViewRect view;
-        int wa, ha, bx, by;
-    } rows[] = {
-        {"unscaled", 0, 0, {100, 200, 199, 299}, 400, 400, 100, 200},
-        // Four screen pixels a layer pixel: screen pixels 4 to 7 all show layer pixel 1.
-        {"four times, first", 4, 12, {0, 0, 99, 99}, 400, 400, 1, 3},
-        {"four times, last", 7, 15, {0, 0, 99, 99}, 400, 400, 1, 3},
-        // Reduced five times: the pixel under the screen pixel's centre.
-        {"reduced", 399, 199, {0, 0, 1999, 999}, 400, 200, 1997, 997},
-        {"left of the layer", 0, 0, {-30, -20, 69, 79}, 100, 100, -30, -20},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        int bx = -1, by = -1;
-        repere_image_bitmap(r.sx, r.sy, r.view, r.wa, r.ha, bx, by);
-        EXPECT_EQ(std::pair(bx, by), std::pair(r.bx, r.by));
+    int bx = -1, by = -1;
+    repere_image_bitmap(0, 0, {100, 200, 199, 299}, 400, 400, bx, by);
+    EXPECT_EQ(bx, 100);
+    EXPECT_EQ(by, 200);
+    // Four screen pixels a layer pixel: screen pixels 4 to 7 all show layer pixel 1.
+    for (const int s : {4, 5, 6, 7}) {
+        repere_image_bitmap(s, s + 8, {0, 0, 99, 99}, 400, 400, bx, by);
+        EXPECT_EQ(bx, 1) << s;
+        EXPECT_EQ(by, 3) << s;
     }
+    // Reduced five times: the pixel under the screen pixel's centre.
+    repere_image_bitmap(399, 199, {0, 0, 1999, 999}, 400, 200, bx, by);
+    EXPECT_EQ(bx, 1997);
+    EXPECT_EQ(by, 997);
+    repere_image_bitmap(0, 0, {-30, -20, 69, 79}, 100, 100, bx, by);
+    EXPECT_EQ(bx, -30) << "left of the layer";
+    EXPECT_EQ(by, -20);
 }
 
 TEST(View, TheShownRectangleKeepsScreenPixelsSquare) {

@@ -182,11 +182,8 @@ TEST(DominantColours, AreTheMostFrequentBesideTheBackground) {
     EXPECT_LE(trace::deltaE(palette.background, {250, 245, 230}), 3);
     ASSERT_EQ(palette.colours.size(), 3u);
     const Rgb expected[] = {{0, 0, 200}, kRed, kGreen};
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_LE(trace::deltaE(palette.colours[std::size_t(i)], expected[i]),
-                  6); // 5 bits a channel
-    }
+    for (std::size_t i = 0; i < 3; ++i) // within 5 bits a channel
+        EXPECT_LE(trace::deltaE(palette.colours[i], expected[i]), 6) << i;
 }
 
 // A graph drawn as a scan shows it: black axes, a blue and a red curve, anti-aliased.
