@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "picture/BmpCodec.h"
 #include "support/TempFiles.h"
 
@@ -190,13 +191,10 @@ TEST_F(BmpCodec, DecodesEveryDepthInBothRowOrders) {
             const Decoded d = decode(variantFile(v, topDown));
             ASSERT_TRUE(d.ok()) << d.error;
             EXPECT_EQ(d.sourceBits, v.bits);
-            ASSERT_EQ(d.raster.width(), kW);
-            ASSERT_EQ(d.raster.height(), kH);
             const int n = v.bits <= 8 ? std::min(8, 1 << v.bits) : 8;
-            for (int y = 0; y < kH; ++y)
-                for (int x = 0; x < kW; ++x)
-                    EXPECT_EQ(d.raster.pixel(x, y), expected(kColours[indexAt(x, y, n)]))
-                        << "at " << x << "," << y;
+            tracelle::testing::expectPixels(d.raster, kW, kH, [n](int x, int y) {
+                return expected(kColours[indexAt(x, y, n)]);
+            });
         }
     }
 }
@@ -233,13 +231,10 @@ TEST_F(BmpCodec, DecodesRleWithEveryEscape) {
         const Decoded d = decode(rleFile(four));
         ASSERT_TRUE(d.ok()) << d.error;
         EXPECT_EQ(d.sourceBits, four ? 4 : 8);
-        for (int y = 0; y < d.raster.height(); ++y) {
-            for (int x = 0; x < d.raster.width(); ++x) {
-                const int i = four ? kRle4Rows[y][x] : kRle8Rows[y][x];
-                EXPECT_EQ(d.raster.pixel(x, y), expected(kColours[i < 8 ? i : 0]))
-                    << "at " << x << "," << y;
-            }
-        }
+        tracelle::testing::expectPixels(d.raster, four ? 7 : 6, four ? 4 : 5, [four](int x, int y) {
+            const int i = four ? kRle4Rows[y][x] : kRle8Rows[y][x];
+            return expected(kColours[i < 8 ? i : 0]);
+        });
     }
     // An end of line on the last row completes the picture without an end of bitmap.
     const Decoded d = decode(bmpFile({40, 2, 1, 8, 1, {}, kColours, 0}, {2, 3, 0, 0}));
@@ -331,11 +326,8 @@ TEST_F(BmpCodec, WrittenPicturesReadBackTheSame) {
         const Decoded d = decodeBmp(path);
         ASSERT_TRUE(d.ok()) << d.error;
         EXPECT_EQ(d.sourceBits, 24);
-        ASSERT_EQ(d.raster.width(), w);
-        ASSERT_EQ(d.raster.height(), h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                EXPECT_EQ(d.raster.pixel(x, y), r.pixel(x, y));
+        tracelle::testing::expectPixels(d.raster, w, h,
+                                        [&r](int x, int y) { return r.pixel(x, y); });
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }

@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "picture/GifCodec.h"
 #include "support/TempFiles.h"
 
@@ -96,6 +97,13 @@ TEST_F(GifCodecTest, FirstFrameOnTheBackgroundOfTheScreen) {
     const Pixel white = rgb555(255, 255, 255);
     const auto diagonal = [](int x, int y) { return (x + 2 * y) % 32; };
     const auto byRow = [](int, int y) { return y % 32; };
+    // A diagonal frame through `map`, `outside` elsewhere on the screen.
+    const auto framed = [&](int left, int top, int w, int h, const Colours& map, Pixel outside) {
+        return [=, &map](int x, int y) {
+            const bool inside = x >= left && x < left + w && y >= top && y < top + h;
+            return inside ? colourOf(map, diagonal(x - left, y - top)) : outside;
+        };
+    };
     const struct {
         const char* name;
         Gif gif;
@@ -114,37 +122,21 @@ TEST_F(GifCodecTest, FirstFrameOnTheBackgroundOfTheScreen) {
          [&](int x, int y) { return colourOf(global, byRow(x, y)); }},
         {"local palette over the global one",
          {6, 5, 1, global, {{1, 1, 4, 3, diagonal, false, local}}},
-         [&](int x, int y) {
-             const bool inside = x >= 1 && x < 5 && y >= 1 && y < 4;
-             return inside ? colourOf(local, diagonal(x - 1, y - 1)) : colourOf(global, 1);
-         }},
+         framed(1, 1, 4, 3, local, colourOf(global, 1))},
         {"local palette only: white background",
          {6, 5, 1, {}, {{1, 1, 4, 3, diagonal, false, local}}},
-         [&](int x, int y) {
-             const bool inside = x >= 1 && x < 5 && y >= 1 && y < 4;
-             return inside ? colourOf(local, diagonal(x - 1, y - 1)) : white;
-         }},
+         framed(1, 1, 4, 3, local, white)},
         {"frame overhanging the screen",
          {10, 8, 2, global, {{6, 5, 8, 6, diagonal}}},
-         [&](int x, int y) {
-             return x >= 6 && y >= 5 ? colourOf(global, diagonal(x - 6, y - 5))
-                                     : colourOf(global, 2);
-         }},
+         framed(6, 5, 8, 6, global, colourOf(global, 2))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeGif(path("fixture.gif"), c.gif);
         const Decoded d = decodeGif(path("fixture.gif"));
         ASSERT_TRUE(d.ok()) << d.error;
-        ASSERT_EQ(d.raster.width(), c.gif.width);
-        ASSERT_EQ(d.raster.height(), c.gif.height);
         EXPECT_EQ(d.sourceBits, 8);
-        int wrong = 0;
-        for (int y = 0; y < c.gif.height; ++y)
-            for (int x = 0; x < c.gif.width; ++x)
-                if (d.raster.pixel(x, y) != c.expected(x, y) && wrong++ == 0)
-                    ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
-        EXPECT_EQ(wrong, 0);
+        tracelle::testing::expectPixels(d.raster, c.gif.width, c.gif.height, c.expected);
     }
 }
 

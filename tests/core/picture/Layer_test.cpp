@@ -4,6 +4,7 @@
 #include "picture/Stretch.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -121,8 +122,6 @@ TEST(Layer, TileMemoryGivenUpServesAgainWithoutItsOldPixels) {
     }
 }
 
-// Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
-// whatever the factor of the view.
 // The bare picture follows the layer's picture and canvas, never what is drawn on the layer.
 TEST(BarePicture, ShowsThePictureWithoutTheDrawingsOfItsLayer) {
     const Pixel teal = rgb555(0, 128, 128), red = rgb555(255, 0, 0);
@@ -155,6 +154,8 @@ TEST(BarePicture, ShowsThePictureWithoutTheDrawingsOfItsLayer) {
     }
 }
 
+// Black one-pixel lines every 40 pixels on white: each still shows, darker than the paper,
+// whatever the factor of the view.
 TEST(Overview, ThinLinesShowAtEveryFactor) {
     const int w = 6400, h = 4000;
     auto picture = std::make_shared<Raster>(Raster::create(w, h));
@@ -202,22 +203,19 @@ TEST(Overview, LevelsAverageTheirBoxesUpToTheEdges) {
         const Layer layer = Layer::over(pattern(1024, 512), c.w, c.h, c.ox, c.oy, 0x1234);
         Overview overview;
         overview.buildNow(layer);
-        int k = 0;
-        const Raster* first = overview.levelFor(4, &k);
-        const Raster* second = overview.levelFor(8, &k);
-        ASSERT_TRUE(first && second);
-        for (int y = 0; y < first->height(); ++y)
-            for (int x = 0; x < first->width(); ++x)
-                ASSERT_EQ(first->pixel(x, y),
-                          boxAverage(4 * x, 4 * y, 4, c.w, c.h,
-                                     [&](int u, int v) { return layer.pixel(u, v); }))
-                    << x << ", " << y;
-        for (int y = 0; y < second->height(); ++y)
-            for (int x = 0; x < second->width(); ++x)
-                ASSERT_EQ(second->pixel(x, y),
-                          boxAverage(2 * x, 2 * y, 2, first->width(), first->height(),
-                                     [&](int u, int v) { return first->pixel(u, v); }))
-                    << x << ", " << y;
+        // Each level averages the one below it, the first the layer itself.
+        std::function<Pixel(int, int)> below = [&](int u, int v) { return layer.pixel(u, v); };
+        int w = c.w, h = c.h, k = 0;
+        for (const auto& [factor, side] : {std::pair{4.0, 4}, std::pair{8.0, 2}}) {
+            const Raster* level = overview.levelFor(factor, &k);
+            ASSERT_TRUE(level);
+            for (int y = 0; y < level->height(); ++y)
+                for (int x = 0; x < level->width(); ++x)
+                    ASSERT_EQ(level->pixel(x, y), boxAverage(side * x, side * y, side, w, h, below))
+                        << factor << ": " << x << ", " << y;
+            below = [level](int u, int v) { return level->pixel(u, v); };
+            w = level->width(), h = level->height();
+        }
     }
 }
 

@@ -21,8 +21,11 @@ TEST(MetafileHeader, EmfSizeComesFromItsFrame) {
                             .boundsBottom = 1562,
                             .devicePixels = {4960, 7016},
                             .deviceMm = {210, 297}};
-    for (const EmfLayout& l : {EmfLayout{}, printer, EmfLayout{.frameRight = 13230}}) {
-        SCOPED_TRACE(l.devicePixels[0]);
+    // Without a frame, the bounds: 1920 pixels on 508 mm, 96 per inch.
+    const EmfLayout noFrame{.frameRight = 0, .frameBottom = 0};
+    for (const EmfLayout& l : {EmfLayout{}, printer, EmfLayout{.frameRight = 13230}, noFrame}) {
+        SCOPED_TRACE(::testing::Message()
+                     << l.devicePixels[0] << " device pixels, frame " << l.frameRight);
         const MetafileHeader h = read(emfBytes(l));
         ASSERT_TRUE(h.ok()) << h.error;
         EXPECT_EQ(h.kind, MetafileKind::Emf);
@@ -33,6 +36,7 @@ TEST(MetafileHeader, EmfSizeComesFromItsFrame) {
     const MetafileHeader h = read(emfBytes(printer));
     EXPECT_NEAR(h.frame.right, 13229 * 4960 / 21000.0, 1e-9);
     EXPECT_NEAR(h.frame.bottom, 6614 * 7016 / 29700.0, 1e-9);
+    EXPECT_EQ(read(emfBytes(noFrame)).frame.right, 500);
 }
 
 // The file that locates the box is a sound placeable WMF of the same box, holding the mapping
@@ -59,14 +63,6 @@ TEST(MetafileHeader, WmfBoxOnlyKeepsTheBoxAndTheMapping) {
         const std::size_t mapping = l.mapMode ? 4 + 5 + 5 + 5 : 5 + 5;
         EXPECT_EQ(box.size(), 22 + 18 + 2 * (mapping + 9 + 3));
     }
-}
-
-TEST(MetafileHeader, EmfWithoutFrameFallsBackOnItsBounds) {
-    const MetafileHeader h = read(emfBytes({.frameRight = 0, .frameBottom = 0}));
-    ASSERT_TRUE(h.ok()) << h.error;
-    EXPECT_EQ(h.width, 500); // 1920 pixels on 508 mm: 96 per inch
-    EXPECT_EQ(h.height, 250);
-    EXPECT_EQ(h.frame.right, 500);
 }
 
 TEST(MetafileHeader, WmfSizeComesFromThePlaceableBox) {

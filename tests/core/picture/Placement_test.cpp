@@ -2,6 +2,7 @@
 #include "picture/Stretch.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 using namespace tracelle::picture;
@@ -24,10 +25,9 @@ TEST(Placement, ProportionsOfTheWindowCentreThePicture) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
         const Placement p = placePicture(c.w, c.h, c.keep, c.cw, c.ch);
-        EXPECT_EQ(p.canvasWidth, c.expected.canvasWidth);
-        EXPECT_EQ(p.canvasHeight, c.expected.canvasHeight);
-        EXPECT_EQ(p.ox, c.expected.ox);
-        EXPECT_EQ(p.oy, c.expected.oy);
+        const Placement& e = c.expected;
+        EXPECT_EQ(std::tie(p.canvasWidth, p.canvasHeight, p.ox, p.oy),
+                  std::tie(e.canvasWidth, e.canvasHeight, e.ox, e.oy));
     }
 }
 

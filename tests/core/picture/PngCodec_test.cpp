@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "picture/PngCodec.h"
 #include "support/TempFiles.h"
 
@@ -136,15 +137,9 @@ public:
 void expectDecodedExactly(const std::string& path, const Case& c) {
     const Decoded d = decodePng(path);
     ASSERT_TRUE(d.ok()) << d.error;
-    ASSERT_EQ(d.raster.width(), c.width);
-    ASSERT_EQ(d.raster.height(), c.height);
     EXPECT_EQ(d.sourceBits, c.sourceBits);
-    int wrong = 0;
-    for (int y = 0; y < c.height; ++y)
-        for (int x = 0; x < c.width; ++x)
-            if (d.raster.pixel(x, y) != expected(c, x, y) && wrong++ == 0)
-                ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
-    EXPECT_EQ(wrong, 0);
+    tracelle::testing::expectPixels(d.raster, c.width, c.height,
+                                    [&](int x, int y) { return expected(c, x, y); });
 }
 
 TEST_F(PngCodecTest, DecodesEveryColourTypeAndDepthExactly) {

@@ -1,5 +1,6 @@
 // The fixtures are written by libtiff itself at run time, so that every compression and
 // sample layout is checked against the pixels it was given.
+#include "PixelCheck.h"
 #include "picture/TiffCodec.h"
 #include "support/TempFiles.h"
 
@@ -25,15 +26,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string tempFile(const std::string& name) {
-    struct Folder {
-        fs::path path = tracelle::testing::tempFolder("tracelle_tiff_");
-        Folder() { fs::create_directories(path); }
-        ~Folder() { fs::remove_all(path); }
-    };
-    static const Folder folder;
-    return (folder.path / name).string();
-}
+class TiffCodec : public tracelle::testing::TempSuite<TiffCodec> {
+public:
+    static fs::path dir() { return tracelle::testing::tempFolder("tracelle_tiff_"); }
+};
 
 enum class Colour { Black, White, Palette, OldPalette, Rgb, Cmyk, YCbCr };
 
@@ -292,37 +288,18 @@ bool writeTiff(const std::string& path, const Source& source, const WriteOptions
     return ok;
 }
 
-// Differences beyond `tolerance` RGB555 steps in a channel, and where the first one is.
-int mismatches(const Decoded& d, const Source& s, int tolerance, std::string* first) {
-    int bad = 0;
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x) {
-            const Pixel got = d.raster.pixel(x, y), want = s.expected(x, y);
-            bool same = true;
-            for (int shift : {10, 5, 0})
-                same = same && std::abs((got >> shift & 31) - (want >> shift & 31)) <= tolerance;
-            if (!same && bad++ == 0) {
-                char text[64];
-                std::snprintf(text, sizeof text, "(%d, %d): %04x for %04x", x, y, got, want);
-                *first = text;
-            }
-        }
-    return bad;
-}
-
 void expectSourcePixels(const Source& source, const WriteOptions& w) {
-    const std::string path = tempFile("pixels.tif");
+    const std::string path = TiffCodec::path("pixels.tif");
     ASSERT_TRUE(writeTiff(path, source, w));
     const Decoded d = decodeTiff(path);
     ASSERT_TRUE(d.ok()) << d.error;
-    ASSERT_EQ(d.raster.width(), source.width);
-    ASSERT_EQ(d.raster.height(), source.height);
     EXPECT_EQ(d.sourceBits, source.layout.bits * source.layout.samples);
-    std::string first;
-    EXPECT_EQ(mismatches(d, source, source.smooth ? 1 : 0, &first), 0) << first;
+    tracelle::testing::expectPixels(
+        d.raster, source.width, source.height, [&](int x, int y) { return source.expected(x, y); },
+        source.smooth ? 1 : 0);
 }
 
-TEST(TiffCodec, EveryCompressionLayoutAndOrganisationGivesTheSourcePixels) {
+TEST_F(TiffCodec, EveryCompressionLayoutAndOrganisationGivesTheSourcePixels) {
     int checked = 0;
     for (const Layout& layout : allLayouts())
         for (const Compression& compression : kCompressions)
@@ -343,7 +320,7 @@ const Compression kNone{"none", COMPRESSION_NONE}, kLzw{"LZW", COMPRESSION_LZW};
 // A strip too large to hold whole is read a row at a time, through one handle a plane; from
 // half a megapixel on, two threads share the strips or tiles, each through its own handle;
 // of several pages, the first is read.
-TEST(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
+TEST_F(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
     const Layout ycbcr{Colour::YCbCr, 8, 3}, rgba{Colour::Rgb, 8, 4}, rgba16{Colour::Rgb, 16, 4};
     const Compression jpeg{"JPEG", COMPRESSION_JPEG};
     const Compression deflate{"deflate", COMPRESSION_ADOBE_DEFLATE, true};
@@ -381,12 +358,19 @@ std::uint32_t directoryOffset(const std::vector<char>& file) {
     return offset;
 }
 
-void patchField(std::vector<char>& file, std::uint16_t tag, std::uint16_t value) {
+// The directory entry of `tag`, which must be there.
+char* entryOf(std::vector<char>& file, std::uint16_t tag) {
     const std::uint32_t ifd = directoryOffset(file);
     std::uint16_t count, entryTag;
     std::memcpy(&count, file.data() + ifd, 2);
     for (char* entry = file.data() + ifd + 2; count-- > 0; entry += 12)
-        if (std::memcpy(&entryTag, entry, 2), entryTag == tag) std::memcpy(entry + 8, &value, 2);
+        if (std::memcpy(&entryTag, entry, 2), entryTag == tag) return entry;
+    ADD_FAILURE() << "no tag " << tag;
+    return nullptr;
+}
+
+void patchField(std::vector<char>& file, std::uint16_t tag, std::uint16_t value) {
+    if (char* entry = entryOf(file, tag)) std::memcpy(entry + 8, &value, 2);
 }
 
 Decoded decodeSilently(const std::string& path) {
@@ -408,7 +392,7 @@ struct Refusal {
     std::uint16_t tag = 0, value = 0; // the field rewritten by Patch
 };
 
-TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
+TEST_F(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
     const char* damaged = "TIFF : fichier endommagé ou tronqué";
     const char* unreadable = "TIFF : fichier illisible";
     const char* pixel = "TIFF : format de pixel non reconnu";
@@ -443,7 +427,7 @@ TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
         SCOPED_TRACE(c.name);
         WriteOptions w{c.compression, {"", c.tiled, false}, 16};
         w.directoryFirst = c.how == CutPixels;
-        const std::string path = tempFile("refused.tif");
+        const std::string path = TiffCodec::path("refused.tif");
         ASSERT_TRUE(
             writeTiff(path, {301, 203, c.layout, c.compression.code == COMPRESSION_JPEG}, w));
         std::vector<char> file = bytesOf(path);
@@ -479,23 +463,20 @@ TEST(TiffCodec, DamagedOrUnsupportedFilesAreRefusedWithTheirReason) {
 // The byte counts of blocks `damaged` set to 0, a fault that libtiff names with the block.
 void emptyBlocks(std::vector<char>& file, std::uint16_t tag,
                  const std::vector<std::uint32_t>& damaged) {
-    const std::uint32_t ifd = directoryOffset(file);
-    std::uint16_t count, entryTag, type;
-    std::memcpy(&count, file.data() + ifd, 2);
-    for (const char* entry = file.data() + ifd + 2; count-- > 0; entry += 12) {
-        std::uint32_t array; // more values than fit in the entry
-        if (std::memcpy(&entryTag, entry, 2), entryTag != tag) continue;
-        std::memcpy(&type, entry + 2, 2);
-        std::memcpy(&array, entry + 8, 4);
-        const std::size_t size = type == TIFF_SHORT ? 2 : 4;
-        for (std::uint32_t block : damaged)
-            std::memset(file.data() + array + size * block, 0, size);
-    }
+    const char* entry = entryOf(file, tag);
+    if (!entry) return;
+    std::uint16_t type;
+    std::uint32_t array; // more values than fit in the entry
+    std::memcpy(&type, entry + 2, 2);
+    std::memcpy(&array, entry + 8, 4);
+    const std::size_t size = type == TIFF_SHORT ? 2 : 4;
+    for (std::uint32_t block : damaged)
+        std::memset(file.data() + array + size * block, 0, size);
 }
 
 // Whichever thread meets it, the damage reported is the first block's, as in one pass, and
 // no half-read picture comes back.
-TEST(TiffCodec, ALargePictureWithADamagedBlockIsRefusedForTheFirstOne) {
+TEST_F(TiffCodec, ALargePictureWithADamagedBlockIsRefusedForTheFirstOne) {
     const struct {
         const char* name;
         bool tiled;
@@ -511,7 +492,7 @@ TEST(TiffCodec, ALargePictureWithADamagedBlockIsRefusedForTheFirstOne) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string path = tempFile("damaged.tif");
+        const std::string path = TiffCodec::path("damaged.tif");
         WriteOptions w{kLzw, {"", c.tiled, false}, 16};
         w.directoryFirst = true;
         ASSERT_TRUE(writeTiff(path, {800, 700, kRgb}, w)); // 44 strips, 2200 tiles

@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "picture/Decoder.h"
 #include "picture/WebpCodec.h"
 #include "support/TempFiles.h"
@@ -45,18 +46,12 @@ TEST_F(WebpCodecTest, LosslessGivesThePixelsBackAndTransparencyLiesOverWhite) {
         ASSERT_TRUE(writeWebp(path("carte.img"), W, H, sample, {.lossless = true, .alpha = alpha}));
         const Decoded d = decodeFile(path("carte.img"));
         ASSERT_TRUE(d.ok()) << d.error;
-        ASSERT_EQ(d.raster.width(), W);
-        ASSERT_EQ(d.raster.height(), H);
         EXPECT_EQ(d.sourceBits, alpha ? 32 : 24);
-        int wrong = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x) {
-                Rgba p = sample(x, y);
-                if (!alpha) p.a = 255;
-                if (d.raster.pixel(x, y) != overWhite(p) && wrong++ == 0)
-                    ADD_FAILURE() << "first wrong pixel at " << x << ", " << y;
-            }
-        EXPECT_EQ(wrong, 0);
+        tracelle::testing::expectPixels(d.raster, W, H, [&](int x, int y) {
+            Rgba p = sample(x, y);
+            if (!alpha) p.a = 255;
+            return overWhite(p);
+        });
     }
 }
 

@@ -63,6 +63,32 @@ inline double distanceTo(const std::vector<PointF>& line, PointF p, double* alon
     return best;
 }
 
+// The share of `truth`, densely sampled along its length, within `within` px of `traced`.
+inline double covered(const std::vector<PointF>& truth, const std::vector<PointF>& traced,
+                      double within = 1.5) {
+    const auto dense = sampled(
+        [&](double s) {
+            const std::size_t i = std::min(truth.size() - 2, std::size_t(s));
+            const double u = s - double(i);
+            const PointF a = truth[i], b = truth[i + 1];
+            return PointF{a.x + u * (b.x - a.x), a.y + u * (b.y - a.y)};
+        },
+        0, double(truth.size() - 1), 4000);
+    int near = 0;
+    for (const PointF& p : dense)
+        near += traced.size() > 1 && distanceTo(traced, p) <= within;
+    return double(near) / double(dense.size());
+}
+
+// `colour` laid over `p` by the share `a` of the pixel it covers.
+inline void blend(picture::Pixel& p, double a, Rgb colour) {
+    const auto mix = [a](int under, int over) {
+        return static_cast<std::uint8_t>(std::lround(under + a * (over - under)));
+    };
+    p = picture::rgb555(mix(picture::red8(p), colour.r), mix(picture::green8(p), colour.g),
+                        mix(picture::blue8(p), colour.b));
+}
+
 // The stroke of `line`, `width` pixels wide; with `dash` > 0, drawn `dash` pixels then left
 // out `space` pixels along its length, the dashes cut square.
 inline void stroke(picture::Raster& r, const std::vector<PointF>& line, double width, Rgb colour,
@@ -88,16 +114,9 @@ inline void stroke(picture::Raster& r, const std::vector<PointF>& line, double w
         s += l;
     }
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const double c = cover[static_cast<std::size_t>(y) * w + x];
-            if (c <= 0) continue;
-            picture::Pixel& p = r.row(y)[x];
-            const auto mix = [c](int under, int over) {
-                return static_cast<std::uint8_t>(std::lround(under + c * (over - under)));
-            };
-            p = picture::rgb555(mix(picture::red8(p), colour.r), mix(picture::green8(p), colour.g),
-                                mix(picture::blue8(p), colour.b));
-        }
+        for (int x = 0; x < w; ++x)
+            if (const double c = cover[static_cast<std::size_t>(y) * w + x]; c > 0)
+                blend(r.row(y)[x], c, colour);
 }
 
 inline picture::Layer layerOf(picture::Raster r) {

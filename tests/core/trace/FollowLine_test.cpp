@@ -33,18 +33,7 @@ Measure measure(const std::vector<PointF>& truth, const std::vector<PixelPoint>&
         m.worst = std::max(m.worst, d);
         m.mean += d / double(traced.size());
     }
-    const auto dense = sampled(
-        [&](double s) {
-            const std::size_t i = std::min(truth.size() - 2, std::size_t(s));
-            const double t = s - double(i);
-            return PointF{truth[i].x + t * (truth[i + 1].x - truth[i].x),
-                          truth[i].y + t * (truth[i + 1].y - truth[i].y)};
-        },
-        0, double(truth.size() - 1), 4000);
-    int near = 0;
-    for (const PointF& p : dense)
-        near += tracedF.size() > 1 && distanceTo(tracedF, p) <= 1.5;
-    m.covered = double(near) / double(dense.size());
+    m.covered = covered(truth, tracedF);
     return m;
 }
 
@@ -74,12 +63,27 @@ void clutter(picture::Raster& r) {
 }
 
 struct Case {
-    const char* name;
+    std::string name;
     double width;
     bool jpeg;
     bool cluttered;
     double dash;
 };
+
+// Every width plain, through JPEG, among clutter or both; and dashed lines.
+std::vector<Case> pictures() {
+    std::vector<Case> all{{"w1_dashed", 1, false, false, 20},
+                          {"w3_dashed", 3, false, false, 20},
+                          {"w2_dashed_jpeg", 2, true, false, 20}};
+    for (const bool cluttered : {false, true})
+        for (const bool jpeg : {false, true})
+            for (const int width : {1, 2, 3, 5}) {
+                std::string name = std::to_string(width) + (cluttered ? "_clutter" : "");
+                all.push_back(
+                    {'w' + name + (jpeg ? "_jpeg" : ""), double(width), jpeg, cluttered, 0});
+            }
+    return all;
+}
 
 class FollowLine : public ::testing::TestWithParam<Case> {};
 
@@ -107,20 +111,8 @@ TEST_P(FollowLine, TracesTheCentrelineFromEndToEnd) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, FollowLine,
-    ::testing::Values(
-        Case{"w1", 1, false, false, 0}, Case{"w2", 2, false, false, 0},
-        Case{"w3", 3, false, false, 0}, Case{"w5", 5, false, false, 0},
-        Case{"w1_jpeg", 1, true, false, 0}, Case{"w2_jpeg", 2, true, false, 0},
-        Case{"w3_jpeg", 3, true, false, 0}, Case{"w5_jpeg", 5, true, false, 0},
-        Case{"w1_clutter", 1, false, true, 0}, Case{"w2_clutter", 2, false, true, 0},
-        Case{"w3_clutter", 3, false, true, 0}, Case{"w5_clutter", 5, false, true, 0},
-        Case{"w1_clutter_jpeg", 1, true, true, 0}, Case{"w2_clutter_jpeg", 2, true, true, 0},
-        Case{"w3_clutter_jpeg", 3, true, true, 0}, Case{"w5_clutter_jpeg", 5, true, true, 0},
-        Case{"w1_dashed", 1, false, false, 20}, Case{"w3_dashed", 3, false, false, 20},
-        Case{"w2_dashed_jpeg", 2, true, false, 20}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pictures, FollowLine, ::testing::ValuesIn(pictures()),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(FollowLineStops, AtAGapLongerThanTheGapLength) {
     picture::Raster r = sheet(200, 60);
@@ -129,9 +121,7 @@ TEST(FollowLineStops, AtAGapLongerThanTheGapLength) {
     const picture::Layer layer = layerOf(std::move(r));
     for (const auto& [gap, farthest] : {std::pair{6, 90.0}, std::pair{12, 190.0}}) {
         SCOPED_TRACE(gap);
-        trace::FollowSettings s;
-        s.gap = gap;
-        const trace::Trace t = trace::followLine(layer, {50, 30}, s);
+        const trace::Trace t = trace::followLine(layer, {50, 30}, {.colour = {}, .gap = gap});
         ASSERT_EQ(t.result, trace::TraceResult::Followed);
         const double right = std::max(t.centreline.front().x, t.centreline.back().x);
         EXPECT_NEAR(right, farthest, 1.5);
@@ -149,53 +139,47 @@ TEST(FollowLineStops, AtThePictureEdgeWithoutLosingTheLastPixels) {
     EXPECT_NEAR(right, 120, 1.5); // the round cap's half width taken off
 }
 
-TEST(FollowLineStops, GoesStraightOnAcrossALineOfItsOwnColour) {
-    picture::Raster r = sheet(200, 200);
-    const std::vector<PointF> own{{20, 30.5}, {180, 170.5}};
-    stroke(r, own, 2, kRed);
-    stroke(r, {{20, 150.2}, {180, 60.2}}, 2, kRed);
-    const picture::Layer layer = layerOf(std::move(r));
-    const trace::Trace t = trace::followLine(layer, {40, 48});
-    ASSERT_EQ(t.result, trace::TraceResult::Followed);
-    const Measure m = measure(own, trace::resample(t.centreline, 1));
-    EXPECT_LE(m.worst, 1.5);
-    EXPECT_GE(m.covered, 0.98);
-}
-
-TEST(FollowLineStops, ClosesAroundALoop) {
-    picture::Raster r = sheet(200, 200);
-    const auto circle = sampled(
-        [](double a) {
-            return PointF{100.3 + 60 * std::cos(a), 100.6 + 60 * std::sin(a)};
-        },
-        0, 2 * M_PI);
-    stroke(r, circle, 2, kBlue);
-    const picture::Layer layer = layerOf(std::move(r));
-    const trace::Trace t = trace::followLine(layer, {160, 101});
-    ASSERT_EQ(t.result, trace::TraceResult::Followed);
-    const Measure m = measure(circle, trace::resample(t.centreline, 1));
-    EXPECT_LE(m.worst, 1.5);
-    EXPECT_GE(m.covered, 0.98);
-    EXPECT_LT(arcLength(t.centreline), 1.1 * arcLength(circle));
-}
-
-TEST(FollowLineStops, GoesRoundALoopOnceFromItsTail) {
-    picture::Raster r = sheet(240, 200);
-    // A loop whose tail leaves it where it closes: going straight on at the join enters the
-    // loop again.
-    std::vector<PointF> shape{{20, 150.5}, {120.5, 150.5}};
-    const auto loop = sampled(
-        [](double a) {
-            return PointF{120.5 + 50 * std::sin(a), 100.5 + 50 * std::cos(a)};
-        },
-        0, 2 * M_PI);
-    shape.insert(shape.end(), loop.begin(), loop.end());
-    stroke(r, shape, 2, kRed);
-    const picture::Layer layer = layerOf(std::move(r));
-    const trace::Trace t = trace::followLine(layer, {40, 150});
-    ASSERT_EQ(t.result, trace::TraceResult::Followed);
-    EXPECT_LT(arcLength(t.centreline), 1.1 * arcLength(shape));
-    EXPECT_GE(measure(shape, trace::resample(t.centreline, 1)).covered, 0.9);
+// Straight on across a line of its own colour, round a closed loop, and round a loop once
+// from its tail, where going straight on at the join enters the loop again: the whole line,
+// taken once.
+TEST(FollowLineStops, TakesTheWholeLineOnce) {
+    const auto circle = [](PointF c, double radius, bool upright) {
+        return sampled(
+            [=](double a) {
+                const double u = radius * std::cos(a), v = radius * std::sin(a);
+                return upright ? PointF{c.x + v, c.y + u} : PointF{c.x + u, c.y + v};
+            },
+            0, 2 * M_PI);
+    };
+    std::vector<PointF> tailed{{20, 150.5}, {120.5, 150.5}};
+    const auto loop = circle({120.5, 100.5}, 50, true);
+    tailed.insert(tailed.end(), loop.begin(), loop.end());
+    const struct {
+        const char* name;
+        std::vector<PointF> line, crossing;
+        PixelPoint click;
+        double covered;
+    } rows[] = {
+        {"across its own colour",
+         {{20, 30.5}, {180, 170.5}},
+         {{20, 150.2}, {180, 60.2}},
+         {40, 48},
+         0.98},
+        {"closed loop", circle({100.3, 100.6}, 60, false), {}, {160, 101}, 0.98},
+        {"loop from its tail", tailed, {}, {40, 150}, 0.9},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        picture::Raster r = sheet(240, 200);
+        stroke(r, row.line, 2, kRed);
+        if (!row.crossing.empty()) stroke(r, row.crossing, 2, kRed);
+        const trace::Trace t = trace::followLine(layerOf(std::move(r)), row.click);
+        ASSERT_EQ(t.result, trace::TraceResult::Followed);
+        const Measure m = measure(row.line, trace::resample(t.centreline, 1));
+        EXPECT_LE(m.worst, 1.5);
+        EXPECT_GE(m.covered, row.covered);
+        EXPECT_LT(arcLength(t.centreline), 1.1 * arcLength(row.line));
+    }
 }
 
 TEST(FollowLineStops, OnTheBackgroundOrAnAbsentColourWithAReason) {

@@ -1,11 +1,11 @@
 #include "Lettering.h"
 
+#include "Drawing.h"
 #include "render/GuiApplication.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tracelle::testing {
@@ -28,17 +28,8 @@ void letter(picture::Raster& r, const std::string& text, trace::PointF centre, i
     }
     for (int y = 0; y < r.height(); ++y) {
         const uchar* c = cover.constScanLine(y);
-        for (int x = 0; x < r.width(); ++x) {
-            if (c[x] == 0) continue;
-            const double a = c[x] / 255.0;
-            picture::Pixel& px = r.row(y)[x];
-            const auto mix = [a](int under, int over) {
-                return static_cast<std::uint8_t>(std::lround(under + a * (over - under)));
-            };
-            px = picture::rgb555(mix(picture::red8(px), colour.r),
-                                 mix(picture::green8(px), colour.g),
-                                 mix(picture::blue8(px), colour.b));
-        }
+        for (int x = 0; x < r.width(); ++x)
+            if (c[x] > 0) blend(r.row(y)[x], c[x] / 255.0, colour);
     }
 }
 

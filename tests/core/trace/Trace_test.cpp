@@ -44,6 +44,13 @@ TEST(Polyline, SimplifiesToTheFewestPointsWithinTheTolerance) {
     EXPECT_EQ(trace::simplify(hairpin, 1), (std::vector<PixelPoint>{{0, 0}, {10, 0}, {4, 0}}));
 }
 
+// The colour chosen, or the one near the click.
+std::optional<PixelPoint> snap(const picture::Layer& layer, PixelPoint click, bool chosen,
+                               Rgb colour) {
+    return chosen ? trace::snapToLine(layer, click, trace::LineColour(colour, kWhite))
+                  : trace::snapToLine(layer, click);
+}
+
 TEST(Snap, MovesAClickNearALineToItsCentreAcrossIt) {
     picture::Raster r = sheet(200, 200);
     const std::vector<PointF> upright{{100.5, 0}, {100.5, 199}};
@@ -62,12 +69,10 @@ TEST(Snap, MovesAClickNearALineToItsCentreAcrossIt) {
         {"5 px right", {105, 70}, &upright, kRed},    {"too far", {108, 70}, nullptr, kRed},
         {"slanted line", {33, 51}, &slanted, kGreen}, {"on the paper", {150, 40}, nullptr, kRed},
     };
-    for (const bool chosen : {true, false}) // the colour chosen, or the one near the click
+    for (const bool chosen : {true, false})
         for (const Row& row : rows) {
             SCOPED_TRACE(std::string(row.name) + (chosen ? ", colour chosen" : ""));
-            const auto snapped =
-                chosen ? trace::snapToLine(layer, row.click, trace::LineColour(row.colour, kWhite))
-                       : trace::snapToLine(layer, row.click);
+            const auto snapped = snap(layer, row.click, chosen, row.colour);
             ASSERT_EQ(snapped.has_value(), row.line != nullptr);
             if (!snapped) continue;
             const PointF s{double(snapped->x), double(snapped->y)};
@@ -106,11 +111,7 @@ TEST(Snap, LandsOnTheCentreOfALevelLineFromEitherSide) {
                         SCOPED_TRACE(::testing::Message()
                                      << "width " << width << ", centre " << middle
                                      << ", click at y " << y << (chosen ? ", colour chosen" : ""));
-                        const PixelPoint click{100, y};
-                        const auto snapped =
-                            chosen
-                                ? trace::snapToLine(layer, click, trace::LineColour(kRed, kWhite))
-                                : trace::snapToLine(layer, click);
+                        const auto snapped = snap(layer, {100, y}, chosen, kRed);
                         ASSERT_TRUE(snapped.has_value());
                         EXPECT_EQ(snapped->x, 100);
                         EXPECT_LE(std::abs(snapped->y - middle), 0.5);
@@ -124,14 +125,14 @@ double f(double x) {
 
 TEST(XStep, TakesOnePointPerStepOnTheCurve) {
     picture::Raster r = sheet(300, 240);
-    stroke(r, sampled([](double x) { return PointF{x, f(x)}; }, 0, 299), 2, kRed);
+    // Whole pixels on a steep curve: measured across the curve rather than upright.
+    const auto curveF = sampled([](double x) { return PointF{x, f(x)}; }, 0, 299);
+    stroke(r, curveF, 2, kRed);
     stroke(r, sampled([](double x) { return PointF{x, f(x) + 40}; }, 0, 299), 2, kGreen);
     for (int y = 0; y < 240; ++y) // columns 100 to 139 without the curve
         for (int x = 100; x < 140; ++x)
             r.row(y)[x] = picture::rgb555(255, 255, 255);
     const picture::Layer layer = layerOf(std::move(r));
-    // Whole pixels on a steep curve: measured across the curve rather than upright.
-    const auto curveF = sampled([](double x) { return PointF{x, f(x)}; }, 0, 299);
     for (int step : {1, 5, 12}) {
         SCOPED_TRACE(step);
         const auto points =
@@ -181,27 +182,27 @@ TEST(DominantColours, AreTheMostFrequentBesideTheBackground) {
     EXPECT_LE(trace::deltaE(palette.background, {250, 245, 230}), 3);
     ASSERT_EQ(palette.colours.size(), 3u);
     const Rgb expected[] = {{0, 0, 200}, kRed, kGreen};
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_LE(trace::deltaE(palette.colours[std::size_t(i)], expected[i]),
-                  6); // 5 bits a channel
-    }
+    for (std::size_t i = 0; i < 3; ++i) // within 5 bits a channel
+        EXPECT_LE(trace::deltaE(palette.colours[i], expected[i]), 6) << i;
 }
 
 // A graph drawn as a scan shows it: black axes, a blue and a red curve, anti-aliased.
 constexpr Rgb kBlue{20, 60, 220};
 constexpr Rgb kBlack{0, 0, 0};
 
-double g(double x) {
-    return 300 + 150 * std::sin(x / 60);
+std::vector<PointF> blueCurve(double x0, double x1) {
+    return sampled([](double x) { return PointF{x, 300 + 150 * std::sin(x / 60)}; }, x0, x1);
+}
+std::vector<PointF> redCurve(double x0, double x1) {
+    return sampled([](double x) { return PointF{x, 200 + 0.4 * x}; }, x0, x1);
 }
 
 picture::Raster graph(double width) {
     picture::Raster r = sheet(800, 600);
     stroke(r, {{60, 20}, {60, 560}}, 2, kBlack);
     stroke(r, {{60, 560}, {780, 560}}, 2, kBlack);
-    stroke(r, sampled([](double x) { return PointF{x, g(x)}; }, 70, 770), width, kBlue);
-    stroke(r, sampled([](double x) { return PointF{x, 200 + 0.4 * x}; }, 70, 770), width, kRed);
+    stroke(r, blueCurve(70, 770), width, kBlue);
+    stroke(r, redCurve(70, 770), width, kRed);
     return r;
 }
 
@@ -262,8 +263,7 @@ TEST(CurveInBox, FindsTheCurvesColourInTheBox) {
             return std::nullopt;
         };
         // Beyond the ends drawn too: the round ends of a stroke are its curve's.
-        const auto blue = sampled([](double x) { return PointF{x, g(x)}; }, 0, 800);
-        const auto red = sampled([](double x) { return PointF{x, 200 + 0.4 * x}; }, 0, 800);
+        const auto blue = blueCurve(0, 800), red = redCurve(0, 800);
         struct Row {
             const char* name;
             trace::Box box;
@@ -315,13 +315,9 @@ TEST(LineColourNear, LetsASwatchFollowTheWholeLine) {
         const Row rows[] = {
             {"blue",
              kBlue,
-             {600, int(std::lround(g(600)))},
-             arcLength(sampled(
-                 [](double x) {
-                     return PointF{x, g(x)};
-                 },
-                 70, 770))},
-            {"red", kRed, {600, 440}, 700 * std::hypot(1, 0.4)},
+             {600, int(std::lround(blueCurve(600, 600)[0].y))},
+             arcLength(blueCurve(70, 770))},
+            {"red", kRed, {600, 440}, arcLength(redCurve(70, 770))},
         };
         for (const Row& row : rows) {
             SCOPED_TRACE(row.name);
@@ -330,9 +326,8 @@ TEST(LineColourNear, LetsASwatchFollowTheWholeLine) {
                     return trace::lineOfShade({kWhite, {row.line}}, s).has_value();
                 });
             ASSERT_NE(swatch, swatches.colours.end());
-            trace::FollowSettings settings;
-            settings.colour = trace::lineColourNear(layer, row.click, *swatch);
-            const trace::Trace t = trace::followLine(layer, row.click, settings);
+            const trace::Trace t = trace::followLine(
+                layer, row.click, {.colour = trace::lineColourNear(layer, row.click, *swatch)});
             ASSERT_EQ(t.result, trace::TraceResult::Followed);
             EXPECT_GE(arcLength(t.centreline), 0.95 * row.length);
         }

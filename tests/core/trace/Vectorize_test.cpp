@@ -27,11 +27,13 @@ std::vector<PointF> bezier(PointF a, PointF c, PointF b) {
         0, 1, 400);
 }
 
-std::vector<PointF> closedCurve(PointF centre, const std::function<PointF(double)>& radius) {
+// Radii a and b round `centre`, each moved by `wobble` at the angle.
+std::vector<PointF> closedCurve(
+    PointF centre, double a, double b, double (*wobble)(double) = [](double) { return 0.0; }) {
     return sampled(
         [&](double t) {
-            const PointF r = radius(t);
-            return PointF{centre.x + r.x * std::cos(t), centre.y + r.y * std::sin(t)};
+            return PointF{centre.x + (a + wobble(t)) * std::cos(t),
+                          centre.y + (b + wobble(t)) * std::sin(t)};
         },
         0, 2 * M_PI, 1500);
 }
@@ -57,25 +59,12 @@ TrueMap drawMap(picture::Raster& r, PointF shift) {
     const PointF e{160.4 + shift.x, 160.3 + shift.y};
     for (const auto& [a, b, width] :
          {std::tuple{50.0, 30.0, 1.0}, std::tuple{90.0, 55.0, 2.0}, std::tuple{130.0, 80.0, 3.0}})
-        map.contours.push_back({closedCurve(e,
-                                            [a, b](double) {
-                                                return PointF{a, b};
-                                            }),
-                                width, true});
+        map.contours.push_back({closedCurve(e, a, b), width, true});
     const PointF s{460.3 + shift.x, 150.6 + shift.y};
-    map.contours.push_back({closedCurve(s,
-                                        [](double t) {
-                                            const double r =
-                                                66 + 12 * std::sin(3 * t) + 6 * std::cos(5 * t + 1);
-                                            return PointF{r, r};
-                                        }),
-                            2, true});
-    map.contours.push_back({closedCurve(s,
-                                        [](double t) {
-                                            const double r = 30 + 5 * std::sin(4 * t);
-                                            return PointF{r, r};
-                                        }),
-                            1.5, true});
+    const auto wavy = [](double t) { return 12 * std::sin(3 * t) + 6 * std::cos(5 * t + 1); };
+    map.contours.push_back({closedCurve(s, 66, 66, wavy), 2, true});
+    map.contours.push_back(
+        {closedCurve(s, 30, 30, [](double t) { return 5 * std::sin(4 * t); }), 1.5, true});
     const PointF j1{200.3 + shift.x, 390.6 + shift.y}, j2{390.4 + shift.x, 350.2 + shift.y};
     map.rivers = {{bezier({30.5, 480.3}, {120, 460}, j1), 3, false},
                   {bezier(j1, {290, 390}, j2), 2, false},
@@ -121,14 +110,12 @@ void expectFound(const std::vector<TrueLine>& truths, const std::vector<VectorLi
         std::vector<std::size_t> along;
         for (std::size_t f = 0; f < found.size(); ++f)
             if (farthest(truth.points, found[f]) <= 1.5) along.push_back(f);
-        std::string nearby;
+        ::testing::Message nearby;
         for (const VectorLine& f : found)
             if (const double d = farthest(truth.points, f); d < 8)
-                nearby +=
-                    "\n  (" + std::to_string(f.points.front().x) + "," +
-                    std::to_string(f.points.front().y) + ")-(" + std::to_string(f.points.back().x) +
-                    "," + std::to_string(f.points.back().y) +
-                    ") n=" + std::to_string(f.points.size()) + " farthest " + std::to_string(d);
+                nearby << "\n  from (" << f.points.front().x << "," << f.points.front().y
+                       << ") to (" << f.points.back().x << "," << f.points.back().y
+                       << ") n=" << f.points.size() << " farthest " << d;
         ASSERT_EQ(along.size(), 1u) << "lines found along it" << nearby;
         const VectorLine& line = found[along.front()];
         ++matches[along.front()];
@@ -137,19 +124,7 @@ void expectFound(const std::vector<TrueLine>& truths, const std::vector<VectorLi
             sum += distanceTo(truth.points, {double(p.x), double(p.y)});
             ++count;
         }
-        const auto traced = floats(line.points);
-        const auto dense = sampled(
-            [&](double s) {
-                const std::size_t i = std::min(truth.points.size() - 2, std::size_t(s));
-                const double u = s - double(i);
-                const PointF a = truth.points[i], b = truth.points[i + 1];
-                return PointF{a.x + u * (b.x - a.x), a.y + u * (b.y - a.y)};
-            },
-            0, double(truth.points.size() - 1), 3000);
-        int near = 0;
-        for (const PointF& p : dense)
-            near += distanceTo(traced, p) <= 1.5;
-        EXPECT_GE(double(near) / double(dense.size()), 0.98) << "share of the line covered";
+        EXPECT_GE(covered(truth.points, floats(line.points)), 0.98) << "share of the line covered";
     }
     EXPECT_LE(sum / double(std::max<std::size_t>(count, 1)), 0.6) << "mean distance";
     for (std::size_t f = 0; f < found.size(); ++f)
@@ -173,10 +148,8 @@ protected:
     }
     trace::Vectorized run(Rgb colour, int bandRows = kH,
                           const trace::LinesFound& found = {}) const {
-        trace::VectorizeSettings s;
-        s.colour = colour;
-        s.bandRows = bandRows;
-        return trace::vectorize(layer_, s, {}, found);
+        return trace::vectorize(layer_, {.colour = colour, .box = {}, .bandRows = bandRows}, {},
+                                found);
     }
     TrueMap map_;
     picture::Layer layer_;
@@ -247,18 +220,30 @@ INSTANTIATE_TEST_SUITE_P(Maps, VectorizeMap,
                                            Case{"jpeg_bend_under_label", true, {0.1, 0.4}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Vectorize, LeavesOutSpecksAndLettersShorterThanTheMinimumLength) {
-    picture::Raster r = sheet(200, 120);
-    stroke(r, {{20, 60.4}, {180, 60.4}}, 2, kBrown);
-    stroke(r, {{30, 20}, {30, 32}, {38, 20}, {38, 32}}, 1.5, kBrown); // a letter N
-    stroke(r, {{100, 95}, {101, 96}}, 2, kBrown);                     // a speck
-    const picture::Layer layer = layerOf(std::move(r));
-    for (const auto& [minLength, count] : {std::pair{20.0, 1u}, std::pair{5.0, 2u}}) {
-        SCOPED_TRACE(minLength);
-        trace::VectorizeSettings s;
-        s.colour = kBrown;
-        s.minLength = minLength;
-        EXPECT_EQ(trace::vectorize(layer, s).lines.size(), count);
+// Specks and letters shorter than the minimum length are left out; gaps up to the gap length
+// only are bridged.
+TEST(Vectorize, KeepsLinesByTheMinimumLengthAndBridgesByTheGapLength) {
+    picture::Raster specks = sheet(200, 120), gap = sheet(240, 60);
+    stroke(specks, {{20, 60.4}, {180, 60.4}}, 2, kBrown);
+    stroke(specks, {{30, 20}, {30, 32}, {38, 20}, {38, 32}}, 1.5, kBrown); // a letter N
+    stroke(specks, {{100, 95}, {101, 96}}, 2, kBrown);                     // a speck
+    stroke(gap, {{10, 30.4}, {110, 30.4}}, 2, kBrown);
+    stroke(gap, {{120, 30.4}, {230, 30.4}}, 2, kBrown); // 8 px between the round caps
+    const picture::Layer withSpecks = layerOf(std::move(specks)), withGap = layerOf(std::move(gap));
+    const struct {
+        const picture::Layer& layer;
+        double minLength;
+        int gap;
+        std::size_t count;
+    } rows[] = {{withSpecks, 20, trace::kDefaultGap, 1},
+                {withSpecks, 5, trace::kDefaultGap, 2},
+                {withGap, trace::kDefaultMinLength, 4, 2},
+                {withGap, trace::kDefaultMinLength, 12, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "min length " << row.minLength << ", gap " << row.gap);
+        const trace::VectorizeSettings s{
+            .colour = kBrown, .box = {}, .gap = row.gap, .minLength = row.minLength};
+        EXPECT_EQ(trace::vectorize(row.layer, s).lines.size(), row.count);
     }
 }
 
@@ -267,11 +252,10 @@ TEST(Vectorize, ThinsWideShapesToTheirCentre) {
     picture::Raster r = sheet(300, 300);
     const std::vector<PointF> band{{20, 40.5}, {280, 40.5}};
     stroke(r, band, 15, kBrown);
-    const auto ring = closedCurve({150.5, 180.5}, [](double) { return PointF{80, 80}; });
+    const auto ring = closedCurve({150.5, 180.5}, 80, 80);
     stroke(r, ring, 9, kBrown);
     const picture::Layer layer = layerOf(std::move(r));
-    trace::VectorizeSettings s;
-    s.colour = kBrown;
+    const trace::VectorizeSettings s{.colour = kBrown, .box = {}};
     const trace::Vectorized v = trace::vectorize(layer, s);
     ASSERT_EQ(v.result, trace::VectorizeResult::Done);
     expectFound({{band, 15, false}, {ring, 9, true}}, v.lines);
@@ -290,9 +274,8 @@ TEST(Vectorize, KeepsToTheCentreOfLinesOfAnyWidth) {
                 },
                 10, 230);
             stroke(r, wave, width, kBrown);
-            trace::VectorizeSettings s;
-            s.colour = kBrown;
-            s.simplify = 0.01; // every pixel
+            const trace::VectorizeSettings s{
+                .colour = kBrown, .box = {}, .simplify = 0.01}; // every pixel
             const trace::Vectorized v = trace::vectorize(layerOf(std::move(r)), s);
             ASSERT_EQ(v.lines.size(), 1u);
             double sum = 0;
@@ -300,20 +283,6 @@ TEST(Vectorize, KeepsToTheCentreOfLinesOfAnyWidth) {
                 sum += distanceTo(wave, {double(p.x), double(p.y)});
             EXPECT_LE(sum / double(v.lines[0].points.size()), 0.3);
         }
-}
-
-TEST(Vectorize, BridgesGapsUpToTheGapLengthOnly) {
-    picture::Raster r = sheet(240, 60);
-    stroke(r, {{10, 30.4}, {110, 30.4}}, 2, kBrown);
-    stroke(r, {{120, 30.4}, {230, 30.4}}, 2, kBrown); // 8 px between the round caps
-    const picture::Layer layer = layerOf(std::move(r));
-    for (const auto& [gap, count] : {std::pair{4, 2u}, std::pair{12, 1u}}) {
-        SCOPED_TRACE(gap);
-        trace::VectorizeSettings s;
-        s.colour = kBrown;
-        s.gap = gap;
-        EXPECT_EQ(trace::vectorize(layer, s).lines.size(), count);
-    }
 }
 
 // A road crossed at a slant hides the line over more than the gap length: beneath its ink the
@@ -324,8 +293,7 @@ TEST(Vectorize, BridgesFartherBeneathInkOfAnotherColour) {
     stroke(r, contour, 2, kBrown);
     stroke(r, {{10, 60.5}, {230, 60.5}}, 3, kBlack);
     const picture::Layer layer = layerOf(std::move(r));
-    trace::VectorizeSettings s;
-    s.colour = kBrown;
+    const trace::VectorizeSettings s{.colour = kBrown, .box = {}};
     const trace::Vectorized v = trace::vectorize(layer, s);
     expectFound({{contour, 2, false}}, v.lines);
 
@@ -341,9 +309,7 @@ TEST(Vectorize, KeepsToTheBoxAndOrdersLinesByTheirFirstPoint) {
     stroke(r, {{40.3, 180}, {40.3, 100}}, 2, kBrown);
     stroke(r, {{150.5, 150}, {190.5, 60}}, 2, kBrown); // outside the box
     const picture::Layer layer = layerOf(std::move(r));
-    trace::VectorizeSettings s;
-    s.colour = kBrown;
-    s.box = trace::Box{130, 190, 0, 0};
+    const trace::VectorizeSettings s{.colour = kBrown, .box = trace::Box{130, 190, 0, 0}};
     const trace::Vectorized v = trace::vectorize(layer, s);
     ASSERT_EQ(v.lines.size(), 2u);
     EXPECT_NEAR(v.lines[0].points.front().y, 40.4, 1);
