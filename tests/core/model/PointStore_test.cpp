@@ -35,14 +35,11 @@ TEST_P(PointStore, ANewProjectHasItsThreeTables) {
 TEST_P(PointStore, RowsHoldTheFormattedTextAndReadBack) {
     project.setDecimalsText("3");
     project.affecte_en(1, 100, "puits", kUndefinedReal, 1234.56789L, -2, 12345, 7);
-    EXPECT_EQ(cell(1, "n"), "    1");
-    EXPECT_EQ(cell(1, "L"), "100");
-    EXPECT_EQ(cell(1, "Libellé"), "puits");
-    EXPECT_EQ(cell(1, "X"), ds("1234.568"));
-    EXPECT_EQ(cell(1, "Y"), ds("-2.000"));
-    EXPECT_EQ(cell(1, "Z"), ds("0.000"));
-    EXPECT_EQ(cell(1, "x"), "12345");
-    EXPECT_EQ(cell(1, "y"), "      7");
+    const std::pair<const char*, std::string> cells[] = {
+        {"n", "    1"},      {"L", "100"},       {"Libellé", "puits"}, {"X", ds("1234.568")},
+        {"Y", ds("-2.000")}, {"Z", ds("0.000")}, {"x", "12345"},       {"y", "      7"}};
+    for (const auto& [header, text] : cells)
+        EXPECT_EQ(cell(1, header), text) << header;
 
     PointRow row;
     ASSERT_TRUE(project.liste_extrait_Lxy(1, row));
