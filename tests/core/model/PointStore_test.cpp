@@ -91,10 +91,9 @@ TEST_P(PointStore, NewLineFollowsTheLineOfTheLastPoint) {
     EXPECT_EQ(ui.beeps, 2);
     EXPECT_EQ(view.status[1], "Suite 2  point ... ");
     EXPECT_EQ(project.lines().rowCount(), 3);
-    EXPECT_EQ(project.lines().cell(2, 0), "2");
-    EXPECT_EQ(project.lines().cell(2, 1), "4");
-    EXPECT_EQ(project.lines().cell(2, 2), "16711680");
-    EXPECT_EQ(project.lines().cell(2, 3), "x");
+    const std::vector<std::string> line2 = {"2", "4", "16711680", "x"};
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(project.lines().cell(2, c), line2[c]);
 
     project.ajoute_point(30, 30);
     EXPECT_EQ(cell(2, "L"), "  2");
