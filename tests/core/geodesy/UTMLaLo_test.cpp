@@ -238,7 +238,6 @@ TEST(ApproxKm, FromTheMiddleOfTheBand) {
         EXPECT_NEAR(k.x, c.x, 1e-9);
         EXPECT_NEAR(k.y, c.y, 1e-9);
     }
-    EXPECT_NEAR(approx_km(45, 3, 6378, 6347).y, 4984.92, 0.005);
 }
 
 } // namespace

@@ -153,13 +153,11 @@ TEST_F(WorksheetTest, TextImportCopyDownAndClearedExport) {
     const int n = w.importeTexte("P1;a;b;5383757;406864\r\n   \nP2\tx\ty\t100\t200\tz\n");
     EXPECT_EQ(n, 2);
     EXPECT_EQ(w.table().rowCount(), 3);
-    EXPECT_EQ(at(w, 1, kN), "  1");
-    EXPECT_EQ(at(w, 1, kLib), "P1");
-    EXPECT_EQ(at(w, 1, kNord), "5383757");
-    EXPECT_EQ(at(w, 1, kEst), "406864");
-    EXPECT_EQ(at(w, 1, kZone), "37");
-    EXPECT_EQ(at(w, 2, kEst), "200");
-    EXPECT_EQ(at(w, 2, kEll), "WGS 84");
+    const std::tuple<int, int, const char*> cells[] = {
+        {1, kN, "  1"},   {1, kLib, "P1"},  {1, kNord, "5383757"}, {1, kEst, "406864"},
+        {1, kZone, "37"}, {2, kEst, "200"}, {2, kEll, "WGS 84"}};
+    for (const auto& [row, column, text] : cells)
+        EXPECT_EQ(at(w, row, column), text) << "row " << row << ", column " << column;
 
     Worksheet sheet;
     sheet.recopie(30, kDLon);
@@ -238,14 +236,11 @@ TEST_F(WorksheetTest, WorkbookImportsAndTheirSignRules) {
                     {{2, 2}, "N48° 35'"}, {{3, 2}, "7° 44' E"}, {{1, 3}, "b"},   {{2, 3}, "S12,5"},
                     {{3, 3}, "15° O"},    {{1, 4}, "c"},        {{2, 4}, "-1"},  {{3, 4}, "E2"}};
     EXPECT_EQ(w.importeClasseurLatLon(latLon), 3);
-    EXPECT_EQ(at(w, 1, kDLat), "48° 35'");
-    EXPECT_EQ(at(w, 1, kDLon), "7° 44' ");
-    EXPECT_EQ(at(w, 1, kHem), "N");
-    EXPECT_EQ(at(w, 2, kLat), "-12,5");
-    EXPECT_EQ(at(w, 2, kHem), "S");
-    EXPECT_EQ(at(w, 2, kDLon), "-15° ");
-    EXPECT_EQ(at(w, 3, kHem), "S");
-    EXPECT_EQ(at(w, 3, kLon), "2");
+    const std::tuple<int, int, const char*> cells[] = {
+        {1, kDLat, "48° 35'"}, {1, kDLon, "7° 44' "}, {1, kHem, "N"}, {2, kLat, "-12,5"},
+        {2, kHem, "S"},        {2, kDLon, "-15° "},   {3, kHem, "S"}, {3, kLon, "2"}};
+    for (const auto& [row, column, text] : cells)
+        EXPECT_EQ(at(w, row, column), text) << "row " << row << ", column " << column;
 }
 
 } // namespace

@@ -110,6 +110,7 @@ TEST_P(GeorefDS, TabPointsAreTakenAtTheCornerOfTheirPixel) {
     ASSERT_TRUE(c.ok()) << c.error;
     EXPECT_EQ(c.picture, path("images/CARTE.BMP"));
     EXPECT_EQ(c.source, "carte.tab");
+    EXPECT_EQ(georef::sizeMismatch(c, 1, 1), "") << "a .TAB does not tell the picture's size";
     georef::appliqueCalage(project, c);
     expectCalibration({{"600005.5", "1999995", 0, 0},
                        {"610005.5", "1999995", 1000, 0},
@@ -146,21 +147,6 @@ TEST_F(Georef, TabNamesItsPictureInsideItsOwnFolder) {
     }
 }
 
-TEST_P(GeorefDS, HdrGivesTheCornersOfItsGrid) {
-    writeText(path("carte.bmp"), "BM");
-    writeText(path("carte.hdr"),
-              "xdim 0.5\r\nydim -0.5\r\nncols 1001\r\nnrows 501\r\nulxmap 600000.25\r\n"
-              "ulymap 5000000.75\r\n");
-    const georef::Calage c = georef::lit_hdr(path("carte.hdr"));
-    ASSERT_TRUE(c.ok()) << c.error;
-    EXPECT_EQ(c.picture, path("carte.bmp"));
-    georef::appliqueCalage(project, c);
-    expectCalibration({{"600000.25", "5000000.75", 0, 0},
-                       {"600000.25", "4999750.25", 0, 501},
-                       {"600500.75", "4999750.25", 1001, 501}},
-                      GetParam());
-}
-
 TEST_P(GeorefDS, HdrReadsAsGisToolsWriteIt) {
     // Keys in any case and order; the upper-left pixel's centre or the lower-left corner or
     // centre; rows run southwards whatever the sign of YDIM. All name the same grid.
@@ -189,25 +175,15 @@ TEST_P(GeorefDS, HdrReadsAsGisToolsWriteIt) {
         ASSERT_TRUE(c.ok()) << c.error;
         EXPECT_EQ(c.picture, path("carte.bmp"));
         EXPECT_EQ(georef::sizeMismatch(c, 1000, 500), "");
+        EXPECT_EQ(georef::sizeMismatch(c, 1000, 1000),
+                  "<carte.hdr> décrit une image de 1000 x 500 pixels, <carte.bmp> en a 1000 x "
+                  "1000 : ce calage ne lui correspond pas");
         georef::appliqueCalage(project, c);
         expectCalibration({{"600000", "2000000", 0, 0},
                            {"600000", "1995000", 0, 500},
                            {"610000", "1995000", 1000, 500}},
                           GetParam());
     }
-}
-
-TEST_F(Georef, HdrOfAnotherSizeThanItsPictureIsRefused) {
-    writeText(path("carte.bmp"), "BM");
-    writeText(path("carte.hdr"),
-              "xdim 10\nydim -10\nncols 1000\nnrows 500\nulxmap 600000\nulymap 2000000\n");
-    const georef::Calage c = georef::lit_hdr(path("carte.hdr"));
-    ASSERT_TRUE(c.ok()) << c.error;
-    EXPECT_EQ(georef::sizeMismatch(c, 1000, 1000),
-              "<carte.hdr> décrit une image de 1000 x 500 pixels, <carte.bmp> en a 1000 x 1000 : "
-              "ce calage ne lui correspond pas");
-    EXPECT_EQ(georef::sizeMismatch(georef::lit_tab(path("carte.tab")), 1000, 1000), "")
-        << "a .TAB does not tell the picture's size";
 }
 
 TEST_F(Georef, HdrTakesTheBmpThenTheJpgThenTheTifWhateverTheCase) {

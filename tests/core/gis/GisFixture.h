@@ -53,16 +53,19 @@ struct Digitized {
 };
 
 // The worked example's three points (two on line 1, one on line 2), their real values in
-// Lambert-93 near Paris. Run under both decimal separators: the cells are written in either.
+// Lambert-93 near Paris.
+inline const std::vector<Digitized> kWorked = {{1, 650243.197, 6860286.047, 12.5, ""},
+                                               {1, 650256.803, 6860262.791, 12.5, ""},
+                                               {2, 650353.741, 6860767.442, 8.25, ""}};
+
+// The worked example, run under both decimal separators: the cells are written in either.
 class GisProject : public ::testing::TestWithParam<char> {
 protected:
     GisProject() : dir(tempFolder("tracelle_gis_")) {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         p.setDecimalsText("3");
-        digitize({{1, 650243.197, 6860286.047, 12.5, ""},
-                  {1, 650256.803, 6860262.791, 12.5, ""},
-                  {2, 650353.741, 6860767.442, 8.25, ""}});
+        digitize(kWorked);
     }
     ~GisProject() override { std::filesystem::remove_all(dir); }
 

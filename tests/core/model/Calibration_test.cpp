@@ -35,16 +35,13 @@ TEST_P(Calibration, ThreeClickedPointsMapImageToRealAndBack) {
     ASSERT_TRUE(project.repere_carte(60, 60, X, Y));
     EXPECT_EQ(X, 50);
     EXPECT_EQ(Y, 50);
-    std::int32_t x = 0, y = 0;
-    ASSERT_TRUE(project.repere_image(50, 50, x, y));
-    EXPECT_EQ(x, 60);
-    EXPECT_EQ(y, 60);
-    ASSERT_TRUE(project.repere_image(0.5L, 100.5L, x, y));
-    EXPECT_EQ(x, 10) << "halves go to the even pixel";
-    EXPECT_EQ(y, 10);
-    ASSERT_TRUE(project.repere_image(1.5L, 98.5L, x, y));
-    EXPECT_EQ(x, 12);
-    EXPECT_EQ(y, 12);
+    // Halves go to the even pixel.
+    for (const auto& [rX, rY, pixel] :
+         {std::tuple{50.0L, 50.0L, 60}, {0.5L, 100.5L, 10}, {1.5L, 98.5L, 12}}) {
+        std::int32_t x = 0, y = 0;
+        ASSERT_TRUE(project.repere_image(rX, rY, x, y));
+        EXPECT_EQ(std::pair(x, y), std::pair(pixel, pixel)) << rX << ", " << rY;
+    }
 }
 
 TEST_P(Calibration, RotatedAndShearedFrameRoundTripsEveryPixel) {

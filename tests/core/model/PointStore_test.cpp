@@ -35,14 +35,11 @@ TEST_P(PointStore, ANewProjectHasItsThreeTables) {
 TEST_P(PointStore, RowsHoldTheFormattedTextAndReadBack) {
     project.setDecimalsText("3");
     project.affecte_en(1, 100, "puits", kUndefinedReal, 1234.56789L, -2, 12345, 7);
-    EXPECT_EQ(cell(1, "n"), "    1");
-    EXPECT_EQ(cell(1, "L"), "100");
-    EXPECT_EQ(cell(1, "Libellé"), "puits");
-    EXPECT_EQ(cell(1, "X"), ds("1234.568"));
-    EXPECT_EQ(cell(1, "Y"), ds("-2.000"));
-    EXPECT_EQ(cell(1, "Z"), ds("0.000"));
-    EXPECT_EQ(cell(1, "x"), "12345");
-    EXPECT_EQ(cell(1, "y"), "      7");
+    const std::pair<const char*, std::string> cells[] = {
+        {"n", "    1"},      {"L", "100"},       {"Libellé", "puits"}, {"X", ds("1234.568")},
+        {"Y", ds("-2.000")}, {"Z", ds("0.000")}, {"x", "12345"},       {"y", "      7"}};
+    for (const auto& [header, text] : cells)
+        EXPECT_EQ(cell(1, header), text) << header;
 
     PointRow row;
     ASSERT_TRUE(project.liste_extrait_Lxy(1, row));
@@ -94,10 +91,9 @@ TEST_P(PointStore, NewLineFollowsTheLineOfTheLastPoint) {
     EXPECT_EQ(ui.beeps, 2);
     EXPECT_EQ(view.status[1], "Suite 2  point ... ");
     EXPECT_EQ(project.lines().rowCount(), 3);
-    EXPECT_EQ(project.lines().cell(2, 0), "2");
-    EXPECT_EQ(project.lines().cell(2, 1), "4");
-    EXPECT_EQ(project.lines().cell(2, 2), "16711680");
-    EXPECT_EQ(project.lines().cell(2, 3), "x");
+    const std::vector<std::string> line2 = {"2", "4", "16711680", "x"};
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(project.lines().cell(2, c), line2[c]);
 
     project.ajoute_point(30, 30);
     EXPECT_EQ(cell(2, "L"), "  2");

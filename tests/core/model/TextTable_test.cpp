@@ -105,13 +105,7 @@ TEST(TextTable, ReplacedRowsKeepTheHeaders) {
 
 TEST(TextTable, ExchangingRowsKeepsTheListedColumns) {
     TextTable t({"n", "v", "w"});
-    t.setRowCount(3);
-    t.setCell(1, 0, "1");
-    t.setCell(1, 1, "a");
-    t.setCell(1, 2, "A");
-    t.setCell(2, 0, "2");
-    t.setCell(2, 1, "b");
-    t.setCell(2, 2, "B");
+    t.replaceRows({"", "", "", "1", "a", "A", "2", "b", "B"}, 3);
     t.exchangeRows(1, 2, {0});
     EXPECT_EQ(t.cell(1, 0), "1");
     EXPECT_EQ(t.cell(1, 1), "b");

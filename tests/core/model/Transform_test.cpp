@@ -135,6 +135,23 @@ void expectNear(Real expected, Real actual, Real scale, const char* what) {
         << static_cast<double>(actual) << ", difference " << static_cast<double>(actual - expected);
 }
 
+// Over and around the picture, `fit` gives what `model` gives with `c`, and inverts it.
+void expectMapsAndInverts(const FittedCalibration& fit, const Model& model, const Params& c) {
+    for (Real x = -200; x <= 2200; x += 150) {
+        for (Real y = -200; y <= 1700; y += 130) {
+            const RealPoint expected = at(model, c, {x, y});
+            const auto real = fit.toReal({x, y});
+            ASSERT_TRUE(real);
+            expectNear(expected.X, real->X, std::fabs(expected.X), "X");
+            expectNear(expected.Y, real->Y, std::fabs(expected.Y), "Y");
+            const auto back = fit.toImage(*real);
+            ASSERT_TRUE(back);
+            expectNear(x, back->x, 2000, "x back");
+            expectNear(y, back->y, 2000, "y back");
+        }
+    }
+}
+
 struct ModelCase {
     const char* name;
     TransformMethod method;
@@ -203,19 +220,7 @@ TEST(Transform, EachModelFitsAsAnIndependentLeastSquaresSolutionAndInverts) {
             }
         }
         expectNear(std::sqrt(sum / used), fit.rms(), 1, "RMS");
-        for (Real x = -100; x <= 2100; x += 220) {
-            for (Real y = -100; y <= 1600; y += 170) {
-                const RealPoint expected = at(c.model, solution, {x, y});
-                const auto actual = fit.toReal({x, y});
-                ASSERT_TRUE(actual);
-                expectNear(expected.X, actual->X, std::fabs(expected.X), "X");
-                expectNear(expected.Y, actual->Y, std::fabs(expected.Y), "Y");
-                const auto back = fit.toImage(*actual);
-                ASSERT_TRUE(back);
-                expectNear(x, back->x, 2000, "x back");
-                expectNear(y, back->y, 2000, "y back");
-            }
-        }
+        expectMapsAndInverts(fit, c.model, solution);
     }
 }
 
@@ -232,19 +237,7 @@ TEST(Transform, ExactDataIsReproducedAndInvertedByEveryModel) {
         FittedCalibration fit(c.method);
         ASSERT_EQ(fit.fit(points), FitStatus::Fitted);
         EXPECT_LE(fit.rms(), 1e-7L);
-        for (Real x = -200; x <= 2200; x += 150) {
-            for (Real y = -200; y <= 1700; y += 130) {
-                const RealPoint expected = at(TRACELLE_MODEL(helmert), similarity, {x, y});
-                const auto real = fit.toReal({x, y});
-                ASSERT_TRUE(real);
-                expectNear(expected.X, real->X, std::fabs(expected.X), "X");
-                expectNear(expected.Y, real->Y, std::fabs(expected.Y), "Y");
-                const auto back = fit.toImage(*real);
-                ASSERT_TRUE(back);
-                expectNear(x, back->x, 2000, "x back");
-                expectNear(y, back->y, 2000, "y back");
-            }
-        }
+        expectMapsAndInverts(fit, TRACELLE_MODEL(helmert), similarity);
         const auto scale = fit.localScale({500, 500});
         ASSERT_TRUE(scale);
         expectNear(std::hypot(1800.0L, 300.0L) / 1000, *scale, 1, "local scale");
