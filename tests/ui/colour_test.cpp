@@ -1,12 +1,8 @@
 #include "MapWindow.h"
 #include "ui/TextPanel.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 

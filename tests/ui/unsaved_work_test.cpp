@@ -2,15 +2,8 @@
 #include "files/RecentProjects.h"
 #include "ui/QtInteraction.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 namespace fs = std::filesystem;

@@ -6,7 +6,6 @@
 #include "model/Project.h"
 
 #include <QCheckBox>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRubberBand>
 
