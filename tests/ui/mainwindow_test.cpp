@@ -113,6 +113,7 @@ TEST_F(MainWindowTest, QuittingAsksToSaveOnlyUnsavedWork) {
 }
 
 TEST_F(MainWindowTest, InvertedWheelIsKeptFromOneRunToTheNext) {
+    const fs::path kept = home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg";
     {
         MainWindow w;
         EXPECT_EQ(w.wheelDirection(), 1);
@@ -121,8 +122,8 @@ TEST_F(MainWindowTest, InvertedWheelIsKeptFromOneRunToTheNext) {
         ui.answerDialog('O');
         w.askToQuit();
     }
-    EXPECT_TRUE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
-    EXPECT_EQ(fs::file_size(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"), 0u);
+    EXPECT_TRUE(fs::exists(kept));
+    EXPECT_EQ(fs::file_size(kept), 0u);
     {
         MainWindow w;
         EXPECT_TRUE(w.action("&Options|roulette inversée")->isChecked());
@@ -131,7 +132,7 @@ TEST_F(MainWindowTest, InvertedWheelIsKeptFromOneRunToTheNext) {
         ui.answerDialog('O');
         w.askToQuit();
     }
-    EXPECT_FALSE(fs::exists(home_.dir / "config" / "tracelle" / "~tracelle_roulette_inv.cfg"));
+    EXPECT_FALSE(fs::exists(kept));
 }
 
 TEST_F(MainWindowTest, KeysWithoutAPictureActAndBeep) {
