@@ -17,6 +17,12 @@ std::string write(const fs::path& dir, const std::string& name, const std::strin
     return path;
 }
 
+// The last message said begins with `start`.
+void expectLastStartsWith(const std::vector<std::string>& said, const std::string& start) {
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ(said.back().rfind(start, 0), 0u) << said.back();
+}
+
 // Projects on the blank sheet of a digitizing table: three points on two lines.
 class Projects : public ::testing::Test {
 protected:
@@ -213,12 +219,8 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     ui.answerConfirm(true);
     ui.answerFileName(write(home_.dir, "coupe.trc", text.substr(0, text.rfind("\"    2\""))));
     w.addPointsFromProject();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().rfind("Problème de lecture à la ligne 16 du fichier :\nil manque "
-                                       "le point 2",
-                                       0),
-              0u)
-        << ui.messages.back();
+    expectLastStartsWith(ui.messages,
+                         "Problème de lecture à la ligne 16 du fichier :\nil manque le point 2");
     EXPECT_EQ(p.N(), 8);
     EXPECT_EQ(p.currentLine(), 5);
 }
@@ -247,12 +249,8 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     ui.answerConfirm(true);
     ui.answerFileName(write(home_.dir, "coupe.trc", text.substr(0, text.find("2,0,"))));
     w.importCalibrationValues();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().rfind("Problème de lecture à la ligne 13 du fichier :\nil manque "
-                                       "le point de calage 2",
-                                       0),
-              0u)
-        << ui.messages.back();
+    expectLastStartsWith(ui.messages, "Problème de lecture à la ligne 13 du fichier :\nil manque "
+                                      "le point de calage 2");
     EXPECT_EQ(c.cell(2, w.project().indice_col_cal("X")), "0");
     EXPECT_EQ(c.cell(2, w.project().indice_col_cal("Y")), "0");
 }
@@ -332,8 +330,7 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     ui.answerFileName(damaged);
     w.chooseSpreadsheet();
     w.importSpreadsheetPoints();
-    EXPECT_EQ(ui.messages.back().rfind("Impossible d'ouvrir le classeur " + damaged, 0), 0u)
-        << ui.messages.back();
+    expectLastStartsWith(ui.messages, "Impossible d'ouvrir le classeur " + damaged);
     EXPECT_EQ(p.N(), 6);
     EXPECT_EQ(p.currentLine(), 2);
 
