@@ -5,6 +5,7 @@
 #include "picture/BmpCodec.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFiles.h"
+#include "ui/CalibrationPanels.h"
 #include "ui/GraphWindow.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
@@ -12,7 +13,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -50,16 +54,38 @@ protected:
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &w, k, modifiers);
     }
-    // The Edition menu's item as the menu shows it: named after what it would undo.
-    std::string undoCaption() {
+    // The Edition menu's item as the menu shows it: named after what it would undo or redo.
+    std::string undoCaption(const char* item = "Annuler") {
         QMenu* edition = nullptr;
         for (QMenu* m : w.findChildren<QMenu*>())
             if (m->title() == "Edition") edition = m;
         if (!edition) return {};
         emit edition->aboutToShow();
-        const QString caption = w.action("Edition|Annuler")->text();
+        const QString caption = w.action(QStringLiteral("Edition|") + item)->text();
         emit edition->aboutToHide();
         return caption.toStdString();
+    }
+    // Calibrates anew by the panel's button and three clicks.
+    void calibrate() {
+        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                          Qt::LeftButton);
+        for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
+            click(x, y);
+    }
+    // Types into a cell of the calibration grid as the user would: the editor opened, the
+    // keys, Enter.
+    void typeCalibration(int row, const char* header, const std::string& text) {
+        QTableView* view = table.calibrationGrid();
+        view->setCurrentIndex(view->model()->index(row - 1, w.project().indice_col_cal(header)));
+        view->edit(view->currentIndex());
+        QLineEdit* editor = nullptr;
+        for (auto* e : view->findChildren<QLineEdit*>())
+            if (e->isVisible()) editor = e;
+        ASSERT_TRUE(editor) << header;
+        editor->selectAll();
+        QTest::keyClicks(editor, QString::fromStdString(text));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the delegate commits through a queued call
     }
     QToolButton* button(const QString& caption) {
         for (auto* b : w.findChildren<QToolButton*>())

@@ -3,13 +3,9 @@
 #include "MapWindow.h"
 #include "model/NumberText.h"
 #include "model/transform/ModelNames.h"
-#include "ui/CalibrationPanels.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTableView>
 
 using namespace tracelle;
 
@@ -23,28 +19,13 @@ protected:
     CalibrationGrid() : MapWindow("tracelle_grille_calage_") {
         load();
         table.show();
-        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
-                          Qt::LeftButton);
-        for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
-            click(x, y);
+        calibrate();
     }
     QTableView* view() { return table.calibrationGrid(); }
     QAbstractItemModel* grid() { return view()->model(); }
     std::string cell(int row, const char* header) {
         return model::enleve_blancs(
             w.project().calibration().cell(row, w.project().indice_col_cal(header)));
-    }
-    // Types into a cell of the grid as the user would: the editor opened, the keys, Enter.
-    void type(int row, const char* header, const QString& text) {
-        view()->setCurrentIndex(grid()->index(row - 1, w.project().indice_col_cal(header)));
-        view()->edit(view()->currentIndex());
-        QLineEdit* editor = nullptr;
-        for (auto* e : view()->findChildren<QLineEdit*>())
-            if (e->isVisible()) editor = e;
-        ASSERT_TRUE(editor) << header;
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QApplication::processEvents(); // the delegate commits through a queued call
     }
     void paste(const std::string& clipboard) {
         ui.clipboard = clipboard;
@@ -62,7 +43,7 @@ TEST_F(CalibrationGrid, ARowTypedUnderTheLastBecomesAControlPoint) {
     } steps[] = {{"x", "100", 3}, {"y", "50", 3}, {"X", "103,5", 3}, {"Y", "-7.25", 4}};
     for (const auto& s : steps) {
         SCOPED_TRACE(s.header);
-        type(4, s.header, s.text);
+        typeCalibration(4, s.header, s.text);
         EXPECT_EQ(p.controlPointCount(), s.count);
     }
     EXPECT_EQ(cell(4, "x"), "100");

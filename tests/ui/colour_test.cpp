@@ -1,16 +1,15 @@
 #include "MapWindow.h"
 #include "ui/TextPanel.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 
 namespace {
+
+const picture::Pixel kBlack = 0, kGreen = picture::rgb555(0, 128, 0),
+                     kWhite = picture::rgb555(255, 255, 255);
 
 class Colouring : public tracelle::testing::MapWindow {
 protected:
@@ -20,14 +19,13 @@ protected:
 
 // The black square of the picture coloured, measured, its contour taken away, the fill undone.
 TEST_F(Colouring, AFillMeasuredThenUndone) {
-    const picture::Pixel black = 0, green = picture::rgb555(0, 128, 0);
     QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
     EXPECT_TRUE(w.colourTools().brush->isVisible()) << "the colouring tools shown";
     EXPECT_TRUE(button("sans lignes ni pts")->isChecked());
     click(100, 50);
-    EXPECT_EQ(at(100, 50), green);
-    EXPECT_EQ(at(80, 30), green) << "the whole square";
-    EXPECT_EQ(at(79, 30), picture::rgb555(255, 255, 255)) << "and nothing else";
+    EXPECT_EQ(at(100, 50), kGreen);
+    EXPECT_EQ(at(80, 30), kGreen) << "the whole square";
+    EXPECT_EQ(at(79, 30), kWhite) << "and nothing else";
 
     ui.answerConfirm(false); // No: the contour stays
     QTest::mouseClick(button("-> Calcul Surf colorée"), Qt::LeftButton);
@@ -40,11 +38,11 @@ TEST_F(Colouring, AFillMeasuredThenUndone) {
     EXPECT_EQ(at(100, 29), picture::rgb555(0, 255, 255)) << "the first contour was kept";
 
     QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
-    EXPECT_EQ(at(100, 50), black) << "the layer before the fill";
-    EXPECT_EQ(at(100, 29), picture::rgb555(255, 255, 255));
+    EXPECT_EQ(at(100, 50), kBlack) << "the layer before the fill";
+    EXPECT_EQ(at(100, 29), kWhite);
     QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
-    EXPECT_EQ(at(100, 50), black) << "one level: the same state again";
-    EXPECT_EQ(w.layer().picture()->pixel(100, 50), black) << "the picture never changes";
+    EXPECT_EQ(at(100, 50), kBlack) << "one level: the same state again";
+    EXPECT_EQ(w.layer().picture()->pixel(100, 50), kBlack) << "the picture never changes";
 }
 
 TEST_F(Colouring, TheBorderColourIsPickedOnThePicture) {
@@ -55,30 +53,29 @@ TEST_F(Colouring, TheBorderColourIsPickedOnThePicture) {
     EXPECT_EQ(w.colourTools().border, (measure::Rgb{0, 0, 0}));
     QTest::mouseClick(w.colourTools().bordered, Qt::LeftButton);
     click(10, 10); // bordered by black: everything but the square
-    EXPECT_EQ(at(150, 90), picture::rgb555(0, 128, 0));
-    EXPECT_EQ(at(100, 50), 0);
+    EXPECT_EQ(at(150, 90), kGreen);
+    EXPECT_EQ(at(100, 50), kBlack);
 }
 
 // Without "une annulation colorée" a fill keeps no copy: the undo gives back the one an
 // earlier fill kept, or does nothing when there is none.
 TEST_F(Colouring, UndoWithoutTheOptionGivesBackTheLastCopyKept) {
-    const picture::Pixel white = picture::rgb555(255, 255, 255), green = picture::rgb555(0, 128, 0);
     QAction* option = w.action("&Options|une annulation colorée");
     ASSERT_TRUE(option->isChecked());
     option->trigger();
     QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
     click(100, 50);
     QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
-    EXPECT_EQ(at(100, 50), green) << "no copy: nothing";
+    EXPECT_EQ(at(100, 50), kGreen) << "no copy: nothing";
 
     option->trigger();
     click(10, 10); // the white around, with a copy
     option->trigger();
     click(100, 50); // green to white, without
-    EXPECT_EQ(at(100, 50), white);
+    EXPECT_EQ(at(100, 50), kWhite);
     QTest::mouseClick(button("Annuler la dernière coloration"), Qt::LeftButton);
-    EXPECT_EQ(at(100, 50), green) << "the layer before the fill of the white";
-    EXPECT_EQ(at(10, 10), white);
+    EXPECT_EQ(at(100, 50), kGreen) << "the layer before the fill of the white";
+    EXPECT_EQ(at(10, 10), kWhite);
 }
 
 // The brush paints where the button went down and where it is dragged, and no more once the
@@ -93,7 +90,7 @@ TEST_F(Colouring, TheBrushFollowsTheDragUntilTheButtonComesUp) {
     QTest::mouseMove(area, MapWindow::at(60, 20));
     EXPECT_EQ(at(19, 19), lime);
     EXPECT_EQ(at(39, 19), lime);
-    EXPECT_EQ(at(59, 19), picture::rgb555(255, 255, 255));
+    EXPECT_EQ(at(59, 19), kWhite);
 }
 
 // The report and its question about the contour stand beside the painted zone, not over it,
@@ -120,18 +117,17 @@ TEST_F(Colouring, TheReportStandsBesideThePaintedZone) {
 // The buttons that hide or show the overlay only choose what the next rebuild draws: two
 // fills stay, as they do when Esc closes the results in a colouring mode.
 TEST_F(Colouring, HidingTheOverlayOrTheResultsKeepsThePaintedZones) {
-    const picture::Pixel green = picture::rgb555(0, 128, 0);
     QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
     click(100, 50);
     click(10, 10);
-    ASSERT_EQ(at(100, 50), green);
-    ASSERT_EQ(at(10, 10), green);
+    ASSERT_EQ(at(100, 50), kGreen);
+    ASSERT_EQ(at(10, 10), kGreen);
     for (const char* caption : {"sans lignes ni pts", "avec les lignes", "sans lignes ni pts"}) {
         SCOPED_TRACE(caption);
         QTest::mouseClick(button(caption), Qt::LeftButton);
         EXPECT_TRUE(button(caption)->isChecked());
-        EXPECT_EQ(at(100, 50), green);
-        EXPECT_EQ(at(10, 10), green);
+        EXPECT_EQ(at(100, 50), kGreen);
+        EXPECT_EQ(at(10, 10), kGreen);
     }
 
     QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
@@ -140,19 +136,18 @@ TEST_F(Colouring, HidingTheOverlayOrTheResultsKeepsThePaintedZones) {
     ASSERT_FALSE(w.textPanel()->isHidden());
     key(Qt::Key_Escape);
     EXPECT_TRUE(w.textPanel()->isHidden());
-    EXPECT_EQ(at(100, 50), green) << "a colouring mode keeps its zones";
+    EXPECT_EQ(at(100, 50), kGreen) << "a colouring mode keeps its zones";
 
     QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
-    EXPECT_EQ(at(100, 50), 0) << "the next rebuild: the bare picture";
+    EXPECT_EQ(at(100, 50), kBlack) << "the next rebuild: the bare picture";
 }
 
 // Going to the points table and back while colouring keeps the painted zones; out of the
 // colouring modes, coming back rebuilds the overlay as before.
 TEST_F(Colouring, VisitingThePointsTableKeepsThePaintedZones) {
-    const picture::Pixel green = picture::rgb555(0, 128, 0);
     QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
     click(100, 50);
-    ASSERT_EQ(at(100, 50), green);
+    ASSERT_EQ(at(100, 50), kGreen);
     const auto visitTable = [this] {
         table.show();
         table.activateWindow();
@@ -161,11 +156,11 @@ TEST_F(Colouring, VisitingThePointsTableKeepsThePaintedZones) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     };
     visitTable();
-    EXPECT_EQ(at(100, 50), green) << "a colouring mode keeps its zones";
+    EXPECT_EQ(at(100, 50), kGreen) << "a colouring mode keeps its zones";
 
     QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
     visitTable();
-    EXPECT_EQ(at(100, 50), 0) << "out of colouring, the overlay is rebuilt";
+    EXPECT_EQ(at(100, 50), kBlack) << "out of colouring, the overlay is rebuilt";
 }
 
 } // namespace

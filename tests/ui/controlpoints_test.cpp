@@ -3,18 +3,14 @@
 #include "MapWindow.h"
 #include "measure/VectorMeasure.h"
 #include "model/NumberText.h"
-#include "ui/CalibrationPanels.h"
 #include "ui/TextPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
-#include <QTableView>
 #include <algorithm>
 #include <functional>
 
@@ -27,9 +23,7 @@ protected:
     ControlPoints() : MapWindow("tracelle_controle_") {
         load();
         table.show();
-        panelButton("BoutonCalibrer");
-        for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
-            click(x, y);
+        calibrate();
     }
 
     void panelButton(const char* name) {
@@ -48,20 +42,6 @@ protected:
     }
     QString shown(int row, const QString& header, int role = Qt::DisplayRole) {
         return grid()->index(row - 1, residualColumn(header)).data(role).toString();
-    }
-    // Types into a cell of the calibration grid as the user would.
-    void type(int row, const char* header, const std::string& text) {
-        QTableView* view = table.calibrationGrid();
-        view->setCurrentIndex(grid()->index(row - 1, w.project().indice_col_cal(header)));
-        view->edit(view->currentIndex());
-        QLineEdit* editor = nullptr;
-        for (auto* e : view->findChildren<QLineEdit*>())
-            if (e->isVisible()) editor = e;
-        ASSERT_TRUE(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QString::fromStdString(text));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QApplication::processEvents(); // the delegate commits through a queued call
     }
     // Two digitized points, and a positive frame, so that a logarithmic X axis fits.
     void pointsOnAPositiveFrame() {
@@ -123,7 +103,7 @@ TEST_F(ControlPoints, ResidualColumnsAndTheRms) {
     auto& p = w.project();
     addByClick(100, 50);
     // The fourth point's X typed 6 units off what the first three give.
-    type(4, "X", model::_format2(calibrationValue(4, "X") + 6, 18, 3));
+    typeCalibration(4, "X", model::_format2(calibrationValue(4, "X") + 6, 18, 3));
     ASSERT_EQ(p.calibrationFit().residuals().size(), 4u);
     for (int row = 1; row <= 4; ++row) {
         SCOPED_TRACE(row);
@@ -147,7 +127,7 @@ TEST_F(ControlPoints, AResidualAboveThreeRmsIsRed) {
             addByClick(x, y);
     addByClick(100, 50);
     const int outlier = p.controlPointCount();
-    type(outlier, "Y", model::_format2(calibrationValue(outlier, "Y") + 20, 18, 3));
+    typeCalibration(outlier, "Y", model::_format2(calibrationValue(outlier, "Y") + 20, 18, 3));
     EXPECT_EQ(grid()->index(outlier - 1, residualColumn("distance")).data(Qt::ForegroundRole),
               QVariant(QColor(Qt::red)));
     EXPECT_FALSE(grid()->index(4, residualColumn("distance")).data(Qt::ForegroundRole).isValid());
@@ -157,7 +137,7 @@ TEST_F(ControlPoints, APointLeftOutKeepsItsResidualAndLeavesTheFit) {
     auto& p = w.project();
     addByClick(100, 50);
     addByClick(150, 30);
-    type(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
+    typeCalibration(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
     ASSERT_NE(p.calibrationFit().rms(), 0);
 
     QTableView* view = table.calibrationGrid();
@@ -184,7 +164,7 @@ TEST_F(ControlPoints, CtrlZTakesBackTheModelAndAPointLeftOut) {
     click(60, 50);
     addByClick(100, 50);
     addByClick(150, 30);
-    type(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
+    typeCalibration(5, "X", model::_format2(calibrationValue(5, "X") + 6, 18, 3));
     const auto pointX = [&] { return p.points().cell(1, p.indice_col("X")); };
     auto* models = w.calibrationPanel()->findChild<QComboBox*>("ComboModele");
     QTableView* view = table.calibrationGrid();

@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <filesystem>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 namespace fs = std::filesystem;

@@ -6,12 +6,7 @@
 
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QTableView>
 #include <functional>
-#include <optional>
 #include <set>
 
 using namespace tracelle;
@@ -95,14 +90,8 @@ TEST_F(Editing, CtrlZTakesBackAClickAndCtrlYGivesItAgain) {
     EXPECT_EQ(w.project().N(), 2);
     EXPECT_EQ(pointsShown(), rows - 1) << "the points table follows";
     EXPECT_EQ(picture::green8(w.layer().pixel(100, 20)), 255) << "the point is gone from the map";
-    QMenu* edition = nullptr;
-    for (QMenu* m : w.findChildren<QMenu*>())
-        if (m->title() == "Edition") edition = m;
-    ASSERT_TRUE(edition);
-    emit edition->aboutToShow();
-    EXPECT_EQ(w.action("Edition|Annuler")->text(), "Annuler l'ajout du point 2");
-    EXPECT_EQ(w.action("Edition|Rétablir")->text(), "Rétablir l'ajout du point 3");
-    emit edition->aboutToHide();
+    EXPECT_EQ(undoCaption(), "Annuler l'ajout du point 2");
+    EXPECT_EQ(undoCaption("Rétablir"), "Rétablir l'ajout du point 3");
 
     key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(w.project().N(), 3);
@@ -260,22 +249,8 @@ TEST_F(Editing, AShiftDragMovesACalibrationPointAndEveryPointWithIt) {
 }
 
 // Deleting lines asks once for each and nothing after: no redraw asks about a cell the
-// deletion itself emptied.
-TEST_F(Editing, DeletingTheLineThatHoldsEveryPointDeletesThem) {
-    const std::size_t asked = ui.questions.size();
-    twoMoreLines();
-    deleteLine(1);
-    deleteLine(2);
-    ASSERT_EQ(w.project().N(), 2);
-    deleteLine(3);
-    EXPECT_EQ(w.project().N(), 0) << "the points the user confirmed are gone";
-    EXPECT_EQ(pointsShown(), 1) << "the table's one blank row";
-    click(30, 30);
-    EXPECT_EQ(w.project().N(), 1);
-    EXPECT_EQ(ui.questions.size(), asked + 3) << "the three deletions, nothing else";
-}
-
-TEST_F(Editing, ALineLeftWithoutItsColourDrawsWithoutAQuestion) {
+// deletion itself emptied, nor about the line left without its colour that a click continues.
+TEST_F(Editing, DeletingLinesAsksOnceForEachAndNothingAfter) {
     const std::size_t asked = ui.questions.size();
     twoMoreLines();
     deleteLine(2);
@@ -284,7 +259,14 @@ TEST_F(Editing, ALineLeftWithoutItsColourDrawsWithoutAQuestion) {
     click(30, 30);
     EXPECT_EQ(w.project().N(), 4);
     EXPECT_EQ(cell(4, "L"), "2");
-    EXPECT_EQ(ui.questions.size(), asked + 2) << "the two deletions, nothing else";
+    deleteLine(1);
+    ASSERT_EQ(w.project().N(), 1);
+    deleteLine(2); // the line that holds every point
+    EXPECT_EQ(w.project().N(), 0) << "the points the user confirmed are gone";
+    EXPECT_EQ(pointsShown(), 1) << "the table's one blank row";
+    click(30, 30);
+    EXPECT_EQ(w.project().N(), 1);
+    EXPECT_EQ(ui.questions.size(), asked + 4) << "the four deletions, nothing else";
 }
 
 } // namespace

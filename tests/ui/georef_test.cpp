@@ -3,11 +3,8 @@
 #include "picture/Decoder.h"
 #include "support/GeoTiffFile.h"
 
-#include <QAction>
 #include <QLabel>
 #include <cmath>
-#include <fstream>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 

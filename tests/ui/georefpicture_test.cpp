@@ -4,14 +4,10 @@
 #include "MapWindow.h"
 #include "gis/GeoreferencedPicture.h"
 #include "support/Gdal.h"
-#include "ui/CalibrationPanels.h"
 #include "ui/GeoreferencedPicturePanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <filesystem>
 #include <functional>
 
 namespace fs = std::filesystem;
@@ -30,10 +26,7 @@ protected:
     // The picture calibrated by three clicks, and a fourth control point a little off.
     void calibrate() {
         load();
-        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
-                          Qt::LeftButton);
-        for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
-            click(x, y);
+        MapWindow::calibrate();
         QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonPointControle"),
                           Qt::LeftButton);
         click(100, 50);

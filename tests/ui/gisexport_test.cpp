@@ -9,12 +9,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
 namespace fs = std::filesystem;
 using namespace tracelle;

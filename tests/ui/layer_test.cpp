@@ -2,16 +2,10 @@
 #include "ui/LayerPainter.h"
 #include "ui/TextPanel.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTest>
-#include <QToolButton>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 

@@ -5,10 +5,6 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace tracelle;
 using tracelle::testing::ScriptedInteraction;

@@ -11,8 +11,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <tiffio.h>
 
 using namespace tracelle;
@@ -35,6 +33,13 @@ protected:
     void open(const std::string& file) {
         ui.answerFileName(file);
         press(QStringLiteral("1 ->  Ouvrir *.emf *.wmf *.bmp"));
+    }
+    // A plain blue 40 × 30 bitmap as the source.
+    void openBitmap() {
+        picture::Raster r = picture::Raster::create(40, 30);
+        r.fill(picture::rgb555(0, 0, 255));
+        ASSERT_EQ(picture::writeBmp(r, path("carte.bmp")), "");
+        open(path("carte.bmp"));
     }
     bool bold(const QString& caption) {
         for (auto* b : w.findChildren<QPushButton*>())
@@ -86,10 +91,7 @@ TEST_F(Conversion, AMetafileInFiveSteps) {
 }
 
 TEST_F(Conversion, ABitmapKeepsItsSizeAndABadSourceKeepsThePrevious) {
-    picture::Raster r = picture::Raster::create(40, 30);
-    r.fill(picture::rgb555(0, 0, 255));
-    ASSERT_EQ(picture::writeBmp(r, path("carte.bmp")), "");
-    open(path("carte.bmp"));
+    ASSERT_NO_FATAL_FAILURE(openBitmap());
     w.findChild<QLineEdit*>("EditLargeur")->setText("10");
     w.findChild<QComboBox*>("ComboBoxDpi")->setCurrentText("300");
     press(QStringLiteral("3 -> appliquer"));
@@ -118,10 +120,7 @@ TEST_F(Conversion, ABitmapKeepsItsSizeAndABadSourceKeepsThePrevious) {
 // Step 2 is optional: the colour dialog cancelled, step 3 is next all the same. A file of a
 // kind not converted here is named, and the previous source stays.
 TEST_F(Conversion, ACancelledColourAndAnUnknownSourceLeadOn) {
-    picture::Raster r = picture::Raster::create(40, 30);
-    r.fill(picture::rgb555(0, 0, 255));
-    ASSERT_EQ(picture::writeBmp(r, path("carte.bmp")), "");
-    open(path("carte.bmp"));
+    ASSERT_NO_FATAL_FAILURE(openBitmap());
     ASSERT_TRUE(bold(QStringLiteral("2 -> couleur de fond")));
     ui.answerColour(std::nullopt);
     QTest::mouseClick(w.findChild<QPushButton*>("PanelCouleurFond"), Qt::LeftButton);

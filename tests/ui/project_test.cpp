@@ -1,23 +1,27 @@
 #include "MapWindow.h"
 #include "files/ProjectFile.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TempFiles.h"
-#include "ui/MainWindow.h"
 #include "ui/SheetImportPanel.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QStatusBar>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace tracelle;
 using tracelle::testing::ScriptedInteraction;
 namespace fs = std::filesystem;
 
 namespace {
+
+// Writes `bytes` as the file `name` in `dir` and gives its path.
+std::string write(const fs::path& dir, const std::string& name, const std::string& bytes) {
+    const std::string path = (dir / name).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+// The last message said begins with `start`.
+void expectLastStartsWith(const std::vector<std::string>& said, const std::string& start) {
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ(said.back().rfind(start, 0), 0u) << said.back();
+}
 
 // Projects on the blank sheet of a digitizing table: three points on two lines.
 class Projects : public ::testing::Test {
@@ -43,11 +47,6 @@ protected:
     void open(ui::MainWindow& w, const std::string& path) {
         ui.answerFileName(path);
         w.openProject();
-    }
-    std::string write(const char* name, const std::string& content) {
-        const std::string path = (home_.dir / name).string();
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
     }
 
     tracelle::testing::ConfigHome home_{"tracelle_projects_"};
@@ -103,7 +102,7 @@ TEST_F(Projects, BadFilesAreToldAndChangeNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ui.messages.clear();
-        open(w, write(c.name, c.content));
+        open(w, write(home_.dir, c.name, c.content));
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].rfind(c.message, 0), 0u) << ui.messages[0];
         EXPECT_EQ(w.project().N(), 3);
@@ -126,11 +125,6 @@ protected:
     }
     ~OpeningProjects() override { fs::current_path(previous_); }
 
-    std::string write(const std::string& name, const std::string& bytes) {
-        const std::string path = (home_.dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
     void openWithKeys(const std::string& path) {
         ui.answerFileName(path);
         key(Qt::Key_F2, Qt::ShiftModifier);
@@ -158,7 +152,7 @@ protected:
 // no question follows and the program stays.
 TEST_F(OpeningProjects, ATruncatedProjectIsRefusedWhole) {
     ASSERT_GT(text.size(), 700u);
-    openWithKeys(write("coupe.trc", text.substr(0, 600)));
+    openWithKeys(write(home_.dir, "coupe.trc", text.substr(0, 600)));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].rfind("Problème de lecture à la ligne ", 0), 0u) << ui.messages[0];
     EXPECT_NE(ui.messages[0].find("le fichier s'arrête à la ligne "), std::string::npos)
@@ -171,7 +165,7 @@ TEST_F(OpeningProjects, ATruncatedProjectIsRefusedWhole) {
 // A project whose picture cannot be had (missing and not searched for, or damaged) is refused
 // before it touches the project in hand: its picture, canvas, file name and saved state stay.
 TEST_F(OpeningProjects, AProjectWhosePictureCannotBeReadChangesNothing) {
-    const std::string damaged = write("abime.bmp", "BM" + std::string(60, '\x7F'));
+    const std::string damaged = write(home_.dir, "abime.bmp", "BM" + std::string(60, '\x7F'));
     const struct {
         const char* name;
         std::string picture;
@@ -190,7 +184,7 @@ TEST_F(OpeningProjects, AProjectWhosePictureCannotBeReadChangesNothing) {
         ui.answerConfirm(true);                   // a picture other than the one in hand: go on
         if (!c.searched) ui.answerConfirm(false); // not searched for
         ui.messages.clear();
-        openWithKeys(write("autre.trc", other));
+        openWithKeys(write(home_.dir, "autre.trc", other));
         EXPECT_EQ(ui.messages.size(), c.searched ? 1u : 0u);
         EXPECT_EQ(shown(), shownBefore);
     }
@@ -223,14 +217,10 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     // A truncated file adds nothing: no row of it is drawn unless every one reads.
     const std::string text = tracelle::testing::textOf(other);
     ui.answerConfirm(true);
-    ui.answerFileName(write("coupe.trc", text.substr(0, text.rfind("\"    2\""))));
+    ui.answerFileName(write(home_.dir, "coupe.trc", text.substr(0, text.rfind("\"    2\""))));
     w.addPointsFromProject();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().rfind("Problème de lecture à la ligne 16 du fichier :\nil manque "
-                                       "le point 2",
-                                       0),
-              0u)
-        << ui.messages.back();
+    expectLastStartsWith(ui.messages,
+                         "Problème de lecture à la ligne 16 du fichier :\nil manque le point 2");
     EXPECT_EQ(p.N(), 8);
     EXPECT_EQ(p.currentLine(), 5);
 }
@@ -257,14 +247,10 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
     // A file cut in its calibration rows replaces nothing.
     const std::string text = tracelle::testing::textOf(other);
     ui.answerConfirm(true);
-    ui.answerFileName(write("coupe.trc", text.substr(0, text.find("2,0,"))));
+    ui.answerFileName(write(home_.dir, "coupe.trc", text.substr(0, text.find("2,0,"))));
     w.importCalibrationValues();
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().rfind("Problème de lecture à la ligne 13 du fichier :\nil manque "
-                                       "le point de calage 2",
-                                       0),
-              0u)
-        << ui.messages.back();
+    expectLastStartsWith(ui.messages, "Problème de lecture à la ligne 13 du fichier :\nil manque "
+                                      "le point de calage 2");
     EXPECT_EQ(c.cell(2, w.project().indice_col_cal("X")), "0");
     EXPECT_EQ(c.cell(2, w.project().indice_col_cal("Y")), "0");
 }
@@ -294,7 +280,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
     fs::current_path(home_.dir); // the review copy "~memo.txt" goes to the current folder
     ui::MainWindow w;
     digitize(w, 2, 1);
-    const std::string file = write("points.txt", "10 20 a\n30 40 b\n");
+    const std::string file = write(home_.dir, "points.txt", "10 20 a\n30 40 b\n");
     ui.answerConfirm(true);
     ui.answerDialog('O');
     ui.answerFileName(file);
@@ -339,13 +325,12 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
 
     // A damaged workbook: a clear message, and neither a point nor a line is added.
     const std::string damaged =
-        write("abîmé.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(2040, 'x'));
+        write(home_.dir, "abîmé.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(2040, 'x'));
     ui.answerConfirm(true);
     ui.answerFileName(damaged);
     w.chooseSpreadsheet();
     w.importSpreadsheetPoints();
-    EXPECT_EQ(ui.messages.back().rfind("Impossible d'ouvrir le classeur " + damaged, 0), 0u)
-        << ui.messages.back();
+    expectLastStartsWith(ui.messages, "Impossible d'ouvrir le classeur " + damaged);
     EXPECT_EQ(p.N(), 6);
     EXPECT_EQ(p.currentLine(), 2);
 

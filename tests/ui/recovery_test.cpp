@@ -5,7 +5,6 @@
 
 #include <QProcess>
 #include <QStatusBar>
-#include <filesystem>
 
 using namespace tracelle;
 

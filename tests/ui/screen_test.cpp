@@ -1,31 +1,20 @@
 #include "MapWindow.h"
 #include "files/ProjectFile.h"
-#include "ui/CalibrationPanels.h"
 #include "ui/ExportPanel.h"
-#include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
-#include "ui/PointsTableWindow.h"
 #include "ui/QtInteraction.h"
 #include "ui/QtPictureDecoder.h"
 #include "ui/TextPanel.h"
 #include "ui/Translations.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QTableView>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
 #include <map>
 
 using namespace tracelle;
@@ -37,13 +26,11 @@ namespace {
 class Screen : public tracelle::testing::MapWindow {
 protected:
     Screen() : MapWindow("tracelle_screen_") {}
-
-    // Calibrates anew by the panel's button and three clicks.
-    void calibrate() {
-        QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(), Qt::LeftButton);
-        click(20, 20);
-        click(20, 80);
-        click(180, 80);
+    // Opens the picture through the file dialog, declining the calibration panel.
+    void openByDialog() {
+        ui.answerFileName(picturePath);
+        ui.answerConfirm(false);
+        w.Ouvrir_bmp();
     }
 };
 
@@ -106,9 +93,7 @@ TEST_F(Screen, ASquareStaysSquareWhateverTheWindow) {
 }
 
 TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
-    ui.answerFileName(picturePath);
-    ui.answerConfirm(false);
-    w.Ouvrir_bmp();
+    openByDialog();
     const QRect free = w.screen()->availableGeometry();
     const QRect map = w.frameGeometry();
     EXPECT_TRUE(table.isVisible());
@@ -125,17 +110,13 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_TRUE(w.centralWidget()->rect().contains(w.calibrationPanel()->geometry()))
         << "a panel is never cut by the narrow window";
 
-    ui.answerFileName(picturePath);
-    ui.answerConfirm(false);
-    w.Ouvrir_bmp();
+    openByDialog();
     EXPECT_EQ(w.frameGeometry(), map) << "a load never moves the windows";
 }
 
 // Leaving full screen or the picture's proportions gives back the arrangement in force.
 TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
-    ui.answerFileName(picturePath);
-    ui.answerConfirm(false);
-    w.Ouvrir_bmp();
+    openByDialog();
     ASSERT_TRUE(button("Carte + Tableau")->isChecked());
     const QRect map = w.frameGeometry();
     const auto besideTable = [&] {
@@ -167,9 +148,7 @@ TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
 // The export panel opens within the map's window, which keeps its place beside the table;
 // every control of the panel can be brought into view and used.
 TEST_F(Screen, TheExportPanelFitsTheMapBesideTheTable) {
-    ui.answerFileName(picturePath);
-    ui.answerConfirm(false);
-    w.Ouvrir_bmp();
+    openByDialog();
     const QRect map = w.frameGeometry();
     for (auto* b : table.findChildren<QPushButton*>())
         if (b->text() == QStringLiteral("Enregistrer (points+cal) et  Export"))

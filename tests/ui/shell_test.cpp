@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 using namespace tracelle::ui;
 using tracelle::platform::DialogWidth;

@@ -3,10 +3,8 @@
 #include "MapWindow.h"
 #include "model/NumberText.h"
 #include "model/Project.h"
-#include "ui/CalibrationPanels.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <cmath>
 
 using namespace tracelle;

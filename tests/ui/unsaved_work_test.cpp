@@ -2,15 +2,8 @@
 #include "files/RecentProjects.h"
 #include "ui/QtInteraction.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 namespace fs = std::filesystem;
@@ -45,17 +38,16 @@ protected:
 TEST_F(UnsavedWork, EveryCommandThatReplacesTheWorkAsksFirst) {
     digitize(5);
     const std::string other = saveAs("autre.trc");
+    const auto item = [this](const char* path) {
+        return [this, path] { w.action(path)->trigger(); };
+    };
     const struct Command {
         const char* name;
         std::function<void()> run;
         bool asksForAFile; // its own dialog comes after the question
     } commands[] = {
         {"Shift+F2", [&] { key(Qt::Key_F2, Qt::ShiftModifier); }, true},
-        {"menu Ouvrir",
-         [&] {
-             w.action("&Fichier|===> Ouvrir un fichier *.trc  (points et image associés)")
-                 ->trigger();
-         },
+        {"menu Ouvrir", item("&Fichier|===> Ouvrir un fichier *.trc  (points et image associés)"),
          true},
         {"bouton Lire",
          [&] { QTest::mouseClick(button(" Lire un tableau de points Maj F2"), Qt::LeftButton); },
@@ -73,17 +65,11 @@ TEST_F(UnsavedWork, EveryCommandThatReplacesTheWorkAsksFirst) {
                  if (a->text().toStdString() == other) a->trigger();
          },
          false},
-        {"image de fond",
-         [&] { w.action("&Fichier|=> &Charger une image de fond seule")->trigger(); }, true},
-        {"MapInfo", [&] { w.action("&Fichier|=> Charger un *.TAB MapInfo")->trigger(); }, true},
-        {"ARC/INFO",
-         [&] { w.action("&Fichier|=> Charger  un fichier *.hdr ARC/INFO ")->trigger(); }, true},
+        {"image de fond", item("&Fichier|=> &Charger une image de fond seule"), true},
+        {"MapInfo", item("&Fichier|=> Charger un *.TAB MapInfo"), true},
+        {"ARC/INFO", item("&Fichier|=> Charger  un fichier *.hdr ARC/INFO "), true},
         {"image géoréférencée",
-         [&] {
-             w.action("&Fichier|=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, "
-                      "*.pgw, *.wld)")
-                 ->trigger();
-         },
+         item("&Fichier|=> Charger une image géoréférencée (GeoTIFF, *.tfw, *.jgw, *.pgw, *.wld)"),
          true},
         {"presse-papier",
          [&] {
@@ -91,9 +77,7 @@ TEST_F(UnsavedWork, EveryCommandThatReplacesTheWorkAsksFirst) {
              w.action("&Fichier|=> Charger l'image présente dans le presse-papier")->trigger();
          },
          true},
-        {"table à digitaliser",
-         [&] { w.action("&Fichier|&Nouvelle saisie avec table à digitaliser ")->trigger(); },
-         false},
+        {"table à digitaliser", item("&Fichier|&Nouvelle saisie avec table à digitaliser "), false},
     };
     for (const Command& c : commands) {
         SCOPED_TRACE(c.name);

@@ -10,8 +10,6 @@
 
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QToolButton>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -46,24 +44,25 @@ picture::Raster contourMap(double halfWidth = 1.0) {
     return map;
 }
 
+QPushButton* pushButton(const QWidget& in, const QString& caption) {
+    for (auto* b : in.findChildren<QPushButton*>())
+        if (b->text() == caption) return b;
+    ADD_FAILURE() << caption.toStdString();
+    return nullptr;
+}
+
 class VectorizeWindow : public tracelle::testing::MapWindow {
 protected:
     VectorizeWindow() : MapWindow("tracelle_vectorize_") {
         picture::writeBmp(contourMap(), picturePath);
         load();
         QTest::mouseClick(button("Suivre le trait"), Qt::LeftButton);
-        start = pushButton("Vectoriser la couleur");
-        keep = pushButton("Garder");
-        drop = pushButton("Abandonner");
+        start = pushButton(w, "Vectoriser la couleur");
+        keep = pushButton(w, "Garder");
+        drop = pushButton(w, "Abandonner");
     }
     // Garder asks nothing: a question the test has not scripted fails it.
     void keepLines() { QTest::mouseClick(keep, Qt::LeftButton); }
-    QPushButton* pushButton(const QString& caption) {
-        for (auto* b : w.findChildren<QPushButton*>())
-            if (b->text() == caption) return b;
-        ADD_FAILURE() << caption.toStdString();
-        return nullptr;
-    }
     // The colour picked on the outer contour's right end, then the lines found shown.
     void vectorise() {
         QTest::mouseClick(start, Qt::LeftButton);
@@ -245,8 +244,7 @@ protected:
                             [] {}, [&]() -> const picture::Layer& { return layer; }},
             ui::TraceHooks{[] { return trace::Palette{}; }, [] {}, std::move(work)});
         tool->activate();
-        for (auto* b : window.findChildren<QPushButton*>())
-            if (b->text() == "Vectoriser la couleur") button = b;
+        button = pushButton(window, "Vectoriser la couleur");
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
         tool->pressed({{270, 100}, {270, 100}, Qt::LeftButton, {}});
@@ -257,11 +255,7 @@ protected:
     const ui::VectorPreview* preview() const {
         return area.findChild<ui::VectorPreview*>("ApercuVectorisation");
     }
-    QPushButton* keep() const {
-        for (auto* b : window.findChildren<QPushButton*>())
-            if (b->text() == "Garder") return b;
-        return nullptr;
-    }
+    QPushButton* keep() const { return pushButton(window, "Garder"); }
 
     tracelle::testing::ScriptedInteraction ui;
     QWidget window;

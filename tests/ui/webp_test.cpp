@@ -6,7 +6,6 @@
 #include "ui/QtPictureDecoder.h"
 
 #include <QAction>
-#include <gtest/gtest.h>
 
 using namespace tracelle;
 using tracelle::testing::Rgba;

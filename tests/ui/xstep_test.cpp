@@ -6,7 +6,6 @@
 #include "model/Project.h"
 
 #include <QCheckBox>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRubberBand>
 
@@ -23,6 +22,10 @@ double f(double x) {
 double straight(double x) {
     return 40 + 0.3 * x;
 }
+// The graph of `curve` from x = 30 to 290.
+std::vector<PointF> plotted(double (*curve)(double)) {
+    return tt::sampled([curve](double x) { return PointF{x, curve(x)}; }, 30, 290);
+}
 
 class XStepWindow : public tt::MapWindow {
 protected:
@@ -30,20 +33,8 @@ protected:
         picture::Raster graph = tt::sheet(300, 200);
         tt::stroke(graph, {{20, 5}, {20, 181}}, 2, {0, 0, 0});
         tt::stroke(graph, {{19, 180}, {295, 180}}, 2, {0, 0, 0});
-        tt::stroke(graph,
-                   tt::sampled(
-                       [](double x) {
-                           return PointF{x, f(x)};
-                       },
-                       30, 290),
-                   2, {20, 60, 220});
-        tt::stroke(graph,
-                   tt::sampled(
-                       [](double x) {
-                           return PointF{x, straight(x)};
-                       },
-                       30, 290),
-                   2, {200, 30, 30});
+        tt::stroke(graph, plotted(f), 2, {20, 60, 220});
+        tt::stroke(graph, plotted(straight), 2, {200, 30, 30});
         picture::writeBmp(graph, picturePath);
         // The mode first: the swatches come once the new picture's overview is ready.
         QTest::mouseClick(button("Suivre le trait"), Qt::LeftButton);

@@ -137,6 +137,11 @@ QWidget* messageDialog(Session& s) {
     return nullptr;
 }
 
+QWidget* shown(QWidget* panel) {
+    panel->show();
+    return panel;
+}
+
 struct Opening {
     const char* name;
     // Opens it as the user would and gives what to walk; nothing when it is walked already.
@@ -156,16 +161,8 @@ const Opening kOpenings[] = {
     {"PictureConversionWindow", nullptr, &ui::MainWindow::showPictureConversion},
     {"HelpWindow", nullptr, &ui::MainWindow::AideClick},
     {"AboutBox", nullptr, &ui::MainWindow::AProposClick},
-    {"CalibrationPanel",
-     [](Session& s) -> QWidget* {
-         s.w->calibrationPanel()->show();
-         return s.w->calibrationPanel();
-     }},
-    {"ScalePanel",
-     [](Session& s) -> QWidget* {
-         s.w->scalePanel()->show();
-         return s.w->scalePanel();
-     }},
+    {"CalibrationPanel", [](Session& s) { return shown(s.w->calibrationPanel()); }},
+    {"ScalePanel", [](Session& s) { return shown(s.w->scalePanel()); }},
     {"TextPanel",
      [](Session& s) -> QWidget* {
          s.w->reportNearestLine();
