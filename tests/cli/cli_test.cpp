@@ -827,11 +827,10 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
     text("ortho.bpw", world(rotated));
     text("plan.wld", world(plan));
     const std::string feuille = picture("scans/feuille.bmp", 30, 20);
-    tracelle::testing::GeoTiffSpec geo;
-    geo.tiePoint = {0, 0, 0, 700000, 5000000, 0};
-    geo.scale = {5, 5, 0};
-    geo.epsg = 32631;
-    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("geo.tif"), geo));
+    const std::string tif = path("geo.tif");
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(
+        tif, {.tiePoint = {0, 0, 0, 700000, 5000000, 0}, .scale = {5, 5, 0}, .epsg = 32631}));
+    const Map fromTags{5, 0, 0, -5, 700002.5L, 4999997.5L};
 
     const struct {
         std::vector<std::string> args;
@@ -843,12 +842,7 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
         {{path("cartes/nord.tab")}, nord, 50, 40, north, "nord.tab"},
         {{ortho}, ortho, 50, 40, rotated, "ortho.bpw"},
         {{path("plan.wld"), "--picture", feuille}, feuille, 30, 20, plan, "plan.wld"},
-        {{path("geo.tif")},
-         path("geo.tif"),
-         40,
-         30,
-         {5, 0, 0, -5, 700002.5L, 4999997.5L},
-         "GeoTIFF, EPSG:32631"},
+        {{tif}, tif, 40, 30, fromTags, "GeoTIFF, EPSG:32631"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
@@ -896,9 +890,8 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
     text("abime.bpw", world({1, 0, 0, -1, 0, 0}));
     text("abime.bmp", "BM pas une image");
     const std::string bare = picture("nue.bmp");
-    tracelle::testing::GeoTiffSpec flat;
-    flat.tiePoint = {0, 0, 0, 700000, 5000000, 0};
-    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("zero.tif"), flat));
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("zero.tif"),
+                                                {.tiePoint = {0, 0, 0, 700000, 5000000, 0}}));
 
     const std::string out = path("refus.trc");
     expectRefusals(
