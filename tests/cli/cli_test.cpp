@@ -732,6 +732,7 @@ TEST_F(Cli, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
 // opened: the window program must not start its windows for them.
 TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
     const std::string version = TRACELLE_VERSION;
+    const char* noDisplay = "</dev/null env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb";
     const struct {
         const char* program;
         const char* option;
@@ -745,10 +746,7 @@ TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.program) + " " + c.option);
-        const Outcome r = run({c.option},
-                              "</dev/null env -u DISPLAY -u WAYLAND_DISPLAY "
-                              "QT_QPA_PLATFORM=xcb",
-                              c.program);
+        const Outcome r = run({c.option}, noDisplay, c.program);
         EXPECT_EQ(r.status, 0) << "-1: ended by a signal";
         EXPECT_EQ(r.out.rfind(c.starts, 0), 0u) << r.out;
         EXPECT_EQ(r.err, "");
@@ -956,11 +954,9 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
     platform::setThousandsSeparator(previous);
 
     geodesy::Worksheet bad(3);
-    bad.table().setCell(2, 2, "406864");
-    bad.table().setCell(2, 3, "5383757");
-    bad.table().setCell(2, 4, "32.5");
-    bad.table().setCell(2, 6, "N");
-    bad.table().setCell(2, 7, "WGS 84");
+    const char* zone[] = {"406864", "5383757", "32.5", "", "N", "WGS 84"}; // a zone not whole
+    for (int column = 2; column < 8; ++column)
+        bad.table().setCell(2, column, zone[column - 2]);
     ASSERT_EQ(files::writeTextFile(path("zone.txt"), bad.texteExport()), "");
     fs::remove(path("sortie.txt"));
     expectRefusals({
