@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -92,6 +93,12 @@ protected:
         command += " >'" + path("out") + "' 2>'" + path("err") + "'";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(path("out")), read(path("err"))};
+    }
+    // The standard output of a run that must succeed.
+    std::string ok(const std::vector<std::string>& args, const std::string& environment = "") {
+        const Outcome r = run(args, environment);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out;
     }
 
     // A map in greys with zones painted: a square of the fill colour, a bar of another green.
@@ -154,13 +161,12 @@ protected:
 };
 
 TEST_F(Cli, InfoTellsThePictureTheCountsAndTheCalibration) {
-    const Outcome r = run({"info", project_});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Image : /cartes/carte.jpg\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Taille LxH : 1001 x 1001\n"), std::string::npos);
-    EXPECT_NE(r.out.find("Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n"),
+    const std::string out = ok({"info", project_});
+    EXPECT_NE(out.find("Image : /cartes/carte.jpg\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Taille LxH : 1001 x 1001\n"), std::string::npos);
+    EXPECT_NE(out.find("Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n"),
               std::string::npos);
-    EXPECT_NE(r.out.find("\n3\t"), std::string::npos) << "calibration row 3";
+    EXPECT_NE(out.find("\n3\t"), std::string::npos) << "calibration row 3";
 }
 
 // Control points fitted as the core fits them: the residual table, the project written with
@@ -169,9 +175,8 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
     const char* control = "100 100 210.5 4800\n900\t120  1810 4760.25\n\n"
                           "880 950 1770 3099.5 7\n130 870 270 3260\n500 500 1009.5 4000.5\n";
     ASSERT_EQ(files::writeTextFile(path("points.txt"), control), "");
-    const Outcome r = run({"calibrate", project_, "--control", path("points.txt"), "--model",
-                           "helmert", "-o", path("out.trc")});
-    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string out = ok({"calibrate", project_, "--control", path("points.txt"), "--model",
+                                "helmert", "-o", path("out.trc")});
 
     std::vector<model::ControlPoint> points = {{{100, 100}, {210.5L, 4800}, true},
                                                {{900, 120}, {1810, 4760.25L}, true},
@@ -191,7 +196,7 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
                     model::texte_general(d.distance) + "\n";
     }
     expected += "RMS\t" + model::texte_general(fit.rms()) + "\n";
-    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(out, expected);
 
     model::Project q;
     ASSERT_EQ(files::chargeProjetSansImage(path("out.trc"), q), "");
@@ -208,20 +213,17 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
         EXPECT_NEAR(static_cast<double>(stored->X), static_cast<double>(real->X), 1e-6);
         EXPECT_NEAR(static_cast<double>(stored->Y), static_cast<double>(real->Y), 1e-6);
     }
-    const Outcome info = run({"info", path("out.trc")});
-    ASSERT_EQ(info.status, 0) << info.err;
-    EXPECT_NE(info.out.find("Modèle de calage : helmert\nAxes : lin lin\nPoints de contrôle : "
-                            "5\nRMS : " +
-                            model::texte_general(fit.rms()) + "\n"),
-              std::string::npos)
-        << info.out;
+    const std::string info = ok({"info", path("out.trc")});
+    EXPECT_NE(
+        info.find("Modèle de calage : helmert\nAxes : lin lin\nPoints de contrôle : 5\nRMS : " +
+                  model::texte_general(fit.rms()) + "\n"),
+        std::string::npos)
+        << info;
 
     // On a logarithmic axis the points get the axis values, and lengths are refused.
     const char* decades = "100 900 1 0\n900 900 10000 0\n100 100 1 800\n";
     ASSERT_EQ(files::writeTextFile(path("decades.txt"), decades), "");
-    const Outcome log = run({"calibrate", project_, "--control", path("decades.txt"), "--log-x",
-                             "-o", path("log.trc")});
-    ASSERT_EQ(log.status, 0) << log.err;
+    ok({"calibrate", project_, "--control", path("decades.txt"), "--log-x", "-o", path("log.trc")});
     model::Project logProject;
     ASSERT_EQ(files::chargeProjetSansImage(path("log.trc"), logProject), "");
     model::Real X = 0, Y = 0;
@@ -291,9 +293,7 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
         std::vector<std::string> args = {"calibrate", project_, "--control",      path("polar.txt"),
                                          "--polar",   "-o",     path("polar.trc")};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const Outcome r = run(args);
-        ASSERT_EQ(r.status, 0) << r.err;
-
+        ok(args);
         model::Project q;
         ASSERT_EQ(files::chargeProjetSansImage(path("polar.trc"), q), "");
         ASSERT_EQ(q.N(), 6);
@@ -307,9 +307,8 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
             EXPECT_NEAR(static_cast<double>(stored->X), radius(std::hypot(dx, dy)), 1e-8);
             EXPECT_NEAR(static_cast<double>(stored->Y), angle, 1e-8);
         }
-        const Outcome info = run({"info", path("polar.trc")});
-        ASSERT_EQ(info.status, 0) << info.err;
-        EXPECT_NE(info.out.find("Axes : " + c.axes + "\n"), std::string::npos) << info.out;
+        const std::string info = ok({"info", path("polar.trc")});
+        EXPECT_NE(info.find("Axes : " + c.axes + "\n"), std::string::npos) << info;
     }
 
     // The fit's refusals, then the options that have no meaning together.
@@ -368,66 +367,52 @@ TEST_F(Cli, ExportForGisWritesWhatThePanelsSectionWrites) {
 }
 
 TEST_F(Cli, ExportWritesWhatTheExportPanelWrites) {
-    Outcome r = run({"export", project_});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, files::utf8ToCp1252(files::exporte(p, {}).text));
+    const auto exported = [&](const files::ExportChoices& c) {
+        return files::utf8ToCp1252(files::exporte(p, c).text);
+    };
+    EXPECT_EQ(ok({"export", project_}), exported({}));
 
+    ok({"export", project_, "--columns", "n,L,Libellé,X,Y,Z", "--cumulative-distance",
+        "--decimal-mark", "virgule", "--separator", "comma-space", "--first-line-count=off",
+        "--first-line-text", "titre été", "-o", path("plan.dat"), "--extension", "bln"});
     files::ExportChoices c;
-    c.n = c.L = c.label = c.Z = true;
-    c.cumulative = true;
-    c.decimalComma = true;
+    c.n = c.L = c.label = c.Z = c.cumulative = c.decimalComma = true;
     c.separator = ", ";
     c.firstLineCount = false;
     c.firstLineText = "titre été";
-    r = run({"export", project_, "--columns", "n,L,Libellé,X,Y,Z", "--cumulative-distance",
-             "--decimal-mark", "virgule", "--separator", "comma-space", "--first-line-count=off",
-             "--first-line-text", "titre été", "-o", path("plan.dat"), "--extension", "bln"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(read(path("plan.bln")), files::utf8ToCp1252(files::exporte(p, c).text));
-
-    r = run({"export", project_, "--normalized", "--step", "50", "--x-min", "100", "--x-max", "300",
-             "--method", "nearest"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    files::ExportChoices normalized;
-    normalized.normalized = true;
-    normalized.step = "50";
-    normalized.xMin = "100";
-    normalized.xMax = "300";
-    normalized.regression = false;
-    EXPECT_EQ(r.out, files::utf8ToCp1252(files::exporte(p, normalized).text));
+    EXPECT_EQ(read(path("plan.bln")), exported(c));
+    EXPECT_EQ(
+        ok({"export", project_, "--normalized", "--step", "50", "--x-min", "100", "--x-max", "300",
+            "--method", "nearest"}),
+        exported(
+            {.normalized = true, .step = "50", .xMin = "100", .xMax = "300", .regression = false}));
 
     // A project written under the comma reads under the comma.
     tracelle::testing::SeparatorScope comma(',');
     p.calcul_nouveaux_calage();
     ASSERT_EQ(files::sauve_projet(p, path("virgule.trc")), "");
-    r = run({"export", path("virgule.trc"), "--decimal-separator", ",", "--columns", "X,Y,Z"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    files::ExportChoices withZ;
-    withZ.Z = true;
-    EXPECT_EQ(r.out, files::utf8ToCp1252(files::exporte(p, withZ).text));
+    EXPECT_EQ(ok({"export", path("virgule.trc"), "--decimal-separator", ",", "--columns", "X,Y,Z"}),
+              exported({.Z = true}));
 }
 
 TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
     model::Real two = 0;
-    Outcome r = run({"measure", project_, "--line", "1"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, linesOf(measure::rapportSurface(p, 1, two)));
+    EXPECT_EQ(ok({"measure", project_, "--line", "1"}),
+              linesOf(measure::rapportSurface(p, 1, two)));
 
     EXPECT_TRUE(measure::rapportSurface(p, 2, two).empty());
     const auto texts = measure::textesDeuxPoints(2, two);
-    r = run({"measure", project_, "--line=2"});
-    EXPECT_EQ(r.out, texts.caption + "\n" + texts.distance + "\n");
+    EXPECT_EQ(ok({"measure", project_, "--line=2"}), texts.caption + "\n" + texts.distance + "\n");
 
     measure::CapState cap;
     cap.CapClick();
     std::string expected;
     for (int c : {1, 3, 2})
         expected += cap.click(p, c, {}) + "\n";
-    r = run({"measure", project_, "--cap", "1,3,2"});
-    EXPECT_EQ(r.out, expected);
-    r = run({"measure", project_, "--cap", "1,2"});
+    EXPECT_EQ(ok({"measure", project_, "--cap", "1,3,2"}), expected);
+    const std::string out = ok({"measure", project_, "--cap", "1,2"});
     const model::Real step = measure::distance_entre_point(p, 1, 2, {}).d;
-    EXPECT_NE(r.out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << r.out;
+    EXPECT_NE(out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << out;
 }
 
 TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
@@ -446,10 +431,8 @@ TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
         const auto counts = measure::rasterArea(layer, measure::bounds(layer, 0, 0), c.fill);
         std::vector<std::string> args = {"raster-area", map, "-o", path("contour.bmp")};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const Outcome r = run(args);
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, linesOf(measure::rapportRaster(counts,
-                                                        c.scaled ? measure::echelleRaster(p) : 1)));
+        EXPECT_EQ(ok(args), linesOf(measure::rapportRaster(
+                                counts, c.scaled ? measure::echelleRaster(p) : 1)));
         EXPECT_EQ(pixelsOf(layerOf(path("contour.bmp"))), pixelsOf(layer));
     }
 }
@@ -458,13 +441,11 @@ TEST_F(Cli, ThresholdWritesTheCoresBlackAndWhite) {
     const std::string map = paintedMap();
     picture::Layer layer = layerOf(map);
     measure::threshold(layer, measure::bounds(layer, 0, 0), *measure::seuil("10,5"), {0, 0, 0});
-    Outcome r =
-        run({"threshold", map, "--threshold", "10,5", "--border", "0,0,0", "-o", path("nb.bmp")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(
+        ok({"threshold", map, "--threshold", "10,5", "--border", "0,0,0", "-o", path("nb.bmp")}),
+        "");
     EXPECT_EQ(pixelsOf(layerOf(path("nb.bmp"))), pixelsOf(layer));
-    r = run({"threshold", map, "--threshold", "10", "-o", path("nb.JPG")});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ok({"threshold", map, "--threshold", "10", "-o", path("nb.JPG")});
     const auto jpeg = tracelle::testing::bytesOf(path("nb.JPG"));
     ASSERT_GT(jpeg.size(), 2u);
     EXPECT_EQ(static_cast<unsigned char>(jpeg[0]), 0xFF) << "a JPEG, as the picture save writes";
@@ -473,21 +454,13 @@ TEST_F(Cli, ThresholdWritesTheCoresBlackAndWhite) {
 
 // A map with a red contour and a graph's curve in green on white.
 std::string tracedMap(const std::string& file) {
+    using tracelle::testing::sampled;
+    using tracelle::testing::stroke;
     picture::Raster r = tracelle::testing::sheet(300, 200);
-    tracelle::testing::stroke(r,
-                              tracelle::testing::sampled(
-                                  [](double x) {
-                                      return trace::PointF{x, 60 + 30 * std::sin(x / 25)};
-                                  },
-                                  20, 280),
-                              2, {200, 30, 30});
-    tracelle::testing::stroke(r,
-                              tracelle::testing::sampled(
-                                  [](double x) {
-                                      return trace::PointF{x, 150 - 0.2 * x};
-                                  },
-                                  0, 299),
-                              2, {20, 150, 40});
+    const auto wave = [](double x) { return trace::PointF{x, 60 + 30 * std::sin(x / 25)}; };
+    const auto slope = [](double x) { return trace::PointF{x, 150 - 0.2 * x}; };
+    stroke(r, sampled(wave, 20, 280), 2, {200, 30, 30});
+    stroke(r, sampled(slope, 0, 299), 2, {20, 150, 40});
     EXPECT_EQ(picture::writeBmp(r, file), "");
     return file;
 }
@@ -523,14 +496,10 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
         ASSERT_GT(c.expected.size(), 5u);
         std::vector<std::string> args = {"trace", map};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const Outcome r = run(args);
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, asText(c.expected));
+        EXPECT_EQ(ok(args), asText(c.expected));
     }
 
-    const Outcome r =
-        run({"trace", map, "--from", "100,37", "--project", project_, "-o", path("trace.trc")});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ok({"trace", map, "--from", "100,37", "--project", project_, "-o", path("trace.trc")});
     ui.answerColour(std::nullopt);
     trace::appendTrace(p, trace::resample(t.centreline));
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
@@ -566,13 +535,10 @@ std::string riverMap(const std::string& file) {
     using tracelle::testing::stroke;
     picture::Raster r = tracelle::testing::sheet(300, 200);
     const trace::Rgb blue{30, 80, 200};
-    stroke(r,
-           sampled(
-               [](double t) {
-                   return trace::PointF{80 + 50 * std::cos(t), 70 + 35 * std::sin(t)};
-               },
-               0, 2 * M_PI),
-           2, blue);
+    const auto ellipse = [](double t) {
+        return trace::PointF{80 + 50 * std::cos(t), 70 + 35 * std::sin(t)};
+    };
+    stroke(r, sampled(ellipse, 0, 2 * M_PI), 2, blue);
     stroke(r, {{170.5, 180.3}, {220.4, 120.6}, {280.2, 110.5}}, 2, blue);
     stroke(r, {{220.4, 120.6}, {230.3, 30.2}}, 2, blue);
     for (int x = 50; x < 300; x += 100)
@@ -586,13 +552,9 @@ std::string riverMap(const std::string& file) {
 TEST_F(Cli, VectorizeGivesTheCoresLines) {
     const std::string map = riverMap(path("rivieres.bmp"));
     const picture::Layer layer = layerOf(map);
-    const auto core = [&](std::optional<trace::Box> box, int gap, double minLength,
-                          double simplify) {
-        trace::VectorizeSettings s;
-        s.colour = {30, 80, 200};
-        s.box = box;
-        s.gap = gap;
-        s.minLength = minLength;
+    const auto core = [&](std::optional<trace::Box> box, int gap, double length, double simplify) {
+        trace::VectorizeSettings s{.colour = {30, 80, 200}, .box = box, .gap = gap};
+        s.minLength = length;
         s.simplify = simplify;
         const trace::Vectorized v = trace::vectorize(layer, s);
         EXPECT_EQ(v.result, trace::VectorizeResult::Done);
@@ -616,16 +578,12 @@ TEST_F(Cli, VectorizeGivesTheCoresLines) {
                 expected += std::to_string(l + 1) + "\t" + asText({q});
         std::vector<std::string> args = {"vectorize", map, "--colour", "30,80,200"};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const Outcome r = run(args);
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(ok(args), expected);
     }
 
-    const Outcome r = run({"vectorize", map, "--colour", "30,80,200", "--project", project_, "-o",
-                           path("vecteurs.trc")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto lines = core(std::nullopt, trace::kDefaultGap, 20, 1);
-    trace::appendLines(p, lines);
+    ok({"vectorize", map, "--colour", "30,80,200", "--project", project_, "-o",
+        path("vecteurs.trc")});
+    trace::appendLines(p, cases[0].expected);
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("vecteurs.trc")), read(path("attendu.trc")));
 }
@@ -652,26 +610,20 @@ TEST_F(Cli, VectorizeRefusesWithOneLineAndWritesNothing) {
                      "--project et -o SORTIE.trc vont ensemble"}});
 }
 
-// A project whose counts or rows do not read is bad data for every command: each stops with
-// the line and what was expected there, and writes nothing.
+// A project whose rows do not read is bad data for every command: each stops with the line and
+// what was expected there, and writes nothing (files cut short are the core's test).
 TEST_F(Cli, AProjectThatDoesNotReadIsRefusedByEveryCommand) {
     p.calibration().setCell(1, p.indice_col_cal("x"), "1x0");
-    ASSERT_EQ(files::sauve_projet(p, path("entier.trc")), "");
-    const std::string whole = read(project_);
-    tracelle::testing::writeBytes(path("coupe.trc"), {whole.begin(), whole.begin() + 600});
-    const std::string points = path("points.txt");
+    const std::string file = path("entier.trc"), points = path("points.txt");
+    ASSERT_EQ(files::sauve_projet(p, file), "");
     tracelle::testing::writeBytes(points, {'1', ' ', '2', '\n'});
-    for (const auto& [file, says] :
-         {std::pair{path("entier.trc"), "entier.trc : Problème de lecture à la ligne 12 du "
-                                        "fichier : le point de calage 1 attend un entier en "
-                                        "colonne x, et non <1x0>"},
-          {path("coupe.trc"), "coupe.trc : Problème de lecture à la ligne "}}) {
-        expectRefusals({{{"info", file}, 1, says},
-                        {{"export", file, "-o", path("x.txt")}, 1, says},
-                        {{"export", file, "--format", "geojson", "-o", path("x.geojson")}, 1, says},
-                        {{"measure", file, "--line", "1"}, 1, says},
-                        {{"import", file, points, "-o", path("x.trc")}, 1, says}});
-    }
+    const char* says = "entier.trc : Problème de lecture à la ligne 12 du fichier : le point de "
+                       "calage 1 attend un entier en colonne x, et non <1x0>";
+    expectRefusals({{{"info", file}, 1, says},
+                    {{"export", file, "-o", path("x.txt")}, 1, says},
+                    {{"export", file, "--format", "geojson", "-o", path("x.geojson")}, 1, says},
+                    {{"measure", file, "--line", "1"}, 1, says},
+                    {{"import", file, points, "-o", path("x.trc")}, 1, says}});
     for (const char* written : {"x.txt", "x.geojson", "x.trc"})
         EXPECT_FALSE(fs::exists(path(written))) << written;
 }
@@ -680,9 +632,8 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     const std::string points = path("points.txt");
     const std::string lines = "10 20 a\n'\n30\t40\nbonjour le monde\n50 60\n";
     tracelle::testing::writeBytes(points, {lines.begin(), lines.end()});
-    Outcome r = run({"import", project_, points, "-o", path("avec.trc")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "nombre de points rajoutés : 3\n1 ligne ignorée (X ou Y illisible) : 4\n");
+    EXPECT_EQ(ok({"import", project_, points, "-o", path("avec.trc")}),
+              "nombre de points rajoutés : 3\n1 ligne ignorée (X ou Y illisible) : 4\n");
     ui.answerColour(std::nullopt);
     p.Nouvelle_suite_de_points();
     files::ajoutePointsTexte(p, read(points));
@@ -691,17 +642,14 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
 
     ASSERT_EQ(files::chargeProjetSansImage(path("avec.trc"), p), "");
     const std::string xls = std::string(TEST_DATA_DIR) + "/points.xls";
-    r = run({"import", path("avec.trc"), xls, "-o", path("classeur.trc"), "--z-column", "0"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "nombre de points rajoutés : 4\n1 ligne ignorée (X ou Y illisible) : 5\n");
+    EXPECT_EQ(ok({"import", path("avec.trc"), xls, "-o", path("classeur.trc"), "--z-column", "0"}),
+              "nombre de points rajoutés : 4\n1 ligne ignorée (X ou Y illisible) : 5\n");
     std::string error;
     const auto book = files::Workbook::open(xls, error);
     ASSERT_TRUE(book) << error;
-    files::SheetColumns columns;
-    columns.Z = 0;
     ui.answerColour(std::nullopt);
     p.Nouvelle_suite_de_points();
-    files::ajoutePointsTableur(p, *book, columns);
+    files::ajoutePointsTableur(p, *book, {.Z = 0});
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("classeur.trc")), read(path("attendu.trc")));
 }
@@ -744,9 +692,7 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     });
     EXPECT_FALSE(fs::exists(path("x.trc"))) << "nothing written for a damaged workbook";
     EXPECT_FALSE(fs::exists(path("x.bmp"))) << "nor for a threshold that cannot be read";
-    const Outcome help = run({"export", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u) << help.out;
+    EXPECT_EQ(ok({"export", "--help"}).rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u);
 }
 
 // Standard input is held to the size of the largest file read: one byte more is refused,
@@ -776,8 +722,7 @@ TEST_F(Cli, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
     for (const std::string& name : kept)
         tracelle::testing::writeBytes(path(name), {'x'});
     tracelle::testing::writeBytes(path("nb.bmp" + dead), {'x'});
-    const Outcome r = run({"info", "plan.trc"}, "cd '" + dir_.string() + "' &&");
-    ASSERT_EQ(r.status, 0) << r.err;
+    ok({"info", "plan.trc"}, "cd '" + dir_.string() + "' &&");
     EXPECT_FALSE(fs::exists(path("nb.bmp" + dead)));
     for (const std::string& name : kept)
         EXPECT_TRUE(fs::exists(path(name))) << name;
@@ -787,6 +732,7 @@ TEST_F(Cli, TemporaryFilesOfEndedProcessesAreRemovedAtStart) {
 // opened: the window program must not start its windows for them.
 TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
     const std::string version = TRACELLE_VERSION;
+    const char* noDisplay = "</dev/null env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb";
     const struct {
         const char* program;
         const char* option;
@@ -800,10 +746,7 @@ TEST_F(Cli, BothProgramsAnswerVersionAndHelpWithoutADisplay) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.program) + " " + c.option);
-        const Outcome r = run({c.option},
-                              "</dev/null env -u DISPLAY -u WAYLAND_DISPLAY "
-                              "QT_QPA_PLATFORM=xcb",
-                              c.program);
+        const Outcome r = run({c.option}, noDisplay, c.program);
         EXPECT_EQ(r.status, 0) << "-1: ended by a signal";
         EXPECT_EQ(r.out.rfind(c.starts, 0), 0u) << r.out;
         EXPECT_EQ(r.err, "");
@@ -816,9 +759,8 @@ TEST_F(Cli, FewCalibrationPointsAndABinaryFileAreWrittenAsTheyAre) {
         for (int i = 1; i <= k; ++i)
             few.valide_point_calage(10 * i, 20);
         ASSERT_EQ(files::sauve_projet(few, path("few.trc")), "");
-        const Outcome r = run({"export", path("few.trc"), "--calibration"});
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1 + k) << "k=" << k << r.out;
+        const std::string out = ok({"export", path("few.trc"), "--calibration"});
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1 + k) << "k=" << k << out;
     }
 
     // Every byte but the line feed; a NUL would end the message early.
@@ -883,11 +825,10 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
     text("ortho.bpw", world(rotated));
     text("plan.wld", world(plan));
     const std::string feuille = picture("scans/feuille.bmp", 30, 20);
-    tracelle::testing::GeoTiffSpec geo;
-    geo.tiePoint = {0, 0, 0, 700000, 5000000, 0};
-    geo.scale = {5, 5, 0};
-    geo.epsg = 32631;
-    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("geo.tif"), geo));
+    const std::string tif = path("geo.tif");
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(
+        tif, {.tiePoint = {0, 0, 0, 700000, 5000000, 0}, .scale = {5, 5, 0}, .epsg = 32631}));
+    const Map fromTags{5, 0, 0, -5, 700002.5L, 4999997.5L};
 
     const struct {
         std::vector<std::string> args;
@@ -899,12 +840,7 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
         {{path("cartes/nord.tab")}, nord, 50, 40, north, "nord.tab"},
         {{ortho}, ortho, 50, 40, rotated, "ortho.bpw"},
         {{path("plan.wld"), "--picture", feuille}, feuille, 30, 20, plan, "plan.wld"},
-        {{path("geo.tif")},
-         path("geo.tif"),
-         40,
-         30,
-         {5, 0, 0, -5, 700002.5L, 4999997.5L},
-         "GeoTIFF, EPSG:32631"},
+        {{tif}, tif, 40, 30, fromTags, "GeoTIFF, EPSG:32631"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
@@ -932,10 +868,9 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
         EXPECT_NEAR(static_cast<double>(Y),
                     static_cast<double>(c.map.D * 17 + c.map.E * 11 + c.map.F), 1e-6);
     }
-    const Outcome info = run({"info", path("cale.trc"), "--decimal-separator", ","});
-    ASSERT_EQ(info.status, 0) << info.err;
-    EXPECT_NE(info.out.find("Points de calage (K) : 3\n"), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("\n2\t0\tcal 2\t700002,5\t4999847,5\t0\t0\t30\t"), std::string::npos)
+    const std::string info = ok({"info", path("cale.trc"), "--decimal-separator", ","});
+    EXPECT_NE(info.find("Points de calage (K) : 3\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("\n2\t0\tcal 2\t700002,5\t4999847,5\t0\t0\t30\t"), std::string::npos)
         << "row 2 at pixel (0, h), its centre read from the tags";
 }
 
@@ -953,9 +888,8 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
     text("abime.bpw", world({1, 0, 0, -1, 0, 0}));
     text("abime.bmp", "BM pas une image");
     const std::string bare = picture("nue.bmp");
-    tracelle::testing::GeoTiffSpec flat;
-    flat.tiePoint = {0, 0, 0, 700000, 5000000, 0};
-    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("zero.tif"), flat));
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(path("zero.tif"),
+                                                {.tiePoint = {0, 0, 0, 700000, 5000000, 0}}));
 
     const std::string out = path("refus.trc");
     expectRefusals(
@@ -1011,9 +945,7 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
         std::string error;
         auto expected = geodesy::Worksheet::lit(example.texteExport(), error);
         c.apply(*expected);
-        const Outcome r =
-            run({"utm", c.command, path("feuille.txt"), "-o", path("sortie.txt"), "--ra", "6400"});
-        EXPECT_EQ(r.status, 0) << r.err;
+        ok({"utm", c.command, path("feuille.txt"), "-o", path("sortie.txt"), "--ra", "6400"});
         EXPECT_EQ(read(path("sortie.txt")), files::utf8ToCp1252(expected->texteExport()));
     }
     const Outcome piped = run({"utm", "km", "-o", path("sortie.txt")}); // empty standard input
@@ -1022,11 +954,9 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
     platform::setThousandsSeparator(previous);
 
     geodesy::Worksheet bad(3);
-    bad.table().setCell(2, 2, "406864");
-    bad.table().setCell(2, 3, "5383757");
-    bad.table().setCell(2, 4, "32.5");
-    bad.table().setCell(2, 6, "N");
-    bad.table().setCell(2, 7, "WGS 84");
+    const char* zone[] = {"406864", "5383757", "32.5", "", "N", "WGS 84"}; // a zone not whole
+    for (int column = 2; column < 8; ++column)
+        bad.table().setCell(2, column, zone[column - 2]);
     ASSERT_EQ(files::writeTextFile(path("zone.txt"), bad.texteExport()), "");
     fs::remove(path("sortie.txt"));
     expectRefusals({
@@ -1049,11 +979,8 @@ TEST_F(Cli, UtmReadsAWorksheetKeptAsAWorkbook) {
         sheet.table().setCell(1, column, row[column]);
     for (const char* name : {"feuille.txt", "feuille.csv"})
         ASSERT_EQ(files::writeTextFile(path(name), sheet.texteExport()), "");
-    ASSERT_EQ(run({"utm", "utm-to-latlon", path("feuille.txt"), "-o", path("texte.txt")}).status,
-              0);
-    const Outcome r =
-        run({"utm", "utm-to-latlon", path("feuille.csv"), "-o", path("classeur.txt")});
-    EXPECT_EQ(r.status, 0) << r.err;
+    ok({"utm", "utm-to-latlon", path("feuille.txt"), "-o", path("texte.txt")});
+    ok({"utm", "utm-to-latlon", path("feuille.csv"), "-o", path("classeur.txt")});
     EXPECT_EQ(read(path("classeur.txt")), read(path("texte.txt")));
     EXPECT_NE(read(path("classeur.txt")).find("48"), std::string::npos) << "a latitude";
 }
@@ -1061,9 +988,8 @@ TEST_F(Cli, UtmReadsAWorksheetKeptAsAWorkbook) {
 // The window's steps 1 to 4 without a window: the same file, byte for byte.
 TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
     tracelle::testing::writeBytes(path("plan.emf"), tracelle::testing::emfBytes());
-    const Outcome r = run({"convert", path("plan.emf"), "-o", path("plan.jpg"), "--format", "tif",
-                           "--background", "0,255,0"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    ok({"convert", path("plan.emf"), "-o", path("plan.jpg"), "--format", "tif", "--background",
+        "0,255,0"});
     EXPECT_FALSE(fs::exists(path("plan.jpg")));
 
     std::string error;
@@ -1087,56 +1013,42 @@ TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
     EXPECT_FALSE(fs::exists(path("x.bmp")));
 }
 
-// A JPEG cut short that still ends with an end marker is refused by every command that reads
-// a picture, nothing written.
-TEST_F(Cli, AJpegCutShortIsRefusedByEveryPictureCommand) {
-    picture::Raster r = picture::Raster::create(400, 300);
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 400; ++x)
-            r.row(y)[x] = picture::rgb555(x % 256, y % 256, (x + y) % 256);
-    ASSERT_EQ(picture::writeJpeg(r, path("entier.jpg"), 90), "");
-    auto bytes = tracelle::testing::bytesOf(path("entier.jpg"));
-    bytes.resize(bytes.size() / 3);
-    bytes.insert(bytes.end(), {'\xFF', '\xD9'});
-    tracelle::testing::writeBytes(path("coupe.jpg"), bytes);
-    const std::string cut = path("coupe.jpg");
-    expectRefusals({
-        {{"convert", cut, "-o", path("x.tif")}, 1, "fichier JPEG tronqué"},
-        {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, "fichier JPEG tronqué"},
-        {{"raster-area", cut, "-o", path("x.bmp")}, 1, "fichier JPEG tronqué"},
-    });
-    EXPECT_FALSE(fs::exists(path("x.tif")));
-    EXPECT_FALSE(fs::exists(path("x.bmp")));
-}
-
-// A WebP picture is read by every picture command as the window reads it; cut short, it is
-// refused with the decoder's reason, nothing written.
-TEST_F(Cli, WebpPicturesAreReadAsTheOthers) {
+// A WebP picture is read by every picture command as the window reads it. A WebP, or a JPEG
+// that still ends with an end marker, cut short is refused by each command that reads it, with
+// the decoder's reason, nothing written.
+TEST_F(Cli, WebpPicturesAreReadAsTheOthersAndCutPicturesAreRefused) {
     const std::string bmp = tracedMap(path("courbes.bmp"));
     const auto decoded = picture::decodeFile(bmp);
     ASSERT_TRUE(decoded.ok());
-    const std::string webp = path("courbes.webp");
-    ASSERT_TRUE(tracelle::testing::writeWebp(webp, decoded.raster));
-    const Outcome fromBmp = run({"trace", bmp, "--from", "100,37"});
-    ASSERT_EQ(fromBmp.status, 0) << fromBmp.err;
-    const Outcome fromWebp = run({"trace", webp, "--from", "100,37"});
-    ASSERT_EQ(fromWebp.status, 0) << fromWebp.err;
-    EXPECT_EQ(fromWebp.out, fromBmp.out);
-
+    ASSERT_TRUE(tracelle::testing::writeWebp(path("courbes.webp"), decoded.raster));
+    EXPECT_EQ(ok({"trace", path("courbes.webp"), "--from", "100,37"}),
+              ok({"trace", bmp, "--from", "100,37"}));
+    ASSERT_EQ(picture::writeJpeg(decoded.raster, path("courbes.jpg"), 90), "");
     ASSERT_TRUE(tracelle::testing::writeAnimatedWebp(path("anime.webp"), 20, 10,
                                                      {{200, 40, 40, 255}, {40, 40, 200, 255}}));
-    auto bytes = tracelle::testing::bytesOf(webp);
-    bytes.resize(bytes.size() * 2 / 3);
-    tracelle::testing::writeBytes(path("coupe.webp"), bytes);
-    const std::string cut = path("coupe.webp");
-    expectRefusals({
-        {{"trace", cut, "--from", "100,37"}, 1, "fichier WebP tronqué"},
-        {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, "fichier WebP tronqué"},
-        {{"trace", path("anime.webp"), "--from", "1,1"},
-         1,
-         "WebP : les images animées ne sont pas lues"},
-    });
-    EXPECT_FALSE(fs::exists(path("x.bmp")));
+    expectRefusals({{{"trace", path("anime.webp"), "--from", "1,1"},
+                     1,
+                     "WebP : les images animées ne sont pas lues"}});
+
+    const struct {
+        const char *name, *end, *says;
+    } cuts[] = {{"courbes.jpg", "\xFF\xD9", "fichier JPEG tronqué"},
+                {"courbes.webp", "", "fichier WebP tronqué"}};
+    for (const auto& [name, end, says] : cuts) {
+        auto bytes = tracelle::testing::bytesOf(path(name));
+        bytes.resize(bytes.size() / 2);
+        bytes.insert(bytes.end(), end, end + std::strlen(end));
+        const std::string cut = path(std::string("coupe-") + name);
+        tracelle::testing::writeBytes(cut, bytes);
+        expectRefusals({
+            {{"threshold", cut, "--threshold", "10", "-o", path("x.bmp")}, 1, says},
+            {{"raster-area", cut, "-o", path("x.bmp")}, 1, says},
+            {{"trace", cut, "--from", "100,37"}, 1, says},
+        });
+    }
+    expectRefusals(
+        {{{"convert", path("coupe-courbes.jpg"), "-o", path("x.tif")}, 1, "JPEG tronqué"}});
+    EXPECT_FALSE(fs::exists(path("x.tif")) || fs::exists(path("x.bmp")));
 }
 
 // The commands that need the core alone start without the libraries of pictures, zip
@@ -1267,10 +1179,6 @@ TEST_F(Cli, PictureCommandsHoldNoMoreThanTheyCheck) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // The world file and .prj beside the project's picture, as the core writes them; a refusal
 // writes nothing and says why in one line.
 TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
@@ -1303,9 +1211,8 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
         {"georef-picture"});
     EXPECT_FALSE(fs::exists(world) || fs::exists(prj) || fs::exists(tiff));
 
-    const Outcome ok = run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--world"});
-    ASSERT_EQ(ok.status, 0) << ok.err;
-    EXPECT_EQ(ok.out, world + "\n" + prj + "\n");
+    EXPECT_EQ(ok({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--world"}),
+              world + "\n" + prj + "\n");
     model::Project read;
     ASSERT_EQ(files::chargeProjetSansImage(path("scan.trc"), read), "");
     std::string why;
@@ -1316,10 +1223,8 @@ TEST_F(Cli, GeorefPictureWritesTheWorldFileBesideThePicture) {
 
     // The GeoTIFF alone unless --world asks for both: GDAL places it as the world file does.
     fs::remove(world);
-    const Outcome both =
-        run({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff", tiff});
-    ASSERT_EQ(both.status, 0) << both.err;
-    EXPECT_EQ(both.out, tiff + "\n");
+    EXPECT_EQ(ok({"georef-picture", path("scan.trc"), "--crs", "EPSG:2154", "--geotiff", tiff}),
+              tiff + "\n");
     EXPECT_FALSE(fs::exists(world));
     ASSERT_EQ(files::writeTextFile(world, gis::worldFileText(*map)), "");
     const auto fromTiff = tracelle::testing::gdalGeoTransform(tiff);

@@ -44,6 +44,11 @@ protected:
         p.ajoute_point(400, 120);
     }
 
+    // Three more control points, fitted by every model.
+    const std::vector<model::CalibrationRecord> further = {{true, 400, 300, 500.25L, 498.5L, 2},
+                                                           {true, 650, 450, 916.75L, 873, 0},
+                                                           {true, 150, 420, 80, 810, 7.5L}};
+
     fs::path save(const model::Project& p, const char* name) const {
         const fs::path file = dir_ / name;
         EXPECT_EQ(sauve_projet(p, file.string()), "");
@@ -59,9 +64,6 @@ TRACELLE_UNDER_BOTH_SEPARATORS(CalibrationSections);
 
 // A paste adds its control points at once: the same project as adding them one by one.
 TEST_P(CalibrationSections, ControlPointsAddedAtOnceAreThoseAddedOneByOne) {
-    const std::vector<model::CalibrationRecord> further = {{true, 400, 300, 500.25L, 498.5L, 2},
-                                                           {true, 650, 450, 916.75L, 873, 0},
-                                                           {true, 150, 420, 80, 810, 7.5L}};
     model::AxisKinds polar;
     polar.polar = true;
     polar.origin = 2;
@@ -91,9 +93,7 @@ TEST_P(CalibrationSections, FollowTheRowsAndComeBackWhole) {
     model::Project p;
     makeThreePointProject(p);
     const std::string threePoints = bytesOf(save(p, "three.trc"));
-    ASSERT_EQ(p.addControlPoint(400, 300, 500.25L, 498.5L, 0), model::FitStatus::Fitted);
-    ASSERT_EQ(p.addControlPoint(650, 450, 916.75L, 873, 0), model::FitStatus::Fitted);
-    ASSERT_EQ(p.addControlPoint(150, 420, 80, 810, 0), model::FitStatus::Fitted);
+    ASSERT_EQ(p.addControlPoints(further), model::FitStatus::Fitted);
     ASSERT_EQ(p.setCalibrationModel(model::TransformMethod::Helmert, {}), model::FitStatus::Fitted);
     ASSERT_EQ(p.setControlPointUsed(5, false), model::FitStatus::Fitted);
     const fs::path file = save(p, "more.trc");
@@ -109,7 +109,6 @@ TEST_P(CalibrationSections, FollowTheRowsAndComeBackWhole) {
     EXPECT_NE(written.find("/nombre de points de calage  X Y (Z)\r\n3\r\n"), std::string::npos);
     const std::string leftOut = "/points de contr\xF4le exclus\r\n5\r\n";
     EXPECT_EQ(written.substr(written.size() - leftOut.size()), leftOut);
-    ProjectError error;
     writeBytes(dir_ / "older.trc", written.substr(0, at));
     model::Project older;
     ASSERT_EQ(chargeProjetSansImage((dir_ / "older.trc").string(), older), "");

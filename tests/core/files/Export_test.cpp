@@ -46,10 +46,7 @@ TEST_P(Exporting, InitialChoicesGiveTheCountThenXAndY) {
     EXPECT_EQ(r.text, "3\t0\r\n243.19700000\t286.04700000\r\n1.00000000\t2.00000000\r\n")
         << "the first line counts every point; the hidden line is not exported";
     EXPECT_EQ(r.xMaxRead, 243.197L);
-    ExportChoices comma;
-    comma.decimalComma = true;
-    comma.firstLine = false;
-    comma.interDistance = true;
+    const ExportChoices comma{.interDistance = true, .decimalComma = true, .firstLine = false};
     EXPECT_EQ(exporte(p, comma).text.rfind("243,19700000\t286,04700000\t0\r\n1,0", 0), 0u);
 }
 
@@ -58,9 +55,7 @@ TEST_P(Exporting, InitialChoicesGiveTheCountThenXAndY) {
 TEST_P(Exporting, EveryRealColumnTakesTheChosenMark) {
     add(1, 1.5, 2.75);
     p.points().setCell(1, p.indice_col("Z"), ds("3.25000000"));
-    ExportChoices c;
-    c.firstLine = false;
-    c.Z = true;
+    ExportChoices c{.Z = true, .firstLine = false};
     for (const bool comma : {false, true}) {
         SCOPED_TRACE(comma ? "virgule" : "point");
         c.decimalComma = comma;
@@ -75,11 +70,9 @@ TEST_P(Exporting, DistancesRestartOnEachLine) {
     add(1, 3, 4);
     add(1, 6, 8);
     add(2, 100, 100);
-    ExportChoices c;
-    c.X = c.Y = false;
-    c.firstLine = false;
-    c.interDistance = c.cumulative = true;
+    ExportChoices c{.X = false, .Y = false, .interDistance = true, .cumulative = true};
     c.separator = " ; ";
+    c.firstLine = false;
     EXPECT_EQ(exporte(p, c).text, "0 ; 0\r\n5 ; 5\r\n5 ; 10\r\n0 ; 0\r\n")
         << "the whole separator is removed";
 }
@@ -87,9 +80,7 @@ TEST_P(Exporting, DistancesRestartOnEachLine) {
 TEST_P(Exporting, NormalizedExportResamplesAtTheStep) {
     add(1, 0, 0);
     add(1, 2, 4);
-    ExportChoices c;
-    c.normalized = true;
-    c.step = "0.3";
+    ExportChoices c{.normalized = true, .step = "0.3"};
     EXPECT_EQ(exporte(p, c).text,
               "EXPORT normalisé\r\n0\t0\r\n0.3\t0.6\r\n0.6\t1.2\r\n0.9\t1.8\r\n");
     c.step = "0.05";
@@ -110,10 +101,7 @@ TEST_P(Exporting, NormalizedExportResamplesAtTheStep) {
 // More than ten million steps is refused before anything is resampled, with or without points;
 // ten million is not (without points, only the title is written).
 TEST_P(Exporting, NormalizedExportOfTooManyStepsIsRefused) {
-    ExportChoices c;
-    c.normalized = true;
-    c.step = "1";
-    c.xMax = "9999999";
+    ExportChoices c{.normalized = true, .step = "1", .xMax = "9999999"};
     EXPECT_EQ(exporte(p, c).text, "EXPORT normalisé\r\n");
     add(1, 0, 0);
     add(1, 2, 4);

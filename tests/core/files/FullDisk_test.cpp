@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -41,15 +42,13 @@ void PrintTo(const Saver& saver, std::ostream* out) {
     *out << saver.name;
 }
 
-std::string points(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += std::to_string(i) + " " + std::to_string(i * 3) + " p" + std::to_string(i) + "\n";
-    return text;
-}
-
-void fillProject(model::Project& project, int size) {
-    files::ajoutePointsTexte(project, points(size / 40 + 1));
+std::unique_ptr<model::Project> projectOf(int size) {
+    std::string points;
+    for (int i = 0; i <= size / 40; ++i)
+        points += std::to_string(i) + " " + std::to_string(i * 3) + " p" + std::to_string(i) + "\n";
+    auto project = std::make_unique<model::Project>();
+    files::ajoutePointsTexte(*project, points);
+    return project;
 }
 
 picture::Rgb24 noise(int size) {
@@ -71,23 +70,16 @@ std::string text(int size) {
 const Saver kSavers[] = {
     {"projet",
      [](const fs::path& d, int size) {
-         model::Project p;
-         fillProject(p, size);
-         return files::sauve_projet(p, (d / "carte.trc").string());
+         return files::sauve_projet(*projectOf(size), (d / "carte.trc").string());
      },
      "carte.trc"},
     {"copie_de_secours",
-     [](const fs::path&, int size) {
-         model::Project p;
-         fillProject(p, size);
-         return files::ecritSecours(p, "carte.trc");
-     },
+     [](const fs::path&, int size) { return files::ecritSecours(*projectOf(size), "carte.trc"); },
      "tracelle/secours.trc"},
     {"export",
      [](const fs::path& d, int size) {
-         model::Project p;
-         fillProject(p, size);
-         return files::writeTextFile((d / "points.txt").string(), files::exporte(p, {}).text);
+         return files::writeTextFile((d / "points.txt").string(),
+                                     files::exporte(*projectOf(size), {}).text);
      },
      "points.txt"},
     {"image_bmp",

@@ -198,8 +198,6 @@ TEST_P(Importing, RowsDownToTheFirstEmptyXCellBecomePoints) {
 TEST_P(Importing, TheLineStartsWithTheFirstPointOnly) {
     const auto book = open(kPoints);
     ASSERT_TRUE(book);
-    SheetColumns pastTheData;
-    pastTheData.firstRow = 100;
     const struct {
         const char* name;
         std::function<int(const std::function<void()>&)> import;
@@ -212,7 +210,7 @@ TEST_P(Importing, TheLineStartsWithTheFirstPointOnly) {
          1},
         {"rows past the data",
          [&](const auto& start) {
-             return ajoutePointsTableur(p, *book, pastTheData, {}, start).added;
+             return ajoutePointsTableur(p, *book, {.firstRow = 100}, {}, start).added;
          },
          0},
         {"workbook",
@@ -256,10 +254,7 @@ TEST_P(Importing, AWorkbookNamesTheRowsItPassesOver) {
                   {"7", ds("8.25"), "e"},
                   {},
                   {"9", "9", "f"}};
-    SheetColumns c;
-    c.firstRow = 1;
-    c.Z = 0;
-    const ImportResult r = ajoutePointsTableur(p, sheet, c);
+    const ImportResult r = ajoutePointsTableur(p, sheet, {.Z = 0, .firstRow = 1});
     EXPECT_EQ(bilanImport(r),
               "nombre de points rajoutés : 2\n4 lignes ignorées (X ou Y illisible) : 1, 3, 4, 5");
     EXPECT_EQ(p.N(), 2);
@@ -270,32 +265,19 @@ TEST_P(Importing, AWorkbookNamesTheRowsItPassesOver) {
 TEST_P(Importing, ColumnChoices) {
     const auto book = open(kPoints);
     ASSERT_TRUE(book);
-    SheetColumns noZ;
-    noZ.Z = 0;
-    noZ.label = 0;
-    EXPECT_EQ(ajoutePointsTableur(p, *book, noZ).added, 4);
+    EXPECT_EQ(ajoutePointsTableur(p, *book, {.label = 0, .Z = 0}).added, 4);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_EQ(model::val_reel(cell(i, "Z")), 0) << i;
         EXPECT_EQ(cell(i, "Libellé"), "") << "label column 0: no label";
     }
-    SheetColumns fromData;
-    fromData.firstRow = 8;
-    EXPECT_EQ(ajoutePointsTableur(p, *book, fromData).added, 2);
-    SheetColumns emptyColumn;
-    emptyColumn.X = 5;
-    EXPECT_EQ(ajoutePointsTableur(p, *book, emptyColumn).added, 0);
+    EXPECT_EQ(ajoutePointsTableur(p, *book, {.firstRow = 8}).added, 2);
+    EXPECT_EQ(ajoutePointsTableur(p, *book, {.X = 5}).added, 0) << "an empty column";
     EXPECT_EQ(p.N(), 6);
 
-    SheetColumns bad;
-    EXPECT_EQ(colonnesIllisibles(bad), "");
-    bad.X = 0;
-    EXPECT_NE(colonnesIllisibles(bad), "");
-    bad = {};
-    bad.Z = 27;
-    EXPECT_NE(colonnesIllisibles(bad), "");
-    bad = {};
-    bad.firstRow = 0;
-    EXPECT_NE(colonnesIllisibles(bad), "");
+    EXPECT_EQ(colonnesIllisibles({}), "");
+    for (const SheetColumns& bad :
+         {SheetColumns{.X = 0}, SheetColumns{.Z = 27}, SheetColumns{.firstRow = 0}})
+        EXPECT_NE(colonnesIllisibles(bad), "");
 }
 
 } // namespace
