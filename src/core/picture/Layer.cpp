@@ -56,7 +56,6 @@ void Layer::layOut() {
     static std::atomic<std::uint64_t> layouts{0};
     layout_ = ++layouts;
     tiles_.clear();
-    incomplete_.clear();
     if (empty()) return;
     marginRow_.assign(kTile, margin_);
     // The grid starts at the picture's corner, so that a tile is the picture's alone or the
@@ -95,58 +94,26 @@ TileRect Layer::pictureIn(const Tile& t) const {
 }
 
 void Layer::restore(Tile& t) {
-    const TileRect v = visible(t);
-    // The part of the tile's visible rectangle that the picture covers.
-    const TileRect p = pictureIn(t);
-    const bool none = p.width == 0;
-    const bool whole =
-        !none && p.x == v.x && p.width == v.width && p.y == v.y && p.height == v.height;
-    t.straddles = !none && !whole;
     t.drawn = false;
-    if (none) {
-        spare_->give(std::move(t.own));
+    spare_->give(std::move(t.own));
+    t.cols = kTile;
+    t.rows = kTile;
+    if (pictureIn(t).width == 0) {
         t.base = marginRow_.data();
         t.stride = 0;
-    } else if (whole) {
-        spare_->give(std::move(t.own));
-        t.base = picture_->row(t.y - oy_) + (t.x - ox_);
-        t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
-    } else {
-        Pixel* own = copyOf(t);
-        for (int y = v.y; y < v.y + v.height; ++y) {
-            Pixel* row = own + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x;
-            std::fill(row + v.x, row + v.x + v.width, margin_);
-        }
-        // A picture still arriving: its rows are copied as they come.
-        t.copiedTo = p.y;
-        copyArrived(t, rowsArrived());
-        if (t.copiedTo < p.y + p.height && !t.incomplete) {
-            t.incomplete = true;
-            incomplete_.push_back(static_cast<std::size_t>(&t - tiles_.data()));
-        }
+        return;
     }
-}
-
-void Layer::copyArrived(Tile& t, int rows) {
-    const TileRect p = pictureIn(t);
-    const int end = std::min(rows, p.y + p.height);
-    for (int y = t.copiedTo; y < end; ++y)
-        std::copy(picture_->row(y - oy_) + (p.x - ox_),
-                  picture_->row(y - oy_) + (p.x - ox_) + p.width,
-                  t.own.get() + static_cast<std::ptrdiff_t>(y - t.y) * kTile + (p.x - t.x));
-    t.copiedTo = std::max(t.copiedTo, end);
-    if (t.copiedTo >= p.y + p.height) t.incomplete = false;
+    // The grid starts at the picture's corner: a tile's picture lies in its top left corner.
+    t.base = picture_->row(t.y - oy_) + (t.x - ox_);
+    t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
+    t.cols = std::min(kTile, ox_ + picture_->width() - t.x);
+    t.rows = std::min(kTile, oy_ + picture_->height() - t.y);
 }
 
 int Layer::takeArrived() {
     if (!arrival_) return height_;
-    const bool ended = arrival_->ended();
-    const int rows = ended ? height_ : std::clamp(oy_ + arrival_->ready(), 0, height_);
-    for (std::size_t index : incomplete_)
-        if (Tile& t = tiles_[index]; t.incomplete && !t.drawn) copyArrived(t, rows);
-    std::erase_if(incomplete_, [this](std::size_t index) { return !tiles_[index].incomplete; });
-    arrived_ = rows;
-    return rows;
+    arrived_ = arrival_->ended() ? height_ : std::clamp(oy_ + arrival_->ready(), 0, height_);
+    return arrived_;
 }
 
 int Layer::rowsArrived() const {
@@ -161,29 +128,24 @@ Pixel* Layer::copyOf(Tile& t) {
     if (!t.own) {
         auto copy = newTile();
         const TileRect v = visible(t);
-        if (t.stride != 0) waitForRows(v.y + v.height);
+        if (t.stride != 0) waitForRows(std::min(v.y + v.height, t.y + t.rows));
         if (v.width < kTile || v.height < kTile) // the part outside the canvas, never shown
             std::fill(copy.get(), copy.get() + kTile * kTile, Pixel{0});
-        if (t.base) {
-            for (int y = v.y; y < v.y + v.height; ++y) {
-                const Pixel* src = t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride - t.x;
-                std::copy(src + v.x, src + v.x + v.width,
-                          copy.get() + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x + v.x);
-            }
+        for (int y = v.y; y < v.y + v.height; ++y) {
+            Pixel* row = copy.get() + static_cast<std::ptrdiff_t>(y - t.y) * kTile - t.x;
+            runs(y, v.x, v.x + v.width,
+                 [row](int x, const Pixel* p, int n) { std::copy(p, p + n, row + x); });
         }
         t.own = std::move(copy);
         t.base = t.own.get();
         t.stride = kTile;
+        t.cols = kTile;
+        t.rows = kTile;
     }
     return t.own.get();
 }
 
 Pixel* Layer::drawInto(Tile& t) {
-    if (t.incomplete) {
-        const TileRect p = pictureIn(t);
-        waitForRows(p.y + p.height);
-        copyArrived(t, p.y + p.height);
-    }
     if (!recordings_.empty()) keep(static_cast<std::size_t>(&t - tiles_.data()));
     t.drawn = true;
     t.changed = true;

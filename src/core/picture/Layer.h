@@ -51,15 +51,16 @@ public:
     // Canvas rows from the top that can be read, as of the last takeArrived(): all of them
     // once the picture has arrived and been taken in.
     int rowsArrived() const;
-    // Takes in the rows arrived since the last call (tiles that hold both picture and margin
-    // copy them); returns rowsArrived().
+    // Takes in the rows arrived since the last call; returns rowsArrived().
     int takeArrived();
     // Blocks until the first `rows` canvas rows can be read.
     void waitForRows(int rows) const;
 
     Pixel pixel(int x, int y) const {
         const Tile& t = tiles_[tileIndex(x, y)];
-        return t.base[static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x)];
+        const int dx = x - t.x, dy = y - t.y;
+        return dx < t.cols && dy < t.rows ? t.base[static_cast<std::ptrdiff_t>(dy) * t.stride + dx]
+                                          : margin_;
     }
     // Outside the canvas: nothing.
     void setPixel(int x, int y, Pixel value);
@@ -85,10 +86,17 @@ public:
     template <class F> void runs(int y, int x0, int x1, F&& each) const {
         while (x0 < x1) {
             const Tile& t = tiles_[tileIndex(x0, y)];
-            const int end = std::min(x1, t.x + kTile);
-            each(x0, t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x0 - t.x),
-                 end - x0);
-            x0 = end;
+            const int edge = marginFrom(t, y);
+            if (x0 < edge) {
+                const int end = std::min(x1, edge);
+                each(x0, t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x0 - t.x),
+                     end - x0);
+                x0 = end;
+            } else {
+                const int end = std::min(x1, t.x + kTile);
+                each(x0, marginRow_.data() + (x0 - t.x), end - x0);
+                x0 = end;
+            }
         }
     }
     // The rows of the whole canvas, for the writers.
@@ -98,9 +106,16 @@ public:
     // same row before it and `after` after it in that memory (x itself not counted).
     const Pixel* run(int x, int y, int& before, int& after) const {
         const Tile& t = tiles_[tileIndex(x, y)];
-        before = x - std::max(t.x, 0);
-        after = std::min(t.x + kTile, width_) - x - 1;
-        return t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x);
+        const int edge = marginFrom(t, y);
+        const int end = std::min(t.x + kTile, width_);
+        if (x < edge) {
+            before = x - std::max(t.x, 0);
+            after = std::min(edge, end) - x - 1;
+            return t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x);
+        }
+        before = x - std::max(edge, 0);
+        after = end - x - 1;
+        return marginRow_.data() + (x - t.x);
     }
     // The same, writable (the tile drawn into).
     Pixel* writableRun(int x, int y, int& before, int& after);
@@ -122,19 +137,22 @@ public:
     std::size_t drawnBytes() const;
 
 private:
+    // Along the picture's right and bottom edges a tile holds picture and margin both; it reads
+    // the picture in its first `cols` × `rows` pixels and is margin beyond, so that no tile is
+    // a copy before it is drawn into.
     struct Tile {
         const Pixel* base = nullptr; // pixel (x, y) of the tile's origin
         std::ptrdiff_t stride = 0;   // 0 for a tile of margin alone: one row read again
         int x = 0;                   // the tile's origin in canvas pixels
         int y = 0;
+        int cols = kTile;
+        int rows = kTile;
         std::unique_ptr<Pixel[]> own;
-        bool straddles = false; // picture and margin both: a copy from the start
-        bool drawn = false;     // drawn into since the bare picture
-        bool changed = false;   // since the last takeChanged
-        // A tile of picture and margin over a picture still arriving: rows copied so far.
-        bool incomplete = false;
-        int copiedTo = 0; // canvas row
+        bool drawn = false;   // drawn into since the bare picture
+        bool changed = false; // since the last takeChanged
     };
+    // Where row y of tile t turns to margin, in canvas pixels.
+    static int marginFrom(const Tile& t, int y) { return y - t.y < t.rows ? t.x + t.cols : t.x; }
 
     std::size_t tileIndex(int x, int y) const {
         const int tx = ((x - ox_) >> kTileShift) - firstX_;
@@ -156,8 +174,6 @@ private:
     void restore(Tile& t);
     // The part of the tile's visible rectangle that the picture covers; empty when none.
     TileRect pictureIn(const Tile& t) const;
-    // Copies the picture's rows of a tile that arrived, up to canvas row `rows`.
-    void copyArrived(Tile& t, int rows);
     Pixel* copyOf(Tile& t);
     Pixel* drawInto(Tile& t);
     // Before tile t changes: the recordings under way keep it as it is.
@@ -166,8 +182,7 @@ private:
 
     std::shared_ptr<const Raster> picture_;
     std::shared_ptr<const RowArrival> arrival_;
-    int arrived_ = 0;                     // canvas rows taken in
-    std::vector<std::size_t> incomplete_; // tiles whose picture rows are not all copied
+    int arrived_ = 0; // canvas rows taken in
     int width_ = 0;
     int height_ = 0;
     int ox_ = 0;
