@@ -388,6 +388,8 @@ private:
     ClickTool& currentTool() const;
     // The picture's overview was made again: the tools read it again.
     void overviewChanged();
+    // The picture whole and its overview made.
+    void pictureSettled();
     std::map<const QAbstractButton*, std::unique_ptr<ClickTool>> tools_;
     // The right button clicked on a point or a line: delete or insert a point.
     void menuEdition(QPoint position);

@@ -1,6 +1,7 @@
 // A new picture shown while it is decoded: the rows arrived at the view's scale, refreshed as
 // more arrive, and everything that needs the whole picture waiting for it.
 #include "picture/Decoder.h"
+#include "platform/FreedMemory.h"
 #include "platform/Interaction.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
@@ -98,7 +99,12 @@ void MainWindow::waitForPicture() {
     layer_.takeArrived();
     // The crosses and points wait for the whole picture, so that no tile is copied half made.
     Redessiner();
-    if (overview_.ready()) openingTimes::idle();
+    if (overview_.ready()) pictureSettled();
+}
+
+void MainWindow::pictureSettled() {
+    platform::returnFreedMemory(); // the decoder's buffers
+    openingTimes::idle();
 }
 
 } // namespace tracelle::ui

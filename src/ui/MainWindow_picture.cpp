@@ -11,7 +11,6 @@
 #include "ui/CalibrationPanels.h"
 #include "ui/ImageArea.h"
 #include "ui/MainWindow.h"
-#include "ui/OpeningTimes.h"
 #include "ui/PdfPicture.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/QtPictureDecoder.h"
@@ -233,7 +232,7 @@ void MainWindow::affecte_bitmap_img() {
                 if (!self) return;
                 self->repaintView();
                 self->overviewChanged();
-                if (!self->pictureArriving()) openingTimes::idle();
+                if (!self->pictureArriving()) self->pictureSettled();
             },
             Qt::QueuedConnection);
     });
