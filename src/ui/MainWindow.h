@@ -373,6 +373,7 @@ private:
     picture::Overview overview_;
     std::unique_ptr<picture::PictureLoading> loading_; // the picture's rows still arriving
     QTimer* arrivalTimer_ = nullptr;
+    bool askingAboutPicture_ = false; // the questions that follow a new picture are open
     picture::ViewRect view_;
     picture::ViewRect shown_;
     bool redrawNeeded_ = false;

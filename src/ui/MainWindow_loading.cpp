@@ -67,7 +67,8 @@ bool MainWindow::poseArriving(const std::string& path,
 
 void MainWindow::showArrivedRows() {
     if (!loading_) return;
-    if (loading_->finished())
+    // While the questions about the new picture are open, its end waits for their answers.
+    if (loading_->finished() && !askingAboutPicture_)
         waitForPicture();
     else
         repaintView();

@@ -197,6 +197,8 @@ bool MainWindow::posePicture(const std::string& path,
     showCoordinateSystem({});
     // A picture that carries its own calibration offers it in place of the frame of pixels.
     std::optional<georef::Calage> own;
+    bool choosePoints = false;
+    askingAboutPicture_ = true;
     if (mode.empty() && !calage) {
         own = gis::ownCalibration(path, w, h);
         if (own && !own->ok()) {
@@ -209,15 +211,20 @@ bool MainWindow::posePicture(const std::string& path,
                        {own->source})))
             calage = &*own;
     }
+    if (!calage && project_.N() == 0 && mode != "relecture")
+        choosePoints = interaction().confirm(
+            tr("Voulez-vous d'abord choisir vos points de calibrage ? ").toStdString());
+    askingAboutPicture_ = false;
+    // A picture whose reading failed while the questions were open is dropped now, and the
+    // answers with it.
+    if (loading_ && loading_->finished()) waitForPicture();
+    if (layer_.empty()) return false;
     if (calage) {
         georef::appliqueCalage(project_, *calage);
         showCoordinateSystem(calage->crs);
-        return true;
-    }
-    if (project_.N() == 0 && mode != "relecture" &&
-        interaction().confirm(
-            tr("Voulez-vous d'abord choisir vos points de calibrage ? ").toStdString()))
+    } else if (choosePoints) {
         calibrationPanel_->show();
+    }
     return true;
 }
 

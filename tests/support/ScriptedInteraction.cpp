@@ -36,6 +36,7 @@ template <class T> T next(std::deque<T>& answers, T none, const std::string& une
 
 bool ScriptedInteraction::confirm(const std::string& text) {
     questions.push_back(text);
+    if (whileConfirming) whileConfirming();
     return next(confirms_, false, "confirmation: " + text);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Interaction.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +28,9 @@ public:
     void answerReview(std::optional<std::string> text) { reviews_.push_back(std::move(text)); }
     // The text typed at a prompt (nothing: cancelled).
     void answerText(std::optional<std::string> text) { texts_.push_back(std::move(text)); }
+
+    // Runs inside each confirmation, as the events a real dialog's loop would handle.
+    std::function<void()> whileConfirming;
 
     // What the program said and did.
     std::vector<std::string> messages;  // information boxes

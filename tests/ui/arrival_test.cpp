@@ -156,6 +156,19 @@ TEST_F(Arriving, APictureCutShortIsDroppedWithItsReason) {
     EXPECT_EQ(shown(550, 320), ui::kWindowBackground.rgb());
 }
 
+TEST_F(Arriving, APictureCutShortWhileItsQuestionIsOpenIsToldOnceAnswered) {
+    ui.answerConfirm(true); // its calibration points first
+    ui.whileConfirming = [this] {
+        release();
+        QTest::qWait(200); // the dialog's own loop, past the end of the reading
+        EXPECT_TRUE(ui.messages.empty()) << "no message over the open question";
+    };
+    w.ouvreImage(picturePath, held(350, "fichier JPEG tronqué"));
+    EXPECT_FALSE(w.hasPicture());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(w.calibrationPanel()->isVisible()) << "no calibration of a picture gone";
+}
+
 TEST_F(Arriving, AClickDuringAHeldPngDecodeLandsAsAfter) {
     const std::string path = (home_.dir / "carte.png").string();
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
