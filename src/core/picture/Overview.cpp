@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
+#include <utility>
 
 namespace tracelle::picture {
 
@@ -12,90 +15,111 @@ namespace {
 // Levels stop once the whole canvas fits this many pixels a side: no window is smaller.
 constexpr int kSmallestLevel = 128;
 
-// Boxes are summed one addition a pixel, each pixel's channels spread ten bits apart
-// (spread555): room for the 16 pixels of a box. The average of `n` pixels so summed:
-Pixel averageOf(std::uint32_t sum, std::uint32_t n) {
+// A box cut by an edge, or lying across two runs of memory, summed pixel by pixel, each
+// pixel's channels spread ten bits apart: `run(x, y)` gives the memory from pixel (x, y) on.
+template <int Shift, class Run>
+Pixel oddBox(int X, int Y, int finerWidth, int finerHeight, Run& run) {
+    const int xa = X << Shift, xb = std::min(finerWidth, (X + 1) << Shift);
+    const int ya = Y << Shift, yb = std::min(finerHeight, (Y + 1) << Shift);
+    std::uint32_t sum = 0;
+    for (int y = ya; y < yb; ++y)
+        for (int x = xa; x < xb; ++x)
+            sum += spread555(*run(x, y).first);
+    const auto n = static_cast<std::uint32_t>((xb - xa) * (yb - ya));
     const auto channel = [sum, n](int field) { return (((sum >> field) & 0x3FFu) + n / 2) / n; };
     return static_cast<Pixel>(channel(20) << 10 | channel(10) << 5 | channel(0));
 }
 
-// Whole boxes of 2^Shift × 2^Shift pixels from their column sums: rounded by shifts, which the
-// compiler vectorises, where a division a channel would cost several times the additions.
-template <int Shift> void boxesOf(const std::uint32_t* columns, Pixel* out, int count) {
-    constexpr int k = 2 * Shift;
-    constexpr std::uint32_t half = (1u << k >> 1) * ((1u << 20) | (1u << 10) | 1u);
+// The 16-bit slots of a word added into one, at most 496: the lowest slot of the result.
+std::uint32_t folded(std::uint32_t slots) {
+    return (slots + (slots >> 16)) & 0xFFFFu;
+}
+std::uint32_t folded(std::uint64_t slots) {
+    return folded(static_cast<std::uint32_t>(slots + (slots >> 32)));
+}
+
+// Whole boxes of 2^Shift × 2^Shift pixels, `rows` pointing at their first pixel in each of
+// their rows. A box's pixels of one row are read as one word, each channel masked into 16-bit
+// slots (a box of 16 pixels sums to at most 496 a channel): the rows add slot by slot, then
+// the slots fold into one. Only plain word operations, which the compiler vectorises, and no
+// division.
+template <int Shift>
+[[gnu::always_inline]] inline void boxesOf(const Pixel* const* rows, Pixel* out, int count) {
+    constexpr int side = 1 << Shift;
+    using Word = std::conditional_t<Shift == 2, std::uint64_t, std::uint32_t>;
+    static_assert(sizeof(Word) == side * sizeof(Pixel));
+    constexpr Word five = ~Word{0} / 0xFFFFu * 0x1Fu; // 0x1F in every slot
     for (int i = 0; i < count; ++i) {
-        std::uint32_t sum = half;
-        for (int c = 0; c < (1 << Shift); ++c)
-            sum += columns[(i << Shift) + c];
-        out[i] = static_cast<Pixel>(((sum >> (10 + k)) & 0x7C00u) | ((sum >> (5 + k)) & 0x3E0u) |
-                                    ((sum >> k) & 0x1Fu));
+        Word r = 0, g = 0, b = 0;
+        for (int k = 0; k < side; ++k) {
+            Word w;
+            std::memcpy(&w, rows[k] + i * side, sizeof w);
+            r += w >> 10 & five;
+            g += w >> 5 & five;
+            b += w & five;
+        }
+        const auto average = [](Word sum) { return (folded(sum) + side * side / 2) >> 2 * Shift; };
+        out[i] = static_cast<Pixel>(average(r) << 10 | average(g) << 5 | average(b));
     }
 }
 
-// Clones are made of plain functions only: one a box size, each with the loop inlined.
-TRACELLE_VECTOR_CLONES void boxesOf2(const std::uint32_t* columns, Pixel* out, int count) {
-    boxesOf<1>(columns, out, count);
+// Clones are made of plain functions only: one a box size, each with the loop forced inline
+// (left out of line, the clone would call the loop built for no vector unit).
+TRACELLE_VECTOR_CLONES void boxesOf2(const Pixel* const* rows, Pixel* out, int count) {
+    boxesOf<1>(rows, out, count);
 }
-TRACELLE_VECTOR_CLONES void boxesOf4(const std::uint32_t* columns, Pixel* out, int count) {
-    boxesOf<2>(columns, out, count);
-}
-template <int Shift> void wholeBoxes(const std::uint32_t* columns, Pixel* out, int count) {
-    static_assert(Shift == 1 || Shift == 2);
-    (Shift == 1 ? boxesOf2 : boxesOf4)(columns, out, count);
-}
-
-TRACELLE_VECTOR_CLONES void addSpread(std::uint32_t* sums, const Pixel* p, int count) {
-    for (int i = 0; i < count; ++i)
-        sums[i] += spread555(p[i]);
+TRACELLE_VECTOR_CLONES void boxesOf4(const Pixel* const* rows, Pixel* out, int count) {
+    boxesOf<2>(rows, out, count);
 }
 
 // Rows y0 to y1 − 1 and columns x0 to x1 − 1 of `level` (which halves `Shift` times) averaged
-// from the pixels they cover; `rowRuns(y, xa, xb, each)` gives the finer pixels.
-template <int Shift, class Runs>
+// from the pixels they cover; `run(x, y)` gives the memory from finer pixel (x, y) on and how
+// many pixels it holds.
+template <int Shift, class Run>
 void average(Raster& level, int x0, int x1, int y0, int y1, int finerWidth, int finerHeight,
-             Runs&& rowRuns) {
-    const int xa = x0 << Shift;
-    const int xb = std::min(finerWidth, x1 << Shift);
-    if (xa >= xb) return;
-    std::vector<std::uint32_t> columns(static_cast<std::size_t>(xb - xa));
+             Run&& run) {
+    constexpr int side = 1 << Shift;
     // Boxes cut by the finer picture's right edge hold fewer pixels.
     const int whole = std::min(x1, finerWidth >> Shift);
     for (int Y = y0; Y < y1; ++Y) {
-        std::fill(columns.begin(), columns.end(), 0u);
-        const int ya = Y << Shift;
-        const int yb = std::min(finerHeight, (Y + 1) << Shift);
-        for (int y = ya; y < yb; ++y)
-            rowRuns(y, xa, xb, [&](int x, const Pixel* p, int count) {
-                addSpread(columns.data() + (x - xa), p, count);
-            });
         Pixel* out = level.row(Y);
+        const bool tall = (Y + 1) << Shift <= finerHeight;
         int X = x0;
-        if (yb - ya == 1 << Shift && whole > x0) {
-            wholeBoxes<Shift>(columns.data(), out + x0, whole - x0);
-            X = whole;
+        while (tall && X < whole) {
+            // As many boxes as the runs of all their rows hold.
+            const Pixel* rows[side];
+            int count = whole - X;
+            for (int k = 0; k < side; ++k) {
+                const auto [pixels, length] = run(X << Shift, (Y << Shift) + k);
+                rows[k] = pixels;
+                count = std::min(count, length >> Shift);
+            }
+            if (count == 0) {
+                out[X] = oddBox<Shift>(X, Y, finerWidth, finerHeight, run);
+                ++X;
+                continue;
+            }
+            (Shift == 1 ? boxesOf2 : boxesOf4)(rows, out + X, count);
+            X += count;
         }
-        for (; X < x1; ++X) {
-            const int a = (X << Shift) - xa;
-            const int b = std::min((X + 1) << Shift, xb) - xa;
-            std::uint32_t sum = 0;
-            for (int c = a; c < b; ++c)
-                sum += columns[static_cast<std::size_t>(c)];
-            out[X] = averageOf(sum, static_cast<std::uint32_t>((b - a) * (yb - ya)));
-        }
+        for (; X < x1; ++X)
+            out[X] = oddBox<Shift>(X, Y, finerWidth, finerHeight, run);
     }
 }
 
 void fromLayer(Raster& level, const Layer& layer, int x0, int x1, int y0, int y1) {
-    average<Overview::kFirstLevel>(
-        level, x0, x1, y0, y1, layer.width(), layer.height(),
-        [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
+    average<Overview::kFirstLevel>(level, x0, x1, y0, y1, layer.width(), layer.height(),
+                                   [&layer](int x, int y) {
+                                       int before = 0, after = 0;
+                                       const Pixel* p = layer.run(x, y, before, after);
+                                       return std::pair{p, after + 1};
+                                   });
 }
 
 void fromFiner(Raster& level, const Raster& finer, int x0, int x1, int y0, int y1) {
-    average<1>(
-        level, x0, x1, y0, y1, finer.width(), finer.height(),
-        [&finer](int y, int xa, int xb, auto&& each) { each(xa, finer.row(y) + xa, xb - xa); });
+    average<1>(level, x0, x1, y0, y1, finer.width(), finer.height(), [&finer](int x, int y) {
+        return std::pair{finer.row(y) + x, finer.width() - x};
+    });
 }
 
 // False when stopped.
