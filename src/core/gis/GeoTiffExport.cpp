@@ -27,10 +27,20 @@ struct DatasetCloser {
 };
 using Dataset = std::unique_ptr<void, DatasetCloser>;
 
-// Three bands of 8 bits, the picture's RGB555 widened as the view widens it.
+// Three bands of 8 bits that say they are red, green and blue: GDAL's own default leaves them
+// undefined in the GeoTIFF, and GIS programs then do not show them as the picture's colours.
+Dataset rgbDataset(int width, int height) {
+    Dataset d(GDALCreate(GDALGetDriverByName("MEM"), "", width, height, 3, GDT_Byte, nullptr));
+    if (!d) return d;
+    const GDALColorInterp colours[3] = {GCI_RedBand, GCI_GreenBand, GCI_BlueBand};
+    for (int b = 0; b < 3; ++b)
+        GDALSetRasterColorInterpretation(GDALGetRasterBand(d.get(), b + 1), colours[b]);
+    return d;
+}
+
+// The picture's RGB555 widened as the view widens it.
 Dataset memoryCopy(const picture::Raster& r) {
-    GDALDriverH mem = GDALGetDriverByName("MEM");
-    Dataset d(GDALCreate(mem, "", r.width(), r.height(), 3, GDT_Byte, nullptr));
+    Dataset d = rgbDataset(r.width(), r.height());
     if (!d) return d;
     std::vector<std::uint8_t> band(static_cast<std::size_t>(r.width()));
     using Channel = std::uint8_t (*)(picture::Pixel);
@@ -119,8 +129,7 @@ Dataset warped(GDALDatasetH source, const model::Project& project, int w, int h)
     const auto grid = gridOver(r, w, h);
     if (!grid) return nullptr;
     r.grid = *grid;
-    Dataset target(GDALCreate(GDALGetDriverByName("MEM"), "", grid->width, grid->height, 3,
-                              GDT_Byte, nullptr));
+    Dataset target = rgbDataset(grid->width, grid->height);
     if (!target) return target;
     std::array<double, 6> g = {grid->west, grid->cell, 0, grid->north, 0, -grid->cell};
     GDALSetGeoTransform(target.get(), g.data());

@@ -52,6 +52,15 @@ protected:
     }
 };
 
+// A GIS program shows the three bands as the picture's colours only when they say so.
+void expectRgbBands(const std::string& gdalinfoJson) {
+    const auto bands = nlohmann::json::parse(gdalinfoJson)["bands"];
+    ASSERT_EQ(bands.size(), 3U);
+    const char* colours[3] = {"Red", "Green", "Blue"};
+    for (std::size_t b = 0; b < 3; ++b)
+        EXPECT_EQ(bands[b]["colorInterpretation"], std::string(colours[b])) << "band " << b + 1;
+}
+
 TEST_F(GeoreferencedPicture, GdalGivesEveryControlPointItsFittedValue) {
     const std::vector<Case> cases = {
         {"affine_three", model::TransformMethod::Affine, {}},
@@ -92,6 +101,7 @@ TEST_F(GeoreferencedPicture, GdalGivesEveryControlPointItsFittedValue) {
         const auto keys = support::runGdal("gdalinfo -json", "", tiff);
         ASSERT_TRUE(keys);
         EXPECT_NE(keys->find("Lambert-93"), std::string::npos);
+        expectRgbBands(*keys);
         // GDAL's picture drivers leave a .prj aside: GDAL reads it as a system of its own.
         const auto system = support::runGdal("gdalsrsinfo -o wkt1", "", written.written.back());
         ASSERT_TRUE(system);
@@ -141,6 +151,7 @@ TEST_F(GeoreferencedPicture, ResampledPictureKeepsEveryControlPointInPlace) {
         EXPECT_EQ((*g)[4], 0);
         const auto info = support::runGdal("gdalinfo -json", "", tiff);
         ASSERT_TRUE(info);
+        expectRgbBands(*info);
         const auto size = nlohmann::json::parse(*info)["size"].get<std::array<int, 2>>();
         for (const model::ControlPoint& cp : p.controlPoints()) {
             const auto value = p.calibrationFit().toReal(cp.pixel);
