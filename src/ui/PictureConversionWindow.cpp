@@ -71,7 +71,8 @@ PictureConversionWindow::PictureConversionWindow(QWidget* parent) : QWidget(pare
     layout->addLayout(displays, 1);
     setBackground(palette().color(QPalette::Window));
 
-    resize(820, 600);
+    // Short enough that its title bar and borders fit too on the small screens of 600 pixels.
+    resize(820, 540);
     // Centred on the screen once, where it is made.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();

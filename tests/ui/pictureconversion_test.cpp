@@ -134,4 +134,12 @@ TEST_F(Conversion, ACancelledColourAndAnUnknownSourceLeadOn) {
     EXPECT_EQ(w.source().path(), path("carte.bmp"));
 }
 
+// Centred on a netbook's screen of 1024 × 600, the window keeps its lower edge on it once a
+// window manager has given it a title bar and borders.
+TEST_F(Conversion, FitsASmallScreenWithItsFrame) {
+    constexpr int kFrame = 40;
+    EXPECT_LE(w.height() + kFrame, 600);
+    EXPECT_LE(w.width() + kFrame, 1024);
+}
+
 } // namespace
