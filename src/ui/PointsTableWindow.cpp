@@ -83,8 +83,7 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     readY_ = new QLabel(QStringLiteral("Y="), readout);
     decimals_ = new QLineEdit(project.decimalsText().c_str(), readout);
     decimals_->setFixedWidth(40);
-    decimals_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), decimals_));
+    takeDigitsOnly(decimals_);
     // X above Y and a caption that may wrap: side by side, long coordinates widened the
     // window past a small screen.
     auto* readoutLayout = new QGridLayout(readout);
@@ -124,6 +123,10 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(0, 0, 0, 0);
     window->addWidget(scroll);
+}
+
+void PointsTableWindow::takeDigitsOnly(QLineEdit* box) {
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
 }
 
 void PointsTableWindow::buildGrids() {

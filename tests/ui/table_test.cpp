@@ -133,6 +133,20 @@ TEST_F(PointsTable, DecimalsAreTakenOnEnter) {
     EXPECT_EQ(cell(1, "X"), model::_format2(model::val_reel(cell(1, "X")), 18, 3));
 }
 
+// The number boxes take digits only: a letter typed drops itself and the number stays, where
+// it made the labels' height 0 and the labels vanish without a word.
+TEST_F(PointsTable, NumberBoxesDropLetters) {
+    auto* height = table.findChild<QLineEdit*>("LabelHeight");
+    ASSERT_TRUE(height);
+    for (QLineEdit* box : {table.decimalsBox(), height}) {
+        box->selectAll();
+        QTest::keyClicks(box, "2a");
+        EXPECT_EQ(box->text(), "2");
+    }
+    QTest::keyClick(height, Qt::Key_Return);
+    EXPECT_EQ(table.labelStyle().height, 2);
+}
+
 // Stands for the English catalogue: every text comes out marked, so that a window comparing a
 // shown text with a key gives itself away.
 class MarkingTranslator : public QTranslator {
