@@ -27,13 +27,14 @@ struct DatasetCloser {
 };
 using Dataset = std::unique_ptr<void, DatasetCloser>;
 
-// Three bands of 8 bits that say they are red, green and blue: GDAL's own default leaves them
-// undefined in the GeoTIFF, and GIS programs then do not show them as the picture's colours.
-Dataset rgbDataset(int width, int height) {
-    Dataset d(GDALCreate(GDALGetDriverByName("MEM"), "", width, height, 3, GDT_Byte, nullptr));
+// Bands of 8 bits that say they are red, green, blue (and alpha): GDAL's own default leaves
+// them undefined in the GeoTIFF, and GIS programs then do not show them as the picture's colours.
+Dataset rgbDataset(int width, int height, bool alpha = false) {
+    const int bands = alpha ? 4 : 3;
+    Dataset d(GDALCreate(GDALGetDriverByName("MEM"), "", width, height, bands, GDT_Byte, nullptr));
     if (!d) return d;
-    const GDALColorInterp colours[3] = {GCI_RedBand, GCI_GreenBand, GCI_BlueBand};
-    for (int b = 0; b < 3; ++b)
+    const GDALColorInterp colours[4] = {GCI_RedBand, GCI_GreenBand, GCI_BlueBand, GCI_AlphaBand};
+    for (int b = 0; b < bands; ++b)
         GDALSetRasterColorInterpretation(GDALGetRasterBand(d.get(), b + 1), colours[b]);
     return d;
 }
@@ -129,7 +130,9 @@ Dataset warped(GDALDatasetH source, const model::Project& project, int w, int h)
     const auto grid = gridOver(r, w, h);
     if (!grid) return nullptr;
     r.grid = *grid;
-    Dataset target = rgbDataset(grid->width, grid->height);
+    // The grid's corners beyond the picture are transparent: black, they would hide the maps
+    // beneath the picture in a GIS.
+    Dataset target = rgbDataset(grid->width, grid->height, true);
     if (!target) return target;
     std::array<double, 6> g = {grid->west, grid->cell, 0, grid->north, 0, -grid->cell};
     GDALSetGeoTransform(target.get(), g.data());
@@ -137,6 +140,7 @@ Dataset warped(GDALDatasetH source, const model::Project& project, int w, int h)
     o->hSrcDS = source;
     o->hDstDS = target.get();
     GDALWarpInitDefaultBandMapping(o, 3);
+    o->nDstAlphaBand = 4;
     o->eResampleAlg = GRA_Bilinear;
     o->pfnTransformer = throughModel;
     o->pTransformerArg = &r;
