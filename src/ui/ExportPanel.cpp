@@ -81,7 +81,7 @@ ExportPanel::ExportPanel(QWidget* parent)
     customSeparator_ = new QLineEdit(QStringLiteral(", "), body_);
     grid->addWidget(new QLabel(tr("séparateur de données"), body_), row, 0);
     auto* sepRow = new QHBoxLayout;
-    sepRow->addWidget(separator_);
+    sepRow->addWidget(separator_, 1);
     sepRow->addWidget(customSeparator_);
     grid->addLayout(sepRow, row++, 1);
 
@@ -93,9 +93,13 @@ ExportPanel::ExportPanel(QWidget* parent)
         list->setMinimumContentsLength(8);
     }
     customExtension_ = new QLineEdit(QStringLiteral("txt"), body_);
+    // The boxes beside them hold a few characters: the lists take the room to show the entry
+    // chosen whole.
+    for (QLineEdit* box : {customSeparator_, customExtension_})
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
     grid->addWidget(new QLabel(tr("extention du fichier"), body_), row, 0);
     auto* extRow = new QHBoxLayout;
-    extRow->addWidget(extension_);
+    extRow->addWidget(extension_, 1);
     extRow->addWidget(customExtension_);
     grid->addLayout(extRow, row++, 1);
 
