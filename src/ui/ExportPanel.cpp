@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 #include "ui/GisExportSection.h"
+#include "ui/WheelScrollsPast.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -91,6 +92,7 @@ ExportPanel::ExportPanel(QWidget* parent)
     for (QComboBox* list : {separator_, extension_}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(8);
+        new WheelScrollsPast(list);
     }
     customExtension_ = new QLineEdit(QStringLiteral("txt"), body_);
     // The boxes beside them hold a few characters: the lists take the room to show the entry

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <cstdio>
 
 namespace fs = std::filesystem;
@@ -102,6 +103,27 @@ TEST_F(GisExportPanel, TheSystemIsCheckedAsItIsTyped) {
     chooseInList(2);
     EXPECT_EQ(system->text().toStdString(), "EPSG:3942");
     EXPECT_EQ(told->text().toStdString(), "RGF93 v1 / CC42");
+}
+
+// The panel scrolls on a small screen: the wheel turned over one of its lists scrolls past it
+// and leaves the choice made, until the list is clicked into.
+TEST_F(GisExportPanel, TheWheelOverAListChangesNoChoice) {
+    const auto turn = [](QComboBox* l) {
+        QWheelEvent wheel(QPointF(5, 5), l->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(l, &wheel);
+    };
+    for (QComboBox* l : w.exportPanel()->findChildren<QComboBox*>()) {
+        SCOPED_TRACE(l->currentText().toStdString());
+        const int chosen = l->currentIndex();
+        turn(l);
+        EXPECT_EQ(l->currentIndex(), chosen);
+    }
+    EXPECT_EQ(system->text().toStdString(), "aucun");
+    auto* separator = w.exportPanel()->findChildren<QComboBox*>().front();
+    separator->setFocus();
+    turn(separator);
+    EXPECT_NE(separator->currentIndex(), 1) << "clicked into, the list turns";
 }
 
 TEST_F(GisExportPanel, AShapefileIsWrittenAndItsSystemRemembered) {
