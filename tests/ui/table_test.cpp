@@ -147,6 +147,22 @@ TEST_F(PointsTable, NumberBoxesDropLetters) {
     EXPECT_EQ(table.labelStyle().height, 2);
 }
 
+// A surveyor's point shows whole: Lambert-93 metres at 8 decimals, a millionth point, the
+// pixel of a large scan; none of its numbers is cut short to "...".
+TEST_F(PointsTable, LargeNumbersShowWhole) {
+    auto& p = w.project();
+    p.affecte_en(5, 2, "", 1234.5, 6860286.047, -6600000.5, 123456, 99999);
+    p.points().setCell(5, p.indice_col("n"), "1000000");
+    QTableView* grid = table.pointsGrid();
+    grid->scrollTo(grid->model()->index(4, 0));
+    for (const char* header : {"n", "L", "X", "Y", "Z", "x", "y"}) {
+        SCOPED_TRACE(header);
+        const int c = p.indice_col(header);
+        const QAbstractItemView* view = grid; // the measure of the shown rows, public there
+        EXPECT_GE(grid->columnWidth(c), view->sizeHintForColumn(c)) << cell(5, header);
+    }
+}
+
 // Stands for the English catalogue: every text comes out marked, so that a window comparing a
 // shown text with a key gives itself away.
 class MarkingTranslator : public QTranslator {
