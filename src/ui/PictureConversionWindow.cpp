@@ -252,8 +252,8 @@ void PictureConversionWindow::openSource() {
         const OwnDialogs::Open open(dialogs_);
         auto request = files::dansDernierDossier(
             tr("Ouvrir").toStdString(),
-            tr("images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;*.jpg;*.ico|"
-               "PDF (*.pdf)|*.pdf")
+            tr("images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|"
+               "toutes |*.emf;*.wmf;*.bmp;*.jpg;*.jpeg;*.ico;*.pdf|PDF (*.pdf)|*.pdf")
                 .toStdString());
         chosen = interaction().openFileName(request);
     }

@@ -134,6 +134,22 @@ TEST_F(Conversion, ACancelledColourAndAnUnknownSourceLeadOn) {
     EXPECT_EQ(w.source().path(), path("carte.bmp"));
 }
 
+// The entry "toutes" shows every kind of source the window converts, the PDF included: chosen
+// there, a PDF is not hidden from the user.
+TEST_F(Conversion, TheAllSourcesFilterShowsEveryKind) {
+    ui.answerFileName(std::nullopt);
+    press(QStringLiteral("1 ->  Ouvrir *.emf *.wmf *.bmp"));
+    ASSERT_FALSE(ui.fileDialogs.empty());
+    const QStringList parts = QString::fromStdString(ui.fileDialogs.back().filter).split('|');
+    QStringList every, all;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QStringList patterns = parts[i + 1].split(';');
+        (parts[i].startsWith(QStringLiteral("toutes")) ? all : every) << patterns;
+    }
+    for (const QString& pattern : every)
+        EXPECT_TRUE(all.contains(pattern)) << pattern.toStdString();
+}
+
 // Centred on a netbook's screen of 1024 × 600, the window keeps its lower edge on it once a
 // window manager has given it a title bar and borders.
 TEST_F(Conversion, FitsASmallScreenWithItsFrame) {
