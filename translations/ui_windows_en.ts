@@ -1042,6 +1042,10 @@ do you accept losing its content?</translation>
         <source>images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;*.jpg;*.jpeg;*.ico;*.pdf|PDF (*.pdf)|*.pdf</source>
         <translation>pictures *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|all |*.emf;*.wmf;*.bmp;*.jpg;*.jpeg;*.ico;*.pdf|PDF (*.pdf)|*.pdf</translation>
     </message>
+    <message>
+        <source>%1 existe déjà. Le remplacer ?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
 </context>
 <context>
     <name>tracelle::ui::PointsTableWindow</name>

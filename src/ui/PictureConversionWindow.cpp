@@ -368,6 +368,15 @@ void PictureConversionWindow::saveBitmap() {
     }
     if (chosen) {
         const std::string path = picture::savedOutputName(*chosen, format());
+        // The file dialog asked about the name typed only, not the one the format gives it.
+        if (path != *chosen && std::filesystem::exists(path)) {
+            const OwnDialogs::Open open(dialogs_);
+            if (!interaction().confirm(
+                    tr("%1 existe déjà. Le remplacer ?").arg(q(path)).toStdString())) {
+                speed_gras(5);
+                return;
+            }
+        }
         platform::BusyCursor busy;
         std::string error;
         if (const render::RenderModule* module = render::renderModule(&error))

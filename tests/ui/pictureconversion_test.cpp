@@ -110,6 +110,19 @@ TEST_F(Conversion, ABitmapKeepsItsSizeAndABadSourceKeepsThePrevious) {
     ui.answerFileName(path("sortie"));
     press(QStringLiteral("4 -> Enregistrer"));
     EXPECT_TRUE(fs::exists(path("sortie.jpg")));
+    // The file dialog asked about "sortie" only: the "sortie.jpg" it would replace is asked
+    // about here, and a "no" keeps it.
+    tracelle::testing::writeBytes(path("sortie.jpg"), std::vector<char>(16, 'j'));
+    ui.answerFileName(path("sortie"));
+    ui.answerConfirm(false);
+    press(QStringLiteral("4 -> Enregistrer"));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_NE(ui.questions[0].find("sortie.jpg"), std::string::npos) << ui.questions[0];
+    EXPECT_EQ(fs::file_size(path("sortie.jpg")), 16u) << "kept";
+    ui.answerFileName(path("sortie"));
+    ui.answerConfirm(true);
+    press(QStringLiteral("4 -> Enregistrer"));
+    EXPECT_NE(fs::file_size(path("sortie.jpg")), 16u) << "replaced once the user agreed";
 
     w.findChild<QLineEdit*>("EditLargeur")->setText("1a");
     press(QStringLiteral("3 -> appliquer"));
