@@ -203,7 +203,7 @@ void ExportPanel::affiche_panel_sauve() {
     localMark_->setText(platform::decimalSeparator() == ','
                             ? tr("Le séparateur décimal sur cet ordinateur est  la virgule")
                             : tr("Le séparateur décimal sur cet ordinateur est  le point"));
-    gis_->chargeSystemeRetenu();
+    gis_->montre();
     move(10, 10);
     show();
     raise();

@@ -146,6 +146,8 @@ TEST_F(GisExportPanel, AShapefileIsWrittenAndItsSystemRemembered) {
     openPanel();
     EXPECT_EQ(system->text().toStdString(), "EPSG:2154")
         << "the system of the last export of carte.trc";
+    EXPECT_TRUE(done->text().isEmpty()) << "no report of an export made before, maybe of "
+                                           "another project";
 }
 
 TEST_F(GisExportPanel, GeoJsonWithoutASystemIsRefused) {
