@@ -1011,10 +1011,6 @@ do you accept losing its content?</translation>
         <translation>Open</translation>
     </message>
     <message>
-        <source>images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;*.jpg;*.ico|PDF (*.pdf)|*.pdf</source>
-        <translation>pictures *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|all |*.emf;*.wmf;*.bmp;*.jpg;*.ico|PDF (*.pdf)|*.pdf</translation>
-    </message>
-    <message>
         <source>  LxH=%1</source>
         <translation>  WxH=%1</translation>
     </message>
@@ -1041,6 +1037,14 @@ do you accept losing its content?</translation>
     <message>
         <source>Fichiers image (*.bmp;*.jpg;*.tif)|*.bmp;*.jpg;*.tif|Tous les fichiers (*.*)|*.*</source>
         <translation>Picture files (*.bmp;*.jpg;*.tif)|*.bmp;*.jpg;*.tif|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;*.jpg;*.jpeg;*.ico;*.pdf|PDF (*.pdf)|*.pdf</source>
+        <translation>pictures *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|all |*.emf;*.wmf;*.bmp;*.jpg;*.jpeg;*.ico;*.pdf|PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>%1 existe déjà. Le remplacer ?</source>
+        <translation>%1 already exists. Replace it?</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "platform/DecimalSeparator.h"
 #include "ui/GisExportSection.h"
+#include "ui/WheelScrollsPast.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -81,7 +82,7 @@ ExportPanel::ExportPanel(QWidget* parent)
     customSeparator_ = new QLineEdit(QStringLiteral(", "), body_);
     grid->addWidget(new QLabel(tr("séparateur de données"), body_), row, 0);
     auto* sepRow = new QHBoxLayout;
-    sepRow->addWidget(separator_);
+    sepRow->addWidget(separator_, 1);
     sepRow->addWidget(customSeparator_);
     grid->addLayout(sepRow, row++, 1);
 
@@ -91,11 +92,16 @@ ExportPanel::ExportPanel(QWidget* parent)
     for (QComboBox* list : {separator_, extension_}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(8);
+        new WheelScrollsPast(list);
     }
     customExtension_ = new QLineEdit(QStringLiteral("txt"), body_);
+    // The boxes beside them hold a few characters: the lists take the room to show the entry
+    // chosen whole.
+    for (QLineEdit* box : {customSeparator_, customExtension_})
+        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
     grid->addWidget(new QLabel(tr("extention du fichier"), body_), row, 0);
     auto* extRow = new QHBoxLayout;
-    extRow->addWidget(extension_);
+    extRow->addWidget(extension_, 1);
     extRow->addWidget(customExtension_);
     grid->addLayout(extRow, row++, 1);
 
@@ -197,7 +203,7 @@ void ExportPanel::affiche_panel_sauve() {
     localMark_->setText(platform::decimalSeparator() == ','
                             ? tr("Le séparateur décimal sur cet ordinateur est  la virgule")
                             : tr("Le séparateur décimal sur cet ordinateur est  le point"));
-    gis_->chargeSystemeRetenu();
+    gis_->montre();
     move(10, 10);
     show();
     raise();

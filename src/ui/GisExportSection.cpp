@@ -75,8 +75,9 @@ QString GisExportSection::systemText() const {
     return system_->systemText();
 }
 
-void GisExportSection::chargeSystemeRetenu() {
+void GisExportSection::montre() {
     system_->chargeSystemeRetenu();
+    done_->clear();
 }
 
 void GisExportSection::exporteSig() {

@@ -22,8 +22,9 @@ public:
 
     gis::Format format() const;
     QString systemText() const;
-    // The system remembered for the main window's project file, if any, in the box.
-    void chargeSystemeRetenu();
+    // Each time the panel is shown: the system remembered for the main window's project file,
+    // if any, in the box, and no report of an export made before.
+    void montre();
 
 private:
     void exporteSig();

@@ -71,7 +71,8 @@ PictureConversionWindow::PictureConversionWindow(QWidget* parent) : QWidget(pare
     layout->addLayout(displays, 1);
     setBackground(palette().color(QPalette::Window));
 
-    resize(820, 600);
+    // Short enough that its title bar and borders fit too on the small screens of 600 pixels.
+    resize(820, 540);
     // Centred on the screen once, where it is made.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();
@@ -251,8 +252,8 @@ void PictureConversionWindow::openSource() {
         const OwnDialogs::Open open(dialogs_);
         auto request = files::dansDernierDossier(
             tr("Ouvrir").toStdString(),
-            tr("images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|toutes |*.emf;*.wmf;*.bmp;*.jpg;*.ico|"
-               "PDF (*.pdf)|*.pdf")
+            tr("images *.emf, *.wmf, *.bmp|*.emf;*.wmf;*.bmp|"
+               "toutes |*.emf;*.wmf;*.bmp;*.jpg;*.jpeg;*.ico;*.pdf|PDF (*.pdf)|*.pdf")
                 .toStdString());
         chosen = interaction().openFileName(request);
     }
@@ -367,6 +368,15 @@ void PictureConversionWindow::saveBitmap() {
     }
     if (chosen) {
         const std::string path = picture::savedOutputName(*chosen, format());
+        // The file dialog asked about the name typed only, not the one the format gives it.
+        if (path != *chosen && std::filesystem::exists(path)) {
+            const OwnDialogs::Open open(dialogs_);
+            if (!interaction().confirm(
+                    tr("%1 existe déjà. Le remplacer ?").arg(q(path)).toStdString())) {
+                speed_gras(5);
+                return;
+            }
+        }
         platform::BusyCursor busy;
         std::string error;
         if (const render::RenderModule* module = render::renderModule(&error))

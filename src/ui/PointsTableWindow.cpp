@@ -18,6 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -83,8 +84,7 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     readY_ = new QLabel(QStringLiteral("Y="), readout);
     decimals_ = new QLineEdit(project.decimalsText().c_str(), readout);
     decimals_->setFixedWidth(40);
-    decimals_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), decimals_));
+    takeDigitsOnly(decimals_);
     // X above Y and a caption that may wrap: side by side, long coordinates widened the
     // window past a small screen.
     auto* readoutLayout = new QGridLayout(readout);
@@ -126,10 +126,23 @@ PointsTableWindow::PointsTableWindow(model::Project& project, QWidget* parent)
     window->addWidget(scroll);
 }
 
+void PointsTableWindow::takeDigitsOnly(QLineEdit* box) {
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
+}
+
 void PointsTableWindow::buildGrids() {
+    // Wide enough for a millionth point, Lambert-93 or UTM metres at 8 decimals and the pixels of
+    // a large scan: a number cut short to "..." cannot be read.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 2);
+    const auto fit = [&](const char* widest) {
+        return fontMetrics().horizontalAdvance(QLatin1String(widest)) + margins;
+    };
+    const int metres = fit("-0000000.00000000");
     grids_[0] =
         makeGrid(new TextTableModel(project_.points()), model::TableId::Points, "GrillePoints",
-                 {40, 36, 60, 110, 110, 80, 50, 50}, {"Libellé", "Z"}, this);
+                 {fit("0000000"), fit("0000"), 60, metres, metres, fit("-00000.00000000"),
+                  fit("000000"), fit("000000")},
+                 {"Libellé", "Z"}, this);
     auto* calibrationModel = new CalibrationTableModel(project_);
     grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
                          {18, 14, 44, 70, 70, 32, 40, 40, 30, 44, 68, 68, 68, 68},

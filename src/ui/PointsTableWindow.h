@@ -87,6 +87,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A number box where a key other than a digit drops itself: a letter never turns the
+    // number into one that reads as 0.
+    static void takeDigitsOnly(QLineEdit* box);
     void buildGrids();
     QWidget* buildButtons();
     void onPointSelected(int row);

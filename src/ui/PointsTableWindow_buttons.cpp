@@ -66,7 +66,9 @@ QWidget* PointsTableWindow::buildButtons() {
     labels_ = new QCheckBox(tr("Affiche Lib.  Taille"), panel);
     labels_->setObjectName("CheckBoxLabels");
     labelHeight_ = new QLineEdit(QStringLiteral("30"), panel);
+    labelHeight_->setObjectName("LabelHeight");
     labelHeight_->setFixedWidth(40);
+    takeDigitsOnly(labelHeight_);
     labelText_ = new QPushButton(panel);
     labelBackground_ = new QPushButton(panel);
     const auto swatch = [this](QPushButton* b, const QColor& colour) {

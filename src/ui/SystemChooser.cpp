@@ -5,6 +5,7 @@
 #include "gis/SystemMemory.h"
 #include "platform/Language.h"
 #include "ui/MainWindow.h"
+#include "ui/WheelScrollsPast.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -39,6 +40,7 @@ SystemChooser::SystemChooser(QWidget* parent) : QWidget(parent) {
     for (const auto& s : gis::kCommonSystems)
         list_->addItem(listed(s), QString::fromUtf8(s.code));
     list_->setCurrentIndex(-1);
+    new WheelScrollsPast(list_);
     connect(list_, &QComboBox::activated, this, [this](int index) {
         system_->setText(list_->itemData(index).toString());
         list_->setCurrentIndex(-1);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <cstdio>
 
 namespace fs = std::filesystem;
@@ -104,6 +105,27 @@ TEST_F(GisExportPanel, TheSystemIsCheckedAsItIsTyped) {
     EXPECT_EQ(told->text().toStdString(), "RGF93 v1 / CC42");
 }
 
+// The panel scrolls on a small screen: the wheel turned over one of its lists scrolls past it
+// and leaves the choice made, until the list is clicked into.
+TEST_F(GisExportPanel, TheWheelOverAListChangesNoChoice) {
+    const auto turn = [](QComboBox* l) {
+        QWheelEvent wheel(QPointF(5, 5), l->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(l, &wheel);
+    };
+    for (QComboBox* l : w.exportPanel()->findChildren<QComboBox*>()) {
+        SCOPED_TRACE(l->currentText().toStdString());
+        const int chosen = l->currentIndex();
+        turn(l);
+        EXPECT_EQ(l->currentIndex(), chosen);
+    }
+    EXPECT_EQ(system->text().toStdString(), "aucun");
+    auto* separator = w.exportPanel()->findChildren<QComboBox*>().front();
+    separator->setFocus();
+    turn(separator);
+    EXPECT_NE(separator->currentIndex(), 1) << "clicked into, the list turns";
+}
+
 TEST_F(GisExportPanel, AShapefileIsWrittenAndItsSystemRemembered) {
     typeSystem("EPSG:2154");
     clickFormat("Shapefile");
@@ -124,6 +146,8 @@ TEST_F(GisExportPanel, AShapefileIsWrittenAndItsSystemRemembered) {
     openPanel();
     EXPECT_EQ(system->text().toStdString(), "EPSG:2154")
         << "the system of the last export of carte.trc";
+    EXPECT_TRUE(done->text().isEmpty()) << "no report of an export made before, maybe of "
+                                           "another project";
 }
 
 TEST_F(GisExportPanel, GeoJsonWithoutASystemIsRefused) {

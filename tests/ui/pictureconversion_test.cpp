@@ -110,6 +110,19 @@ TEST_F(Conversion, ABitmapKeepsItsSizeAndABadSourceKeepsThePrevious) {
     ui.answerFileName(path("sortie"));
     press(QStringLiteral("4 -> Enregistrer"));
     EXPECT_TRUE(fs::exists(path("sortie.jpg")));
+    // The file dialog asked about "sortie" only: the "sortie.jpg" it would replace is asked
+    // about here, and a "no" keeps it.
+    tracelle::testing::writeBytes(path("sortie.jpg"), std::vector<char>(16, 'j'));
+    ui.answerFileName(path("sortie"));
+    ui.answerConfirm(false);
+    press(QStringLiteral("4 -> Enregistrer"));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_NE(ui.questions[0].find("sortie.jpg"), std::string::npos) << ui.questions[0];
+    EXPECT_EQ(fs::file_size(path("sortie.jpg")), 16u) << "kept";
+    ui.answerFileName(path("sortie"));
+    ui.answerConfirm(true);
+    press(QStringLiteral("4 -> Enregistrer"));
+    EXPECT_NE(fs::file_size(path("sortie.jpg")), 16u) << "replaced once the user agreed";
 
     w.findChild<QLineEdit*>("EditLargeur")->setText("1a");
     press(QStringLiteral("3 -> appliquer"));
@@ -132,6 +145,30 @@ TEST_F(Conversion, ACancelledColourAndAnUnknownSourceLeadOn) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("notes.xyz"), std::string::npos) << ui.messages[0];
     EXPECT_EQ(w.source().path(), path("carte.bmp"));
+}
+
+// The entry "toutes" shows every kind of source the window converts, the PDF included: chosen
+// there, a PDF is not hidden from the user.
+TEST_F(Conversion, TheAllSourcesFilterShowsEveryKind) {
+    ui.answerFileName(std::nullopt);
+    press(QStringLiteral("1 ->  Ouvrir *.emf *.wmf *.bmp"));
+    ASSERT_FALSE(ui.fileDialogs.empty());
+    const QStringList parts = QString::fromStdString(ui.fileDialogs.back().filter).split('|');
+    QStringList every, all;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QStringList patterns = parts[i + 1].split(';');
+        (parts[i].startsWith(QStringLiteral("toutes")) ? all : every) << patterns;
+    }
+    for (const QString& pattern : every)
+        EXPECT_TRUE(all.contains(pattern)) << pattern.toStdString();
+}
+
+// Centred on a netbook's screen of 1024 × 600, the window keeps its lower edge on it once a
+// window manager has given it a title bar and borders.
+TEST_F(Conversion, FitsASmallScreenWithItsFrame) {
+    constexpr int kFrame = 40;
+    EXPECT_LE(w.height() + kFrame, 600);
+    EXPECT_LE(w.width() + kFrame, 1024);
 }
 
 } // namespace

@@ -8,11 +8,14 @@
 #include "ui/Translations.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -163,6 +166,21 @@ TEST_F(Screen, TheExportPanelFitsTheMapBesideTheTable) {
         SCOPED_TRACE(control->text().toStdString());
         if (scroll) scroll->ensureWidgetVisible(control);
         EXPECT_FALSE(control->visibleRegion().isEmpty()) << "within reach";
+    }
+    // The separator and extension lists show the entry chosen whole, the custom one included.
+    for (QComboBox* list : panel->findChildren<QComboBox*>()) {
+        if (list->objectName() == QStringLiteral("ListeSystemes")) continue; // names no choice
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->itemText(i).contains(QStringLiteral("Surfer"))) continue; // the longest
+            SCOPED_TRACE(list->itemText(i).toStdString());
+            list->setCurrentIndex(i);
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.currentText = list->currentText();
+            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, list);
+            EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->currentText()));
+        }
     }
     for (auto* b : panel->findChildren<QPushButton*>())
         if (b->text() == QStringLiteral("fermer")) QTest::mouseClick(b, Qt::LeftButton);

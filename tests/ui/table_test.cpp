@@ -133,6 +133,36 @@ TEST_F(PointsTable, DecimalsAreTakenOnEnter) {
     EXPECT_EQ(cell(1, "X"), model::_format2(model::val_reel(cell(1, "X")), 18, 3));
 }
 
+// The number boxes take digits only: a letter typed drops itself and the number stays, where
+// it made the labels' height 0 and the labels vanish without a word.
+TEST_F(PointsTable, NumberBoxesDropLetters) {
+    auto* height = table.findChild<QLineEdit*>("LabelHeight");
+    ASSERT_TRUE(height);
+    for (QLineEdit* box : {table.decimalsBox(), height}) {
+        box->selectAll();
+        QTest::keyClicks(box, "2a");
+        EXPECT_EQ(box->text(), "2");
+    }
+    QTest::keyClick(height, Qt::Key_Return);
+    EXPECT_EQ(table.labelStyle().height, 2);
+}
+
+// A surveyor's point shows whole: Lambert-93 metres at 8 decimals, a millionth point, the
+// pixel of a large scan; none of its numbers is cut short to "...".
+TEST_F(PointsTable, LargeNumbersShowWhole) {
+    auto& p = w.project();
+    p.affecte_en(5, 2, "", 1234.5, 6860286.047, -6600000.5, 123456, 99999);
+    p.points().setCell(5, p.indice_col("n"), "1000000");
+    QTableView* grid = table.pointsGrid();
+    grid->scrollTo(grid->model()->index(4, 0));
+    for (const char* header : {"n", "L", "X", "Y", "Z", "x", "y"}) {
+        SCOPED_TRACE(header);
+        const int c = p.indice_col(header);
+        const QAbstractItemView* view = grid; // the measure of the shown rows, public there
+        EXPECT_GE(grid->columnWidth(c), view->sizeHintForColumn(c)) << cell(5, header);
+    }
+}
+
 // Stands for the English catalogue: every text comes out marked, so that a window comparing a
 // shown text with a key gives itself away.
 class MarkingTranslator : public QTranslator {

@@ -27,10 +27,21 @@ struct DatasetCloser {
 };
 using Dataset = std::unique_ptr<void, DatasetCloser>;
 
-// Three bands of 8 bits, the picture's RGB555 widened as the view widens it.
+// Bands of 8 bits that say they are red, green, blue (and alpha): GDAL's own default leaves
+// them undefined in the GeoTIFF, and GIS programs then do not show them as the picture's colours.
+Dataset rgbDataset(int width, int height, bool alpha = false) {
+    const int bands = alpha ? 4 : 3;
+    Dataset d(GDALCreate(GDALGetDriverByName("MEM"), "", width, height, bands, GDT_Byte, nullptr));
+    if (!d) return d;
+    const GDALColorInterp colours[4] = {GCI_RedBand, GCI_GreenBand, GCI_BlueBand, GCI_AlphaBand};
+    for (int b = 0; b < bands; ++b)
+        GDALSetRasterColorInterpretation(GDALGetRasterBand(d.get(), b + 1), colours[b]);
+    return d;
+}
+
+// The picture's RGB555 widened as the view widens it.
 Dataset memoryCopy(const picture::Raster& r) {
-    GDALDriverH mem = GDALGetDriverByName("MEM");
-    Dataset d(GDALCreate(mem, "", r.width(), r.height(), 3, GDT_Byte, nullptr));
+    Dataset d = rgbDataset(r.width(), r.height());
     if (!d) return d;
     std::vector<std::uint8_t> band(static_cast<std::size_t>(r.width()));
     using Channel = std::uint8_t (*)(picture::Pixel);
@@ -119,8 +130,9 @@ Dataset warped(GDALDatasetH source, const model::Project& project, int w, int h)
     const auto grid = gridOver(r, w, h);
     if (!grid) return nullptr;
     r.grid = *grid;
-    Dataset target(GDALCreate(GDALGetDriverByName("MEM"), "", grid->width, grid->height, 3,
-                              GDT_Byte, nullptr));
+    // The grid's corners beyond the picture are transparent: black, they would hide the maps
+    // beneath the picture in a GIS.
+    Dataset target = rgbDataset(grid->width, grid->height, true);
     if (!target) return target;
     std::array<double, 6> g = {grid->west, grid->cell, 0, grid->north, 0, -grid->cell};
     GDALSetGeoTransform(target.get(), g.data());
@@ -128,6 +140,7 @@ Dataset warped(GDALDatasetH source, const model::Project& project, int w, int h)
     o->hSrcDS = source;
     o->hDstDS = target.get();
     GDALWarpInitDefaultBandMapping(o, 3);
+    o->nDstAlphaBand = 4;
     o->eResampleAlg = GRA_Bilinear;
     o->pfnTransformer = throughModel;
     o->pTransformerArg = &r;

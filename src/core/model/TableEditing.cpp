@@ -110,9 +110,9 @@ void supprimeLigne(Project& p, const LigneASupprimer& l) {
     }
 
     if (l.nombre > 0) {
-        for (int k = 0; k < l.nombre; ++k)
-            points.removeRow(l.premier);
+        points.removeRows(l.premier, l.nombre);
         const int nCol = p.indice_col("n");
+        const TextTable::CellChanges renumbering(points);
         for (int i = l.premier; i < points.rowCount(); ++i)
             points.setCell(i, nCol, _format(i, 3, 0));
         p.setN(points.rowCount() - 1);

@@ -147,16 +147,22 @@ void TextTable::reserveRows(int count) {
     platform::preferLargePages(cells_.data(), cells_.capacity() * sizeof(std::string));
 }
 
-void TextTable::removeRow(int row) {
-    if (row < 1 || row >= rowCount()) return;
-    if (journal_) journal_->rowRemoving(*this, row);
+void TextTable::removeRows(int first, int count) {
+    if (first < 1 || first >= rowCount()) return;
+    count = std::min(count, rowCount() - first);
+    if (count < 1) return;
+    const int last = first + count - 1;
+    // Journalled from the bottom up: each removal as it would be made one after the other.
+    if (journal_)
+        for (int row = last; row >= first; --row)
+            journal_->rowRemoving(*this, row);
     for (auto* l : notified())
-        l->rowsAboutToBeRemoved(*this, row, row);
-    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
-    cells_.erase(first, first + columns_);
-    --rows_;
+        l->rowsAboutToBeRemoved(*this, first, last);
+    const auto begin = cells_.begin() + static_cast<std::ptrdiff_t>(first) * columns_;
+    cells_.erase(begin, begin + static_cast<std::ptrdiff_t>(count) * columns_);
+    rows_ -= count;
     for (auto* l : notified())
-        l->rowsRemoved(*this, row, row);
+        l->rowsRemoved(*this, first, last);
 }
 
 void TextTable::insertRow(int row, std::vector<std::string> cells) {

@@ -60,7 +60,9 @@ public:
     // Room for `count` rows without moving the cells again while they are added.
     void reserveRows(int count);
     // Removes a data row; the rows below move up by one.
-    void removeRow(int row);
+    void removeRow(int row) { removeRows(row, 1); }
+    // Removes `count` data rows from `first` on, told as one change; the rows below move up.
+    void removeRows(int first, int count);
     // Inserts a data row before `row` (1 to the row count); the rows from it move down by one.
     void insertRow(int row, std::vector<std::string> cells);
     // The data rows' cells, row after row (for a journal).

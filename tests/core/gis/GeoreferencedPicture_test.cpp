@@ -52,6 +52,15 @@ protected:
     }
 };
 
+// A GIS program shows the bands as the picture's colours only when they say so.
+void expectRgbBands(const std::string& gdalinfoJson, bool alpha = false) {
+    const auto bands = nlohmann::json::parse(gdalinfoJson)["bands"];
+    ASSERT_EQ(bands.size(), alpha ? 4U : 3U);
+    const char* colours[4] = {"Red", "Green", "Blue", "Alpha"};
+    for (std::size_t b = 0; b < bands.size(); ++b)
+        EXPECT_EQ(bands[b]["colorInterpretation"], std::string(colours[b])) << "band " << b + 1;
+}
+
 TEST_F(GeoreferencedPicture, GdalGivesEveryControlPointItsFittedValue) {
     const std::vector<Case> cases = {
         {"affine_three", model::TransformMethod::Affine, {}},
@@ -92,6 +101,7 @@ TEST_F(GeoreferencedPicture, GdalGivesEveryControlPointItsFittedValue) {
         const auto keys = support::runGdal("gdalinfo -json", "", tiff);
         ASSERT_TRUE(keys);
         EXPECT_NE(keys->find("Lambert-93"), std::string::npos);
+        expectRgbBands(*keys);
         // GDAL's picture drivers leave a .prj aside: GDAL reads it as a system of its own.
         const auto system = support::runGdal("gdalsrsinfo -o wkt1", "", written.written.back());
         ASSERT_TRUE(system);
@@ -141,7 +151,28 @@ TEST_F(GeoreferencedPicture, ResampledPictureKeepsEveryControlPointInPlace) {
         EXPECT_EQ((*g)[4], 0);
         const auto info = support::runGdal("gdalinfo -json", "", tiff);
         ASSERT_TRUE(info);
+        expectRgbBands(*info, true);
         const auto size = nlohmann::json::parse(*info)["size"].get<std::array<int, 2>>();
+        // The grid's north-west corner lies beyond the sheared picture, the marks within it.
+        std::ostringstream opacityAt;
+        opacityAt << "0 0\n";
+        for (const model::ControlPoint& cp : p.controlPoints()) {
+            const auto value = p.calibrationFit().toReal(cp.pixel);
+            ASSERT_TRUE(value);
+            opacityAt << static_cast<int>((static_cast<double>(value->X) - (*g)[0]) / (*g)[1])
+                      << ' '
+                      << static_cast<int>((static_cast<double>(value->Y) - (*g)[3]) / (*g)[5])
+                      << '\n';
+        }
+        const auto opacity =
+            support::runGdal("gdallocationinfo -valonly -b 4", opacityAt.str(), tiff);
+        ASSERT_TRUE(opacity);
+        std::istringstream opacities(*opacity);
+        int alpha = -1;
+        ASSERT_TRUE(opacities >> alpha);
+        EXPECT_EQ(alpha, 0) << "transparent beyond the picture";
+        while (opacities >> alpha)
+            EXPECT_EQ(alpha, 255) << "opaque on the picture";
         for (const model::ControlPoint& cp : p.controlPoints()) {
             const auto value = p.calibrationFit().toReal(cp.pixel);
             ASSERT_TRUE(value);
