@@ -89,13 +89,14 @@ void MainWindow::Redessiner() {
 void MainWindow::selectMode(QToolButton* button) {
     button->setChecked(true);
     tools_.at(button)->activate();
+    // Down before the rebuild, which draws the lines only then.
+    avecLignes_->setChecked(true);
     Redessiner();
     status_[2]->clear();
     // The texts beside the mouse belong to the mode left; the next move shows the new ones.
     floating_->hide();
     prompt_->hide();
     textPanel_->hide();
-    avecLignes_->setChecked(true);
     hideColouringControls();
 }
 
