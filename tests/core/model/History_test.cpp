@@ -279,6 +279,22 @@ TEST_F(Undo, NamesSavedFlagAndLimits) {
     EXPECT_FALSE(p.history().canUndo());
 }
 
+// The line-break flag alone ("Cap et angle" breaks the band) says only how the next point is
+// drawn: no action to undo, and the redo stays.
+TEST_F(Undo, TheLineBreakFlagAloneIsNoAction) {
+    click(700, 700);
+    p.history().undo();
+    ASSERT_FALSE(p.history().canUndo());
+    {
+        History::Step step(p.history());
+        p.setLineBreakPending(!p.lineBreakPending());
+    }
+    EXPECT_FALSE(p.history().canUndo());
+    EXPECT_TRUE(p.history().canRedo());
+    p.history().redo();
+    EXPECT_EQ(p.N(), 6);
+}
+
 // A middle point deleted or inserted leaves the lines, labels and measures of the rest whole.
 TEST_F(Undo, DeletingAndInsertingKeepTheLines) {
     p.points().setCell(4, p.indice_col("Libellé"), "P4");
