@@ -90,12 +90,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
     prompt_->hide();
 
-    // Shares of the width rather than fixed widths: on a narrow window the texts are cut,
-    // never drawn over one another.
+    // Each text has the room it needs while they fit together, the rest shared; on a window
+    // too narrow for them all they are cut, never drawn over one another nor widening it.
     for (int i = 0; i < 3; ++i) {
         status_[i] = new QLabel(this);
-        status_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        statusBar()->addWidget(status_[i], i == 1 ? 2 : 3);
+        status_[i]->setMinimumWidth(1);
+        // A stretch factor would make the layout pass over the text's width.
+        status_[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        statusBar()->addWidget(status_[i]);
     }
 
     colour_.progress = new QProgressBar(this);

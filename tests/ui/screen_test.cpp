@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -196,6 +198,27 @@ TEST_F(Screen, NoStaleTextIsLeftBehind) {
     ui.answerDialog('N');
     w.ouvrir_sans_bmp();
     EXPECT_EQ(table.findChild<QLabel*>("LabelPoints")->text(), QStringLiteral("0 points"));
+}
+
+// On a narrow window (the map beside the table on a small screen) the status bar gives each
+// text the room it needs while they fit together, and never widens the window.
+TEST_F(Screen, TheStatusBarShowsItsTextsWholeWhileTheyFit) {
+    const std::array<std::array<const char*, 3>, 2> cases = {{
+        {"X= 1249.62406015 Y= 1913.00000000", "Suite 2  point 6 ", ""},
+        {"", "Cliquer le PREMIER POINT DE CALAGE", "(0.000 599.000) (0.000 0.000)"},
+    }};
+    w.resize(560, 600);
+    for (const auto& texts : cases) {
+        for (int i = 0; i < 3; ++i)
+            w.showStatus(i, texts[i]);
+        QApplication::processEvents(); // the layout follows the new texts
+        for (const QLabel* label : w.statusBar()->findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width());
+        }
+    }
+    EXPECT_EQ(w.width(), 560);
 }
 
 TEST_F(Screen, TheSelectedLineShowsItsColour) {
