@@ -110,6 +110,11 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
     if (project_.K() >= 3) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
+    } else {
+        // No coordinates until calibrated: those of the former calibration would be stale.
+        status_[0]->clear();
+        if (windows_.table)
+            windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
     }
     if (currentTool().moved({position, under, buttons, QGuiApplication::keyboardModifiers()}))
         return;

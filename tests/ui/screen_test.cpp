@@ -175,6 +175,11 @@ TEST_F(Screen, TheExportPanelFitsTheMapBesideTheTable) {
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
     w.imageMoved(at(20, 20));
+    ASSERT_FALSE(w.statusText(0).isEmpty());
+    QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                      Qt::LeftButton);
+    w.imageMoved(at(30, 20));
+    EXPECT_EQ(w.statusText(0).toStdString(), "") << "no coordinates while calibrating";
     calibrate();
     EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 0 "));
     EXPECT_EQ(w.statusText(2), QString());
