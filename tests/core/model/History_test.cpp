@@ -251,6 +251,13 @@ TEST_F(Undo, AControlPointAChangeOfModelAxesOrLeftOutPointsIsOneAction) {
 TEST_F(Undo, NamesSavedFlagAndLimits) {
     click(700, 700);
     EXPECT_EQ(p.history().undoName(), "l'ajout du point 6");
+    {
+        History::Step step(p.history()); // "Calibrer ->"
+        p.restartCalibration();
+    }
+    EXPECT_EQ(p.history().undoName(), "le nouveau calage");
+    p.history().undo();
+    ASSERT_EQ(p.K(), 3);
     p.setSaved(true);
     click(710, 700);
     EXPECT_FALSE(p.saved());
