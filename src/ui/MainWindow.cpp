@@ -14,6 +14,7 @@
 #include "ui/PictureConversionWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -293,10 +294,15 @@ void MainWindow::pointCountChanged(int n) {
 }
 
 void MainWindow::showPointsTable() {
-    if (!windows_.table) return;
-    windows_.table->show();
-    windows_.table->raise();
-    windows_.table->activateWindow();
+    PointsTableWindow* table = windows_.table;
+    if (!table) return;
+    // Made taller than a small screen, it would stand off it.
+    const QRect area = availableArea(this);
+    if (!area.contains(table->geometry().marginsAdded(frameMargins(table, this))))
+        placeTableAtRightEdge(area);
+    table->show();
+    table->raise();
+    table->activateWindow();
 }
 
 void MainWindow::pasEncoreDisponible(const QString& command) {

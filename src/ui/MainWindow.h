@@ -330,6 +330,8 @@ private:
     // "Carte + Tableau" unless it is in force already: a load never moves the windows.
     void carteEtTableau();
     void placeMapAndTable();
+    // The points table of the whole height at the right edge of `area`; its width.
+    int placeTableAtRightEdge(const QRect& area);
     // The width of the points table's column at the right of the free area.
     int tableColumnWidth(const QRect& area) const;
     bool mapBesideTable() const; // "Carte + Tableau" in force

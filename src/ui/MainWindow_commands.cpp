@@ -135,16 +135,20 @@ void MainWindow::placeMapAndTable() {
     // Side by side by their frames within the free part of the screen: the table at the right
     // edge, the map beside it, both of the whole height. On a small screen the table gives up
     // width (its grids scroll, its buttons wrap) rather than cover the map.
-    PointsTableWindow* table = windows_.table;
     const QRect area = availableArea(this);
-    const QMargins mainFrame = frameMargins(this);
+    const int tableWidth = placeTableAtRightEdge(area);
+    placeFrame(this, QRect(area.topLeft(), QSize(area.width() - tableWidth, area.height())),
+               frameMargins(this));
+}
+
+int MainWindow::placeTableAtRightEdge(const QRect& area) {
+    PointsTableWindow* table = windows_.table;
     const QMargins tableFrame = frameMargins(table, this);
     const int tableWidth = tableColumnWidth(area);
     const QRect tableRect(area.right() - tableWidth + 1, area.top(), tableWidth, area.height());
     table->setFixedSize(tableRect.marginsRemoved(tableFrame).size());
     placeFrame(table, tableRect, tableFrame);
-    placeFrame(this, QRect(area.topLeft(), QSize(area.width() - tableWidth, area.height())),
-               mainFrame);
+    return tableWidth;
 }
 
 int MainWindow::tableColumnWidth(const QRect& area) const {

@@ -116,6 +116,21 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_EQ(w.frameGeometry(), map) << "a load never moves the windows";
 }
 
+// The table shown on its own (F4, a blank sheet for a digitizing table) stands within the
+// screen, wherever the user may then move it.
+TEST_F(Screen, TheTableShownAloneStandsWithinTheScreen) {
+    const QRect free = w.screen()->availableGeometry();
+    key(Qt::Key_F4);
+    ASSERT_TRUE(table.isVisible());
+    EXPECT_TRUE(free.contains(table.frameGeometry())) << table.frameGeometry().bottom();
+    const QPoint moved = table.pos() - QPoint(10, 0);
+    table.move(moved);
+    table.hide();
+    w.ouvrir_sans_bmp();
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(table.pos(), moved) << "a place within the screen is kept";
+}
+
 // Leaving full screen or the picture's proportions gives back the arrangement in force.
 TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
     openByDialog();
