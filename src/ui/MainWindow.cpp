@@ -88,6 +88,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
     floating_->hide();
     prompt_ = new QLabel(central);
+    prompt_->setObjectName("LabelInvite");
     prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
     prompt_->hide();
 

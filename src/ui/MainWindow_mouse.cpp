@@ -72,6 +72,9 @@ void MainWindow::showPrompt(const QString& text, const QColor& colour, QPoint ne
     prompt_->adjustSize();
     QPoint at = near + QPoint(50, 50);
     at.setY(std::min(at.y(), imageArea_->height() - prompt_->height()));
+    // Near the right edge, on the left of the mouse rather than cut.
+    if (at.x() + prompt_->width() > imageArea_->width())
+        at.setX(std::max(0, near.x() - 50 - prompt_->width()));
     prompt_->move(imageArea_->mapTo(centralWidget(), at));
     prompt_->show();
     prompt_->raise();

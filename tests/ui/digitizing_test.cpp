@@ -29,6 +29,11 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
     EXPECT_EQ(p.K(), 0);
     move(20, 20);
     EXPECT_EQ(w.statusText(1), QStringLiteral("Cliquer le PREMIER POINT DE CALAGE"));
+    move(195, 95); // the prompt beside the mouse stays whole within the map
+    const auto* prompt = w.findChild<QLabel*>("LabelInvite");
+    ASSERT_TRUE(prompt && prompt->isVisible());
+    EXPECT_TRUE(
+        QRect(area->mapTo(w.centralWidget(), QPoint()), area->size()).contains(prompt->geometry()));
     click(20, 20);
     click(20, 80);
     click(180, 80);
