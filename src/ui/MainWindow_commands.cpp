@@ -89,7 +89,7 @@ void MainWindow::Redessiner() {
 void MainWindow::selectMode(QToolButton* button) {
     button->setChecked(true);
     tools_.at(button)->activate();
-    // Down before the rebuild, which draws the lines only then.
+    // Down before the rebuild: the lines are drawn only while it is down.
     avecLignes_->setChecked(true);
     Redessiner();
     status_[2]->clear();
