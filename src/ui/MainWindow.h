@@ -330,6 +330,7 @@ private:
     // "Carte + Tableau" unless it is in force already: a load never moves the windows.
     void carteEtTableau();
     void placeMapAndTable();
+    void placeMapBesideTable(); // once, with the frames as they are now
     // The points table of the whole height at the right edge of `area`; its width.
     int placeTableAtRightEdge(const QRect& area);
     // The width of the points table's column at the right of the free area.

@@ -124,14 +124,18 @@ void MainWindow::CarteTableauClick() {
     placeMapAndTable();
     activateWindow();
     setFocus();
-    // A window manager frames a window a moment after it is shown or restored: the places are
-    // taken again once the frames are known.
-    QTimer::singleShot(300, this, [this] {
-        if (carteTableau_->isChecked() && windows_.table->isVisible()) placeMapAndTable();
-    });
 }
 
 void MainWindow::placeMapAndTable() {
+    placeMapBesideTable();
+    // A window manager frames a window a moment after it is shown or restored (out of full
+    // screen too): the places are taken again once the frames are known.
+    QTimer::singleShot(300, this, [this] {
+        if (mapBesideTable()) placeMapBesideTable();
+    });
+}
+
+void MainWindow::placeMapBesideTable() {
     // Side by side by their frames within the free part of the screen: the table at the right
     // edge, the map beside it, both of the whole height. On a small screen the table gives up
     // width (its grids scroll, its buttons wrap) rather than cover the map.
