@@ -665,6 +665,10 @@
         <source>le tracé</source>
         <translation>tracing</translation>
     </message>
+    <message>
+        <source>le nouveau calage</source>
+        <translation>new calibration</translation>
+    </message>
 </context>
 <context>
     <name>JpegCodec</name>

@@ -175,6 +175,7 @@ void CalibrationPanel::showFit(const model::Project& project) {
 
 ScalePanel::ScalePanel(QWidget* parent) : FloatingPanel("PanelEchelle", kPanelColour, parent) {
     caption_ = new QLabel(this);
+    caption_->setWordWrap(true); // the distance comes with fifteen digits
     distance_ = new QLabel(this);
     distanceBox_ = new QLineEdit(this);
     distanceBox_->setObjectName("EditDistance");

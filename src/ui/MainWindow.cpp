@@ -14,6 +14,7 @@
 #include "ui/PictureConversionWindow.h"
 #include "ui/PointsTableWindow.h"
 #include "ui/TextPanel.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,15 +88,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     floating_->setAttribute(Qt::WA_TransparentForMouseEvents);
     floating_->hide();
     prompt_ = new QLabel(central);
+    prompt_->setObjectName("LabelInvite");
     prompt_->setAttribute(Qt::WA_TransparentForMouseEvents);
     prompt_->hide();
 
-    // Shares of the width rather than fixed widths: on a narrow window the texts are cut,
-    // never drawn over one another.
+    // Each text has the room it needs while they fit together, the rest shared; on a window
+    // too narrow for them all they are cut, never drawn over one another nor widening it.
     for (int i = 0; i < 3; ++i) {
         status_[i] = new QLabel(this);
-        status_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        statusBar()->addWidget(status_[i], i == 1 ? 2 : 3);
+        status_[i]->setMinimumWidth(1);
+        // A stretch factor would make the layout pass over the text's width.
+        status_[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        statusBar()->addWidget(status_[i]);
     }
 
     colour_.progress = new QProgressBar(this);
@@ -291,10 +295,15 @@ void MainWindow::pointCountChanged(int n) {
 }
 
 void MainWindow::showPointsTable() {
-    if (!windows_.table) return;
-    windows_.table->show();
-    windows_.table->raise();
-    windows_.table->activateWindow();
+    PointsTableWindow* table = windows_.table;
+    if (!table) return;
+    // Made taller than a small screen, it would stand off it.
+    const QRect area = availableArea(this);
+    if (!area.contains(table->geometry().marginsAdded(frameMargins(table, this))))
+        placeTableAtRightEdge(area);
+    table->show();
+    table->raise();
+    table->activateWindow();
 }
 
 void MainWindow::pasEncoreDisponible(const QString& command) {

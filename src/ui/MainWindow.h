@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QAction;
@@ -315,8 +316,8 @@ private:
     void majTitre();
     // Writes the project file alone; true when written.
     bool ecritProjet(const std::string& path);
-    std::uint64_t secoursVersion_ = 0;
-    bool secoursFailureTold_ = false; // said once, until a copy is written again
+    std::optional<std::uint64_t> secoursVersion_; // the history version last copied
+    bool secoursFailureTold_ = false;             // said once, until a copy is written again
     bool proposeEnregistrement(const std::string& question);
     // Reads and checks the whole file, then finds and decodes its picture, before anything of
     // the work in progress changes; false when refused (told) or given up. A copy against a
@@ -329,6 +330,9 @@ private:
     // "Carte + Tableau" unless it is in force already: a load never moves the windows.
     void carteEtTableau();
     void placeMapAndTable();
+    void placeMapBesideTable(); // once, with the frames as they are now
+    // The points table of the whole height at the right edge of `area`; its width.
+    int placeTableAtRightEdge(const QRect& area);
     // The width of the points table's column at the right of the free area.
     int tableColumnWidth(const QRect& area) const;
     bool mapBesideTable() const; // "Carte + Tableau" in force

@@ -89,13 +89,14 @@ void MainWindow::Redessiner() {
 void MainWindow::selectMode(QToolButton* button) {
     button->setChecked(true);
     tools_.at(button)->activate();
+    // Down before the rebuild: the lines are drawn only while it is down.
+    avecLignes_->setChecked(true);
     Redessiner();
     status_[2]->clear();
     // The texts beside the mouse belong to the mode left; the next move shows the new ones.
     floating_->hide();
     prompt_->hide();
     textPanel_->hide();
-    avecLignes_->setChecked(true);
     hideColouringControls();
 }
 
@@ -123,27 +124,35 @@ void MainWindow::CarteTableauClick() {
     placeMapAndTable();
     activateWindow();
     setFocus();
-    // A window manager frames a window a moment after it is shown or restored: the places are
-    // taken again once the frames are known.
-    QTimer::singleShot(300, this, [this] {
-        if (carteTableau_->isChecked() && windows_.table->isVisible()) placeMapAndTable();
-    });
 }
 
 void MainWindow::placeMapAndTable() {
+    placeMapBesideTable();
+    // A window manager frames a window a moment after it is shown or restored (out of full
+    // screen too): the places are taken again once the frames are known.
+    QTimer::singleShot(300, this, [this] {
+        if (mapBesideTable()) placeMapBesideTable();
+    });
+}
+
+void MainWindow::placeMapBesideTable() {
     // Side by side by their frames within the free part of the screen: the table at the right
     // edge, the map beside it, both of the whole height. On a small screen the table gives up
     // width (its grids scroll, its buttons wrap) rather than cover the map.
-    PointsTableWindow* table = windows_.table;
     const QRect area = availableArea(this);
-    const QMargins mainFrame = frameMargins(this);
+    const int tableWidth = placeTableAtRightEdge(area);
+    placeFrame(this, QRect(area.topLeft(), QSize(area.width() - tableWidth, area.height())),
+               frameMargins(this));
+}
+
+int MainWindow::placeTableAtRightEdge(const QRect& area) {
+    PointsTableWindow* table = windows_.table;
     const QMargins tableFrame = frameMargins(table, this);
     const int tableWidth = tableColumnWidth(area);
     const QRect tableRect(area.right() - tableWidth + 1, area.top(), tableWidth, area.height());
     table->setFixedSize(tableRect.marginsRemoved(tableFrame).size());
     placeFrame(table, tableRect, tableFrame);
-    placeFrame(this, QRect(area.topLeft(), QSize(area.width() - tableWidth, area.height())),
-               mainFrame);
+    return tableWidth;
 }
 
 int MainWindow::tableColumnWidth(const QRect& area) const {

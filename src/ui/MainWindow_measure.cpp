@@ -67,8 +67,8 @@ void MainWindow::reportNearestLine() {
 void MainWindow::CapClick() {
     capButton_->setChecked(true);
     tools_.at(capButton_)->activate();
-    if (hasPicture()) Redessiner();
     avecLignes_->setChecked(true);
+    if (hasPicture()) Redessiner();
     hideColouringControls();
 }
 

@@ -72,6 +72,9 @@ void MainWindow::showPrompt(const QString& text, const QColor& colour, QPoint ne
     prompt_->adjustSize();
     QPoint at = near + QPoint(50, 50);
     at.setY(std::min(at.y(), imageArea_->height() - prompt_->height()));
+    // Near the right edge, on the left of the mouse rather than cut.
+    if (at.x() + prompt_->width() > imageArea_->width())
+        at.setX(std::max(0, near.x() - 50 - prompt_->width()));
     prompt_->move(imageArea_->mapTo(centralWidget(), at));
     prompt_->show();
     prompt_->raise();
@@ -110,6 +113,11 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
     if (project_.K() >= 3) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
+    } else {
+        // No coordinates until calibrated: those of the former calibration would be stale.
+        status_[0]->clear();
+        if (windows_.table)
+            windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
     }
     if (currentTool().moved({position, under, buttons, QGuiApplication::keyboardModifiers()}))
         return;

@@ -171,6 +171,9 @@ bool MainWindow::proposeEnregistrement(const std::string& question) {
         return chosen && ecritProjet(*chosen);
     }
     case 'N':
+        // Not to be offered after a crash; copied again while it stays in hand.
+        files::effaceSecours();
+        secoursVersion_.reset();
         return true;
     default:
         return false;

@@ -142,6 +142,21 @@ TEST_F(Colouring, HidingTheOverlayOrTheResultsKeepsThePaintedZones) {
     EXPECT_EQ(at(100, 50), kBlack) << "the next rebuild: the bare picture";
 }
 
+// Leaving the colouring for a mode that puts "avec les lignes" down shows the lines again.
+TEST_F(Colouring, TheModesThatShowTheLinesDrawThem) {
+    click(50, 50); // a point, drawn over the white picture
+    ASSERT_NE(at(50, 50), kWhite);
+    for (const char* mode : {"Digitaliser", "Surface", "Cap et angle"}) {
+        SCOPED_TRACE(mode);
+        QTest::mouseClick(button("Colorer la surface"), Qt::LeftButton);
+        QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+        ASSERT_EQ(at(50, 50), kWhite) << "rebuilt without the lines";
+        QTest::mouseClick(button(mode), Qt::LeftButton);
+        EXPECT_TRUE(button("avec les lignes")->isChecked());
+        EXPECT_NE(at(50, 50), kWhite);
+    }
+}
+
 // Going to the points table and back while colouring keeps the painted zones; out of the
 // colouring modes, coming back rebuilds the overlay as before.
 TEST_F(Colouring, VisitingThePointsTableKeepsThePaintedZones) {

@@ -4,6 +4,7 @@
 #include "ui/TextPanel.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QWheelEvent>
 
@@ -28,6 +29,11 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
     EXPECT_EQ(p.K(), 0);
     move(20, 20);
     EXPECT_EQ(w.statusText(1), QStringLiteral("Cliquer le PREMIER POINT DE CALAGE"));
+    move(195, 95); // the prompt beside the mouse stays whole within the map
+    const auto* prompt = w.findChild<QLabel*>("LabelInvite");
+    ASSERT_TRUE(prompt && prompt->isVisible());
+    EXPECT_TRUE(
+        QRect(area->mapTo(w.centralWidget(), QPoint()), area->size()).contains(prompt->geometry()));
     click(20, 20);
     click(20, 80);
     click(180, 80);
@@ -235,7 +241,7 @@ TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
     ui.answerColour(std::nullopt);
     key(Qt::Key_Space);
     click(150, 90);
-    click(190, 90);
+    click(190, 97); // a distance of 15 digits
     QTest::mouseClick(button("Surface"), Qt::LeftButton);
     click(118, 78);
     const QString report = w.textPanel()->memo()->toPlainText();
@@ -243,9 +249,15 @@ TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("Surface  A = \t"))) << report.toStdString();
 
-    click(185, 90);
+    click(185, 95);
     EXPECT_FALSE(w.scalePanel()->isHidden()) << "a line of two points: the rescaling";
     EXPECT_GT(w.project().lastDistance(), 0);
+    const QLabel* caption = w.scalePanel()->captionLabel();
+    const bool oneLine = caption->fontMetrics().horizontalAdvance(caption->text()) <=
+                         caption->contentsRect().width();
+    EXPECT_TRUE(oneLine || (caption->wordWrap() &&
+                            caption->heightForWidth(caption->width()) <= caption->height()))
+        << "shown whole: " << caption->text().toStdString();
 }
 
 TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {

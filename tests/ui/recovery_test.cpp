@@ -96,6 +96,27 @@ TEST_F(Recovery, TheRecoveredProjectKeepsItsFileName) {
         << next.windowTitle().toStdString();
 }
 
+// Work the user chose not to save is not offered after a crash; while it is still in hand (the
+// quit called off) it is copied again.
+TEST_F(Recovery, TheCopyOfDiscardedWorkGoes) {
+    load();
+    click(20, 20);
+    w.ecritSecours();
+    ASSERT_TRUE(files::secoursLaisse());
+
+    ui.answerDialog('N'); // not saved
+    ui.answerDialog('N'); // and the quit called off
+    EXPECT_FALSE(w.askToQuit());
+    EXPECT_FALSE(files::secoursLaisse());
+    w.ecritSecours();
+    EXPECT_TRUE(files::secoursLaisse()) << "the work is still in hand";
+
+    ui.answerDialog('N');
+    w.ouvrir_sans_bmp(); // a blank sheet in its place
+    w.ecritSecours();
+    EXPECT_FALSE(files::secoursLaisse());
+}
+
 // A copy that cannot be written is said once in the status bar, and tried again at the next
 // change until it is written.
 TEST_F(Recovery, AFailedCopyIsToldOnceAndTriedAgain) {

@@ -14,9 +14,11 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <map>
 
@@ -117,6 +119,21 @@ TEST_F(Screen, MapAndTableSideBySideWithinTheScreen) {
     EXPECT_EQ(w.frameGeometry(), map) << "a load never moves the windows";
 }
 
+// The table shown on its own (F4, a blank sheet for a digitizing table) stands within the
+// screen, wherever the user may then move it.
+TEST_F(Screen, TheTableShownAloneStandsWithinTheScreen) {
+    const QRect free = w.screen()->availableGeometry();
+    key(Qt::Key_F4);
+    ASSERT_TRUE(table.isVisible());
+    EXPECT_TRUE(free.contains(table.frameGeometry())) << table.frameGeometry().bottom();
+    const QPoint moved = table.pos() - QPoint(10, 0);
+    table.move(moved);
+    table.hide();
+    w.ouvrir_sans_bmp();
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(table.pos(), moved) << "a place within the screen is kept";
+}
+
 // Leaving full screen or the picture's proportions gives back the arrangement in force.
 TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
     openByDialog();
@@ -126,11 +143,16 @@ TEST_F(Screen, TheWindowsKeepTheirArrangementOutOfFullScreenAndProportions) {
         return table.isVisible() && !w.frameGeometry().intersects(table.frameGeometry()) &&
                !w.isFullScreen() && !w.isMaximized();
     };
+    QTest::qWait(400); // the places taken again after "Carte + Tableau" are taken
     key(Qt::Key_F11);
     EXPECT_TRUE(w.isFullScreen());
     key(Qt::Key_F11);
     EXPECT_TRUE(besideTable()) << "out of full screen";
     EXPECT_EQ(w.frameGeometry(), map);
+    // A window manager frames the window a moment after it leaves full screen, around the
+    // place it was given: the place is taken again once the frame is known.
+    w.move(w.pos() - QPoint(0, 20));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry() == map; }, 1000));
 
     QAction* proportions = w.action("&Affichage|Garder les proportions L x H");
     proportions->trigger();
@@ -191,6 +213,11 @@ TEST_F(Screen, TheExportPanelFitsTheMapBesideTheTable) {
 TEST_F(Screen, NoStaleTextIsLeftBehind) {
     load();
     w.imageMoved(at(20, 20));
+    ASSERT_FALSE(w.statusText(0).isEmpty());
+    QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>("BoutonCalibrer"),
+                      Qt::LeftButton);
+    w.imageMoved(at(30, 20));
+    EXPECT_EQ(w.statusText(0).toStdString(), "") << "no coordinates while calibrating";
     calibrate();
     EXPECT_EQ(w.statusText(1), QStringLiteral("Suite 1  point 0 "));
     EXPECT_EQ(w.statusText(2), QString());
@@ -214,6 +241,27 @@ TEST_F(Screen, NoStaleTextIsLeftBehind) {
     ui.answerDialog('N');
     w.ouvrir_sans_bmp();
     EXPECT_EQ(table.findChild<QLabel*>("LabelPoints")->text(), QStringLiteral("0 points"));
+}
+
+// On a narrow window (the map beside the table on a small screen) the status bar gives each
+// text the room it needs while they fit together, and never widens the window.
+TEST_F(Screen, TheStatusBarShowsItsTextsWholeWhileTheyFit) {
+    const std::array<std::array<const char*, 3>, 2> cases = {{
+        {"X= 1249.62406015 Y= 1913.00000000", "Suite 2  point 6 ", ""},
+        {"", "Cliquer le PREMIER POINT DE CALAGE", "(0.000 599.000) (0.000 0.000)"},
+    }};
+    w.resize(560, 600);
+    for (const auto& texts : cases) {
+        for (int i = 0; i < 3; ++i)
+            w.showStatus(i, texts[i]);
+        QApplication::processEvents(); // the layout follows the new texts
+        for (const QLabel* label : w.statusBar()->findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                      label->contentsRect().width());
+        }
+    }
+    EXPECT_EQ(w.width(), 560);
 }
 
 TEST_F(Screen, TheSelectedLineShowsItsColour) {

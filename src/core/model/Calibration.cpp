@@ -251,6 +251,7 @@ RescaleResult Project::rescale(const std::string& typed) {
 void Project::restartCalibration() {
     // No new line: its colour dialog would stand over the calibration clicks, and the points
     // already digitized stay in the same pixels.
+    history_.name(translate("History", "le nouveau calage"));
     k_ = 0;
 }
 

@@ -270,7 +270,11 @@ void History::finish() {
         e->calibrationAfter->capture(project_);
     }
     const bool saved = std::exchange(savedInPending_, false);
-    if (e->ops.empty() && e->after == e->before && !e->calibrationAfter) {
+    // The line-break flag alone only says how the next point is drawn: it rides into the next
+    // action rather than being one.
+    Counts kept = e->after;
+    kept.lineBreakPending = e->before.lineBreakPending;
+    if (e->ops.empty() && kept == e->before && !e->calibrationAfter) {
         spare_ = std::move(e);
         return;
     }

@@ -251,6 +251,13 @@ TEST_F(Undo, AControlPointAChangeOfModelAxesOrLeftOutPointsIsOneAction) {
 TEST_F(Undo, NamesSavedFlagAndLimits) {
     click(700, 700);
     EXPECT_EQ(p.history().undoName(), "l'ajout du point 6");
+    {
+        History::Step step(p.history()); // "Calibrer ->"
+        p.restartCalibration();
+    }
+    EXPECT_EQ(p.history().undoName(), "le nouveau calage");
+    p.history().undo();
+    ASSERT_EQ(p.K(), 3);
     p.setSaved(true);
     click(710, 700);
     EXPECT_FALSE(p.saved());
@@ -277,6 +284,22 @@ TEST_F(Undo, NamesSavedFlagAndLimits) {
     click(5, 5);
     p.points().setCell(1, p.indice_col("Z"), "3");
     EXPECT_FALSE(p.history().canUndo());
+}
+
+// The line-break flag alone ("Cap et angle" breaks the band) says only how the next point is
+// drawn: no action to undo, and the redo stays.
+TEST_F(Undo, TheLineBreakFlagAloneIsNoAction) {
+    click(700, 700);
+    p.history().undo();
+    ASSERT_FALSE(p.history().canUndo());
+    {
+        History::Step step(p.history());
+        p.setLineBreakPending(!p.lineBreakPending());
+    }
+    EXPECT_FALSE(p.history().canUndo());
+    EXPECT_TRUE(p.history().canRedo());
+    p.history().redo();
+    EXPECT_EQ(p.N(), 6);
 }
 
 // A middle point deleted or inserted leaves the lines, labels and measures of the rest whole.
