@@ -71,8 +71,10 @@ void zoom(benchmark::State& state, bool whole) {
     ViewRect v = wholeLayer(kWidth, kHeight);
     bool in = true;
     for (auto _ : state) {
-        const int cx = (v.x1 + v.x2) / 2, cy = (v.y1 + v.y2) / 2;
-        const ViewChange c = in ? zoomIn(v, cx, cy) : zoomOut(v, cx, cy);
+        const ZoomAnchor centre =
+            anchorUnder(kAreaW / 2, kAreaH / 2, v, kAreaW, kAreaH, kWidth, kHeight);
+        const ViewChange c =
+            in ? zoomIn(v, centre, kAreaW, kAreaH) : zoomOut(v, centre, kAreaW, kAreaH);
         v = c.view;
         if (in && v.width() <= kAreaW) in = false;
         if (!in && v.width() >= kWidth) in = true;

@@ -379,6 +379,14 @@ private:
     QTimer* arrivalTimer_ = nullptr;
     bool askingAboutPicture_ = false; // the questions that follow a new picture are open
     picture::ViewRect view_;
+    // The point the last zoom steps kept in place, for the mouse and view they left.
+    struct ZoomAnchorAt {
+        picture::ZoomAnchor anchor;
+        QPoint mouse;
+        QSize area;
+        picture::ViewRect view;
+    };
+    std::optional<ZoomAnchorAt> zoomAnchor_;
     picture::ViewRect shown_;
     bool redrawNeeded_ = false;
     QPoint previousPoint_; // layer pixel of the last drawn point: where the band starts

@@ -191,19 +191,26 @@ void MainWindow::replayMouseMove() {
 
 void MainWindow::toucheVue(int key) {
     if (!hasPicture() || project_.tableMode()) return;
-    const QPoint mouse = imageArea_->toLayer(lastMouse_);
-    const int bx = std::clamp(mouse.x(), 0, layer_.width() - 1);
-    const int by = std::clamp(mouse.y(), 0, layer_.height() - 1);
+    // Zoom steps taken with the mouse still keep the point it was first over.
+    const auto anchor = [this] {
+        if (!zoomAnchor_ || zoomAnchor_->mouse != lastMouse_ || zoomAnchor_->view != view_ ||
+            zoomAnchor_->area != imageArea_->size())
+            zoomAnchor_ = ZoomAnchorAt{
+                picture::anchorUnder(lastMouse_.x(), lastMouse_.y(), view_, imageArea_->width(),
+                                     imageArea_->height(), layer_.width(), layer_.height()),
+                lastMouse_, imageArea_->size(), view_};
+        return zoomAnchor_->anchor;
+    };
     picture::ViewChange change{view_, false};
     const auto move = [&](picture::Move m) {
         change = picture::pan(view_, layer_.width(), layer_.height(), m);
     };
     switch (key) {
     case Qt::Key_Plus:
-        change = picture::zoomIn(view_, bx, by);
+        change = picture::zoomIn(view_, anchor(), imageArea_->width(), imageArea_->height());
         break;
     case Qt::Key_Minus:
-        change = picture::zoomOut(view_, bx, by);
+        change = picture::zoomOut(view_, anchor(), imageArea_->width(), imageArea_->height());
         break;
     case Qt::Key_Left:
         move(picture::Move::Left);
@@ -228,6 +235,11 @@ void MainWindow::toucheVue(int key) {
     }
     if (change.beep) interaction().beep();
     view_ = change.view;
+    // Only zoom steps keep their anchor: a pan moves the point under the mouse.
+    if (key == Qt::Key_Plus || key == Qt::Key_Minus)
+        zoomAnchor_->view = view_;
+    else
+        zoomAnchor_.reset();
     redessiner();
     position_scrollbar();
 }

@@ -193,6 +193,26 @@ TEST_F(Digitizing, ZoomAndPanningFollowTheirArithmetic) {
     EXPECT_EQ(w.view().width(), 210);
 }
 
+TEST_F(Digitizing, ZoomingInAndOutKeepsThePointUnderTheMouse) {
+    const auto underMouse = [this](QPoint mouse) {
+        return picture::anchorUnder(mouse.x(), mouse.y(), w.view(), area->width(), area->height(),
+                                    w.layer().width(), w.layer().height());
+    };
+    for (const QPoint pixel : {QPoint(180, 90), QPoint(7, 13), QPoint(120, 40)}) {
+        key(Qt::Key_F10);
+        const QPoint mouse = at(pixel.x(), pixel.y());
+        QTest::mouseMove(area, mouse);
+        const picture::ZoomAnchor first = underMouse(mouse);
+        for (const auto& [zoom, steps] : {std::pair{Qt::Key_Plus, 60}, {Qt::Key_Minus, 30}}) {
+            for (int i = 0; i < steps; ++i)
+                key(zoom);
+            const picture::ZoomAnchor now = underMouse(mouse);
+            EXPECT_NEAR(now.x, first.x, 0.5) << pixel.x() << ", " << pixel.y();
+            EXPECT_NEAR(now.y, first.y, 0.5) << pixel.x() << ", " << pixel.y();
+        }
+    }
+}
+
 TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
     w.ouvrir_sans_bmp();
     EXPECT_FALSE(w.hasPicture());

@@ -29,28 +29,45 @@ ViewRect squarePixels(const ViewRect& v, int wa, int ha) {
     return s;
 }
 
-ViewChange zoomIn(const ViewRect& v, int bx, int by) {
+ZoomAnchor anchorUnder(int sx, int sy, const ViewRect& view, int wa, int ha, int w, int h) {
+    ZoomAnchor a;
+    if (wa <= 0 || ha <= 0) return a;
+    const ViewRect shown = squarePixels(view, wa, ha);
+    a.fx = (sx + 0.5) / wa;
+    a.fy = (sy + 0.5) / ha;
+    a.x = std::clamp(shown.x1 + a.fx * shown.width(), 0.0, static_cast<double>(w));
+    a.y = std::clamp(shown.y1 + a.fy * shown.height(), 0.0, static_cast<double>(h));
+    return a;
+}
+
+namespace {
+
+// The view of w × h pixels whose rectangle shown in the area holds the anchor under the
+// mouse, to the nearest pixel.
+ViewRect about(const ZoomAnchor& a, int w, int h, int wa, int ha) {
+    const ViewRect shown = squarePixels({0, 0, w - 1, h - 1}, wa, ha);
+    ViewRect z;
+    z.x1 = static_cast<int>(std::floor(a.x - a.fx * shown.width() + 0.5)) - shown.x1;
+    z.x2 = z.x1 + w - 1;
+    z.y1 = static_cast<int>(std::floor(a.y - a.fy * shown.height() + 0.5)) - shown.y1;
+    z.y2 = z.y1 + h - 1;
+    return z;
+}
+
+} // namespace
+
+ViewChange zoomIn(const ViewRect& v, const ZoomAnchor& a, int wa, int ha) {
     const int w = v.width() * 100 / 105;
     const int h = v.height() * 100 / 105;
     if (w < 5 || h < 5) return {v, true};
-    ViewRect z;
-    z.x1 = bx - (bx - v.x1 + 1) * 100 / 105;
-    z.x2 = z.x1 + w - 1;
-    z.y1 = by - (by - v.y1 + 1) * 100 / 105;
-    z.y2 = z.y1 + h - 1;
-    return {z, false};
+    return {about(a, w, h, wa, ha), false};
 }
 
-ViewChange zoomOut(const ViewRect& v, int bx, int by) {
+ViewChange zoomOut(const ViewRect& v, const ZoomAnchor& a, int wa, int ha) {
     const int w = v.width() * 105 / 100;
     const int h = v.height() * 105 / 100;
     if (w > 20000 || h > 10000) return {v, true};
-    ViewRect z;
-    z.x1 = bx - (bx - v.x1 + 1) * 105 / 100 + 2;
-    z.x2 = z.x1 + w - 1;
-    z.y1 = by - (by - v.y1 + 1) * 105 / 100 + 2;
-    z.y2 = z.y1 + h - 1;
-    return {z, false};
+    return {about(a, w, h, wa, ha), false};
 }
 
 namespace {

@@ -6,24 +6,40 @@ using namespace tracelle::picture;
 
 namespace {
 
-TEST(View, ZoomKeepsThePixelUnderTheMouseAndStopsAtItsLimits) {
+TEST(View, ZoomStepsByTheirRatioAndStopsAtItsLimits) {
     const ViewRect hundred{0, 0, 99, 99};
-    const ViewChange in = zoomIn(hundred, 50, 50);
+    const ZoomAnchor middle = anchorUnder(50, 50, hundred, 100, 100, 1000, 1000);
+    const ViewChange in = zoomIn(hundred, middle, 100, 100);
     EXPECT_FALSE(in.beep);
     EXPECT_EQ(in.view.width(), 95);
-    EXPECT_EQ(in.view.x1, 50 - 51 * 100 / 105);
-    EXPECT_EQ(zoomOut(in.view, 50, 50).view.width(), 99);
+    EXPECT_EQ(zoomOut(in.view, middle, 100, 100).view.width(), 99);
 
-    const ViewChange tiny = zoomIn({10, 10, 13, 13}, 11, 11);
-    EXPECT_TRUE(tiny.beep) << "4 pixels wide cannot shrink";
-    EXPECT_EQ(tiny.view, (ViewRect{10, 10, 13, 13}));
-    EXPECT_TRUE(zoomOut({0, 0, 19999, 999}, 0, 0).beep) << "no view wider than 20000 pixels";
+    const ViewRect tiny{10, 10, 13, 13};
+    const ViewChange refused = zoomIn(tiny, anchorUnder(1, 1, tiny, 4, 4, 100, 100), 4, 4);
+    EXPECT_TRUE(refused.beep) << "4 pixels wide cannot shrink";
+    EXPECT_EQ(refused.view, tiny);
+    const ViewRect wide{0, 0, 19999, 999};
+    EXPECT_TRUE(zoomOut(wide, anchorUnder(0, 0, wide, 2000, 100, 20000, 1000), 2000, 100).beep)
+        << "no view wider than 20000 pixels";
+}
 
-    // Zooming in then out around the same pixel keeps it close to the same place.
-    ViewRect v{0, 0, 1999, 999};
-    for (int k = 0; k < 10; ++k)
-        v = zoomIn(v, 700, 300).view;
-    EXPECT_NEAR((700.0 - v.x1) / v.width(), 0.35, 0.01);
+// Deep zooms in and out with the mouse still, wherever it is over a window of another shape
+// than the view's: the point first under the mouse stays under it to within a pixel.
+TEST(View, ZoomStepsKeepThePointUnderTheMouse) {
+    const int wa = 1000, ha = 600, W = 4000, H = 3000;
+    for (const auto& [sx, sy] : {std::pair{3, 300}, {250, 17}, {500, 599}, {777, 444}, {996, 5}}) {
+        SCOPED_TRACE(testing::Message() << sx << ", " << sy);
+        ViewRect v{1000, 1000, 2999, 2999};
+        const ZoomAnchor a = anchorUnder(sx, sy, v, wa, ha, W, H);
+        for (int step = 0; step < 120; ++step) {
+            const ViewChange c = step < 80 ? zoomIn(v, a, wa, ha) : zoomOut(v, a, wa, ha);
+            if (c.beep) break;
+            v = c.view;
+            const ViewRect s = squarePixels(v, wa, ha);
+            ASSERT_NEAR(s.x1 + (sx + 0.5) * s.width() / wa, a.x, 0.5) << "step " << step;
+            ASSERT_NEAR(s.y1 + (sy + 0.5) * s.height() / ha, a.y, 0.5) << "step " << step;
+        }
+    }
 }
 
 TEST(View, PanningStopsAtTheEdgesWithABeep) {
