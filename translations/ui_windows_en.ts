@@ -69,6 +69,21 @@ Replace it?</translation>
     </message>
 </context>
 <context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 existe déjà. Le remplacer ?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>%1 existent déjà. Les remplacer ?</source>
+        <translation>%1 already exist. Replace them?</translation>
+    </message>
+    <message>
+        <source> et </source>
+        <translation> and </translation>
+    </message>
+</context>
+<context>
     <name>tracelle::ui::AboutBox</name>
     <message>
         <source>   à propos de...</source>
@@ -788,18 +803,6 @@ do you accept losing its content?</translation>
         <translation>Back</translation>
     </message>
     <message>
-        <source>%1 existe déjà. Le remplacer ?</source>
-        <translation>%1 already exists. Replace it?</translation>
-    </message>
-    <message>
-        <source>%1 existent déjà. Les remplacer ?</source>
-        <translation>%1 already exist. Replace them?</translation>
-    </message>
-    <message>
-        <source> et </source>
-        <translation> and </translation>
-    </message>
-    <message>
         <source>GeoTIFF (*.tif)|*.tif|Tous les fichiers (*.*)|*.*</source>
         <translation>GeoTIFF (*.tif)|*.tif|All files (*.*)|*.*</translation>
     </message>
@@ -865,6 +868,14 @@ do you accept losing its content?</translation>
     <message>
         <source> et </source>
         <translation> and </translation>
+    </message>
+    <message>
+        <source>%1 libellés ont plus de %2 caractères, la limite du format %3 : ils y sont écrits coupés.</source>
+        <translation>%1 labels are longer than %2 characters, the limit of the %3 format: they are written cut.</translation>
+    </message>
+    <message>
+        <source>%1 libellé a plus de %2 caractères, la limite du format %3 : il y est écrit coupé.</source>
+        <translation>%1 label is longer than %2 characters, the limit of the %3 format: it is written cut.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "model/Project.h"
 #include "platform/Interaction.h"
 #include "ui/MainWindow.h"
+#include "ui/ReplaceQuestion.h"
 #include "ui/SystemChooser.h"
 
 #include <QCheckBox>
@@ -17,15 +18,6 @@
 namespace tracelle::ui {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-QString quoted(const std::string& path) {
-    return QStringLiteral("« ") + QString::fromStdString(fs::path(path).filename().string()) +
-           QStringLiteral(" »");
-}
-
-} // namespace
 
 GeoreferencedPicturePanel::GeoreferencedPicturePanel(QWidget* parent)
     : FloatingPanel("PanelImageGeoreferencee", kPanelColour, parent) {
@@ -61,17 +53,6 @@ GeoreferencedPicturePanel::GeoreferencedPicturePanel(QWidget* parent)
 
     connect(save, &QPushButton::clicked, this, &GeoreferencedPicturePanel::enregistre);
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
-}
-
-bool GeoreferencedPicturePanel::mayReplace(const std::vector<std::string>& paths) {
-    QStringList there;
-    for (const std::string& path : paths)
-        if (fs::exists(path)) there << quoted(path);
-    if (there.isEmpty()) return true;
-    const QString text = there.size() == 1
-                             ? tr("%1 existe déjà. Le remplacer ?").arg(there.front())
-                             : tr("%1 existent déjà. Les remplacer ?").arg(there.join(tr(" et ")));
-    return platform::interaction().confirm(text.toStdString());
 }
 
 std::optional<std::string> GeoreferencedPicturePanel::askGeoTiffName(const std::string& picture) {

@@ -6,7 +6,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -30,8 +29,6 @@ public:
 
 private:
     void enregistre();
-    // Asks before files already there are replaced; true when none is or the user agrees.
-    static bool mayReplace(const std::vector<std::string>& paths);
     // The GeoTIFF's name, through the save dialog; nothing when the user gives up.
     static std::optional<std::string> askGeoTiffName(const std::string& picture);
 

@@ -1,9 +1,11 @@
 #include "ui/GisExportSection.h"
 
 #include "files/LastFolder.h"
+#include "gis/Features.h"
 #include "gis/GisModule.h"
 #include "platform/Interaction.h"
 #include "ui/MainWindow.h"
+#include "ui/ReplaceQuestion.h"
 #include "ui/SystemChooser.h"
 
 #include <QButtonGroup>
@@ -15,6 +17,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <optional>
 
 namespace tracelle::ui {
 
@@ -102,16 +105,23 @@ void GisExportSection::exporteSig() {
                                      fs::path(*path).parent_path().string());
     const std::string system = systemText().toStdString();
     const gis::GisResult r = [&] {
-        const platform::BusyCursor busy;
+        std::optional<platform::BusyCursor> busy(std::in_place);
         gis::GisResult missing;
         const gis::GisModule* module = gis::module(&missing.error);
         if (!module) return missing;
+        // The question is answered with the ordinary pointer.
+        const auto ask = [&busy](const std::vector<std::string>& existing) {
+            busy.reset();
+            const bool yes = mayReplace(existing);
+            busy.emplace();
+            return yes;
+        };
         return module->exporteSig(mainWindow->project(), {chosen, system, shownOnly_->isChecked()},
-                                  *path);
+                                  *path, ask);
     }();
-    if (!r.error.empty()) {
+    if (!r.error.empty() || r.declined) {
         done_->clear();
-        platform::interaction().information(r.error);
+        if (!r.error.empty()) platform::interaction().information(r.error);
         return;
     }
     system_->retientSysteme();
@@ -122,6 +132,17 @@ void GisExportSection::exporteSig() {
     const QString lines = (r.lines > 1 ? tr("%1 lignes") : tr("%1 ligne")).arg(r.lines);
     const QString points = (r.points > 1 ? tr("%1 points") : tr("%1 point")).arg(r.points);
     done_->setText(tr("Écrit : %1 (%2, %3)").arg(written.join(tr(" et ")), lines, points));
+    // Told after the report, once: the file is written, but these labels are not whole in it.
+    if (r.cutLabels > 0)
+        platform::interaction().information(
+            (r.cutLabels > 1 ? tr("%1 libellés ont plus de %2 caractères, la limite du format %3 : "
+                                  "ils y sont écrits coupés.")
+                             : tr("%1 libellé a plus de %2 caractères, la limite du format %3 : "
+                                  "il y est écrit coupé."))
+                .arg(r.cutLabels)
+                .arg(static_cast<int>(gis::kLabelWidth))
+                .arg(QString::fromUtf8(gis::nomFormat(chosen)))
+                .toStdString());
 }
 
 } // namespace tracelle::ui

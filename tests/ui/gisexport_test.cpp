@@ -150,6 +150,38 @@ TEST_F(GisExportPanel, AShapefileIsWrittenAndItsSystemRemembered) {
                                            "another project";
 }
 
+// The save dialog asked about carte.shp only: its companions already there are named in one
+// question, and "non" writes nothing. A label too long for a shapefile is told of once.
+TEST_F(GisExportPanel, ReplacingAShapefileAsksFirstAndTellsOfCutLabels) {
+    typeSystem("EPSG:2154");
+    clickFormat("Shapefile");
+    clickExport("carte.shp");
+    const std::size_t asked = ui.questions.size();
+    const auto written = fs::last_write_time(path("carte_points.dbf"));
+    w.project().points().setCell(1, w.project().indice_col("Libellé"), std::string(300, 'x'));
+
+    ui.answerConfirm(false);
+    clickExport("carte.shp");
+    ASSERT_EQ(ui.questions.size(), asked + 1) << "once, nothing there before";
+    EXPECT_EQ(ui.questions.back(),
+              "« carte.shx », « carte.dbf », « carte.prj », « carte_points.shp », "
+              "« carte_points.shx », « carte_points.dbf » et « carte_points.prj » existent déjà. "
+              "Les remplacer ?");
+    EXPECT_EQ(fs::last_write_time(path("carte_points.dbf")), written);
+    EXPECT_TRUE(done->text().isEmpty());
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.answerConfirm(true);
+    clickExport("carte.shp");
+    EXPECT_EQ(ui.questions.size(), asked + 2);
+    EXPECT_NE(fs::last_write_time(path("carte_points.dbf")), written);
+    EXPECT_EQ(done->text().toStdString(),
+              "Écrit : carte.shp et carte_points.shp (1 ligne, 4 points)");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"1 libellé a plus de 254 caractères, la "
+                                                    "limite du format Shapefile : il y est "
+                                                    "écrit coupé."});
+}
+
 TEST_F(GisExportPanel, GeoJsonWithoutASystemIsRefused) {
     clickFormat("GeoJSON");
     clickExport("carte.geojson");

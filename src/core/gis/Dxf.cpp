@@ -93,18 +93,24 @@ int lineWeight(int pixels) {
     });
 }
 
-// A caret starts a control character in a DXF text: "^ " is the caret itself.
-std::string dxfText(const std::string& label) {
+// A caret starts a control character in a DXF text: "^ " is the caret itself. Cut between two
+// characters to kLabelWidth, and `cut` counts it.
+std::string dxfText(const std::string& label, int& cut) {
     std::string text;
     for (const char c : files::utf8ToCp1252(label)) {
+        char escaped[2] = {c, 0};
         if (c == '^') {
-            text += "^ ";
+            escaped[1] = ' ';
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            text += '^';
-            text += static_cast<char>(c + 64);
-        } else {
-            text += c;
+            escaped[0] = '^';
+            escaped[1] = static_cast<char>(c + 64);
         }
+        const std::size_t size = escaped[1] ? 2 : 1;
+        if (text.size() + size > kLabelWidth) {
+            ++cut;
+            break;
+        }
+        text.append(escaped, size);
     }
     return text;
 }
@@ -179,7 +185,8 @@ void writeTables(DL_Dxf& dxf, TextWriter& dw, const Features& f, double textHeig
     dw.sectionEnd();
 }
 
-void writeEntities(DL_Dxf& dxf, TextWriter& dw, const Features& f, double textHeight) {
+void writeEntities(DL_Dxf& dxf, TextWriter& dw, const Features& f, double textHeight,
+                   int& cutLabels) {
     dw.sectionEntities();
     for (const FeatureLine& line : f.lines) {
         const DL_Attributes onLayer(calqueDxf(line.L), DL_Codes::bylayer, -1, -1, "BYLAYER");
@@ -198,8 +205,8 @@ void writeEntities(DL_Dxf& dxf, TextWriter& dw, const Features& f, double textHe
         // Beside the point, as the map shows it.
         const double x = p.X + textHeight / 2;
         dxf.writeText(dw,
-                      DL_TextData(x, p.Y, z, x, p.Y, z, textHeight, 1.0, 0, 0, 0, dxfText(p.label),
-                                  "Standard", 0.0),
+                      DL_TextData(x, p.Y, z, x, p.Y, z, textHeight, 1.0, 0, 0, 0,
+                                  dxfText(p.label, cutLabels), "Standard", 0.0),
                       onLayer);
     }
     dw.sectionEnd();
@@ -211,7 +218,7 @@ std::string calqueDxf(std::int32_t L) {
     return "Ligne " + std::to_string(L);
 }
 
-std::string texteDxf(const Features& f) {
+std::string texteDxf(const Features& f, int* cutLabels) {
     const Extent e = extentOf(f);
     // Labels a two-hundredth of the drawing: readable at full view, whatever the units.
     const double size = std::max(e.maxX - e.minX, e.maxY - e.minY);
@@ -221,7 +228,7 @@ std::string texteDxf(const Features& f) {
     dw.text().reserve(f.points.size() * 160 + 40000);
     writeHeader(dxf, dw, e);
     writeTables(dxf, dw, f, textHeight);
-    writeEntities(dxf, dw, f, textHeight);
+    writeEntities(dxf, dw, f, textHeight, *cutLabels);
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();

@@ -9,8 +9,8 @@
 
 namespace tracelle::gis {
 
-// Windows-1252, as the file's header says.
-std::string texteDxf(const Features& f);
+// Windows-1252, as the file's header says. `cutLabels` counts the labels cut to kLabelWidth.
+std::string texteDxf(const Features& f, int* cutLabels);
 
 // The layer of line L.
 std::string calqueDxf(std::int32_t L);

@@ -43,6 +43,10 @@ struct Features {
 std::optional<Features> extrait(const model::Project& project, bool shownLinesOnly,
                                 std::string* error);
 
+// The longest label, in Windows-1252 bytes, that a shapefile's text field (dBASE: 254) and a
+// DXF text (GIS and CAD programs read 256) hold; a longer label is written cut to it.
+inline constexpr std::size_t kLabelWidth = 254;
+
 // "#rrggbb" of a 0x00BBGGRR colour.
 std::string couleurHtml(std::uint32_t colour);
 

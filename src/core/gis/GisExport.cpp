@@ -41,9 +41,28 @@ std::string toWgs84(Features& f, const CoordinateSystem& system, Format format) 
     return {};
 }
 
+// The files already there that the export replaces or removes, the chosen one aside: the save
+// dialog asked about that one only.
+std::vector<std::string> existingBeside(const std::string& chosen,
+                                        const std::vector<OutputFile>& files,
+                                        const std::vector<std::string>& stale) {
+    std::vector<std::string> existing;
+    const auto note = [&](const std::string& path) {
+        std::error_code ec;
+        if (path != chosen && std::filesystem::exists(std::filesystem::symlink_status(path, ec)))
+            existing.push_back(path);
+    };
+    for (const OutputFile& file : files)
+        note(file.path);
+    for (const std::string& path : stale)
+        note(path);
+    return existing;
+}
+
 } // namespace
 
-GisResult exporteSig(const model::Project& project, const GisChoices& c, const std::string& path) {
+GisResult exporteSig(const model::Project& project, const GisChoices& c, const std::string& path,
+                     const MayReplace& mayReplace) {
     GisResult r;
     std::string why;
     const auto system = CoordinateSystem::lit(c.system, &why);
@@ -84,14 +103,23 @@ GisResult exporteSig(const model::Project& project, const GisChoices& c, const s
                 {system->name()});
             return r;
         }
-        files = fichiersShapefile(*f, prj, names);
+        ShapefileFiles made = fichiersShapefile(*f, prj, names);
+        files = std::move(made.files);
+        r.cutLabels = made.cutLabels;
         // Local coordinates: a .prj of an earlier export would place them wrongly.
         if (prj.empty()) stale = {compagnon(names.lines, "prj"), compagnon(names.points, "prj")};
         break;
     }
     case Format::Dxf:
-        files.push_back({path, texteDxf(*f)});
+        files.push_back({path, texteDxf(*f, &r.cutLabels)});
         break;
+    }
+    if (mayReplace) {
+        const std::vector<std::string> existing = existingBeside(path, files, stale);
+        if (!existing.empty() && !mayReplace(existing)) {
+            r.declined = true;
+            return r;
+        }
     }
     r.error = ecritEnsemble(files, stale);
     if (!r.error.empty()) return r;

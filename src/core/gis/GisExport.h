@@ -2,6 +2,7 @@
 // ESRI Shapefile or DXF, in the coordinate system the user names.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,14 +33,20 @@ struct GisChoices {
 
 struct GisResult {
     std::string error;                // why nothing was written
+    bool declined = false;            // the user kept the files already there: nothing written
     std::vector<std::string> written; // the files, main file first
     int lines = 0;                    // line features (lines of two points or more)
     int points = 0;
+    int cutLabels = 0; // shapefile and DXF: labels longer than kLabelWidth, written cut
 };
 
+// Asked, before anything is written, with the files already there that the export would
+// replace or remove besides the chosen one (a shapefile's companions); false keeps them all.
+using MayReplace = std::function<bool(const std::vector<std::string>& existing)>;
+
 // Writes the export to `path` (for a shapefile, the line layer; the point layer and the
-// companion files beside it).
+// companion files beside it). Without `mayReplace`, files already there are replaced.
 GisResult exporteSig(const model::Project& project, const GisChoices& choices,
-                     const std::string& path);
+                     const std::string& path, const MayReplace& mayReplace = {});
 
 } // namespace tracelle::gis

@@ -18,7 +18,7 @@ namespace tracelle::gis {
 // The module's functions, the same as the core's of the same names.
 struct GisModule {
     GisResult (*exporteSig)(const model::Project& project, const GisChoices& choices,
-                            const std::string& path);
+                            const std::string& path, const MayReplace& mayReplace);
     std::string (*ecritGeoTiff)(const model::Project& project, std::string_view system,
                                 const std::string& out);
     GeoreferencedPicture (*ecritCalageImage)(const model::Project& project,

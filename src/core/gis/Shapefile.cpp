@@ -159,21 +159,26 @@ void writeLines(const Features& f, SAHooks& hooks) {
     DBFClose(dbf);
 }
 
-void writePoints(const Features& f, SAHooks& hooks) {
+// How many labels were cut.
+int writePoints(const Features& f, SAHooks& hooks) {
     std::vector<std::string> labels;
     labels.reserve(f.points.size());
     std::size_t widest = 1;
+    int cut = 0;
     for (const FeaturePoint& p : f.points) {
         labels.push_back(files::utf8ToCp1252(p.label));
+        if (labels.back().size() > kLabelWidth) {
+            labels.back().resize(kLabelWidth);
+            ++cut;
+        }
         widest = std::max(widest, labels.back().size());
     }
     SHPHandle shp = SHPCreateLL("points", SHPT_POINT, &hooks);
     DBFHandle dbf = DBFCreateLL("points", kCodePage, &hooks);
     const int fN = DBFAddField(dbf, "n", FTInteger, kIntegerWidth, 0);
     const int fL = DBFAddField(dbf, "L", FTInteger, kIntegerWidth, 0);
-    // A dBASE text field holds 254 characters at most.
     const int fLabel = DBFAddField(dbf, files::utf8ToCp1252("Libellé").c_str(), FTString,
-                                   static_cast<int>(std::min<std::size_t>(widest, 254)), 0);
+                                   static_cast<int>(widest), 0);
     const int fZ = DBFAddField(dbf, "Z", FTDouble, kRealWidth, kRealDecimals);
     for (std::size_t i = 0; i < f.points.size(); ++i) {
         const FeaturePoint& p = f.points[i];
@@ -191,6 +196,7 @@ void writePoints(const Features& f, SAHooks& hooks) {
     }
     SHPClose(shp);
     DBFClose(dbf);
+    return cut;
 }
 
 std::string withoutShp(const std::string& path) {
@@ -214,15 +220,16 @@ std::string compagnon(const std::string& shp, const char* extension) {
     return shp.substr(0, shp.size() - 3) + extension;
 }
 
-std::vector<OutputFile> fichiersShapefile(const Features& f, const std::string& prj,
-                                          const ShapefileNames& names) {
+ShapefileFiles fichiersShapefile(const Features& f, const std::string& prj,
+                                 const ShapefileNames& names) {
     std::map<std::string, MemoryFile> folder;
     memoryFolder = &folder;
     SAHooks hooks = memoryHooks();
     writeLines(f, hooks);
-    writePoints(f, hooks);
+    ShapefileFiles made;
+    made.cutLabels = writePoints(f, hooks);
     memoryFolder = nullptr;
-    std::vector<OutputFile> out;
+    std::vector<OutputFile>& out = made.files;
     for (const auto& [layer, shp] :
          {std::pair{"lignes", &names.lines}, {"points", &names.points}}) {
         for (const char* extension : {"shp", "shx", "dbf"})
@@ -230,7 +237,7 @@ std::vector<OutputFile> fichiersShapefile(const Features& f, const std::string& 
                            std::move(folder[std::string(layer) + "." + extension].bytes)});
         if (!prj.empty()) out.push_back({compagnon(*shp, "prj"), prj});
     }
-    return out;
+    return made;
 }
 
 } // namespace tracelle::gis

@@ -17,9 +17,14 @@ struct ShapefileNames {
 };
 ShapefileNames nomsShapefile(const std::string& chosen);
 
+struct ShapefileFiles {
+    std::vector<OutputFile> files;
+    int cutLabels = 0;
+};
+
 // The .shp, .shx and .dbf of both layers, with their .prj when `prj` is not empty.
-std::vector<OutputFile> fichiersShapefile(const Features& f, const std::string& prj,
-                                          const ShapefileNames& names);
+ShapefileFiles fichiersShapefile(const Features& f, const std::string& prj,
+                                 const ShapefileNames& names);
 
 // "carte.shp" → "carte.prj": any of a shapefile's companion files.
 std::string compagnon(const std::string& shp, const char* extension);

@@ -1,4 +1,5 @@
 #include "GisFixture.h"
+#include "gis/Features.h"
 #include "gis/GisExport.h"
 #include "gis/SystemMemory.h"
 
@@ -287,8 +288,63 @@ TEST_P(GisExport, AShapefileIsWrittenWholeOrNotAtAll) {
     std::filesystem::remove(path("plan_points.shx"));
     ASSERT_EQ(run(Format::Shapefile, "plan.shp").error, "");
     ASSERT_EQ(filesInDir().size(), 8u);
+
+    // The files already there besides the chosen one, named before anything is written.
+    const std::string before = textOf(path("plan_points.dbf"));
+    digitize({{1, 650300, 6860300, 3, ""}});
+    std::vector<std::string> asked;
+    const auto declined = gis::exporteSig(p, {Format::Shapefile, "aucun", true}, path("plan.shp"),
+                                          [&](const std::vector<std::string>& existing) {
+                                              asked = existing;
+                                              return false;
+                                          });
+    EXPECT_TRUE(declined.declined);
+    EXPECT_EQ(declined.error, "");
+    EXPECT_TRUE(declined.written.empty());
+    std::vector<std::string> expected;
+    for (const char* file : {"plan.shx", "plan.dbf", "plan_points.shp", "plan_points.shx",
+                             "plan_points.dbf", "plan.prj", "plan_points.prj"})
+        expected.push_back(path(file));
+    EXPECT_EQ(asked, expected) << "the .prj that would go too";
+    EXPECT_EQ(filesInDir().size(), 8u);
+    EXPECT_EQ(textOf(path("plan_points.dbf")), before) << "no is no";
+
     ASSERT_EQ(run(Format::Shapefile, "plan.shp", "aucun").error, "");
     EXPECT_EQ(filesInDir().size(), 6u) << "the .prj of a system no longer named goes";
+    const auto again = gis::exporteSig(p, {Format::Dxf, "aucun", true}, path("plan.shp"),
+                                       [](const std::vector<std::string>&) {
+                                           ADD_FAILURE() << "the save dialog asked already";
+                                           return false;
+                                       });
+    EXPECT_EQ(again.error, "");
+    EXPECT_FALSE(again.declined);
+}
+
+// A shapefile's text field and a DXF text hold 254 characters: a longer label is cut there and
+// counted, GeoJSON and KML keep it whole.
+TEST_P(GisExport, LabelsLongerThanATextFieldAreCutAndCounted) {
+    std::string longest;
+    for (int i = 0; i < 300; ++i)
+        longest += "é";
+    const std::string fits(gis::kLabelWidth, 'a');
+    digitize({{3, 650400, 6860400, 1, longest.c_str()}, {3, 650410, 6860420, 2, fits.c_str()}});
+    const std::pair<Format, int> sweep[] = {
+        {Format::Shapefile, 1}, {Format::GeoJson, 0}, {Format::Kml, 0}, {Format::Dxf, 1}};
+    for (const auto& [format, cut] : sweep) {
+        SCOPED_TRACE(gis::nomFormat(format));
+        const std::string file = std::string("plan.") + gis::extensionFormat(format);
+        const auto r = run(format, file);
+        ASSERT_EQ(r.error, "");
+        EXPECT_EQ(r.cutLabels, cut);
+        const OgrOutcome o = ogrinfo(path(format == Format::Shapefile ? "plan_points.shp" : file));
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.err, "");
+        // "é" is two bytes in UTF-8.
+        const std::string kept = cut ? longest.substr(0, 2 * gis::kLabelWidth) + "\n" : longest;
+        EXPECT_NE(o.out.find(kept), std::string::npos)
+            << "read back in UTF-8, cut at a character's end:\n"
+            << o.out;
+    }
 }
 
 } // namespace
