@@ -121,6 +121,11 @@ void ImageArea::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->button(), event->position().toPoint());
 }
 
+void ImageArea::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit left();
+}
+
 void ImageArea::wheelEvent(QWheelEvent* event) {
     const int notches = wheel_.add(event->angleDelta().y());
     if (notches != 0) emit wheelTurned(notches, event->position().toPoint());

@@ -39,6 +39,8 @@ signals:
     void pressed(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
     void moved(QPoint position, Qt::MouseButtons buttons);
     void released(Qt::MouseButton button, QPoint position);
+    // The mouse went elsewhere.
+    void left();
     // Whole notches of the wheel: positive away from the user, negative towards; at a position
     // of the area.
     void wheelTurned(int notches, QPoint position);
@@ -49,6 +51,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:

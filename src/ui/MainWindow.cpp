@@ -70,6 +70,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(imageArea_, &ImageArea::pressed, this, &MainWindow::imagePressed);
     connect(imageArea_, &ImageArea::moved, this, &MainWindow::imageMoved);
     connect(imageArea_, &ImageArea::released, this, &MainWindow::imageReleased);
+    // The texts beside the mouse belong over the map, not over the panels beside it.
+    connect(imageArea_, &ImageArea::left, this, [this] {
+        floating_->hide();
+        prompt_->hide();
+    });
     connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int x) {
         const int width = view_.width();
         view_.x1 = x;

@@ -366,6 +366,9 @@ private:
                                                     const std::string& question);
     void init_calque_a_b_pen();
     void showCoordinates(model::Real X, model::Real Y);
+    // The real coordinates of the mouse go with the picture or the calibration they were read
+    // in; the next move shows new ones.
+    void clearCoordinates();
     void showPrompt(const QString& text, const QColor& colour, QPoint near);
     void moveBand(int x, int y);
     bool bandApplies() const;

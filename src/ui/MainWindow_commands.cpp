@@ -281,7 +281,9 @@ void MainWindow::chooseCalibrationModel(model::TransformMethod method,
 }
 
 void MainWindow::rescaleToDistance(const QString& typed) {
-    if (project_.rescale(typed.toStdString()) == model::RescaleResult::Applied) scalePanel_->hide();
+    if (project_.rescale(typed.toStdString()) != model::RescaleResult::Applied) return;
+    scalePanel_->hide();
+    majStatut();
 }
 
 } // namespace tracelle::ui

@@ -114,10 +114,7 @@ void MainWindow::imageMoved(QPoint position, Qt::MouseButtons buttons) {
         model::Real X = 0, Y = 0;
         if (project_.repere_carte(x, y, X, Y)) showCoordinates(X, Y);
     } else {
-        // No coordinates until calibrated: those of the former calibration would be stale.
-        status_[0]->clear();
-        if (windows_.table)
-            windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
+        clearCoordinates(); // none until calibrated
     }
     if (currentTool().moved({position, under, buttons, QGuiApplication::keyboardModifiers()}))
         return;
@@ -204,6 +201,7 @@ void MainWindow::apresHistorique() {
 }
 
 void MainWindow::majStatut() {
+    clearCoordinates(); // the calibration may have changed under them
     showFit();
     if (project_.K() < 3) return; // the moves show the calibration prompts
     status_[2]->clear();

@@ -174,9 +174,7 @@ bool MainWindow::posePicture(const std::string& path,
     state.ox = placed.ox;
     state.oy = placed.oy;
 
-    // The coordinates shown belong to the picture left.
-    status_[0]->clear();
-    if (windows_.table) windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
+    clearCoordinates();
     status_[1]->setText(
         QString::fromStdString(picture::LxHxC(layer_.width(), layer_.height(), 15)));
     project_.mess_3_calage_svp_et_init();

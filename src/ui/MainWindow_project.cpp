@@ -284,6 +284,8 @@ bool MainWindow::litProjet(const std::string& path, const std::optional<std::str
 }
 
 void MainWindow::commitProject(files::ProjetLu read, std::optional<PreparedPicture> picture) {
+    // A picture found elsewhere than the project says: its new place is only kept by a save.
+    const bool pictureMoved = picture && picture->path != read.image;
     carteEtTableau();
     if (picture) {
         project_.picture() = {read.image, read.width, read.height, read.dx0, read.dy0};
@@ -297,7 +299,7 @@ void MainWindow::commitProject(files::ProjetLu read, std::optional<PreparedPictu
     const int nl = static_cast<int>(read.lines);
     files::appliqueTables(project_, std::move(read.tables), static_cast<int>(read.k), n, nl);
     project_.history().clear(); // a new project: nothing before it to undo
-    project_.setSaved(true);
+    project_.setSaved(!pictureMoved);
     if (n > 0) {
         showPointsGrid();
         selectRow(model::TableId::Points, n);

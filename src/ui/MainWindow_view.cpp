@@ -332,4 +332,9 @@ void MainWindow::showCoordinates(model::Real X, model::Real Y) {
     }
 }
 
+void MainWindow::clearCoordinates() {
+    status_[0]->clear();
+    if (windows_.table) windows_.table->showCoordinates(QStringLiteral("X="), QStringLiteral("Y="));
+}
+
 } // namespace tracelle::ui

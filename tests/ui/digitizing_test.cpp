@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QWheelEvent>
 
 using namespace tracelle;
@@ -278,6 +279,37 @@ TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
     EXPECT_TRUE(oneLine || (caption->wordWrap() &&
                             caption->heightForWidth(caption->width()) <= caption->height()))
         << "shown whole: " << caption->text().toStdString();
+}
+
+// Two clicks calibrate in a unit frame that the length of a measured line then scales: the
+// coordinates in the status bar are never those of the frame left.
+TEST_F(Digitizing, NoCoordinatesOfAFormerCalibrationStay) {
+    for (auto* mode : w.calibrationPanel()->findChildren<QRadioButton*>())
+        if (mode->text().startsWith(QStringLiteral("2 points horizontaux")))
+            QTest::mouseClick(mode, Qt::LeftButton);
+    startCalibration();
+    for (auto [x, y] : {std::pair{20, 80}, {180, 80}}) {
+        move(x, y);
+        click(x, y);
+    }
+    ASSERT_EQ(w.project().K(), 3);
+    click(20, 20);
+    click(120, 20);
+    QTest::mouseClick(button("Surface"), Qt::LeftButton);
+    click(70, 20);
+    ASSERT_FALSE(w.scalePanel()->isHidden());
+    move(100, 50);
+    const QString before = w.statusText(0);
+    ASSERT_FALSE(before.isEmpty());
+    ui.answerConfirm(true);
+    QTest::keyClicks(w.scalePanel()->distanceBox(), "50");
+    QTest::keyClick(w.scalePanel()->distanceBox(), Qt::Key_Return);
+    const QString after = w.statusText(0);
+    move(100, 51);
+    move(100, 50);
+    EXPECT_NE(after.toStdString(), before.toStdString());
+    EXPECT_TRUE(after.isEmpty() || after == w.statusText(0)) << after.toStdString();
+    EXPECT_TRUE(w.scalePanel()->isHidden()) << "rescaled";
 }
 
 TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {

@@ -194,6 +194,21 @@ TEST_F(OpeningProjects, AProjectWhosePictureCannotBeReadChangesNothing) {
         << "the next save writes the project in hand";
 }
 
+// A picture the user finds again elsewhere leaves the project to save, so that its new place
+// is kept and not asked for at the next opening.
+TEST_F(OpeningProjects, APictureFoundElsewhereLeavesTheProjectToSave) {
+    fs::create_directory(home_.dir / "rangees");
+    const std::string moved = (home_.dir / "rangees" / "carte.bmp").string();
+    fs::rename(picturePath, moved);
+    ui.answerConfirm(true); // searched for
+    ui.answerFileName(plan);
+    ui.answerFileName(moved);
+    key(Qt::Key_F2, Qt::ShiftModifier);
+    ASSERT_EQ(w.project().picture().file, moved);
+    EXPECT_FALSE(w.project().saved());
+    EXPECT_TRUE(w.windowTitle().endsWith(" *")) << w.windowTitle().toStdString();
+}
+
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
     std::string other;
     {

@@ -235,6 +235,10 @@ TEST_F(Screen, NoStaleTextIsLeftBehind) {
     QTest::mouseClick(button("Cap et angle"), Qt::LeftButton);
     QTest::mouseMove(area, at(190, 95));
     EXPECT_TRUE(floating->isVisible());
+    QTest::mouseMove(button("Digitaliser"));
+    EXPECT_FALSE(floating->isVisible()) << "the mouse left the map";
+    QTest::mouseMove(area, at(190, 95));
+    ASSERT_TRUE(floating->isVisible());
     QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
     EXPECT_FALSE(floating->isVisible()) << "the mode left";
 
