@@ -83,14 +83,10 @@ TileRect Layer::visible(const Tile& t) const {
     return {x0, y0, std::min(t.x + kTile, width_) - x0, std::min(t.y + kTile, height_) - y0};
 }
 
-TileRect Layer::pictureIn(const Tile& t) const {
+bool Layer::showsPicture(const Tile& t) const {
     const TileRect v = visible(t);
-    const int pw = picture_ ? picture_->width() : 0;
-    const int ph = picture_ ? picture_->height() : 0;
-    const int px0 = std::max(v.x, ox_), px1 = std::min(v.x + v.width, ox_ + pw);
-    const int py0 = std::max(v.y, oy_), py1 = std::min(v.y + v.height, oy_ + ph);
-    if (px0 >= px1 || py0 >= py1) return {};
-    return {px0, py0, px1 - px0, py1 - py0};
+    return picture_ && std::max(v.x, ox_) < std::min(v.x + v.width, ox_ + picture_->width()) &&
+           std::max(v.y, oy_) < std::min(v.y + v.height, oy_ + picture_->height());
 }
 
 void Layer::restore(Tile& t) {
@@ -98,7 +94,7 @@ void Layer::restore(Tile& t) {
     spare_->give(std::move(t.own));
     t.cols = kTile;
     t.rows = kTile;
-    if (pictureIn(t).width == 0) {
+    if (!showsPicture(t)) {
         t.base = marginRow_.data();
         t.stride = 0;
         return;

@@ -172,8 +172,8 @@ private:
 
     void layOut();
     void restore(Tile& t);
-    // The part of the tile's visible rectangle that the picture covers; empty when none.
-    TileRect pictureIn(const Tile& t) const;
+    // Whether the picture covers part of the tile's visible rectangle.
+    bool showsPicture(const Tile& t) const;
     Pixel* copyOf(Tile& t);
     Pixel* drawInto(Tile& t);
     // Before tile t changes: the recordings under way keep it as it is.
