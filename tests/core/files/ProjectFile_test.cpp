@@ -92,8 +92,7 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     model::Project p;
     makeExample(p);
     p.points().setCell(2, p.indice_col("Libellé"), "puits \"Nord\", côté é");
-    const fs::path first = dir_ / "a.trc";
-    const fs::path second = dir_ / "b.trc";
+    const fs::path first = dir_ / "a.trc", second = dir_ / "b.trc", third = dir_ / "c.trc";
     ASSERT_EQ(sauve_projet(p, first.string()), "");
     model::Project back;
     readBack(first, back);
@@ -106,7 +105,6 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     ASSERT_EQ(sauve_projet(back, second.string()), "");
     model::Project again;
     readBack(second, again);
-    const fs::path third = dir_ / "c.trc";
     ASSERT_EQ(sauve_projet(again, third.string()), "");
     EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
 }
