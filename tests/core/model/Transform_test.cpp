@@ -268,9 +268,7 @@ TEST(Transform, RefusesTooFewAndCollinearPoints) {
 
 // The three-point frame as the program has always computed it.
 RealPoint historicFrame(const ControlPoint (&k)[3], std::int32_t x, std::int32_t y) {
-    const auto& p1 = k[0];
-    const auto& p2 = k[1];
-    const auto& p3 = k[2];
+    const auto& [p1, p2, p3] = k;
     const std::int64_t a = static_cast<std::int64_t>(p1.pixel.x - p2.pixel.x);
     const std::int64_t b = static_cast<std::int64_t>(p1.pixel.y - p2.pixel.y);
     const std::int64_t c = static_cast<std::int64_t>(p3.pixel.x - p2.pixel.x);
