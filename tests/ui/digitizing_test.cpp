@@ -22,6 +22,16 @@ protected:
         QTest::mouseClick(w.calibrationPanel()->findChild<QPushButton*>(), Qt::LeftButton);
     }
     picture::Pixel pixel(int x, int y) { return w.layer().pixel(x, y); }
+    void clicks(std::initializer_list<std::pair<int, int>> points) {
+        for (const auto& [x, y] : points)
+            click(x, y);
+    }
+    void press(const char* caption) { QTest::mouseClick(button(caption), Qt::LeftButton); }
+    // Calibrated, then two points on line 1.
+    void calibrateAndDigitize() {
+        startCalibration();
+        clicks({{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}});
+    }
 };
 
 TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
@@ -35,14 +45,11 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
     ASSERT_TRUE(prompt && prompt->isVisible());
     EXPECT_TRUE(
         QRect(area->mapTo(w.centralWidget(), QPoint()), area->size()).contains(prompt->geometry()));
-    click(20, 20);
-    click(20, 80);
-    click(180, 80);
+    clicks({{20, 20}, {20, 80}, {180, 80}});
     EXPECT_EQ(p.K(), 3);
     EXPECT_EQ(pixel(10, 20), picture::rgb555(255, 0, 0)) << "calibration cross";
 
-    click(50, 50);
-    click(70, 50);
+    clicks({{50, 50}, {70, 50}});
     EXPECT_EQ(p.N(), 2);
     EXPECT_FALSE(p.saved());
     EXPECT_EQ(p.points().cell(2, p.indice_col("x")), model::_format(70, 4, 0));
@@ -65,13 +72,11 @@ TEST_F(Digitizing, CalibrateThenDigitizeTwoLines) {
 // markers of its wide pen.
 TEST_F(Digitizing, AHiddenLineLeavesNoMarkers) {
     auto& p = w.project();
-    startCalibration();
-    for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}})
-        click(x, y);
+    calibrateAndDigitize();
     ASSERT_EQ(p.N(), 2);
     ASSERT_EQ(pixel(70, 50), 0) << "the marker of a wide pen";
     p.lines().setCell(1, model::indice_col_grille(p.lines(), "OK"), "");
-    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    press("Redessiner");
     const picture::Pixel white = picture::rgb555(255, 255, 255);
     for (const int x : {49, 50, 69, 70})
         for (const int y : {49, 50})
@@ -151,12 +156,10 @@ TEST_F(Digitizing, TheWheelStepsOncePerNotch) {
 // segment towards it as far as the canvas goes, and nothing of its dot.
 TEST_F(Digitizing, APointFarOutsideDrawsItsSegmentToTheEdge) {
     auto& p = w.project();
-    startCalibration();
-    for (const auto& [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}, {50, 50}, {70, 50}})
-        click(x, y);
+    calibrateAndDigitize();
     p.points().setCell(2, p.indice_col("x"), "2000000000");
     p.points().setCell(2, p.indice_col("y"), "1000000000");
-    QTest::mouseClick(button("Redessiner"), Qt::LeftButton);
+    press("Redessiner");
     const picture::Pixel red = picture::rgb555(255, 0, 0);
     for (const int x : {60, 90, 130, 148}) {
         SCOPED_TRACE(x);
@@ -224,9 +227,7 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
     const int before = ui.beeps;
     click(100, 100);
     EXPECT_EQ(ui.beeps, before + 1) << "table mode confirms a calibration click";
-    click(1000, 100);
-    click(1000, 1000);
-    click(500, 500);
+    clicks({{1000, 100}, {1000, 1000}, {500, 500}});
     EXPECT_EQ(w.project().N(), 1);
     ui.answerColour(std::nullopt);
     QTest::mouseClick(area, Qt::RightButton, {}, at(10, 10)); // the right button: a new line
@@ -237,8 +238,7 @@ TEST_F(Digitizing, TableModeWorksOnABlankSheet) {
 TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
     auto& p = w.project();
     p.lines().setCell(1, 1, "1");
-    click(50, 50);
-    click(150, 50);
+    clicks({{50, 50}, {150, 50}});
     const picture::Pixel red = picture::rgb555(255, 0, 0);
     const picture::Pixel white = picture::rgb555(255, 255, 255);
     EXPECT_EQ(pixel(150, 50), red) << "no 2 × 2 marker on a 1-pixel line";
@@ -256,14 +256,11 @@ TEST_F(Digitizing, ThinLinesHaveNoMarkersAndLabelsAreDrawnWhenAsked) {
 }
 
 TEST_F(Digitizing, SurfaceClicksReportTheNearestLineOrOfferTheScale) {
-    click(20, 20);
-    click(120, 20);
-    click(120, 80);
+    clicks({{20, 20}, {120, 20}, {120, 80}});
     ui.answerColour(std::nullopt);
     key(Qt::Key_Space);
-    click(150, 90);
-    click(190, 97); // a distance of 15 digits
-    QTest::mouseClick(button("Surface"), Qt::LeftButton);
+    clicks({{150, 90}, {190, 97}}); // a distance of 15 digits
+    press("Surface");
     click(118, 78);
     const QString report = w.textPanel()->memo()->toPlainText();
     EXPECT_TRUE(report.startsWith(QStringLiteral(" Suite(1)= \t3\t points")))
@@ -293,9 +290,8 @@ TEST_F(Digitizing, NoCoordinatesOfAFormerCalibrationStay) {
         click(x, y);
     }
     ASSERT_EQ(w.project().K(), 3);
-    click(20, 20);
-    click(120, 20);
-    QTest::mouseClick(button("Surface"), Qt::LeftButton);
+    clicks({{20, 20}, {120, 20}});
+    press("Surface");
     click(70, 20);
     ASSERT_FALSE(w.scalePanel()->isHidden());
     move(100, 50);
@@ -313,36 +309,32 @@ TEST_F(Digitizing, NoCoordinatesOfAFormerCalibrationStay) {
 }
 
 TEST_F(Digitizing, CapSumsDistancesFromPointToPoint) {
-    QTest::mouseClick(button("Cap et angle"), Qt::LeftButton);
+    press("Cap et angle");
     click(50, 50);
     EXPECT_EQ(ui.messages.back(), "pas de points digitalisés");
-    QTest::mouseClick(button("Digitaliser"), Qt::LeftButton);
-    click(20, 20);
-    click(120, 20);
-    QTest::mouseClick(button("Cap et angle"), Qt::LeftButton);
+    press("Digitaliser");
+    clicks({{20, 20}, {120, 20}});
+    press("Cap et angle");
     EXPECT_TRUE(
         w.textPanel()->memo()->toPlainText().contains(QStringLiteral(" Distance cumulée : ")));
     click(20, 20);
     move(119, 21);
     click(119, 21);
     const QString text = w.textPanel()->memo()->toPlainText();
-    EXPECT_TRUE(text.contains(QStringLiteral(" distance cumulée à partir de (1)... ")))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral(" distance cumulée +(1 à 2) = ")))
-        << text.toStdString();
+    for (const char* said :
+         {" distance cumulée à partir de (1)... ", " distance cumulée +(1 à 2) = "})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(said))) << text.toStdString();
 }
 
 TEST_F(Digitizing, CalibratingAProjectWithPointsStartsNoLine) {
     auto& p = w.project();
-    click(50, 50);
-    click(70, 50);
+    clicks({{50, 50}, {70, 50}});
     const int lines = p.lines().rowCount();
     startCalibration(); // a colour dialog here would fail the test: none is scripted
     EXPECT_EQ(ui.colourDialogs, 0);
     EXPECT_EQ(p.currentLine(), 1);
     EXPECT_EQ(p.lines().rowCount(), lines);
-    for (auto [x, y] : {std::pair{20, 20}, {20, 80}, {180, 80}})
-        click(x, y);
+    clicks({{20, 20}, {20, 80}, {180, 80}});
     EXPECT_EQ(p.K(), 3) << "every click on the map calibrates";
     EXPECT_EQ(p.N(), 2);
 }
@@ -351,8 +343,7 @@ TEST_F(Digitizing, AnImportThatAddsNothingChangesNothing) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(home_.dir); // the review copy "~memo.txt" goes there
     auto& p = w.project();
-    click(50, 50);
-    click(70, 50);
+    clicks({{50, 50}, {70, 50}});
     p.setSaved(true);
     const std::string text = "\x01\x02\x03 \x04\n\x7f zz\n";
     const std::string file = (home_.dir / "binaire.txt").string();

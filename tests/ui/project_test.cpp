@@ -3,6 +3,7 @@
 #include "ui/SheetImportPanel.h"
 
 #include <QStatusBar>
+#include <functional>
 
 using namespace tracelle;
 using tracelle::testing::ScriptedInteraction;
@@ -47,6 +48,19 @@ protected:
     void open(ui::MainWindow& w, const std::string& path) {
         ui.answerFileName(path);
         w.openProject();
+    }
+    // The file chosen after the question before the file dialog is answered yes.
+    void confirmThenChoose(const std::string& path) {
+        ui.answerConfirm(true);
+        ui.answerFileName(path);
+    }
+    // A project of `count` points on each of `lines` lines, saved as `name`, its window gone.
+    std::string savedProject(int count, int lines, const std::string& name,
+                             const std::function<void(model::Project&)>& edit = {}) {
+        ui::MainWindow w;
+        digitize(w, count, lines);
+        if (edit) edit(w.project());
+        return saveAs(w, name);
     }
 
     tracelle::testing::ConfigHome home_{"tracelle_projects_"};
@@ -210,16 +224,10 @@ TEST_F(OpeningProjects, APictureFoundElsewhereLeavesTheProjectToSave) {
 }
 
 TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
-    std::string other;
-    {
-        ui::MainWindow w;
-        digitize(w, 1, 2); // 2 points, lines 1 and 2
-        other = saveAs(w, "other");
-    }
+    const std::string other = savedProject(1, 2, "other"); // 2 points, lines 1 and 2
     ui::MainWindow w;
     digitize(w, 2, 3); // 6 points, current line 3
-    ui.answerConfirm(true);
-    ui.answerFileName(other);
+    confirmThenChoose(other);
     w.addPointsFromProject();
     const auto& p = w.project();
     EXPECT_EQ(p.N(), 8);
@@ -231,8 +239,7 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
 
     // A truncated file adds nothing: no row of it is drawn unless every one reads.
     const std::string text = tracelle::testing::textOf(other);
-    ui.answerConfirm(true);
-    ui.answerFileName(write(home_.dir, "coupe.trc", text.substr(0, text.rfind("\"    2\""))));
+    confirmThenChoose(write(home_.dir, "coupe.trc", text.substr(0, text.rfind("\"    2\""))));
     w.addPointsFromProject();
     expectLastStartsWith(ui.messages,
                          "Problème de lecture à la ligne 16 du fichier :\nil manque le point 2");
@@ -241,19 +248,14 @@ TEST_F(Projects, AppendedPointsComeAfterOursOnNewLines) {
 }
 
 TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
-    std::string other;
-    {
-        ui::MainWindow w;
-        digitize(w, 1, 1);
-        w.project().calibration().setCell(1, w.project().indice_col_cal("X"), "500");
-        other = saveAs(w, "cal");
-    }
+    const std::string other = savedProject(1, 1, "cal", [](model::Project& p) {
+        p.calibration().setCell(1, p.indice_col_cal("X"), "500");
+    });
     ui::MainWindow w;
     digitize(w, 1, 1);
     auto& c = w.project().calibration();
     c.setCell(1, w.project().indice_col_cal("x"), "  77");
-    ui.answerConfirm(true);
-    ui.answerFileName(other);
+    confirmThenChoose(other);
     w.importCalibrationValues();
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("X")), "500");
     EXPECT_EQ(c.cell(1, w.project().indice_col_cal("x")), "  77");
@@ -261,8 +263,7 @@ TEST_F(Projects, CalibrationValuesAreTakenWithoutTheImagePositions) {
 
     // A file cut in its calibration rows replaces nothing.
     const std::string text = tracelle::testing::textOf(other);
-    ui.answerConfirm(true);
-    ui.answerFileName(write(home_.dir, "coupe.trc", text.substr(0, text.find("2,0,"))));
+    confirmThenChoose(write(home_.dir, "coupe.trc", text.substr(0, text.find("2,0,"))));
     w.importCalibrationValues();
     expectLastStartsWith(ui.messages, "Problème de lecture à la ligne 13 du fichier :\nil manque "
                                       "le point de calage 2");
@@ -320,8 +321,7 @@ TEST_F(Projects, TextPointsAreReviewedThenAddedOnANewLine) {
 TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     ui::MainWindow w;
     digitize(w, 2, 1);
-    ui.answerConfirm(true);
-    ui.answerFileName(std::string(TEST_DATA_DIR) + "/points.xlsx");
+    confirmThenChoose(std::string(TEST_DATA_DIR) + "/points.xlsx");
     w.chooseSpreadsheet();
     EXPECT_EQ(ui.fileDialogs.back().filter.rfind("Classeurs (*.xls *.xlsx *.ods *.csv)|", 0), 0u);
     auto* panel = w.sheetImportPanel();
@@ -341,8 +341,7 @@ TEST_F(Projects, SpreadsheetPointsAreReadWithThePanelColumns) {
     // A damaged workbook: a clear message, and neither a point nor a line is added.
     const std::string damaged =
         write(home_.dir, "abîmé.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + std::string(2040, 'x'));
-    ui.answerConfirm(true);
-    ui.answerFileName(damaged);
+    confirmThenChoose(damaged);
     w.chooseSpreadsheet();
     w.importSpreadsheetPoints();
     expectLastStartsWith(ui.messages, "Impossible d'ouvrir le classeur " + damaged);

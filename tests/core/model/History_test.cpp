@@ -37,14 +37,19 @@ protected:
     }
     ~Undo() override { std::filesystem::remove_all(dir_); }
 
-    void click(int x, int y) {
+    // One user action: whatever `change` does is one step to undo.
+    template <class F> void act(F change) {
         History::Step step(p.history());
-        p.ajoute_point(x, y);
+        change();
+    }
+    void click(int x, int y) {
+        act([&] { p.ajoute_point(x, y); });
     }
     void newLine(std::uint32_t colour) {
-        History::Step step(p.history());
-        ui.answerColour(colour);
-        p.Nouvelle_suite_de_points();
+        act([&] {
+            ui.answerColour(colour);
+            p.Nouvelle_suite_de_points();
+        });
     }
     // The whole project as its file holds it, and what the file does not hold.
     std::string state() {
@@ -167,10 +172,7 @@ TEST_F(Undo, ALongRandomSessionUndoesToItsStartAndRedoesToItsEnd) {
     for (std::size_t k = 0; k < kinds + 120; ++k) { // each kind once, then at random
         const Action& a = kActions[k < kinds ? k : random() % kinds];
         const std::size_t steps = p.history().steps();
-        {
-            History::Step step(p.history());
-            a.run(p, ui);
-        }
+        act([&] { a.run(p, ui); });
         if (p.history().steps() > steps) {
             states.push_back(state());
             names.push_back(a.name);
@@ -199,11 +201,10 @@ TEST_F(Undo, ALongRandomSessionUndoesToItsStartAndRedoesToItsEnd) {
 // left out are not table cells: each change of them is still one action, named in the menu, whose
 // undo and redo fit again and give back every point's real values.
 TEST_F(Undo, AControlPointAChangeOfModelAxesOrLeftOutPointsIsOneAction) {
-    {
-        History::Step step(p.history());
+    act([&] {
         p.setCalibration({{{"1", "1000", 0, 0}, {"1", "1", 0, 1000}, {"1000", "1", 1000, 1000}}});
         p.calcul_nouveaux_calage();
-    }
+    });
     const auto realAt = [this] {
         model::Real X = 0, Y = 0;
         EXPECT_TRUE(p.repere_carte(640, 200, X, Y));
@@ -228,10 +229,7 @@ TEST_F(Undo, AControlPointAChangeOfModelAxesOrLeftOutPointsIsOneAction) {
         const std::string before = state();
         const auto realBefore = realAt();
         const std::size_t steps = p.history().steps();
-        {
-            History::Step step(p.history());
-            ASSERT_EQ(c.change(), model::FitStatus::Fitted);
-        }
+        act([&] { ASSERT_EQ(c.change(), model::FitStatus::Fitted); });
         ASSERT_EQ(p.history().steps(), steps + 1);
         EXPECT_EQ(p.history().undoName(), c.name);
         const std::string after = state();
@@ -251,10 +249,7 @@ TEST_F(Undo, AControlPointAChangeOfModelAxesOrLeftOutPointsIsOneAction) {
 TEST_F(Undo, NamesSavedFlagAndLimits) {
     click(700, 700);
     EXPECT_EQ(p.history().undoName(), "l'ajout du point 6");
-    {
-        History::Step step(p.history()); // "Calibrer ->"
-        p.restartCalibration();
-    }
+    act([&] { p.restartCalibration(); }); // "Calibrer ->"
     EXPECT_EQ(p.history().undoName(), "le nouveau calage");
     p.history().undo();
     ASSERT_EQ(p.K(), 3);
@@ -292,10 +287,7 @@ TEST_F(Undo, TheLineBreakFlagAloneIsNoAction) {
     click(700, 700);
     p.history().undo();
     ASSERT_FALSE(p.history().canUndo());
-    {
-        History::Step step(p.history());
-        p.setLineBreakPending(!p.lineBreakPending());
-    }
+    act([&] { p.setLineBreakPending(!p.lineBreakPending()); });
     EXPECT_FALSE(p.history().canUndo());
     EXPECT_TRUE(p.history().canRedo());
     p.history().redo();
@@ -309,19 +301,13 @@ TEST_F(Undo, DeletingAndInsertingKeepTheLines) {
         return measure::distance_perimetre_indice_ligne(p, line).P;
     };
     const auto line2 = length(2);
-    {
-        History::Step step(p.history());
-        p.inserePoint(2, 300, 100); // on the segment from point 1 to point 2... at point 2
-    }
+    act([&] { p.inserePoint(2, 300, 100); }); // on the segment from 1 to 2... at point 2
     EXPECT_EQ(p.N(), 6);
     EXPECT_EQ(model::enleve_blancs(p.points().cell(2, p.indice_col("L"))), "1");
     EXPECT_EQ(model::enleve_blancs(p.points().cell(6, p.indice_col("n"))), "6");
     EXPECT_EQ(p.points().cell(5, p.indice_col("Libellé")), "P4");
     EXPECT_EQ(length(2), line2);
-    {
-        History::Step step(p.history());
-        p.supprimePoint(3);
-    }
+    act([&] { p.supprimePoint(3); });
     EXPECT_EQ(p.N(), 5);
     EXPECT_EQ(p.currentLine(), 2) << "the current line stays";
     EXPECT_EQ(p.points().cell(4, p.indice_col("Libellé")), "P4");
