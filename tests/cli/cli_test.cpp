@@ -126,6 +126,12 @@ protected:
         return all;
     }
 
+    static std::vector<std::string> with(std::vector<std::string> args,
+                                         const std::vector<std::string>& more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+
     static std::string linesOf(const std::vector<std::string>& lines) {
         std::string text;
         for (const std::string& line : lines)
@@ -142,8 +148,7 @@ protected:
     void expectRefusals(const std::vector<Refusal>& cases,
                         const std::vector<std::string>& command = {}) {
         for (const auto& c : cases) {
-            std::vector<std::string> args = command;
-            args.insert(args.end(), c.args.begin(), c.args.end());
+            const std::vector<std::string> args = with(command, c.args);
             SCOPED_TRACE(args[0] + " " + (args.size() > 1 ? args[1] : ""));
             const Outcome r = run(args);
             EXPECT_EQ(r.status, c.status) << r.err;
@@ -290,10 +295,9 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
                     << static_cast<double>(k) * turn / 4 << '\n';
         }
         ASSERT_EQ(files::writeTextFile(path("polar.txt"), control.str()), "");
-        std::vector<std::string> args = {"calibrate", project_, "--control",      path("polar.txt"),
-                                         "--polar",   "-o",     path("polar.trc")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        ok(args);
+        ok(with({"calibrate", project_, "--control", path("polar.txt"), "--polar", "-o",
+                 path("polar.trc")},
+                c.options));
         model::Project q;
         ASSERT_EQ(files::chargeProjetSansImage(path("polar.trc"), q), "");
         ASSERT_EQ(q.N(), 6);
@@ -429,10 +433,9 @@ TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
         SCOPED_TRACE(c.scaled);
         picture::Layer layer = layerOf(map);
         const auto counts = measure::rasterArea(layer, measure::bounds(layer, 0, 0), c.fill);
-        std::vector<std::string> args = {"raster-area", map, "-o", path("contour.bmp")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(ok(args), linesOf(measure::rapportRaster(
-                                counts, c.scaled ? measure::echelleRaster(p) : 1)));
+        EXPECT_EQ(
+            ok(with({"raster-area", map, "-o", path("contour.bmp")}, c.options)),
+            linesOf(measure::rapportRaster(counts, c.scaled ? measure::echelleRaster(p) : 1)));
         EXPECT_EQ(pixelsOf(layerOf(path("contour.bmp"))), pixelsOf(layer));
     }
 }
@@ -473,8 +476,8 @@ std::string asText(const std::vector<trace::PixelPoint>& points) {
 }
 
 // The points printed are the core's for the same picture and choices; with a project, they are
-// appended as the core appends them, and the project written.
-TEST_F(Cli, TraceGivesTheCoresPoints) {
+// appended as the core appends them, and the project written. A refusal writes nothing.
+TEST_F(Cli, TraceGivesTheCoresPointsOrRefusesInOneLine) {
     const std::string map = tracedMap(path("courbes.bmp"));
     const picture::Layer layer = layerOf(map);
     const trace::Trace t = trace::followLine(layer, {100, 37});
@@ -494,9 +497,7 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.options[0] + " " + c.options.back());
         ASSERT_GT(c.expected.size(), 5u);
-        std::vector<std::string> args = {"trace", map};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(ok(args), asText(c.expected));
+        EXPECT_EQ(ok(with({"trace", map}, c.options)), asText(c.expected));
     }
 
     ok({"trace", map, "--from", "100,37", "--project", project_, "-o", path("trace.trc")});
@@ -504,10 +505,7 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
     trace::appendTrace(p, trace::resample(t.centreline));
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("trace.trc")), read(path("attendu.trc")));
-}
 
-TEST_F(Cli, TraceRefusesWithOneLineAndWritesNothing) {
-    const std::string map = tracedMap(path("courbes.bmp"));
     expectRefusals(
         {
             {{"--from", "150,150"}, 1, "Pas de trait sous le clic"},
@@ -548,8 +546,8 @@ std::string riverMap(const std::string& file) {
 }
 
 // The lines printed are the core's for the same picture and choices; with a project, they are
-// appended as the core appends them, and the project written.
-TEST_F(Cli, VectorizeGivesTheCoresLines) {
+// appended as the core appends them, and the project written. A refusal writes nothing.
+TEST_F(Cli, VectorizeGivesTheCoresLinesOrRefusesInOneLine) {
     const std::string map = riverMap(path("rivieres.bmp"));
     const picture::Layer layer = layerOf(map);
     const auto core = [&](std::optional<trace::Box> box, int gap, double length, double simplify) {
@@ -576,9 +574,7 @@ TEST_F(Cli, VectorizeGivesTheCoresLines) {
         for (std::size_t l = 0; l < c.expected.size(); ++l)
             for (const trace::PixelPoint& q : c.expected[l].points)
                 expected += std::to_string(l + 1) + "\t" + asText({q});
-        std::vector<std::string> args = {"vectorize", map, "--colour", "30,80,200"};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(ok(args), expected);
+        EXPECT_EQ(ok(with({"vectorize", map, "--colour", "30,80,200"}, c.options)), expected);
     }
 
     ok({"vectorize", map, "--colour", "30,80,200", "--project", project_, "-o",
@@ -586,10 +582,7 @@ TEST_F(Cli, VectorizeGivesTheCoresLines) {
     trace::appendLines(p, cases[0].expected);
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("vecteurs.trc")), read(path("attendu.trc")));
-}
 
-TEST_F(Cli, VectorizeRefusesWithOneLineAndWritesNothing) {
-    const std::string map = riverMap(path("rivieres.bmp"));
     expectRefusals(
         {
             {{"--colour", "200,30,30"}, 1, "Aucun pixel de la couleur choisie"},
@@ -655,8 +648,7 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
 }
 
 TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
-    tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
-                                                      '\n', 'x', '\n', 'y', 'z', '\n'});
+    ASSERT_EQ(files::writeBytesFile(path("abime.trc"), "/TRACELLE\nx\nyz\n"), "");
     std::vector<char> damaged(600, 'q'); // a compound file's signature, then nothing sound
     std::copy_n("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8, damaged.begin());
     tracelle::testing::writeBytes(path("abime.xls"), damaged);
@@ -844,10 +836,8 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
-        std::vector<std::string> args = {"georef", "-o", path("cale.trc"), "--decimal-separator",
-                                         ","};
-        args.insert(args.begin() + 1, c.args.begin(), c.args.end());
-        const Outcome r = run(args);
+        const Outcome r = run(
+            with(with({"georef"}, c.args), {"-o", path("cale.trc"), "--decimal-separator", ","}));
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "") << "no warning of the GeoTIFF tags";
         EXPECT_EQ(r.out.rfind("Image : " + c.picture + " (" + std::to_string(c.width) + " x " +
@@ -969,10 +959,8 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
         {{"utm", "utm-vers-latlon", path("zone.txt")}, 2, "conversion inconnue : utm-vers-latlon"},
     });
     EXPECT_FALSE(fs::exists(path("sortie.txt"))) << "nothing written after a stop";
-}
 
-// A worksheet kept as a workbook (here its tab-separated text named .csv) converts as its text.
-TEST_F(Cli, UtmReadsAWorksheetKeptAsAWorkbook) {
+    // A worksheet kept as a workbook (here its tab-separated text named .csv) converts as its text.
     geodesy::Worksheet sheet(1);
     const char* row[] = {"1", "P", "406864", "5383757", "32", "", "N", "WGS 84"};
     for (int column = 0; column < 8; ++column)
@@ -1167,11 +1155,8 @@ TEST_F(Cli, PictureCommandsHoldNoMoreThanTheyCheck) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string command = c.name[0] == 'c' ? "convert" : "threshold";
-        std::vector<std::string> small = {command, path("petite.jpg")}, large = small;
-        small.insert(small.end(), c.args.begin(), c.args.end());
-        large[1] = path("grande.jpg");
-        large.insert(large.end(), c.args.begin(), c.args.end());
-        const long long base = peakBytes(small), peak = peakBytes(large);
+        const long long base = peakBytes(with({command, path("petite.jpg")}, c.args)),
+                        peak = peakBytes(with({command, path("grande.jpg")}, c.args));
         ASSERT_GT(base, 0);
         ASSERT_GT(peak, 0);
         EXPECT_LE(static_cast<double>(peak - base) / (side * side), c.reserved)
@@ -1273,8 +1258,7 @@ TEST_F(Cli, EnglishRunsKeepTheNumbersAndTheFiles) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args.back());
-        std::vector<std::string> forced = c.args;
-        forced.insert(forced.begin(), {"--lang", "fr"});
+        const std::vector<std::string> forced = with({"--lang", "fr"}, c.args);
         std::vector<Outcome> runs;
         std::vector<std::string> written;
         for (const auto& [args, language] :
