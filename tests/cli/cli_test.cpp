@@ -126,6 +126,12 @@ protected:
         return all;
     }
 
+    static std::vector<std::string> with(std::vector<std::string> args,
+                                         const std::vector<std::string>& more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+
     static std::string linesOf(const std::vector<std::string>& lines) {
         std::string text;
         for (const std::string& line : lines)
@@ -142,9 +148,8 @@ protected:
     void expectRefusals(const std::vector<Refusal>& cases,
                         const std::vector<std::string>& command = {}) {
         for (const auto& c : cases) {
-            std::vector<std::string> args = command;
-            args.insert(args.end(), c.args.begin(), c.args.end());
-            SCOPED_TRACE(args[0] + " " + (args.size() > 1 ? args[1] : ""));
+            const std::vector<std::string> args = with(command, c.args);
+            SCOPED_TRACE(::testing::PrintToString(args));
             const Outcome r = run(args);
             EXPECT_EQ(r.status, c.status) << r.err;
             EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
@@ -162,11 +167,9 @@ protected:
 
 TEST_F(Cli, InfoTellsThePictureTheCountsAndTheCalibration) {
     const std::string out = ok({"info", project_});
-    EXPECT_NE(out.find("Image : /cartes/carte.jpg\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("Taille LxH : 1001 x 1001\n"), std::string::npos);
-    EXPECT_NE(out.find("Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n"),
-              std::string::npos);
-    EXPECT_NE(out.find("\n3\t"), std::string::npos) << "calibration row 3";
+    for (const char* part : {"Image : /cartes/carte.jpg\n", "Taille LxH : 1001 x 1001\n",
+                             "Points (N) : 6\nLignes : 2\nPoints de calage (K) : 3\n", "\n3\t"})
+        EXPECT_NE(out.find(part), std::string::npos) << part << " in " << out;
 }
 
 // Control points fitted as the core fits them: the residual table, the project written with
@@ -189,11 +192,11 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& c = points[i];
         const auto& d = fit.residuals()[i];
-        expected += std::to_string(i + 1) + "\t" + std::to_string(static_cast<int>(c.pixel.x)) +
-                    "\t" + std::to_string(static_cast<int>(c.pixel.y)) + "\t" +
-                    model::texte_general(c.real.X) + "\t" + model::texte_general(c.real.Y) + "\t" +
-                    model::texte_general(d.dX) + "\t" + model::texte_general(d.dY) + "\t" +
-                    model::texte_general(d.distance) + "\n";
+        expected += std::to_string(i + 1);
+        for (const auto n : {model::Real(int(c.pixel.x)), model::Real(int(c.pixel.y)), c.real.X,
+                             c.real.Y, d.dX, d.dY, d.distance})
+            (expected += '\t') += model::texte_general(n);
+        expected += "\n";
     }
     expected += "RMS\t" + model::texte_general(fit.rms()) + "\n";
     EXPECT_EQ(out, expected);
@@ -221,8 +224,9 @@ TEST_F(Cli, CalibrateFitsControlPointsAndWritesTheProject) {
         << info;
 
     // On a logarithmic axis the points get the axis values, and lengths are refused.
-    const char* decades = "100 900 1 0\n900 900 10000 0\n100 100 1 800\n";
-    ASSERT_EQ(files::writeTextFile(path("decades.txt"), decades), "");
+    ASSERT_EQ(
+        files::writeTextFile(path("decades.txt"), "100 900 1 0\n900 900 10000 0\n100 100 1 800\n"),
+        "");
     ok({"calibrate", project_, "--control", path("decades.txt"), "--log-x", "-o", path("log.trc")});
     model::Project logProject;
     ASSERT_EQ(files::chargeProjetSansImage(path("log.trc"), logProject), "");
@@ -290,10 +294,9 @@ TEST_F(Cli, CalibrateReadsPolarGraphs) {
                     << static_cast<double>(k) * turn / 4 << '\n';
         }
         ASSERT_EQ(files::writeTextFile(path("polar.txt"), control.str()), "");
-        std::vector<std::string> args = {"calibrate", project_, "--control",      path("polar.txt"),
-                                         "--polar",   "-o",     path("polar.trc")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        ok(args);
+        ok(with({"calibrate", project_, "--control", path("polar.txt"), "--polar", "-o",
+                 path("polar.trc")},
+                c.options));
         model::Project q;
         ASSERT_EQ(files::chargeProjetSansImage(path("polar.trc"), q), "");
         ASSERT_EQ(q.N(), 6);
@@ -415,7 +418,8 @@ TEST_F(Cli, MeasureWritesTheSurfaceAndCapTexts) {
     EXPECT_NE(out.find("+(1 à 2) = " + model::_format(step, 6, 4)), std::string::npos) << out;
 }
 
-TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
+// The area report and contour, and the black and white picture, are the core's.
+TEST_F(Cli, RasterAreaAndThresholdWriteWhatTheCoreWrites) {
     const std::string map = paintedMap();
     const struct {
         std::vector<std::string> options;
@@ -429,16 +433,12 @@ TEST_F(Cli, RasterAreaPrintsTheCoresReportAndWritesTheContour) {
         SCOPED_TRACE(c.scaled);
         picture::Layer layer = layerOf(map);
         const auto counts = measure::rasterArea(layer, measure::bounds(layer, 0, 0), c.fill);
-        std::vector<std::string> args = {"raster-area", map, "-o", path("contour.bmp")};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(ok(args), linesOf(measure::rapportRaster(
-                                counts, c.scaled ? measure::echelleRaster(p) : 1)));
+        EXPECT_EQ(
+            ok(with({"raster-area", map, "-o", path("contour.bmp")}, c.options)),
+            linesOf(measure::rapportRaster(counts, c.scaled ? measure::echelleRaster(p) : 1)));
         EXPECT_EQ(pixelsOf(layerOf(path("contour.bmp"))), pixelsOf(layer));
     }
-}
 
-TEST_F(Cli, ThresholdWritesTheCoresBlackAndWhite) {
-    const std::string map = paintedMap();
     picture::Layer layer = layerOf(map);
     measure::threshold(layer, measure::bounds(layer, 0, 0), *measure::seuil("10,5"), {0, 0, 0});
     EXPECT_EQ(
@@ -473,8 +473,8 @@ std::string asText(const std::vector<trace::PixelPoint>& points) {
 }
 
 // The points printed are the core's for the same picture and choices; with a project, they are
-// appended as the core appends them, and the project written.
-TEST_F(Cli, TraceGivesTheCoresPoints) {
+// appended as the core appends them, and the project written. A refusal writes nothing.
+TEST_F(Cli, TraceGivesTheCoresPointsOrRefusesInOneLine) {
     const std::string map = tracedMap(path("courbes.bmp"));
     const picture::Layer layer = layerOf(map);
     const trace::Trace t = trace::followLine(layer, {100, 37});
@@ -494,9 +494,7 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.options[0] + " " + c.options.back());
         ASSERT_GT(c.expected.size(), 5u);
-        std::vector<std::string> args = {"trace", map};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(ok(args), asText(c.expected));
+        EXPECT_EQ(ok(with({"trace", map}, c.options)), asText(c.expected));
     }
 
     ok({"trace", map, "--from", "100,37", "--project", project_, "-o", path("trace.trc")});
@@ -504,10 +502,7 @@ TEST_F(Cli, TraceGivesTheCoresPoints) {
     trace::appendTrace(p, trace::resample(t.centreline));
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("trace.trc")), read(path("attendu.trc")));
-}
 
-TEST_F(Cli, TraceRefusesWithOneLineAndWritesNothing) {
-    const std::string map = tracedMap(path("courbes.bmp"));
     expectRefusals(
         {
             {{"--from", "150,150"}, 1, "Pas de trait sous le clic"},
@@ -548,8 +543,8 @@ std::string riverMap(const std::string& file) {
 }
 
 // The lines printed are the core's for the same picture and choices; with a project, they are
-// appended as the core appends them, and the project written.
-TEST_F(Cli, VectorizeGivesTheCoresLines) {
+// appended as the core appends them, and the project written. A refusal writes nothing.
+TEST_F(Cli, VectorizeGivesTheCoresLinesOrRefusesInOneLine) {
     const std::string map = riverMap(path("rivieres.bmp"));
     const picture::Layer layer = layerOf(map);
     const auto core = [&](std::optional<trace::Box> box, int gap, double length, double simplify) {
@@ -576,9 +571,7 @@ TEST_F(Cli, VectorizeGivesTheCoresLines) {
         for (std::size_t l = 0; l < c.expected.size(); ++l)
             for (const trace::PixelPoint& q : c.expected[l].points)
                 expected += std::to_string(l + 1) + "\t" + asText({q});
-        std::vector<std::string> args = {"vectorize", map, "--colour", "30,80,200"};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        EXPECT_EQ(ok(args), expected);
+        EXPECT_EQ(ok(with({"vectorize", map, "--colour", "30,80,200"}, c.options)), expected);
     }
 
     ok({"vectorize", map, "--colour", "30,80,200", "--project", project_, "-o",
@@ -586,10 +579,7 @@ TEST_F(Cli, VectorizeGivesTheCoresLines) {
     trace::appendLines(p, cases[0].expected);
     ASSERT_EQ(files::sauve_projet(p, path("attendu.trc")), "");
     EXPECT_EQ(read(path("vecteurs.trc")), read(path("attendu.trc")));
-}
 
-TEST_F(Cli, VectorizeRefusesWithOneLineAndWritesNothing) {
-    const std::string map = riverMap(path("rivieres.bmp"));
     expectRefusals(
         {
             {{"--colour", "200,30,30"}, 1, "Aucun pixel de la couleur choisie"},
@@ -608,24 +598,6 @@ TEST_F(Cli, VectorizeRefusesWithOneLineAndWritesNothing) {
     expectRefusals({{{"vectorize", map, "--colour", "30,80,200", "--project", project_},
                      1,
                      "--project et -o SORTIE.trc vont ensemble"}});
-}
-
-// A project whose rows do not read is bad data for every command: each stops with the line and
-// what was expected there, and writes nothing (files cut short are the core's test).
-TEST_F(Cli, AProjectThatDoesNotReadIsRefusedByEveryCommand) {
-    p.calibration().setCell(1, p.indice_col_cal("x"), "1x0");
-    const std::string file = path("entier.trc"), points = path("points.txt");
-    ASSERT_EQ(files::sauve_projet(p, file), "");
-    tracelle::testing::writeBytes(points, {'1', ' ', '2', '\n'});
-    const char* says = "entier.trc : Problème de lecture à la ligne 12 du fichier : le point de "
-                       "calage 1 attend un entier en colonne x, et non <1x0>";
-    expectRefusals({{{"info", file}, 1, says},
-                    {{"export", file, "-o", path("x.txt")}, 1, says},
-                    {{"export", file, "--format", "geojson", "-o", path("x.geojson")}, 1, says},
-                    {{"measure", file, "--line", "1"}, 1, says},
-                    {{"import", file, points, "-o", path("x.trc")}, 1, says}});
-    for (const char* written : {"x.txt", "x.geojson", "x.trc"})
-        EXPECT_FALSE(fs::exists(path(written))) << written;
 }
 
 TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
@@ -654,9 +626,17 @@ TEST_F(Cli, ImportWritesTheProjectWithTheAddedPoints) {
     EXPECT_EQ(read(path("classeur.trc")), read(path("attendu.trc")));
 }
 
+// Bad input and bad usage write nothing. A project whose rows do not read is bad data for every
+// command: each stops with the line and what was expected there (files cut short are the core's
+// test).
 TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
-    tracelle::testing::writeBytes(path("abime.trc"), {'/', 'T', 'R', 'A', 'C', 'E', 'L', 'L', 'E',
-                                                      '\n', 'x', '\n', 'y', 'z', '\n'});
+    p.calibration().setCell(1, p.indice_col_cal("x"), "1x0");
+    const std::string file = path("entier.trc"), points = path("points.txt");
+    ASSERT_EQ(files::sauve_projet(p, file), "");
+    ASSERT_EQ(files::writeBytesFile(points, "1 2\n"), "");
+    const char* says = "entier.trc : Problème de lecture à la ligne 12 du fichier : le point de "
+                       "calage 1 attend un entier en colonne x, et non <1x0>";
+    ASSERT_EQ(files::writeBytesFile(path("abime.trc"), "/TRACELLE\nx\nyz\n"), "");
     std::vector<char> damaged(600, 'q'); // a compound file's signature, then nothing sound
     std::copy_n("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8, damaged.begin());
     tracelle::testing::writeBytes(path("abime.xls"), damaged);
@@ -666,6 +646,15 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
     single.ajoute_point(10, 10);
     ASSERT_EQ(files::sauve_projet(single, path("seul.trc")), "");
     expectRefusals({
+        {{"info", file}, 1, says},
+        {{"export", file, "-o", path("x.txt")}, 1, says},
+        {{"export", file, "--format", "geojson", "-o", path("x.geojson")}, 1, says},
+        {{"measure", file, "--line", "1"}, 1, says},
+        {{"import", file, points, "-o", path("x.trc")}, 1, says},
+        {{"export", project_, "--normalized", "--step", "0.00001", "--x-max", "1000", "-o",
+          path("n.txt")},
+         1,
+         "l'export normalisé demande plus de 10 000 000 pas"},
         {{"info", path("absent.trc")}, 1, "impossible de lire le fichier"},
         {{"export", path("abime.trc")}, 1, "abime.trc : Ancien format"},
         {{"measure", project_, "--line", "7"}, 1, "la ligne 7 n'existe pas"},
@@ -690,24 +679,19 @@ TEST_F(Cli, BadInputAndBadUsageGiveTheirStatusAndOneLine) {
         {{"info", project_, "--decimal-separator", ";"}, 2, "--decimal-separator attend"},
         {{"dessine"}, 2, "commande inconnue : dessine"},
     });
-    EXPECT_FALSE(fs::exists(path("x.trc"))) << "nothing written for a damaged workbook";
-    EXPECT_FALSE(fs::exists(path("x.bmp"))) << "nor for a threshold that cannot be read";
+    for (const char* written : {"x.txt", "x.geojson", "x.trc", "x.bmp", "n.txt"})
+        EXPECT_FALSE(fs::exists(path(written))) << written;
     EXPECT_EQ(ok({"export", "--help"}).rfind("Usage : tracelle-cli export FICHIER.trc", 0), 0u);
 }
 
 // Standard input is held to the size of the largest file read: one byte more is refused,
-// read no further. A resampling of more than ten million steps is refused before it starts.
-TEST_F(Cli, StandardInputAndResamplingHaveTheirLimits) {
+// read no further.
+TEST_F(Cli, StandardInputHasItsLimit) {
     const Outcome r =
         run({"utm", "km"}, "head -c " + std::to_string(files::kMaxReadBytes + 1) + " /dev/zero |");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "tracelle-cli : l'entrée standard est trop grande (1024 Mo au plus)\n");
     EXPECT_EQ(r.out, "");
-    expectRefusals({{{"export", project_, "--normalized", "--step", "0.00001", "--x-max", "1000",
-                      "-o", path("n.txt")},
-                     1,
-                     "l'export normalisé demande plus de 10 000 000 pas"}});
-    EXPECT_FALSE(fs::exists(path("n.txt")));
 }
 
 // The temporary files that a killed run left in the working folder are removed at the next
@@ -844,10 +828,8 @@ TEST_F(CliGeoref, EachSourceGivesAProjectCalibratedOnItsMap) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0]);
-        std::vector<std::string> args = {"georef", "-o", path("cale.trc"), "--decimal-separator",
-                                         ","};
-        args.insert(args.begin() + 1, c.args.begin(), c.args.end());
-        const Outcome r = run(args);
+        const Outcome r = run(
+            with(with({"georef"}, c.args), {"-o", path("cale.trc"), "--decimal-separator", ","}));
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "") << "no warning of the GeoTIFF tags";
         EXPECT_EQ(r.out.rfind("Image : " + c.picture + " (" + std::to_string(c.width) + " x " +
@@ -894,24 +876,20 @@ TEST_F(CliGeoref, ARefusedSourceWritesNothing) {
     const std::string out = path("refus.trc");
     expectRefusals(
         {
-            {{path("absent.tab"), "-o", out}, 1, "absent.tab> impossible à ouvrir"},
-            {{path("sans-image.tab"), "-o", out}, 1, "perdue.bmp> impossible à ouvrir"},
-            {{path("plat.bpw"), "-o", out}, 1, "alignés"},
-            {{path("bon.hdr"), "-o", out}, 1, "50 x 20 pixels, <bon.bmp> en a 50 x 40"},
-            {{path("orphelin.tfw"), "-o", out}, 1, "aucune image du même nom"},
-            {{path("abime.bpw"), "-o", out}, 1, "Impossible de lire l'image"},
-            {{bare, "-o", out}, 1, "nue.bmp> n'est pas calée"},
-            {{path("zero.tif"), "-o", out},
-             1,
-             "<zero.tif> : les trois points de calage sont alignés"},
-            {{path("absent.tif"), "-o", out}, 1, "Impossible de lire l'image"},
-            {{good}, 2, "-o PROJET.trc est obligatoire"},
-            {{good, "--picture", bare, "-o", out},
-             2,
-             "--picture ne sert qu'avec un fichier de calage"},
-            {{good, bare, "-o", out}, 2, "argument en trop"},
+            {{path("absent.tab")}, 1, "absent.tab> impossible à ouvrir"},
+            {{path("sans-image.tab")}, 1, "perdue.bmp> impossible à ouvrir"},
+            {{path("plat.bpw")}, 1, "alignés"},
+            {{path("bon.hdr")}, 1, "50 x 20 pixels, <bon.bmp> en a 50 x 40"},
+            {{path("orphelin.tfw")}, 1, "aucune image du même nom"},
+            {{path("abime.bpw")}, 1, "Impossible de lire l'image"},
+            {{bare}, 1, "nue.bmp> n'est pas calée"},
+            {{path("zero.tif")}, 1, "<zero.tif> : les trois points de calage sont alignés"},
+            {{path("absent.tif")}, 1, "Impossible de lire l'image"},
+            {{good, "--picture", bare}, 2, "--picture ne sert qu'avec un fichier de calage"},
+            {{good, bare}, 2, "argument en trop"},
         },
-        {"georef"});
+        {"georef", "-o", out});
+    expectRefusals({{{"georef", good}, 2, "-o PROJET.trc est obligatoire"}});
     for (const auto& entry : fs::directory_iterator(dir_))
         EXPECT_EQ(entry.path().filename().string().rfind("refus", 0), std::string::npos)
             << entry.path();
@@ -969,10 +947,8 @@ TEST_F(Cli, UtmRunsTheConvertersCommandsOnAWorksheet) {
         {{"utm", "utm-vers-latlon", path("zone.txt")}, 2, "conversion inconnue : utm-vers-latlon"},
     });
     EXPECT_FALSE(fs::exists(path("sortie.txt"))) << "nothing written after a stop";
-}
 
-// A worksheet kept as a workbook (here its tab-separated text named .csv) converts as its text.
-TEST_F(Cli, UtmReadsAWorksheetKeptAsAWorkbook) {
+    // A worksheet kept as a workbook (here its tab-separated text named .csv) converts as its text.
     geodesy::Worksheet sheet(1);
     const char* row[] = {"1", "P", "406864", "5383757", "32", "", "N", "WGS 84"};
     for (int column = 0; column < 8; ++column)
@@ -1001,15 +977,15 @@ TEST_F(Cli, ConvertWritesWhatTheConversionWindowWrites) {
     EXPECT_EQ(read(path("plan.tif")), read(path("attendu.tif")));
 
     tracelle::testing::writeBytes(path("abime.emf"), std::vector<char>(64, 'x'));
-    expectRefusals({
-        {{"convert", path("abime.emf"), "-o", path("x.bmp")}, 1, "abime.emf"},
-        {{"convert", path("plan.txt"), "-o", path("x.bmp")}, 1, "se convertissent"},
-        {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--page", "2"}, 1, "pas de page 2"},
-        {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--dpi", "1a"},
-         2,
-         "'1a' n'est pas une valeur entière correcte"},
-        {{"convert", path("plan.emf"), "-o", path("x.bmp"), "--format", "gif"}, 2, "--format"},
-    });
+    expectRefusals(
+        {
+            {{path("abime.emf")}, 1, "abime.emf"},
+            {{path("plan.txt")}, 1, "se convertissent"},
+            {{path("plan.emf"), "--page", "2"}, 1, "pas de page 2"},
+            {{path("plan.emf"), "--dpi", "1a"}, 2, "'1a' n'est pas une valeur entière correcte"},
+            {{path("plan.emf"), "--format", "gif"}, 2, "--format"},
+        },
+        {"convert", "-o", path("x.bmp")});
     EXPECT_FALSE(fs::exists(path("x.bmp")));
 }
 
@@ -1167,11 +1143,8 @@ TEST_F(Cli, PictureCommandsHoldNoMoreThanTheyCheck) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string command = c.name[0] == 'c' ? "convert" : "threshold";
-        std::vector<std::string> small = {command, path("petite.jpg")}, large = small;
-        small.insert(small.end(), c.args.begin(), c.args.end());
-        large[1] = path("grande.jpg");
-        large.insert(large.end(), c.args.begin(), c.args.end());
-        const long long base = peakBytes(small), peak = peakBytes(large);
+        const long long base = peakBytes(with({command, path("petite.jpg")}, c.args)),
+                        peak = peakBytes(with({command, path("grande.jpg")}, c.args));
         ASSERT_GT(base, 0);
         ASSERT_GT(peak, 0);
         EXPECT_LE(static_cast<double>(peak - base) / (side * side), c.reserved)
@@ -1245,9 +1218,8 @@ std::vector<std::string> numbersIn(const std::string& text) {
 TEST_F(Cli, EnglishRunsKeepTheNumbersAndTheFiles) {
     const std::string river = riverMap(path("rivieres.bmp"));
     const std::string traced = tracedMap(path("courbes.bmp"));
-    const std::string points = "10 20 a\nbonjour\n50 60\n", world = "2\n0\n0\n-2\n1000\n5000\n";
-    tracelle::testing::writeBytes(path("points.txt"), {points.begin(), points.end()});
-    tracelle::testing::writeBytes(path("rivieres.wld"), {world.begin(), world.end()});
+    ASSERT_EQ(files::writeBytesFile(path("points.txt"), "10 20 a\nbonjour\n50 60\n"), "");
+    ASSERT_EQ(files::writeBytesFile(path("rivieres.wld"), "2\n0\n0\n-2\n1000\n5000\n"), "");
     ASSERT_EQ(files::writeTextFile(path("feuille.txt"), geodesy::Worksheet().texteExport()), "");
     const struct {
         std::vector<std::string> args;
@@ -1273,8 +1245,7 @@ TEST_F(Cli, EnglishRunsKeepTheNumbersAndTheFiles) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args.back());
-        std::vector<std::string> forced = c.args;
-        forced.insert(forced.begin(), {"--lang", "fr"});
+        const std::vector<std::string> forced = with({"--lang", "fr"}, c.args);
         std::vector<Outcome> runs;
         std::vector<std::string> written;
         for (const auto& [args, language] :
