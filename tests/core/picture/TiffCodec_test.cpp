@@ -8,17 +8,13 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <random>
 #include <regex>
 #include <string>
 #include <tiffio.h>
-#include <unistd.h>
 #include <vector>
 
 using namespace tracelle::picture;
