@@ -9,7 +9,6 @@
 #include "support/TempFiles.h"
 
 #include <chrono>
-#include <cmath>
 #include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
@@ -237,14 +236,13 @@ TEST_F(PictureLoadingTest, FailuresAreToldBeforeOrAfterTheSize) {
         tracelle::testing::writeBytes(cut, bytes);
         return cut;
     };
-    const std::string good = path("good.jpg");
-    ASSERT_EQ(writeJpeg(pattern(300, 200), good, 90), "");
-    const std::string png = path("good.png");
-    writePng(pattern(300, 200), png, false);
+    // Whole JPEG, PNG and TIFF strips, written as the row tests write them.
+    const auto formats = arrivingFormats();
+    const std::string good = path("good.jpg"), png = path("good.png"), tif = path("good.tif");
+    for (const auto& [i, file] : {std::pair{0, good}, std::pair{1, png}, std::pair{2, tif}})
+        formats[i].write(pattern(300, 200), file);
     const std::string interlaced = path("interlaced.png");
     writePng(pattern(300, 200), interlaced, true);
-    const std::string tif = path("good.tif");
-    writeTiffBlocks(pattern(300, 200), tif, false);
     const std::string bmp = path("other.bmp");
     tracelle::testing::writeBytes(bmp, {'B', 'M', 0, 0});
 
@@ -280,16 +278,19 @@ TEST(LayerArriving, ADrawnTileWaitsForItsRowsAndMarginTilesFollowTheRows) {
     const auto expected = [&](int x, int y) {
         return x >= 100 && x < 700 && y >= 40 ? patternAt(x - 100, y - 40) : teal;
     };
+    const auto expectShown = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (!(x == 300 && y == 200) && !(x == 650 && y == 400)) {
+                    ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
+                }
+    };
     // Drawing into a tile copies it from the picture: from its final rows, never the unwritten.
     for (const auto& [dx, dy] : {std::pair{300, 200}, std::pair{650, 400}}) {
         SCOPED_TRACE(dx);
         layer.setPixel(dx, dy, 0);
         const int tx = 100 + (dx - 100) / 256 * 256, ty = 40 + (dy - 40) / 256 * 256;
-        for (int y = ty; y < std::min(560, ty + 256); ++y)
-            for (int x = tx; x < std::min(760, tx + 256); ++x)
-                if (!(x == dx && y == dy)) {
-                    ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
-                }
+        expectShown(tx, ty, std::min(760, tx + 256), std::min(560, ty + 256));
     }
     // The rows shown grow with the rows taken in, and end with every pixel in place.
     int shown = layer.rowsArrived();
@@ -301,11 +302,7 @@ TEST(LayerArriving, ADrawnTileWaitsForItsRowsAndMarginTilesFollowTheRows) {
     }
     EXPECT_EQ(layer.takeArrived(), 560);
     EXPECT_EQ(layer.rowsArrived(), 560);
-    for (int y = 0; y < 560; ++y)
-        for (int x = 0; x < 760; ++x)
-            if (!(x == 300 && y == 200) && !(x == 650 && y == 400)) {
-                ASSERT_EQ(layer.pixel(x, y), expected(x, y)) << x << "," << y;
-            }
+    expectShown(0, 0, 760, 560);
 }
 
 TEST(LayerArriving, TheViewLeavesOutTheRowsNotArrived) {

@@ -8,17 +8,14 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <random>
 #include <regex>
 #include <string>
 #include <tiffio.h>
-#include <unistd.h>
+#include <utility>
 #include <vector>
 
 using namespace tracelle::picture;
@@ -325,26 +322,21 @@ TEST_F(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
     const Compression jpeg{"JPEG", COMPRESSION_JPEG};
     const Compression deflate{"deflate", COMPRESSION_ADOBE_DEFLATE, true};
     const Organisation one{"one strip", false, false}, oneSeparate{"one strip", false, true};
-    const struct {
-        int width, height;
-        Layout layout;
-        WriteOptions w;
-    } cases[] = {
-        {1203, 1801, kRgb, {kLzw, one, 1801}},
-        {1203, 1801, rgba16, {deflate, oneSeparate, 1801}},
-        {1203, 1801, ycbcr, {jpeg, one, 1801}},
-        {800, 700, kRgb, {kLzw, kOrganisations[0], 16}},
-        {800, 700, ycbcr, {jpeg, kOrganisations[0], 16}},
-        {800, 700, ycbcr, {jpeg, kOrganisations[1], 16}},
-        {800, 700, rgba, {kLzw, kOrganisations[2], 16}},
-        {800, 700, rgba, {kLzw, kOrganisations[3], 16}},
-        {37, 23, kRgb, {kLzw, kOrganisations[0], 5, false, 3}},
+    const std::pair<Source, WriteOptions> cases[] = {
+        {{1203, 1801, kRgb}, {kLzw, one, 1801}},
+        {{1203, 1801, rgba16}, {deflate, oneSeparate, 1801}},
+        {{1203, 1801, ycbcr, true}, {jpeg, one, 1801}},
+        {{800, 700, kRgb}, {kLzw, kOrganisations[0], 16}},
+        {{800, 700, ycbcr, true}, {jpeg, kOrganisations[0], 16}},
+        {{800, 700, ycbcr, true}, {jpeg, kOrganisations[1], 16}},
+        {{800, 700, rgba}, {kLzw, kOrganisations[2], 16}},
+        {{800, 700, rgba}, {kLzw, kOrganisations[3], 16}},
+        {{37, 23, kRgb}, {kLzw, kOrganisations[0], 5, false, 3}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(describe(c.layout) + ", " + c.w.compression.name + ", " +
-                     c.w.organisation.name + ", " + std::to_string(c.w.pages) + " pages");
-        const bool smooth = c.w.compression.code == COMPRESSION_JPEG;
-        expectSourcePixels({c.width, c.height, c.layout, smooth}, c.w);
+    for (const auto& [source, w] : cases) {
+        SCOPED_TRACE(describe(source.layout) + ", " + w.compression.name + ", " +
+                     w.organisation.name + ", " + std::to_string(w.pages) + " pages");
+        expectSourcePixels(source, w);
     }
 }
 
