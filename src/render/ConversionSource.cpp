@@ -72,8 +72,19 @@ QImage readPicture(const std::string& path, SourceKind kind, std::string* error)
     picture::Decoded decoded = picture::decodeFile(path);
     if (!decoded.ok()) return fail(decoded.error);
     auto raster = std::make_unique<picture::Raster>(std::move(decoded.raster));
-    const picture::Pixel* words = raster->data();
     const int w = raster->width(), h = raster->height();
+    if (raster->indexed()) {
+        QList<QRgb> colours;
+        for (const picture::Pixel p : raster->palette())
+            colours.push_back(qRgb(picture::red8(p), picture::green8(p), picture::blue8(p)));
+        const std::uint8_t* indices = raster->indexRow(0);
+        const auto bytesPerLine = static_cast<qsizetype>(raster->stride());
+        QImage image =
+            sharing(std::move(raster), indices, w, h, bytesPerLine, QImage::Format_Indexed8);
+        image.setColorTable(colours);
+        return image;
+    }
+    const picture::Pixel* words = raster->data();
     const auto bytesPerLine = static_cast<qsizetype>(raster->stride() * sizeof(picture::Pixel));
     return sharing(std::move(raster), words, w, h, bytesPerLine, QImage::Format_RGB555);
 }

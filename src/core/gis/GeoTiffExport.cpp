@@ -44,12 +44,13 @@ Dataset memoryCopy(const picture::Raster& r) {
     Dataset d = rgbDataset(r.width(), r.height());
     if (!d) return d;
     std::vector<std::uint8_t> band(static_cast<std::size_t>(r.width()));
+    std::vector<picture::Pixel> expanded(static_cast<std::size_t>(r.width()));
     using Channel = std::uint8_t (*)(picture::Pixel);
     const std::array<Channel, 3> channels = {picture::red8, picture::green8, picture::blue8};
     for (int b = 0; b < 3; ++b) {
         GDALRasterBandH h = GDALGetRasterBand(d.get(), b + 1);
         for (int y = 0; y < r.height(); ++y) {
-            const picture::Pixel* row = r.row(y);
+            const picture::Pixel* row = r.rowInto(y, expanded.data());
             for (int x = 0; x < r.width(); ++x)
                 band[static_cast<std::size_t>(x)] = channels[static_cast<std::size_t>(b)](row[x]);
             if (GDALRasterIO(h, GF_Write, 0, y, r.width(), 1, band.data(), r.width(), 1, GDT_Byte,

@@ -85,7 +85,7 @@ private:
         const int start = x;
         while (x > 0) {
             int before = 0, after = 0;
-            if (!region_.inside(*layer_.run(x - 1, y, before, after))) break;
+            if (!insideAt(x - 1, y)) break;
             Pixel* p = layer_.writableRun(x - 1, y, before, after) - before;
             const int first = lastWhere(p, before + 1, outside()) + 1;
             std::fill(p + first, p + before + 1, paint_);
@@ -102,7 +102,7 @@ private:
         const int start = x;
         while (x < layer_.width()) {
             int before = 0, after = 0;
-            if (!region_.inside(*layer_.run(x, y, before, after))) break;
+            if (!insideAt(x, y)) break;
             Pixel* p = layer_.writableRun(x, y, before, after);
             const int n = firstWhere(p, after + 1, outside());
             std::fill(p, p + n, paint_);
@@ -116,9 +116,10 @@ private:
 
     // The first column from x to last that is inside, or last + 1.
     int skip(int x, int last, int y) const {
+        Layer::Scratch scratch;
         while (x <= last) {
             int before = 0, after = 0;
-            const Pixel* p = layer_.run(x, y, before, after);
+            const Pixel* p = layer_.run(x, y, before, after, scratch);
             const int n = std::min(after, last - x) + 1;
             const int hit = firstWhere(p, n, [this](auto v) { return region_.inside(v); });
             if (hit < n) return x + hit;
@@ -139,9 +140,10 @@ private:
 };
 
 void clearMarks(Layer& layer, int y, int first, int last) {
+    Layer::Scratch scratch;
     for (int x = first; x <= last;) {
         int before = 0, after = 0;
-        const Pixel* p = layer.run(x, y, before, after);
+        const Pixel* p = layer.run(x, y, before, after, scratch);
         const int n = std::min(after, last - x) + 1;
         // Tiles of the row that the fill went round are left shared with the picture.
         const int marked = firstWhere(p, n, [](auto v) { return (v & kVisited) != 0; });

@@ -29,7 +29,8 @@ public:
         int before = 0, after = 0;
         for (int dy = -1; dy <= 1; ++dy) {
             if (y + dy < b_.y0 || y + dy > b_.y1) continue;
-            rows_[static_cast<std::size_t>(dy + 1)] = layer_.run(x, y + dy, before, after);
+            const auto i = static_cast<std::size_t>(dy + 1);
+            rows_[i] = layer_.run(x, y + dy, before, after, scratch_[i]);
         }
         end_ = std::min(x + after + 1, b_.x1 + 1);
     }
@@ -51,6 +52,7 @@ private:
     Bounds b_;
     int x_ = 0, y_ = 0, end_ = 0;
     std::array<const Pixel*, 3> rows_{};
+    std::array<Layer::Scratch, 3> scratch_;
 };
 
 bool empty(const Bounds& b) {

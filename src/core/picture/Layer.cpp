@@ -26,6 +26,7 @@ Layer Layer::over(std::shared_ptr<const Raster> picture, int w, int h, int ox, i
     l.ox_ = l.picture_ ? ox : 0;
     l.oy_ = l.picture_ ? oy : 0;
     l.margin_ = margin;
+    l.palette_ = l.picture_ && l.picture_->indexed() ? &l.picture_->palette() : nullptr;
     l.layOut();
     return l;
 }
@@ -94,13 +95,19 @@ void Layer::restore(Tile& t) {
     spare_->give(std::move(t.own));
     t.cols = kTile;
     t.rows = kTile;
+    t.indices = nullptr;
     if (!showsPicture(t)) {
         t.base = marginRow_.data();
         t.stride = 0;
         return;
     }
     // The grid starts at the picture's corner: a tile's picture lies in its top left corner.
-    t.base = picture_->row(t.y - oy_) + (t.x - ox_);
+    if (picture_->indexed()) {
+        t.base = nullptr;
+        t.indices = picture_->indexRow(t.y - oy_) + (t.x - ox_);
+    } else {
+        t.base = picture_->row(t.y - oy_) + (t.x - ox_);
+    }
     t.stride = static_cast<std::ptrdiff_t>(picture_->stride());
     t.cols = std::min(kTile, ox_ + picture_->width() - t.x);
     t.rows = std::min(kTile, oy_ + picture_->height() - t.y);
@@ -134,6 +141,7 @@ Pixel* Layer::copyOf(Tile& t) {
         }
         t.own = std::move(copy);
         t.base = t.own.get();
+        t.indices = nullptr;
         t.stride = kTile;
         t.cols = kTile;
         t.rows = kTile;
@@ -197,8 +205,10 @@ std::size_t Layer::Recording::bytes() const {
 
 Pixel* Layer::writableRun(int x, int y, int& before, int& after) {
     Tile& t = tiles_[tileIndex(x, y)];
-    drawInto(t);
-    return const_cast<Pixel*>(run(x, y, before, after));
+    Pixel* own = drawInto(t);
+    before = x - std::max(t.x, 0);
+    after = std::min(t.x + kTile, width_) - x - 1;
+    return own + static_cast<std::ptrdiff_t>(y - t.y) * kTile + (x - t.x);
 }
 
 void Layer::fillSpan(int y, int x0, int x1, Pixel value) {

@@ -9,6 +9,7 @@
 #include "picture/RowArrival.h"
 #include "picture/RowSource.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -59,8 +60,9 @@ public:
     Pixel pixel(int x, int y) const {
         const Tile& t = tiles_[tileIndex(x, y)];
         const int dx = x - t.x, dy = y - t.y;
-        return dx < t.cols && dy < t.rows ? t.base[static_cast<std::ptrdiff_t>(dy) * t.stride + dx]
-                                          : margin_;
+        if (dx >= t.cols || dy >= t.rows) return margin_;
+        const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(dy) * t.stride + dx;
+        return t.indices ? (*palette_)[t.indices[i]] : t.base[i];
     }
     // Outside the canvas: nothing.
     void setPixel(int x, int y, Pixel value);
@@ -89,8 +91,15 @@ public:
             const int edge = marginFrom(t, y);
             if (x0 < edge) {
                 const int end = std::min(x1, edge);
-                each(x0, t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x0 - t.x),
-                     end - x0);
+                const std::ptrdiff_t i =
+                    static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x0 - t.x);
+                if (t.indices) {
+                    Pixel expanded[kTile];
+                    expand(t.indices + i, end - x0, *palette_, expanded);
+                    each(x0, static_cast<const Pixel*>(expanded), end - x0);
+                } else {
+                    each(x0, t.base + i, end - x0);
+                }
                 x0 = end;
             } else {
                 const int end = std::min(x1, t.x + kTile);
@@ -102,16 +111,23 @@ public:
     // The rows of the whole canvas, for the writers.
     RowSource rows() const;
 
+    // Where run() puts the pixels of a picture of palette indices: each run read at the same
+    // time needs its own.
+    using Scratch = std::array<Pixel, kTile>;
     // Row y around x (within the canvas): the memory of pixel x, with `before` pixels of the
     // same row before it and `after` after it in that memory (x itself not counted).
-    const Pixel* run(int x, int y, int& before, int& after) const {
+    const Pixel* run(int x, int y, int& before, int& after, Scratch& scratch) const {
         const Tile& t = tiles_[tileIndex(x, y)];
         const int edge = marginFrom(t, y);
         const int end = std::min(t.x + kTile, width_);
         if (x < edge) {
-            before = x - std::max(t.x, 0);
-            after = std::min(edge, end) - x - 1;
-            return t.base + static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x);
+            const int first = std::max(t.x, 0), last = std::min(edge, end);
+            before = x - first;
+            after = last - x - 1;
+            const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(y - t.y) * t.stride + (x - t.x);
+            if (!t.indices) return t.base + i;
+            expand(t.indices + i - before, last - first, *palette_, scratch.data());
+            return scratch.data() + before;
         }
         before = x - std::max(edge, 0);
         after = end - x - 1;
@@ -141,9 +157,10 @@ private:
     // the picture in its first `cols` × `rows` pixels and is margin beyond, so that no tile is
     // a copy before it is drawn into.
     struct Tile {
-        const Pixel* base = nullptr; // pixel (x, y) of the tile's origin
-        std::ptrdiff_t stride = 0;   // 0 for a tile of margin alone: one row read again
-        int x = 0;                   // the tile's origin in canvas pixels
+        const Pixel* base = nullptr;           // pixel (x, y) of the tile's origin
+        const std::uint8_t* indices = nullptr; // instead, in a picture of palette indices
+        std::ptrdiff_t stride = 0;             // 0 for a tile of margin alone: one row read again
+        int x = 0;                             // the tile's origin in canvas pixels
         int y = 0;
         int cols = kTile;
         int rows = kTile;
@@ -188,6 +205,7 @@ private:
     int ox_ = 0;
     int oy_ = 0;
     Pixel margin_ = 0;
+    const std::array<Pixel, 256>* palette_ = nullptr; // of a picture of palette indices
     int firstX_ = 0; // index of the first tile column, negative with a margin on the left
     int firstY_ = 0;
     int tilesX_ = 0;

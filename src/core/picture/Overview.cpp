@@ -3,6 +3,7 @@
 #include "picture/PixelRows.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
@@ -108,12 +109,15 @@ void average(Raster& level, int x0, int x1, int y0, int y1, int finerWidth, int 
 }
 
 void fromLayer(Raster& level, const Layer& layer, int x0, int x1, int y0, int y1) {
-    average<Overview::kFirstLevel>(level, x0, x1, y0, y1, layer.width(), layer.height(),
-                                   [&layer](int x, int y) {
-                                       int before = 0, after = 0;
-                                       const Pixel* p = layer.run(x, y, before, after);
-                                       return std::pair{p, after + 1};
-                                   });
+    // A box's four rows are read at once, each into its own scratch.
+    std::array<Layer::Scratch, 1 << Overview::kFirstLevel> scratch;
+    average<Overview::kFirstLevel>(
+        level, x0, x1, y0, y1, layer.width(), layer.height(), [&layer, &scratch](int x, int y) {
+            int before = 0, after = 0;
+            const Pixel* p = layer.run(x, y, before, after,
+                                       scratch[static_cast<std::size_t>(y) % scratch.size()]);
+            return std::pair{p, after + 1};
+        });
 }
 
 void fromFiner(Raster& level, const Raster& finer, int x0, int x1, int y0, int y1) {

@@ -34,15 +34,23 @@ std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
     return {};
 }
 
-Raster Raster::create(int width, int height, std::string* error) {
-    Raster r;
+namespace {
+
+// Bytes of a w × h picture, or 0 with `error` set when it cannot be held.
+std::size_t allowed(int width, int height, std::string* error) {
     const std::string refused = checkFitsInMemory(static_cast<std::uint64_t>(std::max(width, 0)),
                                                   static_cast<std::uint64_t>(std::max(height, 0)));
-    if (!refused.empty()) {
-        if (error) *error = refused;
-        return r;
-    }
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (refused.empty()) return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (error) *error = refused;
+    return 0;
+}
+
+} // namespace
+
+Raster Raster::create(int width, int height, std::string* error) {
+    Raster r;
+    const std::size_t count = allowed(width, height, error);
+    if (count == 0) return r;
     r.pixels_.reset(new (std::nothrow) Pixel[count]);
     if (!r.pixels_) {
         if (error) *error = platform::translate("Raster", "mémoire insuffisante");
@@ -53,15 +61,41 @@ Raster Raster::create(int width, int height, std::string* error) {
     return r;
 }
 
+Raster Raster::createIndexed(int width, int height, std::string* error) {
+    Raster r;
+    const std::size_t count = allowed(width, height, error);
+    if (count == 0) return r;
+    r.indices_.reset(new (std::nothrow) std::uint8_t[count]);
+    if (!r.indices_) {
+        if (error) *error = platform::translate("Raster", "mémoire insuffisante");
+        return r;
+    }
+    r.width_ = width;
+    r.height_ = height;
+    return r;
+}
+
+const Pixel* Raster::rowInto(int y, Pixel* buffer) const {
+    if (!indices_) return row(y);
+    expand(indexRow(y), width_, palette_, buffer);
+    return buffer;
+}
+
 void Raster::fill(Pixel value) {
-    if (!empty()) std::fill(data(), data() + stride() * static_cast<std::size_t>(height_), value);
+    if (pixels_) std::fill(data(), data() + stride() * static_cast<std::size_t>(height_), value);
 }
 
 Raster Raster::copy(std::string* error) const {
     if (empty()) return {};
-    Raster r = create(width_, height_, error);
-    if (!r.empty())
-        std::copy(data(), data() + stride() * static_cast<std::size_t>(height_), r.data());
+    Raster r = indexed() ? createIndexed(width_, height_, error) : create(width_, height_, error);
+    if (r.empty()) return r;
+    const std::size_t count = stride() * static_cast<std::size_t>(height_);
+    if (indexed()) {
+        std::copy(indices_.get(), indices_.get() + count, r.indices_.get());
+        r.palette_ = palette_;
+    } else {
+        std::copy(data(), data() + count, r.data());
+    }
     return r;
 }
 

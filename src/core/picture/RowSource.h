@@ -5,6 +5,8 @@
 #include "picture/Raster.h"
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace tracelle::picture {
 
@@ -15,7 +17,10 @@ struct RowSource {
     std::function<const Pixel*(int y)> row;
 
     static RowSource of(const Raster& raster) {
-        return {raster.width(), raster.height(), [&raster](int y) { return raster.row(y); }};
+        auto buffer = std::make_shared<std::vector<Pixel>>(
+            raster.indexed() ? static_cast<std::size_t>(raster.width()) : 0);
+        return {raster.width(), raster.height(),
+                [&raster, buffer](int y) { return raster.rowInto(y, buffer->data()); }};
     }
     bool empty() const { return width <= 0 || height <= 0; }
 };

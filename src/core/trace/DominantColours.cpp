@@ -96,8 +96,10 @@ Palette paletteOf(const Histogram& count) {
 
 Histogram countIn(const picture::Raster& raster, int x0, int y0, int x1, int y1) {
     Histogram count(32768, 0);
+    std::vector<picture::Pixel> buffer(raster.indexed() ? static_cast<std::size_t>(raster.width())
+                                                        : 0);
     for (int y = y0; y < y1; ++y) {
-        const picture::Pixel* row = raster.row(y);
+        const picture::Pixel* row = raster.rowInto(y, buffer.data());
         for (int x = x0; x < x1; ++x)
             ++count[row[x] & 0x7FFF];
     }

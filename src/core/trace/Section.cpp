@@ -28,7 +28,8 @@ std::optional<Run> runAcross(const picture::Layer& layer, const LineColour& colo
     const auto pair = [&](int x, int y, double ax) {
         if (x >= 0 && y >= 0 && x + 1 < w && y < h) {
             int before = 0, after = 0;
-            const picture::Pixel* p = layer.run(x, y, before, after);
+            picture::Layer::Scratch scratch;
+            const picture::Pixel* p = layer.run(x, y, before, after, scratch);
             if (after > 0) return (1 - ax) * colour.weight(p[0]) + ax * colour.weight(p[1]);
         }
         return (1 - ax) * at(x, y) + ax * at(x + 1, y);

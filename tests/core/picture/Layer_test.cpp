@@ -13,12 +13,28 @@ using namespace tracelle::picture;
 
 namespace {
 
-std::shared_ptr<Raster> pattern(int w, int h) {
-    auto r = std::make_shared<Raster>(Raster::create(w, h));
+// A 15-bit picture, or one of palette indices.
+std::shared_ptr<Raster> pattern(int w, int h, bool indexed = false) {
+    auto r = std::make_shared<Raster>(indexed ? Raster::createIndexed(w, h) : Raster::create(w, h));
+    for (int i = 0; i < 256; ++i)
+        r->palette()[static_cast<std::size_t>(i)] = static_cast<Pixel>((i * 131 + 17) & 0x7FFF);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            r->row(y)[x] = static_cast<Pixel>((x * 31 + y * 7) & 0x7FFF);
+        for (int x = 0; x < w; ++x) {
+            const int v = x * 31 + y * 7;
+            if (indexed)
+                r->indexRow(y)[x] = static_cast<std::uint8_t>(v);
+            else
+                r->row(y)[x] = static_cast<Pixel>(v & 0x7FFF);
+        }
     return r;
+}
+
+std::vector<Pixel> pixelsOf(const Raster& r) {
+    std::vector<Pixel> all;
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x)
+            all.push_back(r.pixel(x, y));
+    return all;
 }
 
 // What the canvas shows without drawings: the picture where it lies, the margin elsewhere.
@@ -33,11 +49,15 @@ TEST(Layer, TheCanvasReadsThePictureAndOnlyDrawnTilesAreCopied) {
     const Pixel teal = rgb555(0, 128, 128);
     const struct {
         int w, h, ox, oy;
-    } canvases[] = {{700, 300, 0, 0}, {900, 520, 137, 61}, {500, 260, -40, -15}};
+        bool indexed;
+    } canvases[] = {{700, 300, 0, 0, false},     {900, 520, 137, 61, false},
+                    {500, 260, -40, -15, false}, {700, 300, 0, 0, true},
+                    {900, 520, 137, 61, true},   {500, 260, -40, -15, true}};
     for (const auto& c : canvases) {
-        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.ox << ", " << c.oy);
-        const auto picture = pattern(700, 300);
-        const std::vector<Pixel> before(picture->data(), picture->data() + 700 * 300);
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.ox << ", " << c.oy
+                                        << (c.indexed ? ", palette indices" : ""));
+        const auto picture = pattern(700, 300, c.indexed);
+        const std::vector<Pixel> before = pixelsOf(*picture);
         Layer layer = Layer::over(picture, c.w, c.h, c.ox, c.oy, teal);
         EXPECT_EQ(layer.drawnBytes(), 0u) << "not even where margin meets picture";
         // Every pixel, and every run of memory around it, as the bare canvas shows it.
@@ -45,7 +65,8 @@ TEST(Layer, TheCanvasReadsThePictureAndOnlyDrawnTilesAreCopied) {
             for (int x = 0; x < c.w; ++x) {
                 ASSERT_EQ(layer.pixel(x, y), bare(*picture, c.ox, c.oy, teal, x, y));
                 int before = 0, after = 0;
-                const Pixel* p = layer.run(x, y, before, after);
+                Layer::Scratch scratch;
+                const Pixel* p = layer.run(x, y, before, after, scratch);
                 ASSERT_GE(before, 0);
                 ASSERT_LE(x + after, c.w - 1);
                 for (int i = -before; i <= after; ++i)
@@ -66,8 +87,7 @@ TEST(Layer, TheCanvasReadsThePictureAndOnlyDrawnTilesAreCopied) {
         EXPECT_LE(layer.drawnBytes(), std::size_t{Layer::kTile} * Layer::kTile * 2 * 2)
             << "two tiles drawn into, at most";
         EXPECT_EQ(layer.takeChanged().size(), 2u);
-        EXPECT_EQ(std::vector<Pixel>(picture->data(), picture->data() + 700 * 300), before)
-            << "the picture is never drawn into";
+        EXPECT_EQ(pixelsOf(*picture), before) << "the picture is never drawn into";
 
         const RowSource rows = layer.rows();
         layer.clear();
@@ -118,7 +138,7 @@ TEST(Layer, ARecordingGivesBackTheLayerAsItWas) {
 // Tiles given up by an ended recording and by "Redessiner" are drawn into again: each shows
 // the picture and the new drawing only.
 TEST(Layer, TileMemoryGivenUpServesAgainWithoutItsOldPixels) {
-    const auto picture = pattern(600, 500);
+    const auto picture = pattern(600, 500, true);
     Layer layer = Layer::over(picture, 700, 520, 30, 10, 5);
     for (int round = 1; round <= 2; ++round) {
         auto undo = layer.record();
@@ -200,7 +220,11 @@ TEST(Overview, ThinLinesShowAtEveryFactor) {
 TEST(Overview, LevelsAverageTheirBoxesUpToTheEdges) {
     const struct {
         int w, h, ox, oy;
-    } cases[] = {{1031, 517, 0, 0}, {1030, 519, 3, 5}, {700, 1029, -2, 7}};
+        bool indexed;
+    } cases[] = {{1031, 517, 0, 0, false},
+                 {1030, 519, 3, 5, false},
+                 {700, 1029, -2, 7, false},
+                 {1030, 519, 3, 5, true}};
     const auto boxAverage = [](int x0, int y0, int side, int w, int h, auto&& at) {
         unsigned r = 0, g = 0, b = 0, n = 0;
         for (int y = y0; y < std::min(h, y0 + side); ++y)
@@ -211,8 +235,10 @@ TEST(Overview, LevelsAverageTheirBoxesUpToTheEdges) {
         return static_cast<Pixel>((r + n / 2) / n << 10 | (g + n / 2) / n << 5 | (b + n / 2) / n);
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.ox << ", " << c.oy);
-        const Layer layer = Layer::over(pattern(1024, 512), c.w, c.h, c.ox, c.oy, 0x1234);
+        SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " at " << c.ox << ", " << c.oy
+                                        << (c.indexed ? ", palette indices" : ""));
+        const Layer layer =
+            Layer::over(pattern(1024, 512, c.indexed), c.w, c.h, c.ox, c.oy, 0x1234);
         Overview overview;
         overview.buildNow(layer);
         // Each level averages the one below it, the first the layer itself.
