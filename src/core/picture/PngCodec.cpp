@@ -37,8 +37,8 @@ struct PngJob {
     png_uint_32 width, height;
     int channels; // samples a pixel in the file
     bool interlaced;
-    // A palette's entries as pixels, over white: its indices are looked up as they come,
-    // instead of being expanded to three or four bytes a pixel first.
+    // A palette's entries as pixels, over white, or the grey levels of a grey picture without
+    // transparency: the picture keeps the file's bytes as indices, half the memory of 15 bits.
     bool indexed;
     std::array<Pixel, 256> palette;
     bool truncated;
@@ -100,19 +100,37 @@ void readData(png_structp png, png_bytep data, std::size_t length) {
     if (length == sizeof job->header) std::memcpy(job->header, data, length);
 }
 
-void rowTo555(const PngJob& job, const png_byte* src, int channels, Pixel* dst, int count) {
-    if (job.indexed)
-        for (int x = 0; x < count; ++x)
-            dst[x] = job.palette[src[x]];
-    else if (channels == 4)
+void rowTo555(const png_byte* src, int channels, Pixel* dst, int count) {
+    if (channels == 4)
         rgbaOverWhiteRowTo555(src, dst, count);
     else if (channels == 3)
         rgbRowTo555(src, 3, dst, count);
-    else if (channels == 2)
+    else
         for (int x = 0; x < count; ++x, src += 2)
             dst[x] = overWhite555(src[0], src[0], src[0], src[1]);
-    else
-        greyRowTo555(src, dst, count);
+}
+
+// A row of samples into row y of the picture, from column x0 on, every dx columns.
+void place(const PngJob& job, const png_byte* src, int channels, int y, int x0, int dx,
+           int count) {
+    if (job.indexed) {
+        std::uint8_t* dst = job.raster->indexRow(y) + x0;
+        if (dx == 1)
+            std::memcpy(dst, src, static_cast<std::size_t>(count));
+        else
+            for (int i = 0; i < count; ++i)
+                dst[i * dx] = src[i];
+        return;
+    }
+    Pixel* dst = job.raster->row(y) + x0;
+    if (dx == 1) return rowTo555(src, channels, dst, count);
+    Pixel converted[64];
+    for (int c = 0; c < count; c += 64) {
+        const int n = std::min(64, count - c);
+        rowTo555(src + c * channels, channels, converted, n);
+        for (int i = 0; i < n; ++i)
+            dst[(c + i) * dx] = converted[i];
+    }
 }
 
 // Indices beyond the palette show black, as libpng's own expansion gives them; entries beyond
@@ -145,10 +163,9 @@ void showPass(const PngJob& job, int pass) {
         Raster::create((full.width() + stepX - 1) / stepX, (full.height() + stepY - 1) / stepY);
     if (grid.empty()) return;
     for (int j = 0; j < grid.height(); ++j) {
-        const Pixel* src = full.row(j * stepY);
         Pixel* dst = grid.row(j);
         for (int i = 0; i < grid.width(); ++i)
-            dst[i] = src[i * stepX];
+            dst[i] = full.pixel(i * stepX, j * stepY);
     }
     try {
         job.arrival->showPreview(
@@ -166,14 +183,8 @@ void placePassRow(const PngJob& job, int pass, png_uint_32 r, const png_byte* sr
     const png_uint_32 x0 = PNG_PASS_START_COL(pass);
     const png_uint_32 dx = 1u << PNG_PASS_COL_SHIFT(pass);
     const png_uint_32 y = PNG_PASS_START_ROW(pass) + (r << PNG_PASS_ROW_SHIFT(pass));
-    Pixel* dst = job.raster->row(static_cast<int>(y));
-    Pixel converted[64];
-    for (png_uint_32 c = 0; c < columns; c += 64) {
-        const int count = static_cast<int>(std::min<png_uint_32>(64, columns - c));
-        rowTo555(job, src + c * static_cast<png_uint_32>(channels), channels, converted, count);
-        for (int i = 0; i < count; ++i)
-            dst[x0 + (c + static_cast<png_uint_32>(i)) * dx] = converted[i];
-    }
+    place(job, src, channels, static_cast<int>(y), static_cast<int>(x0), static_cast<int>(dx),
+          static_cast<int>(columns));
     // The even rows are whole after pass 6: each odd row completes the next two.
     const png_uint_32 rows = PNG_PASS_ROWS(job.height, pass);
     if (job.arrival && pass == 6 && ((r + 1) % kRowsTold == 0 || r + 1 == rows))
@@ -192,8 +203,11 @@ bool imageDataOwnFits(const PngJob& job) {
 
 // The picture's memory, then the caller told that it is there.
 bool makePicture(PngJob& job, png_uint_32 width, png_uint_32 height) {
-    *job.raster = Raster::create(static_cast<int>(width), static_cast<int>(height), job.refused);
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    *job.raster = job.indexed ? Raster::createIndexed(w, h, job.refused)
+                              : Raster::create(w, h, job.refused);
     if (job.raster->empty()) return false;
+    if (job.indexed) job.raster->palette() = job.palette;
     if (job.sized && *job.sized) (*job.sized)();
     return true;
 }
@@ -226,16 +240,27 @@ bool runDecode(PngJob& job) {
     job.sourceBits = png_get_bit_depth(job.png, job.info) * job.channels;
     job.interlaced = png_get_interlace_type(job.png, job.info) != PNG_INTERLACE_NONE;
 
-    job.indexed = png_get_color_type(job.png, job.info) == PNG_COLOR_TYPE_PALETTE;
-    if (job.indexed) readPalette(job);
+    const int type = png_get_color_type(job.png, job.info);
+    const bool grey =
+        type == PNG_COLOR_TYPE_GRAY && !png_get_valid(job.png, job.info, PNG_INFO_tRNS);
+    job.indexed = type == PNG_COLOR_TYPE_PALETTE || grey;
+    if (type == PNG_COLOR_TYPE_PALETTE) readPalette(job);
+    if (grey)
+        for (int i = 0; i < 256; ++i) {
+            const auto v = static_cast<std::uint8_t>(i);
+            job.palette[static_cast<std::size_t>(i)] = rgb555(v, v, v);
+        }
     if (imageDataOwnFits(job)) {
         job.imageDataOwn = true;
         release(job);
         return true;
     }
-    if (job.indexed)
+    if (type == PNG_COLOR_TYPE_PALETTE)
         png_set_packing(job.png); // an index a byte
-    else {
+    else if (grey) {
+        png_set_expand_gray_1_2_4_to_8(job.png);
+        png_set_strip_16(job.png);
+    } else {
         // Down to 8-bit RGB, with alpha when the file has any transparency.
         png_set_expand(job.png);
         png_set_strip_16(job.png);
@@ -254,8 +279,7 @@ bool runDecode(PngJob& job) {
     if (!job.interlaced) {
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(job.png, job.row, nullptr);
-            rowTo555(job, job.row, channels, job.raster->row(static_cast<int>(y)),
-                     static_cast<int>(width));
+            place(job, job.row, channels, static_cast<int>(y), 0, 1, static_cast<int>(width));
             if (job.arrival && ((y + 1) % kRowsTold == 0 || y + 1 == height))
                 job.arrival->arrived(static_cast<int>(y + 1));
         }
@@ -294,7 +318,7 @@ bool readImageData(PngJob& job) {
                 const int rows = data.next(std::min(kRowsTold, height - y));
                 if (rows == 0) return failed();
                 for (int i = 0; i < rows; ++i)
-                    rowTo555(job, data.row(i), job.channels, job.raster->row(y + i), width);
+                    place(job, data.row(i), job.channels, y + i, 0, 1, width);
                 y += rows;
                 if (job.arrival) job.arrival->arrived(y);
             }
