@@ -1,6 +1,7 @@
 // The view's repaint: stretching the shown rectangle of the layer into a 1600 × 1000 image
 // area must cost the same for a 200-megapixel layer as for a 2-megapixel one, averaging the
-// pixels that fall on a screen pixel, and a zoom step must fit in a frame at any factor.
+// pixels that fall on a screen pixel, and a zoom step must fit in a frame at any factor; for a
+// picture of palette indices (grey and palette scans) as well.
 #include "RatioReporter.h"
 #include "picture/Stretch.h"
 
@@ -21,12 +22,18 @@ struct Shown {
     Overview overview;
 };
 
-std::unique_ptr<Shown> make(int w, int h) {
-    auto r = std::make_shared<Raster>(Raster::create(w, h));
+std::unique_ptr<Shown> make(int w, int h, bool indexed = false) {
+    auto r = std::make_shared<Raster>(indexed ? Raster::createIndexed(w, h) : Raster::create(w, h));
+    for (int i = 0; i < 256; ++i)
+        r->palette()[static_cast<std::size_t>(i)] = static_cast<Pixel>(i * 0x0421 / 8);
     for (int y = 0; y < h; ++y) {
-        Pixel* row = r->row(y);
-        for (int x = 0; x < w; ++x)
-            row[x] = static_cast<Pixel>((x * 7 + y * 13) & 0x7FFF);
+        for (int x = 0; x < w; ++x) {
+            const int v = x * 7 + y * 13;
+            if (indexed)
+                r->indexRow(y)[x] = static_cast<std::uint8_t>(v);
+            else
+                r->row(y)[x] = static_cast<Pixel>(v & 0x7FFF);
+        }
     }
     auto s = std::make_unique<Shown>();
     s->layer = Layer::over(r, w, h, 0, 0, 0);
@@ -41,6 +48,11 @@ const Shown& small() {
 
 const Shown& large() {
     static const auto s = make(17320, 11547); // 200 megapixels
+    return *s;
+}
+
+const Shown& largeIndexed() {
+    static const auto s = make(17320, 11547, true);
     return *s;
 }
 
@@ -75,11 +87,21 @@ void Repaint200MPOneToOne(benchmark::State& s) {
 void Repaint200MPFactor(benchmark::State& s) {
     repaint(s, large(), static_cast<double>(s.range(0)) / 10);
 }
+void Repaint200MPIndexedFactor(benchmark::State& s) {
+    repaint(s, largeIndexed(), static_cast<double>(s.range(0)) / 10);
+}
 // The overview of a whole 200-megapixel layer, against one plain pass reading its pixels.
 void Overview200MP(benchmark::State& state) {
     Overview overview;
     for (auto _ : state) {
         overview.buildNow(large().layer);
+        benchmark::DoNotOptimize(overview.ready());
+    }
+}
+void Overview200MPIndexed(benchmark::State& state) {
+    Overview overview;
+    for (auto _ : state) {
+        overview.buildNow(largeIndexed().layer);
         benchmark::DoNotOptimize(overview.ready());
     }
 }
@@ -98,7 +120,9 @@ BENCHMARK(Repaint200MPWhole)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint2MPOneToOne)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint200MPOneToOne)->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint200MPFactor)->Arg(15)->Arg(30)->Arg(39)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(Repaint200MPIndexedFactor)->Arg(10)->Arg(39)->Unit(benchmark::kMillisecond);
 BENCHMARK(Overview200MP)->Unit(benchmark::kMillisecond);
+BENCHMARK(Overview200MPIndexed)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadPass200MP)->Unit(benchmark::kMillisecond);
 
 } // namespace

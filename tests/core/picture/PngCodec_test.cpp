@@ -138,6 +138,9 @@ void expectDecodedExactly(const std::string& path, const Case& c) {
     const Decoded d = decodePng(path);
     ASSERT_TRUE(d.ok()) << d.error;
     EXPECT_EQ(d.sourceBits, c.sourceBits);
+    EXPECT_EQ(d.raster.indexed(), c.colourType == PNG_COLOR_TYPE_PALETTE ||
+                                      (c.colourType == PNG_COLOR_TYPE_GRAY && !c.transparency))
+        << "a byte a pixel for a palette, or grey levels without transparency";
     tracelle::testing::expectPixels(d.raster, c.width, c.height,
                                     [&](int x, int y) { return expected(c, x, y); });
 }
