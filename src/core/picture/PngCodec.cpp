@@ -111,8 +111,7 @@ void rowTo555(const png_byte* src, int channels, Pixel* dst, int count) {
 }
 
 // A row of samples into row y of the picture, from column x0 on, every dx columns.
-void place(const PngJob& job, const png_byte* src, int channels, int y, int x0, int dx,
-           int count) {
+void place(const PngJob& job, const png_byte* src, int channels, int y, int x0, int dx, int count) {
     if (job.indexed) {
         std::uint8_t* dst = job.raster->indexRow(y) + x0;
         if (dx == 1)
@@ -204,8 +203,8 @@ bool imageDataOwnFits(const PngJob& job) {
 // The picture's memory, then the caller told that it is there.
 bool makePicture(PngJob& job, png_uint_32 width, png_uint_32 height) {
     const int w = static_cast<int>(width), h = static_cast<int>(height);
-    *job.raster = job.indexed ? Raster::createIndexed(w, h, job.refused)
-                              : Raster::create(w, h, job.refused);
+    *job.raster =
+        job.indexed ? Raster::createIndexed(w, h, job.refused) : Raster::create(w, h, job.refused);
     if (job.raster->empty()) return false;
     if (job.indexed) job.raster->palette() = job.palette;
     if (job.sized && *job.sized) (*job.sized)();

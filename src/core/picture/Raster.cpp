@@ -8,16 +8,16 @@
 
 namespace tracelle::picture {
 
-std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
-                              std::uint64_t decoderBytes) {
+std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height, std::uint64_t decoderBytes,
+                              int pixelBytes) {
     if (width == 0 || height == 0)
         return platform::translate("Raster", "image vide (largeur ou hauteur nulle)");
     if (width > 0x7FFFFFFF || height > 0x7FFFFFFF || width * height > (std::uint64_t{1} << 40))
         return platform::fill(platform::translate("Raster", "image trop grande (%1 x %2 pixels)"),
                               {std::to_string(width), std::to_string(height)});
     // Beside the picture, its layer holds only the tiles drawn on and an overview of about a
-    // twelfth of the picture: a quarter more leaves room for both.
-    const std::uint64_t pictureBytes = width * height * sizeof(Pixel);
+    // twelfth of the 15-bit picture: a quarter more leaves room for both.
+    const std::uint64_t pictureBytes = width * height * static_cast<std::uint64_t>(pixelBytes);
     const std::uint64_t needKB = (pictureBytes + pictureBytes / 4 + decoderBytes) / 1024;
 #ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
     // The fuzzers explore the readers, not the machine's memory.
@@ -36,10 +36,11 @@ std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
 
 namespace {
 
-// Bytes of a w × h picture, or 0 with `error` set when it cannot be held.
-std::size_t allowed(int width, int height, std::string* error) {
-    const std::string refused = checkFitsInMemory(static_cast<std::uint64_t>(std::max(width, 0)),
-                                                  static_cast<std::uint64_t>(std::max(height, 0)));
+// Pixels of a w × h picture, or 0 with `error` set when it cannot be held.
+std::size_t allowed(int width, int height, int pixelBytes, std::string* error) {
+    const std::string refused =
+        checkFitsInMemory(static_cast<std::uint64_t>(std::max(width, 0)),
+                          static_cast<std::uint64_t>(std::max(height, 0)), 0, pixelBytes);
     if (refused.empty()) return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (error) *error = refused;
     return 0;
@@ -49,7 +50,7 @@ std::size_t allowed(int width, int height, std::string* error) {
 
 Raster Raster::create(int width, int height, std::string* error) {
     Raster r;
-    const std::size_t count = allowed(width, height, error);
+    const std::size_t count = allowed(width, height, sizeof(Pixel), error);
     if (count == 0) return r;
     r.pixels_.reset(new (std::nothrow) Pixel[count]);
     if (!r.pixels_) {
@@ -63,7 +64,7 @@ Raster Raster::create(int width, int height, std::string* error) {
 
 Raster Raster::createIndexed(int width, int height, std::string* error) {
     Raster r;
-    const std::size_t count = allowed(width, height, error);
+    const std::size_t count = allowed(width, height, 1, error);
     if (count == 0) return r;
     r.indices_.reset(new (std::nothrow) std::uint8_t[count]);
     if (!r.indices_) {

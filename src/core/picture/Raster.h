@@ -85,8 +85,9 @@ inline void expand(const std::uint8_t* indices, int count, const std::array<Pixe
 }
 
 // The text that refuses a picture too large for the memory, or empty when it fits;
-// `decoderBytes` is what its decoder needs beside it (a progressive JPEG's coefficients).
+// `decoderBytes` is what its decoder needs beside it (a progressive JPEG's coefficients);
+// `pixelBytes` 1 for a picture of palette indices.
 std::string checkFitsInMemory(std::uint64_t width, std::uint64_t height,
-                              std::uint64_t decoderBytes = 0);
+                              std::uint64_t decoderBytes = 0, int pixelBytes = sizeof(Pixel));
 
 } // namespace tracelle::picture
