@@ -162,7 +162,8 @@ void MainWindow::attachWindows(const ShellWindows& windows) {
         PointsTableWindow* table = windows_.table;
         connect(table, &PointsTableWindow::labelStyleChanged, this, &MainWindow::Redessiner);
         connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::Redessiner);
-        connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::showFit);
+        // An edit in the grids may change the calibration under the coordinates shown.
+        connect(table, &PointsTableWindow::redessinerDemande, this, &MainWindow::majStatut);
         connect(table, &PointsTableWindow::calibrationDemandee, calibrationPanel_, &QWidget::show);
         connect(table, &PointsTableWindow::grapheDemande, this, &MainWindow::showGraph);
         // Undo and redo from the points table too; a cell being edited takes them first.

@@ -55,6 +55,15 @@ TEST_F(CalibrationGrid, ARowTypedUnderTheLastBecomesAControlPoint) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// A value typed over a calibration point's changes the calibration: the status bar drops the
+// coordinates read under the former one.
+TEST_F(CalibrationGrid, ATypedValueDropsTheCoordinatesReadBefore) {
+    QTest::mouseMove(area, at(100, 50));
+    ASSERT_FALSE(w.statusText(0).isEmpty());
+    typeCalibration(3, "X", "1000");
+    EXPECT_EQ(w.statusText(0).toStdString(), "");
+}
+
 TEST_F(CalibrationGrid, PastedRowsAreControlPointsUndoneAsOne) {
     auto& p = w.project();
     paste("60\t30\t61\t72\r\n140\t30\t139,5\t70\t12,5\r\n100\t50\t100\t50\r\n");
