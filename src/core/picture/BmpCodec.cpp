@@ -189,14 +189,16 @@ std::string readRows(Input& in, const Format& f, Raster& raster) {
             table[v] = rgb555(f.red.value(v), f.green.value(v), f.blue.value(v));
     }
     const bool plain32 = f.bits == 32 && standardBgr32(f);
-    const int paletteSize = static_cast<int>(f.palette.size());
     for (int r = 0; r < f.height; ++r) {
         if (!in.read(row.data(), rowBytes)) return truncatedFile();
-        Pixel* dst = raster.row(f.topDown ? r : f.height - 1 - r);
+        const int y = f.topDown ? r : f.height - 1 - r;
         const std::uint8_t* src = row.data();
-        if (f.bits <= 8) {
-            indexedRowTo555(src, f.bits, f.palette.data(), paletteSize, dst, f.width);
-        } else if (f.bits == 24) {
+        if (raster.indexed()) {
+            unpackIndices(src, f.bits, raster.indexRow(y), f.width);
+            continue;
+        }
+        Pixel* dst = raster.row(y);
+        if (f.bits == 24) {
             bgrRowTo555(src, 3, dst, f.width);
         } else if (plain32) {
             bgrRowTo555(src, 4, dst, f.width);
@@ -219,19 +221,19 @@ std::string readRle(Input& in, const Format& f, Raster& raster) {
     const bool four = f.compression == kRle4;
     const int w = f.width;
     const int h = f.height;
-    const int paletteSize = static_cast<int>(f.palette.size());
-    std::vector<std::uint8_t> indices(static_cast<std::size_t>(w), 0);
     int x = 0;
     int y = 0; // counted from the bottom, as stored
-    auto endRow = [&] {
-        Pixel* dst = raster.row(h - 1 - y);
-        for (int i = 0; i < w; ++i)
-            dst[i] = f.palette[indices[i] < paletteSize ? indices[i] : 0];
-        std::fill(indices.begin(), indices.end(), std::uint8_t{0});
-        ++y;
+    // Rows are cleared as they are reached, not all first: a short file announcing a huge
+    // picture must fail before touching its memory.
+    int cleared = 0;
+    const auto clearTo = [&](int rows) {
+        for (; cleared < rows; ++cleared)
+            std::memset(raster.indexRow(h - 1 - cleared), 0, static_cast<std::size_t>(w));
     };
     auto put = [&](int index) {
-        if (x < w) indices[x++] = static_cast<std::uint8_t>(index);
+        if (x >= w) return;
+        clearTo(y + 1);
+        raster.indexRow(h - 1 - y)[x++] = static_cast<std::uint8_t>(index);
     };
     std::uint8_t literal[256];
     while (y < h) {
@@ -242,18 +244,16 @@ std::string readRle(Input& in, const Format& f, Raster& raster) {
             for (int i = 0; i < count && x < w; ++i)
                 put(four ? (i % 2 == 0 ? second >> 4 : second & 15) : second);
         } else if (second == 0) {
-            endRow();
+            ++y;
             x = 0;
         } else if (second == 1) {
-            while (y < h)
-                endRow();
+            y = h;
         } else if (second == 2) {
             const int dx = in.next();
             const int dy = in.next();
             if (dy < 0) return truncatedFile();
             x = std::min(w, x + dx);
-            for (int i = 0; i < dy && y < h; ++i)
-                endRow();
+            y = std::min(h, y + dy);
         } else {
             // Literal pixels, padded to a 16-bit boundary.
             const int bytes = four ? (second + 1) / 2 : second;
@@ -263,6 +263,7 @@ std::string readRle(Input& in, const Format& f, Raster& raster) {
                 put(four ? (i % 2 == 0 ? literal[i / 2] >> 4 : literal[i / 2] & 15) : literal[i]);
         }
     }
+    clearTo(h);
     return {};
 }
 
@@ -370,10 +371,16 @@ Decoded decodeBmp(const std::string& path) {
 
     Decoded d;
     d.sourceBits = f.bits;
-    d.raster = Raster::create(f.width, f.height, &d.error);
+    d.raster = f.bits <= 8 ? Raster::createIndexed(f.width, f.height, &d.error)
+                           : Raster::create(f.width, f.height, &d.error);
     if (d.raster.empty())
         return failed(d.error.empty() ? platform::translate("BmpCodec", "mémoire insuffisante")
                                       : d.error);
+    if (d.raster.indexed()) {
+        // Indices beyond the palette show its first entry.
+        d.raster.palette().fill(f.palette[0]);
+        std::copy(f.palette.begin(), f.palette.end(), d.raster.palette().begin());
+    }
     const std::string error = f.compression == kRle8 || f.compression == kRle4
                                   ? readRle(in, f, d.raster)
                                   : readRows(in, f, d.raster);

@@ -1,5 +1,5 @@
-// BMP pictures, read and written without any library: decoding straight into RGB555, and
-// writing 24-bit files.
+// BMP pictures, read and written without any library: decoding straight into RGB555 (up to 8
+// bits a byte a pixel), and writing 24-bit files.
 #pragma once
 
 #include "picture/Decoded.h"

@@ -3,7 +3,9 @@
 #include "platform/Language.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <gif_lib.h>
 #include <memory>
@@ -84,35 +86,55 @@ Decoded decodeGif(const std::string& path) {
     // Some writers leave the logical screen at zero: the frame then sets the size.
     const int width = gif->SWidth > 0 ? gif->SWidth : desc.Left + desc.Width;
     const int height = gif->SHeight > 0 ? gif->SHeight : desc.Top + desc.Height;
-    std::string error;
-    Raster raster = Raster::create(width, height, &error);
-    if (raster.empty()) return failed(error);
-
     // Without a global palette the background index means nothing: white, like paper.
     const Pixel background = gif->SColorMap && gif->SColorMap->Colors
                                  ? colour(*gif->SColorMap, gif->SBackGroundColor)
                                  : rgb555(255, 255, 255);
-    raster.fill(background);
-
-    Pixel palette[256];
+    std::array<Pixel, 256> palette;
     for (int i = 0; i < 256; ++i)
-        palette[i] = colour(*map, i);
+        palette[static_cast<std::size_t>(i)] = colour(*map, i);
     GraphicsControlBlock control{};
     control.TransparentColor = NO_TRANSPARENT_COLOR;
     DGifSavedExtensionToGCB(gif.get(), 0, &control); // leaves the default when there is none
-    if (control.TransparentColor >= 0 && control.TransparentColor < 256)
-        palette[control.TransparentColor] = background;
+    const int transparent = control.TransparentColor;
+    if (transparent >= 0 && transparent < 256)
+        palette[static_cast<std::size_t>(transparent)] = background;
 
     // The frame may overhang the screen: only its visible part is drawn.
     const int x0 = std::min(desc.Left, width);
     const int x1 = std::min(desc.Left + desc.Width, width);
+    const int y0 = std::min(desc.Top, height);
     const int y1 = std::min(desc.Top + desc.Height, height);
-    for (int y = std::min(desc.Top, height); y < y1; ++y) {
+    // The picture keeps the frame's indices, a byte a pixel. Pixels outside the frame take the
+    // transparent index, which shows the background, else an entry of the background's colour.
+    // A local palette without one leaves such a picture at 15 bits: rare, and an entry unused
+    // by the frame would have to be looked for through all its pixels.
+    const bool covered = x0 == 0 && y0 == 0 && x1 == width && y1 == height;
+    int fill = transparent >= 0 && transparent < 256 ? transparent : -1;
+    for (int i = 0; i < 256 && fill < 0; ++i)
+        if (palette[static_cast<std::size_t>(i)] == background) fill = i;
+    const bool indexed = covered || fill >= 0;
+    std::string error;
+    Raster raster = indexed ? Raster::createIndexed(width, height, &error)
+                            : Raster::create(width, height, &error);
+    if (raster.empty()) return failed(error);
+    if (indexed) {
+        raster.palette() = palette;
+        if (!covered) std::memset(raster.indexRow(0), fill, raster.byteSize());
+    } else {
+        raster.fill(background);
+    }
+    // Drawn from column x0, which is then the frame's left edge.
+    for (int y = y0; y < y1 && x0 < x1; ++y) {
         const GifByteType* src =
             frame.RasterBits + static_cast<std::size_t>(y - desc.Top) * desc.Width;
-        Pixel* dst = raster.row(y);
-        for (int x = x0; x < x1; ++x)
-            dst[x] = palette[src[x - desc.Left]];
+        if (indexed) {
+            std::memcpy(raster.indexRow(y) + x0, src, static_cast<std::size_t>(x1 - x0));
+        } else {
+            Pixel* dst = raster.row(y) + x0;
+            for (int x = 0; x < x1 - x0; ++x)
+                dst[x] = palette[src[x]];
+        }
     }
 
     Decoded decoded;

@@ -1,4 +1,4 @@
-// GIF pictures through giflib, decoded into RGB555.
+// GIF pictures through giflib, kept a byte a pixel with their palette.
 #pragma once
 
 #include "picture/Decoded.h"

@@ -110,7 +110,8 @@ template <class Put> void cmykRow(const JSAMPLE* src, bool inverted, int count, 
     }
 }
 
-// How libjpeg's rows become the picture's: RGB555 words, or 32-bit words kept whole.
+// How libjpeg's rows become the picture's: grey levels kept as indices, RGB555 words, or 32-bit
+// words kept whole.
 struct RowFormat {
     Raster* raster;
     Decoded32* wide;
@@ -121,6 +122,10 @@ struct RowFormat {
         if (wide) return convertWide(rows, first, count);
         const int width = raster->width();
         for (int i = 0; i < count; ++i) {
+            if (raster->indexed()) {
+                std::memcpy(raster->indexRow(first + i), rows[i], static_cast<std::size_t>(width));
+                continue;
+            }
             Pixel* dst = raster->row(first + i);
             if (space == JCS_EXT_RGBX)
                 rgbRowTo555(rows[i], 4, dst, width);
@@ -353,10 +358,14 @@ int readBatch(jpeg_decompress_struct& cinfo, JSAMPARRAY rows, JDIMENSION batch) 
     return static_cast<int>(count);
 }
 
-// The picture's memory, checked against the machine's before.
+// The picture's memory, checked against the machine's before. A grey picture keeps its levels,
+// a byte a pixel.
 bool allocate(DecodeJob& job, int width, int height) {
     if (!job.wide) {
-        *job.raster = Raster::create(width, height, job.refused);
+        const bool grey = job.cinfo.out_color_space == JCS_GRAYSCALE;
+        *job.raster = grey ? Raster::createIndexed(width, height, job.refused)
+                           : Raster::create(width, height, job.refused);
+        if (grey && !job.raster->empty()) job.raster->palette() = greyPalette();
         return !job.raster->empty();
     }
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -387,6 +396,7 @@ void showBlockMeans(DecodeJob& job, const RowFormat& format) {
     }
     const int width = static_cast<int>(cinfo.output_width),
               height = static_cast<int>(cinfo.output_height);
+    // 15 bits, as previews are read, whatever the picture's kind.
     job.means = std::make_shared<Raster>(Raster::create((width + 7) / 8, (height + 7) / 8));
     Raster* means = job.means.get();
     if (means->empty()) return;

@@ -1,4 +1,5 @@
-// JPEG pictures through libjpeg-turbo: decoding straight into RGB555, and writing.
+// JPEG pictures through libjpeg-turbo: decoding straight into RGB555 (grey ones a byte a pixel),
+// and writing.
 #pragma once
 
 #include "picture/Decoded.h"

@@ -3,8 +3,10 @@
 
 #include "picture/Raster.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tracelle::picture {
 
@@ -78,6 +80,31 @@ inline void indexedRowTo555(const std::uint8_t* src, int bits, const Pixel* pale
         const int index = (src[x / perByte] >> shift) & mask;
         dst[x] = palette[index < paletteSize ? index : 0];
     }
+}
+
+// Indices of `bits` bits (1, 2, 4 or 8), most significant first, a byte each.
+inline void unpackIndices(const std::uint8_t* src, int bits, std::uint8_t* dst, int count) {
+    if (bits == 8) {
+        std::memcpy(dst, src, static_cast<std::size_t>(count));
+        return;
+    }
+    const unsigned mask = (1u << bits) - 1;
+    int x = 0;
+    for (; x + 8 / bits <= count; ++src)
+        for (int shift = 8 - bits; shift >= 0; shift -= bits)
+            dst[x++] = static_cast<std::uint8_t>(*src >> shift & mask);
+    for (int shift = 8 - bits; x < count; shift -= bits)
+        dst[x++] = static_cast<std::uint8_t>(*src >> shift & mask);
+}
+
+// The palette of an indexed grey picture: each level as greyRowTo555 gives it.
+inline std::array<Pixel, 256> greyPalette() {
+    std::array<Pixel, 256> palette;
+    for (std::size_t v = 0; v < palette.size(); ++v) {
+        const auto level = static_cast<std::uint8_t>(v);
+        palette[v] = rgb555(level, level, level);
+    }
+    return palette;
 }
 
 } // namespace tracelle::picture

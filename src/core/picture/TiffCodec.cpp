@@ -336,15 +336,25 @@ private:
     std::vector<std::unique_ptr<std::uint8_t[]>> planes_;
 };
 
-// Converts `count` pixels of row `row` of the current block into `dst`.
-void convertBlockRow(const Format& f, Buffers& buffers, std::uint64_t rowBytes, std::uint32_t row,
-                     Pixel* dst, int count) {
+// Palette and grey pictures of one sample a pixel keep their samples, a byte each: the table
+// becomes the picture's palette.
+bool keptIndexed(const Format& f) {
+    return f.kind == Kind::Indexed && f.samples == 1;
+}
+
+// Places `count` pixels of row `row` of the current block into the picture at (x, y): as
+// indices when the picture holds them (a reduced page shown first holds 15 bits).
+void placeBlockRow(const Format& f, Buffers& buffers, std::uint64_t rowBytes, std::uint32_t row,
+                   Raster& raster, std::uint32_t x, std::uint32_t y, int count) {
     const std::uint8_t* ch[4];
     const std::size_t offset = static_cast<std::size_t>(row * rowBytes);
     for (int c = 0; c < f.channels; ++c)
         ch[c] = f.separate ? buffers.plane(c) + offset
                            : buffers.plane(0) + offset + static_cast<std::size_t>(c) * (f.bits / 8);
-    convertRow(f, ch, dst, count);
+    if (raster.indexed())
+        unpackIndices(ch[0], f.bits, raster.indexRow(static_cast<int>(y)) + x, count);
+    else
+        convertRow(f, ch, raster.row(static_cast<int>(y)) + x, count);
 }
 
 // How the picture is cut: into strips (blocks the picture's width across) or tiles.
@@ -421,8 +431,8 @@ public:
                 return damaged();
         }
         for (std::uint32_t r = 0; r < rows; ++r)
-            convertBlockRow(f_, buffers_, blocks.rowBytes, r,
-                            raster_.row(static_cast<int>(y0 + r)) + x0, static_cast<int>(columns));
+            placeBlockRow(f_, buffers_, blocks.rowBytes, r, raster_, x0, y0 + r,
+                          static_cast<int>(columns));
         return {};
     }
 
@@ -450,7 +460,8 @@ public:
                     messages_.errors > 0)
                     return damaged();
             }
-            convertBlockRow(f_, buffers_, rowBytes, 0, raster_.row(y), raster_.width());
+            placeBlockRow(f_, buffers_, rowBytes, 0, raster_, 0, static_cast<std::uint32_t>(y),
+                          raster_.width());
             if (arrival && ((y + 1) % kRowsTold == 0 || y + 1 == raster_.height()))
                 arrival->arrived(y + 1);
         }
@@ -647,9 +658,12 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
 
     bits = format.bits * format.samples;
     std::string error;
-    raster = Raster::create(static_cast<int>(width), static_cast<int>(height), &error);
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    raster =
+        keptIndexed(format) ? Raster::createIndexed(w, h, &error) : Raster::create(w, h, &error);
     if (raster.empty())
         return platform::fill(platform::translate("TiffCodec", "TIFF : %1"), {error});
+    if (raster.indexed()) raster.palette() = format.table;
     if (sized && *sized) (*sized)();
     if (arrival) showReducedPage(path, width, height, *arrival);
 

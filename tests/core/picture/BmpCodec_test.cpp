@@ -191,6 +191,7 @@ TEST_F(BmpCodec, DecodesEveryDepthInBothRowOrders) {
             const Decoded d = decode(variantFile(v, topDown));
             ASSERT_TRUE(d.ok()) << d.error;
             EXPECT_EQ(d.sourceBits, v.bits);
+            EXPECT_EQ(d.raster.indexed(), v.bits <= 8) << "palette pictures a byte a pixel";
             const int n = v.bits <= 8 ? std::min(8, 1 << v.bits) : 8;
             tracelle::testing::expectPixels(d.raster, kW, kH, [n](int x, int y) {
                 return expected(kColours[indexAt(x, y, n)]);
@@ -220,9 +221,12 @@ const Bytes kRle4 = {0, 5,    0x12, 0x34, 0x50, 0,    2, 0x67, 0, 0, // 1 2 3 4 
 const int kRle4Rows[4][7] = {
     {0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 5, 6}, {1, 9, 1, 9, 0, 3, 4}, {1, 2, 3, 4, 5, 6, 7}};
 
+// Its first entry is not black, the colour of entries that no palette gives.
+const std::vector<Rgb> kRlePalette(kColours.rbegin(), kColours.rend());
+
 Bytes rleFile(bool four) {
-    if (four) return bmpFile({40, 7, 4, 4, 2, {}, kColours, 0}, kRle4);
-    return bmpFile({40, 6, 5, 8, 1, {}, kColours, 0}, kRle8);
+    if (four) return bmpFile({40, 7, 4, 4, 2, {}, kRlePalette, 0}, kRle4);
+    return bmpFile({40, 6, 5, 8, 1, {}, kRlePalette, 0}, kRle8);
 }
 
 TEST_F(BmpCodec, DecodesRleWithEveryEscape) {
@@ -231,9 +235,10 @@ TEST_F(BmpCodec, DecodesRleWithEveryEscape) {
         const Decoded d = decode(rleFile(four));
         ASSERT_TRUE(d.ok()) << d.error;
         EXPECT_EQ(d.sourceBits, four ? 4 : 8);
+        EXPECT_TRUE(d.raster.indexed());
         tracelle::testing::expectPixels(d.raster, four ? 7 : 6, four ? 4 : 5, [four](int x, int y) {
             const int i = four ? kRle4Rows[y][x] : kRle8Rows[y][x];
-            return expected(kColours[i < 8 ? i : 0]);
+            return expected(kRlePalette[i < 8 ? i : 0]);
         });
     }
     // An end of line on the last row completes the picture without an end of bitmap.

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using Rgb = std::array<int, 3>;
-enum class Kind { Baseline, Progressive, Grey, Cmyk, AdobeCmyk, AdobeYcck };
+enum class Kind { Baseline, Progressive, Grey, GreyProgressive, Cmyk, AdobeCmyk, AdobeYcck };
 
 // Flat 16 × 16 blocks on the chroma grid, so that only quantisation moves their colours.
 int block(int x, int y) {
@@ -37,12 +37,16 @@ const Rgb kPrinted[] = {{255, 0, 0}, {0, 255, 0},     {0, 0, 255},  {255, 255, 2
 bool inked(Kind k) {
     return k == Kind::Cmyk || k == Kind::AdobeCmyk || k == Kind::AdobeYcck;
 }
+bool grey(Kind k) {
+    return k == Kind::Grey || k == Kind::GreyProgressive;
+}
+bool progressive(Kind k) {
+    return k == Kind::Progressive || k == Kind::GreyProgressive;
+}
 
 Rgb expected(Kind kind, int x, int y) {
     const int b = block(x, y);
-    return kind == Kind::Grey ? Rgb{b * 36, b * 36, b * 36}
-           : inked(kind)      ? kPrinted[b]
-                              : kColours[b];
+    return grey(kind) ? Rgb{b * 36, b * 36, b * 36} : inked(kind) ? kPrinted[b] : kColours[b];
 }
 
 void writeFixture(const std::string& path, Kind kind, int width, int height) {
@@ -55,11 +59,11 @@ void writeFixture(const std::string& path, Kind kind, int width, int height) {
     jpeg_stdio_dest(&c, file);
     c.image_width = static_cast<JDIMENSION>(width);
     c.image_height = static_cast<JDIMENSION>(height);
-    c.input_components = kind == Kind::Grey ? 1 : inked(kind) ? 4 : 3;
-    c.in_color_space = kind == Kind::Grey ? JCS_GRAYSCALE : inked(kind) ? JCS_CMYK : JCS_RGB;
+    c.input_components = grey(kind) ? 1 : inked(kind) ? 4 : 3;
+    c.in_color_space = grey(kind) ? JCS_GRAYSCALE : inked(kind) ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&c);
     jpeg_set_quality(&c, 95, TRUE);
-    if (kind == Kind::Progressive) jpeg_simple_progression(&c);
+    if (progressive(kind)) jpeg_simple_progression(&c);
     if (inked(kind)) jpeg_set_colorspace(&c, kind == Kind::AdobeYcck ? JCS_YCCK : JCS_CMYK);
     c.write_Adobe_marker = kind == Kind::AdobeCmyk || kind == Kind::AdobeYcck;
     jpeg_start_compress(&c, TRUE);
@@ -110,6 +114,8 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
         {"baseline, converted on a second thread", Kind::Baseline, 800, 700, 24},
         {"progressive", Kind::Progressive, 67, 45, 24},
         {"greyscale", Kind::Grey, 50, 37, 8},
+        {"greyscale progressive", Kind::GreyProgressive, 50, 37, 8},
+        {"greyscale, converted on a second thread", Kind::Grey, 800, 700, 8},
         {"CMYK without Adobe marker", Kind::Cmyk, 67, 45, 32},
         {"inverted CMYK with Adobe marker", Kind::AdobeCmyk, 67, 45, 32},
         {"YCCK with Adobe marker", Kind::AdobeYcck, 67, 45, 32},
@@ -120,6 +126,7 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
         const Decoded d = decodeJpeg(path("fixture.jpg"));
         ASSERT_TRUE(d.ok()) << d.error;
         EXPECT_EQ(d.sourceBits, c.sourceBits);
+        EXPECT_EQ(d.raster.indexed(), grey(c.kind)) << "grey levels kept a byte a pixel";
         expectColours(d.raster, c.width, c.height, c.kind);
         // At full depth: the same picture in words 0xFFRRGGBB, within quantisation.
         Decoded32 wide = decodeJpeg32(path("fixture.jpg"));
@@ -142,18 +149,20 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
 // A progressive file shows its blocks' means, one pixel a block, before its rows arrive; then
 // its rows are the same as read in one go.
 TEST_F(JpegCodecTest, ProgressiveFileShowsItsBlocksFirst) {
-    for (const Kind kind : {Kind::Progressive, Kind::Baseline}) {
-        const bool progressive = kind == Kind::Progressive;
-        SCOPED_TRACE(progressive ? "progressive" : "baseline");
+    for (const auto& [name, kind] : {std::pair{"progressive", Kind::Progressive},
+                                     {"grey progressive", Kind::GreyProgressive},
+                                     {"baseline", Kind::Baseline}}) {
+        SCOPED_TRACE(name);
         writeFixture(path("fixture.jpg"), kind, 203, 131);
         Raster into;
         RowArrival arrival;
         int bits = 0;
         ASSERT_EQ(decodeJpegInto(path("fixture.jpg"), into, bits, arrival, {}), "");
+        EXPECT_EQ(into.indexed(), grey(kind));
         expectColours(into, 203, 131, kind);
         const Preview means = arrival.preview();
-        ASSERT_EQ(means.raster != nullptr, progressive);
-        if (!progressive) continue;
+        ASSERT_EQ(means.raster != nullptr, progressive(kind));
+        if (!means.raster) continue;
         ASSERT_EQ(std::pair(means.raster->width(), means.raster->height()), std::pair(26, 17));
         // Each block lies where its pixels are, and has their colour.
         Raster placed = Raster::create(into.width(), into.height());

@@ -291,6 +291,9 @@ void expectSourcePixels(const Source& source, const WriteOptions& w) {
     const Decoded d = decodeTiff(path);
     ASSERT_TRUE(d.ok()) << d.error;
     EXPECT_EQ(d.sourceBits, source.layout.bits * source.layout.samples);
+    // Grey and palette samples without extra ones are kept a byte a pixel.
+    EXPECT_EQ(d.raster.indexed(),
+              source.colours() == 1 && source.layout.samples == 1 && source.layout.bits <= 8);
     tracelle::testing::expectPixels(
         d.raster, source.width, source.height, [&](int x, int y) { return source.expected(x, y); },
         source.smooth ? 1 : 0);
@@ -331,6 +334,8 @@ TEST_F(TiffCodec, LargeAndMultiPageFilesGiveTheSourcePixels) {
         {{800, 700, ycbcr, true}, {jpeg, kOrganisations[1], 16}},
         {{800, 700, rgba}, {kLzw, kOrganisations[2], 16}},
         {{800, 700, rgba}, {kLzw, kOrganisations[3], 16}},
+        {{1203, 1801, {Colour::White, 4, 1}}, {kLzw, one, 1801}},
+        {{800, 700, {Colour::Palette, 2, 1}}, {kLzw, kOrganisations[1], 16}},
         {{37, 23, kRgb}, {kLzw, kOrganisations[0], 5, false, 3}},
     };
     for (const auto& [source, w] : cases) {
