@@ -471,7 +471,9 @@ bool runDecode(DecodeJob& job) {
                             cinfo.comp_info[c].height_in_blocks * DCTSIZE2 * sizeof(JCOEF);
     const std::uint64_t pixels = std::uint64_t{cinfo.output_width} * cinfo.output_height;
     const std::uint64_t beside = coefficients + (job.wide ? pixels * sizeof(Pixel) : 0);
-    if (auto refused = checkFitsInMemory(cinfo.output_width, cinfo.output_height, beside);
+    const int pixelBytes = !job.wide && cinfo.out_color_space == JCS_GRAYSCALE ? 1 : 2;
+    if (auto refused =
+            checkFitsInMemory(cinfo.output_width, cinfo.output_height, beside, pixelBytes);
         !refused.empty()) {
         *job.refused = refused;
         jpeg_destroy_decompress(&cinfo);

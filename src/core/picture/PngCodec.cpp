@@ -244,11 +244,7 @@ bool runDecode(PngJob& job) {
         type == PNG_COLOR_TYPE_GRAY && !png_get_valid(job.png, job.info, PNG_INFO_tRNS);
     job.indexed = type == PNG_COLOR_TYPE_PALETTE || grey;
     if (type == PNG_COLOR_TYPE_PALETTE) readPalette(job);
-    if (grey)
-        for (int i = 0; i < 256; ++i) {
-            const auto v = static_cast<std::uint8_t>(i);
-            job.palette[static_cast<std::size_t>(i)] = rgb555(v, v, v);
-        }
+    if (grey) job.palette = greyPalette();
     if (imageDataOwnFits(job)) {
         job.imageDataOwn = true;
         release(job);

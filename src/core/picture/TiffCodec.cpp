@@ -649,7 +649,8 @@ std::string decodeInto(const std::string& path, Raster& raster, int& bits, RowAr
     std::uint32_t width = 0, height = 0;
     TIFFGetField(tif.get(), TIFFTAG_IMAGEWIDTH, &width);
     TIFFGetField(tif.get(), TIFFTAG_IMAGELENGTH, &height);
-    if (auto refused = checkFitsInMemory(width, height); !refused.empty())
+    if (auto refused = checkFitsInMemory(width, height, 0, keptIndexed(format) ? 1 : 2);
+        !refused.empty())
         return platform::fill(platform::translate("TiffCodec", "TIFF : %1"), {refused});
 
     Blocks blocks;
