@@ -4,6 +4,7 @@
 #include "gis/GeoreferencedPicture.h"
 #include "model/Project.h"
 #include "picture/BmpCodec.h"
+#include "picture/Decoder.h"
 #include "support/Gdal.h"
 #include "support/TempFiles.h"
 
@@ -110,12 +111,13 @@ TEST_F(GeoreferencedPicture, GdalGivesEveryControlPointItsFittedValue) {
 }
 
 // A white mark on each control point: in the north-up picture its centre lies where GDAL
-// places the point's real value, within half a pixel.
+// places the point's real value, within half a pixel; from a colour picture, and from a grey
+// one (kept a byte a pixel).
 TEST_F(GeoreferencedPicture, ResampledPictureKeepsEveryControlPointInPlace) {
     const std::vector<std::pair<int, int>> pixels = {{5, 7},   {38, 8},  {6, 30},
                                                      {37, 31}, {20, 18}, {12, 25}};
-    for (const auto method :
-         {model::TransformMethod::Projective, model::TransformMethod::Polynomial2}) {
+    for (const auto& [method, grey] : {std::pair{model::TransformMethod::Projective, false},
+                                       {model::TransformMethod::Polynomial2, true}}) {
         SCOPED_TRACE(static_cast<int>(method));
         picture::Raster r = picture::Raster::create(w, h);
         r.fill(0);
@@ -123,8 +125,13 @@ TEST_F(GeoreferencedPicture, ResampledPictureKeepsEveryControlPointInPlace) {
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
                     r.row(y - oy + dy)[x - ox + dx] = picture::rgb555(255, 255, 255);
-        const std::string file = path("photo.bmp"), tiff = path("photo.tif");
-        ASSERT_EQ(picture::writeBmp(r, file), "");
+        const std::string bmp = path("photo.bmp"), tiff = path("photo.tif");
+        ASSERT_EQ(picture::writeBmp(r, bmp), "");
+        const std::string file = grey ? path("grey.tif") : bmp;
+        if (grey) {
+            ASSERT_TRUE(support::runGdal("gdal_translate -q -b 1 '" + bmp + "'", "", file));
+            ASSERT_TRUE(picture::decodeFile(file).raster.indexed());
+        }
         model::Project p;
         p.picture() = {file, w + 10, h + 10, ox, oy};
         // A photographed map: the scale grows across the picture.
