@@ -46,33 +46,31 @@ std::size_t allowed(int width, int height, int pixelBytes, std::string* error) {
     return 0;
 }
 
+// `count` uninitialised values into `memory`; false, with `error` set, when they are not there.
+template <class T> bool take(std::unique_ptr<T[]>& memory, std::size_t count, std::string* error) {
+    if (count == 0) return false;
+    memory.reset(new (std::nothrow) T[count]);
+    if (!memory && error) *error = platform::translate("Raster", "mémoire insuffisante");
+    return memory != nullptr;
+}
+
 } // namespace
 
 Raster Raster::create(int width, int height, std::string* error) {
     Raster r;
-    const std::size_t count = allowed(width, height, sizeof(Pixel), error);
-    if (count == 0) return r;
-    r.pixels_.reset(new (std::nothrow) Pixel[count]);
-    if (!r.pixels_) {
-        if (error) *error = platform::translate("Raster", "mémoire insuffisante");
-        return r;
+    if (take(r.pixels_, allowed(width, height, sizeof(Pixel), error), error)) {
+        r.width_ = width;
+        r.height_ = height;
     }
-    r.width_ = width;
-    r.height_ = height;
     return r;
 }
 
 Raster Raster::createIndexed(int width, int height, std::string* error) {
     Raster r;
-    const std::size_t count = allowed(width, height, 1, error);
-    if (count == 0) return r;
-    r.indices_.reset(new (std::nothrow) std::uint8_t[count]);
-    if (!r.indices_) {
-        if (error) *error = platform::translate("Raster", "mémoire insuffisante");
-        return r;
+    if (take(r.indices_, allowed(width, height, 1, error), error)) {
+        r.width_ = width;
+        r.height_ = height;
     }
-    r.width_ = width;
-    r.height_ = height;
     return r;
 }
 
