@@ -367,6 +367,16 @@ TEST_F(Cli, ExportForGisWritesWhatThePanelsSectionWrites) {
         {"export", project_, "-o", path("refus.out")});
     EXPECT_FALSE(fs::exists(path("refus.out")));
     EXPECT_EQ(run({"export", project_, "--format", "dxf"}).status, 2) << "no file named";
+
+    // Labels longer than the format holds are written cut, and the user told.
+    p.points().setCell(1, model::indice_col_grille(p.points(), "Libellé"), std::string(300, 'a'));
+    ASSERT_EQ(files::sauve_projet(p, path("long.trc")), "");
+    for (const char* format : {"shp", "dxf"}) {
+        const Outcome r = run({"export", path("long.trc"), "--format", format, "-o",
+                               path(std::string("long.") + format)});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("1 libellé a plus de 254 caractères"), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(Cli, ExportWritesWhatTheExportPanelWrites) {
