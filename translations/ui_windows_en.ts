@@ -869,14 +869,6 @@ do you accept losing its content?</translation>
         <source> et </source>
         <translation> and </translation>
     </message>
-    <message>
-        <source>%1 libellés ont plus de %2 caractères, la limite du format %3 : ils y sont écrits coupés.</source>
-        <translation>%1 labels are longer than %2 characters, the limit of the %3 format: they are written cut.</translation>
-    </message>
-    <message>
-        <source>%1 libellé a plus de %2 caractères, la limite du format %3 : il y est écrit coupé.</source>
-        <translation>%1 label is longer than %2 characters, the limit of the %3 format: it is written cut.</translation>
-    </message>
 </context>
 <context>
     <name>tracelle::ui::GraphWindow</name>

@@ -1,7 +1,6 @@
 #include "ui/GisExportSection.h"
 
 #include "files/LastFolder.h"
-#include "gis/Features.h"
 #include "gis/GisModule.h"
 #include "platform/Interaction.h"
 #include "ui/MainWindow.h"
@@ -134,15 +133,7 @@ void GisExportSection::exporteSig() {
     done_->setText(tr("Écrit : %1 (%2, %3)").arg(written.join(tr(" et ")), lines, points));
     // Told after the report, once: the file is written, but these labels are not whole in it.
     if (r.cutLabels > 0)
-        platform::interaction().information(
-            (r.cutLabels > 1 ? tr("%1 libellés ont plus de %2 caractères, la limite du format %3 : "
-                                  "ils y sont écrits coupés.")
-                             : tr("%1 libellé a plus de %2 caractères, la limite du format %3 : "
-                                  "il y est écrit coupé."))
-                .arg(r.cutLabels)
-                .arg(static_cast<int>(gis::kLabelWidth))
-                .arg(QString::fromUtf8(gis::nomFormat(chosen)))
-                .toStdString());
+        platform::interaction().information(gis::cutLabelsText(r.cutLabels, chosen));
 }
 
 } // namespace tracelle::ui

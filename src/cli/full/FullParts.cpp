@@ -1,7 +1,6 @@
 // tracelle-cli-full's side of the hand-over: the parts of commands it runs itself.
 #include "cli/Command.h"
 #include "cli/HandOver.h"
-#include "gis/Features.h"
 #include "gis/GisExport.h"
 #include "model/Project.h"
 #include "picture/Decoder.h"
@@ -57,14 +56,7 @@ int exportForGis(const Arguments& args, const std::string& file, const std::stri
     if (!result.error.empty()) throw InputError(result.error);
     // Written, but these labels are not whole in it: told as the window tells it.
     if (result.cutLabels > 0)
-        platform::interaction().information(platform::fill(
-            result.cutLabels > 1
-                ? platform::translate("cli", "%1 libellés ont plus de %2 caractères, la limite "
-                                             "du format %3 : ils y sont écrits coupés.")
-                : platform::translate("cli", "%1 libellé a plus de %2 caractères, la limite du "
-                                             "format %3 : il y est écrit coupé."),
-            {std::to_string(result.cutLabels), std::to_string(gis::kLabelWidth),
-             gis::nomFormat(*format)}));
+        platform::interaction().information(gis::cutLabelsText(result.cutLabels, *format));
     return 0;
 }
 

@@ -1,6 +1,10 @@
 // The formats' names and what each asks of the system, apart from the writers and their
 // libraries: the windows show them at every start.
+#include "gis/Features.h"
 #include "gis/GisExport.h"
+#include "platform/Language.h"
+
+#include <string>
 
 namespace tracelle::gis {
 
@@ -38,6 +42,16 @@ const char* extensionFormat(Format format) {
 
 bool enLongitudeLatitude(Format format) {
     return format == Format::GeoJson || format == Format::Kml;
+}
+
+std::string cutLabelsText(int count, Format format) {
+    return platform::fill(
+        count > 1 ? platform::translate("GisExport", "%1 libellés ont plus de %2 caractères, la "
+                                                     "limite du format %3 : ils y sont écrits "
+                                                     "coupés.")
+                  : platform::translate("GisExport", "%1 libellé a plus de %2 caractères, la "
+                                                     "limite du format %3 : il y est écrit coupé."),
+        {std::to_string(count), std::to_string(kLabelWidth), nomFormat(format)});
 }
 
 } // namespace tracelle::gis

@@ -40,6 +40,9 @@ struct GisResult {
     int cutLabels = 0; // shapefile and DXF: labels longer than kLabelWidth, written cut
 };
 
+// What the user is told of `count` labels written cut in `format` (the file is written).
+std::string cutLabelsText(int count, Format format);
+
 // Asked, before anything is written, with the files already there that the export would
 // replace or remove besides the chosen one (a shapefile's companions); false keeps them all.
 using MayReplace = std::function<bool(const std::vector<std::string>& existing)>;
