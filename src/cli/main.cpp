@@ -9,9 +9,6 @@
 
 #include <algorithm>
 #include <iostream>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 using namespace tracelle;
 using namespace tracelle::cli;
@@ -79,12 +76,6 @@ int usage(const std::string& message) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef __GLIBC__
-    // One run reads a project whole, then writes its result: blocks freed by the reading are
-    // reused by the writing, where the system would hand out fresh pages and clear each first.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest glibc takes
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-#endif
     platform::initDecimalSeparator();
     // What a run killed here left behind: its outputs are usually written in this folder.
     files::removeStaleTemporaries(".");

@@ -8,7 +8,20 @@
 
 namespace tracelle::platform {
 
-// Advice only: the whole 2 MB pages inside the block, when the system has them.
+// Advice only: the whole 2 MB pages inside the block, when the system has them. A block that
+// starts just past a 2 MB boundary, as one the allocator maps on its own, is advised from it.
 void preferLargePages(void* data, std::size_t bytes);
+
+// A size of at least `bytes` that the allocator maps on its own in whole 2 MB pages (its
+// header included), so that no page of the block is a small one.
+std::size_t largePagesSize(std::size_t bytes);
+
+// Room for `count` elements in `c`, in 2 MB pages as far as the system allows.
+template <class Container> void reserveInLargePages(Container& c, std::size_t count) {
+    constexpr std::size_t size = sizeof(typename Container::value_type);
+    if (count <= c.capacity()) return;
+    c.reserve(largePagesSize(count * size) / size);
+    preferLargePages(c.data(), c.capacity() * size);
+}
 
 } // namespace tracelle::platform
