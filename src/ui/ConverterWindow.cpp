@@ -11,6 +11,7 @@
 #include "platform/Language.h"
 #include "platform/Paths.h"
 #include "ui/FlowLayout.h"
+#include "ui/QtText.h"
 #include "ui/TextTableModel.h"
 #include "ui/Translations.h"
 
@@ -34,10 +35,6 @@ using platform::interaction;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // One place in several systems, and the formulas in words: what a user checks a result
 // against.
@@ -405,7 +402,7 @@ std::pair<int, int> ConverterWindow::currentCell() const {
 void ConverterWindow::recopie() {
     const auto [row, column] = currentCell();
     if (row == 0) return;
-    const std::string text = sheet_.table().cell(row, column);
+    const std::string text(sheet_.table().cell(row, column));
     if (interaction().dlg_titre_message_ONEK_oui_non(
             tr("recopie").toStdString(),
             tr("copier <%1>  j'usqu'à la fin").arg(q(text)).toStdString(), "ON",

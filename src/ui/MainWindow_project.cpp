@@ -192,10 +192,10 @@ void MainWindow::copyTablesToClipboard() {
     const auto rows = [&](const model::TextTable& table, int first) {
         for (int r = first; r < table.rowCount(); ++r) {
             for (int c = 0; c < table.columnCount(); ++c)
-                file += table.cell(r, c) + '\t';
+                (file += table.cell(r, c)) += '\t';
             file += "\r\n";
             for (int c = 1; c <= 5; ++c)
-                clipboard += table.cell(r, c) + '\t';
+                (clipboard += table.cell(r, c)) += '\t';
             clipboard += "\r\n";
         }
     };

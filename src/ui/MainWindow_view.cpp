@@ -81,7 +81,7 @@ void MainWindow::af_point(int x, int y, int L, int i) {
     const auto& lines = project_.lines();
     // A deleted line leaves its cells empty: they draw as 0, without a question.
     const auto setting = [&](const char* header) {
-        const std::string& text = lines.cell(L, model::indice_col_grille(lines, header));
+        const std::string_view text = lines.cell(L, model::indice_col_grille(lines, header));
         return text.empty() ? 0 : model::val_entier(text);
     };
     const QColor colour = fromBgr(static_cast<std::uint32_t>(setting("couleur")));

@@ -2,6 +2,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/GradientPanel.h"
+#include "ui/QtText.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -22,10 +23,6 @@ constexpr int kButtonTop = 164;
 constexpr int kButtonWidth = 95;
 constexpr int kButtonGap = 10;
 constexpr int kLeft = 24;
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The program's texts end their lines with CR as often as with LF: each breaks a line.
 QString withLineBreaks(const std::string& text) {

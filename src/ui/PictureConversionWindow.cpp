@@ -5,6 +5,7 @@
 #include "platform/Interaction.h"
 #include "render/RenderModule.h"
 #include "ui/Bgr.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -29,10 +30,6 @@ namespace tracelle::ui {
 using platform::interaction;
 
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The path shortened to `width` pixels: the file name kept, the folders taken from the left
 // one by one, each shown as ".../", and the root last.

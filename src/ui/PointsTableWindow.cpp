@@ -5,6 +5,7 @@
 #include "platform/Interaction.h"
 #include "ui/CalibrationTableModel.h"
 #include "ui/CellDelegate.h"
+#include "ui/QtText.h"
 #include "ui/TextTableModel.h"
 
 #include <QCheckBox>
@@ -266,8 +267,7 @@ void PointsTableWindow::followSelection() {
         if (!selection->isRowSelected(row - 1))
             selection->select(selection->currentIndex(),
                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        emit zAffiche(
-            QString::fromStdString(project_.points().cell(row, project_.indice_col("Z"))));
+        emit zAffiche(q(project_.points().cell(row, project_.indice_col("Z"))));
     }
     const int j = highlighted();
     if (j == 0) crossHairOn_ = CrossHairOn::None;
@@ -341,7 +341,7 @@ void PointsTableWindow::pointer_sur_carte(int j) {
     const int y = model::val_entier(table->cell(row, model::indice_col_grille(*table, "y")));
     // Read quietly: the read-out follows every change of the row, also a value half typed.
     const auto value = [&](const char* header) {
-        const std::string& text = table->cell(row, model::indice_col_grille(*table, header));
+        const std::string_view text = table->cell(row, model::indice_col_grille(*table, header));
         const auto read = model::readRealQuietly(text);
         return QString::fromStdString(read ? model::_format2(*read, 18, project_.D())
                                            : model::enleve_blancs(text));

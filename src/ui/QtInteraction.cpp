@@ -3,6 +3,7 @@
 #include "ui/Bgr.h"
 #include "ui/MessageDialog.h"
 #include "ui/OpeningTimes.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -32,10 +33,6 @@
 namespace tracelle::ui {
 
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The room the title bar's icon and buttons take beside a dialog's title.
 constexpr int kTitleBarButtons = 160;

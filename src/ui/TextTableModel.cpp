@@ -1,6 +1,7 @@
 #include "ui/TextTableModel.h"
 
 #include "model/NumberText.h"
+#include "ui/QtText.h"
 
 #include <QColor>
 #include <algorithm>
@@ -49,8 +50,8 @@ int TextTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const std::string& text = table_.cell(index.row() + 1, index.column());
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return QString::fromStdString(text);
+    const std::string_view text = table_.cell(index.row() + 1, index.column());
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return q(text);
     // A line's colour shows as a plain swatch: the cell and its text in that colour.
     if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && !text.empty() &&
         table_.cell(0, index.column()) == "couleur") {
@@ -61,22 +62,22 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QString TextTableModel::shownHeader(const std::string& header) {
+QString TextTableModel::shownHeader(std::string_view header) {
     for (const char* word : kWordHeaders)
         if (header == word) return tr(word);
-    return QString::fromStdString(header);
+    return q(header);
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
-    if (role == kKeyRole) return QString::fromStdString(table_.cell(0, section));
+    if (role == kKeyRole) return q(table_.cell(0, section));
     if (role == Qt::DisplayRole) return shownHeader(table_.cell(0, section));
     return {};
 }
 
 Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    const QString header = QString::fromStdString(table_.cell(0, index.column())).trimmed();
+    const QString header = q(table_.cell(0, index.column())).trimmed();
     if (editable_.contains(header)) f |= Qt::ItemIsEditable;
     if (fixed_.contains(header)) f &= ~Qt::ItemIsSelectable;
     return f;

@@ -33,7 +33,7 @@ public:
     model::TextTable& table() const { return table_; }
 
     // A header as the window shows it: words in the window's language.
-    static QString shownHeader(const std::string& header);
+    static QString shownHeader(std::string_view header);
 
 private:
     void cellsChanged(const model::TextTable&, int firstRow, int lastRow) override;

@@ -196,11 +196,11 @@ TEST_F(ControlPoints, CtrlZTakesBackTheModelAndAPointLeftOut) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
-        const std::string before = pointX();
+        const std::string before(pointX());
         const model::Real rms = p.calibrationFit().rms();
         c.change();
         ASSERT_TRUE(c.changed());
-        const std::string after = pointX();
+        const std::string after(pointX());
         EXPECT_NE(after, before) << "the points were made again";
         EXPECT_EQ(undoCaption(), c.caption);
         w.activateWindow();

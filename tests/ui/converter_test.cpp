@@ -38,7 +38,9 @@ protected:
             }
         ADD_FAILURE() << "no button " << caption.toStdString();
     }
-    const std::string& cell(int row, int column) { return w.worksheet().table().cell(row, column); }
+    std::string cell(int row, int column) {
+        return std::string(w.worksheet().table().cell(row, column));
+    }
     QPoint centreOf(int row, int column) {
         const QModelIndex at = w.grid()->model()->index(row - 1, column);
         w.grid()->scrollTo(at);

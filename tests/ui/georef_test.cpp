@@ -25,7 +25,7 @@ protected:
         w.action(QString("&Fichier|") + item)->trigger();
     }
     std::string calibration(int row, const char* column) {
-        return w.project().calibration().cell(row, w.project().indice_col_cal(column));
+        return std::string(w.project().calibration().cell(row, w.project().indice_col_cal(column)));
     }
     // The real coordinates of the point a click at layer pixel (x, y) makes.
     std::pair<double, double> clickedAt(int x, int y) {

@@ -43,7 +43,7 @@ protected:
         QApplication::processEvents();
     }
     std::string cell(int row, const char* header) {
-        return w.project().points().cell(row, w.project().indice_col(header));
+        return std::string(w.project().points().cell(row, w.project().indice_col(header)));
     }
     // Types `keys` into a cell of a grid as the user would.
     QString type(QTableView* grid, int row, int column, const QString& keys) {

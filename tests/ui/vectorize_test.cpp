@@ -189,7 +189,7 @@ TEST_F(VectorizeWindow, ZParLigneGivesOneHeightToEveryPointOfTheLine) {
     const auto heights = [&] {
         std::map<int, std::set<std::string>> z;
         for (int i = 1; i <= p.N(); ++i)
-            z[model::val_entier(p.points().cell(i, p.indice_col("L")))].insert(
+            z[model::val_entier(p.points().cell(i, p.indice_col("L")))].emplace(
                 p.points().cell(i, column));
         return z;
     };

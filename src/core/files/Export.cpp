@@ -4,6 +4,7 @@
 #include "model/NumberText.h"
 #include "model/Project.h"
 #include "platform/Language.h"
+#include "platform/LargePages.h"
 
 #include <cmath>
 #include <optional>
@@ -44,8 +45,11 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
         std::string text;
         for (int col = 0; col < 9; ++col) {
             if (!columns[col]) continue;
-            const std::string& cell = table.cell(row, col);
-            text += (col >= 3 && col <= 5) ? convertMark(cell, c.decimalComma) : cell;
+            const std::string_view cell = table.cell(row, col);
+            if (col >= 3 && col <= 5)
+                text += convertMark(std::string(cell), c.decimalComma);
+            else
+                text += cell;
             text += S;
         }
         return text;
@@ -86,11 +90,12 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
     // No fixed capacity: every exported point is kept for the resampling.
     std::vector<Point> extraction;
     const auto& points = p.points();
-    extraction.reserve(static_cast<std::size_t>(points.rowCount()));
+    if (c.normalized) extraction.reserve(static_cast<std::size_t>(points.rowCount()));
     bool havePrevious = false;
     int previousLine = 0;
     Real Xp = 0, Yp = 0, cumulative = 0;
     r.error = forEachExportedRow(p, c.shownLinesOnly, [&](const ExportedRow& row) {
+        const bool firstRow = !havePrevious;
         std::string text = build(points, row.row);
         if (c.interDistance || c.cumulative) {
             Real d = 0;
@@ -109,12 +114,14 @@ ExportResult exporte(const model::Project& p, const ExportChoices& c) {
         previousLine = row.L;
         strip(text);
         // The first row tells the size of the whole text well enough to grow it once.
-        if (extraction.empty() && !c.normalized)
-            r.text.reserve(r.text.size() +
-                           static_cast<std::size_t>(points.rowCount() - row.row + 1) *
-                               (text.size() + 2) * 5 / 4);
-        if (!c.normalized) line(text);
-        extraction.push_back({row.X, row.Y});
+        if (firstRow && !c.normalized)
+            platform::reserveInLargePages(
+                r.text, r.text.size() + static_cast<std::size_t>(points.rowCount() - row.row + 1) *
+                                            (text.size() + 2) * 5 / 4);
+        if (c.normalized)
+            extraction.push_back({row.X, row.Y});
+        else
+            line(text);
         if (row.X < r.xMinRead) r.xMinRead = row.X;
         if (row.X > r.xMaxRead) r.xMaxRead = row.X;
     });

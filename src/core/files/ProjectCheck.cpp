@@ -30,14 +30,14 @@ std::string rowName(std::int64_t row, std::int64_t k, std::int64_t n) {
                 {std::to_string(row - k - n)});
 }
 
-bool readsAsInteger(const std::string& cell) {
+bool readsAsInteger(std::string_view cell) {
     return model::lit_entier(cell).errorPosition == 0;
 }
 
 // "le point 3 attend un entier en colonne x, et non <1x0>": `expected` holds the row's name
 // (%1), the column (%2) and the cell read (%3).
 std::string notA(const char* expected, const std::string& row, const char* column,
-                 const std::string& read) {
+                 std::string_view read) {
     return fill(expected, {row, column, model::excerptForMessage(read)});
 }
 
@@ -111,11 +111,13 @@ std::optional<ProjectError> checkTables(const ProjectTables& tables, std::int64_
             return fault;
     }
     for (std::int64_t i = 1; i <= n; ++i) {
-        const std::string* cells = tables.pointRow(static_cast<int>(i));
-        for (const char* name : {"L", "x", "y"})
-            if (!readsAsInteger(cells[at(name)]))
+        for (const char* name : {"L", "x", "y"}) {
+            const std::string_view cell =
+                tables.pointCell(static_cast<int>(i), static_cast<int>(at(name)));
+            if (!readsAsInteger(cell))
                 return faultAt(headerLine + k + i,
-                               notA(notAnInteger(), rowName(k + i, k, n), name, cells[at(name)]));
+                               notA(notAnInteger(), rowName(k + i, k, n), name, cell));
+        }
     }
     for (std::size_t l = 0; l < tables.lines.size(); ++l) {
         const auto& cells = tables.lines[l];

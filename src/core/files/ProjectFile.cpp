@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace tracelle::files {
 
@@ -84,7 +85,9 @@ std::optional<std::string> ProjectText::firstLine(const std::string& path) {
 }
 
 std::optional<ProjectText> ProjectText::read(const std::string& path, std::string* error) {
-    auto bytes = readBytesFile(path, error);
+    // Room for the converted lines of a usual project (its header, a few labels) and the texts
+    // kept for its cells: they join the bytes without moving them.
+    auto bytes = readBytesFile(path, error, 4096);
     if (!bytes) return std::nullopt;
     ProjectText t;
     t.text_ = std::move(*bytes);
@@ -93,7 +96,8 @@ std::optional<ProjectText> ProjectText::read(const std::string& path, std::strin
     // nearly all, read the same either way and are kept as places in the one text, uncopied.
     const bool cp1252 = !isValidUtf8(text);
     std::size_t high = cp1252 ? asciiPrefix(text) : text.size(); // the next byte above 127
-    t.lines_.reserve(text.size() / 64); // a guess: counting the lines first costs a pass
+    // A guess: counting the lines first costs a pass.
+    platform::reserveInLargePages(t.lines_, text.size() / 64);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
@@ -111,6 +115,32 @@ std::optional<ProjectText> ProjectText::read(const std::string& path, std::strin
         start = end + 1;
     }
     return t;
+}
+
+namespace {
+
+// Cells are found by 32-bit places: a text beyond is refused, never cut.
+void checkPlace(std::size_t end) {
+    if (end > UINT32_MAX) throw std::length_error("ProjectText");
+}
+
+} // namespace
+
+std::size_t ProjectText::lineStart(std::size_t index) const {
+    checkPlace(lines_[index].first + lines_[index].second);
+    return lines_[index].first;
+}
+
+model::CellSpan ProjectText::keep(std::string_view made) {
+    const std::size_t at = text_.size() + converted_.size() + kept_.size();
+    checkPlace(at + made.size());
+    kept_.append(made);
+    return {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(made.size())};
+}
+
+std::string ProjectText::release() && {
+    text_.append(converted_).append(kept_);
+    return std::move(text_);
 }
 
 std::string_view ProjectText::line(std::size_t index) const {
@@ -180,7 +210,7 @@ int ProjectText::readCounts(std::int64_t& n, std::int64_t& lines, std::int64_t& 
     return 0;
 }
 
-ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl) {
+ProjectTables litTables(ProjectText& text, std::size_t start, int k, int n, int nl) {
     ProjectTables t;
     constexpr int width = ProjectTables::kPointCells;
     std::size_t at = start;
@@ -189,11 +219,27 @@ ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n
         t.calibration.push_back(decodeRow(text.line(at++), width));
     if (n > 0) {
         const std::size_t cells = (static_cast<std::size_t>(n) + 1) * width;
-        t.points.reserve(cells);
-        platform::preferLargePages(t.points.data(), cells * sizeof(std::string));
-        t.points.resize(width);
-        for (int i = 1; i <= n; ++i)
-            appendDecodedRow(text.line(at++), t.points, width);
+        auto& spans = t.points.cells;
+        platform::reserveInLargePages(spans, cells);
+        spans.resize(width);
+        std::optional<model::CellSpan> space; // every empty field's
+        for (int i = 1; i <= n; ++i) {
+            const std::size_t end = spans.size() + width;
+            const std::string_view line = text.line(at);
+            const std::size_t start = text.lineStart(at++);
+            decodeFields(line, width, [&](std::string_view cell, bool inLine) {
+                if (inLine)
+                    spans.push_back(
+                        {static_cast<std::uint32_t>(
+                             start + static_cast<std::size_t>(cell.data() - line.data())),
+                         static_cast<std::uint32_t>(cell.size())});
+                else if (cell == " ")
+                    spans.push_back(space ? *space : *(space = text.keep(cell)));
+                else
+                    spans.push_back(text.keep(cell));
+            });
+            spans.resize(end);
+        }
     }
     // Written whatever N: the open command alone passes them over when there is no point.
     for (int i = 0; i < nl; ++i)
@@ -231,6 +277,39 @@ std::optional<ProjectError> checkCounts(const ProjectText& text, const ProjetLu&
                                                               "de calage au plus"),
                            {std::to_string(read.k), std::to_string(text.countLine(2))})};
     return std::nullopt;
+}
+
+// The lines after the tables: the file's last line end, a PDF's page, the calibration
+// beyond three points.
+std::optional<ProjectError> readAfterTables(const ProjectText& text, ProjetLu& read) {
+    // The line rows are written whatever N; the PDF page follows them.
+    const std::size_t after = text.tablesStart() + 1 + static_cast<std::size_t>(read.k) +
+                              static_cast<std::size_t>(read.n) +
+                              static_cast<std::size_t>(read.lines);
+    // Every line is written with its line end: without one, the file was cut inside its last line.
+    if (!text.lastLineEnded())
+        return faultAt(
+            static_cast<std::int64_t>(text.lineCount()),
+            platform::translate("ProjectFile",
+                                "la ligne est incomplète : le fichier s'arrête avant sa fin"));
+    if (text.line(after) == kPdfPageKeyword) {
+        const std::string values = model::enleve_blancs(text.line(after + 1));
+        const auto space = values.find(' ');
+        const model::EntierLu page = model::lit_entier(values.substr(0, space));
+        const model::EntierLu dpi = model::lit_entier(
+            space == std::string::npos ? std::string()
+                                       : model::enleve_blancs(values.substr(space)));
+        if (page.errorPosition != 0 || dpi.errorPosition != 0 || page.value < 1 || dpi.value < 1)
+            return faultAt(static_cast<std::int64_t>(after) + 2,
+                           platform::fill(platform::translate("ProjectFile",
+                                                              "la page PDF et sa résolution, deux "
+                                                              "entiers positifs, sont attendues, "
+                                                              "et non <%1>"),
+                                          {model::excerptForMessage(values)}));
+        read.pdfPage = page.value;
+        read.pdfDpi = dpi.value;
+    }
+    return readCalibrationSections(text, after, read.tables);
 }
 
 } // namespace
@@ -280,47 +359,26 @@ std::optional<ProjetLu> lisProjet(const std::string& path, ProjectError& error) 
     if (!fault)
         fault = checkRowsPresent(static_cast<std::int64_t>(text->lineCount()), headerLine, read.k,
                                  read.n, read.lines);
-    if (!fault) {
-        read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
-                                static_cast<int>(read.n), static_cast<int>(read.lines));
-        fault = checkTables(read.tables, headerLine);
-    }
     if (fault) {
         error = std::move(*fault);
         return std::nullopt;
     }
-    // The line rows are written whatever N; the PDF page follows them.
-    const std::size_t after = text->tablesStart() + 1 + static_cast<std::size_t>(read.k) +
-                              static_cast<std::size_t>(read.n) +
-                              static_cast<std::size_t>(read.lines);
-    // Every line is written with its line end: without one, the file was cut inside its last line.
-    if (!text->lastLineEnded()) {
-        error = faultAt(
-            static_cast<std::int64_t>(text->lineCount()),
-            platform::translate("ProjectFile",
-                                "la ligne est incomplète : le fichier s'arrête avant sa fin"));
+    try {
+        read.tables = litTables(*text, text->tablesStart(), static_cast<int>(read.k),
+                                static_cast<int>(read.n), static_cast<int>(read.lines));
+    } catch (const std::length_error&) {
+        error.message = tooLargeText(path, std::uint64_t{UINT32_MAX} + 1, UINT32_MAX);
         return std::nullopt;
     }
-    if (text->line(after) == kPdfPageKeyword) {
-        const std::string values = model::enleve_blancs(text->line(after + 1));
-        const auto space = values.find(' ');
-        const model::EntierLu page = model::lit_entier(values.substr(0, space));
-        const model::EntierLu dpi = model::lit_entier(
-            space == std::string::npos ? std::string()
-                                       : model::enleve_blancs(values.substr(space)));
-        if (page.errorPosition != 0 || dpi.errorPosition != 0 || page.value < 1 || dpi.value < 1) {
-            error = faultAt(static_cast<std::int64_t>(after) + 2,
-                            platform::fill(platform::translate("ProjectFile",
-                                                               "la page PDF et sa résolution, deux "
-                                                               "entiers positifs, sont attendues, "
-                                                               "et non <%1>"),
-                                           {model::excerptForMessage(values)}));
-            return std::nullopt;
-        }
-        read.pdfPage = page.value;
-        read.pdfDpi = dpi.value;
-    }
-    if (auto fault = readCalibrationSections(*text, after, read.tables)) {
+    // The faults of the lines after the tables are told after those of the tables, as they
+    // come in the file; the text is then the points'.
+    const std::optional<ProjectError> later = readAfterTables(*text, read);
+    read.tables.points.text = std::move(*text).release();
+    if (auto rows = checkTables(read.tables, headerLine))
+        fault = std::move(rows);
+    else
+        fault = later;
+    if (fault) {
         error = std::move(*fault);
         return std::nullopt;
     }
@@ -396,8 +454,9 @@ void completePoints(model::Project& project, const ProjectTables& tables) {
         points.setRowCount(n + tables.pointCount() + 1);
         for (int j = 1; j <= tables.pointCount(); ++j) {
             const int row = n + j;
-            const std::string* first = tables.pointRow(j);
-            std::vector<std::string> cells(first, first + ProjectTables::kPointCells);
+            std::vector<std::string> cells;
+            for (int c = 0; c < ProjectTables::kPointCells; ++c)
+                cells.emplace_back(tables.pointCell(j, c));
             // By position, as the file's columns are the program's own.
             const int lineRead = model::val_entier(cells.size() > 1 ? cells[1] : "");
             if (cells.size() > 2) {

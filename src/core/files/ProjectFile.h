@@ -2,6 +2,7 @@
 // tables, one comma-text line a row, in Windows-1252 with CR LF.
 #pragma once
 
+#include "model/TextTable.h"
 #include "model/transform/Axes.h"
 #include "model/transform/Transform.h"
 
@@ -52,6 +53,15 @@ public:
     // The line after the counts: the header row.
     std::size_t tablesStart() const { return next_; }
 
+    // Where line `index` starts in the bytes `release` gives; throws std::length_error when
+    // it ends beyond 4 GB, as `keep`.
+    std::size_t lineStart(std::size_t index) const;
+    // A text made from the lines, added after them; where it lies in those bytes.
+    model::CellSpan keep(std::string_view made);
+    // The file's bytes, then its converted lines and the texts kept: the text of the tables'
+    // cells. Nothing can be read after.
+    std::string release() &&;
+
 private:
     bool readInt(std::int64_t& value);
     void skipRestOfLine();
@@ -60,6 +70,7 @@ private:
     // The lines of a Windows-1252 file that hold a byte above 127, as UTF-8, one after the
     // other: a line's start counts on from the end of text_ into them.
     std::string converted_;
+    std::string kept_;                                       // after converted_
     std::vector<std::pair<std::size_t, std::size_t>> lines_; // start and length
     std::size_t next_ = 0;                                   // line of the reading cursor
     std::size_t column_ = 0;
@@ -72,8 +83,9 @@ struct ProjectTables {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> calibration;
     // The points' cells row after row in one block (a row of empty cells first, where the
-    // table keeps its headers), so that 100,000 points are not 100,000 allocations.
-    std::vector<std::string> points;
+    // table keeps its headers), pointing into the file's bytes: 100,000 points are not
+    // 900,000 strings. Their text is the file's, given once everything else is read.
+    model::TextRows points;
     std::vector<std::vector<std::string>> lines;
     // After the lines: the calibration rows from 4 on, the model and axes, the rows left out.
     std::vector<std::vector<std::string>> controlPoints;
@@ -82,16 +94,16 @@ struct ProjectTables {
     std::vector<int> leftOut;
 
     int pointCount() const {
-        return points.empty() ? 0 : static_cast<int>(points.size()) / kPointCells - 1;
+        return points.cells.empty() ? 0 : static_cast<int>(points.cells.size()) / kPointCells - 1;
     }
-    // The cells of point row j, from 1.
-    const std::string* pointRow(int j) const {
-        return points.data() + static_cast<std::size_t>(j) * kPointCells;
+    // Cell c of point row j, from 1.
+    std::string_view pointCell(int j, int c) const {
+        return points[static_cast<std::size_t>(j) * kPointCells + static_cast<std::size_t>(c)];
     }
 };
 // The header, K calibration rows, then N points and NL lines; rows the file lacks come back
-// empty.
-ProjectTables litTables(const ProjectText& text, std::size_t start, int k, int n, int nl);
+// empty. The points' text is the text's, once released.
+ProjectTables litTables(ProjectText& text, std::size_t start, int k, int n, int nl);
 
 // Why a project file was refused: the line of the file where its reading stopped (0 when the
 // file as a whole cannot be read) and the program's message, which names that line.

@@ -27,7 +27,14 @@ std::string writeBytesFile(const std::string& path, const std::string& bytes) {
     return {};
 }
 
-std::optional<std::string> readBytesFile(const std::string& path, std::string* error) {
+std::string tooLargeText(const std::string& path, std::uint64_t bytes, std::uint64_t most) {
+    return platform::fill(
+        platform::translate("TextFile", "le fichier %1 est trop grand (%2 Mo ; %3 Mo au plus)"),
+        {path, std::to_string(bytes >> 20), std::to_string(most >> 20)});
+}
+
+std::optional<std::string> readBytesFile(const std::string& path, std::string* error,
+                                         std::size_t spare) {
     std::ifstream in(path, std::ios::binary);
     if (in) in.seekg(0, std::ios::end);
     if (!in) {
@@ -38,16 +45,11 @@ std::optional<std::string> readBytesFile(const std::string& path, std::string* e
     }
     const auto size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
     if (size > kMaxReadBytes) {
-        if (error)
-            *error = platform::fill(
-                platform::translate("TextFile",
-                                    "le fichier %1 est trop grand (%2 Mo ; %3 Mo au plus)"),
-                {path, std::to_string(size >> 20), std::to_string(kMaxReadBytes >> 20)});
+        if (error) *error = tooLargeText(path, size, kMaxReadBytes);
         return std::nullopt;
     }
     std::string bytes;
-    bytes.reserve(size);
-    platform::preferLargePages(bytes.data(), size);
+    platform::reserveInLargePages(bytes, size + spare);
     bytes.resize(size);
     in.seekg(0);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

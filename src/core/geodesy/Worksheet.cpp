@@ -306,12 +306,12 @@ void ligneKm(const TextTable& t, const Columns& c, int row, std::string_view lat
 }
 
 // indice_ellipsoide, the last name remembered: the rows of a worksheet name few ellipsoids.
-std::optional<TMapDatum> ellipsoide(const std::string& name) {
+std::optional<TMapDatum> ellipsoide(std::string_view name) {
     thread_local std::optional<std::string> last;
     thread_local std::optional<TMapDatum> datum;
     if (!last || *last != name) {
         datum = indice_ellipsoide(name);
-        last = name;
+        last = std::string(name);
     }
     return datum;
 }
@@ -328,7 +328,7 @@ std::optional<Stopped> ligneUtm(const TextTable& t, const Columns& c, int row, b
     // Both readers take the spaces out first: once is enough.
     const std::string est = model::enleve_espaces(t.cell(row, c.est));
     const std::string nord = model::enleve_espaces(t.cell(row, c.nord));
-    const std::string& zone = t.cell(row, c.zone);
+    const std::string_view zone = t.cell(row, c.zone);
     if (!model::est_reel_utm(est) || !model::est_reel_utm(nord) || !model::est_reel_utm(zone))
         return skipped();
     const char hemisphere = lettreHemisphere(t.cell(row, c.hemisphere));
@@ -360,7 +360,7 @@ std::optional<Stopped> ligneUtm(const TextTable& t, const Columns& c, int row, b
 // "UTM --> Lat,Long" stop.
 bool zoneQuiArrete(const TextTable& t, const Columns& c) {
     for (int row = 1; row < t.rowCount(); ++row) {
-        const std::string& zone = t.cell(row, c.zone);
+        const std::string_view zone = t.cell(row, c.zone);
         if (model::lit_entier(zone).errorPosition != 0 && model::est_reel_utm(zone)) return true;
     }
     return false;
@@ -374,7 +374,7 @@ void ligneDmsVersDecimal(const TextTable& t, const Columns& c, int row, std::str
     const std::pair<int, std::string*> angles[] = {{c.dmsLatitude, &latitude},
                                                    {c.dmsLongitude, &longitude}};
     for (const auto& [from, text] : angles) {
-        const std::string& dms = t.cell(row, from);
+        const std::string_view dms = t.cell(row, from);
         if (!blank(dms)) *text = degres(texte_dms_vers_deg(dms));
     }
 }
@@ -384,8 +384,8 @@ void ligneLatLon(const TextTable& t, const Columns& c, int row, bool onlyEmpty, 
                  const Rayons& radii, Ecritures& out) {
     std::string latitude, longitude;
     ligneDmsVersDecimal(t, c, row, latitude, longitude);
-    const std::string& dmsLatitude = t.cell(row, c.dmsLatitude);
-    const std::string& dmsLongitude = t.cell(row, c.dmsLongitude);
+    const std::string_view dmsLatitude = t.cell(row, c.dmsLatitude);
+    const std::string_view dmsLongitude = t.cell(row, c.dmsLongitude);
     const bool converted =
         !(blank(dmsLatitude) && blank(dmsLongitude)) &&
         !(onlyEmpty && !(blank(t.cell(row, c.est)) && blank(t.cell(row, c.nord))));
@@ -395,8 +395,8 @@ void ligneLatLon(const TextTable& t, const Columns& c, int row, bool onlyEmpty, 
         if (!blank(dmsLongitude)) out.push_back({row, c.longitude, std::move(longitude)});
         return;
     }
-    const std::pair<const std::string&, std::string&> angles[] = {{dmsLatitude, latitude},
-                                                                  {dmsLongitude, longitude}};
+    const std::pair<std::string_view, std::string&> angles[] = {{dmsLatitude, latitude},
+                                                                {dmsLongitude, longitude}};
     for (const auto& [text, decimal] : angles) {
         if (!model::est_dms(text)) continue;
         // A bare number counts as degrees.
@@ -517,7 +517,7 @@ void Worksheet::toutEffacer() {
 
 void Worksheet::recopie(int row, int column) {
     if (row < 1) return; // the headers stay
-    const std::string text = table_.cell(row, column);
+    const std::string text(table_.cell(row, column));
     TextTable::CellChanges changes(table_);
     for (int below = row + 1; below < table_.rowCount(); ++below)
         table_.setCell(below, column, text);
@@ -530,7 +530,7 @@ std::string Worksheet::texteExport() const {
                 static_cast<std::size_t>(table_.columnCount() * 8 + 2));
     for (int row = 0; row < table_.rowCount(); ++row) {
         for (int column = 0; column < table_.columnCount(); ++column) {
-            const std::string& cell = table_.cell(row, column);
+            const std::string_view cell = table_.cell(row, column);
             // The headers stay readable: only the numbers lose their spaces.
             if (row > 0 && (column == c.est || column == c.nord))
                 out += model::enleve_espaces(cell);

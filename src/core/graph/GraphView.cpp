@@ -16,11 +16,11 @@ constexpr Real kZoom = 1.3L;
 
 // The graph is read while the user looks at it: a malformed cell counts as 0 rather than
 // raising a message at every drawing.
-Real reel(const std::string& cell) {
+Real reel(std::string_view cell) {
     return model::readRealQuietly(cell).value_or(0);
 }
 
-std::int32_t entier(const std::string& cell) {
+std::int32_t entier(std::string_view cell) {
     const model::EntierLu read = model::lit_entier(cell);
     return read.errorPosition == 0 ? read.value : 0;
 }

@@ -65,7 +65,7 @@ std::vector<std::string> rowsFrom(const TextTable& t, int first, int last) {
                   static_cast<std::size_t>(t.columnCount()));
     for (int r = first; r < last; ++r)
         for (int c = 0; c < t.columnCount(); ++c)
-            cells.push_back(t.cell(r, c));
+            cells.emplace_back(t.cell(r, c));
     return cells;
 }
 
@@ -75,7 +75,7 @@ void flipOp(Op& op) {
             using T = std::decay_t<decltype(o)>;
             TextTable& t = *o.t;
             if constexpr (std::is_same_v<T, CellOp>) {
-                std::string old = t.cell(o.row, o.column);
+                std::string old(t.cell(o.row, o.column));
                 t.setCell(o.row, o.column, std::move(o.text));
                 o.text = std::move(old);
             } else if constexpr (std::is_same_v<T, RowOp>) {
@@ -380,7 +380,7 @@ History::Entry* History::recording() {
 void History::cellChanging(TextTable& t, int row, int column) {
     Entry* e = recording();
     if (!e || row >= e->fresh(t)) return;
-    e->ops.emplace_back(CellOp{&t, row, column, t.cell(row, column)});
+    e->ops.emplace_back(CellOp{&t, row, column, std::string(t.cell(row, column))});
 }
 
 void History::rowChanging(TextTable& t, int row) {

@@ -107,13 +107,13 @@ void Project::stocke_modif_xy(int i) {
 void Project::recomputePoint(const PointColumns& c, int i, bool& told) {
     // A cell that holds no number is told by val_reel's message, once for all the rows of a
     // recomputation.
-    const auto tell = [&told](const std::string& text) {
+    const auto tell = [&told](std::string_view text) {
         if (told) return;
         val_reel(text);
         told = true;
     };
     const auto read = [&](int column) {
-        const std::string& text = points_.cell(i, column);
+        const std::string_view text = points_.cell(i, column);
         const auto value = readRealQuietly(text);
         if (!value) tell(text);
         return value.value_or(0);
@@ -125,7 +125,7 @@ void Project::recomputePoint(const PointColumns& c, int i, bool& told) {
     if (repere_carte(x, y, X, Y)) {
         // Made again from the pixel: the cells are only checked before they are replaced.
         for (const int column : {c.X, c.Y}) {
-            const std::string& text = points_.cell(i, column);
+            const std::string_view text = points_.cell(i, column);
             if (!told && !readsAsReal(text)) tell(text);
         }
     } else {
@@ -133,7 +133,9 @@ void Project::recomputePoint(const PointColumns& c, int i, bool& told) {
         Y = read(c.Y);
     }
     const Real Z = read(c.Z);
-    writePoint(c, i, val_entier(points_.cell(i, c.L)), points_.cell(i, c.label), Z, X, Y, x, y);
+    // The label is copied: the writes before its own move the table's text.
+    writePoint(c, i, val_entier(points_.cell(i, c.L)), std::string(points_.cell(i, c.label)), Z, X,
+               Y, x, y);
 }
 
 ImagePoint Project::extrait_xy(int i) const {
@@ -199,8 +201,8 @@ int Project::startLine() {
     if (L <= 1) return L;
     if (L >= lines_.rowCount()) lines_.setRowCount(L + 1);
     lines_.setCell(L, 0, std::to_string(L));
-    lines_.setCell(L, 1, lines_.cell(L - 1, 1));
-    lines_.setCell(L, 2, lines_.cell(L - 1, 2));
+    lines_.setCell(L, 1, std::string(lines_.cell(L - 1, 1)));
+    lines_.setCell(L, 2, std::string(lines_.cell(L - 1, 2)));
     lines_.setCell(L, 3, "x");
     return L;
 }

@@ -140,8 +140,8 @@ void afficheLignes(Project& p, bool shown) {
 }
 
 std::string titreRecopieZ(const Project& p, int row) {
-    const std::string& z = p.points().cell(row, p.indice_col("Z"));
-    const std::string& L = p.points().cell(row, p.indice_col("L"));
+    const std::string_view z = p.points().cell(row, p.indice_col("Z"));
+    const std::string_view L = p.points().cell(row, p.indice_col("L"));
     // The catalogue holds no carriage return: the line breaks stay outside the texts.
     return '\r' + fill(translate("TableEditing", "recopier l'altitude Z = %1"), {z}) + "\r\r" +
            fill(translate("TableEditing", "sur le reste des points de la ligne n°%1"), {L});
@@ -153,8 +153,8 @@ void recopieZ(Project& p, int row) {
     if (row < 1 || row >= points.rowCount()) return;
     const int zCol = p.indice_col("Z");
     const int lCol = p.indice_col("L");
-    const std::string z = points.cell(row, zCol);
-    const std::string L = points.cell(row, lCol);
+    const std::string z(points.cell(row, zCol));
+    const std::string L(points.cell(row, lCol));
     for (int i = row; i < points.rowCount() && points.cell(i, lCol) == L; ++i)
         points.setCell(i, zCol, z);
 }

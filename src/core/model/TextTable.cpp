@@ -3,7 +3,8 @@
 #include "platform/LargePages.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstdint>
+#include <stdexcept>
 #include <utility>
 
 namespace tracelle::model {
@@ -13,8 +14,26 @@ const std::vector<TableListener*>& TextTable::notified() const {
     return bulkDepth_ > 0 ? nobody : listeners_;
 }
 
+namespace {
+
+CellSpan appendCell(std::string& text, std::string_view cell) {
+    if (cell.empty()) return {};
+    if (text.size() + cell.size() > UINT32_MAX) throw std::length_error("TextRows");
+    const CellSpan span{static_cast<std::uint32_t>(text.size()),
+                        static_cast<std::uint32_t>(cell.size())};
+    text.append(cell);
+    return span;
+}
+
+} // namespace
+
+CellSpan TextRows::append(std::string_view cell) {
+    return appendCell(text, cell);
+}
+
 TextTable::TextTable(std::vector<std::string> headers)
-    : columns_(static_cast<int>(headers.size())), cells_(std::move(headers)) {}
+    : columns_(static_cast<int>(headers.size())), headers_(std::move(headers)),
+      cells_(headers_.size()) {}
 
 TextTable::Bulk::Bulk(TextTable& table) : table_(table) {
     if (table_.bulkDepth_++ == 0)
@@ -32,17 +51,45 @@ bool TextTable::inside(int row, int column) const {
     return row >= 0 && row < rowCount() && column >= 0 && column < columns_;
 }
 
-const std::string& TextTable::cell(int row, int column) const {
-    static const std::string empty;
-    return inside(row, column) ? cells_[indexOf(row, column)] : empty;
+std::string_view TextTable::cell(int row, int column) const {
+    if (!inside(row, column)) return {};
+    if (row == 0) return headers_[static_cast<std::size_t>(column)];
+    return text(indexOf(row, column));
+}
+
+void TextTable::put(std::size_t index, std::string_view cell) {
+    used_ -= cells_[index].size;
+    cells_[index] = {};
+    if (cell.empty()) return;
+    // Writes append: compacting once they have left as much behind as the cells use keeps
+    // the text under twice its need, at a cost shared among those writes. (Cells read from a
+    // file may share their text: used_ can exceed its size.)
+    if (text_.size() > 2 * used_ + (std::size_t{1} << 16) ||
+        text_.size() + cell.size() > UINT32_MAX)
+        compact();
+    cells_[index] = appendCell(text_, cell);
+    used_ += cell.size();
+}
+
+void TextTable::compact() {
+    std::string text;
+    text.reserve(used_);
+    for (CellSpan& span : cells_) {
+        const std::string_view cell(text_.data() + span.at, span.size);
+        span.at = static_cast<std::uint32_t>(text.size());
+        text.append(cell);
+    }
+    text_ = std::move(text);
 }
 
 void TextTable::setCell(int row, int column, std::string text) {
     if (!inside(row, column)) return;
-    auto& target = at(row, column);
-    if (target == text) return;
+    if (cell(row, column) == text) return;
     if (journal_) journal_->cellChanging(*this, row, column);
-    target = std::move(text);
+    if (row == 0)
+        headers_[static_cast<std::size_t>(column)] = std::move(text);
+    else
+        put(indexOf(row, column), text);
     if (changesDepth_ > 0) {
         if (changedFirst_ > changedLast_) changedFirst_ = changedLast_ = row;
         changedFirst_ = std::min(changedFirst_, row);
@@ -74,17 +121,22 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
     if (row > rowCount()) setRowCount(row);
     if (row == rowCount()) {
         if (journal_) journal_->rowCountChanging(*this, row + 1);
-        // Appended as it is: no empty row made first (a file of 100,000 points is read so).
+        // Appended as it is: no empty row made first.
         for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, row, row);
-        std::move(cells.begin(), cells.end(), std::back_inserter(cells_));
-        ++rows_;
+        resizeRows(row + 1);
+        for (int c = 0; c < columns_; ++c)
+            put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
         for (auto* l : notified())
             l->rowsInserted(*this, row, row);
         return;
     }
     if (journal_) journal_->rowChanging(*this, row);
-    std::move(cells.begin(), cells.end(), &at(row, 0));
+    if (row == 0)
+        headers_ = std::move(cells);
+    else
+        for (int c = 0; c < columns_; ++c)
+            put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
     for (auto* l : notified())
         l->cellsChanged(*this, row, row);
 }
@@ -109,11 +161,23 @@ void TextTable::setRowCount(int count) {
 }
 
 void TextTable::resizeRows(int count) {
-    cells_.resize(static_cast<std::size_t>(count) * static_cast<std::size_t>(columns_));
+    const std::size_t size = static_cast<std::size_t>(count) * static_cast<std::size_t>(columns_);
+    for (std::size_t i = size; i < cells_.size(); ++i)
+        used_ -= cells_[i].size;
+    cells_.resize(size);
     rows_ = count;
 }
 
 void TextTable::replaceRows(std::vector<std::string>&& cells, int width) {
+    TextRows rows;
+    rows.cells.reserve(cells.size());
+    for (const std::string& cell : cells)
+        rows.cells.push_back(rows.append(cell));
+    cells.clear();
+    replaceRows(std::move(rows), width);
+}
+
+void TextTable::replaceRows(TextRows&& rows, int width) {
     if (journal_) journal_->allChanging(*this);
     // Told once, as a whole: the rows written below are not told again.
     TableJournal* journal = std::exchange(journal_, nullptr);
@@ -123,28 +187,32 @@ void TextTable::replaceRows(std::vector<std::string>&& cells, int width) {
         ~Restore() { t.journal_ = j; }
     } restore{*this, journal};
     Bulk bulk(*this);
-    const int rows = width > 0 ? static_cast<int>(cells.size()) / width : 0;
-    if (width != columns_ || rows < 1) {
+    const int count = width > 0 ? static_cast<int>(rows.cells.size()) / width : 0;
+    if (width != columns_ || count < 1) {
         setRowCount(1);
-        for (int r = 1; r < rows; ++r) {
-            const auto first = cells.begin() + static_cast<std::ptrdiff_t>(r) * width;
-            setRow(r, {std::make_move_iterator(first), std::make_move_iterator(first + width)});
+        for (int r = 1; r < count; ++r) {
+            std::vector<std::string> row;
+            for (int c = 0; c < width; ++c)
+                row.emplace_back(rows[static_cast<std::size_t>(r) * width + c]);
+            setRow(r, std::move(row));
         }
         return;
     }
-    // Same layout as ours: the block is taken as it is.
-    cells.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(width));
-    std::move(cells_.begin(), cells_.begin() + columns_, cells.begin());
-    cells_.swap(cells);
-    rows_ = rows;
+    // Same layout as ours: the block is taken as it is, row 0 standing for our headers.
+    rows.cells.resize(static_cast<std::size_t>(count) * static_cast<std::size_t>(width));
+    std::fill(rows.cells.begin(), rows.cells.begin() + columns_, CellSpan{});
+    cells_ = std::move(rows.cells);
+    text_ = std::move(rows.text);
+    used_ = 0;
+    for (const CellSpan& span : cells_)
+        used_ += span.size;
+    rows_ = count;
 }
 
 void TextTable::reserveRows(int count) {
     const std::size_t wanted =
         static_cast<std::size_t>(std::max(count, rows_)) * static_cast<std::size_t>(columns_);
-    if (wanted <= cells_.capacity()) return;
-    cells_.reserve(wanted);
-    platform::preferLargePages(cells_.data(), cells_.capacity() * sizeof(std::string));
+    platform::reserveInLargePages(cells_, wanted);
 }
 
 void TextTable::removeRows(int first, int count) {
@@ -159,7 +227,10 @@ void TextTable::removeRows(int first, int count) {
     for (auto* l : notified())
         l->rowsAboutToBeRemoved(*this, first, last);
     const auto begin = cells_.begin() + static_cast<std::ptrdiff_t>(first) * columns_;
-    cells_.erase(begin, begin + static_cast<std::ptrdiff_t>(count) * columns_);
+    const auto end = begin + static_cast<std::ptrdiff_t>(count) * columns_;
+    for (auto span = begin; span != end; ++span)
+        used_ -= span->size;
+    cells_.erase(begin, end);
     rows_ -= count;
     for (auto* l : notified())
         l->rowsRemoved(*this, first, last);
@@ -171,8 +242,10 @@ void TextTable::insertRow(int row, std::vector<std::string> cells) {
     for (auto* l : notified())
         l->rowsAboutToBeInserted(*this, row, row);
     cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_,
-                  std::make_move_iterator(cells.begin()), std::make_move_iterator(cells.end()));
+                  static_cast<std::size_t>(columns_), CellSpan{});
     ++rows_;
+    for (int c = 0; c < columns_; ++c)
+        put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
     for (auto* l : notified())
         l->rowsInserted(*this, row, row);
     if (journal_) journal_->rowInserted(*this, row);
@@ -180,16 +253,20 @@ void TextTable::insertRow(int row, std::vector<std::string> cells) {
 
 std::vector<std::string> TextTable::rowCells(int row) const {
     if (!inside(row, 0)) return std::vector<std::string>(static_cast<std::size_t>(columns_));
-    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_;
-    return {first, first + columns_};
+    if (row == 0) return headers_;
+    std::vector<std::string> cells;
+    cells.reserve(static_cast<std::size_t>(columns_));
+    for (int c = 0; c < columns_; ++c)
+        cells.emplace_back(text(indexOf(row, c)));
+    return cells;
 }
 
 void TextTable::exchangeRows(int a, int b, const std::vector<int>& keptColumns) {
-    if (!inside(a, 0) || !inside(b, 0) || a == b) return;
+    if (a < 1 || b < 1 || !inside(a, 0) || !inside(b, 0) || a == b) return;
     if (journal_) journal_->rowsExchanging(*this, a, b, keptColumns);
     for (int c = 0; c < columns_; ++c) {
         if (std::find(keptColumns.begin(), keptColumns.end(), c) != keptColumns.end()) continue;
-        std::swap(at(a, c), at(b, c));
+        std::swap(cells_[indexOf(a, c)], cells_[indexOf(b, c)]);
     }
     for (auto* l : notified()) {
         l->cellsChanged(*this, a, a);

@@ -1,11 +1,32 @@
 // A table of text cells whose row 0 holds the column headers; the text is the stored value.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tracelle::model {
+
+// Where a cell's text lies in the text of its rows.
+struct CellSpan {
+    std::uint32_t at = 0;
+    std::uint32_t size = 0;
+};
+
+// Rows of cells whose texts lie in one string: a file's rows are taken as read, the cells
+// pointing into its bytes, with no string made for each of them.
+struct TextRows {
+    std::string text;
+    std::vector<CellSpan> cells; // row after row
+
+    // Appends `cell` to the text and returns where it lies; throws std::length_error past
+    // 4 GB of text.
+    CellSpan append(std::string_view cell);
+    std::string_view operator[](std::size_t i) const {
+        return {text.data() + cells[i].at, cells[i].size};
+    }
+};
 
 class TextTable;
 
@@ -46,8 +67,8 @@ public:
     int rowCount() const { return rows_; }
     int columnCount() const { return columns_; }
 
-    // Empty text outside the table.
-    const std::string& cell(int row, int column) const;
+    // Empty text outside the table. Valid until the table is next changed.
+    std::string_view cell(int row, int column) const;
     // Writes a cell of an existing row; writes outside the table are ignored.
     void setCell(int row, int column, std::string text);
     // Replaces a whole row (growing the table if needed); missing cells become empty.
@@ -57,6 +78,8 @@ public:
     // The data rows replaced by `cells`, rows of `width` cells one after the other whose
     // first row stands for the headers (the table keeps its own). Told as a reset.
     void replaceRows(std::vector<std::string>&& cells, int width);
+    // The same with the rows' texts taken as they lie.
+    void replaceRows(TextRows&& rows, int width);
     // Room for `count` rows without moving the cells again while they are added.
     void reserveRows(int count);
     // Removes a data row; the rows below move up by one.
@@ -67,7 +90,7 @@ public:
     void insertRow(int row, std::vector<std::string> cells);
     // The data rows' cells, row after row (for a journal).
     std::vector<std::string> rowCells(int row) const;
-    // Exchanges the two rows' cells except those of the columns listed.
+    // Exchanges the two data rows' cells except those of the columns listed.
     void exchangeRows(int a, int b, const std::vector<int>& keptColumns);
 
     // Groups many changes (an import, a file read) into one notification; nests.
@@ -111,12 +134,23 @@ private:
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                static_cast<std::size_t>(column);
     }
-    std::string& at(int row, int column) { return cells_[indexOf(row, column)]; }
+    std::string_view text(std::size_t index) const {
+        return {text_.data() + cells_[index].at, cells_[index].size};
+    }
+    // Writes a data cell's text (not a header's).
+    void put(std::size_t index, std::string_view text);
+    // Rewrites text_ with the cells' texts alone, once writes have left more behind than
+    // they use.
+    void compact();
 
     int columns_;
     int rows_ = 1;
-    // Row after row in one block: a table of 100,000 points is not 100,000 allocations.
-    std::vector<std::string> cells_;
+    std::vector<std::string> headers_; // row 0
+    // The data cells, row after row, pointing into text_ (the spans of row 0 stay empty): a
+    // table of 100,000 points read from a file is one block of spans and the file's bytes.
+    std::vector<CellSpan> cells_;
+    std::string text_;
+    std::size_t used_ = 0; // bytes of text_ the cells point to
     std::vector<TableListener*> listeners_;
     TableJournal* journal_ = nullptr;
     int bulkDepth_ = 0;

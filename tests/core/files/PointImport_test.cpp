@@ -18,7 +18,7 @@ std::vector<std::string> cellsOf(const model::TextTable& table) {
     std::vector<std::string> all;
     for (int r = 0; r < table.rowCount(); ++r)
         for (int c = 0; c < table.columnCount(); ++c)
-            all.push_back(table.cell(r, c));
+            all.emplace_back(table.cell(r, c));
     return all;
 }
 
@@ -32,7 +32,7 @@ protected:
         p.calcul_nouveaux_calage();
     }
     std::string cell(int row, const char* header) {
-        return p.points().cell(row, p.indice_col(header));
+        return std::string(p.points().cell(row, p.indice_col(header)));
     }
 
     tracelle::testing::SeparatorScope scope{GetParam()};
@@ -137,7 +137,7 @@ TEST_P(Importing, UnreadableClipboardCalibrationChangesNothing) {
     const auto cells = [this] { return cellsOf(p.calibration()); };
     ajoutePointsTexte(p, "1 2 a\n");
     const auto calibration = cells();
-    const std::string point = p.points().cell(1, p.indice_col("X"));
+    const std::string point(p.points().cell(1, p.indice_col("X")));
     const std::string refused = "Le presse-papier ne contient pas trois lignes de calibration "
                                 "lisibles (X Y [Z] par ligne) : rien n'est modifié.";
     const struct {

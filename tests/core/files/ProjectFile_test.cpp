@@ -109,6 +109,38 @@ TEST_P(ProjectFile, SaveOpenSaveIsByteIdentical) {
     EXPECT_EQ(bytesOf(second), bytesOf(third)) << "stable once empty cells are one space";
 }
 
+// The cells read point into the file's text; labels converted from Windows-1252 or with
+// doubled quotes are made beside it, here more of them than the room kept for them. Edits
+// made after the reading then go where the table writes.
+TEST_P(ProjectFile, ManyConvertedAndQuotedLabelsReadBackAndTakeEdits) {
+    model::Project p;
+    makeExample(p);
+    const auto label = [](int i) {
+        return "côté \"" + std::to_string(i) + "\", été" +
+               std::string(static_cast<std::size_t>(i % 7), 'e');
+    };
+    for (int i = 4; i <= 600; ++i)
+        p.affecte_en(i, 2, label(i), 1.5L, 100.0L + i, 200.0L, 300 + i, 400);
+    p.setN(600);
+    const fs::path first = dir_ / "a.trc", second = dir_ / "b.trc";
+    ASSERT_EQ(sauve_projet(p, first.string()), "");
+    model::Project back;
+    readBack(first, back);
+    const int labelCol = back.indice_col("Libellé");
+    for (int i = 4; i <= 600; ++i)
+        ASSERT_EQ(back.points().cell(i, labelCol), label(i)) << i;
+    for (int i = 4; i <= 600; i += 3)
+        back.points().setCell(i, labelCol, "autre " + std::to_string(i));
+    ASSERT_EQ(sauve_projet(back, second.string()), "");
+    model::Project again;
+    readBack(second, again);
+    for (int i = 4; i <= 600; ++i)
+        ASSERT_EQ(again.points().cell(i, labelCol),
+                  (i - 4) % 3 == 0 ? "autre " + std::to_string(i) : label(i))
+            << i;
+    EXPECT_EQ(model::val_entier(again.points().cell(600, again.indice_col("x"))), 900);
+}
+
 // A PDF's page and resolution follow the last row, where older readers stop; with or
 // without points they come back.
 TEST_P(ProjectFile, APdfPageFollowsTheLastRow) {

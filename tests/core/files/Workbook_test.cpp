@@ -40,7 +40,7 @@ std::vector<std::string> pointsOf(const Workbook& book) {
     std::vector<std::string> cells;
     for (int r = 0; r < p.points().rowCount(); ++r)
         for (int c = 0; c < p.points().columnCount(); ++c)
-            cells.push_back(p.points().cell(r, c));
+            cells.emplace_back(p.points().cell(r, c));
     return cells;
 }
 

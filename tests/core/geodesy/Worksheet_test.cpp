@@ -22,8 +22,8 @@ protected:
     tracelle::testing::SeparatorScope scope{','};
     tracelle::testing::ScriptedInteraction ui;
 
-    static const std::string& at(const Worksheet& w, int row, int column) {
-        return w.table().cell(row, column);
+    static std::string at(const Worksheet& w, int row, int column) {
+        return std::string(w.table().cell(row, column));
     }
     static long double number(const Worksheet& w, int row, int column) {
         return model::val_reel_utm(at(w, row, column));

@@ -17,7 +17,7 @@ namespace {
 std::vector<std::string> heights(const model::Project& p) {
     std::vector<std::string> z;
     for (int i = 1; i <= p.N(); ++i)
-        z.push_back(p.points().cell(i, p.indice_col("Z")));
+        z.emplace_back(p.points().cell(i, p.indice_col("Z")));
     return z;
 }
 

@@ -26,11 +26,11 @@ protected:
         view.calls.clear();
     }
 
-    const std::string& cell(int row, const char* header) const {
-        return project.points().cell(row, project.indice_col(header));
+    std::string cell(int row, const char* header) const {
+        return std::string(project.points().cell(row, project.indice_col(header)));
     }
-    const std::string& calCell(int row, const char* header) const {
-        return project.calibration().cell(row, project.indice_col_cal(header));
+    std::string calCell(int row, const char* header) const {
+        return std::string(project.calibration().cell(row, project.indice_col_cal(header)));
     }
     std::string ds(const char* text) const { return withSeparator(text, GetParam()); }
 

@@ -113,3 +113,79 @@ TEST(TextTable, ExchangingRowsKeepsTheListedColumns) {
 }
 
 } // namespace
+
+// The cells lie in one text that writes append to and that is compacted from time to time:
+// a long run of every kind of change, against plain rows of strings, with rows read from a
+// file's text (cells pointing into it, one shared, one made) at the start.
+TEST(TextTable, ManyChangesReadBackAsPlainRows) {
+    constexpr int kWidth = 3;
+    TextRows rows;
+    rows.text = "..alpha,beta,,gamma..";
+    rows.cells = {{}, {}, {}, {2, 5}, {8, 4}, {}, {14, 5}, {8, 4}, rows.append("made")};
+    std::vector<std::vector<std::string>> model = {
+        {"h0", "h1", "h2"}, {"alpha", "beta", ""}, {"gamma", "beta", "made"}};
+    TextTable t({"h0", "h1", "h2"});
+    t.replaceRows(std::move(rows), kWidth);
+    std::uint32_t seed = 7;
+    const auto next = [&seed](int below) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(below));
+    };
+    const auto text = [&] {
+        // From empty to longer than a short string's room, so that both kinds move about.
+        return std::string(static_cast<std::size_t>(next(24)), static_cast<char>('a' + next(26)));
+    };
+    for (int step = 0; step < 20000; ++step) {
+        const int rowsNow = static_cast<int>(model.size());
+        const int row = 1 + next(rowsNow);
+        switch (next(6)) {
+        case 0:
+        case 1: {
+            const int r = next(rowsNow), c = next(kWidth);
+            const std::string s = text();
+            t.setCell(r, c, s);
+            model[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = s;
+            break;
+        }
+        case 2: {
+            std::vector<std::string> cells = {text(), text(), text()};
+            if (row < rowsNow || rowsNow < 40) { // the row after the last is appended
+                t.setRow(row, cells);
+                if (row < rowsNow)
+                    model[static_cast<std::size_t>(row)] = cells;
+                else
+                    model.push_back(cells);
+            }
+            break;
+        }
+        case 3:
+            if (row < rowsNow) {
+                const std::string a = text(), b = text();
+                t.insertRow(row, {a, b}); // the missing cell is empty
+                model.insert(model.begin() + row, {a, b, ""});
+            }
+            break;
+        case 4:
+            if (row < rowsNow) {
+                const int count = 1 + next(3);
+                t.removeRows(row, count);
+                model.erase(model.begin() + row, model.begin() + std::min(rowsNow, row + count));
+            }
+            break;
+        default:
+            if (const int other = 1 + next(rowsNow); row < rowsNow && other < rowsNow) {
+                t.exchangeRows(row, other, {1});
+                std::swap(model[static_cast<std::size_t>(row)][0],
+                          model[static_cast<std::size_t>(other)][0]);
+                std::swap(model[static_cast<std::size_t>(row)][2],
+                          model[static_cast<std::size_t>(other)][2]);
+            }
+        }
+        ASSERT_EQ(t.rowCount(), static_cast<int>(model.size())) << "step " << step;
+        for (int r = 0; r < t.rowCount(); ++r)
+            for (int c = 0; c < kWidth; ++c)
+                ASSERT_EQ(t.cell(r, c),
+                          model[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])
+                    << "step " << step << ", row " << r << ", column " << c;
+    }
+}
