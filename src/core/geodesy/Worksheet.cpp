@@ -212,10 +212,13 @@ private:
     std::vector<std::thread> threads_;
 };
 
-// calcule(row, out) for every data row, reading that row and nothing else; the cells written
-// in row order, a marked row done by enOrdre(row, out), which may stop the command there.
+// calcule(read, row, out) for every data row, reading that row of `read` and nothing else;
+// the cells written in row order, a marked row done by enOrdre(row, out), which may stop the
+// command there.
 template <typename Calcul, typename EnOrdre>
 std::optional<Stopped> traiteLignes(TextTable& t, const Calcul& calcule, const EnOrdre& enOrdre) {
+    // The helpers read a copy: a write moves the table's text under whoever reads it.
+    const TextTable read(t);
     const int rows = t.rowCount();
     const int runs = (rows - 1 + kRowsPerRun - 1) / kRowsPerRun;
     std::vector<Ecritures> computed(static_cast<std::size_t>(runs));
@@ -227,7 +230,7 @@ std::optional<Stopped> traiteLignes(TextTable& t, const Calcul& calcule, const E
         const int last = std::min(rows, first + kRowsPerRun);
         out.reserve(static_cast<std::size_t>(last - first) * 7);
         for (int row = first; row < last; ++row)
-            calcule(row, out);
+            calcule(read, row, out);
         done[k].store(true, std::memory_order_release);
         done[k].notify_one();
     };
@@ -435,7 +438,10 @@ std::optional<Stopped> Worksheet::utmVersLatLon(std::string_view ra, std::string
     const Columns c(table_);
     if (zoneQuiArrete(table_, c)) {
         const auto stop = traiteLignes(
-            table_, [&](int row, Ecritures& out) { ligneUtm(table_, c, row, false, nullptr, out); },
+            table_,
+            [&](const TextTable& t, int row, Ecritures& out) {
+                ligneUtm(t, c, row, false, nullptr, out);
+            },
             [&](int row, Ecritures& out) { return ligneUtm(table_, c, row, true, nullptr, out); });
         if (stop) return stop;
         km(ra, rb);
@@ -444,7 +450,10 @@ std::optional<Stopped> Worksheet::utmVersLatLon(std::string_view ra, std::string
     // Nothing can stop it: each row's kilometres are computed with the row, from its new texts.
     const Rayons radii = rayonsSansMessage(ra, rb);
     traiteLignes(
-        table_, [&](int row, Ecritures& out) { ligneUtm(table_, c, row, false, &radii, out); },
+        table_,
+        [&](const TextTable& t, int row, Ecritures& out) {
+            ligneUtm(t, c, row, false, &radii, out);
+        },
         [&](int row, Ecritures& out) { return ligneUtm(table_, c, row, true, &radii, out); });
     // What km() tells of its radii, in its turn after the rows.
     model::val_reel_utm(ra);
@@ -459,7 +468,9 @@ std::optional<Stopped> Worksheet::latLonVersUtm(bool onlyEmpty, std::string_view
     const Rayons radii = rayonsSansMessage(ra, rb);
     traiteLignes(
         table_,
-        [&](int row, Ecritures& out) { ligneLatLon(table_, c, row, onlyEmpty, false, radii, out); },
+        [&](const TextTable& t, int row, Ecritures& out) {
+            ligneLatLon(t, c, row, onlyEmpty, false, radii, out);
+        },
         [&](int row, Ecritures& out) {
             ligneLatLon(table_, c, row, onlyEmpty, true, radii, out);
             return std::optional<Stopped>();
@@ -474,12 +485,12 @@ void Worksheet::dmsVersDecimal() {
     const Columns c(table_);
     traiteLignes(
         table_,
-        [&](int row, Ecritures& out) {
+        [&](const TextTable& t, int row, Ecritures& out) {
             std::string latitude, longitude;
-            ligneDmsVersDecimal(table_, c, row, latitude, longitude);
-            if (!blank(table_.cell(row, c.dmsLatitude)))
+            ligneDmsVersDecimal(t, c, row, latitude, longitude);
+            if (!blank(t.cell(row, c.dmsLatitude)))
                 out.push_back({row, c.latitude, std::move(latitude)});
-            if (!blank(table_.cell(row, c.dmsLongitude)))
+            if (!blank(t.cell(row, c.dmsLongitude)))
                 out.push_back({row, c.longitude, std::move(longitude)});
         },
         kJamaisEnOrdre);
@@ -489,9 +500,8 @@ void Worksheet::decimalVersDms() {
     const Columns c(table_);
     traiteLignes(
         table_,
-        [&](int row, Ecritures& out) {
-            ligneKm(table_, c, row, table_.cell(row, c.latitude), table_.cell(row, c.longitude),
-                    nullptr, out);
+        [&](const TextTable& t, int row, Ecritures& out) {
+            ligneKm(t, c, row, t.cell(row, c.latitude), t.cell(row, c.longitude), nullptr, out);
         },
         kJamaisEnOrdre);
 }
@@ -501,9 +511,8 @@ void Worksheet::km(std::string_view ra, std::string_view rb) {
     const Columns c(table_);
     traiteLignes(
         table_,
-        [&](int row, Ecritures& out) {
-            ligneKm(table_, c, row, table_.cell(row, c.latitude), table_.cell(row, c.longitude),
-                    &radii, out);
+        [&](const TextTable& t, int row, Ecritures& out) {
+            ligneKm(t, c, row, t.cell(row, c.latitude), t.cell(row, c.longitude), &radii, out);
         },
         kJamaisEnOrdre);
 }
