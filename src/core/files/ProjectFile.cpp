@@ -222,7 +222,6 @@ ProjectTables litTables(ProjectText& text, std::size_t start, int k, int n, int 
         auto& spans = t.points.cells;
         platform::reserveInLargePages(spans, cells);
         spans.resize(width);
-        std::optional<model::CellSpan> space; // every empty field's
         for (int i = 1; i <= n; ++i) {
             const std::size_t end = spans.size() + width;
             const std::string_view line = text.line(at);
@@ -233,8 +232,6 @@ ProjectTables litTables(ProjectText& text, std::size_t start, int k, int n, int 
                         {static_cast<std::uint32_t>(
                              start + static_cast<std::size_t>(cell.data() - line.data())),
                          static_cast<std::uint32_t>(cell.size())});
-                else if (cell == " ")
-                    spans.push_back(space ? *space : *(space = text.keep(cell)));
                 else
                     spans.push_back(text.keep(cell));
             });

@@ -553,7 +553,7 @@ std::string Worksheet::texteExport() const {
 }
 
 std::optional<Worksheet> Worksheet::lit(std::string_view text, std::string& error) {
-    const std::string utf8 = files::fileTextToUtf8(text);
+    std::string utf8 = files::fileTextToUtf8(text);
     const std::string_view all = utf8;
     std::size_t at = 0;
     std::string_view line;
@@ -583,7 +583,11 @@ std::optional<Worksheet> Worksheet::lit(std::string_view text, std::string& erro
         --end;
     const std::string_view body = all.substr(0, end);
 
-    std::vector<std::string> cells(kColumns); // the first row stands for the headers
+    // The cells point into the text, which the table then takes: no string is made for each
+    // of them. (A text read is at most 1 GB, 3 GB as UTF-8: 32-bit places reach it.)
+    model::TextRows rows;
+    auto& cells = rows.cells;
+    cells.resize(kColumns); // the first row stands for the headers
     cells.reserve(static_cast<std::size_t>(
                       std::count(body.begin() + static_cast<long>(at), body.end(), '\n') + 2) *
                   kColumns);
@@ -595,13 +599,15 @@ std::optional<Worksheet> Worksheet::lit(std::string_view text, std::string& erro
             auto tab = line.find('\t', from);
             if (tab == std::string_view::npos) tab = line.size();
             if (places[field] >= 0)
-                cells[first + static_cast<std::size_t>(places[field])] =
-                    line.substr(from, tab - from);
+                cells[first + static_cast<std::size_t>(places[field])] = {
+                    static_cast<std::uint32_t>(line.data() + from - body.data()),
+                    static_cast<std::uint32_t>(tab - from)};
             from = tab + 1;
         }
     }
+    rows.text = std::move(utf8);
     Worksheet sheet(0);
-    sheet.table_.replaceRows(std::move(cells), kColumns);
+    sheet.table_.replaceRows(std::move(rows), kColumns);
     return sheet;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -58,12 +59,19 @@ std::string_view TextTable::cell(int row, int column) const {
 }
 
 void TextTable::put(std::size_t index, std::string_view cell) {
-    used_ -= cells_[index].size;
-    cells_[index] = {};
+    CellSpan& span = cells_[index];
+    if (!cell.empty() && cell.size() <= span.size) {
+        // The cell's own bytes, written over: a recomputation rewrites numbers of one width.
+        std::memmove(text_.data() + span.at, cell.data(), cell.size());
+        used_ -= span.size - cell.size();
+        span.size = static_cast<std::uint32_t>(cell.size());
+        return;
+    }
+    used_ -= span.size;
+    span = {};
     if (cell.empty()) return;
     // Writes append: compacting once they have left as much behind as the cells use keeps
-    // the text under twice its need, at a cost shared among those writes. (Cells read from a
-    // file may share their text: used_ can exceed its size.)
+    // the text under twice its need, at a cost shared among those writes.
     if (text_.size() > 2 * used_ + (std::size_t{1} << 16) ||
         text_.size() + cell.size() > UINT32_MAX)
         compact();
@@ -212,6 +220,8 @@ void TextTable::replaceRows(TextRows&& rows, int width) {
 void TextTable::reserveRows(int count) {
     const std::size_t wanted =
         static_cast<std::size_t>(std::max(count, rows_)) * static_cast<std::size_t>(columns_);
+    // The text too, at 8 bytes a cell: a point's row, its numbers padded, holds about 80.
+    platform::reserveInLargePages(text_, text_.size() + (wanted - cells_.size()) * 8);
     platform::reserveInLargePages(cells_, wanted);
 }
 

@@ -18,7 +18,8 @@ struct CellSpan {
 // pointing into its bytes, with no string made for each of them.
 struct TextRows {
     std::string text;
-    std::vector<CellSpan> cells; // row after row
+    // Row after row; no two overlap, as a table writes a cell over its own bytes.
+    std::vector<CellSpan> cells;
 
     // Appends `cell` to the text and returns where it lies; throws std::length_error past
     // 4 GB of text.
@@ -80,7 +81,8 @@ public:
     void replaceRows(std::vector<std::string>&& cells, int width);
     // The same with the rows' texts taken as they lie.
     void replaceRows(TextRows&& rows, int width);
-    // Room for `count` rows without moving the cells again while they are added.
+    // Room for `count` rows (their cells and, roughly, their text) without moving the cells
+    // again while they are added.
     void reserveRows(int count);
     // Removes a data row; the rows below move up by one.
     void removeRow(int row) { removeRows(row, 1); }

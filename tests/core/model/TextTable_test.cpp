@@ -114,16 +114,16 @@ TEST(TextTable, ExchangingRowsKeepsTheListedColumns) {
 
 } // namespace
 
-// The cells lie in one text that writes append to and that is compacted from time to time:
-// a long run of every kind of change, against plain rows of strings, with rows read from a
-// file's text (cells pointing into it, one shared, one made) at the start.
+// The cells lie in one text, written over in place or appended to and compacted from time to
+// time: a long run of every kind of change, against plain rows of strings, from rows taken
+// from a file's text (cells pointing into it, one made after it).
 TEST(TextTable, ManyChangesReadBackAsPlainRows) {
     constexpr int kWidth = 3;
     TextRows rows;
     rows.text = "..alpha,beta,,gamma..";
-    rows.cells = {{}, {}, {}, {2, 5}, {8, 4}, {}, {14, 5}, {8, 4}, rows.append("made")};
+    rows.cells = {{}, {}, {}, {2, 5}, {8, 4}, {}, {14, 5}, {}, rows.append("made")};
     std::vector<std::vector<std::string>> model = {
-        {"h0", "h1", "h2"}, {"alpha", "beta", ""}, {"gamma", "beta", "made"}};
+        {"h0", "h1", "h2"}, {"alpha", "beta", ""}, {"gamma", "", "made"}};
     TextTable t({"h0", "h1", "h2"});
     t.replaceRows(std::move(rows), kWidth);
     std::uint32_t seed = 7;
