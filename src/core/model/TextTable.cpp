@@ -75,6 +75,10 @@ void TextTable::put(std::size_t index, std::string_view cell) {
     if (text_.size() > 2 * used_ + (std::size_t{1} << 16) ||
         text_.size() + cell.size() > UINT32_MAX)
         compact();
+    // Grown twice as large each time, in 2 MB pages once large: a conversion of every row
+    // appends megabytes.
+    if (text_.size() + cell.size() > text_.capacity())
+        platform::reserveInLargePages(text_, 2 * (text_.size() + cell.size()));
     cells_[index] = appendCell(text_, cell);
     used_ += cell.size();
 }
