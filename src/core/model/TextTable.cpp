@@ -48,16 +48,6 @@ TextTable::Bulk::~Bulk() {
             l->reset(table_);
 }
 
-bool TextTable::inside(int row, int column) const {
-    return row >= 0 && row < rowCount() && column >= 0 && column < columns_;
-}
-
-std::string_view TextTable::cell(int row, int column) const {
-    if (!inside(row, column)) return {};
-    if (row == 0) return headers_[static_cast<std::size_t>(column)];
-    return text(indexOf(row, column));
-}
-
 void TextTable::put(std::size_t index, std::string_view cell) {
     CellSpan& span = cells_[index];
     if (!cell.empty() && cell.size() <= span.size) {
@@ -96,12 +86,17 @@ void TextTable::compact() {
 
 void TextTable::setCell(int row, int column, std::string text) {
     if (!inside(row, column)) return;
-    if (cell(row, column) == text) return;
-    if (journal_) journal_->cellChanging(*this, row, column);
-    if (row == 0)
-        headers_[static_cast<std::size_t>(column)] = std::move(text);
-    else
-        put(indexOf(row, column), text);
+    if (row == 0) {
+        std::string& header = headers_[static_cast<std::size_t>(column)];
+        if (header == text) return;
+        if (journal_) journal_->cellChanging(*this, row, column);
+        header = std::move(text);
+    } else {
+        const std::size_t index = indexOf(row, column);
+        if (this->text(index) == text) return;
+        if (journal_) journal_->cellChanging(*this, row, column);
+        put(index, text);
+    }
     if (changesDepth_ > 0) {
         if (changedFirst_ > changedLast_) changedFirst_ = changedLast_ = row;
         changedFirst_ = std::min(changedFirst_, row);

@@ -69,7 +69,11 @@ public:
     int columnCount() const { return columns_; }
 
     // Empty text outside the table. Valid until the table is next changed.
-    std::string_view cell(int row, int column) const;
+    std::string_view cell(int row, int column) const {
+        if (!inside(row, column)) return {};
+        if (row == 0) return headers_[static_cast<std::size_t>(column)];
+        return text(indexOf(row, column));
+    }
     // Writes a cell of an existing row; writes outside the table are ignored.
     void setCell(int row, int column, std::string text);
     // Replaces a whole row (growing the table if needed); missing cells become empty.
@@ -127,7 +131,9 @@ public:
     TableJournal* journal() const { return journal_; }
 
 private:
-    bool inside(int row, int column) const;
+    bool inside(int row, int column) const {
+        return row >= 0 && row < rows_ && column >= 0 && column < columns_;
+    }
     void resizeRows(int count);
     // The listeners to tell of one change: nobody while a bulk change runs.
     const std::vector<TableListener*>& notified() const;
