@@ -17,7 +17,7 @@ const std::vector<TableListener*>& TextTable::notified() const {
 
 namespace {
 
-CellSpan appendCell(std::string& text, std::string_view cell) {
+CellSpan appendText(std::string& text, std::string_view cell) {
     if (cell.empty()) return {};
     if (text.size() + cell.size() > UINT32_MAX) throw std::length_error("TextRows");
     const CellSpan span{static_cast<std::uint32_t>(text.size()),
@@ -29,7 +29,7 @@ CellSpan appendCell(std::string& text, std::string_view cell) {
 } // namespace
 
 CellSpan TextRows::append(std::string_view cell) {
-    return appendCell(text, cell);
+    return appendText(text, cell);
 }
 
 TextTable::TextTable(std::vector<std::string> headers)
@@ -69,8 +69,13 @@ void TextTable::put(std::size_t index, std::string_view cell) {
     // appends megabytes.
     if (text_.size() + cell.size() > text_.capacity())
         platform::reserveInLargePages(text_, 2 * (text_.size() + cell.size()));
-    cells_[index] = appendCell(text_, cell);
+    cells_[index] = appendText(text_, cell);
     used_ += cell.size();
+}
+
+void TextTable::putRow(int row, const std::vector<std::string>& cells) {
+    for (int c = 0; c < columns_; ++c)
+        put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
 }
 
 void TextTable::compact() {
@@ -132,8 +137,7 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
         for (auto* l : notified())
             l->rowsAboutToBeInserted(*this, row, row);
         resizeRows(row + 1);
-        for (int c = 0; c < columns_; ++c)
-            put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
+        putRow(row, cells);
         for (auto* l : notified())
             l->rowsInserted(*this, row, row);
         return;
@@ -142,8 +146,7 @@ void TextTable::setRow(int row, std::vector<std::string> cells) {
     if (row == 0)
         headers_ = std::move(cells);
     else
-        for (int c = 0; c < columns_; ++c)
-            put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
+        putRow(row, cells);
     for (auto* l : notified())
         l->cellsChanged(*this, row, row);
 }
@@ -253,8 +256,7 @@ void TextTable::insertRow(int row, std::vector<std::string> cells) {
     cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(row) * columns_,
                   static_cast<std::size_t>(columns_), CellSpan{});
     ++rows_;
-    for (int c = 0; c < columns_; ++c)
-        put(indexOf(row, c), cells[static_cast<std::size_t>(c)]);
+    putRow(row, cells);
     for (auto* l : notified())
         l->rowsInserted(*this, row, row);
     if (journal_) journal_->rowInserted(*this, row);

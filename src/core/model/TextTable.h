@@ -147,6 +147,8 @@ private:
     }
     // Writes a data cell's text (not a header's).
     void put(std::size_t index, std::string_view text);
+    // Writes a data row's cells, `columns_` of them.
+    void putRow(int row, const std::vector<std::string>& cells);
     // Rewrites text_ with the cells' texts alone, once writes have left more behind than
     // they use.
     void compact();
