@@ -28,6 +28,13 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyledItemDelegate::paint(painter, option, index);
 }
 
+void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+    const QVariant before = index.data(Qt::EditRole);
+    QStyledItemDelegate::setModelData(editor, model, index);
+    if (index.data(Qt::EditRole) != before) emit const_cast<CellDelegate*>(this)->changed();
+}
+
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
     auto* editor = new QLineEdit(parent);

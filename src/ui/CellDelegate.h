@@ -18,10 +18,14 @@ public:
     // A line's colour is a plain swatch, selected or not.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // Tells `changed` when the text written differs from the cell's.
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
 
 signals:
-    void typed(); // a key was typed into a cell of this grid
-    void edited(const QModelIndex& index);
+    void typed();                          // a key was typed into a cell of this grid
+    void edited(const QModelIndex& index); // the editor closed, changed or not
+    void changed();                        // a cell was given another text
 
 private:
     model::TableId table_;

@@ -189,6 +189,10 @@ void PointsTableWindow::buildGrids() {
     connect(grids_[1]->model(), &QAbstractItemModel::dataChanged, this,
             &PointsTableWindow::followSelection);
 
+    // A value typed into any grid is unsaved work: quitting then offers to save it.
+    for (QTableView* grid : grids_)
+        connect(static_cast<CellDelegate*>(grid->itemDelegate()), &CellDelegate::changed, this,
+                [this] { project_.setSaved(false); });
     auto* points = static_cast<CellDelegate*>(grids_[0]->itemDelegate());
     connect(points, &CellDelegate::edited, this, [this] { emit redessinerDemande(); });
     auto* calibration = static_cast<CellDelegate*>(grids_[1]->itemDelegate());
@@ -207,6 +211,7 @@ void PointsTableWindow::buildGrids() {
         auto& lines = project_.lines();
         const int row = index.row() + 1;
         lines.setCell(row, ok, lines.cell(row, ok) == "x" ? "" : "x");
+        project_.setSaved(false); // the file keeps which lines are shown
         emit redessinerDemande();
     });
 }

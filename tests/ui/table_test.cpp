@@ -86,6 +86,36 @@ TEST_F(PointsTable, KeystrokesAreCheckedByColumn) {
                  Qt::ItemIsEditable);
 }
 
+// Whatever grid a value is typed into, quitting then offers to save it.
+TEST_F(PointsTable, AValueTypedInAnyGridIsUnsavedWork) {
+    auto& p = w.project();
+    const struct {
+        const char* name;
+        QTableView* grid;
+        int column;
+    } cases[] = {
+        {"label", table.pointsGrid(), p.indice_col("Libellé")},
+        {"calibration X", table.calibrationGrid(), p.indice_col_cal("X")},
+        {"line thickness", table.linesGrid(), model::indice_col_grille(p.lines(), "épaisseur")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        p.setSaved(true);
+        type(c.grid, 1, c.column, "7");
+        EXPECT_FALSE(p.saved());
+    }
+    p.setSaved(true);
+    QTableView* lines = table.linesGrid();
+    const QRect ok =
+        lines->visualRect(lines->model()->index(0, model::indice_col_grille(p.lines(), "OK")));
+    // As a mouse gives it: a click, then the double click.
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, ok.center());
+    QTest::mouseDClick(lines->viewport(), Qt::LeftButton, {}, ok.center());
+    EXPECT_EQ(p.lines().cell(1, model::indice_col_grille(p.lines(), "OK")), "")
+        << "the line hidden";
+    EXPECT_FALSE(p.saved());
+}
+
 TEST_F(PointsTable, EditingACalibrationValueRecomputesEveryPoint) {
     const std::string before = cell(2, "X");
     type(table.calibrationGrid(), 3, w.project().indice_col_cal("X"), "2002");
