@@ -126,28 +126,36 @@ void fromFiner(Raster& level, const Raster& finer, int x0, int x1, int y0, int y
     });
 }
 
-// False when stopped.
+// False when stopped. Each level follows the finer one row by row, and the finest follows the
+// picture as its rows arrive: every level is ready soon after the picture's last row.
 bool buildLevels(Layer& layer, std::vector<Raster>& levels, const std::stop_token& stop) {
     levels.clear();
     int w = (layer.width() + 3) / 4;
     int h = (layer.height() + 3) / 4;
     while (w > 0 && h > 0) {
-        Raster level = Raster::create(w, h);
-        if (level.empty()) return false;
-        for (int y = 0; y < h; ++y) {
-            if (stop.stop_requested()) return false;
-            if (levels.empty()) {
-                // A picture still arriving is followed row by row.
-                layer.waitForRows(std::min(layer.height(), (y + 1) << Overview::kFirstLevel));
-                layer.takeArrived();
-                fromLayer(level, layer, 0, w, y, y + 1);
-            } else
-                fromFiner(level, levels.back(), 0, w, y, y + 1);
-        }
-        levels.push_back(std::move(level));
+        levels.push_back(Raster::create(w, h));
+        if (levels.back().empty()) return false;
         if (w <= kSmallestLevel && h <= kSmallestLevel) break;
         w = (w + 1) / 2;
         h = (h + 1) / 2;
+    }
+    std::vector<int> made(levels.size(), 0); // rows of each level
+    Raster& finest = levels.front();
+    for (int y = 0; y < finest.height(); ++y) {
+        if (stop.stop_requested()) return false;
+        layer.waitForRows(std::min(layer.height(), (y + 1) << Overview::kFirstLevel));
+        layer.takeArrived();
+        fromLayer(finest, layer, 0, finest.width(), y, y + 1);
+        made[0] = y + 1;
+        for (std::size_t i = 1; i < levels.size(); ++i) {
+            const Raster& finer = levels[i - 1];
+            Raster& level = levels[i];
+            while (made[i] < level.height() &&
+                   std::min(finer.height(), 2 * made[i] + 2) <= made[i - 1]) {
+                fromFiner(level, finer, 0, level.width(), made[i], made[i] + 1);
+                ++made[i];
+            }
+        }
     }
     return true;
 }
