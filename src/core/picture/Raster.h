@@ -78,8 +78,8 @@ private:
 };
 
 // Palette indices to 15-bit pixels.
-inline void expand(const std::uint8_t* indices, int count, const std::array<Pixel, 256>& palette,
-                   Pixel* out) {
+inline void expand(const std::uint8_t* __restrict indices, int count,
+                   const std::array<Pixel, 256>& palette, Pixel* __restrict out) {
     for (int i = 0; i < count; ++i)
         out[i] = palette[indices[i]];
 }
