@@ -139,14 +139,14 @@ void PointsTableWindow::buildGrids() {
         return fontMetrics().horizontalAdvance(QLatin1String(widest)) + margins;
     };
     const int metres = fit("-0000000.00000000");
-    grids_[0] =
-        makeGrid(new TextTableModel(project_.points()), model::TableId::Points, "GrillePoints",
-                 {fit("0000000"), fit("0000"), 60, metres, metres, fit("-00000.00000000"),
-                  fit("000000"), fit("000000")},
-                 {"Libellé", "Z"}, this);
+    const int pixels = fit("000000");
+    grids_[0] = makeGrid(
+        new TextTableModel(project_.points()), model::TableId::Points, "GrillePoints",
+        {fit("0000000"), fit("0000"), 60, metres, metres, fit("-00000.00000000"), pixels, pixels},
+        {"Libellé", "Z"}, this);
     auto* calibrationModel = new CalibrationTableModel(project_);
     grids_[1] = makeGrid(calibrationModel, model::TableId::Calibration, "GrilleCalage",
-                         {18, 14, 44, 70, 70, 32, 40, 40, 30, 44, 68, 68, 68, 68},
+                         {18, 14, 44, 70, 70, 32, pixels, pixels, 30, 44, 68, 68, 68, 68},
                          {"Libellé", "X", "Y", "Z"}, this);
     // The residuals beside the values they judge, and within the window of a small screen;
     // the pixels, which clicks give, go to the right end.
