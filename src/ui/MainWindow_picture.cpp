@@ -1,6 +1,7 @@
 // Opening the background picture, placing it in its canvas, and saving the layer.
 #include "files/LastFolder.h"
 #include "files/PictureLocator.h"
+#include "georef/GeoTiff.h"
 #include "georef/Georef.h"
 #include "gis/GisModule.h"
 #include "picture/Decoder.h"
@@ -16,17 +17,40 @@
 #include "ui/QtPictureDecoder.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <thread>
 
 namespace tracelle::ui {
 
 using platform::interaction;
 namespace fs = std::filesystem;
+
+namespace {
+
+// The calibration a picture carries. GeoTIFF tags are read through the GIS module, whose
+// libraries take a tenth of a second to load: they load on another thread while the window
+// shows the picture's first rows. Clicks and keys wait for the questions about the picture.
+std::optional<georef::Calage> ownCalibration(const std::string& path, int w, int h) {
+    if (!georef::mayCarryGeoTiffTags(path)) return gis::ownCalibration(path, w, h);
+    QEventLoop loop;
+    std::optional<georef::Calage> own;
+    std::thread reader([&] {
+        own = gis::ownCalibration(path, w, h);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    reader.join();
+    return own;
+}
+
+} // namespace
 
 void MainWindow::Ouvrir_bmp() {
     if (!gardeLeTravail()) return;
@@ -198,7 +222,7 @@ bool MainWindow::posePicture(const std::string& path,
     bool choosePoints = false;
     askingAboutPicture_ = true;
     if (mode.empty() && !calage) {
-        own = gis::ownCalibration(path, w, h);
+        own = ownCalibration(path, w, h);
         if (own && !own->ok()) {
             interaction().information(platform::fill(
                 tr("%1\n L'image garde le calage par défaut.").toStdString(), {own->error}));

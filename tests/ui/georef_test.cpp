@@ -116,6 +116,23 @@ TEST_F(Georef, APictureWithAWorldFileOffersItsCalibration) {
     EXPECT_EQ(calibration(1, "Y"), "99");
 }
 
+// Its tags are read through the GIS module, loaded beside the window showing the picture.
+TEST_F(Georef, AGeoTiffOpenedAsAPictureOffersItsCalibration) {
+    tracelle::testing::GeoTiffSpec s;
+    s.tiePoint = {0, 0, 0, 600000, 5000000, 0};
+    s.scale = {2, 2, 0};
+    const std::string tif = (home_.dir / "ortho.tif").string();
+    ASSERT_TRUE(tracelle::testing::writeGeoTiff(tif, s));
+    ui.answerConfirm(true);
+    run("=> &Charger une image de fond seule", tif);
+    EXPECT_EQ(ui.questions.back(), "Cette image porte son propre calage (GeoTIFF) : l'utiliser ?");
+    const auto& picture = w.project().picture();
+    model::Real X = 0, Y = 0;
+    ASSERT_TRUE(w.project().repere_carte(picture.ox + 10, picture.oy + 20, X, Y));
+    EXPECT_NEAR(X, 600000 + 2 * 10.5, 1e-6);
+    EXPECT_NEAR(Y, 5000000 - 2 * 20.5, 1e-6);
+}
+
 TEST_F(Georef, AGeoTiffNamesItsCoordinateSystem) {
     tracelle::testing::GeoTiffSpec s;
     s.tiePoint = {0, 0, 0, 600000, 5000000, 0};
