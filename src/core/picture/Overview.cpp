@@ -126,10 +126,15 @@ void fromFiner(Raster& level, const Raster& finer, int x0, int x1, int y0, int y
     });
 }
 
-// False when stopped. Each level follows the finer one row by row, and the finest follows the
-// picture as its rows arrive: every level is ready soon after the picture's last row.
-bool buildLevels(Layer& layer, std::vector<Raster>& levels, const std::stop_token& stop) {
-    levels.clear();
+} // namespace
+
+Overview::~Overview() = default;
+
+// Each level follows the finer one row by row, and the finest follows the picture as its rows
+// arrive: every level is ready soon after the picture's last row, and the view shows the rows
+// made meanwhile.
+bool Overview::buildLevels(Layer& layer, Shared& shared, const std::stop_token& stop) {
+    std::vector<Raster>& levels = shared.levels;
     int w = (layer.width() + 3) / 4;
     int h = (layer.height() + 3) / 4;
     while (w > 0 && h > 0) {
@@ -139,7 +144,9 @@ bool buildLevels(Layer& layer, std::vector<Raster>& levels, const std::stop_toke
         w = (w + 1) / 2;
         h = (h + 1) / 2;
     }
-    std::vector<int> made(levels.size(), 0); // rows of each level
+    if (levels.size() > shared.made.size()) return false;
+    shared.sized.store(true, std::memory_order_release);
+    std::vector<int> made(levels.size(), 0);
     Raster& finest = levels.front();
     for (int y = 0; y < finest.height(); ++y) {
         if (stop.stop_requested()) return false;
@@ -147,6 +154,7 @@ bool buildLevels(Layer& layer, std::vector<Raster>& levels, const std::stop_toke
         layer.takeArrived();
         fromLayer(finest, layer, 0, finest.width(), y, y + 1);
         made[0] = y + 1;
+        shared.made[0].store(made[0], std::memory_order_release);
         for (std::size_t i = 1; i < levels.size(); ++i) {
             const Raster& finer = levels[i - 1];
             Raster& level = levels[i];
@@ -154,15 +162,12 @@ bool buildLevels(Layer& layer, std::vector<Raster>& levels, const std::stop_toke
                    std::min(finer.height(), 2 * made[i] + 2) <= made[i - 1]) {
                 fromFiner(level, finer, 0, level.width(), made[i], made[i] + 1);
                 ++made[i];
+                shared.made[i].store(made[i], std::memory_order_release);
             }
         }
     }
     return true;
 }
-
-} // namespace
-
-Overview::~Overview() = default;
 
 void Overview::reset() {
     worker_ = {}; // stops and joins a build under way
@@ -179,7 +184,7 @@ void Overview::build(const Layer& layer, std::function<void()> done) {
                             margin = layer.margin(), arrival = layer.arrival(),
                             done = std::move(done)](const std::stop_token& stop) {
         Layer bare = Layer::over(picture, w, h, ox, oy, margin, arrival);
-        if (!buildLevels(bare, shared->levels, stop)) return;
+        if (!buildLevels(bare, *shared, stop)) return;
         shared->ready.store(true, std::memory_order_release);
         if (done) done();
     });
@@ -191,7 +196,7 @@ void Overview::buildNow(const Layer& layer) {
     shared_ = std::make_shared<Shared>();
     Layer bare = Layer::over(layer.picture(), layer.width(), layer.height(), layer.pictureX(),
                              layer.pictureY(), layer.margin(), layer.arrival());
-    if (buildLevels(bare, shared_->levels, std::stop_token{}))
+    if (buildLevels(bare, *shared_, std::stop_token{}))
         shared_->ready.store(true, std::memory_order_release);
 }
 
@@ -212,16 +217,31 @@ void Overview::update(Layer& layer) {
     }
 }
 
-const Raster* Overview::levelFor(double factor, int* k) const {
-    if (!ready()) return nullptr;
-    const Raster* chosen = nullptr;
-    for (std::size_t i = 0; i < shared_->levels.size(); ++i) {
-        const int level = kFirstLevel + static_cast<int>(i);
-        if (static_cast<double>(1 << level) > factor) break;
-        chosen = &shared_->levels[i];
-        if (k) *k = level;
+// The index of the finest level of at most `factor` layer pixels a side, the count of levels
+// when none is.
+std::size_t Overview::chosenLevel(double factor) const {
+    const std::size_t count = shared_->levels.size();
+    std::size_t chosen = count;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (static_cast<double>(1 << (kFirstLevel + static_cast<int>(i))) > factor) break;
+        chosen = i;
     }
     return chosen;
+}
+
+const Raster* Overview::levelFor(double factor, int* k) const {
+    if (!ready()) return nullptr;
+    int rows = 0;
+    return levelSoFar(factor, k, &rows);
+}
+
+const Raster* Overview::levelSoFar(double factor, int* k, int* rows) const {
+    if (!shared_ || !shared_->sized.load(std::memory_order_acquire)) return nullptr;
+    const std::size_t i = chosenLevel(factor);
+    if (i == shared_->levels.size()) return nullptr;
+    if (k) *k = kFirstLevel + static_cast<int>(i);
+    *rows = shared_->made[i].load(std::memory_order_acquire);
+    return &shared_->levels[i];
 }
 
 } // namespace tracelle::picture

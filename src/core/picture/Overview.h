@@ -8,6 +8,7 @@
 #include "picture/Layer.h"
 #include "picture/Raster.h"
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -42,12 +43,20 @@ public:
     void update(Layer& layer);
     // The finest level of at most `factor` layer pixels a side, null when none is ready.
     const Raster* levelFor(double factor, int* k) const;
+    // The same while the levels are built: `rows` tells how many of its first rows are made
+    // (all once ready), the only ones to read; null before the levels exist.
+    const Raster* levelSoFar(double factor, int* k, int* rows) const;
 
 private:
     struct Shared {
-        std::vector<Raster> levels; // levels[i] is level kFirstLevel + i
+        std::vector<Raster> levels;              // levels[i] is level kFirstLevel + i
+        std::array<std::atomic<int>, 32> made{}; // rows of each level
+        std::atomic<bool> sized{false};          // the levels made, none to come or go
         std::atomic<bool> ready{false};
     };
+    // False when stopped.
+    static bool buildLevels(Layer& layer, Shared& shared, const std::stop_token& stop);
+    std::size_t chosenLevel(double factor) const;
 
     std::shared_ptr<Shared> shared_;
     std::jthread worker_;

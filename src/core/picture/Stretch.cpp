@@ -78,14 +78,13 @@ struct Boxes {
     }
 };
 
-// Averages source rows into target rows, one target row at a time: the rows of its box added
-// column by column, then each target pixel's columns.
+// Averages source rows into target rows first to last − 1 of h, one target row at a time: the
+// rows of its box added column by column, then each target pixel's columns.
 template <class Runs>
-void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std::int64_t x1,
-                 std::int64_t y1, std::int64_t spanX, std::int64_t spanY, std::uint32_t* target,
-                 int targetStride, int w, int h, std::uint32_t outside, Runs&& rowRuns) {
+void stretchFrom(int sourceWidth, const Boxes& rows, int shift, bool average, std::int64_t x1,
+                 std::int64_t spanX, std::uint32_t* target, int targetStride, int w, int first,
+                 int last, std::uint32_t outside, Runs&& rowRuns) {
     const Boxes columns(x1, spanX, w, shift, sourceWidth, average);
-    const Boxes rows(y1, spanY, h, shift, sourceHeight, average);
     int xa = sourceWidth, xb = 0;
     for (int i = 0; i < w; ++i) {
         if (columns.first[i] == columns.last[i]) continue;
@@ -152,16 +151,17 @@ void stretchFrom(int sourceWidth, int sourceHeight, int shift, bool average, std
         }
     };
     std::int64_t read = 0;
-    for (int j = 0; j < h; ++j)
+    for (int j = first; j < last; ++j)
         read += rows.last[j] - rows.first[j];
     // Rows of single pixels read one pixel a target pixel, not the whole span.
     const std::int64_t across = columns.single && rows.single ? w : std::max(xb - xa, 0);
     if (read * across < kWorthASecondCore) {
-        part(0, h);
+        part(first, last);
         return;
     }
-    std::thread half(part, h / 2, h);
-    part(0, h / 2);
+    const int middle = first + (last - first) / 2;
+    std::thread half(part, middle, last);
+    part(first, middle);
     half.join();
 }
 
@@ -209,21 +209,33 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
         return;
     }
     const double factor = std::min(static_cast<double>(spanX) / w, static_cast<double>(spanY) / h);
+    // A level's rows, target rows first to last − 1 of those it covers.
+    const auto fromLevel = [&](const Raster& level, int k, const Boxes& rows, int first, int last) {
+        stretchFrom(
+            level.width(), rows, k, true, x1, spanX, target, targetStride, w, first, last, outside,
+            [&level](int y, int xa, int xb, auto&& each) { each(xa, level.row(y) + xa, xb - xa); });
+    };
     int k = 0;
     if (const Raster* level = overview ? overview->levelFor(factor, &k) : nullptr) {
-        stretchFrom(level->width(), level->height(), k, true, x1, y1, spanX, spanY, target,
-                    targetStride, w, h, outside, [level](int y, int xa, int xb, auto&& each) {
-                        each(xa, level->row(y) + xa, xb - xa);
-                    });
+        fromLevel(*level, k, Boxes(y1, spanY, h, k, level->height(), true), 0, h);
         return;
+    }
+    // While the overview is built, the target rows whose level rows are made show as they will
+    // once it is ready.
+    int covered = 0, made = 0;
+    if (const Raster* level = overview ? overview->levelSoFar(factor, &k, &made) : nullptr) {
+        const Boxes rows(y1, spanY, h, k, level->height(), true);
+        while (covered < h && rows.last[static_cast<std::size_t>(covered)] <= made)
+            ++covered;
+        fromLevel(*level, k, rows, 0, covered);
     }
     // Averaging the layer itself costs the square of the factor: beyond the overview's first
     // level, until it is ready, the nearest pixel stands in.
     // Rows of a picture still arriving are left out, as outside the canvas, unless a reduced
     // picture stands in for them.
     const bool average = !Overview::shows(factor);
-    stretchFrom(layer.width(), layer.rowsArrived(), 0, average, x1, y1, spanX, spanY, target,
-                targetStride, w, h, outside,
+    stretchFrom(layer.width(), Boxes(y1, spanY, h, 0, layer.rowsArrived(), average), 0, average, x1,
+                spanX, target, targetStride, w, covered, h, outside,
                 [&layer](int y, int xa, int xb, auto&& each) { layer.runs(y, xa, xb, each); });
     if (layer.rowsArrived() < layer.height() && layer.arrival())
         if (const Preview preview = layer.arrival()->preview(); preview.raster)

@@ -8,6 +8,7 @@
 #include "picture/TiffWriter.h"
 #include "support/TempFiles.h"
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <future>
@@ -341,6 +342,40 @@ TEST(LayerArriving, TheOverviewFollowsTheRowsAndEndsAsOneBuiltAfter) {
         for (int y = 0; y < b->height(); ++y)
             ASSERT_TRUE(sameRow(*a, *b, y)) << "level row " << y;
     }
+}
+
+// While the overview is built, the view shows each row whose level rows are made as it shows
+// it once the overview is ready; at eight layer pixels a screen pixel, one level row a row.
+TEST(LayerArriving, TheViewShowsTheOverviewRowsAlreadyMade) {
+    const int w = 1600, h = 1200, tw = w / 8, th = h / 8;
+    SlowPicture slow(w, h, 32, std::chrono::milliseconds(2));
+    Layer arriving = Layer::over(slow.raster, w, h, 0, 0, 0, slow.arrival);
+    Overview following;
+    std::atomic<bool> built = false;
+    following.build(arriving, [&built] { built = true; });
+    const Layer whole = Layer::over(std::make_shared<Raster>(pattern(w, h)), w, h, 0, 0, 0);
+    Overview after;
+    after.buildNow(whole);
+    std::vector<std::uint32_t> final(tw * th), view(tw * th);
+    stretchToRgb32(whole, &after, 0, 0, w - 1, h - 1, final.data(), tw, tw, th, 0);
+    const auto row = [tw](const std::vector<std::uint32_t>& t, int j) {
+        return std::vector<std::uint32_t>(t.begin() + j * tw, t.begin() + (j + 1) * tw);
+    };
+    int halfMade = 0;
+    while (!built) {
+        int k = 0, made = 0;
+        // Read before the view, which may show more rows, never fewer.
+        if (following.levelSoFar(8.0, &k, &made)) {
+            ASSERT_EQ(k, 3);
+        }
+        arriving.takeArrived();
+        stretchToRgb32(arriving, &following, 0, 0, w - 1, h - 1, view.data(), tw, tw, th, 0);
+        for (int j = 0; j < std::min(made, th); ++j)
+            ASSERT_EQ(row(view, j), row(final, j)) << "target row " << j << " of " << made;
+        halfMade += made > 0 && made < th;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_GT(halfMade, 0) << "no view drawn while the overview was half made";
 }
 
 // The first view, drawn from the rows arrived without an overview, and the view once the
