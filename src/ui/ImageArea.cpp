@@ -29,6 +29,11 @@ void ImageArea::setView(const picture::ViewRect& view) {
     update();
 }
 
+void ImageArea::showArrivedRows() {
+    arrivedStale_ = true;
+    update(0, finalRows_, width(), height() - finalRows_);
+}
+
 void ImageArea::resizeEvent(QResizeEvent*) {
     displayStale_ = true;
 }
@@ -72,17 +77,19 @@ void ImageArea::paintEvent(QPaintEvent*) {
         display_ = QImage(size(), QImage::Format_RGB32);
         displayStale_ = true;
     }
-    if (displayStale_) {
+    if (displayStale_ || arrivedStale_) {
         layer_->takeArrived(); // the rows of a picture still being decoded
         // What was drawn reaches the overview when a view shows it; views closer in (every
         // digitizing click) leave the tiles drawn to take in later.
-        if (overview_ && picture::Overview::shows(static_cast<double>(s.width()) / width()))
+        if (displayStale_ && overview_ &&
+            picture::Overview::shows(static_cast<double>(s.width()) / width()))
             overview_->update(*layer_);
-        picture::stretchToRgb32(*layer_, overview_, s.x1, s.y1, s.x2, s.y2,
-                                reinterpret_cast<std::uint32_t*>(display_.bits()),
-                                static_cast<int>(display_.bytesPerLine() / 4), width(), height(),
-                                kWindowBackground.rgb());
-        displayStale_ = false;
+        finalRows_ = picture::stretchToRgb32(*layer_, overview_, s.x1, s.y1, s.x2, s.y2,
+                                             reinterpret_cast<std::uint32_t*>(display_.bits()),
+                                             static_cast<int>(display_.bytesPerLine() / 4), width(),
+                                             height(), kWindowBackground.rgb(),
+                                             displayStale_ ? 0 : finalRows_);
+        displayStale_ = arrivedStale_ = false;
     }
     painter.drawImage(0, 0, display_);
     if (layer_->rowsArrived() > 0 || (layer_->arrival() && layer_->arrival()->preview().raster))

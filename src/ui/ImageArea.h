@@ -23,6 +23,8 @@ public:
     void setLayer(picture::Layer* layer, picture::Overview* overview);
     // Also after the layer's pixels or its overview changed: the picture is drawn again.
     void setView(const picture::ViewRect& view);
+    // More rows of a picture still arriving: only the rows not final yet are drawn again.
+    void showArrivedRows();
     // The rectangle of the layer actually shown: the view at the area's proportions.
     picture::ViewRect shown() const;
     // The layer pixel under a position of the area, and back.
@@ -64,6 +66,8 @@ private:
     // The picture stretched to the area, kept while only the band or the cross-hair move.
     QImage display_;
     bool displayStale_ = true;
+    bool arrivedStale_ = false;
+    int finalRows_ = 0; // the first rows of display_ that only a change of view redraws
 };
 
 // The window background, also the plain colour of the image area without a picture.

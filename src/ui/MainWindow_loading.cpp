@@ -71,7 +71,7 @@ void MainWindow::showArrivedRows() {
     if (loading_->finished() && !askingAboutPicture_)
         waitForPicture();
     else
-        repaintView();
+        imageArea_->showArrivedRows();
 }
 
 void MainWindow::waitForPicture() {

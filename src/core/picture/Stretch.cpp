@@ -197,16 +197,17 @@ std::uint32_t toRgb32(Pixel p) {
     return palette()[p & 0x7FFF];
 }
 
-void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1, int x2, int y2,
-                    std::uint32_t* target, int targetStride, int w, int h, std::uint32_t outside) {
-    if (w <= 0 || h <= 0) return;
+int stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1, int x2, int y2,
+                   std::uint32_t* target, int targetStride, int w, int h, std::uint32_t outside,
+                   int kept) {
+    if (w <= 0 || h <= 0) return 0;
     const std::int64_t spanX = std::int64_t{x2} - x1 + 1;
     const std::int64_t spanY = std::int64_t{y2} - y1 + 1;
     if (layer.empty() || spanX <= 0 || spanY <= 0) {
         for (int j = 0; j < h; ++j)
             std::fill(target + static_cast<std::size_t>(j) * targetStride,
                       target + static_cast<std::size_t>(j) * targetStride + w, outside);
-        return;
+        return 0;
     }
     const double factor = std::min(static_cast<double>(spanX) / w, static_cast<double>(spanY) / h);
     // A level's rows, target rows first to last − 1 of those it covers.
@@ -217,8 +218,8 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
     };
     int k = 0;
     if (const Raster* level = overview ? overview->levelFor(factor, &k) : nullptr) {
-        fromLevel(*level, k, Boxes(y1, spanY, h, k, level->height(), true), 0, h);
-        return;
+        fromLevel(*level, k, Boxes(y1, spanY, h, k, level->height(), true), std::min(kept, h), h);
+        return h;
     }
     // While the overview is built, the target rows whose level rows are made show as they will
     // once it is ready.
@@ -227,7 +228,7 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
         const Boxes rows(y1, spanY, h, k, level->height(), true);
         while (covered < h && rows.last[static_cast<std::size_t>(covered)] <= made)
             ++covered;
-        fromLevel(*level, k, rows, 0, covered);
+        fromLevel(*level, k, rows, std::min(kept, covered), covered);
     }
     // Averaging the layer itself costs the square of the factor: beyond the overview's first
     // level, until it is ready, the nearest pixel stands in.
@@ -240,6 +241,7 @@ void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1
     if (layer.rowsArrived() < layer.height() && layer.arrival())
         if (const Preview preview = layer.arrival()->preview(); preview.raster)
             previewRows(layer, preview, x1, y1, spanX, spanY, target, targetStride, w, h);
+    return covered;
 }
 
 } // namespace tracelle::picture

@@ -16,8 +16,12 @@ std::uint32_t toRgb32(Pixel p);
 // onto `w` × `h` pixels of `target` (rows `targetStride` words apart). Where several layer
 // pixels fall on a target pixel it shows their average, taken from the overview's level of
 // about their number when one is ready; magnified, the pixel under it. Outside the canvas:
-// `outside`.
-void stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1, int x2, int y2,
-                    std::uint32_t* target, int targetStride, int w, int h, std::uint32_t outside);
+// `outside`. Returns how many of the first target rows are final: taken from the overview, ready
+// or half made, they stay as they are while the view and the overview stay. Those an earlier
+// call returned, `kept`, are left as they are: a picture still arriving is drawn again from
+// there.
+int stretchToRgb32(const Layer& layer, const Overview* overview, int x1, int y1, int x2, int y2,
+                   std::uint32_t* target, int targetStride, int w, int h, std::uint32_t outside,
+                   int kept = 0);
 
 } // namespace tracelle::picture

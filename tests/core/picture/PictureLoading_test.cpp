@@ -361,7 +361,7 @@ TEST(LayerArriving, TheViewShowsTheOverviewRowsAlreadyMade) {
     const auto row = [tw](const std::vector<std::uint32_t>& t, int j) {
         return std::vector<std::uint32_t>(t.begin() + j * tw, t.begin() + (j + 1) * tw);
     };
-    int halfMade = 0;
+    int halfMade = 0, kept = 0;
     while (!built) {
         int k = 0, made = 0;
         // Read before the view, which may show more rows, never fewer.
@@ -369,13 +369,19 @@ TEST(LayerArriving, TheViewShowsTheOverviewRowsAlreadyMade) {
             ASSERT_EQ(k, 3);
         }
         arriving.takeArrived();
-        stretchToRgb32(arriving, &following, 0, 0, w - 1, h - 1, view.data(), tw, tw, th, 0);
+        // Drawn again from the first row not final, as the window does while rows arrive.
+        kept = stretchToRgb32(arriving, &following, 0, 0, w - 1, h - 1, view.data(), tw, tw, th, 0,
+                              kept);
         for (int j = 0; j < std::min(made, th); ++j)
             ASSERT_EQ(row(view, j), row(final, j)) << "target row " << j << " of " << made;
         halfMade += made > 0 && made < th;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_GT(halfMade, 0) << "no view drawn while the overview was half made";
+    EXPECT_EQ(
+        stretchToRgb32(arriving, &following, 0, 0, w - 1, h - 1, view.data(), tw, tw, th, 0, kept),
+        th);
+    EXPECT_EQ(view, final);
 }
 
 // The first view, drawn from the rows arrived without an overview, and the view once the
