@@ -4,8 +4,11 @@
 #include "platform/Interaction.h"
 #include "ui/TextTableModel.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QToolTip>
 #include <memory>
 
 namespace tracelle::ui {
@@ -26,6 +29,17 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         return;
     }
     QStyledItemDelegate::paint(painter, option, index);
+}
+
+bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                             const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event && event->type() == QEvent::ToolTip && index.isValid() &&
+        sizeHint(option, index).width() > option.rect.width()) {
+        QToolTip::showText(event->globalPos(), index.data(Qt::DisplayRole).toString(),
+                           view->viewport(), option.rect);
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,

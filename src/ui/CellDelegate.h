@@ -18,6 +18,9 @@ public:
     // A line's colour is a plain swatch, selected or not.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // A text cut short to "..." (a narrow column, a long number) shows whole under the mouse.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
     // Tells `changed` when the text written differs from the cell's.
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;

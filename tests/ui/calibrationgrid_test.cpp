@@ -5,7 +5,9 @@
 #include "model/transform/ModelNames.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 using namespace tracelle;
 
@@ -119,6 +121,22 @@ TEST_F(CalibrationGrid, ARefusedPasteAddsNothing) {
               "Les points de contrôle s'ajoutent aux trois points de calage : calez d'abord "
               "l'image.");
     EXPECT_EQ(p.controlPointCount(), 0);
+}
+
+// A value wider than its column shows whole under the mouse; one that fits, no tip.
+TEST_F(CalibrationGrid, ANumberCutShortShowsWholeUnderTheMouse) {
+    auto& p = w.project();
+    p.calibration().setCell(1, p.indice_col_cal("X"), "6860286.047");
+    p.calibration().setCell(2, p.indice_col_cal("X"), "12");
+    const int column = p.indice_col_cal("X");
+    // The one that fits first: a tip once shown takes a moment to go.
+    for (const auto& [row, tip] : {std::pair{1, ""}, {0, "6860286.047"}}) {
+        SCOPED_TRACE(tip);
+        const QPoint at = view()->visualRect(grid()->index(row, column)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view()->viewport(), &help);
+        EXPECT_EQ((QToolTip::isVisible() ? QToolTip::text() : QString()).toStdString(), tip);
+    }
 }
 
 TEST_F(CalibrationGrid, ResidualColumnsFitTheTableWindowOfASmallScreen) {
