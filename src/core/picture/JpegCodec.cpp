@@ -1,6 +1,8 @@
 #include "picture/JpegCodec.h"
 
 #include "files/AtomicFile.h"
+#include "picture/JpegEntropyAhead.h"
+#include "picture/JpegSupport.h"
 #include "picture/PixelRows.h"
 #include "picture/RowArrival.h"
 #include "platform/Language.h"
@@ -8,20 +10,15 @@
 #include <algorithm>
 #include <array>
 #include <condition_variable>
-#include <csetjmp>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <functional>
+#include <jerror.h>
 #include <memory>
 #include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
-// clang-format off
-#include <jpeglib.h> // needs <cstdio> first
-#include <jerror.h>
-// clang-format on
 
 namespace tracelle::picture {
 
@@ -30,44 +27,8 @@ namespace {
 // Rows asked of libjpeg at a time: enough to amortise the calls, few enough to stay in cache.
 constexpr int kBatchRows = 16;
 
-struct ErrorManager {
-    jpeg_error_mgr pub; // first, so that libjpeg's pointer to it leads back here
-    std::jmp_buf jump;
-    int code;
-    bool truncated;
-};
-
-[[noreturn]] void onError(j_common_ptr cinfo) {
-    auto* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
-    errors->code = cinfo->err->msg_code;
-    std::longjmp(errors->jump, 1);
-}
-
-// libjpeg only warns at a premature end and pads the rest with grey: a half picture would
-// then pass for a whole one. A file cut short that still ends with an end marker is met as a
-// marker inside the scan's data. Other warnings (stray bytes between markers) are let pass.
-void onMessage(j_common_ptr cinfo, int level) {
-    const int code = cinfo->err->msg_code;
-    if (level == -1 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) {
-        auto* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
-        errors->truncated = true;
-        std::longjmp(errors->jump, 1);
-    }
-}
-
-void noOutput(j_common_ptr) {}
-
-void installErrors(ErrorManager& errors) {
-    jpeg_std_error(&errors.pub);
-    errors.pub.error_exit = onError;
-    errors.pub.emit_message = onMessage;
-    errors.pub.output_message = noOutput;
-    errors.code = 0;
-    errors.truncated = false;
-}
-
 // libjpeg's own texts are English: the user gets the kind of fault in his language.
-std::string reason(const ErrorManager& errors) {
+std::string reason(const JpegErrors& errors) {
     if (errors.truncated) return platform::translate("JpegCodec", "fichier JPEG tronqué");
     switch (errors.code) {
     case JERR_INPUT_EMPTY:
@@ -273,69 +234,14 @@ private:
     std::thread thread_;
 };
 
-// libjpeg's own file source reads 4 KB at a time, which keeps its Huffman decoder off its fast
-// path; reads of 64 KB decode a large scan several percent faster. The end of the file is
-// met as libjpeg meets it: an empty file is refused, a cut one gets an end marker and the
-// warning that has it refused.
-struct FileSource {
-    jpeg_source_mgr pub; // first, so that libjpeg's pointer to it leads back here
-    std::FILE* file;
-    bool startOfFile;
-    std::array<JOCTET, 65536> buffer;
-};
-
-void initSource(j_decompress_ptr cinfo) {
-    reinterpret_cast<FileSource*>(cinfo->src)->startOfFile = true;
-}
-
-boolean fillInput(j_decompress_ptr cinfo) {
-    auto* src = reinterpret_cast<FileSource*>(cinfo->src);
-    std::size_t n = std::fread(src->buffer.data(), 1, src->buffer.size(), src->file);
-    if (n == 0) {
-        if (src->startOfFile) ERREXIT(cinfo, JERR_INPUT_EMPTY);
-        WARNMS(cinfo, JWRN_JPEG_EOF);
-        src->buffer[0] = 0xFF;
-        src->buffer[1] = JPEG_EOI;
-        n = 2;
-    }
-    src->pub.next_input_byte = src->buffer.data();
-    src->pub.bytes_in_buffer = n;
-    src->startOfFile = false;
-    return TRUE;
-}
-
-void skipInput(j_decompress_ptr cinfo, long count) {
-    if (count <= 0) return;
-    auto* src = reinterpret_cast<FileSource*>(cinfo->src);
-    while (count > static_cast<long>(src->pub.bytes_in_buffer)) {
-        count -= static_cast<long>(src->pub.bytes_in_buffer);
-        fillInput(cinfo);
-    }
-    src->pub.next_input_byte += count;
-    src->pub.bytes_in_buffer -= static_cast<std::size_t>(count);
-}
-
-void termSource(j_decompress_ptr) {}
-
-void readFrom(jpeg_decompress_struct& cinfo, FileSource& source, std::FILE* file) {
-    source.pub.init_source = initSource;
-    source.pub.fill_input_buffer = fillInput;
-    source.pub.skip_input_data = skipInput;
-    source.pub.resync_to_restart = jpeg_resync_to_restart;
-    source.pub.term_source = termSource;
-    source.pub.bytes_in_buffer = 0;
-    source.pub.next_input_byte = nullptr;
-    source.file = file;
-    cinfo.src = &source.pub;
-}
-
 // Everything the decoding touches across a longjmp lives here, outside the frame that calls
 // setjmp, so that no local is left indeterminate and no destructor is skipped.
 struct DecodeJob {
     jpeg_decompress_struct cinfo;
-    ErrorManager errors;
-    FileSource source;
+    JpegErrors errors;
+    JpegFileSource source;
     std::FILE* file;
+    const char* path;
     Raster* raster;
     Decoded32* wide;      // set when the picture is kept at 8 bits a channel
     std::string* refused; // why the raster could not be made
@@ -343,7 +249,8 @@ struct DecodeJob {
     RowArrival* arrival;                // told of the rows in the picture, when set
     const std::function<void()>* sized; // called once the picture's memory is there
     RowConverter converter;
-    std::shared_ptr<Raster> means; // a progressive file's blocks, one pixel each
+    std::unique_ptr<JpegEntropyAhead> ahead; // for a large baseline file
+    std::shared_ptr<Raster> means;           // a progressive file's blocks, one pixel each
 };
 
 // libjpeg gives a row group at a time, two rows for the usual subsampled colour: filled whole,
@@ -430,14 +337,15 @@ void showBlockMeans(DecodeJob& job, const RowFormat& format) {
 bool runDecode(DecodeJob& job) {
     jpeg_decompress_struct& cinfo = job.cinfo;
     cinfo.err = &job.errors.pub;
-    installErrors(job.errors);
+    installJpegErrors(job.errors);
     if (setjmp(job.errors.jump)) {
+        if (job.ahead) job.ahead->stop();
         job.converter.finish();
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    readFrom(cinfo, job.source, job.file);
+    readJpegFrom(cinfo, job.source, job.file);
     jpeg_read_header(&cinfo, TRUE);
 
     switch (cinfo.jpeg_color_space) {
@@ -505,12 +413,20 @@ bool runDecode(DecodeJob& job) {
         b.rows = (*cinfo.mem->alloc_sarray)(
             reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
             static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
-    job.converter.start(format, pixels >= kTwoThreadsFrom, job.arrival);
+    const bool large = pixels >= kTwoThreadsFrom;
+    if (large && !means) {
+        job.ahead.reset(new (std::nothrow) JpegEntropyAhead);
+        if (job.ahead && !job.ahead->start(cinfo, job.path)) job.ahead.reset();
+    }
+    // Two cores, two threads: with the coefficients decoded ahead, the rows are converted
+    // where they are decoded.
+    job.converter.start(format, large && !job.ahead, job.arrival);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int first = static_cast<int>(cinfo.output_scanline);
         const int count = readBatch(cinfo, job.converter.next().rows, batch);
         if (count == 0) {
             job.errors.truncated = true;
+            if (job.ahead) job.ahead->stop();
             job.converter.finish();
             jpeg_destroy_decompress(&cinfo);
             return false;
@@ -518,6 +434,7 @@ bool runDecode(DecodeJob& job) {
         job.converter.deliver(first, count);
     }
     // Every row is in: what may follow the last scan is of no use here.
+    if (job.ahead) job.ahead->stop();
     job.converter.finish();
     jpeg_destroy_decompress(&cinfo);
     return true;
@@ -525,7 +442,7 @@ bool runDecode(DecodeJob& job) {
 
 struct EncodeJob {
     jpeg_compress_struct cinfo;
-    ErrorManager errors;
+    JpegErrors errors;
     std::FILE* file;
     int width;
     int height;
@@ -537,7 +454,7 @@ struct EncodeJob {
 bool runEncode(EncodeJob& job) {
     jpeg_compress_struct& cinfo = job.cinfo;
     cinfo.err = &job.errors.pub;
-    installErrors(job.errors);
+    installJpegErrors(job.errors);
     if (setjmp(job.errors.jump)) {
         jpeg_destroy_compress(&cinfo);
         return false;
@@ -576,6 +493,7 @@ std::string decodeInto(const std::string& path, Raster& raster, Decoded32* wide,
     std::string refused;
     DecodeJob job{};
     job.file = file;
+    job.path = path.c_str();
     job.raster = &raster;
     job.wide = wide;
     job.refused = &refused;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -111,11 +112,11 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
     } cases[] = {
         {"baseline", Kind::Baseline, 67, 45, 24},
         {"baseline, many row batches", Kind::Baseline, 35, 300, 24},
-        {"baseline, converted on a second thread", Kind::Baseline, 800, 700, 24},
+        {"baseline, decoded on a second thread", Kind::Baseline, 800, 700, 24},
         {"progressive", Kind::Progressive, 67, 45, 24},
         {"greyscale", Kind::Grey, 50, 37, 8},
         {"greyscale progressive", Kind::GreyProgressive, 50, 37, 8},
-        {"greyscale, converted on a second thread", Kind::Grey, 800, 700, 8},
+        {"greyscale, decoded on a second thread", Kind::Grey, 800, 700, 8},
         {"CMYK without Adobe marker", Kind::Cmyk, 67, 45, 32},
         {"inverted CMYK with Adobe marker", Kind::AdobeCmyk, 67, 45, 32},
         {"YCCK with Adobe marker", Kind::AdobeYcck, 67, 45, 32},
@@ -143,6 +144,84 @@ TEST_F(JpegCodecTest, DecodesEachKindOfFileToItsColours) {
                 wrong += !near;
             }
         EXPECT_EQ(wrong, 0);
+    }
+}
+
+// Large baseline files have their coefficients decoded on a second thread: each pixel as libjpeg
+// gives it alone with the same settings, whatever the MCU's layout, its restart markers, or the
+// picture's partial blocks at the edges. A texture, so that every block has detail to lose.
+TEST_F(JpegCodecTest, LargeBaselineFilesDecodeAsLibjpegAlone) {
+    const struct {
+        const char* name;
+        int components, sampling, restartMcus;
+    } cases[] = {
+        {"colour, chroma halved both ways", 3, 2, 0},
+        {"colour, full chroma", 3, 1, 0},
+        {"colour, restart markers", 3, 2, 7},
+        {"greyscale, restart markers", 1, 1, 5},
+    };
+    const int width = 1031, height = 517; // past the second thread's threshold, odd sizes
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = path("textured.jpg");
+        {
+            std::FILE* out = std::fopen(file.c_str(), "wb");
+            ASSERT_NE(out, nullptr);
+            jpeg_compress_struct w;
+            jpeg_error_mgr errors;
+            w.err = jpeg_std_error(&errors);
+            jpeg_create_compress(&w);
+            jpeg_stdio_dest(&w, out);
+            w.image_width = width;
+            w.image_height = height;
+            w.input_components = c.components;
+            w.in_color_space = c.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+            jpeg_set_defaults(&w);
+            jpeg_set_quality(&w, 85, TRUE);
+            w.comp_info[0].h_samp_factor = w.comp_info[0].v_samp_factor = c.sampling;
+            w.restart_interval = static_cast<unsigned>(c.restartMcus);
+            jpeg_start_compress(&w, TRUE);
+            std::vector<JSAMPLE> row(static_cast<std::size_t>(width * c.components));
+            JSAMPROW rows[1] = {row.data()};
+            for (unsigned y = 0, seed = 1; y < unsigned(height); ++y) {
+                for (std::size_t i = 0; i < row.size(); ++i) {
+                    seed = seed * 1103515245u + 12345u;
+                    row[i] = static_cast<JSAMPLE>((i * 3 + y * 5 + (seed >> 24) % 64) & 0xFF);
+                }
+                jpeg_write_scanlines(&w, rows, 1);
+            }
+            jpeg_finish_compress(&w);
+            jpeg_destroy_compress(&w);
+            std::fclose(out);
+        }
+        std::vector<std::uint32_t> alone(std::size_t(width) * height);
+        {
+            std::FILE* in = std::fopen(file.c_str(), "rb");
+            ASSERT_NE(in, nullptr);
+            jpeg_decompress_struct r;
+            jpeg_error_mgr errors;
+            r.err = jpeg_std_error(&errors);
+            jpeg_create_decompress(&r);
+            jpeg_stdio_src(&r, in);
+            jpeg_read_header(&r, TRUE);
+            r.out_color_space = JCS_EXT_BGRX;
+            r.dct_method = JDCT_IFAST;
+            r.do_fancy_upsampling = FALSE;
+            jpeg_start_decompress(&r);
+            while (r.output_scanline < r.output_height) {
+                JSAMPROW row = reinterpret_cast<JSAMPROW>(&alone[r.output_scanline * width]);
+                jpeg_read_scanlines(&r, &row, 1);
+            }
+            jpeg_finish_decompress(&r);
+            jpeg_destroy_decompress(&r);
+            std::fclose(in);
+        }
+        Decoded32 wide = decodeJpeg32(file);
+        ASSERT_TRUE(wide.ok()) << wide.error;
+        int wrong = 0;
+        for (int y = 0; y < height; ++y)
+            wrong += std::memcmp(wide.row(y), &alone[std::size_t(y) * width], width * 4) != 0;
+        EXPECT_EQ(wrong, 0) << "rows unlike libjpeg's";
     }
 }
 
@@ -229,7 +308,7 @@ TEST_F(JpegCodecTest, BrokenFilesFailCleanly) {
          {base.begin(), base.begin() + base.size() / 2},
          "fichier JPEG tronqué"},
         {"progressive cut short", {prog.begin(), prog.end() - 200}, "fichier JPEG tronqué"},
-        {"converted on a second thread, cut in half",
+        {"decoded on a second thread, cut in half",
          {large.begin(), large.begin() + large.size() / 2},
          "fichier JPEG tronqué"},
         {"headers only", {base.begin(), base.begin() + 400}, "fichier JPEG tronqué"},
