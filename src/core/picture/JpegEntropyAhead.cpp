@@ -29,8 +29,9 @@ bool JpegEntropyAhead::start(jpeg_decompress_struct& reader, const char* path) {
     mcusPerRow_ = reader.MCUs_per_row;
     mcuRows_ = reader.MCU_rows_in_scan;
     blocksInMcu_ = reader.blocks_in_MCU;
-    // Zeroed once, as the entropy decoder wants its blocks: after that, the reader's
-    // coefficient controller clears each MCU's blocks once it has used them.
+    // Zeroed once, as the entropy decoder wants its blocks. After that the reader's
+    // coefficient controller keeps them so: before it asks for an MCU, it clears the blocks it
+    // was last pointed at, the previous MCU's, which it has done with.
     ring_.reset(new (std::nothrow)
                     JBLOCK[std::size_t{kRingRows} * mcusPerRow_ * std::size_t(blocksInMcu_)]());
     if (!ring_) {
