@@ -50,7 +50,11 @@ Rgb expected(Kind kind, int x, int y) {
     return grey(kind) ? Rgb{b * 36, b * 36, b * 36} : inked(kind) ? kPrinted[b] : kColours[b];
 }
 
-void writeFixture(const std::string& path, Kind kind, int width, int height) {
+// A JPEG of `components` samples a pixel, each row filled by `fill(y, samples)`; `setup`
+// adjusts libjpeg's default settings.
+template <class Setup, class Fill>
+void writeJpegFile(const std::string& path, int width, int height, int components,
+                   J_COLOR_SPACE space, Setup setup, Fill fill) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     jpeg_compress_struct c;
@@ -60,28 +64,43 @@ void writeFixture(const std::string& path, Kind kind, int width, int height) {
     jpeg_stdio_dest(&c, file);
     c.image_width = static_cast<JDIMENSION>(width);
     c.image_height = static_cast<JDIMENSION>(height);
-    c.input_components = grey(kind) ? 1 : inked(kind) ? 4 : 3;
-    c.in_color_space = grey(kind) ? JCS_GRAYSCALE : inked(kind) ? JCS_CMYK : JCS_RGB;
+    c.input_components = components;
+    c.in_color_space = space;
     jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 95, TRUE);
-    if (progressive(kind)) jpeg_simple_progression(&c);
-    if (inked(kind)) jpeg_set_colorspace(&c, kind == Kind::AdobeYcck ? JCS_YCCK : JCS_CMYK);
-    c.write_Adobe_marker = kind == Kind::AdobeCmyk || kind == Kind::AdobeYcck;
+    setup(c);
     jpeg_start_compress(&c, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(width * c.input_components));
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(width * components));
     JSAMPROW rows[1] = {row.data()};
     for (int y = 0; y < height; ++y) {
-        for (int x = 0, i = 0; x < width; ++x)
-            for (int s = 0; s < c.input_components; ++s, ++i) {
-                const int v = inked(kind) ? kInks[block(x, y)][s] : expected(kind, x, y)[s];
-                row[static_cast<std::size_t>(i)] =
-                    static_cast<JSAMPLE>(c.write_Adobe_marker ? 255 - v : v);
-            }
+        fill(y, row.data());
         jpeg_write_scanlines(&c, rows, 1);
     }
     jpeg_finish_compress(&c);
     jpeg_destroy_compress(&c);
     std::fclose(file);
+}
+
+void writeFixture(const std::string& path, Kind kind, int width, int height) {
+    const int components = grey(kind) ? 1 : inked(kind) ? 4 : 3;
+    const bool adobe = kind == Kind::AdobeCmyk || kind == Kind::AdobeYcck;
+    writeJpegFile(
+        path, width, height, components,
+        grey(kind)    ? JCS_GRAYSCALE
+        : inked(kind) ? JCS_CMYK
+                      : JCS_RGB,
+        [&](jpeg_compress_struct& c) {
+            jpeg_set_quality(&c, 95, TRUE);
+            if (progressive(kind)) jpeg_simple_progression(&c);
+            if (inked(kind)) jpeg_set_colorspace(&c, kind == Kind::AdobeYcck ? JCS_YCCK : JCS_CMYK);
+            c.write_Adobe_marker = adobe;
+        },
+        [&](int y, JSAMPLE* row) {
+            for (int x = 0; x < width; ++x)
+                for (int s = 0; s < components; ++s) {
+                    const int v = inked(kind) ? kInks[block(x, y)][s] : expected(kind, x, y)[s];
+                    *row++ = static_cast<JSAMPLE>(adobe ? 255 - v : v);
+                }
+        });
 }
 
 Pixel expectedPixel(Kind kind, int x, int y) {
@@ -164,36 +183,20 @@ TEST_F(JpegCodecTest, LargeBaselineFilesDecodeAsLibjpegAlone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string file = path("textured.jpg");
-        {
-            std::FILE* out = std::fopen(file.c_str(), "wb");
-            ASSERT_NE(out, nullptr);
-            jpeg_compress_struct w;
-            jpeg_error_mgr errors;
-            w.err = jpeg_std_error(&errors);
-            jpeg_create_compress(&w);
-            jpeg_stdio_dest(&w, out);
-            w.image_width = width;
-            w.image_height = height;
-            w.input_components = c.components;
-            w.in_color_space = c.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-            jpeg_set_defaults(&w);
-            jpeg_set_quality(&w, 85, TRUE);
-            w.comp_info[0].h_samp_factor = w.comp_info[0].v_samp_factor = c.sampling;
-            w.restart_interval = static_cast<unsigned>(c.restartMcus);
-            jpeg_start_compress(&w, TRUE);
-            std::vector<JSAMPLE> row(static_cast<std::size_t>(width * c.components));
-            JSAMPROW rows[1] = {row.data()};
-            for (unsigned y = 0, seed = 1; y < unsigned(height); ++y) {
-                for (std::size_t i = 0; i < row.size(); ++i) {
+        unsigned seed = 1;
+        writeJpegFile(
+            file, width, height, c.components, c.components == 1 ? JCS_GRAYSCALE : JCS_RGB,
+            [&c](jpeg_compress_struct& w) {
+                jpeg_set_quality(&w, 85, TRUE);
+                w.comp_info[0].h_samp_factor = w.comp_info[0].v_samp_factor = c.sampling;
+                w.restart_interval = static_cast<unsigned>(c.restartMcus);
+            },
+            [&](int y, JSAMPLE* row) {
+                for (int i = 0; i < width * c.components; ++i) {
                     seed = seed * 1103515245u + 12345u;
-                    row[i] = static_cast<JSAMPLE>((i * 3 + y * 5 + (seed >> 24) % 64) & 0xFF);
+                    row[i] = static_cast<JSAMPLE>((i * 3 + y * 5 + int(seed >> 24) % 64) & 0xFF);
                 }
-                jpeg_write_scanlines(&w, rows, 1);
-            }
-            jpeg_finish_compress(&w);
-            jpeg_destroy_compress(&w);
-            std::fclose(out);
-        }
+            });
         std::vector<std::uint32_t> alone(std::size_t(width) * height);
         {
             std::FILE* in = std::fopen(file.c_str(), "rb");
