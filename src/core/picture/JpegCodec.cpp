@@ -131,7 +131,8 @@ public:
         int count = 0;
         State state = State::Free;
     };
-    std::array<Batch, kSlots> batches; // their rows allocated before start
+    // Their rows allocated before start: the first only, when no second thread is asked for.
+    std::array<Batch, kSlots> batches;
 
     // Without a second thread (declined, or none to be had), rows are converted as delivered.
     void start(const RowFormat& format, bool secondThread, RowArrival* arrival) {
@@ -408,19 +409,20 @@ bool runDecode(DecodeJob& job) {
         jpeg_start_output(&cinfo, cinfo.input_scan_number);
     }
 
-    const JDIMENSION batch = static_cast<JDIMENSION>(std::max(cinfo.rec_outbuf_height, kBatchRows));
-    for (RowConverter::Batch& b : job.converter.batches)
-        b.rows = (*cinfo.mem->alloc_sarray)(
-            reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-            static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
     const bool large = pixels >= kTwoThreadsFrom;
     if (large && !means) {
         job.ahead.reset(new (std::nothrow) JpegEntropyAhead);
         if (job.ahead && !job.ahead->start(cinfo, job.path)) job.ahead.reset();
     }
     // Two cores, two threads: with the coefficients decoded ahead, the rows are converted
-    // where they are decoded.
-    job.converter.start(format, large && !job.ahead, job.arrival);
+    // where they are decoded, through a single batch.
+    const bool convertBeside = large && !job.ahead;
+    const JDIMENSION batch = static_cast<JDIMENSION>(std::max(cinfo.rec_outbuf_height, kBatchRows));
+    for (int i = 0; i < (convertBeside ? kSlots : 1); ++i)
+        job.converter.batches[std::size_t(i)].rows = (*cinfo.mem->alloc_sarray)(
+            reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+            static_cast<JDIMENSION>(cinfo.output_width * cinfo.output_components), batch);
+    job.converter.start(format, convertBeside, job.arrival);
     while (cinfo.output_scanline < cinfo.output_height) {
         const int first = static_cast<int>(cinfo.output_scanline);
         const int count = readBatch(cinfo, job.converter.next().rows, batch);
