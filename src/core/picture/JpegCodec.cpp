@@ -334,15 +334,20 @@ void showBlockMeans(DecodeJob& job, const RowFormat& format) {
     job.arrival->showPreview({std::move(job.means), 1, 8, 1, 8});
 }
 
+// The helper threads stopped before libjpeg frees what they use.
+void release(DecodeJob& job) {
+    if (job.ahead) job.ahead->stop();
+    job.converter.finish();
+    jpeg_destroy_decompress(&job.cinfo);
+}
+
 // No object with a destructor is alive in this frame while libjpeg runs.
 bool runDecode(DecodeJob& job) {
     jpeg_decompress_struct& cinfo = job.cinfo;
     cinfo.err = &job.errors.pub;
     installJpegErrors(job.errors);
     if (setjmp(job.errors.jump)) {
-        if (job.ahead) job.ahead->stop();
-        job.converter.finish();
-        jpeg_destroy_decompress(&cinfo);
+        release(job);
         return false;
     }
     jpeg_create_decompress(&cinfo);
@@ -428,17 +433,13 @@ bool runDecode(DecodeJob& job) {
         const int count = readBatch(cinfo, job.converter.next().rows, batch);
         if (count == 0) {
             job.errors.truncated = true;
-            if (job.ahead) job.ahead->stop();
-            job.converter.finish();
-            jpeg_destroy_decompress(&cinfo);
+            release(job);
             return false;
         }
         job.converter.deliver(first, count);
     }
     // Every row is in: what may follow the last scan is of no use here.
-    if (job.ahead) job.ahead->stop();
-    job.converter.finish();
-    jpeg_destroy_decompress(&cinfo);
+    release(job);
     return true;
 }
 

@@ -137,12 +137,15 @@ bool JpegEntropyAhead::waitFor(JDIMENSION row) {
 // The reader's entropy decoder: the MCU's blocks pointed at the coefficients decoded ahead.
 boolean JpegEntropyAhead::take(j_decompress_ptr reader, JBLOCKROW* blocks) {
     auto* self = static_cast<JpegEntropyAhead*>(reader->client_data);
-    const JDIMENSION row = self->taken_ / self->mcusPerRow_, mcu = self->taken_ % self->mcusPerRow_;
-    if (mcu == 0 && !self->waitFor(row)) self->failReader(reader);
-    JBLOCK* block = self->rowAt(row) + std::size_t{mcu} * std::size_t(self->blocksInMcu_);
+    if (self->takenMcus_ == 0 && !self->waitFor(self->takenRows_)) self->failReader(reader);
+    JBLOCK* block = self->rowAt(self->takenRows_) +
+                    std::size_t{self->takenMcus_} * std::size_t(self->blocksInMcu_);
     for (int b = 0; b < self->blocksInMcu_; ++b)
         blocks[b] = block++;
-    ++self->taken_;
+    if (++self->takenMcus_ == self->mcusPerRow_) {
+        self->takenMcus_ = 0;
+        ++self->takenRows_;
+    }
     return TRUE;
 }
 

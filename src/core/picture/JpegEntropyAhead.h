@@ -40,7 +40,7 @@ private:
     std::unique_ptr<JBLOCK[]> ring_;
     JDIMENSION mcusPerRow_ = 0, mcuRows_ = 0;
     int blocksInMcu_ = 0;
-    JDIMENSION taken_ = 0;           // MCUs the reader has taken
+    JDIMENSION takenRows_ = 0, takenMcus_ = 0; // where the reader is: its row, its MCU in it
     JDIMENSION made_ = 0, used_ = 0; // MCU rows decoded ahead, and done with by the reader
     bool failed_ = false, stopping_ = false;
     std::mutex mutex_; // over made_, used_, failed_, stopping_
